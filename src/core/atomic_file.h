@@ -1,0 +1,14 @@
+// Replacing a file as a whole, so that a crash or a full disk never leaves a torn file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+/// Writes `contents` to a temporary file beside `path`, flushes it to disk and renames it
+/// over `path`. Missing parent folders are created. On failure the old file is untouched,
+/// the temporary file is removed, `error` (when given) says why, and false is returned.
+bool AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error = nullptr);
+
+}  // namespace korvane

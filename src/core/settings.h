@@ -1,0 +1,87 @@
+// TrecINI: the one settings record of the process, read from and written to "ATLANTIS.INI".
+#pragma once
+
+#include "core/ini_file.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace korvane {
+
+class UserInteraction;
+
+class TrecINI
+{
+public:
+    /// `fileName` is the full name of the settings file; its folder is the program directory,
+    /// where the default data folders live.
+    explicit TrecINI(std::string fileName);
+
+    const std::string& FileName() const { return ini_.FileName(); }
+    const std::string& ProgramDir() const { return programDir_; }
+
+    /// Fills every field from the file; missing file, section or key give the defaults.
+    void ReadSettings();
+    /// Writes every key back into the file as it is on disk now, leaving keys the program does
+    /// not know in place. Shows "Unable to write to <file>" and returns false on failure.
+    bool WriteSettings(UserInteraction& ui);
+
+    /// `name` joined to the data folder, as every data file is found.
+    std::string DataPath(const std::string& name) const;
+
+    // Folders. Relative names are taken from the program directory.
+    std::string DataDir, ImportDir, MapDir, TurnDir;
+
+    // Home position of the map view.
+    std::int32_t StartX = 0, StartY = 0, StartZ = 0, StartZoom = 5;
+
+    // Display switches.
+    bool ShowTowns = true, ShowTownNames = true, ShowCoords = false, ShowGlobalMap = true;
+    bool ShowGates = false, ShowShafts = false, ShowOther = false, BufferDraw = false;
+    bool ShowUnits = false, ShowHints = false, ShowUnconfirmed = false, MarkDoneHexes = false;
+    std::int32_t ShowDepth = 0;
+
+    // Window positions; -1 means not set.
+    std::int32_t ColourKeyPosX = -1, ColourKeyPosY = -1, IconKeyPosX = -1, IconKeyPosY = -1;
+    std::int32_t GateListPosX = -1, GateListPosY = -1, CityListPosX = -1, CityListPosY = -1;
+    std::int32_t TroopShowPosX = -1, TroopShowPosY = -1;
+    std::int32_t MainX = -1, MainY = -1, MainH = -1, MainW = -1, MainSplitterX = -1, WindowState = -1;
+
+    std::int32_t HintDelay = 5;
+    std::int32_t CurrentTurn = 0, MaxTurn = 0;
+    std::string UnitList;
+
+    // The player's own faction.
+    std::int32_t FactionNo = 0;
+    std::string Password;
+    std::int32_t Unclaimed = 0;
+    std::array<std::int32_t, 3> FacPoints{};  // war, trade, magic
+
+    // Fixed names of the data files, set on every read.
+    std::string TerrainFile, ColoursFile, MapIconsFile, RegionsFile, RacesFile, WeatherFile;
+    std::string ProductsFile, MapFile, FactionsFile, AllianceFile, SkillsFile, TroopsFile;
+    std::string EquipmentFile, UnitsFile, UnitsStem, UnitListsFile, OrdersStem;
+
+private:
+    void SetDataFileNames();
+    struct DirRead
+    {
+        std::string text;      // as it stood in the file
+        std::string resolved;  // the field's value it gave
+    };
+
+    std::string ReadDir(const char* key, const char* defaultValue, const char* emptyDefault, DirRead& read) const;
+    static const std::string& DirToWrite(const std::string& field, const DirRead& read);
+    std::int32_t ReadInt(const char* section, const char* key, const char* defaultValue,
+                         const char* emptyValue = nullptr) const;
+    bool ReadBool(const char* section, const char* key, const char* defaultValue) const;
+
+    IniFile ini_;
+    std::string programDir_;
+    // The folder texts as read are written back unchanged while their fields are unchanged,
+    // so a relative or empty entry keeps following the program folder when it moves.
+    DirRead dataDirRead_, importDirRead_, mapDirRead_;
+};
+
+}  // namespace korvane

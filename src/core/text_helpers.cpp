@@ -1,0 +1,238 @@
+// Byte-string helpers; see text_helpers.h for the rules each one keeps.
+#include "core/text_helpers.h"
+
+#include <charconv>
+
+namespace korvane {
+
+namespace {
+
+bool IsLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+char ToUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char ToLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The piece of `text` that a 1-based start and a count describe, clipped to the text.
+std::string_view Copy(std::string_view text, int start, int count)
+{
+    if (start < 1)
+        start = 1;
+    if (count <= 0 || static_cast<std::size_t>(start) > text.size())
+        return {};
+    return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(count));
+}
+
+}  // namespace
+
+std::string TrimSpaces(std::string_view text)
+{
+    const auto last = text.find_last_not_of(' ');
+    if (last == std::string_view::npos)
+        return {};
+    text = text.substr(0, last + 1);
+    const auto first = text.find_first_not_of(' ');
+    if (first == 0)
+        return std::string(text);
+    return std::string(text.substr(first, kMaxCopiedText));
+}
+
+int PosFrom(int start, std::string_view sub, std::string_view text)
+{
+    if (start < 1)
+        start = 1;
+    if (static_cast<std::size_t>(start) > text.size() || sub.empty())
+        return 0;
+    const auto hit = text.find(sub, static_cast<std::size_t>(start - 1));
+    return hit == std::string_view::npos ? 0 : static_cast<int>(hit) + 1;
+}
+
+int LastPosWithin(int limit, std::string_view sub, std::string_view text)
+{
+    if (limit <= 0 || sub.empty())
+        return 0;
+    if (static_cast<std::size_t>(limit) > text.size())
+        limit = static_cast<int>(text.size());
+    for (int pos = limit - static_cast<int>(sub.size()) + 1; pos >= 1; --pos) {
+        if (text.substr(static_cast<std::size_t>(pos - 1), sub.size()) == sub)
+            return pos;
+    }
+    return 0;
+}
+
+int SplitString(std::string_view text, std::vector<std::string>& list, std::string_view separator)
+{
+    list.clear();
+    if (text.empty())
+        return 0;
+    const int sepLength = static_cast<int>(separator.size());
+    int pieceStart = 1;
+    // The next search starts one character after the start of a hit, not after its end,
+    // so overlapping separators give empty pieces rather than being skipped.
+    for (int hit = PosFrom(1, separator, text); hit > 0; hit = PosFrom(hit + 1, separator, text)) {
+        list.emplace_back(Copy(text, pieceStart, hit - pieceStart));
+        pieceStart = hit + sepLength;
+    }
+    list.emplace_back(Copy(text, pieceStart, static_cast<int>(text.size()) - pieceStart + 1));
+    return static_cast<int>(list.size());
+}
+
+std::string RepeatChar(char c, int count)
+{
+    if (count <= 0 || count >= 256)
+        return {};
+    return std::string(static_cast<std::size_t>(count), c);
+}
+
+std::string PadRight(std::string_view text, int width, bool truncate)
+{
+    if (width >= 256)
+        return std::string(text);
+    const int length = static_cast<int>(text.size());
+    if (length <= width)
+        return std::string(text) + RepeatChar(' ', width - length);
+    if (truncate)
+        return std::string(text.substr(0, static_cast<std::size_t>(width < 0 ? 0 : width)));
+    return std::string(text);
+}
+
+std::string PadLeft(std::string_view text, char fill, int width)
+{
+    const int length = static_cast<int>(text.size());
+    if (length <= width)
+        return RepeatChar(fill, width - length) + std::string(text);
+    return std::string(text.substr(0, static_cast<std::size_t>(width < 0 ? 0 : width)));
+}
+
+std::string ReplaceCharSet(std::string_view text, const CharSet& set, char replacement)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        if (!CharInSet(c, set))
+            result += c;
+        else if (replacement != '\0')
+            result += replacement;
+    }
+    return result;
+}
+
+int CountLeadingSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return static_cast<int>(first == std::string_view::npos ? text.size() : first);
+}
+
+std::string CapitaliseWords(std::string_view text, bool everyWord)
+{
+    std::string result;
+    result.reserve(text.size());
+    bool wordStart = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!IsLetter(c)) {
+            result += c;
+            wordStart = true;
+            continue;
+        }
+        if (!wordStart) {
+            result += ToLower(c);
+            continue;
+        }
+        result += ToUpper(c);
+        wordStart = false;
+        if (!everyWord) {
+            result += LowerCase(text.substr(i + 1, kMaxCopiedText));
+            break;
+        }
+    }
+    return result;
+}
+
+bool CharNotInSet(char c, const CharSet& set)
+{
+    return !CharInSet(c, set);
+}
+
+std::string SqueezeSpaces(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    bool pendingSpace = false;
+    for (char c : text) {
+        if (c == ' ') {
+            pendingSpace = !result.empty();
+            continue;
+        }
+        if (pendingSpace)
+            result += ' ';
+        pendingSpace = false;
+        result += c;
+    }
+    return result;
+}
+
+std::int32_t StrToIntLenient(std::string_view text)
+{
+    bool negative = false;
+    std::size_t i = 0;
+    if (!text.empty() && text[0] == '-') {
+        negative = true;
+        i = 1;
+    }
+    std::uint32_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
+
+std::string UpperCase(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = ToUpper(c);
+    return result;
+}
+
+std::string LowerCase(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = ToLower(c);
+    return result;
+}
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (ToLower(a[i]) != ToLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string IntToStr(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+std::string FormatTwoDecimals(double value)
+{
+    // to_chars ignores the process locale, which the GUI toolkit sets from the environment.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace korvane

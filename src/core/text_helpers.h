@@ -1,0 +1,75 @@
+// Byte-string helpers that every reader and window relies on character by character.
+// Positions are 1-based; 0 means "not found".
+#pragma once
+
+#include "core/char_set.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+/// Longest remainder kept by TrimSpaces and CapitaliseWords.
+inline constexpr std::size_t kMaxCopiedText = 2000;
+
+/// Removes leading and trailing spaces (byte 32 only; tabs stay). A text that had leading
+/// spaces keeps at most 2000 characters of what follows them.
+std::string TrimSpaces(std::string_view text);
+
+/// Position of `sub` in `text` searching from `start`, or 0. An empty `sub` finds nothing.
+int PosFrom(int start, std::string_view sub, std::string_view text);
+
+/// Position of the last `sub` in `text` that ends at or before `limit`, or 0.
+int LastPosWithin(int limit, std::string_view sub, std::string_view text);
+
+/// Replaces `list` with the pieces of `text` between separators; a trailing separator
+/// gives a last empty piece, an empty text gives none. Returns the number of pieces.
+int SplitString(std::string_view text, std::vector<std::string>& list, std::string_view separator);
+
+/// `count` copies of `c`; empty when `count` is not in 1..255.
+std::string RepeatChar(char c, int count);
+
+/// Pads `text` with spaces to `width`; a longer text is cut only when `truncate` is set.
+/// Widths of 256 or more leave the text unchanged.
+std::string PadRight(std::string_view text, int width, bool truncate);
+
+/// Puts `fill` characters before `text` up to `width`; a longer text is cut to `width`.
+std::string PadLeft(std::string_view text, char fill, int width);
+
+/// Replaces every character in `set` by `replacement`, or removes it when `replacement` is '\0'.
+std::string ReplaceCharSet(std::string_view text, const CharSet& set, char replacement);
+
+int CountLeadingSpaces(std::string_view text);
+
+/// Upper-cases the first letter of every word (A-Z, a-z are letters) and lower-cases the rest.
+/// With `everyWord` false only the very first letter of the text is capital.
+std::string CapitaliseWords(std::string_view text, bool everyWord);
+
+bool CharNotInSet(char c, const CharSet& set);
+
+/// Drops leading and trailing spaces and folds every inner run of spaces into one.
+std::string SqueezeSpaces(std::string_view text);
+
+/// Reads an optional "-" and the decimal digits that follow, ignoring anything after them.
+/// No digits, a leading "+" or a leading space give 0. Wraps around at 32 bits.
+std::int32_t StrToIntLenient(std::string_view text);
+
+inline std::int32_t MinInt(std::int32_t a, std::int32_t b) { return a < b ? a : b; }
+inline std::int32_t MaxInt(std::int32_t a, std::int32_t b) { return a > b ? a : b; }
+
+/// ASCII upper and lower case; other bytes are left alone.
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
+
+/// Case-insensitive comparison over ASCII letters, as name look-ups in the vocabulary use.
+bool SameText(std::string_view a, std::string_view b);
+
+/// Decimal text of a number, as every file of the program writes numbers.
+std::string IntToStr(std::int64_t value);
+
+/// A number with two decimals and a point ("%2.2f"), as version headers are written.
+std::string FormatTwoDecimals(double value);
+
+}  // namespace korvane

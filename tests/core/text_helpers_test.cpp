@@ -1,0 +1,161 @@
+// The byte-exact rules of the text helpers, which every reader depends on.
+#include "core/text_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+TEST(TrimSpaces, OnlySpacesAreBlank)
+{
+    EXPECT_EQ(TrimSpaces("   "), "");
+    EXPECT_EQ(TrimSpaces(""), "");
+    EXPECT_EQ(TrimSpaces("\tx "), "\tx");
+    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
+}
+
+TEST(TrimSpaces, KeepsAtMost2000CharactersAfterLeadingSpaces)
+{
+    const std::string body(3000, 'x');
+    EXPECT_EQ(TrimSpaces(" " + body).size(), 2000u);
+    EXPECT_EQ(TrimSpaces(body + "  ").size(), 3000u) << "text without leading spaces is never shortened";
+}
+
+TEST(PosFrom, SearchesFromStart)
+{
+    EXPECT_EQ(PosFrom(5, "x", "abc"), 0);
+    EXPECT_EQ(PosFrom(2, "a", "aba"), 3);
+    EXPECT_EQ(PosFrom(1, "a", "aba"), 1);
+    EXPECT_EQ(PosFrom(3, "a", "aba"), 3);
+    EXPECT_EQ(PosFrom(4, "a", "aba"), 0);
+    EXPECT_EQ(PosFrom(1, "", "aba"), 0);
+    EXPECT_EQ(PosFrom(1, "ab", "xxab"), 3);
+}
+
+TEST(LastPosWithin, FindsLastOccurrenceEndingBeforeLimit)
+{
+    EXPECT_EQ(LastPosWithin(9, "(", "a (b) (12), z"), 7);
+    EXPECT_EQ(LastPosWithin(0, "(", "(("), 0);
+    EXPECT_EQ(LastPosWithin(100, "(", "a(b"), 2) << "limit is lowered to the length";
+    EXPECT_EQ(LastPosWithin(3, "bc", "abcbc"), 2);
+    EXPECT_EQ(LastPosWithin(2, "bc", "abcbc"), 0) << "an occurrence must end at or before the limit";
+}
+
+struct SplitCase
+{
+    const char* text;
+    const char* separator;
+    std::vector<std::string> pieces;
+};
+
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << "\" at \"" << c.separator << '"';
+}
+
+class SplitStringTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitStringTest, GivesPieces)
+{
+    const auto& c = GetParam();
+    std::vector<std::string> list{"stale"};
+    EXPECT_EQ(SplitString(c.text, list, c.separator), static_cast<int>(c.pieces.size()));
+    EXPECT_EQ(list, c.pieces);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SplitStringTest, ::testing::Values(
+    SplitCase{"a,b,", ",", {"a", "b", ""}},
+    SplitCase{"abc", "^\"^", {"abc"}},
+    SplitCase{"", ",", {}},
+    SplitCase{",", ",", {"", ""}},
+    SplitCase{" a , b", ",", {" a ", " b"}},
+    SplitCase{"x^\"^y^\"^", "^\"^", {"x", "y", ""}},
+    SplitCase{"a\"b\"\"c", "\"", {"a", "b", "", "c"}},
+    // Overlapping separators: the search goes on one character after a hit's start.
+    SplitCase{"^\"^\"^", "^\"^", {"", "", ""}}));
+
+TEST(RepeatAndPad, CountsBelow256Only)
+{
+    EXPECT_EQ(RepeatChar('a', 3), "aaa");
+    EXPECT_EQ(RepeatChar('a', 0), "");
+    EXPECT_EQ(RepeatChar('a', -1), "");
+    EXPECT_EQ(RepeatChar('a', 255).size(), 255u);
+    EXPECT_EQ(RepeatChar('a', 256), "");
+
+    EXPECT_EQ(PadRight("abcdef", 3, false), "abcdef");
+    EXPECT_EQ(PadRight("abcdef", 3, true), "abc");
+    EXPECT_EQ(PadRight("ab", 4, true), "ab  ");
+    EXPECT_EQ(PadRight("ab", 300, true), "ab");
+
+    EXPECT_EQ(PadLeft("7", '0', 3), "007");
+    EXPECT_EQ(PadLeft("1234", '0', 3), "123");
+    EXPECT_EQ(PadLeft("42", '0', 10), "0000000042");
+    EXPECT_EQ(PadLeft("1", ' ', 300), "1") << "256 or more fill characters add nothing";
+}
+
+TEST(ReplaceCharSet, ReplacesOrRemoves)
+{
+    EXPECT_EQ(ReplaceCharSet("a,b,", MakeCharSet(","), ';'), "a;b;");
+    EXPECT_EQ(ReplaceCharSet("a,,b", MakeCharSet(","), '\0'), "ab");
+    EXPECT_EQ(ReplaceCharSet("a\"b'c", MakeCharSet("\"'"), '_'), "a_b_c");
+}
+
+TEST(CapitaliseWords, EveryWordOrFirstLetterOnly)
+{
+    EXPECT_EQ(CapitaliseWords("hELLO wORLD", true), "Hello World");
+    EXPECT_EQ(CapitaliseWords("hELLO wORLD", false), "Hello world");
+    EXPECT_EQ(CapitaliseWords("  12abc", false), "  12Abc");
+    EXPECT_EQ(CapitaliseWords("x-ray", true), "X-Ray");
+    EXPECT_EQ(CapitaliseWords("\xE9t\xE9", true), "\xE9T\xE9") << "only A-Z and a-z are letters";
+}
+
+TEST(Spaces, CountAndSqueeze)
+{
+    EXPECT_EQ(CountLeadingSpaces("   x "), 3);
+    EXPECT_EQ(CountLeadingSpaces("    "), 4);
+    EXPECT_EQ(CountLeadingSpaces(""), 0);
+    EXPECT_EQ(CountLeadingSpaces("\t x"), 0);
+    EXPECT_EQ(SqueezeSpaces("  a   b  "), "a b");
+    EXPECT_EQ(SqueezeSpaces("   "), "");
+    EXPECT_TRUE(CharNotInSet('a', MakeCharSet("bc")));
+    EXPECT_FALSE(CharNotInSet('b', MakeCharSet("bc")));
+}
+
+struct NumberCase
+{
+    const char* text;
+    std::int32_t value;
+};
+
+void PrintTo(const NumberCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
+
+class StrToIntLenientTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(StrToIntLenientTest, ReadsLeadingNumber)
+{
+    EXPECT_EQ(StrToIntLenient(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StrToIntLenientTest, ::testing::Values(
+    NumberCase{"", 0}, NumberCase{"-42 silver", -42}, NumberCase{"-", 0}, NumberCase{" 5", 0},
+    NumberCase{"+5", 0}, NumberCase{"12abc", 12}, NumberCase{"007", 7}, NumberCase{"--3", 0},
+    NumberCase{"2147483647", 2147483647}, NumberCase{"-2147483648", INT32_MIN},
+    NumberCase{"4294967296", 0}, NumberCase{"4294967297", 1}, NumberCase{"2147483648", INT32_MIN},
+    NumberCase{"99999999999999999999999", -159383553}));
+
+TEST(Numbers, MinMaxAndFormatting)
+{
+    EXPECT_EQ(MinInt(-3, 2), -3);
+    EXPECT_EQ(MaxInt(-3, 2), 2);
+    EXPECT_EQ(FormatTwoDecimals(2.31), "2.31");
+    EXPECT_EQ(FormatTwoDecimals(2.4), "2.40");
+    EXPECT_EQ(IntToStr(-17), "-17");
+    EXPECT_TRUE(SameText("Forest", "fOREST"));
+    EXPECT_FALSE(SameText("Forest", "Forests"));
+}
+
+}  // namespace
+}  // namespace korvane
