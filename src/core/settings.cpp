@@ -5,6 +5,8 @@
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
 
+#include <variant>
+
 namespace korvane {
 
 namespace {
@@ -72,18 +74,57 @@ const std::string& TrecINI::DirToWrite(const std::string& field, const DirRead& 
     return field == read.resolved ? read.text : field;
 }
 
-std::int32_t TrecINI::ReadInt(const char* section, const char* key, const char* defaultValue,
-                              const char* emptyValue) const
+// Every number and switch of the file, in the order the file is written.
+struct TrecINI::NumberKey
 {
-    const std::string value = ini_.ReadString(section, key, defaultValue);
-    if (value.empty() && emptyValue)
-        return StrToIntLenient(emptyValue);
-    return StrToIntLenient(value);
-}
+    const char* section;
+    const char* key;
+    const char* defaultValue;
+    const char* emptyValue;  // what an empty value reads as, when not 0 or false
+    std::variant<std::int32_t TrecINI::*, bool TrecINI::*> field;
+};
 
-bool TrecINI::ReadBool(const char* section, const char* key, const char* defaultValue) const
+const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
 {
-    return UpperCase(ini_.ReadString(section, key, defaultValue)) == "TRUE";
+    static const std::vector<NumberKey> keys = {
+        {kPreferences, "StartX", "0", nullptr, &TrecINI::StartX},
+        {kPreferences, "StartY", "0", nullptr, &TrecINI::StartY},
+        {kPreferences, "StartZ", "0", nullptr, &TrecINI::StartZ},
+        {kPreferences, "StartZoom", "5", "5", &TrecINI::StartZoom},
+        {kPreferences, "ShowTowns", "TRUE", nullptr, &TrecINI::ShowTowns},
+        {kPreferences, "ShowTownNames", "TRUE", nullptr, &TrecINI::ShowTownNames},
+        {kPreferences, "ShowCoords", "FALSE", nullptr, &TrecINI::ShowCoords},
+        {kPreferences, "ShowUnconfirmed", "FALSE", nullptr, &TrecINI::ShowUnconfirmed},
+        {kPreferences, "ShowGates", "FALSE", nullptr, &TrecINI::ShowGates},
+        {kPreferences, "ShowShafts", "FALSE", nullptr, &TrecINI::ShowShafts},
+        {kPreferences, "ShowOther", "FALSE", nullptr, &TrecINI::ShowOther},
+        {kPreferences, "ShowUnits", "FALSE", nullptr, &TrecINI::ShowUnits},
+        {kPreferences, "ShowHints", "FALSE", nullptr, &TrecINI::ShowHints},
+        {kPreferences, "ShowGlobalMap", "TRUE", nullptr, &TrecINI::ShowGlobalMap},
+        {kPreferences, "BufferDraw", "FALSE", nullptr, &TrecINI::BufferDraw},
+        {kPreferences, "ShowDepth", "0", nullptr, &TrecINI::ShowDepth},
+        {kPreferences, "HintDelay", "5", nullptr, &TrecINI::HintDelay},
+        {kPreferences, "MarkDoneHexes", "FALSE", nullptr, &TrecINI::MarkDoneHexes},
+        {kWindows, "ColourKeyPosX", "-1", nullptr, &TrecINI::ColourKeyPosX},
+        {kWindows, "ColourKeyPosY", "-1", nullptr, &TrecINI::ColourKeyPosY},
+        {kWindows, "IconKeyPosX", "-1", nullptr, &TrecINI::IconKeyPosX},
+        {kWindows, "IconKeyPosY", "-1", nullptr, &TrecINI::IconKeyPosY},
+        {kWindows, "TroopShowPosX", "-1", nullptr, &TrecINI::TroopShowPosX},
+        {kWindows, "TroopShowPosY", "-1", nullptr, &TrecINI::TroopShowPosY},
+        {kWindows, "GateListPosX", "-1", nullptr, &TrecINI::GateListPosX},
+        {kWindows, "GateListPosY", "-1", nullptr, &TrecINI::GateListPosY},
+        {kWindows, "CityListPosX", "-1", nullptr, &TrecINI::CityListPosX},
+        {kWindows, "CityListPosY", "-1", nullptr, &TrecINI::CityListPosY},
+        {kWindows, "MainX", "-1", nullptr, &TrecINI::MainX},
+        {kWindows, "MainY", "-1", nullptr, &TrecINI::MainY},
+        {kWindows, "MainH", "-1", nullptr, &TrecINI::MainH},
+        {kWindows, "MainW", "-1", nullptr, &TrecINI::MainW},
+        {kWindows, "MainSplitterX", "-1", nullptr, &TrecINI::MainSplitterX},
+        {kWindows, "WindowState", "-1", nullptr, &TrecINI::WindowState},
+        {kGeneral, "CurrentTurn", "0", nullptr, &TrecINI::CurrentTurn},
+        {kGeneral, "MaxTurn", "0", nullptr, &TrecINI::MaxTurn},
+    };
+    return keys;
 }
 
 void TrecINI::ReadSettings()
@@ -97,49 +138,21 @@ void TrecINI::ReadSettings()
     DirRead turnDirRead;
     TurnDir = ReadDir("TurnDir", "TURNS", "", turnDirRead);
 
-    StartX = ReadInt(kPreferences, "StartX", "0", "0");
-    StartY = ReadInt(kPreferences, "StartY", "0", "0");
-    StartZ = ReadInt(kPreferences, "StartZ", "0", "0");
-    StartZoom = ReadInt(kPreferences, "StartZoom", "5", "5");
-    ShowTowns = ReadBool(kPreferences, "ShowTowns", "TRUE");
-    ShowTownNames = ReadBool(kPreferences, "ShowTownNames", "TRUE");
-    ShowCoords = ReadBool(kPreferences, "ShowCoords", "FALSE");
-    ShowUnconfirmed = ReadBool(kPreferences, "ShowUnconfirmed", "FALSE");
-    ShowGates = ReadBool(kPreferences, "ShowGates", "FALSE");
-    ShowShafts = ReadBool(kPreferences, "ShowShafts", "FALSE");
-    ShowOther = ReadBool(kPreferences, "ShowOther", "FALSE");
-    ShowUnits = ReadBool(kPreferences, "ShowUnits", "FALSE");
-    ShowHints = ReadBool(kPreferences, "ShowHints", "FALSE");
-    ShowGlobalMap = ReadBool(kPreferences, "ShowGlobalMap", "TRUE");
-    BufferDraw = ReadBool(kPreferences, "BufferDraw", "FALSE");
-    ShowDepth = ReadInt(kPreferences, "ShowDepth", "0") == 1 ? 1 : 0;
-    HintDelay = ReadInt(kPreferences, "HintDelay", "5");
-    MarkDoneHexes = ReadBool(kPreferences, "MarkDoneHexes", "FALSE");
+    for (const NumberKey& number : NumberKeys()) {
+        std::string value = ini_.ReadString(number.section, number.key, number.defaultValue);
+        if (value.empty() && number.emptyValue)
+            value = number.emptyValue;
+        if (auto intField = std::get_if<std::int32_t TrecINI::*>(&number.field))
+            this->*(*intField) = StrToIntLenient(value);
+        else
+            this->*std::get<bool TrecINI::*>(number.field) = UpperCase(value) == "TRUE";
+    }
+    ShowDepth = ShowDepth == 1 ? 1 : 0;
 
-    ColourKeyPosX = ReadInt(kWindows, "ColourKeyPosX", "-1");
-    ColourKeyPosY = ReadInt(kWindows, "ColourKeyPosY", "-1");
-    IconKeyPosX = ReadInt(kWindows, "IconKeyPosX", "-1");
-    IconKeyPosY = ReadInt(kWindows, "IconKeyPosY", "-1");
-    TroopShowPosX = ReadInt(kWindows, "TroopShowPosX", "-1");
-    TroopShowPosY = ReadInt(kWindows, "TroopShowPosY", "-1");
-    GateListPosX = ReadInt(kWindows, "GateListPosX", "-1");
-    GateListPosY = ReadInt(kWindows, "GateListPosY", "-1");
-    CityListPosX = ReadInt(kWindows, "CityListPosX", "-1");
-    CityListPosY = ReadInt(kWindows, "CityListPosY", "-1");
-    MainX = ReadInt(kWindows, "MainX", "-1");
-    MainY = ReadInt(kWindows, "MainY", "-1");
-    MainH = ReadInt(kWindows, "MainH", "-1");
-    MainW = ReadInt(kWindows, "MainW", "-1");
-    MainSplitterX = ReadInt(kWindows, "MainSplitterX", "-1");
-    WindowState = ReadInt(kWindows, "WindowState", "-1");
-
-    CurrentTurn = ReadInt(kGeneral, "CurrentTurn", "0");
-    MaxTurn = ReadInt(kGeneral, "MaxTurn", "0");
     UnitList = TrimSpaces(ini_.ReadString(kGeneral, "UnitList", ""));
-
-    FactionNo = ReadInt(kFaction, "FactionNo", "0");
+    FactionNo = StrToIntLenient(ini_.ReadString(kFaction, "FactionNo", "0"));
     Password = TrimSpaces(ini_.ReadString(kFaction, "Password", ""));
-    Unclaimed = ReadInt(kFaction, "Unclaimed", "0");
+    Unclaimed = StrToIntLenient(ini_.ReadString(kFaction, "Unclaimed", "0"));
     std::vector<std::string> points;
     SplitString(ini_.ReadString(kFaction, "FacPoints", "0"), points, ",");
     for (std::size_t i = 0; i < FacPoints.size(); ++i)
@@ -149,65 +162,46 @@ void TrecINI::ReadSettings()
         MaxTurn = CurrentTurn;
 }
 
+std::vector<TrecINI::Value> TrecINI::Values() const
+{
+    std::vector<Value> values = {
+        {kPaths, "DataDir", DataDir},
+        {kPaths, "ImportDir", ImportDir},
+        {kPaths, "MapDir", MapDir},
+        {kPaths, "TurnDir", TurnDir},
+    };
+    for (const NumberKey& number : NumberKeys()) {
+        if (auto intField = std::get_if<std::int32_t TrecINI::*>(&number.field))
+            values.push_back({number.section, number.key, IntToStr(this->*(*intField))});
+        else
+            values.push_back({number.section, number.key, BoolText(this->*std::get<bool TrecINI::*>(number.field))});
+    }
+    values.push_back({kGeneral, "UnitList", UnitList});
+    values.push_back({kFaction, "FactionNo", IntToStr(FactionNo)});
+    values.push_back({kFaction, "Password", TrimSpaces(Password)});
+    values.push_back({kFaction, "Unclaimed", IntToStr(Unclaimed)});
+    values.push_back({kFaction, "FacPoints",
+                      IntToStr(FacPoints[0]) + "," + IntToStr(FacPoints[1]) + "," + IntToStr(FacPoints[2])});
+    return values;
+}
+
 bool TrecINI::WriteSettings(UserInteraction& ui)
 {
     // Start from the file as it is now, so that whatever the player added by hand survives.
     ini_.Load();
-    auto writeInt = [this](const char* section, const char* key, std::int32_t value) {
-        ini_.WriteString(section, key, IntToStr(value));
-    };
-    auto writeBool = [this](const char* key, bool value) { ini_.WriteString(kPreferences, key, BoolText(value)); };
-
-    ini_.WriteString(kPaths, "DataDir", DirToWrite(DataDir, dataDirRead_));
-    ini_.WriteString(kPaths, "ImportDir", DirToWrite(ImportDir, importDirRead_));
-    ini_.WriteString(kPaths, "MapDir", DirToWrite(MapDir, mapDirRead_));
-
-    writeInt(kPreferences, "StartX", StartX);
-    writeInt(kPreferences, "StartY", StartY);
-    writeInt(kPreferences, "StartZ", StartZ);
-    writeInt(kPreferences, "StartZoom", StartZoom);
-    writeBool("ShowTowns", ShowTowns);
-    writeBool("ShowTownNames", ShowTownNames);
-    writeBool("ShowCoords", ShowCoords);
-    writeBool("ShowUnconfirmed", ShowUnconfirmed);
-    writeBool("ShowGates", ShowGates);
-    writeBool("ShowShafts", ShowShafts);
-    writeBool("ShowOther", ShowOther);
-    writeBool("ShowUnits", ShowUnits);
-    writeBool("ShowHints", ShowHints);
-    writeBool("ShowGlobalMap", ShowGlobalMap);
-    writeBool("BufferDraw", BufferDraw);
-    writeInt(kPreferences, "ShowDepth", ShowDepth);
-    writeInt(kPreferences, "HintDelay", HintDelay);
-    writeBool("MarkDoneHexes", MarkDoneHexes);
-
-    writeInt(kWindows, "ColourKeyPosX", ColourKeyPosX);
-    writeInt(kWindows, "ColourKeyPosY", ColourKeyPosY);
-    writeInt(kWindows, "IconKeyPosX", IconKeyPosX);
-    writeInt(kWindows, "IconKeyPosY", IconKeyPosY);
-    writeInt(kWindows, "TroopShowPosX", TroopShowPosX);
-    writeInt(kWindows, "TroopShowPosY", TroopShowPosY);
-    writeInt(kWindows, "GateListPosX", GateListPosX);
-    writeInt(kWindows, "GateListPosY", GateListPosY);
-    writeInt(kWindows, "CityListPosX", CityListPosX);
-    writeInt(kWindows, "CityListPosY", CityListPosY);
-    writeInt(kWindows, "MainX", MainX);
-    writeInt(kWindows, "MainY", MainY);
-    writeInt(kWindows, "MainH", MainH);
-    writeInt(kWindows, "MainW", MainW);
-    writeInt(kWindows, "MainSplitterX", MainSplitterX);
-    writeInt(kWindows, "WindowState", WindowState);
-
-    writeInt(kGeneral, "CurrentTurn", CurrentTurn);
-    writeInt(kGeneral, "MaxTurn", MaxTurn);
-    ini_.WriteString(kGeneral, "UnitList", UnitList);
-
-    writeInt(kFaction, "FactionNo", FactionNo);
-    ini_.WriteString(kFaction, "Password", TrimSpaces(Password));
-    writeInt(kFaction, "Unclaimed", Unclaimed);
-    ini_.WriteString(kFaction, "FacPoints",
-                     IntToStr(FacPoints[0]) + "," + IntToStr(FacPoints[1]) + "," + IntToStr(FacPoints[2]));
-
+    for (const Value& value : Values()) {
+        const std::string_view key = value.key;
+        if (key == "TurnDir")
+            continue;  // read, never written: the player's own entry stays as it is
+        if (key == "DataDir")
+            ini_.WriteString(value.section, key, DirToWrite(DataDir, dataDirRead_));
+        else if (key == "ImportDir")
+            ini_.WriteString(value.section, key, DirToWrite(ImportDir, importDirRead_));
+        else if (key == "MapDir")
+            ini_.WriteString(value.section, key, DirToWrite(MapDir, mapDirRead_));
+        else
+            ini_.WriteString(value.section, key, value.text);
+    }
     if (!ini_.Save()) {
         ui.Error("Unable to write to " + FileName());
         return false;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -26,6 +27,16 @@ public:
     /// Writes every key back into the file as it is on disk now, leaving keys the program does
     /// not know in place. Shows "Unable to write to <file>" and returns false on failure.
     bool WriteSettings(UserInteraction& ui);
+
+    /// One key of the file with the text its field gives.
+    struct Value
+    {
+        const char* section;
+        const char* key;
+        std::string text;
+    };
+    /// Every key with its field's value, in the order the file is written; folders resolved.
+    std::vector<Value> Values() const;
 
     /// `name` joined to the data folder, as every data file is found.
     std::string DataPath(const std::string& name) const;
@@ -73,9 +84,8 @@ private:
 
     std::string ReadDir(const char* key, const char* defaultValue, const char* emptyDefault, DirRead& read) const;
     static const std::string& DirToWrite(const std::string& field, const DirRead& read);
-    std::int32_t ReadInt(const char* section, const char* key, const char* defaultValue,
-                         const char* emptyValue = nullptr) const;
-    bool ReadBool(const char* section, const char* key, const char* defaultValue) const;
+    struct NumberKey;
+    static const std::vector<NumberKey>& NumberKeys();
 
     IniFile ini_;
     std::string programDir_;

@@ -1,0 +1,45 @@
+// TKeyStringList: the skill, troop and item keywords, in the order first met. Units store
+// positions in these lists, so entries are only ever appended.
+#pragma once
+
+#include "world/string_code.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+class TKeyStringList
+{
+public:
+    int Count() const { return static_cast<int>(entries_.size()); }
+    const std::vector<TStringCode>& Entries() const { return entries_; }
+
+    /// Adds a keyword, or, when the key (spaces trimmed, any case) is known, replaces its
+    /// names with the non-empty ones given. Returns the entry's position.
+    int AddKey(std::string_view key, std::string_view singular, std::string_view plural);
+
+    /// Position of the key with spaces trimmed, ignoring case; -1 when absent.
+    int IndexOfKey(std::string_view key) const;
+
+    /// The entry's texts; `fallback` when the position is outside the list.
+    std::string KeyAt(int position, std::string fallback = {}) const;
+    std::string SingularAt(int position, std::string fallback = {}) const;
+    std::string PluralAt(int position, std::string fallback = {}) const;
+
+    void Clear() { entries_.clear(); }
+
+    /// Appends the file's records of three lines (key, singular, plural); a record cut short
+    /// by the end of the file keeps empty names. A missing file changes nothing and succeeds.
+    bool LoadFromFile(const std::string& fileName);
+    /// Three lines per entry, in list order.
+    bool SaveToFile(const std::string& fileName) const;
+
+private:
+    const TStringCode* At(int position) const;
+
+    std::vector<TStringCode> entries_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,50 @@
+// Item codes and names, and "Products.dat".
+#include "world/product_code_list.h"
+
+#include "core/line_reader.h"
+#include "core/text_file_writer.h"
+#include "core/text_helpers.h"
+
+namespace korvane {
+
+int ProductCodeList::IndexOf(std::string_view code) const
+{
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (SameText(entries_[i].Code, code))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int ProductCodeList::Add(std::string code, std::string name)
+{
+    entries_.push_back({std::move(code), {std::move(name)}});
+    return Count() - 1;
+}
+
+bool ProductCodeList::LoadFromFile(const std::string& fileName)
+{
+    std::vector<std::string> lines;
+    if (!ReadTextLines(fileName, lines))
+        return false;
+    entries_.clear();
+    for (const auto& line : lines) {
+        const auto semicolon = line.find(';');
+        if (TrimSpaces(line).empty() || semicolon == std::string::npos)
+            continue;
+        std::string name = TrimSpaces(std::string_view(line).substr(semicolon + 1));
+        name.resize(std::min(name.size(), kMaxNameLength));
+        Add(line.substr(0, semicolon), std::move(name));
+    }
+    return true;
+}
+
+bool ProductCodeList::SaveToFile(const std::string& fileName) const
+{
+    TextFileWriter writer(fileName);
+    for (const auto& entry : entries_)
+        writer.WriteLine(TrimSpaces(entry.Code) + ";" + TrimSpaces(entry.Product.Name));
+    return writer.Commit();
+}
+
+}  // namespace korvane

@@ -1,0 +1,136 @@
+// Line reading with every line end, atomic replacement, and file-name joining.
+#include "core/atomic_file.h"
+#include "core/file_names.h"
+#include "core/line_reader.h"
+#include "core/text_file_writer.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+TEST(LineReader, TakesEveryLineEndAlike)
+{
+    TempDir dir;
+    const std::string file = dir.Write("mixed.txt", "a\r\nb\nc\rd\r\r\ne\n\nf");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(file, lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "f"}));
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\r\ne\n\nf"), lines);
+}
+
+TEST(LineReader, EndsWithoutEmptyLastLineAndKeepsNulBytes)
+{
+    TempDir dir;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(dir.Write("a.txt", "x\r\ny\r\n"), lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"x", "y"}));
+    ASSERT_TRUE(ReadTextLines(dir.Write("empty.txt", ""), lines));
+    EXPECT_TRUE(lines.empty());
+    ASSERT_TRUE(ReadTextLines(dir.Write("nul.txt", std::string("a\0b\r\n", 5)), lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{std::string("a\0b", 3)}));
+    EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines));
+}
+
+TEST(LineReader, CrLfSplitAcrossBufferBoundaryIsOneLineEnd)
+{
+    TempDir dir;
+    // The reader fills 64 KiB at a time; put the CR last in the first fill.
+    const std::string first(64 * 1024 - 1, 'x');
+    const std::string file = dir.Write("long.txt", first + "\r\nsecond\r" + "third");
+    LineReader reader(file);
+    std::string line;
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, first);
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "second");
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "third");
+    EXPECT_EQ(reader.LineNumber(), 3);
+    EXPECT_FALSE(reader.ReadLine(line));
+}
+
+TEST(AtomicWrite, WritesCrLfAndReplacesWholeFile)
+{
+    TempDir dir;
+    dir.Write("data.txt", "old contents that are longer than the new ones\r\n");
+    TextFileWriter writer(dir.File("data.txt"));
+    writer.WriteLine("one");
+    writer.WriteLine("");
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_EQ(dir.Read("data.txt"), "one\r\n\r\n");
+    // No temporary file stays behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(AtomicWrite, CreatesMissingFolders)
+{
+    TempDir dir;
+    ASSERT_TRUE(AtomicWriteFile(dir.File("DATA/sub/x.dat"), "x"));
+    EXPECT_EQ(dir.Read("DATA/sub/x.dat"), "x");
+}
+
+TEST(AtomicWrite, FailureKeepsOldFileAndSaysWhy)
+{
+    TempDir dir;
+    // A folder where the file should go cannot be replaced by a file.
+    std::filesystem::create_directory(dir.File("Map.Dat"));
+    dir.Write("Map.Dat/inside", "kept");
+    std::string error;
+    EXPECT_FALSE(AtomicWriteFile(dir.File("Map.Dat"), "new", &error));
+    EXPECT_NE(error.find("Map.Dat"), std::string::npos);
+    EXPECT_EQ(dir.Read("Map.Dat/inside"), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "temporary file removed";
+
+    // A parent that is a file: nothing can be created at all.
+    dir.Write("plain", "file");
+    EXPECT_FALSE(AtomicWriteFile(dir.File("plain/x.dat"), "new", &error));
+    EXPECT_EQ(dir.Read("plain"), "file");
+}
+
+struct QualifyCase
+{
+    const char* name;
+    const char* dir;
+    const char* result;
+};
+
+void PrintTo(const QualifyCase& c, std::ostream* os)
+{
+    *os << '"' << c.name << "\" under \"" << c.dir << '"';
+}
+
+class QualifyFileNameTest : public ::testing::TestWithParam<QualifyCase> {};
+
+TEST_P(QualifyFileNameTest, JoinsNameToFolder)
+{
+    EXPECT_EQ(QualifyFileName(GetParam().name, GetParam().dir), GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, QualifyFileNameTest, ::testing::Values(
+    QualifyCase{"x.dat", "/data/", "/data/x.dat"},
+    QualifyCase{"x.dat", "/data", "/data/x.dat"},
+    QualifyCase{"\\x.dat", "/data", "/data/x.dat"},
+    QualifyCase{"/abs/x.dat", "/data", "/abs/x.dat"},
+    QualifyCase{"x.dat", "   ", "x.dat"},
+    QualifyCase{"x.dat", "", "x.dat"},
+    QualifyCase{"", "/data", ""},
+    QualifyCase{"x.dat", "D:\\data\\", "D:\\data/x.dat"},
+    QualifyCase{"x.dat", "rel", "rel/x.dat"},
+    QualifyCase{"x.dat", "/", "/x.dat"}));
+
+TEST(FileNames, DirectoryOf)
+{
+    EXPECT_EQ(DirectoryOf("/a/b/ATLANTIS.INI"), "/a/b");
+    EXPECT_EQ(DirectoryOf("/ATLANTIS.INI"), "/");
+    EXPECT_EQ(DirectoryOf("ATLANTIS.INI"), "");
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,172 @@
+// The built-in vocabulary and the files that extend it.
+#include "core/settings.h"
+#include "world/key_string_list.h"
+#include "world/map.h"
+#include "world/vocabulary.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+TEST(Vocabulary, BuiltInTables)
+{
+    const TMap map;
+    ASSERT_EQ(map.SectionKeywords.Count(), 23);
+    EXPECT_EQ(map.SectionKeywords[0], "atlantis report for:");
+    EXPECT_EQ(map.SectionKeywords[4], "XXXXXXX");
+    EXPECT_EQ(map.SectionKeywords[19], "  * ") << "code 20, spaces included";
+    EXPECT_EQ(map.SectionKeywords[22], "orders template");
+
+    ASSERT_EQ(map.TerrainList.Count(), 13);
+    EXPECT_EQ(map.TerrainList[2], "Plain");
+    EXPECT_EQ(map.TerrainList[kTerrainSolid], "Solid");
+
+    ASSERT_EQ(map.StructureTypes.Count(), 41);
+    EXPECT_EQ(map.StructureTypes[5], "MAGICAL FORTRESS");
+    EXPECT_EQ(map.StructureTypes[6], "Hold1");
+    EXPECT_EQ(map.StructureTypes[12], "MINE");
+    EXPECT_EQ(map.StructureTypes[23], "Hold12");
+    EXPECT_EQ(map.StructureTypes[24], "LONGBOAT");
+    EXPECT_EQ(map.StructureTypes[34], "Hold18");
+    EXPECT_EQ(map.StructureTypes[35], "SHAFT");
+    EXPECT_EQ(map.StructureTypes[40], "DEMON PIT");
+
+    EXPECT_EQ(map.RegionList.Names(), std::vector<std::string>{"Unknown"});
+    EXPECT_EQ(map.RaceList.Names(), std::vector<std::string>{"Unknown"});
+    EXPECT_EQ(map.WeatherList.Count(), 0);
+}
+
+TEST(Vocabulary, TerrainIndex)
+{
+    const TMap map;
+    EXPECT_EQ(map.TerrainIndex("PLAIN"), 2);
+    EXPECT_EQ(map.TerrainIndex("underforest"), 3);
+    EXPECT_EQ(map.TerrainIndex("UnderForest"), 3);
+    EXPECT_EQ(map.TerrainIndex("forest"), 3);
+    EXPECT_EQ(map.TerrainIndex("lava"), 0);
+    EXPECT_EQ(map.TerrainIndex("under"), 0);
+    EXPECT_EQ(map.TerrainIndex(""), 0);
+}
+
+TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNames)
+{
+    TKeyStringList list;
+    EXPECT_EQ(list.AddKey(" SWOR ", " sword ", "swords"), 0);
+    EXPECT_EQ(list.KeyAt(0), " SWOR ") << "a new key is stored as given";
+    EXPECT_EQ(list.SingularAt(0), "sword");
+    EXPECT_EQ(list.IndexOfKey("swor"), -1) << "stored keys are not trimmed";
+
+    EXPECT_EQ(list.AddKey("HORS", "horse", "horses"), 1);
+    EXPECT_EQ(list.AddKey(" hors  ", "", "steeds"), 1);
+    EXPECT_EQ(list.SingularAt(1), "horse") << "an empty name keeps the old one";
+    EXPECT_EQ(list.PluralAt(1), "steeds");
+    EXPECT_EQ(list.IndexOfKey("  HORS"), 1);
+    EXPECT_EQ(list.KeyAt(7, "unchanged"), "unchanged");
+    EXPECT_EQ(list.PluralAt(-1, "x"), "x");
+}
+
+TEST(KeyStringList, FileRoundTripAndTruncatedRecord)
+{
+    TempDir dir;
+    TKeyStringList list;
+    list.AddKey("WOLF", "wolf", "wolves");
+    list.AddKey("LEAD", "leader", "leaders");
+    ASSERT_TRUE(list.SaveToFile(dir.File("Troops.dat")));
+    EXPECT_EQ(dir.Read("Troops.dat"), "WOLF\r\nwolf\r\nwolves\r\nLEAD\r\nleader\r\nleaders\r\n");
+
+    TKeyStringList loaded;
+    ASSERT_TRUE(loaded.LoadFromFile(dir.File("Troops.dat")));
+    EXPECT_EQ(loaded.Count(), 2);
+    EXPECT_EQ(loaded.PluralAt(0), "wolves");
+
+    dir.Write("Short.dat", "A\nan a\nsome a\nB\nbee");
+    TKeyStringList shortList;
+    ASSERT_TRUE(shortList.LoadFromFile(dir.File("Short.dat")));
+    ASSERT_EQ(shortList.Count(), 2);
+    EXPECT_EQ(shortList.KeyAt(1), "B");
+    EXPECT_EQ(shortList.SingularAt(1), "bee");
+    EXPECT_EQ(shortList.PluralAt(1), "");
+
+    TKeyStringList none;
+    EXPECT_TRUE(none.LoadFromFile(dir.File("missing.dat")));
+    EXPECT_EQ(none.Count(), 0);
+}
+
+TEST(KeyStringList, RaceTableWinsOverTroopFile)
+{
+    TempDir dir;
+    dir.Write("Troops.dat", "LEAD\r\nboss\r\nbosses\r\nWOLF\r\nwolf\r\nwolves\r\nORC");
+    TKeyStringList troops;
+    troops.LoadFromFile(dir.File("Troops.dat"));
+    AddRaceTable(troops);
+    EXPECT_EQ(troops.IndexOfKey("LEAD"), 0) << "a known key keeps its position";
+    EXPECT_EQ(troops.SingularAt(0), "leader");
+    EXPECT_EQ(troops.PluralAt(0), "leaders");
+    EXPECT_EQ(troops.SingularAt(troops.IndexOfKey("ORC")), "orc") << "names filled in for a cut-short record";
+    EXPECT_EQ(troops.PluralAt(troops.IndexOfKey("UDWA")), "under dwarves");
+    EXPECT_EQ(troops.Count(), 3 + 15);
+}
+
+TEST(ProductCodeList, LoadRules)
+{
+    TempDir dir;
+    dir.Write("Products.dat",
+              "HORS;  horse  \r\n"
+              "   \r\n"
+              "no semicolon here\r\n"
+              "\r\n"
+              " IRON ;iron;ore\r\n"
+              "LONG;" + std::string(300, 'n') + "\r\n");
+    ProductCodeList list;
+    list.Add("OLD", "dropped on load");
+    ASSERT_TRUE(list.LoadFromFile(dir.File("Products.dat")));
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list[0].Code, "HORS");
+    EXPECT_EQ(list[0].Product.Name, "horse");
+    EXPECT_EQ(list[1].Code, " IRON ") << "the code is taken as it stands";
+    EXPECT_EQ(list[1].Product.Name, "iron;ore");
+    EXPECT_EQ(list[2].Product.Name.size(), 250u);
+    EXPECT_EQ(list.IndexOf("hors"), 0);
+
+    ASSERT_TRUE(list.SaveToFile(dir.File("Out.dat")));
+    EXPECT_EQ(dir.Read("Out.dat").substr(0, 29), "HORS;horse\r\nIRON;iron;ore\r\nLO");
+}
+
+TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
+{
+    TempDir dir;
+    const TrecINI names(dir.File("ATLANTIS.INI"));
+    TMap map;
+    map.RegionList.Add("Gryffindor");
+    map.RegionList.Add("");
+    map.RaceList.Add("High Elves");
+    map.WeatherList.Add("clear");
+    map.WeatherList.Add("monsoon season");
+    map.ProductList.Add("GRAI", "grain");
+    ASSERT_TRUE(map.SaveReferenceLists(dir.Path(), names));
+    EXPECT_EQ(dir.Read("Regions.dat"), "Unknown\r\nGryffindor\r\n\r\n");
+
+    TMap loaded;
+    loaded.LoadReferenceLists(dir.Path(), names);
+    EXPECT_EQ(loaded.RegionList.Names(), map.RegionList.Names()) << "blank lines keep their position";
+    EXPECT_EQ(loaded.RaceList.IndexOf("high elves"), 1);
+    EXPECT_EQ(loaded.WeatherList.Names(), map.WeatherList.Names());
+    EXPECT_EQ(loaded.ProductList[0].Product.Name, "grain");
+    EXPECT_EQ(loaded.TerrainList.Names(), map.TerrainList.Names());
+
+    // Loading again from an empty folder resets every list, rather than keeping stale names.
+    TempDir empty;
+    loaded.LoadReferenceLists(empty.Path(), names);
+    EXPECT_EQ(loaded.RegionList.Names(), std::vector<std::string>{"Unknown"});
+    EXPECT_EQ(loaded.WeatherList.Count(), 0);
+    EXPECT_EQ(loaded.ProductList.Count(), 0);
+    EXPECT_EQ(loaded.TerrainList.Count(), 13);
+}
+
+}  // namespace
+}  // namespace korvane
