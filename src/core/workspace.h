@@ -3,6 +3,8 @@
 #pragma once
 
 #include "core/settings.h"
+#include "people/alliance_list.h"
+#include "people/faction_list.h"
 #include "world/key_string_list.h"
 #include "world/map.h"
 
@@ -29,6 +31,8 @@ public:
     // Declared in the order the process builds them.
     TMap Map;
     TrecINI Settings;
+    TFactionList Factions;
+    TAllianceList Alliances;
     TKeyStringList SkillList;
     TKeyStringList TroopList;
     TKeyStringList EquipmentList;

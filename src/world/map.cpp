@@ -1,4 +1,4 @@
-// The world database: construction and vocabulary look-ups.
+// The world database: the grid, its coordinate rules and vocabulary look-ups.
 #include "world/map.h"
 
 #include "core/text_helpers.h"
@@ -12,7 +12,68 @@ TMap::TMap()
     , RegionList{"Unknown"}
     , RaceList{"Unknown"}
     , StructureTypes(BuiltInStructureTypes())
+    , cells_(static_cast<std::size_t>(kLevels) * (kMaxX + 1) * (kMaxY + 1))
 {
+}
+
+TMap::~TMap() = default;
+
+bool TMap::IsValidPosition(int level, int x, int y)
+{
+    return (level == kOverworld || level == kUnderworld) && x >= 0 && x <= kMaxX && y >= 0 && y <= kMaxY
+        && (x + y) % 2 == 0;
+}
+
+TMapCell* TMap::Cell(int level, int x, int y) const
+{
+    return IsValidPosition(level, x, y) ? cells_[Slot(level, x, y)].get() : nullptr;
+}
+
+TMapCell* TMap::EnsureCell(int level, int x, int y)
+{
+    if (!IsValidPosition(level, x, y))
+        return nullptr;
+    auto& slot = cells_[Slot(level, x, y)];
+    if (!slot) {
+        slot = std::make_unique<TMapCell>();
+        ++cellCount_;
+    }
+    slot->X = x;
+    slot->Y = y;
+    slot->Level = level;
+    return slot.get();
+}
+
+void TMap::UnderToGrid(int& x, int& y)
+{
+    x = 2 * x;
+    y = 2 * y + 2;
+}
+
+void TMap::GridToUnder(int& x, int& y)
+{
+    x = x / 2;
+    y = (y - 2) / 2;
+}
+
+int TMap::UnderCellKind(int x, int y)
+{
+    const int xm = ((x % 4) + 4) % 4;
+    const int ym = ((y % 4) + 4) % 4;
+    if (xm % 2 == 0) {
+        const bool hex = (xm == 0 && ym == 2) || (xm == 2 && ym == 0);
+        return hex ? 0 : 1;
+    }
+    if (xm == 3)
+        return ym == 1 ? 3 : 2;
+    return ym == 1 ? 2 : 3;
+}
+
+void TMap::Clear()
+{
+    for (auto& slot : cells_)
+        slot.reset();
+    cellCount_ = 0;
 }
 
 int TMap::TerrainIndex(std::string_view word) const

@@ -1,22 +1,82 @@
-// TMap: the world database. For now it holds the game vocabulary that cells point into.
+// TMap: the world database: the grid of hex cells on both levels, the game vocabulary that
+// cells point into, and the latest record of every unit.
 #pragma once
 
+#include "people/unit_list.h"
+#include "world/map_cell.h"
 #include "world/name_list.h"
 #include "world/product_code_list.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
+class TFactionList;
+class TKeyStringList;
 class TrecINI;
 
 class TMap
 {
 public:
+    static constexpr int kLevels = 2;
+    static constexpr int kMaxX = 320;
+    static constexpr int kMaxY = 192;
+    static constexpr int kOverworld = 0;
+    static constexpr int kUnderworld = 1;
+
     TMap();
+    ~TMap();
     TMap(const TMap&) = delete;
     TMap& operator=(const TMap&) = delete;
+
+    /// True for a position that can hold a cell: level 0 or 1, x 0..320, y 0..192, x + y even.
+    static bool IsValidPosition(int level, int x, int y);
+
+    /// The cell at a position; null when nothing is known there or the position is not valid.
+    TMapCell* Cell(int level, int x, int y) const;
+    /// The cell at a valid position, created when missing, with its X, Y and Level set.
+    /// Null for a position that cannot hold a cell.
+    TMapCell* EnsureCell(int level, int x, int y);
+
+    /// Underworld game coordinates to grid coordinates and back, in place.
+    static void UnderToGrid(int& x, int& y);
+    static void GridToUnder(int& x, int& y);
+    /// 0 for an underworld hex, 1 North/South pathway, 2 North East/South West, 3 South East/North West.
+    static int UnderCellKind(int x, int y);
+
+    /// Frees every cell of both levels.
+    void Clear();
+    int CellCount() const { return cellCount_; }
+
+    /// Visits every cell: level 0 then 1, x ascending, y ascending within x (the order of saves).
+    template <typename F>
+    void ForEachCell(F&& f) const
+    {
+        for (int level = 0; level < kLevels; ++level)
+            for (int x = 0; x <= kMaxX; ++x)
+                for (int y = x % 2; y <= kMaxY; y += 2)
+                    if (TMapCell* cell = cells_[Slot(level, x, y)].get())
+                        f(*cell);
+    }
+
+    /// Visits every cell: level, then y ascending, x ascending within y (the order of searches).
+    template <typename F>
+    void ForEachCellByRows(F&& f) const
+    {
+        for (int level = 0; level < kLevels; ++level)
+            for (int y = 0; y <= kMaxY; ++y)
+                for (int x = y % 2; x <= kMaxX; x += 2)
+                    if (TMapCell* cell = cells_[Slot(level, x, y)].get())
+                        f(*cell);
+    }
+
+    /// After an import: the player's own units the import did not see are gone and leave the
+    /// unit list; other factions' unseen units stay and are shown in their last hex when that
+    /// hex lists no units.
+    void ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& factions, const TKeyStringList& skills);
 
     /// Terrain code of a report word: a leading "under" is dropped ("underforest" is Forest),
     /// case is ignored, and unknown words give 0 ("Unknown").
@@ -35,6 +95,24 @@ public:
     NameList WeatherList;
     ProductCodeList ProductList;
     NameList StructureTypes;
+
+    /// The latest record of every unit known, with its orders.
+    TUnitList UnitFileList;
+
+    // What the off-screen map buffer holds, so a repaint can reuse it.
+    int BufLeft = -1, BufTop = -1, BufRight = -1, BufBottom = -1;
+    int BufZoom = 0, BufLevel = 0, BufOptions = 0;
+
+private:
+    static std::size_t Slot(int level, int x, int y)
+    {
+        return (static_cast<std::size_t>(level) * (kMaxX + 1) + static_cast<std::size_t>(x)) * (kMaxY + 1)
+            + static_cast<std::size_t>(y);
+    }
+
+    // One entry per position of both levels; an empty world costs one pointer per position.
+    std::vector<std::unique_ptr<TMapCell>> cells_;
+    int cellCount_ = 0;
 };
 
 }  // namespace korvane

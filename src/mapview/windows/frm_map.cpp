@@ -1,10 +1,15 @@
 // The main map window.
 #include "mapview/windows/frm_map.h"
 
+#include "core/user_interaction.h"
+#include "core/workspace.h"
+
 namespace korvane {
 
-TfrmMAP::TfrmMAP(QWidget* parent)
+TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     : QMainWindow(parent)
+    , workspace_(workspace)
+    , ui_(ui)
 {
     setObjectName("frmMAP");
     setWindowTitle("Korvane");

@@ -5,12 +5,20 @@
 
 namespace korvane {
 
+class UserInteraction;
+class Workspace;
+
 class TfrmMAP : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TfrmMAP(QWidget* parent = nullptr);
+    /// The window works on `workspace` and talks to the player through `ui`; both outlive it.
+    TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent = nullptr);
+
+private:
+    Workspace& workspace_;
+    UserInteraction& ui_;
 };
 
 }  // namespace korvane

@@ -1,0 +1,145 @@
+// The faction registry and its file "Factions.dat".
+#include "people/faction_list.h"
+
+#include "core/file_names.h"
+#include "core/line_reader.h"
+#include "core/settings.h"
+#include "core/text_file_writer.h"
+#include "core/text_helpers.h"
+#include "core/user_interaction.h"
+#include "core/version.h"
+#include "people/registry_fields.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace korvane {
+
+namespace {
+
+// Position of the first alliance key in a faction record; the count stands just before it.
+constexpr std::size_t kFirstAllianceKey = 7;
+
+/// The version of a "VERSION,2.31" header line; nothing when the line is no such header or
+/// its version is not a readable number. Read with from_chars: the GUI toolkit sets the
+/// process locale, which would make a decimal comma of "2.31" elsewhere.
+std::optional<double> HeaderVersion(const std::string& line)
+{
+    std::vector<std::string> pieces;
+    SplitString(line, pieces, ",");
+    if (pieces.size() < 2 || UpperCase(TrimSpaces(pieces[0])) != "VERSION")
+        return std::nullopt;
+    const std::string text = TrimSpaces(pieces[1]);
+    double version = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), version);
+    if (result.ec != std::errc() || !std::isfinite(version))
+        return std::nullopt;
+    return version;
+}
+
+std::unique_ptr<TFaction> ReadFaction(const std::string& line)
+{
+    std::vector<std::string> pieces;
+    SplitString(line, pieces, kFieldSeparator);
+    auto faction = std::make_unique<TFaction>();
+    const std::size_t count = pieces.size();
+    if (count > 0)
+        faction->Number = StrToIntLenient(pieces[0]);
+    if (count > 1)
+        faction->Name = TrimSpaces(pieces[1]);
+    if (count > 2)
+        faction->Player = TrimSpaces(pieces[2]);
+    if (count > 3)
+        faction->EMail = TrimSpaces(pieces[3]);
+    if (count > 4)
+        faction->Comments = TrimSpaces(pieces[4]);
+    if (count > 5)
+        faction->Colour = StrToIntLenient(pieces[5]);
+    if (count > 6) {
+        // The stated count only limits what is taken; the pieces on the line bound it.
+        const std::int64_t stated = StrToIntLenient(pieces[6]);
+        for (std::size_t i = kFirstAllianceKey; i < count && std::int64_t(i - kFirstAllianceKey) < stated; ++i) {
+            std::string key = TrimSpaces(pieces[i]);
+            const bool known = std::find(faction->AllianceKeys.begin(), faction->AllianceKeys.end(), key)
+                != faction->AllianceKeys.end();
+            // A duplicate would survive RemoveAlliance and keep the faction in the alliance.
+            if (!key.empty() && !known)
+                faction->AllianceKeys.push_back(std::move(key));
+        }
+    }
+    return faction;
+}
+
+std::string WriteFaction(const TFaction& faction)
+{
+    std::string line;
+    AppendNumberField(line, faction.Number);
+    AppendTextField(line, faction.Name);
+    AppendTextField(line, faction.Player);
+    AppendTextField(line, faction.EMail);
+    AppendTextField(line, faction.Comments);
+    AppendNumberField(line, faction.Colour);
+    AppendNumberField(line, static_cast<std::int64_t>(faction.AllianceKeys.size()));
+    for (const auto& key : faction.AllianceKeys)
+        AppendTextField(line, key);
+    return line;
+}
+
+}  // namespace
+
+TFaction* TFactionList::Find(std::int32_t number) const
+{
+    return number < 1 ? nullptr : list_.Find(FactionKey(number));
+}
+
+TFaction* TFactionList::Add(std::unique_ptr<TFaction> faction)
+{
+    if (!faction)
+        return nullptr;
+    std::string key = faction->Key();
+    return list_.Put(std::move(key), std::move(faction));
+}
+
+bool TFactionList::LoadFromFile(const TrecINI& settings, UserInteraction& ui)
+{
+    const std::string fileName = settings.DataPath(settings.FactionsFile);
+    if (!FileExists(fileName))
+        return true;
+    std::error_code ignored;
+    LineReader reader(fileName);
+    // A folder opens like a file on some systems and then reads as empty.
+    if (!reader.IsOpen() || std::filesystem::is_directory(fileName, ignored)) {
+        ui.Warning("Failed to open Faction List data file.");
+        return false;
+    }
+
+    Clear();
+    std::string line;
+    if (!reader.ReadLine(line))
+        return false;
+    // Files of the first format had no header and a different record layout.
+    const std::optional<double> version = HeaderVersion(line);
+    if (!version || *version == 1.0)
+        return false;
+
+    while (reader.ReadLine(line)) {
+        const std::string trimmed = TrimSpaces(line);
+        if (!trimmed.empty())
+            Add(ReadFaction(trimmed));
+    }
+    return true;
+}
+
+bool TFactionList::SaveToFile(const TrecINI& settings) const
+{
+    TextFileWriter writer(settings.DataPath(settings.FactionsFile));
+    writer.WriteLine("VERSION," + FormatTwoDecimals(kFormatVersion));
+    list_.ForEach([&writer](const TFaction& faction) { writer.WriteLine(WriteFaction(faction)); });
+    return writer.Commit();
+}
+
+}  // namespace korvane

@@ -1,0 +1,51 @@
+// TFactionList: the faction registry, in ascending faction number, with its file
+// "Factions.dat" and the import of the game's faction list.
+#pragma once
+
+#include "core/keyed_list.h"
+#include "people/faction.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace korvane {
+
+class TrecINI;
+class UserInteraction;
+
+class TFactionList
+{
+public:
+    int Count() const { return list_.Count(); }
+    /// The faction at a position (ascending number); null outside 0..Count-1.
+    TFaction* Items(int index) const { return list_.Items(index); }
+
+    /// The faction with that number, or null. Numbers below 1 never name a faction (units
+    /// of no known faction carry -1), so they find nothing.
+    TFaction* Find(std::int32_t number) const;
+
+    /// Takes the faction under its key; a faction already held under that key is freed and
+    /// replaced. Returns the faction stored (null when given none).
+    TFaction* Add(std::unique_ptr<TFaction> faction);
+
+    void Clear() { list_.Clear(); }
+
+    /// Reads "Factions.dat" from the data folder. A missing file succeeds and changes nothing;
+    /// a file that cannot be opened shows a warning and changes nothing; a file without a
+    /// usable version header (or version 1) leaves the list empty. False in those two cases.
+    bool LoadFromFile(const TrecINI& settings, UserInteraction& ui);
+
+    /// Rewrites "Factions.dat" in the data folder; false (old file kept) when that fails.
+    bool SaveToFile(const TrecINI& settings) const;
+
+    /// Merges the game's faction list file: new factions are added, known ones get the name
+    /// and address from the file and keep everything the player entered. False, with a
+    /// warning, when the file is missing or cannot be opened.
+    bool ImportFactionList(const std::string& fileName, UserInteraction& ui);
+
+private:
+    KeyedList<TFaction> list_;
+};
+
+}  // namespace korvane

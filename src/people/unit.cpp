@@ -1,0 +1,122 @@
+// Unit records: faction, flags, men, skills and copying.
+#include "people/unit.h"
+
+#include "core/text_helpers.h"
+#include "people/faction_list.h"
+#include "people/unit_list.h"
+#include "world/key_string_list.h"
+
+namespace korvane {
+
+int TUnitSkill::Level() const
+{
+    if (Days < 30)
+        return 0;
+    if (Days < 90)
+        return 1;
+    if (Days < 180)
+        return 2;
+    if (Days < 300)
+        return 3;
+    if (Days < 450)
+        return 4;
+    return 5;
+}
+
+std::string TUnit::KeyOf(std::int32_t number)
+{
+    return PadLeft(IntToStr(number), '0', 10);
+}
+
+void TUnit::SetFaction(std::int32_t number, const TFactionList& factions)
+{
+    Faction = factions.Find(number) ? number : -1;
+}
+
+std::int32_t TUnit::EffectiveFaction(const TUnitList& mapUnits) const
+{
+    if (Faction >= 1)
+        return Faction;
+    if (const TUnit* known = mapUnits.Find(Number)) {
+        if (known->Faction >= 1)
+            return known->Faction;
+        if (known->LastFaction > 0)
+            return known->LastFaction;
+    }
+    return -1;
+}
+
+void TUnit::SetFlag(std::uint32_t bit, bool on)
+{
+    Flags = on ? (Flags | bit) : (Flags & ~bit);
+}
+
+std::int32_t TUnit::MenCount() const
+{
+    std::int32_t men = 0;
+    for (const auto& group : Troops)
+        men += group.Count;
+    return men;
+}
+
+bool TUnit::HasLeader(const TKeyStringList& troops) const
+{
+    for (const auto& group : Troops) {
+        if (TrimSpaces(troops.KeyAt(group.Index)) == "LEAD")
+            return true;
+    }
+    return false;
+}
+
+int TUnit::SkillLevel(std::string_view skillKey, const TKeyStringList& skills) const
+{
+    const std::string wanted = TrimSpaces(skillKey);
+    for (const auto& skill : Skills) {
+        if (SameText(TrimSpaces(skills.KeyAt(skill.Index)), wanted))
+            return skill.Level();
+    }
+    return 0;
+}
+
+void TUnit::SetCombatSpellByKey(std::string_view key, const TKeyStringList& skills)
+{
+    const int index = skills.IndexOfKey(key);
+    if (index >= 0)
+        CombatSpell = index;
+}
+
+std::string TUnit::CombatSpellKey(const TKeyStringList& skills) const
+{
+    return skills.KeyAt(CombatSpell);
+}
+
+void TUnit::AssignTo(TUnit& target, const TFactionList& factions, const TKeyStringList& skills) const
+{
+    target.Number = Number;
+    target.Name = Name;
+    target.Description = Description;
+    target.X = X;
+    target.Y = Y;
+    target.Level = Level;
+    target.LastX = LastX;
+    target.LastY = LastY;
+    target.LastLevel = LastLevel;
+    target.Structure = Structure;
+    target.Text1 = Text1;
+    target.Text2 = Text2;
+    target.Text3 = Text3;
+    target.SetFaction(Faction, factions);
+    target.Flags = Flags;
+    target.Silver = Silver;
+    target.SetCombatSpellByKey(CombatSpellKey(skills), skills);
+    target.LastFaction = LastFaction;
+    target.Turn = Turn;
+    target.Troops = Troops;
+    target.Equipment = Equipment;
+    target.Skills = Skills;
+    target.CanStudy.clear();
+    for (const auto& skill : CanStudy)
+        target.CanStudy.push_back({skill.Index, 0});
+}
+
+}  // namespace korvane

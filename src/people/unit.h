@@ -1,0 +1,93 @@
+// TUnit: one unit as last seen, with its men, items, skills, flags and orders.
+#pragma once
+
+#include "people/unit_entries.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+class TFactionList;
+class TKeyStringList;
+class TUnitList;
+
+class TUnit
+{
+public:
+    /// The unit number padded with zeros to 10 digits; unit lists are ordered by it.
+    static std::string KeyOf(std::int32_t number);
+    std::string Key() const { return KeyOf(Number); }
+
+    /// `Faction` becomes `number` when the registry knows that faction, else -1.
+    void SetFaction(std::int32_t number, const TFactionList& factions);
+    /// The faction the unit belongs to as far as anything tells: its own `Faction`, else
+    /// what the map's record of the same unit says (`Faction`, then `LastFaction`); -1 if unknown.
+    std::int32_t EffectiveFaction(const TUnitList& mapUnits) const;
+
+    void SetFlag(std::uint32_t bit, bool on);
+    bool HasFlag(std::uint32_t bit) const { return (Flags & bit) != 0; }
+    bool IsOwn(std::int32_t ownFaction) const { return Faction == ownFaction; }
+
+    std::int32_t MenCount() const;
+    bool HasLeader(const TKeyStringList& troops) const;
+
+    void AddTroops(const TUnitTroopGroup& group) { Troops.push_back(group); }
+    void AddEquipment(const TUnitEquip& item) { Equipment.push_back(item); }
+    void AddSkill(const TUnitSkill& skill) { Skills.push_back(skill); }
+    void AddCanStudy(const TUnitSkill& skill) { CanStudy.push_back(skill); }
+    void ClearTroops() { Troops.clear(); }
+    void ClearEquipment() { Equipment.clear(); }
+    void ClearSkills() { Skills.clear(); }
+    void ClearCanStudy() { CanStudy.clear(); }
+    void ClearOrders() { Orders.clear(); }
+
+    /// Level in the skill whose key is `skillKey` (any case, spaces trimmed); 0 when not known.
+    int SkillLevel(std::string_view skillKey, const TKeyStringList& skills) const;
+
+    /// Sets `CombatSpell` to the skill with that key; unchanged when the key is unknown.
+    void SetCombatSpellByKey(std::string_view key, const TKeyStringList& skills);
+    std::string CombatSpellKey(const TKeyStringList& skills) const;
+
+    void SetOrders(const std::vector<std::string>& lines) { Orders = lines; }
+    void GetOrders(std::vector<std::string>& lines) const { lines = Orders; }
+
+    /// Makes `target` a copy of this unit, except for `Seen`, `OrdersDone` and `Orders`.
+    void AssignTo(TUnit& target, const TFactionList& factions, const TKeyStringList& skills) const;
+
+    /// The unit's line in the unit files: every field followed by a double quote.
+    std::string ToLine() const;
+    /// Reads a unit line; false (unit unchanged) when it has fewer than 17 fields.
+    bool FromLine(std::string_view line);
+
+    // Text views, one line per entry, as the unit windows show them.
+    std::vector<std::string> ListSkills(const TKeyStringList& skills) const;
+    std::vector<std::string> ListEquipment(const TKeyStringList& equipment) const;
+    std::vector<std::string> ListTroops(const TKeyStringList& troops) const;
+    std::vector<std::string> ListCanStudy(const TKeyStringList& skills) const;
+
+    std::int32_t Number = -1;
+    std::string Name;
+    std::string Description;
+    std::int32_t X = 0, Y = 0, Level = 0;
+    std::int32_t LastX = 0, LastY = 0, LastLevel = 0;
+    std::int32_t Structure = 0;  // 0 when outside any structure
+    std::string Text1, Text2, Text3;
+    std::int32_t Faction = -1;
+    std::uint32_t Flags = 0;
+    std::int32_t Silver = 0;
+    std::vector<TUnitTroopGroup> Troops;
+    std::vector<TUnitEquip> Equipment;
+    std::vector<TUnitSkill> Skills;
+    std::vector<TUnitSkill> CanStudy;
+    std::int32_t CombatSpell = -1;
+    std::int32_t LastFaction = 0;
+    std::int32_t Turn = 0;
+    bool Seen = false;
+    bool OrdersDone = false;
+    std::vector<std::string> Orders;
+};
+
+}  // namespace korvane

@@ -1,0 +1,86 @@
+// TUnitList: units keyed by their 10-digit number, in ascending order. The map keeps one list of
+// every unit's latest record; each hex keeps one of the units seen there in the turn shown.
+#pragma once
+
+#include "core/keyed_list.h"
+#include "people/unit.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+class TFactionList;
+class TKeyStringList;
+
+/// Units and men of a selection, split by whether the unit has a leader.
+struct ForceCounts
+{
+    int LeaderUnits = 0;
+    int LeaderMen = 0;
+    int OtherUnits = 0;
+    int OtherMen = 0;
+};
+
+class TUnitList
+{
+public:
+    /// A list made not to own its units lists records that live elsewhere (AddRef). Whatever
+    /// the flag, a unit handed over with Add belongs to the list from then on.
+    explicit TUnitList(bool ownsObjects = true) : ownsObjects_(ownsObjects) {}
+
+    bool OwnsObjects() const { return ownsObjects_; }
+    int Count() const { return units_.Count(); }
+    TUnit* Items(int index) const { return units_.Items(index); }
+    TUnit* Find(std::int32_t number) const { return units_.Find(TUnit::KeyOf(number)); }
+    int IndexOf(std::int32_t number) const { return units_.IndexOf(TUnit::KeyOf(number)); }
+
+    /// Stores a unit under its key, replacing (and freeing) a unit with the same number.
+    TUnit* Add(std::unique_ptr<TUnit> unit);
+    /// Lists a unit without owning it.
+    TUnit* AddRef(TUnit* unit);
+    /// Removes the unit at a position, freeing it when owned; ignored outside the list.
+    void Delete(int index) { units_.Delete(index); }
+    /// Removes the unit at a position and hands it over (null when the list did not own it).
+    std::unique_ptr<TUnit> Take(int index) { return units_.Take(index); }
+    void Clear() { units_.Clear(); }
+
+    /// Takes a unit in: added when its number is new; replacing the stored one only when it
+    /// is from a later turn (keeping the stored `LastFaction` unless that is the player's own);
+    /// otherwise dropped. Returns the unit stored, or null when the new one was dropped.
+    TUnit* Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction);
+
+    void ClearSeen();
+    /// Marks the unit with that number as seen at a position (nothing when it is not listed).
+    void MarkSeen(std::int32_t number, std::int32_t x, std::int32_t y, std::int32_t level);
+
+    /// One line per unit passing the filters; `men` gets the men of the units listed.
+    /// Faction filter: -1 units of no known faction, above 0 that faction, else all.
+    /// Structure filter: 0 units outside, above 0 those inside that structure, below 0 all.
+    std::vector<std::string> ListUnits(int factionFilter, int structureFilter, const TKeyStringList& troops,
+                                       int& men) const;
+    /// Counts of the units of a faction, or of all units for -1.
+    ForceCounts CountForces(int faction, const TKeyStringList& troops) const;
+    std::int64_t SilverOfFaction(int faction) const;
+    /// Silver per turn: 20 a man in units with a leader, 10 a man in others; -1 for all units.
+    std::int64_t Maintenance(int faction, const TKeyStringList& troops) const;
+    /// Five lines "leaderMen;otherMen" for skill levels 1 to 5 of one faction's units.
+    std::vector<std::string> SkillLevelCounts(int faction, std::string_view skillKey, const TKeyStringList& skills,
+                                              const TKeyStringList& troops) const;
+    /// The faction filter choices: "All factions", "Unknown" (unless `withoutHeader`), then each
+    /// known faction of the units as "00012- Name", in ascending number.
+    std::vector<std::string> ListFactions(bool withoutHeader, const TFactionList& factions) const;
+
+    template <typename F>
+    void ForEach(F&& f) const { units_.ForEach(f); }
+
+private:
+    bool ownsObjects_;
+    KeyedList<TUnit> units_;
+};
+
+/// The men text of unit lines: "3 men", "1 man", or "2 LEAD" for a unit with a leader.
+std::string MenText(const TUnit& unit, const TKeyStringList& troops);
+
+}  // namespace korvane

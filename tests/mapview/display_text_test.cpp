@@ -1,0 +1,60 @@
+// Turning stored bytes into shown text and typed text back into bytes.
+#include "mapview/render/display_text.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace korvane {
+namespace {
+
+struct DecodeCase
+{
+    const char* name;
+    std::string bytes;
+    QString shown;
+};
+
+void PrintTo(const DecodeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase>
+{
+};
+
+TEST_P(ToDisplayTextTable, Decodes)
+{
+    EXPECT_EQ(ToDisplayText(GetParam().bytes), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DisplayText, ToDisplayTextTable,
+    ::testing::Values(
+        DecodeCase{"Ascii", "Plain (1234) [PLAI]", "Plain (1234) [PLAI]"},
+        DecodeCase{"Utf8", "Gr\xC3\xB6\xC3\x9F" "e", QString::fromUtf8(u8"Gr\u00f6\u00dfe")},
+        // Every other byte string is Latin-1, one character per byte.
+        DecodeCase{"Latin1", "Gr\xF6\xDF" "e", QString::fromUtf8(u8"Gr\u00f6\u00dfe")},
+        DecodeCase{"CutOffAtTheEnd", "caf\xC3", QString::fromUtf8(u8"caf\u00c3")},
+        DecodeCase{"Overlong", "\xC0\xAF", QString::fromUtf8(u8"\u00c0\u00af")},
+        DecodeCase{"MostlyUtf8OneBadByte", "\xC3\xA9t\xE9", QString::fromUtf8(u8"\u00c3\u00a9t\u00e9")}),
+    [](const ::testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
+
+TEST(DisplayText, TypedTextIsStoredAsUtf8AndShownAgainUnchanged)
+{
+    const QString typed = QString::fromUtf8(u8"Zw\u00f6lf \u00c6sir \u2014 \u6771 \U0001F43A");
+    const std::string stored = FromUserText(typed);
+    EXPECT_EQ(stored, "Zw\xC3\xB6lf \xC3\x86sir \xE2\x80\x94 \xE6\x9D\xB1 \xF0\x9F\x90\xBA");
+    EXPECT_EQ(ToDisplayText(stored), typed);
+}
+
+TEST(DisplayText, ByteOrderMarkIsKept)
+{
+    // Dropping it would make a shown-and-stored-again line one character shorter.
+    EXPECT_EQ(ToDisplayText("\xEF\xBB\xBFx"), QString(QChar(0xFEFF)) + u'x');
+}
+
+}  // namespace
+}  // namespace korvane

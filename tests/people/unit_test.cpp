@@ -1,0 +1,205 @@
+// Unit records: levels, flags, copying, the unit line and the text views.
+#include "people/faction.h"
+#include "people/faction_list.h"
+#include "people/unit.h"
+#include "people/unit_list.h"
+#include "world/key_string_list.h"
+#include "world/vocabulary.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+class UnitTest : public ::testing::Test
+{
+protected:
+    UnitTest()
+    {
+        skills.AddKey("COMB", "combat", "");
+        skills.AddKey("FIRE", "fire", "");
+        AddRaceTable(troops);  // LEAD is 0
+        equipment.AddKey("SWOR", "sword", "swords");
+        equipment.AddKey("DYE", "dye", "");
+        auto faction = std::make_unique<TFaction>();
+        faction->Number = 15;
+        faction->Name = "The Fifteenth";
+        factions.Add(std::move(faction));
+    }
+
+    TUnit FullUnit() const
+    {
+        TUnit unit;
+        unit.Number = 1234;
+        unit.Name = "Scouts";
+        unit.Description = "Looking around; quietly.";
+        unit.Level = 1;
+        unit.X = 6;
+        unit.Y = 4;
+        unit.LastX = 9;  // not part of the line
+        unit.Structure = 3;
+        unit.Text1 = "one";
+        unit.Text2 = "two";
+        unit.Text3 = "three";
+        unit.Faction = 15;
+        unit.Flags = kFlagAvoiding | kFlagTaxing;
+        unit.Silver = -20;
+        unit.CombatSpell = 1;
+        unit.LastFaction = 7;
+        unit.Turn = 33;
+        unit.OrdersDone = true;
+        unit.AddTroops({0, 1});
+        unit.AddTroops({troops.IndexOfKey("HDWA"), 4});
+        unit.AddEquipment({0, 2});
+        unit.AddSkill({0, 95});
+        unit.AddSkill({1, 30});
+        unit.AddCanStudy({1, 0});
+        return unit;
+    }
+
+    TKeyStringList skills, troops, equipment;
+    TFactionList factions;
+};
+
+TEST_F(UnitTest, SkillLevelsFromDays)
+{
+    const std::pair<int, int> table[] = {{0, 0}, {29, 0}, {30, 1}, {89, 1}, {90, 2}, {179, 2}, {180, 3},
+                                         {299, 3}, {300, 4}, {449, 4}, {450, 5}, {5000, 5}, {-5, 0}};
+    for (auto [days, level] : table)
+        EXPECT_EQ((TUnitSkill{0, days}.Level()), level) << days << " days";
+
+    const TUnit unit = FullUnit();
+    EXPECT_EQ(unit.SkillLevel("comb", skills), 2);
+    EXPECT_EQ(unit.SkillLevel(" FIRE ", skills), 1);
+    EXPECT_EQ(unit.SkillLevel("XBOW", skills), 0);
+}
+
+TEST_F(UnitTest, FactionFlagsAndMen)
+{
+    TUnit unit = FullUnit();
+    unit.SetFaction(99, factions);
+    EXPECT_EQ(unit.Faction, -1) << "a faction the registry does not know is unknown";
+    unit.SetFaction(15, factions);
+    EXPECT_EQ(unit.Faction, 15);
+    EXPECT_TRUE(unit.IsOwn(15));
+
+    unit.SetFlag(kFlagGuard, true);
+    unit.SetFlag(kFlagAvoiding, false);
+    EXPECT_TRUE(unit.HasFlag(kFlagGuard));
+    EXPECT_FALSE(unit.HasFlag(kFlagAvoiding));
+    EXPECT_TRUE(unit.HasFlag(kFlagTaxing));
+
+    EXPECT_EQ(unit.MenCount(), 5);
+    EXPECT_TRUE(unit.HasLeader(troops));
+    unit.Troops.erase(unit.Troops.begin());
+    EXPECT_FALSE(unit.HasLeader(troops));
+
+    EXPECT_EQ(unit.CombatSpellKey(skills), "FIRE");
+    unit.SetCombatSpellByKey(" COMB ", skills);
+    EXPECT_EQ(unit.CombatSpell, 0);
+    unit.SetCombatSpellByKey("NONE", skills);
+    EXPECT_EQ(unit.CombatSpell, 0) << "an unknown key leaves the spell";
+}
+
+TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
+{
+    TUnitList mapUnits;
+    auto known = std::make_unique<TUnit>();
+    known->Number = 5;
+    known->Faction = -1;
+    known->LastFaction = 12;
+    TUnit* record = mapUnits.Add(std::move(known));
+
+    TUnit unit;
+    unit.Number = 5;
+    EXPECT_EQ(unit.EffectiveFaction(mapUnits), 12);
+    record->Faction = 3;
+    EXPECT_EQ(unit.EffectiveFaction(mapUnits), 3);
+    unit.Faction = 8;
+    EXPECT_EQ(unit.EffectiveFaction(mapUnits), 8);
+    unit.Faction = -1;
+    unit.Number = 6;
+    EXPECT_EQ(unit.EffectiveFaction(mapUnits), -1);
+}
+
+TEST_F(UnitTest, AssignToCopiesAllButSeenOrdersAndDays)
+{
+    TUnit source = FullUnit();
+    source.Seen = true;
+    source.Orders = {"MOVE N"};
+    TUnit target;
+    target.Orders = {"WORK"};
+    source.AssignTo(target, factions, skills);
+    EXPECT_EQ(target.Text1, "one");
+    EXPECT_EQ(target.Text2, "two");
+    EXPECT_EQ(target.Text3, "three");
+    EXPECT_EQ(target.LastX, 9);
+    EXPECT_EQ(target.Faction, 15);
+    EXPECT_EQ(target.CombatSpell, 1);
+    EXPECT_EQ(target.Skills.size(), 2u);
+    EXPECT_EQ(target.ToLine().substr(0, 40), source.ToLine().substr(0, 40));
+    EXPECT_FALSE(target.Seen);
+    EXPECT_FALSE(target.OrdersDone);
+    EXPECT_EQ(target.Orders, std::vector<std::string>{"WORK"});
+}
+
+TEST_F(UnitTest, LineRoundTripKeepsEveryStoredField)
+{
+    const TUnit unit = FullUnit();
+    const std::string line = unit.ToLine();
+    EXPECT_EQ(line,
+              "1234\"Scouts\"Looking around; quietly.\"1\"6\"4\"3\"one\"two\"three\"15\"257\"-20\"1\"7\"33\"Y\""
+              "2\"0\"1\"13\"4\"1\"0\"2\"2\"0\"95\"1\"30\"1\"1\"");
+    TUnit back;
+    ASSERT_TRUE(back.FromLine(line));
+    EXPECT_EQ(back.ToLine(), line);
+    EXPECT_EQ(back.Description, unit.Description);
+    EXPECT_TRUE(back.OrdersDone);
+    EXPECT_EQ(back.CanStudy.size(), 1u);
+}
+
+TEST_F(UnitTest, LineReadingIsLenient)
+{
+    TUnit unit;
+    unit.Name = "untouched";
+    EXPECT_FALSE(unit.FromLine("1\"a\"b\"0\"0\"0\"0\"\"\"\"1\"0\"0\"-1\"0\"1"));  // 16 pieces
+    EXPECT_EQ(unit.Name, "untouched");
+
+    // Counts larger than what is there read only what is there; no huge allocation.
+    ASSERT_TRUE(unit.FromLine("7\"x\"\"0\"2\"2\"0\"\"\"\"1\"0\"0\"-1\"0\"1\" y \"2000000000\"3\"4\"5"));
+    EXPECT_TRUE(unit.OrdersDone) << "\" y \" trimmed and upper-cased is Y";
+    ASSERT_EQ(unit.Troops.size(), 1u);
+    EXPECT_EQ(unit.Troops[0].Index, 3);
+    EXPECT_EQ(unit.Troops[0].Count, 4);
+    EXPECT_TRUE(unit.Equipment.empty() && unit.Skills.empty());
+
+    ASSERT_TRUE(unit.FromLine("x\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"-3\"1\"1"));
+    EXPECT_EQ(unit.Number, 0);
+    EXPECT_TRUE(unit.Troops.empty()) << "a negative count reads no entries";
+
+    const std::string huge(3 * 1024 * 1024, 'n');
+    ASSERT_TRUE(unit.FromLine("8\"" + huge + "\"\"0\"0\"0\"0\"\"\"\"1\"0\"0\"-1\"0\"1\"N\"0\"0\"0\"0\""));
+    EXPECT_EQ(unit.Name.size(), huge.size());
+
+    TUnit quoted;
+    quoted.Name = "The \"Best\" Unit";
+    TUnit back;
+    ASSERT_TRUE(back.FromLine(quoted.ToLine()));
+    EXPECT_EQ(back.Name, "The 'Best' Unit") << "a quote in a text must not shift the fields";
+}
+
+TEST_F(UnitTest, TextViews)
+{
+    TUnit unit = FullUnit();
+    unit.AddEquipment({1, 1});
+    unit.AddEquipment({1, 3});
+    unit.AddEquipment({42, 7});
+    EXPECT_EQ(unit.ListSkills(skills), (std::vector<std::string>{"[COMB] combat 2 (95)", "[FIRE] fire 1 (30)"}));
+    EXPECT_EQ(unit.ListCanStudy(skills), std::vector<std::string>{"[FIRE] fire"});
+    EXPECT_EQ(unit.ListEquipment(equipment),
+              (std::vector<std::string>{"2  swords [SWOR]", "1  dye [DYE]", "3  dye [DYE]", "7  Unknown"}));
+    EXPECT_EQ(unit.ListTroops(troops), (std::vector<std::string>{"1  leader [LEAD]", "4  hill dwarves [HDWA]"}));
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,109 @@
+// Cells: defaults, the blank rule, structures and the own-units checks.
+#include "world/map_cell.h"
+#include "world/vocabulary.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+std::unique_ptr<TStructure> Structure(int number, const char* name)
+{
+    auto structure = std::make_unique<TStructure>();
+    structure->Number = number;
+    structure->Name = name;
+    return structure;
+}
+
+TEST(MapCell, NewCellIsUnconfirmedUnknownAndBlank)
+{
+    const TMapCell cell;
+    EXPECT_TRUE(cell.Unconfirmed);
+    EXPECT_EQ(cell.Terrain, 0);
+    EXPECT_EQ(cell.Gate, 0);
+    EXPECT_EQ(cell.WeatherWas, -1);
+    EXPECT_EQ(cell.WeatherNext, -1);
+    EXPECT_EQ(cell.Race, -1);
+    EXPECT_EQ(cell.Population, -1);
+    EXPECT_EQ(cell.FactionNo, -1);
+    EXPECT_EQ(cell.LastUpdate, 0);
+    EXPECT_TRUE(cell.IsBlank());
+    EXPECT_EQ(cell.TerrainName(BuiltInTerrainNames()), "Unknown");
+}
+
+TEST(MapCell, BlankRule)
+{
+    TMapCell cell;
+    cell.Comments = "only a comment";
+    cell.Shaft = "Shaft";
+    cell.PopCenter = "   ";
+    EXPECT_TRUE(cell.IsBlank()) << "comments, shafts and spaces are not worth storing alone";
+
+    const std::vector<std::function<void(TMapCell&)>> marks = {
+        [](TMapCell& c) { c.Terrain = 2; },       [](TMapCell& c) { c.LegacyName = "x"; },
+        [](TMapCell& c) { c.Region = 1; },        [](TMapCell& c) { c.LegacyValue = 1; },
+        [](TMapCell& c) { c.Gate = 3; },          [](TMapCell& c) { c.Silver = 1; },
+        [](TMapCell& c) { c.Wages = 1; },         [](TMapCell& c) { c.PopCenter = "Town"; },
+        [](TMapCell& c) { c.Race = 1; },          [](TMapCell& c) { c.Population = 1; },
+        [](TMapCell& c) { c.FactionNo = 1; },
+    };
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        TMapCell marked;
+        marks[i](marked);
+        EXPECT_FALSE(marked.IsBlank()) << "mark " << i;
+    }
+}
+
+TEST(MapCell, TerrainNames)
+{
+    const NameList terrains = BuiltInTerrainNames();
+    TMapCell cell;
+    cell.Terrain = 4;
+    EXPECT_EQ(cell.TerrainName(terrains), "Mountain");
+    cell.Terrain = -1;
+    EXPECT_EQ(cell.TerrainName(terrains), "Unknown");
+    cell.Terrain = 99;
+    EXPECT_EQ(cell.TerrainName(terrains), "Unknown");
+}
+
+TEST(MapCell, StructureSeenAgainReplacesTheOld)
+{
+    TMapCell cell;
+    cell.AddStructure(Structure(12, "Tower"));
+    cell.AddStructure(Structure(7, "First"));
+    cell.AddStructure(Structure(7, "Second"));
+    ASSERT_EQ(cell.Structures.Count(), 2);
+    EXPECT_EQ(cell.Structures.KeyAt(0), "000007");
+    EXPECT_EQ(cell.Structures.Items(0)->Name, "Second");
+    EXPECT_EQ(cell.Structures.KeyAt(1), "000012");
+    cell.ClearStructures();
+    EXPECT_EQ(cell.Structures.Count(), 0);
+}
+
+TEST(MapCell, OwnUnitsAndOrders)
+{
+    TMapCell cell;
+    TUnitList mapUnits;
+    EXPECT_FALSE(cell.HasOwnUnits(9));
+    EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
+
+    auto unit = [](int number, int faction) {
+        auto u = std::make_unique<TUnit>();
+        u->Number = number;
+        u->Faction = faction;
+        return u;
+    };
+    cell.Units.Add(unit(1, 9));
+    cell.Units.Add(unit(2, 4));
+    EXPECT_TRUE(cell.HasOwnUnits(9));
+    EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits)) << "an own unit without a record counts as done";
+    TUnit* record = mapUnits.Add(unit(1, 9));
+    EXPECT_FALSE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
+    record->OrdersDone = true;
+    EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
+    mapUnits.Add(unit(2, 4));
+    EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits)) << "other factions' orders do not count";
+}
+
+}  // namespace
+}  // namespace korvane

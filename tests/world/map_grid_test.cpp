@@ -1,0 +1,129 @@
+// The grid: valid positions, underworld coordinates, walk orders, clearing and unseen units.
+#include "people/faction_list.h"
+#include "world/key_string_list.h"
+#include "world/map.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
+{
+    TMap map;
+    EXPECT_EQ(map.EnsureCell(0, 5, 4), nullptr);
+    EXPECT_EQ(map.EnsureCell(0, -2, 0), nullptr);
+    EXPECT_EQ(map.EnsureCell(0, 322, 0), nullptr);
+    EXPECT_EQ(map.EnsureCell(0, 0, 194), nullptr);
+    EXPECT_EQ(map.EnsureCell(2, 0, 0), nullptr);
+    EXPECT_EQ(map.CellCount(), 0);
+
+    TMapCell* corner = map.EnsureCell(1, 320, 192);
+    ASSERT_NE(corner, nullptr);
+    EXPECT_EQ(corner->X, 320);
+    EXPECT_EQ(corner->Y, 192);
+    EXPECT_EQ(corner->Level, 1);
+    EXPECT_EQ(map.EnsureCell(1, 320, 192), corner) << "an existing cell is returned";
+    EXPECT_EQ(map.Cell(1, 320, 192), corner);
+    EXPECT_EQ(map.Cell(0, 320, 192), nullptr);
+    EXPECT_EQ(map.Cell(0, 5, 4), nullptr);
+    EXPECT_EQ(map.CellCount(), 1);
+}
+
+TEST(MapGrid, UnderworldConversions)
+{
+    int x = 0, y = 0;
+    TMap::UnderToGrid(x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 2));
+    TMap::GridToUnder(x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+    x = 3;
+    y = 1;
+    TMap::UnderToGrid(x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(6, 4));
+    TMap::GridToUnder(x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(3, 1));
+}
+
+TEST(MapGrid, UnderCellKinds)
+{
+    struct Case
+    {
+        int x, y, kind;
+    };
+    for (const Case c : {Case{0, 2, 0}, Case{2, 0, 0}, Case{4, 2, 0}, Case{6, 4, 0}, Case{0, 0, 1}, Case{2, 2, 1},
+                         Case{1, 1, 2}, Case{1, 3, 3}, Case{3, 1, 3}, Case{3, 3, 2}, Case{5, 5, 2}, Case{7, 5, 3}})
+        EXPECT_EQ(TMap::UnderCellKind(c.x, c.y), c.kind) << "(" << c.x << "," << c.y << ")";
+}
+
+TEST(MapGrid, WalkOrdersAndClear)
+{
+    TMap map;
+    map.EnsureCell(1, 0, 0);
+    map.EnsureCell(0, 2, 0);
+    map.EnsureCell(0, 0, 2);
+    map.EnsureCell(0, 1, 1);
+    std::vector<std::tuple<int, int, int>> byColumns, byRows;
+    map.ForEachCell([&](const TMapCell& c) { byColumns.emplace_back(c.Level, c.X, c.Y); });
+    map.ForEachCellByRows([&](const TMapCell& c) { byRows.emplace_back(c.Level, c.X, c.Y); });
+    using P = std::tuple<int, int, int>;
+    EXPECT_EQ(byColumns, (std::vector<P>{{0, 0, 2}, {0, 1, 1}, {0, 2, 0}, {1, 0, 0}}));
+    EXPECT_EQ(byRows, (std::vector<P>{{0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {1, 0, 0}}));
+
+    map.Clear();
+    EXPECT_EQ(map.CellCount(), 0);
+    EXPECT_EQ(map.Cell(1, 0, 0), nullptr) << "row 0 and column 0 are cleared too";
+    int visited = 0;
+    map.ForEachCell([&](const TMapCell&) { ++visited; });
+    EXPECT_EQ(visited, 0);
+}
+
+TEST(MapGrid, FullWorldFits)
+{
+    TMap map;
+    for (int level = 0; level < 2; ++level)
+        for (int x = 0; x <= 320; ++x)
+            for (int y = x % 2; y <= 192; y += 2)
+                map.EnsureCell(level, x, y);
+    EXPECT_EQ(map.CellCount(), 2 * (321 * 193 + 1) / 2);
+}
+
+TEST(MapUnits, ReconcileUnseenUnits)
+{
+    TMap map;
+    TFactionList factions;
+    TKeyStringList skills;
+    auto add = [&](int number, int faction, int x, int y, bool seen) {
+        auto unit = std::make_unique<TUnit>();
+        unit->Number = number;
+        unit->Faction = faction;
+        unit->X = x;
+        unit->Y = y;
+        unit->Seen = seen;
+        map.UnitFileList.Add(std::move(unit));
+    };
+    add(1, 9, 2, 2, false);   // own and gone
+    add(2, 5, 4, 4, false);   // other faction, its hex empty: shown there
+    add(3, 5, 4, 4, false);   // same hex, now taken by unit 2
+    add(4, 5, 6, 6, false);   // its hex has units this turn
+    add(5, 9, 8, 8, true);    // own and seen
+    add(6, 5, 5, 4, false);   // odd position: kept, not placed
+    auto current = std::make_unique<TUnit>();
+    current->Number = 77;
+    map.EnsureCell(0, 6, 6)->Units.Add(std::move(current));
+
+    map.ReconcileUnseenUnits(9, factions, skills);
+    EXPECT_EQ(map.UnitFileList.Find(1), nullptr);
+    EXPECT_NE(map.UnitFileList.Find(5), nullptr);
+    EXPECT_NE(map.UnitFileList.Find(6), nullptr);
+    EXPECT_EQ(map.UnitFileList.Count(), 5);
+    ASSERT_NE(map.Cell(0, 4, 4), nullptr);
+    ASSERT_EQ(map.Cell(0, 4, 4)->Units.Count(), 1);
+    EXPECT_EQ(map.Cell(0, 4, 4)->Units.Items(0)->Number, 2);
+    EXPECT_NE(map.Cell(0, 4, 4)->Units.Items(0), map.UnitFileList.Find(2)) << "the hex gets a copy";
+    EXPECT_EQ(map.Cell(0, 6, 6)->Units.Count(), 1);
+    EXPECT_EQ(map.Cell(0, 8, 8), nullptr);
+}
+
+}  // namespace
+}  // namespace korvane
