@@ -113,6 +113,12 @@ std::string PadLeft(std::string_view text, char fill, int width)
     return std::string(text.substr(0, static_cast<std::size_t>(width < 0 ? 0 : width)));
 }
 
+std::string RightAlignedNumber(std::int64_t number, int width)
+{
+    const std::string text = IntToStr(number);
+    return static_cast<int>(text.size()) >= width ? text : PadLeft(text, ' ', width);
+}
+
 std::string ReplaceCharSet(std::string_view text, const CharSet& set, char replacement)
 {
     std::string result;

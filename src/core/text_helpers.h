@@ -35,6 +35,9 @@ std::string RepeatChar(char c, int count);
 /// Widths of 256 or more leave the text unchanged.
 std::string PadRight(std::string_view text, int width, bool truncate);
 
+/// A number right-aligned with spaces in `width` columns; a longer number is shown whole.
+std::string RightAlignedNumber(std::int64_t number, int width);
+
 /// Puts `fill` characters before `text` up to `width`; a longer text is cut to `width`.
 std::string PadLeft(std::string_view text, char fill, int width);
 

@@ -11,6 +11,10 @@
 #include <string>
 
 namespace korvane {
+class UserInteraction;
+}
+
+namespace korvane {
 
 class Workspace
 {
@@ -21,6 +25,15 @@ public:
     Workspace& operator=(const Workspace&) = delete;
 
     const std::string& ProgramDir() const { return Settings.ProgramDir(); }
+
+    /// Reads everything a session starts from, in start-up order: the settings, the faction
+    /// and alliance registries, the keyword lists, the map database, the unit file and the
+    /// current turn's orders. Missing files leave their parts empty. False when the map
+    /// database was refused (e.g. written by a newer version): saving over it would lose it.
+    bool Open(UserInteraction& ui);
+    /// Writes what a session leaves behind: the settings, the registries and the unit file.
+    /// The map database is not written here. False (after saying so) when something failed.
+    bool SaveOnExit(UserInteraction& ui);
 
     /// Loads the skill, troop and item keywords from the data folder and adds the race table,
     /// whose names win over those of the troop file.

@@ -11,22 +11,6 @@ namespace korvane {
 
 namespace {
 
-// Right-aligned in `width` columns; a longer number is shown whole rather than cut.
-std::string RightAligned(std::int64_t number, int width)
-{
-    const std::string text = IntToStr(number);
-    return static_cast<int>(text.size()) >= width ? text : PadLeft(text, ' ', width);
-}
-
-bool PassesFaction(const TUnit& unit, int filter)
-{
-    if (filter == -1)
-        return unit.Faction <= 0;
-    if (filter > 0)
-        return unit.Faction == filter;
-    return true;
-}
-
 bool PassesStructure(const TUnit& unit, int filter)
 {
     if (filter == 0)
@@ -43,6 +27,21 @@ bool OfFaction(const TUnit& unit, int faction)
 
 }  // namespace
 
+bool PassesFactionFilter(const TUnit& unit, int filter)
+{
+    if (filter == -1)
+        return unit.Faction <= 0;
+    if (filter > 0)
+        return unit.Faction == filter;
+    return true;
+}
+
+std::string UnitLineHead(const TUnit& unit, const TKeyStringList& troops)
+{
+    return RightAlignedNumber(unit.Number, 6) + " " + RightAlignedNumber(unit.Faction, 4) + " "
+        + PadRight(unit.Name, 30, true) + " " + PadRight(MenText(unit, troops), 10, false);
+}
+
 std::string MenText(const TUnit& unit, const TKeyStringList& troops)
 {
     const std::int32_t men = unit.MenCount();
@@ -56,10 +55,9 @@ std::vector<std::string> TUnitList::ListUnits(int factionFilter, int structureFi
     std::vector<std::string> lines;
     men = 0;
     ForEach([&](const TUnit& unit) {
-        if (!PassesFaction(unit, factionFilter) || !PassesStructure(unit, structureFilter))
+        if (!PassesFactionFilter(unit, factionFilter) || !PassesStructure(unit, structureFilter))
             return;
-        std::string line = RightAligned(unit.Number, 6) + " " + RightAligned(unit.Faction, 4) + " "
-            + PadRight(unit.Name, 30, true) + " " + PadRight(MenText(unit, troops), 10, false);
+        std::string line = UnitLineHead(unit, troops);
         if (unit.Structure > 0)
             line += " In structure " + IntToStr(unit.Structure);
         lines.push_back(std::move(line));

@@ -78,6 +78,39 @@ public:
     /// hex lists no units.
     void ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& factions, const TKeyStringList& skills);
 
+    // Reading regions, from turn reports, exits, movement texts and data files.
+    /// x, y and the level flag of the first "(...)" group: -1, -1, 0 when absent; a third
+    /// element makes it the underworld.
+    static void ParseCoords(std::string_view text, int& x, int& y, int& level);
+    /// Reads a region text ("forest (3,5) in Lavan, contains ..."), creating or updating its
+    /// cell; gives the cell's level and grid position, or false when it names no valid hex.
+    bool ParseRegionHeader(std::string_view text, int& level, int& x, int& y);
+    /// The neighbour of a grid position in direction 1 (north) to 6 (northwest); other codes
+    /// leave x and y unchanged.
+    static void NeighbourCoords(int& x, int& y, int direction);
+    /// Direction code 1 to 6 of the end of a direction word, 0 when none.
+    static int DirectionCode(std::string_view text);
+    /// The line code of a report line: a section keyword's position + 1, 5 a movement line,
+    /// 10 a weather line, 24 a region header, 0 anything else.
+    int ClassifyReportLine(std::string_view line) const;
+    /// Empties the unit list of every cell; markets and everything else stay.
+    void ClearCellLists();
+
+    // The per-turn unit and order files in a data folder.
+    bool SaveUnits(const std::string& dir, const TrecINI& settings) const;
+    bool LoadUnits(const std::string& dir, const TrecINI& settings);
+    /// Writes every cell's units, in grid order, as the hex unit file of `turn`.
+    bool SaveHexUnits(const std::string& dir, int turn, const TrecINI& settings) const;
+    /// Places the units of the hex unit file of the current turn into their cells.
+    bool LoadHexUnits(const std::string& dir, const TrecINI& settings);
+    /// Reads the orders file of `turn` into the unit list; false when it exists but cannot be read.
+    bool LoadTurnOrders(const std::string& dir, int turn, const TrecINI& settings);
+
+    /// Every unit shown in the turn, hex by hex (level, then rows, then columns), as lines of the
+    /// all-units list: the unit line head, the position "(x,y)" or "(x,y,u)" and its structure.
+    /// `men` gets the men of the units listed. The faction filter is that of the unit lists.
+    std::vector<std::string> ListAllUnits(int factionFilter, const TKeyStringList& troops, int& men) const;
+
     /// Terrain code of a report word: a leading "under" is dropped ("underforest" is Forest),
     /// case is ignored, and unknown words give 0 ("Unknown").
     int TerrainIndex(std::string_view word) const;

@@ -1,6 +1,8 @@
 // What happens to the map's unit records that an import did not see.
 #include "world/map.h"
 
+#include "core/text_helpers.h"
+
 #include <memory>
 
 namespace korvane {
@@ -23,6 +25,27 @@ void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& fac
         unit->AssignTo(*copy, factions, skills);
         cell->Units.Add(std::move(copy));
     }
+}
+
+std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringList& troops, int& men) const
+{
+    std::vector<std::string> lines;
+    men = 0;
+    // Row 0 and column 0 hold hexes too (the west edge of the world): they are listed as well.
+    ForEachCellByRows([&](const TMapCell& cell) {
+        const std::string position = "(" + IntToStr(cell.X) + "," + IntToStr(cell.Y)
+            + (cell.Level == kUnderworld ? ",u" : "") + ")";
+        cell.Units.ForEach([&](const TUnit& unit) {
+            if (!PassesFactionFilter(unit, factionFilter))
+                return;
+            std::string line = UnitLineHead(unit, troops) + " " + PadRight(position, 11, false);
+            if (unit.Structure > 0)
+                line += " In " + IntToStr(unit.Structure);
+            lines.push_back(std::move(line));
+            men += unit.MenCount();
+        });
+    });
+    return lines;
 }
 
 }  // namespace korvane

@@ -1,8 +1,8 @@
 // korvane-cli: the program directory choice and the commands a player runs.
-#include "app/cli/cli.h"
 #include "app/cli/cli_interaction.h"
 #include "core/program_dir.h"
 
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -27,27 +27,20 @@ TEST(ProgramDir, HomeOptionThenVariableThenExecutableFolder)
     EXPECT_EQ(SettingsFileIn("/a/b"), "/a/b/ATLANTIS.INI");
 }
 
-struct CliRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliResult;
 
-CliRun RunCommand(const std::vector<std::string>& args)
+CliResult RunCommand(const std::vector<std::string>& args)
 {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
+    return testing::RunCliCapture(args);
 }
 
 TEST(Cli, VersionHelpAndUnknownCommand)
 {
     EXPECT_EQ(RunCommand({"--version"}).out, "Korvane 2.31\n");
-    const CliRun help = RunCommand({"--help"});
+    const CliResult help = RunCommand({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("info"), std::string::npos);
-    const CliRun unknown = RunCommand({"frobnicate"});
+    const CliResult unknown = RunCommand({"frobnicate"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("frobnicate"), std::string::npos);
     EXPECT_EQ(RunCommand({}).status, 2);
@@ -56,7 +49,7 @@ TEST(Cli, VersionHelpAndUnknownCommand)
 TEST(Cli, InfoOnEmptyProgramDirShowsDefaults)
 {
     TempDir home;
-    const CliRun info = RunCommand({"--home", home.Path(), "info"});
+    const CliResult info = RunCommand({"--home", home.Path(), "info"});
     EXPECT_EQ(info.status, 0);
     EXPECT_NE(info.out.find("Program directory: " + home.Path() + "\n"), std::string::npos);
     EXPECT_NE(info.out.find("(absent: defaults shown)"), std::string::npos);
@@ -72,7 +65,7 @@ TEST(Cli, InfoShowsSettingsAsRead)
 {
     TempDir home;
     home.Write("ATLANTIS.INI", "[Faction]\r\nFactionNo=17\r\n[General]\r\nCurrentTurn=30\r\n");
-    const CliRun info = RunCommand({"--home", home.Path(), "info"});
+    const CliResult info = RunCommand({"--home", home.Path(), "info"});
     EXPECT_NE(info.out.find("FactionNo        17\n"), std::string::npos);
     EXPECT_NE(info.out.find("MaxTurn          30\n"), std::string::npos);
     EXPECT_EQ(info.out.find("absent: defaults"), std::string::npos);

@@ -1,13 +1,13 @@
 // korvane-cli: global options and command dispatch.
 #include "app/cli/cli.h"
 
+#include "app/cli/cli_interaction.h"
 #include "app/cli/commands.h"
 #include "core/program_dir.h"
 #include "core/version.h"
 #include "core/workspace.h"
 
 #include <cstdlib>
-#include <iomanip>
 #include <ostream>
 
 namespace korvane {
@@ -23,7 +23,7 @@ void PrintHelp(std::ostream& out)
            "Commands:\n";
     for (const Command& command : Commands()) {
         const std::string synopsis = std::string(command.name) + (*command.usage ? " " : "") + command.usage;
-        out << "  " << std::left << std::setw(28) << synopsis << command.summary << '\n';
+        out << "  " << synopsis << "\n      " << command.summary << '\n';
     }
 }
 
@@ -33,8 +33,36 @@ const std::vector<Command>& Commands()
 {
     static const std::vector<Command> commands = {
         {"info", "", "show the program directory, every setting and the data files", RunInfoCommand},
+        {"import", "[--faction N] [--objects item|troop] [--template apply|skip] FILE...",
+         "import turn reports in the order given, then save the map database", RunImportCommand},
+        {"import-factions", "FILE", "merge the game's faction list into the faction registry",
+         RunImportFactionsCommand},
+        {"hex", "X Y [--under]", "show what the database knows about one hex", RunHexCommand},
+        {"units", "[--faction N]", "list every unit of the current turn", RunUnitsCommand},
     };
     return commands;
+}
+
+bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value, bool& missingValue)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == name) {
+            if (i + 1 >= args.size()) {
+                missingValue = true;
+                args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+                return false;
+            }
+            value = args[i + 1];
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            return true;
+        }
+        if (args[i].rfind(name + "=", 0) == 0) {
+            value = args[i].substr(name.size() + 1);
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+            return true;
+        }
+    }
+    return false;
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -58,7 +86,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         Workspace workspace(choice.dir);
         workspace.Settings.ReadSettings();
-        CliContext context{workspace, out, err};
+        CliInteraction ui(out, err);
+        CliContext context{workspace, ui, out, err};
         return command.run(context, std::vector<std::string>(rest.begin() + 1, rest.end()));
     }
     err << "korvane-cli: unknown command \"" << rest[0] << "\" (see korvane-cli --help)\n";

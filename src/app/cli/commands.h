@@ -7,11 +7,13 @@
 
 namespace korvane {
 
+class CliInteraction;
 class Workspace;
 
 struct CliContext
 {
     Workspace& workspace;
+    CliInteraction& ui;
     std::ostream& out;
     std::ostream& err;
 };
@@ -29,6 +31,14 @@ struct Command
 /// Every command, in the order --help lists them.
 const std::vector<Command>& Commands();
 
+/// Removes "--name VALUE" (or "--name=VALUE") from `args`; true when it was there with a value.
+/// `missingValue` is set when the option stands last without one.
+bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value, bool& missingValue);
+
 int RunInfoCommand(CliContext& context, const std::vector<std::string>& args);
+int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
+int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>& args);
+int RunHexCommand(CliContext& context, const std::vector<std::string>& args);
+int RunUnitsCommand(CliContext& context, const std::vector<std::string>& args);
 
 }  // namespace korvane

@@ -1,0 +1,129 @@
+// "import": turn reports into the map database, as the bulk import window does.
+#include "app/cli/cli_interaction.h"
+#include "app/cli/commands.h"
+
+#include "core/text_helpers.h"
+#include "core/workspace.h"
+#include "reportimport/report_reader.h"
+#include "storage/map_database.h"
+
+#include <ostream>
+
+namespace korvane {
+
+namespace {
+
+struct ImportOptions
+{
+    std::int32_t faction = 0;
+    std::vector<std::string> files;
+};
+
+// Reads the options into `options` and the interaction's policies; false after a usage message.
+bool ReadImportOptions(CliContext& context, std::vector<std::string> args, ImportOptions& options)
+{
+    bool missing = false;
+    std::string value;
+    if (TakeOption(args, "--faction", value, missing)) {
+        options.faction = StrToIntLenient(value);
+        if (options.faction <= 0) {
+            context.err << "korvane-cli: --faction needs a faction number above 0\n";
+            return false;
+        }
+    }
+    if (TakeOption(args, "--objects", value, missing)) {
+        if (value != "item" && value != "troop") {
+            context.err << "korvane-cli: --objects is item or troop\n";
+            return false;
+        }
+        context.ui.identifyAsTroop = value == "troop";
+    }
+    if (TakeOption(args, "--template", value, missing)) {
+        if (value != "apply" && value != "skip") {
+            context.err << "korvane-cli: --template is apply or skip\n";
+            return false;
+        }
+        context.ui.yesNoAnswer = value == "apply";
+    }
+    for (const auto& arg : args) {
+        if (arg.rfind("--", 0) == 0) {
+            context.err << "korvane-cli: import does not know " << arg << '\n';
+            return false;
+        }
+    }
+    if (missing || args.empty()) {
+        context.err << "korvane-cli: usage: import [--faction N] [--objects item|troop] [--template apply|skip] FILE...\n";
+        return false;
+    }
+    options.files = std::move(args);
+    return true;
+}
+
+}  // namespace
+
+int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
+{
+    ImportOptions options;
+    if (!ReadImportOptions(context, args, options))
+        return 2;
+    Workspace& ws = context.workspace;
+    if (!ws.Open(context.ui)) {
+        context.err << "korvane-cli: the map database was not loaded; nothing imported\n";
+        return 1;
+    }
+    if (options.faction > 0) {
+        ws.Settings.FactionNo = options.faction;
+        if (!ws.Settings.WriteSettings(context.ui))
+            return 1;
+    }
+    if (ws.Settings.FactionNo <= 0) {
+        context.ui.Error("You must provide a valid faction number before importing turn files.\r"
+                         "(Use menu item View/Faction Details)");
+        context.err << "korvane-cli: give your faction number with --faction N\n";
+        return 1;
+    }
+
+    std::size_t imported = 0;
+    for (const auto& file : options.files) {
+        if (!ImportTurnReport(ws, file, context.ui)) {
+            context.ui.Warning("Error importing turn file. Bulk import stopped.");
+            context.err << "korvane-cli: error importing file " << file << '\n';
+            break;
+        }
+        ++imported;
+        context.out << "Imported " << file << " (turn " << ws.Settings.CurrentTurn << ")\n";
+    }
+    if (imported == 0)
+        return 1;
+
+    bool saved = SaveMapDatabase(ws, ws.Settings.DataDir);
+    if (!saved)
+        context.ui.Error("Unable to write the map database to " + ws.Settings.DataDir);
+    saved = ws.SaveOnExit(context.ui) && saved;
+    context.out << "Imported " << imported << " of " << options.files.size() << " files"
+                << (saved ? "; the map database is saved.\n" : "; saving failed.\n");
+    return (saved && imported == options.files.size()) ? 0 : 1;
+}
+
+int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>& args)
+{
+    if (args.size() != 1) {
+        context.err << "korvane-cli: usage: import-factions FILE\n";
+        return 2;
+    }
+    Workspace& ws = context.workspace;
+    ws.Factions.LoadFromFile(ws.Settings, context.ui);
+    const bool imported = ws.Factions.ImportFactionList(args[0], context.ui);
+    if (!imported) {
+        context.ui.Info("Import failed.");
+        return 1;
+    }
+    if (!ws.Factions.SaveToFile(ws.Settings)) {
+        context.ui.Error("Unable to write to " + ws.Settings.DataPath(ws.Settings.FactionsFile));
+        return 1;
+    }
+    context.ui.Info("Import completed successfully.");
+    return 0;
+}
+
+}  // namespace korvane

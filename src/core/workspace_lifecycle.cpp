@@ -1,0 +1,37 @@
+// What a session reads at its start and writes at its end.
+#include "core/user_interaction.h"
+#include "core/workspace.h"
+#include "storage/map_database.h"
+
+namespace korvane {
+
+bool Workspace::Open(UserInteraction& ui)
+{
+    Settings.ReadSettings();
+    Factions.LoadFromFile(Settings, ui);
+    Alliances.LoadFromFile(Settings.DataDir, Settings);
+    LoadKeywordLists();
+    const bool loaded = LoadMapDatabase(*this, Settings.DataDir, ui);
+    Map.LoadUnits(Settings.DataDir, Settings);
+    Map.LoadTurnOrders(Settings.DataDir, Settings.CurrentTurn, Settings);
+    return loaded;
+}
+
+bool Workspace::SaveOnExit(UserInteraction& ui)
+{
+    if (!Settings.WriteSettings(ui))
+        return false;
+    bool saved = true;
+    auto check = [&](bool ok, const std::string& file) {
+        if (!ok) {
+            ui.Error("Unable to write to " + file);
+            saved = false;
+        }
+    };
+    check(Factions.SaveToFile(Settings), Settings.DataPath(Settings.FactionsFile));
+    check(Alliances.SaveToFile(Settings.DataDir, Settings), Settings.DataPath(Settings.AllianceFile));
+    check(Map.SaveUnits(Settings.DataDir, Settings), Settings.DataPath(Settings.UnitsFile));
+    return saved;
+}
+
+}  // namespace korvane

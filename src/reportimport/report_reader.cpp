@@ -1,0 +1,387 @@
+// The section machine that walks a turn report from its heading to its orders template.
+#include "reportimport/report_reader.h"
+
+#include "core/file_names.h"
+#include "core/text_pieces.h"
+#include "core/user_interaction.h"
+#include "core/workspace.h"
+#include "reportimport/orders_template.h"
+#include "reportimport/region_details.h"
+#include "reportimport/report_line_source.h"
+#include "reportimport/unit_line_parser.h"
+#include "storage/turn_files.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace korvane {
+
+namespace {
+
+// Line codes of the report's sections (the region details are in region_details.h).
+enum SectionCode {
+    kHeading = 1,
+    kErrors = 2,
+    kBattles = 3,
+    kEvents = 4,
+    kMovement = 5,
+    kSkillReports = 6,
+    kItemReports = 7,
+    kAttitudes = 8,
+    kUnclaimed = 9,
+    kTemplate = 23,
+    kRegionHeader = 24,
+};
+
+class TurnReportReader
+{
+public:
+    TurnReportReader(Workspace& workspace, const std::string& fileName, UserInteraction& ui)
+        : ws_(workspace)
+        , map_(workspace.Map)
+        , settings_(workspace.Settings)
+        , ui_(ui)
+        , lines_(fileName)
+        , units_(workspace, ui)
+    {
+    }
+
+    bool Import();
+
+private:
+    bool Advance();
+    template <typename Stop>
+    void AdvanceUntil(Stop stop);
+    void AdvanceToCode() { AdvanceUntil([](int code) { return code > 0; }); }
+
+    void ReadHeading();
+    void ReadEvents();
+    void ReadMovement();
+    void ReadUnclaimed();
+    void ReadRegionBlock();
+    bool ReadLogicalLine();
+    void Dispatch(TMapCell& cell);
+    void ParseRegionText(std::string_view text);
+    bool Finish();
+
+    Workspace& ws_;
+    TMap& map_;
+    TrecINI& settings_;
+    UserInteraction& ui_;
+    ReportLineSource lines_;
+    UnitLineParser units_;
+
+    std::string line_;
+    int code_ = 0;
+    int faction_ = -1;
+    std::array<std::int32_t, 3> points_{};
+    int turn_ = -1;
+    bool ordersFileExists_ = true;
+    bool templateApplied_ = false;
+    int structure_ = -1;
+};
+
+// The next physical line becomes the current line; false at the end of the file.
+bool TurnReportReader::Advance()
+{
+    if (!lines_.Read(line_))
+        return false;
+    code_ = map_.ClassifyReportLine(line_);
+    return true;
+}
+
+template <typename Stop>
+void TurnReportReader::AdvanceUntil(Stop stop)
+{
+    while (Advance()) {
+        if (stop(code_))
+            return;
+    }
+}
+
+void TurnReportReader::ReadHeading()
+{
+    std::string factionLine, dateLine;
+    lines_.Read(factionLine);
+    lines_.Read(dateLine);
+
+    const int open = PosFrom(1, "(", factionLine);
+    if (open > 0)
+        faction_ = NumberIn(Between(factionLine, open, PosOr(open, ")", factionLine, EndPosition(factionLine))));
+    const std::string upper = UpperCase(factionLine);
+    auto pointsAfter = [&](std::string_view word, int offset) {
+        const int at = PosFrom(std::max(open, 1), word, upper);
+        return at > 0 ? StrToIntLenient(From(upper, at + offset).substr(0, 2)) : 0;
+    };
+    points_ = {pointsAfter("WAR", 4), pointsAfter("TRADE", 6), pointsAfter("MAGIC", 6)};
+
+    const int comma = PosFrom(1, ",", dateLine);
+    if (comma > 0) {
+        const int month = MonthNumber(TrimSpaces(std::string_view(dateLine).substr(0, static_cast<std::size_t>(comma - 1))));
+        const std::int64_t year = StrToIntLenient(From(dateLine, comma + 7).substr(0, 200));
+        const std::int64_t turn = (year - 1) * 12 + month;
+        turn_ = (turn > 0 && turn <= std::numeric_limits<std::int32_t>::max()) ? static_cast<int>(turn) : -1;
+    }
+    if (settings_.MaxTurn <= turn_)
+        settings_.FacPoints = points_;
+    ordersFileExists_ = FileExists(settings_.DataPath(TurnFileName(settings_.OrdersStem, turn_)));
+
+    // With no faction list from the game, the player's own faction would stay unknown and its
+    // units would not count as the player's: the heading names it, so note it.
+    if (faction_ > 0 && faction_ == settings_.FactionNo && !ws_.Factions.Find(faction_)) {
+        auto faction = std::make_unique<TFaction>();
+        faction->Number = faction_;
+        faction->Name = TrimSpaces(std::string_view(factionLine).substr(0, static_cast<std::size_t>(std::max(open - 1, 0))));
+        ws_.Factions.Add(std::move(faction));
+    }
+    AdvanceToCode();
+}
+
+void TurnReportReader::ReadEvents()
+{
+    // Indented lines continue an event; they never start a section.
+    AdvanceUntil([this](int code) { return line_.rfind("  ", 0) != 0 && code > 0; });
+}
+
+void TurnReportReader::ParseRegionText(std::string_view text)
+{
+    int level = 0, x = 0, y = 0;
+    map_.ParseRegionHeader(TrimSpaces(text), level, x, y);
+}
+
+void TurnReportReader::ReadMovement()
+{
+    while (code_ == 0 || code_ == kMovement) {
+        std::string next;
+        while (lines_.Read(next)) {
+            if (next.rfind("  ", 0) != 0) {
+                lines_.HoldBack(std::move(next));
+                break;
+            }
+            line_ += next;
+        }
+        const int from = PosFrom(1, " from ", line_);
+        if (from > 0) {
+            const int to = PosFrom(from + 6, " to ", line_);
+            ParseRegionText(Between(line_, from + 5, to > 0 ? to : PosOr(from, ")", line_, EndPosition(line_))));
+        }
+        if (const int to = PosFrom(from > 0 ? from : 1, " to ", line_); to > 0)
+            ParseRegionText(Between(line_, to + 3, static_cast<int>(line_.size())));
+        if (!Advance())
+            return;
+    }
+}
+
+void TurnReportReader::ReadUnclaimed()
+{
+    const int colon = PosFrom(1, ":", line_);
+    if (colon > 0)
+        settings_.Unclaimed = NumberIn(Between(line_, colon, PosOr(colon, ".", line_, EndPosition(line_))));
+    AdvanceToCode();
+}
+
+// One logical line of a region block: the next line with a code, and its continuation lines,
+// which are indented two more than it (four more for a structure). False at the end of the file.
+bool TurnReportReader::ReadLogicalLine()
+{
+    if (!Advance())
+        return false;
+    while (code_ <= 0) {
+        if (!Advance())
+            return false;
+    }
+    const int indent = CountLeadingSpaces(line_) + 2 + (code_ == kCodeStructure ? 2 : 0);
+    const std::string prefix(static_cast<std::size_t>(indent), ' ');
+    std::string next;
+    while (lines_.Read(next)) {
+        if (next.compare(0, prefix.size(), prefix) != 0) {
+            lines_.HoldBack(std::move(next));
+            break;
+        }
+        line_ += next;
+    }
+    return true;
+}
+
+void TurnReportReader::Dispatch(TMapCell& cell)
+{
+    const ReportAge age{turn_, settings_.MaxTurn};
+    switch (code_) {
+    case kCodeWeather:
+        ParseWeather(map_, cell, line_, age);
+        break;
+    case kCodeWages:
+        ParseWages(cell, line_);
+        break;
+    case kCodeWanted:
+    case kCodeForSale:
+    case kCodeProducts:
+        ParseMarket(map_, cell, line_, code_, age);
+        break;
+    case kCodeEntertainment:
+        ParseEntertainment(cell, line_);
+        break;
+    case kCodeExits:
+        ParseExits(map_, cell, line_);
+        break;
+    case kCodeGate:
+        ParseGate(cell, line_);
+        break;
+    case kCodeStructure:
+        structure_ = ParseStructure(map_, cell, line_);
+        break;
+    case kCodeUnitStar:
+    case kCodeUnitDash:
+    case kCodeInnerUnitStar:
+    case kCodeInnerUnitDash:
+        units_.ParseUnitLine(cell, structure_, code_, turn_, line_);
+        break;
+    default:
+        break;  // section lines inside the regions are passed over
+    }
+}
+
+void TurnReportReader::ReadRegionBlock()
+{
+    // The header may run over several lines, up to the row of dashes under it.
+    std::string header = line_;
+    std::string next;
+    while (lines_.Read(next)) {
+        if (!next.empty() && next.front() == '-')
+            break;
+        header += next;
+    }
+
+    int level = 0, x = 0, y = 0;
+    if (!map_.ParseRegionHeader(header, level, x, y)) {
+        // A region off the map (the Nexus) or an unreadable header: its details must not land
+        // in another hex, and the regions after it must still be read.
+        AdvanceUntil([](int code) { return code == kTemplate || code == kRegionHeader; });
+        return;
+    }
+    TMapCell& cell = *map_.Cell(level, x, y);
+    cell.LastUpdate = std::max(cell.LastUpdate, turn_);
+    cell.Unconfirmed = false;
+    cell.ClearStructures();
+    structure_ = -1;
+
+    while (ReadLogicalLine()) {
+        if (code_ == kTemplate || code_ == kRegionHeader)
+            return;
+        Dispatch(cell);
+    }
+}
+
+bool TurnReportReader::Finish()
+{
+    const std::string& dataDir = settings_.DataDir;
+    if (!map_.SaveUnits(dataDir, settings_)) {
+        ui_.Error("Unable to write to " + settings_.DataPath(settings_.UnitsFile));
+    } else {
+        if (!ws_.SaveKeywordLists())
+            ui_.Error("Unable to write to the keyword files in " + dataDir);
+        if (turn_ > 0) {
+            if (!map_.SaveHexUnits(dataDir, turn_, settings_))
+                ui_.Error("Error saving hex unit lists.");
+            settings_.CurrentTurn = turn_;
+            settings_.MaxTurn = std::max(settings_.MaxTurn, turn_);
+        } else {
+            ui_.Warning("Unable to save hex units as no turn number data was detected.");
+        }
+    }
+    if (templateApplied_ && turn_ > 0) {
+        const std::string orders = settings_.DataPath(TurnFileName(settings_.OrdersStem, turn_));
+        if (!map_.UnitFileList.SaveOrders(orders, false))
+            ui_.Error("Unable to write to " + orders);
+    }
+    map_.ReconcileUnseenUnits(settings_.FactionNo, ws_.Factions, ws_.SkillList);
+    return true;
+}
+
+bool TurnReportReader::Import()
+{
+    if (!lines_.IsOpen())
+        return false;
+    map_.ClearCellLists();
+    AdvanceUntil([](int code) { return code != 0; });
+    if (lines_.AtEnd())
+        return false;
+    map_.UnitFileList.ClearSeen();
+
+    if (code_ == kHeading)
+        ReadHeading();
+
+    // The sections before the regions, each only where the report has it, in this order.
+    if (lines_.AtEnd())
+        return false;
+    if (code_ == kErrors)
+        AdvanceToCode();
+    if (lines_.AtEnd())
+        return false;
+    if (code_ == kBattles) {
+        // Battle listings hold unit and structure lines: only a section or a region ends them.
+        AdvanceUntil([](int code) { return (code >= 1 && code <= 9) || code == kTemplate || code == kRegionHeader; });
+    }
+    if (lines_.AtEnd())
+        return false;
+    if (code_ == kEvents)
+        ReadEvents();
+    if (lines_.AtEnd())
+        return false;
+    if (code_ == 0 || code_ == kMovement)
+        ReadMovement();
+    for (int section : {kSkillReports, kItemReports, kAttitudes}) {
+        if (lines_.AtEnd())
+            return false;
+        if (code_ == section)
+            AdvanceToCode();
+    }
+    if (lines_.AtEnd())
+        return false;
+    if (code_ == kUnclaimed)
+        ReadUnclaimed();
+    if (lines_.AtEnd())
+        return false;  // a report that ends before its regions
+
+    while (!lines_.AtEnd() && code_ == kRegionHeader)
+        ReadRegionBlock();
+
+    if (!lines_.AtEnd() && code_ == kTemplate) {
+        bool apply = !ordersFileExists_;
+        if (ordersFileExists_ && settings_.FactionNo == faction_)
+            apply = ui_.AskYesNo("Do you wish to override all existing unit orders with the turn file orders template ?");
+        if (apply) {
+            ReadOrdersTemplate(lines_, map_.UnitFileList, settings_);
+            templateApplied_ = true;
+        }
+    }
+    return Finish();
+}
+
+}  // namespace
+
+int MonthNumber(std::string_view name)
+{
+    static constexpr const char* kMonths[12][2] = {
+        {"JANUARY", "JAN"}, {"FEBRUARY", "FEB"}, {"MARCH", "MAR"},     {"APRIL", "APR"},
+        {"MAY", "MAY"},     {"JUNE", "JUN"},     {"JULY", "JUL"},      {"AUGUST", "AUG"},
+        {"SEPTEMBER", "SEP"}, {"OCTOBER", "OCT"}, {"NOVEMBER", "NOV"}, {"DECEMBER", "DEC"},
+    };
+    const std::string upper = UpperCase(name);
+    for (int month = 0; month < 12; ++month) {
+        if (upper == kMonths[month][0] || upper == kMonths[month][1])
+            return month + 1;
+    }
+    return -1;
+}
+
+bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui)
+{
+    if (!FileExists(fileName))
+        return false;
+    TurnReportReader reader(workspace, fileName, ui);
+    return reader.Import();
+}
+
+}  // namespace korvane

@@ -1,0 +1,240 @@
+// Unit lines of a turn report.
+#include "reportimport/unit_line_parser.h"
+
+#include "core/text_pieces.h"
+#include "core/user_interaction.h"
+#include "core/workspace.h"
+#include "reportimport/region_details.h"
+
+#include <memory>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::size_t kMaxUnitLine = 5000;
+constexpr std::size_t kMaxDescription = 2000;
+
+bool Has(std::string_view text, std::string_view word)
+{
+    return text.find(word) != std::string_view::npos;
+}
+
+// Flag words, tested in this order; the first that holds decides. Returns 0 for no flag.
+std::uint32_t FlagOf(std::string_view piece)
+{
+    if (Has(piece, "behind"))
+        return kFlagBehind;
+    if (Has(piece, "avoiding"))
+        return kFlagAvoiding;
+    if (Has(piece, "revealing")) {
+        if (Has(piece, "faction"))
+            return kFlagRevealFaction;
+        return Has(piece, "unit") ? std::uint32_t{kFlagRevealUnit} : 0u;
+    }
+    if (Has(piece, "guard"))
+        return kFlagGuard;
+    if (Has(piece, "receiving") && Has(piece, "aid"))
+        return kFlagNoAid;
+    if (Has(piece, "holding"))
+        return kFlagHolding;
+    if (Has(piece, "taxing"))
+        return kFlagTaxing;
+    return 0;
+}
+
+// "name [CODE]" of a skill entry; false when the piece has no code.
+bool SkillNameAndCode(std::string_view piece, std::string& name, std::string& code, int& close)
+{
+    const int open = PosFrom(1, "[", piece);
+    if (open == 0)
+        return false;
+    close = PosOr(open, "]", piece, EndPosition(piece));
+    name = TrimSpaces(piece.substr(0, static_cast<std::size_t>(open - 1)));
+    code = std::string(Between(piece, open, close));
+    return true;
+}
+
+}  // namespace
+
+UnitLineParser::UnitLineParser(Workspace& workspace, UserInteraction& ui)
+    : workspace_(workspace)
+    , ui_(ui)
+{
+}
+
+void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int turn, std::string_view line)
+{
+    auto unit = std::make_unique<TUnit>();
+    unit->X = cell.X;
+    unit->Y = cell.Y;
+    unit->Level = cell.Level;
+
+    const char marker = (code == kCodeUnitStar || code == kCodeInnerUnitStar) ? '*' : '-';
+    const auto markerAt = line.find(marker);
+    const std::string text =
+        TrimSpaces(markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
+
+    const int open = PosFrom(1, "(", text);
+    const int comma = open > 0 ? PosFrom(open, ",", text) : 0;
+    if (comma > 0) {
+        ParseUnitName(SqueezeSpaces(std::string_view(text).substr(0, static_cast<std::size_t>(comma - 1))), *unit);
+        const int factionEnd = PosFrom(comma, "),", text);
+        int end = PosOr(factionEnd > 0 ? factionEnd : comma, ".", text, EndPosition(text));
+        if (const int semicolon = PosFrom(comma, ";", text); semicolon > 0 && semicolon < end)
+            end = semicolon;
+        ParseUnitAttributes(Between(text, comma, end), *unit);
+    }
+    if (const int skills = PosFrom(1, "Skills:", text); skills > 0) {
+        if (const int period = PosFrom(skills, ".", text); period > 0)
+            ParseSkills(SqueezeSpaces(Between(text, skills + 6, period)), *unit);
+    }
+    if (const int spell = PosFrom(1, "spell:", text); spell > 0) {
+        if (const int period = PosFrom(spell, ".", text); period > 0)
+            ParseCombatSpell(SqueezeSpaces(Between(text, spell + 5, period)), *unit);
+    }
+    if (const int study = PosFrom(1, "Study:", text); study > 0)
+        ParseCanStudy(SqueezeSpaces(Between(text, study + 5, PosOr(study, ";", text, EndPosition(text)))), *unit);
+    if (const int semicolon = PosFrom(1, ";", text); semicolon > 0)
+        unit->Description = SqueezeSpaces(From(text, semicolon + 1).substr(0, kMaxDescription));
+
+    if ((code == kCodeInnerUnitStar || code == kCodeInnerUnitDash) && structure > 0)
+        unit->Structure = structure;
+    if (turn > 0)
+        unit->Turn = turn;
+    if (unit->Level < 0 || unit->X < 0 || unit->Y < 0) {
+        ui_.Warning("Invalid hex coords loaded for unit: " + unit->Name);
+        return;
+    }
+
+    TMap& map = workspace_.Map;
+    const std::int32_t ownFaction = workspace_.Settings.FactionNo;
+    auto copy = std::make_unique<TUnit>();
+    unit->AssignTo(*copy, workspace_.Factions, workspace_.SkillList);
+    const std::int32_t number = unit->Number;
+    cell.Units.Merge(std::move(unit), ownFaction);
+    map.UnitFileList.Merge(std::move(copy), ownFaction);
+    map.UnitFileList.MarkSeen(number, cell.X, cell.Y, cell.Level);
+}
+
+void UnitLineParser::ParseUnitName(std::string_view text, TUnit& unit) const
+{
+    const int open = PosFrom(1, "(", text);
+    if (open == 0)
+        return;
+    unit.Name = TrimSpaces(text.substr(0, static_cast<std::size_t>(open - 1)));
+    if (const int close = PosFrom(open, ")", text); close > 0)
+        unit.Number = NumberIn(Between(text, open, close));
+}
+
+void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& unit)
+{
+    const std::string text = TrimSpaces(attributes);
+    int start = 1;
+    if (const int factionEnd = PosFrom(1, "),", text); factionEnd > 0) {
+        const int open = LastPosWithin(factionEnd, "(", text);
+        unit.SetFaction(NumberIn(Between(text, open, factionEnd)), workspace_.Factions);
+        if (unit.Faction >= 0)
+            unit.LastFaction = unit.Faction;
+        // Flags may stand before the faction ("on guard, The Guardsmen (1), ..."): only flags there.
+        std::vector<std::string> before;
+        SplitString(Between(text, 0, open), before, ",");
+        for (const auto& piece : before)
+            ReadFlag(TrimSpaces(piece), unit);
+        start = factionEnd + 2;
+    }
+    if (unit.Faction < 0 && unit.EffectiveFaction(workspace_.Map.UnitFileList) == workspace_.Settings.FactionNo)
+        unit.LastFaction = -1;
+
+    std::vector<std::string> pieces;
+    SplitString(From(text, start), pieces, ",");
+    for (const auto& raw : pieces) {
+        const std::string piece = TrimSpaces(raw);
+        if (FlagOf(piece) != 0)
+            ReadFlag(piece, unit);
+        else if (Has(piece, "["))
+            ReadEntry(piece, unit);
+    }
+}
+
+void UnitLineParser::ReadFlag(std::string_view piece, TUnit& unit) const
+{
+    if (const std::uint32_t flag = FlagOf(piece))
+        unit.SetFlag(flag, true);
+}
+
+void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)
+{
+    const int space = PosFrom(1, " ", piece);
+    std::int32_t count = StrToIntLenient(space > 0 ? piece.substr(0, static_cast<std::size_t>(space - 1)) : piece);
+    int nameStart = space + 1;
+    if (count == 0) {
+        count = 1;
+        nameStart = 1;
+    }
+    const int open = PosFrom(1, "[", piece);
+    const std::string name = TrimSpaces(Between(piece, nameStart - 1, open - 1));
+    const std::string code(Between(piece, open, PosOr(open, "]", piece, EndPosition(piece))));
+
+    TKeyStringList& troops = workspace_.TroopList;
+    TKeyStringList& equipment = workspace_.EquipmentList;
+    const std::string_view singular = count == 1 ? std::string_view(name) : std::string_view();
+    const std::string_view plural = count == 1 ? std::string_view() : std::string_view(name);
+    bool men = false;
+    if (TrimSpaces(code) != "SILV") {
+        if (troops.IndexOfKey(code) >= 0)
+            men = true;
+        else if (equipment.IndexOfKey(code) < 0)
+            men = ui_.Identify(name + " [" + code + "]");  // asked once: the answer joins a list
+    }
+    if (men) {
+        int index = troops.IndexOfKey(code);
+        if (index < 0)
+            index = troops.AddKey(code, singular, plural);
+        unit.AddTroops({index, count});
+    } else if (TrimSpaces(code) == "SILV") {
+        unit.Silver = count;
+    } else {
+        unit.AddEquipment({equipment.AddKey(code, singular, plural), count});
+    }
+}
+
+void UnitLineParser::ParseSkills(std::string_view text, TUnit& unit)
+{
+    std::vector<std::string> pieces;
+    SplitString(text, pieces, ",");
+    for (const auto& piece : pieces) {
+        std::string name, code;
+        int close = 0;
+        if (!SkillNameAndCode(piece, name, code, close))
+            continue;
+        const int index = workspace_.SkillList.AddKey(code, name, "");
+        const int open = PosFrom(close, "(", piece);
+        const int days = open > 0 ? NumberIn(Between(piece, open, PosOr(open, ")", piece, EndPosition(piece)))) : 0;
+        unit.AddSkill({index, days});
+    }
+}
+
+void UnitLineParser::ParseCombatSpell(std::string_view text, TUnit& unit) const
+{
+    const int open = PosFrom(1, "[", text);
+    if (open == 0)
+        return;
+    unit.SetCombatSpellByKey(Between(text, open, PosOr(open, "]", text, EndPosition(text))), workspace_.SkillList);
+}
+
+void UnitLineParser::ParseCanStudy(std::string_view text, TUnit& unit)
+{
+    if (text.size() <= 1)
+        return;
+    std::vector<std::string> pieces;
+    SplitString(text, pieces, ",");
+    for (const auto& piece : pieces) {
+        std::string name, code;
+        int close = 0;
+        if (SkillNameAndCode(piece, name, code, close))
+            unit.AddCanStudy({workspace_.SkillList.AddKey(code, name, ""), 0});
+    }
+}
+
+}  // namespace korvane

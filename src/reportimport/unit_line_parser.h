@@ -1,0 +1,38 @@
+// Unit lines of a turn report: "* Name (12), Faction (3), flags, 4 vikings [VIKI], ...".
+#pragma once
+
+#include <string_view>
+
+namespace korvane {
+
+class TMapCell;
+class TUnit;
+class UserInteraction;
+class Workspace;
+
+class UnitLineParser
+{
+public:
+    UnitLineParser(Workspace& workspace, UserInteraction& ui);
+
+    /// Reads a unit line (codes 18 to 21) of the region `cell` and stores the unit in the cell and
+    /// its latest record in the map's unit list. `structure` is the structure listed last (-1 none).
+    void ParseUnitLine(TMapCell& cell, int structure, int code, int turn, std::string_view line);
+
+    /// "Name (12)": the name and the number.
+    void ParseUnitName(std::string_view text, TUnit& unit) const;
+    /// Faction, flags, men, items and silver.
+    void ParseUnitAttributes(std::string_view text, TUnit& unit);
+    void ParseSkills(std::string_view text, TUnit& unit);
+    void ParseCombatSpell(std::string_view text, TUnit& unit) const;
+    void ParseCanStudy(std::string_view text, TUnit& unit);
+
+private:
+    void ReadFlag(std::string_view piece, TUnit& unit) const;
+    void ReadEntry(std::string_view piece, TUnit& unit);
+
+    Workspace& workspace_;
+    UserInteraction& ui_;
+};
+
+}  // namespace korvane

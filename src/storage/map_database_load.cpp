@@ -1,0 +1,134 @@
+// Loading the map database, every version from the first on.
+#include "core/file_names.h"
+#include "core/text_helpers.h"
+#include "core/user_interaction.h"
+#include "core/workspace.h"
+#include "storage/map_cell_line.h"
+#include "storage/map_database.h"
+#include "storage/record_text.h"
+#include "storage/text_lines.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace korvane {
+
+namespace {
+
+// Enough of an unreadable version to recognise it in a message without flooding it.
+constexpr std::size_t kShownTextLength = 40;
+
+std::string Shown(const std::string& text)
+{
+    return text.size() <= kShownTextLength ? text : text.substr(0, kShownTextLength) + "...";
+}
+
+/// The version of the header's second field, rounded to hundredths. Read with from_chars:
+/// the GUI sets the process locale, under which other readers would want a decimal comma.
+std::optional<double> VersionHundredths(const std::string& text)
+{
+    double version = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, version);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(version))
+        return std::nullopt;
+    return std::round(version * 100.0);
+}
+
+/// The layout a header line announces; a warning and nothing when the file must be refused.
+std::optional<CellLayout> HeaderLayout(const std::vector<std::string_view>& fields, const std::string& fileName,
+                                       UserInteraction& ui)
+{
+    const std::string text = fields.size() > 1 ? TrimSpaces(fields[1]) : std::string();
+    const std::optional<double> hundredths = VersionHundredths(text);
+    if (hundredths && *hundredths > kNewestMapVersion) {
+        ui.Warning("Your data is from a more recent version of the software ( V " + FormatTwoDecimals(*hundredths / 100.0)
+                   + " )\rUpgrade Korvane before loading this map database.");
+        return std::nullopt;
+    }
+    // Below the first version nothing was ever written; the test also keeps the conversion in range.
+    const std::optional<CellLayout> layout =
+        hundredths && *hundredths >= 100 ? CellLayoutOf(static_cast<long long>(*hundredths)) : std::nullopt;
+    if (!layout)
+        ui.Warning("The map database " + fileName + " was not loaded: \"" + Shown(text)
+                   + "\" in its first line is not a version number.");
+    return layout;
+}
+
+/// Counts the damaged lines of one load, to tell the player once.
+class DamageTally
+{
+public:
+    void Add(long lineNumber)
+    {
+        if (count_++ == 0)
+            first_ = lineNumber;
+    }
+
+    void Report(const std::string& fileName, UserInteraction& ui) const
+    {
+        if (count_ == 1)
+            ui.Warning("1 damaged line of " + fileName + " was skipped; it is line " + IntToStr(first_) + ".");
+        else if (count_ > 1)
+            ui.Warning(IntToStr(count_) + " damaged lines of " + fileName + " were skipped; the first is line "
+                       + IntToStr(first_) + ".");
+    }
+
+private:
+    long count_ = 0;
+    long first_ = 0;
+};
+
+}  // namespace
+
+bool LoadMapDatabase(Workspace& ws, const std::string& dir, UserInteraction& ui)
+{
+    TMap& map = ws.Map;
+    const TrecINI& settings = ws.Settings;
+    const std::string fileName = QualifyFileName(settings.MapFile, dir);
+
+    // The file is read whole, and its first line decides whether it can be loaded at all.
+    // Nothing is changed before that: a refused database must leave the world the player has,
+    // so that the next save does not replace the file with an empty one.
+    std::string contents;
+    if (FileExists(fileName) && !ReadWholeFile(fileName, contents)) {
+        ui.Warning("The map database " + fileName + " could not be read.");
+        return false;
+    }
+    TextLines lines(contents);
+    std::string_view line;
+    std::vector<std::string_view> fields;
+    bool firstLineIsCell = false;
+    CellLayout layout = CellLayout::V100;  // a file without a header is of the first version
+    if (lines.Next(line)) {
+        SplitFields(line, fields);
+        firstLineIsCell = fields.empty() || UpperCase(TrimSpaces(fields[0])) != "VERSION";
+        if (!firstLineIsCell) {
+            const std::optional<CellLayout> announced = HeaderLayout(fields, fileName, ui);
+            if (!announced)
+                return false;
+            layout = *announced;
+        }
+    }
+
+    map.LoadReferenceLists(dir, settings);
+    map.Clear();
+
+    DamageTally damaged;
+    for (bool more = firstLineIsCell || lines.Next(line); more; more = lines.Next(line)) {
+        // Blank lines hold nothing and harm nothing.
+        if (line.find_first_not_of(' ') == std::string_view::npos)
+            continue;
+        SplitFields(line, fields);
+        if (ReadCellLine(map, fields, layout) == CellLineResult::Damaged)
+            damaged.Add(lines.Number());
+    }
+    damaged.Report(fileName, ui);
+
+    map.LoadHexUnits(dir, settings);
+    return true;
+}
+
+}  // namespace korvane

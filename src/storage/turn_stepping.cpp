@@ -1,0 +1,68 @@
+// Turn buttons and showing the units of another turn.
+#include "storage/turn_stepping.h"
+
+#include "core/file_names.h"
+#include "core/text_helpers.h"
+#include "core/user_interaction.h"
+#include "core/workspace.h"
+#include "storage/turn_files.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace korvane {
+
+int SteppedTurn(TurnButton button, int currentTurn, int maxTurn)
+{
+    switch (button) {
+    case TurnButton::Up1:
+        return currentTurn < maxTurn ? currentTurn + 1 : currentTurn;
+    case TurnButton::Up5:
+        return currentTurn < maxTurn ? std::min(currentTurn + 5, maxTurn) : currentTurn;
+    case TurnButton::Down1:
+        return currentTurn > 1 ? currentTurn - 1 : currentTurn;
+    case TurnButton::Down5:
+        return currentTurn > 1 ? std::max(currentTurn - 5, 1) : currentTurn;
+    }
+    return currentTurn;
+}
+
+void StepToTurn(Workspace& ws, int turn, UserInteraction& ui)
+{
+    TMap& map = ws.Map;
+    const TrecINI& settings = ws.Settings;
+    const std::int32_t own = settings.FactionNo;
+
+    map.ClearCellLists();
+    map.UnitFileList.ClearSeen();
+
+    const std::string hexFile = settings.DataPath(TurnFileName(settings.UnitsStem, turn));
+    TUnitList found;
+    const bool read = found.LoadFromFile(hexFile, own);
+    while (found.Count() > 0) {
+        std::unique_ptr<TUnit> unit = found.Take(found.Count() - 1);
+        if (unit->Level < 0 || unit->X < 0 || unit->Y < 0)
+            continue;
+        const std::int32_t number = unit->Number, x = unit->X, y = unit->Y, level = unit->Level;
+        auto copy = std::make_unique<TUnit>();
+        unit->AssignTo(*copy, ws.Factions, ws.SkillList);
+        if (TMapCell* cell = map.EnsureCell(level, x, y))
+            cell->Units.Merge(std::move(unit), own);
+        map.UnitFileList.Merge(std::move(copy), own);
+        // Marked after the merge, so that a record the copy has just added or replaced is
+        // the one marked: otherwise an own unit new to the list would count as gone.
+        map.UnitFileList.MarkSeen(number, x, y, level);
+    }
+
+    // A missing file means the turn lists no units. A file that is there but cannot be read
+    // says nothing about them: the player's own units must not be dropped for it.
+    if (read || !FileExists(hexFile))
+        map.ReconcileUnseenUnits(own, ws.Factions, ws.SkillList);
+    else
+        ui.Warning("Error loading saved units for turn " + IntToStr(turn));
+
+    if (!map.LoadTurnOrders(settings.DataDir, turn, settings))
+        ui.Warning("Error loading saved orders for turn " + IntToStr(turn));
+}
+
+}  // namespace korvane

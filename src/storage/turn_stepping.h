@@ -1,0 +1,22 @@
+// Moving the map between imported turns: the turn buttons and swapping the units shown.
+#pragma once
+
+namespace korvane {
+
+class UserInteraction;
+class Workspace;
+
+/// The four turn buttons of the main window: one or five turns up or down.
+enum class TurnButton { Up1, Up5, Down1, Down5 };
+
+/// The turn a button leads to: up only below `maxTurn` (five up stops at it), down only
+/// above turn 1 (five down stops at 1); otherwise `currentTurn` unchanged.
+int SteppedTurn(TurnButton button, int currentTurn, int maxTurn);
+
+/// Shows the units of `turn`: every cell's units are replaced by those of the turn's hex unit
+/// file, the map's unit records are brought up to it (the player's own units the turn does not
+/// list leave the list; others stay shown in their last hex), and the turn's orders are loaded.
+/// Files are read from the data folder; `CurrentTurn` is the caller's to set.
+void StepToTurn(Workspace& ws, int turn, UserInteraction& ui);
+
+}  // namespace korvane

@@ -1,0 +1,95 @@
+// The unit list's files: unit lines after a header, and the orders layout.
+#include "core/file_names.h"
+#include "core/line_reader.h"
+#include "core/text_helpers.h"
+#include "people/unit_list.h"
+#include "storage/record_text.h"
+#include "storage/unit_file_text.h"
+
+#include <memory>
+
+namespace korvane {
+
+void AppendUnitLines(const TUnitList& units, std::string& text)
+{
+    units.ForEach([&text](const TUnit& unit) { AppendLine(text, unit.ToLine()); });
+}
+
+void AppendOrderLines(const TUnitList& units, std::string& text)
+{
+    units.ForEach([&text](const TUnit& unit) {
+        if (unit.Orders.empty())
+            return;
+        AppendLine(text, IntToStr(unit.Number) + "," + IntToStr(static_cast<std::int64_t>(unit.Orders.size())));
+        // A line break inside an order would put the count out of step with the lines and
+        // hand the rest of this unit's orders to the next unit when read back.
+        for (const auto& order : unit.Orders)
+            AppendLine(text, OneLine(order));
+    });
+}
+
+bool TUnitList::SaveToFile(const std::string& fileName, bool append) const
+{
+    std::string text;
+    if (!append)
+        AppendLine(text, RecordHeaderLine());
+    AppendUnitLines(*this, text);
+    return WriteTextFile(fileName, text, append);
+}
+
+bool TUnitList::LoadFromFile(const std::string& fileName, std::int32_t ownFaction)
+{
+    if (!IsPlainFile(fileName))
+        return false;
+    LineReader reader(fileName);
+    if (!reader.IsOpen())
+        return false;
+    std::string line;
+    while (reader.ReadLine(line)) {
+        if (IsRecordHeader(line))
+            continue;
+        auto unit = std::make_unique<TUnit>();
+        if (unit->FromLine(line))
+            Merge(std::move(unit), ownFaction);
+    }
+    return true;
+}
+
+bool TUnitList::SaveOrders(const std::string& fileName, bool append) const
+{
+    std::string text;
+    if (!append)
+        AppendLine(text, RecordHeaderLine());
+    AppendOrderLines(*this, text);
+    return WriteTextFile(fileName, text, append);
+}
+
+bool TUnitList::LoadOrders(const std::string& fileName)
+{
+    units_.ForEach([](TUnit& unit) { unit.ClearOrders(); });
+    if (!FileExists(fileName))
+        return true;
+    if (!IsPlainFile(fileName))
+        return false;
+    LineReader reader(fileName);
+    if (!reader.IsOpen())
+        return false;
+
+    std::string line;
+    std::vector<std::string> pieces;
+    while (reader.ReadLine(line)) {
+        if (IsRecordHeader(line) || SplitString(line, pieces, ",") < 2)
+            continue;
+        const std::int32_t number = StrToIntLenient(pieces[0]);
+        const std::int32_t count = StrToIntLenient(pieces[1]);
+        // The count only bounds what is taken: a file cut short gives the lines it has.
+        std::vector<std::string> orders;
+        for (std::int32_t i = 0; i < count && reader.ReadLine(line); ++i)
+            orders.push_back(TrimSpaces(line));
+        if (TUnit* unit = Find(number))
+            unit->SetOrders(orders);
+    }
+    return true;
+}
+
+}  // namespace korvane

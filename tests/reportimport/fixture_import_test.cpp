@@ -1,0 +1,152 @@
+// Real turn reports from the game server: every one imports, and the world they give is right.
+#include "core/workspace.h"
+#include "reportimport/report_reader.h"
+#include "storage/map_database.h"
+
+#include "support/fixtures.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace korvane {
+namespace {
+
+using testing::FixturesDir;
+using testing::ScriptedInteraction;
+
+std::string Fixture(const std::string& name)
+{
+    return FixturesDir() + "/" + name;
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class FixtureImportTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { KORVANE_REQUIRE_FIXTURES(); }
+
+    std::unique_ptr<Workspace> Fresh(int faction, testing::TempDir& home)
+    {
+        auto ws = std::make_unique<Workspace>(home.Path());
+        ws->Settings.ReadSettings();
+        ws->Settings.FactionNo = faction;
+        ws->LoadKeywordLists();
+        return ws;
+    }
+
+    ScriptedInteraction ui;
+};
+
+TEST_F(FixtureImportTest, EveryReportImports)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(FixturesDir())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("report", 0) != 0 && name.rfind("gm-report", 0) != 0)
+            continue;
+        testing::TempDir home;
+        auto ws = Fresh(name.find("-f4-") != std::string::npos ? 4 : 3, home);
+        // The eliminated faction's last report has no regions at all.
+        const bool expected = name != "report-f4-t7.txt";
+        EXPECT_EQ(ImportTurnReport(*ws, entry.path().string(), ui), expected) << name;
+        if (expected) {
+            EXPECT_GT(ws->Map.CellCount(), 0) << name;
+        }
+    }
+}
+
+TEST_F(FixtureImportTest, OneFactionsGameInTurnOrder)
+{
+    testing::TempDir home;
+    auto ws = Fresh(3, home);
+    for (int turn = 1; turn <= 9; ++turn)
+        ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui)) << turn;
+    const TMap& map = ws->Map;
+    EXPECT_EQ(ws->Settings.CurrentTurn, 9);
+    EXPECT_EQ(ws->Settings.Unclaimed, 300);
+
+    const TMapCell& city = *map.Cell(0, 0, 16);
+    EXPECT_EQ(city.TerrainName(map.TerrainList), "Forest");
+    EXPECT_EQ(map.RegionList[city.Region], "Lavan");
+    EXPECT_EQ(city.PopCenter, "Glorforgost");
+    EXPECT_EQ(city.PopCenterType, kCity);
+    EXPECT_EQ(map.RaceList[city.Race], "vikings");
+    EXPECT_GT(city.Population, 0);
+    EXPECT_GT(city.Silver, 0);
+    EXPECT_EQ(city.LastUpdate, 9);
+    ASSERT_EQ(city.Structures.Count(), 1);
+    EXPECT_EQ(city.Structures.Items(0)->Name, "Red Keep, of Lavan");
+    EXPECT_EQ(map.StructureTypes[city.Structures.Items(0)->Type], "TOWER");
+
+    const TUnit* captain = city.Units.Find(74);
+    ASSERT_NE(captain, nullptr);
+    EXPECT_EQ(captain->Name, "Red Captain II");
+    EXPECT_EQ(captain->Faction, 3) << "the heading's faction joined the registry";
+    EXPECT_EQ(captain->Structure, 1);
+    const TUnit* guard = city.Units.Find(18);
+    ASSERT_NE(guard, nullptr);
+    EXPECT_TRUE(guard->HasFlag(kFlagGuard)) << "a flag before the faction";
+    EXPECT_EQ(guard->MenCount(), 120);
+
+    // The shaft and the underworld region below it.
+    EXPECT_EQ(map.Cell(0, 0, 18)->Shaft, "Shaft");
+    int ux = 0, uy = 8;
+    TMap::UnderToGrid(ux, uy);
+    const TMapCell* below = map.Cell(1, ux, uy);
+    ASSERT_NE(below, nullptr);
+    EXPECT_EQ(below->TerrainName(map.TerrainList), "Forest") << "underforest";
+    ux = 10;
+    uy = 10;
+    TMap::UnderToGrid(ux, uy);
+    ASSERT_NE(map.Cell(1, ux, uy), nullptr);
+    EXPECT_EQ(map.Cell(1, ux, uy)->TerrainName(map.TerrainList), "Cavern");
+
+    EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "nothing from the Nexus lands on underworld (0,0)";
+}
+
+TEST_F(FixtureImportTest, TemplateOrdersReachTheUnits)
+{
+    testing::TempDir home;
+    auto ws = Fresh(3, home);
+    const std::string joined =
+        home.Write("joined.txt", ReadAll(Fixture("report-f3-t2.txt")) + ReadAll(Fixture("template-f3-t2.txt")));
+    ASSERT_TRUE(ImportTurnReport(*ws, joined, ui));
+    EXPECT_EQ(ws->Settings.Password, "\"redpw\"");
+    EXPECT_EQ(ws->Map.UnitFileList.Find(74)->Orders, std::vector<std::string>{"@study combat"});
+
+    testing::TempDir other;
+    auto map4 = Fresh(4, other);
+    ASSERT_TRUE(ImportTurnReport(*map4, Fixture("report-with-template-f4-t4.txt"), ui));
+    EXPECT_EQ(map4->Settings.Password, "\"bluepw\"");
+}
+
+TEST_F(FixtureImportTest, SaveLoadSaveGivesIdenticalFiles)
+{
+    testing::TempDir home;
+    auto ws = Fresh(3, home);
+    ASSERT_TRUE(ImportTurnReport(*ws, Fixture("gm-report-f1-t1.txt"), ui));
+    for (int turn = 1; turn <= 9; ++turn)
+        ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui));
+    testing::TempDir first, second;
+    ASSERT_TRUE(SaveMapDatabase(*ws, first.Path()));
+
+    testing::TempDir again;
+    Workspace loaded(again.Path());
+    loaded.Settings.ReadSettings();
+    ASSERT_TRUE(LoadMapDatabase(loaded, first.Path(), ui));
+    ASSERT_TRUE(SaveMapDatabase(loaded, second.Path()));
+    for (const char* file : {"Map.Dat", "Terrain.dat", "Regions.dat", "Races.dat", "Weather.dat", "Products.dat"})
+        EXPECT_EQ(first.Read(file), second.Read(file)) << file;
+    EXPECT_GT(first.Read("Map.Dat").size(), 10000u);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,161 @@
+// Detail lines of a region block: weather, wages, markets, exits, gates and structures.
+#include "reportimport/region_details.h"
+#include "world/map.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+class RegionDetailsTest : public ::testing::Test
+{
+protected:
+    TMapCell& Cell(int level, int x, int y) { return *map.EnsureCell(level, x, y); }
+    std::string Product(const TProduct& p) const
+    {
+        return map.ProductList[p.Item].Code + ":" + std::to_string(p.Amount) + "@" + std::to_string(p.Price);
+    }
+
+    TMap map;
+    const ReportAge current{7, 7};
+    const ReportAge older{5, 7};
+};
+
+TEST_F(RegionDetailsTest, WeatherOnlyFromReportsNotOlder)
+{
+    TMapCell& cell = Cell(0, 2, 2);
+    ParseWeather(map, cell, "  The weather was clear last month; it will be monsoon season next month.", current);
+    EXPECT_EQ(map.WeatherList[cell.WeatherWas], "clear");
+    EXPECT_EQ(map.WeatherList[cell.WeatherNext], "monsoon");
+    ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", older);
+    EXPECT_EQ(map.WeatherList[cell.WeatherWas], "clear");
+    ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", current);
+    EXPECT_EQ(map.WeatherList[cell.WeatherWas], "winter");
+    EXPECT_EQ(cell.WeatherWas, cell.WeatherNext);
+    EXPECT_EQ(map.WeatherList.Count(), 3);
+}
+
+TEST_F(RegionDetailsTest, WagesEntertainmentAndGate)
+{
+    TMapCell& cell = Cell(0, 2, 2);
+    ParseWages(cell, "  Wages: $14.6 (Max: $25749).");
+    EXPECT_EQ(cell.Wages, 14);
+    EXPECT_EQ(cell.MaxWages, 25749);
+    ParseEntertainment(cell, "  Entertainment available: $4126.");
+    EXPECT_EQ(cell.Entertainment, 4126);
+    ParseGate(cell, "There is a Gate here (Gate 12 of 40).");
+    EXPECT_EQ(cell.Gate, 12);
+}
+
+TEST_F(RegionDetailsTest, MarketItems)
+{
+    TMapCell& cell = Cell(0, 2, 2);
+    ParseMarket(map, cell, "  For Sale: unlimited iron [IRON] at $75, sword [swor] at $150, 44 high  elves [HELF] at $52.",
+                kCodeForSale, current);
+    ASSERT_EQ(cell.ForSale.size(), 3u);
+    EXPECT_EQ(Product(cell.ForSale[0]), "IRON:-1@75");
+    EXPECT_EQ(Product(cell.ForSale[1]), "SWOR:1@150") << "no amount means one; codes are upper-cased";
+    EXPECT_EQ(Product(cell.ForSale[2]), "HELF:44@52");
+    EXPECT_EQ(map.ProductList[cell.ForSale[2].Item].Product.Name, "high elves");
+    EXPECT_EQ(map.ProductList[cell.ForSale[1].Item].Product.Name, "sword");
+
+    ParseMarket(map, cell, "  Products: 20 livestock [LIVE], 10 furs [FUR] at $3.", kCodeProducts, current);
+    EXPECT_EQ(Product(cell.Products[1]), "FUR:10@0") << "products have no price";
+    ParseMarket(map, cell, "  Wanted: none.", kCodeWanted, current);
+    EXPECT_TRUE(cell.Wanted.empty());
+}
+
+TEST_F(RegionDetailsTest, OlderReportAddsItemsButKeepsKnownPrices)
+{
+    TMapCell& cell = Cell(0, 2, 2);
+    ParseMarket(map, cell, "  Wanted: 10 grain [GRAI] at $20.", kCodeWanted, current);
+    ParseMarket(map, cell, "  Wanted: 99 grain [GRAI] at $99, 5 fish [FISH] at $40.", kCodeWanted, older);
+    ASSERT_EQ(cell.Wanted.size(), 2u);
+    EXPECT_EQ(Product(cell.Wanted[0]), "GRAI:10@20");
+    EXPECT_EQ(Product(cell.Wanted[1]), "FISH:5@40");
+    ParseMarket(map, cell, "  Wanted: 12 grain [GRAI] at $22.", kCodeWanted, current);
+    EXPECT_EQ(Product(cell.Wanted[0]), "GRAI:12@22");
+    EXPECT_EQ(cell.Wanted.size(), 2u) << "an item a report leaves out stays listed";
+}
+
+TEST_F(RegionDetailsTest, ExitsConfirmNeighbours)
+{
+    TMapCell& cell = Cell(0, 4, 4);
+    ParseExits(map, cell,
+               "Exits:  North : mountain (4,2) in Highpeak.  Northeast : plain (5,3) in Lowfield, contains    "
+               "Mill [village].");
+    ASSERT_NE(map.Cell(0, 4, 2), nullptr);
+    EXPECT_FALSE(map.Cell(0, 4, 2)->Unconfirmed);
+    EXPECT_EQ(map.Cell(0, 4, 2)->Terrain, 4);
+    EXPECT_EQ(map.Cell(0, 5, 3)->PopCenter, "Mill");
+    EXPECT_EQ(map.CellCount(), 3) << "no rock ring on the surface";
+}
+
+TEST_F(RegionDetailsTest, UnderworldExitsOpenPassagesThroughTheRock)
+{
+    // Underworld (1,1) is grid (2,4).
+    TMapCell& cell = Cell(1, 2, 4);
+    ParseExits(map, cell,
+               "Exits:  South : cavern (1,3,underworld) in Deep.  Northwest : tunnels (0,0,deep  underworld) in Deep.");
+    const int solid = map.TerrainIndex("solid");
+    const int ring[6][2] = {{2, 2}, {3, 3}, {3, 5}, {2, 6}, {1, 5}, {1, 3}};
+    for (int d = 0; d < 6; ++d) {
+        const TMapCell* gap = map.Cell(1, ring[d][0], ring[d][1]);
+        ASSERT_NE(gap, nullptr) << d;
+        EXPECT_EQ(gap->Terrain, solid);
+        EXPECT_FALSE(gap->Unconfirmed);
+    }
+    EXPECT_TRUE(map.Cell(1, 2, 6)->Pathway[0]) << "south: the north-south passage";
+    EXPECT_TRUE(map.Cell(1, 1, 3)->Pathway[2]) << "northwest: the southeast-northwest passage";
+    EXPECT_FALSE(map.Cell(1, 2, 2)->Pathway[0]);
+    EXPECT_EQ(map.Cell(1, 2, 8)->Terrain, 10) << "the neighbour itself";
+
+    // At the west edge no rock is made outside the grid.
+    TMapCell& edge = Cell(1, 0, 2);
+    ParseExits(map, edge, "Exits:  South : cavern (0,1,underworld) in Deep.");
+    EXPECT_EQ(map.Cell(1, 0, 0)->Terrain, solid);
+    EXPECT_TRUE(map.Cell(1, 0, 4)->Pathway[0]);
+}
+
+TEST_F(RegionDetailsTest, Structures)
+{
+    TMapCell& cell = Cell(0, 2, 2);
+    EXPECT_EQ(ParseStructure(map, cell, "+ Red Keep, of Lavan [3] : Tower."), 3);
+    EXPECT_EQ(ParseStructure(map, cell, "+ Barge [7] : Longboat; sails the rivers, slowly."), 7);
+    EXPECT_EQ(ParseStructure(map, cell, "+ Hut [8]"), 8);
+    EXPECT_EQ(ParseStructure(map, cell, "+ Odd, line [9] : Fort, needs 4; done, almost."), 9);
+    EXPECT_EQ(ParseStructure(map, cell, "+ No number here"), -1);
+
+    const TStructure* keep = cell.Structures.Find(TMapCell::StructureKey(3));
+    EXPECT_EQ(keep->Name, "Red Keep, of Lavan");
+    EXPECT_EQ(map.StructureTypes[keep->Type], "TOWER");
+    EXPECT_EQ(keep->Description, "");
+    const TStructure* barge = cell.Structures.Find(TMapCell::StructureKey(7));
+    EXPECT_EQ(map.StructureTypes[barge->Type], "LONGBOAT");
+    EXPECT_EQ(barge->Description, "sails the rivers; slowly.");
+    EXPECT_EQ(cell.Structures.Find(TMapCell::StructureKey(8))->Type, 0);
+    EXPECT_EQ(map.StructureTypes[cell.Structures.Find(TMapCell::StructureKey(9))->Type], "UNKNOWN")
+        << "the type runs to the semicolon, even past a comma";
+
+    ParseStructure(map, cell, "+ Red Keep [3] : Castle.");
+    EXPECT_EQ(cell.Structures.Count(), 4) << "a number seen again replaces the structure";
+    EXPECT_EQ(cell.Structures.Find(TMapCell::StructureKey(3))->Name, "Red Keep");
+}
+
+TEST_F(RegionDetailsTest, ShaftsAndLairsByNameOrType)
+{
+    TMapCell& cell = Cell(0, 2, 2);
+    ParseStructure(map, cell, "+ Dummy [1] : Shaft, contains an inner location.");
+    EXPECT_EQ(cell.Shaft, "Shaft");
+    ParseStructure(map, cell, "+ Cave [2] : Lair, closed to player units.");
+    EXPECT_EQ(cell.Other, "Cave Lair");
+    ParseStructure(map, cell, "+ cave [3] : Cave.");
+    EXPECT_EQ(cell.Other, "Cave Lair") << "a site already noted is not added again";
+    ParseStructure(map, cell, "+ Dummy [4] : Demon Pit, closed to player units.");
+    EXPECT_EQ(cell.Other, "Cave Lair Demon Pit");
+    ParseStructure(map, cell, "+ Shaft [5]");
+    EXPECT_EQ(map.StructureTypes[cell.Structures.Find(TMapCell::StructureKey(1))->Type], "SHAFT");
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,223 @@
+// Whole turn reports: sections, regions, units, the orders template and the files written.
+#include "core/file_names.h"
+#include "core/workspace.h"
+#include "reportimport/report_reader.h"
+
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace korvane {
+namespace {
+
+using testing::ScriptedInteraction;
+
+std::string Report(const char* name)
+{
+    return std::string(KORVANE_TEST_DATA_DIR) + "/reports/" + name;
+}
+
+class ReportReaderTest : public ::testing::Test
+{
+protected:
+    ReportReaderTest()
+        : ws(home.Path())
+    {
+        ws.Settings.ReadSettings();
+        ws.Settings.FactionNo = 7;
+        ws.LoadKeywordLists();
+    }
+
+    bool Import(const std::string& file) { return ImportTurnReport(ws, file, ui); }
+    bool DataFile(const char* name) const { return FileExists(ws.Settings.DataPath(name)); }
+    const TMapCell& Cell(int level, int x, int y) const { return *ws.Map.Cell(level, x, y); }
+    std::string Product(const TProduct& p) const
+    {
+        return ws.Map.ProductList[p.Item].Code + ":" + std::to_string(p.Amount) + "@" + std::to_string(p.Price);
+    }
+
+    testing::TempDir home;
+    Workspace ws;
+    ScriptedInteraction ui;
+};
+
+TEST_F(ReportReaderTest, HeadingSectionsAndFiles)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    const TrecINI& s = ws.Settings;
+    EXPECT_EQ(s.CurrentTurn, 14);
+    EXPECT_EQ(s.MaxTurn, 14);
+    EXPECT_EQ(s.FacPoints, (std::array<std::int32_t, 3>{2, 3, 1}));
+    EXPECT_EQ(s.Unclaimed, 250);
+    EXPECT_EQ(s.Password, "\"sesame\"");
+    ASSERT_NE(ws.Factions.Find(7), nullptr) << "the player's own faction, named by the heading";
+    EXPECT_EQ(ws.Factions.Find(7)->Name, "Ravenmoor Riders");
+    EXPECT_EQ(ws.Factions.Count(), 1);
+
+    for (const char* file : {"Units.dat", "Units0014.dat", "Ords0014.dat", "Skills.dat", "Troops.dat", "Equipmnt.dat"})
+        EXPECT_TRUE(DataFile(file)) << file;
+    EXPECT_FALSE(DataFile("Map.Dat")) << "the caller saves the database";
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify), (std::vector<std::string>{"horses [HORS]", "stone [STON]"}));
+    EXPECT_TRUE(ui.Texts(ScriptedInteraction::Kind::Warning).empty());
+}
+
+TEST_F(ReportReaderTest, RegionsBecomeCells)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    const TMap& map = ws.Map;
+    const TMapCell& plain = Cell(0, 10, 12);
+    EXPECT_EQ(plain.TerrainName(map.TerrainList), "Plain");
+    EXPECT_EQ(plain.PopCenter, "Oakbridge");
+    EXPECT_EQ(plain.Population, 1234);
+    EXPECT_EQ(map.RaceList[plain.Race], "high elves");
+    EXPECT_EQ(plain.Silver, 5678);
+    EXPECT_EQ(map.WeatherList[plain.WeatherWas], "clear");
+    EXPECT_EQ(map.WeatherList[plain.WeatherNext], "rain");
+    EXPECT_EQ(std::pair(plain.Wages, plain.MaxWages), std::pair(13, 900));
+    ASSERT_EQ(plain.Wanted.size(), 2u);
+    EXPECT_EQ(Product(plain.Wanted[1]), "FISH:5@40") << "a wrapped market line is one line";
+    EXPECT_EQ(Product(plain.ForSale[0]), "IRON:-1@75");
+    EXPECT_EQ(plain.Entertainment, 250);
+    EXPECT_EQ(plain.Products.size(), 2u);
+    EXPECT_EQ(plain.Gate, 4);
+    EXPECT_EQ(plain.LastUpdate, 14);
+    EXPECT_FALSE(plain.Unconfirmed);
+    ASSERT_EQ(plain.Structures.Count(), 1);
+    EXPECT_EQ(plain.Structures.Items(0)->Name, "Watchtower");
+    EXPECT_EQ(plain.Structures.Items(0)->Description, "needs 2.");
+
+    EXPECT_FALSE(Cell(0, 10, 10).Unconfirmed) << "an exit's neighbour";
+    EXPECT_EQ(Cell(0, 10, 10).LastUpdate, 0);
+    EXPECT_EQ(Cell(0, 11, 13).PopCenterType, kVillage);
+    EXPECT_EQ(Cell(0, 11, 13).LastUpdate, 14);
+
+    const TMapCell& cavern = Cell(1, 10, 8);
+    EXPECT_EQ(cavern.TerrainName(map.TerrainList), "Cavern");
+    EXPECT_EQ(cavern.Shaft, "Shaft");
+    EXPECT_EQ(map.RaceList[cavern.Race], "under dwarves");
+    EXPECT_TRUE(Cell(1, 10, 10).Pathway[0]);
+    EXPECT_TRUE(Cell(1, 11, 7).Pathway[1]);
+    EXPECT_FALSE(Cell(1, 9, 9).Pathway[1]);
+
+    EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus is not mapped onto the underworld";
+    EXPECT_EQ(map.UnitFileList.Find(99), nullptr) << "nor are its units put anywhere";
+    EXPECT_EQ(map.Cell(0, 9, 9), nullptr) << "the structure in the battle report is passed over";
+}
+
+TEST_F(ReportReaderTest, UnitsAndTemplateOrders)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    const TUnitList& units = Cell(0, 10, 12).Units;
+    ASSERT_EQ(units.Count(), 4);
+    const TUnit* scout = units.Find(21);
+    EXPECT_EQ(scout->Faction, 7);
+    EXPECT_TRUE(scout->IsOwn(7));
+    EXPECT_EQ(scout->Flags, kFlagAvoiding);
+    EXPECT_EQ(scout->Silver, 300);
+    EXPECT_EQ(scout->Skills.size(), 1u);
+    EXPECT_EQ(scout->Turn, 14);
+    EXPECT_EQ(units.Find(22)->Structure, 1);
+    EXPECT_EQ(units.Find(22)->Description, "They build..");
+    EXPECT_EQ(units.Find(41)->Structure, 1);
+    EXPECT_EQ(units.Find(40)->Structure, 0);
+    EXPECT_EQ(units.Find(40)->Faction, -1);
+
+    const TUnitList& records = ws.Map.UnitFileList;
+    EXPECT_EQ(records.Count(), 4);
+    EXPECT_EQ(records.Find(21)->Orders, (std::vector<std::string>{"MOVE N", "@STUDY COMB"}));
+    EXPECT_EQ(records.Find(22)->Orders, std::vector<std::string>{"WORK"});
+    EXPECT_TRUE(records.Find(40)->Orders.empty());
+}
+
+TEST_F(ReportReaderTest, ExistingOrdersAreOverriddenOnlyWhenAsked)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    ws.Map.UnitFileList.Find(21)->Orders = {"WORK"};
+    ui.yesNoAnswers = {false};
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::YesNo),
+              std::vector<std::string>{"Do you wish to override all existing unit orders with the turn file orders "
+                                       "template ?"});
+    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Orders, std::vector<std::string>{"WORK"});
+
+    ui.yesNoAnswers = {true};
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Orders.size(), 2u);
+
+    // Another faction's report never overrides an orders file that exists.
+    ws.Settings.FactionNo = 8;
+    ws.Map.UnitFileList.Find(21)->Orders = {"WORK"};
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Orders, std::vector<std::string>{"WORK"});
+}
+
+TEST_F(ReportReaderTest, OlderReportAfterNewer)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    ASSERT_TRUE(Import(Report("ravenmoor-turn13.txt")));
+    const TrecINI& s = ws.Settings;
+    EXPECT_EQ(s.CurrentTurn, 13);
+    EXPECT_EQ(s.MaxTurn, 14);
+    EXPECT_EQ(s.FacPoints, (std::array<std::int32_t, 3>{2, 3, 1})) << "points only from the newest turn";
+    EXPECT_EQ(s.Unclaimed, 90);
+    const TMapCell& plain = Cell(0, 10, 12);
+    EXPECT_EQ(ws.Map.WeatherList[plain.WeatherWas], "clear") << "weather only from the newest turn";
+    EXPECT_EQ(plain.Wages, 12);
+    EXPECT_EQ(plain.Population, 1100);
+    EXPECT_EQ(plain.LastUpdate, 14);
+    EXPECT_EQ(Product(plain.Wanted[0]), "GRAI:10@20") << "known market entries keep the newer figures";
+    EXPECT_EQ(Product(plain.Wanted[2]), "SALT:3@7");
+    EXPECT_EQ(plain.Units.Count(), 1);
+    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Turn, 14) << "the newer record of a unit stays";
+    EXPECT_EQ(ws.Map.UnitFileList.Find(22), nullptr) << "own units the report no longer lists are gone";
+    EXPECT_NE(ws.Map.UnitFileList.Find(40), nullptr) << "other factions' units stay known";
+}
+
+TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
+{
+    std::ifstream in(Report("ravenmoor-turn14.txt"));
+    std::string text, line;
+    for (int i = 0; i < 24 && std::getline(in, line); ++i)
+        text += line + "\n";  // up to the middle of the events
+    const std::string cut = home.Write("cut.txt", text);
+    EXPECT_FALSE(Import(cut));
+    EXPECT_FALSE(Import(home.Write("empty.txt", "")));
+    EXPECT_FALSE(Import(home.Write("blank.txt", "\n\n   \n")));
+    EXPECT_FALSE(Import(home.File("missing.txt")));
+    EXPECT_FALSE(DataFile("Units.dat"));
+    EXPECT_EQ(ws.Settings.CurrentTurn, 0);
+}
+
+TEST_F(ReportReaderTest, ReportWithoutDateWarns)
+{
+    const std::string file = home.Write("nodate.txt",
+                                        "Atlantis Report For:\nNobody (7)\n\nplain (2,2) in Here.\n----\n"
+                                        "* Lone (5), Nobody (7), leader [LEAD].\n");
+    ASSERT_TRUE(Import(file));
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
+              std::vector<std::string>{"Unable to save hex units as no turn number data was detected."});
+    EXPECT_EQ(ws.Settings.CurrentTurn, 0);
+    EXPECT_EQ(Cell(0, 2, 2).Units.Count(), 1);
+}
+
+TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
+{
+    std::string headers;
+    for (int i = 0; i < 2000; ++i)
+        headers += "plain (" + std::to_string(i % 300 * 2) + ",4) in Everywhere.\n";
+    EXPECT_TRUE(Import(home.Write("headers.txt", headers)));
+
+    std::string binary = "Atlantis Report For:\nX (7)\nMarch, Year 99999999999\n";
+    binary += std::string("\0\xff\x01\x02(((,,,)))\r\r\n", 14);
+    binary += "plain (4,4) in " + std::string(3 * 1024 * 1024, 'z') + ", $" + std::string(40, '9') + ".\n";
+    binary += "------\n* U (" + std::string(30, '9') + "), " + std::string(100000, '[') + "\n";
+    binary += "  Wanted: " + std::string(200000, ',') + "\nExits:\n  North : plain (4,1000000) in Far.\n";
+    Import(home.Write("binary.txt", binary));
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,166 @@
+// Unit lines: name, faction, flags, men, items, skills and where the unit is stored.
+#include "core/workspace.h"
+#include "reportimport/region_details.h"
+#include "reportimport/unit_line_parser.h"
+
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using testing::ScriptedInteraction;
+
+class UnitLineParserTest : public ::testing::Test
+{
+protected:
+    UnitLineParserTest()
+        : ws(home.Path())
+        , parser(ws, ui)
+    {
+        ws.Settings.FactionNo = 3;
+        AddFaction(3, "Red Riders");
+        ws.LoadKeywordLists();  // the race table
+        ws.EquipmentList.AddKey("SWOR", "sword", "swords");
+        cell = ws.Map.EnsureCell(0, 4, 6);
+    }
+
+    void AddFaction(int number, const char* name)
+    {
+        auto faction = std::make_unique<TFaction>();
+        faction->Number = number;
+        faction->Name = name;
+        ws.Factions.Add(std::move(faction));
+    }
+
+    const TUnit& Parse(const char* line, int code = kCodeUnitStar, int structure = -1, int turn = 7)
+    {
+        parser.ParseUnitLine(*cell, structure, code, turn, line);
+        return *cell->Units.Items(cell->Units.Count() - 1);
+    }
+
+    testing::TempDir home;
+    Workspace ws;
+    ScriptedInteraction ui;
+    UnitLineParser parser;
+    TMapCell* cell = nullptr;
+};
+
+TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilver)
+{
+    const TUnit& unit = Parse("* Red Scouts (81), Red Riders (3), avoiding, behind, won't cross water, 10 leaders "
+                              "[LEAD], 150 silver [SILV]. Weight: 240. Skills: none.");
+    EXPECT_EQ(unit.Name, "Red Scouts");
+    EXPECT_EQ(unit.Number, 81);
+    EXPECT_EQ(unit.Faction, 3);
+    EXPECT_EQ(unit.LastFaction, 3);
+    EXPECT_EQ(unit.Flags, kFlagAvoiding | kFlagBehind);
+    ASSERT_EQ(unit.Troops.size(), 1u);
+    EXPECT_EQ(ws.TroopList.KeyAt(unit.Troops[0].Index), "LEAD");
+    EXPECT_EQ(unit.Troops[0].Count, 10);
+    EXPECT_EQ(unit.Silver, 150);
+    EXPECT_TRUE(unit.Equipment.empty());
+    EXPECT_EQ(std::tuple(unit.X, unit.Y, unit.Level, unit.Turn), std::tuple(4, 6, 0, 7));
+    EXPECT_TRUE(ui.shown.empty());
+
+    const TUnit* record = ws.Map.UnitFileList.Find(81);
+    ASSERT_NE(record, nullptr);
+    EXPECT_NE(record, &unit) << "the map keeps its own record";
+    EXPECT_TRUE(record->Seen);
+    EXPECT_EQ(std::tuple(record->LastX, record->LastY), std::tuple(4, 6));
+}
+
+TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
+{
+    AddFaction(1, "The Guardsmen");
+    const TUnit& guard = Parse("- City Guard (18), on guard, The Guardsmen (1), 120 leaders [LEAD], 120 swords [SWOR].",
+                               kCodeUnitDash);
+    EXPECT_EQ(guard.Faction, 1);
+    EXPECT_EQ(guard.Flags, kFlagGuard);
+    EXPECT_EQ(guard.Equipment.size(), 1u);
+
+    const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
+                                 "rides at dawn..", kCodeUnitDash);
+    EXPECT_EQ(captain.Name, "Captain Red, the Bold");
+    EXPECT_EQ(captain.Number, 74);
+    EXPECT_EQ(captain.MenCount(), 1);
+    EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
+}
+
+TEST_F(UnitLineParserTest, FlagTestsComeFirst)
+{
+    const TUnit& unit = Parse("- Watch (5), revealing faction, revealing unit, receiving no aid, holding, taxing, "
+                              "2 guardian wolves [GWLF].", kCodeUnitDash);
+    EXPECT_EQ(unit.Flags, kFlagRevealFaction | kFlagRevealUnit | kFlagNoAid | kFlagHolding | kFlagTaxing | kFlagGuard)
+        << "a piece naming guard counts as that flag, not as an entry";
+    EXPECT_TRUE(unit.Troops.empty() && unit.Equipment.empty());
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)
+{
+    ui.identifyAnswers = {true, false};
+    const TUnit& first = Parse("- Pack (47), 6 trolls [TROL], 2 fangs [FANG].", kCodeUnitDash);
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify), (std::vector<std::string>{"trolls [TROL]", "fangs [FANG]"}));
+    EXPECT_EQ(first.Troops.size(), 1u);
+    EXPECT_EQ(first.Equipment.size(), 1u);
+    EXPECT_EQ(ws.TroopList.PluralAt(ws.TroopList.IndexOfKey("TROL")), "trolls");
+    EXPECT_EQ(ws.TroopList.SingularAt(ws.TroopList.IndexOfKey("TROL")), "");
+
+    const TUnit& second = Parse("- Pack (48), troll [TROL], fang [FANG].", kCodeUnitDash);
+    EXPECT_EQ(ui.shown.size(), 2u) << "known codes are not asked again";
+    EXPECT_EQ(second.Troops[0].Count, 1);
+    EXPECT_EQ(ws.EquipmentList.SingularAt(ws.EquipmentList.IndexOfKey("FANG")), "fang");
+}
+
+TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
+{
+    const TUnit& unit = Parse("* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
+                              "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
+    ASSERT_EQ(unit.Skills.size(), 2u);
+    EXPECT_EQ(unit.Skills[0].Days, 95);
+    EXPECT_EQ(unit.Skills[0].Level(), 2);
+    EXPECT_EQ(ws.SkillList.SingularAt(unit.Skills[1].Index), "force");
+    EXPECT_EQ(ws.SkillList.KeyAt(unit.CombatSpell), "FIRE");
+    ASSERT_EQ(unit.CanStudy.size(), 2u);
+    EXPECT_EQ(ws.SkillList.SingularAt(unit.CanStudy[0].Index), "earth lore") << "its full name";
+    EXPECT_EQ(ws.SkillList.SingularAt(unit.CanStudy[1].Index), "spirit of dead");
+}
+
+TEST_F(UnitLineParserTest, StructuresHiddenFactionsAndBadHexes)
+{
+    const TUnit& inside = Parse("  * Builders (80), Red Riders (3), 6 vikings [VIKI].", kCodeInnerUnitStar, 3);
+    EXPECT_EQ(inside.Structure, 3);
+    const TUnit& outside = Parse("* Walkers (82), Red Riders (3), 6 vikings [VIKI].", kCodeUnitStar, 3);
+    EXPECT_EQ(outside.Structure, 0);
+
+    const TUnit& stranger = Parse("- Strangers (90), Blue Traders (4), 2 vikings [VIKI].", kCodeUnitDash);
+    EXPECT_EQ(stranger.Faction, -1) << "factions the registry does not know stay unknown";
+    const TUnit& hidden = Parse("- Hidden (91), 2 vikings [VIKI].", kCodeUnitDash);
+    EXPECT_EQ(hidden.Faction, -1);
+    EXPECT_EQ(hidden.MenCount(), 2);
+
+    TMapCell loose;  // a cell never placed on the grid
+    parser.ParseUnitLine(loose, -1, kCodeUnitDash, 7, "- Lost (92), 1 viking [VIKI].");
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
+              std::vector<std::string>{"Invalid hex coords loaded for unit: Lost"});
+    EXPECT_EQ(ws.Map.UnitFileList.Find(92), nullptr);
+}
+
+TEST_F(UnitLineParserTest, OlderRecordsDoNotReplaceTheMapsRecord)
+{
+    Parse("* Red Scouts (81), Red Riders (3), 4 vikings [VIKI].", kCodeUnitStar, -1, 9);
+    ws.Map.UnitFileList.Find(81)->Orders = {"MOVE N"};
+    Parse("* Red Scouts (81), Red Riders (3), 2 vikings [VIKI].", kCodeUnitStar, -1, 8);
+    const TUnit* record = ws.Map.UnitFileList.Find(81);
+    EXPECT_EQ(record->MenCount(), 4);
+    EXPECT_EQ(record->Orders, std::vector<std::string>{"MOVE N"});
+    Parse("* Red Scouts (81), Red Riders (3), 3 vikings [VIKI].", kCodeUnitStar, -1, 10);
+    EXPECT_EQ(ws.Map.UnitFileList.Find(81)->MenCount(), 3);
+    EXPECT_TRUE(ws.Map.UnitFileList.Find(81)->Orders.empty()) << "a later record comes without orders";
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,52 @@
+// Data files of region descriptions: how lines make records, and the cells they fill.
+#include "storage/data_file_import.h"
+#include "world/map.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+TEST(DataFileRecords, IndentedLinesContinueTheRecordAbove)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<std::string> lines;
+        std::vector<std::string> records;
+    } rows[] = {
+        {"wrapped", {"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."}, {"forest (3,5) in Lavan, 120 peasants (elves), $300."}},
+        {"two one-liners, the last included", {"plain (2,2) in A.", "ocean (4,4) in B."}, {"plain (2,2) in A.", "ocean (4,4) in B."}},
+        {"blank lines and trailing spaces", {"", "hill (1,1) in C.  ", "   ", "", "  ", "swamp (5,7) in D"}, {"hill (1,1) in C.", "swamp (5,7) in D"}},
+        {"indented first line", {"  desert (6,6) in E,", "  with sand"}, {"desert (6,6) in E, with sand"}},
+        {"nothing", {}, {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DataFileRecords(row.lines), row.records) << row.name;
+}
+
+TEST(ImportDataFile, FillsOneCellPerDescription)
+{
+    TempDir dir;
+    TMap map;
+    EXPECT_FALSE(ImportDataFile(map, dir.File("missing.txt")));
+
+    dir.Write("wrapped.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\n");
+    ASSERT_TRUE(ImportDataFile(map, dir.File("wrapped.txt")));
+    EXPECT_EQ(map.CellCount(), 1);
+    ASSERT_NE(map.Cell(0, 3, 5), nullptr);
+    EXPECT_EQ(map.Cell(0, 3, 5)->Terrain, map.TerrainIndex("forest"));
+
+    dir.Write("two.txt", "plain (2,2) in Amber.\r\nmountain (4,6) in Borr.");
+    ASSERT_TRUE(ImportDataFile(map, dir.File("two.txt")));
+    EXPECT_EQ(map.CellCount(), 3);
+    ASSERT_NE(map.Cell(0, 4, 6), nullptr) << "the last description, without a line end, counts too";
+    EXPECT_EQ(map.Cell(0, 4, 6)->Terrain, map.TerrainIndex("mountain"));
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,191 @@
+// Per-turn files: names, the hex unit file of a turn, the turn buttons and stepping between turns.
+#include "core/line_reader.h"
+#include "core/text_helpers.h"
+#include "core/workspace.h"
+#include "people/faction.h"
+#include "storage/turn_files.h"
+#include "storage/turn_stepping.h"
+
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace korvane {
+namespace {
+
+using testing::ScriptedInteraction;
+using testing::TempDir;
+
+constexpr int kOwn = 5;
+constexpr int kOther = 8;
+
+std::unique_ptr<TUnit> Unit(int number, int faction, int level, int x, int y, int turn = 4)
+{
+    auto unit = std::make_unique<TUnit>();
+    unit->Number = number;
+    unit->Faction = faction;
+    unit->Level = level;
+    unit->X = x;
+    unit->Y = y;
+    unit->Turn = turn;
+    return unit;
+}
+
+std::vector<int> Numbers(const TUnitList& list)
+{
+    std::vector<int> numbers;
+    list.ForEach([&numbers](const TUnit& unit) { numbers.push_back(unit.Number); });
+    return numbers;
+}
+
+TEST(TurnFiles, NamesPadTheTurnToFourDigits)
+{
+    EXPECT_EQ(TurnFileName("Units", 7), "Units0007.dat");
+    EXPECT_EQ(TurnFileName("Units", 1234), "Units1234.dat");
+    EXPECT_EQ(TurnFileName("Ords", 0), "Ords0000.dat");
+    EXPECT_EQ(TurnFileName("Units", 12345), "Units12345.dat") << "never cut, so never shared";
+}
+
+TEST(TurnFiles, ButtonsStepWithinOneAndTheLatestTurn)
+{
+    using enum TurnButton;
+    const struct
+    {
+        TurnButton button;
+        int current, max, expected;
+    } rows[] = {
+        {Up1, 4, 10, 5},   {Up1, 10, 10, 10}, {Up5, 8, 10, 10}, {Up5, 2, 10, 7},  {Up5, 12, 10, 12},
+        {Down1, 4, 10, 3}, {Down1, 1, 10, 1}, {Down5, 3, 10, 1}, {Down5, 9, 10, 4}, {Down5, 0, 10, 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(SteppedTurn(row.button, row.current, row.max), row.expected)
+            << "button " << static_cast<int>(row.button) << " from " << row.current << " of " << row.max;
+}
+
+TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
+{
+    TempDir dir;
+    Workspace ws(dir.Path());
+    TMap& map = ws.Map;
+    map.EnsureCell(1, 0, 2)->Units.Add(Unit(50, kOther, 1, 0, 2));
+    map.EnsureCell(0, 2, 0)->Units.Add(Unit(7, kOwn, 0, 2, 0));
+    map.EnsureCell(0, 2, 0)->Units.Add(Unit(3, kOwn, 0, 2, 0));
+    map.EnsureCell(0, 0, 4)->Units.Add(Unit(9, kOther, 0, 0, 4));
+    map.EnsureCell(0, 0, 0);
+    ASSERT_TRUE(map.SaveHexUnits(dir.Path(), 12, ws.Settings));
+
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(dir.File("Units0012.dat"), lines));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "VERSION,2.31");
+    const int order[] = {9, 3, 7, 50};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(StrToIntLenient(lines[static_cast<std::size_t>(i) + 1]), order[i]) << "line " << i + 2;
+
+    // Units at a negative or impossible position have no hex to go to.
+    std::ofstream(dir.File("Units0012.dat"), std::ios::app)
+        << Unit(60, kOther, 0, -1, 4)->ToLine() << "\r\n" << Unit(61, kOther, 0, 3, 4)->ToLine() << "\r\n";
+
+    Workspace loaded(dir.Path());
+    loaded.Settings.CurrentTurn = 12;
+    ASSERT_TRUE(loaded.Map.LoadHexUnits(dir.Path(), loaded.Settings));
+    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 2, 0)->Units), (std::vector<int>{3, 7}));
+    EXPECT_EQ(Numbers(loaded.Map.Cell(1, 0, 2)->Units), (std::vector<int>{50}));
+    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 0, 4)->Units), (std::vector<int>{9}));
+    EXPECT_EQ(loaded.Map.CellCount(), 3);
+    EXPECT_EQ(loaded.Map.UnitFileList.Count(), 0) << "hex units go to the cells only";
+
+    loaded.Settings.CurrentTurn = 13;
+    EXPECT_FALSE(loaded.Map.LoadHexUnits(dir.Path(), loaded.Settings));
+}
+
+class StepToTurnTest : public ::testing::Test
+{
+protected:
+    StepToTurnTest() : ws(dir.Path())
+    {
+        ws.Settings.DataDir = dir.Path();
+        ws.Settings.FactionNo = kOwn;
+        for (int number : {kOwn, kOther}) {
+            auto faction = std::make_unique<TFaction>();
+            faction->Number = number;
+            ws.Factions.Add(std::move(faction));
+        }
+        TMap& map = ws.Map;
+        map.UnitFileList.Add(Unit(1, kOwn, 0, 0, 4, 9));
+        map.UnitFileList.Add(Unit(2, kOwn, 0, 2, 2, 9));
+        map.UnitFileList.Add(Unit(10, kOther, 0, 6, 6, 9));
+        map.UnitFileList.Find(1)->SetOrders({"stale"});
+        map.EnsureCell(0, 0, 4)->Units.Add(Unit(1, kOwn, 0, 0, 4, 9));
+        map.EnsureCell(0, 4, 4)->Units.Add(Unit(2, kOwn, 0, 4, 4, 9));
+    }
+
+    /// Writes the hex unit file of turn 4 through a map of its own.
+    void WriteTurn4()
+    {
+        TMap source;
+        source.EnsureCell(0, 0, 4)->Units.Add(Unit(1, kOwn, 0, 0, 4));
+        source.EnsureCell(1, 2, 2)->Units.Add(Unit(3, kOwn, 1, 2, 2));
+        source.EnsureCell(0, 8, 8)->Units.Add(Unit(10, kOther, 0, 8, 8));
+        ASSERT_TRUE(source.SaveHexUnits(dir.Path(), 4, ws.Settings));
+    }
+
+    TempDir dir;
+    Workspace ws;
+    ScriptedInteraction ui;
+};
+
+TEST_F(StepToTurnTest, MissingHexFileEmptiesHexesAndDropsOwnUnits)
+{
+    StepToTurn(ws, 6, ui);
+    EXPECT_TRUE(ws.Map.Cell(0, 0, 4)->Units.Count() == 0 && ws.Map.Cell(0, 4, 4)->Units.Count() == 0);
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{10}));
+    EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), (std::vector<int>{10})) << "others stay in their last hex";
+    EXPECT_TRUE(ui.shown.empty()) << "no orders file is no error";
+}
+
+TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
+{
+    WriteTurn4();
+    dir.Write("Ords0004.dat", "VERSION,2.31\r\n1,1\r\nWORK\r\n3,1\r\nSTUDY COMB\r\n");
+    StepToTurn(ws, 4, ui);
+
+    EXPECT_EQ(Numbers(ws.Map.Cell(0, 0, 4)->Units), (std::vector<int>{1}));
+    EXPECT_EQ(Numbers(ws.Map.Cell(1, 2, 2)->Units), (std::vector<int>{3}));
+    EXPECT_EQ(Numbers(ws.Map.Cell(0, 8, 8)->Units), (std::vector<int>{10}));
+    EXPECT_EQ(ws.Map.Cell(0, 4, 4)->Units.Count(), 0);
+
+    // Unit 2 is own and not in the turn: gone. Unit 3 is own and new to the list: it stays.
+    const TUnitList& units = ws.Map.UnitFileList;
+    EXPECT_EQ(Numbers(units), (std::vector<int>{1, 3, 10}));
+    EXPECT_EQ(units.Find(1)->Turn, 9) << "the later record is kept";
+    EXPECT_TRUE(units.Find(10)->Seen);
+    EXPECT_EQ(units.Find(10)->LastX, 8);
+    EXPECT_EQ(units.Find(1)->Orders, (std::vector<std::string>{"WORK"}));
+    EXPECT_EQ(units.Find(3)->Orders, (std::vector<std::string>{"STUDY COMB"}));
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
+{
+    WriteTurn4();
+    std::filesystem::create_directory(dir.File("Ords0004.dat"));
+    StepToTurn(ws, 4, ui);
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
+              (std::vector<std::string>{"Error loading saved orders for turn 4"}));
+
+    // A hex unit file that is there but cannot be read says nothing about who is gone.
+    ui.shown.clear();
+    std::filesystem::create_directory(dir.File("Units0007.dat"));
+    StepToTurn(ws, 7, ui);
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
+              (std::vector<std::string>{"Error loading saved units for turn 7"}));
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 3, 10}));
+}
+
+}  // namespace
+}  // namespace korvane
