@@ -1,6 +1,8 @@
 // Line reading with every common line end.
 #include "core/line_reader.h"
 
+#include <cstring>
+
 namespace korvane {
 
 namespace {
@@ -37,19 +39,40 @@ int LineReader::NextByte()
 bool LineReader::ReadLine(std::string& line)
 {
     line.clear();
-    int c = NextByte();
-    if (c == EOF)
+    bool any = false;
+    for (;;) {
+        if (position_ == filled_) {
+            if (!file_)
+                break;
+            filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+            position_ = 0;
+            if (filled_ == 0)
+                break;
+        }
+        any = true;
+        // Copy the run up to the next line end in one go.
+        const char* start = buffer_.data() + position_;
+        const std::size_t left = filled_ - position_;
+        const void* newline = std::memchr(start, '\n', left);
+        std::size_t run = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : left;
+        if (const void* cr = std::memchr(start, '\r', run))
+            run = static_cast<std::size_t>(static_cast<const char*>(cr) - start);
+        line.append(start, run);
+        position_ += run;
+        if (run == left)
+            continue;  // the line goes on in the next fill
+        const char end = buffer_[position_++];
+        if (end == '\r') {
+            const int next = NextByte();
+            if (next != '\n' && next != EOF)
+                --position_;  // a lone CR: the byte after it starts the next line
+        }
+        ++lineNumber_;
+        return true;
+    }
+    if (!any)
         return false;
-    while (c != EOF && c != '\n' && c != '\r') {
-        line += static_cast<char>(c);
-        c = NextByte();
-    }
-    if (c == '\r') {
-        const int next = NextByte();
-        if (next != '\n' && next != EOF)
-            --position_;  // a lone CR: the byte after it starts the next line
-    }
-    ++lineNumber_;
+    ++lineNumber_;  // a last line without a line end
     return true;
 }
 

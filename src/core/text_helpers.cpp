@@ -22,19 +22,14 @@ char ToLower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The piece of `text` that a 1-based start and a count describe, clipped to the text.
-std::string_view Copy(std::string_view text, int start, int count)
-{
-    if (start < 1)
-        start = 1;
-    if (count <= 0 || static_cast<std::size_t>(start) > text.size())
-        return {};
-    return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(count));
-}
-
 }  // namespace
 
 std::string TrimSpaces(std::string_view text)
+{
+    return std::string(TrimmedView(text));
+}
+
+std::string_view TrimmedView(std::string_view text)
 {
     const auto last = text.find_last_not_of(' ');
     if (last == std::string_view::npos)
@@ -42,8 +37,8 @@ std::string TrimSpaces(std::string_view text)
     text = text.substr(0, last + 1);
     const auto first = text.find_first_not_of(' ');
     if (first == 0)
-        return std::string(text);
-    return std::string(text.substr(first, kMaxCopiedText));
+        return text;
+    return text.substr(first, kMaxCopiedText);
 }
 
 int PosFrom(int start, std::string_view sub, std::string_view text)
@@ -72,17 +67,9 @@ int LastPosWithin(int limit, std::string_view sub, std::string_view text)
 int SplitString(std::string_view text, std::vector<std::string>& list, std::string_view separator)
 {
     list.clear();
-    if (text.empty())
-        return 0;
-    const int sepLength = static_cast<int>(separator.size());
-    int pieceStart = 1;
     // The next search starts one character after the start of a hit, not after its end,
     // so overlapping separators give empty pieces rather than being skipped.
-    for (int hit = PosFrom(1, separator, text); hit > 0; hit = PosFrom(hit + 1, separator, text)) {
-        list.emplace_back(Copy(text, pieceStart, hit - pieceStart));
-        pieceStart = hit + sepLength;
-    }
-    list.emplace_back(Copy(text, pieceStart, static_cast<int>(text.size()) - pieceStart + 1));
+    ForEachPiece(text, separator, [&list](std::string_view piece) { list.emplace_back(piece); });
     return static_cast<int>(list.size());
 }
 
@@ -171,19 +158,20 @@ bool CharNotInSet(char c, const CharSet& set)
 
 std::string SqueezeSpaces(std::string_view text)
 {
-    std::string result;
-    result.reserve(text.size());
+    std::string result(text.size(), '\0');
+    std::size_t length = 0;
     bool pendingSpace = false;
     for (char c : text) {
         if (c == ' ') {
-            pendingSpace = !result.empty();
+            pendingSpace = length > 0;
             continue;
         }
         if (pendingSpace)
-            result += ' ';
+            result[length++] = ' ';
         pendingSpace = false;
-        result += c;
+        result[length++] = c;
     }
+    result.resize(length);
     return result;
 }
 

@@ -28,6 +28,26 @@ int LastPosWithin(int limit, std::string_view sub, std::string_view text);
 /// gives a last empty piece, an empty text gives none. Returns the number of pieces.
 int SplitString(std::string_view text, std::vector<std::string>& list, std::string_view separator);
 
+/// Calls `f(piece)` for each piece SplitString would give, without copying the pieces.
+template <typename F>
+void ForEachPiece(std::string_view text, std::string_view separator, F&& f)
+{
+    if (text.empty())
+        return;
+    std::size_t start = 0;
+    if (!separator.empty()) {
+        // As SplitString: the next search starts one character after a hit's start.
+        for (auto hit = text.find(separator); hit != std::string_view::npos; hit = text.find(separator, hit + 1)) {
+            f(hit > start ? text.substr(start, hit - start) : std::string_view());
+            start = hit + separator.size();
+        }
+    }
+    f(start < text.size() ? text.substr(start) : std::string_view());
+}
+
+/// TrimSpaces without a copy: a view of `text` with the same result.
+std::string_view TrimmedView(std::string_view text);
+
 /// `count` copies of `c`; empty when `count` is not in 1..255.
 std::string RepeatChar(char c, int count);
 

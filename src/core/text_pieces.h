@@ -33,7 +33,7 @@ inline std::string_view From(std::string_view text, int position)
 /// The number at the start of a piece once its spaces are trimmed.
 inline std::int32_t NumberIn(std::string_view text)
 {
-    return StrToIntLenient(TrimSpaces(text));
+    return StrToIntLenient(TrimmedView(text));
 }
 
 /// Position of `sub` from `start`, or `fallback` when absent.

@@ -2,6 +2,8 @@
 #include "core/text_helpers.h"
 #include "people/unit.h"
 
+#include <charconv>
+
 namespace korvane {
 
 namespace {
@@ -15,6 +17,12 @@ std::string Text(std::string_view text)
     return ReplaceCharSet(TrimSpaces(text), MakeCharSet("\"\r\n"), '\'');
 }
 
+bool StorableAsIs(std::string_view text)
+{
+    return (text.empty() || (text.front() != ' ' && text.back() != ' '))
+        && text.find_first_of("\"\r\n") == std::string_view::npos;
+}
+
 class FieldWriter
 {
 public:
@@ -23,7 +31,20 @@ public:
         line_ += field;
         line_ += kSeparator;
     }
-    void Add(std::int64_t number) { Add(IntToStr(number)); }
+    void Add(std::int64_t number)
+    {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        Add(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    }
+    void AddText(std::string_view text)
+    {
+        if (StorableAsIs(text))
+            Add(text);
+        else
+            Add(Text(text));
+    }
+    void Reserve(std::size_t size) { line_.reserve(size); }
     std::string Take() { return std::move(line_); }
 
 private:
@@ -61,16 +82,17 @@ void ReadGroup(FieldReader& reader, std::size_t width, std::vector<Entry>& entri
 std::string TUnit::ToLine() const
 {
     FieldWriter line;
+    line.Reserve(64 + Name.size() + Description.size() + 24 * (Troops.size() + Equipment.size() + Skills.size()));
     line.Add(Number);
-    line.Add(Text(Name));
-    line.Add(Text(Description));
+    line.AddText(Name);
+    line.AddText(Description);
     line.Add(Level);
     line.Add(X);
     line.Add(Y);
     line.Add(Structure);
-    line.Add(Text(Text1));
-    line.Add(Text(Text2));
-    line.Add(Text(Text3));
+    line.AddText(Text1);
+    line.AddText(Text2);
+    line.AddText(Text3);
     line.Add(Faction);
     line.Add(static_cast<std::int32_t>(Flags));
     line.Add(Silver);

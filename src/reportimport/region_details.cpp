@@ -99,11 +99,9 @@ void ParseMarket(TMap& map, TMapCell& cell, std::string_view line, int code, con
     const int colon = PosFrom(1, ":", line);
     if (colon == 0)
         return;
-    std::vector<std::string> items;
-    SplitString(From(line, colon + 1), items, ",");
     std::vector<TProduct>& list = MarketList(cell, code);
-    for (const auto& item : items)
-        ParseMarketItem(map, list, TrimSpaces(item), code, age);
+    ForEachPiece(From(line, colon + 1), ",",
+                 [&](std::string_view item) { ParseMarketItem(map, list, TrimmedView(item), code, age); });
 }
 
 void ParseEntertainment(TMapCell& cell, std::string_view line)

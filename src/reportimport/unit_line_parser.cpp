@@ -129,7 +129,7 @@ void UnitLineParser::ParseUnitName(std::string_view text, TUnit& unit) const
 
 void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& unit)
 {
-    const std::string text = TrimSpaces(attributes);
+    const std::string_view text = TrimmedView(attributes);
     int start = 1;
     if (const int factionEnd = PosFrom(1, "),", text); factionEnd > 0) {
         const int open = LastPosWithin(factionEnd, "(", text);
@@ -137,24 +137,19 @@ void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& uni
         if (unit.Faction >= 0)
             unit.LastFaction = unit.Faction;
         // Flags may stand before the faction ("on guard, The Guardsmen (1), ..."): only flags there.
-        std::vector<std::string> before;
-        SplitString(Between(text, 0, open), before, ",");
-        for (const auto& piece : before)
-            ReadFlag(TrimSpaces(piece), unit);
+        ForEachPiece(Between(text, 0, open), ",", [&](std::string_view piece) { ReadFlag(TrimmedView(piece), unit); });
         start = factionEnd + 2;
     }
     if (unit.Faction < 0 && unit.EffectiveFaction(workspace_.Map.UnitFileList) == workspace_.Settings.FactionNo)
         unit.LastFaction = -1;
 
-    std::vector<std::string> pieces;
-    SplitString(From(text, start), pieces, ",");
-    for (const auto& raw : pieces) {
-        const std::string piece = TrimSpaces(raw);
-        if (FlagOf(piece) != 0)
-            ReadFlag(piece, unit);
+    ForEachPiece(From(text, start), ",", [&](std::string_view raw) {
+        const std::string_view piece = TrimmedView(raw);
+        if (const std::uint32_t flag = FlagOf(piece))
+            unit.SetFlag(flag, true);
         else if (Has(piece, "["))
             ReadEntry(piece, unit);
-    }
+    });
 }
 
 void UnitLineParser::ReadFlag(std::string_view piece, TUnit& unit) const
@@ -201,18 +196,16 @@ void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)
 
 void UnitLineParser::ParseSkills(std::string_view text, TUnit& unit)
 {
-    std::vector<std::string> pieces;
-    SplitString(text, pieces, ",");
-    for (const auto& piece : pieces) {
+    ForEachPiece(text, ",", [&](std::string_view piece) {
         std::string name, code;
         int close = 0;
         if (!SkillNameAndCode(piece, name, code, close))
-            continue;
+            return;
         const int index = workspace_.SkillList.AddKey(code, name, "");
         const int open = PosFrom(close, "(", piece);
         const int days = open > 0 ? NumberIn(Between(piece, open, PosOr(open, ")", piece, EndPosition(piece)))) : 0;
         unit.AddSkill({index, days});
-    }
+    });
 }
 
 void UnitLineParser::ParseCombatSpell(std::string_view text, TUnit& unit) const
@@ -227,14 +220,12 @@ void UnitLineParser::ParseCanStudy(std::string_view text, TUnit& unit)
 {
     if (text.size() <= 1)
         return;
-    std::vector<std::string> pieces;
-    SplitString(text, pieces, ",");
-    for (const auto& piece : pieces) {
+    ForEachPiece(text, ",", [&](std::string_view piece) {
         std::string name, code;
         int close = 0;
         if (SkillNameAndCode(piece, name, code, close))
             unit.AddCanStudy({workspace_.SkillList.AddKey(code, name, ""), 0});
-    }
+    });
 }
 
 }  // namespace korvane

@@ -19,18 +19,20 @@ int TKeyStringList::AddKey(std::string_view key, std::string_view singular, std:
         return position;
     }
     // The stored key keeps its spaces: the list's string is the key as given.
-    entries_.push_back({std::string(key), TrimSpaces(singular), TrimSpaces(plural)});
+    Append({std::string(key), TrimSpaces(singular), TrimSpaces(plural)});
     return Count() - 1;
+}
+
+void TKeyStringList::Append(TStringCode entry)
+{
+    index_.emplace(LowerCase(entry.Key), Count());
+    entries_.push_back(std::move(entry));
 }
 
 int TKeyStringList::IndexOfKey(std::string_view key) const
 {
-    const std::string trimmed = TrimSpaces(key);
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (SameText(entries_[i].Key, trimmed))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = index_.find(LowerCase(TrimmedView(key)));
+    return found == index_.end() ? -1 : found->second;
 }
 
 const TStringCode* TKeyStringList::At(int position) const
@@ -69,7 +71,7 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
             record.Singular.clear();
         if (!reader.ReadLine(record.Plural))
             record.Plural.clear();
-        entries_.push_back(record);
+        Append(record);
     }
     return true;
 }

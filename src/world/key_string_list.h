@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -28,7 +29,11 @@ public:
     std::string SingularAt(int position, std::string fallback = {}) const;
     std::string PluralAt(int position, std::string fallback = {}) const;
 
-    void Clear() { entries_.clear(); }
+    void Clear()
+    {
+        entries_.clear();
+        index_.clear();
+    }
 
     /// Appends the file's records of three lines (key, singular, plural); a record cut short
     /// by the end of the file keeps empty names. A missing file changes nothing and succeeds.
@@ -38,8 +43,11 @@ public:
 
 private:
     const TStringCode* At(int position) const;
+    void Append(TStringCode entry);
 
     std::vector<TStringCode> entries_;
+    // Lower-cased key to its first position: unit lines look codes up all the time.
+    std::unordered_map<std::string, int> index_;
 };
 
 }  // namespace korvane

@@ -10,20 +10,25 @@ namespace korvane {
 NameList::NameList(std::initializer_list<const char*> names)
     : names_(names.begin(), names.end())
 {
+    for (int i = 0; i < Count(); ++i)
+        Index(i);
+}
+
+void NameList::Index(int position)
+{
+    index_.emplace(LowerCase(names_[static_cast<std::size_t>(position)]), position);
 }
 
 int NameList::IndexOf(std::string_view name) const
 {
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (SameText(names_[i], name))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = index_.find(LowerCase(name));
+    return found == index_.end() ? -1 : found->second;
 }
 
 int NameList::Add(std::string name)
 {
     names_.push_back(std::move(name));
+    Index(Count() - 1);
     return Count() - 1;
 }
 
@@ -33,6 +38,9 @@ bool NameList::LoadFromFile(const std::string& fileName)
     if (!ReadTextLines(fileName, lines))
         return false;
     names_ = std::move(lines);
+    index_.clear();
+    for (int i = 0; i < Count(); ++i)
+        Index(i);
     return true;
 }
 

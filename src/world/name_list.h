@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -21,7 +22,11 @@ public:
     int IndexOf(std::string_view name) const;
     /// Appends `name` and returns its position; entries are never reordered or removed.
     int Add(std::string name);
-    void Clear() { names_.clear(); }
+    void Clear()
+    {
+        names_.clear();
+        index_.clear();
+    }
 
     /// Replaces the list with the file's lines, blank ones included and nothing trimmed.
     /// False, list untouched, when the file cannot be read.
@@ -30,7 +35,11 @@ public:
     bool SaveToFile(const std::string& fileName) const;
 
 private:
+    void Index(int position);
+
     std::vector<std::string> names_;
+    // Lower-cased name to its first position: reports look names up once per line.
+    std::unordered_map<std::string, int> index_;
 };
 
 }  // namespace korvane

@@ -9,15 +9,13 @@ namespace korvane {
 
 int ProductCodeList::IndexOf(std::string_view code) const
 {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (SameText(entries_[i].Code, code))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = index_.find(LowerCase(code));
+    return found == index_.end() ? -1 : found->second;
 }
 
 int ProductCodeList::Add(std::string code, std::string name)
 {
+    index_.emplace(LowerCase(code), Count());
     entries_.push_back({std::move(code), {std::move(name)}});
     return Count() - 1;
 }
@@ -27,7 +25,7 @@ bool ProductCodeList::LoadFromFile(const std::string& fileName)
     std::vector<std::string> lines;
     if (!ReadTextLines(fileName, lines))
         return false;
-    entries_.clear();
+    Clear();
     for (const auto& line : lines) {
         const auto semicolon = line.find(';');
         if (TrimSpaces(line).empty() || semicolon == std::string::npos)

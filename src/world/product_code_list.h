@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -28,7 +29,11 @@ public:
     /// Position of an item code, ignoring case; -1 when absent.
     int IndexOf(std::string_view code) const;
     int Add(std::string code, std::string name);
-    void Clear() { entries_.clear(); }
+    void Clear()
+    {
+        entries_.clear();
+        index_.clear();
+    }
 
     /// Empties the list and reads "code;name" lines; blank lines and lines without ";" are
     /// skipped. False, list untouched, when the file cannot be read.
@@ -38,6 +43,7 @@ public:
 
 private:
     std::vector<Entry> entries_;
+    std::unordered_map<std::string, int> index_;  // lower-cased code to its first position
 };
 
 }  // namespace korvane
