@@ -1,5 +1,5 @@
 // Imports a large generated turn report and prints the reading speed.
-#include "core/user_interaction.h"
+#include "core/silent_interaction.h"
 #include "core/workspace.h"
 #include "reportimport/report_reader.h"
 
@@ -11,17 +11,6 @@
 #include <string>
 
 namespace {
-
-class SilentInteraction : public korvane::UserInteraction
-{
-public:
-    void Info(const std::string&) override {}
-    void Warning(const std::string&) override {}
-    void Error(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    korvane::Answer AskYesNoCancel(const std::string&) override { return korvane::Answer::Cancel; }
-    bool Identify(const std::string&) override { return false; }
-};
 
 // One region block, much as the game writes them, with a structure and five units.
 void WriteRegion(std::ofstream& out, int x, int y, bool under, int& unit)
@@ -76,7 +65,7 @@ int main()
     ws.Settings.ReadSettings();
     ws.Settings.FactionNo = 1;
     ws.LoadKeywordLists();
-    SilentInteraction ui;
+    korvane::SilentInteraction ui;
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     const bool imported = korvane::ImportTurnReport(ws, report, ui);

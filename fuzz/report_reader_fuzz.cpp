@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes as a turn report must import or fail cleanly, never crash or hang.
-#include "core/user_interaction.h"
+#include "core/silent_interaction.h"
 #include "core/workspace.h"
 #include "reportimport/report_reader.h"
 
@@ -11,18 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Answers every question as closing the dialog would.
-class SilentInteraction : public korvane::UserInteraction
-{
-public:
-    void Info(const std::string&) override {}
-    void Warning(const std::string&) override {}
-    void Error(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    korvane::Answer AskYesNoCancel(const std::string&) override { return korvane::Answer::Cancel; }
-    bool Identify(const std::string&) override { return false; }
-};
 
 std::string WorkFolder()
 {
@@ -47,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ws.Settings.ReadSettings();
     ws.Settings.FactionNo = 3;
     ws.Settings.DataDir = WorkFolder() + "/DATA";
-    SilentInteraction ui;
+    korvane::SilentInteraction ui;
     korvane::ImportTurnReport(ws, report, ui);
     return 0;
 }
