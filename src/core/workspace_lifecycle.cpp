@@ -2,6 +2,7 @@
 #include "core/user_interaction.h"
 #include "core/workspace.h"
 #include "storage/map_database.h"
+#include "storage/turn_stepping.h"
 
 namespace korvane {
 
@@ -13,7 +14,7 @@ bool Workspace::Open(UserInteraction& ui)
     LoadKeywordLists();
     const bool loaded = LoadMapDatabase(*this, Settings.DataDir, ui);
     Map.LoadUnits(Settings.DataDir, Settings);
-    Map.LoadTurnOrders(Settings.DataDir, Settings.CurrentTurn, Settings);
+    StepToTurn(*this, Settings.CurrentTurn, ui);
     return loaded;
 }
 

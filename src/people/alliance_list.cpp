@@ -48,8 +48,15 @@ std::unique_ptr<TAlliance> ReadAlliance(const std::string& line)
     if (count > 4) {
         // The stated count only limits what is taken; the pieces on the line bound it.
         const std::int64_t stated = StrToIntLenient(pieces[4]);
-        for (std::size_t i = kFirstMember; i < count && std::int64_t(i - kFirstMember) < stated; ++i)
-            alliance->AddMemberKey(TrimSpaces(pieces[i]));
+        // Gathered, then sorted once: adding them one by one costs a reordering each.
+        std::vector<std::string> keys;
+        for (std::size_t i = kFirstMember; i < count && std::int64_t(i - kFirstMember) < stated; ++i) {
+            if (std::string key = TrimSpaces(pieces[i]); !key.empty())
+                keys.push_back(std::move(key));
+        }
+        std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        alliance->Members = std::move(keys);
     }
     return alliance;
 }

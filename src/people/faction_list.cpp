@@ -15,6 +15,7 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace korvane {
@@ -62,12 +63,11 @@ std::unique_ptr<TFaction> ReadFaction(const std::string& line)
     if (count > 6) {
         // The stated count only limits what is taken; the pieces on the line bound it.
         const std::int64_t stated = StrToIntLenient(pieces[6]);
+        std::unordered_set<std::string> known;
         for (std::size_t i = kFirstAllianceKey; i < count && std::int64_t(i - kFirstAllianceKey) < stated; ++i) {
             std::string key = TrimSpaces(pieces[i]);
-            const bool known = std::find(faction->AllianceKeys.begin(), faction->AllianceKeys.end(), key)
-                != faction->AllianceKeys.end();
             // A duplicate would survive RemoveAlliance and keep the faction in the alliance.
-            if (!key.empty() && !known)
+            if (!key.empty() && known.insert(key).second)
                 faction->AllianceKeys.push_back(std::move(key));
         }
     }

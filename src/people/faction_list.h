@@ -30,6 +30,8 @@ public:
     TFaction* Add(std::unique_ptr<TFaction> faction);
 
     void Clear() { list_.Clear(); }
+    /// Frees and removes the faction with that number, if there is one.
+    void Remove(std::int32_t number) { list_.Delete(list_.IndexOf(FactionKey(number))); }
 
     /// Reads "Factions.dat" from the data folder. A missing file succeeds and changes nothing;
     /// a file that cannot be opened shows a warning and changes nothing; a file without a

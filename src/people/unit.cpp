@@ -6,6 +6,9 @@
 #include "people/unit_list.h"
 #include "world/key_string_list.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace korvane {
 
 int TUnitSkill::Level() const
@@ -53,10 +56,11 @@ void TUnit::SetFlag(std::uint32_t bit, bool on)
 
 std::int32_t TUnit::MenCount() const
 {
-    std::int32_t men = 0;
+    // Counts come from reports and files: summed wide and held to the range, never wrapped.
+    std::int64_t men = 0;
     for (const auto& group : Troops)
         men += group.Count;
-    return men;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(men, INT32_MIN, INT32_MAX));
 }
 
 bool TUnit::HasLeader(const TKeyStringList& troops) const

@@ -18,9 +18,9 @@ class TKeyStringList;
 struct ForceCounts
 {
     int LeaderUnits = 0;
-    int LeaderMen = 0;
+    std::int64_t LeaderMen = 0;
     int OtherUnits = 0;
-    int OtherMen = 0;
+    std::int64_t OtherMen = 0;
 };
 
 class TUnitList
@@ -59,7 +59,7 @@ public:
     /// Faction filter: -1 units of no known faction, above 0 that faction, else all.
     /// Structure filter: 0 units outside, above 0 those inside that structure, below 0 all.
     std::vector<std::string> ListUnits(int factionFilter, int structureFilter, const TKeyStringList& troops,
-                                       int& men) const;
+                                       std::int64_t& men) const;
     /// Counts of the units of a faction, or of all units for -1.
     ForceCounts CountForces(int faction, const TKeyStringList& troops) const;
     std::int64_t SilverOfFaction(int faction) const;
@@ -69,7 +69,7 @@ public:
     std::vector<std::string> SkillLevelCounts(int faction, std::string_view skillKey, const TKeyStringList& skills,
                                               const TKeyStringList& troops) const;
     /// The faction filter choices: "All factions", "Unknown" (unless `withoutHeader`), then each
-    /// known faction of the units as "00012- Name", in ascending number.
+    /// known faction of the units as "   12- Name", in ascending number.
     std::vector<std::string> ListFactions(bool withoutHeader, const TFactionList& factions) const;
 
     template <typename F>

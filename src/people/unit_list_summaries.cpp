@@ -50,7 +50,7 @@ std::string MenText(const TUnit& unit, const TKeyStringList& troops)
 }
 
 std::vector<std::string> TUnitList::ListUnits(int factionFilter, int structureFilter, const TKeyStringList& troops,
-                                              int& men) const
+                                              std::int64_t& men) const
 {
     std::vector<std::string> lines;
     men = 0;

@@ -9,15 +9,15 @@ namespace korvane {
 
 namespace {
 
-// Each exit reads "Direction : region text." after the "Exits:" keyword.
-void ReadExit(TMap& map, std::string_view line, int colon, std::array<bool, 7>& exits)
+// Each exit reads "Direction : region text." after the "Exits:" keyword. The region text ends
+// at its period, or at the next exit's colon when a damaged line has no period.
+void ReadExit(TMap& map, std::string_view line, int colon, int end, std::array<bool, 7>& exits)
 {
     const int wordEnd = colon - 2;
     const int direction = TMap::DirectionCode(Between(line, wordEnd - 7, wordEnd + 1));
     exits[static_cast<std::size_t>(direction)] = true;
 
-    const int period = PosFrom(colon + 1, ".", line);
-    const std::string neighbour = TrimSpaces(Between(line, colon, period > 0 ? period + 1 : EndPosition(line)));
+    const std::string_view neighbour = TrimmedView(Between(line, colon, end));
     int level = 0, x = 0, y = 0;
     if (map.ParseRegionHeader(neighbour, level, x, y))
         map.Cell(level, x, y)->Unconfirmed = false;
@@ -48,8 +48,17 @@ void ParseExits(TMap& map, TMapCell& cell, std::string_view line)
     const int first = PosFrom(1, ":", line);
     if (first == 0)
         return;
-    for (int colon = PosFrom(first + 1, ":", line); colon > 0; colon = PosFrom(colon + 1, ":", line))
-        ReadExit(map, line, colon, exits);
+    int period = 0;
+    for (int colon = PosFrom(first + 1, ":", line); colon > 0;) {
+        const int next = PosFrom(colon + 1, ":", line);
+        if (period >= 0 && period <= colon)
+            period = PosOr(colon + 1, ".", line, -1);  // searched again only once passed
+        int end = period > 0 ? period + 1 : EndPosition(line);
+        if (next > 0 && next < end)
+            end = next;
+        ReadExit(map, line, colon, end, exits);
+        colon = next;
+    }
     if (cell.Level == TMap::kUnderworld)
         MarkUnderworldRing(map, cell, exits);
 }

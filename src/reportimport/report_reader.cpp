@@ -47,9 +47,11 @@ public:
     {
     }
 
+    /// Reads the report; a report that fails leaves the settings and the registry as they were.
     bool Import();
 
 private:
+    bool ReadReport();
     bool Advance();
     template <typename Stop>
     void AdvanceUntil(Stop stop);
@@ -79,6 +81,7 @@ private:
     int turn_ = -1;
     bool ordersFileExists_ = true;
     bool templateApplied_ = false;
+    bool addedFaction_ = false;
     int structure_ = -1;
 };
 
@@ -134,6 +137,7 @@ void TurnReportReader::ReadHeading()
         faction->Number = faction_;
         faction->Name = TrimSpaces(std::string_view(factionLine).substr(0, static_cast<std::size_t>(std::max(open - 1, 0))));
         ws_.Factions.Add(std::move(faction));
+        addedFaction_ = true;
     }
     AdvanceToCode();
 }
@@ -300,6 +304,20 @@ bool TurnReportReader::Finish()
 }
 
 bool TurnReportReader::Import()
+{
+    // What a report sets before its regions; a report that then fails must not leave it behind.
+    const std::int32_t unclaimed = settings_.Unclaimed;
+    const auto points = settings_.FacPoints;
+    if (ReadReport())
+        return true;
+    settings_.Unclaimed = unclaimed;
+    settings_.FacPoints = points;
+    if (addedFaction_)
+        ws_.Factions.Remove(faction_);
+    return false;
+}
+
+bool TurnReportReader::ReadReport()
 {
     if (!lines_.IsOpen())
         return false;

@@ -20,27 +20,30 @@ bool Has(std::string_view text, std::string_view word)
     return text.find(word) != std::string_view::npos;
 }
 
-// Flag words, tested in this order; the first that holds decides. Returns 0 for no flag.
-std::uint32_t FlagOf(std::string_view piece)
+// Flag words, tested in this order; the first test that holds decides the piece, even when it
+// sets no flag ("revealing" alone). Returns false when no flag test holds.
+bool FlagTest(std::string_view piece, std::uint32_t& flag)
 {
+    flag = 0;
     if (Has(piece, "behind"))
-        return kFlagBehind;
-    if (Has(piece, "avoiding"))
-        return kFlagAvoiding;
-    if (Has(piece, "revealing")) {
-        if (Has(piece, "faction"))
-            return kFlagRevealFaction;
-        return Has(piece, "unit") ? std::uint32_t{kFlagRevealUnit} : 0u;
-    }
-    if (Has(piece, "guard"))
-        return kFlagGuard;
-    if (Has(piece, "receiving") && Has(piece, "aid"))
-        return kFlagNoAid;
-    if (Has(piece, "holding"))
-        return kFlagHolding;
-    if (Has(piece, "taxing"))
-        return kFlagTaxing;
-    return 0;
+        flag = kFlagBehind;
+    else if (Has(piece, "avoiding"))
+        flag = kFlagAvoiding;
+    else if (Has(piece, "revealing") && Has(piece, "faction"))
+        flag = kFlagRevealFaction;
+    else if (Has(piece, "revealing"))
+        flag = Has(piece, "unit") ? kFlagRevealUnit : flag;
+    else if (Has(piece, "guard"))
+        flag = kFlagGuard;
+    else if (Has(piece, "receiving") && Has(piece, "aid"))
+        flag = kFlagNoAid;
+    else if (Has(piece, "holding"))
+        flag = kFlagHolding;
+    else if (Has(piece, "taxing"))
+        flag = kFlagTaxing;
+    else
+        return false;
+    return true;
 }
 
 // "name [CODE]" of a skill entry; false when the piece has no code.
@@ -107,14 +110,8 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
         return;
     }
 
-    TMap& map = workspace_.Map;
-    const std::int32_t ownFaction = workspace_.Settings.FactionNo;
-    auto copy = std::make_unique<TUnit>();
-    unit->AssignTo(*copy, workspace_.Factions, workspace_.SkillList);
-    const std::int32_t number = unit->Number;
-    cell.Units.Merge(std::move(unit), ownFaction);
-    map.UnitFileList.Merge(std::move(copy), ownFaction);
-    map.UnitFileList.MarkSeen(number, cell.X, cell.Y, cell.Level);
+    workspace_.Map.AddSeenUnit(cell, std::move(unit), workspace_.Settings.FactionNo, workspace_.Factions,
+                               workspace_.SkillList);
 }
 
 void UnitLineParser::ParseUnitName(std::string_view text, TUnit& unit) const
@@ -136,8 +133,17 @@ void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& uni
         unit.SetFaction(NumberIn(Between(text, open, factionEnd)), workspace_.Factions);
         if (unit.Faction >= 0)
             unit.LastFaction = unit.Faction;
-        // Flags may stand before the faction ("on guard, The Guardsmen (1), ..."): only flags there.
-        ForEachPiece(Between(text, 0, open), ",", [&](std::string_view piece) { ReadFlag(TrimmedView(piece), unit); });
+        // Flags may stand before the faction ("on guard, The Guardsmen (1), ..."): only flags
+        // there, and not in the last piece, which is the faction's own name.
+        const std::string_view beforeFaction = Between(text, 0, open);
+        const auto lastComma = beforeFaction.rfind(',');
+        if (lastComma != std::string_view::npos) {
+            ForEachPiece(beforeFaction.substr(0, lastComma), ",", [&](std::string_view piece) {
+                std::uint32_t flag = 0;
+                if (FlagTest(piece, flag))
+                    unit.SetFlag(flag, true);
+            });
+        }
         start = factionEnd + 2;
     }
     if (unit.Faction < 0 && unit.EffectiveFaction(workspace_.Map.UnitFileList) == workspace_.Settings.FactionNo)
@@ -145,17 +151,12 @@ void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& uni
 
     ForEachPiece(From(text, start), ",", [&](std::string_view raw) {
         const std::string_view piece = TrimmedView(raw);
-        if (const std::uint32_t flag = FlagOf(piece))
+        std::uint32_t flag = 0;
+        if (FlagTest(piece, flag))
             unit.SetFlag(flag, true);
         else if (Has(piece, "["))
             ReadEntry(piece, unit);
     });
-}
-
-void UnitLineParser::ReadFlag(std::string_view piece, TUnit& unit) const
-{
-    if (const std::uint32_t flag = FlagOf(piece))
-        unit.SetFlag(flag, true);
 }
 
 void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)

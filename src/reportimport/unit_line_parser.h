@@ -28,7 +28,6 @@ public:
     void ParseCanStudy(std::string_view text, TUnit& unit);
 
 private:
-    void ReadFlag(std::string_view piece, TUnit& unit) const;
     void ReadEntry(std::string_view piece, TUnit& unit);
 
     Workspace& workspace_;

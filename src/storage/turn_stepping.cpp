@@ -43,15 +43,8 @@ void StepToTurn(Workspace& ws, int turn, UserInteraction& ui)
         std::unique_ptr<TUnit> unit = found.Take(found.Count() - 1);
         if (unit->Level < 0 || unit->X < 0 || unit->Y < 0)
             continue;
-        const std::int32_t number = unit->Number, x = unit->X, y = unit->Y, level = unit->Level;
-        auto copy = std::make_unique<TUnit>();
-        unit->AssignTo(*copy, ws.Factions, ws.SkillList);
-        if (TMapCell* cell = map.EnsureCell(level, x, y))
-            cell->Units.Merge(std::move(unit), own);
-        map.UnitFileList.Merge(std::move(copy), own);
-        // Marked after the merge, so that a record the copy has just added or replaced is
-        // the one marked: otherwise an own unit new to the list would count as gone.
-        map.UnitFileList.MarkSeen(number, x, y, level);
+        if (TMapCell* cell = map.EnsureCell(unit->Level, unit->X, unit->Y))
+            map.AddSeenUnit(*cell, std::move(unit), own, ws.Factions, ws.SkillList);
     }
 
     // A missing file means the turn lists no units. A file that is there but cannot be read

@@ -106,10 +106,15 @@ public:
     /// Reads the orders file of `turn` into the unit list; false when it exists but cannot be read.
     bool LoadTurnOrders(const std::string& dir, int turn, const TrecINI& settings);
 
+    /// A unit seen in `cell` in the turn shown: it joins the cell's units, and a copy of it the
+    /// map's unit records (where it replaces an older record), which mark it seen there.
+    void AddSeenUnit(TMapCell& cell, std::unique_ptr<TUnit> unit, std::int32_t ownFaction, const TFactionList& factions,
+                     const TKeyStringList& skills);
+
     /// Every unit shown in the turn, hex by hex (level, then rows, then columns), as lines of the
     /// all-units list: the unit line head, the position "(x,y)" or "(x,y,u)" and its structure.
     /// `men` gets the men of the units listed. The faction filter is that of the unit lists.
-    std::vector<std::string> ListAllUnits(int factionFilter, const TKeyStringList& troops, int& men) const;
+    std::vector<std::string> ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men) const;
 
     /// Terrain code of a report word: a leading "under" is dropped ("underforest" is Forest),
     /// case is ignored, and unknown words give 0 ("Unknown").

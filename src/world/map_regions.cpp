@@ -50,7 +50,8 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
     if (close > 0)
         ParseCoords(text.substr(static_cast<std::size_t>(open - 1), static_cast<std::size_t>(close - open + 1)), cx,
                     cy, clevel);
-    if (cx < 0 || cy < 0 || (cx + cy) % 2 != 0 || clevel == kOffMap)
+    // Ranges first: a report's numbers may be anything, and the sums below must not overflow.
+    if (cx < 0 || cy < 0 || cx > kMaxX || cy > kMaxY || (cx + cy) % 2 != 0 || clevel == kOffMap)
         return false;
     if (clevel == kUnderworld)
         UnderToGrid(cx, cy);

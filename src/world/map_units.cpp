@@ -27,7 +27,20 @@ void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& fac
     }
 }
 
-std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringList& troops, int& men) const
+void TMap::AddSeenUnit(TMapCell& cell, std::unique_ptr<TUnit> unit, std::int32_t ownFaction,
+                       const TFactionList& factions, const TKeyStringList& skills)
+{
+    auto copy = std::make_unique<TUnit>();
+    unit->AssignTo(*copy, factions, skills);
+    const std::int32_t number = unit->Number;
+    cell.Units.Merge(std::move(unit), ownFaction);
+    UnitFileList.Merge(std::move(copy), ownFaction);
+    // Marked after the merge, so that a record the copy has just added or replaced is the one
+    // marked: otherwise an own unit new to the list would count as gone.
+    UnitFileList.MarkSeen(number, cell.X, cell.Y, cell.Level);
+}
+
+std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men) const
 {
     std::vector<std::string> lines;
     men = 0;

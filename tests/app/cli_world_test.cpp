@@ -76,12 +76,21 @@ TEST_F(CliWorldTest, ImportThenQueryHexAndUnits)
 
 TEST_F(CliWorldTest, FailedReportStopsTheRunButKeepsWhatWentIn)
 {
-    const std::string bad = home.Write("cut.txt", "Atlantis Report For:\nX (7)\nMay, Year 1\n");
+    const std::string bad = home.Write("cut.txt", "Atlantis Report For:\nX (7)\nMay, Year 1\n\nUnclaimed silver: 99999.\n");
     const CliResult run = Cli({"import", "--faction", "7", Report("ravenmoor-turn13.txt"), bad, Report("ravenmoor-turn14.txt")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("error importing file " + bad), std::string::npos);
     EXPECT_NE(run.out.find("Imported 1 of 3 files"), std::string::npos);
     EXPECT_NE(home.Read("DATA/Map.Dat").find("Oakbridge"), std::string::npos);
+    EXPECT_NE(home.Read("ATLANTIS.INI").find("Unclaimed=90\r\n"), std::string::npos) << "nothing of the failed report";
+}
+
+TEST_F(CliWorldTest, AFileThatCouldNotBeWrittenIsNoSuccess)
+{
+    std::filesystem::create_directories(home.File("DATA/Units0014.dat"));  // in the way of the turn's units
+    const CliResult run = Cli({"import", "--faction", "7", Report("ravenmoor-turn14.txt")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Error saving hex unit lists."), std::string::npos);
 }
 
 TEST_F(CliWorldTest, ImportFactionList)

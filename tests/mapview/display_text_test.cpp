@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace korvane {
@@ -15,11 +14,6 @@ struct DecodeCase
     std::string bytes;
     QString shown;
 };
-
-void PrintTo(const DecodeCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase>
 {

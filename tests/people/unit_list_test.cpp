@@ -96,21 +96,6 @@ TEST_F(UnitListTest, MergeCarriesLastFactionUnlessOwn)
     EXPECT_EQ(own.Find(2)->LastFaction, 0);
 }
 
-TEST_F(UnitListTest, SeenMarks)
-{
-    TUnitList list;
-    list.Add(Unit(1, 1));
-    list.MarkSeen(1, 10, 12, 1);
-    list.MarkSeen(2, 0, 0, 0);
-    const TUnit* unit = list.Find(1);
-    EXPECT_TRUE(unit->Seen);
-    EXPECT_EQ(unit->LastX, 10);
-    EXPECT_EQ(unit->LastY, 12);
-    EXPECT_EQ(unit->LastLevel, 1);
-    list.ClearSeen();
-    EXPECT_FALSE(unit->Seen);
-}
-
 TEST_F(UnitListTest, UnitLinesFiltersAndMenWords)
 {
     TUnitList list;
@@ -121,7 +106,7 @@ TEST_F(UnitListTest, UnitLinesFiltersAndMenWords)
     list.Add(Men(200, 3, "ORC", 1));
     list.Add(Men(3000, -1, "ORC", 3));
 
-    int men = 0;
+    std::int64_t men = 0;
     const auto all = list.ListUnits(0, -1, troops, men);
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(men, 5);
@@ -136,16 +121,20 @@ TEST_F(UnitListTest, UnitLinesFiltersAndMenWords)
     EXPECT_EQ(men, 1);
 }
 
-TEST_F(UnitListTest, ForcesSilverAndMaintenance)
+TEST_F(UnitListTest, ForcesSilverMaintenanceAndSkillLevels)
 {
     TUnitList list;
     auto leaders = Men(1, 7, "LEAD", 2);
     leaders->Silver = 100;
+    leaders->AddSkill({0, 95});
     list.Add(std::move(leaders));
     auto men = Men(2, 7, "HDWA", 5);
     men->Silver = 25;
+    men->AddSkill({0, 30});
     list.Add(std::move(men));
-    list.Add(Men(3, 8, "ORC", 4));
+    auto others = Men(3, 8, "ORC", 4);
+    others->AddSkill({0, 30});
+    list.Add(std::move(others));
 
     EXPECT_EQ(list.Maintenance(7, troops), 90);
     EXPECT_EQ(list.Maintenance(-1, troops), 130);
@@ -156,22 +145,9 @@ TEST_F(UnitListTest, ForcesSilverAndMaintenance)
     EXPECT_EQ(forces.OtherUnits, 1);
     EXPECT_EQ(forces.OtherMen, 5);
     EXPECT_EQ(list.CountForces(-1, troops).OtherMen, 9);
-}
-
-TEST_F(UnitListTest, SkillLevelCounts)
-{
-    TUnitList list;
-    auto leaders = Men(1, 7, "LEAD", 2);
-    leaders->AddSkill({0, 95});
-    list.Add(std::move(leaders));
-    auto soldiers = Men(2, 7, "ORC", 10);
-    soldiers->AddSkill({0, 30});
-    list.Add(std::move(soldiers));
-    auto others = Men(3, 8, "ORC", 10);
-    others->AddSkill({0, 30});
-    list.Add(std::move(others));
+    // Leaders and other men per level 1 to 5, of the one faction only.
     EXPECT_EQ(list.SkillLevelCounts(7, "COMB", skills, troops),
-              (std::vector<std::string>{"0;10", "2;0", "0;0", "0;0", "0;0"}));
+              (std::vector<std::string>{"0;5", "2;0", "0;0", "0;0", "0;0"}));
 }
 
 TEST_F(UnitListTest, FactionChoices)

@@ -178,6 +178,13 @@ TEST_F(ReportReaderTest, OlderReportAfterNewer)
 
 TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
 {
+    ws.Settings.Unclaimed = 7;
+    EXPECT_FALSE(Import(home.Write("heading-only.txt", "Atlantis Report For:\nRavenmoor Riders (7) (War 9, Trade 9, "
+                                                        "Magic 9)\nMay, Year 9\n\nUnclaimed silver: 99999.\n")));
+    EXPECT_EQ(ws.Settings.Unclaimed, 7) << "a failed report leaves the settings as they were";
+    EXPECT_EQ(ws.Settings.FacPoints, (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(ws.Factions.Count(), 0);
+
     std::ifstream in(Report("ravenmoor-turn14.txt"));
     std::string text, line;
     for (int i = 0; i < 24 && std::getline(in, line); ++i)
@@ -216,7 +223,14 @@ TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
     binary += "------\n* U (" + std::string(30, '9') + "), " + std::string(100000, '[') + "\n";
     binary += "  Wanted: " + std::string(200000, ',') + "\nExits:\n  North : plain (4,1000000) in Far.\n";
     Import(home.Write("binary.txt", binary));
-    SUCCEED();
+
+    // Numbers at the edge of 32 bits, and one exit line of colons without a period.
+    const std::string edges = "plain (2147483647,1) in Max.\n-----\ncavern (1500000000,0,underworld) in Deep.\n----\n"
+                              "plain (4,4) in Here.\n----\n- Big (5), 2000000000 vikings [VIKI], 2000000000 vikings "
+                              "[VIKI].\nExits:" + std::string(300000, ':') + "\n";
+    ASSERT_TRUE(Import(home.Write("edges.txt", edges)));
+    EXPECT_EQ(Cell(0, 4, 4).Units.Find(5)->MenCount(), INT32_MAX) << "men are counted without wrapping";
+    EXPECT_EQ(ws.Map.Cell(0, 0, 0), nullptr);
 }
 
 }  // namespace

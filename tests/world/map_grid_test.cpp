@@ -11,11 +11,8 @@ namespace {
 TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
 {
     TMap map;
-    EXPECT_EQ(map.EnsureCell(0, 5, 4), nullptr);
-    EXPECT_EQ(map.EnsureCell(0, -2, 0), nullptr);
-    EXPECT_EQ(map.EnsureCell(0, 322, 0), nullptr);
-    EXPECT_EQ(map.EnsureCell(0, 0, 194), nullptr);
-    EXPECT_EQ(map.EnsureCell(2, 0, 0), nullptr);
+    for (const auto& [level, x, y] : {std::tuple{0, 5, 4}, {0, -2, 0}, {0, 322, 0}, {0, 0, 194}, {2, 0, 0}})
+        EXPECT_EQ(map.EnsureCell(level, x, y), nullptr) << level << " " << x << "," << y;
     EXPECT_EQ(map.CellCount(), 0);
 
     TMapCell* corner = map.EnsureCell(1, 320, 192);
@@ -30,19 +27,15 @@ TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
     EXPECT_EQ(map.CellCount(), 1);
 }
 
-TEST(MapGrid, UnderworldConversions)
+TEST(MapGrid, UnderworldConversionsRoundTrip)
 {
-    int x = 0, y = 0;
-    TMap::UnderToGrid(x, y);
-    EXPECT_EQ(std::pair(x, y), std::pair(0, 2));
-    TMap::GridToUnder(x, y);
-    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
-    x = 3;
-    y = 1;
-    TMap::UnderToGrid(x, y);
-    EXPECT_EQ(std::pair(x, y), std::pair(6, 4));
-    TMap::GridToUnder(x, y);
-    EXPECT_EQ(std::pair(x, y), std::pair(3, 1));
+    for (const auto& [under, grid] : {std::pair{std::pair{0, 0}, std::pair{0, 2}}, {{3, 1}, {6, 4}}}) {
+        auto [x, y] = under;
+        TMap::UnderToGrid(x, y);
+        EXPECT_EQ(std::pair(x, y), grid);
+        TMap::GridToUnder(x, y);
+        EXPECT_EQ(std::pair(x, y), under);
+    }
 }
 
 TEST(MapGrid, UnderCellKinds)

@@ -13,44 +13,26 @@ namespace {
 
 using testing::TempDir;
 
-TEST(Vocabulary, BuiltInTables)
+TEST(Vocabulary, BuiltInTablesKeepTheirPositions)
 {
+    // Terrain and structure types are stored by position in the map database.
     const TMap map;
-    ASSERT_EQ(map.SectionKeywords.Count(), 23);
-    EXPECT_EQ(map.SectionKeywords[0], "atlantis report for:");
-    EXPECT_EQ(map.SectionKeywords[4], "XXXXXXX");
-    EXPECT_EQ(map.SectionKeywords[19], "  * ") << "code 20, spaces included";
-    EXPECT_EQ(map.SectionKeywords[22], "orders template");
-
+    using Row = std::pair<int, const char*>;
     ASSERT_EQ(map.TerrainList.Count(), 13);
-    EXPECT_EQ(map.TerrainList[2], "Plain");
-    EXPECT_EQ(map.TerrainList[kTerrainSolid], "Solid");
-
+    for (const auto& [at, name] : {Row{2, "Plain"}, {kTerrainSolid, "Solid"}})
+        EXPECT_EQ(map.TerrainList[at], name) << at;
     ASSERT_EQ(map.StructureTypes.Count(), 41);
-    EXPECT_EQ(map.StructureTypes[5], "MAGICAL FORTRESS");
-    EXPECT_EQ(map.StructureTypes[6], "Hold1");
-    EXPECT_EQ(map.StructureTypes[12], "MINE");
-    EXPECT_EQ(map.StructureTypes[23], "Hold12");
-    EXPECT_EQ(map.StructureTypes[24], "LONGBOAT");
-    EXPECT_EQ(map.StructureTypes[34], "Hold18");
-    EXPECT_EQ(map.StructureTypes[35], "SHAFT");
-    EXPECT_EQ(map.StructureTypes[40], "DEMON PIT");
-
-    EXPECT_EQ(map.RegionList.Names(), std::vector<std::string>{"Unknown"});
-    EXPECT_EQ(map.RaceList.Names(), std::vector<std::string>{"Unknown"});
-    EXPECT_EQ(map.WeatherList.Count(), 0);
+    for (const auto& [at, name] : {Row{5, "MAGICAL FORTRESS"}, {6, "Hold1"}, {12, "MINE"}, {23, "Hold12"},
+                                   {24, "LONGBOAT"}, {34, "Hold18"}, {35, "SHAFT"}, {40, "DEMON PIT"}})
+        EXPECT_EQ(map.StructureTypes[at], name) << at;
 }
 
-TEST(Vocabulary, TerrainIndex)
+TEST(Vocabulary, TerrainIndexIgnoresCaseAndTheUnderPrefix)
 {
     const TMap map;
-    EXPECT_EQ(map.TerrainIndex("PLAIN"), 2);
-    EXPECT_EQ(map.TerrainIndex("underforest"), 3);
-    EXPECT_EQ(map.TerrainIndex("UnderForest"), 3);
-    EXPECT_EQ(map.TerrainIndex("forest"), 3);
-    EXPECT_EQ(map.TerrainIndex("lava"), 0);
-    EXPECT_EQ(map.TerrainIndex("under"), 0);
-    EXPECT_EQ(map.TerrainIndex(""), 0);
+    for (const auto& [name, index] : {std::pair{"PLAIN", 2}, {"underforest", 3}, {"UnderForest", 3}, {"forest", 3},
+                                      {"lava", 0}, {"under", 0}, {"", 0}})
+        EXPECT_EQ(map.TerrainIndex(name), index) << name;
 }
 
 TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNames)
@@ -159,10 +141,11 @@ TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
     EXPECT_EQ(loaded.ProductList[0].Product.Name, "grain");
     EXPECT_EQ(loaded.TerrainList.Names(), map.TerrainList.Names());
 
-    // Loading again from an empty folder resets every list, rather than keeping stale names.
+    // Loading again from an empty folder resets every list to the built-in one, rather than keeping stale names.
     TempDir empty;
     loaded.LoadReferenceLists(empty.Path(), names);
     EXPECT_EQ(loaded.RegionList.Names(), std::vector<std::string>{"Unknown"});
+    EXPECT_EQ(loaded.RaceList.Names(), std::vector<std::string>{"Unknown"});
     EXPECT_EQ(loaded.WeatherList.Count(), 0);
     EXPECT_EQ(loaded.ProductList.Count(), 0);
     EXPECT_EQ(loaded.TerrainList.Count(), 13);

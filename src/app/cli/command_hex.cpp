@@ -88,7 +88,7 @@ void PrintHex(std::ostream& out, const Workspace& ws, const TMapCell& cell)
         out << "  [" << s.Number << "] " << s.Name << " : " << ListName(map.StructureTypes, s.Type)
             << (s.Description.empty() ? "" : "; " + s.Description) << '\n';
     });
-    int men = 0;
+    std::int64_t men = 0;
     const auto units = cell.Units.ListUnits(0, -1, ws.TroopList, men);
     out << "Units (turn " << ws.Settings.CurrentTurn << "): " << (units.empty() ? "none" : "") << '\n';
     for (const auto& line : units)
@@ -108,7 +108,7 @@ int RunHexCommand(CliContext& context, const std::vector<std::string>& args)
             rest.push_back(arg);
     }
     const auto isNumber = [](const std::string& text) {
-        return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        return !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
     };
     if (rest.size() != 2 || !isNumber(rest[0]) || !isNumber(rest[1])) {
         context.err << "korvane-cli: usage: hex X Y [--under]\n";
@@ -119,7 +119,7 @@ int RunHexCommand(CliContext& context, const std::vector<std::string>& args)
     int x = StrToIntLenient(rest[0]);
     int y = StrToIntLenient(rest[1]);
     const int level = under ? TMap::kUnderworld : TMap::kOverworld;
-    if (under)
+    if (under && x <= TMap::kMaxX && y <= TMap::kMaxY)
         TMap::UnderToGrid(x, y);
     const TMapCell* cell = ws.Map.Cell(level, x, y);
     if (!cell) {
@@ -145,7 +145,7 @@ int RunUnitsCommand(CliContext& context, std::vector<std::string> const& args)
     }
     Workspace& ws = context.workspace;
     ws.Open(context.ui);
-    int men = 0;
+    std::int64_t men = 0;
     for (const auto& line : ws.Map.ListAllUnits(faction, ws.TroopList, men))
         context.out << line << '\n';
     context.out << (men == 1 ? std::string("1 man") : IntToStr(men) + " men") << '\n';

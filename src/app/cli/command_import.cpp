@@ -102,7 +102,8 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     saved = ws.SaveOnExit(context.ui) && saved;
     context.out << "Imported " << imported << " of " << options.files.size() << " files"
                 << (saved ? "; the map database is saved.\n" : "; saving failed.\n");
-    return (saved && imported == options.files.size()) ? 0 : 1;
+    // An import that could not write one of its files (a turn's units, say) said so: not a success.
+    return (saved && imported == options.files.size() && context.ui.ErrorCount() == 0) ? 0 : 1;
 }
 
 int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>& args)
