@@ -2,6 +2,7 @@
 #include "core/text_helpers.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace korvane {
 
@@ -41,13 +42,29 @@ std::string_view TrimmedView(std::string_view text)
     return text.substr(first, kMaxCopiedText);
 }
 
+std::size_t FindText(std::string_view text, std::string_view sub, std::size_t from)
+{
+    if (sub.empty() || from >= text.size() || sub.size() > text.size() - from)
+        return std::string_view::npos;
+    const char* data = text.data();
+    const char* last = data + (text.size() - sub.size());  // the last place a hit can start
+    for (const char* p = data + from; p <= last;) {
+        const void* hit = std::memchr(p, sub.front(), static_cast<std::size_t>(last - p) + 1);
+        if (!hit)
+            break;
+        p = static_cast<const char*>(hit);
+        if (std::memcmp(p + 1, sub.data() + 1, sub.size() - 1) == 0)
+            return static_cast<std::size_t>(p - data);
+        ++p;
+    }
+    return std::string_view::npos;
+}
+
 int PosFrom(int start, std::string_view sub, std::string_view text)
 {
     if (start < 1)
         start = 1;
-    if (static_cast<std::size_t>(start) > text.size() || sub.empty())
-        return 0;
-    const auto hit = text.find(sub, static_cast<std::size_t>(start - 1));
+    const auto hit = FindText(text, sub, static_cast<std::size_t>(start - 1));
     return hit == std::string_view::npos ? 0 : static_cast<int>(hit) + 1;
 }
 

@@ -18,6 +18,10 @@ inline constexpr std::size_t kMaxCopiedText = 2000;
 /// spaces keeps at most 2000 characters of what follows them.
 std::string TrimSpaces(std::string_view text);
 
+/// 0-based offset of `sub` in `text` from offset `from`, or npos; memchr-driven, as reports are
+/// searched for the same few words over and over. An empty `sub` finds nothing.
+std::size_t FindText(std::string_view text, std::string_view sub, std::size_t from = 0);
+
 /// Position of `sub` in `text` searching from `start`, or 0. An empty `sub` finds nothing.
 int PosFrom(int start, std::string_view sub, std::string_view text);
 

@@ -28,7 +28,13 @@ int TUnitSkill::Level() const
 
 std::string TUnit::KeyOf(std::int32_t number)
 {
-    return PadLeft(IntToStr(number), '0', 10);
+    if (number < 0)
+        return PadLeft(IntToStr(number), '0', 10);
+    // Looked up for every unit of every report: built in place rather than padded.
+    std::string key(10, '0');
+    for (int i = 9; i >= 0 && number > 0; --i, number /= 10)
+        key[static_cast<std::size_t>(i)] = static_cast<char>('0' + number % 10);
+    return key;
 }
 
 void TUnit::SetFaction(std::int32_t number, const TFactionList& factions)

@@ -19,8 +19,13 @@ std::string Text(std::string_view text)
 
 bool StorableAsIs(std::string_view text)
 {
-    return (text.empty() || (text.front() != ' ' && text.back() != ' '))
-        && text.find_first_of("\"\r\n") == std::string_view::npos;
+    if (!text.empty() && (text.front() == ' ' || text.back() == ' '))
+        return false;
+    for (char c : text) {
+        if (c == '"' || c == '\r' || c == '\n')
+            return false;
+    }
+    return true;
 }
 
 class FieldWriter

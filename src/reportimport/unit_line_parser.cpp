@@ -17,7 +17,7 @@ constexpr std::size_t kMaxDescription = 2000;
 
 bool Has(std::string_view text, std::string_view word)
 {
-    return text.find(word) != std::string_view::npos;
+    return FindText(text, word) != std::string_view::npos;
 }
 
 // Flag words, tested in this order; the first test that holds decides the piece, even when it
@@ -75,13 +75,13 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
 
     const char marker = (code == kCodeUnitStar || code == kCodeInnerUnitStar) ? '*' : '-';
     const auto markerAt = line.find(marker);
-    const std::string text =
-        TrimSpaces(markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
+    const std::string_view text =
+        TrimmedView(markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
 
     const int open = PosFrom(1, "(", text);
     const int comma = open > 0 ? PosFrom(open, ",", text) : 0;
     if (comma > 0) {
-        ParseUnitName(SqueezeSpaces(std::string_view(text).substr(0, static_cast<std::size_t>(comma - 1))), *unit);
+        ParseUnitName(SqueezeSpaces(text.substr(0, static_cast<std::size_t>(comma - 1))), *unit);
         const int factionEnd = PosFrom(comma, "),", text);
         int end = PosOr(factionEnd > 0 ? factionEnd : comma, ".", text, EndPosition(text));
         if (const int semicolon = PosFrom(comma, ";", text); semicolon > 0 && semicolon < end)

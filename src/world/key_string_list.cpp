@@ -25,13 +25,13 @@ int TKeyStringList::AddKey(std::string_view key, std::string_view singular, std:
 
 void TKeyStringList::Append(TStringCode entry)
 {
-    index_.emplace(LowerCase(entry.Key), Count());
+    index_.emplace(entry.Key, Count());
     entries_.push_back(std::move(entry));
 }
 
 int TKeyStringList::IndexOfKey(std::string_view key) const
 {
-    const auto found = index_.find(LowerCase(TrimmedView(key)));
+    const auto found = index_.find(TrimmedView(key));
     return found == index_.end() ? -1 : found->second;
 }
 

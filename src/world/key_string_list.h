@@ -2,6 +2,8 @@
 // positions in these lists, so entries are only ever appended.
 #pragma once
 
+#include "core/case_insensitive.h"
+
 #include "world/string_code.h"
 
 #include <string>
@@ -46,8 +48,8 @@ private:
     void Append(TStringCode entry);
 
     std::vector<TStringCode> entries_;
-    // Lower-cased key to its first position: unit lines look codes up all the time.
-    std::unordered_map<std::string, int> index_;
+    // Key (any case) to its first position: unit lines look codes up all the time.
+    std::unordered_map<std::string, int, CaseInsensitiveHash, CaseInsensitiveEqual> index_;
 };
 
 }  // namespace korvane

@@ -25,7 +25,7 @@ bool StartsWithLowered(std::string_view line, std::string_view keyword)
 
 bool Contains(std::string_view text, std::string_view word)
 {
-    return text.find(word) != std::string_view::npos;
+    return FindText(text, word) != std::string_view::npos;
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ int TMap::ClassifyReportLine(std::string_view line) const
         return 0;
     int x = 0, y = 0, level = 0;
     ParseCoords(line.substr(open, close - open + 1), x, y, level);
-    if (x == -1 || y == -1 || (static_cast<std::int64_t>(x) + y) % 2 != 0 || line.find("in", open) == std::string_view::npos)
+    if (x == -1 || y == -1 || (static_cast<std::int64_t>(x) + y) % 2 != 0 || FindText(line, "in", open) == std::string_view::npos)
         return 0;
     const bool moving = Contains(line, "sails") || Contains(line, "walks") || Contains(line, "rides");
     return moving ? 5 : 24;

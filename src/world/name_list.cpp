@@ -16,12 +16,12 @@ NameList::NameList(std::initializer_list<const char*> names)
 
 void NameList::Index(int position)
 {
-    index_.emplace(LowerCase(names_[static_cast<std::size_t>(position)]), position);
+    index_.emplace(names_[static_cast<std::size_t>(position)], position);
 }
 
 int NameList::IndexOf(std::string_view name) const
 {
-    const auto found = index_.find(LowerCase(name));
+    const auto found = index_.find(name);
     return found == index_.end() ? -1 : found->second;
 }
 

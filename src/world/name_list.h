@@ -1,6 +1,8 @@
 // NameList: an unsorted list of names whose positions are the codes that cells store.
 #pragma once
 
+#include "core/case_insensitive.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,8 +40,8 @@ private:
     void Index(int position);
 
     std::vector<std::string> names_;
-    // Lower-cased name to its first position: reports look names up once per line.
-    std::unordered_map<std::string, int> index_;
+    // Name (any case) to its first position: reports look names up once per line.
+    std::unordered_map<std::string, int, CaseInsensitiveHash, CaseInsensitiveEqual> index_;
 };
 
 }  // namespace korvane

@@ -9,13 +9,13 @@ namespace korvane {
 
 int ProductCodeList::IndexOf(std::string_view code) const
 {
-    const auto found = index_.find(LowerCase(code));
+    const auto found = index_.find(code);
     return found == index_.end() ? -1 : found->second;
 }
 
 int ProductCodeList::Add(std::string code, std::string name)
 {
-    index_.emplace(LowerCase(code), Count());
+    index_.emplace(code, Count());
     entries_.push_back({std::move(code), {std::move(name)}});
     return Count() - 1;
 }

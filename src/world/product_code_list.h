@@ -2,6 +2,8 @@
 // store positions in it, so entries are only appended.
 #pragma once
 
+#include "core/case_insensitive.h"
+
 #include "world/product.h"
 
 #include <string>
@@ -43,7 +45,7 @@ public:
 
 private:
     std::vector<Entry> entries_;
-    std::unordered_map<std::string, int> index_;  // lower-cased code to its first position
+    std::unordered_map<std::string, int, CaseInsensitiveHash, CaseInsensitiveEqual> index_;  // code (any case) to its first position
 };
 
 }  // namespace korvane

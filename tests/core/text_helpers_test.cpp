@@ -26,6 +26,10 @@ TEST(PosFrom, SearchesFromStart)
     EXPECT_EQ(PosFrom(4, "a", "aba"), 0);
     EXPECT_EQ(PosFrom(1, "", "aba"), 0);
     EXPECT_EQ(PosFrom(1, "ab", "xxab"), 3);
+    EXPECT_EQ(PosFrom(1, "aab", "aaab"), 2) << "a false start must not skip the real hit";
+    EXPECT_EQ(PosFrom(1, "abc", "ab"), 0);
+    EXPECT_EQ(PosFrom(3, "b,", "a,b,b,"), 3);
+    EXPECT_EQ(PosFrom(1, std::string_view("\0b", 2), std::string_view("a\0\0b", 4)), 3);
 }
 
 TEST(LastPosWithin, FindsLastOccurrenceEndingBeforeLimit)
