@@ -192,6 +192,16 @@ std::string SqueezeSpaces(std::string_view text)
     return result;
 }
 
+std::string_view SqueezedView(std::string_view text, std::string& buffer)
+{
+    const bool clean = (text.empty() || (text.front() != ' ' && text.back() != ' '))
+        && FindText(text, "  ") == std::string_view::npos;
+    if (clean)
+        return text;
+    buffer = SqueezeSpaces(text);
+    return buffer;
+}
+
 std::int32_t StrToIntLenient(std::string_view text)
 {
     bool negative = false;

@@ -79,6 +79,10 @@ bool CharNotInSet(char c, const CharSet& set);
 /// Drops leading and trailing spaces and folds every inner run of spaces into one.
 std::string SqueezeSpaces(std::string_view text);
 
+/// SqueezeSpaces without a copy when there is nothing to squeeze: a view of `text` itself, or of
+/// `buffer` holding the squeezed text.
+std::string_view SqueezedView(std::string_view text, std::string& buffer);
+
 /// Reads an optional "-" and the decimal digits that follow, ignoring anything after them.
 /// No digits, a leading "+" or a leading space give 0. Wraps around at 32 bits.
 std::int32_t StrToIntLenient(std::string_view text);

@@ -118,7 +118,8 @@ void TUnit::AssignTo(TUnit& target, const TFactionList& factions, const TKeyStri
     target.SetFaction(Faction, factions);
     target.Flags = Flags;
     target.Silver = Silver;
-    target.SetCombatSpellByKey(CombatSpellKey(skills), skills);
+    if (CombatSpell >= 0)
+        target.SetCombatSpellByKey(CombatSpellKey(skills), skills);
     target.LastFaction = LastFaction;
     target.Turn = Turn;
     target.Troops = Troops;

@@ -78,10 +78,11 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
     const std::string_view text =
         TrimmedView(markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
 
+    std::string squeezed;  // room for a piece that has runs of spaces
     const int open = PosFrom(1, "(", text);
     const int comma = open > 0 ? PosFrom(open, ",", text) : 0;
     if (comma > 0) {
-        ParseUnitName(SqueezeSpaces(text.substr(0, static_cast<std::size_t>(comma - 1))), *unit);
+        ParseUnitName(SqueezedView(text.substr(0, static_cast<std::size_t>(comma - 1)), squeezed), *unit);
         const int factionEnd = PosFrom(comma, "),", text);
         int end = PosOr(factionEnd > 0 ? factionEnd : comma, ".", text, EndPosition(text));
         if (const int semicolon = PosFrom(comma, ";", text); semicolon > 0 && semicolon < end)
@@ -90,14 +91,15 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
     }
     if (const int skills = PosFrom(1, "Skills:", text); skills > 0) {
         if (const int period = PosFrom(skills, ".", text); period > 0)
-            ParseSkills(SqueezeSpaces(Between(text, skills + 6, period)), *unit);
+            ParseSkills(SqueezedView(Between(text, skills + 6, period), squeezed), *unit);
     }
     if (const int spell = PosFrom(1, "spell:", text); spell > 0) {
         if (const int period = PosFrom(spell, ".", text); period > 0)
-            ParseCombatSpell(SqueezeSpaces(Between(text, spell + 5, period)), *unit);
+            ParseCombatSpell(SqueezedView(Between(text, spell + 5, period), squeezed), *unit);
     }
     if (const int study = PosFrom(1, "Study:", text); study > 0)
-        ParseCanStudy(SqueezeSpaces(Between(text, study + 5, PosOr(study, ";", text, EndPosition(text)))), *unit);
+        ParseCanStudy(SqueezedView(Between(text, study + 5, PosOr(study, ";", text, EndPosition(text))), squeezed),
+                      *unit);
     if (const int semicolon = PosFrom(1, ";", text); semicolon > 0)
         unit->Description = SqueezeSpaces(From(text, semicolon + 1).substr(0, kMaxDescription));
 
@@ -170,25 +172,26 @@ void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)
     }
     const int open = PosFrom(1, "[", piece);
     const std::string name = TrimSpaces(Between(piece, nameStart - 1, open - 1));
-    const std::string code(Between(piece, open, PosOr(open, "]", piece, EndPosition(piece))));
+    const std::string_view code = Between(piece, open, PosOr(open, "]", piece, EndPosition(piece)));
+    const bool silver = TrimmedView(code) == "SILV";
 
     TKeyStringList& troops = workspace_.TroopList;
     TKeyStringList& equipment = workspace_.EquipmentList;
     const std::string_view singular = count == 1 ? std::string_view(name) : std::string_view();
     const std::string_view plural = count == 1 ? std::string_view() : std::string_view(name);
     bool men = false;
-    if (TrimSpaces(code) != "SILV") {
+    if (!silver) {
         if (troops.IndexOfKey(code) >= 0)
             men = true;
         else if (equipment.IndexOfKey(code) < 0)
-            men = ui_.Identify(name + " [" + code + "]");  // asked once: the answer joins a list
+            men = ui_.Identify(name + " [" + std::string(code) + "]");  // asked once: the answer joins a list
     }
     if (men) {
         int index = troops.IndexOfKey(code);
         if (index < 0)
             index = troops.AddKey(code, singular, plural);
         unit.AddTroops({index, count});
-    } else if (TrimSpaces(code) == "SILV") {
+    } else if (silver) {
         unit.Silver = count;
     } else {
         unit.AddEquipment({equipment.AddKey(code, singular, plural), count});
