@@ -31,7 +31,8 @@ public:
     /// current turn's orders. Missing files leave their parts empty. False when the map
     /// database was refused (e.g. written by a newer version): saving over it would lose it.
     bool Open(UserInteraction& ui);
-    /// Writes what a session leaves behind: the settings, the registries and the unit file.
+    /// Writes what a session leaves behind: the settings, the registries, the unit file and
+    /// the map's colour and icon lists.
     /// The map database is not written here. False (after saying so) when something failed.
     bool SaveOnExit(UserInteraction& ui);
 

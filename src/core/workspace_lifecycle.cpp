@@ -13,6 +13,10 @@ bool Workspace::Open(UserInteraction& ui)
     Alliances.LoadFromFile(Settings.DataDir, Settings);
     LoadKeywordLists();
     const bool loaded = LoadMapDatabase(*this, Settings.DataDir, ui);
+    // The colour and icon lists are written back at exit even when the database was refused;
+    // they must then hold what their files hold, not the built-in entries over them.
+    if (!loaded)
+        Map.LoadColourLists(Settings.DataDir, Settings);
     Map.LoadUnits(Settings.DataDir, Settings);
     StepToTurn(*this, Settings.CurrentTurn, ui);
     return loaded;
@@ -32,6 +36,8 @@ bool Workspace::SaveOnExit(UserInteraction& ui)
     check(Factions.SaveToFile(Settings), Settings.DataPath(Settings.FactionsFile));
     check(Alliances.SaveToFile(Settings.DataDir, Settings), Settings.DataPath(Settings.AllianceFile));
     check(Map.SaveUnits(Settings.DataDir, Settings), Settings.DataPath(Settings.UnitsFile));
+    check(Map.SaveTerrainColours(Settings.DataDir, Settings), Settings.DataPath(Settings.ColoursFile));
+    check(Map.SaveMapIcons(Settings.DataDir, Settings), Settings.DataPath(Settings.MapIconsFile));
     return saved;
 }
 

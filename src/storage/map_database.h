@@ -1,5 +1,5 @@
-// The map database: "Map.Dat" with every known cell of both levels, and the reference lists
-// its codes point into.
+// The map database: "Map.Dat" with every known cell of both levels, the reference lists
+// its codes point into, and the terrain colours and feature icons they are drawn with.
 #pragma once
 
 #include <string>
@@ -9,14 +9,15 @@ namespace korvane {
 class UserInteraction;
 class Workspace;
 
-/// Writes the reference lists and then "Map.Dat" (a header line, then one line per cell that
-/// is not blank, in grid order) into `dir`. Each file is replaced whole, so a failed save
-/// leaves the previous one. False when any file could not be written; "Map.Dat" is still
-/// attempted when a reference list failed.
+/// Writes the colour and icon lists, the reference lists and then "Map.Dat" (a header line,
+/// then one line per cell that is not blank, in grid order) into `dir`. Each file is replaced
+/// whole, so a failed save leaves the previous one. False when any file could not be written;
+/// every file is still attempted when an earlier one failed.
 bool SaveMapDatabase(const Workspace& ws, const std::string& dir);
 
-/// Replaces the map's cells and reference lists with those stored in `dir`, reading every
-/// older version of "Map.Dat", then places the current turn's units into their cells.
+/// Replaces the map's cells, reference lists and colour and icon lists with those stored in
+/// `dir` (a missing list file gives that list its built-in entries), reading every older
+/// version of "Map.Dat", then places the current turn's units into their cells.
 /// A missing "Map.Dat" gives an empty world. A file this version cannot read (too new, an
 /// unreadable version, not readable at all) is refused with a warning, leaving the map and
 /// its lists as they were; false then. Damaged cell lines are skipped and reported once.

@@ -114,6 +114,7 @@ bool LoadMapDatabase(Workspace& ws, const std::string& dir, UserInteraction& ui)
     }
 
     map.LoadReferenceLists(dir, settings);
+    map.LoadColourLists(dir, settings);
     map.Clear();
 
     DamageTally damaged;

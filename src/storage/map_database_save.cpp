@@ -11,6 +11,7 @@ namespace korvane {
 bool SaveMapDatabase(const Workspace& ws, const std::string& dir)
 {
     const TMap& map = ws.Map;
+    const bool coloursSaved = map.SaveColourLists(dir, ws.Settings);
     const bool listsSaved = map.SaveReferenceLists(dir, ws.Settings);
 
     std::string text;
@@ -20,7 +21,7 @@ bool SaveMapDatabase(const Workspace& ws, const std::string& dir)
             AppendLine(text, CellLine(cell));
     });
     const bool mapSaved = AtomicWriteFile(QualifyFileName(ws.Settings.MapFile, dir), text);
-    return mapSaved && listsSaved;
+    return mapSaved && listsSaved && coloursSaved;
 }
 
 }  // namespace korvane

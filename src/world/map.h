@@ -7,6 +7,7 @@
 #include "world/name_list.h"
 #include "world/product_code_list.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ namespace korvane {
 class TFactionList;
 class TKeyStringList;
 class TrecINI;
+
+/// Positions of the feature icons in TMap::MapIcons.
+enum MapIconIndex { kIconCity = 0, kIconTown = 1, kIconVillage = 2, kIconGate = 3, kIconShaft = 4, kIconOther = 5 };
 
 class TMap
 {
@@ -126,6 +130,33 @@ public:
     /// Writes those five files into `dir`; false when any of them could not be written.
     bool SaveReferenceLists(const std::string& dir, const TrecINI& settings) const;
 
+    // The player's terrain colours and feature icons. Colours are 24-bit, red in the low byte.
+    /// The colour of terrain `index`; grey (0x808080) for a terrain the list has no entry for.
+    std::int32_t TerrainColour(int index) const;
+    /// Sets an existing entry; the list is never extended, so other indexes change nothing.
+    void SetTerrainColour(int index, std::int32_t colour);
+    /// The style of feature icon `icon` (a MapIconIndex): the number before the entry's first
+    /// comma, 0 when it has none; 10 for an icon the list has no entry for.
+    int IconStyle(int icon) const;
+    /// The colour of feature icon `icon`: the number in the first 20 characters after the
+    /// entry's first comma, or from its start when it has none; 255 when there is no entry.
+    std::int32_t IconColour(int icon) const;
+    /// Replace one part of an existing icon entry, keeping the other; nothing out of range.
+    void SetIconStyle(int icon, int style);
+    void SetIconColour(int icon, std::int32_t colour);
+    /// The 13 built-in terrain colours and the six built-in feature icons, which a new map has.
+    void SetDefaultColourLists();
+    static std::vector<std::string> DefaultTerrainColours();
+    static std::vector<std::string> DefaultMapIcons();
+    /// Reads "Colours.dat" and "MapIcons.dat" from `dir`, each file's lines replacing its list
+    /// unchecked; a file that is missing gives its list the built-in entries.
+    void LoadColourLists(const std::string& dir, const TrecINI& settings);
+    /// Writes both lists into `dir`; false when either could not be written.
+    bool SaveColourLists(const std::string& dir, const TrecINI& settings) const;
+    /// The two halves of SaveColourLists, for callers that name the file that failed.
+    bool SaveTerrainColours(const std::string& dir, const TrecINI& settings) const;
+    bool SaveMapIcons(const std::string& dir, const TrecINI& settings) const;
+
     NameList SectionKeywords;
     NameList TerrainList;
     NameList RegionList;
@@ -133,6 +164,10 @@ public:
     NameList WeatherList;
     ProductCodeList ProductList;
     NameList StructureTypes;
+    /// Entry i: the decimal colour of terrain index i.
+    std::vector<std::string> TerrainColours = DefaultTerrainColours();
+    /// Entry i: the style number, a comma and the decimal colour of feature icon i.
+    std::vector<std::string> MapIcons = DefaultMapIcons();
 
     /// The latest record of every unit known, with its orders.
     TUnitList UnitFileList;

@@ -112,6 +112,28 @@ TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
     EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(MapDatabaseTest, MissingColourFilesGiveDefaultsThatTheNextSaveWrites)
+{
+    ws.Map.SetTerrainColour(0, 1);
+    ws.Map.SetIconColour(kIconCity, 1);
+    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui));
+    EXPECT_EQ(ws.Map.TerrainColour(0), 0x808080);
+    EXPECT_EQ(ws.Map.IconColour(kIconCity), 255);
+
+    ASSERT_TRUE(SaveMapDatabase(ws, dir.Path()));
+    EXPECT_EQ(dir.Read("Colours.dat"), "8421504\r\n16711680\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
+                                       "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
+    EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n2,16711680\r\n6,0\r\n10,0\r\n");
+
+    // Each list falls back on its own; the other file's lines, blank ones too, are kept.
+    fs::remove(dir.File("Colours.dat"));
+    dir.Write("MapIcons.dat", "1,2\n\n3");
+    ws.Map.SetTerrainColour(0, 1);
+    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui));
+    EXPECT_EQ(ws.Map.TerrainColour(0), 0x808080);
+    EXPECT_EQ(ws.Map.MapIcons, (std::vector<std::string>{"1,2", "", "3"}));
+}
+
 TEST_F(MapDatabaseTest, VersionsBetweenOneAndTwoOnlyCreateCells)
 {
     dir.Write("Map.Dat", "VERSION,1.50\r\n0,2,2,5,Forest,3\r\n1,4,4\r\n");
@@ -139,8 +161,11 @@ TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
     else
         dir.Write("Map.Dat", row.contents);
     dir.Write("Regions.dat", "Unknown\r\nFromFile\r\n");
+    dir.Write("Colours.dat", "1\r\n2\r\n");
     ws.Map.EnsureCell(0, 2, 2)->Terrain = 5;
     ws.Map.RegionList.Add("Kept");
+    ws.Map.SetTerrainColour(3, 0x123456);
+    ws.Map.SetIconStyle(kIconGate, 14);
 
     EXPECT_FALSE(LoadMapDatabase(ws, dir.Path(), ui));
     std::string warning = row.warning;
@@ -150,6 +175,9 @@ TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
     EXPECT_EQ(ws.Map.CellCount(), 1);
     EXPECT_EQ(ws.Map.Cell(0, 2, 2)->Terrain, 5);
     EXPECT_EQ(ws.Map.RegionList.IndexOf("Kept"), 1) << "reference lists are not reloaded";
+    EXPECT_EQ(ws.Map.TerrainColours.size(), 13u) << "colour lists are not reloaded";
+    EXPECT_EQ(ws.Map.TerrainColour(3), 0x123456);
+    EXPECT_EQ(ws.Map.IconStyle(kIconGate), 14) << "nor reset to the built-in icons";
     if (!row.contents.empty()) {
         EXPECT_EQ(dir.Read("Map.Dat"), row.contents);
     }
@@ -187,6 +215,15 @@ TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
     fs::remove(dir.File("Races.dat"));
     fs::create_directories(dir.File("Races.dat") + "/inside");
     EXPECT_FALSE(SaveMapDatabase(ws, dir.Path()));
+    EXPECT_NE(dir.Read("Map.Dat").find("Bluehaven"), std::string::npos);
+    fs::remove_all(dir.File("Races.dat"));
+    fs::remove_all(MapFile());
+
+    // So does a colour list, the first file written.
+    fs::remove(dir.File("Colours.dat"));
+    fs::create_directories(dir.File("Colours.dat") + "/inside");
+    EXPECT_FALSE(SaveMapDatabase(ws, dir.Path()));
+    EXPECT_TRUE(fs::exists(dir.File("MapIcons.dat")));
     EXPECT_NE(dir.Read("Map.Dat").find("Bluehaven"), std::string::npos);
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();

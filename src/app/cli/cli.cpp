@@ -39,6 +39,10 @@ const std::vector<Command>& Commands()
          RunImportFactionsCommand},
         {"hex", "X Y [--under]", "show what the database knows about one hex", RunHexCommand},
         {"units", "[--faction N]", "list every unit of the current turn", RunUnitsCommand},
+        {"map", "--rect L,T,R,B --scale Z [--under] [--title TEXT] [SWITCH...] FILE",
+         "write a rectangle of the map to a BMP file; switches: --coords --icons --names --gates\n"
+         "      --gate-numbers --shafts --other --unconfirmed --overwrite",
+         RunMapCommand},
     };
     return commands;
 }

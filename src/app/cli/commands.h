@@ -40,5 +40,6 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
 int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunHexCommand(CliContext& context, const std::vector<std::string>& args);
 int RunUnitsCommand(CliContext& context, const std::vector<std::string>& args);
+int RunMapCommand(CliContext& context, const std::vector<std::string>& args);
 
 }  // namespace korvane

@@ -1,0 +1,37 @@
+// Map bitmaps: a rectangle of one level drawn with a frame, a heading and a footer, and
+// written as a BMP file band by band, so that even the whole world at the largest scale
+// needs only a few megabytes of memory.
+#pragma once
+
+#include "mapview/render/map_bitmap_request.h"
+
+#include <QDate>
+#include <QImage>
+#include <QSize>
+
+#include <string>
+
+class QPainter;
+
+namespace korvane {
+
+struct MapScene;
+
+/// The pixel size of the bitmap of a request.
+QSize MapBitmapSize(const MapBitmapRequest& request);
+
+/// Draws the part of the bitmap that lies in pixel rows `band` (frame, hexes, heading and
+/// footer, on white) with the painter's origin at the bitmap's top-left corner.
+void DrawMapBitmapPart(QPainter& painter, MapScene& scene, const MapBitmapRequest& request, const QRect& band,
+                       const QDate& date);
+
+/// The whole bitmap in memory (for small maps and previews).
+QImage RenderMapBitmap(MapScene& scene, const MapBitmapRequest& request, const QDate& date = QDate::currentDate());
+
+/// Draws the bitmap and writes it to `request.fileName` as a 24-bit BMP, replacing any file
+/// there only once the new one is complete. False, with the reason in `error`, on failure.
+/// `bandRows` is the number of rows drawn at a time; 0 chooses about 32 MB of pixels.
+bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string* error = nullptr,
+                   const QDate& date = QDate::currentDate(), int bandRows = 0);
+
+}  // namespace korvane

@@ -1,0 +1,121 @@
+// Viewport arithmetic of the map window.
+#include "mapview/render/map_viewport.h"
+
+#include "core/settings.h"
+#include "mapview/render/hex_geometry.h"
+#include "world/map.h"
+#include "world/map_cell.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvane {
+
+namespace {
+
+// The scroll bars' ranges: a position outside them cannot be set.
+int ScrollX(int position) { return std::clamp(position, 0, TMap::kMaxX); }
+int ScrollY(int position) { return std::clamp(position, 0, TMap::kMaxY); }
+
+}  // namespace
+
+int ViewColsFor(int width, int zoom)
+{
+    return std::max(width, 0) / (9 * std::clamp(zoom, 1, 10)) + 1;
+}
+
+int ViewRowsFor(int height, int zoom)
+{
+    // One hex row is 10.3923 pixels per zoom step (60·√3 / 10).
+    const double rowHeight = std::clamp(zoom, 1, 10) * 103.923 * 0.1;
+    return 2 * static_cast<int>(std::max(height, 0) / rowHeight) + 1;
+}
+
+void ResizeViewport(MapViewport& view, int width, int height)
+{
+    view.ViewCols = ViewColsFor(width, view.Zoom);
+    view.ViewRows = ViewRowsFor(height, view.Zoom);
+}
+
+void ZoomViewport(MapViewport& view, int zoom, int width, int height)
+{
+    const int oldCols = view.ViewCols;
+    const int oldRows = view.ViewRows;
+    view.Zoom = std::clamp(zoom, 1, 10);
+    ResizeViewport(view, width, height);
+    view.ViewLeft = ScrollX(std::max(0, view.ViewLeft - (view.ViewCols - oldCols) / 2));
+    view.ViewTop = ScrollY(std::max(0, view.ViewTop - (view.ViewRows - oldRows) / 2));
+}
+
+HexPosition HexAtPoint(const MapViewport& view, int px, int py)
+{
+    const HexGeometry hex = HexGeometry::ForZoom(view.Zoom);
+    // The candidate rows are estimated with the same rounded half height the hexes are drawn
+    // with; a truncated one drifts by a row every few dozen rows and missed the lower part
+    // of a tall view.
+    const int x0 = std::max(0, (px - kScreenMarginX) / hex.C + view.ViewLeft - 2);
+    const int x1 = std::min(x0 + 3, TMap::kMaxX);
+    const int y0 = std::max(0, static_cast<int>((py - kScreenMarginY) / double(hex.Hh)) + view.ViewTop - 2);
+    const int y1 = std::min(y0 + 3, TMap::kMaxY);
+    TMapCell probe;
+    probe.Level = view.ViewLevel;
+    for (int x = x0; x <= x1; ++x) {
+        for (int y = y0; y <= y1; ++y) {
+            if ((x + y) % 2 != 0)
+                continue;
+            probe.X = x;
+            probe.Y = y;
+            SetScreenBox(probe, view.ViewLeft, view.ViewTop, kScreenMarginY, kScreenMarginX, view.Zoom);
+            if (ContainsPoint(probe, px, py))
+                return {x, y};
+        }
+    }
+    return {};
+}
+
+void CentreOnHex(MapViewport& view, int x, int y)
+{
+    x = std::clamp(x, 1, TMap::kMaxX);
+    y = std::clamp(y, 1, TMap::kMaxY);
+    view.ViewLeft = ScrollX(std::max(1, x - view.ViewCols / 2));
+    view.ViewTop = ScrollY(std::max(1, y - view.ViewRows / 2));
+}
+
+bool MoveToHex(MapViewport& view, int x, int y, int level)
+{
+    if (x < 1 || x > TMap::kMaxX || y < 1 || y > TMap::kMaxY)
+        return false;
+    view.ViewLevel = level;
+    CentreOnHex(view, x, y);
+    return true;
+}
+
+void SmallMapClick(MapViewport& view, int bitmapWidth, int bitmapHeight, int controlWidth, int controlHeight, int px,
+                   int py)
+{
+    if (controlWidth <= 0 || controlHeight <= 0)
+        return;
+    const int bx = static_cast<int>(double(bitmapWidth) * px / controlWidth);
+    const int by = static_cast<int>(double(bitmapHeight) * py / controlHeight);
+    view.ViewLeft = ScrollX(std::max(bx - view.ViewCols / 2, 0));
+    view.ViewTop = ScrollY(std::max(by - view.ViewRows / 2, 0));
+}
+
+void GoHome(MapViewport& view, const TrecINI& settings, int width, int height)
+{
+    view.Zoom = std::clamp(settings.StartZoom, 1, 10);
+    ResizeViewport(view, width, height);
+    view.ViewLevel = settings.StartZ == 1 ? 1 : 0;
+    view.ViewLeft = ScrollX(settings.StartX);
+    view.ViewTop = ScrollY(settings.StartY);
+}
+
+void SaveHome(const MapViewport& view, TrecINI& settings)
+{
+    settings.StartX = view.ViewLeft;
+    settings.StartY = view.ViewTop;
+    settings.StartZ = view.ViewLevel;
+    settings.StartZoom = view.Zoom;
+}
+
+}  // namespace korvane

@@ -1,0 +1,127 @@
+// Streaming BMP writer: files that image readers take pixel for pixel, and nothing half-written.
+#include "mapview/render/bmp_stream_writer.h"
+
+#include "support/temp_dir.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+std::ptrdiff_t FilesIn(const TempDir& dir)
+{
+    return std::distance(std::filesystem::directory_iterator(dir.Path()), {});
+}
+
+// A different colour for every pixel, every channel in use, and alpha that must be ignored.
+std::uint32_t PictureColour(int x, int y)
+{
+    const std::uint32_t rgb = (static_cast<std::uint32_t>(x * 37 + y * 11) & 0xFF) << 16 |
+                              (static_cast<std::uint32_t>(y * 53 + 7) & 0xFF) << 8 |
+                              (static_cast<std::uint32_t>(x * 91 + y * 29 + 200) & 0xFF);
+    return rgb | static_cast<std::uint32_t>((x + y) * 40 & 0xFF) << 24;
+}
+
+class BmpStreamWriterWidths : public ::testing::TestWithParam<int> {};
+
+TEST_P(BmpStreamWriterWidths, ReadsBackPixelForPixel)
+{
+    const int width = GetParam();
+    const int height = 3;
+    TempDir dir;
+    const std::string file = dir.File("out/map.bmp");
+    BmpStreamWriter writer(file, width, height);
+    ASSERT_TRUE(writer.Open());
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(width));
+    for (int y = height - 1; y >= 0; --y) {  // bottom row first
+        for (int x = 0; x < width; ++x)
+            row[static_cast<std::size_t>(x)] = PictureColour(x, y);
+        ASSERT_TRUE(writer.WriteRow(row.data()));
+    }
+    std::string error;
+    ASSERT_TRUE(writer.Commit(&error)) << error;
+
+    const std::uint64_t rowBytes = (3 * static_cast<std::uint64_t>(width) + 3) / 4 * 4;
+    EXPECT_EQ(std::filesystem::file_size(file), 54 + rowBytes * height);
+    EXPECT_EQ(BmpStreamWriter::FileSize(width, height), 54 + rowBytes * height);
+
+    QImage image;
+    ASSERT_TRUE(image.load(QString::fromStdString(file), "BMP"));
+    ASSERT_EQ(image.width(), width);
+    ASSERT_EQ(image.height(), height);
+    EXPECT_EQ(image.dotsPerMeterX(), 3780);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            EXPECT_EQ(image.pixel(x, y) & 0xFFFFFFu, PictureColour(x, y) & 0xFFFFFFu) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(OddAndEvenWidths, BmpStreamWriterWidths, ::testing::Values(1, 2, 3, 4, 5, 4099));
+
+TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
+{
+    TempDir dir;
+    const std::string file = dir.Write("map.bmp", "old");
+    const std::uint32_t row[2] = {0xFF0000u, 0x00FF00u};
+    std::string error;
+    {
+        BmpStreamWriter tooFew(file, 2, 3);
+        ASSERT_TRUE(tooFew.Open());
+        ASSERT_TRUE(tooFew.WriteRow(row));
+        ASSERT_TRUE(tooFew.WriteRow(row));
+        EXPECT_FALSE(tooFew.Commit(&error));
+        EXPECT_NE(error.find("2 of 3"), std::string::npos) << error;
+    }
+    {
+        BmpStreamWriter tooMany(file, 2, 1);
+        ASSERT_TRUE(tooMany.Open());
+        ASSERT_TRUE(tooMany.WriteRow(row));
+        EXPECT_FALSE(tooMany.WriteRow(row));
+        EXPECT_FALSE(tooMany.Commit());
+    }
+    {
+        BmpStreamWriter givenUp(file, 2, 2);
+        ASSERT_TRUE(givenUp.Open());
+        ASSERT_TRUE(givenUp.WriteRow(row));
+    }
+    EXPECT_EQ(dir.Read("map.bmp"), "old");
+    EXPECT_EQ(FilesIn(dir), 1);
+}
+
+struct SizeCase
+{
+    int width;
+    int height;
+    bool fits;
+};
+
+class BmpStreamWriterSizes : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
+{
+    const auto [width, height, fits] = GetParam();
+    TempDir dir;
+    BmpStreamWriter writer(dir.File("map.bmp"), width, height);
+    std::string error;
+    EXPECT_EQ(writer.Open(&error), fits) << width << " x " << height;
+    EXPECT_EQ(error.empty(), fits) << error;
+    EXPECT_EQ(BmpStreamWriter::FileSize(width, height) != 0, fits);
+    EXPECT_FALSE(writer.Commit()) << "no rows written";
+    EXPECT_EQ(FilesIn(dir), 0);
+}
+
+// 65536 pixels make 196608-byte rows; 21845 of them are the most that stay under 4 GB.
+INSTANTIATE_TEST_SUITE_P(Limits, BmpStreamWriterSizes, ::testing::Values(
+    SizeCase{0, 1, false}, SizeCase{1, 0, false}, SizeCase{-1, 5, false}, SizeCase{5, INT_MIN, false},
+    SizeCase{INT_MAX, INT_MAX, false}, SizeCase{INT_MAX, 1, false}, SizeCase{40000, 40000, false},
+    SizeCase{65536, 21846, false}, SizeCase{65536, 21845, true}, SizeCase{29000, 10100, true}));
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,144 @@
+// korvane-cli map: bitmap sizes, the refusals of the map window, overwriting and a drawn world.
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+using testing::CliResult;
+using testing::TempDir;
+
+class CliMapTest : public ::testing::Test
+{
+protected:
+    CliResult Cli(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--home", home.Path()});
+        return testing::RunCliCapture(args);
+    }
+
+    QImage Load(const std::string& file) { return QImage(QString::fromStdString(file), "BMP"); }
+
+    TempDir home;
+    TempDir out;
+};
+
+TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
+{
+    for (int scale : {1, 5, 10}) {
+        const double side = 6 * scale;
+        const int hexHeight = static_cast<int>(std::lround(0.866025 * side));
+        const QSize expected(static_cast<int>(3.5 * side) + 60, static_cast<int>(2.5 * hexHeight) + 73);
+        const std::string file = out.File("hex" + std::to_string(scale) + ".bmp");
+        const CliResult run = Cli({"map", "--rect", "7,9,7,9", "--scale", std::to_string(scale), file});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Load(file).size(), expected) << "scale " << scale;
+        EXPECT_EQ(run.out, "Wrote " + file + " (" + std::to_string(expected.width()) + " x "
+                               + std::to_string(expected.height()) + " pixels)\n");
+    }
+    // Drawing reads the program folder and writes nothing there.
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path()));
+}
+
+struct Refusal
+{
+    std::vector<std::string> args;  // "FILE" stands for a file in an empty folder
+    int status;
+    const char* message;  // in the error output
+};
+
+class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
+{
+    std::vector<std::string> args = GetParam().args;
+    args.insert(args.begin(), "map");
+    for (std::string& arg : args) {
+        if (arg == "FILE")
+            arg = out.File("map.bmp");
+    }
+    const CliResult run = Cli(args);
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliMapRefusals,
+    ::testing::Values(
+        Refusal{{"--rect", "6,0,5,5", "--scale", "3", "FILE"}, 1,
+                "warning: Errr, I think you want to make Left <= Right."},
+        // Negative corners are first taken as 0, so this is a one-column map that passes the
+        // rectangle checks and is refused for its scale.
+        Refusal{{"--rect", "-4,-4,0,0", "--scale", "0", "FILE"}, 1,
+                "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."},
+        Refusal{{"--rect", "0,0,5,5", "--scale", "3", "   "}, 1, "error: Bad file name ... bad, BAD file name."},
+        Refusal{{"--scale", "3", "FILE"}, 2, "usage: map --rect"},
+        Refusal{{"--rect", "0,0,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
+        Refusal{{"--rect", "a,0,5,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
+        Refusal{{"--rect", "0,0,5,5", "--scale", "big", "FILE"}, 2, "--scale is a whole number"},
+        Refusal{{"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"}, 2, "map does not know --colour"}));
+
+TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
+{
+    const std::string file = out.Write("map.bmp", "old picture");
+    const CliResult kept = Cli({"map", "--rect", "0,0,5,5", "--scale", "2", file});
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_NE(kept.err.find("File exist. Do you wish to overwrite it ? -> no"), std::string::npos) << kept.err;
+    EXPECT_NE(kept.err.find("give --overwrite"), std::string::npos);
+    EXPECT_EQ(out.Read("map.bmp"), "old picture");
+
+    const CliResult replaced = Cli({"map", "--overwrite", "--rect", "0,0,5,5", "--scale", "2", file});
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_FALSE(Load(file).isNull());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 1) << "no temporary left";
+}
+
+TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
+{
+    std::vector<std::string> import{"import", "--faction", "3", "--template", "apply"};
+    for (int turn = 1; turn <= 3; ++turn)
+        import.push_back(std::string(KORVANE_DEMO_DIR) + "/report-turn" + std::to_string(turn) + ".txt");
+    ASSERT_EQ(Cli(import).status, 0);
+    const std::string database = home.Read("DATA/Map.Dat");
+    const std::string settings = home.Read("ATLANTIS.INI");
+
+    const CliResult run = Cli({"map", "--rect", "10,6,21,23", "--scale", "5", "--names", "--title", "Demo",
+                               out.File("demo.bmp")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage image = Load(out.File("demo.bmp"));
+    ASSERT_FALSE(image.isNull());
+    // The demo holds oceans, forests, deserts, mountains and tundra, here in the built-in colours.
+    const std::pair<const char*, QColor> terrains[] = {{"ocean", QColor(0, 0, 255)},
+                                                       {"forest", QColor(0, 255, 0)},
+                                                       {"desert", QColor(255, 255, 0)},
+                                                       {"mountain", QColor(128, 0, 0)},
+                                                       {"tundra", QColor(192, 192, 192)}};
+    for (const auto& [terrain, colour] : terrains) {
+        int inside = 0, outside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != colour)
+                    continue;
+                const bool inFrame = x >= 12 && y >= 42 && x <= image.width() - 44 && y <= image.height() - 22;
+                ++(inFrame ? inside : outside);
+            }
+        }
+        EXPECT_GT(inside, 200) << terrain;
+        EXPECT_EQ(outside, 0) << terrain;
+    }
+    EXPECT_EQ(home.Read("DATA/Map.Dat"), database) << "drawing saves nothing";
+    EXPECT_EQ(home.Read("ATLANTIS.INI"), settings);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,211 @@
+// Hex sizes, the hit test and the viewport's moves.
+#include "core/settings.h"
+#include "mapview/render/hex_geometry.h"
+#include "mapview/render/hex_painter.h"
+#include "mapview/render/map_viewport.h"
+#include "world/map.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+struct SizeRow
+{
+    int zoom, s, c, hh, boxWidth, boxHeight;
+};
+
+class HexSizeTest : public ::testing::TestWithParam<SizeRow>
+{
+};
+
+TEST_P(HexSizeTest, MatchesTheTable)
+{
+    const SizeRow row = GetParam();
+    const HexGeometry hex = HexGeometry::ForZoom(row.zoom);
+    EXPECT_EQ(hex.S, row.s);
+    EXPECT_EQ(hex.C, row.c);
+    EXPECT_EQ(hex.Hh, row.hh);
+    EXPECT_EQ(hex.BoxWidth(), row.boxWidth);
+    EXPECT_EQ(hex.BoxHeight(), row.boxHeight);
+    EXPECT_EQ(BarPositionOfZoom(row.zoom), 11 - row.zoom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, HexSizeTest,
+                         ::testing::Values(SizeRow{1, 6, 9, 5, 7, 10}, SizeRow{2, 12, 18, 10, 13, 20},
+                                           SizeRow{3, 18, 27, 16, 19, 32}, SizeRow{4, 24, 36, 21, 25, 42},
+                                           SizeRow{5, 30, 45, 26, 31, 52}, SizeRow{6, 36, 54, 31, 37, 62},
+                                           SizeRow{7, 42, 63, 36, 43, 72}, SizeRow{8, 48, 72, 42, 49, 84},
+                                           SizeRow{9, 54, 81, 47, 55, 94}, SizeRow{10, 60, 90, 52, 61, 104}));
+
+TEST(HexGeometryTest, RoundsHalfToEven)
+{
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    EXPECT_EQ(RoundHalfEven(6.5), 6);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(2.4999), 2);
+}
+
+TEST(HexGeometryTest, PointInHexBox)
+{
+    // Zoom 1 box: left 10, top 20, width 7, height 10; the wings stick out 3 pixels, as drawn.
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 10, 20));   // top-left corner of the rectangle
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 17, 30));   // bottom-right corner
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 7, 25));    // left tip
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 20, 25));   // right tip
+    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 7, 24));   // beside the tip
+    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 6, 25));   // beyond it
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 8, 24));    // inside the left wing
+    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 8, 21));   // above its slope
+    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 12, 31));  // below the box
+    // Exactly on the slope is outside: hh / e == dy / dx (zoom 2: e = 6, hh = 10).
+    EXPECT_FALSE(HexBoxContains(10, 20, 13, 20, 7, 25));
+    EXPECT_TRUE(HexBoxContains(10, 20, 13, 20, 7, 26));
+}
+
+TEST(ViewportTest, HitTestFindsTheHexUnderThePointer)
+{
+    MapViewport view;
+    view.Zoom = 5;
+    view.ViewLeft = 10;
+    view.ViewTop = 20;
+    ResizeViewport(view, 800, 600);
+    const HexGeometry hex = HexGeometry::ForZoom(5);
+    // The middle of hex (12, 24).
+    const int cx = hex.BoxLeft(12, 10, 4) + hex.S / 2, cy = hex.BoxTop(24, 20, 4) + hex.Hh;
+    HexPosition hit = HexAtPoint(view, cx, cy);
+    EXPECT_EQ(hit.x, 12);
+    EXPECT_EQ(hit.y, 24);
+    // Where (12, 24) touches (13, 25) along an edge, the smaller x wins.
+    hit = HexAtPoint(view, hex.BoxLeft(12, 10, 4) + hex.S + 1, hex.BoxTop(24, 20, 4) + 2 * hex.Hh);
+    EXPECT_EQ(hit.x, 12);
+    // Along the shared top/bottom edge of (12, 24) and (12, 26), the smaller y wins.
+    hit = HexAtPoint(view, cx, hex.BoxTop(26, 20, 4));
+    EXPECT_EQ(hit.x, 12);
+    EXPECT_EQ(hit.y, 24);
+    // Its left tip is also a corner of (11, 23), whose x is smaller; a pixel inside is its own.
+    hit = HexAtPoint(view, hex.BoxLeft(12, 10, 4) - hex.S / 2, cy);
+    EXPECT_EQ(hit.x, 11);
+    EXPECT_EQ(hit.y, 23);
+    hit = HexAtPoint(view, hex.BoxLeft(12, 10, 4) - hex.S / 2 + 2, cy);
+    EXPECT_EQ(hit.x, 12);
+    EXPECT_EQ(hit.y, 24);
+}
+
+TEST(ViewportTest, EveryPixelOfATallViewHitsTheHexDrawnThere)
+{
+    // Paint each hex in a colour of its own, outlined as the map does, and compare with the
+    // hit test inside the outlines: a hit test that drifts from the drawing misses rows far
+    // down the view.
+    for (int zoom : {1, 3, 4, 10}) {
+        MapViewport view;
+        view.Zoom = zoom;
+        view.ViewLeft = 3;
+        view.ViewTop = 5;
+        ResizeViewport(view, 500, 1100);
+        const HexGeometry hex = HexGeometry::ForZoom(zoom);
+        QImage image(500, 1100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TMap map;
+        HexPainter hexPainter(painter, map, hex, 0, 0);
+        painter.setPen(QPen(Qt::black, 1));
+        for (int x = view.ViewLeft + view.ViewCols + 1; x >= view.ViewLeft - 1; --x) {
+            for (int y = view.ViewTop - 2 + (x + view.ViewTop) % 2; y <= std::min(view.ViewTop + view.ViewRows + 1, 192); y += 2) {
+                painter.setBrush(QColor(x, y, 200));
+                painter.drawPolygon(hexPainter.Outline(hex.BoxLeft(x, view.ViewLeft, 4), hex.BoxTop(y, view.ViewTop, 4)));
+            }
+        }
+        painter.end();
+        int mismatches = 0, misses = 0, probes = 0;
+        for (int py = 4; py < 1100; py += 3) {
+            for (int px = 4; px < 500; px += 3) {
+                const QRgb drawn = image.pixel(px, py);
+                if (qBlue(drawn) != 200)
+                    continue;  // an outline
+                ++probes;
+                const HexPosition hit = HexAtPoint(view, px, py);
+                if (!hit.IsValid())
+                    ++misses;
+                else if (hit.x != qRed(drawn) || hit.y != qGreen(drawn))
+                    ++mismatches;
+            }
+        }
+        EXPECT_EQ(misses, 0) << "zoom " << zoom;
+        EXPECT_EQ(mismatches, 0) << "zoom " << zoom;
+    }
+}
+
+TEST(ViewportTest, ZoomingOutAndBackReturnsToTheSamePlace)
+{
+    MapViewport view;
+    view.Zoom = 10;
+    view.ViewLeft = 150;
+    view.ViewTop = 90;
+    ResizeViewport(view, 1000, 700);
+    ZoomViewport(view, 1, 1000, 700);
+    EXPECT_EQ(view.Zoom, 1);
+    EXPECT_LT(view.ViewLeft, 150);
+    ZoomViewport(view, 10, 1000, 700);
+    EXPECT_EQ(view.ViewLeft, 150);
+    EXPECT_EQ(view.ViewTop, 90);
+
+    // Near the corner a clamp at 0 intervenes.
+    view.ViewLeft = 5;
+    view.ViewTop = 3;
+    ZoomViewport(view, 1, 1000, 700);
+    EXPECT_EQ(view.ViewLeft, 0);
+    EXPECT_EQ(view.ViewTop, 0);
+}
+
+TEST(ViewportTest, CentringAndJumping)
+{
+    MapViewport view;
+    view.Zoom = 5;
+    ResizeViewport(view, 900, 520);
+    EXPECT_EQ(view.ViewCols, 900 / 45 + 1);
+    EXPECT_EQ(view.ViewRows, 2 * 10 + 1);
+    CentreOnHex(view, 1, 1);
+    EXPECT_EQ(view.ViewLeft, 1);
+    EXPECT_EQ(view.ViewTop, 1);
+    CentreOnHex(view, 100, 60);
+    EXPECT_EQ(view.ViewLeft, 100 - view.ViewCols / 2);
+    EXPECT_EQ(view.ViewTop, 60 - view.ViewRows / 2);
+
+    EXPECT_FALSE(MoveToHex(view, 0, 10, 1));
+    EXPECT_FALSE(MoveToHex(view, 5, 193, 1));
+    EXPECT_EQ(view.ViewLevel, 0);
+    EXPECT_EQ(view.ViewLeft, 100 - view.ViewCols / 2);
+    EXPECT_TRUE(MoveToHex(view, 20, 30, 1));
+    EXPECT_EQ(view.ViewLevel, 1);
+    EXPECT_EQ(view.ViewLeft, 20 - view.ViewCols / 2);
+}
+
+TEST(ViewportTest, SmallMapClickAndHome)
+{
+    MapViewport view;
+    view.Zoom = 3;
+    ResizeViewport(view, 600, 400);
+    SmallMapClick(view, 321, 193, 642, 386, 0, 0);
+    EXPECT_EQ(view.ViewLeft, 0);
+    EXPECT_EQ(view.ViewTop, 0);
+    SmallMapClick(view, 321, 193, 642, 386, 400, 200);
+    EXPECT_EQ(view.ViewLeft, 200 - view.ViewCols / 2);
+    EXPECT_EQ(view.ViewTop, 100 - view.ViewRows / 2);
+
+    TrecINI settings("/nonexistent");
+    view.ViewLevel = 1;
+    SaveHome(view, settings);
+    MapViewport home;
+    GoHome(home, settings, 600, 400);
+    EXPECT_EQ(home.ViewLeft, view.ViewLeft);
+    EXPECT_EQ(home.ViewTop, view.ViewTop);
+    EXPECT_EQ(home.ViewLevel, 1);
+    EXPECT_EQ(home.Zoom, 3);
+    EXPECT_EQ(home.ViewCols, view.ViewCols);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,307 @@
+// Drawing hexes, checked by the colours of pixels where things must (or must not) appear.
+#include "mapview/render/colour.h"
+#include "mapview/render/draw_options.h"
+#include "mapview/render/hex_geometry.h"
+#include "mapview/render/map_drawing.h"
+#include "mapview/render/map_scene.h"
+#include "mapview/render/map_viewport.h"
+#include "mapview/render/overview_map.h"
+#include "people/alliance_list.h"
+#include "people/faction.h"
+#include "people/faction_list.h"
+#include "people/unit.h"
+#include "world/map.h"
+#include "world/vocabulary.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+const QColor kBackground(0xF0, 0xF0, 0xF0);
+
+class MapDrawingTest : public ::testing::Test
+{
+protected:
+    TMapCell& Cell(int x, int y, int terrain, int level = 0)
+    {
+        TMapCell& cell = *map.EnsureCell(level, x, y);
+        cell.Terrain = terrain;
+        cell.Unconfirmed = false;
+        return cell;
+    }
+
+    MapFrame Frame(int zoom, int options, int level = 0) const
+    {
+        MapFrame frame;
+        frame.left = 0;
+        frame.top = 0;
+        frame.cols = kWidth / (9 * zoom) + 1;
+        frame.rows = 2 * static_cast<int>(kHeight / (zoom * 10.3923)) + 1;
+        frame.zoom = zoom;
+        frame.level = level;
+        // Inside the image: where the image itself cuts a slanted edge, Qt may place its last
+        // pixel differently.
+        frame.clip = QRect(QPoint(4, 4), QPoint(kWidth - 9, kHeight - 9));
+        frame.options = options;
+        return frame;
+    }
+
+    // Drawn over the window's background colour, which the buffer also has outside the world.
+    QImage Draw(const MapFrame& frame)
+    {
+        QImage image(kWidth, kHeight, QImage::Format_RGB32);
+        image.fill(kBackground);
+        QPainter painter(&image);
+        DrawMap(painter, scene, frame);
+        return image;
+    }
+
+    // The pixel at an offset from the middle of hex (x, y) of a frame.
+    static QColor At(const QImage& image, const MapFrame& frame, int x, int y, int dx = 0, int dy = 0)
+    {
+        const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
+        const int cx = hex.BoxLeft(x, frame.left, frame.marginX) + hex.S / 2 + dx;
+        const int cy = hex.BoxTop(y, frame.top, frame.marginY) + hex.Hh + dy;
+        return image.pixelColor(cx, cy);
+    }
+
+    static int CountColour(const QImage& image, const QRect& area, const QColor& colour)
+    {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixelColor(x, y) == colour;
+        return count;
+    }
+
+    TMap map;
+    TFactionList factions;
+    TAllianceList alliances;
+    MapScene scene{map, factions, alliances};
+};
+
+TEST_F(MapDrawingTest, EveryTerrainFillsItsHexAndUnknownPositionsUseEntryZero)
+{
+    for (int terrain = 1; terrain < map.TerrainList.Count(); ++terrain)
+        Cell(terrain, 2 + terrain % 2, terrain);
+    map.SetTerrainColour(5, 0x123456);
+    const MapFrame frame = Frame(4, 0);
+    const QImage image = Draw(frame);
+    for (int terrain = 1; terrain < map.TerrainList.Count(); ++terrain)
+        EXPECT_EQ(At(image, frame, terrain, 2 + terrain % 2), ToQColor(map.TerrainColour(terrain))) << terrain;
+    // (1, 5) holds no cell: drawn as unknown terrain.
+    EXPECT_EQ(At(image, frame, 1, 5), ToQColor(map.TerrainColour(0)));
+}
+
+TEST_F(MapDrawingTest, UnconfirmedHexesAreHatchedOnSilver)
+{
+    Cell(2, 2, kTerrainOcean).Unconfirmed = true;
+    Cell(4, 2, kTerrainOcean).Unconfirmed = true;
+    const MapFrame frame = Frame(5, doUnconfirmed);
+    const QImage image = Draw(frame);
+    const HexGeometry hex = HexGeometry::ForZoom(5);
+    const QRect inside(hex.BoxLeft(2, 0, 4) + 4, hex.BoxTop(2, 0, 4) + 4, hex.S - 8, 2 * hex.Hh - 8);
+    const QColor ocean = ToQColor(map.TerrainColour(kTerrainOcean));
+    const int silver = CountColour(image, inside, QColor(0xC0, 0xC0, 0xC0));
+    const int hatch = CountColour(image, inside, ocean);
+    EXPECT_GT(silver, inside.width() * inside.height() / 3);
+    EXPECT_GT(hatch, inside.width() * inside.height() / 10);
+
+    // Without the switch the terrain is filled plainly.
+    const QImage plain = Draw(Frame(5, 0));
+    EXPECT_EQ(CountColour(plain, inside, ocean), inside.width() * inside.height());
+}
+
+TEST_F(MapDrawingTest, SettlementIconColourAndNameOnlyWhenThereIsRoom)
+{
+    TMapCell& city = Cell(4, 4, kTerrainOcean);
+    city.PopCenter = " Highmarket ";
+    city.PopCenterType = kCity;
+    city.Gate = 7;  // a settlement hides the gate
+    map.SetIconStyle(kIconCity, 6);
+    map.SetIconColour(kIconCity, 0x00FF00);
+    const int options = doTownIcons | doTownNames | doGates | doGateNumbers;
+
+    for (int zoom : {1, 2, 5}) {
+        const MapFrame frame = Frame(zoom, options);
+        const QImage image = Draw(frame);
+        EXPECT_EQ(At(image, frame, 4, 4), QColor(0, 0xFF, 0)) << zoom;
+        const HexGeometry hex = HexGeometry::ForZoom(zoom);
+        const QRect nameArea(hex.BoxLeft(4, 0, 4) + hex.S / 2 + RoundHalfEven(hex.S * 0.3333) + 3,
+                             hex.BoxTop(4, 0, 4) + hex.Hh / 2, 60, hex.Hh);
+        const int ink = CountColour(image, nameArea, Qt::black);
+        if (hex.S > 10)
+            EXPECT_GT(ink, 10) << zoom;
+        else
+            EXPECT_EQ(ink, CountColour(Draw(Frame(zoom, doTownIcons)), nameArea, Qt::black)) << zoom;
+    }
+}
+
+TEST_F(MapDrawingTest, FeatureIconsFollowTheirSwitches)
+{
+    Cell(2, 2, kTerrainOcean).Gate = 650;
+    Cell(6, 2, kTerrainOcean).Shaft = "Shaft";
+    Cell(10, 2, kTerrainOcean).Other = "Ruin";
+    map.SetIconStyle(kIconGate, 1);
+    map.SetIconColour(kIconGate, 0x0000FF);
+    map.SetIconStyle(kIconShaft, 1);
+    map.SetIconColour(kIconShaft, 0x00FF00);
+    map.SetIconStyle(kIconOther, 1);
+    map.SetIconColour(kIconOther, 0xFF00FF);
+    const MapFrame all = Frame(5, doGates | doShafts | doOther);
+    const QImage image = Draw(all);
+    EXPECT_EQ(At(image, all, 2, 2), QColor(0xFF, 0, 0));
+    EXPECT_EQ(At(image, all, 6, 2), QColor(0, 0xFF, 0));
+    EXPECT_EQ(At(image, all, 10, 2), QColor(0xFF, 0, 0xFF));
+    const MapFrame none = Frame(5, 0);
+    const QImage bare = Draw(none);
+    const QColor ocean = ToQColor(map.TerrainColour(kTerrainOcean));
+    EXPECT_EQ(At(bare, none, 2, 2), ocean);
+    EXPECT_EQ(At(bare, none, 6, 2), ocean);
+}
+
+TEST_F(MapDrawingTest, TroopMarksFromZoomThreeStaleOnesDotted)
+{
+    for (int number : {3, 4}) {
+        auto faction = std::make_unique<TFaction>();
+        faction->Number = number;
+        faction->Colour = number == 3 ? 0x00FF00 : 0xFF00FF;
+        factions.Add(std::move(faction));
+    }
+    scene.currentTurn = 9;
+    TMapCell& cell = Cell(4, 4, kTerrainOcean);
+    auto current = std::make_unique<TUnit>();
+    current->Number = 11;
+    current->Faction = 3;
+    current->Troops.push_back({0, 50});
+    current->Turn = 9;
+    cell.Units.Add(std::move(current));
+    auto stale = std::make_unique<TUnit>();
+    stale->Number = 12;
+    stale->Faction = 4;
+    stale->Troops.push_back({0, 5});
+    stale->Turn = 7;
+    cell.Units.Add(std::move(stale));
+
+    for (int zoom : {2, 3, 6}) {
+        const MapFrame frame = Frame(zoom, doTroops);
+        const QImage image = Draw(frame);
+        const HexGeometry hex = HexGeometry::ForZoom(zoom);
+        const int left = hex.BoxLeft(4, 0, 4), top = hex.BoxTop(4, 0, 4);
+        // The largest group takes the upper left wing, the next the upper right one.
+        const QRect leftWing(left - hex.S / 2 + 3, top + 3, hex.S / 2, hex.Hh - 3);
+        const QRect rightWing(left + hex.S, top + 2, hex.S / 2, hex.Hh - 2);
+        const int green = CountColour(image, leftWing, QColor(0, 0xFF, 0));
+        const int magenta = CountColour(image, rightWing, QColor(0xFF, 0, 0xFF));
+        if (zoom < 3) {
+            EXPECT_EQ(green + magenta, 0) << zoom;
+            continue;
+        }
+        EXPECT_GT(green, 5) << zoom;
+        EXPECT_GT(magenta, 2) << zoom;
+        // A stale group is only partly filled, and its edge is dotted.
+        EXPECT_LT(magenta * 3, green * 2) << zoom;
+        const int edgeX = left + hex.S;
+        int edgeBlack = 0;
+        for (int y = top + 2; y <= top + hex.Hh; ++y)
+            edgeBlack += image.pixelColor(edgeX, y) == Qt::black;
+        EXPECT_LT(edgeBlack, hex.Hh - 2) << zoom;
+    }
+}
+
+TEST_F(MapDrawingTest, PassagesOnSolidUnderworldCellsAndTheDoneCross)
+{
+    TMapCell& solid = Cell(3, 5, kTerrainSolid, TMap::kUnderworld);
+    solid.Pathway[0] = true;
+    const MapFrame under = Frame(5, 0, TMap::kUnderworld);
+    const QImage image = Draw(under);
+    EXPECT_EQ(At(image, under, 3, 5, 0, -10), QColor(0xFF, 0xFF, 0));
+    EXPECT_EQ(At(image, under, 3, 5, 8, -10), QColor(0, 0, 0));
+
+    scene.ownFaction = 3;
+    TMapCell& home = Cell(2, 2, kTerrainOcean);
+    auto unit = std::make_unique<TUnit>();
+    unit->Number = 21;
+    unit->Faction = 3;
+    home.Units.Add(std::move(unit));
+    auto record = std::make_unique<TUnit>();
+    record->Number = 21;
+    record->Faction = 3;
+    record->OrdersDone = true;
+    TUnit* stored = map.UnitFileList.Add(std::move(record));
+    const MapFrame frame = Frame(5, doDoneOrders);
+    const HexGeometry hex = HexGeometry::ForZoom(5);
+    const QRect box(hex.BoxLeft(2, 0, 4), hex.BoxTop(2, 0, 4), hex.S, 2 * hex.Hh);
+    EXPECT_GT(CountColour(Draw(frame), box, QColor(0xFF, 0, 0)), 20);
+    stored->OrdersDone = false;
+    EXPECT_EQ(CountColour(Draw(frame), box, QColor(0xFF, 0, 0)), 0);
+}
+
+TEST_F(MapDrawingTest, BufferedDrawingShowsTheSamePictureWhileScrolling)
+{
+    auto faction = std::make_unique<TFaction>();
+    faction->Number = 3;
+    factions.Add(std::move(faction));
+    for (int x = 0; x <= 60; ++x) {
+        for (int y = x % 2; y <= 50; y += 2) {
+            TMapCell& cell = Cell(x, y, 1 + (x * 7 + y * 3) % 12);
+            cell.PopCenter = (x + y) % 9 == 0 ? "Town" : "";
+            cell.Unconfirmed = (x + y) % 4 == 0;
+            if ((x * y) % 5 == 1) {
+                auto unit = std::make_unique<TUnit>();
+                unit->Number = x * 1000 + y;
+                unit->Faction = 3;
+                cell.Units.Add(std::move(unit));
+            }
+        }
+    }
+    QImage buffer;
+    for (int zoom : {2, 5}) {
+        // With troops shown no names are written (they would reach into the view from the
+        // buffer's margin, but not when drawn directly).
+        MapFrame frame = Frame(zoom, doTownIcons | doTownNames | doTroops | doUnconfirmed | doHexCoords);
+        // From the very edge of the world: column and row 0 are real hexes.
+        for (int step = 0; step < 4; ++step) {
+            frame.left = step;
+            frame.top = step / 2;
+            const QImage direct = Draw(frame);
+            QImage viaBuffer(kWidth, kHeight, QImage::Format_RGB32);
+            viaBuffer.fill(kBackground);
+            QPainter painter(&viaBuffer);
+            DrawMapBuffered(painter, buffer, scene, frame, false);
+            painter.end();
+            EXPECT_EQ(viaBuffer, direct) << "zoom " << zoom << " step " << step;
+        }
+    }
+}
+
+TEST_F(MapDrawingTest, OverviewShowsKnownTerrainOnTwoPixelsAndTheViewFrame)
+{
+    Cell(11, 5, kTerrainOcean);
+    Cell(12, 6, kTerrainSolid, TMap::kUnderworld);
+    QImage overview = NewOverviewImage();
+    RefreshGlobalMap(overview, map, 0, 0, 0, 320, 192);
+    const QColor ocean = ToQColor(map.TerrainColour(kTerrainOcean));
+    EXPECT_EQ(overview.pixelColor(11, 4), ocean);
+    EXPECT_EQ(overview.pixelColor(11, 5), ocean);
+    EXPECT_EQ(overview.pixelColor(11, 6), ToQColor(map.TerrainColour(-1)));
+    EXPECT_EQ(overview.pixelColor(12, 6), ToQColor(map.TerrainColour(-1)));  // underworld only
+    EXPECT_EQ(overview.pixelColor(320, 192), ToQColor(map.TerrainColour(-1)));
+
+    MapViewport view;
+    view.ViewLeft = 100;
+    view.ViewTop = 50;
+    view.ViewCols = 30;
+    view.ViewRows = 20;
+    DrawViewFrame(overview, view);
+    EXPECT_EQ(overview.pixelColor(100, 60), QColor(0xFF, 0, 0));
+    EXPECT_EQ(overview.pixelColor(115, 60), ToQColor(map.TerrainColour(-1)));
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,166 @@
+// The terrain colours and feature icons: what a new map draws with, how any entry is read,
+// how edits keep the other half of an icon entry, and the two files.
+#include "core/settings.h"
+#include "world/map.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+constexpr std::int32_t kGrey = 0x808080;
+
+TEST(MapColours, NewMapHasOneColourPerBuiltInTerrainAndSixIcons)
+{
+    const TMap map;
+    ASSERT_EQ(static_cast<int>(map.TerrainColours.size()), map.TerrainList.Count());
+    for (const auto& [terrain, colour] : {std::pair{0, kGrey}, {1, 0xFF0000}, {11, 0}, {12, 0x0000FF}})
+        EXPECT_EQ(map.TerrainColour(terrain), colour) << terrain;
+
+    struct Icon { int icon, style; std::int32_t colour; };
+    for (const Icon& row : {Icon{kIconCity, 9, 255}, {kIconTown, 7, 255}, {kIconVillage, 6, 255},
+                            {kIconGate, 2, 0xFF0000}, {kIconShaft, 6, 0}, {kIconOther, 10, 0}}) {
+        EXPECT_EQ(map.IconStyle(row.icon), row.style) << row.icon;
+        EXPECT_EQ(map.IconColour(row.icon), row.colour) << row.icon;
+    }
+}
+
+TEST(MapColours, OutOfRangeReadsDefaultsAndSetsNothing)
+{
+    TMap map;
+    for (int index : {-1, 13, 1 << 30})
+        EXPECT_EQ(map.TerrainColour(index), kGrey) << index;
+    for (int icon : {-1, 6}) {
+        EXPECT_EQ(map.IconStyle(icon), 10) << icon;
+        EXPECT_EQ(map.IconColour(icon), 255) << icon;
+    }
+
+    // A terrain added beyond the colour list keeps being grey: the list is never extended.
+    map.SetTerrainColour(13, 255);
+    map.SetTerrainColour(-1, 255);
+    map.SetIconStyle(6, 3);
+    map.SetIconColour(-1, 3);
+    EXPECT_EQ(map.TerrainColours, TMap::DefaultTerrainColours());
+    EXPECT_EQ(map.MapIcons, TMap::DefaultMapIcons());
+
+    map.SetTerrainColour(12, 0x123456);
+    EXPECT_EQ(map.TerrainColours[12], "1193046");
+    EXPECT_EQ(map.TerrainColour(12), 0x123456);
+}
+
+struct IconEntryRow
+{
+    const char* name;
+    std::string entry;
+    int style;
+    std::int32_t colour;
+};
+
+class IconEntryReading : public ::testing::TestWithParam<IconEntryRow>
+{
+};
+
+TEST_P(IconEntryReading, GivesStyleAndColour)
+{
+    const IconEntryRow& row = GetParam();
+    TMap map;
+    map.MapIcons[kIconTown] = row.entry;
+    EXPECT_EQ(map.IconStyle(kIconTown), row.style);
+    EXPECT_EQ(map.IconColour(kIconTown), row.colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, IconEntryReading,
+    ::testing::Values(IconEntryRow{"Plain", "9,255", 9, 255},
+                      IconEntryRow{"NoComma", "16711680", 0, 16711680},
+                      IconEntryRow{"NoCommaTrailingText", "12abc", 0, 12},
+                      IconEntryRow{"ColourReadsTwentyCharacters", "7," + std::string(19, '0') + "12", 7, 1},
+                      IconEntryRow{"FirstCommaCounts", "3,255,7", 3, 255},
+                      IconEntryRow{"HugeNumbersWrap", "4294967305,4294967296", 9, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct IconEditRow
+{
+    const char* name;
+    std::string before;
+    bool setStyle;  // else the colour
+    std::int32_t value;
+    std::string after;
+};
+
+class IconEntryEditing : public ::testing::TestWithParam<IconEditRow>
+{
+};
+
+TEST_P(IconEntryEditing, KeepsTheOtherHalf)
+{
+    const IconEditRow& row = GetParam();
+    TMap map;
+    map.MapIcons[kIconShaft] = row.before;
+    const int style = map.IconStyle(kIconShaft);
+    const std::int32_t colour = map.IconColour(kIconShaft);
+    if (row.setStyle)
+        map.SetIconStyle(kIconShaft, row.value);
+    else
+        map.SetIconColour(kIconShaft, row.value);
+    EXPECT_EQ(map.MapIcons[kIconShaft], row.after);
+    EXPECT_EQ(map.IconStyle(kIconShaft), row.setStyle ? row.value : style);
+    EXPECT_EQ(map.IconColour(kIconShaft), row.setStyle ? colour : row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, IconEntryEditing,
+    ::testing::Values(IconEditRow{"Style", "9,255", true, 3, "3,255"},
+                      IconEditRow{"StyleOfEntryWithoutComma", "255", true, 4, "4,255"},
+                      IconEditRow{"Colour", "9,255", false, 16711680, "9,16711680"},
+                      IconEditRow{"ColourOfEntryWithoutComma", "255", false, 7, "0,7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class MapColourFiles : public ::testing::Test
+{
+protected:
+    MapColourFiles() : settings(dir.File("ATLANTIS.INI")) {}
+
+    TempDir dir;
+    const TrecINI settings;
+};
+
+TEST_F(MapColourFiles, RoundTripWritesOneEntryPerCrLfLine)
+{
+    TMap map;
+    map.SetTerrainColour(1, 0xABCDEF);
+    map.SetIconStyle(kIconGate, 13);
+    map.MapIcons[kIconOther] = "garbage kept as it is";
+    ASSERT_TRUE(map.SaveColourLists(dir.Path(), settings));
+    EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n13,16711680\r\n6,0\r\ngarbage kept as it is\r\n");
+    EXPECT_EQ(dir.Read("Colours.dat"), "8421504\r\n11259375\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
+                                       "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
+
+    TMap loaded;
+    loaded.TerrainColours.clear();
+    loaded.LoadColourLists(dir.Path(), settings);
+    EXPECT_EQ(loaded.TerrainColours, map.TerrainColours);
+    EXPECT_EQ(loaded.MapIcons, map.MapIcons);
+}
+
+TEST_F(MapColourFiles, ReadsAnyLineEndAndShortFilesDrawGrey)
+{
+    for (const std::string ends : {"\n", "\r", "\r\n"}) {
+        dir.Write("Colours.dat", "255" + ends + "65280" + ends);
+        dir.Write("MapIcons.dat", "1,2" + ends + "3");
+        TMap map;
+        map.LoadColourLists(dir.Path(), settings);
+        EXPECT_EQ(map.TerrainColours, (std::vector<std::string>{"255", "65280"})) << int(ends.back());
+        EXPECT_EQ(map.MapIcons, (std::vector<std::string>{"1,2", "3"})) << int(ends.back());
+        EXPECT_EQ(map.TerrainColour(1), 65280);
+        EXPECT_EQ(map.TerrainColour(2), kGrey) << "a terrain beyond the file is grey";
+        EXPECT_EQ(map.IconStyle(kIconVillage), 10);
+    }
+}
+
+}  // namespace
+}  // namespace korvane
