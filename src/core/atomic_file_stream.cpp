@@ -69,6 +69,7 @@ bool AtomicFileStream::Open(std::string* error)
     }
     fd_ = CreateTemporary(path_, tempPath_);
     if (fd_ < 0) {
+        tempPath_.clear();  // the last name tried may be another writer's file
         FailWith("cannot create a file beside " + path_);
         if (error)
             *error = error_;

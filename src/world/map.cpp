@@ -74,6 +74,7 @@ void TMap::Clear()
     for (auto& slot : cells_)
         slot.reset();
     cellCount_ = 0;
+    InvalidateMapBuffer();
 }
 
 int TMap::TerrainIndex(std::string_view word) const

@@ -175,6 +175,8 @@ public:
     // What the off-screen map buffer holds, so a repaint can reuse it.
     int BufLeft = -1, BufTop = -1, BufRight = -1, BufBottom = -1;
     int BufZoom = 0, BufLevel = 0, BufOptions = 0;
+    /// Makes the next buffered repaint draw the hexes again: the world they show has changed.
+    void InvalidateMapBuffer() { BufLeft = BufTop = BufRight = BufBottom = -1; }
 
 private:
     static std::size_t Slot(int level, int x, int y)

@@ -82,6 +82,7 @@ void TMap::SetTerrainColour(int index, std::int32_t colour)
 {
     if (std::string* entry = Entry(TerrainColours, index))
         *entry = IntToStr(colour);
+    InvalidateMapBuffer();
 }
 
 int TMap::IconStyle(int icon) const
@@ -103,6 +104,7 @@ std::int32_t TMap::IconColour(int icon) const
 
 void TMap::SetIconStyle(int icon, int style)
 {
+    InvalidateMapBuffer();
     std::string* entry = Entry(MapIcons, icon);
     if (!entry)
         return;
@@ -113,6 +115,7 @@ void TMap::SetIconStyle(int icon, int style)
 
 void TMap::SetIconColour(int icon, std::int32_t colour)
 {
+    InvalidateMapBuffer();
     std::string* entry = Entry(MapIcons, icon);
     if (!entry)
         return;

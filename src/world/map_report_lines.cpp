@@ -59,6 +59,8 @@ int TMap::ClassifyReportLine(std::string_view line) const
 void TMap::ClearCellLists()
 {
     ForEachCell([](TMapCell& cell) { cell.Units.Clear(); });
+    // Every import and every change of the turn shown starts here.
+    InvalidateMapBuffer();
 }
 
 }  // namespace korvane

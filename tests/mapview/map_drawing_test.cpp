@@ -280,6 +280,36 @@ TEST_F(MapDrawingTest, BufferedDrawingShowsTheSamePictureWhileScrolling)
     }
 }
 
+TEST_F(MapDrawingTest, BufferFollowsChangesOfTheWorldAndTheFlashHighlights)
+{
+    Cell(4, 4, kTerrainOcean);
+    const MapFrame frame = Frame(5, 0);
+    QImage buffer;
+    auto buffered = [&] {
+        QImage image(kWidth, kHeight, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DrawMapBuffered(painter, buffer, scene, frame, false);
+        return image;
+    };
+    EXPECT_EQ(At(buffered(), frame, 4, 4), ToQColor(map.TerrainColour(kTerrainOcean)));
+    // A new turn shown (or an import) starts by emptying the cells' unit lists.
+    map.Cell(0, 4, 4)->Terrain = kTerrainSolid;
+    map.ClearCellLists();
+    EXPECT_EQ(At(buffered(), frame, 4, 4), ToQColor(map.TerrainColour(kTerrainSolid)));
+    map.SetTerrainColour(kTerrainSolid, 0x00FF00);
+    EXPECT_EQ(At(buffered(), frame, 4, 4), QColor(0, 0xFF, 0));
+
+    QImage image = Draw(frame);
+    QPainter painter(&image);
+    DrawOneHex(painter, scene, frame, 4, 4, 0);
+    EXPECT_EQ(At(image, frame, 4, 4), QColor(Qt::white));
+    DrawOneHex(painter, scene, frame, 4, 4, 1);
+    EXPECT_EQ(At(image, frame, 4, 4), QColor(0, 0xFF, 0));
+    map.SetTerrainColour(kTerrainSolid, 0xFFFFFF);
+    DrawOneHex(painter, scene, frame, 4, 4, 0);
+    EXPECT_EQ(At(image, frame, 4, 4), QColor(Qt::black));
+}
+
 TEST_F(MapDrawingTest, OverviewShowsKnownTerrainOnTwoPixelsAndTheViewFrame)
 {
     Cell(11, 5, kTerrainOcean);
@@ -292,6 +322,12 @@ TEST_F(MapDrawingTest, OverviewShowsKnownTerrainOnTwoPixelsAndTheViewFrame)
     EXPECT_EQ(overview.pixelColor(11, 6), ToQColor(map.TerrainColour(-1)));
     EXPECT_EQ(overview.pixelColor(12, 6), ToQColor(map.TerrainColour(-1)));  // underworld only
     EXPECT_EQ(overview.pixelColor(320, 192), ToQColor(map.TerrainColour(-1)));
+
+    // One hex redrawn after it became unknown loses both of its pixels' colour.
+    map.Cell(0, 11, 5)->Terrain = 0;
+    RefreshGlobalMap(overview, map, 0, 11, 5, 11, 5);
+    EXPECT_EQ(overview.pixelColor(11, 4), ToQColor(map.TerrainColour(-1)));
+    EXPECT_EQ(overview.pixelColor(11, 5), ToQColor(map.TerrainColour(-1)));
 
     MapViewport view;
     view.ViewLeft = 100;

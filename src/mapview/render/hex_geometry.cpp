@@ -29,7 +29,7 @@ HexGeometry HexGeometry::ForSide(int side)
     HexGeometry hex;
     hex.S = side;
     hex.C = RoundHalfEven(1.5 * side);
-    // The single-precision product is what sizes have always been rounded from.
+    // The product in single precision, then rounded: half heights 5, 10, 16 ... 52.
     hex.Hh = RoundHalfEven(static_cast<float>(0.866025) * static_cast<float>(side));
     return hex;
 }

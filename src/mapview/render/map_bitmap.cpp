@@ -114,11 +114,8 @@ bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string
             DrawMapBitmapPart(painter, scene, request, QRect(0, bandTop, size.width(), rows), date);
         }
         for (int row = rows - 1; row >= 0; --row) {
-            if (!writer.WriteRow(reinterpret_cast<const std::uint32_t*>(band.constScanLine(room + row)))) {
-                if (error && error->empty())
-                    *error = "cannot write " + request.fileName;
-                return false;
-            }
+            if (!writer.WriteRow(reinterpret_cast<const std::uint32_t*>(band.constScanLine(room + row))))
+                return writer.Commit(error);  // fails, saying why, and removes the temporary file
         }
     }
     return writer.Commit(error);

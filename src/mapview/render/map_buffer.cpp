@@ -89,7 +89,7 @@ void DrawMapBuffered(QPainter& painter, QImage& buffer, MapScene& scene, const M
     const QRect target(clip.left(), clip.top(), clip.width(), clip.height());
     painter.drawImage(target, buffer,
                       QRect(source + QPoint(clip.left() - frame.marginX, clip.top() - frame.marginY), target.size()));
-    if ((frame.options & doTroops) && frame.zoom >= 3)
+    if (WantsTroopMarks(frame))
         DrawTroopMarks(painter, scene, frame);
     painter.restore();
 }

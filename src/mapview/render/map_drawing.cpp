@@ -53,9 +53,16 @@ void DrawHexes(QPainter& painter, MapScene& scene, const MapFrame& frame, int op
     });
 }
 
-bool WantsTroops(const MapFrame& frame)
+// Hexes (and troop marks when wanted) inside `clip`.
+void DrawClipped(QPainter& painter, MapScene& scene, const MapFrame& frame, const QRect& clip, int options,
+                 const QRect& area, bool troops)
 {
-    return (frame.options & doTroops) && frame.zoom >= 3;
+    painter.save();
+    painter.setClipRect(clip);
+    DrawHexes(painter, scene, frame, options, area);
+    if (troops && WantsTroopMarks(frame))
+        DrawTroopMarks(painter, scene, frame);
+    painter.restore();
 }
 
 }  // namespace
@@ -77,36 +84,28 @@ void DrawScreenRulers(QPainter& painter, const MapFrame& frame, const HexGeometr
         DrawRulers(painter, frame, hex, clip.right(), clip.bottom());
 }
 
+bool WantsTroopMarks(const MapFrame& frame)
+{
+    return (frame.options & doTroops) && frame.zoom >= 3;
+}
+
 void DrawMap(QPainter& painter, MapScene& scene, const MapFrame& frame)
 {
     const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
     QRect clip = frame.clip;
     const int options = ReserveRulers(frame, hex, clip);
     DrawScreenRulers(painter, frame, hex, clip);
-    painter.save();
-    painter.setClipRect(clip);
-    DrawHexes(painter, scene, frame, options, QRect());
-    if (WantsTroops(frame))
-        DrawTroopMarks(painter, scene, frame);
-    painter.restore();
+    DrawClipped(painter, scene, frame, clip, options, QRect(), true);
 }
 
 void DrawMapBitmap(QPainter& painter, MapScene& scene, const MapFrame& frame, const QRect& area)
 {
-    painter.save();
-    painter.setClipRect(frame.clip);
-    DrawHexes(painter, scene, frame, frame.options, area);
-    if (WantsTroops(frame))
-        DrawTroopMarks(painter, scene, frame);
-    painter.restore();
+    DrawClipped(painter, scene, frame, frame.clip, frame.options, area, true);
 }
 
 void DrawHexLayer(QPainter& painter, MapScene& scene, const MapFrame& frame)
 {
-    painter.save();
-    painter.setClipRect(frame.clip);
-    DrawHexes(painter, scene, frame, frame.options, QRect());
-    painter.restore();
+    DrawClipped(painter, scene, frame, frame.clip, frame.options, QRect(), false);
 }
 
 void DrawTroopMarks(QPainter& painter, const MapScene& scene, const MapFrame& frame)
@@ -135,7 +134,7 @@ void DrawOneHex(QPainter& painter, MapScene& scene, const MapFrame& frame, int x
         hexPainter.DrawFlash(cell, left, top);
     else
         hexPainter.Draw(cell, x, y, frame.level, left, top);
-    if (cell && WantsTroops(frame))
+    if (cell && WantsTroopMarks(frame))
         DrawTroops(painter, scene, *cell, hex, left, top);
     painter.restore();
 }

@@ -31,7 +31,9 @@ void DrawMapBitmap(QPainter& painter, MapScene& scene, const MapFrame& frame, co
 /// troops option only keeps labels off the wings the marks will take).
 void DrawHexLayer(QPainter& painter, MapScene& scene, const MapFrame& frame);
 
-/// The troop triangles of every cell in the frame (zoom 3 and more).
+/// True when the frame's troop marks are drawn: asked for, and hexes large enough (zoom 3+).
+bool WantsTroopMarks(const MapFrame& frame);
+/// The troop triangles of every cell in the frame.
 void DrawTroopMarks(QPainter& painter, const MapScene& scene, const MapFrame& frame);
 
 /// Redraws hex (x, y) of the frame for the flash: phase 1 as usual, phase 0 highlighted.

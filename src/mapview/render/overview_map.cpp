@@ -21,8 +21,10 @@ QImage NewOverviewImage()
 
 void RefreshGlobalMap(QImage& overview, const TMap& map, int level, int left, int top, int right, int bottom)
 {
+    // A hex is two y units high and covers the even row of its pair and the next, so the
+    // rectangle is widened to whole pairs: each column then has one hex per pair to redraw.
     const int x1 = std::max(0, left), x2 = std::min(TMap::kMaxX, right);
-    const int y1 = std::max(0, top), y2 = std::min(TMap::kMaxY, bottom);
+    const int y1 = std::max(0, top) / 2 * 2, y2 = std::min(TMap::kMaxY, bottom / 2 * 2 + 1);
     if (x1 > x2 || y1 > y2 || overview.isNull())
         return;
     {
@@ -34,7 +36,6 @@ void RefreshGlobalMap(QImage& overview, const TMap& map, int level, int left, in
             const TMapCell* cell = map.Cell(level, x, y);
             if (!cell || cell->Terrain <= 0)
                 continue;
-            // A hex is two y units high: it covers the even row of its pair and the next.
             const QRgb colour = ToQColor(map.TerrainColour(cell->Terrain)).rgb();
             const int row = y - y % 2;
             for (int py = row; py <= row + 1; ++py) {
