@@ -18,11 +18,6 @@ namespace {
 
 using testing::TempDir;
 
-std::ptrdiff_t FilesIn(const TempDir& dir)
-{
-    return std::distance(std::filesystem::directory_iterator(dir.Path()), {});
-}
-
 TEST(AtomicFileStream, CommitReplacesWithEveryByteInOrderAndKeepsPermissions)
 {
     TempDir dir;
@@ -48,7 +43,7 @@ TEST(AtomicFileStream, CommitReplacesWithEveryByteInOrderAndKeepsPermissions)
     std::string written(expected.size(), '\0');
     std::ifstream(file, std::ios::binary).read(written.data(), static_cast<std::streamsize>(written.size()));
     EXPECT_TRUE(written == expected);
-    EXPECT_EQ(FilesIn(dir), 1) << "no temporary file stays";
+    EXPECT_EQ(dir.FileCount(), 1) << "no temporary file stays";
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -72,7 +67,7 @@ TEST(AtomicFileStream, AbortOrDestructionWithoutCommitKeepsOldFile)
         ASSERT_TRUE(stream.Write("new"));
     }
     EXPECT_EQ(dir.Read("map.bmp"), "old");
-    EXPECT_EQ(FilesIn(dir), 1);
+    EXPECT_EQ(dir.FileCount(), 1);
 }
 
 TEST(AtomicFileStream, FolderThatCannotHoldFilesFailsToOpen)
@@ -127,7 +122,7 @@ TEST(AtomicFileStream, FailedWriteStaysFailedAndLeavesOldFile)
     EXPECT_FALSE(stream.Commit(&error));
     EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
     EXPECT_EQ(dir.Read("map.bmp"), "old");
-    EXPECT_EQ(FilesIn(dir), 1) << "temporary file removed";
+    EXPECT_EQ(dir.FileCount(), 1) << "temporary file removed";
 
     // Small writes wait in the buffer; their failure shows at the commit.
     ASSERT_TRUE(stream.Open());
@@ -137,7 +132,7 @@ TEST(AtomicFileStream, FailedWriteStaysFailedAndLeavesOldFile)
         EXPECT_FALSE(stream.Commit());
     }
     EXPECT_EQ(dir.Read("map.bmp"), "old");
-    EXPECT_EQ(FilesIn(dir), 1);
+    EXPECT_EQ(dir.FileCount(), 1);
 }
 
 }  // namespace

@@ -40,8 +40,8 @@ protected:
         MapFrame frame;
         frame.left = 0;
         frame.top = 0;
-        frame.cols = kWidth / (9 * zoom) + 1;
-        frame.rows = 2 * static_cast<int>(kHeight / (zoom * 10.3923)) + 1;
+        frame.cols = ViewColsFor(kWidth, zoom);
+        frame.rows = ViewRowsFor(kHeight, zoom);
         frame.zoom = zoom;
         frame.level = level;
         // Inside the image: where the image itself cuts a slanted edge, Qt may place its last

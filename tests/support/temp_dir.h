@@ -44,6 +44,12 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
+    /// How many files (temporary ones included) the folder holds.
+    std::ptrdiff_t FileCount() const
+    {
+        return std::distance(std::filesystem::directory_iterator(path_), std::filesystem::directory_iterator());
+    }
+
 private:
     std::string path_;
 };
