@@ -1,6 +1,6 @@
 // Imports a large generated turn report and prints the reading speed.
 #include "core/silent_interaction.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 
 #include <chrono>

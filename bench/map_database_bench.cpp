@@ -1,7 +1,7 @@
 // Times saving and loading a map database with every position of both levels known.
 #include "bench_world.h"
 #include "core/user_interaction.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "storage/map_database.h"
 
 #include <chrono>
@@ -55,14 +55,14 @@ int main()
         bench::FillEveryCell(saved.Map);
 
         bool ok = false;
-        const double saveMs = TimeMs([&] { return SaveMapDatabase(saved, dir); }, ok);
+        const double saveMs = TimeMs([&] { return SaveMapDatabase(saved.Map, saved.Settings, dir); }, ok);
         if (!ok)
             status = 1;
 
         Workspace loaded(dir);
         loaded.Settings.DataDir = dir;
         ConsoleInteraction ui;
-        const double loadMs = TimeMs([&] { return LoadMapDatabase(loaded, dir, ui); }, ok);
+        const double loadMs = TimeMs([&] { return LoadMapDatabase(loaded.Map, loaded.Settings, dir, ui); }, ok);
         if (!ok || loaded.Map.CellCount() != saved.Map.CellCount())
             status = 1;
 

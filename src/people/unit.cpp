@@ -4,7 +4,7 @@
 #include "core/text_helpers.h"
 #include "people/faction_list.h"
 #include "people/unit_list.h"
-#include "world/key_string_list.h"
+#include "core/key_string_list.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -75,18 +75,6 @@ public:
     template <typename F>
     void ForEach(F&& f) const { units_.ForEach(f); }
 
-    // The unit files: a header line, then one unit line each.
-    /// Writes every unit; without `append` the file is made anew with its header line, with
-    /// `append` the lines are added after what the file holds. False when it cannot be written.
-    bool SaveToFile(const std::string& fileName, bool append) const;
-    /// Merges every readable unit line of the file into the list; false when there is no file.
-    bool LoadFromFile(const std::string& fileName, std::int32_t ownFaction);
-    /// Writes "number,count" and the order lines of every unit that has orders.
-    bool SaveOrders(const std::string& fileName, bool append) const;
-    /// Clears every unit's orders, then reads the file's orders into the units listed here.
-    /// A missing file leaves every unit without orders and succeeds; false when it cannot be read.
-    bool LoadOrders(const std::string& fileName);
-
 private:
     bool ownsObjects_;
     KeyedList<TUnit> units_;

@@ -1,6 +1,7 @@
 // The exits of a region block, and the rock and passages around an underworld region.
 #include "core/text_pieces.h"
 #include "reportimport/region_details.h"
+#include "reportimport/report_lines.h"
 #include "world/map.h"
 
 #include <array>
@@ -14,7 +15,7 @@ namespace {
 void ReadExit(TMap& map, std::string_view line, int colon, int end, std::array<bool, 7>& exits)
 {
     const int wordEnd = colon - 2;
-    const int direction = TMap::DirectionCode(Between(line, wordEnd - 7, wordEnd + 1));
+    const int direction = DirectionCode(Between(line, wordEnd - 7, wordEnd + 1));
     exits[static_cast<std::size_t>(direction)] = true;
 
     const std::string_view neighbour = TrimmedView(Between(line, colon, end));

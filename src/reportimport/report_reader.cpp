@@ -4,12 +4,19 @@
 #include "core/file_names.h"
 #include "core/text_pieces.h"
 #include "core/user_interaction.h"
-#include "core/workspace.h"
+#include "core/key_string_list.h"
+#include "core/settings.h"
+#include "people/faction_list.h"
+#include "reportimport/import_target.h"
 #include "reportimport/orders_template.h"
 #include "reportimport/region_details.h"
+#include "reportimport/report_lines.h"
 #include "reportimport/report_line_source.h"
 #include "reportimport/unit_line_parser.h"
+#include "storage/keyword_files.h"
 #include "storage/turn_files.h"
+#include "storage/unit_list_files.h"
+#include "world/map.h"
 
 #include <algorithm>
 #include <array>
@@ -37,13 +44,13 @@ enum SectionCode {
 class TurnReportReader
 {
 public:
-    TurnReportReader(Workspace& workspace, const std::string& fileName, UserInteraction& ui)
-        : ws_(workspace)
-        , map_(workspace.Map)
-        , settings_(workspace.Settings)
+    TurnReportReader(const ImportTarget& target, const std::string& fileName, UserInteraction& ui)
+        : target_(target)
+        , map_(target.Map)
+        , settings_(target.Settings)
         , ui_(ui)
         , lines_(fileName)
-        , units_(workspace, ui)
+        , units_(target, ui)
     {
     }
 
@@ -67,7 +74,7 @@ private:
     void ParseRegionText(std::string_view text);
     bool Finish();
 
-    Workspace& ws_;
+    ImportTarget target_;
     TMap& map_;
     TrecINI& settings_;
     UserInteraction& ui_;
@@ -90,7 +97,7 @@ bool TurnReportReader::Advance()
 {
     if (!lines_.Read(line_))
         return false;
-    code_ = map_.ClassifyReportLine(line_);
+    code_ = ClassifyReportLine(map_, line_);
     return true;
 }
 
@@ -132,11 +139,11 @@ void TurnReportReader::ReadHeading()
 
     // With no faction list from the game, the player's own faction would stay unknown and its
     // units would not count as the player's: the heading names it, so note it.
-    if (faction_ > 0 && faction_ == settings_.FactionNo && !ws_.Factions.Find(faction_)) {
+    if (faction_ > 0 && faction_ == settings_.FactionNo && !target_.Factions.Find(faction_)) {
         auto faction = std::make_unique<TFaction>();
         faction->Number = faction_;
         faction->Name = TrimSpaces(std::string_view(factionLine).substr(0, static_cast<std::size_t>(std::max(open - 1, 0))));
-        ws_.Factions.Add(std::move(faction));
+        target_.Factions.Add(std::move(faction));
         addedFaction_ = true;
     }
     AdvanceToCode();
@@ -280,13 +287,13 @@ void TurnReportReader::ReadRegionBlock()
 bool TurnReportReader::Finish()
 {
     const std::string& dataDir = settings_.DataDir;
-    if (!map_.SaveUnits(dataDir, settings_)) {
+    if (!SaveUnits(map_, dataDir, settings_)) {
         ui_.Error("Unable to write to " + settings_.DataPath(settings_.UnitsFile));
     } else {
-        if (!ws_.SaveKeywordLists())
+        if (!SaveKeywordLists(settings_, target_.SkillList, target_.TroopList, target_.EquipmentList))
             ui_.Error("Unable to write to the keyword files in " + dataDir);
         if (turn_ > 0) {
-            if (!map_.SaveHexUnits(dataDir, turn_, settings_))
+            if (!SaveHexUnits(map_, dataDir, turn_, settings_))
                 ui_.Error("Error saving hex unit lists.");
             settings_.CurrentTurn = turn_;
             settings_.MaxTurn = std::max(settings_.MaxTurn, turn_);
@@ -296,10 +303,10 @@ bool TurnReportReader::Finish()
     }
     if (templateApplied_ && turn_ > 0) {
         const std::string orders = settings_.DataPath(TurnFileName(settings_.OrdersStem, turn_));
-        if (!map_.UnitFileList.SaveOrders(orders, false))
+        if (!SaveOrdersFile(map_.UnitFileList, orders, false))
             ui_.Error("Unable to write to " + orders);
     }
-    map_.ReconcileUnseenUnits(settings_.FactionNo, ws_.Factions, ws_.SkillList);
+    map_.ReconcileUnseenUnits(settings_.FactionNo, target_.Factions, target_.SkillList);
     return true;
 }
 
@@ -313,7 +320,7 @@ bool TurnReportReader::Import()
     settings_.Unclaimed = unclaimed;
     settings_.FacPoints = points;
     if (addedFaction_)
-        ws_.Factions.Remove(faction_);
+        target_.Factions.Remove(faction_);
     return false;
 }
 
@@ -394,11 +401,11 @@ int MonthNumber(std::string_view name)
     return -1;
 }
 
-bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui)
+bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui)
 {
     if (!FileExists(fileName))
         return false;
-    TurnReportReader reader(workspace, fileName, ui);
+    TurnReportReader reader(target, fileName, ui);
     return reader.Import();
 }
 

@@ -3,7 +3,11 @@
 
 #include "core/text_pieces.h"
 #include "core/user_interaction.h"
-#include "core/workspace.h"
+#include "core/key_string_list.h"
+#include "core/settings.h"
+#include "people/faction_list.h"
+#include "reportimport/import_target.h"
+#include "world/map.h"
 #include "reportimport/region_details.h"
 
 #include <memory>
@@ -60,8 +64,8 @@ bool SkillNameAndCode(std::string_view piece, std::string& name, std::string& co
 
 }  // namespace
 
-UnitLineParser::UnitLineParser(Workspace& workspace, UserInteraction& ui)
-    : workspace_(workspace)
+UnitLineParser::UnitLineParser(const ImportTarget& target, UserInteraction& ui)
+    : target_(target)
     , ui_(ui)
 {
 }
@@ -112,8 +116,8 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
         return;
     }
 
-    workspace_.Map.AddSeenUnit(cell, std::move(unit), workspace_.Settings.FactionNo, workspace_.Factions,
-                               workspace_.SkillList);
+    target_.Map.AddSeenUnit(cell, std::move(unit), target_.Settings.FactionNo, target_.Factions,
+                               target_.SkillList);
 }
 
 void UnitLineParser::ParseUnitName(std::string_view text, TUnit& unit) const
@@ -132,7 +136,7 @@ void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& uni
     int start = 1;
     if (const int factionEnd = PosFrom(1, "),", text); factionEnd > 0) {
         const int open = LastPosWithin(factionEnd, "(", text);
-        unit.SetFaction(NumberIn(Between(text, open, factionEnd)), workspace_.Factions);
+        unit.SetFaction(NumberIn(Between(text, open, factionEnd)), target_.Factions);
         if (unit.Faction >= 0)
             unit.LastFaction = unit.Faction;
         // Flags may stand before the faction ("on guard, The Guardsmen (1), ..."): only flags
@@ -148,7 +152,7 @@ void UnitLineParser::ParseUnitAttributes(std::string_view attributes, TUnit& uni
         }
         start = factionEnd + 2;
     }
-    if (unit.Faction < 0 && unit.EffectiveFaction(workspace_.Map.UnitFileList) == workspace_.Settings.FactionNo)
+    if (unit.Faction < 0 && unit.EffectiveFaction(target_.Map.UnitFileList) == target_.Settings.FactionNo)
         unit.LastFaction = -1;
 
     ForEachPiece(From(text, start), ",", [&](std::string_view raw) {
@@ -175,8 +179,8 @@ void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)
     const std::string_view code = Between(piece, open, PosOr(open, "]", piece, EndPosition(piece)));
     const bool silver = TrimmedView(code) == "SILV";
 
-    TKeyStringList& troops = workspace_.TroopList;
-    TKeyStringList& equipment = workspace_.EquipmentList;
+    TKeyStringList& troops = target_.TroopList;
+    TKeyStringList& equipment = target_.EquipmentList;
     const std::string_view singular = count == 1 ? std::string_view(name) : std::string_view();
     const std::string_view plural = count == 1 ? std::string_view() : std::string_view(name);
     bool men = false;
@@ -205,7 +209,7 @@ void UnitLineParser::ParseSkills(std::string_view text, TUnit& unit)
         int close = 0;
         if (!SkillNameAndCode(piece, name, code, close))
             return;
-        const int index = workspace_.SkillList.AddKey(code, name, "");
+        const int index = target_.SkillList.AddKey(code, name, "");
         const int open = PosFrom(close, "(", piece);
         const int days = open > 0 ? NumberIn(Between(piece, open, PosOr(open, ")", piece, EndPosition(piece)))) : 0;
         unit.AddSkill({index, days});
@@ -217,7 +221,7 @@ void UnitLineParser::ParseCombatSpell(std::string_view text, TUnit& unit) const
     const int open = PosFrom(1, "[", text);
     if (open == 0)
         return;
-    unit.SetCombatSpellByKey(Between(text, open, PosOr(open, "]", text, EndPosition(text))), workspace_.SkillList);
+    unit.SetCombatSpellByKey(Between(text, open, PosOr(open, "]", text, EndPosition(text))), target_.SkillList);
 }
 
 void UnitLineParser::ParseCanStudy(std::string_view text, TUnit& unit)
@@ -228,7 +232,7 @@ void UnitLineParser::ParseCanStudy(std::string_view text, TUnit& unit)
         std::string name, code;
         int close = 0;
         if (SkillNameAndCode(piece, name, code, close))
-            unit.AddCanStudy({workspace_.SkillList.AddKey(code, name, ""), 0});
+            unit.AddCanStudy({target_.SkillList.AddKey(code, name, ""), 0});
     });
 }
 

@@ -1,6 +1,8 @@
 // Unit lines of a turn report: "* Name (12), Faction (3), flags, 4 vikings [VIKI], ...".
 #pragma once
 
+#include "reportimport/import_target.h"
+
 #include <string_view>
 
 namespace korvane {
@@ -8,12 +10,11 @@ namespace korvane {
 class TMapCell;
 class TUnit;
 class UserInteraction;
-class Workspace;
 
 class UnitLineParser
 {
 public:
-    UnitLineParser(Workspace& workspace, UserInteraction& ui);
+    UnitLineParser(const ImportTarget& target, UserInteraction& ui);
 
     /// Reads a unit line (codes 18 to 21) of the region `cell` and stores the unit in the cell and
     /// its latest record in the map's unit list. `structure` is the structure listed last (-1 none).
@@ -30,7 +31,7 @@ public:
 private:
     void ReadEntry(std::string_view piece, TUnit& unit);
 
-    Workspace& workspace_;
+    ImportTarget target_;
     UserInteraction& ui_;
 };
 

@@ -1,12 +1,14 @@
 // Loading the map database, every version from the first on.
 #include "core/file_names.h"
+#include "core/settings.h"
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
-#include "core/workspace.h"
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/record_text.h"
-#include "storage/text_lines.h"
+#include "world/map.h"
+#include "storage/turn_files.h"
+#include "core/text_lines.h"
 
 #include <charconv>
 #include <cmath>
@@ -83,10 +85,8 @@ private:
 
 }  // namespace
 
-bool LoadMapDatabase(Workspace& ws, const std::string& dir, UserInteraction& ui)
+bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui)
 {
-    TMap& map = ws.Map;
-    const TrecINI& settings = ws.Settings;
     const std::string fileName = QualifyFileName(settings.MapFile, dir);
 
     // The file is read whole, and its first line decides whether it can be loaded at all.
@@ -128,7 +128,7 @@ bool LoadMapDatabase(Workspace& ws, const std::string& dir, UserInteraction& ui)
     }
     damaged.Report(fileName, ui);
 
-    map.LoadHexUnits(dir, settings);
+    LoadHexUnits(map, dir, settings);
     return true;
 }
 

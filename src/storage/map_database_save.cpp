@@ -1,18 +1,18 @@
 // Saving the map database.
 #include "core/atomic_file.h"
 #include "core/file_names.h"
-#include "core/workspace.h"
+#include "core/settings.h"
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/record_text.h"
+#include "world/map.h"
 
 namespace korvane {
 
-bool SaveMapDatabase(const Workspace& ws, const std::string& dir)
+bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir)
 {
-    const TMap& map = ws.Map;
-    const bool coloursSaved = map.SaveColourLists(dir, ws.Settings);
-    const bool listsSaved = map.SaveReferenceLists(dir, ws.Settings);
+    const bool coloursSaved = map.SaveColourLists(dir, settings);
+    const bool listsSaved = map.SaveReferenceLists(dir, settings);
 
     std::string text;
     AppendLine(text, RecordHeaderLine());
@@ -20,7 +20,7 @@ bool SaveMapDatabase(const Workspace& ws, const std::string& dir)
         if (!cell.IsBlank())
             AppendLine(text, CellLine(cell));
     });
-    const bool mapSaved = AtomicWriteFile(QualifyFileName(ws.Settings.MapFile, dir), text);
+    const bool mapSaved = AtomicWriteFile(QualifyFileName(settings.MapFile, dir), text);
     return mapSaved && listsSaved && coloursSaved;
 }
 

@@ -1,12 +1,26 @@
-// Names of the files kept per turn: the hex unit files and the orders files.
+// The files kept per turn beside "Units.dat": the hex unit files and the orders files.
 #pragma once
 
 #include <string>
 
 namespace korvane {
 
+class TMap;
+class TrecINI;
+
 /// `stem`, the turn with leading zeros to 4 digits, and ".dat": ("Units", 7) gives
 /// "Units0007.dat". Turns of more digits keep them all, so names never collide.
 std::string TurnFileName(const std::string& stem, int turn);
+
+
+/// "Units.dat": the map's latest record of every unit.
+bool SaveUnits(const TMap& map, const std::string& dir, const TrecINI& settings);
+bool LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings);
+/// Writes every cell's units, in grid order, as the hex unit file of `turn`.
+bool SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecINI& settings);
+/// Places the units of the hex unit file of the current turn into their cells.
+bool LoadHexUnits(TMap& map, const std::string& dir, const TrecINI& settings);
+/// Reads the orders file of `turn` into the map's unit list; false when it exists but cannot be read.
+bool LoadTurnOrders(TMap& map, const std::string& dir, int turn, const TrecINI& settings);
 
 }  // namespace korvane

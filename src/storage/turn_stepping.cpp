@@ -2,10 +2,12 @@
 #include "storage/turn_stepping.h"
 
 #include "core/file_names.h"
+#include "core/settings.h"
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
-#include "core/workspace.h"
 #include "storage/turn_files.h"
+#include "storage/unit_list_files.h"
+#include "world/map.h"
 
 #include <algorithm>
 #include <memory>
@@ -27,10 +29,9 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn)
     return currentTurn;
 }
 
-void StepToTurn(Workspace& ws, int turn, UserInteraction& ui)
+void StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions, const TKeyStringList& skills,
+                int turn, UserInteraction& ui)
 {
-    TMap& map = ws.Map;
-    const TrecINI& settings = ws.Settings;
     const std::int32_t own = settings.FactionNo;
 
     map.ClearCellLists();
@@ -38,23 +39,23 @@ void StepToTurn(Workspace& ws, int turn, UserInteraction& ui)
 
     const std::string hexFile = settings.DataPath(TurnFileName(settings.UnitsStem, turn));
     TUnitList found;
-    const bool read = found.LoadFromFile(hexFile, own);
+    const bool read = LoadUnitFile(found, hexFile, own);
     while (found.Count() > 0) {
         std::unique_ptr<TUnit> unit = found.Take(found.Count() - 1);
         if (unit->Level < 0 || unit->X < 0 || unit->Y < 0)
             continue;
         if (TMapCell* cell = map.EnsureCell(unit->Level, unit->X, unit->Y))
-            map.AddSeenUnit(*cell, std::move(unit), own, ws.Factions, ws.SkillList);
+            map.AddSeenUnit(*cell, std::move(unit), own, factions, skills);
     }
 
     // A missing file means the turn lists no units. A file that is there but cannot be read
     // says nothing about them: the player's own units must not be dropped for it.
     if (read || !FileExists(hexFile))
-        map.ReconcileUnseenUnits(own, ws.Factions, ws.SkillList);
+        map.ReconcileUnseenUnits(own, factions, skills);
     else
         ui.Warning("Error loading saved units for turn " + IntToStr(turn));
 
-    if (!map.LoadTurnOrders(settings.DataDir, turn, settings))
+    if (!LoadTurnOrders(map, settings.DataDir, turn, settings))
         ui.Warning("Error loading saved orders for turn " + IntToStr(turn));
 }
 

@@ -3,8 +3,11 @@
 
 namespace korvane {
 
+class TFactionList;
+class TKeyStringList;
+class TMap;
+class TrecINI;
 class UserInteraction;
-class Workspace;
 
 /// The four turn buttons of the main window: one or five turns up or down.
 enum class TurnButton { Up1, Up5, Down1, Down5 };
@@ -17,6 +20,7 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn);
 /// file, the map's unit records are brought up to it (the player's own units the turn does not
 /// list leave the list; others stay shown in their last hex), and the turn's orders are loaded.
 /// Files are read from the data folder; `CurrentTurn` is the caller's to set.
-void StepToTurn(Workspace& ws, int turn, UserInteraction& ui);
+void StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions, const TKeyStringList& skills,
+                int turn, UserInteraction& ui);
 
 }  // namespace korvane

@@ -1,10 +1,11 @@
 // The unit list's files: unit lines after a header, and the orders layout.
+#include "storage/unit_list_files.h"
+
 #include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
 #include "people/unit_list.h"
 #include "storage/record_text.h"
-#include "storage/unit_file_text.h"
 
 #include <memory>
 
@@ -28,16 +29,16 @@ void AppendOrderLines(const TUnitList& units, std::string& text)
     });
 }
 
-bool TUnitList::SaveToFile(const std::string& fileName, bool append) const
+bool SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append)
 {
     std::string text;
     if (!append)
         AppendLine(text, RecordHeaderLine());
-    AppendUnitLines(*this, text);
+    AppendUnitLines(units, text);
     return WriteTextFile(fileName, text, append);
 }
 
-bool TUnitList::LoadFromFile(const std::string& fileName, std::int32_t ownFaction)
+bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction)
 {
     if (!IsPlainFile(fileName))
         return false;
@@ -50,23 +51,24 @@ bool TUnitList::LoadFromFile(const std::string& fileName, std::int32_t ownFactio
             continue;
         auto unit = std::make_unique<TUnit>();
         if (unit->FromLine(line))
-            Merge(std::move(unit), ownFaction);
+            units.Merge(std::move(unit), ownFaction);
     }
     return true;
 }
 
-bool TUnitList::SaveOrders(const std::string& fileName, bool append) const
+bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append)
 {
     std::string text;
     if (!append)
         AppendLine(text, RecordHeaderLine());
-    AppendOrderLines(*this, text);
+    AppendOrderLines(units, text);
     return WriteTextFile(fileName, text, append);
 }
 
-bool TUnitList::LoadOrders(const std::string& fileName)
+bool LoadOrdersFile(TUnitList& units, const std::string& fileName)
 {
-    units_.ForEach([](TUnit& unit) { unit.ClearOrders(); });
+    for (int i = 0; i < units.Count(); ++i)
+        units.Items(i)->ClearOrders();
     if (!FileExists(fileName))
         return true;
     if (!IsPlainFile(fileName))
@@ -86,7 +88,7 @@ bool TUnitList::LoadOrders(const std::string& fileName)
         std::vector<std::string> orders;
         for (std::int32_t i = 0; i < count && reader.ReadLine(line); ++i)
             orders.push_back(TrimSpaces(line));
-        if (TUnit* unit = Find(number))
+        if (TUnit* unit = units.Find(number))
             unit->SetOrders(orders);
     }
     return true;

@@ -92,23 +92,8 @@ public:
     /// The neighbour of a grid position in direction 1 (north) to 6 (northwest); other codes
     /// leave x and y unchanged.
     static void NeighbourCoords(int& x, int& y, int direction);
-    /// Direction code 1 to 6 of the end of a direction word, 0 when none.
-    static int DirectionCode(std::string_view text);
-    /// The line code of a report line: a section keyword's position + 1, 5 a movement line,
-    /// 10 a weather line, 24 a region header, 0 anything else.
-    int ClassifyReportLine(std::string_view line) const;
     /// Empties the unit list of every cell; markets and everything else stay.
     void ClearCellLists();
-
-    // The per-turn unit and order files in a data folder.
-    bool SaveUnits(const std::string& dir, const TrecINI& settings) const;
-    bool LoadUnits(const std::string& dir, const TrecINI& settings);
-    /// Writes every cell's units, in grid order, as the hex unit file of `turn`.
-    bool SaveHexUnits(const std::string& dir, int turn, const TrecINI& settings) const;
-    /// Places the units of the hex unit file of the current turn into their cells.
-    bool LoadHexUnits(const std::string& dir, const TrecINI& settings);
-    /// Reads the orders file of `turn` into the unit list; false when it exists but cannot be read.
-    bool LoadTurnOrders(const std::string& dir, int turn, const TrecINI& settings);
 
     /// A unit seen in `cell` in the turn shown: it joins the cell's units, and a copy of it the
     /// map's unit records (where it replaces an older record), which mark it seen there.

@@ -131,16 +131,4 @@ void TMap::NeighbourCoords(int& x, int& y, int direction)
     y += kSteps[direction][1];
 }
 
-int TMap::DirectionCode(std::string_view text)
-{
-    // Only the end of the word is looked at, so "north" does not match northeast or northwest.
-    const std::string word = LowerCase(text);
-    static constexpr const char* kEndings[] = {"north", "rtheast", "utheast", "south", "uthwest", "rthwest"};
-    for (int code = 1; code <= 6; ++code) {
-        if (word.find(kEndings[code - 1]) != std::string::npos)
-            return code;
-    }
-    return 0;
-}
-
 }  // namespace korvane

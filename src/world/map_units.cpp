@@ -1,4 +1,4 @@
-// What happens to the map's unit records that an import did not see.
+// What happens to the units of the hexes: emptied before an import, and the records an import did not see.
 #include "world/map.h"
 
 #include "core/text_helpers.h"
@@ -6,6 +6,13 @@
 #include <memory>
 
 namespace korvane {
+
+void TMap::ClearCellLists()
+{
+    ForEachCell([](TMapCell& cell) { cell.Units.Clear(); });
+    // Every import and every change of the turn shown starts here.
+    InvalidateMapBuffer();
+}
 
 void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& factions, const TKeyStringList& skills)
 {

@@ -1,7 +1,7 @@
 // The built-in game words.
 #include "world/vocabulary.h"
 
-#include "world/key_string_list.h"
+#include "core/key_string_list.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The main window as the program opens it.
 #include "mapview/windows/frm_map.h"
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 

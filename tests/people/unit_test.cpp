@@ -3,7 +3,7 @@
 #include "people/faction_list.h"
 #include "people/unit.h"
 #include "people/unit_list.h"
-#include "world/key_string_list.h"
+#include "core/key_string_list.h"
 #include "world/vocabulary.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Real turn reports from the game server: every one imports, and the world they give is right.
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 #include "storage/map_database.h"
 
@@ -136,13 +136,13 @@ TEST_F(FixtureImportTest, SaveLoadSaveGivesIdenticalFiles)
     for (int turn = 1; turn <= 9; ++turn)
         ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui));
     testing::TempDir first, second;
-    ASSERT_TRUE(SaveMapDatabase(*ws, first.Path()));
+    ASSERT_TRUE(SaveMapDatabase(ws->Map, ws->Settings, first.Path()));
 
     testing::TempDir again;
     Workspace loaded(again.Path());
     loaded.Settings.ReadSettings();
-    ASSERT_TRUE(LoadMapDatabase(loaded, first.Path(), ui));
-    ASSERT_TRUE(SaveMapDatabase(loaded, second.Path()));
+    ASSERT_TRUE(LoadMapDatabase(loaded.Map, loaded.Settings, first.Path(), ui));
+    ASSERT_TRUE(SaveMapDatabase(loaded.Map, loaded.Settings, second.Path()));
     for (const char* file : {"Map.Dat", "Terrain.dat", "Regions.dat", "Races.dat", "Weather.dat", "Products.dat"})
         EXPECT_EQ(first.Read(file), second.Read(file)) << file;
     EXPECT_GT(first.Read("Map.Dat").size(), 10000u);

@@ -1,6 +1,6 @@
 // Replays the fuzzing corpus and every real server file through the report reader. The test
 // build runs under AddressSanitizer and UndefinedBehaviorSanitizer, so any memory fault fails it.
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 
 #include "support/fixtures.h"

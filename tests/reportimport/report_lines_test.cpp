@@ -1,4 +1,5 @@
 // Telling report lines apart, and reading coordinates, region headers and directions.
+#include "reportimport/report_lines.h"
 #include "reportimport/report_reader.h"
 #include "world/map.h"
 
@@ -23,7 +24,7 @@ class ClassifyReportLineTest : public ::testing::TestWithParam<LineCase> {};
 TEST_P(ClassifyReportLineTest, GivesCode)
 {
     const TMap map;
-    EXPECT_EQ(map.ClassifyReportLine(GetParam().line), GetParam().code);
+    EXPECT_EQ(ClassifyReportLine(map, GetParam().line), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ClassifyReportLineTest, ::testing::Values(
@@ -119,13 +120,13 @@ TEST(ParseRegionHeader, UnderworldAndFailures)
 
 TEST(Directions, CodesAndNeighbours)
 {
-    EXPECT_EQ(TMap::DirectionCode("  North"), 1);
-    EXPECT_EQ(TMap::DirectionCode("ortheast"), 2);
-    EXPECT_EQ(TMap::DirectionCode("outheast"), 3);
-    EXPECT_EQ(TMap::DirectionCode("  South"), 4);
-    EXPECT_EQ(TMap::DirectionCode("outhwest"), 5);
-    EXPECT_EQ(TMap::DirectionCode("orthwest"), 6);
-    EXPECT_EQ(TMap::DirectionCode("Up"), 0);
+    EXPECT_EQ(DirectionCode("  North"), 1);
+    EXPECT_EQ(DirectionCode("ortheast"), 2);
+    EXPECT_EQ(DirectionCode("outheast"), 3);
+    EXPECT_EQ(DirectionCode("  South"), 4);
+    EXPECT_EQ(DirectionCode("outhwest"), 5);
+    EXPECT_EQ(DirectionCode("orthwest"), 6);
+    EXPECT_EQ(DirectionCode("Up"), 0);
     const int expected[7][2] = {{5, 5}, {5, 3}, {6, 4}, {6, 6}, {5, 7}, {4, 6}, {4, 4}};
     for (int direction = 0; direction <= 6; ++direction) {
         int x = 5, y = 5;

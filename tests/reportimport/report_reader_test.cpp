@@ -1,6 +1,6 @@
 // Whole turn reports: sections, regions, units, the orders template and the files written.
 #include "core/file_names.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 
 #include "support/scripted_interaction.h"

@@ -1,5 +1,5 @@
 // Unit lines: name, faction, flags, men, items, skills and where the unit is stored.
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "reportimport/region_details.h"
 #include "reportimport/unit_line_parser.h"
 
@@ -18,7 +18,7 @@ class UnitLineParserTest : public ::testing::Test
 protected:
     UnitLineParserTest()
         : ws(home.Path())
-        , parser(ws, ui)
+        , parser(ws.ForImport(), ui)
     {
         ws.Settings.FactionNo = 3;
         AddFaction(3, "Red Riders");

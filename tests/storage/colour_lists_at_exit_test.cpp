@@ -1,6 +1,6 @@
 // The colour and icon lists at the end of a session: written with the registries, and never
 // replaced by the built-in entries when the database was refused.
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,7 @@
 // again; every file in expected/ must match what was written, line by line. An expected
 // "warnings.txt" lists the warnings shown, "<dir>" standing for the data folder.
 #include "core/line_reader.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "storage/map_database.h"
 
 #include "support/scripted_interaction.h"
@@ -62,8 +62,8 @@ TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
     Workspace ws(in.Path());
     ws.Settings.DataDir = in.Path();
     ScriptedInteraction ui;
-    ASSERT_TRUE(LoadMapDatabase(ws, in.Path(), ui));
-    ASSERT_TRUE(SaveMapDatabase(ws, out.Path()));
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, in.Path(), ui));
+    ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, out.Path()));
 
     std::vector<std::string> shown = ui.Texts(ScriptedInteraction::Kind::Warning);
     for (auto& text : shown) {

@@ -1,6 +1,6 @@
 // The map database: what is written, reading it back, and refusing what cannot be read
 // without touching the world or the file. Older versions: the golden folders storage-*.
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
@@ -55,14 +55,14 @@ protected:
 TEST_F(MapDatabaseTest, WritesNonBlankCellsOnly)
 {
     ws.Map.EnsureCell(0, 4, 4)->Comments = "a comment alone is not worth storing";
-    ASSERT_TRUE(SaveMapDatabase(ws, dir.Path()));
+    ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_EQ(dir.Read("Map.Dat"), kHeader);
     EXPECT_TRUE(fs::exists(dir.File("Terrain.dat"))) << "reference lists are written too";
 
     TMapCell& cell = *ws.Map.EnsureCell(1, 3, 5);
     cell.Terrain = 2;
     cell.AddStructure(std::make_unique<TStructure>(TStructure{1, 5, "Tower", "tall"}));
-    ASSERT_TRUE(SaveMapDatabase(ws, dir.Path()));
+    ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_EQ(dir.Read("Map.Dat"),
               kHeader + "1,3,5,2,Unknown,0,-1,0,0,,0,,,-1,-1,-1,1,,,,0,0,0,0,0,0,-1,-1,0,0,0,0,1,1,5,Tower,tall\r\n");
 }
@@ -73,14 +73,14 @@ TEST_F(MapDatabaseTest, SaveLoadSaveIsByteIdentical)
     FullCell(ws.Map, 1, 320, 192).Structures.Clear();
     ws.Map.EnsureCell(0, 1, 1)->Terrain = 1;
     ws.Map.RegionList.Add("Lavan");
-    ASSERT_TRUE(SaveMapDatabase(ws, dir.Path()));
+    ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
 
     Workspace loaded(dir.Path());
-    ASSERT_TRUE(LoadMapDatabase(loaded, dir.Path(), ui));
+    ASSERT_TRUE(LoadMapDatabase(loaded.Map, loaded.Settings, dir.Path(), ui));
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(loaded.Map.RegionList.IndexOf("Lavan"), 1);
     TempDir again;
-    ASSERT_TRUE(SaveMapDatabase(loaded, again.Path()));
+    ASSERT_TRUE(SaveMapDatabase(loaded.Map, loaded.Settings, again.Path()));
     EXPECT_EQ(again.Read("Map.Dat"), dir.Read("Map.Dat"));
 }
 
@@ -97,7 +97,7 @@ TEST_F(MapDatabaseTest, TextsAreTrimmedAndKeptOnTheirFields)
 TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
 {
     ws.Map.EnsureCell(0, 8, 8)->Terrain = 4;
-    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui)) << "no database is an empty world";
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui)) << "no database is an empty world";
     EXPECT_EQ(ws.Map.CellCount(), 0);
 
     TUnit unit;
@@ -105,7 +105,7 @@ TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
     dir.Write(TurnFileName("Units", 9), kHeader + unit.ToLine() + "\r\n");
     dir.Write("Map.Dat", kHeader + kCell);
     ws.Settings.CurrentTurn = 9;
-    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui));
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui));
     EXPECT_EQ(ws.Map.Cell(0, 4, 4)->Terrain, 2);
     ASSERT_NE(ws.Map.Cell(1, 6, 4), nullptr);
     EXPECT_EQ(ws.Map.Cell(1, 6, 4)->Units.Count(), 1);
@@ -116,11 +116,11 @@ TEST_F(MapDatabaseTest, MissingColourFilesGiveDefaultsThatTheNextSaveWrites)
 {
     ws.Map.SetTerrainColour(0, 1);
     ws.Map.SetIconColour(kIconCity, 1);
-    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui));
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui));
     EXPECT_EQ(ws.Map.TerrainColour(0), 0x808080);
     EXPECT_EQ(ws.Map.IconColour(kIconCity), 255);
 
-    ASSERT_TRUE(SaveMapDatabase(ws, dir.Path()));
+    ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_EQ(dir.Read("Colours.dat"), "8421504\r\n16711680\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
                                        "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
     EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n2,16711680\r\n6,0\r\n10,0\r\n");
@@ -129,7 +129,7 @@ TEST_F(MapDatabaseTest, MissingColourFilesGiveDefaultsThatTheNextSaveWrites)
     fs::remove(dir.File("Colours.dat"));
     dir.Write("MapIcons.dat", "1,2\n\n3");
     ws.Map.SetTerrainColour(0, 1);
-    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui));
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui));
     EXPECT_EQ(ws.Map.TerrainColour(0), 0x808080);
     EXPECT_EQ(ws.Map.MapIcons, (std::vector<std::string>{"1,2", "", "3"}));
 }
@@ -137,7 +137,7 @@ TEST_F(MapDatabaseTest, MissingColourFilesGiveDefaultsThatTheNextSaveWrites)
 TEST_F(MapDatabaseTest, VersionsBetweenOneAndTwoOnlyCreateCells)
 {
     dir.Write("Map.Dat", "VERSION,1.50\r\n0,2,2,5,Forest,3\r\n1,4,4\r\n");
-    ASSERT_TRUE(LoadMapDatabase(ws, dir.Path(), ui));
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui));
     EXPECT_EQ(ws.Map.CellCount(), 2);
     EXPECT_TRUE(ws.Map.Cell(0, 2, 2)->IsBlank());
 }
@@ -167,7 +167,7 @@ TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
     ws.Map.SetTerrainColour(3, 0x123456);
     ws.Map.SetIconStyle(kIconGate, 14);
 
-    EXPECT_FALSE(LoadMapDatabase(ws, dir.Path(), ui));
+    EXPECT_FALSE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui));
     std::string warning = row.warning;
     if (const auto at = warning.find("<file>"); at != std::string::npos)
         warning.replace(at, 6, MapFile());
@@ -207,14 +207,14 @@ TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
     // A folder where the file should go cannot be replaced.
     fs::create_directories(MapFile() + "/inside");
     FullCell(ws.Map, 0, 0, 0);
-    EXPECT_FALSE(SaveMapDatabase(ws, dir.Path()));
+    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_TRUE(fs::is_directory(MapFile() + "/inside"));
     fs::remove_all(MapFile());
 
     // A reference list that cannot be written fails the save, yet the cells are written.
     fs::remove(dir.File("Races.dat"));
     fs::create_directories(dir.File("Races.dat") + "/inside");
-    EXPECT_FALSE(SaveMapDatabase(ws, dir.Path()));
+    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_NE(dir.Read("Map.Dat").find("Bluehaven"), std::string::npos);
     fs::remove_all(dir.File("Races.dat"));
     fs::remove_all(MapFile());
@@ -222,7 +222,7 @@ TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
     // So does a colour list, the first file written.
     fs::remove(dir.File("Colours.dat"));
     fs::create_directories(dir.File("Colours.dat") + "/inside");
-    EXPECT_FALSE(SaveMapDatabase(ws, dir.Path()));
+    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_TRUE(fs::exists(dir.File("MapIcons.dat")));
     EXPECT_NE(dir.Read("Map.Dat").find("Bluehaven"), std::string::npos);
     for (const auto& entry : fs::directory_iterator(dir.Path()))

@@ -1,7 +1,7 @@
 // Per-turn files: names, the hex unit file of a turn, the turn buttons and stepping between turns.
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "people/faction.h"
 #include "storage/turn_files.h"
 #include "storage/turn_stepping.h"
@@ -76,7 +76,7 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
     map.EnsureCell(0, 2, 0)->Units.Add(Unit(3, kOwn, 0, 2, 0));
     map.EnsureCell(0, 0, 4)->Units.Add(Unit(9, kOther, 0, 0, 4));
     map.EnsureCell(0, 0, 0);
-    ASSERT_TRUE(map.SaveHexUnits(dir.Path(), 12, ws.Settings));
+    ASSERT_TRUE(SaveHexUnits(map, dir.Path(), 12, ws.Settings));
 
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir.File("Units0012.dat"), lines));
@@ -92,7 +92,7 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
 
     Workspace loaded(dir.Path());
     loaded.Settings.CurrentTurn = 12;
-    ASSERT_TRUE(loaded.Map.LoadHexUnits(dir.Path(), loaded.Settings));
+    ASSERT_TRUE(LoadHexUnits(loaded.Map, dir.Path(), loaded.Settings));
     EXPECT_EQ(Numbers(loaded.Map.Cell(0, 2, 0)->Units), (std::vector<int>{3, 7}));
     EXPECT_EQ(Numbers(loaded.Map.Cell(1, 0, 2)->Units), (std::vector<int>{50}));
     EXPECT_EQ(Numbers(loaded.Map.Cell(0, 0, 4)->Units), (std::vector<int>{9}));
@@ -100,7 +100,7 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
     EXPECT_EQ(loaded.Map.UnitFileList.Count(), 0) << "hex units go to the cells only";
 
     loaded.Settings.CurrentTurn = 13;
-    EXPECT_FALSE(loaded.Map.LoadHexUnits(dir.Path(), loaded.Settings));
+    EXPECT_FALSE(LoadHexUnits(loaded.Map, dir.Path(), loaded.Settings));
 }
 
 class StepToTurnTest : public ::testing::Test
@@ -132,7 +132,7 @@ protected:
         source.EnsureCell(0, 0, 4)->Units.Add(Unit(1, kOwn, 0, 0, 4));
         source.EnsureCell(1, 2, 2)->Units.Add(Unit(3, kOwn, 1, 2, 2));
         source.EnsureCell(0, 8, 8)->Units.Add(Unit(10, kOther, 0, 8, 8));
-        ASSERT_TRUE(source.SaveHexUnits(dir.Path(), 4, ws.Settings));
+        ASSERT_TRUE(SaveHexUnits(source, dir.Path(), 4, ws.Settings));
     }
 
     TempDir dir;
@@ -142,7 +142,7 @@ protected:
 
 TEST_F(StepToTurnTest, MissingHexFileEmptiesHexesAndDropsOwnUnits)
 {
-    StepToTurn(ws, 6, ui);
+    ws.StepToTurn(6, ui);
     EXPECT_TRUE(ws.Map.Cell(0, 0, 4)->Units.Count() == 0 && ws.Map.Cell(0, 4, 4)->Units.Count() == 0);
     EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{10}));
     EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), (std::vector<int>{10})) << "others stay in their last hex";
@@ -153,7 +153,7 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
 {
     WriteTurn4();
     dir.Write("Ords0004.dat", "VERSION,2.31\r\n1,1\r\nWORK\r\n3,1\r\nSTUDY COMB\r\n");
-    StepToTurn(ws, 4, ui);
+    ws.StepToTurn(4, ui);
 
     EXPECT_EQ(Numbers(ws.Map.Cell(0, 0, 4)->Units), (std::vector<int>{1}));
     EXPECT_EQ(Numbers(ws.Map.Cell(1, 2, 2)->Units), (std::vector<int>{3}));
@@ -178,14 +178,14 @@ TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
 {
     WriteTurn4();
     std::filesystem::create_directory(dir.File("Ords0004.dat"));
-    StepToTurn(ws, 4, ui);
+    ws.StepToTurn(4, ui);
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
               (std::vector<std::string>{"Error loading saved orders for turn 4"}));
 
     // A hex unit file that is there but cannot be read says nothing about who is gone.
     ui.shown.clear();
     std::filesystem::create_directory(dir.File("Units0007.dat"));
-    StepToTurn(ws, 7, ui);
+    ws.StepToTurn(7, ui);
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
               (std::vector<std::string>{"Error loading saved units for turn 7"}));
     EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 3, 10}));

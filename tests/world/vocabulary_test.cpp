@@ -1,6 +1,6 @@
 // The built-in vocabulary and the files that extend it.
 #include "core/settings.h"
-#include "world/key_string_list.h"
+#include "core/key_string_list.h"
 #include "world/map.h"
 #include "world/vocabulary.h"
 

@@ -5,7 +5,7 @@
 #include "app/cli/commands.h"
 #include "core/program_dir.h"
 #include "core/version.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 #include <cstdlib>
 #include <ostream>

@@ -3,7 +3,7 @@
 #include "app/cli/commands.h"
 
 #include "core/text_helpers.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 #include <ostream>
 

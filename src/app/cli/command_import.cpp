@@ -3,7 +3,7 @@
 #include "app/cli/commands.h"
 
 #include "core/text_helpers.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 #include "storage/map_database.h"
 
@@ -96,7 +96,7 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     if (imported == 0)
         return 1;
 
-    bool saved = SaveMapDatabase(ws, ws.Settings.DataDir);
+    bool saved = SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir);
     if (!saved)
         context.ui.Error("Unable to write the map database to " + ws.Settings.DataDir);
     saved = ws.SaveOnExit(context.ui) && saved;

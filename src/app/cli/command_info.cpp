@@ -2,7 +2,7 @@
 #include "app/cli/commands.h"
 
 #include "core/file_names.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 #include <iomanip>
 #include <ostream>

@@ -2,7 +2,7 @@
 #include "app/cli/cli_interaction.h"
 #include "app/cli/commands.h"
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "mapview/render/map_bitmap.h"
 #include "mapview/render/map_bitmap_request.h"
 #include "mapview/render/map_scene.h"

@@ -1,7 +1,7 @@
 // A scene of the workspace.
 #include "mapview/render/map_scene.h"
 
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace korvane {
 

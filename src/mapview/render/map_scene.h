@@ -2,7 +2,7 @@
 // of the grid to draw.
 #pragma once
 
-#include "world/troop_groups.h"
+#include "mapview/render/troop_groups.h"
 
 #include <QRect>
 

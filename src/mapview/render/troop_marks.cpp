@@ -4,7 +4,7 @@
 #include "mapview/render/colour.h"
 #include "mapview/render/hex_geometry.h"
 #include "mapview/render/map_scene.h"
-#include "world/troop_groups.h"
+#include "mapview/render/troop_groups.h"
 
 #include <QPainter>
 #include <QPolygon>

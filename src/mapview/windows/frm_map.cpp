@@ -2,7 +2,7 @@
 #include "mapview/windows/frm_map.h"
 
 #include "core/user_interaction.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 #include "people/faction.h"
 #include "people/faction_list.h"
 #include "world/map_cell.h"
-#include "world/troop_groups.h"
+#include "mapview/render/troop_groups.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Grouping a hex's units for the troop marks.
-#include "world/troop_groups.h"
+#include "mapview/render/troop_groups.h"
 
 #include "core/text_helpers.h"
 #include "people/alliance.h"

@@ -4,7 +4,7 @@
 
 #include "core/case_insensitive.h"
 
-#include "world/string_code.h"
+#include "core/string_code.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // Keyword lists and their three-line record files.
-#include "world/key_string_list.h"
+#include "core/key_string_list.h"
 
 #include "core/line_reader.h"
 #include "core/text_file_writer.h"

@@ -1,8 +1,8 @@
 // What a session reads at its start and writes at its end.
 #include "core/user_interaction.h"
-#include "core/workspace.h"
+#include "workspace/workspace.h"
 #include "storage/map_database.h"
-#include "storage/turn_stepping.h"
+#include "storage/turn_files.h"
 
 namespace korvane {
 
@@ -12,13 +12,13 @@ bool Workspace::Open(UserInteraction& ui)
     Factions.LoadFromFile(Settings, ui);
     Alliances.LoadFromFile(Settings.DataDir, Settings);
     LoadKeywordLists();
-    const bool loaded = LoadMapDatabase(*this, Settings.DataDir, ui);
+    const bool loaded = LoadMapDatabase(Map, Settings, Settings.DataDir, ui);
     // The colour and icon lists are written back at exit even when the database was refused;
     // they must then hold what their files hold, not the built-in entries over them.
     if (!loaded)
         Map.LoadColourLists(Settings.DataDir, Settings);
-    Map.LoadUnits(Settings.DataDir, Settings);
-    StepToTurn(*this, Settings.CurrentTurn, ui);
+    LoadUnits(Map, Settings.DataDir, Settings);
+    StepToTurn(Settings.CurrentTurn, ui);
     return loaded;
 }
 
@@ -35,7 +35,7 @@ bool Workspace::SaveOnExit(UserInteraction& ui)
     };
     check(Factions.SaveToFile(Settings), Settings.DataPath(Settings.FactionsFile));
     check(Alliances.SaveToFile(Settings.DataDir, Settings), Settings.DataPath(Settings.AllianceFile));
-    check(Map.SaveUnits(Settings.DataDir, Settings), Settings.DataPath(Settings.UnitsFile));
+    check(SaveUnits(Map, Settings.DataDir, Settings), Settings.DataPath(Settings.UnitsFile));
     check(Map.SaveTerrainColours(Settings.DataDir, Settings), Settings.DataPath(Settings.ColoursFile));
     check(Map.SaveMapIcons(Settings.DataDir, Settings), Settings.DataPath(Settings.MapIconsFile));
     return saved;

@@ -1,4 +1,7 @@
-// Telling turn report lines apart, and emptying the hexes' unit lists before an import.
+// Telling turn report lines apart.
+#include "reportimport/report_lines.h"
+
+#include "core/case_insensitive.h"
 #include "core/text_helpers.h"
 #include "world/map.h"
 
@@ -6,18 +9,13 @@ namespace korvane {
 
 namespace {
 
-char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Whether the line starts with `keyword`, the line's letters taken in lower case.
 bool StartsWithLowered(std::string_view line, std::string_view keyword)
 {
     if (line.size() < keyword.size())
         return false;
     for (std::size_t i = 0; i < keyword.size(); ++i) {
-        if (Lower(line[i]) != keyword[i])
+        if (AsciiLower(line[i]) != keyword[i])
             return false;
     }
     return true;
@@ -30,12 +28,13 @@ bool Contains(std::string_view text, std::string_view word)
 
 }  // namespace
 
-int TMap::ClassifyReportLine(std::string_view line) const
+int ClassifyReportLine(const TMap& map, std::string_view line)
 {
+    const NameList& keywords = map.SectionKeywords;
     if (line.find_first_not_of(' ') == std::string_view::npos)
         return 0;
-    for (int i = 0; i < SectionKeywords.Count(); ++i) {
-        if (StartsWithLowered(line, SectionKeywords[i]))
+    for (int i = 0; i < keywords.Count(); ++i) {
+        if (StartsWithLowered(line, keywords[i]))
             return i + 1;
     }
     if (StartsWithLowered(line, "  it was"))
@@ -49,18 +48,23 @@ int TMap::ClassifyReportLine(std::string_view line) const
     if (close == std::string_view::npos)
         return 0;
     int x = 0, y = 0, level = 0;
-    ParseCoords(line.substr(open, close - open + 1), x, y, level);
+    TMap::ParseCoords(line.substr(open, close - open + 1), x, y, level);
     if (x == -1 || y == -1 || (static_cast<std::int64_t>(x) + y) % 2 != 0 || FindText(line, "in", open) == std::string_view::npos)
         return 0;
     const bool moving = Contains(line, "sails") || Contains(line, "walks") || Contains(line, "rides");
     return moving ? 5 : 24;
 }
 
-void TMap::ClearCellLists()
+int DirectionCode(std::string_view text)
 {
-    ForEachCell([](TMapCell& cell) { cell.Units.Clear(); });
-    // Every import and every change of the turn shown starts here.
-    InvalidateMapBuffer();
+    // Only the end of the word is looked at, so "north" does not match northeast or northwest.
+    const std::string word = LowerCase(text);
+    static constexpr const char* kEndings[] = {"north", "rtheast", "utheast", "south", "uthwest", "rthwest"};
+    for (int code = 1; code <= 6; ++code) {
+        if (word.find(kEndings[code - 1]) != std::string::npos)
+            return code;
+    }
+    return 0;
 }
 
 }  // namespace korvane

@@ -2,10 +2,11 @@
 // lists), created once by each front end and passed by reference to everything that needs it.
 #pragma once
 
+#include "core/key_string_list.h"
 #include "core/settings.h"
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
-#include "world/key_string_list.h"
+#include "reportimport/import_target.h"
 #include "world/map.h"
 
 #include <string>
@@ -42,6 +43,13 @@ public:
     /// Writes the three keyword files; false when any could not be written.
     bool SaveKeywordLists() const;
 
+    /// Shows the units of `turn` (the turn buttons, the start of a session); `CurrentTurn` is
+    /// the caller's to set.
+    void StepToTurn(int turn, UserInteraction& ui);
+
+    /// The parts a turn report is read into.
+    ImportTarget ForImport();
+
     // Declared in the order the process builds them.
     TMap Map;
     TrecINI Settings;
@@ -51,5 +59,9 @@ public:
     TKeyStringList TroopList;
     TKeyStringList EquipmentList;
 };
+
+/// Reads a turn report into the workspace (the map, settings, registry and keyword lists)
+/// and writes the per-turn files; the map database itself is not saved.
+bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui);
 
 }  // namespace korvane

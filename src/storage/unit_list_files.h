@@ -1,0 +1,32 @@
+// The unit files of a unit list: unit lines after a header ("Units.dat", the hex unit files),
+// and the orders layout of the orders files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace korvane {
+
+class TUnitList;
+
+/// Appends one unit line per unit, in ascending unit number.
+void AppendUnitLines(const TUnitList& units, std::string& text);
+
+/// Appends, for every unit with at least one order, "number,count" and then its order lines.
+void AppendOrderLines(const TUnitList& units, std::string& text);
+
+/// Writes every unit; without `append` the file is made anew with its header line, with
+/// `append` the lines are added after what the file holds. False when it cannot be written.
+bool SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append);
+
+/// Merges every readable unit line of the file into the list; false when there is no file.
+bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction);
+
+/// Writes "number,count" and the order lines of every unit that has orders.
+bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append);
+
+/// Clears every unit's orders, then reads the file's orders into the units listed. A missing
+/// file leaves every unit without orders and succeeds; false when it cannot be read.
+bool LoadOrdersFile(TUnitList& units, const std::string& fileName);
+
+}  // namespace korvane
