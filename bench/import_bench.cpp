@@ -1,7 +1,7 @@
 // Imports a large generated turn report and prints the reading speed.
 #include "core/silent_interaction.h"
-#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
+#include "workspace/workspace.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,8 +1,8 @@
 // Times saving and loading a map database with every position of both levels known.
 #include "bench_world.h"
 #include "core/user_interaction.h"
-#include "workspace/workspace.h"
 #include "storage/map_database.h"
+#include "workspace/workspace.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes as a turn report must import or fail cleanly, never crash or hang.
 #include "core/silent_interaction.h"
-#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
+#include "workspace/workspace.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // Entry point of the Korvane window program.
 #include "core/program_dir.h"
 #include "core/version.h"
-#include "workspace/workspace.h"
 #include "mapview/windows/frm_map.h"
 #include "windows/qt_interaction.h"
+#include "workspace/workspace.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
-// Hashing and comparing names without regard to ASCII case, for look-up tables that must not
-// copy the name they are asked for.
+// Comparing and hashing names without regard to ASCII case, for look-ups and look-up tables
+// that must not copy the name they are asked for.
 #pragma once
 
 #include <cstddef>
@@ -8,9 +8,27 @@
 
 namespace korvane {
 
+/// ASCII upper and lower case of a byte; other bytes are left alone.
 inline char AsciiLower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+/// Case-insensitive comparison over ASCII letters, as name look-ups in the vocabulary use.
+inline bool SameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    }
+    return true;
 }
 
 struct CaseInsensitiveHash
@@ -30,16 +48,7 @@ struct CaseInsensitiveHash
 struct CaseInsensitiveEqual
 {
     using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const noexcept
-    {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if (AsciiLower(a[i]) != AsciiLower(b[i]))
-                return false;
-        }
-        return true;
-    }
+    bool operator()(std::string_view a, std::string_view b) const noexcept { return SameText(a, b); }
 };
 
 }  // namespace korvane

@@ -11,7 +11,7 @@ int TKeyStringList::AddKey(std::string_view key, std::string_view singular, std:
 {
     const int position = IndexOfKey(key);
     if (position >= 0) {
-        TStringCode& entry = entries_[static_cast<std::size_t>(position)];
+        TStringCode& entry = entries_[position];
         if (!singular.empty())
             entry.Singular = std::string(singular);
         if (!plural.empty())
@@ -19,27 +19,17 @@ int TKeyStringList::AddKey(std::string_view key, std::string_view singular, std:
         return position;
     }
     // The stored key keeps its spaces: the list's string is the key as given.
-    Append({std::string(key), TrimSpaces(singular), TrimSpaces(plural)});
-    return Count() - 1;
-}
-
-void TKeyStringList::Append(TStringCode entry)
-{
-    index_.emplace(entry.Key, Count());
-    entries_.push_back(std::move(entry));
+    return entries_.Append({std::string(key), TrimSpaces(singular), TrimSpaces(plural)});
 }
 
 int TKeyStringList::IndexOfKey(std::string_view key) const
 {
-    const auto found = index_.find(TrimmedView(key));
-    return found == index_.end() ? -1 : found->second;
+    return entries_.IndexOf(TrimmedView(key));
 }
 
 const TStringCode* TKeyStringList::At(int position) const
 {
-    if (position < 0 || position >= Count())
-        return nullptr;
-    return &entries_[static_cast<std::size_t>(position)];
+    return entries_.Contains(position) ? &entries_[position] : nullptr;
 }
 
 std::string TKeyStringList::KeyAt(int position, std::string fallback) const
@@ -71,7 +61,7 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
             record.Singular.clear();
         if (!reader.ReadLine(record.Plural))
             record.Plural.clear();
-        Append(record);
+        entries_.Append(record);
     }
     return true;
 }
@@ -79,7 +69,7 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
 bool TKeyStringList::SaveToFile(const std::string& fileName) const
 {
     TextFileWriter writer(fileName);
-    for (const auto& entry : entries_) {
+    for (const auto& entry : Entries()) {
         writer.WriteLine(entry.Key);
         writer.WriteLine(entry.Singular);
         writer.WriteLine(entry.Plural);

@@ -2,13 +2,11 @@
 // positions in these lists, so entries are only ever appended.
 #pragma once
 
-#include "core/case_insensitive.h"
-
+#include "core/indexed_entries.h"
 #include "core/string_code.h"
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -16,8 +14,8 @@ namespace korvane {
 class TKeyStringList
 {
 public:
-    int Count() const { return static_cast<int>(entries_.size()); }
-    const std::vector<TStringCode>& Entries() const { return entries_; }
+    int Count() const { return entries_.Count(); }
+    const std::vector<TStringCode>& Entries() const { return entries_.Entries(); }
 
     /// Adds a keyword, or, when the key (spaces trimmed, any case) is known, replaces its
     /// names with the non-empty ones given. Returns the entry's position.
@@ -31,11 +29,7 @@ public:
     std::string SingularAt(int position, std::string fallback = {}) const;
     std::string PluralAt(int position, std::string fallback = {}) const;
 
-    void Clear()
-    {
-        entries_.clear();
-        index_.clear();
-    }
+    void Clear() { entries_.Clear(); }
 
     /// Appends the file's records of three lines (key, singular, plural); a record cut short
     /// by the end of the file keeps empty names. A missing file changes nothing and succeeds.
@@ -44,12 +38,14 @@ public:
     bool SaveToFile(const std::string& fileName) const;
 
 private:
-    const TStringCode* At(int position) const;
-    void Append(TStringCode entry);
+    struct KeyOf
+    {
+        std::string_view operator()(const TStringCode& entry) const { return entry.Key; }
+    };
 
-    std::vector<TStringCode> entries_;
-    // Key (any case) to its first position: unit lines look codes up all the time.
-    std::unordered_map<std::string, int, CaseInsensitiveHash, CaseInsensitiveEqual> index_;
+    const TStringCode* At(int position) const;
+
+    IndexedEntries<TStringCode, KeyOf> entries_;
 };
 
 }  // namespace korvane

@@ -1,7 +1,8 @@
 // Line reading with every common line end.
 #include "core/line_reader.h"
 
-#include <cstring>
+#include "core/line_break.h"
+#include "core/text_lines.h"
 
 namespace korvane {
 
@@ -14,6 +15,7 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 LineReader::LineReader(const std::string& path)
     : file_(std::fopen(path.c_str(), "rb"))
     , buffer_(kBufferSize)
+    , atEnd_(file_ == nullptr)
 {
 }
 
@@ -23,17 +25,14 @@ LineReader::~LineReader()
         std::fclose(file_);
 }
 
-int LineReader::NextByte()
+bool LineReader::Refill()
 {
-    if (position_ == filled_) {
-        if (!file_)
-            return EOF;
-        filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-        position_ = 0;
-        if (filled_ == 0)
-            return EOF;
-    }
-    return static_cast<unsigned char>(buffer_[position_++]);
+    if (atEnd_)
+        return false;
+    const std::size_t read = std::fread(buffer_.data() + filled_, 1, buffer_.size() - filled_, file_);
+    filled_ += read;
+    atEnd_ = read == 0;
+    return read > 0;
 }
 
 bool LineReader::ReadLine(std::string& line)
@@ -41,39 +40,29 @@ bool LineReader::ReadLine(std::string& line)
     line.clear();
     bool any = false;
     for (;;) {
-        if (position_ == filled_) {
-            if (!file_)
-                break;
-            filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-            position_ = 0;
-            if (filled_ == 0)
-                break;
+        const std::string_view buffered(buffer_.data() + position_, filled_ - position_);
+        const LineBreak found = FindLineBreak(buffered);
+        const bool waitForNext = !atEnd_ && found.EndsOnCr(buffered);
+        line.append(buffered.data(), found.LineLength);
+        if (found.BreakLength > 0 && !waitForNext) {
+            position_ += found.LineLength + found.BreakLength;
+            ++lineNumber_;
+            return true;
         }
-        any = true;
-        // Copy the run up to the next line end in one go.
-        const char* start = buffer_.data() + position_;
-        const std::size_t left = filled_ - position_;
-        const void* newline = std::memchr(start, '\n', left);
-        std::size_t run = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : left;
-        if (const void* cr = std::memchr(start, '\r', run))
-            run = static_cast<std::size_t>(static_cast<const char*>(cr) - start);
-        line.append(start, run);
-        position_ += run;
-        if (run == left)
-            continue;  // the line goes on in the next fill
-        const char end = buffer_[position_++];
-        if (end == '\r') {
-            const int next = NextByte();
-            if (next != '\n' && next != EOF)
-                --position_;  // a lone CR: the byte after it starts the next line
+        // The line goes on past the buffer: start it afresh, keeping only a CR whose meaning
+        // depends on the byte after it.
+        any = any || !buffered.empty();
+        position_ = 0;
+        filled_ = 0;
+        if (waitForNext)
+            buffer_[filled_++] = '\r';
+        if (!Refill() && filled_ == 0) {
+            if (!any)
+                return false;
+            ++lineNumber_;  // a last line without a line end
+            return true;
         }
-        ++lineNumber_;
-        return true;
     }
-    if (!any)
-        return false;
-    ++lineNumber_;  // a last line without a line end
-    return true;
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
@@ -91,18 +80,9 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
+    TextLines walk(text);
+    for (std::string_view line; walk.Next(line);)
+        lines.emplace_back(line);
     return lines;
 }
 

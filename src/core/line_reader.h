@@ -28,12 +28,14 @@ public:
     long LineNumber() const { return lineNumber_; }
 
 private:
-    int NextByte();
+    /// Reads more of the file after what the buffer holds; false when nothing more came.
+    bool Refill();
 
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
+    bool atEnd_ = false;
     long lineNumber_ = 0;
 };
 

@@ -13,16 +13,6 @@ bool IsLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-char ToUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-char ToLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 }  // namespace
 
 std::string TrimSpaces(std::string_view text)
@@ -155,10 +145,10 @@ std::string CapitaliseWords(std::string_view text, bool everyWord)
             continue;
         }
         if (!wordStart) {
-            result += ToLower(c);
+            result += AsciiLower(c);
             continue;
         }
-        result += ToUpper(c);
+        result += AsciiUpper(c);
         wordStart = false;
         if (!everyWord) {
             result += LowerCase(text.substr(i + 1, kMaxCopiedText));
@@ -220,7 +210,7 @@ std::string UpperCase(std::string_view text)
 {
     std::string result(text);
     for (char& c : result)
-        c = ToUpper(c);
+        c = AsciiUpper(c);
     return result;
 }
 
@@ -228,19 +218,8 @@ std::string LowerCase(std::string_view text)
 {
     std::string result(text);
     for (char& c : result)
-        c = ToLower(c);
+        c = AsciiLower(c);
     return result;
-}
-
-bool SameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (ToLower(a[i]) != ToLower(b[i]))
-            return false;
-    }
-    return true;
 }
 
 std::string IntToStr(std::int64_t value)

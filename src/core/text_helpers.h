@@ -2,6 +2,7 @@
 // Positions are 1-based; 0 means "not found".
 #pragma once
 
+#include "core/case_insensitive.h"
 #include "core/char_set.h"
 
 #include <cstdint>
@@ -93,9 +94,6 @@ inline std::int32_t MaxInt(std::int32_t a, std::int32_t b) { return a > b ? a : 
 /// ASCII upper and lower case; other bytes are left alone.
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
-
-/// Case-insensitive comparison over ASCII letters, as name look-ups in the vocabulary use.
-bool SameText(std::string_view a, std::string_view b);
 
 /// Decimal text of a number, as every file of the program writes numbers.
 std::string IntToStr(std::int64_t value);

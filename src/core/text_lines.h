@@ -2,6 +2,8 @@
 // (CR LF, LF or a lone CR), without copying them.
 #pragma once
 
+#include "core/line_break.h"
+
 #include <string_view>
 
 namespace korvane {
@@ -17,18 +19,9 @@ public:
     {
         if (rest_.empty())
             return false;
-        // A plain scan: find_first_of looks each byte up in the set of line ends, which is
-        // several times slower over a database of ten megabytes.
-        std::size_t end = 0;
-        while (end < rest_.size() && rest_[end] != '\r' && rest_[end] != '\n')
-            ++end;
-        line = rest_.substr(0, end);
-        if (end == rest_.size()) {
-            rest_ = {};
-        } else {
-            const bool crLf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
-            rest_.remove_prefix(end + (crLf ? 2 : 1));
-        }
+        const LineBreak found = FindLineBreak(rest_);
+        line = rest_.substr(0, found.LineLength);
+        rest_.remove_prefix(found.LineLength + found.BreakLength);
         ++number_;
         return true;
     }

@@ -1,6 +1,7 @@
 // The alliance registry and its file "Alliance.dat".
 #include "people/alliance_list.h"
 
+#include "core/field_cursor.h"
 #include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/settings.h"
@@ -17,47 +18,36 @@ namespace korvane {
 
 namespace {
 
-// Position of the first member key in an alliance record; the count stands just before it.
-constexpr std::size_t kFirstMember = 5;
-
 bool IsHeader(const std::string& line)
 {
-    std::vector<std::string> pieces;
-    SplitString(line, pieces, kFieldSeparator);
+    std::vector<std::string_view> pieces;
+    SplitFields(line, kFieldSeparator, pieces);
     if (!pieces.empty() && UpperCase(TrimSpaces(pieces[0])) == "VERSION")
         return true;
     // The record files of the program start "VERSION,"; such a first line is no alliance.
-    SplitString(line, pieces, ",");
+    SplitFields(line, ",", pieces);
     return !pieces.empty() && UpperCase(TrimSpaces(pieces[0])) == "VERSION";
 }
 
 std::unique_ptr<TAlliance> ReadAlliance(const std::string& line)
 {
-    std::vector<std::string> pieces;
-    SplitString(line, pieces, kFieldSeparator);
+    std::vector<std::string_view> pieces;
+    SplitFields(line, kFieldSeparator, pieces);
+    FieldCursor fields(pieces);
     auto alliance = std::make_unique<TAlliance>();
-    const std::size_t count = pieces.size();
-    if (count > 0)
-        alliance->Number = StrToIntLenient(pieces[0]);
-    if (count > 1)
-        alliance->Name = pieces[1];
-    if (count > 2)
-        alliance->Comments = pieces[2];
-    if (count > 3)
-        alliance->Colour = StrToIntLenient(pieces[3]);
-    if (count > 4) {
-        // The stated count only limits what is taken; the pieces on the line bound it.
-        const std::int64_t stated = StrToIntLenient(pieces[4]);
-        // Gathered, then sorted once: adding them one by one costs a reordering each.
-        std::vector<std::string> keys;
-        for (std::size_t i = kFirstMember; i < count && std::int64_t(i - kFirstMember) < stated; ++i) {
-            if (std::string key = TrimSpaces(pieces[i]); !key.empty())
-                keys.push_back(std::move(key));
-        }
-        std::sort(keys.begin(), keys.end());
-        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-        alliance->Members = std::move(keys);
-    }
+    alliance->Number = fields.Number(alliance->Number);
+    alliance->Name = fields.Text(alliance->Name);
+    alliance->Comments = fields.Text(alliance->Comments);
+    alliance->Colour = fields.Number(alliance->Colour);
+    // Gathered, then sorted once: adding them one by one costs a reordering each.
+    std::vector<std::string> keys;
+    fields.Entries(1, [&fields, &keys] {
+        if (std::string key = TrimSpaces(fields.Field()); !key.empty())
+            keys.push_back(std::move(key));
+    });
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    alliance->Members = std::move(keys);
     return alliance;
 }
 

@@ -1,6 +1,7 @@
 // The faction registry and its file "Factions.dat".
 #include "people/faction_list.h"
 
+#include "core/field_cursor.h"
 #include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/settings.h"
@@ -22,16 +23,13 @@ namespace korvane {
 
 namespace {
 
-// Position of the first alliance key in a faction record; the count stands just before it.
-constexpr std::size_t kFirstAllianceKey = 7;
-
 /// The version of a "VERSION,2.31" header line; nothing when the line is no such header or
 /// its version is not a readable number. Read with from_chars: the GUI toolkit sets the
 /// process locale, which would make a decimal comma of "2.31" elsewhere.
 std::optional<double> HeaderVersion(const std::string& line)
 {
-    std::vector<std::string> pieces;
-    SplitString(line, pieces, ",");
+    std::vector<std::string_view> pieces;
+    SplitFields(line, ",", pieces);
     if (pieces.size() < 2 || UpperCase(TrimSpaces(pieces[0])) != "VERSION")
         return std::nullopt;
     const std::string text = TrimSpaces(pieces[1]);
@@ -44,33 +42,23 @@ std::optional<double> HeaderVersion(const std::string& line)
 
 std::unique_ptr<TFaction> ReadFaction(const std::string& line)
 {
-    std::vector<std::string> pieces;
-    SplitString(line, pieces, kFieldSeparator);
+    std::vector<std::string_view> pieces;
+    SplitFields(line, kFieldSeparator, pieces);
+    FieldCursor fields(pieces);
     auto faction = std::make_unique<TFaction>();
-    const std::size_t count = pieces.size();
-    if (count > 0)
-        faction->Number = StrToIntLenient(pieces[0]);
-    if (count > 1)
-        faction->Name = TrimSpaces(pieces[1]);
-    if (count > 2)
-        faction->Player = TrimSpaces(pieces[2]);
-    if (count > 3)
-        faction->EMail = TrimSpaces(pieces[3]);
-    if (count > 4)
-        faction->Comments = TrimSpaces(pieces[4]);
-    if (count > 5)
-        faction->Colour = StrToIntLenient(pieces[5]);
-    if (count > 6) {
-        // The stated count only limits what is taken; the pieces on the line bound it.
-        const std::int64_t stated = StrToIntLenient(pieces[6]);
-        std::unordered_set<std::string> known;
-        for (std::size_t i = kFirstAllianceKey; i < count && std::int64_t(i - kFirstAllianceKey) < stated; ++i) {
-            std::string key = TrimSpaces(pieces[i]);
-            // A duplicate would survive RemoveAlliance and keep the faction in the alliance.
-            if (!key.empty() && known.insert(key).second)
-                faction->AllianceKeys.push_back(std::move(key));
-        }
-    }
+    faction->Number = fields.Number(faction->Number);
+    faction->Name = TrimSpaces(fields.Field());
+    faction->Player = TrimSpaces(fields.Field());
+    faction->EMail = TrimSpaces(fields.Field());
+    faction->Comments = TrimSpaces(fields.Field());
+    faction->Colour = fields.Number(faction->Colour);
+    std::unordered_set<std::string> known;
+    fields.Entries(1, [&fields, &known, &faction] {
+        std::string key = TrimSpaces(fields.Field());
+        // A duplicate would survive RemoveAlliance and keep the faction in the alliance.
+        if (!key.empty() && known.insert(key).second)
+            faction->AllianceKeys.push_back(std::move(key));
+    });
     return faction;
 }
 

@@ -1,10 +1,10 @@
 // Unit records: faction, flags, men, skills and copying.
 #include "people/unit.h"
 
+#include "core/key_string_list.h"
 #include "core/text_helpers.h"
 #include "people/faction_list.h"
 #include "people/unit_list.h"
-#include "core/key_string_list.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,5 @@
 // The one-line text form of a unit, as the unit files store it.
+#include "core/field_cursor.h"
 #include "core/text_helpers.h"
 #include "people/unit.h"
 
@@ -56,32 +57,6 @@ private:
     std::string line_;
 };
 
-// Walks the pieces after the fixed fields; reads only pieces that are there.
-class FieldReader
-{
-public:
-    FieldReader(const std::vector<std::string>& pieces, std::size_t start) : pieces_(pieces), next_(start) {}
-
-    bool More(std::size_t count = 1) const { return next_ + count <= pieces_.size(); }
-    std::int32_t Number() { return More() ? StrToIntLenient(pieces_[next_++]) : 0; }
-
-private:
-    const std::vector<std::string>& pieces_;
-    std::size_t next_;
-};
-
-// A count, then up to that many entries of `width` pieces each, as far as whole entries are there.
-template <typename Entry, typename Read>
-void ReadGroup(FieldReader& reader, std::size_t width, std::vector<Entry>& entries, Read read)
-{
-    entries.clear();
-    if (!reader.More())
-        return;
-    const std::int32_t count = reader.Number();
-    for (std::int32_t i = 0; i < count && reader.More(width); ++i)
-        entries.push_back(read());
-}
-
 }  // namespace
 
 std::string TUnit::ToLine() const
@@ -128,50 +103,41 @@ std::string TUnit::ToLine() const
 
 bool TUnit::FromLine(std::string_view line)
 {
-    std::vector<std::string> pieces;
-    if (SplitString(line, pieces, "\"") < static_cast<int>(kFixedFields))
+    std::vector<std::string_view> fields;
+    SplitFields(line, std::string_view(&kSeparator, 1), fields);
+    if (fields.size() < kFixedFields)
         return false;
-    Number = StrToIntLenient(pieces[0]);
-    Name = pieces[1];
-    Description = pieces[2];
-    Level = StrToIntLenient(pieces[3]);
-    X = StrToIntLenient(pieces[4]);
-    Y = StrToIntLenient(pieces[5]);
-    Structure = StrToIntLenient(pieces[6]);
-    Text1 = pieces[7];
-    Text2 = pieces[8];
-    Text3 = pieces[9];
-    Faction = StrToIntLenient(pieces[10]);
-    Flags = static_cast<std::uint32_t>(StrToIntLenient(pieces[11]));
-    Silver = StrToIntLenient(pieces[12]);
-    CombatSpell = StrToIntLenient(pieces[13]);
-    LastFaction = StrToIntLenient(pieces[14]);
-    Turn = StrToIntLenient(pieces[15]);
-    OrdersDone = UpperCase(TrimSpaces(pieces[16])) == "Y";
+    FieldCursor reader(fields);
+    Number = reader.Number();
+    Name = reader.Text();
+    Description = reader.Text();
+    Level = reader.Number();
+    X = reader.Number();
+    Y = reader.Number();
+    Structure = reader.Number();
+    Text1 = reader.Text();
+    Text2 = reader.Text();
+    Text3 = reader.Text();
+    Faction = reader.Number();
+    Flags = static_cast<std::uint32_t>(reader.Number());
+    Silver = reader.Number();
+    CombatSpell = reader.Number();
+    LastFaction = reader.Number();
+    Turn = reader.Number();
+    OrdersDone = UpperCase(TrimSpaces(reader.Field())) == "Y";
 
-    FieldReader reader(pieces, kFixedFields);
-    ReadGroup(reader, 2, Troops, [&reader] {
-        TUnitTroopGroup group;
-        group.Index = reader.Number();
-        group.Count = reader.Number();
-        return group;
-    });
-    ReadGroup(reader, 2, Equipment, [&reader] {
-        TUnitEquip item;
-        item.Index = reader.Number();
-        item.Count = reader.Number();
-        return item;
-    });
-    ReadGroup(reader, 2, Skills, [&reader] {
+    // Braces read their elements left to right, so each entry takes its fields in order.
+    Troops.clear();
+    reader.Entries(2, [this, &reader] { Troops.push_back({reader.Number(), reader.Number()}); });
+    Equipment.clear();
+    reader.Entries(2, [this, &reader] { Equipment.push_back({reader.Number(), reader.Number()}); });
+    Skills.clear();
+    reader.Entries(2, [this, &reader] { Skills.push_back({reader.Number(), reader.Number()}); });
+    CanStudy.clear();
+    reader.Entries(1, [this, &reader] {
         TUnitSkill skill;
         skill.Index = reader.Number();
-        skill.Days = reader.Number();
-        return skill;
-    });
-    ReadGroup(reader, 1, CanStudy, [&reader] {
-        TUnitSkill skill;
-        skill.Index = reader.Number();
-        return skill;
+        CanStudy.push_back(skill);
     });
     return true;
 }

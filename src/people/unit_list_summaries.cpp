@@ -1,9 +1,9 @@
 // What the unit windows show of a unit list: lines, counts, costs and the faction filter.
+#include "core/key_string_list.h"
 #include "core/text_helpers.h"
 #include "people/faction.h"
 #include "people/faction_list.h"
 #include "people/unit_list.h"
-#include "core/key_string_list.h"
 
 #include <set>
 

@@ -1,7 +1,7 @@
 // The text views of a unit's skills, items and men, one line per entry.
+#include "core/key_string_list.h"
 #include "core/text_helpers.h"
 #include "people/unit.h"
-#include "core/key_string_list.h"
 
 namespace korvane {
 

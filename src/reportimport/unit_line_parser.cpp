@@ -1,14 +1,14 @@
 // Unit lines of a turn report.
 #include "reportimport/unit_line_parser.h"
 
-#include "core/text_pieces.h"
-#include "core/user_interaction.h"
 #include "core/key_string_list.h"
 #include "core/settings.h"
+#include "core/text_pieces.h"
+#include "core/user_interaction.h"
 #include "people/faction_list.h"
 #include "reportimport/import_target.h"
-#include "world/map.h"
 #include "reportimport/region_details.h"
+#include "world/map.h"
 
 #include <memory>
 

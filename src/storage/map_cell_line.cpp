@@ -1,6 +1,7 @@
 // Writing and reading the cell lines of "Map.Dat".
 #include "storage/map_cell_line.h"
 
+#include "core/field_cursor.h"
 #include "core/text_helpers.h"
 #include "world/map.h"
 
@@ -68,52 +69,31 @@ void WriteMarket(FieldLine& line, const std::vector<TProduct>& entries, bool wit
     }
 }
 
-// Walks the fields of a line; reads only fields that are there.
-class FieldCursor
-{
-public:
-    FieldCursor(const std::vector<std::string_view>& fields, std::size_t start) : fields_(fields), next_(start) {}
-
-    bool Has(std::size_t count) const { return next_ + count <= fields_.size(); }
-    std::int32_t Number() { return Has(1) ? StrToIntLenient(fields_[next_++]) : 0; }
-    std::string Text() { return Has(1) ? std::string(fields_[next_++]) : std::string(); }
-
-private:
-    const std::vector<std::string_view>& fields_;
-    std::size_t next_;
-};
-
 // A count, then entries of `width` fields as far as whole entries are on the line.
 void ReadMarket(FieldCursor& fields, std::size_t width, std::vector<TProduct>& entries)
 {
     entries.clear();
-    if (!fields.Has(1))
-        return;
-    const std::int32_t count = fields.Number();
-    for (std::int32_t i = 0; i < count && fields.Has(width); ++i) {
+    fields.Entries(width, [&fields, &entries, width] {
         TProduct entry;
         entry.Item = fields.Number();
         entry.Amount = fields.Number();
         if (width > 2)
             entry.Price = fields.Number();
         entries.push_back(entry);
-    }
+    });
 }
 
 void ReadStructures(FieldCursor& fields, TMapCell& cell)
 {
     cell.ClearStructures();
-    if (!fields.Has(1))
-        return;
-    const std::int32_t count = fields.Number();
-    for (std::int32_t i = 0; i < count && fields.Has(4); ++i) {
+    fields.Entries(4, [&fields, &cell] {
         auto structure = std::make_unique<TStructure>();
         structure->Number = fields.Number();
         structure->Type = fields.Number();
         structure->Name = fields.Text();
         structure->Description = fields.Text();
         cell.AddStructure(std::move(structure));
-    }
+    });
 }
 
 std::size_t FieldsNeeded(CellLayout layout, std::size_t present)
@@ -135,36 +115,35 @@ std::size_t FieldsNeeded(CellLayout layout, std::size_t present)
     return kBaseFields;
 }
 
-void ReadV100(const std::vector<std::string_view>& f, TMapCell& cell)
+void ReadV100(FieldCursor& fields, TMapCell& cell)
 {
-    cell.PopCenter = TrimSpaces(f[9]);
+    cell.PopCenter = TrimSpaces(fields.Field());
     cell.PopCenterType = cell.PopCenter.empty() ? kNoPopCenter : kCity;
-    cell.Race = StrToIntLenient(f[10]);
-    cell.Population = StrToIntLenient(f[11]);
-    cell.FactionNo = StrToIntLenient(f[12]);
-    cell.Unconfirmed = StrToIntLenient(f[13]) == 1;
+    cell.Race = fields.Number();
+    cell.Population = fields.Number();
+    cell.FactionNo = fields.Number();
+    cell.Unconfirmed = fields.Number() == 1;
 }
 
-void ReadBase(const std::vector<std::string_view>& f, TMapCell& cell)
+void ReadBase(FieldCursor& fields, TMapCell& cell)
 {
-    cell.PopCenter = std::string(f[9]);
-    cell.PopCenterType = StrToIntLenient(f[10]);
-    cell.Shaft = std::string(f[11]);
-    cell.Other = std::string(f[12]);
-    cell.Race = StrToIntLenient(f[13]);
-    cell.Population = StrToIntLenient(f[14]);
-    cell.FactionNo = StrToIntLenient(f[15]);
-    cell.Unconfirmed = StrToIntLenient(f[16]) == 1;
-    cell.Comments = std::string(f[17]);
-    cell.Note2 = std::string(f[18]);
-    cell.Note3 = std::string(f[19]);
-    for (std::size_t i = 0; i < cell.Pathway.size(); ++i)
-        cell.Pathway[i] = StrToIntLenient(f[20 + i]) == 1;
+    cell.PopCenter = fields.Text();
+    cell.PopCenterType = fields.Number();
+    cell.Shaft = fields.Text();
+    cell.Other = fields.Text();
+    cell.Race = fields.Number();
+    cell.Population = fields.Number();
+    cell.FactionNo = fields.Number();
+    cell.Unconfirmed = fields.Number() == 1;
+    cell.Comments = fields.Text();
+    cell.Note2 = fields.Text();
+    cell.Note3 = fields.Text();
+    for (bool& pathway : cell.Pathway)
+        pathway = fields.Number() == 1;
 }
 
-void ReadExtension(const std::vector<std::string_view>& f, CellLayout layout, TMapCell& cell)
+void ReadExtension(FieldCursor& fields, CellLayout layout, TMapCell& cell)
 {
-    FieldCursor fields(f, kBaseFields);
     cell.Wages = fields.Number();
     cell.MaxWages = fields.Number();
     cell.Entertainment = fields.Number();
@@ -184,16 +163,7 @@ void ReadExtension(const std::vector<std::string_view>& f, CellLayout layout, TM
 
 void SplitFields(std::string_view line, std::vector<std::string_view>& fields)
 {
-    fields.clear();
-    if (line.empty())
-        return;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos)
-            return;
-        start = comma + 1;
-    }
+    SplitFields(line, ",", fields);
 }
 
 std::optional<CellLayout> CellLayoutOf(long long hundredths)
@@ -261,25 +231,31 @@ CellLineResult ReadCellLine(TMap& map, const std::vector<std::string_view>& f, C
 {
     if (f.size() < FieldsNeeded(layout, f.size()))
         return CellLineResult::Damaged;
-    TMapCell* cell = map.EnsureCell(StrToIntLenient(f[0]), StrToIntLenient(f[1]), StrToIntLenient(f[2]));
+    // Every field up to the layout's fixed ones is there; only the counted lists after them
+    // may stop short.
+    FieldCursor fields(f);
+    const std::int32_t level = fields.Number();
+    const std::int32_t x = fields.Number();
+    const std::int32_t y = fields.Number();
+    TMapCell* cell = map.EnsureCell(level, x, y);
     if (!cell)
         return CellLineResult::NotOnGrid;
     if (layout == CellLayout::CreateOnly)
         return CellLineResult::Read;
 
-    cell->Terrain = StrToIntLenient(f[3]);
-    cell->LegacyName = std::string(f[4]);
-    cell->Region = StrToIntLenient(f[5]);
-    cell->LegacyValue = StrToIntLenient(f[6]);
-    cell->Gate = StrToIntLenient(f[7]);
-    cell->Silver = StrToIntLenient(f[8]);
+    cell->Terrain = fields.Number();
+    cell->LegacyName = fields.Text();
+    cell->Region = fields.Number();
+    cell->LegacyValue = fields.Number();
+    cell->Gate = fields.Number();
+    cell->Silver = fields.Number();
     if (layout == CellLayout::V100) {
-        ReadV100(f, *cell);
+        ReadV100(fields, *cell);
         return CellLineResult::Read;
     }
-    ReadBase(f, *cell);
-    if (layout != CellLayout::V200 && f.size() > kBaseFields)
-        ReadExtension(f, layout, *cell);
+    ReadBase(fields, *cell);
+    if (layout != CellLayout::V200 && fields.Has())
+        ReadExtension(fields, layout, *cell);
     return CellLineResult::Read;
 }
 

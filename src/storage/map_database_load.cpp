@@ -2,13 +2,13 @@
 #include "core/file_names.h"
 #include "core/settings.h"
 #include "core/text_helpers.h"
+#include "core/text_lines.h"
 #include "core/user_interaction.h"
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/record_text.h"
-#include "world/map.h"
 #include "storage/turn_files.h"
-#include "core/text_lines.h"
+#include "world/map.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,8 +1,8 @@
 // What a session reads at its start and writes at its end.
 #include "core/user_interaction.h"
-#include "workspace/workspace.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
+#include "workspace/workspace.h"
 
 namespace korvane {
 

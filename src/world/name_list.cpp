@@ -3,33 +3,18 @@
 
 #include "core/line_reader.h"
 #include "core/text_file_writer.h"
-#include "core/text_helpers.h"
 
 namespace korvane {
 
 NameList::NameList(std::initializer_list<const char*> names)
-    : names_(names.begin(), names.end())
 {
-    for (int i = 0; i < Count(); ++i)
-        Index(i);
-}
-
-void NameList::Index(int position)
-{
-    index_.emplace(names_[static_cast<std::size_t>(position)], position);
-}
-
-int NameList::IndexOf(std::string_view name) const
-{
-    const auto found = index_.find(name);
-    return found == index_.end() ? -1 : found->second;
+    for (const char* name : names)
+        Add(name);
 }
 
 int NameList::Add(std::string name)
 {
-    names_.push_back(std::move(name));
-    Index(Count() - 1);
-    return Count() - 1;
+    return names_.Append(std::move(name));
 }
 
 bool NameList::LoadFromFile(const std::string& fileName)
@@ -37,17 +22,16 @@ bool NameList::LoadFromFile(const std::string& fileName)
     std::vector<std::string> lines;
     if (!ReadTextLines(fileName, lines))
         return false;
-    names_ = std::move(lines);
-    index_.clear();
-    for (int i = 0; i < Count(); ++i)
-        Index(i);
+    names_.Clear();
+    for (auto& line : lines)
+        Add(std::move(line));
     return true;
 }
 
 bool NameList::SaveToFile(const std::string& fileName) const
 {
     TextFileWriter writer(fileName);
-    for (const auto& name : names_)
+    for (const auto& name : Names())
         writer.WriteLine(name);
     return writer.Commit();
 }

@@ -1,11 +1,11 @@
 // NameList: an unsorted list of names whose positions are the codes that cells store.
 #pragma once
 
-#include "core/case_insensitive.h"
+#include "core/indexed_entries.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -16,19 +16,15 @@ public:
     NameList() = default;
     NameList(std::initializer_list<const char*> names);
 
-    int Count() const { return static_cast<int>(names_.size()); }
-    const std::string& operator[](int index) const { return names_[static_cast<std::size_t>(index)]; }
-    const std::vector<std::string>& Names() const { return names_; }
+    int Count() const { return names_.Count(); }
+    const std::string& operator[](int index) const { return names_[index]; }
+    const std::vector<std::string>& Names() const { return names_.Entries(); }
 
     /// Position of `name`, ignoring case; -1 when absent.
-    int IndexOf(std::string_view name) const;
+    int IndexOf(std::string_view name) const { return names_.IndexOf(name); }
     /// Appends `name` and returns its position; entries are never reordered or removed.
     int Add(std::string name);
-    void Clear()
-    {
-        names_.clear();
-        index_.clear();
-    }
+    void Clear() { names_.Clear(); }
 
     /// Replaces the list with the file's lines, blank ones included and nothing trimmed.
     /// False, list untouched, when the file cannot be read.
@@ -37,11 +33,11 @@ public:
     bool SaveToFile(const std::string& fileName) const;
 
 private:
-    void Index(int position);
-
-    std::vector<std::string> names_;
-    // Name (any case) to its first position: reports look names up once per line.
-    std::unordered_map<std::string, int, CaseInsensitiveHash, CaseInsensitiveEqual> index_;
+    struct Itself
+    {
+        std::string_view operator()(const std::string& name) const { return name; }
+    };
+    IndexedEntries<std::string, Itself> names_;
 };
 
 }  // namespace korvane

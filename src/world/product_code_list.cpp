@@ -7,17 +7,9 @@
 
 namespace korvane {
 
-int ProductCodeList::IndexOf(std::string_view code) const
-{
-    const auto found = index_.find(code);
-    return found == index_.end() ? -1 : found->second;
-}
-
 int ProductCodeList::Add(std::string code, std::string name)
 {
-    index_.emplace(code, Count());
-    entries_.push_back({std::move(code), {std::move(name)}});
-    return Count() - 1;
+    return entries_.Append({std::move(code), {std::move(name)}});
 }
 
 bool ProductCodeList::LoadFromFile(const std::string& fileName)
@@ -40,7 +32,7 @@ bool ProductCodeList::LoadFromFile(const std::string& fileName)
 bool ProductCodeList::SaveToFile(const std::string& fileName) const
 {
     TextFileWriter writer(fileName);
-    for (const auto& entry : entries_)
+    for (const auto& entry : entries_.Entries())
         writer.WriteLine(TrimSpaces(entry.Code) + ";" + TrimSpaces(entry.Product.Name));
     return writer.Commit();
 }

@@ -2,14 +2,11 @@
 // store positions in it, so entries are only appended.
 #pragma once
 
-#include "core/case_insensitive.h"
-
+#include "core/indexed_entries.h"
 #include "world/product.h"
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <vector>
 
 namespace korvane {
 
@@ -25,17 +22,13 @@ public:
         TProductEntry Product;
     };
 
-    int Count() const { return static_cast<int>(entries_.size()); }
-    const Entry& operator[](int index) const { return entries_[static_cast<std::size_t>(index)]; }
+    int Count() const { return entries_.Count(); }
+    const Entry& operator[](int index) const { return entries_[index]; }
 
     /// Position of an item code, ignoring case; -1 when absent.
-    int IndexOf(std::string_view code) const;
+    int IndexOf(std::string_view code) const { return entries_.IndexOf(code); }
     int Add(std::string code, std::string name);
-    void Clear()
-    {
-        entries_.clear();
-        index_.clear();
-    }
+    void Clear() { entries_.Clear(); }
 
     /// Empties the list and reads "code;name" lines; blank lines and lines without ";" are
     /// skipped. False, list untouched, when the file cannot be read.
@@ -44,8 +37,11 @@ public:
     bool SaveToFile(const std::string& fileName) const;
 
 private:
-    std::vector<Entry> entries_;
-    std::unordered_map<std::string, int, CaseInsensitiveHash, CaseInsensitiveEqual> index_;  // code (any case) to its first position
+    struct CodeOf
+    {
+        std::string_view operator()(const Entry& entry) const { return entry.Code; }
+    };
+    IndexedEntries<Entry, CodeOf> entries_;
 };
 
 }  // namespace korvane

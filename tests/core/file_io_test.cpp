@@ -4,6 +4,7 @@
 #include "core/line_reader.h"
 #include "core/text_file_writer.h"
 
+#include "support/param_names.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 namespace korvane {
 namespace {
 
+using testing::NameFromText;
+using testing::Quoted;
+using testing::Spell;
 using testing::TempDir;
 
 TEST(LineReader, TakesEveryLineEndAlikeAndKeepsNulBytes)
@@ -31,6 +35,20 @@ TEST(LineReader, TakesEveryLineEndAlikeAndKeepsNulBytes)
         EXPECT_EQ(SplitLines(contents), expected) << contents;
     }
     EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines));
+}
+
+TEST(LineReader, LineEndsAtEveryPlaceOfALongTextAreFound)
+{
+    // Line ends are searched for in steps; a CR LF astride a step, or a file of lone CRs, must
+    // read as a file of short lines does.
+    for (const std::size_t length : {510u, 511u, 512u, 513u, 1023u, 1024u}) {
+        const std::string line(length, 'x');
+        for (const char* end : {"\r\n", "\r", "\n"}) {
+            const std::string text = line + end + line + end + "last";
+            const std::vector<std::string> expected = {line, line, "last"};
+            EXPECT_EQ(SplitLines(text), expected) << length << " " << (end[0] == '\n' ? "LF" : end[1] ? "CR LF" : "CR");
+        }
+    }
 }
 
 TEST(LineReader, CrLfSplitAcrossBufferBoundaryIsOneLineEnd)
@@ -91,6 +109,17 @@ struct QualifyCase
     const char* result;
 };
 
+void PrintTo(const QualifyCase& c, std::ostream* os)
+{
+    *os << Quoted(c.name) << " under " << Quoted(c.dir) << " -> " << Quoted(c.result);
+}
+
+// Slashes decide these cases, so every one is spelled out: "x_Dot_dat_Under_Slash_data_Slash".
+std::string QualifyCaseName(const ::testing::TestParamInfo<QualifyCase>& info)
+{
+    return NameFromText(info.param.name, Spell::All) + "_Under_" + NameFromText(info.param.dir, Spell::All);
+}
+
 class QualifyFileNameTest : public ::testing::TestWithParam<QualifyCase> {};
 
 TEST_P(QualifyFileNameTest, JoinsNameToFolder)
@@ -109,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, QualifyFileNameTest, ::testing::Values(
     QualifyCase{"", "/data", ""},
     QualifyCase{"x.dat", "D:\\data\\", "D:\\data/x.dat"},
     QualifyCase{"x.dat", "rel", "rel/x.dat"},
-    QualifyCase{"x.dat", "/", "/x.dat"}));
+    QualifyCase{"x.dat", "/", "/x.dat"}),
+    QualifyCaseName);
 
 TEST(FileNames, DirectoryOf)
 {

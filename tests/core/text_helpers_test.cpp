@@ -1,10 +1,15 @@
 // The byte-exact rules of the text helpers, which every reader depends on.
 #include "core/text_helpers.h"
 
+#include "support/param_names.h"
+
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
+
+using testing::NameFromText;
+using testing::Quoted;
 
 TEST(TrimSpaces, OnlySpacesAreBlankAndLongTextIsKeptTo2000AfterLeadingSpaces)
 {
@@ -48,6 +53,11 @@ struct SplitCase
     std::vector<std::string> pieces;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    *os << Quoted(c.text) << " split on " << Quoted(c.separator) << " -> " << ::testing::PrintToString(c.pieces);
+}
+
 class SplitStringTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitStringTest, GivesPieces)
@@ -67,7 +77,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, SplitStringTest, ::testing::Values(
     SplitCase{"x^\"^y^\"^", "^\"^", {"x", "y", ""}},
     SplitCase{"a\"b\"\"c", "\"", {"a", "b", "", "c"}},
     // Overlapping separators: the search goes on one character after a hit's start.
-    SplitCase{"^\"^\"^", "^\"^", {"", "", ""}}));
+    SplitCase{"^\"^\"^", "^\"^", {"", "", ""}}),
+    // Separators are the point here, so every one is spelled out: "a_Comma_b_Comma".
+    [](const auto& info) { return NameFromText(info.param.text, testing::Spell::All); });
 
 TEST(Padding, WidthsOf256OrMoreAddNothing)
 {
@@ -100,6 +112,11 @@ struct NumberCase
     std::int32_t value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os)
+{
+    *os << Quoted(c.text) << " -> " << c.value;
+}
+
 class StrToIntLenientTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(StrToIntLenientTest, ReadsLeadingNumber)
@@ -112,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, StrToIntLenientTest, ::testing::Values(
     NumberCase{"+5", 0}, NumberCase{"12abc", 12}, NumberCase{"007", 7}, NumberCase{"--3", 0},
     NumberCase{"2147483647", 2147483647}, NumberCase{"-2147483648", INT32_MIN},
     NumberCase{"4294967296", 0}, NumberCase{"4294967297", 1}, NumberCase{"2147483648", INT32_MIN},
-    NumberCase{"99999999999999999999999", -159383553}));
+    NumberCase{"99999999999999999999999", -159383553}),
+    [](const auto& info) { return NameFromText(info.param.text); });
 
 }  // namespace
 }  // namespace korvane

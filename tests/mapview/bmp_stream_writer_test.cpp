@@ -58,7 +58,8 @@ TEST_P(BmpStreamWriterWidths, ReadsBackPixelForPixel)
             EXPECT_EQ(image.pixel(x, y) & 0xFFFFFFu, PictureColour(x, y) & 0xFFFFFFu) << x << "," << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(OddAndEvenWidths, BmpStreamWriterWidths, ::testing::Values(1, 2, 3, 4099));
+INSTANTIATE_TEST_SUITE_P(OddAndEvenWidths, BmpStreamWriterWidths, ::testing::Values(1, 2, 3, 4099),
+                         [](const auto& info) { return "Width" + std::to_string(info.param); });
 
 TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
 {
@@ -97,6 +98,21 @@ struct SizeCase
     bool fits;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os)
+{
+    *os << c.width << " x " << c.height << (c.fits ? " fits" : " is refused");
+}
+
+// "65536x21845_Fits", "Minus1x5_Refused".
+std::string SizeCaseName(const ::testing::TestParamInfo<SizeCase>& info)
+{
+    const auto number = [](int n) {
+        return n < 0 ? "Minus" + std::to_string(-static_cast<long long>(n)) : std::to_string(n);
+    };
+    const SizeCase& c = info.param;
+    return number(c.width) + 'x' + number(c.height) + (c.fits ? "_Fits" : "_Refused");
+}
+
 class BmpStreamWriterSizes : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
@@ -115,7 +131,8 @@ TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
 // 65536 pixels make 196608-byte rows; 21845 of them are the most that stay under 4 GB.
 INSTANTIATE_TEST_SUITE_P(Limits, BmpStreamWriterSizes, ::testing::Values(
     SizeCase{0, 1, false}, SizeCase{-1, 5, false}, SizeCase{INT_MAX, INT_MAX, false},
-    SizeCase{65536, 21846, false}, SizeCase{65536, 21845, true}));
+    SizeCase{65536, 21846, false}, SizeCase{65536, 21845, true}),
+    SizeCaseName);
 
 }  // namespace
 }  // namespace korvane

@@ -1,5 +1,6 @@
 // korvane-cli map: bitmap sizes, the refusals of the map window, overwriting and a drawn world.
 #include "support/cli_run.h"
+#include "support/param_names.h"
 #include "support/temp_dir.h"
 
 #include <QColor>
@@ -55,6 +56,22 @@ struct Refusal
     const char* message;  // in the error output
 };
 
+void PrintTo(const Refusal& r, std::ostream* os)
+{
+    *os << "map " << ::testing::PrintToString(r.args) << " -> " << r.status << ", " << testing::Quoted(r.message);
+}
+
+// The arguments without their option dashes: "rect_6_0_5_5_scale_3_FILE".
+std::string RefusalName(const ::testing::TestParamInfo<Refusal>& info)
+{
+    std::string name;
+    for (const std::string& arg : info.param.args) {
+        const std::string_view bare = arg.rfind("--", 0) == 0 ? std::string_view(arg).substr(2) : std::string_view(arg);
+        name += (name.empty() ? "" : "_") + testing::NameFromText(bare);
+    }
+    return name;
+}
+
 class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
@@ -86,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"--rect", "0,0,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
         Refusal{{"--rect", "a,0,5,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
         Refusal{{"--rect", "0,0,5,5", "--scale", "big", "FILE"}, 2, "--scale is a whole number"},
-        Refusal{{"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"}, 2, "map does not know --colour"}));
+        Refusal{{"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"}, 2, "map does not know --colour"}),
+    RefusalName);
 
 TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
 {

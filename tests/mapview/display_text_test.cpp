@@ -1,6 +1,8 @@
 // Turning stored bytes into shown text and typed text back into bytes.
 #include "mapview/render/display_text.h"
 
+#include "support/param_names.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +16,12 @@ struct DecodeCase
     std::string bytes;
     QString shown;
 };
+
+// The shown text as UTF-16 code units, so a byte read as Latin-1 stands apart from a decoded one.
+void PrintTo(const DecodeCase& c, std::ostream* os)
+{
+    *os << testing::Quoted(c.bytes) << " -> " << ::testing::PrintToString(c.shown.toStdU16String());
+}
 
 class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase>
 {
@@ -34,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"CutOffAtTheEnd", "caf\xC3", QString::fromUtf8(u8"caf\u00c3")},
         DecodeCase{"Overlong", "\xC0\xAF", QString::fromUtf8(u8"\u00c0\u00af")},
         DecodeCase{"MostlyUtf8OneBadByte", "\xC3\xA9t\xE9", QString::fromUtf8(u8"\u00c3\u00a9t\u00e9")}),
-    [](const ::testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
+    testing::NameField());
 
 TEST(DisplayText, TypedTextIsStoredAsUtf8AndShownAgainUnchanged)
 {

@@ -1,9 +1,9 @@
 // The main window as the program opens it.
 #include "mapview/windows/frm_map.h"
 
-#include "workspace/workspace.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "workspace/workspace.h"
 
 #include <gtest/gtest.h>
 

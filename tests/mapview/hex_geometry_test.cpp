@@ -17,6 +17,12 @@ struct SizeRow
     int zoom, s, c, hh, boxWidth, boxHeight;
 };
 
+void PrintTo(const SizeRow& row, std::ostream* os)
+{
+    *os << "zoom " << row.zoom << " -> S " << row.s << ", C " << row.c << ", Hh " << row.hh << ", box "
+        << row.boxWidth << 'x' << row.boxHeight;
+}
+
 class HexSizeTest : public ::testing::TestWithParam<SizeRow>
 {
 };
@@ -38,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Zooms, HexSizeTest,
                                            SizeRow{3, 18, 27, 16, 19, 32}, SizeRow{4, 24, 36, 21, 25, 42},
                                            SizeRow{5, 30, 45, 26, 31, 52}, SizeRow{6, 36, 54, 31, 37, 62},
                                            SizeRow{7, 42, 63, 36, 43, 72}, SizeRow{8, 48, 72, 42, 49, 84},
-                                           SizeRow{9, 54, 81, 47, 55, 94}, SizeRow{10, 60, 90, 52, 61, 104}));
+                                           SizeRow{9, 54, 81, 47, 55, 94}, SizeRow{10, 60, 90, 52, 61, 104}),
+                         [](const auto& info) { return "Zoom" + std::to_string(info.param.zoom); });
 
 TEST(HexGeometryTest, RoundsHalfToEven)
 {

@@ -1,10 +1,10 @@
 // Grouping a hex's units for the troop marks.
+#include "mapview/render/troop_groups.h"
 #include "people/alliance.h"
 #include "people/alliance_list.h"
 #include "people/faction.h"
 #include "people/faction_list.h"
 #include "world/map_cell.h"
-#include "mapview/render/troop_groups.h"
 
 #include <gtest/gtest.h>
 

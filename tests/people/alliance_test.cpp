@@ -3,6 +3,7 @@
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
 
+#include "support/param_names.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,11 @@ struct LoadCase
     std::vector<std::string> names;  // after the alliance 1 "Held" that was there before
 };
 
+void PrintTo(const LoadCase& c, std::ostream* os)
+{
+    *os << testing::Quoted(c.contents) << " -> " << ::testing::PrintToString(c.names);
+}
+
 class AllianceFileLoad : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(AllianceFileLoad, AddsWhatIsReadable)
@@ -119,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"MissingPieces", "5\r\n", {"Unknown"}},
         LoadCase{"NegativeNumberRenumbered", "-1^\"^Next^\"^\r\n", {"Next"}},
         LoadCase{"StrayLinesShareNumberZero", "^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", {"Garbage"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::NameField());
 
 TEST(AllianceFile, MemberCountsNeverTrusted)
 {

@@ -3,6 +3,7 @@
 #include "people/faction_list.h"
 #include "people/registry_fields.h"
 
+#include "support/param_names.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -94,6 +95,11 @@ struct HeaderCase
     int count;
 };
 
+void PrintTo(const HeaderCase& c, std::ostream* os)
+{
+    *os << testing::Quoted(c.contents) << " -> " << (c.result ? "loaded" : "refused") << ", count " << c.count;
+}
+
 class FactionFileHeader : public ::testing::TestWithParam<HeaderCase> {};
 
 TEST_P(FactionFileHeader, DecidesWhetherAnythingLoads)
@@ -118,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"UnreadableVersion", "VERSION,two\r\n7^\"^A^\"^\r\n", false, 0},
         HeaderCase{"SeparatorHeader", "VERSION^\"^2.31\r\n7^\"^A^\"^\r\n", false, 0},
         HeaderCase{"Empty", "", false, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::NameField());
 
 TEST(FactionFile, MissingFileChangesNothingAndUnreadableOneWarns)
 {

@@ -1,8 +1,8 @@
 // Unit lists: order, merging across turns, and the summaries the unit windows show.
+#include "core/key_string_list.h"
 #include "people/faction.h"
 #include "people/faction_list.h"
 #include "people/unit_list.h"
-#include "core/key_string_list.h"
 #include "world/vocabulary.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Unit records: levels, flags, copying, the unit line and the text views.
+#include "core/key_string_list.h"
 #include "people/faction.h"
 #include "people/faction_list.h"
 #include "people/unit.h"
 #include "people/unit_list.h"
-#include "core/key_string_list.h"
 #include "world/vocabulary.h"
 
 #include <gtest/gtest.h>

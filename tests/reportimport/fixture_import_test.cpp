@@ -1,7 +1,7 @@
 // Real turn reports from the game server: every one imports, and the world they give is right.
-#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 #include "storage/map_database.h"
+#include "workspace/workspace.h"
 
 #include "support/fixtures.h"
 #include "support/scripted_interaction.h"

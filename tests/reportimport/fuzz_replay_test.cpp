@@ -1,7 +1,7 @@
 // Replays the fuzzing corpus and every real server file through the report reader. The test
 // build runs under AddressSanitizer and UndefinedBehaviorSanitizer, so any memory fault fails it.
-#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
+#include "workspace/workspace.h"
 
 #include "support/fixtures.h"
 #include "support/scripted_interaction.h"

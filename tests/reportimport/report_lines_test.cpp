@@ -3,10 +3,15 @@
 #include "reportimport/report_reader.h"
 #include "world/map.h"
 
+#include "support/param_names.h"
+
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
+
+using testing::NameFromText;
+using testing::Quoted;
 
 struct LineCase
 {
@@ -16,7 +21,7 @@ struct LineCase
 
 void PrintTo(const LineCase& c, std::ostream* os)
 {
-    *os << '"' << c.line << '"';
+    *os << Quoted(c.line) << " -> " << c.code;
 }
 
 class ClassifyReportLineTest : public ::testing::TestWithParam<LineCase> {};
@@ -42,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ClassifyReportLineTest, ::testing::Values(
     LineCase{"plain (2,5) in Ravenmoor.", 0},
     LineCase{"Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.", 0},
     LineCase{"Atlantis Engine Version: 5.2.5 (beta)", 0},
-    LineCase{" plain (2,4) in Ravenmoor.", 0}));
+    LineCase{" plain (2,4) in Ravenmoor.", 0}),
+    [](const auto& info) { return NameFromText(info.param.line); });
 
 TEST(MonthNumber, NamesAndShortNames)
 {

@@ -1,7 +1,7 @@
 // Whole turn reports: sections, regions, units, the orders template and the files written.
 #include "core/file_names.h"
-#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
+#include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"

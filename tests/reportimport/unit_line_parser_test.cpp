@@ -1,7 +1,7 @@
 // Unit lines: name, faction, flags, men, items, skills and where the unit is stored.
-#include "workspace/workspace.h"
 #include "reportimport/region_details.h"
 #include "reportimport/unit_line_parser.h"
+#include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"

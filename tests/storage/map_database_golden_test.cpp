@@ -2,8 +2,8 @@
 // again; every file in expected/ must match what was written, line by line. An expected
 // "warnings.txt" lists the warnings shown, "<dir>" standing for the data folder.
 #include "core/line_reader.h"
-#include "workspace/workspace.h"
 #include "storage/map_database.h"
+#include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"

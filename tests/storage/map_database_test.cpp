@@ -1,10 +1,11 @@
 // The map database: what is written, reading it back, and refusing what cannot be read
 // without touching the world or the file. Older versions: the golden folders storage-*.
-#include "workspace/workspace.h"
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
+#include "workspace/workspace.h"
 
+#include "support/param_names.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -16,6 +17,8 @@ namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::NameField;
+using testing::Quoted;
 using testing::ScriptedInteraction;
 using testing::TempDir;
 using Kind = ScriptedInteraction::Kind;
@@ -149,6 +152,11 @@ struct RefusedRow
     std::string warning;  // "<file>" stands for the file's name
 };
 
+void PrintTo(const RefusedRow& row, std::ostream* os)
+{
+    *os << Quoted(row.contents) << " -> " << Quoted(row.warning);
+}
+
 class RefusedDatabase : public MapDatabaseTest, public ::testing::WithParamInterface<RefusedRow>
 {
 };
@@ -200,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedRow{"BelowFirst", "VERSION,0.90\r\n", kNotANumber + "0.90" + kNotANumberEnd},
                       RefusedRow{"FarBelow", "VERSION,-1e300\r\n", kNotANumber + "-1e300" + kNotANumberEnd},
                       RefusedRow{"Folder", "", "The map database <file> could not be read."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    NameField());
 
 TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
 {

@@ -1,10 +1,10 @@
 // Per-turn files: names, the hex unit file of a turn, the turn buttons and stepping between turns.
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
-#include "workspace/workspace.h"
 #include "people/faction.h"
 #include "storage/turn_files.h"
 #include "storage/turn_stepping.h"
+#include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"

@@ -1,11 +1,15 @@
 // Centring windows: the placement arithmetic case by case, then one real window.
 #include "windows/centre_window.h"
 
+#include "support/param_names.h"
+
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
+#include <string>
 
 namespace korvane {
 namespace {
@@ -18,6 +22,22 @@ struct CentreCase
     QRect screen;
     QPoint expected;
 };
+
+std::string RectText(const QRect& r)
+{
+    return '(' + std::to_string(r.x()) + ',' + std::to_string(r.y()) + ' ' + std::to_string(r.width()) + 'x'
+           + std::to_string(r.height()) + ')';
+}
+
+void PrintTo(const CentreCase& c, std::ostream* os)
+{
+    *os << c.size.width() << 'x' << c.size.height() << " over ";
+    if (c.reference)
+        *os << "opener " << RectText(*c.reference);
+    else
+        *os << "no opener";
+    *os << " on screen " << RectText(c.screen) << " -> (" << c.expected.x() << ',' << c.expected.y() << ')';
+}
 
 class CentredPositionTable : public ::testing::TestWithParam<CentreCase>
 {
@@ -45,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Bigger than the screen: the top-left corner wins so the title bar stays reachable.
         CentreCase{"LargerThanTheScreen", std::nullopt, {2000, 1100}, kScreen, {1, 1}},
         CentreCase{"BelowAPanel", QRect(0, 0, 100, 100), {300, 300}, QRect(0, 30, 1280, 994), {1, 31}}),
-    [](const ::testing::TestParamInfo<CentreCase>& info) { return std::string(info.param.name); });
+    testing::NameField());
 
 TEST(CentreWindow, MovesTheWindowOverItsOpener)
 {

@@ -4,9 +4,12 @@
 
 #include "core/timing.h"
 
+#include "support/param_names.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +58,21 @@ struct BoxCase
     QMessageBox::StandardButtons buttons;
 };
 
+void PrintTo(const BoxCase& c, std::ostream* os)
+{
+    *os << c.name << ": " << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(c.icon) << " icon,";
+    // Each button once, under its own name rather than an alias such as FirstButton.
+    const QMetaEnum keys = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+    int named = 0;
+    for (int i = 0; i < keys.keyCount(); ++i) {
+        const int value = keys.value(i);
+        if (value != 0 && (c.buttons.toInt() & value) == value && (named & value) != value) {
+            *os << ' ' << keys.key(i);
+            named |= value;
+        }
+    }
+}
+
 class MessageBoxKinds : public ::testing::TestWithParam<BoxCase>
 {
 };
@@ -82,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                 QMessageBox::Yes | QMessageBox::No},
         BoxCase{"YesNoCancel", [](QtInteraction& ui) { ui.AskYesNoCancel(kText); }, QMessageBox::Question,
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel}),
-    [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
+    testing::NameField());
 
 TEST(QtInteraction, QuestionsReturnTheButtonPressedAndEscapeNeverConfirms)
 {

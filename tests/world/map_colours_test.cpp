@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "world/map.h"
 
+#include "support/param_names.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 namespace korvane {
 namespace {
 
+using testing::NameField;
+using testing::Quoted;
 using testing::TempDir;
 
 constexpr std::int32_t kGrey = 0x808080;
@@ -60,6 +63,11 @@ struct IconEntryRow
     std::int32_t colour;
 };
 
+void PrintTo(const IconEntryRow& row, std::ostream* os)
+{
+    *os << Quoted(row.entry) << " -> style " << row.style << ", colour " << row.colour;
+}
+
 class IconEntryReading : public ::testing::TestWithParam<IconEntryRow>
 {
 };
@@ -81,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IconEntryRow{"ColourReadsTwentyCharacters", "7," + std::string(19, '0') + "12", 7, 1},
                       IconEntryRow{"FirstCommaCounts", "3,255,7", 3, 255},
                       IconEntryRow{"HugeNumbersWrap", "4294967305,4294967296", 9, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    NameField());
 
 struct IconEditRow
 {
@@ -91,6 +99,12 @@ struct IconEditRow
     std::int32_t value;
     std::string after;
 };
+
+void PrintTo(const IconEditRow& row, std::ostream* os)
+{
+    *os << Quoted(row.before) << " with " << (row.setStyle ? "style " : "colour ") << row.value << " -> "
+        << Quoted(row.after);
+}
 
 class IconEntryEditing : public ::testing::TestWithParam<IconEditRow>
 {
@@ -118,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IconEditRow{"StyleOfEntryWithoutComma", "255", true, 4, "4,255"},
                       IconEditRow{"Colour", "9,255", false, 16711680, "9,16711680"},
                       IconEditRow{"ColourOfEntryWithoutComma", "255", false, 7, "0,7"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    NameField());
 
 class MapColourFiles : public ::testing::Test
 {

@@ -1,6 +1,6 @@
 // The grid: valid positions, underworld coordinates, walk orders, clearing and unseen units.
-#include "people/faction_list.h"
 #include "core/key_string_list.h"
+#include "people/faction_list.h"
 #include "world/map.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The built-in vocabulary and the files that extend it.
-#include "core/settings.h"
 #include "core/key_string_list.h"
+#include "core/settings.h"
 #include "world/map.h"
 #include "world/vocabulary.h"
 

@@ -3,9 +3,9 @@
 #include "app/cli/commands.h"
 
 #include "core/text_helpers.h"
-#include "workspace/workspace.h"
 #include "reportimport/report_reader.h"
 #include "storage/map_database.h"
+#include "workspace/workspace.h"
 
 #include <ostream>
 

@@ -2,10 +2,10 @@
 #include "app/cli/cli_interaction.h"
 #include "app/cli/commands.h"
 
-#include "workspace/workspace.h"
 #include "mapview/render/map_bitmap.h"
 #include "mapview/render/map_bitmap_request.h"
 #include "mapview/render/map_scene.h"
+#include "workspace/workspace.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
