@@ -7,7 +7,8 @@
 namespace korvane {
 
 /// Writes `contents` to a temporary file beside `path`, flushes it to disk and renames it
-/// over `path`. Missing parent folders are created. On failure the old file is untouched,
+/// over `path` (over the file it links to, when it is a symbolic link, so the link stays).
+/// Missing parent folders are created. On failure the old file is untouched,
 /// the temporary file is removed, `error` (when given) says why, and false is returned.
 bool AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error = nullptr);
 

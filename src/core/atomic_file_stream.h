@@ -11,7 +11,9 @@ namespace korvane {
 /// Streams a file of any size with bounded memory so that a crash or a full disk never leaves a
 /// torn file: the bytes go to a temporary file in the same folder, and only Commit renames it over
 /// the real name. Once a write fails the stream stays failed, and Commit removes the temporary and
-/// leaves the old file as it was. A stream destroyed without Commit is aborted.
+/// leaves the old file as it was. A stream destroyed without Commit is aborted. When the path is
+/// a symbolic link, the file it points to is the one replaced (created when missing) and the
+/// link stays.
 class AtomicFileStream
 {
 public:
@@ -47,6 +49,7 @@ private:
     void CloseAndRemove();
 
     std::string path_;
+    std::string targetPath_;  // path_ with symbolic links followed: the file actually replaced
     std::string tempPath_;
     int fd_ = -1;
     bool failed_ = false;

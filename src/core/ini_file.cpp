@@ -2,6 +2,7 @@
 #include "core/ini_file.h"
 
 #include "core/atomic_file.h"
+#include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
 
@@ -56,9 +57,9 @@ IniFile::IniFile(std::string fileName)
 {
 }
 
-void IniFile::Load()
+bool IniFile::Load()
 {
-    ReadTextLines(fileName_, lines_);
+    return ReadTextLines(fileName_, lines_) || !FileExists(fileName_);
 }
 
 int IniFile::FindSection(std::string_view section) const

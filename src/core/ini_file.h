@@ -19,8 +19,9 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    /// Reads the file as it is on disk now; a missing or unreadable file reads as empty.
-    void Load();
+    /// Reads the file as it is on disk now; a missing file reads as empty. False, and empty,
+    /// when the file exists but could not be read: saving then would lose what it holds.
+    bool Load();
 
     /// The value of `key` in `section`, trimmed and cut to 1023 characters, or `defaultValue`
     /// when the section or key is absent. A key present with no value gives "".

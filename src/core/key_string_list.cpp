@@ -1,6 +1,7 @@
 // Keyword lists and their three-line record files.
 #include "core/key_string_list.h"
 
+#include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -54,15 +55,20 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
 {
     LineReader reader(fileName);
     if (!reader.IsOpen())
-        return true;
+        return !FileExists(fileName);
+    std::vector<TStringCode> records;
     TStringCode record;
     while (reader.ReadLine(record.Key)) {
         if (!reader.ReadLine(record.Singular))
             record.Singular.clear();
         if (!reader.ReadLine(record.Plural))
             record.Plural.clear();
-        entries_.Append(record);
+        records.push_back(record);
     }
+    if (reader.Failed())
+        return false;
+    for (auto& read : records)
+        entries_.Append(std::move(read));
     return true;
 }
 

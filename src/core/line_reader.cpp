@@ -31,7 +31,9 @@ bool LineReader::Refill()
         return false;
     const std::size_t read = std::fread(buffer_.data() + filled_, 1, buffer_.size() - filled_, file_);
     filled_ += read;
-    atEnd_ = read == 0;
+    // A read error looks like the end to fread; what came before it is kept but no more is read.
+    failed_ = std::ferror(file_) != 0;
+    atEnd_ = read == 0 || failed_;
     return read > 0;
 }
 
@@ -74,6 +76,10 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
     std::string line;
     while (reader.ReadLine(line))
         lines.push_back(line);
+    if (reader.Failed()) {
+        lines.clear();
+        return false;
+    }
     return true;
 }
 

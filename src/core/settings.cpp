@@ -127,10 +127,10 @@ const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
     return keys;
 }
 
-void TrecINI::ReadSettings()
+bool TrecINI::ReadSettings()
 {
     SetDataFileNames();
-    ini_.Load();
+    unreadable_ = !ini_.Load();
 
     DataDir = ReadDir("DataDir", "", "DATA", dataDirRead_);
     ImportDir = ReadDir("ImportDir", "", "IMPORT", importDirRead_);
@@ -160,6 +160,7 @@ void TrecINI::ReadSettings()
 
     if (CurrentTurn > MaxTurn)
         MaxTurn = CurrentTurn;
+    return !unreadable_;
 }
 
 std::vector<TrecINI::Value> TrecINI::Values() const
@@ -188,7 +189,10 @@ std::vector<TrecINI::Value> TrecINI::Values() const
 bool TrecINI::WriteSettings(UserInteraction& ui)
 {
     // Start from the file as it is now, so that whatever the player added by hand survives.
-    ini_.Load();
+    if (unreadable_ || !ini_.Load()) {
+        ui.Error(FileName() + " could not be read, so it was not written over.");
+        return false;
+    }
     for (const Value& value : Values()) {
         const std::string_view key = value.key;
         if (key == "TurnDir")

@@ -23,9 +23,12 @@ public:
     const std::string& ProgramDir() const { return programDir_; }
 
     /// Fills every field from the file; missing file, section or key give the defaults.
-    void ReadSettings();
+    /// False (defaults taken) when the file exists but could not be read; it is then never
+    /// written by this record, whose defaults would replace the player's settings.
+    bool ReadSettings();
     /// Writes every key back into the file as it is on disk now, leaving keys the program does
-    /// not know in place. Shows "Unable to write to <file>" and returns false on failure.
+    /// not know in place. Shows "Unable to write to <file>" and returns false on failure, and
+    /// refuses (false, saying so) when the file could not be read, then or at ReadSettings.
     bool WriteSettings(UserInteraction& ui);
 
     /// One key of the file with the text its field gives.
@@ -89,6 +92,7 @@ private:
 
     IniFile ini_;
     std::string programDir_;
+    bool unreadable_ = false;
     // The folder texts as read are written back unchanged while their fields are unchanged,
     // so a relative or empty entry keeps following the program folder when it moves.
     DirRead dataDirRead_, importDirRead_, mapDirRead_;

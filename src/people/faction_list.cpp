@@ -7,14 +7,12 @@
 #include "core/settings.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
-#include "core/user_interaction.h"
 #include "core/version.h"
 #include "people/registry_fields.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -92,21 +90,14 @@ TFaction* TFactionList::Add(std::unique_ptr<TFaction> faction)
     return list_.Put(std::move(key), std::move(faction));
 }
 
-bool TFactionList::LoadFromFile(const TrecINI& settings, UserInteraction& ui)
+bool TFactionList::LoadFromFile(const TrecINI& settings)
 {
     const std::string fileName = settings.DataPath(settings.FactionsFile);
     if (!FileExists(fileName))
         return true;
-    std::error_code ignored;
     LineReader reader(fileName);
-    // A folder opens like a file on some systems and then reads as empty.
-    if (!reader.IsOpen() || std::filesystem::is_directory(fileName, ignored)) {
-        ui.Warning("Failed to open Faction List data file.");
-        return false;
-    }
-
-    Clear();
     std::string line;
+    // A folder opens like a file and then fails to read; an empty file has no header either.
     if (!reader.ReadLine(line))
         return false;
     // Files of the first format had no header and a different record layout.
@@ -114,11 +105,15 @@ bool TFactionList::LoadFromFile(const TrecINI& settings, UserInteraction& ui)
     if (!version || *version == 1.0)
         return false;
 
+    TFactionList loaded;
     while (reader.ReadLine(line)) {
         const std::string trimmed = TrimSpaces(line);
         if (!trimmed.empty())
-            Add(ReadFaction(trimmed));
+            loaded.Add(ReadFaction(trimmed));
     }
+    if (reader.Failed())
+        return false;
+    list_ = std::move(loaded.list_);
     return true;
 }
 

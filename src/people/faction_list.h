@@ -33,10 +33,10 @@ public:
     /// Frees and removes the faction with that number, if there is one.
     void Remove(std::int32_t number) { list_.Delete(list_.IndexOf(FactionKey(number))); }
 
-    /// Reads "Factions.dat" from the data folder. A missing file succeeds and changes nothing;
-    /// a file that cannot be opened shows a warning and changes nothing; a file without a
-    /// usable version header (or version 1) leaves the list empty. False in those two cases.
-    bool LoadFromFile(const TrecINI& settings, UserInteraction& ui);
+    /// Replaces the list with "Factions.dat" from the data folder. A missing file succeeds and
+    /// changes nothing. A file that cannot be read to its end, or has no version header this
+    /// program reads (none, version 1, an unreadable number), is refused: false, list unchanged.
+    bool LoadFromFile(const TrecINI& settings);
 
     /// Rewrites "Factions.dat" in the data folder; false (old file kept) when that fails.
     bool SaveToFile(const TrecINI& settings) const;

@@ -28,8 +28,9 @@ TUnit* TUnitList::Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction)
     return Add(std::move(unit));
 }
 
-void TUnitList::ClearSeen()
+void TUnitList::ClearSeen(std::int32_t turn)
 {
+    seenTurn_ = turn;
     units_.ForEach([](TUnit& unit) { unit.Seen = false; });
 }
 

@@ -5,6 +5,8 @@
 #include "core/keyed_list.h"
 #include "people/unit.h"
 
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,7 +53,11 @@ public:
     /// otherwise dropped. Returns the unit stored, or null when the new one was dropped.
     TUnit* Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction);
 
-    void ClearSeen();
+    /// Starts a pass over the units of `turn` (an import or a turn step): no unit is seen yet.
+    /// A turn below 1 (a report without a date) is older than every record.
+    void ClearSeen(std::int32_t turn);
+    /// The turn of the pass the seen marks belong to.
+    std::int32_t SeenTurn() const { return seenTurn_; }
     /// Marks the unit with that number as seen at a position (nothing when it is not listed).
     void MarkSeen(std::int32_t number, std::int32_t x, std::int32_t y, std::int32_t level);
 
@@ -78,6 +84,7 @@ public:
 private:
     bool ownsObjects_;
     KeyedList<TUnit> units_;
+    std::int32_t seenTurn_ = std::numeric_limits<std::int32_t>::max();
 };
 
 /// The men text of unit lines: "3 men", "1 man", or "2 LEAD" for a unit with a leader.

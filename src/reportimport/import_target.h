@@ -2,6 +2,8 @@
 // and the keyword lists that unit records point into.
 #pragma once
 
+#include "core/refused_files.h"
+
 namespace korvane {
 
 class TFactionList;
@@ -17,6 +19,8 @@ struct ImportTarget
     TKeyStringList& SkillList;
     TKeyStringList& TroopList;
     TKeyStringList& EquipmentList;
+    /// Files of this run that must not be written over; none when null.
+    const RefusedFiles* Refused = nullptr;
 };
 
 }  // namespace korvane

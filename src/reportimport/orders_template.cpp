@@ -14,13 +14,17 @@ namespace {
 
 constexpr std::size_t kMaxPassword = 200;
 
-// "#atlantis 3 "secret"": the text after the second space following the "#".
+// "#atlantis 3 "secret"": the text after the second space following the "#". Only the player's
+// own template carries the player's password: an ally's report holds the ally's, which must
+// never replace it.
 void ReadPassword(const std::string& header, TrecINI& settings)
 {
     const int hash = PosFrom(1, "#", header);
     const int first = hash > 0 ? PosFrom(hash, " ", header) : 0;
     const int second = first > 0 ? PosFrom(first + 1, " ", header) : 0;
     if (second == 0)
+        return;
+    if (settings.FactionNo <= 0 || NumberIn(Between(header, first, second)) != settings.FactionNo)
         return;
     const std::string password = TrimSpaces(From(header, second + 1).substr(0, kMaxPassword));
     if (!password.empty())

@@ -18,15 +18,23 @@ public:
     /// The held-back line if there is one, else the next line of the file; false at the end.
     bool Read(std::string& line)
     {
+        if (ReadAhead(line))
+            return true;
+        atEnd_ = true;
+        return false;
+    }
+
+    /// As Read, for a look past the current line (its continuation lines): meeting the end of
+    /// the file here does not make AtEnd true, because the current line is still to be handled
+    /// (a region header that is the last line of a cut report).
+    bool ReadAhead(std::string& line)
+    {
         if (pending_) {
             line = std::move(*pending_);
             pending_.reset();
             return true;
         }
-        if (file_.ReadLine(line))
-            return true;
-        atEnd_ = true;
-        return false;
+        return file_.ReadLine(line);
     }
 
     /// Holds a line back: the next Read gives it again.

@@ -165,7 +165,7 @@ void TurnReportReader::ReadMovement()
 {
     while (code_ == 0 || code_ == kMovement) {
         std::string next;
-        while (lines_.Read(next)) {
+        while (lines_.ReadAhead(next)) {
             if (next.rfind("  ", 0) != 0) {
                 lines_.HoldBack(std::move(next));
                 break;
@@ -205,7 +205,7 @@ bool TurnReportReader::ReadLogicalLine()
     const int indent = CountLeadingSpaces(line_) + 2 + (code_ == kCodeStructure ? 2 : 0);
     const std::string prefix(static_cast<std::size_t>(indent), ' ');
     std::string next;
-    while (lines_.Read(next)) {
+    while (lines_.ReadAhead(next)) {
         if (next.compare(0, prefix.size(), prefix) != 0) {
             lines_.HoldBack(std::move(next));
             break;
@@ -258,7 +258,7 @@ void TurnReportReader::ReadRegionBlock()
     // The header may run over several lines, up to the row of dashes under it.
     std::string header = line_;
     std::string next;
-    while (lines_.Read(next)) {
+    while (lines_.ReadAhead(next)) {
         if (!next.empty() && next.front() == '-')
             break;
         header += next;
@@ -287,11 +287,10 @@ void TurnReportReader::ReadRegionBlock()
 bool TurnReportReader::Finish()
 {
     const std::string& dataDir = settings_.DataDir;
-    if (!SaveUnits(map_, dataDir, settings_)) {
-        ui_.Error("Unable to write to " + settings_.DataPath(settings_.UnitsFile));
-    } else {
-        if (!SaveKeywordLists(settings_, target_.SkillList, target_.TroopList, target_.EquipmentList))
-            ui_.Error("Unable to write to the keyword files in " + dataDir);
+    const RefusedFiles none;
+    const RefusedFiles& refused = target_.Refused ? *target_.Refused : none;
+    if (SaveKeywordListsThenUnits(map_, settings_, target_.SkillList, target_.TroopList, target_.EquipmentList, refused,
+                                  ui_)) {
         if (turn_ > 0) {
             if (!SaveHexUnits(map_, dataDir, turn_, settings_))
                 ui_.Error("Error saving hex unit lists.");
@@ -332,10 +331,10 @@ bool TurnReportReader::ReadReport()
     AdvanceUntil([](int code) { return code != 0; });
     if (lines_.AtEnd())
         return false;
-    map_.UnitFileList.ClearSeen();
-
     if (code_ == kHeading)
         ReadHeading();
+    // After the heading: the seen marks are about this report's turn.
+    map_.UnitFileList.ClearSeen(turn_);
 
     // The sections before the regions, each only where the report has it, in this order.
     if (lines_.AtEnd())

@@ -2,6 +2,8 @@
 // its codes point into, and the terrain colours and feature icons they are drawn with.
 #pragma once
 
+#include "core/refused_files.h"
+
 #include <string>
 
 namespace korvane {
@@ -13,8 +15,10 @@ class UserInteraction;
 /// Writes the colour and icon lists, the reference lists and then "Map.Dat" (a header line,
 /// then one line per cell that is not blank, in grid order) into `dir`. Each file is replaced
 /// whole, so a failed save leaves the previous one. False when any file could not be written;
-/// every file is still attempted when an earlier one failed.
-bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir);
+/// every file is still attempted when an earlier one failed. Files in `refused` are left as they
+/// are (false then), and so is "Map.Dat" when a reference list it points into was left.
+bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir,
+                     const RefusedFiles& refused = {});
 
 /// Replaces the map's cells, reference lists and colour and icon lists with those stored in
 /// `dir` (a missing list file gives that list its built-in entries), reading every older

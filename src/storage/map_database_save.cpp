@@ -9,10 +9,24 @@
 
 namespace korvane {
 
-bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir)
+bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir, const RefusedFiles& refused)
 {
-    const bool coloursSaved = map.SaveColourLists(dir, settings);
-    const bool listsSaved = map.SaveReferenceLists(dir, settings);
+    const bool terrainColoursSaved =
+        !refused.Contains(QualifyFileName(settings.ColoursFile, dir)) && map.SaveTerrainColours(dir, settings);
+    const bool iconsSaved =
+        !refused.Contains(QualifyFileName(settings.MapIconsFile, dir)) && map.SaveMapIcons(dir, settings);
+    const bool coloursSaved = terrainColoursSaved && iconsSaved;
+    const bool listsSaved = map.SaveReferenceLists(dir, settings, refused);
+
+    // Cells store positions in the reference lists: with a list left unwritten, cells written
+    // now would point at other names in the file that stays.
+    const std::string mapFile = QualifyFileName(settings.MapFile, dir);
+    bool leaveMap = refused.Contains(mapFile);
+    for (const auto* name : {&settings.TerrainFile, &settings.RegionsFile, &settings.RacesFile,
+                             &settings.WeatherFile, &settings.ProductsFile})
+        leaveMap = leaveMap || refused.Contains(QualifyFileName(*name, dir));
+    if (leaveMap)
+        return false;
 
     std::string text;
     AppendLine(text, RecordHeaderLine());
@@ -20,7 +34,7 @@ bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string
         if (!cell.IsBlank())
             AppendLine(text, CellLine(cell));
     });
-    const bool mapSaved = AtomicWriteFile(QualifyFileName(settings.MapFile, dir), text);
+    const bool mapSaved = AtomicWriteFile(mapFile, text);
     return mapSaved && listsSaved && coloursSaved;
 }
 

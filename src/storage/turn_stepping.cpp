@@ -35,7 +35,7 @@ void StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions
     const std::int32_t own = settings.FactionNo;
 
     map.ClearCellLists();
-    map.UnitFileList.ClearSeen();
+    map.UnitFileList.ClearSeen(turn);
 
     const std::string hexFile = settings.DataPath(TurnFileName(settings.UnitsStem, turn));
     TUnitList found;

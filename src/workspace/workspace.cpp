@@ -2,6 +2,7 @@
 #include "workspace/workspace.h"
 
 #include "core/program_dir.h"
+#include "core/user_interaction.h"
 #include "reportimport/report_reader.h"
 #include "storage/keyword_files.h"
 #include "storage/turn_stepping.h"
@@ -13,14 +14,15 @@ Workspace::Workspace(const std::string& programDir)
 {
 }
 
-void Workspace::LoadKeywordLists()
+std::vector<std::string> Workspace::LoadKeywordLists()
 {
-    korvane::LoadKeywordLists(Settings, SkillList, TroopList, EquipmentList);
+    return korvane::LoadKeywordLists(Settings, SkillList, TroopList, EquipmentList);
 }
 
-bool Workspace::SaveKeywordLists() const
+void Workspace::Refuse(const std::string& fileName, UserInteraction& ui)
 {
-    return korvane::SaveKeywordLists(Settings, SkillList, TroopList, EquipmentList);
+    if (Refused.Add(fileName))
+        ui.Warning(fileName + " could not be read; it will not be written over until the program starts again.");
 }
 
 void Workspace::StepToTurn(int turn, UserInteraction& ui)
@@ -30,7 +32,7 @@ void Workspace::StepToTurn(int turn, UserInteraction& ui)
 
 ImportTarget Workspace::ForImport()
 {
-    return {Map, Settings, Factions, SkillList, TroopList, EquipmentList};
+    return {Map, Settings, Factions, SkillList, TroopList, EquipmentList, &Refused};
 }
 
 bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui)

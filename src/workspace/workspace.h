@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/key_string_list.h"
+#include "core/refused_files.h"
 #include "core/settings.h"
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
@@ -10,6 +11,7 @@
 #include "world/map.h"
 
 #include <string>
+#include <vector>
 
 namespace korvane {
 class UserInteraction;
@@ -31,17 +33,23 @@ public:
     /// and alliance registries, the keyword lists, the map database, the unit file and the
     /// current turn's orders. Missing files leave their parts empty. False when the map
     /// database was refused (e.g. written by a newer version): saving over it would lose it.
+    /// Every other file that exists but could not be read, or was refused, goes into Refused,
+    /// said once, and the session goes on without it.
     bool Open(UserInteraction& ui);
-    /// Writes what a session leaves behind: the settings, the registries, the unit file and
-    /// the map's colour and icon lists.
-    /// The map database is not written here. False (after saying so) when something failed.
+    /// Writes what a session leaves behind: the settings, the registries, the keyword lists,
+    /// then the unit file that points into them, and the map's colour and icon lists. Refused
+    /// files are left as they are, and so is the unit file when a keyword list was not written.
+    /// The map database is not written here. False (after saying so) when something failed
+    /// or was left unwritten.
     bool SaveOnExit(UserInteraction& ui);
 
     /// Loads the skill, troop and item keywords from the data folder and adds the race table,
-    /// whose names win over those of the troop file.
-    void LoadKeywordLists();
-    /// Writes the three keyword files; false when any could not be written.
-    bool SaveKeywordLists() const;
+    /// whose names win over those of the troop file. Returns the files that could not be read.
+    std::vector<std::string> LoadKeywordLists();
+
+    /// Adds a file that exists but could not be read, or was refused, to Refused, saying so
+    /// the first time.
+    void Refuse(const std::string& fileName, UserInteraction& ui);
 
     /// Shows the units of `turn` (the turn buttons, the start of a session); `CurrentTurn` is
     /// the caller's to set.
@@ -58,6 +66,8 @@ public:
     TKeyStringList SkillList;
     TKeyStringList TroopList;
     TKeyStringList EquipmentList;
+    /// The files that nothing may write over before the program starts again.
+    RefusedFiles Refused;
 };
 
 /// Reads a turn report into the workspace (the map, settings, registry and keyword lists)

@@ -1,5 +1,6 @@
 // What a session reads at its start and writes at its end.
 #include "core/user_interaction.h"
+#include "storage/keyword_files.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
 #include "workspace/workspace.h"
@@ -8,15 +9,26 @@ namespace korvane {
 
 bool Workspace::Open(UserInteraction& ui)
 {
-    Settings.ReadSettings();
-    Factions.LoadFromFile(Settings, ui);
+    if (!Settings.ReadSettings())
+        Refuse(Settings.FileName(), ui);
+    if (!Factions.LoadFromFile(Settings))
+        Refuse(Settings.DataPath(Settings.FactionsFile), ui);
     Alliances.LoadFromFile(Settings.DataDir, Settings);
-    LoadKeywordLists();
+    for (const std::string& file : LoadKeywordLists())
+        Refuse(file, ui);
     const bool loaded = LoadMapDatabase(Map, Settings, Settings.DataDir, ui);
-    // The colour and icon lists are written back at exit even when the database was refused;
-    // they must then hold what their files hold, not the built-in entries over them.
-    if (!loaded)
+    if (loaded) {
+        for (const std::string& file : Map.UnreadReferenceFiles)
+            Refuse(file, ui);
+    } else {
+        // The loader has said why; the file is still never to be replaced in this run.
+        Refused.Add(Settings.DataPath(Settings.MapFile));
+        // The colour and icon lists are written back at exit even when the database was
+        // refused; they must then hold what their files hold, not the built-in entries over them.
         Map.LoadColourLists(Settings.DataDir, Settings);
+    }
+    for (const std::string& file : Map.UnreadColourFiles)
+        Refuse(file, ui);
     LoadUnits(Map, Settings.DataDir, Settings);
     StepToTurn(Settings.CurrentTurn, ui);
     return loaded;
@@ -24,20 +36,24 @@ bool Workspace::Open(UserInteraction& ui)
 
 bool Workspace::SaveOnExit(UserInteraction& ui)
 {
-    if (!Settings.WriteSettings(ui))
+    // A refused file was named when it was found: leaving it is a failure, but no news.
+    const bool settingsRefused = Refused.Contains(Settings.FileName());
+    if (!settingsRefused && !Settings.WriteSettings(ui))
         return false;
-    bool saved = true;
-    auto check = [&](bool ok, const std::string& file) {
-        if (!ok) {
+    bool saved = !settingsRefused;
+    auto save = [&](const std::string& file, auto write) {
+        if (Refused.Contains(file)) {
+            saved = false;
+        } else if (!write()) {
             ui.Error("Unable to write to " + file);
             saved = false;
         }
     };
-    check(Factions.SaveToFile(Settings), Settings.DataPath(Settings.FactionsFile));
-    check(Alliances.SaveToFile(Settings.DataDir, Settings), Settings.DataPath(Settings.AllianceFile));
-    check(SaveUnits(Map, Settings.DataDir, Settings), Settings.DataPath(Settings.UnitsFile));
-    check(Map.SaveTerrainColours(Settings.DataDir, Settings), Settings.DataPath(Settings.ColoursFile));
-    check(Map.SaveMapIcons(Settings.DataDir, Settings), Settings.DataPath(Settings.MapIconsFile));
+    save(Settings.DataPath(Settings.FactionsFile), [this] { return Factions.SaveToFile(Settings); });
+    save(Settings.DataPath(Settings.AllianceFile), [this] { return Alliances.SaveToFile(Settings.DataDir, Settings); });
+    saved = SaveKeywordListsThenUnits(Map, Settings, SkillList, TroopList, EquipmentList, Refused, ui) && saved;
+    save(Settings.DataPath(Settings.ColoursFile), [this] { return Map.SaveTerrainColours(Settings.DataDir, Settings); });
+    save(Settings.DataPath(Settings.MapIconsFile), [this] { return Map.SaveMapIcons(Settings.DataDir, Settings); });
     return saved;
 }
 

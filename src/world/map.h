@@ -2,6 +2,7 @@
 // cells point into, and the latest record of every unit.
 #pragma once
 
+#include "core/refused_files.h"
 #include "people/unit_list.h"
 #include "world/map_cell.h"
 #include "world/name_list.h"
@@ -77,9 +78,10 @@ public:
                         f(*cell);
     }
 
-    /// After an import: the player's own units the import did not see are gone and leave the
-    /// unit list; other factions' unseen units stay and are shown in their last hex when that
-    /// hex lists no units.
+    /// After an import or a turn step: the player's own units it did not see are gone and leave
+    /// the unit list, unless their record is from a later turn than the seen marks'; other
+    /// factions' unseen units stay, and all of those last known in a hex that lists no units of
+    /// the turn are shown there.
     void ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& factions, const TKeyStringList& skills);
 
     // Reading regions, from turn reports, exits, movement texts and data files.
@@ -110,10 +112,12 @@ public:
     int TerrainIndex(std::string_view word) const;
 
     /// Reads "Terrain.dat", "Regions.dat", "Races.dat", "Weather.dat" and "Products.dat" from
-    /// `dir`; a missing file leaves its list with its built-in entries.
+    /// `dir`; a missing file leaves its list with its built-in entries. So does one that exists
+    /// but cannot be read, and it is named in UnreadReferenceFiles.
     void LoadReferenceLists(const std::string& dir, const TrecINI& settings);
-    /// Writes those five files into `dir`; false when any of them could not be written.
-    bool SaveReferenceLists(const std::string& dir, const TrecINI& settings) const;
+    /// Writes those five files into `dir`, leaving those in `refused` as they are; false when
+    /// any of them was left so or could not be written.
+    bool SaveReferenceLists(const std::string& dir, const TrecINI& settings, const RefusedFiles& refused = {}) const;
 
     // The player's terrain colours and feature icons. Colours are 24-bit, red in the low byte.
     /// The colour of terrain `index`; grey (0x808080) for a terrain the list has no entry for.
@@ -134,7 +138,8 @@ public:
     static std::vector<std::string> DefaultTerrainColours();
     static std::vector<std::string> DefaultMapIcons();
     /// Reads "Colours.dat" and "MapIcons.dat" from `dir`, each file's lines replacing its list
-    /// unchecked; a file that is missing gives its list the built-in entries.
+    /// unchecked; a file that is missing gives its list the built-in entries, and so does one
+    /// that exists but cannot be read, named then in UnreadColourFiles.
     void LoadColourLists(const std::string& dir, const TrecINI& settings);
     /// Writes both lists into `dir`; false when either could not be written.
     bool SaveColourLists(const std::string& dir, const TrecINI& settings) const;
@@ -149,6 +154,10 @@ public:
     NameList WeatherList;
     ProductCodeList ProductList;
     NameList StructureTypes;
+    /// The reference files of the last LoadReferenceLists that exist but could not be read.
+    std::vector<std::string> UnreadReferenceFiles;
+    /// The colour and icon files of the last LoadColourLists that exist but could not be read.
+    std::vector<std::string> UnreadColourFiles;
     /// Entry i: the decimal colour of terrain index i.
     std::vector<std::string> TerrainColours = DefaultTerrainColours();
     /// Entry i: the style number, a comma and the decimal colour of feature icon i.

@@ -38,13 +38,17 @@ std::size_t ColourStart(const std::string& entry)
     return comma == std::string::npos ? 0 : comma + 1;
 }
 
-/// The file's lines, or the built-in entries when it cannot be read.
-std::vector<std::string> LoadList(const std::string& fileName, std::vector<std::string> (*defaults)())
+/// The file's lines, or the built-in entries when it cannot be read; a file that exists but
+/// could not be read is added to `unread`.
+std::vector<std::string> LoadList(const std::string& fileName, std::vector<std::string> (*defaults)(),
+                                  std::vector<std::string>& unread)
 {
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines))
-        return defaults();
-    return lines;
+    if (ReadTextLines(fileName, lines))
+        return lines;
+    if (FileExists(fileName))
+        unread.push_back(fileName);
+    return defaults();
 }
 
 bool SaveList(const std::string& fileName, const std::vector<std::string>& list)
@@ -132,8 +136,9 @@ void TMap::SetDefaultColourLists()
 
 void TMap::LoadColourLists(const std::string& dir, const TrecINI& settings)
 {
-    TerrainColours = LoadList(QualifyFileName(settings.ColoursFile, dir), DefaultTerrainColours);
-    MapIcons = LoadList(QualifyFileName(settings.MapIconsFile, dir), DefaultMapIcons);
+    UnreadColourFiles.clear();
+    TerrainColours = LoadList(QualifyFileName(settings.ColoursFile, dir), DefaultTerrainColours, UnreadColourFiles);
+    MapIcons = LoadList(QualifyFileName(settings.MapIconsFile, dir), DefaultMapIcons, UnreadColourFiles);
 }
 
 bool TMap::SaveColourLists(const std::string& dir, const TrecINI& settings) const

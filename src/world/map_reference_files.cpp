@@ -8,26 +8,36 @@ namespace korvane {
 
 void TMap::LoadReferenceLists(const std::string& dir, const TrecINI& settings)
 {
+    UnreadReferenceFiles.clear();
+    // A list whose file cannot be read takes its built-in content too, for this run only: cells
+    // point into the file's list by position, so it must not be written over with this one.
+    auto load = [this, &dir](auto& list, const std::string& name, auto builtIn) {
+        const std::string fileName = QualifyFileName(name, dir);
+        if (list.LoadFromFile(fileName))
+            return;
+        list = builtIn;
+        if (FileExists(fileName))
+            UnreadReferenceFiles.push_back(fileName);
+    };
     // A missing file gives the list its built-in content, also when loading again.
-    if (!TerrainList.LoadFromFile(QualifyFileName(settings.TerrainFile, dir)))
-        TerrainList = BuiltInTerrainNames();
-    if (!RegionList.LoadFromFile(QualifyFileName(settings.RegionsFile, dir)))
-        RegionList = NameList{"Unknown"};
-    if (!RaceList.LoadFromFile(QualifyFileName(settings.RacesFile, dir)))
-        RaceList = NameList{"Unknown"};
-    if (!WeatherList.LoadFromFile(QualifyFileName(settings.WeatherFile, dir)))
-        WeatherList.Clear();
-    if (!ProductList.LoadFromFile(QualifyFileName(settings.ProductsFile, dir)))
-        ProductList.Clear();
+    load(TerrainList, settings.TerrainFile, BuiltInTerrainNames());
+    load(RegionList, settings.RegionsFile, NameList{"Unknown"});
+    load(RaceList, settings.RacesFile, NameList{"Unknown"});
+    load(WeatherList, settings.WeatherFile, NameList{});
+    load(ProductList, settings.ProductsFile, ProductCodeList{});
 }
 
-bool TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings) const
+bool TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings, const RefusedFiles& refused) const
 {
-    bool saved = TerrainList.SaveToFile(QualifyFileName(settings.TerrainFile, dir));
-    saved = RegionList.SaveToFile(QualifyFileName(settings.RegionsFile, dir)) && saved;
-    saved = RaceList.SaveToFile(QualifyFileName(settings.RacesFile, dir)) && saved;
-    saved = WeatherList.SaveToFile(QualifyFileName(settings.WeatherFile, dir)) && saved;
-    return ProductList.SaveToFile(QualifyFileName(settings.ProductsFile, dir)) && saved;
+    auto save = [&dir, &refused](const auto& list, const std::string& name) {
+        const std::string fileName = QualifyFileName(name, dir);
+        return !refused.Contains(fileName) && list.SaveToFile(fileName);
+    };
+    bool saved = save(TerrainList, settings.TerrainFile);
+    saved = save(RegionList, settings.RegionsFile) && saved;
+    saved = save(RaceList, settings.RacesFile) && saved;
+    saved = save(WeatherList, settings.WeatherFile) && saved;
+    return save(ProductList, settings.ProductsFile) && saved;
 }
 
 }  // namespace korvane

@@ -4,6 +4,8 @@
 #include "core/text_helpers.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace korvane {
 
@@ -16,18 +18,26 @@ void TMap::ClearCellLists()
 
 void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& factions, const TKeyStringList& skills)
 {
-    // In ascending unit order: where several unseen units share an empty hex, the first one shows.
+    // The seen marks belong to one turn. An own unit whose record comes from a later turn was
+    // not gone then: an older report (or stepping back) must not undo what a newer one said.
+    const std::int32_t turn = UnitFileList.SeenTurn();
+    // Which hexes are empty is decided before any unit is put back: every unseen unit last
+    // known in a hex that holds none of this turn's units returns there, not only the first.
+    std::vector<std::pair<TMapCell*, const TUnit*>> putBack;
     for (int i = 0; i < UnitFileList.Count();) {
         const TUnit* unit = UnitFileList.Items(i++);
         if (unit->Seen)
             continue;
         if (unit->Faction == ownFaction) {
-            UnitFileList.Delete(--i);  // the player's own unit is gone
+            if (unit->Turn <= turn)
+                UnitFileList.Delete(--i);  // the player's own unit is gone
             continue;
         }
         TMapCell* cell = EnsureCell(unit->Level, unit->X, unit->Y);
-        if (!cell || cell->Units.Count() > 0)
-            continue;
+        if (cell && cell->Units.Count() == 0)
+            putBack.emplace_back(cell, unit);
+    }
+    for (const auto& [cell, unit] : putBack) {
         auto copy = std::make_unique<TUnit>();
         unit->AssignTo(*copy, factions, skills);
         cell->Units.Add(std::move(copy));

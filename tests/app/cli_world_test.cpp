@@ -74,6 +74,23 @@ TEST_F(CliWorldTest, ImportThenQueryHexAndUnits)
     EXPECT_NE(own.out.find("men\n"), std::string::npos);
 }
 
+TEST_F(CliWorldTest, QueriesOfARefusedDatabaseFail)
+{
+    ASSERT_EQ(Cli({"import", "--faction", "7", Report("ravenmoor-turn14.txt")}).status, 0);
+    std::string map = home.Read("DATA/Map.Dat");
+    map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");  // as a newer version would write it
+    home.Write("DATA/Map.Dat", map);
+
+    for (const std::vector<std::string>& query : {std::vector<std::string>{"hex", "10", "12"},
+                                                  std::vector<std::string>{"units"}}) {
+        const CliResult run = Cli(query);
+        EXPECT_EQ(run.status, 1) << query[0];
+        EXPECT_NE(run.err.find("more recent version"), std::string::npos) << query[0] << ": " << run.err;
+        EXPECT_EQ(run.out.find("men"), std::string::npos) << query[0] << ": no empty world\n" << run.out;
+    }
+    EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
+}
+
 TEST_F(CliWorldTest, FailedReportStopsTheRunButKeepsWhatWentIn)
 {
     const std::string bad = home.Write("cut.txt", "Atlantis Report For:\nX (7)\nMay, Year 1\n\nUnclaimed silver: 99999.\n");

@@ -1,4 +1,5 @@
 // Streaming atomic replacement: a file is replaced whole or not at all.
+#include "core/atomic_file.h"
 #include "core/atomic_file_stream.h"
 
 #include "support/temp_dir.h"
@@ -8,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include <sys/resource.h>
@@ -68,6 +70,49 @@ TEST(AtomicFileStream, AbortOrDestructionWithoutCommitKeepsOldFile)
     }
     EXPECT_EQ(dir.Read("map.bmp"), "old");
     EXPECT_EQ(dir.FileCount(), 1);
+}
+
+// A player may keep Map.Dat elsewhere (a synchronised folder) and link to it from the data folder.
+TEST(AtomicFileStream, SymbolicLinkKeepsPointingAtTheReplacedFile)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    fs::create_directory(dir.File("elsewhere"));
+    const std::string target = dir.Write("elsewhere/Map.Dat", "old");
+    ::chmod(target.c_str(), 0640);
+    fs::create_symlink("elsewhere/Map.Dat", dir.File("Map.Dat"));
+    fs::create_symlink(dir.File("Map.Dat"), dir.File("Second.Dat"));  // a link to the link
+    // A temporary left behind by a killed run is neither written into nor renamed.
+    dir.Write("elsewhere/Map.Dat.tmp123", "left behind");
+
+    for (const char* name : {"Map.Dat", "Second.Dat"}) {
+        SCOPED_TRACE(name);
+        std::string error;
+        ASSERT_TRUE(AtomicWriteFile(dir.File(name), std::string("new from ") + name, &error)) << error;
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.File("Map.Dat"))));
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.File("Second.Dat"))));
+        EXPECT_EQ(fs::read_symlink(dir.File("Map.Dat")), fs::path("elsewhere/Map.Dat"));
+        EXPECT_EQ(dir.Read("elsewhere/Map.Dat"), std::string("new from ") + name);
+        struct stat info {};
+        ASSERT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0640u) << "the permissions of the file linked to";
+        EXPECT_EQ(dir.FileCount(), 3) << "no temporary beside the links";
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("elsewhere")), fs::directory_iterator()), 2)
+            << "nor beside the file";
+        EXPECT_EQ(dir.Read("elsewhere/Map.Dat.tmp123"), "left behind");
+    }
+}
+
+TEST(AtomicFileStream, LinkToAMissingFileCreatesIt)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    fs::create_symlink("shared/Units.dat", dir.File("Units.dat"));
+    std::string error;
+    ASSERT_TRUE(AtomicWriteFile(dir.File("Units.dat"), "first", &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.File("Units.dat"))));
+    EXPECT_EQ(dir.Read("shared/Units.dat"), "first");
+    EXPECT_EQ(dir.Read("Units.dat"), "first");
 }
 
 TEST(AtomicFileStream, FolderThatCannotHoldFilesFailsToOpen)

@@ -159,12 +159,12 @@ TEST_F(SettingsTest, WriteOrderForNewFile)
 
 TEST_F(SettingsTest, FailedWriteReportsAndKeepsOldFile)
 {
-    // The settings "file" is a folder: it cannot be replaced.
+    // The settings "file" is a folder: it can be neither read nor replaced.
     std::filesystem::create_directory(dir.File("ATLANTIS.INI"));
     TrecINI s = Read();
     EXPECT_FALSE(s.WriteSettings(ui));
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
-              std::vector<std::string>{"Unable to write to " + dir.File("ATLANTIS.INI")});
+              std::vector<std::string>{dir.File("ATLANTIS.INI") + " could not be read, so it was not written over."});
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("ATLANTIS.INI")));
 }
 

@@ -14,7 +14,6 @@
 namespace korvane {
 namespace {
 
-using testing::ScriptedInteraction;
 using testing::TempDir;
 using namespace std::string_literals;
 
@@ -81,8 +80,7 @@ TEST(FactionFile, WritesEveryFieldFollowedByTheSeparatorAndReadsItBack)
 
     TFactionList loaded;
     loaded.Add(MakeFaction(5, "dropped by the load"));
-    ScriptedInteraction ui;
-    ASSERT_TRUE(loaded.LoadFromFile(settings, ui));
+    ASSERT_TRUE(loaded.LoadFromFile(settings));
     ASSERT_TRUE(loaded.SaveToFile(settings));
     EXPECT_EQ(dir.Read("Factions.dat"), saved) << "every field read back where it was";
 }
@@ -109,9 +107,9 @@ TEST_P(FactionFileHeader, DecidesWhetherAnythingLoads)
     dir.Write("Factions.dat", c.contents);
     TFactionList list;
     list.Add(MakeFaction(99, "Old"));
-    ScriptedInteraction ui;
-    EXPECT_EQ(list.LoadFromFile(SettingsIn(dir), ui), c.result);
-    EXPECT_EQ(list.Count(), c.count) << "the list is emptied first";
+    EXPECT_EQ(list.LoadFromFile(SettingsIn(dir)), c.result);
+    EXPECT_EQ(list.Count(), c.count);
+    EXPECT_EQ(list.Find(99) != nullptr, !c.result) << "a file loads in place of the list; a refused one leaves it";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,26 +117,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HeaderCase{"LowerCaseSpaced", " version , 2.00\r\n7^\"^A^\"^\r\n", true, 1},
         HeaderCase{"Newer", "VERSION,3.5\r\n7^\"^A^\"^\r\n", true, 1},
-        HeaderCase{"Headerless", "7^\"^A^\"^\r\n12^\"^B^\"^\r\n", false, 0},
-        HeaderCase{"VersionOne", "VERSION,1.00\r\n7^\"^A^\"^\r\n", false, 0},
-        HeaderCase{"UnreadableVersion", "VERSION,two\r\n7^\"^A^\"^\r\n", false, 0},
-        HeaderCase{"SeparatorHeader", "VERSION^\"^2.31\r\n7^\"^A^\"^\r\n", false, 0},
-        HeaderCase{"Empty", "", false, 0}),
+        HeaderCase{"Headerless", "7^\"^A^\"^\r\n12^\"^B^\"^\r\n", false, 1},
+        HeaderCase{"VersionOne", "VERSION,1.00\r\n7^\"^A^\"^\r\n", false, 1},
+        HeaderCase{"UnreadableVersion", "VERSION,two\r\n7^\"^A^\"^\r\n", false, 1},
+        HeaderCase{"SeparatorHeader", "VERSION^\"^2.31\r\n7^\"^A^\"^\r\n", false, 1},
+        HeaderCase{"Empty", "", false, 1}),
     testing::NameField());
 
-TEST(FactionFile, MissingFileChangesNothingAndUnreadableOneWarns)
+TEST(FactionFile, MissingFileChangesNothingAndUnreadableOneIsRefused)
 {
     TempDir dir;
     const TrecINI settings = SettingsIn(dir);
     TFactionList list;
     list.Add(MakeFaction(3, "Kept"));
-    ScriptedInteraction ui;
-    EXPECT_TRUE(list.LoadFromFile(settings, ui));
+    EXPECT_TRUE(list.LoadFromFile(settings));
     std::filesystem::create_directory(dir.File("Factions.dat"));
-    EXPECT_FALSE(list.LoadFromFile(settings, ui));
+    EXPECT_FALSE(list.LoadFromFile(settings));
     EXPECT_EQ(list.Count(), 1);
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
-              std::vector<std::string>{"Failed to open Faction List data file."});
     EXPECT_FALSE(list.SaveToFile(settings)) << "a folder in the way is a failed save";
 }
 
@@ -157,8 +152,7 @@ TEST(FactionFile, BadRecordsReadWhatIsThere)
               "11^\"^\"^\"^\"^^^\"^\"^\"^\"^\"^\r\n"
               "12^\"^" + std::string(3'000'000, 'x') + "\r\n" + manyKeys);
     TFactionList list;
-    ScriptedInteraction ui;
-    ASSERT_TRUE(list.LoadFromFile(SettingsIn(dir), ui));
+    ASSERT_TRUE(list.LoadFromFile(SettingsIn(dir)));
     ASSERT_EQ(list.Count(), 7);
     EXPECT_EQ(list.Find(7)->Name, "Short");
     EXPECT_EQ(list.Find(7)->Colour, 0xFF0000) << "missing pieces keep the initial values";
@@ -187,8 +181,7 @@ TEST(FactionFile, TextsThatLookLikeSeparatorsCannotShiftFields)
     faction->Colour = 77;
     list.Add(std::move(faction));
     ASSERT_TRUE(list.SaveToFile(settings));
-    ScriptedInteraction ui;
-    ASSERT_TRUE(list.LoadFromFile(settings, ui));
+    ASSERT_TRUE(list.LoadFromFile(settings));
     EXPECT_EQ(list.Find(5)->EMail, "'^y");
     EXPECT_EQ(list.Find(5)->Colour, 77) << "fields after the odd texts stay in place";
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace korvane {
 namespace {
@@ -172,8 +173,50 @@ TEST_F(ReportReaderTest, OlderReportAfterNewer)
     EXPECT_EQ(Product(plain.Wanted[2]), "SALT:3@7");
     EXPECT_EQ(plain.Units.Count(), 1);
     EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Turn, 14) << "the newer record of a unit stays";
-    EXPECT_EQ(ws.Map.UnitFileList.Find(22), nullptr) << "own units the report no longer lists are gone";
+    ASSERT_NE(ws.Map.UnitFileList.Find(22), nullptr) << "an own unit of the newer turn is not undone";
+    EXPECT_EQ(ws.Map.UnitFileList.Find(22)->Turn, 14);
+    EXPECT_FALSE(ws.Map.UnitFileList.Find(22)->Orders.empty()) << "nor are the orders typed for it";
     EXPECT_NE(ws.Map.UnitFileList.Find(40), nullptr) << "other factions' units stay known";
+    std::ifstream saved(ws.Settings.DataPath("Units.dat"));
+    const std::string units((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_NE(units.find("\n22\""), std::string::npos) << "Units.dat keeps it";
+}
+
+TEST_F(ReportReaderTest, NewestReportDropsOwnUnitsItNoLongerLists)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn13.txt")));
+    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
+    // Turn 15: only the scout is left.
+    std::ifstream in(Report("ravenmoor-turn13.txt"));
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    text.replace(text.find("January, Year 2"), 15, "March, Year 2");
+    ASSERT_TRUE(Import(home.Write("turn15.txt", text)));
+    EXPECT_EQ(ws.Settings.MaxTurn, 15);
+    EXPECT_NE(ws.Map.UnitFileList.Find(21), nullptr);
+    EXPECT_EQ(ws.Map.UnitFileList.Find(22), nullptr);
+}
+
+TEST_F(ReportReaderTest, RegionHeaderOnTheLastLineIsRead)
+{
+    std::ifstream in(Report("ravenmoor-turn13.txt"));
+    const std::string report((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The report is cut right after a header, which may itself run over two lines.
+    for (const char* tail : {"\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants.\n",
+                             "\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants\n"
+                             "  (wood elves), $400.",
+                             "\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants."}) {
+        SCOPED_TRACE(tail);
+        Workspace fresh(home.Path());
+        fresh.Settings.ReadSettings();
+        fresh.Settings.FactionNo = 7;
+        ASSERT_TRUE(ImportTurnReport(fresh, home.Write("cut.txt", report + tail), ui));
+        const TMapCell* forest = fresh.Map.Cell(0, 11, 13);
+        ASSERT_NE(forest, nullptr);
+        EXPECT_EQ(forest->LastUpdate, 13);
+        EXPECT_EQ(forest->PopCenter, "Elmwood");
+        EXPECT_EQ(forest->Population, 300);
+        EXPECT_EQ(fresh.Map.Cell(0, 10, 12)->PopCenter, "Oakbridge") << "the regions before it too";
+    }
 }
 
 TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)

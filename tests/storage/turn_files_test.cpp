@@ -142,8 +142,12 @@ protected:
 
 TEST_F(StepToTurnTest, MissingHexFileEmptiesHexesAndDropsOwnUnits)
 {
+    // The own records come from turn 9: an earlier turn without them says nothing about them.
     ws.StepToTurn(6, ui);
     EXPECT_TRUE(ws.Map.Cell(0, 0, 4)->Units.Count() == 0 && ws.Map.Cell(0, 4, 4)->Units.Count() == 0);
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 2, 10}));
+
+    ws.StepToTurn(9, ui);
     EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{10}));
     EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), (std::vector<int>{10})) << "others stay in their last hex";
     EXPECT_TRUE(ui.shown.empty()) << "no orders file is no error";
@@ -160,9 +164,10 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
     EXPECT_EQ(Numbers(ws.Map.Cell(0, 8, 8)->Units), (std::vector<int>{10}));
     EXPECT_EQ(ws.Map.Cell(0, 4, 4)->Units.Count(), 0);
 
-    // Unit 2 is own and not in the turn: gone. Unit 3 is own and new to the list: it stays.
+    // Unit 2 is own and not in turn 4, but its record is from turn 9: it stays. Unit 3 is own
+    // and new to the list: it stays.
     const TUnitList& units = ws.Map.UnitFileList;
-    EXPECT_EQ(Numbers(units), (std::vector<int>{1, 3, 10}));
+    EXPECT_EQ(Numbers(units), (std::vector<int>{1, 2, 3, 10}));
     EXPECT_EQ(units.Find(1)->Turn, 9) << "the later record is kept";
     for (const auto& [number, level, x, y] : {std::tuple{1, 0, 0, 4}, {3, 1, 2, 2}, {10, 0, 8, 8}}) {
         EXPECT_TRUE(units.Find(number)->Seen) << number;
@@ -188,7 +193,7 @@ TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
     ws.StepToTurn(7, ui);
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
               (std::vector<std::string>{"Error loading saved units for turn 7"}));
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 3, 10}));
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 2, 3, 10}));
 }
 
 }  // namespace

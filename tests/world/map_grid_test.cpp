@@ -97,7 +97,7 @@ TEST(MapUnits, ReconcileUnseenUnits)
     };
     add(1, 9, 2, 2, false);   // own and gone
     add(2, 5, 4, 4, false);   // other faction, its hex empty: shown there
-    add(3, 5, 4, 4, false);   // same hex, now taken by unit 2
+    add(3, 5, 4, 4, false);   // same hex: returns with unit 2
     add(4, 5, 6, 6, false);   // its hex has units this turn
     add(5, 9, 8, 8, true);    // own and seen
     add(6, 5, 5, 4, false);   // odd position: kept, not placed
@@ -111,11 +111,35 @@ TEST(MapUnits, ReconcileUnseenUnits)
     EXPECT_NE(map.UnitFileList.Find(6), nullptr);
     EXPECT_EQ(map.UnitFileList.Count(), 5);
     ASSERT_NE(map.Cell(0, 4, 4), nullptr);
-    ASSERT_EQ(map.Cell(0, 4, 4)->Units.Count(), 1);
+    ASSERT_EQ(map.Cell(0, 4, 4)->Units.Count(), 2) << "every unit of a hex empty before the put-back";
     EXPECT_EQ(map.Cell(0, 4, 4)->Units.Items(0)->Number, 2);
+    EXPECT_EQ(map.Cell(0, 4, 4)->Units.Items(1)->Number, 3);
     EXPECT_NE(map.Cell(0, 4, 4)->Units.Items(0), map.UnitFileList.Find(2)) << "the hex gets a copy";
     EXPECT_EQ(map.Cell(0, 6, 6)->Units.Count(), 1);
     EXPECT_EQ(map.Cell(0, 8, 8), nullptr);
+}
+
+TEST(MapUnits, OwnUnitsOfALaterTurnOutliveAnOlderPass)
+{
+    TMap map;
+    TFactionList factions;
+    TKeyStringList skills;
+    auto unit = std::make_unique<TUnit>();
+    unit->Number = 22;
+    unit->Faction = 9;
+    unit->Turn = 14;
+    unit->SetOrders({"WORK"});
+    map.UnitFileList.Add(std::move(unit));
+
+    for (int older : {13, -1}) {  // an older turn, and a report without a date
+        map.UnitFileList.ClearSeen(older);
+        map.ReconcileUnseenUnits(9, factions, skills);
+        ASSERT_NE(map.UnitFileList.Find(22), nullptr) << older;
+        EXPECT_EQ(map.UnitFileList.Find(22)->Orders, std::vector<std::string>{"WORK"});
+    }
+    map.UnitFileList.ClearSeen(14);
+    map.ReconcileUnseenUnits(9, factions, skills);
+    EXPECT_EQ(map.UnitFileList.Find(22), nullptr) << "its own turn no longer lists it";
 }
 
 }  // namespace

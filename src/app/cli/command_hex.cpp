@@ -115,7 +115,12 @@ int RunHexCommand(CliContext& context, const std::vector<std::string>& args)
         return 2;
     }
     Workspace& ws = context.workspace;
-    ws.Open(context.ui);
+    // The loader has already said why the database was refused; an empty world printed
+    // with success would read as "nothing is known here".
+    if (!ws.Open(context.ui)) {
+        context.err << "korvane-cli: the map database was not loaded\n";
+        return 1;
+    }
     int x = StrToIntLenient(rest[0]);
     int y = StrToIntLenient(rest[1]);
     const int level = under ? TMap::kUnderworld : TMap::kOverworld;
@@ -144,7 +149,10 @@ int RunUnitsCommand(CliContext& context, std::vector<std::string> const& args)
         return 2;
     }
     Workspace& ws = context.workspace;
-    ws.Open(context.ui);
+    if (!ws.Open(context.ui)) {
+        context.err << "korvane-cli: the map database was not loaded\n";
+        return 1;
+    }
     std::int64_t men = 0;
     for (const auto& line : ws.Map.ListAllUnits(faction, ws.TroopList, men))
         context.out << line << '\n';

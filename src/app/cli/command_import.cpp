@@ -73,7 +73,8 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     }
     if (options.faction > 0) {
         ws.Settings.FactionNo = options.faction;
-        if (!ws.Settings.WriteSettings(context.ui))
+        // A refused settings file was named at Open; the number still serves this run.
+        if (!ws.Refused.Contains(ws.Settings.FileName()) && !ws.Settings.WriteSettings(context.ui))
             return 1;
     }
     if (ws.Settings.FactionNo <= 0) {
@@ -96,7 +97,7 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     if (imported == 0)
         return 1;
 
-    bool saved = SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir);
+    bool saved = SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused);
     if (!saved)
         context.ui.Error("Unable to write the map database to " + ws.Settings.DataDir);
     saved = ws.SaveOnExit(context.ui) && saved;
@@ -113,7 +114,12 @@ int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>
         return 2;
     }
     Workspace& ws = context.workspace;
-    ws.Factions.LoadFromFile(ws.Settings, context.ui);
+    if (!ws.Factions.LoadFromFile(ws.Settings)) {
+        // Merging into an empty registry would write it over the player's.
+        ws.Refuse(ws.Settings.DataPath(ws.Settings.FactionsFile), context.ui);
+        context.ui.Info("Import failed.");
+        return 1;
+    }
     const bool imported = ws.Factions.ImportFactionList(args[0], context.ui);
     if (!imported) {
         context.ui.Info("Import failed.");

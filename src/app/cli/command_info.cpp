@@ -38,7 +38,10 @@ int RunInfoCommand(CliContext& context, const std::vector<std::string>& args)
             section = value.section;
             out << '[' << section << "]\n";
         }
-        out << "  " << std::left << std::setw(17) << value.key << value.text << '\n';
+        // The password is the game's secret: say whether there is one, never what it is.
+        const bool secret = std::string_view(value.key) == "Password";
+        const std::string shown = !secret ? value.text : value.text.empty() ? "(not set)" : "(set)";
+        out << "  " << std::left << std::setw(17) << value.key << shown << '\n';
     }
 
     out << "[Data files]\n";

@@ -1,0 +1,190 @@
+// Files that exist but could not be read, or were refused: named once at the start of a run,
+// never written over in it, and the rest of the session carries on.
+#include "reportimport/report_reader.h"
+#include "storage/map_database.h"
+#include "workspace/workspace.h"
+
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScriptedInteraction;
+using testing::TempDir;
+
+std::string Report(const char* name)
+{
+    return std::string(KORVANE_TEST_DATA_DIR) + "/reports/" + name;
+}
+
+class RefusedFilesTest : public ::testing::Test
+{
+protected:
+    RefusedFilesTest() : ws(dir.Path()) { fs::create_directory(Data("")); }
+
+    std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
+
+    /// How many messages of any kind name `file`.
+    int TimesNamed(const std::string& file) const
+    {
+        return static_cast<int>(std::count_if(ui.shown.begin(), ui.shown.end(), [&file](const auto& shown) {
+            return shown.text.find(file) != std::string::npos;
+        }));
+    }
+
+    /// Imports the sample report as faction 7, which it is.
+    void ImportReport()
+    {
+        ws.Settings.FactionNo = 7;
+        ASSERT_TRUE(ImportTurnReport(ws, Report("ravenmoor-turn14.txt"), ui));
+    }
+
+    TempDir dir;
+    Workspace ws;
+    ScriptedInteraction ui;
+};
+
+struct FactionsCase
+{
+    const char* name;
+    const char* contents;
+};
+
+class RefusedFactionsFile : public RefusedFilesTest, public ::testing::WithParamInterface<FactionsCase> {};
+
+TEST_P(RefusedFactionsFile, IsNamedOnceAndNeverWrittenOver)
+{
+    const std::string contents = GetParam().contents;
+    dir.Write("DATA/Factions.dat", contents);
+    ASSERT_TRUE(ws.Open(ui));
+    EXPECT_EQ(TimesNamed(Data("Factions.dat")), 1);
+    ImportReport();  // adds the player's own faction to the registry in memory
+    EXPECT_FALSE(ws.SaveOnExit(ui)) << "a file left unwritten is no success";
+    EXPECT_EQ(dir.Read("DATA/Factions.dat"), contents);
+    EXPECT_EQ(TimesNamed(Data("Factions.dat")), 1);
+    EXPECT_TRUE(fs::exists(Data("Alliance.dat"))) << "the rest of the session is still saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, RefusedFactionsFile,
+    ::testing::Values(FactionsCase{"UnreadableVersion", "VERSION,two\r\n7^\"^Mine^\"^Ann^\"^^\"^^\"^1^\"^0^\"^\r\n"},
+                      FactionsCase{"SeparatorDamaged", "VERSION^\"^2.31\r\n7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n"},
+                      FactionsCase{"FirstFormat", "VERSION,1.00\r\n7,Mine,Ann\r\n"},
+                      FactionsCase{"Headerless", "7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RefusedFilesTest, UnreadableSettingsAreNamedAndTheSessionGoesOn)
+{
+    fs::create_directory(dir.File("ATLANTIS.INI"));
+    ASSERT_TRUE(ws.Open(ui));
+    EXPECT_TRUE(ws.Refused.Contains(dir.File("ATLANTIS.INI")));
+    EXPECT_EQ(TimesNamed(dir.File("ATLANTIS.INI")), 1);
+    EXPECT_FALSE(ws.SaveOnExit(ui));
+    EXPECT_EQ(TimesNamed(dir.File("ATLANTIS.INI")), 1) << "said once, not again at exit";
+    EXPECT_TRUE(fs::exists(Data("Factions.dat"))) << "the files after the settings are still written";
+    EXPECT_TRUE(fs::is_directory(dir.File("ATLANTIS.INI")));
+}
+
+class UnreadableFile : public RefusedFilesTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
+{
+    const std::string file = dir.File(GetParam());
+    // A folder in its place: it exists, opens, and every read fails.
+    fs::create_directory(file);
+    ASSERT_TRUE(ws.Open(ui));
+    ImportReport();
+    const bool mapSaved = SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused);
+    EXPECT_FALSE(ws.SaveOnExit(ui) && mapSaved);
+    EXPECT_EQ(TimesNamed(file), 1);
+    for (const std::string& error : ui.Texts(ScriptedInteraction::Kind::Error))
+        EXPECT_EQ(error.find(file), std::string::npos) << "not written at all, so no failed write: " << error;
+    EXPECT_TRUE(fs::is_directory(file));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadableFile,
+    ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat", "DATA/Equipmnt.dat",
+                      "DATA/Terrain.dat", "DATA/Regions.dat", "DATA/Races.dat", "DATA/Weather.dat",
+                      "DATA/Products.dat", "DATA/Colours.dat", "DATA/MapIcons.dat"),
+    [](const auto& info) {
+        std::string name = fs::path(info.param).stem().string();
+        name.erase(std::remove_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
+                   name.end());
+        return name;
+    });
+
+TEST_F(RefusedFilesTest, UnreadableKeywordListKeepsItsFileAndTheUnitsThatPointIntoIt)
+{
+    dir.Write("DATA/Troops.dat", "LEAD\r\nleader\r\nleaders\r\n");
+    dir.Write("DATA/Skills.dat", "COMB\r\ncombat\r\ncombat\r\n");
+    fs::create_directory(Data("Equipmnt.dat"));
+    ASSERT_TRUE(ws.Open(ui));
+    EXPECT_EQ(TimesNamed(Data("Equipmnt.dat")), 1);
+    ws.Refuse(Data("Troops.dat"), ui);  // as if it too could not be read
+    ImportReport();
+    const std::string units = dir.Read("DATA/Units.dat");
+    ws.SkillList.AddKey("OBSE", "observation", "observation");
+    EXPECT_FALSE(ws.SaveOnExit(ui));
+    EXPECT_EQ(dir.Read("DATA/Troops.dat"), "LEAD\r\nleader\r\nleaders\r\n");
+    EXPECT_NE(dir.Read("DATA/Skills.dat").find("OBSE"), std::string::npos) << "a readable list takes new words";
+    EXPECT_EQ(dir.Read("DATA/Units.dat"), units) << "units would point at words never saved";
+    EXPECT_FALSE(fs::exists(Data("Units.dat"))) << "nor was it written by the import";
+    EXPECT_EQ(TimesNamed(Data("Troops.dat")), 1);
+}
+
+TEST_F(RefusedFilesTest, UnreadableReferenceListKeepsItsFileAndTheMapThatPointsIntoIt)
+{
+    fs::create_directory(Data("Regions.dat"));
+    ASSERT_TRUE(ws.Open(ui));
+    EXPECT_TRUE(ws.Refused.Contains(Data("Regions.dat")));
+    EXPECT_EQ(TimesNamed(Data("Regions.dat")), 1);
+    ImportReport();
+    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused));
+    EXPECT_TRUE(fs::exists(Data("Terrain.dat"))) << "the readable lists are written";
+    EXPECT_FALSE(fs::exists(Data("Map.Dat"))) << "its cells would point at other regions";
+
+    ws.Refuse(Data("Terrain.dat"), ui);
+    const std::string terrain = dir.Read("DATA/Terrain.dat");
+    ws.Map.TerrainList.Add("Glacier");
+    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused));
+    EXPECT_EQ(dir.Read("DATA/Terrain.dat"), terrain);
+}
+
+TEST_F(RefusedFilesTest, KeywordListsAreWrittenBeforeTheUnitsThatPointIntoThem)
+{
+    ASSERT_TRUE(ws.Open(ui));
+    // The unit file cannot be written: the lists still are, so the next save of it finds them.
+    fs::create_directory(Data("Units.dat"));
+    ImportReport();
+    EXPECT_TRUE(fs::is_regular_file(Data("Skills.dat")));
+    EXPECT_TRUE(fs::is_regular_file(Data("Troops.dat")));
+    fs::remove(Data("Units.dat"));
+
+    // A list that cannot be written keeps the unit file from being written.
+    fs::remove(Data("Skills.dat"));
+    fs::create_directories(Data("Skills.dat/inside"));
+    ImportReport();
+    EXPECT_FALSE(fs::exists(Data("Units.dat")));
+    EXPECT_FALSE(ws.SaveOnExit(ui));
+    EXPECT_FALSE(fs::exists(Data("Units.dat")));
+
+    // At exit the lists go with the unit file.
+    fs::remove_all(Data("Skills.dat"));
+    fs::remove(Data("Troops.dat"));
+    ASSERT_TRUE(ws.SaveOnExit(ui));
+    EXPECT_TRUE(fs::is_regular_file(Data("Units.dat")));
+    EXPECT_TRUE(fs::is_regular_file(Data("Skills.dat")));
+    EXPECT_TRUE(fs::is_regular_file(Data("Troops.dat")));
+}
+
+}  // namespace
+}  // namespace korvane
