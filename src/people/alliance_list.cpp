@@ -137,14 +137,13 @@ bool TAllianceList::LoadFromFile(const std::string& dir, const TrecINI& settings
     const std::string fileName = QualifyFileName(settings.AllianceFile, dir);
     if (!FileExists(fileName))
         return true;
-    std::error_code ignored;
-    LineReader reader(fileName);
-    if (!reader.IsOpen() || std::filesystem::is_directory(fileName, ignored))
+    // Read whole first: a file that fails part-way must leave the registry as it was.
+    std::vector<std::string> lines;
+    if (!ReadTextLines(fileName, lines))
         return false;
 
-    std::string line;
     bool first = true;
-    while (reader.ReadLine(line)) {
+    for (const std::string& line : lines) {
         const bool header = first && IsHeader(line);
         first = false;
         // A blank line holds no alliance; reading one would invent an "Unknown" alliance.

@@ -53,7 +53,7 @@ bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ow
         if (unit->FromLine(line))
             units.Merge(std::move(unit), ownFaction);
     }
-    return true;
+    return !reader.Failed();
 }
 
 bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append)

@@ -1,4 +1,5 @@
 // What a session reads at its start and writes at its end.
+#include "core/file_names.h"
 #include "core/user_interaction.h"
 #include "storage/keyword_files.h"
 #include "storage/map_database.h"
@@ -13,7 +14,8 @@ bool Workspace::Open(UserInteraction& ui)
         Refuse(Settings.FileName(), ui);
     if (!Factions.LoadFromFile(Settings))
         Refuse(Settings.DataPath(Settings.FactionsFile), ui);
-    Alliances.LoadFromFile(Settings.DataDir, Settings);
+    if (!Alliances.LoadFromFile(Settings.DataDir, Settings))
+        Refuse(Settings.DataPath(Settings.AllianceFile), ui);
     for (const std::string& file : LoadKeywordLists())
         Refuse(file, ui);
     const bool loaded = LoadMapDatabase(Map, Settings, Settings.DataDir, ui);
@@ -29,7 +31,10 @@ bool Workspace::Open(UserInteraction& ui)
     }
     for (const std::string& file : Map.UnreadColourFiles)
         Refuse(file, ui);
-    LoadUnits(Map, Settings.DataDir, Settings);
+    // Without its unit file the session would write the units of one report over every unit known.
+    if (const std::string units = Settings.DataPath(Settings.UnitsFile);
+        !LoadUnits(Map, Settings.DataDir, Settings) && FileExists(units))
+        Refuse(units, ui);
     StepToTurn(Settings.CurrentTurn, ui);
     return loaded;
 }

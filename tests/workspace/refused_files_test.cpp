@@ -114,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableFile,
     ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat", "DATA/Equipmnt.dat",
                       "DATA/Terrain.dat", "DATA/Regions.dat", "DATA/Races.dat", "DATA/Weather.dat",
-                      "DATA/Products.dat", "DATA/Colours.dat", "DATA/MapIcons.dat"),
+                      "DATA/Products.dat", "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat",
+                      "DATA/Units.dat"),
     [](const auto& info) {
         std::string name = fs::path(info.param).stem().string();
         name.erase(std::remove_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
