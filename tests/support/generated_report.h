@@ -2,6 +2,7 @@
 // with markets, exits, a structure and units of several factions listed interleaved.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -12,8 +13,8 @@ struct ReportShape
     int faction = 1;           // the player, named in the heading
     int month = 1;             // of year `year`: turn (year - 1) * 12 + month
     int year = 1;
-    int columns = 40;          // regions from x = 0, on both levels
-    int rows = 32;             // grid rows, every other one holding a region
+    int columns = 40;          // regions from x = 0, on both levels (the underworld's stop at its edge)
+    int rows = 32;             // rows from y = 0, every other one holding a region
     int unitsPerRegion = 5;
     int factions = 3;          // units belong to factions 1 .. factions in turn
     std::string codeSuffix;    // makes the report's skill and item codes new to a data folder
@@ -33,8 +34,11 @@ inline std::string GenerateReport(const ReportShape& shape)
     int unit = 1;
     for (int level = 0; level < 2; ++level) {
         const std::string levelText = level == 1 ? ",deep  underworld" : "";
-        for (int x = 0; x < shape.columns; ++x) {
-            for (int y = x % 2; y < shape.rows; y += 2) {
+        // Underworld hex x, y lies at grid 2x, 2y + 2: its coordinates end at 160 and 95.
+        const int columns = level == 1 ? std::min(shape.columns, 161) : shape.columns;
+        const int rows = level == 1 ? std::min(shape.rows, 96) : shape.rows;
+        for (int x = 0; x < columns; ++x) {
+            for (int y = x % 2; y < rows; y += 2) {
                 const std::string here = std::to_string(x) + "," + std::to_string(y) + levelText;
                 out += std::string(level == 1 ? "cavern" : "plain") + " (" + here + ") in Province"
                     + std::to_string(x % 50) + ", contains Town" + std::to_string(x) + "x" + std::to_string(y)

@@ -1,0 +1,94 @@
+// KeyedList: key order and positions whatever the order of arrival, replacement, removal, and
+// work that grows as n log n when records arrive out of order.
+#include "core/keyed_list.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <random>
+
+namespace korvane {
+namespace {
+
+std::string Key(int number)
+{
+    std::string digits = std::to_string(number);
+    return std::string(10 - digits.size(), '0') + digits;
+}
+
+// Counts every key comparison the list makes.
+struct CountingLess
+{
+    using is_transparent = void;
+    inline static long long comparisons = 0;
+    bool operator()(std::string_view a, std::string_view b) const
+    {
+        ++comparisons;
+        return a < b;
+    }
+};
+
+TEST(KeyedList, PositionsFollowKeyOrderThroughEveryChange)
+{
+    KeyedList<int> list;
+    std::map<std::string, int> expected;
+    std::mt19937 random(7);
+    for (int step = 0; step < 3000; ++step) {
+        const int number = static_cast<int>(random() % 500);
+        switch (random() % 4) {
+        case 0:  // remove from the middle, or from the back as lists emptied one by one are
+        case 1:
+            if (!expected.empty()) {
+                const int index = random() % 2 ? list.Count() - 1 : static_cast<int>(random() % list.Count());
+                const std::unique_ptr<int> taken = list.Take(index);
+                auto it = std::next(expected.begin(), index);
+                ASSERT_EQ(*taken, it->second);
+                expected.erase(it);
+            }
+            break;
+        default:  // add, or replace what is held under the key
+            list.Put(Key(number), std::make_unique<int>(step));
+            expected[Key(number)] = step;
+        }
+        if (step % 97 == 0 || step > 2900) {
+            ASSERT_EQ(list.Count(), static_cast<int>(expected.size()));
+            int index = 0;
+            for (const auto& [key, value] : expected) {
+                ASSERT_EQ(list.KeyAt(index), key);
+                ASSERT_EQ(*list.Items(index), value);
+                ASSERT_EQ(list.IndexOf(key), index);
+                ++index;
+            }
+        }
+    }
+    EXPECT_EQ(list.Items(-1), nullptr);
+    EXPECT_EQ(list.Items(list.Count()), nullptr);
+    EXPECT_EQ(list.IndexOf("absent"), -1);
+    EXPECT_EQ(list.Take(list.Count()), nullptr);
+}
+
+TEST(KeyedList, RecordsArrivingOutOfOrderMoveNothingHeldAndCostLogN)
+{
+    // A list kept as one sorted array moves half of itself for every record that arrives out of
+    // order: a report's units, interleaved by faction, took time growing with their square.
+    // Records held must stay where they are, and each new one cost about log n comparisons.
+    constexpr int kCount = 1 << 15;
+    KeyedList<int, CountingLess> list;
+    for (int i = 0; i < kCount; i += 2)
+        list.Put(Key(i), std::make_unique<int>(i));
+    std::vector<const std::string*> held;
+    for (int index = 0; index < list.Count(); ++index)
+        held.push_back(&list.KeyAt(index));
+
+    CountingLess::comparisons = 0;
+    for (int i = kCount - 1; i > 0; i -= 2)  // in reverse, each between two held ones
+        list.Put(Key(i), std::make_unique<int>(i));
+    EXPECT_LT(CountingLess::comparisons, 3.0 * (kCount / 2) * std::log2(kCount));
+    ASSERT_EQ(list.Count(), kCount);
+    for (int index = 0; index < kCount; index += 2)
+        ASSERT_EQ(&list.KeyAt(index), held[static_cast<std::size_t>(index / 2)]) << "record " << index << " moved";
+}
+
+}  // namespace
+}  // namespace korvane
