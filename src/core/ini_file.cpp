@@ -59,7 +59,13 @@ IniFile::IniFile(std::string fileName)
 
 bool IniFile::Load()
 {
-    return ReadTextLines(fileName_, lines_) || !FileExists(fileName_);
+    LineReader reader(fileName_);
+    return Load(reader) || !FileExists(fileName_);
+}
+
+bool IniFile::Load(LineReader& reader)
+{
+    return ReadTextLines(reader, lines_);
 }
 
 int IniFile::FindSection(std::string_view section) const

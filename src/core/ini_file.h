@@ -9,6 +9,8 @@
 
 namespace korvane {
 
+class LineReader;
+
 class IniFile
 {
 public:
@@ -22,6 +24,8 @@ public:
     /// Reads the file as it is on disk now; a missing file reads as empty. False, and empty,
     /// when the file exists but could not be read: saving then would lose what it holds.
     bool Load();
+    /// Reads the lines of `reader` in place of the file's; false, and empty, when a read failed.
+    bool Load(LineReader& reader);
 
     /// The value of `key` in `section`, trimmed and cut to 1023 characters, or `defaultValue`
     /// when the section or key is absent. A key present with no value gives "".

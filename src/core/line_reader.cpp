@@ -14,8 +14,18 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 LineReader::LineReader(const std::string& path)
     : file_(std::fopen(path.c_str(), "rb"))
+    , open_(file_ != nullptr)
     , buffer_(kBufferSize)
     , atEnd_(file_ == nullptr)
+{
+}
+
+// The whole text stands in the place of a buffer filled once: nothing is ever read after it.
+LineReader::LineReader(TextInMemory text)
+    : text_(text.Text)
+    , open_(true)
+    , filled_(text_.size())
+    , atEnd_(true)
 {
 }
 
@@ -42,7 +52,7 @@ bool LineReader::ReadLine(std::string& line)
     line.clear();
     bool any = false;
     for (;;) {
-        const std::string_view buffered(buffer_.data() + position_, filled_ - position_);
+        const std::string_view buffered(Data() + position_, filled_ - position_);
         const LineBreak found = FindLineBreak(buffered);
         const bool waitForNext = !atEnd_ && found.EndsOnCr(buffered);
         line.append(buffered.data(), found.LineLength);
@@ -69,8 +79,13 @@ bool LineReader::ReadLine(std::string& line)
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
 {
-    lines.clear();
     LineReader reader(path);
+    return ReadTextLines(reader, lines);
+}
+
+bool ReadTextLines(LineReader& reader, std::vector<std::string>& lines)
+{
+    lines.clear();
     if (!reader.IsOpen())
         return false;
     std::string line;

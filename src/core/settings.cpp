@@ -129,8 +129,18 @@ const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
 
 bool TrecINI::ReadSettings()
 {
+    return TakeSettings(ini_.Load());
+}
+
+bool TrecINI::ReadSettings(LineReader& reader)
+{
+    return TakeSettings(ini_.Load(reader));
+}
+
+bool TrecINI::TakeSettings(bool loaded)
+{
     SetDataFileNames();
-    unreadable_ = !ini_.Load();
+    unreadable_ = !loaded;
 
     DataDir = ReadDir("DataDir", "", "DATA", dataDirRead_);
     ImportDir = ReadDir("ImportDir", "", "IMPORT", importDirRead_);

@@ -10,6 +10,7 @@
 
 namespace korvane {
 
+class LineReader;
 class UserInteraction;
 
 class TrecINI
@@ -26,6 +27,9 @@ public:
     /// False (defaults taken) when the file exists but could not be read; it is then never
     /// written by this record, whose defaults would replace the player's settings.
     bool ReadSettings();
+    /// As ReadSettings, from the lines of `reader` in place of the file; a later WriteSettings
+    /// still starts from the file on disk.
+    bool ReadSettings(LineReader& reader);
     /// Writes every key back into the file as it is on disk now, leaving keys the program does
     /// not know in place. Shows "Unable to write to <file>" and returns false on failure, and
     /// refuses (false, saying so) when the file could not be read, then or at ReadSettings.
@@ -79,6 +83,8 @@ public:
 
 private:
     void SetDataFileNames();
+    /// Fills every field from the lines loaded; `loaded` false when they could not be read.
+    bool TakeSettings(bool loaded);
     struct DirRead
     {
         std::string text;      // as it stood in the file

@@ -137,9 +137,15 @@ bool TAllianceList::LoadFromFile(const std::string& dir, const TrecINI& settings
     const std::string fileName = QualifyFileName(settings.AllianceFile, dir);
     if (!FileExists(fileName))
         return true;
+    LineReader reader(fileName);
+    return LoadFromLines(reader);
+}
+
+bool TAllianceList::LoadFromLines(LineReader& reader)
+{
     // Read whole first: a file that fails part-way must leave the registry as it was.
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines))
+    if (!ReadTextLines(reader, lines))
         return false;
 
     bool first = true;

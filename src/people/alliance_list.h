@@ -10,6 +10,7 @@
 
 namespace korvane {
 
+class LineReader;
 class TrecINI;
 
 class TAllianceList
@@ -40,6 +41,8 @@ public:
     /// Adds the alliances of "Alliance.dat" in `dir` to the list (which is not emptied first).
     /// A missing file succeeds and changes nothing; false when it cannot be read.
     bool LoadFromFile(const std::string& dir, const TrecINI& settings);
+    /// As LoadFromFile, from the lines of `reader`.
+    bool LoadFromLines(LineReader& reader);
 
     /// Rewrites "Alliance.dat" in `dir`; false (old file kept) when that fails.
     bool SaveToFile(const std::string& dir, const TrecINI& settings) const;

@@ -96,6 +96,11 @@ bool TFactionList::LoadFromFile(const TrecINI& settings)
     if (!FileExists(fileName))
         return true;
     LineReader reader(fileName);
+    return LoadFromLines(reader);
+}
+
+bool TFactionList::LoadFromLines(LineReader& reader)
+{
     std::string line;
     // A folder opens like a file and then fails to read; an empty file has no header either.
     if (!reader.ReadLine(line))

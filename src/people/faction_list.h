@@ -11,6 +11,7 @@
 
 namespace korvane {
 
+class LineReader;
 class TrecINI;
 class UserInteraction;
 
@@ -37,6 +38,8 @@ public:
     /// changes nothing. A file that cannot be read to its end, or has no version header this
     /// program reads (none, version 1, an unreadable number), is refused: false, list unchanged.
     bool LoadFromFile(const TrecINI& settings);
+    /// As LoadFromFile, from the lines of `reader` (a header line, then one faction per line).
+    bool LoadFromLines(LineReader& reader);
 
     /// Rewrites "Factions.dat" in the data folder; false (old file kept) when that fails.
     bool SaveToFile(const TrecINI& settings) const;
@@ -45,6 +48,8 @@ public:
     /// and address from the file and keep everything the player entered. False, with a
     /// warning, when the file is missing or cannot be opened.
     bool ImportFactionList(const std::string& fileName, UserInteraction& ui);
+    /// As ImportFactionList, from the lines of `reader`.
+    void ImportFactionList(LineReader& reader);
 
 private:
     KeyedList<TFaction> list_;

@@ -69,7 +69,12 @@ bool TFactionList::ImportFactionList(const std::string& fileName, UserInteractio
         ui.Warning("Unable to open Faction List file.");
         return false;
     }
+    ImportFactionList(reader);
+    return true;
+}
 
+void TFactionList::ImportFactionList(LineReader& reader)
+{
     std::optional<std::string> pending;
     std::string record;
     while (NextRecord(reader, pending, record)) {
@@ -104,7 +109,6 @@ bool TFactionList::ImportFactionList(const std::string& fileName, UserInteractio
         }
         faction->EMail = std::move(address);
     }
-    return true;
 }
 
 }  // namespace korvane

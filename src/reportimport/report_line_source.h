@@ -11,7 +11,7 @@ namespace korvane {
 class ReportLineSource
 {
 public:
-    explicit ReportLineSource(const std::string& fileName) : file_(fileName) {}
+    explicit ReportLineSource(LineReader& file) : file_(file) {}
 
     bool IsOpen() const { return file_.IsOpen(); }
 
@@ -45,7 +45,7 @@ public:
     bool AtEnd() const { return atEnd_; }
 
 private:
-    LineReader file_;
+    LineReader& file_;
     std::optional<std::string> pending_;
     bool atEnd_ = false;
 };

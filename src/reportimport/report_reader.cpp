@@ -44,18 +44,18 @@ enum SectionCode {
 class TurnReportReader
 {
 public:
-    TurnReportReader(const ImportTarget& target, const std::string& fileName, UserInteraction& ui)
+    TurnReportReader(const ImportTarget& target, LineReader& lines, UserInteraction& ui)
         : target_(target)
         , map_(target.Map)
         , settings_(target.Settings)
         , ui_(ui)
-        , lines_(fileName)
+        , lines_(lines)
         , units_(target, ui)
     {
     }
 
     /// Reads the report; a report that fails leaves the settings and the registry as they were.
-    bool Import();
+    bool Import(TurnReportRead& read);
 
 private:
     bool ReadReport();
@@ -72,7 +72,6 @@ private:
     bool ReadLogicalLine();
     void Dispatch(TMapCell& cell);
     void ParseRegionText(std::string_view text);
-    bool Finish();
 
     ImportTarget target_;
     TMap& map_;
@@ -284,38 +283,16 @@ void TurnReportReader::ReadRegionBlock()
     }
 }
 
-bool TurnReportReader::Finish()
-{
-    const std::string& dataDir = settings_.DataDir;
-    const RefusedFiles none;
-    const RefusedFiles& refused = target_.Refused ? *target_.Refused : none;
-    if (SaveKeywordListsThenUnits(map_, settings_, target_.SkillList, target_.TroopList, target_.EquipmentList, refused,
-                                  ui_)) {
-        if (turn_ > 0) {
-            if (!SaveHexUnits(map_, dataDir, turn_, settings_))
-                ui_.Error("Error saving hex unit lists.");
-            settings_.CurrentTurn = turn_;
-            settings_.MaxTurn = std::max(settings_.MaxTurn, turn_);
-        } else {
-            ui_.Warning("Unable to save hex units as no turn number data was detected.");
-        }
-    }
-    if (templateApplied_ && turn_ > 0) {
-        const std::string orders = settings_.DataPath(TurnFileName(settings_.OrdersStem, turn_));
-        if (!SaveOrdersFile(map_.UnitFileList, orders, false))
-            ui_.Error("Unable to write to " + orders);
-    }
-    map_.ReconcileUnseenUnits(settings_.FactionNo, target_.Factions, target_.SkillList);
-    return true;
-}
-
-bool TurnReportReader::Import()
+bool TurnReportReader::Import(TurnReportRead& read)
 {
     // What a report sets before its regions; a report that then fails must not leave it behind.
     const std::int32_t unclaimed = settings_.Unclaimed;
     const auto points = settings_.FacPoints;
-    if (ReadReport())
+    if (ReadReport()) {
+        read.Turn = turn_;
+        read.TemplateApplied = templateApplied_;
         return true;
+    }
     settings_.Unclaimed = unclaimed;
     settings_.FacPoints = points;
     if (addedFaction_)
@@ -380,7 +357,7 @@ bool TurnReportReader::ReadReport()
             templateApplied_ = true;
         }
     }
-    return Finish();
+    return true;
 }
 
 }  // namespace
@@ -400,12 +377,48 @@ int MonthNumber(std::string_view name)
     return -1;
 }
 
+bool ReadTurnReport(const ImportTarget& target, LineReader& lines, UserInteraction& ui, TurnReportRead& read)
+{
+    TurnReportReader reader(target, lines, ui);
+    return reader.Import(read);
+}
+
+void FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui)
+{
+    TMap& map = target.Map;
+    TrecINI& settings = target.Settings;
+    const int turn = read.Turn;
+    const RefusedFiles none;
+    const RefusedFiles& refused = target.Refused ? *target.Refused : none;
+    if (SaveKeywordListsThenUnits(map, settings, target.SkillList, target.TroopList, target.EquipmentList, refused,
+                                  ui)) {
+        if (turn > 0) {
+            if (!SaveHexUnits(map, settings.DataDir, turn, settings))
+                ui.Error("Error saving hex unit lists.");
+            settings.CurrentTurn = turn;
+            settings.MaxTurn = std::max(settings.MaxTurn, turn);
+        } else {
+            ui.Warning("Unable to save hex units as no turn number data was detected.");
+        }
+    }
+    if (read.TemplateApplied && turn > 0) {
+        const std::string orders = settings.DataPath(TurnFileName(settings.OrdersStem, turn));
+        if (!SaveOrdersFile(map.UnitFileList, orders, false))
+            ui.Error("Unable to write to " + orders);
+    }
+    map.ReconcileUnseenUnits(settings.FactionNo, target.Factions, target.SkillList);
+}
+
 bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui)
 {
     if (!FileExists(fileName))
         return false;
-    TurnReportReader reader(target, fileName, ui);
-    return reader.Import();
+    LineReader lines(fileName);
+    TurnReportRead read;
+    if (!ReadTurnReport(target, lines, ui, read))
+        return false;
+    FinishTurnReport(target, read, ui);
+    return true;
 }
 
 }  // namespace korvane

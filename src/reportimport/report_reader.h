@@ -6,8 +6,16 @@
 
 namespace korvane {
 
+class LineReader;
 class UserInteraction;
 struct ImportTarget;
+
+/// What reading a report learnt that the step after it needs.
+struct TurnReportRead
+{
+    int Turn = -1;                 // the report's turn; -1 when its date could not be read
+    bool TemplateApplied = false;  // the orders template replaced the units' orders
+};
 
 /// Reads a turn report into the map: regions into cells, units into the cells and the map's
 /// unit list, new keywords into the keyword lists, and (when chosen) the orders template into
@@ -15,6 +23,16 @@ struct ImportTarget;
 /// orders files. False when the file is missing or ends before its regions; the map database
 /// itself is not saved.
 bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui);
+
+/// The first step of ImportTurnReport: reads the report from `lines` into the map, the units,
+/// the keyword lists, the registry and the settings, writing no file. False when the reader is
+/// not open or the report ends before its regions; the settings and registry are then as they were.
+bool ReadTurnReport(const ImportTarget& target, LineReader& lines, UserInteraction& ui, TurnReportRead& read);
+
+/// The step after a report was read: writes the unit file, the keyword files and the turn's hex
+/// unit and orders files, moves the settings to the report's turn, and settles the units the
+/// report no longer showed.
+void FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui);
 
 /// 1 to 12 for a month name or its three-letter form, any case; -1 otherwise.
 int MonthNumber(std::string_view name);

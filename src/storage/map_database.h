@@ -3,8 +3,11 @@
 #pragma once
 
 #include "core/refused_files.h"
+#include "core/text_lines.h"
+#include "storage/map_cell_line.h"
 
 #include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -27,5 +30,31 @@ bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string
 /// unreadable version, not readable at all) is refused with a warning, leaving the map and
 /// its lists as they were; false then. Damaged cell lines are skipped and reported once.
 bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui);
+
+/// The contents of "Map.Dat", read in two steps so that a file refused by its header changes
+/// nothing: LoadMapDatabase reads the reference and colour lists between them. The contents
+/// must outlive this.
+class MapDatabaseText
+{
+public:
+    /// `fileName` names the file in messages.
+    MapDatabaseText(std::string_view contents, std::string fileName);
+
+    /// Reads the header line, if there is one (a file without is of the first version). False,
+    /// with a warning naming the file, when the file must be refused: too new, or its version
+    /// is no number.
+    bool ReadHeader(UserInteraction& ui);
+
+    /// After an accepted header: empties the map's cells and reads every cell line into them,
+    /// against the lists the map holds; damaged lines are skipped and reported once.
+    void ReadCells(TMap& map, UserInteraction& ui);
+
+private:
+    TextLines lines_;
+    std::string fileName_;
+    std::string_view line_;
+    CellLayout layout_ = CellLayout::V100;
+    bool firstLineIsCell_ = false;
+};
 
 }  // namespace korvane

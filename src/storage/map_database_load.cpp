@@ -4,7 +4,6 @@
 #include "core/text_helpers.h"
 #include "core/text_lines.h"
 #include "core/user_interaction.h"
-#include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/record_text.h"
 #include "storage/turn_files.h"
@@ -85,6 +84,44 @@ private:
 
 }  // namespace
 
+MapDatabaseText::MapDatabaseText(std::string_view contents, std::string fileName)
+    : lines_(contents)
+    , fileName_(std::move(fileName))
+{
+}
+
+bool MapDatabaseText::ReadHeader(UserInteraction& ui)
+{
+    std::vector<std::string_view> fields;
+    if (!lines_.Next(line_))
+        return true;
+    SplitFields(line_, fields);
+    firstLineIsCell_ = fields.empty() || UpperCase(TrimSpaces(fields[0])) != "VERSION";
+    if (firstLineIsCell_)
+        return true;  // a file without a header is of the first version
+    const std::optional<CellLayout> announced = HeaderLayout(fields, fileName_, ui);
+    if (announced)
+        layout_ = *announced;
+    return announced.has_value();
+}
+
+void MapDatabaseText::ReadCells(TMap& map, UserInteraction& ui)
+{
+    map.Clear();
+    std::vector<std::string_view> fields;
+    DamageTally damaged;
+    for (bool more = firstLineIsCell_ || lines_.Next(line_); more; more = lines_.Next(line_)) {
+        // Blank lines hold nothing and harm nothing.
+        if (line_.find_first_not_of(' ') == std::string_view::npos)
+            continue;
+        SplitFields(line_, fields);
+        if (ReadCellLine(map, fields, layout_) == CellLineResult::Damaged)
+            damaged.Add(lines_.Number());
+    }
+    firstLineIsCell_ = false;
+    damaged.Report(fileName_, ui);
+}
+
 bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui)
 {
     const std::string fileName = QualifyFileName(settings.MapFile, dir);
@@ -97,36 +134,13 @@ bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir,
         ui.Warning("The map database " + fileName + " could not be read.");
         return false;
     }
-    TextLines lines(contents);
-    std::string_view line;
-    std::vector<std::string_view> fields;
-    bool firstLineIsCell = false;
-    CellLayout layout = CellLayout::V100;  // a file without a header is of the first version
-    if (lines.Next(line)) {
-        SplitFields(line, fields);
-        firstLineIsCell = fields.empty() || UpperCase(TrimSpaces(fields[0])) != "VERSION";
-        if (!firstLineIsCell) {
-            const std::optional<CellLayout> announced = HeaderLayout(fields, fileName, ui);
-            if (!announced)
-                return false;
-            layout = *announced;
-        }
-    }
+    MapDatabaseText text(contents, fileName);
+    if (!text.ReadHeader(ui))
+        return false;
 
     map.LoadReferenceLists(dir, settings);
     map.LoadColourLists(dir, settings);
-    map.Clear();
-
-    DamageTally damaged;
-    for (bool more = firstLineIsCell || lines.Next(line); more; more = lines.Next(line)) {
-        // Blank lines hold nothing and harm nothing.
-        if (line.find_first_not_of(' ') == std::string_view::npos)
-            continue;
-        SplitFields(line, fields);
-        if (ReadCellLine(map, fields, layout) == CellLineResult::Damaged)
-            damaged.Add(lines.Number());
-    }
-    damaged.Report(fileName, ui);
+    text.ReadCells(map, ui);
 
     LoadHexUnits(map, dir, settings);
     return true;

@@ -1,12 +1,14 @@
 // The files kept per turn beside "Units.dat": the hex unit files and the orders files.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace korvane {
 
 class TMap;
 class TrecINI;
+class TUnitList;
 
 /// `stem`, the turn with leading zeros to 4 digits, and ".dat": ("Units", 7) gives
 /// "Units0007.dat". Turns of more digits keep them all, so names never collide.
@@ -20,6 +22,9 @@ bool LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings);
 bool SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecINI& settings);
 /// Places the units of the hex unit file of the current turn into their cells.
 bool LoadHexUnits(TMap& map, const std::string& dir, const TrecINI& settings);
+/// Moves the units of a hex unit file, as read, into the cells they name (made when missing);
+/// units with no place on the map are dropped.
+void PlaceHexUnits(TMap& map, TUnitList& found, std::int32_t ownFaction);
 /// Reads the orders file of `turn` into the map's unit list; false when it exists but cannot be read.
 bool LoadTurnOrders(TMap& map, const std::string& dir, int turn, const TrecINI& settings);
 

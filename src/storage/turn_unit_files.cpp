@@ -36,15 +36,20 @@ bool LoadHexUnits(TMap& map, const std::string& dir, const TrecINI& settings)
     if (!LoadUnitFile(found, QualifyFileName(TurnFileName(settings.UnitsStem, settings.CurrentTurn), dir),
                       settings.FactionNo))
         return false;
+    PlaceHexUnits(map, found, settings.FactionNo);
+    return true;
+}
+
+void PlaceHexUnits(TMap& map, TUnitList& found, std::int32_t ownFaction)
+{
     // Taken from the back: each cell keeps its own list in unit order whatever the order here.
     while (found.Count() > 0) {
         std::unique_ptr<TUnit> unit = found.Take(found.Count() - 1);
         if (unit->Level < 0 || unit->X < 0 || unit->Y < 0)
             continue;
         if (TMapCell* cell = map.EnsureCell(unit->Level, unit->X, unit->Y))
-            cell->Units.Merge(std::move(unit), settings.FactionNo);
+            cell->Units.Merge(std::move(unit), ownFaction);
     }
-    return true;
 }
 
 bool LoadTurnOrders(TMap& map, const std::string& dir, int turn, const TrecINI& settings)

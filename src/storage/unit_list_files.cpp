@@ -11,6 +11,16 @@
 
 namespace korvane {
 
+namespace {
+
+void ClearOrders(TUnitList& units)
+{
+    for (int i = 0; i < units.Count(); ++i)
+        units.Items(i)->ClearOrders();
+}
+
+}  // namespace
+
 void AppendUnitLines(const TUnitList& units, std::string& text)
 {
     units.ForEach([&text](const TUnit& unit) { AppendLine(text, unit.ToLine()); });
@@ -43,8 +53,11 @@ bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ow
     if (!IsPlainFile(fileName))
         return false;
     LineReader reader(fileName);
-    if (!reader.IsOpen())
-        return false;
+    return reader.IsOpen() && LoadUnitLines(units, reader, ownFaction);
+}
+
+bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction)
+{
     std::string line;
     while (reader.ReadLine(line)) {
         if (IsRecordHeader(line))
@@ -67,16 +80,19 @@ bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool ap
 
 bool LoadOrdersFile(TUnitList& units, const std::string& fileName)
 {
-    for (int i = 0; i < units.Count(); ++i)
-        units.Items(i)->ClearOrders();
-    if (!FileExists(fileName))
-        return true;
-    if (!IsPlainFile(fileName))
-        return false;
-    LineReader reader(fileName);
-    if (!reader.IsOpen())
-        return false;
+    if (FileExists(fileName) && IsPlainFile(fileName)) {
+        LineReader reader(fileName);
+        if (reader.IsOpen())
+            return LoadOrderLines(units, reader);
+    }
+    // No orders can be read: every unit is left without, and only a missing file is no fault.
+    ClearOrders(units);
+    return !FileExists(fileName);
+}
 
+bool LoadOrderLines(TUnitList& units, LineReader& reader)
+{
+    ClearOrders(units);
     std::string line;
     std::vector<std::string> pieces;
     while (reader.ReadLine(line)) {

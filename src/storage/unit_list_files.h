@@ -7,6 +7,7 @@
 
 namespace korvane {
 
+class LineReader;
 class TUnitList;
 
 /// Appends one unit line per unit, in ascending unit number.
@@ -21,6 +22,8 @@ bool SaveUnitFile(const TUnitList& units, const std::string& fileName, bool appe
 
 /// Merges every readable unit line of the file into the list; false when there is no file.
 bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction);
+/// As LoadUnitFile, from the lines of `reader`; false when a read failed.
+bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction);
 
 /// Writes "number,count" and the order lines of every unit that has orders.
 bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append);
@@ -28,5 +31,7 @@ bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool ap
 /// Clears every unit's orders, then reads the file's orders into the units listed. A missing
 /// file leaves every unit without orders and succeeds; false when it cannot be read.
 bool LoadOrdersFile(TUnitList& units, const std::string& fileName);
+/// As LoadOrdersFile, from the lines of `reader`: clears every unit's orders, then reads them.
+bool LoadOrderLines(TUnitList& units, LineReader& reader);
 
 }  // namespace korvane

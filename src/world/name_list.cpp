@@ -19,8 +19,14 @@ int NameList::Add(std::string name)
 
 bool NameList::LoadFromFile(const std::string& fileName)
 {
+    LineReader reader(fileName);
+    return LoadFromLines(reader);
+}
+
+bool NameList::LoadFromLines(LineReader& reader)
+{
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines))
+    if (!ReadTextLines(reader, lines))
         return false;
     names_.Clear();
     for (auto& line : lines)

@@ -10,6 +10,8 @@
 
 namespace korvane {
 
+class LineReader;
+
 class NameList
 {
 public:
@@ -29,6 +31,8 @@ public:
     /// Replaces the list with the file's lines, blank ones included and nothing trimmed.
     /// False, list untouched, when the file cannot be read.
     bool LoadFromFile(const std::string& fileName);
+    /// As LoadFromFile, from the lines of `reader`.
+    bool LoadFromLines(LineReader& reader);
     /// One name per line, in list order.
     bool SaveToFile(const std::string& fileName) const;
 

@@ -14,8 +14,14 @@ int ProductCodeList::Add(std::string code, std::string name)
 
 bool ProductCodeList::LoadFromFile(const std::string& fileName)
 {
+    LineReader reader(fileName);
+    return LoadFromLines(reader);
+}
+
+bool ProductCodeList::LoadFromLines(LineReader& reader)
+{
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines))
+    if (!ReadTextLines(reader, lines))
         return false;
     Clear();
     for (const auto& line : lines) {

@@ -10,6 +10,8 @@
 
 namespace korvane {
 
+class LineReader;
+
 class ProductCodeList
 {
 public:
@@ -33,6 +35,8 @@ public:
     /// Empties the list and reads "code;name" lines; blank lines and lines without ";" are
     /// skipped. False, list untouched, when the file cannot be read.
     bool LoadFromFile(const std::string& fileName);
+    /// As LoadFromFile, from the lines of `reader`.
+    bool LoadFromLines(LineReader& reader);
     /// One "code;name" line per entry, both trimmed.
     bool SaveToFile(const std::string& fileName) const;
 

@@ -33,6 +33,10 @@ TEST(LineReader, TakesEveryLineEndAlikeAndKeepsNulBytes)
         ASSERT_TRUE(ReadTextLines(dir.Write("lines.txt", contents), lines));
         EXPECT_EQ(lines, expected) << contents;
         EXPECT_EQ(SplitLines(contents), expected) << contents;
+        LineReader memory(TextInMemory{contents});
+        ASSERT_TRUE(ReadTextLines(memory, lines));
+        EXPECT_EQ(lines, expected) << contents << " (in memory)";
+        EXPECT_EQ(memory.LineNumber(), static_cast<long>(expected.size()));
     }
     EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines));
 }
@@ -46,7 +50,13 @@ TEST(LineReader, LineEndsAtEveryPlaceOfALongTextAreFound)
         for (const char* end : {"\r\n", "\r", "\n"}) {
             const std::string text = line + end + line + end + "last";
             const std::vector<std::string> expected = {line, line, "last"};
-            EXPECT_EQ(SplitLines(text), expected) << length << " " << (end[0] == '\n' ? "LF" : end[1] ? "CR LF" : "CR");
+            const char* name = end[0] == '\n' ? "LF" : end[1] ? "CR LF" : "CR";
+            EXPECT_EQ(SplitLines(text), expected) << length << " " << name;
+            // In memory the whole text is one buffer, with no boundary to wait at.
+            std::vector<std::string> lines;
+            LineReader memory(TextInMemory{text});
+            ASSERT_TRUE(ReadTextLines(memory, lines));
+            EXPECT_EQ(lines, expected) << length << " " << name << " (in memory)";
         }
     }
 }

@@ -23,9 +23,7 @@ void PrintTo(const DecodeCase& c, std::ostream* os)
     *os << testing::Quoted(c.bytes) << " -> " << ::testing::PrintToString(c.shown.toStdU16String());
 }
 
-class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase>
-{
-};
+class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(ToDisplayTextTable, Decodes)
 {

@@ -12,40 +12,22 @@
 namespace korvane {
 namespace {
 
-struct SizeRow
+TEST(HexGeometryTest, SizesOfEveryZoom)
 {
-    int zoom, s, c, hh, boxWidth, boxHeight;
-};
-
-void PrintTo(const SizeRow& row, std::ostream* os)
-{
-    *os << "zoom " << row.zoom << " -> S " << row.s << ", C " << row.c << ", Hh " << row.hh << ", box "
-        << row.boxWidth << 'x' << row.boxHeight;
+    const struct
+    {
+        int zoom, s, c, hh, boxWidth, boxHeight;
+    } rows[] = {{1, 6, 9, 5, 7, 10},      {2, 12, 18, 10, 13, 20}, {3, 18, 27, 16, 19, 32}, {4, 24, 36, 21, 25, 42},
+                {5, 30, 45, 26, 31, 52},  {6, 36, 54, 31, 37, 62}, {7, 42, 63, 36, 43, 72}, {8, 48, 72, 42, 49, 84},
+                {9, 54, 81, 47, 55, 94}, {10, 60, 90, 52, 61, 104}};
+    for (const auto& row : rows) {
+        const HexGeometry hex = HexGeometry::ForZoom(row.zoom);
+        EXPECT_EQ(std::tuple(hex.S, hex.C, hex.Hh, hex.BoxWidth(), hex.BoxHeight()),
+                  std::tuple(row.s, row.c, row.hh, row.boxWidth, row.boxHeight))
+            << "zoom " << row.zoom << ": S, C, Hh, box width and height";
+        EXPECT_EQ(BarPositionOfZoom(row.zoom), 11 - row.zoom);
+    }
 }
-
-class HexSizeTest : public ::testing::TestWithParam<SizeRow>
-{
-};
-
-TEST_P(HexSizeTest, MatchesTheTable)
-{
-    const SizeRow row = GetParam();
-    const HexGeometry hex = HexGeometry::ForZoom(row.zoom);
-    EXPECT_EQ(hex.S, row.s);
-    EXPECT_EQ(hex.C, row.c);
-    EXPECT_EQ(hex.Hh, row.hh);
-    EXPECT_EQ(hex.BoxWidth(), row.boxWidth);
-    EXPECT_EQ(hex.BoxHeight(), row.boxHeight);
-    EXPECT_EQ(BarPositionOfZoom(row.zoom), 11 - row.zoom);
-}
-
-INSTANTIATE_TEST_SUITE_P(Zooms, HexSizeTest,
-                         ::testing::Values(SizeRow{1, 6, 9, 5, 7, 10}, SizeRow{2, 12, 18, 10, 13, 20},
-                                           SizeRow{3, 18, 27, 16, 19, 32}, SizeRow{4, 24, 36, 21, 25, 42},
-                                           SizeRow{5, 30, 45, 26, 31, 52}, SizeRow{6, 36, 54, 31, 37, 62},
-                                           SizeRow{7, 42, 63, 36, 43, 72}, SizeRow{8, 48, 72, 42, 49, 84},
-                                           SizeRow{9, 54, 81, 47, 55, 94}, SizeRow{10, 60, 90, 52, 61, 104}),
-                         [](const auto& info) { return "Zoom" + std::to_string(info.param.zoom); });
 
 TEST(HexGeometryTest, RoundsHalfToEven)
 {
@@ -82,23 +64,18 @@ TEST(ViewportTest, HitTestFindsTheHexUnderThePointer)
     const HexGeometry hex = HexGeometry::ForZoom(5);
     // The middle of hex (12, 24).
     const int cx = hex.BoxLeft(12, 10, 4) + hex.S / 2, cy = hex.BoxTop(24, 20, 4) + hex.Hh;
-    HexPosition hit = HexAtPoint(view, cx, cy);
-    EXPECT_EQ(hit.x, 12);
-    EXPECT_EQ(hit.y, 24);
+    const auto hit = [&view](int px, int py) {
+        const HexPosition at = HexAtPoint(view, px, py);
+        return std::pair(at.x, at.y);
+    };
+    EXPECT_EQ(hit(cx, cy), std::pair(12, 24));
     // Where (12, 24) touches (13, 25) along an edge, the smaller x wins.
-    hit = HexAtPoint(view, hex.BoxLeft(12, 10, 4) + hex.S + 1, hex.BoxTop(24, 20, 4) + 2 * hex.Hh);
-    EXPECT_EQ(hit.x, 12);
+    EXPECT_EQ(hit(hex.BoxLeft(12, 10, 4) + hex.S + 1, hex.BoxTop(24, 20, 4) + 2 * hex.Hh).first, 12);
     // Along the shared top/bottom edge of (12, 24) and (12, 26), the smaller y wins.
-    hit = HexAtPoint(view, cx, hex.BoxTop(26, 20, 4));
-    EXPECT_EQ(hit.x, 12);
-    EXPECT_EQ(hit.y, 24);
+    EXPECT_EQ(hit(cx, hex.BoxTop(26, 20, 4)), std::pair(12, 24));
     // Its left tip is also a corner of (11, 23), whose x is smaller; a pixel inside is its own.
-    hit = HexAtPoint(view, hex.BoxLeft(12, 10, 4) - hex.S / 2, cy);
-    EXPECT_EQ(hit.x, 11);
-    EXPECT_EQ(hit.y, 23);
-    hit = HexAtPoint(view, hex.BoxLeft(12, 10, 4) - hex.S / 2 + 2, cy);
-    EXPECT_EQ(hit.x, 12);
-    EXPECT_EQ(hit.y, 24);
+    EXPECT_EQ(hit(hex.BoxLeft(12, 10, 4) - hex.S / 2, cy), std::pair(11, 23));
+    EXPECT_EQ(hit(hex.BoxLeft(12, 10, 4) - hex.S / 2 + 2, cy), std::pair(12, 24));
 }
 
 TEST(ViewportTest, EveryPixelOfATallViewHitsTheHexDrawnThere)
@@ -156,15 +133,13 @@ TEST(ViewportTest, ZoomingOutAndBackReturnsToTheSamePlace)
     EXPECT_EQ(view.Zoom, 1);
     EXPECT_LT(view.ViewLeft, 150);
     ZoomViewport(view, 10, 1000, 700);
-    EXPECT_EQ(view.ViewLeft, 150);
-    EXPECT_EQ(view.ViewTop, 90);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(150, 90));
 
     // Near the corner a clamp at 0 intervenes.
     view.ViewLeft = 5;
     view.ViewTop = 3;
     ZoomViewport(view, 1, 1000, 700);
-    EXPECT_EQ(view.ViewLeft, 0);
-    EXPECT_EQ(view.ViewTop, 0);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(0, 0));
 }
 
 TEST(ViewportTest, CentringAndJumping)
@@ -175,11 +150,9 @@ TEST(ViewportTest, CentringAndJumping)
     EXPECT_EQ(view.ViewCols, 900 / 45 + 1);
     EXPECT_EQ(view.ViewRows, 2 * 10 + 1);
     CentreOnHex(view, 1, 1);
-    EXPECT_EQ(view.ViewLeft, 1);
-    EXPECT_EQ(view.ViewTop, 1);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(1, 1));
     CentreOnHex(view, 100, 60);
-    EXPECT_EQ(view.ViewLeft, 100 - view.ViewCols / 2);
-    EXPECT_EQ(view.ViewTop, 60 - view.ViewRows / 2);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(100 - view.ViewCols / 2, 60 - view.ViewRows / 2));
 
     EXPECT_FALSE(MoveToHex(view, 0, 10, 1));
     EXPECT_FALSE(MoveToHex(view, 5, 193, 1));
@@ -196,22 +169,17 @@ TEST(ViewportTest, SmallMapClickAndHome)
     view.Zoom = 3;
     ResizeViewport(view, 600, 400);
     SmallMapClick(view, 321, 193, 642, 386, 0, 0);
-    EXPECT_EQ(view.ViewLeft, 0);
-    EXPECT_EQ(view.ViewTop, 0);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(0, 0));
     SmallMapClick(view, 321, 193, 642, 386, 400, 200);
-    EXPECT_EQ(view.ViewLeft, 200 - view.ViewCols / 2);
-    EXPECT_EQ(view.ViewTop, 100 - view.ViewRows / 2);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(200 - view.ViewCols / 2, 100 - view.ViewRows / 2));
 
     TrecINI settings("/nonexistent");
     view.ViewLevel = 1;
     SaveHome(view, settings);
     MapViewport home;
     GoHome(home, settings, 600, 400);
-    EXPECT_EQ(home.ViewLeft, view.ViewLeft);
-    EXPECT_EQ(home.ViewTop, view.ViewTop);
-    EXPECT_EQ(home.ViewLevel, 1);
-    EXPECT_EQ(home.Zoom, 3);
-    EXPECT_EQ(home.ViewCols, view.ViewCols);
+    EXPECT_EQ(std::tuple(home.ViewLeft, home.ViewTop, home.ViewLevel, home.Zoom, home.ViewCols),
+              std::tuple(view.ViewLeft, view.ViewTop, 1, 3, view.ViewCols));
 }
 
 }  // namespace

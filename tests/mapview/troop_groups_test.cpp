@@ -54,13 +54,9 @@ TEST_F(TroopGroupsTest, ByFactionLargestFirstTiesInKeyOrder)
     AddUnit(5, 3, 1, 8);     // the last unit added decides whether the group is stale
     const auto groups = CollectTroopGroups(cell, {}, factions, alliances, 9);
     ASSERT_EQ(groups.size(), 3u);
-    EXPECT_EQ(groups[0].Key, "00007");
-    EXPECT_EQ(groups[0].Colour, 7000);
-    EXPECT_EQ(groups[1].Key, "00003");
-    EXPECT_EQ(groups[1].Men, 6);
-    EXPECT_EQ(groups[1].Stale, -1);
-    EXPECT_EQ(groups[2].Key, "00012");
-    EXPECT_EQ(groups[2].Stale, 0);
+    EXPECT_EQ(std::tuple(groups[0].Key, groups[0].Colour), std::tuple("00007", 7000));
+    EXPECT_EQ(std::tuple(groups[1].Key, groups[1].Men, groups[1].Stale), std::tuple("00003", 6, -1));
+    EXPECT_EQ(std::tuple(groups[2].Key, groups[2].Stale), std::tuple("00012", 0));
 }
 
 TEST_F(TroopGroupsTest, DisplayListsChooseWhoIsMarked)
@@ -72,14 +68,12 @@ TEST_F(TroopGroupsTest, DisplayListsChooseWhoIsMarked)
     TroopDisplay factionList{{" 12", "3"}, false};
     auto groups = CollectTroopGroups(cell, factionList, factions, alliances, 9);
     ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].Key, "00012");
-    EXPECT_EQ(groups[1].Key, "00003");
+    EXPECT_EQ(std::tuple(groups[0].Key, groups[1].Key), std::tuple("00012", "00003"));
 
     TroopDisplay allianceList{{std::to_string(allies)}, true};
     groups = CollectTroopGroups(cell, allianceList, factions, alliances, 9);
     ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(groups[0].Men, 50);
-    EXPECT_EQ(groups[0].Colour, 4242);
+    EXPECT_EQ(std::tuple(groups[0].Men, groups[0].Colour), std::tuple(50, 4242));
 
     // An alliance list without entries marks nobody (it must not fall back to factions and
     // then colour them by whatever alliance shares their number).

@@ -35,8 +35,8 @@ TEST(FactionImport, ReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimport)
     ASSERT_TRUE(list.ImportFactionList(dir.Write("a.txt", kFactionList), ui));
     ASSERT_EQ(list.Count(), 4) << "numbers below 1, unreadable ones and entries without one are skipped";
     EXPECT_EQ(list.Find(1)->EMail, "none");
-    EXPECT_EQ(list.Find(7)->Name, "A Faction With A Very Long Name");
-    EXPECT_EQ(list.Find(7)->EMail, "seven@example.org");
+    EXPECT_EQ(std::tuple(list.Find(7)->Name, list.Find(7)->EMail),
+              std::tuple("A Faction With A Very Long Name", "seven@example.org"));
     EXPECT_EQ(list.Find(12)->Name, "Merchants of (Old) Vell");
     EXPECT_EQ(list.Find(40)->EMail, "last@example.org") << "the entry on the last line";
 
@@ -48,12 +48,9 @@ TEST(FactionImport, ReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimport)
     ASSERT_TRUE(list.ImportFactionList(dir.Write("b.txt", "Vell Traders (12), new@example.org\r\n"), ui));
     EXPECT_EQ(list.Count(), 4);
     EXPECT_EQ(list.Find(12), guild) << "one record per faction number";
-    EXPECT_EQ(guild->Name, "Vell Traders");
-    EXPECT_EQ(guild->EMail, "new@example.org");
-    EXPECT_EQ(guild->Player, "Ann");
-    EXPECT_EQ(guild->Colour, 255);
-    EXPECT_EQ(guild->Comments, "ally");
-    EXPECT_TRUE(guild->InAlliance(3));
+    EXPECT_EQ(std::tuple(guild->Name, guild->EMail), std::tuple("Vell Traders", "new@example.org"));
+    EXPECT_EQ(std::tuple(guild->Player, guild->Colour, guild->Comments, guild->InAlliance(3)),
+              std::tuple("Ann", 255, "ally", true)) << "what the player set is kept";
     EXPECT_TRUE(ui.shown.empty());
 }
 

@@ -30,24 +30,12 @@ protected:
     TUnit FullUnit() const
     {
         TUnit unit;
-        unit.Number = 1234;
-        unit.Name = "Scouts";
-        unit.Description = "Looking around; quietly.";
-        unit.Level = 1;
-        unit.X = 6;
-        unit.Y = 4;
+        unit.Number = 1234; unit.Name = "Scouts"; unit.Description = "Looking around; quietly.";
+        unit.Level = 1; unit.X = 6; unit.Y = 4; unit.Structure = 3;
         unit.LastX = 9;  // not part of the line
-        unit.Structure = 3;
-        unit.Text1 = "one";
-        unit.Text2 = "two";
-        unit.Text3 = "three";
-        unit.Faction = 15;
-        unit.Flags = kFlagAvoiding | kFlagTaxing;
-        unit.Silver = -20;
-        unit.CombatSpell = 1;
-        unit.LastFaction = 7;
-        unit.Turn = 33;
-        unit.OrdersDone = true;
+        unit.Text1 = "one"; unit.Text2 = "two"; unit.Text3 = "three";
+        unit.Faction = 15; unit.Flags = kFlagAvoiding | kFlagTaxing; unit.Silver = -20; unit.CombatSpell = 1;
+        unit.LastFaction = 7; unit.Turn = 33; unit.OrdersDone = true;
         unit.AddTroops({0, 1});
         unit.AddTroops({troops.IndexOfKey("HDWA"), 4});
         unit.AddEquipment({0, 2});
@@ -154,8 +142,7 @@ TEST_F(UnitTest, LineReadingIsLenient)
     ASSERT_TRUE(unit.FromLine("7\"x\"\"0\"2\"2\"0\"\"\"\"1\"0\"0\"-1\"0\"1\" y \"2000000000\"3\"4\"5"));
     EXPECT_TRUE(unit.OrdersDone) << "\" y \" trimmed and upper-cased is Y";
     ASSERT_EQ(unit.Troops.size(), 1u);
-    EXPECT_EQ(unit.Troops[0].Index, 3);
-    EXPECT_EQ(unit.Troops[0].Count, 4);
+    EXPECT_EQ(std::tuple(unit.Troops[0].Index, unit.Troops[0].Count), std::tuple(3, 4));
     EXPECT_TRUE(unit.Equipment.empty() && unit.Skills.empty());
 
     ASSERT_TRUE(unit.FromLine("x\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"-3\"1\"1"));

@@ -70,27 +70,22 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrder)
     for (int turn = 1; turn <= 9; ++turn)
         ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui)) << turn;
     const TMap& map = ws->Map;
-    EXPECT_EQ(ws->Settings.CurrentTurn, 9);
-    EXPECT_EQ(ws->Settings.Unclaimed, 300);
+    EXPECT_EQ(std::tuple(ws->Settings.CurrentTurn, ws->Settings.Unclaimed), std::tuple(9, 300));
 
     const TMapCell& city = *map.Cell(0, 0, 16);
-    EXPECT_EQ(city.TerrainName(map.TerrainList), "Forest");
-    EXPECT_EQ(map.RegionList[city.Region], "Lavan");
-    EXPECT_EQ(city.PopCenter, "Glorforgost");
-    EXPECT_EQ(city.PopCenterType, kCity);
-    EXPECT_EQ(map.RaceList[city.Race], "vikings");
+    EXPECT_EQ(std::tuple(city.TerrainName(map.TerrainList), map.RegionList[city.Region], city.PopCenter,
+                         city.PopCenterType, map.RaceList[city.Race], city.LastUpdate),
+              std::tuple("Forest", "Lavan", "Glorforgost", kCity, "vikings", 9));
     EXPECT_GT(city.Population, 0);
     EXPECT_GT(city.Silver, 0);
-    EXPECT_EQ(city.LastUpdate, 9);
     ASSERT_EQ(city.Structures.Count(), 1);
-    EXPECT_EQ(city.Structures.Items(0)->Name, "Red Keep, of Lavan");
-    EXPECT_EQ(map.StructureTypes[city.Structures.Items(0)->Type], "TOWER");
+    EXPECT_EQ(std::tuple(city.Structures.Items(0)->Name, map.StructureTypes[city.Structures.Items(0)->Type]),
+              std::tuple("Red Keep, of Lavan", "TOWER"));
 
     const TUnit* captain = city.Units.Find(74);
     ASSERT_NE(captain, nullptr);
-    EXPECT_EQ(captain->Name, "Red Captain II");
-    EXPECT_EQ(captain->Faction, 3) << "the heading's faction joined the registry";
-    EXPECT_EQ(captain->Structure, 1);
+    // Faction 3: the heading's faction joined the registry.
+    EXPECT_EQ(std::tuple(captain->Name, captain->Faction, captain->Structure), std::tuple("Red Captain II", 3, 1));
     const TUnit* guard = city.Units.Find(18);
     ASSERT_NE(guard, nullptr);
     EXPECT_TRUE(guard->HasFlag(kFlagGuard)) << "a flag before the faction";
@@ -98,16 +93,11 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrder)
 
     // The shaft and the underworld region below it.
     EXPECT_EQ(map.Cell(0, 0, 18)->Shaft, "Shaft");
-    int ux = 0, uy = 8;
-    TMap::UnderToGrid(ux, uy);
-    const TMapCell* below = map.Cell(1, ux, uy);
-    ASSERT_NE(below, nullptr);
-    EXPECT_EQ(below->TerrainName(map.TerrainList), "Forest") << "underforest";
-    ux = 10;
-    uy = 10;
-    TMap::UnderToGrid(ux, uy);
-    ASSERT_NE(map.Cell(1, ux, uy), nullptr);
-    EXPECT_EQ(map.Cell(1, ux, uy)->TerrainName(map.TerrainList), "Cavern");
+    for (auto [ux, uy, terrain] : {std::tuple{0, 8, "Forest"}, {10, 10, "Cavern"}}) {  // (0,8) is underforest
+        TMap::UnderToGrid(ux, uy);
+        ASSERT_NE(map.Cell(1, ux, uy), nullptr) << terrain;
+        EXPECT_EQ(map.Cell(1, ux, uy)->TerrainName(map.TerrainList), terrain);
+    }
 
     EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "nothing from the Nexus lands on underworld (0,0)";
 }

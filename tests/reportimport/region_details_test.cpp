@@ -39,12 +39,9 @@ TEST_F(RegionDetailsTest, WagesEntertainmentAndGate)
 {
     TMapCell& cell = Cell(0, 2, 2);
     ParseWages(cell, "  Wages: $14.6 (Max: $25749).");
-    EXPECT_EQ(cell.Wages, 14);
-    EXPECT_EQ(cell.MaxWages, 25749);
     ParseEntertainment(cell, "  Entertainment available: $4126.");
-    EXPECT_EQ(cell.Entertainment, 4126);
     ParseGate(cell, "There is a Gate here (Gate 12 of 40).");
-    EXPECT_EQ(cell.Gate, 12);
+    EXPECT_EQ(std::tuple(cell.Wages, cell.MaxWages, cell.Entertainment, cell.Gate), std::tuple(14, 25749, 4126, 12));
 }
 
 TEST_F(RegionDetailsTest, MarketItems)
@@ -85,8 +82,7 @@ TEST_F(RegionDetailsTest, ExitsConfirmNeighbours)
                "Exits:  North : mountain (4,2) in Highpeak.  Northeast : plain (5,3) in Lowfield, contains    "
                "Mill [village].");
     ASSERT_NE(map.Cell(0, 4, 2), nullptr);
-    EXPECT_FALSE(map.Cell(0, 4, 2)->Unconfirmed);
-    EXPECT_EQ(map.Cell(0, 4, 2)->Terrain, 4);
+    EXPECT_EQ(std::tuple(map.Cell(0, 4, 2)->Unconfirmed, map.Cell(0, 4, 2)->Terrain), std::tuple(false, 4));
     EXPECT_EQ(map.Cell(0, 5, 3)->PopCenter, "Mill");
     EXPECT_EQ(map.CellCount(), 3) << "no rock ring on the surface";
 }
@@ -102,8 +98,7 @@ TEST_F(RegionDetailsTest, UnderworldExitsOpenPassagesThroughTheRock)
     for (int d = 0; d < 6; ++d) {
         const TMapCell* gap = map.Cell(1, ring[d][0], ring[d][1]);
         ASSERT_NE(gap, nullptr) << d;
-        EXPECT_EQ(gap->Terrain, solid);
-        EXPECT_FALSE(gap->Unconfirmed);
+        EXPECT_EQ(std::tuple(gap->Terrain, gap->Unconfirmed), std::tuple(solid, false)) << d;
     }
     EXPECT_TRUE(map.Cell(1, 2, 6)->Pathway[0]) << "south: the north-south passage";
     EXPECT_TRUE(map.Cell(1, 1, 3)->Pathway[2]) << "northwest: the southeast-northwest passage";

@@ -52,12 +52,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ClassifyReportLineTest, ::testing::Values(
 
 TEST(MonthNumber, NamesAndShortNames)
 {
-    EXPECT_EQ(MonthNumber("January"), 1);
-    EXPECT_EQ(MonthNumber("dec"), 12);
-    EXPECT_EQ(MonthNumber("SEPTEMBER"), 9);
-    EXPECT_EQ(MonthNumber("May"), 5);
-    EXPECT_EQ(MonthNumber("Sept"), -1);
-    EXPECT_EQ(MonthNumber(""), -1);
+    for (const auto& [name, month] :
+         {std::pair{"January", 1}, {"dec", 12}, {"SEPTEMBER", 9}, {"May", 5}, {"Sept", -1}, {"", -1}})
+        EXPECT_EQ(MonthNumber(name), month) << name;
 }
 
 TEST(ParseCoords, LevelsAndTheNexus)
@@ -87,20 +84,14 @@ TEST(ParseRegionHeader, FillsEveryItemOfAFullHeader)
         "plain (10,12) in Ravenmoor, contains Oakbridge [town], 1234 peasants  (high elves), $5678.", level, x, y));
     EXPECT_EQ(std::tuple(level, x, y), std::tuple(0, 10, 12));
     const TMapCell& cell = *map.Cell(0, 10, 12);
-    EXPECT_EQ(cell.Terrain, 2);
-    EXPECT_EQ(map.RegionList[cell.Region], "Ravenmoor");
-    EXPECT_EQ(cell.PopCenter, "Oakbridge");
-    EXPECT_EQ(cell.PopCenterType, kTown);
-    EXPECT_EQ(cell.Population, 1234);
-    EXPECT_EQ(map.RaceList[cell.Race], "high elves");
-    EXPECT_EQ(cell.Silver, 5678);
+    EXPECT_EQ(std::tuple(cell.Terrain, map.RegionList[cell.Region], cell.PopCenter, cell.PopCenterType),
+              std::tuple(2, "Ravenmoor", "Oakbridge", kTown));
+    EXPECT_EQ(std::tuple(cell.Population, map.RaceList[cell.Race], cell.Silver), std::tuple(1234, "high elves", 5678));
     EXPECT_TRUE(cell.Unconfirmed) << "only the reader's region blocks confirm a hex";
 
     // A shorter text for the same hex changes only what it names.
     ASSERT_TRUE(map.ParseRegionHeader("forest (10,12) in Ravenmoor.", level, x, y));
-    EXPECT_EQ(cell.Terrain, 3);
-    EXPECT_EQ(cell.PopCenter, "Oakbridge");
-    EXPECT_EQ(cell.Silver, 5678);
+    EXPECT_EQ(std::tuple(cell.Terrain, cell.PopCenter, cell.Silver), std::tuple(3, "Oakbridge", 5678));
     EXPECT_EQ(map.RegionList.Count(), 2);
 }
 
@@ -111,28 +102,21 @@ TEST(ParseRegionHeader, UnderworldAndFailures)
     ASSERT_TRUE(map.ParseRegionHeader("undercavern (3,5,deep  underworld) in Gloom, contains Grot [village].", level,
                                       x, y));
     EXPECT_EQ(std::tuple(level, x, y), std::tuple(1, 6, 12));
-    EXPECT_EQ(map.Cell(1, 6, 12)->Terrain, 10);
-    EXPECT_EQ(map.Cell(1, 6, 12)->PopCenterType, kVillage);
+    EXPECT_EQ(std::tuple(map.Cell(1, 6, 12)->Terrain, map.Cell(1, 6, 12)->PopCenterType), std::tuple(10, kVillage));
 
-    EXPECT_FALSE(map.ParseRegionHeader("plain (3,4) in Odd.", level, x, y));
-    EXPECT_FALSE(map.ParseRegionHeader("plain (-2,4) in Negative.", level, x, y));
-    EXPECT_FALSE(map.ParseRegionHeader("plain (400,4) in Far.", level, x, y));
-    EXPECT_FALSE(map.ParseRegionHeader("cavern (200,4,underworld) in Far.", level, x, y));
-    EXPECT_FALSE(map.ParseRegionHeader("nexus (0,0,nexus) in Unnamed.", level, x, y));
-    EXPECT_FALSE(map.ParseRegionHeader("plain in nowhere", level, x, y));
+    for (const char* header : {"plain (3,4) in Odd.", "plain (-2,4) in Negative.", "plain (400,4) in Far.",
+                               "cavern (200,4,underworld) in Far.", "nexus (0,0,nexus) in Unnamed.",
+                               "plain in nowhere"})
+        EXPECT_FALSE(map.ParseRegionHeader(header, level, x, y)) << header;
     EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus must not overwrite underworld (0,0)";
     EXPECT_EQ(map.CellCount(), 1);
 }
 
 TEST(Directions, CodesAndNeighbours)
 {
-    EXPECT_EQ(DirectionCode("  North"), 1);
-    EXPECT_EQ(DirectionCode("ortheast"), 2);
-    EXPECT_EQ(DirectionCode("outheast"), 3);
-    EXPECT_EQ(DirectionCode("  South"), 4);
-    EXPECT_EQ(DirectionCode("outhwest"), 5);
-    EXPECT_EQ(DirectionCode("orthwest"), 6);
-    EXPECT_EQ(DirectionCode("Up"), 0);
+    int code = 0;
+    for (const char* name : {"Up", "  North", "ortheast", "outheast", "  South", "outhwest", "orthwest"})
+        EXPECT_EQ(DirectionCode(name), code++) << name;
     const int expected[7][2] = {{5, 5}, {5, 3}, {6, 4}, {6, 6}, {5, 7}, {4, 6}, {4, 4}};
     for (int direction = 0; direction <= 6; ++direction) {
         int x = 5, y = 5;

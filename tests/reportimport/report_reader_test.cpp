@@ -1,6 +1,8 @@
 // Whole turn reports: sections, regions, units, the orders template and the files written.
 #include "core/file_names.h"
+#include "core/line_reader.h"
 #include "reportimport/report_reader.h"
+#include "storage/map_cell_line.h"
 #include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -239,6 +242,40 @@ TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
     EXPECT_FALSE(Import(home.File("missing.txt")));
     EXPECT_FALSE(DataFile("Units.dat"));
     EXPECT_EQ(ws.Settings.CurrentTurn, 0);
+}
+
+// Reading a report held in memory changes the world and writes nothing; the step after it writes
+// the turn's files, and the two together leave what importing the file does.
+TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
+{
+    std::ifstream in(Report("ravenmoor-turn14.txt"), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    LineReader lines(TextInMemory{text});
+    TurnReportRead read;
+    ASSERT_TRUE(ReadTurnReport(ws.ForImport(), lines, ui, read));
+    EXPECT_EQ(read.Turn, 14);
+    EXPECT_TRUE(read.TemplateApplied);
+    const auto files = std::distance(std::filesystem::recursive_directory_iterator(home.Path()), {});
+    EXPECT_EQ(files, 0) << "reading alone writes no file";
+    EXPECT_EQ(ws.Settings.CurrentTurn, 0) << "the settings move on only when the files are written";
+    ASSERT_NE(ws.Map.Cell(0, 10, 12), nullptr);
+
+    FinishTurnReport(ws.ForImport(), read, ui);
+    EXPECT_EQ(ws.Settings.CurrentTurn, 14);
+    for (const char* file : {"Units.dat", "Units0014.dat", "Ords0014.dat"})
+        EXPECT_TRUE(DataFile(file)) << file;
+
+    testing::TempDir otherHome;
+    Workspace imported(otherHome.Path());
+    imported.Settings.ReadSettings();
+    imported.Settings.FactionNo = 7;
+    imported.LoadKeywordLists();
+    ScriptedInteraction otherUi;
+    ASSERT_TRUE(ImportTurnReport(imported, Report("ravenmoor-turn14.txt"), otherUi));
+    std::vector<std::string> fromMemory, fromFile;
+    ws.Map.ForEachCell([&fromMemory](const TMapCell& cell) { fromMemory.push_back(CellLine(cell)); });
+    imported.Map.ForEachCell([&fromFile](const TMapCell& cell) { fromFile.push_back(CellLine(cell)); });
+    EXPECT_EQ(fromMemory, fromFile);
 }
 
 TEST_F(ReportReaderTest, ReportWithoutDateWarns)

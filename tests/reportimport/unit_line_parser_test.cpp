@@ -52,14 +52,10 @@ TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilver)
 {
     const TUnit& unit = Parse("* Red Scouts (81), Red Riders (3), avoiding, behind, won't cross water, 10 leaders "
                               "[LEAD], 150 silver [SILV]. Weight: 240. Skills: none.");
-    EXPECT_EQ(unit.Name, "Red Scouts");
-    EXPECT_EQ(unit.Number, 81);
-    EXPECT_EQ(unit.Faction, 3);
-    EXPECT_EQ(unit.LastFaction, 3);
+    EXPECT_EQ(std::tuple(unit.Name, unit.Number, unit.Faction, unit.LastFaction), std::tuple("Red Scouts", 81, 3, 3));
     EXPECT_EQ(unit.Flags, kFlagAvoiding | kFlagBehind);
     ASSERT_EQ(unit.Troops.size(), 1u);
-    EXPECT_EQ(ws.TroopList.KeyAt(unit.Troops[0].Index), "LEAD");
-    EXPECT_EQ(unit.Troops[0].Count, 10);
+    EXPECT_EQ(std::tuple(ws.TroopList.KeyAt(unit.Troops[0].Index), unit.Troops[0].Count), std::tuple("LEAD", 10));
     EXPECT_EQ(unit.Silver, 150);
     EXPECT_TRUE(unit.Equipment.empty());
     EXPECT_EQ(std::tuple(unit.X, unit.Y, unit.Level, unit.Turn), std::tuple(4, 6, 0, 7));
@@ -83,9 +79,7 @@ TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
 
     const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
                                  "rides at dawn..", kCodeUnitDash);
-    EXPECT_EQ(captain.Name, "Captain Red, the Bold");
-    EXPECT_EQ(captain.Number, 74);
-    EXPECT_EQ(captain.MenCount(), 1);
+    EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount()), std::tuple("Captain Red, the Bold", 74, 1));
     EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
 }
 
@@ -125,8 +119,7 @@ TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
     const TUnit& unit = Parse("* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
                               "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
     ASSERT_EQ(unit.Skills.size(), 2u);
-    EXPECT_EQ(unit.Skills[0].Days, 95);
-    EXPECT_EQ(unit.Skills[0].Level(), 2);
+    EXPECT_EQ(std::tuple(unit.Skills[0].Days, unit.Skills[0].Level()), std::tuple(95, 2));
     EXPECT_EQ(ws.SkillList.SingularAt(unit.Skills[1].Index), "force");
     EXPECT_EQ(ws.SkillList.KeyAt(unit.CombatSpell), "FIRE");
     ASSERT_EQ(unit.CanStudy.size(), 2u);
@@ -136,16 +129,13 @@ TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
 
 TEST_F(UnitLineParserTest, StructuresHiddenFactionsAndBadHexes)
 {
-    const TUnit& inside = Parse("  * Builders (80), Red Riders (3), 6 vikings [VIKI].", kCodeInnerUnitStar, 3);
-    EXPECT_EQ(inside.Structure, 3);
-    const TUnit& outside = Parse("* Walkers (82), Red Riders (3), 6 vikings [VIKI].", kCodeUnitStar, 3);
-    EXPECT_EQ(outside.Structure, 0);
+    EXPECT_EQ(Parse("  * Builders (80), Red Riders (3), 6 vikings [VIKI].", kCodeInnerUnitStar, 3).Structure, 3);
+    EXPECT_EQ(Parse("* Walkers (82), Red Riders (3), 6 vikings [VIKI].", kCodeUnitStar, 3).Structure, 0);
 
-    const TUnit& stranger = Parse("- Strangers (90), Blue Traders (4), 2 vikings [VIKI].", kCodeUnitDash);
-    EXPECT_EQ(stranger.Faction, -1) << "factions the registry does not know stay unknown";
+    EXPECT_EQ(Parse("- Strangers (90), Blue Traders (4), 2 vikings [VIKI].", kCodeUnitDash).Faction, -1)
+        << "factions the registry does not know stay unknown";
     const TUnit& hidden = Parse("- Hidden (91), 2 vikings [VIKI].", kCodeUnitDash);
-    EXPECT_EQ(hidden.Faction, -1);
-    EXPECT_EQ(hidden.MenCount(), 2);
+    EXPECT_EQ(std::tuple(hidden.Faction, hidden.MenCount()), std::tuple(-1, 2));
 
     TMapCell loose;  // a cell never placed on the grid
     parser.ParseUnitLine(loose, -1, kCodeUnitDash, 7, "- Lost (92), 1 viking [VIKI].");

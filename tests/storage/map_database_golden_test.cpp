@@ -48,9 +48,7 @@ std::string LineDiff(const std::vector<std::string>& expected, const std::vector
     return diff.str();
 }
 
-class MapDatabaseGolden : public ::testing::TestWithParam<std::string>
-{
-};
+class MapDatabaseGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
 {

@@ -157,9 +157,7 @@ void PrintTo(const RefusedRow& row, std::ostream* os)
     *os << Quoted(row.contents) << " -> " << Quoted(row.warning);
 }
 
-class RefusedDatabase : public MapDatabaseTest, public ::testing::WithParamInterface<RefusedRow>
-{
-};
+class RefusedDatabase : public MapDatabaseTest, public ::testing::WithParamInterface<RefusedRow> {};
 
 TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
 {

@@ -39,9 +39,7 @@ void PrintTo(const CentreCase& c, std::ostream* os)
     *os << " on screen " << RectText(c.screen) << " -> (" << c.expected.x() << ',' << c.expected.y() << ')';
 }
 
-class CentredPositionTable : public ::testing::TestWithParam<CentreCase>
-{
-};
+class CentredPositionTable : public ::testing::TestWithParam<CentreCase> {};
 
 TEST_P(CentredPositionTable, PlacesTheWindow)
 {

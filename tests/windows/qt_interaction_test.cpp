@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QMetaEnum>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -58,24 +57,13 @@ struct BoxCase
     QMessageBox::StandardButtons buttons;
 };
 
+// The row's name says which box it is.
 void PrintTo(const BoxCase& c, std::ostream* os)
 {
-    *os << c.name << ": " << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(c.icon) << " icon,";
-    // Each button once, under its own name rather than an alias such as FirstButton.
-    const QMetaEnum keys = QMetaEnum::fromType<QMessageBox::StandardButtons>();
-    int named = 0;
-    for (int i = 0; i < keys.keyCount(); ++i) {
-        const int value = keys.value(i);
-        if (value != 0 && (c.buttons.toInt() & value) == value && (named & value) != value) {
-            *os << ' ' << keys.key(i);
-            named |= value;
-        }
-    }
+    *os << c.name;
 }
 
-class MessageBoxKinds : public ::testing::TestWithParam<BoxCase>
-{
-};
+class MessageBoxKinds : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(MessageBoxKinds, HaveTheirIconTitleAndButtons)
 {

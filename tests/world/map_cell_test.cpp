@@ -55,9 +55,8 @@ TEST(MapCell, StructureSeenAgainReplacesTheOld)
     cell.AddStructure(Structure(7, "First"));
     cell.AddStructure(Structure(7, "Second"));
     ASSERT_EQ(cell.Structures.Count(), 2);
-    EXPECT_EQ(cell.Structures.KeyAt(0), "000007");
-    EXPECT_EQ(cell.Structures.Items(0)->Name, "Second");
-    EXPECT_EQ(cell.Structures.KeyAt(1), "000012");
+    EXPECT_EQ(std::tuple(cell.Structures.KeyAt(0), cell.Structures.Items(0)->Name, cell.Structures.KeyAt(1)),
+              std::tuple("000007", "Second", "000012"));
     cell.ClearStructures();
     EXPECT_EQ(cell.Structures.Count(), 0);
 }

@@ -17,9 +17,7 @@ TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
 
     TMapCell* corner = map.EnsureCell(1, 320, 192);
     ASSERT_NE(corner, nullptr);
-    EXPECT_EQ(corner->X, 320);
-    EXPECT_EQ(corner->Y, 192);
-    EXPECT_EQ(corner->Level, 1);
+    EXPECT_EQ(std::tuple(corner->Level, corner->X, corner->Y), std::tuple(1, 320, 192));
     EXPECT_EQ(map.EnsureCell(1, 320, 192), corner) << "an existing cell is returned";
     EXPECT_EQ(map.Cell(1, 320, 192), corner);
     EXPECT_EQ(map.Cell(0, 320, 192), nullptr);
@@ -27,7 +25,7 @@ TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
     EXPECT_EQ(map.CellCount(), 1);
 }
 
-TEST(MapGrid, UnderworldConversionsRoundTrip)
+TEST(MapGrid, UnderworldCoordinatesAndCellKinds)
 {
     for (const auto& [under, grid] : {std::pair{std::pair{0, 0}, std::pair{0, 2}}, {{3, 1}, {6, 4}}}) {
         auto [x, y] = under;
@@ -36,10 +34,6 @@ TEST(MapGrid, UnderworldConversionsRoundTrip)
         TMap::GridToUnder(x, y);
         EXPECT_EQ(std::pair(x, y), under);
     }
-}
-
-TEST(MapGrid, UnderCellKinds)
-{
     struct Case
     {
         int x, y, kind;
@@ -88,11 +82,7 @@ TEST(MapUnits, ReconcileUnseenUnits)
     TKeyStringList skills;
     auto add = [&](int number, int faction, int x, int y, bool seen) {
         auto unit = std::make_unique<TUnit>();
-        unit->Number = number;
-        unit->Faction = faction;
-        unit->X = x;
-        unit->Y = y;
-        unit->Seen = seen;
+        std::tie(unit->Number, unit->Faction, unit->X, unit->Y, unit->Seen) = std::tuple(number, faction, x, y, seen);
         map.UnitFileList.Add(std::move(unit));
     };
     add(1, 9, 2, 2, false);   // own and gone
@@ -107,13 +97,12 @@ TEST(MapUnits, ReconcileUnseenUnits)
 
     map.ReconcileUnseenUnits(9, factions, skills);
     EXPECT_EQ(map.UnitFileList.Find(1), nullptr);
-    EXPECT_NE(map.UnitFileList.Find(5), nullptr);
-    EXPECT_NE(map.UnitFileList.Find(6), nullptr);
+    EXPECT_TRUE(map.UnitFileList.Find(5) && map.UnitFileList.Find(6));
     EXPECT_EQ(map.UnitFileList.Count(), 5);
     ASSERT_NE(map.Cell(0, 4, 4), nullptr);
     ASSERT_EQ(map.Cell(0, 4, 4)->Units.Count(), 2) << "every unit of a hex empty before the put-back";
-    EXPECT_EQ(map.Cell(0, 4, 4)->Units.Items(0)->Number, 2);
-    EXPECT_EQ(map.Cell(0, 4, 4)->Units.Items(1)->Number, 3);
+    EXPECT_EQ(std::tuple(map.Cell(0, 4, 4)->Units.Items(0)->Number, map.Cell(0, 4, 4)->Units.Items(1)->Number),
+              std::tuple(2, 3));
     EXPECT_NE(map.Cell(0, 4, 4)->Units.Items(0), map.UnitFileList.Find(2)) << "the hex gets a copy";
     EXPECT_EQ(map.Cell(0, 6, 6)->Units.Count(), 1);
     EXPECT_EQ(map.Cell(0, 8, 8), nullptr);

@@ -70,9 +70,8 @@ TEST(KeyStringList, FileRoundTripAndTruncatedRecord)
     TKeyStringList shortList;
     ASSERT_TRUE(shortList.LoadFromFile(dir.File("Short.dat")));
     ASSERT_EQ(shortList.Count(), 2);
-    EXPECT_EQ(shortList.KeyAt(1), "B");
-    EXPECT_EQ(shortList.SingularAt(1), "bee");
-    EXPECT_EQ(shortList.PluralAt(1), "");
+    EXPECT_EQ(std::tuple(shortList.KeyAt(1), shortList.SingularAt(1), shortList.PluralAt(1)),
+              std::tuple("B", "bee", ""));
 
     TKeyStringList none;
     EXPECT_TRUE(none.LoadFromFile(dir.File("missing.dat")));
@@ -87,8 +86,7 @@ TEST(KeyStringList, RaceTableWinsOverTroopFile)
     troops.LoadFromFile(dir.File("Troops.dat"));
     AddRaceTable(troops);
     EXPECT_EQ(troops.IndexOfKey("LEAD"), 0) << "a known key keeps its position";
-    EXPECT_EQ(troops.SingularAt(0), "leader");
-    EXPECT_EQ(troops.PluralAt(0), "leaders");
+    EXPECT_EQ(std::tuple(troops.SingularAt(0), troops.PluralAt(0)), std::tuple("leader", "leaders"));
     EXPECT_EQ(troops.SingularAt(troops.IndexOfKey("ORC")), "orc") << "names filled in for a cut-short record";
     EXPECT_EQ(troops.PluralAt(troops.IndexOfKey("UDWA")), "under dwarves");
     EXPECT_EQ(troops.Count(), 3 + 15);
@@ -108,10 +106,9 @@ TEST(ProductCodeList, LoadRules)
     list.Add("OLD", "dropped on load");
     ASSERT_TRUE(list.LoadFromFile(dir.File("Products.dat")));
     ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list[0].Code, "HORS");
-    EXPECT_EQ(list[0].Product.Name, "horse");
-    EXPECT_EQ(list[1].Code, " IRON ") << "the code is taken as it stands";
-    EXPECT_EQ(list[1].Product.Name, "iron;ore");
+    EXPECT_EQ(std::tuple(list[0].Code, list[0].Product.Name), std::tuple("HORS", "horse"));
+    EXPECT_EQ(std::tuple(list[1].Code, list[1].Product.Name), std::tuple(" IRON ", "iron;ore"))
+        << "the code is taken as it stands";
     EXPECT_EQ(list[2].Product.Name.size(), 250u);
     EXPECT_EQ(list.IndexOf("hors"), 0);
 
@@ -146,9 +143,8 @@ TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
     loaded.LoadReferenceLists(empty.Path(), names);
     EXPECT_EQ(loaded.RegionList.Names(), std::vector<std::string>{"Unknown"});
     EXPECT_EQ(loaded.RaceList.Names(), std::vector<std::string>{"Unknown"});
-    EXPECT_EQ(loaded.WeatherList.Count(), 0);
-    EXPECT_EQ(loaded.ProductList.Count(), 0);
-    EXPECT_EQ(loaded.TerrainList.Count(), 13);
+    EXPECT_EQ(std::tuple(loaded.WeatherList.Count(), loaded.ProductList.Count(), loaded.TerrainList.Count()),
+              std::tuple(0, 0, 13));
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// libFuzzer target: any bytes as "Map.Dat" with its lists and hex units (form-feed separated)
+// must load or be refused, never crash, hang or leak.
+#include "fuzz_readers.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    korvane::fuzz::ReadMapDatabase({reinterpret_cast<const char*>(data), size});
+    return 0;
+}
