@@ -14,9 +14,9 @@ int TKeyStringList::AddKey(std::string_view key, std::string_view singular, std:
     if (position >= 0) {
         TStringCode& entry = entries_[position];
         if (!singular.empty())
-            entry.Singular = std::string(singular);
+            entry.Singular.assign(singular);
         if (!plural.empty())
-            entry.Plural = std::string(plural);
+            entry.Plural.assign(plural);
         return position;
     }
     // The stored key keeps its spaces: the list's string is the key as given.

@@ -1,5 +1,5 @@
-// KeyedList: records kept in ascending order of a text key (zero-padded numbers, so the order is
-// numeric), found by key or by position. A list normally owns its records; records can also be
+// KeyedList: records kept in ascending order of a key (a text such as a zero-padded number, or a
+// number with an ordering of its own), found by key or by position. A list normally owns its records; records can also be
 // listed by reference only, for temporary views over records that live elsewhere.
 #pragma once
 
@@ -9,15 +9,19 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace korvane {
 
-/// `Less` orders the keys; tests pass one that counts its comparisons.
-template <typename T, typename Less = std::less<>>
+/// `Less` orders the keys; tests pass one that counts its comparisons. Text keys are looked up
+/// by `std::string_view`, other keys by value.
+template <typename T, typename Less = std::less<>, typename Key = std::string>
 class KeyedList
 {
 public:
+    using KeyArg = std::conditional_t<std::is_same_v<Key, std::string>, std::string_view, Key>;
+
     KeyedList() = default;
     KeyedList(const KeyedList&) = delete;
     KeyedList& operator=(const KeyedList&) = delete;
@@ -30,21 +34,21 @@ public:
     /// The record at a position; null outside 0..Count-1.
     T* Items(int index) const { return InRange(index) ? Positions()[static_cast<std::size_t>(index)]->second.item : nullptr; }
 
-    const std::string& KeyAt(int index) const { return Positions()[static_cast<std::size_t>(index)]->first; }
+    const Key& KeyAt(int index) const { return Positions()[static_cast<std::size_t>(index)]->first; }
 
     /// Position of a key; -1 when absent.
-    int IndexOf(std::string_view key) const
+    int IndexOf(KeyArg key) const
     {
         const auto found = entries_.find(key);
         if (found == entries_.end())
             return -1;
         const auto& positions = Positions();
         const auto at = std::lower_bound(positions.begin(), positions.end(), key,
-                                         [this](Iterator entry, std::string_view k) { return entries_.key_comp()(entry->first, k); });
+                                         [this](Iterator entry, KeyArg k) { return entries_.key_comp()(entry->first, k); });
         return static_cast<int>(at - positions.begin());
     }
 
-    T* Find(std::string_view key) const
+    T* Find(KeyArg key) const
     {
         const auto found = entries_.find(key);
         return found == entries_.end() ? nullptr : found->second.item;
@@ -52,7 +56,7 @@ public:
 
     /// Stores a record under `key` and owns it. A record already held under that key is
     /// freed (when owned) and replaced.
-    T* Put(std::string key, std::unique_ptr<T> item)
+    T* Put(Key key, std::unique_ptr<T> item)
     {
         T* raw = item.get();
         Store(std::move(key), raw, std::move(item));
@@ -60,7 +64,7 @@ public:
     }
 
     /// Lists a record that lives elsewhere; the list never frees it.
-    T* PutRef(std::string key, T* item)
+    T* PutRef(Key key, T* item)
     {
         Store(std::move(key), item, nullptr);
         return item;
@@ -86,6 +90,29 @@ public:
         return owned;
     }
 
+    /// Removes every entry whose record `pred` holds for (freeing owned ones), in one pass;
+    /// returns how many went.
+    template <typename Pred>
+    int EraseIf(Pred&& pred)
+    {
+        int erased = 0;
+        for (auto it = entries_.begin(); it != entries_.end();) {
+            if (pred(static_cast<const T&>(*it->second.item))) {
+                it = entries_.erase(it);
+                ++erased;
+            } else {
+                ++it;
+            }
+        }
+        if (erased > 0)
+            positionsValid_ = false;
+        return erased;
+    }
+
+    /// How many times the positions were worked out again after a change in the middle: a
+    /// loop that does it for each record it touches is quadratic, and tests count them.
+    long long PositionRebuilds() const { return positionRebuilds_; }
+
     void Clear()
     {
         entries_.clear();
@@ -109,7 +136,7 @@ private:
     };
     // A tree keeps any order of arrival at log n a record; positions are worked out only when
     // asked for, once for all the records stored since.
-    using Map = std::map<std::string, Entry, Less>;
+    using Map = std::map<Key, Entry, Less>;
     using Iterator = typename Map::iterator;
 
     bool InRange(int index) const { return index >= 0 && index < Count(); }
@@ -117,6 +144,7 @@ private:
     std::vector<Iterator>& Positions() const
     {
         if (!positionsValid_) {
+            ++positionRebuilds_;
             positions_.clear();
             positions_.reserve(entries_.size());
             // The positions serve the non-const members too; the walk itself changes nothing.
@@ -128,7 +156,7 @@ private:
         return positions_;
     }
 
-    void Store(std::string key, T* item, std::unique_ptr<T> owned)
+    void Store(Key key, T* item, std::unique_ptr<T> owned)
     {
         // Records mostly arrive in key order (files are written sorted): the hint makes those
         // constant time, and the positions known so far stay valid.
@@ -139,17 +167,21 @@ private:
                 positions_.push_back(added);
             return;
         }
-        const auto [entry, added] = entries_.try_emplace(std::move(key));
-        entry->second.item = item;
-        entry->second.owned = std::move(owned);  // frees a record held before under the key
-        if (added)
-            positionsValid_ = false;
+        Iterator at = entries_.lower_bound(key);
+        if (at != entries_.end() && !entries_.key_comp()(key, at->first)) {
+            at->second.item = item;
+            at->second.owned = std::move(owned);  // frees a record held before under the key
+            return;
+        }
+        entries_.emplace_hint(at, std::move(key), Entry{item, std::move(owned)});
+        positionsValid_ = false;
     }
 
     Map entries_;
     // Mutable: working out the positions changes no record, only what is known about them.
     mutable std::vector<Iterator> positions_;
     mutable bool positionsValid_ = true;
+    mutable long long positionRebuilds_ = 0;
 };
 
 }  // namespace korvane

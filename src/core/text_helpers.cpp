@@ -22,11 +22,16 @@ std::string TrimSpaces(std::string_view text)
 
 std::string_view TrimmedView(std::string_view text)
 {
-    const auto last = text.find_last_not_of(' ');
-    if (last == std::string_view::npos)
+    // Plain loops: the library's search for "not a space" looks each byte up as a set.
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    if (end == 0)
         return {};
-    text = text.substr(0, last + 1);
-    const auto first = text.find_first_not_of(' ');
+    std::size_t first = 0;
+    while (text[first] == ' ')
+        ++first;
+    text = text.substr(0, end);
     if (first == 0)
         return text;
     return text.substr(first, kMaxCopiedText);
@@ -43,7 +48,8 @@ std::size_t FindText(std::string_view text, std::string_view sub, std::size_t fr
         if (!hit)
             break;
         p = static_cast<const char*>(hit);
-        if (std::memcmp(p + 1, sub.data() + 1, sub.size() - 1) == 0)
+        // The second byte first: most first-byte hits end there, without a call.
+        if (sub.size() == 1 || (p[1] == sub[1] && std::memcmp(p + 2, sub.data() + 2, sub.size() - 2) == 0))
             return static_cast<std::size_t>(p - data);
         ++p;
     }
@@ -128,8 +134,10 @@ std::string ReplaceCharSet(std::string_view text, const CharSet& set, char repla
 
 int CountLeadingSpaces(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    return static_cast<int>(first == std::string_view::npos ? text.size() : first);
+    std::size_t count = 0;
+    while (count < text.size() && text[count] == ' ')
+        ++count;
+    return static_cast<int>(count);
 }
 
 std::string CapitaliseWords(std::string_view text, bool everyWord)

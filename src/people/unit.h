@@ -19,7 +19,6 @@ class TUnit
 public:
     /// The unit number padded with zeros to 10 digits; unit lists are ordered by it.
     static std::string KeyOf(std::int32_t number);
-    std::string Key() const { return KeyOf(Number); }
 
     /// `Faction` becomes `number` when the registry knows that faction, else -1.
     void SetFaction(std::int32_t number, const TFactionList& factions);
@@ -59,6 +58,8 @@ public:
 
     /// The unit's line in the unit files: every field followed by a double quote.
     std::string ToLine() const;
+    /// The same line appended to `text`, without its line end.
+    void AppendLineTo(std::string& text) const;
     /// Reads a unit line; false (unit unchanged) when it has fewer than 17 fields.
     bool FromLine(std::string_view line);
 

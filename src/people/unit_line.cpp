@@ -12,57 +12,62 @@ namespace {
 constexpr char kSeparator = '"';
 constexpr std::size_t kFixedFields = 17;
 
-// A double quote inside a text would split the line in the wrong place when read back.
-std::string Text(std::string_view text)
-{
-    return ReplaceCharSet(TrimSpaces(text), MakeCharSet("\"\r\n"), '\'');
-}
-
-bool StorableAsIs(std::string_view text)
-{
-    if (!text.empty() && (text.front() == ' ' || text.back() == ' '))
-        return false;
-    for (char c : text) {
-        if (c == '"' || c == '\r' || c == '\n')
-            return false;
-    }
-    return true;
-}
-
+// Appends the fields straight to the text being built, through a pointer into room made for the
+// longest line the unit can have: a unit file of a large world is hundreds of thousands of lines,
+// and appending each field to a string on its own costs more than the rest of the save.
 class FieldWriter
 {
 public:
-    void Add(std::string_view field)
+    static constexpr std::size_t kMaxNumber = 21;  // digits of any 64-bit number, and the separator
+
+    FieldWriter(std::string& text, std::size_t room) : text_(text), start_(text.size())
     {
-        line_ += field;
-        line_ += kSeparator;
+        text_.resize(start_ + room);
+        out_ = text_.data() + start_;
     }
+    ~FieldWriter() { text_.resize(static_cast<std::size_t>(out_ - text_.data())); }
+    FieldWriter(const FieldWriter&) = delete;
+    FieldWriter& operator=(const FieldWriter&) = delete;
+
     void Add(std::int64_t number)
     {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        Add(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+        out_ = std::to_chars(out_, out_ + kMaxNumber - 1, number).ptr;
+        *out_++ = kSeparator;
     }
+    void AddLetter(char letter)
+    {
+        *out_++ = letter;
+        *out_++ = kSeparator;
+    }
+    // Trimmed of spaces; a double quote or line break inside would split the line in the wrong
+    // place when read back, so it becomes an apostrophe.
     void AddText(std::string_view text)
     {
-        if (StorableAsIs(text))
-            Add(text);
-        else
-            Add(Text(text));
+        for (char c : TrimmedView(text))
+            *out_++ = (c == '"' || c == '\r' || c == '\n') ? '\'' : c;
+        *out_++ = kSeparator;
     }
-    void Reserve(std::size_t size) { line_.reserve(size); }
-    std::string Take() { return std::move(line_); }
 
 private:
-    std::string line_;
+    std::string& text_;
+    std::size_t start_;
+    char* out_ = nullptr;
 };
 
 }  // namespace
 
 std::string TUnit::ToLine() const
 {
-    FieldWriter line;
-    line.Reserve(64 + Name.size() + Description.size() + 24 * (Troops.size() + Equipment.size() + Skills.size()));
+    std::string line;
+    AppendLineTo(line);
+    return line;
+}
+
+void TUnit::AppendLineTo(std::string& text) const
+{
+    const std::size_t numbers = 20 + 2 * (Troops.size() + Equipment.size() + Skills.size()) + CanStudy.size();
+    const std::size_t texts = Name.size() + Description.size() + Text1.size() + Text2.size() + Text3.size() + 5;
+    FieldWriter line(text, numbers * FieldWriter::kMaxNumber + texts + 2);
     line.Add(Number);
     line.AddText(Name);
     line.AddText(Description);
@@ -79,7 +84,7 @@ std::string TUnit::ToLine() const
     line.Add(CombatSpell);
     line.Add(LastFaction);
     line.Add(Turn);
-    line.Add(OrdersDone ? "Y" : "N");
+    line.AddLetter(OrdersDone ? 'Y' : 'N');
     line.Add(static_cast<std::int64_t>(Troops.size()));
     for (const auto& group : Troops) {
         line.Add(group.Index);
@@ -98,7 +103,6 @@ std::string TUnit::ToLine() const
     line.Add(static_cast<std::int64_t>(CanStudy.size()));
     for (const auto& skill : CanStudy)
         line.Add(skill.Index);
-    return line.Take();
 }
 
 bool TUnit::FromLine(std::string_view line)

@@ -5,27 +5,32 @@ namespace korvane {
 
 TUnit* TUnitList::Add(std::unique_ptr<TUnit> unit)
 {
-    std::string key = unit->Key();
-    return units_.Put(std::move(key), std::move(unit));
+    const std::int32_t number = unit->Number;
+    return units_.Put(number, std::move(unit));
 }
 
 TUnit* TUnitList::AddRef(TUnit* unit)
 {
-    return units_.PutRef(unit->Key(), unit);
+    return units_.PutRef(unit->Number, unit);
 }
 
 TUnit* TUnitList::Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction)
 {
-    const int index = IndexOf(unit->Number);
-    if (index < 0)
+    const TUnit* stored = Find(unit->Number);
+    if (!stored)
         return Add(std::move(unit));
-    const TUnit* stored = Items(index);
     if (stored->Turn >= unit->Turn)
         return nullptr;  // what we hold is as recent or more: the new record is dropped
     if (stored->LastFaction >= 0 && stored->LastFaction != ownFaction)
         unit->LastFaction = stored->LastFaction;
-    Delete(index);
+    // Replaced under its key, not removed and added: every other position stays known, so a
+    // report that updates every unit costs no walk of the list per unit.
     return Add(std::move(unit));
+}
+
+int TUnitList::RemoveIf(const std::function<bool(const TUnit&)>& pred)
+{
+    return units_.EraseIf(pred);
 }
 
 void TUnitList::ClearSeen(std::int32_t turn)

@@ -6,6 +6,7 @@
 #include "people/unit.h"
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -25,6 +26,20 @@ struct ForceCounts
     std::int64_t OtherMen = 0;
 };
 
+/// Unit numbers in the order of their keys (TUnit::KeyOf): ascending, the odd negative numbers
+/// a damaged file may hold before all others, in the order of their keys among themselves.
+struct UnitNumberOrder
+{
+    bool operator()(std::int32_t a, std::int32_t b) const
+    {
+        if (a >= 0 && b >= 0)
+            return a < b;
+        if ((a < 0) != (b < 0))
+            return a < 0;
+        return TUnit::KeyOf(a) < TUnit::KeyOf(b);
+    }
+};
+
 class TUnitList
 {
 public:
@@ -35,8 +50,8 @@ public:
     bool OwnsObjects() const { return ownsObjects_; }
     int Count() const { return units_.Count(); }
     TUnit* Items(int index) const { return units_.Items(index); }
-    TUnit* Find(std::int32_t number) const { return units_.Find(TUnit::KeyOf(number)); }
-    int IndexOf(std::int32_t number) const { return units_.IndexOf(TUnit::KeyOf(number)); }
+    TUnit* Find(std::int32_t number) const { return units_.Find(number); }
+    int IndexOf(std::int32_t number) const { return units_.IndexOf(number); }
 
     /// Stores a unit under its key, replacing (and freeing) a unit with the same number.
     TUnit* Add(std::unique_ptr<TUnit> unit);
@@ -47,6 +62,8 @@ public:
     /// Removes the unit at a position and hands it over (null when the list did not own it).
     std::unique_ptr<TUnit> Take(int index) { return units_.Take(index); }
     void Clear() { units_.Clear(); }
+    /// Removes (and frees, when owned) every unit `pred` holds for, in one pass; returns how many.
+    int RemoveIf(const std::function<bool(const TUnit&)>& pred);
 
     /// Takes a unit in: added when its number is new; replacing the stored one only when it
     /// is from a later turn (keeping the stored `LastFaction` unless that is the player's own);
@@ -81,9 +98,12 @@ public:
     template <typename F>
     void ForEach(F&& f) const { units_.ForEach(f); }
 
+    /// The list underneath, for tests that count the work its changes take.
+    const KeyedList<TUnit, UnitNumberOrder, std::int32_t>& Records() const { return units_; }
+
 private:
     bool ownsObjects_;
-    KeyedList<TUnit> units_;
+    KeyedList<TUnit, UnitNumberOrder, std::int32_t> units_;
     std::int32_t seenTurn_ = std::numeric_limits<std::int32_t>::max();
 };
 

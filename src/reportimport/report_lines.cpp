@@ -31,7 +31,7 @@ bool Contains(std::string_view text, std::string_view word)
 int ClassifyReportLine(const TMap& map, std::string_view line)
 {
     const NameList& keywords = map.SectionKeywords;
-    if (line.find_first_not_of(' ') == std::string_view::npos)
+    if (static_cast<std::size_t>(CountLeadingSpaces(line)) == line.size())
         return 0;
     for (int i = 0; i < keywords.Count(); ++i) {
         if (StartsWithLowered(line, keywords[i]))

@@ -67,8 +67,10 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
 
 bool WriteTextFile(const std::string& fileName, std::string_view lines, bool append)
 {
+    if (!append)
+        return AtomicWriteFile(fileName, lines);
     std::string contents;
-    if (append && FileExists(fileName)) {
+    if (FileExists(fileName)) {
         // Never replace a file we could not read in full: that would drop what it held.
         if (!ReadWholeFile(fileName, contents))
             return false;

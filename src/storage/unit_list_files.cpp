@@ -23,7 +23,13 @@ void ClearOrders(TUnitList& units)
 
 void AppendUnitLines(const TUnitList& units, std::string& text)
 {
-    units.ForEach([&text](const TUnit& unit) { AppendLine(text, unit.ToLine()); });
+    // Room for lines of a usual length up front: growing a text of many megabytes step by
+    // step copies it again and again.
+    text.reserve(text.size() + static_cast<std::size_t>(units.Count()) * 128);
+    units.ForEach([&text](const TUnit& unit) {
+        unit.AppendLineTo(text);
+        text += "\r\n";
+    });
 }
 
 void AppendOrderLines(const TUnitList& units, std::string& text)

@@ -21,22 +21,19 @@ void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& fac
     // The seen marks belong to one turn. An own unit whose record comes from a later turn was
     // not gone then: an older report (or stepping back) must not undo what a newer one said.
     const std::int32_t turn = UnitFileList.SeenTurn();
+    UnitFileList.RemoveIf([&](const TUnit& unit) {
+        return !unit.Seen && unit.Faction == ownFaction && unit.Turn <= turn;  // the player's own unit is gone
+    });
     // Which hexes are empty is decided before any unit is put back: every unseen unit last
     // known in a hex that holds none of this turn's units returns there, not only the first.
     std::vector<std::pair<TMapCell*, const TUnit*>> putBack;
-    for (int i = 0; i < UnitFileList.Count();) {
-        const TUnit* unit = UnitFileList.Items(i++);
-        if (unit->Seen)
-            continue;
-        if (unit->Faction == ownFaction) {
-            if (unit->Turn <= turn)
-                UnitFileList.Delete(--i);  // the player's own unit is gone
-            continue;
-        }
-        TMapCell* cell = EnsureCell(unit->Level, unit->X, unit->Y);
+    UnitFileList.ForEach([&](const TUnit& unit) {
+        if (unit.Seen || unit.Faction == ownFaction)
+            return;
+        TMapCell* cell = EnsureCell(unit.Level, unit.X, unit.Y);
         if (cell && cell->Units.Count() == 0)
-            putBack.emplace_back(cell, unit);
-    }
+            putBack.emplace_back(cell, &unit);
+    });
     for (const auto& [cell, unit] : putBack) {
         auto copy = std::make_unique<TUnit>();
         unit->AssignTo(*copy, factions, skills);

@@ -11,6 +11,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace korvane {
 namespace {
 
@@ -92,6 +94,29 @@ TEST(AtomicWrite, WritesCrLfReplacesWholeFileAndCreatesMissingFolders)
 
     ASSERT_TRUE(AtomicWriteFile(dir.File("DATA/sub/x.dat"), "x"));
     EXPECT_EQ(dir.Read("DATA/sub/x.dat"), "x");
+}
+
+TEST(AtomicWrite, AFileThatHoldsTheContentsAlreadyIsLeftAlone)
+{
+    TempDir dir;
+    const std::string file = dir.File("Units.dat");
+    const std::string contents(200000, 'u');  // longer than one read of the comparison
+    ASSERT_TRUE(AtomicWriteFile(file, contents));
+    const auto inode = [&file] {
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        return info.st_ino;
+    };
+    const auto first = inode();
+    ASSERT_TRUE(AtomicWriteFile(file, contents));
+    EXPECT_EQ(inode(), first) << "the same bytes are not written again";
+
+    std::string changed = contents;
+    changed.back() = 'v';  // same size, last byte differs
+    ASSERT_TRUE(AtomicWriteFile(file, changed));
+    EXPECT_EQ(dir.Read("Units.dat"), changed);
+    ASSERT_TRUE(AtomicWriteFile(file, changed + "w"));
+    EXPECT_EQ(dir.Read("Units.dat"), changed + "w");
 }
 
 TEST(AtomicWrite, FailureKeepsOldFileAndSaysWhy)

@@ -131,5 +131,36 @@ TEST(MapUnits, OwnUnitsOfALaterTurnOutliveAnOlderPass)
     EXPECT_EQ(map.UnitFileList.Find(22), nullptr) << "its own turn no longer lists it";
 }
 
+TEST(MapUnits, ANextTurnWorksOutPositionsAConstantNumberOfTimes)
+{
+    // Positions are worked out again after a change in the middle of a list. A next turn that
+    // updates half of the units and drops the player's gone ones must not do that per unit:
+    // doing so made the second import of a large report take minutes.
+    constexpr int kUnits = 4000;
+    TMap map;
+    TFactionList factions;
+    TKeyStringList skills;
+    for (int number = 1; number <= kUnits; ++number) {
+        auto unit = std::make_unique<TUnit>();
+        std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, number % 4 < 2 ? 9 : 5, 1);
+        map.UnitFileList.Add(std::move(unit));
+    }
+    map.ClearCellLists();
+    map.UnitFileList.ClearSeen(2);
+    const long long before = map.UnitFileList.Records().PositionRebuilds();
+    TMapCell& cell = *map.EnsureCell(0, 2, 2);
+    for (int i = 0; i < kUnits / 2; ++i) {
+        // Interleaved from both ends, as factions' numbers are in a hex.
+        const int number = i % 2 ? kUnits - i : i + 1;
+        auto unit = std::make_unique<TUnit>();
+        std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, number % 4 < 2 ? 9 : 5, 2);
+        map.AddSeenUnit(cell, std::move(unit), 9, factions, skills);
+        ASSERT_GE(map.UnitFileList.IndexOf(number), 0);
+    }
+    map.ReconcileUnseenUnits(9, factions, skills);
+    EXPECT_EQ(map.UnitFileList.Count(), kUnits * 3 / 4) << "the player's unseen units are gone";
+    EXPECT_LE(map.UnitFileList.Records().PositionRebuilds() - before, 4);
+}
+
 }  // namespace
 }  // namespace korvane

@@ -69,7 +69,8 @@ bool TakeOption(std::vector<std::string>& args, const std::string& name, std::st
     return false;
 }
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::function<void(int)>& finished)
 {
     const ProgramDirChoice choice = ChooseProgramDir(args, std::getenv(kHomeEnvironmentVariable), ExecutableDir());
     if (!choice.error.empty()) {
@@ -92,7 +93,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         workspace.Settings.ReadSettings();
         CliInteraction ui(out, err);
         CliContext context{workspace, ui, out, err};
-        return command.run(context, std::vector<std::string>(rest.begin() + 1, rest.end()));
+        const int status = command.run(context, std::vector<std::string>(rest.begin() + 1, rest.end()));
+        if (finished)
+            finished(status);
+        return status;
     }
     err << "korvane-cli: unknown command \"" << rest[0] << "\" (see korvane-cli --help)\n";
     return 2;
