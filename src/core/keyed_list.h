@@ -1,21 +1,30 @@
 // KeyedList: records kept in ascending order of a key (a text such as a zero-padded number, or a
-// number with an ordering of its own), found by key or by position. A list normally owns its records; records can also be
-// listed by reference only, for temporary views over records that live elsewhere.
+// number with an ordering of its own), found by key or by position. A list normally owns its
+// records; records can also be listed by reference only, for temporary views over records that
+// live elsewhere.
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace korvane {
 
 /// `Less` orders the keys; tests pass one that counts its comparisons. Text keys are looked up
 /// by `std::string_view`, other keys by value.
+///
+/// The entries lie in one array: a part in key order, then the records stored since, in order
+/// of arrival. Those are put in order all at once (sorted, then merged in) when a position or a
+/// walk in key order is asked for, so any order of arrival costs about log n a record. Finding
+/// a key never needs that. The records themselves never move: pointers to them stay valid
+/// until they leave the list.
 template <typename T, typename Less = std::less<>, typename Key = std::string>
 class KeyedList
 {
@@ -28,30 +37,36 @@ public:
     KeyedList(KeyedList&&) noexcept = default;
     KeyedList& operator=(KeyedList&&) noexcept = default;
 
-    int Count() const { return static_cast<int>(entries_.size()); }
-    bool Empty() const { return entries_.empty(); }
+    int Count() const { return static_cast<int>(slots_.size()); }
+    bool Empty() const { return slots_.empty(); }
 
     /// The record at a position; null outside 0..Count-1.
-    T* Items(int index) const { return InRange(index) ? Positions()[static_cast<std::size_t>(index)]->second.item : nullptr; }
+    T* Items(int index) const
+    {
+        if (!InRange(index))
+            return nullptr;
+        Settle();
+        return slots_[static_cast<std::size_t>(index)].item;
+    }
 
-    const Key& KeyAt(int index) const { return Positions()[static_cast<std::size_t>(index)]->first; }
+    const Key& KeyAt(int index) const
+    {
+        Settle();
+        return slots_[static_cast<std::size_t>(index)].key;
+    }
 
     /// Position of a key; -1 when absent.
     int IndexOf(KeyArg key) const
     {
-        const auto found = entries_.find(key);
-        if (found == entries_.end())
-            return -1;
-        const auto& positions = Positions();
-        const auto at = std::lower_bound(positions.begin(), positions.end(), key,
-                                         [this](Iterator entry, KeyArg k) { return entries_.key_comp()(entry->first, k); });
-        return static_cast<int>(at - positions.begin());
+        Settle();
+        const Slot* slot = FindSorted(key);
+        return slot ? static_cast<int>(slot - slots_.data()) : -1;
     }
 
     T* Find(KeyArg key) const
     {
-        const auto found = entries_.find(key);
-        return found == entries_.end() ? nullptr : found->second.item;
+        const Slot* slot = FindSlot(key);
+        return slot ? slot->item : nullptr;
     }
 
     /// Stores a record under `key` and owns it. A record already held under that key is
@@ -74,19 +89,16 @@ public:
     void Delete(int index) { Take(index); }
 
     /// Removes the entry at a position and hands its record over (null for a referenced one).
+    /// The entries after it close up: removing many, use EraseIf, or take from the back.
     std::unique_ptr<T> Take(int index)
     {
         if (!InRange(index))
             return nullptr;
-        auto& positions = Positions();
-        const Iterator entry = positions[static_cast<std::size_t>(index)];
-        std::unique_ptr<T> owned = std::move(entry->second.owned);
-        entries_.erase(entry);
-        // Taking from the back, as lists emptied one by one are, keeps every other position.
-        if (static_cast<std::size_t>(index) + 1 == positions.size())
-            positions.pop_back();
-        else
-            positionsValid_ = false;
+        Settle();
+        const auto at = slots_.begin() + index;
+        std::unique_ptr<T> owned = std::move(at->owned);
+        slots_.erase(at);
+        sorted_ = slots_.size();
         return owned;
     }
 
@@ -95,93 +107,121 @@ public:
     template <typename Pred>
     int EraseIf(Pred&& pred)
     {
-        int erased = 0;
-        for (auto it = entries_.begin(); it != entries_.end();) {
-            if (pred(static_cast<const T&>(*it->second.item))) {
-                it = entries_.erase(it);
-                ++erased;
-            } else {
-                ++it;
-            }
-        }
-        if (erased > 0)
-            positionsValid_ = false;
+        Settle();
+        const auto kept = std::remove_if(slots_.begin(), slots_.end(),
+                                         [&pred](const Slot& slot) { return pred(static_cast<const T&>(*slot.item)); });
+        const int erased = static_cast<int>(slots_.end() - kept);
+        slots_.erase(kept, slots_.end());
+        sorted_ = slots_.size();
         return erased;
     }
 
-    /// How many times the positions were worked out again after a change in the middle: a
-    /// loop that does it for each record it touches is quadratic, and tests count them.
-    long long PositionRebuilds() const { return positionRebuilds_; }
+    /// How many times records stored out of order were put in order: a loop that makes that
+    /// happen for each record it touches is quadratic, and tests count them.
+    long long PositionRebuilds() const { return rebuilds_; }
 
     void Clear()
     {
-        entries_.clear();
-        positions_.clear();
-        positionsValid_ = true;
+        slots_.clear();
+        sorted_ = 0;
+        tailIndex_.clear();
     }
 
     /// Calls `f(record)` for each record in key order.
     template <typename F>
     void ForEach(F&& f) const
     {
-        for (const auto& [key, entry] : entries_)
-            f(*entry.item);
+        Settle();
+        for (const Slot& slot : slots_)
+            f(*slot.item);
     }
 
 private:
-    struct Entry
+    struct Slot
     {
+        Key key;
         T* item = nullptr;
         std::unique_ptr<T> owned;
     };
-    // A tree keeps any order of arrival at log n a record; positions are worked out only when
-    // asked for, once for all the records stored since.
-    using Map = std::map<Key, Entry, Less>;
-    using Iterator = typename Map::iterator;
+    struct Hash
+    {
+        using is_transparent = void;
+        std::size_t operator()(const KeyArg& key) const { return std::hash<KeyArg>{}(key); }
+    };
+    // Up to this many records out of order are looked through one by one; past it they are hashed.
+    static constexpr std::size_t kTailScan = 16;
 
     bool InRange(int index) const { return index >= 0 && index < Count(); }
+    bool Same(const Key& a, KeyArg b) const { return !less_(a, b) && !less_(b, a); }
 
-    std::vector<Iterator>& Positions() const
+    Slot* FindSorted(KeyArg key) const
     {
-        if (!positionsValid_) {
-            ++positionRebuilds_;
-            positions_.clear();
-            positions_.reserve(entries_.size());
-            // The positions serve the non-const members too; the walk itself changes nothing.
-            Map& entries = const_cast<Map&>(entries_);
-            for (auto it = entries.begin(); it != entries.end(); ++it)
-                positions_.push_back(it);
-            positionsValid_ = true;
+        const auto end = slots_.begin() + static_cast<std::ptrdiff_t>(sorted_);
+        const auto at = std::lower_bound(slots_.begin(), end, key,
+                                         [this](const Slot& slot, const KeyArg& k) { return less_(slot.key, k); });
+        return (at != end && !less_(key, at->key)) ? &*at : nullptr;
+    }
+
+    Slot* FindSlot(KeyArg key) const
+    {
+        if (Slot* slot = FindSorted(key))
+            return slot;
+        if (!tailIndex_.empty()) {
+            const auto found = tailIndex_.find(key);
+            return found == tailIndex_.end() ? nullptr : &slots_[found->second];
         }
-        return positions_;
+        for (std::size_t at = sorted_; at < slots_.size(); ++at) {
+            if (Same(slots_[at].key, key))
+                return &slots_[at];
+        }
+        return nullptr;
     }
 
     void Store(Key key, T* item, std::unique_ptr<T> owned)
     {
-        // Records mostly arrive in key order (files are written sorted): the hint makes those
-        // constant time, and the positions known so far stay valid.
-        const bool atEnd = entries_.empty() || entries_.key_comp()(std::prev(entries_.end())->first, key);
-        if (atEnd) {
-            const Iterator added = entries_.emplace_hint(entries_.end(), std::move(key), Entry{item, std::move(owned)});
-            if (positionsValid_)
-                positions_.push_back(added);
+        // Records mostly arrive in key order (files are written sorted): those go straight to
+        // the end of the ordered part.
+        if (sorted_ == slots_.size() && (slots_.empty() || less_(slots_.back().key, key))) {
+            slots_.push_back(Slot{std::move(key), item, std::move(owned)});
+            sorted_ = slots_.size();
             return;
         }
-        Iterator at = entries_.lower_bound(key);
-        if (at != entries_.end() && !entries_.key_comp()(key, at->first)) {
-            at->second.item = item;
-            at->second.owned = std::move(owned);  // frees a record held before under the key
+        if (Slot* slot = FindSlot(key)) {
+            slot->item = item;
+            slot->owned = std::move(owned);  // frees a record held before under the key
             return;
         }
-        entries_.emplace_hint(at, std::move(key), Entry{item, std::move(owned)});
-        positionsValid_ = false;
+        slots_.push_back(Slot{std::move(key), item, std::move(owned)});
+        const std::size_t tail = slots_.size() - sorted_;
+        if (!tailIndex_.empty()) {
+            tailIndex_.emplace(slots_.back().key, slots_.size() - 1);
+        } else if (tail > kTailScan) {
+            for (std::size_t at = sorted_; at < slots_.size(); ++at)
+                tailIndex_.emplace(slots_[at].key, at);
+        }
     }
 
-    Map entries_;
-    // Mutable: working out the positions changes no record, only what is known about them.
-    mutable std::vector<Iterator> positions_;
-    mutable bool positionsValid_ = true;
-    mutable long long positionRebuilds_ = 0;
+    // Puts the records stored out of order in order: sorted among themselves, then merged with
+    // the ordered part. Working out positions changes no record, only where entries lie.
+    void Settle() const
+    {
+        if (sorted_ == slots_.size())
+            return;
+        ++rebuilds_;
+        const auto bySlotKey = [this](const Slot& a, const Slot& b) { return less_(a.key, b.key); };
+        const auto middle = slots_.begin() + static_cast<std::ptrdiff_t>(sorted_);
+        std::sort(middle, slots_.end(), bySlotKey);
+        std::inplace_merge(slots_.begin(), middle, slots_.end(), bySlotKey);
+        sorted_ = slots_.size();
+        tailIndex_.clear();
+    }
+
+    Less less_;
+    // Mutable: putting the entries in order changes no record, only where the entries lie.
+    mutable std::vector<Slot> slots_;
+    mutable std::size_t sorted_ = 0;  // slots_[0, sorted_) are in key order
+    mutable std::unordered_map<Key, std::size_t, Hash, std::equal_to<>> tailIndex_;
+    mutable long long rebuilds_ = 0;
 };
 
 }  // namespace korvane

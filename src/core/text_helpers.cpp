@@ -173,7 +173,14 @@ bool CharNotInSet(char c, const CharSet& set)
 
 std::string SqueezeSpaces(std::string_view text)
 {
-    std::string result(text.size(), '\0');
+    std::string result;
+    SqueezeSpacesInto(text, result);
+    return result;
+}
+
+void SqueezeSpacesInto(std::string_view text, std::string& result)
+{
+    result.resize(text.size());
     std::size_t length = 0;
     bool pendingSpace = false;
     for (char c : text) {
@@ -187,7 +194,6 @@ std::string SqueezeSpaces(std::string_view text)
         result[length++] = c;
     }
     result.resize(length);
-    return result;
 }
 
 std::string_view SqueezedView(std::string_view text, std::string& buffer)
@@ -196,7 +202,7 @@ std::string_view SqueezedView(std::string_view text, std::string& buffer)
         && FindText(text, "  ") == std::string_view::npos;
     if (clean)
         return text;
-    buffer = SqueezeSpaces(text);
+    SqueezeSpacesInto(text, buffer);
     return buffer;
 }
 

@@ -79,6 +79,8 @@ bool CharNotInSet(char c, const CharSet& set);
 
 /// Drops leading and trailing spaces and folds every inner run of spaces into one.
 std::string SqueezeSpaces(std::string_view text);
+/// The same into `result`, reusing its room; `text` must not lie inside `result`.
+void SqueezeSpacesInto(std::string_view text, std::string& result);
 
 /// SqueezeSpaces without a copy when there is nothing to squeeze: a view of `text` itself, or of
 /// `buffer` holding the squeezed text.

@@ -55,6 +55,28 @@ std::int32_t TUnit::EffectiveFaction(const TUnitList& mapUnits) const
     return -1;
 }
 
+void TUnit::Reset()
+{
+    // Everything back to a new unit's, except the room the longer texts and the lists hold.
+    std::string name = std::move(Name), description = std::move(Description);
+    std::vector<TUnitTroopGroup> troops = std::move(Troops);
+    std::vector<TUnitEquip> equipment = std::move(Equipment);
+    std::vector<TUnitSkill> skills = std::move(Skills), canStudy = std::move(CanStudy);
+    *this = TUnit();
+    name.clear();
+    description.clear();
+    troops.clear();
+    equipment.clear();
+    skills.clear();
+    canStudy.clear();
+    Name = std::move(name);
+    Description = std::move(description);
+    Troops = std::move(troops);
+    Equipment = std::move(equipment);
+    Skills = std::move(skills);
+    CanStudy = std::move(canStudy);
+}
+
 void TUnit::SetFlag(std::uint32_t bit, bool on)
 {
     Flags = on ? (Flags | bit) : (Flags & ~bit);

@@ -26,6 +26,10 @@ public:
     /// what the map's record of the same unit says (`Faction`, then `LastFaction`); -1 if unknown.
     std::int32_t EffectiveFaction(const TUnitList& mapUnits) const;
 
+    /// A new unit's state again, keeping the room its name, description and lists had grown:
+    /// a parser that reads every unit of a report into one unit allocates nothing per line.
+    void Reset();
+
     void SetFlag(std::uint32_t bit, bool on);
     bool HasFlag(std::uint32_t bit) const { return (Flags & bit) != 0; }
     bool IsOwn(std::int32_t ownFaction) const { return Faction == ownFaction; }

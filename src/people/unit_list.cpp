@@ -41,12 +41,16 @@ void TUnitList::ClearSeen(std::int32_t turn)
 
 void TUnitList::MarkSeen(std::int32_t number, std::int32_t x, std::int32_t y, std::int32_t level)
 {
-    if (TUnit* unit = Find(number)) {
-        unit->Seen = true;
-        unit->LastX = x;
-        unit->LastY = y;
-        unit->LastLevel = level;
-    }
+    if (TUnit* unit = Find(number))
+        MarkSeen(*unit, x, y, level);
+}
+
+void TUnitList::MarkSeen(TUnit& unit, std::int32_t x, std::int32_t y, std::int32_t level)
+{
+    unit.Seen = true;
+    unit.LastX = x;
+    unit.LastY = y;
+    unit.LastLevel = level;
 }
 
 }  // namespace korvane

@@ -77,6 +77,8 @@ public:
     std::int32_t SeenTurn() const { return seenTurn_; }
     /// Marks the unit with that number as seen at a position (nothing when it is not listed).
     void MarkSeen(std::int32_t number, std::int32_t x, std::int32_t y, std::int32_t level);
+    /// Marks a unit of this list, found already.
+    static void MarkSeen(TUnit& unit, std::int32_t x, std::int32_t y, std::int32_t level);
 
     /// One line per unit passing the filters; `men` gets the men of the units listed.
     /// Faction filter: -1 units of no known faction, above 0 that faction, else all.

@@ -100,6 +100,9 @@ void ParseMarket(TMap& map, TMapCell& cell, std::string_view line, int code, con
     if (colon == 0)
         return;
     std::vector<TProduct>& list = MarketList(cell, code);
+    // One allocation for the whole line's items rather than one for each doubling.
+    const std::string_view items = From(line, colon + 1);
+    list.reserve(list.size() + static_cast<std::size_t>(std::count(items.begin(), items.end(), ',')) + 1);
     ForEachPiece(From(line, colon + 1), ",",
                  [&](std::string_view item) { ParseMarketItem(map, list, TrimmedView(item), code, age); });
 }

@@ -3,7 +3,6 @@
 
 #include "core/line_reader.h"
 
-#include <optional>
 #include <string>
 
 namespace korvane {
@@ -29,24 +28,30 @@ public:
     /// (a region header that is the last line of a cut report).
     bool ReadAhead(std::string& line)
     {
-        if (pending_) {
-            line = std::move(*pending_);
-            pending_.reset();
+        if (held_) {
+            line.swap(pending_);
+            held_ = false;
             return true;
         }
         return file_.ReadLine(line);
     }
 
-    /// Holds a line back: the next Read gives it again.
-    void HoldBack(std::string line) { pending_ = std::move(line); }
-    void DropHeldBack() { pending_.reset(); }
+    /// Holds a line back: the next Read gives it again. `line` is taken by exchange (it is
+    /// left holding some earlier text): a report has a million lines, and texts swapped keep
+    /// their room where texts moved would be allocated again for each one.
+    void HoldBack(std::string& line)
+    {
+        pending_.swap(line);
+        held_ = true;
+    }
 
     /// True once a read found no more lines.
     bool AtEnd() const { return atEnd_; }
 
 private:
     LineReader& file_;
-    std::optional<std::string> pending_;
+    std::string pending_;
+    bool held_ = false;
     bool atEnd_ = false;
 };
 

@@ -81,6 +81,9 @@ private:
     UnitLineParser units_;
 
     std::string line_;
+    // Read-ahead lines and the header being joined: kept, so that their room is reused.
+    std::string next_;
+    std::string header_;
     int code_ = 0;
     int faction_ = -1;
     std::array<std::int32_t, 3> points_{};
@@ -163,13 +166,12 @@ void TurnReportReader::ParseRegionText(std::string_view text)
 void TurnReportReader::ReadMovement()
 {
     while (code_ == 0 || code_ == kMovement) {
-        std::string next;
-        while (lines_.ReadAhead(next)) {
-            if (next.rfind("  ", 0) != 0) {
-                lines_.HoldBack(std::move(next));
+        while (lines_.ReadAhead(next_)) {
+            if (next_.rfind("  ", 0) != 0) {
+                lines_.HoldBack(next_);
                 break;
             }
-            line_ += next;
+            line_ += next_;
         }
         const int from = PosFrom(1, " from ", line_);
         if (from > 0) {
@@ -202,14 +204,12 @@ bool TurnReportReader::ReadLogicalLine()
             return false;
     }
     const int indent = CountLeadingSpaces(line_) + 2 + (code_ == kCodeStructure ? 2 : 0);
-    const std::string prefix(static_cast<std::size_t>(indent), ' ');
-    std::string next;
-    while (lines_.ReadAhead(next)) {
-        if (next.compare(0, prefix.size(), prefix) != 0) {
-            lines_.HoldBack(std::move(next));
+    while (lines_.ReadAhead(next_)) {
+        if (CountLeadingSpaces(next_) < indent) {
+            lines_.HoldBack(next_);
             break;
         }
-        line_ += next;
+        line_ += next_;
     }
     return true;
 }
@@ -255,12 +255,12 @@ void TurnReportReader::Dispatch(TMapCell& cell)
 void TurnReportReader::ReadRegionBlock()
 {
     // The header may run over several lines, up to the row of dashes under it.
-    std::string header = line_;
-    std::string next;
-    while (lines_.ReadAhead(next)) {
-        if (!next.empty() && next.front() == '-')
+    std::string& header = header_;
+    header = line_;
+    while (lines_.ReadAhead(next_)) {
+        if (!next_.empty() && next_.front() == '-')
             break;
-        header += next;
+        header += next_;
     }
 
     int level = 0, x = 0, y = 0;

@@ -11,6 +11,7 @@
 #include "world/map.h"
 
 #include <memory>
+#include <utility>
 
 namespace korvane {
 
@@ -24,26 +25,63 @@ bool Has(std::string_view text, std::string_view word)
     return FindText(text, word) != std::string_view::npos;
 }
 
+// The words the flag tests look for, as bits: every piece of every unit line is tested, so the
+// piece is read once for all of them rather than searched once for each.
+enum FlagWord : unsigned {
+    kBehind = 1u << 0,
+    kAvoiding = 1u << 1,
+    kRevealing = 1u << 2,
+    kFaction = 1u << 3,
+    kUnit = 1u << 4,
+    kGuard = 1u << 5,
+    kReceiving = 1u << 6,
+    kAid = 1u << 7,
+    kHolding = 1u << 8,
+    kTaxing = 1u << 9,
+};
+
+unsigned FlagWordsIn(std::string_view piece)
+{
+    static constexpr std::pair<std::string_view, unsigned> kWords[] = {
+        {"behind", kBehind}, {"avoiding", kAvoiding}, {"revealing", kRevealing}, {"faction", kFaction},
+        {"unit", kUnit},     {"guard", kGuard},       {"receiving", kReceiving}, {"aid", kAid},
+        {"holding", kHolding}, {"taxing", kTaxing},
+    };
+    unsigned found = 0;
+    for (std::size_t at = 0; at < piece.size(); ++at) {
+        const char c = piece[at];
+        if (c < 'a' || c > 'u')
+            continue;
+        for (const auto& [word, bit] : kWords) {
+            if (word.front() == c && piece.substr(at, word.size()) == word)
+                found |= bit;
+        }
+    }
+    return found;
+}
+
 // Flag words, tested in this order; the first test that holds decides the piece, even when it
 // sets no flag ("revealing" alone). Returns false when no flag test holds.
 bool FlagTest(std::string_view piece, std::uint32_t& flag)
 {
+    const unsigned words = FlagWordsIn(piece);
+    const auto has = [words](unsigned bits) { return (words & bits) == bits; };
     flag = 0;
-    if (Has(piece, "behind"))
+    if (has(kBehind))
         flag = kFlagBehind;
-    else if (Has(piece, "avoiding"))
+    else if (has(kAvoiding))
         flag = kFlagAvoiding;
-    else if (Has(piece, "revealing") && Has(piece, "faction"))
+    else if (has(kRevealing | kFaction))
         flag = kFlagRevealFaction;
-    else if (Has(piece, "revealing"))
-        flag = Has(piece, "unit") ? kFlagRevealUnit : flag;
-    else if (Has(piece, "guard"))
+    else if (has(kRevealing))
+        flag = has(kUnit) ? kFlagRevealUnit : flag;
+    else if (has(kGuard))
         flag = kFlagGuard;
-    else if (Has(piece, "receiving") && Has(piece, "aid"))
+    else if (has(kReceiving | kAid))
         flag = kFlagNoAid;
-    else if (Has(piece, "holding"))
+    else if (has(kHolding))
         flag = kFlagHolding;
-    else if (Has(piece, "taxing"))
+    else if (has(kTaxing))
         flag = kFlagTaxing;
     else
         return false;
@@ -72,51 +110,53 @@ UnitLineParser::UnitLineParser(const ImportTarget& target, UserInteraction& ui)
 
 void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int turn, std::string_view line)
 {
-    auto unit = std::make_unique<TUnit>();
-    unit->X = cell.X;
-    unit->Y = cell.Y;
-    unit->Level = cell.Level;
+    scratch_.Reset();
+    TUnit& unit = scratch_;
+    unit.X = cell.X;
+    unit.Y = cell.Y;
+    unit.Level = cell.Level;
 
     const char marker = (code == kCodeUnitStar || code == kCodeInnerUnitStar) ? '*' : '-';
     const auto markerAt = line.find(marker);
     const std::string_view text =
         TrimmedView(markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
 
-    std::string squeezed;  // room for a piece that has runs of spaces
+    std::string& squeezed = squeezed_;
     const int open = PosFrom(1, "(", text);
     const int comma = open > 0 ? PosFrom(open, ",", text) : 0;
     if (comma > 0) {
-        ParseUnitName(SqueezedView(text.substr(0, static_cast<std::size_t>(comma - 1)), squeezed), *unit);
+        ParseUnitName(SqueezedView(text.substr(0, static_cast<std::size_t>(comma - 1)), squeezed), unit);
         const int factionEnd = PosFrom(comma, "),", text);
         int end = PosOr(factionEnd > 0 ? factionEnd : comma, ".", text, EndPosition(text));
         if (const int semicolon = PosFrom(comma, ";", text); semicolon > 0 && semicolon < end)
             end = semicolon;
-        ParseUnitAttributes(Between(text, comma, end), *unit);
+        ParseUnitAttributes(Between(text, comma, end), unit);
     }
     if (const int skills = PosFrom(1, "Skills:", text); skills > 0) {
         if (const int period = PosFrom(skills, ".", text); period > 0)
-            ParseSkills(SqueezedView(Between(text, skills + 6, period), squeezed), *unit);
+            ParseSkills(SqueezedView(Between(text, skills + 6, period), squeezed), unit);
     }
     if (const int spell = PosFrom(1, "spell:", text); spell > 0) {
         if (const int period = PosFrom(spell, ".", text); period > 0)
-            ParseCombatSpell(SqueezedView(Between(text, spell + 5, period), squeezed), *unit);
+            ParseCombatSpell(SqueezedView(Between(text, spell + 5, period), squeezed), unit);
     }
     if (const int study = PosFrom(1, "Study:", text); study > 0)
         ParseCanStudy(SqueezedView(Between(text, study + 5, PosOr(study, ";", text, EndPosition(text))), squeezed),
-                      *unit);
+                      unit);
     if (const int semicolon = PosFrom(1, ";", text); semicolon > 0)
-        unit->Description = SqueezeSpaces(From(text, semicolon + 1).substr(0, kMaxDescription));
+        unit.Description.assign(SqueezedView(From(text, semicolon + 1).substr(0, kMaxDescription), squeezed));
 
     if ((code == kCodeInnerUnitStar || code == kCodeInnerUnitDash) && structure > 0)
-        unit->Structure = structure;
+        unit.Structure = structure;
     if (turn > 0)
-        unit->Turn = turn;
-    if (unit->Level < 0 || unit->X < 0 || unit->Y < 0) {
-        ui_.Warning("Invalid hex coords loaded for unit: " + unit->Name);
+        unit.Turn = turn;
+    if (unit.Level < 0 || unit.X < 0 || unit.Y < 0) {
+        ui_.Warning("Invalid hex coords loaded for unit: " + unit.Name);
         return;
     }
 
-    target_.Map.AddSeenUnit(cell, std::move(unit), target_.Settings.FactionNo, target_.Factions,
+    // Stored as a copy, with its lists just as long as they need to be.
+    target_.Map.AddSeenUnit(cell, std::make_unique<TUnit>(scratch_), target_.Settings.FactionNo, target_.Factions,
                                target_.SkillList);
 }
 
@@ -125,7 +165,7 @@ void UnitLineParser::ParseUnitName(std::string_view text, TUnit& unit) const
     const int open = PosFrom(1, "(", text);
     if (open == 0)
         return;
-    unit.Name = TrimSpaces(text.substr(0, static_cast<std::size_t>(open - 1)));
+    unit.Name.assign(TrimmedView(text.substr(0, static_cast<std::size_t>(open - 1))));
     if (const int close = PosFrom(open, ")", text); close > 0)
         unit.Number = NumberIn(Between(text, open, close));
 }
@@ -175,20 +215,20 @@ void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)
         nameStart = 1;
     }
     const int open = PosFrom(1, "[", piece);
-    const std::string name = TrimSpaces(Between(piece, nameStart - 1, open - 1));
+    const std::string_view name = TrimmedView(Between(piece, nameStart - 1, open - 1));
     const std::string_view code = Between(piece, open, PosOr(open, "]", piece, EndPosition(piece)));
     const bool silver = TrimmedView(code) == "SILV";
 
     TKeyStringList& troops = target_.TroopList;
     TKeyStringList& equipment = target_.EquipmentList;
-    const std::string_view singular = count == 1 ? std::string_view(name) : std::string_view();
-    const std::string_view plural = count == 1 ? std::string_view() : std::string_view(name);
+    const std::string_view singular = count == 1 ? name : std::string_view();
+    const std::string_view plural = count == 1 ? std::string_view() : name;
     bool men = false;
     if (!silver) {
         if (troops.IndexOfKey(code) >= 0)
             men = true;
         else if (equipment.IndexOfKey(code) < 0)
-            men = ui_.Identify(name + " [" + std::string(code) + "]");  // asked once: the answer joins a list
+            men = ui_.Identify(std::string(name) + " [" + std::string(code) + "]");  // asked once: the answer joins a list
     }
     if (men) {
         int index = troops.IndexOfKey(code);

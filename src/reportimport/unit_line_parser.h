@@ -1,14 +1,15 @@
 // Unit lines of a turn report: "* Name (12), Faction (3), flags, 4 vikings [VIKI], ...".
 #pragma once
 
+#include "people/unit.h"
 #include "reportimport/import_target.h"
 
+#include <string>
 #include <string_view>
 
 namespace korvane {
 
 class TMapCell;
-class TUnit;
 class UserInteraction;
 
 class UnitLineParser
@@ -33,6 +34,8 @@ private:
 
     ImportTarget target_;
     UserInteraction& ui_;
+    TUnit scratch_;  // each line is read into it, so its texts and lists keep their room
+    std::string squeezed_;  // a piece of the line with its runs of spaces squeezed
 };
 
 }  // namespace korvane

@@ -1,4 +1,5 @@
 // Reading region texts: coordinates, region headers and directions.
+#include "core/case_insensitive.h"
 #include "core/text_helpers.h"
 #include "core/text_pieces.h"
 #include "world/map.h"
@@ -34,7 +35,7 @@ void TMap::ParseCoords(std::string_view text, int& x, int& y, int& level)
     y = NumberIn(Between(inside, comma, second));
     // Any third element is the underworld ("underworld", "deep  underworld"), except the
     // Nexus, which lies on neither mapped level and would otherwise land on an underworld hex.
-    level = LowerCase(TrimSpaces(From(inside, second + 1))) == "nexus" ? kOffMap : kUnderworld;
+    level = SameText(TrimmedView(From(inside, second + 1)), "nexus") ? kOffMap : kUnderworld;
 }
 
 // Names are taken with their spaces squeezed: the game wraps long headers, and a name broken
@@ -63,6 +64,7 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
     y = cy;
     cell->Terrain = terrain;
 
+    std::string squeezed;  // a name with runs of spaces, squeezed; most names have none
     int searchFrom = 1;
     if (const int in = PosFrom(1, " in ", text); in > 0) {
         int end = PosFrom(in, ",", text);
@@ -70,10 +72,10 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
             end = PosFrom(in, ".", text);
         if (end == 0)
             end = static_cast<int>(text.size()) + 1;
-        const std::string province = SqueezeSpaces(Between(text, in + 2, end));
+        const std::string_view province = SqueezedView(Between(text, in + 2, end), squeezed);
         int index = RegionList.IndexOf(province);
         if (index < 0)
-            index = RegionList.Add(province);
+            index = RegionList.Add(std::string(province));
         cell->Region = index;
         searchFrom = end + 1;
     }
@@ -83,17 +85,17 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
         int end = PosFrom(start, ",", text);
         if (end == 0)
             end = static_cast<int>(text.size());  // up to, not including, the closing period
-        const std::string settlement = SqueezeSpaces(Between(text, start - 1, end));
+        const std::string_view settlement = SqueezedView(Between(text, start - 1, end), squeezed);
         if (const int bracket = PosFrom(1, "[", settlement); bracket > 0) {
-            cell->PopCenter = TrimSpaces(std::string_view(settlement).substr(0, static_cast<std::size_t>(bracket - 1)));
+            cell->PopCenter.assign(TrimmedView(settlement.substr(0, static_cast<std::size_t>(bracket - 1))));
             const int shut = PosFrom(bracket, "]", settlement);
-            const std::string kind =
-                LowerCase(Between(settlement, bracket, shut > 0 ? shut : static_cast<int>(settlement.size()) + 1));
-            if (kind == "city")
+            const std::string_view kind =
+                Between(settlement, bracket, shut > 0 ? shut : static_cast<int>(settlement.size()) + 1);
+            if (SameText(kind, "city"))
                 cell->PopCenterType = kCity;
-            else if (kind == "town")
+            else if (SameText(kind, "town"))
                 cell->PopCenterType = kTown;
-            else if (kind == "village")
+            else if (SameText(kind, "village"))
                 cell->PopCenterType = kVillage;
         }
     }
@@ -104,10 +106,10 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
         if (const int raceOpen = PosFrom(peasants, "(", text); raceOpen > 0) {
             const int raceClose = PosFrom(raceOpen, ")", text);
             if (raceClose > 0) {
-                const std::string race = SqueezeSpaces(Between(text, raceOpen, raceClose));
+                const std::string_view race = SqueezedView(Between(text, raceOpen, raceClose), squeezed);
                 int index = RaceList.IndexOf(race);
                 if (index < 0)
-                    index = RaceList.Add(race);
+                    index = RaceList.Add(std::string(race));
                 cell->Race = index;
             }
         }

@@ -48,10 +48,13 @@ void TMap::AddSeenUnit(TMapCell& cell, std::unique_ptr<TUnit> unit, std::int32_t
     unit->AssignTo(*copy, factions, skills);
     const std::int32_t number = unit->Number;
     cell.Units.Merge(std::move(unit), ownFaction);
-    UnitFileList.Merge(std::move(copy), ownFaction);
     // Marked after the merge, so that a record the copy has just added or replaced is the one
     // marked: otherwise an own unit new to the list would count as gone.
-    UnitFileList.MarkSeen(number, cell.X, cell.Y, cell.Level);
+    TUnit* record = UnitFileList.Merge(std::move(copy), ownFaction);
+    if (!record)
+        record = UnitFileList.Find(number);  // the record held is as recent: it is the one seen
+    if (record)
+        TUnitList::MarkSeen(*record, cell.X, cell.Y, cell.Level);
 }
 
 std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men) const
