@@ -12,20 +12,32 @@ namespace {
 constexpr char kSeparator = '"';
 constexpr std::size_t kFixedFields = 17;
 
-// Appends the fields straight to the text being built, through a pointer into room made for the
-// longest line the unit can have: a unit file of a large world is hundreds of thousands of lines,
-// and appending each field to a string on its own costs more than the rest of the save.
+// Writes the fields through a pointer into room made for the longest line the unit can have: a
+// unit file of a large world is hundreds of thousands of lines, and appending each field to a
+// string on its own costs more than the rest of the save. A usual line is written on the stack
+// and appended whole; only a very long one is written into the text itself.
 class FieldWriter
 {
 public:
     static constexpr std::size_t kMaxNumber = 21;  // digits of any 64-bit number, and the separator
 
-    FieldWriter(std::string& text, std::size_t room) : text_(text), start_(text.size())
+    FieldWriter(std::string& text, std::size_t room) : text_(text), onStack_(room <= sizeof local_)
     {
-        text_.resize(start_ + room);
-        out_ = text_.data() + start_;
+        if (onStack_) {
+            out_ = local_;
+        } else {
+            const std::size_t start = text_.size();
+            text_.resize(start + room);
+            out_ = text_.data() + start;
+        }
     }
-    ~FieldWriter() { text_.resize(static_cast<std::size_t>(out_ - text_.data())); }
+    ~FieldWriter()
+    {
+        if (onStack_)
+            text_.append(local_, static_cast<std::size_t>(out_ - local_));
+        else
+            text_.resize(static_cast<std::size_t>(out_ - text_.data()));
+    }
     FieldWriter(const FieldWriter&) = delete;
     FieldWriter& operator=(const FieldWriter&) = delete;
 
@@ -50,8 +62,9 @@ public:
 
 private:
     std::string& text_;
-    std::size_t start_;
+    const bool onStack_;
     char* out_ = nullptr;
+    char local_[2048];
 };
 
 }  // namespace

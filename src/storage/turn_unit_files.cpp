@@ -25,6 +25,9 @@ bool SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecI
     // Every cell's units in grid order under one header, written as a whole: a failure
     // part-way keeps the turn's previous file rather than half of the new one.
     std::string text;
+    std::size_t units = 0;
+    map.ForEachCell([&units](const TMapCell& cell) { units += static_cast<std::size_t>(cell.Units.Count()); });
+    text.reserve(units * 128);  // grown once, not doubled step by step over many megabytes
     AppendLine(text, RecordHeaderLine());
     map.ForEachCell([&text](const TMapCell& cell) { AppendUnitLines(cell.Units, text); });
     return AtomicWriteFile(QualifyFileName(TurnFileName(settings.UnitsStem, turn), dir), text);

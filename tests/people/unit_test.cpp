@@ -129,6 +129,22 @@ TEST_F(UnitTest, LineRoundTripKeepsEveryStoredField)
     TUnit back;
     ASSERT_TRUE(back.FromLine(line));
     EXPECT_EQ(back.ToLine(), line);
+
+    // A line far longer than usual (a long description, many skills) is written the same way,
+    // and appended after what the text holds.
+    TUnit longer = FullUnit();
+    longer.Description = std::string(5000, 'd') + "\r\n  ";
+    for (int i = 0; i < 300; ++i)
+        longer.AddSkill({i, -2000000000});
+    std::string text = "before\r\n";
+    longer.AppendLineTo(text);
+    EXPECT_NE(text.find("\"" + std::string(5000, 'd') + "''\""), std::string::npos)
+        << "trimmed; line breaks made harmless";
+    ASSERT_TRUE(back.FromLine(std::string_view(text).substr(8)));
+    ASSERT_EQ(back.Skills.size(), 302u);
+    EXPECT_EQ(back.Skills.back().Days, -2000000000);
+    EXPECT_EQ(text.substr(0, 8), "before\r\n");
+    EXPECT_EQ(back.ToLine(), text.substr(8));
 }
 
 TEST_F(UnitTest, LineReadingIsLenient)
