@@ -174,6 +174,9 @@ private:
 
     Slot* FindSorted(KeyArg key) const
     {
+        // Past the last key: records loaded in order are all new, and need no search.
+        if (sorted_ == 0 || less_(slots_[sorted_ - 1].key, key))
+            return nullptr;
         const auto end = slots_.begin() + static_cast<std::ptrdiff_t>(sorted_);
         const auto at = std::lower_bound(slots_.begin(), end, key,
                                          [this](const Slot& slot, const KeyArg& k) { return less_(slot.key, k); });
