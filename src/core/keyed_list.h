@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -124,7 +124,7 @@ public:
     {
         slots_.clear();
         sorted_ = 0;
-        tailIndex_.clear();
+        tailTable_.clear();
     }
 
     /// Calls `f(record)` for each record in key order.
@@ -150,13 +150,14 @@ private:
         T* item = nullptr;
         std::unique_ptr<T> owned;
     };
-    struct Hash
+    static std::size_t HashOf(const KeyArg& key)
     {
-        using is_transparent = void;
-        std::size_t operator()(const KeyArg& key) const { return std::hash<KeyArg>{}(key); }
-    };
+        // Spread, so that keys that differ only in their low bits (numbers) use the whole table.
+        return std::hash<KeyArg>{}(key) * 0x9E3779B97F4A7C15ull;
+    }
     // Up to this many records out of order are looked through one by one; past it they are hashed.
     static constexpr std::size_t kTailScan = 16;
+    static constexpr int kHashShift = 20;  // the spread hash's better bits lie above the lowest
 
     bool InRange(int index) const { return index >= 0 && index < Count(); }
 
@@ -187,9 +188,14 @@ private:
     {
         if (Slot* slot = FindSorted(key))
             return slot;
-        if (!tailIndex_.empty()) {
-            const auto found = tailIndex_.find(key);
-            return found == tailIndex_.end() ? nullptr : &slots_[found->second];
+        if (!tailTable_.empty()) {
+            const std::size_t mask = tailTable_.size() - 1;
+            for (std::size_t at = HashOf(key) >> kHashShift & mask; tailTable_[at] != 0; at = (at + 1) & mask) {
+                Slot& slot = slots_[tailTable_[at] - 1];
+                if (Same(slot.key, key))
+                    return &slot;
+            }
+            return nullptr;
         }
         for (std::size_t at = sorted_; at < slots_.size(); ++at) {
             if (Same(slots_[at].key, key))
@@ -214,12 +220,29 @@ private:
         }
         slots_.push_back(Slot{std::move(key), item, std::move(owned)});
         const std::size_t tail = slots_.size() - sorted_;
-        if (!tailIndex_.empty()) {
-            tailIndex_.emplace(slots_.back().key, slots_.size() - 1);
-        } else if (tail > kTailScan) {
+        if (tail <= kTailScan)
+            return;
+        if (tail * 2 > tailTable_.size()) {
+            // Made afresh at twice the size, so that at most half of it is ever taken.
+            std::size_t size = 64;
+            while (size < tail * 4)
+                size *= 2;
+            tailTable_.assign(size, 0);
             for (std::size_t at = sorted_; at < slots_.size(); ++at)
-                tailIndex_.emplace(slots_[at].key, at);
+                Index(at);
+        } else {
+            Index(slots_.size() - 1);
         }
+    }
+
+    // Enters the record at a position of the part out of order in the table of that part.
+    void Index(std::size_t position)
+    {
+        const std::size_t mask = tailTable_.size() - 1;
+        std::size_t at = HashOf(slots_[position].key) >> kHashShift & mask;
+        while (tailTable_[at] != 0)
+            at = (at + 1) & mask;
+        tailTable_[at] = static_cast<std::uint32_t>(position + 1);
     }
 
     // Puts the records stored out of order in order: sorted among themselves, then merged with
@@ -243,14 +266,16 @@ private:
             std::inplace_merge(slots_.begin(), middle, slots_.end(), bySlotKey);
             sorted_ = slots_.size();
         }
-        tailIndex_.clear();
+        tailTable_.clear();
     }
 
     Less less_;
     // Mutable: putting the entries in order changes no record, only where the entries lie.
     mutable std::vector<Slot> slots_;
     mutable std::size_t sorted_ = 0;  // slots_[0, sorted_) are in key order
-    mutable std::unordered_map<Key, std::size_t, Hash, std::equal_to<>> tailIndex_;
+    // Positions + 1 of the records out of order, found by their key's hash with open addressing;
+    // 0 marks a free place. Empty while that part is short enough to look through.
+    mutable std::vector<std::uint32_t> tailTable_;
     mutable long long rebuilds_ = 0;
 };
 

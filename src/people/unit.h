@@ -66,6 +66,8 @@ public:
     void AppendLineTo(std::string& text) const;
     /// Reads a unit line; false (unit unchanged) when it has fewer than 17 fields.
     bool FromLine(std::string_view line);
+    /// The same, splitting into `fields`: a caller reading many lines keeps one for them all.
+    bool FromLine(std::string_view line, std::vector<std::string_view>& fields);
 
     // Text views, one line per entry, as the unit windows show them.
     std::vector<std::string> ListSkills(const TKeyStringList& skills) const;

@@ -121,6 +121,11 @@ void TUnit::AppendLineTo(std::string& text) const
 bool TUnit::FromLine(std::string_view line)
 {
     std::vector<std::string_view> fields;
+    return FromLine(line, fields);
+}
+
+bool TUnit::FromLine(std::string_view line, std::vector<std::string_view>& fields)
+{
     SplitFields(line, std::string_view(&kSeparator, 1), fields);
     if (fields.size() < kFixedFields)
         return false;

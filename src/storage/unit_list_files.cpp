@@ -65,11 +65,12 @@ bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ow
 bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction)
 {
     std::string line;
+    std::vector<std::string_view> fields;
     while (reader.ReadLine(line)) {
         if (IsRecordHeader(line))
             continue;
         auto unit = std::make_unique<TUnit>();
-        if (unit->FromLine(line))
+        if (unit->FromLine(line, fields))
             units.Merge(std::move(unit), ownFaction);
     }
     return !reader.Failed();
