@@ -158,6 +158,9 @@ private:
     // Up to this many records out of order are looked through one by one; past it they are hashed.
     static constexpr std::size_t kTailScan = 16;
     static constexpr int kHashShift = 20;  // the spread hash's better bits lie above the lowest
+    // A table entry: the position + 1 in the low half, the top of the key's hash in the high half.
+    static constexpr std::uint64_t kPositionBits = 0xFFFFFFFFull;
+    static std::uint64_t Tag(std::size_t hash) { return static_cast<std::uint64_t>(hash) & ~kPositionBits; }
 
     bool InRange(int index) const { return index >= 0 && index < Count(); }
 
@@ -190,8 +193,12 @@ private:
             return slot;
         if (!tailTable_.empty()) {
             const std::size_t mask = tailTable_.size() - 1;
-            for (std::size_t at = HashOf(key) >> kHashShift & mask; tailTable_[at] != 0; at = (at + 1) & mask) {
-                Slot& slot = slots_[tailTable_[at] - 1];
+            const std::size_t hash = HashOf(key);
+            const std::uint64_t tag = Tag(hash);
+            for (std::size_t at = hash >> kHashShift & mask; tailTable_[at] != 0; at = (at + 1) & mask) {
+                if ((tailTable_[at] & ~kPositionBits) != tag)
+                    continue;  // another key: no need to look at its record
+                Slot& slot = slots_[(tailTable_[at] & kPositionBits) - 1];
                 if (Same(slot.key, key))
                     return &slot;
             }
@@ -239,10 +246,11 @@ private:
     void Index(std::size_t position)
     {
         const std::size_t mask = tailTable_.size() - 1;
-        std::size_t at = HashOf(slots_[position].key) >> kHashShift & mask;
+        const std::size_t hash = HashOf(slots_[position].key);
+        std::size_t at = hash >> kHashShift & mask;
         while (tailTable_[at] != 0)
             at = (at + 1) & mask;
-        tailTable_[at] = static_cast<std::uint32_t>(position + 1);
+        tailTable_[at] = Tag(hash) | static_cast<std::uint64_t>(position + 1);
     }
 
     // Puts the records stored out of order in order: sorted among themselves, then merged with
@@ -273,9 +281,9 @@ private:
     // Mutable: putting the entries in order changes no record, only where the entries lie.
     mutable std::vector<Slot> slots_;
     mutable std::size_t sorted_ = 0;  // slots_[0, sorted_) are in key order
-    // Positions + 1 of the records out of order, found by their key's hash with open addressing;
-    // 0 marks a free place. Empty while that part is short enough to look through.
-    mutable std::vector<std::uint32_t> tailTable_;
+    // The records out of order, found by their key's hash with open addressing (entries as
+    // Tag and position + 1); 0 marks a free place. Empty while that part is short enough to look through.
+    mutable std::vector<std::uint64_t> tailTable_;
     mutable long long rebuilds_ = 0;
 };
 

@@ -11,7 +11,6 @@
 #include "world/map.h"
 
 #include <memory>
-#include <utility>
 
 namespace korvane {
 
@@ -42,19 +41,38 @@ enum FlagWord : unsigned {
 
 unsigned FlagWordsIn(std::string_view piece)
 {
-    static constexpr std::pair<std::string_view, unsigned> kWords[] = {
-        {"behind", kBehind}, {"avoiding", kAvoiding}, {"revealing", kRevealing}, {"faction", kFaction},
-        {"unit", kUnit},     {"guard", kGuard},       {"receiving", kReceiving}, {"aid", kAid},
-        {"holding", kHolding}, {"taxing", kTaxing},
-    };
     unsigned found = 0;
-    for (std::size_t at = 0; at < piece.size(); ++at) {
-        const char c = piece[at];
-        if (c < 'a' || c > 'u')
-            continue;
-        for (const auto& [word, bit] : kWords) {
-            if (word.front() == c && piece.substr(at, word.size()) == word)
-                found |= bit;
+    const auto at = [piece](std::size_t position, std::string_view word) {
+        return piece.compare(position, word.size(), word) == 0;
+    };
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        switch (piece[i]) {
+        case 'a':
+            found |= at(i, "avoiding") ? kAvoiding : at(i, "aid") ? kAid : 0u;
+            break;
+        case 'b':
+            found |= at(i, "behind") ? kBehind : 0u;
+            break;
+        case 'f':
+            found |= at(i, "faction") ? kFaction : 0u;
+            break;
+        case 'g':
+            found |= at(i, "guard") ? kGuard : 0u;
+            break;
+        case 'h':
+            found |= at(i, "holding") ? kHolding : 0u;
+            break;
+        case 'r':
+            found |= at(i, "revealing") ? kRevealing : at(i, "receiving") ? kReceiving : 0u;
+            break;
+        case 't':
+            found |= at(i, "taxing") ? kTaxing : 0u;
+            break;
+        case 'u':
+            found |= at(i, "unit") ? kUnit : 0u;
+            break;
+        default:
+            break;
         }
     }
     return found;
@@ -223,18 +241,14 @@ void UnitLineParser::ReadEntry(std::string_view piece, TUnit& unit)
     TKeyStringList& equipment = target_.EquipmentList;
     const std::string_view singular = count == 1 ? name : std::string_view();
     const std::string_view plural = count == 1 ? std::string_view() : name;
-    bool men = false;
-    if (!silver) {
-        if (troops.IndexOfKey(code) >= 0)
-            men = true;
-        else if (equipment.IndexOfKey(code) < 0)
-            men = ui_.Identify(std::string(name) + " [" + std::string(code) + "]");  // asked once: the answer joins a list
-    }
+    int troop = silver ? -1 : troops.IndexOfKey(code);
+    bool men = troop >= 0;
+    if (!silver && !men && equipment.IndexOfKey(code) < 0)
+        men = ui_.Identify(std::string(name) + " [" + std::string(code) + "]");  // asked once: the answer joins a list
     if (men) {
-        int index = troops.IndexOfKey(code);
-        if (index < 0)
-            index = troops.AddKey(code, singular, plural);
-        unit.AddTroops({index, count});
+        if (troop < 0)
+            troop = troops.AddKey(code, singular, plural);
+        unit.AddTroops({troop, count});
     } else if (silver) {
         unit.Silver = count;
     } else {
