@@ -198,10 +198,15 @@ void SqueezeSpacesInto(std::string_view text, std::string& result)
 
 std::string_view SqueezedView(std::string_view text, std::string& buffer)
 {
-    const bool clean = (text.empty() || (text.front() != ' ' && text.back() != ' '))
-        && FindText(text, "  ") == std::string_view::npos;
-    if (clean)
-        return text;
+    // Spaces at the ends are only dropped: the text between them is looked at for a run.
+    std::size_t first = 0, end = text.size();
+    while (first < end && text[first] == ' ')
+        ++first;
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    const std::string_view inner = text.substr(first, end - first);
+    if (FindText(inner, "  ") == std::string_view::npos)
+        return inner;
     SqueezeSpacesInto(text, buffer);
     return buffer;
 }

@@ -30,10 +30,32 @@ bool Contains(std::string_view text, std::string_view word)
 
 int ClassifyReportLine(const TMap& map, std::string_view line)
 {
+    return ReportLineClassifier(map).Classify(line);
+}
+
+ReportLineClassifier::ReportLineClassifier(const TMap& map)
+    : map_(map)
+{
     const NameList& keywords = map.SectionKeywords;
+    for (int i = 0; i < keywords.Count(); ++i) {
+        // Only a line whose first letter, lowered, is the keyword's can match it. An empty
+        // keyword matches every line, so every line looks at it.
+        const std::string& keyword = keywords[i];
+        if (keyword.empty()) {
+            for (auto& bucket : byFirstLetter_)
+                bucket.push_back(i);
+        } else {
+            byFirstLetter_[static_cast<unsigned char>(keyword.front())].push_back(i);
+        }
+    }
+}
+
+int ReportLineClassifier::Classify(std::string_view line) const
+{
+    const NameList& keywords = map_.SectionKeywords;
     if (static_cast<std::size_t>(CountLeadingSpaces(line)) == line.size())
         return 0;
-    for (int i = 0; i < keywords.Count(); ++i) {
+    for (const int i : byFirstLetter_[static_cast<unsigned char>(AsciiLower(line.front()))]) {
         if (StartsWithLowered(line, keywords[i]))
             return i + 1;
     }

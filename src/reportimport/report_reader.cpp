@@ -51,6 +51,7 @@ public:
         , ui_(ui)
         , lines_(lines)
         , units_(target, ui)
+        , classifier_(target.Map)
     {
     }
 
@@ -79,6 +80,7 @@ private:
     UserInteraction& ui_;
     ReportLineSource lines_;
     UnitLineParser units_;
+    const ReportLineClassifier classifier_;
 
     std::string line_;
     // Read-ahead lines and the header being joined: kept, so that their room is reused.
@@ -99,7 +101,7 @@ bool TurnReportReader::Advance()
 {
     if (!lines_.Read(line_))
         return false;
-    code_ = ClassifyReportLine(map_, line_);
+    code_ = classifier_.Classify(line_);
     return true;
 }
 
