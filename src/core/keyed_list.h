@@ -78,6 +78,14 @@ public:
         return raw;
     }
 
+    /// As Put, for a key the caller has just looked for and not found: no second search.
+    T* PutAbsent(Key key, std::unique_ptr<T> item)
+    {
+        T* raw = item.get();
+        Append(std::move(key), raw, std::move(item));
+        return raw;
+    }
+
     /// Lists a record that lives elsewhere; the list never frees it.
     T* PutRef(Key key, T* item)
     {
@@ -213,16 +221,21 @@ private:
 
     void Store(Key key, T* item, std::unique_ptr<T> owned)
     {
-        // Records mostly arrive in key order (files are written sorted): those go straight to
-        // the end of the ordered part.
-        if (sorted_ == slots_.size() && (slots_.empty() || less_(slots_.back().key, key))) {
-            slots_.push_back(Slot{std::move(key), item, std::move(owned)});
-            sorted_ = slots_.size();
-            return;
-        }
         if (Slot* slot = FindSlot(key)) {
             slot->item = item;
             slot->owned = std::move(owned);  // frees a record held before under the key
+            return;
+        }
+        Append(std::move(key), item, std::move(owned));
+    }
+
+    // Adds an entry for a key the list does not hold. Records mostly arrive in key order
+    // (files are written sorted): those go straight to the end of the ordered part.
+    void Append(Key key, T* item, std::unique_ptr<T> owned)
+    {
+        if (sorted_ == slots_.size() && (slots_.empty() || less_(slots_.back().key, key))) {
+            slots_.push_back(Slot{std::move(key), item, std::move(owned)});
+            sorted_ = slots_.size();
             return;
         }
         slots_.push_back(Slot{std::move(key), item, std::move(owned)});

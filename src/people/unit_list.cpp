@@ -17,8 +17,10 @@ TUnit* TUnitList::AddRef(TUnit* unit)
 TUnit* TUnitList::Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction)
 {
     const TUnit* stored = Find(unit->Number);
-    if (!stored)
-        return Add(std::move(unit));
+    if (!stored) {
+        const std::int32_t number = unit->Number;
+        return units_.PutAbsent(number, std::move(unit));
+    }
     if (stored->Turn >= unit->Turn)
         return nullptr;  // what we hold is as recent or more: the new record is dropped
     if (stored->LastFaction >= 0 && stored->LastFaction != ownFaction)
