@@ -142,11 +142,17 @@ public:
         Settle();
         // Records lie wherever they were made, seldom in key order: asking for those a few
         // entries ahead hides most of the wait for memory in a walk over a large list.
+        // A record that says where its own parts lie (PrefetchParts) has those asked for once
+        // the record itself has had time to arrive.
         constexpr std::size_t kAhead = 8;
         const std::size_t count = slots_.size();
         for (std::size_t at = 0; at < count; ++at) {
-            if (at + kAhead < count)
-                Prefetch(slots_[at + kAhead].item);
+            if (at + 2 * kAhead < count)
+                Prefetch(slots_[at + 2 * kAhead].item);
+            if constexpr (requires(const T& record) { record.PrefetchParts(); }) {
+                if (at + kAhead < count)
+                    slots_[at + kAhead].item->PrefetchParts();
+            }
             f(*slots_[at].item);
         }
     }
