@@ -1,6 +1,7 @@
 // TUnit: one unit as last seen, with its men, items, skills, flags and orders.
 #pragma once
 
+#include "core/sparse_text.h"
 #include "people/unit_entries.h"
 
 #include <cstdint>
@@ -93,7 +94,7 @@ public:
     std::int32_t X = 0, Y = 0, Level = 0;
     std::int32_t LastX = 0, LastY = 0, LastLevel = 0;
     std::int32_t Structure = 0;  // 0 when outside any structure
-    std::string Text1, Text2, Text3;
+    SparseText Text1, Text2, Text3;  // seldom used: empty, each costs a pointer
     std::int32_t Faction = -1;
     std::uint32_t Flags = 0;
     std::int32_t Silver = 0;
