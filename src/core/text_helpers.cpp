@@ -205,7 +205,11 @@ std::string_view SqueezedView(std::string_view text, std::string& buffer)
     while (end > first && text[end - 1] == ' ')
         --end;
     const std::string_view inner = text.substr(first, end - first);
-    if (FindText(inner, "  ") == std::string_view::npos)
+    // A plain loop: names have many single spaces, and a search would stop at each of them.
+    bool run = false;
+    for (std::size_t i = 1; i < inner.size() && !run; ++i)
+        run = inner[i] == ' ' && inner[i - 1] == ' ';
+    if (!run)
         return inner;
     SqueezeSpacesInto(text, buffer);
     return buffer;
