@@ -20,11 +20,17 @@ constexpr std::size_t kV221Fields = 27;
 // The 2.24 extension adds both weathers before the last update.
 constexpr std::size_t kV224Fields = 29;
 
-// Builds a line field by field. A whole database is some sixty thousand of these lines, so
-// numbers and plain texts go straight into the line without passing through temporaries.
+// Builds a line field by field, appended to the file's text. A whole database is some sixty
+// thousand of these lines: fields gather in a buffer on the stack and reach the text in a few
+// large appends, and numbers and plain texts pass through no temporaries.
 class FieldLine
 {
 public:
+    explicit FieldLine(std::string& text) : text_(text) {}
+    ~FieldLine() { Flush(); }
+    FieldLine(const FieldLine&) = delete;
+    FieldLine& operator=(const FieldLine&) = delete;
+
     void Number(std::int64_t value)
     {
         char digits[24];
@@ -41,20 +47,34 @@ public:
         else
             Field(TrimSpaces(ReplaceCharSet(ReplaceCharSet(text, kComma, ';'), kLineBreak, ' ')));
     }
-    std::string Take() { return std::move(line_); }
 
 private:
     void Field(std::string_view field)
     {
+        if (used_ + field.size() + 1 > sizeof buffer_)
+            Flush();
         if (!first_)
-            line_ += ',';
+            buffer_[used_++] = ',';
         first_ = false;
-        line_ += field;
+        if (field.size() > sizeof buffer_ - used_) {
+            Flush();
+            text_ += field;  // a long text goes straight in, after what the buffer held
+            return;
+        }
+        field.copy(buffer_ + used_, field.size());
+        used_ += field.size();
+    }
+    void Flush()
+    {
+        text_.append(buffer_, used_);
+        used_ = 0;
     }
 
     inline static const CharSet kComma = MakeCharSet(",");
     inline static const CharSet kLineBreak = MakeCharSet("\r\n");
-    std::string line_;
+    std::string& text_;
+    char buffer_[1024];
+    std::size_t used_ = 0;
     bool first_ = true;
 };
 
@@ -185,7 +205,14 @@ std::optional<CellLayout> CellLayoutOf(long long hundredths)
 
 std::string CellLine(const TMapCell& cell)
 {
-    FieldLine line;
+    std::string line;
+    AppendCellLine(cell, line);
+    return line;
+}
+
+void AppendCellLine(const TMapCell& cell, std::string& text)
+{
+    FieldLine line(text);
     line.Number(cell.Level);
     line.Number(cell.X);
     line.Number(cell.Y);
@@ -224,7 +251,6 @@ std::string CellLine(const TMapCell& cell)
         line.Text(structure.Name);
         line.Text(structure.Description);
     });
-    return line.Take();
 }
 
 CellLineResult ReadCellLine(TMap& map, const std::vector<std::string_view>& f, CellLayout layout)

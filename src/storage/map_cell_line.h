@@ -33,6 +33,8 @@ std::optional<CellLayout> CellLayoutOf(long long hundredths);
 /// The cell's line in the current layout. Texts are trimmed; a comma inside one would start a
 /// new field when read back, so it is written as ";", and line breaks as spaces.
 std::string CellLine(const TMapCell& cell);
+/// The same line appended to `text`, without its line end.
+void AppendCellLine(const TMapCell& cell, std::string& text);
 
 enum class CellLineResult
 {

@@ -30,9 +30,12 @@ bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string
 
     std::string text;
     AppendLine(text, RecordHeaderLine());
+    text.reserve(static_cast<std::size_t>(map.CellCount()) * 160);  // grown once, not doubled
     map.ForEachCell([&text](const TMapCell& cell) {
-        if (!cell.IsBlank())
-            AppendLine(text, CellLine(cell));
+        if (cell.IsBlank())
+            return;
+        AppendCellLine(cell, text);
+        text += "\r\n";
     });
     const bool mapSaved = AtomicWriteFile(mapFile, text);
     return mapSaved && listsSaved && coloursSaved;

@@ -95,6 +95,13 @@ TEST_F(MapDatabaseTest, TextsAreTrimmedAndKeptOnTheirFields)
     const std::string line = CellLine(cell);
     EXPECT_NE(line.find(",north; then east,"), std::string::npos) << line;
     EXPECT_NE(line.find(",a  b,"), std::string::npos) << line;
+
+    // Texts longer than a line usually is stay whole and in their place among the fields.
+    const std::string longNote(3000, 'x');
+    cell.Note2 = longNote;
+    cell.Note3 = std::string(1000, 'y');
+    const std::string longLine = CellLine(cell);
+    EXPECT_NE(longLine.find(",north; then east," + longNote + "," + std::string(1000, 'y') + ","), std::string::npos);
 }
 
 TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
