@@ -249,9 +249,10 @@ private:
         if (tail <= kTailScan)
             return;
         if (tail * 2 > tailTable_.size()) {
-            // Made afresh at twice the size, so that at most half of it is ever taken.
+            // Made afresh at the next power of two of twice the size: at most half of it is
+            // ever taken, and it stays small enough to be found in the cache.
             std::size_t size = 64;
-            while (size < tail * 4)
+            while (size < tail * 2)
                 size *= 2;
             tailTable_.assign(size, 0);
             for (std::size_t at = sorted_; at < slots_.size(); ++at)

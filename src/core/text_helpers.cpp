@@ -20,23 +20,6 @@ std::string TrimSpaces(std::string_view text)
     return std::string(TrimmedView(text));
 }
 
-std::string_view TrimmedView(std::string_view text)
-{
-    // Plain loops: the library's search for "not a space" looks each byte up as a set.
-    std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ')
-        --end;
-    if (end == 0)
-        return {};
-    std::size_t first = 0;
-    while (text[first] == ' ')
-        ++first;
-    text = text.substr(0, end);
-    if (first == 0)
-        return text;
-    return text.substr(first, kMaxCopiedText);
-}
-
 std::size_t FindText(std::string_view text, std::string_view sub, std::size_t from)
 {
     if (sub.empty() || from >= text.size() || sub.size() > text.size() - from)

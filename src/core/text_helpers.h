@@ -51,7 +51,22 @@ void ForEachPiece(std::string_view text, std::string_view separator, F&& f)
 }
 
 /// TrimSpaces without a copy: a view of `text` with the same result.
-std::string_view TrimmedView(std::string_view text);
+inline std::string_view TrimmedView(std::string_view text)
+{
+    // Plain loops: the library's search for "not a space" looks each byte up as a set.
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    if (end == 0)
+        return {};
+    std::size_t first = 0;
+    while (text[first] == ' ')
+        ++first;
+    text = text.substr(0, end);
+    if (first == 0)
+        return text;
+    return text.substr(first, kMaxCopiedText);
+}
 
 /// `count` copies of `c`; empty when `count` is not in 1..255.
 std::string RepeatChar(char c, int count);
