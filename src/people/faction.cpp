@@ -1,9 +1,9 @@
 // Faction keys and alliance membership of one faction.
 #include "people/faction.h"
 
-#include "core/text_helpers.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace korvane {
 
@@ -11,9 +11,13 @@ std::string FactionKey(std::int32_t number)
 {
     if (number < 1)
         return "00000";
-    const std::string digits = IntToStr(number);
-    // PadLeft would cut a sixth digit off and merge two factions under one key.
-    return digits.size() >= 5 ? digits : PadLeft(digits, '0', 5);
+    // Built in place: every unit of a report looks its faction up. A sixth digit is kept, so
+    // that two factions never share a key.
+    char digits[16];
+    const std::size_t length = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    std::string key(length < 5 ? 5 - length : 0, '0');
+    key.append(digits, length);
+    return key;
 }
 
 void TFaction::AddAlliance(std::int32_t alliance)
