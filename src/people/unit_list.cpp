@@ -14,20 +14,24 @@ TUnit* TUnitList::AddRef(TUnit* unit)
     return units_.PutRef(unit->Number, unit);
 }
 
-TUnit* TUnitList::Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction)
+TUnit* TUnitList::Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction, TUnit** held)
 {
-    const TUnit* stored = Find(unit->Number);
+    TUnit* stored = Find(unit->Number);
+    TUnit* added = nullptr;
     if (!stored) {
         const std::int32_t number = unit->Number;
-        return units_.PutAbsent(number, std::move(unit));
+        added = units_.PutAbsent(number, std::move(unit));
+    } else if (stored->Turn < unit->Turn) {
+        if (stored->LastFaction >= 0 && stored->LastFaction != ownFaction)
+            unit->LastFaction = stored->LastFaction;
+        // Replaced under its key, not removed and added: every other position stays known, so a
+        // report that updates every unit costs no walk of the list per unit.
+        added = Add(std::move(unit));
     }
-    if (stored->Turn >= unit->Turn)
-        return nullptr;  // what we hold is as recent or more: the new record is dropped
-    if (stored->LastFaction >= 0 && stored->LastFaction != ownFaction)
-        unit->LastFaction = stored->LastFaction;
-    // Replaced under its key, not removed and added: every other position stays known, so a
-    // report that updates every unit costs no walk of the list per unit.
-    return Add(std::move(unit));
+    // Otherwise what we hold is as recent or more: the new record is dropped.
+    if (held)
+        *held = added ? added : stored;
+    return added;
 }
 
 int TUnitList::RemoveIf(const std::function<bool(const TUnit&)>& pred)

@@ -67,8 +67,9 @@ public:
 
     /// Takes a unit in: added when its number is new; replacing the stored one only when it
     /// is from a later turn (keeping the stored `LastFaction` unless that is the player's own);
-    /// otherwise dropped. Returns the unit stored, or null when the new one was dropped.
-    TUnit* Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction);
+    /// otherwise dropped. Returns the unit stored, or null when the new one was dropped;
+    /// `held`, when given, gets the record the list holds under the number either way.
+    TUnit* Merge(std::unique_ptr<TUnit> unit, std::int32_t ownFaction, TUnit** held = nullptr);
 
     /// Starts a pass over the units of `turn` (an import or a turn step): no unit is seen yet.
     /// A turn below 1 (a report without a date) is older than every record.

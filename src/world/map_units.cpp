@@ -46,13 +46,11 @@ void TMap::AddSeenUnit(TMapCell& cell, std::unique_ptr<TUnit> unit, std::int32_t
 {
     auto copy = std::make_unique<TUnit>();
     unit->AssignTo(*copy, factions, skills);
-    const std::int32_t number = unit->Number;
     cell.Units.Merge(std::move(unit), ownFaction);
     // Marked after the merge, so that a record the copy has just added or replaced is the one
     // marked: otherwise an own unit new to the list would count as gone.
-    TUnit* record = UnitFileList.Merge(std::move(copy), ownFaction);
-    if (!record)
-        record = UnitFileList.Find(number);  // the record held is as recent: it is the one seen
+    TUnit* record = nullptr;  // the new record, or the one held when that is as recent
+    UnitFileList.Merge(std::move(copy), ownFaction, &record);
     if (record)
         TUnitList::MarkSeen(*record, cell.X, cell.Y, cell.Level);
 }
