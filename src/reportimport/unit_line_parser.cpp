@@ -11,6 +11,7 @@
 #include "world/map.h"
 
 #include <memory>
+#include <utility>
 
 namespace korvane {
 
@@ -41,38 +42,19 @@ enum FlagWord : unsigned {
 
 unsigned FlagWordsIn(std::string_view piece)
 {
-    unsigned found = 0;
-    const auto at = [piece](std::size_t position, std::string_view word) {
-        return piece.compare(position, word.size(), word) == 0;
+    static constexpr std::pair<std::string_view, unsigned> kWords[] = {
+        {"behind", kBehind}, {"avoiding", kAvoiding}, {"revealing", kRevealing}, {"faction", kFaction},
+        {"unit", kUnit},     {"guard", kGuard},       {"receiving", kReceiving}, {"aid", kAid},
+        {"holding", kHolding}, {"taxing", kTaxing},
     };
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        switch (piece[i]) {
-        case 'a':
-            found |= at(i, "avoiding") ? kAvoiding : at(i, "aid") ? kAid : 0u;
-            break;
-        case 'b':
-            found |= at(i, "behind") ? kBehind : 0u;
-            break;
-        case 'f':
-            found |= at(i, "faction") ? kFaction : 0u;
-            break;
-        case 'g':
-            found |= at(i, "guard") ? kGuard : 0u;
-            break;
-        case 'h':
-            found |= at(i, "holding") ? kHolding : 0u;
-            break;
-        case 'r':
-            found |= at(i, "revealing") ? kRevealing : at(i, "receiving") ? kReceiving : 0u;
-            break;
-        case 't':
-            found |= at(i, "taxing") ? kTaxing : 0u;
-            break;
-        case 'u':
-            found |= at(i, "unit") ? kUnit : 0u;
-            break;
-        default:
-            break;
+    unsigned found = 0;
+    for (std::size_t at = 0; at < piece.size(); ++at) {
+        const char c = piece[at];
+        if (c < 'a' || c > 'u')
+            continue;  // no flag word starts outside these letters
+        for (const auto& [word, bit] : kWords) {
+            if (word.front() == c && piece.compare(at, word.size(), word) == 0)
+                found |= bit;
         }
     }
     return found;
