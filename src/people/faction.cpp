@@ -14,7 +14,8 @@ std::string FactionKey(std::int32_t number)
     // Built in place: every unit of a report looks its faction up. A sixth digit is kept, so
     // that two factions never share a key.
     char digits[16];
-    const std::size_t length = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
     std::string key(length < 5 ? 5 - length : 0, '0');
     key.append(digits, length);
     return key;
