@@ -13,7 +13,8 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
 {
     setObjectName("frmMAP");
     setWindowTitle("Korvane");
-    resize(800, 600);
+    w_ = BuildFrmMapLayout(*this);
+    resize(1000, 700);
 }
 
 }  // namespace korvane
