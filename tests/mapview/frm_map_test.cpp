@@ -1,6 +1,7 @@
 // The main window as the program opens it.
 #include "mapview/windows/frm_map.h"
 
+#include "core/settings.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
@@ -10,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -57,6 +60,53 @@ TEST(MainWindow, HasTheNamedWidgetsOfItsLayout)
     EXPECT_EQ(w.chkDrawGlobalMap->text(), " Update Global Map");
     EXPECT_EQ(w.pnlCoords->toolTip(), "Click to Jump to coordinate.");
     EXPECT_FALSE(w.lstTroopViews->isVisibleTo(&window)) << "hidden until the display lists come";
+}
+
+TEST(MainWindow, DisplaySwitchesFollowAndWriteTheSettings)
+{
+    testing::TempDir home;
+    Workspace workspace(home.Path());
+    TrecINI& settings = workspace.Settings;
+    std::tie(settings.ShowTowns, settings.ShowTownNames, settings.ShowGates, settings.ShowDepth) =
+        std::tuple(false, false, true, 1);
+    std::tie(settings.ShowHints, settings.HintDelay) = std::tuple(true, 0);
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    const FrmMapWidgets& w = window.Widgets();
+    EXPECT_TRUE(w.chkGates->isChecked() && w.optShowUnderworld->isChecked());
+    EXPECT_EQ(std::tuple(w.udHintDelay->value(), settings.HintDelay), std::tuple(1, 1)) << "held to 1..10";
+    EXPECT_TRUE(w.pnlHintDelay->isVisibleTo(&window));
+
+    w.chkTownNames->click();  // names need their icons
+    EXPECT_TRUE(w.chkTownIcons->isChecked());
+    EXPECT_TRUE(settings.ShowTowns && settings.ShowTownNames);
+    w.chkTownIcons->click();  // and go with them
+    EXPECT_FALSE(settings.ShowTowns || settings.ShowTownNames);
+    w.chkShowHints->click();
+    EXPECT_FALSE(settings.ShowHints);
+    EXPECT_FALSE(w.pnlHintDelay->isVisibleTo(&window));
+}
+
+TEST(MainWindow, TurnStepperStaysWithinTheTurnsKnown)
+{
+    testing::TempDir home;
+    Workspace workspace(home.Path());
+    std::tie(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn) = std::tuple(0, 0);
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    const FrmMapWidgets& w = window.Widgets();
+    EXPECT_EQ(w.pnlTurn->text(), "?");
+
+    std::tie(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn) = std::tuple(4, 6);
+    w.cmdTurnU2->click();
+    EXPECT_EQ(w.pnlTurn->text(), "6") << "five up stops at the last turn";
+    w.cmdTurnU1->click();
+    EXPECT_EQ(workspace.Settings.CurrentTurn, 6);
+    w.cmdTurnD2->click();
+    EXPECT_EQ(w.pnlTurn->text(), "1");
+    w.cmdTurnD1->click();
+    EXPECT_EQ(workspace.Settings.CurrentTurn, 1) << "nothing below turn 1";
+    EXPECT_TRUE(ui.shown.empty()) << "turns without unit files are no fault";
 }
 
 }  // namespace

@@ -2,9 +2,34 @@
 #include "mapview/windows/frm_map.h"
 
 #include "core/user_interaction.h"
+#include "mapview/windows/hex_pages.h"
+#include "mapview/windows/main_window_placement.h"
 #include "workspace/workspace.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <utility>
+
 namespace korvane {
+
+namespace {
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
 
 TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     : QMainWindow(parent)
@@ -15,6 +40,97 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     setWindowTitle("Korvane");
     w_ = BuildFrmMapLayout(*this);
     resize(1000, 700);
+    ApplyDisplaySettings();
+    ConnectDisplaySwitches();
+    UpdateTurnPanel();
+}
+
+void TfrmMAP::ApplyDisplaySettings()
+{
+    const TrecINI& settings = workspace_.Settings;
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {w_.chkTownIcons, settings.ShowTowns},        {w_.chkTownNames, settings.ShowTownNames},
+        {w_.chkHexCoords, settings.ShowCoords},       {w_.chkDrawGlobalMap, settings.ShowGlobalMap},
+        {w_.chkGates, settings.ShowGates},            {w_.chkShafts, settings.ShowShafts},
+        {w_.chkOther, settings.ShowOther},            {w_.chkShowUnits, settings.ShowUnits},
+        {w_.chkShowUnconfirmed, settings.ShowUnconfirmed}, {w_.chkMarkDoneHexes, settings.MarkDoneHexes},
+        {w_.chkShowHints, settings.ShowHints},
+    };
+    for (const auto& [box, on] : boxes)
+        box->setChecked(on);
+    (settings.ShowDepth == 1 ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
+    w_.udHintDelay->setValue(ClampHintDelay(workspace_.Settings));
+    w_.pnlHintDelay->setVisible(settings.ShowHints);
+}
+
+void TfrmMAP::ConnectDisplaySwitches()
+{
+    TrecINI& settings = workspace_.Settings;
+    const std::pair<QCheckBox*, bool*> switches[] = {
+        {w_.chkHexCoords, &settings.ShowCoords},   {w_.chkTownIcons, &settings.ShowTowns},
+        {w_.chkTownNames, &settings.ShowTownNames}, {w_.chkGates, &settings.ShowGates},
+        {w_.chkShafts, &settings.ShowShafts},      {w_.chkOther, &settings.ShowOther},
+        {w_.chkShowUnconfirmed, &settings.ShowUnconfirmed}, {w_.chkShowUnits, &settings.ShowUnits},
+        {w_.chkMarkDoneHexes, &settings.MarkDoneHexes},
+    };
+    for (const auto& [box, setting] : switches) {
+        connect(box, &QCheckBox::toggled, this, [this, setting = setting](bool on) {
+            *setting = on;
+            RepaintMap();
+        });
+    }
+    // Names need their icons: names on turns icons on, icons off turns names off.
+    connect(w_.chkTownNames, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && !w_.chkTownIcons->isChecked())
+            w_.chkTownIcons->setChecked(true);
+    });
+    connect(w_.chkTownIcons, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on && w_.chkTownNames->isChecked())
+            w_.chkTownNames->setChecked(false);
+    });
+    connect(w_.chkShowHints, &QCheckBox::toggled, this, [this](bool on) {
+        workspace_.Settings.ShowHints = on;
+        w_.pnlHintDelay->setVisible(on);
+    });
+    connect(w_.udHintDelay, &QSpinBox::valueChanged, this,
+            [this](int tenths) { workspace_.Settings.HintDelay = tenths; });
+
+    const std::pair<QPushButton*, TurnButton> turnButtons[] = {
+        {w_.cmdTurnD2, TurnButton::Down5}, {w_.cmdTurnD1, TurnButton::Down1},
+        {w_.cmdTurnU1, TurnButton::Up1},   {w_.cmdTurnU2, TurnButton::Up5},
+    };
+    for (const auto& [button, step] : turnButtons)
+        connect(button, &QPushButton::clicked, this, [this, step = step] { StepTurn(step); });
+}
+
+void TfrmMAP::RepaintMap()
+{
+    w_.paintMap->update();
+}
+
+void TfrmMAP::UpdateTurnPanel()
+{
+    w_.pnlTurn->setText(QString::fromStdString(TurnPanelText(workspace_.Settings.CurrentTurn)));
+}
+
+void TfrmMAP::StepTurn(TurnButton button)
+{
+    if (turnBusy_)
+        return;
+    TrecINI& settings = workspace_.Settings;
+    const int turn = SteppedTurn(button, settings.CurrentTurn, settings.MaxTurn);
+    if (turn == settings.CurrentTurn)
+        return;
+    turnBusy_ = true;
+    {
+        const BusyCursor busy;
+        settings.CurrentTurn = turn;
+        workspace_.StepToTurn(turn, ui_);
+        if (w_.chkShowUnits->isChecked())
+            RepaintMap();
+    }
+    UpdateTurnPanel();
+    turnBusy_ = false;
 }
 
 }  // namespace korvane
