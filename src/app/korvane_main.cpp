@@ -83,10 +83,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(kProgramVersion);
 
     Workspace workspace(choice.dir);
-    workspace.Settings.ReadSettings();
     QtInteraction interaction;
     TfrmMAP window(workspace, interaction);
     interaction.SetParent(&window);
+    window.StartUp();
     window.show();
     return app.exec();
 }

@@ -109,5 +109,35 @@ TEST(MainWindow, TurnStepperStaysWithinTheTurnsKnown)
     EXPECT_TRUE(ui.shown.empty()) << "turns without unit files are no fault";
 }
 
+TEST(MainWindow, StartsFromTheFilesAndWritesThemAtClosing)
+{
+    testing::TempDir home;
+    home.Write("ATLANTIS.INI", "[Preferences]\r\nShowGates=TRUE\r\nHintDelay=25\r\n[General]\r\nCurrentTurn=3\r\n");
+    Workspace workspace(home.Path());
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    ASSERT_TRUE(window.StartUp()) << "no database is an empty world";
+    const FrmMapWidgets& w = window.Widgets();
+    EXPECT_TRUE(w.chkGates->isChecked());
+    EXPECT_EQ(w.udHintDelay->value(), 10);
+    EXPECT_EQ(w.pnlTurn->text(), "3");
+    EXPECT_EQ(w.tabShow->currentIndex(), 0);
+    EXPECT_FALSE(window.DataChanged());
+
+    window.show();
+    window.SetDataChanged(true);
+    ui.yesNoAnswers = {false};
+    EXPECT_FALSE(window.close()) << "No keeps the program running";
+    EXPECT_EQ(ui.shown.back().text, "Data has changed. Do you wish to exit without saving ?");
+    EXPECT_NE(home.Read("ATLANTIS.INI").find("HintDelay=25"), std::string::npos) << "nothing written yet";
+
+    ui.yesNoAnswers = {true};
+    EXPECT_TRUE(window.close());
+    const std::string written = home.Read("ATLANTIS.INI");
+    EXPECT_NE(written.find("HintDelay=10"), std::string::npos) << "the clamped delay is written back";
+    EXPECT_NE(written.find("MainX="), std::string::npos);
+    EXPECT_TRUE(home.Read("DATA/Map.Dat").empty()) << "the map database is not written at closing";
+}
+
 }  // namespace
 }  // namespace korvane

@@ -8,12 +8,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace korvane {
 
@@ -45,9 +52,61 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     UpdateTurnPanel();
 }
 
+bool TfrmMAP::StartUp()
+{
+    bool loaded = false;
+    {
+        const BusyCursor busy;
+        loaded = workspace_.Open(ui_);
+    }
+    ApplyDisplaySettings();
+    RestorePlacement();
+    dataChanged_ = false;
+    UpdateTurnPanel();
+    w_.tabShow->setCurrentIndex(0);
+    return loaded;
+}
+
+void TfrmMAP::RestorePlacement()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    const MainWindowPlacement placement =
+        RestoreMainWindow(workspace_.Settings, {size.width(), size.height()}, width(), height());
+    if (placement.width && placement.height)
+        resize(*placement.width, *placement.height);
+    move(placement.x, placement.y);
+    if (placement.rightColumnWidth) {
+        const int total = w_.pnlMain->width();
+        w_.pnlMain->setSizes({std::max(total - *placement.rightColumnWidth, 0), *placement.rightColumnWidth});
+    }
+    if (placement.state == 1)
+        setWindowState(Qt::WindowMinimized);
+    else if (placement.state == 2)
+        setWindowState(Qt::WindowMaximized);
+}
+
+void TfrmMAP::closeEvent(QCloseEvent* event)
+{
+    if (dataChanged_ && !ui_.AskYesNo("Data has changed. Do you wish to exit without saving ?")) {
+        event->ignore();
+        return;
+    }
+    const BusyCursor busy;
+    const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    const QRect frame = frameGeometry();
+    StoreMainWindow(workspace_.Settings, frame.x(), frame.y(), width(), height(), w_.pnlRight->width(), state);
+    // Whatever could not be written has been named; the player still gets to leave.
+    workspace_.SaveOnExit(ui_);
+    event->accept();
+}
+
 void TfrmMAP::ApplyDisplaySettings()
 {
     const TrecINI& settings = workspace_.Settings;
+    // The boxes take the settings as they are: the coupling of names and icons is the player's
+    // clicks', not the start's.
+    std::vector<QSignalBlocker> quiet;
     const std::pair<QCheckBox*, bool> boxes[] = {
         {w_.chkTownIcons, settings.ShowTowns},        {w_.chkTownNames, settings.ShowTownNames},
         {w_.chkHexCoords, settings.ShowCoords},       {w_.chkDrawGlobalMap, settings.ShowGlobalMap},
@@ -56,8 +115,10 @@ void TfrmMAP::ApplyDisplaySettings()
         {w_.chkShowUnconfirmed, settings.ShowUnconfirmed}, {w_.chkMarkDoneHexes, settings.MarkDoneHexes},
         {w_.chkShowHints, settings.ShowHints},
     };
-    for (const auto& [box, on] : boxes)
+    for (const auto& [box, on] : boxes) {
+        quiet.emplace_back(box);
         box->setChecked(on);
+    }
     (settings.ShowDepth == 1 ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
     w_.udHintDelay->setValue(ClampHintDelay(workspace_.Settings));
     w_.pnlHintDelay->setVisible(settings.ShowHints);

@@ -21,13 +21,28 @@ public:
 
     const FrmMapWidgets& Widgets() const { return w_; }
 
+    /// The session's start, as every front end takes it (the workspace's Open), then the
+    /// window's part: switches from the settings, its place on the screen, the turn shown.
+    /// False when the map database could not be loaded (the player has been told why).
+    bool StartUp();
+
+    /// The database differs from its file: closing asks first, and "Save database" is offered.
+    bool DataChanged() const { return dataChanged_; }
+    void SetDataChanged(bool changed) { dataChanged_ = changed; }
+
     /// The turn panel: the current turn, or "?" before the first.
     void UpdateTurnPanel();
     /// A turn button: shows the units of the turn it leads to (nothing while a step runs).
     void StepTurn(TurnButton button);
 
+protected:
+    /// Asks first while data has changed; then keeps the window's place in the settings and
+    /// writes what every session writes at its end (the workspace's SaveOnExit).
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void ApplyDisplaySettings();
+    void RestorePlacement();
     void ConnectDisplaySwitches();
     void RepaintMap();
 
@@ -35,6 +50,7 @@ private:
     UserInteraction& ui_;
     FrmMapWidgets w_;
     bool turnBusy_ = false;
+    bool dataChanged_ = false;
 };
 
 }  // namespace korvane
