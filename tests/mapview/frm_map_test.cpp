@@ -2,6 +2,7 @@
 #include "mapview/windows/frm_map.h"
 
 #include "core/settings.h"
+#include "world/map.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
@@ -137,6 +138,40 @@ TEST(MainWindow, StartsFromTheFilesAndWritesThemAtClosing)
     EXPECT_NE(written.find("HintDelay=10"), std::string::npos) << "the clamped delay is written back";
     EXPECT_NE(written.find("MainX="), std::string::npos);
     EXPECT_TRUE(home.Read("DATA/Map.Dat").empty()) << "the map database is not written at closing";
+}
+
+TEST(MainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
+{
+    testing::TempDir home;
+    Workspace workspace(home.Path());
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    ASSERT_TRUE(window.StartUp());
+    window.resize(900, 650);
+    window.show();
+    const FrmMapWidgets& w = window.Widgets();
+
+    // The first point of the paint box that lies on a hex, and a plain there.
+    HexPosition hex;
+    int px = 0, py = 0;
+    for (py = 20; py < 200 && !hex.IsValid(); py += 3)
+        for (px = 20; px < 300 && !hex.IsValid(); px += 3)
+            hex = HexAtPoint(window.Viewport(), px, py);
+    ASSERT_TRUE(hex.IsValid());
+    TMapCell& cell = *workspace.Map.EnsureCell(0, hex.x, hex.y);
+    std::tie(cell.Terrain, cell.Silver) = std::tuple(workspace.Map.TerrainIndex("plain"), 4321);
+
+    EXPECT_FALSE(w.paintMap->grab().isNull()) << "the map draws";
+    w.tabShow->setCurrentIndex(1);
+    window.PointAt(px - 3, py - 3);
+    const QString at = QString::number(hex.x) + "," + QString::number(hex.y);
+    EXPECT_EQ(w.pnlCoords->text(), at);
+    EXPECT_EQ(w.pnlHexCoord->text(), at);
+    EXPECT_EQ(w.pnlHexTerrain->text(), "Plain");
+    EXPECT_TRUE(w.pnlHexTaxes->text().startsWith("4")) << w.pnlHexTaxes->text().toStdString();
+
+    window.PointAt(-50, -50);
+    EXPECT_TRUE(w.pnlCoords->text().isEmpty() && w.pnlHexTerrain->text().isEmpty());
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 #include "mapview/windows/frm_map.h"
 
 #include "core/user_interaction.h"
+#include "mapview/render/display_text.h"
+#include "mapview/render/draw_options.h"
+#include "mapview/render/map_drawing.h"
 #include "mapview/windows/hex_pages.h"
 #include "mapview/windows/main_window_placement.h"
+#include "world/map.h"
 #include "workspace/workspace.h"
 
 #include <QApplication>
@@ -14,11 +18,16 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -42,6 +51,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     : QMainWindow(parent)
     , workspace_(workspace)
     , ui_(ui)
+    , scene_(workspace)
 {
     setObjectName("frmMAP");
     setWindowTitle("Korvane");
@@ -49,6 +59,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     resize(1000, 700);
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
+    ConnectNavigation();
     UpdateTurnPanel();
 }
 
@@ -61,6 +72,8 @@ bool TfrmMAP::StartUp()
     }
     ApplyDisplaySettings();
     RestorePlacement();
+    GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
+    SyncScrollBars();
     dataChanged_ = false;
     UpdateTurnPanel();
     w_.tabShow->setCurrentIndex(0);
@@ -167,6 +180,142 @@ void TfrmMAP::ConnectDisplaySwitches()
 void TfrmMAP::RepaintMap()
 {
     w_.paintMap->update();
+}
+
+void TfrmMAP::ConnectNavigation()
+{
+    w_.paintMap->installEventFilter(this);
+    connect(w_.scrollH, &QScrollBar::valueChanged, this, [this](int column) {
+        if (syncing_)
+            return;
+        view_.ViewLeft = column;
+        RepaintMap();
+    });
+    connect(w_.scrollV, &QScrollBar::valueChanged, this, [this](int row) {
+        if (syncing_)
+            return;
+        view_.ViewTop = row;
+        RepaintMap();
+    });
+    connect(w_.scrollScale, &QScrollBar::valueChanged, this, [this](int position) {
+        if (syncing_)
+            return;
+        ZoomViewport(view_, ZoomOfBarPosition(position), w_.paintMap->width(), w_.paintMap->height());
+        SyncScrollBars();
+        RepaintMap();
+    });
+    connect(w_.optShowUnderworld, &QRadioButton::toggled, this, [this](bool under) {
+        view_.ViewLevel = under ? TMap::kUnderworld : TMap::kOverworld;
+        workspace_.Settings.ShowDepth = view_.ViewLevel;
+        RepaintMap();
+    });
+}
+
+void TfrmMAP::SyncScrollBars()
+{
+    syncing_ = true;
+    w_.scrollH->setValue(view_.ViewLeft);
+    w_.scrollV->setValue(view_.ViewTop);
+    w_.scrollScale->setValue(BarPositionOfZoom(view_.Zoom));
+    syncing_ = false;
+}
+
+int TfrmMAP::DrawOptions() const
+{
+    const std::pair<const QCheckBox*, int> switches[] = {
+        {w_.chkTownIcons, doTownIcons}, {w_.chkHexCoords, doHexCoords},      {w_.chkTownNames, doTownNames},
+        {w_.chkGates, doGates},         {w_.chkShowUnconfirmed, doUnconfirmed}, {w_.chkShafts, doShafts},
+        {w_.chkOther, doOther},         {w_.chkShowUnits, doTroops},         {w_.chkMarkDoneHexes, doDoneOrders},
+    };
+    int options = 0;
+    for (const auto& [box, bit] : switches)
+        options |= box->isChecked() ? bit : 0;
+    return options;
+}
+
+void TfrmMAP::PaintMap()
+{
+    QPainter painter(w_.paintMap);
+    painter.fillRect(w_.paintMap->rect(), Qt::white);
+    ResizeViewport(view_, w_.paintMap->width(), w_.paintMap->height());
+    scene_.ownFaction = workspace_.Settings.FactionNo;
+    scene_.currentTurn = workspace_.Settings.CurrentTurn;
+    MapFrame frame;
+    std::tie(frame.left, frame.top, frame.cols, frame.rows) =
+        std::tuple(view_.ViewLeft, view_.ViewTop, view_.ViewCols, view_.ViewRows);
+    std::tie(frame.zoom, frame.level, frame.marginX, frame.marginY) =
+        std::tuple(view_.Zoom, view_.ViewLevel, kScreenMarginX, kScreenMarginY);
+    frame.clip = w_.paintMap->rect();
+    frame.options = DrawOptions();
+    DrawMap(painter, scene_, frame);
+}
+
+bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == w_.paintMap) {
+        if (event->type() == QEvent::Paint) {
+            PaintMap();
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            PointAt(at.x(), at.y());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMAP::PointAt(int px, int py)
+{
+    const HexPosition hex = HexAtPoint(view_, px, py);
+    if (!hex.IsValid()) {
+        w_.pnlCoords->clear();
+        if (w_.tabShow->currentIndex() == 1)
+            FillPages(view_.ViewLevel, -1, -1);  // only the hex details go with the hex
+        return;
+    }
+    w_.pnlCoords->setText(QString::fromStdString(PointerCoordText(view_.ViewLevel, hex.x, hex.y)));
+    FillPages(view_.ViewLevel, hex.x, hex.y);
+}
+
+void TfrmMAP::FillPages(int level, int x, int y)
+{
+    const std::string separator = FromUserText(locale().groupSeparator());
+    const auto show = [](QLabel* panel, const std::string& text) { panel->setText(ToDisplayText(text)); };
+    const QWidget* page = w_.tabShow->currentWidget();
+    if (page == w_.tabShow->widget(1)) {
+        const HexPageTexts texts = HexPage(workspace_.Map, level, x, y, separator);
+        show(w_.pnlHexCoord, texts.Coord);
+        show(w_.pnlHexTerrain, texts.Terrain);
+        show(w_.pnlHexNatives, texts.Natives);
+        show(w_.pnlHexTaxes, texts.Taxes);
+        show(w_.pnlHexWages, texts.Wages);
+        show(w_.pnlHexPop, texts.Pop);
+        show(w_.pnlHexGate, texts.Gate);
+        show(w_.pnlHexWeatWas, texts.WeatherWas);
+        show(w_.pnlHexWeatNext, texts.WeatherNext);
+        show(w_.pnlLastUpd, texts.LastUpdate);
+    } else if (page == w_.tabShow->widget(2)) {
+        const TrecINI& settings = workspace_.Settings;
+        const UnitsPageTexts texts = UnitsPage(workspace_.Map, workspace_.TroopList, settings.FactionNo,
+                                               w_.chkAllUnits->isChecked(), level, x, y, separator);
+        show(w_.pnlSilver, texts.Silver);
+        show(w_.pnlTaxes, texts.Taxes);
+        show(w_.pnlWages, texts.Wages);
+        show(w_.pnlTotIncome, texts.TotalIncome);
+        show(w_.pnlLEADUnits, texts.LeadUnits);
+        show(w_.pnlLEADMen, texts.LeadMen);
+        show(w_.pnlSERFUnits, texts.SerfUnits);
+        show(w_.pnlSERFMen, texts.SerfMen);
+        show(w_.pnlTOTUnits, texts.TotalUnits);
+        show(w_.pnlTOTMen, texts.TotalMen);
+        show(w_.pnlMaint, texts.Maintenance);
+    } else if (page == w_.tabShow->widget(3)) {
+        w_.lstHexFactions->clear();
+        for (const std::string& line :
+             FactionsPage(workspace_.Map, workspace_.Factions, workspace_.Settings.FactionNo, level, x, y))
+            w_.lstHexFactions->addItem(ToDisplayText(line));
+    }
 }
 
 void TfrmMAP::UpdateTurnPanel()

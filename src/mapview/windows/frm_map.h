@@ -1,6 +1,8 @@
 // TfrmMAP: the main map window.
 #pragma once
 
+#include "mapview/render/map_scene.h"
+#include "mapview/render/map_viewport.h"
 #include "mapview/windows/frm_map_layout.h"
 #include "storage/turn_stepping.h"
 
@@ -35,7 +37,13 @@ public:
     /// A turn button: shows the units of the turn it leads to (nothing while a step runs).
     void StepTurn(TurnButton button);
 
+    /// The part of the grid shown; the scroll bars and the zoom bar follow it.
+    const MapViewport& Viewport() const { return view_; }
+    /// Fills the coordinate panel and the open page for the hex under a point of the paint box.
+    void PointAt(int px, int py);
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     /// Asks first while data has changed; then keeps the window's place in the settings and
     /// writes what every session writes at its end (the workspace's SaveOnExit).
     void closeEvent(QCloseEvent* event) override;
@@ -45,10 +53,18 @@ private:
     void RestorePlacement();
     void ConnectDisplaySwitches();
     void RepaintMap();
+    void ConnectNavigation();
+    void SyncScrollBars();
+    void PaintMap();
+    int DrawOptions() const;
+    void FillPages(int level, int x, int y);
 
     Workspace& workspace_;
     UserInteraction& ui_;
     FrmMapWidgets w_;
+    MapViewport view_;
+    MapScene scene_;
+    bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;
 };
