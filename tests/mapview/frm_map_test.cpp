@@ -3,13 +3,16 @@
 
 #include "core/settings.h"
 #include "world/map.h"
+#include "support/generated_report.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -172,6 +175,49 @@ TEST(MainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
 
     window.PointAt(-50, -50);
     EXPECT_TRUE(w.pnlCoords->text().isEmpty() && w.pnlHexTerrain->text().isEmpty());
+}
+
+TEST(MainWindow, FileMenuSavesReloadsAndImports)
+{
+    testing::TempDir home;
+    Workspace workspace(home.Path());
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    ASSERT_TRUE(window.StartUp());
+    const FrmMapMenus& m = window.Menus();
+    EXPECT_EQ(m.mnuFileReloadDB->text(), "&Reload database");
+    EXPECT_EQ(m.mnuHexCentre->text(), "Center Here");
+    emit m.mnuFile->aboutToShow();
+    EXPECT_FALSE(m.mnuFileSaveDB->isEnabled()) << "nothing to save";
+
+    window.SetDataChanged(true);
+    emit m.mnuFile->aboutToShow();
+    EXPECT_TRUE(m.mnuFileSaveDB->isEnabled());
+    window.SaveDatabase();  // no faction number yet
+    EXPECT_EQ(ui.shown.back().text, "Please provide a valid faction number before saving the map database.\r"
+                                     "(Use menu item View/Faction Details)");
+    window.ImportTurnFile(home.Write("report.txt", testing::GenerateReport({.columns = 4, .rows = 6})));
+    EXPECT_EQ(ui.shown.back().text, "You must provide a valid faction number before importing a turn file.\r"
+                                     "(Use menu item View/Faction Details)");
+
+    workspace.Settings.FactionNo = 1;
+    window.ImportTurnFile(home.File("report.txt"));
+    EXPECT_EQ(ui.shown.back().text, "Turn file imported successfully.");
+    EXPECT_FALSE(window.DataChanged()) << "saved at once";
+    EXPECT_FALSE(home.Read("DATA/Map.Dat").empty());
+    EXPECT_EQ(window.Widgets().pnlTurn->text(), "1");
+
+    workspace.Map.EnsureCell(0, 40, 40)->Terrain = 3;  // an edit not saved
+    ui.yesNoAnswers = {false};
+    m.mnuFileReloadDB->trigger();
+    EXPECT_NE(workspace.Map.Cell(0, 40, 40), nullptr) << "No keeps the edits";
+    ui.yesNoAnswers = {true};
+    m.mnuFileReloadDB->trigger();
+    EXPECT_EQ(workspace.Map.Cell(0, 40, 40), nullptr) << "Yes reads the saved database again";
+    EXPECT_NE(workspace.Map.Cell(0, 0, 0), nullptr);
+
+    window.ImportTurnFile(home.File("missing.txt"));
+    EXPECT_EQ(ui.shown.back().text, "Turn file import failed.");
 }
 
 }  // namespace

@@ -6,13 +6,17 @@
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_drawing.h"
 #include "mapview/windows/hex_pages.h"
+#include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
 #include "world/map.h"
 #include "workspace/workspace.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -56,10 +60,12 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     setObjectName("frmMAP");
     setWindowTitle("Korvane");
     w_ = BuildFrmMapLayout(*this);
+    m_ = BuildFrmMapMenus(*this);
     resize(1000, 700);
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
     ConnectNavigation();
+    ConnectMenus();
     UpdateTurnPanel();
 }
 
@@ -211,6 +217,98 @@ void TfrmMAP::ConnectNavigation()
     });
 }
 
+void TfrmMAP::ConnectMenus()
+{
+    connect(m_.mnuFile, &QMenu::aboutToShow, this, [this] { m_.mnuFileSaveDB->setEnabled(dataChanged_); });
+    connect(m_.mnuFileSaveDB, &QAction::triggered, this, &TfrmMAP::SaveDatabase);
+    connect(m_.mnuFileReloadDB, &QAction::triggered, this, [this] {
+        if (ui_.AskYesNo("Reloading the database will over-write all changes made since the last save. "
+                         "Are you sure you wish to do this ?"))
+            ReloadDatabase();
+    });
+    connect(m_.mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_.mnuImportTurn, &QAction::triggered, this, &TfrmMAP::ChooseTurnFile);
+    const auto goHome = [this] {
+        GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
+        {
+            const QSignalBlocker quiet(w_.optShowUnderworld);
+            (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
+        }
+        SyncScrollBars();
+        RepaintMap();
+    };
+    connect(m_.mnuViewHome, &QAction::triggered, this, goHome);
+    connect(m_.mnuHexHome, &QAction::triggered, this, goHome);
+    const auto saveHome = [this] { SaveHome(view_, workspace_.Settings); };
+    connect(m_.mnuViewSaveHome, &QAction::triggered, this, saveHome);
+    connect(m_.mnuHexSaveHome, &QAction::triggered, this, saveHome);
+    connect(m_.mnuHexCentre, &QAction::triggered, this, [this] {
+        CentreOnHex(view_, lastHit_.x, lastHit_.y);
+        SyncScrollBars();
+        RepaintMap();
+    });
+}
+
+void TfrmMAP::SaveDatabase()
+{
+    TrecINI& settings = workspace_.Settings;
+    if (settings.FactionNo <= 0) {
+        ui_.Error("Please provide a valid faction number before saving the map database.\r"
+                  "(Use menu item View/Faction Details)");
+        return;
+    }
+    const BusyCursor busy;
+    if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused))
+        dataChanged_ = false;
+    else
+        ui_.Error("Unable to write the map database to " + settings.DataDir);
+}
+
+void TfrmMAP::ReloadDatabase()
+{
+    {
+        const BusyCursor busy;
+        workspace_.Map.Clear();
+        LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
+        dataChanged_ = false;
+    }
+    RepaintMap();
+}
+
+void TfrmMAP::ChooseTurnFile()
+{
+    if (workspace_.Settings.FactionNo <= 0) {
+        ui_.Error("You must provide a valid faction number before importing a turn file.\r"
+                  "(Use menu item View/Faction Details)");
+        return;
+    }
+    const QString file = QFileDialog::getOpenFileName(this, "Import Turn File",
+                                                      ToDisplayText(workspace_.Settings.ImportDir),
+                                                      "All files (*);;Text Files (*.txt)");
+    if (!file.isEmpty())
+        ImportTurnFile(FromUserText(file));
+}
+
+void TfrmMAP::ImportTurnFile(const std::string& fileName)
+{
+    TrecINI& settings = workspace_.Settings;
+    if (settings.FactionNo <= 0) {
+        ui_.Error("You must provide a valid faction number before importing a turn file.\r"
+                  "(Use menu item View/Faction Details)");
+        return;
+    }
+    bool imported = false;
+    {
+        const BusyCursor busy;
+        imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
+        if (imported)
+            dataChanged_ = !SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
+    }
+    ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
+    RepaintMap();
+    UpdateTurnPanel();
+}
+
 void TfrmMAP::SyncScrollBars()
 {
     syncing_ = true;
@@ -260,6 +358,14 @@ bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseMove) {
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
             PointAt(at.x(), at.y());
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            lastHit_ = HexAtPoint(view_, at.x(), at.y());
+            m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
+            if (mouse->button() == Qt::RightButton)
+                m_.mnuHex->popup(mouse->globalPosition().toPoint());
         }
     }
     return QMainWindow::eventFilter(watched, event);

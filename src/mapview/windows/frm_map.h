@@ -4,6 +4,7 @@
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
 #include "mapview/windows/frm_map_layout.h"
+#include "mapview/windows/frm_map_menus.h"
 #include "storage/turn_stepping.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ public:
     TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent = nullptr);
 
     const FrmMapWidgets& Widgets() const { return w_; }
+    const FrmMapMenus& Menus() const { return m_; }
 
     /// The session's start, as every front end takes it (the workspace's Open), then the
     /// window's part: switches from the settings, its place on the screen, the turn shown.
@@ -42,6 +44,13 @@ public:
     /// Fills the coordinate panel and the open page for the hex under a point of the paint box.
     void PointAt(int px, int py);
 
+    /// "Save database": refused without the player's faction number.
+    void SaveDatabase();
+    /// "Reload database", after the player's yes.
+    void ReloadDatabase();
+    /// "Import Turn File" once a file is chosen: the report is imported and the database saved.
+    void ImportTurnFile(const std::string& fileName);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Asks first while data has changed; then keeps the window's place in the settings and
@@ -54,6 +63,8 @@ private:
     void ConnectDisplaySwitches();
     void RepaintMap();
     void ConnectNavigation();
+    void ConnectMenus();
+    void ChooseTurnFile();
     void SyncScrollBars();
     void PaintMap();
     int DrawOptions() const;
@@ -62,6 +73,8 @@ private:
     Workspace& workspace_;
     UserInteraction& ui_;
     FrmMapWidgets w_;
+    FrmMapMenus m_;
+    HexPosition lastHit_;
     MapViewport view_;
     MapScene scene_;
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
