@@ -175,6 +175,16 @@ TEST(MainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
 
     window.PointAt(-50, -50);
     EXPECT_TRUE(w.pnlCoords->text().isEmpty() && w.pnlHexTerrain->text().isEmpty());
+
+    // The overview: one pixel per grid position, the plain in its colour, the rest silver.
+    window.RefreshOverview();
+    const QImage& overview = window.StoredGlobalMap();
+    EXPECT_EQ(overview.size(), QSize(321, 193));
+    EXPECT_NE(overview.pixelColor(hex.x, hex.y), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_FALSE(w.imgSmallMap->pixmap().isNull());
+    w.chkDrawGlobalMap->setChecked(false);
+    window.RefreshOverview();
+    EXPECT_EQ(window.StoredGlobalMap().pixelColor(hex.x, hex.y), QColor(0xC0, 0xC0, 0xC0)) << "left blank";
 }
 
 TEST(MainWindow, FileMenuSavesReloadsAndImports)

@@ -5,6 +5,7 @@
 #include "mapview/render/display_text.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_drawing.h"
+#include "mapview/render/overview_map.h"
 #include "mapview/windows/hex_pages.h"
 #include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
@@ -25,6 +26,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,6 +85,7 @@ bool TfrmMAP::StartUp()
     dataChanged_ = false;
     UpdateTurnPanel();
     w_.tabShow->setCurrentIndex(0);
+    RefreshOverview();
     return loaded;
 }
 
@@ -195,12 +198,14 @@ void TfrmMAP::ConnectNavigation()
         if (syncing_)
             return;
         view_.ViewLeft = column;
+        ShowOverview();
         RepaintMap();
     });
     connect(w_.scrollV, &QScrollBar::valueChanged, this, [this](int row) {
         if (syncing_)
             return;
         view_.ViewTop = row;
+        ShowOverview();
         RepaintMap();
     });
     connect(w_.scrollScale, &QScrollBar::valueChanged, this, [this](int position) {
@@ -213,6 +218,7 @@ void TfrmMAP::ConnectNavigation()
     connect(w_.optShowUnderworld, &QRadioButton::toggled, this, [this](bool under) {
         view_.ViewLevel = under ? TMap::kUnderworld : TMap::kOverworld;
         workspace_.Settings.ShowDepth = view_.ViewLevel;
+        RefreshOverview();
         RepaintMap();
     });
 }
@@ -272,6 +278,7 @@ void TfrmMAP::ReloadDatabase()
         LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
         dataChanged_ = false;
     }
+    RefreshOverview();
     RepaintMap();
 }
 
@@ -305,8 +312,35 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
             dataChanged_ = !SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
     }
     ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
+    RefreshOverview();
     RepaintMap();
     UpdateTurnPanel();
+}
+
+void TfrmMAP::RefreshOverview()
+{
+    storedGlobalMap_ = NewOverviewImage();
+    if (w_.chkDrawGlobalMap->isChecked()) {
+        const BusyCursor busy;
+        RefreshGlobalMap(storedGlobalMap_, workspace_.Map, view_.ViewLevel, 0, 0, TMap::kMaxX, TMap::kMaxY);
+    }
+    ShowOverview();
+}
+
+void TfrmMAP::ShowOverview()
+{
+    if (storedGlobalMap_.isNull())
+        return;
+    QImage shown = storedGlobalMap_;
+    DrawViewFrame(shown, view_);
+    w_.imgSmallMap->setPixmap(QPixmap::fromImage(shown));
+}
+
+void TfrmMAP::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RefreshOverview();
+    QMainWindow::changeEvent(event);
 }
 
 void TfrmMAP::SyncScrollBars()
@@ -316,6 +350,7 @@ void TfrmMAP::SyncScrollBars()
     w_.scrollV->setValue(view_.ViewTop);
     w_.scrollScale->setValue(BarPositionOfZoom(view_.Zoom));
     syncing_ = false;
+    ShowOverview();
 }
 
 int TfrmMAP::DrawOptions() const

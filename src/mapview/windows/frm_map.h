@@ -7,6 +7,7 @@
 #include "mapview/windows/frm_map_menus.h"
 #include "storage/turn_stepping.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 namespace korvane {
@@ -44,6 +45,11 @@ public:
     /// Fills the coordinate panel and the open page for the hex under a point of the paint box.
     void PointAt(int px, int py);
 
+    /// The overview of the level shown drawn afresh (when " Update Global Map" is on), with the
+    /// view's frame over it; every activation of the window does this.
+    void RefreshOverview();
+    const QImage& StoredGlobalMap() const { return storedGlobalMap_; }
+
     /// "Save database": refused without the player's faction number.
     void SaveDatabase();
     /// "Reload database", after the player's yes.
@@ -52,6 +58,7 @@ public:
     void ImportTurnFile(const std::string& fileName);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Asks first while data has changed; then keeps the window's place in the settings and
     /// writes what every session writes at its end (the workspace's SaveOnExit).
@@ -66,6 +73,7 @@ private:
     void ConnectMenus();
     void ChooseTurnFile();
     void SyncScrollBars();
+    void ShowOverview();
     void PaintMap();
     int DrawOptions() const;
     void FillPages(int level, int x, int y);
@@ -75,6 +83,7 @@ private:
     FrmMapWidgets w_;
     FrmMapMenus m_;
     HexPosition lastHit_;
+    QImage storedGlobalMap_;  // the overview without the view's frame
     MapViewport view_;
     MapScene scene_;
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
