@@ -143,13 +143,20 @@ TEST(MainWindow, StartsFromTheFilesAndWritesThemAtClosing)
     EXPECT_TRUE(home.Read("DATA/Map.Dat").empty()) << "the map database is not written at closing";
 }
 
-TEST(MainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
+// A window started in an empty program folder.
+class StartedMainWindow : public ::testing::Test
 {
+protected:
+    void SetUp() override { ASSERT_TRUE(window.StartUp()) << "no database is an empty world"; }
+
     testing::TempDir home;
-    Workspace workspace(home.Path());
+    Workspace workspace{home.Path()};
     testing::ScriptedInteraction ui;
-    TfrmMAP window(workspace, ui);
-    ASSERT_TRUE(window.StartUp());
+    TfrmMAP window{workspace, ui};
+};
+
+TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
+{
     window.resize(900, 650);
     window.show();
     const FrmMapWidgets& w = window.Widgets();
@@ -175,6 +182,11 @@ TEST(MainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
 
     window.PointAt(-50, -50);
     EXPECT_TRUE(w.pnlCoords->text().isEmpty() && w.pnlHexTerrain->text().isEmpty());
+    w.scrollH->setValue(12);
+    w.scrollV->setValue(20);
+    EXPECT_EQ(std::tuple(window.Viewport().ViewLeft, window.Viewport().ViewTop), std::tuple(12, 20));
+    w.scrollH->setValue(0);
+    w.scrollV->setValue(0);
 
     // The overview: one pixel per grid position, the plain in its colour, the rest silver.
     window.RefreshOverview();
@@ -187,13 +199,8 @@ TEST(MainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     EXPECT_EQ(window.StoredGlobalMap().pixelColor(hex.x, hex.y), QColor(0xC0, 0xC0, 0xC0)) << "left blank";
 }
 
-TEST(MainWindow, FileMenuSavesReloadsAndImports)
+TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
 {
-    testing::TempDir home;
-    Workspace workspace(home.Path());
-    testing::ScriptedInteraction ui;
-    TfrmMAP window(workspace, ui);
-    ASSERT_TRUE(window.StartUp());
     const FrmMapMenus& m = window.Menus();
     EXPECT_EQ(m.mnuFileReloadDB->text(), "&Reload database");
     EXPECT_EQ(m.mnuHexCentre->text(), "Center Here");

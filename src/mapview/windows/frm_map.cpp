@@ -41,6 +41,8 @@ namespace korvane {
 
 namespace {
 
+constexpr const char* kNoFactionForImport = "You must provide a valid faction number before importing a turn file.";
+
 // Shows the busy cursor for as long as it lives.
 class BusyCursor
 {
@@ -194,20 +196,16 @@ void TfrmMAP::RepaintMap()
 void TfrmMAP::ConnectNavigation()
 {
     w_.paintMap->installEventFilter(this);
-    connect(w_.scrollH, &QScrollBar::valueChanged, this, [this](int column) {
-        if (syncing_)
-            return;
-        view_.ViewLeft = column;
-        ShowOverview();
-        RepaintMap();
-    });
-    connect(w_.scrollV, &QScrollBar::valueChanged, this, [this](int row) {
-        if (syncing_)
-            return;
-        view_.ViewTop = row;
-        ShowOverview();
-        RepaintMap();
-    });
+    // The scroll bars move the view's corner; set from the view itself, they change nothing.
+    for (const auto& [bar, corner] : {std::pair(w_.scrollH, &view_.ViewLeft), std::pair(w_.scrollV, &view_.ViewTop)}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, corner = corner](int position) {
+            if (syncing_)
+                return;
+            *corner = position;
+            ShowOverview();
+            RepaintMap();
+        });
+    }
     connect(w_.scrollScale, &QScrollBar::valueChanged, this, [this](int position) {
         if (syncing_)
             return;
@@ -257,12 +255,9 @@ void TfrmMAP::ConnectMenus()
 
 void TfrmMAP::SaveDatabase()
 {
-    TrecINI& settings = workspace_.Settings;
-    if (settings.FactionNo <= 0) {
-        ui_.Error("Please provide a valid faction number before saving the map database.\r"
-                  "(Use menu item View/Faction Details)");
+    if (!KnowsOwnFaction("Please provide a valid faction number before saving the map database."))
         return;
-    }
+    TrecINI& settings = workspace_.Settings;
     const BusyCursor busy;
     if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused))
         dataChanged_ = false;
@@ -282,13 +277,18 @@ void TfrmMAP::ReloadDatabase()
     RepaintMap();
 }
 
+bool TfrmMAP::KnowsOwnFaction(const std::string& refusal)
+{
+    if (workspace_.Settings.FactionNo > 0)
+        return true;
+    ui_.Error(refusal + "\r(Use menu item View/Faction Details)");
+    return false;
+}
+
 void TfrmMAP::ChooseTurnFile()
 {
-    if (workspace_.Settings.FactionNo <= 0) {
-        ui_.Error("You must provide a valid faction number before importing a turn file.\r"
-                  "(Use menu item View/Faction Details)");
+    if (!KnowsOwnFaction(kNoFactionForImport))
         return;
-    }
     const QString file = QFileDialog::getOpenFileName(this, "Import Turn File",
                                                       ToDisplayText(workspace_.Settings.ImportDir),
                                                       "All files (*);;Text Files (*.txt)");
@@ -298,12 +298,9 @@ void TfrmMAP::ChooseTurnFile()
 
 void TfrmMAP::ImportTurnFile(const std::string& fileName)
 {
-    TrecINI& settings = workspace_.Settings;
-    if (settings.FactionNo <= 0) {
-        ui_.Error("You must provide a valid faction number before importing a turn file.\r"
-                  "(Use menu item View/Faction Details)");
+    if (!KnowsOwnFaction(kNoFactionForImport))
         return;
-    }
+    TrecINI& settings = workspace_.Settings;
     bool imported = false;
     {
         const BusyCursor busy;
@@ -426,31 +423,23 @@ void TfrmMAP::FillPages(int level, int x, int y)
     const QWidget* page = w_.tabShow->currentWidget();
     if (page == w_.tabShow->widget(1)) {
         const HexPageTexts texts = HexPage(workspace_.Map, level, x, y, separator);
-        show(w_.pnlHexCoord, texts.Coord);
-        show(w_.pnlHexTerrain, texts.Terrain);
-        show(w_.pnlHexNatives, texts.Natives);
-        show(w_.pnlHexTaxes, texts.Taxes);
-        show(w_.pnlHexWages, texts.Wages);
-        show(w_.pnlHexPop, texts.Pop);
-        show(w_.pnlHexGate, texts.Gate);
-        show(w_.pnlHexWeatWas, texts.WeatherWas);
-        show(w_.pnlHexWeatNext, texts.WeatherNext);
-        show(w_.pnlLastUpd, texts.LastUpdate);
+        for (const auto& [panel, text] : {std::pair(w_.pnlHexCoord, &texts.Coord), {w_.pnlHexTerrain, &texts.Terrain},
+                                          {w_.pnlHexNatives, &texts.Natives}, {w_.pnlHexTaxes, &texts.Taxes},
+                                          {w_.pnlHexWages, &texts.Wages}, {w_.pnlHexPop, &texts.Pop},
+                                          {w_.pnlHexGate, &texts.Gate}, {w_.pnlHexWeatWas, &texts.WeatherWas},
+                                          {w_.pnlHexWeatNext, &texts.WeatherNext}, {w_.pnlLastUpd, &texts.LastUpdate}})
+            show(panel, *text);
     } else if (page == w_.tabShow->widget(2)) {
         const TrecINI& settings = workspace_.Settings;
         const UnitsPageTexts texts = UnitsPage(workspace_.Map, workspace_.TroopList, settings.FactionNo,
                                                w_.chkAllUnits->isChecked(), level, x, y, separator);
-        show(w_.pnlSilver, texts.Silver);
-        show(w_.pnlTaxes, texts.Taxes);
-        show(w_.pnlWages, texts.Wages);
-        show(w_.pnlTotIncome, texts.TotalIncome);
-        show(w_.pnlLEADUnits, texts.LeadUnits);
-        show(w_.pnlLEADMen, texts.LeadMen);
-        show(w_.pnlSERFUnits, texts.SerfUnits);
-        show(w_.pnlSERFMen, texts.SerfMen);
-        show(w_.pnlTOTUnits, texts.TotalUnits);
-        show(w_.pnlTOTMen, texts.TotalMen);
-        show(w_.pnlMaint, texts.Maintenance);
+        for (const auto& [panel, text] : {std::pair(w_.pnlSilver, &texts.Silver), {w_.pnlTaxes, &texts.Taxes},
+                                          {w_.pnlWages, &texts.Wages}, {w_.pnlTotIncome, &texts.TotalIncome},
+                                          {w_.pnlLEADUnits, &texts.LeadUnits}, {w_.pnlLEADMen, &texts.LeadMen},
+                                          {w_.pnlSERFUnits, &texts.SerfUnits}, {w_.pnlSERFMen, &texts.SerfMen},
+                                          {w_.pnlTOTUnits, &texts.TotalUnits}, {w_.pnlTOTMen, &texts.TotalMen},
+                                          {w_.pnlMaint, &texts.Maintenance}})
+            show(panel, *text);
     } else if (page == w_.tabShow->widget(3)) {
         w_.lstHexFactions->clear();
         for (const std::string& line :

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <string>
+
 namespace korvane {
 
 class UserInteraction;
@@ -72,6 +74,8 @@ private:
     void ConnectNavigation();
     void ConnectMenus();
     void ChooseTurnFile();
+    /// True once the player's faction number is known; else shows `refusal` and how to give it.
+    bool KnowsOwnFaction(const std::string& refusal);
     void SyncScrollBars();
     void ShowOverview();
     void PaintMap();
