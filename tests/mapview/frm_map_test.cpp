@@ -237,5 +237,30 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
     EXPECT_EQ(ui.shown.back().text, "Turn file import failed.");
 }
 
+TEST_F(StartedMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
+{
+    window.resize(900, 650);
+    window.show();
+    const FrmMapWidgets& w = window.Widgets();
+    window.GoToCoordinate("0", "10");
+    EXPECT_EQ(ui.shown.back().text, "Coordinate out of range. Unable to move to hex.");
+    const MapViewport before = window.Viewport();
+
+    window.GoToCoordinate("160", "96x");  // read leniently
+    const MapViewport& view = window.Viewport();
+    EXPECT_GT(view.ViewLeft, before.ViewLeft);
+    EXPECT_LT(view.ViewLeft, 160);
+    EXPECT_GT(view.ViewLeft + view.ViewCols, 160) << "the hex is in view";
+    EXPECT_EQ(std::tuple(w.scrollH->value(), w.scrollV->value()), std::tuple(view.ViewLeft, view.ViewTop));
+
+    w.optShowUnderworld->setChecked(true);
+    window.GoToCoordinate("60", "40");  // game coordinates of the underworld: grid 120, 82
+    EXPECT_LT(view.ViewLeft, 120);
+    EXPECT_GT(view.ViewLeft + view.ViewCols, 120);
+
+    window.OverviewClicked(0, 0);
+    EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(0, 0)) << "the top-left corner";
+}
+
 }  // namespace
 }  // namespace korvane

@@ -1,12 +1,15 @@
 // The main map window.
 #include "mapview/windows/frm_map.h"
 
+#include "core/text_helpers.h"
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_drawing.h"
 #include "mapview/render/overview_map.h"
+#include "mapview/windows/frm_get_coord.h"
 #include "mapview/windows/hex_pages.h"
+#include "windows/centre_window.h"
 #include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
 #include "world/map.h"
@@ -196,6 +199,8 @@ void TfrmMAP::RepaintMap()
 void TfrmMAP::ConnectNavigation()
 {
     w_.paintMap->installEventFilter(this);
+    w_.imgSmallMap->installEventFilter(this);
+    w_.pnlCoords->installEventFilter(this);
     // The scroll bars move the view's corner; set from the view itself, they change nothing.
     for (const auto& [bar, corner] : {std::pair(w_.scrollH, &view_.ViewLeft), std::pair(w_.scrollV, &view_.ViewTop)}) {
         connect(bar, &QScrollBar::valueChanged, this, [this, corner = corner](int position) {
@@ -246,11 +251,42 @@ void TfrmMAP::ConnectMenus()
     const auto saveHome = [this] { SaveHome(view_, workspace_.Settings); };
     connect(m_.mnuViewSaveHome, &QAction::triggered, this, saveHome);
     connect(m_.mnuHexSaveHome, &QAction::triggered, this, saveHome);
+    connect(m_.mnuViewGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
+    connect(m_.mnuHexGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
     connect(m_.mnuHexCentre, &QAction::triggered, this, [this] {
         CentreOnHex(view_, lastHit_.x, lastHit_.y);
         SyncScrollBars();
         RepaintMap();
     });
+}
+
+void TfrmMAP::AskCoordinate()
+{
+    TfrmGetCoord dialog(this);
+    CentreWindow(this, &dialog);
+    if (dialog.exec() == QDialog::Accepted)
+        GoToCoordinate(FromUserText(dialog.XText()), FromUserText(dialog.YText()));
+}
+
+void TfrmMAP::GoToCoordinate(const std::string& xText, const std::string& yText)
+{
+    int x = StrToIntLenient(xText);
+    int y = StrToIntLenient(yText);
+    if (view_.ViewLevel == TMap::kUnderworld)
+        TMap::UnderToGrid(x, y);
+    if (!MoveToHex(view_, x, y, view_.ViewLevel)) {
+        ui_.Info(kCoordinateOutOfRange);
+        return;
+    }
+    SyncScrollBars();
+    RepaintMap();
+}
+
+void TfrmMAP::OverviewClicked(int px, int py)
+{
+    SmallMapClick(view_, kOverviewWidth, kOverviewHeight, w_.imgSmallMap->width(), w_.imgSmallMap->height(), px, py);
+    SyncScrollBars();
+    RepaintMap();
 }
 
 void TfrmMAP::SaveDatabase()
@@ -382,6 +418,15 @@ void TfrmMAP::PaintMap()
 
 bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress && watched == w_.imgSmallMap) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        OverviewClicked(at.x(), at.y());
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched == w_.pnlCoords) {
+        AskCoordinate();
+        return true;
+    }
     if (watched == w_.paintMap) {
         if (event->type() == QEvent::Paint) {
             PaintMap();

@@ -52,6 +52,12 @@ public:
     void RefreshOverview();
     const QImage& StoredGlobalMap() const { return storedGlobalMap_; }
 
+    /// Go-to-coordinate once the player has typed x and y (game coordinates of the level
+    /// shown): read leniently, then the checked jump, which says so when they are off the grid.
+    void GoToCoordinate(const std::string& xText, const std::string& yText);
+    /// A click on the overview at a point of its control: the view is centred there.
+    void OverviewClicked(int px, int py);
+
     /// "Save database": refused without the player's faction number.
     void SaveDatabase();
     /// "Reload database", after the player's yes.
@@ -74,6 +80,7 @@ private:
     void ConnectNavigation();
     void ConnectMenus();
     void ChooseTurnFile();
+    void AskCoordinate();
     /// True once the player's faction number is known; else shows `refusal` and how to give it.
     bool KnowsOwnFaction(const std::string& refusal);
     void SyncScrollBars();

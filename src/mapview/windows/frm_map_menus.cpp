@@ -49,7 +49,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
 
     QMenu* view = Menu(window, "mnuView", "&View");
     m.mnuViewHome = Item(view, "mnuViewHome", "Go &Home");
-    m.mnuViewGoto = Item(view, "mnuViewGoto", "Goto &Coordinate", false);
+    m.mnuViewGoto = Item(view, "mnuViewGoto", "Goto &Coordinate");
     m.mnuViewSaveHome = Item(view, "mnuViewSaveHome", "&Save Position as Home");
     m.cmdFindCity = Item(view, "cmdFindCity", "&Find City", false);
     view->addSeparator();
@@ -79,7 +79,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuHexSaveHome = Item(m.mnuHex, "mnuHexSaveHome", "Save view as Home");
     m.mnuHexHome = Item(m.mnuHex, "mnuHexHome", "Move to Home");
     m.mnuHexCentre = Item(m.mnuHex, "mnuHexCentre", "Center Here");
-    m.mnuHexGoto = Item(m.mnuHex, "mnuHexGoto", "Goto coordinate", false);
+    m.mnuHexGoto = Item(m.mnuHex, "mnuHexGoto", "Goto coordinate");
     m.mnuHexFindIncomplete = Item(m.mnuHex, "mnuHexFindIncomplete", "Find incomplete order", false);
     m.mnuHexViewUnits = Item(m.mnuHex, "mnuHexViewUnits", "View Units", false);
     m.mnuHexUnitSummary = Item(m.mnuHex, "mnuHexUnitSummary", "View Unit Summary", false);
