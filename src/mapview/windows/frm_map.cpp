@@ -8,6 +8,7 @@
 #include "mapview/render/map_drawing.h"
 #include "mapview/render/overview_map.h"
 #include "mapview/windows/frm_get_coord.h"
+#include "mapview/windows/frm_options.h"
 #include "mapview/windows/hex_pages.h"
 #include "windows/centre_window.h"
 #include "storage/map_database.h"
@@ -252,6 +253,18 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuViewSaveHome, &QAction::triggered, this, saveHome);
     connect(m_.mnuHexSaveHome, &QAction::triggered, this, saveHome);
     connect(m_.mnuViewGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
+    connect(m_.mnuViewFaction, &QAction::triggered, this, [this] {
+        TfrmOptions dialog(workspace_.Settings, ui_, this);
+        CentreWindow(this, &dialog);
+        // A faction number confirmed is stored with the database at once.
+        if (dialog.exec() == QDialog::Accepted)
+            SaveDatabase();
+    });
+    connect(m_.mnuHelpAbout, &QAction::triggered, this, [this] {
+        TfrmAbout about(this);
+        CentreWindow(this, &about);
+        about.exec();
+    });
     connect(m_.mnuHexGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
     connect(m_.mnuHexCentre, &QAction::triggered, this, [this] {
         CentreOnHex(view_, lastHit_.x, lastHit_.y);

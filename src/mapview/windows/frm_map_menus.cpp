@@ -62,7 +62,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuViewAllUnits = Item(view, "mnuViewAllUnits", "Full Unit List", false);
     m.mnuViewAllUnitSummary = Item(view, "mnuViewAllUnitSummary", "Full Unit Summary", false);
     view->addSeparator();
-    m.mnuViewFaction = Item(view, "mnuViewFaction", "Faction Details", false);
+    m.mnuViewFaction = Item(view, "mnuViewFaction", "Faction Details");
 
     QMenu* tools = Menu(window, "mnuTools", "&Tools");
     m.mnuCombat = Item(tools, "mnuCombat", "Combat &Simulation", false);
@@ -72,7 +72,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuToolsCalc = Item(tools, "mnuToolsCalc", "Calculator", false);
 
     QMenu* help = Menu(window, "mnuHelp", "&Help");
-    m.mnuHelpAbout = Item(help, "mnuHelpAbout", "&About...", false);
+    m.mnuHelpAbout = Item(help, "mnuHelpAbout", "&About...");
 
     m.mnuHex = new QMenu(&window);
     m.mnuHex->setObjectName("mnuHex");
