@@ -37,6 +37,7 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -129,20 +130,29 @@ void TfrmMAP::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+std::array<std::pair<QCheckBox*, bool TrecINI::*>, 9> TfrmMAP::DisplaySwitches() const
+{
+    return {{{w_.chkHexCoords, &TrecINI::ShowCoords},
+             {w_.chkTownIcons, &TrecINI::ShowTowns},
+             {w_.chkTownNames, &TrecINI::ShowTownNames},
+             {w_.chkGates, &TrecINI::ShowGates},
+             {w_.chkShafts, &TrecINI::ShowShafts},
+             {w_.chkOther, &TrecINI::ShowOther},
+             {w_.chkShowUnconfirmed, &TrecINI::ShowUnconfirmed},
+             {w_.chkShowUnits, &TrecINI::ShowUnits},
+             {w_.chkMarkDoneHexes, &TrecINI::MarkDoneHexes}}};
+}
+
 void TfrmMAP::ApplyDisplaySettings()
 {
     const TrecINI& settings = workspace_.Settings;
     // The boxes take the settings as they are: the coupling of names and icons is the player's
     // clicks', not the start's.
     std::vector<QSignalBlocker> quiet;
-    const std::pair<QCheckBox*, bool> boxes[] = {
-        {w_.chkTownIcons, settings.ShowTowns},        {w_.chkTownNames, settings.ShowTownNames},
-        {w_.chkHexCoords, settings.ShowCoords},       {w_.chkDrawGlobalMap, settings.ShowGlobalMap},
-        {w_.chkGates, settings.ShowGates},            {w_.chkShafts, settings.ShowShafts},
-        {w_.chkOther, settings.ShowOther},            {w_.chkShowUnits, settings.ShowUnits},
-        {w_.chkShowUnconfirmed, settings.ShowUnconfirmed}, {w_.chkMarkDoneHexes, settings.MarkDoneHexes},
-        {w_.chkShowHints, settings.ShowHints},
-    };
+    std::vector<std::pair<QCheckBox*, bool>> boxes = {{w_.chkDrawGlobalMap, settings.ShowGlobalMap},
+                                                       {w_.chkShowHints, settings.ShowHints}};
+    for (const auto& [box, setting] : DisplaySwitches())
+        boxes.emplace_back(box, settings.*setting);
     for (const auto& [box, on] : boxes) {
         quiet.emplace_back(box);
         box->setChecked(on);
@@ -154,17 +164,9 @@ void TfrmMAP::ApplyDisplaySettings()
 
 void TfrmMAP::ConnectDisplaySwitches()
 {
-    TrecINI& settings = workspace_.Settings;
-    const std::pair<QCheckBox*, bool*> switches[] = {
-        {w_.chkHexCoords, &settings.ShowCoords},   {w_.chkTownIcons, &settings.ShowTowns},
-        {w_.chkTownNames, &settings.ShowTownNames}, {w_.chkGates, &settings.ShowGates},
-        {w_.chkShafts, &settings.ShowShafts},      {w_.chkOther, &settings.ShowOther},
-        {w_.chkShowUnconfirmed, &settings.ShowUnconfirmed}, {w_.chkShowUnits, &settings.ShowUnits},
-        {w_.chkMarkDoneHexes, &settings.MarkDoneHexes},
-    };
-    for (const auto& [box, setting] : switches) {
+    for (const auto& [box, setting] : DisplaySwitches()) {
         connect(box, &QCheckBox::toggled, this, [this, setting = setting](bool on) {
-            *setting = on;
+            workspace_.Settings.*setting = on;
             RepaintMap();
         });
     }

@@ -10,10 +10,15 @@
 #include <QImage>
 #include <QMainWindow>
 
+class QCheckBox;
+
+#include <array>
 #include <string>
+#include <utility>
 
 namespace korvane {
 
+class TrecINI;
 class UserInteraction;
 class Workspace;
 
@@ -73,6 +78,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    /// The "Show" page's switches that write a setting and repaint the map.
+    std::array<std::pair<QCheckBox*, bool TrecINI::*>, 9> DisplaySwitches() const;
     void ApplyDisplaySettings();
     void RestorePlacement();
     void ConnectDisplaySwitches();
