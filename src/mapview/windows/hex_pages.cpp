@@ -31,7 +31,9 @@ std::string NameAt(const NameList& names, int index)
 
 std::string GroupedNumber(std::int64_t value, std::string_view separator)
 {
-    const std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ull : static_cast<unsigned long long>(value));
+    // The size taken unsigned: the most negative number has no positive counterpart.
+    const auto size = static_cast<unsigned long long>(value);
+    const std::string digits = std::to_string(value < 0 ? 0ull - size : size);
     std::string grouped = value < 0 ? "-" : "";
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
