@@ -21,7 +21,11 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <QScreen>
+
+#include <filesystem>
 #include <tuple>
+#include <utility>
 
 namespace korvane {
 namespace {
@@ -116,12 +120,15 @@ TEST(MainWindow, TurnStepperStaysWithinTheTurnsKnown)
 TEST(MainWindow, StartsFromTheFilesAndWritesThemAtClosing)
 {
     testing::TempDir home;
-    home.Write("ATLANTIS.INI", "[Preferences]\r\nShowGates=TRUE\r\nHintDelay=25\r\n[General]\r\nCurrentTurn=3\r\n");
+    home.Write("ATLANTIS.INI", "[Preferences]\r\nShowGates=TRUE\r\nHintDelay=25\r\n[General]\r\nCurrentTurn=3\r\n"
+                               "[Windows]\r\nMainX=5000\r\nMainY=20\r\nMainW=400\r\nMainH=300\r\n");
     Workspace workspace(home.Path());
     testing::ScriptedInteraction ui;
     TfrmMAP window(workspace, ui);
     ASSERT_TRUE(window.StartUp()) << "no database is an empty world";
     const FrmMapWidgets& w = window.Widgets();
+    const int screenWidth = window.screen()->availableGeometry().width();
+    EXPECT_EQ(window.geometry(), QRect(screenWidth - 400, 20, 400, 300)) << "brought back onto the screen";
     EXPECT_TRUE(w.chkGates->isChecked());
     EXPECT_EQ(w.udHintDelay->value(), 10);
     EXPECT_EQ(w.pnlTurn->text(), "3");
@@ -157,6 +164,8 @@ protected:
 
 TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
 {
+    EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a first start";
+    EXPECT_EQ(window.Widgets().pnlTurn->text(), "?");
     window.resize(900, 650);
     window.show();
     const FrmMapWidgets& w = window.Widgets();
@@ -260,6 +269,83 @@ TEST_F(StartedMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
 
     window.OverviewClicked(0, 0);
     EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(0, 0)) << "the top-left corner";
+}
+
+TEST_F(StartedMainWindow, BufferedDrawingShowsWhatDirectDrawingShows)
+{
+    window.resize(700, 500);
+    window.show();
+    const FrmMapWidgets& w = window.Widgets();
+    workspace.Settings.FactionNo = 1;
+    window.ImportTurnFile(home.Write("report.txt", testing::GenerateReport({.columns = 6, .rows = 8})));
+    // A long name runs on over the hexes beside its own, and the buffer holds more of those
+    // than the view: only pictures without names are the same pixel for pixel.
+    w.chkTownNames->setChecked(false);
+    const auto both = [&] {
+        workspace.Settings.BufferDraw = false;
+        const QImage direct = w.paintMap->grab().toImage();
+        workspace.Settings.BufferDraw = true;
+        return std::pair(direct, w.paintMap->grab().toImage());
+    };
+    for (const auto& [left, top] : {std::pair(0, 0), {2, 1}, {5, 4}, {40, 40}}) {
+        w.scrollH->setValue(left);
+        w.scrollV->setValue(top);
+        const auto [direct, buffered] = both();
+        EXPECT_EQ(direct, buffered) << "scrolled to " << left << "," << top;
+    }
+
+    // A second report fills hexes the buffer already holds empty: they are drawn afresh.
+    w.scrollH->setValue(0);
+    w.scrollV->setValue(0);
+    const QImage before = w.paintMap->grab().toImage();
+    window.ImportTurnFile(home.Write("report2.txt", testing::GenerateReport({.month = 2, .columns = 30, .rows = 24})));
+    const auto [direct, buffered] = both();
+    EXPECT_NE(direct, before);
+    EXPECT_EQ(buffered, direct);
+}
+
+TEST_F(StartedMainWindow, UpdateGlobalMapSwitchWritesItsSettingAndRedrawsWhenOn)
+{
+    const FrmMapWidgets& w = window.Widgets();
+    workspace.Map.EnsureCell(0, 7, 9)->Terrain = workspace.Map.TerrainIndex("forest");
+    const QColor grey(0xC0, 0xC0, 0xC0);
+    w.chkDrawGlobalMap->setChecked(false);
+    EXPECT_FALSE(workspace.Settings.ShowGlobalMap);
+    window.RefreshOverview();
+    EXPECT_EQ(window.StoredGlobalMap().pixelColor(7, 9), grey);
+    w.chkDrawGlobalMap->click();
+    EXPECT_TRUE(workspace.Settings.ShowGlobalMap);
+    EXPECT_NE(window.StoredGlobalMap().pixelColor(7, 9), grey) << "drawn at once";
+}
+
+TEST(MainWindow, ARefusedDatabaseOpensAnEmptyMapAndOutlivesTheSession)
+{
+    testing::TempDir home;
+    std::filesystem::create_directories(home.File("DATA"));
+    const std::string newer = "VERSION,9.99\r\n0,1,1,2,0,0,0\r\n";  // as a later version might write it
+    home.Write("DATA/Map.Dat", newer);
+    home.Write("ATLANTIS.INI", "[Faction]\r\nFactionNo=1\r\n");
+    Workspace workspace(home.Path());
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    EXPECT_FALSE(window.StartUp());
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_NE(ui.shown[0].text.find("more recent version"), std::string::npos) << ui.shown[0].text;
+    EXPECT_EQ(workspace.Map.CellCount(), 0);
+
+    window.SetDataChanged(true);
+    window.SaveDatabase();
+    EXPECT_NE(ui.shown.back().text.find("could not be loaded when Korvane started, so it is not written over"),
+              std::string::npos)
+        << ui.shown.back().text;
+    window.ImportTurnFile(home.Write("report.txt", testing::GenerateReport({.columns = 4, .rows = 6})));
+    EXPECT_NE(ui.shown.back().text.find("no turn file can be imported into it"), std::string::npos);
+    EXPECT_EQ(workspace.Settings.CurrentTurn, 0) << "nothing of the report was taken in";
+
+    ui.yesNoAnswers = {true};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(home.Read("DATA/Map.Dat"), newer);
+    EXPECT_NE(home.Read("ATLANTIS.INI").find("MainX="), std::string::npos) << "the rest is written as always";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ struct ReportShape
     int rows = 32;             // rows from y = 0, every other one holding a region
     int unitsPerRegion = 5;
     int factions = 3;          // units belong to factions 1 .. factions in turn
-    std::string codeSuffix;    // makes the report's skill and item codes new to a data folder
+    std::string codeSuffix{};  // makes the report's skill and item codes new to a data folder
 };
 
 /// The text of a whole report of that shape.

@@ -15,9 +15,6 @@ namespace korvane {
 
 namespace {
 
-// The colour of an empty window background, where the buffer holds no hex.
-const QColor kButtonFace(0xF0, 0xF0, 0xF0);
-
 // The visible part of one axis of the grid: first position and count.
 void VisibleRange(int origin, int count, int last, int& first, int& size)
 {
@@ -56,7 +53,7 @@ void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int o
                        hex.Hh * (map.BufBottom - map.BufTop + 4));
     if (buffer.width() < needed.width() || buffer.height() < needed.height())
         buffer = QImage(needed.expandedTo(buffer.size()), QImage::Format_RGB32);
-    buffer.fill(kButtonFace);
+    buffer.fill(kMapBackground);
 
     MapFrame whole = frame;
     whole.left = map.BufLeft;

@@ -4,6 +4,7 @@
 
 #include "mapview/render/map_scene.h"
 
+#include <QColor>
 #include <QRect>
 
 class QImage;
@@ -12,6 +13,10 @@ class QPainter;
 namespace korvane {
 
 struct HexGeometry;
+
+/// The screen's colour where no hex is drawn (between the hex tips, in the margins), the same
+/// for direct and buffered drawing.
+inline const QColor kMapBackground(0xF0, 0xF0, 0xF0);
 
 /// The screen map: rulers (when "999" fits a hex side) instead of coordinates on the hexes,
 /// then the hexes right to left, then the troop marks from zoom 3 on.

@@ -47,6 +47,8 @@ namespace korvane {
 namespace {
 
 constexpr const char* kNoFactionForImport = "You must provide a valid faction number before importing a turn file.";
+// The turn's files and settings an import writes would describe a world that cannot be saved.
+constexpr const char* kNoImportIntoRefused = "no turn file can be imported into it";
 
 // Shows the busy cursor for as long as it lives.
 class BusyCursor
@@ -86,6 +88,11 @@ bool TfrmMAP::StartUp()
         loaded = workspace_.Open(ui_);
     }
     ApplyDisplaySettings();
+    // Room for the view and a margin around it, so that short scrolls copy pixels.
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const QSize size = screen->size();
+        paintBuffer_ = QImage(3 * size.width() / 2, 3 * size.height() / 2, QImage::Format_RGB32);
+    }
     RestorePlacement();
     GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
     SyncScrollBars();
@@ -179,6 +186,12 @@ void TfrmMAP::ConnectDisplaySwitches()
         if (!on && w_.chkTownNames->isChecked())
             w_.chkTownNames->setChecked(false);
     });
+    // Switched off, the overview keeps what it shows until the next activation greys it.
+    connect(w_.chkDrawGlobalMap, &QCheckBox::toggled, this, [this](bool on) {
+        workspace_.Settings.ShowGlobalMap = on;
+        if (on)
+            RefreshOverview();
+    });
     connect(w_.chkShowHints, &QCheckBox::toggled, this, [this](bool on) {
         workspace_.Settings.ShowHints = on;
         w_.pnlHintDelay->setVisible(on);
@@ -197,6 +210,12 @@ void TfrmMAP::ConnectDisplaySwitches()
 void TfrmMAP::RepaintMap()
 {
     w_.paintMap->update();
+}
+
+void TfrmMAP::RedrawMap()
+{
+    forceRedraw_ = true;
+    RepaintMap();
 }
 
 void TfrmMAP::ConnectNavigation()
@@ -308,6 +327,8 @@ void TfrmMAP::SaveDatabase()
 {
     if (!KnowsOwnFaction("Please provide a valid faction number before saving the map database."))
         return;
+    if (DatabaseRefused("it is not written over"))
+        return;
     TrecINI& settings = workspace_.Settings;
     const BusyCursor busy;
     if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused))
@@ -336,9 +357,19 @@ bool TfrmMAP::KnowsOwnFaction(const std::string& refusal)
     return false;
 }
 
+bool TfrmMAP::DatabaseRefused(const std::string& consequence)
+{
+    const std::string file = workspace_.Settings.DataPath(workspace_.Settings.MapFile);
+    if (!workspace_.Refused.Contains(file))
+        return false;
+    ui_.Error("The map database " + file + " could not be loaded when Korvane started, so " + consequence
+              + ". Mend or move the file, then start Korvane again.");
+    return true;
+}
+
 void TfrmMAP::ChooseTurnFile()
 {
-    if (!KnowsOwnFaction(kNoFactionForImport))
+    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
         return;
     const QString file = QFileDialog::getOpenFileName(this, "Import Turn File",
                                                       ToDisplayText(workspace_.Settings.ImportDir),
@@ -349,7 +380,7 @@ void TfrmMAP::ChooseTurnFile()
 
 void TfrmMAP::ImportTurnFile(const std::string& fileName)
 {
-    if (!KnowsOwnFaction(kNoFactionForImport))
+    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
         return;
     TrecINI& settings = workspace_.Settings;
     bool imported = false;
@@ -361,7 +392,7 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
     }
     ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
     RefreshOverview();
-    RepaintMap();
+    RedrawMap();
     UpdateTurnPanel();
 }
 
@@ -417,7 +448,7 @@ int TfrmMAP::DrawOptions() const
 void TfrmMAP::PaintMap()
 {
     QPainter painter(w_.paintMap);
-    painter.fillRect(w_.paintMap->rect(), Qt::white);
+    painter.fillRect(w_.paintMap->rect(), kMapBackground);
     ResizeViewport(view_, w_.paintMap->width(), w_.paintMap->height());
     scene_.ownFaction = workspace_.Settings.FactionNo;
     scene_.currentTurn = workspace_.Settings.CurrentTurn;
@@ -428,7 +459,11 @@ void TfrmMAP::PaintMap()
         std::tuple(view_.Zoom, view_.ViewLevel, kScreenMarginX, kScreenMarginY);
     frame.clip = w_.paintMap->rect();
     frame.options = DrawOptions();
-    DrawMap(painter, scene_, frame);
+    if (workspace_.Settings.BufferDraw)
+        DrawMapBuffered(painter, paintBuffer_, scene_, frame, std::exchange(forceRedraw_, false));
+    else
+        DrawMap(painter, scene_, frame);
+    emit MapPainted();
 }
 
 bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
@@ -527,7 +562,7 @@ void TfrmMAP::StepTurn(TurnButton button)
         settings.CurrentTurn = turn;
         workspace_.StepToTurn(turn, ui_);
         if (w_.chkShowUnits->isChecked())
-            RepaintMap();
+            RedrawMap();
     }
     UpdateTurnPanel();
     turnBusy_ = false;

@@ -70,6 +70,10 @@ public:
     /// "Import Turn File" once a file is chosen: the report is imported and the database saved.
     void ImportTurnFile(const std::string& fileName);
 
+signals:
+    /// The map has been painted on the screen (the screenshot waits for the first time).
+    void MapPainted();
+
 protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,12 +88,17 @@ private:
     void RestorePlacement();
     void ConnectDisplaySwitches();
     void RepaintMap();
+    /// Repaints after the world itself changed: a buffered picture of it is stale.
+    void RedrawMap();
     void ConnectNavigation();
     void ConnectMenus();
     void ChooseTurnFile();
     void AskCoordinate();
     /// True once the player's faction number is known; else shows `refusal` and how to give it.
     bool KnowsOwnFaction(const std::string& refusal);
+    /// True, after saying that `consequence`, when the map database was refused at the start:
+    /// the file must outlive this session untouched, and nothing may be built on the empty world.
+    bool DatabaseRefused(const std::string& consequence);
     void SyncScrollBars();
     void ShowOverview();
     void PaintMap();
@@ -102,6 +111,8 @@ private:
     FrmMapMenus m_;
     HexPosition lastHit_;
     QImage storedGlobalMap_;  // the overview without the view's frame
+    QImage paintBuffer_;      // the hexes around the view, when the settings ask for buffered drawing
+    bool forceRedraw_ = false;  // the next buffered paint draws the hexes afresh
     MapViewport view_;
     MapScene scene_;
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
