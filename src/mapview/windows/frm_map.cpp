@@ -463,6 +463,8 @@ void TfrmMAP::PaintMap()
         DrawMapBuffered(painter, paintBuffer_, scene_, frame, std::exchange(forceRedraw_, false));
     else
         DrawMap(painter, scene_, frame);
+    // The frame on the overview follows every paint, resizes of the window included.
+    ShowOverview();
     emit MapPainted();
 }
 

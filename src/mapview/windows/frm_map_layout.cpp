@@ -177,6 +177,7 @@ QWidget* RightColumn(FrmMapWidgets& w)
     w.scrollScale->setPageStep(1);
     zoomLayout->addWidget(w.scrollScale, 1, 1);
     zoomLayout->addWidget(new QLabel("Out"), 1, 2);
+    zoomLayout->setColumnStretch(1, 1);  // the bar takes the room between its labels
     w.chkDrawGlobalMap = Named<QCheckBox>("chkDrawGlobalMap", " Update Global Map");
     zoomLayout->addWidget(w.chkDrawGlobalMap, 2, 0, 1, 3);
     smallMapLayout->addWidget(zoom);
