@@ -3,7 +3,9 @@
 
 #include "core/settings.h"
 #include "world/map.h"
+#include "support/fixtures.h"
 #include "support/generated_report.h"
+#include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
@@ -11,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QCheckBox>
 #include <QMenu>
 #include <QComboBox>
@@ -316,6 +321,47 @@ TEST_F(StartedMainWindow, UpdateGlobalMapSwitchWritesItsSettingAndRedrawsWhenOn)
     w.chkDrawGlobalMap->click();
     EXPECT_TRUE(workspace.Settings.ShowGlobalMap);
     EXPECT_NE(window.StoredGlobalMap().pixelColor(7, 9), grey) << "drawn at once";
+}
+
+// Answers the next modal file dialog with `file`, as a player picking it would.
+void PickFileWhenAsked(const std::string& file)
+{
+    QTimer::singleShot(0, [file] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "a file dialog is open";
+        dialog->selectFile(QString::fromStdString(file));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)
+{
+    KORVANE_REQUIRE_FIXTURES();
+    window.resize(1000, 700);
+    window.show();
+    const FrmMapWidgets& w = window.Widgets();
+    workspace.Settings.FactionNo = 3;
+    PickFileWhenAsked(testing::FixturesDir() + "/report-f3-t1.txt");
+    window.Menus().mnuImportTurn->trigger();
+    EXPECT_EQ(ui.shown.back().text, "Turn file imported successfully.");
+    EXPECT_EQ(w.pnlTurn->text(), "1");
+    EXPECT_FALSE(window.DataChanged()) << "saved at once";
+
+    // Glorforgost, the city at 0,16: found on the screen by the window's own hit test.
+    int px = -1, py = -1;
+    for (int y = 0; y < w.paintMap->height() && px < 0; ++y)
+        for (int x = 0; x < w.paintMap->width() && px < 0; ++x)
+            if (const HexPosition hex = HexAtPoint(window.Viewport(), x, y); hex.x == 0 && hex.y == 16)
+                std::tie(px, py) = std::tuple(x + 8, y + 8);
+    ASSERT_GE(px, 0) << "0,16 is in the home view";
+    w.tabShow->setCurrentIndex(1);
+    window.PointAt(px, py);
+    const std::vector<std::pair<QLabel*, QString>> expected = {
+        {w.pnlHexCoord, "0,16"},           {w.pnlHexTerrain, "Forest"},       {w.pnlHexNatives, "26457 vikings"},
+        {w.pnlHexPop, "Glorforgost (C)"}, {w.pnlHexTaxes, "77,250"},       {w.pnlHexWages, "25,749 (14)"},
+        {w.pnlHexWeatWas, "clear"},       {w.pnlHexWeatNext, "clear"},   {w.pnlLastUpd, "1"}};
+    for (const auto& [panel, text] : expected)
+        EXPECT_EQ(panel->text(), text) << panel->objectName().toStdString();
 }
 
 TEST(MainWindow, ARefusedDatabaseOpensAnEmptyMapAndOutlivesTheSession)
