@@ -3,6 +3,7 @@
 
 #include "core/settings.h"
 #include "world/map.h"
+#include "support/file_dialog_answer.h"
 #include "support/fixtures.h"
 #include "support/generated_report.h"
 #include "support/qt_printers.h"
@@ -13,9 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QFileDialog>
-#include <QTimer>
 #include <QCheckBox>
 #include <QMenu>
 #include <QComboBox>
@@ -323,17 +321,6 @@ TEST_F(StartedMainWindow, UpdateGlobalMapSwitchWritesItsSettingAndRedrawsWhenOn)
     EXPECT_NE(window.StoredGlobalMap().pixelColor(7, 9), grey) << "drawn at once";
 }
 
-// Answers the next modal file dialog with `file`, as a player picking it would.
-void PickFileWhenAsked(const std::string& file)
-{
-    QTimer::singleShot(0, [file] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr) << "a file dialog is open";
-        dialog->selectFile(QString::fromStdString(file));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
 TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)
 {
     KORVANE_REQUIRE_FIXTURES();
@@ -341,7 +328,7 @@ TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)
     window.show();
     const FrmMapWidgets& w = window.Widgets();
     workspace.Settings.FactionNo = 3;
-    PickFileWhenAsked(testing::FixturesDir() + "/report-f3-t1.txt");
+    testing::PickFileWhenAsked(testing::FixturesDir() + "/report-f3-t1.txt");
     window.Menus().mnuImportTurn->trigger();
     EXPECT_EQ(ui.shown.back().text, "Turn file imported successfully.");
     EXPECT_EQ(w.pnlTurn->text(), "1");

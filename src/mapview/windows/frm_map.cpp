@@ -1,6 +1,7 @@
 // The main map window.
 #include "mapview/windows/frm_map.h"
 
+#include "core/file_names.h"
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
@@ -9,8 +10,10 @@
 #include "mapview/render/overview_map.h"
 #include "mapview/windows/frm_get_coord.h"
 #include "mapview/windows/frm_options.h"
+#include "mapview/windows/hex_balloon.h"
 #include "mapview/windows/hex_pages.h"
 #include "windows/centre_window.h"
+#include "storage/data_file_import.h"
 #include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
 #include "world/map.h"
@@ -20,6 +23,8 @@
 #include <QCheckBox>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QTimer>
 #include <QFileDialog>
 #include <QMenu>
 #include <QScreen>
@@ -31,6 +36,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +45,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -45,6 +53,13 @@
 namespace korvane {
 
 namespace {
+
+// The file filters of the import dialogs: everything first for reports and data files, text
+// files first for the game's faction list. Names are matched whatever their case.
+constexpr const char* kAnyFileFirst = "All files (*);;Text Files (*.txt *.TXT)";
+constexpr const char* kTextFileFirst = "Text Files (*.txt *.TXT);;All Files (*)";
+// The calculators of the common desktops, the first one found is started.
+constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc", "galculator", "xcalc"};
 
 constexpr const char* kNoFactionForImport = "You must provide a valid faction number before importing a turn file.";
 // The turn's files and settings an import writes would describe a world that cannot be saved.
@@ -73,6 +88,14 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     w_ = BuildFrmMapLayout(*this);
     m_ = BuildFrmMapMenus(*this);
     resize(1000, 700);
+    balloon_ = new HexBalloon(this);
+    tmrMapHint_ = new QTimer(this);
+    tmrMapHint_->setObjectName("tmrMapHint");
+    connect(tmrMapHint_, &QTimer::timeout, this, [this] { HintTick(QCursor::pos()); });
+    tmrFlash_ = new QTimer(this);
+    tmrFlash_->setObjectName("tmrFlash");
+    tmrFlash_->setInterval(300);
+    connect(tmrFlash_, &QTimer::timeout, this, &TfrmMAP::FlashTick);
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
     ConnectNavigation();
@@ -99,6 +122,7 @@ bool TfrmMAP::StartUp()
     dataChanged_ = false;
     UpdateTurnPanel();
     w_.tabShow->setCurrentIndex(0);
+    tmrMapHint_->start();
     RefreshOverview();
     return loaded;
 }
@@ -166,6 +190,7 @@ void TfrmMAP::ApplyDisplaySettings()
     }
     (settings.ShowDepth == 1 ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
     w_.udHintDelay->setValue(ClampHintDelay(workspace_.Settings));
+    tmrMapHint_->setInterval(workspace_.Settings.HintDelay * 10);
     w_.pnlHintDelay->setVisible(settings.ShowHints);
 }
 
@@ -196,8 +221,10 @@ void TfrmMAP::ConnectDisplaySwitches()
         workspace_.Settings.ShowHints = on;
         w_.pnlHintDelay->setVisible(on);
     });
-    connect(w_.udHintDelay, &QSpinBox::valueChanged, this,
-            [this](int tenths) { workspace_.Settings.HintDelay = tenths; });
+    connect(w_.udHintDelay, &QSpinBox::valueChanged, this, [this](int tenths) {
+        workspace_.Settings.HintDelay = tenths;
+        tmrMapHint_->setInterval(tenths * 10);
+    });
 
     const std::pair<QPushButton*, TurnButton> turnButtons[] = {
         {w_.cmdTurnD2, TurnButton::Down5}, {w_.cmdTurnD1, TurnButton::Down1},
@@ -259,6 +286,19 @@ void TfrmMAP::ConnectMenus()
     });
     connect(m_.mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_.mnuImportTurn, &QAction::triggered, this, &TfrmMAP::ChooseTurnFile);
+    connect(m_.mnuImportData, &QAction::triggered, this, [this] {
+        const std::string file =
+            ChooseImportFile("Import Data", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
+        if (!file.empty())
+            ImportData(file);
+    });
+    connect(m_.mnuImportFactions, &QAction::triggered, this, [this] {
+        const QString start = ToDisplayText(QualifyFileName("IMPORT", workspace_.ProgramDir()));
+        const std::string file = ChooseImportFile("Import Faction List", start, kTextFileFirst);
+        if (!file.empty())
+            ImportFactionList(file);
+    });
+    connect(m_.mnuToolsCalc, &QAction::triggered, this, &TfrmMAP::StartCalculator);
     const auto goHome = [this] {
         GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
         {
@@ -371,11 +411,51 @@ void TfrmMAP::ChooseTurnFile()
 {
     if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
         return;
-    const QString file = QFileDialog::getOpenFileName(this, "Import Turn File",
-                                                      ToDisplayText(workspace_.Settings.ImportDir),
-                                                      "All files (*);;Text Files (*.txt)");
-    if (!file.isEmpty())
-        ImportTurnFile(FromUserText(file));
+    const std::string file =
+        ChooseImportFile("Import Turn File", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
+    if (!file.empty())
+        ImportTurnFile(file);
+}
+
+std::string TfrmMAP::ChooseImportFile(const QString& caption, const QString& start, const QString& filter)
+{
+    const QString file = QFileDialog::getOpenFileName(this, caption, start, filter);
+    return file.isEmpty() ? std::string() : FromUserText(file);
+}
+
+void TfrmMAP::ImportData(const std::string& fileName)
+{
+    bool imported = false;
+    {
+        const BusyCursor busy;
+        imported = ImportDataFile(workspace_.Map, fileName);
+    }
+    if (imported) {
+        dataChanged_ = true;
+        ui_.Info("Data file imported successfully.");
+    } else {
+        ui_.Info("Data file import failed.");
+    }
+    RefreshOverview();
+    RedrawMap();
+}
+
+void TfrmMAP::ImportFactionList(const std::string& fileName)
+{
+    // The registry is written with the other session files when the program ends.
+    const bool imported = workspace_.Factions.ImportFactionList(fileName, ui_);
+    ui_.Info(imported ? "Import completed successfully." : "Import failed.");
+}
+
+void TfrmMAP::StartCalculator()
+{
+    for (const char* program : kCalculators) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    ui_.Info("No calculator was found. Korvane starts the first of gnome-calculator, kcalc, galculator and "
+             "xcalc that is installed.");
 }
 
 void TfrmMAP::ImportTurnFile(const std::string& fileName)
@@ -463,6 +543,8 @@ void TfrmMAP::PaintMap()
         DrawMapBuffered(painter, paintBuffer_, scene_, frame, std::exchange(forceRedraw_, false));
     else
         DrawMap(painter, scene_, frame);
+    if (flashShown_.phase == 0 && flashShown_.hex.level == view_.ViewLevel)
+        DrawOneHex(painter, scene_, frame, flashShown_.hex.x, flashShown_.hex.y, 0);
     // The frame on the overview follows every paint, resizes of the window included.
     ShowOverview();
     emit MapPainted();
@@ -484,20 +566,92 @@ bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
             PaintMap();
             return true;
         }
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // The balloon never stays in the way: any move or click over the map takes it away.
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonDblClick)
+            HideBalloon(mouse->globalPosition().toPoint());
         if (event->type() == QEvent::MouseMove) {
-            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            const QPoint at = mouse->position().toPoint();
             PointAt(at.x(), at.y());
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPoint at = mouse->position().toPoint();
             lastHit_ = HexAtPoint(view_, at.x(), at.y());
             m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
-            if (mouse->button() == Qt::RightButton)
+            if (mouse->button() == Qt::RightButton) {
+                hint_.Suppress();
                 m_.mnuHex->popup(mouse->globalPosition().toPoint());
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+HexPosition TfrmMAP::HexAtScreenPoint(const QPoint& cursor) const
+{
+    const QPoint at = w_.paintMap->mapFromGlobal(cursor);
+    if (!w_.paintMap->rect().contains(at))
+        return {};
+    return HexAtPoint(view_, at.x(), at.y());
+}
+
+void TfrmMAP::HintTick(const QPoint& cursor)
+{
+    if (!w_.chkShowHints->isChecked() || !isActiveWindow())
+        return;
+    std::optional<BalloonTexts> texts;
+    const auto canShow = [&] {
+        const HexPosition hex = HexAtScreenPoint(cursor);
+        if (hex.IsValid())
+            texts = BalloonTextsOf(workspace_.Map, view_.ViewLevel, hex.x, hex.y);
+        return texts.has_value();
+    };
+    switch (hint_.Tick(cursor.x(), cursor.y(), canShow)) {
+    case HexBalloonState::Action::Show: {
+        const QScreen* screen = this->screen();
+        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+        BalloonPlace place = PlaceBalloon(cursor.x() - area.x(), cursor.y() - area.y(), area.width(),
+                                          area.height(), HexBalloon::kWidth, HexBalloon::kHeight);
+        place.x += area.x();
+        place.y += area.y();
+        balloon_->ShowAt(*texts, place);
+        break;
+    }
+    case HexBalloonState::Action::Hide:
+        balloon_->hide();
+        break;
+    case HexBalloonState::Action::None:
+        break;
+    }
+}
+
+void TfrmMAP::HideBalloon(const QPoint& cursor)
+{
+    if (!hint_.Showing())
+        return;
+    balloon_->hide();
+    hint_.Hidden(cursor.x(), cursor.y());
+}
+
+void TfrmMAP::SetFlashHex(bool on, int x, int level, int y)
+{
+    if (flash_.SetFlashHex(on, x, level, y))
+        tmrFlash_->start();
+}
+
+void TfrmMAP::FlashTick()
+{
+    FlashTarget::Redraw redraw;
+    bool keepRunning = true;
+    const bool draws = flash_.Tick(view_.ViewLevel, redraw, keepRunning);
+    // A blink on a level not shown leaves the map as it is.
+    const FlashTarget::Redraw shown = draws ? redraw : FlashTarget::Redraw{};
+    if (shown.phase != flashShown_.phase || !(shown.hex == flashShown_.hex))
+        RepaintMap();
+    flashShown_ = shown;
+    if (!keepRunning)
+        tmrFlash_->stop();
 }
 
 void TfrmMAP::PointAt(int px, int py)

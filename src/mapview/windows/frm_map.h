@@ -4,13 +4,16 @@
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
 #include "mapview/windows/frm_map_layout.h"
+#include "mapview/windows/flash_target.h"
 #include "mapview/windows/frm_map_menus.h"
+#include "mapview/windows/hex_balloon_state.h"
 #include "storage/turn_stepping.h"
 
 #include <QImage>
 #include <QMainWindow>
 
 class QCheckBox;
+class QTimer;
 
 #include <array>
 #include <string>
@@ -18,6 +21,7 @@ class QCheckBox;
 
 namespace korvane {
 
+class HexBalloon;
 class TrecINI;
 class UserInteraction;
 class Workspace;
@@ -63,10 +67,28 @@ public:
     /// A click on the overview at a point of its control: the view is centred there.
     void OverviewClicked(int px, int py);
 
+    /// One tick of the balloon timer with the cursor at `cursor` (screen coordinates): a balloon
+    /// with the hex's products comes after a short rest over a known hex and goes on a move.
+    void HintTick(const QPoint& cursor);
+    const HexBalloon& Balloon() const { return *balloon_; }
+
+    /// Makes grid hex (x, y) of `level` blink, or, with `on` false, stops the blinking once
+    /// the hex is drawn normally again. Positions off the grid are ignored.
+    void SetFlashHex(bool on, int x, int level, int y);
+    /// One blink, as the flash timer gives it.
+    void FlashTick();
+
     /// "Save database": refused without the player's faction number.
     void SaveDatabase();
     /// "Reload database", after the player's yes.
     void ReloadDatabase();
+    /// "Import Data" once a file is chosen: its region descriptions go into the map.
+    void ImportData(const std::string& fileName);
+    /// "Import Faction List" once a file is chosen: the game's faction list goes into the registry.
+    void ImportFactionList(const std::string& fileName);
+    /// "Calculator": the desktop's calculator, started without waiting for it.
+    void StartCalculator();
+
     /// "Import Turn File" once a file is chosen: the report is imported and the database saved.
     void ImportTurnFile(const std::string& fileName);
 
@@ -93,6 +115,8 @@ private:
     void ConnectNavigation();
     void ConnectMenus();
     void ChooseTurnFile();
+    /// An open-file dialog for importing: the chosen file's name, or empty when cancelled.
+    std::string ChooseImportFile(const QString& caption, const QString& start, const QString& filter);
     void AskCoordinate();
     /// True once the player's faction number is known; else shows `refusal` and how to give it.
     bool KnowsOwnFaction(const std::string& refusal);
@@ -102,6 +126,9 @@ private:
     void SyncScrollBars();
     void ShowOverview();
     void PaintMap();
+    void HideBalloon(const QPoint& cursor);
+    /// The hex under a screen point when it lies on the paint box, else an invalid one.
+    HexPosition HexAtScreenPoint(const QPoint& cursor) const;
     int DrawOptions() const;
     void FillPages(int level, int x, int y);
 
@@ -115,6 +142,12 @@ private:
     bool forceRedraw_ = false;  // the next buffered paint draws the hexes afresh
     MapViewport view_;
     MapScene scene_;
+    QTimer* tmrMapHint_ = nullptr;
+    QTimer* tmrFlash_ = nullptr;
+    HexBalloon* balloon_ = nullptr;
+    HexBalloonState hint_;
+    FlashTarget flash_;
+    FlashTarget::Redraw flashShown_;  // what the last blink drew
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;

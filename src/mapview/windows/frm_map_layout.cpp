@@ -264,7 +264,10 @@ FrmMapWidgets BuildFrmMapLayout(QMainWindow& window)
     w.pnlMain->setStretchFactor(0, 1);
     w.pnlMain->setStretchFactor(1, 0);
     w.pnlMain->setChildrenCollapsible(false);
+    // The right column never gets narrower than its controls need: a drag past that stops there.
     w.pnlRight->setMinimumWidth(170);
+    w.pnlMain->setHandleWidth(8);
+    w.pnlMain->handle(1)->setObjectName("pnlSplitter");
     layout->addWidget(w.pnlMain, 1);
     layout->addWidget(BottomRow(w));
     window.setCentralWidget(central);

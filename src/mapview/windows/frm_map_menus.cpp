@@ -34,10 +34,10 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuFile = Menu(window, "mnuFile", "&File");
     m.mnuImportTurn = Item(m.mnuFile, "mnuImportTurn", "Import &Turn File");
     m.mnuBulkImport = Item(m.mnuFile, "mnuBulkImport", "&Bulk Turn File Import", false);
-    m.mnuImportData = Item(m.mnuFile, "mnuImportData", "Import &Data", false);
+    m.mnuImportData = Item(m.mnuFile, "mnuImportData", "Import &Data");
     m.mnuImportData->setVisible(false);
     m.mnuImportKvd = Item(m.mnuFile, "mnuImportKvd", "Import &Korvane Data", false);
-    m.mnuImportFactions = Item(m.mnuFile, "mnuImportFactions", "Import &Faction List", false);
+    m.mnuImportFactions = Item(m.mnuFile, "mnuImportFactions", "Import &Faction List");
     m.mnuFile->addSeparator();
     m.mnuExportKvd = Item(m.mnuFile, "mnuExportKvd", "E&xport Korvane Data", false);
     m.mnuGenerateMap = Item(m.mnuFile, "mnuGenerateMap", "&Generate Map", false);
@@ -69,7 +69,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuGenerateTurn = Item(tools, "mnuGenerateTurn", "Generate Turn File", false);
     m.mnuMaintainAlliances = Item(tools, "mnuMaintainAlliances", "Maintain Alliances", false);
     m.mnuMaintainOptions = Item(tools, "mnuMaintainOptions", "Options");
-    m.mnuToolsCalc = Item(tools, "mnuToolsCalc", "Calculator", false);
+    m.mnuToolsCalc = Item(tools, "mnuToolsCalc", "Calculator");
 
     QMenu* help = Menu(window, "mnuHelp", "&Help");
     m.mnuHelpAbout = Item(help, "mnuHelpAbout", "&About...");

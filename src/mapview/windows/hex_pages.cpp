@@ -118,4 +118,19 @@ std::vector<std::string> FactionsPage(const TMap& map, const TFactionList& facti
     return cell->Units.ListFactions(true, factions);
 }
 
+std::optional<BalloonTexts> BalloonTextsOf(const TMap& map, int level, int x, int y)
+{
+    const TMapCell* cell = map.Cell(level, x, y);
+    if (!cell || (level == TMap::kUnderworld && !IsUnderworldHex(x, y)))
+        return std::nullopt;
+    BalloonTexts balloon;
+    balloon.Title = "Hex Products (" + PointerCoordText(level, x, y) + ")";
+    for (const TProduct& product : cell->Products) {
+        const bool known = product.Item >= 0 && product.Item < map.ProductList.Count();
+        balloon.Products.emplace_back(product.Amount == -1 ? "unlim" : IntToStr(product.Amount),
+                                      known ? map.ProductList[product.Item].Product.Name : "?");
+    }
+    return balloon;
+}
+
 }  // namespace korvane

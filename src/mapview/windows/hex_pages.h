@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korvane {
@@ -44,5 +46,14 @@ UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownF
 /// number in 5 columns; none without a cell or before the player's faction is known.
 std::vector<std::string> FactionsPage(const TMap& map, const TFactionList& factions, int ownFaction, int level, int x,
                                       int y);
+
+/// The hex balloon: its title and, per product of the hex, the amount ("unlim" for no limit)
+/// and the product's name. None when nothing is known of the hex, or between underworld hexes.
+struct BalloonTexts
+{
+    std::string Title;
+    std::vector<std::pair<std::string, std::string>> Products;
+};
+std::optional<BalloonTexts> BalloonTextsOf(const TMap& map, int level, int x, int y);
 
 }  // namespace korvane

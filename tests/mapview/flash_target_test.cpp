@@ -1,0 +1,70 @@
+// The blinking hex: phases, targets taken over between blinks, and the end.
+#include "mapview/windows/flash_target.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+// The ticks' redraws as "x,y:phase" ("-" for none), and whether the timer ran on after each.
+struct Ticks
+{
+    std::vector<std::string> drawn;
+    std::vector<bool> running;
+};
+
+Ticks Blink(FlashTarget& flash, int shownLevel, int count)
+{
+    Ticks ticks;
+    for (int i = 0; i < count; ++i) {
+        FlashTarget::Redraw redraw;
+        bool running = true;
+        const bool draws = flash.Tick(shownLevel, redraw, running);
+        ticks.drawn.push_back(draws ? std::to_string(redraw.hex.x) + "," + std::to_string(redraw.hex.y) + ":"
+                                          + std::to_string(redraw.phase)
+                                    : "-");
+        ticks.running.push_back(running);
+    }
+    return ticks;
+}
+
+TEST(FlashTarget, BlinksAndHandsOverOnlyBetweenBlinks)
+{
+    FlashTarget flash;
+    EXPECT_TRUE(flash.SetFlashHex(true, 10, 0, 12)) << "the timer starts";
+    EXPECT_FALSE(flash.SetFlashHex(true, 10, 0, 12)) << "and is running already";
+    EXPECT_EQ(Blink(flash, 0, 5).drawn, (std::vector<std::string>{"-", "10,12:0", "10,12:1", "10,12:0", "10,12:1"}));
+
+    // A new hex takes over only once the old one has blinked back to normal.
+    flash.SetFlashHex(true, 20, 0, 22);
+    EXPECT_EQ(Blink(flash, 0, 4).drawn, (std::vector<std::string>{"10,12:0", "10,12:1", "20,22:0", "20,22:1"}));
+    // Asked for twice within one blink: the later wins.
+    flash.SetFlashHex(true, 30, 0, 32);
+    flash.SetFlashHex(true, 40, 0, 42);
+    EXPECT_EQ(Blink(flash, 0, 3).drawn, (std::vector<std::string>{"20,22:0", "20,22:1", "40,42:0"}));
+}
+
+TEST(FlashTarget, OtherLevelsAndBadPositionsAreLeftAloneAndOffEndsItCleanly)
+{
+    FlashTarget flash;
+    EXPECT_FALSE(flash.SetFlashHex(true, 321, 0, 4));
+    EXPECT_FALSE(flash.SetFlashHex(true, 4, 2, 4));
+    EXPECT_FALSE(flash.SetFlashHex(true, 4, 0, -1));
+    EXPECT_FALSE(flash.Running());
+
+    flash.SetFlashHex(true, 6, 1, 8);
+    EXPECT_EQ(Blink(flash, 0, 3).drawn, (std::vector<std::string>{"-", "-", "-"})) << "the underworld is not shown";
+    EXPECT_EQ(Blink(flash, 1, 1).drawn, std::vector<std::string>{"6,8:0"});
+    flash.SetFlashHex(false, 0, 0, 0);
+    const Ticks end = Blink(flash, 1, 1);
+    EXPECT_EQ(end.drawn, std::vector<std::string>{"6,8:1"}) << "drawn normally before it ends";
+    EXPECT_EQ(end.running, std::vector<bool>{false});
+    EXPECT_FALSE(flash.Running());
+    EXPECT_TRUE(flash.SetFlashHex(true, 6, 1, 8)) << "and starts again";
+}
+
+}  // namespace
+}  // namespace korvane

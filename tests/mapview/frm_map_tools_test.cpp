@@ -1,0 +1,183 @@
+// The main window's helpers over the map: the hex balloon, the blinking hex, the splitter.
+#include "mapview/windows/frm_map.h"
+
+#include "mapview/render/colour.h"
+#include "mapview/windows/hex_balloon.h"
+#include "support/file_dialog_answer.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+#include "workspace/workspace.h"
+#include "world/map_cell.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+class MapToolsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(window.StartUp());
+        window.resize(900, 650);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // A known hex with products, and a point of the paint box over it.
+    QPoint KnownHex(int& x, int& y)
+    {
+        const QWidget* paintBox = window.Widgets().paintMap;
+        for (int py = 40; py < paintBox->height(); py += 5) {
+            const HexPosition hex = HexAtPoint(window.Viewport(), 60, py);
+            if (!hex.IsValid())
+                continue;
+            std::tie(x, y) = std::tuple(hex.x, hex.y);
+            TMapCell& cell = *workspace.Map.EnsureCell(0, x, y);
+            cell.Terrain = workspace.Map.TerrainIndex("forest");
+            cell.Products = {{workspace.Map.ProductList.Add("GRAI", "grain"), 30, 0}};
+            return paintBox->mapToGlobal(QPoint(60, py));
+        }
+        ADD_FAILURE() << "no hex on the paint box";
+        return {};
+    }
+
+    void Ticks(const QPoint& cursor, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            window.HintTick(cursor);
+    }
+
+    testing::TempDir home;
+    Workspace workspace{home.Path()};
+    testing::ScriptedInteraction ui;
+    TfrmMAP window{workspace, ui};
+};
+
+TEST_F(MapToolsTest, BalloonShowsTheProductsOfTheHexUnderARestingCursor)
+{
+    int x = 0, y = 0;
+    const QPoint over = KnownHex(x, y);
+    Ticks(over, 8);
+    EXPECT_FALSE(window.Balloon().isVisible()) << "balloons are off";
+
+    window.Widgets().chkShowHints->setChecked(true);
+    Ticks(over, 6);
+    ASSERT_TRUE(window.Balloon().isVisible());
+    EXPECT_EQ(window.Balloon().Texts().Title, "Hex Products (" + std::to_string(x) + "," + std::to_string(y) + ")");
+    EXPECT_EQ(window.Balloon().pos(), over + QPoint(1, 1)) << "right of and below a cursor in the screen's top-left";
+    const QImage balloon = window.findChild<QWidget*>("hexBalloon")->grab().toImage();
+    EXPECT_EQ(balloon.pixelColor(90, 70), QColor(Qt::yellow));
+
+    Ticks(over + QPoint(5, 0), 1);
+    EXPECT_FALSE(window.Balloon().isVisible()) << "gone as the cursor moves";
+    Ticks(window.Widgets().paintMap->mapToGlobal(QPoint(-30, 30)), 8);
+    EXPECT_FALSE(window.Balloon().isVisible()) << "nothing beside the map";
+}
+
+TEST_F(MapToolsTest, NoBalloonAfterTheMenuUntilTheCursorMoves)
+{
+    int x = 0, y = 0;
+    const QPoint over = KnownHex(x, y);
+    window.Widgets().chkShowHints->setChecked(true);
+    QWidget* paintBox = window.Widgets().paintMap;
+    Ticks(over, 2);  // the timer runs all the time: the cursor is known to rest there
+    QTest::mouseClick(paintBox, Qt::RightButton, {}, paintBox->mapFromGlobal(over));
+    window.Menus().mnuHex->hide();
+    Ticks(over, 10);
+    EXPECT_FALSE(window.Balloon().isVisible());
+    Ticks(over + QPoint(0, 4), 6);
+    EXPECT_TRUE(window.Balloon().isVisible());
+}
+
+TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)
+{
+    int x = 0, y = 0;
+    const QPoint centre = window.Widgets().paintMap->mapFromGlobal(KnownHex(x, y));
+    QWidget* paintBox = window.Widgets().paintMap;
+    const QColor forest = ToQColor(workspace.Map.TerrainColour(workspace.Map.TerrainIndex("forest")));
+    ASSERT_EQ(paintBox->grab().toImage().pixelColor(centre), forest);
+
+    window.SetFlashHex(true, x, 0, y);
+    window.FlashTick();  // takes the hex
+    window.FlashTick();
+    EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), QColor(Qt::white));
+    window.FlashTick();
+    EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), forest);
+    window.FlashTick();
+    window.SetFlashHex(false, 0, 0, 0);
+    window.FlashTick();
+    window.FlashTick();
+    EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), forest) << "switched off on its normal picture";
+    EXPECT_FALSE(window.findChild<QTimer*>("tmrFlash")->isActive());
+}
+
+TEST_F(MapToolsTest, DataAndFactionListImportsThroughTheMenu)
+{
+    const FrmMapMenus& m = window.Menus();
+    testing::PickFileWhenAsked(home.Write("regions.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\n"));
+    m.mnuImportData->trigger();
+    EXPECT_EQ(ui.shown.back().text, "Data file imported successfully.");
+    ASSERT_NE(workspace.Map.Cell(0, 3, 5), nullptr);
+    EXPECT_TRUE(window.DataChanged());
+    EXPECT_NE(window.StoredGlobalMap().pixelColor(3, 5), QColor(0xC0, 0xC0, 0xC0)) << "the overview shows it";
+    window.ImportData(home.File("missing.txt"));
+    EXPECT_EQ(ui.shown.back().text, "Data file import failed.");
+
+    testing::PickFileWhenAsked(home.Write("factions.txt", "Ravenmoor Riders (7), riders@example.org\n"));
+    m.mnuImportFactions->trigger();
+    EXPECT_EQ(ui.shown.back().text, "Import completed successfully.");
+    EXPECT_NE(workspace.Factions.Find(7), nullptr);
+    window.ImportFactionList(home.File("missing.txt"));
+    EXPECT_EQ(ui.shown.back().text, "Import failed.");
+}
+
+TEST_F(MapToolsTest, CalculatorIsTheFirstOneInstalledOrAMessageSaysThereIsNone)
+{
+    const QByteArray path = qgetenv("PATH");
+    testing::TempDir bin;
+    const std::string marker = bin.File("started");
+    bin.Write("xcalc", "#!/bin/sh\n: > '" + marker + "'\n");  // no other program on this PATH
+    std::filesystem::permissions(bin.File("xcalc"), std::filesystem::perms::owner_all);
+    qputenv("PATH", QByteArray::fromStdString(bin.Path()));
+    window.Menus().mnuToolsCalc->trigger();
+    QTRY_VERIFY(std::filesystem::exists(marker));
+    EXPECT_TRUE(ui.shown.empty());
+
+    std::filesystem::remove(bin.File("xcalc"));
+    window.StartCalculator();
+    qputenv("PATH", path);
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_NE(ui.shown.back().text.find("No calculator was found."), std::string::npos);
+}
+
+TEST(MapSplitter, RightColumnKeepsItsWidthAndNeverNarrowerThan170)
+{
+    for (const auto& [saved, expected] : {std::pair(100, 170), std::pair(260, 260)}) {
+        testing::TempDir home;
+        home.Write("ATLANTIS.INI", "[Windows]\r\nMainSplitterX=" + std::to_string(saved) + "\r\n");
+        Workspace workspace(home.Path());
+        testing::ScriptedInteraction ui;
+        TfrmMAP window(workspace, ui);
+        window.StartUp();
+        window.show();
+        EXPECT_EQ(window.Widgets().pnlRight->width(), expected) << saved;
+        QSplitter* splitter = window.Widgets().pnlMain;
+        splitter->setSizes({splitter->width() - 60, 60});
+        EXPECT_EQ(window.Widgets().pnlRight->width(), 170) << "a drag too far stops at 170";
+    }
+}
+
+}  // namespace
+}  // namespace korvane
