@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
+#include "people/show_troop_collection.h"
 #include "reportimport/import_target.h"
 #include "world/map.h"
 
@@ -30,13 +31,14 @@ public:
     const std::string& ProgramDir() const { return Settings.ProgramDir(); }
 
     /// Reads everything a session starts from, in start-up order: the settings, the faction
-    /// and alliance registries, the keyword lists, the map database, the unit file and the
-    /// current turn's orders. Missing files leave their parts empty. False when the map
+    /// and alliance registries, the keyword lists, the map database, the unit file, the
+    /// current turn's orders and the display selection lists. Missing files leave their parts empty. False when the map
     /// database was refused (e.g. written by a newer version): saving over it would lose it.
     /// Every other file that exists but could not be read, or was refused, goes into Refused,
     /// said once, and the session goes on without it.
     bool Open(UserInteraction& ui);
-    /// Writes what a session leaves behind: the settings, the registries, the keyword lists,
+    /// Writes what a session leaves behind: the settings, the registries, the display selection
+    /// lists, the keyword lists,
     /// then the unit file that points into them, and the map's colour and icon lists. Refused
     /// files are left as they are, and so is the unit file when a keyword list was not written.
     /// The map database is not written here. False (after saying so) when something failed
@@ -66,6 +68,8 @@ public:
     TKeyStringList SkillList;
     TKeyStringList TroopList;
     TKeyStringList EquipmentList;
+    /// The display selection lists: whose troops the map marks.
+    TShowTroopCollection TroopViews;
     /// The files that nothing may write over before the program starts again.
     RefusedFiles Refused;
 };

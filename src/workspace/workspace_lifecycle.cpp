@@ -36,6 +36,8 @@ bool Workspace::Open(UserInteraction& ui)
         !LoadUnits(Map, Settings.DataDir, Settings) && FileExists(units))
         Refuse(units, ui);
     StepToTurn(Settings.CurrentTurn, ui);
+    if (!TroopViews.Load(Settings.DataDir, Settings))
+        Refuse(Settings.DataPath(Settings.UnitListsFile), ui);
     return loaded;
 }
 
@@ -56,6 +58,7 @@ bool Workspace::SaveOnExit(UserInteraction& ui)
     };
     save(Settings.DataPath(Settings.FactionsFile), [this] { return Factions.SaveToFile(Settings); });
     save(Settings.DataPath(Settings.AllianceFile), [this] { return Alliances.SaveToFile(Settings.DataDir, Settings); });
+    save(Settings.DataPath(Settings.UnitListsFile), [this] { return TroopViews.Save(Settings.DataDir, Settings); });
     saved = SaveKeywordListsThenUnits(Map, Settings, SkillList, TroopList, EquipmentList, Refused, ui) && saved;
     save(Settings.DataPath(Settings.ColoursFile), [this] { return Map.SaveTerrainColours(Settings.DataDir, Settings); });
     save(Settings.DataPath(Settings.MapIconsFile), [this] { return Map.SaveMapIcons(Settings.DataDir, Settings); });

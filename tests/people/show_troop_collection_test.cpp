@@ -1,0 +1,75 @@
+// The display selection lists and their file "UnitLsts.Dat".
+#include "people/show_troop_collection.h"
+
+#include "core/settings.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+using Entries = std::vector<std::string>;
+
+TEST(ShowTroopCollection, ListsAreFoundByTheirTrimmedNames)
+{
+    TShowTroopCollection lists;
+    lists.SetList("  Friends ", false, {"12", "7"});
+    EXPECT_TRUE(lists.Exists("Friends"));
+    lists.SetList("Friends", true, {"2"});
+    EXPECT_EQ(lists.Names(), Entries{"Friends"}) << "the same list";
+    ASSERT_NE(lists.GetList(" Friends"), nullptr);
+    EXPECT_EQ(lists.GetList("Friends")->Entries, Entries{"2"});
+    EXPECT_TRUE(lists.IsAllianceBased("Friends"));
+    EXPECT_FALSE(lists.IsAllianceBased("Foes")) << "no such list";
+    EXPECT_EQ(lists.GetList("Foes"), nullptr);
+    lists.SetList("Foes", false, {});
+    lists.DeleteList(" Friends ");
+    EXPECT_EQ(lists.Names(), Entries{"Foes"});
+}
+
+TEST(ShowTroopCollection, MissingFileGivesTheGeneralListAndSavesTwoLines)
+{
+    TempDir dir;
+    TrecINI settings(dir.File("ATLANTIS.INI"));
+    TShowTroopCollection lists;
+    ASSERT_TRUE(lists.Load(dir.Path(), settings));
+    EXPECT_EQ(lists.Names(), Entries{"General List"});
+    EXPECT_FALSE(lists.IsAllianceBased("General List"));
+    EXPECT_TRUE(lists.GetList("General List")->Entries.empty());
+    ASSERT_TRUE(lists.Save(dir.Path(), settings));
+    EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nGeneral List,N\r\n");
+}
+
+TEST(ShowTroopCollection, FileIsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
+{
+    TempDir dir;
+    TrecINI settings(dir.File("ATLANTIS.INI"));
+    dir.Write("UnitLsts.Dat", "VERSION,2.31\nFriends,N, 12,7\r\nAllies,y,3\r\n\r\n Pacts ,Y,1,2\n");
+    TShowTroopCollection lists;
+    ASSERT_TRUE(lists.Load(dir.Path(), settings));
+    EXPECT_EQ(lists.Names(), (Entries{"Friends", "Allies", "Pacts"})) << "a blank line is no list";
+    EXPECT_EQ(lists.GetList("Friends")->Entries, (Entries{" 12", "7"}));
+    EXPECT_FALSE(lists.IsAllianceBased("Allies"));
+    EXPECT_TRUE(lists.IsAllianceBased("Pacts"));
+    ASSERT_TRUE(lists.Save(dir.Path(), settings));
+    EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nFriends,N,12,7\r\nAllies,N,3\r\nPacts,Y,1,2\r\n");
+}
+
+TEST(ShowTroopCollection, UnreadableFileLeavesTheListsAsTheyWere)
+{
+    TempDir dir;
+    TrecINI settings(dir.File("ATLANTIS.INI"));
+    std::filesystem::create_directory(dir.File("UnitLsts.Dat"));
+    TShowTroopCollection lists;
+    lists.SetList("Mine", false, {"3"});
+    EXPECT_FALSE(lists.Load(dir.Path(), settings));
+    EXPECT_EQ(lists.Names(), Entries{"Mine"});
+    EXPECT_FALSE(lists.Save(dir.Path(), settings));
+}
+
+}  // namespace
+}  // namespace korvane
