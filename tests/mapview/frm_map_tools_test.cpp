@@ -5,6 +5,10 @@
 #include "mapview/windows/hex_balloon.h"
 #include "support/file_dialog_answer.h"
 #include "support/scripted_interaction.h"
+#include "windows/frm_colour_key.h"
+#include "windows/frm_icon_key.h"
+#include "windows/frm_map_list.h"
+#include "windows/modal_driver.h"
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
 #include "world/map_cell.h"
@@ -13,6 +17,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMenu>
 #include <QSplitter>
 #include <QTest>
@@ -160,6 +167,105 @@ TEST_F(MapToolsTest, CalculatorIsTheFirstOneInstalledOrAMessageSaysThereIsNone)
     qputenv("PATH", path);
     ASSERT_FALSE(ui.shown.empty());
     EXPECT_NE(ui.shown.back().text.find("No calculator was found."), std::string::npos);
+}
+
+TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
+{
+    workspace.Map.EnsureCell(0, 100, 60)->Gate = 7;
+    workspace.Map.EnsureCell(0, 150, 90)->PopCenter = "Newport";
+    const auto listed = [](TfrmMapList* list) {
+        QStringList items;
+        const auto* lstItems = list->findChild<QListWidget*>("lstItems");
+        for (int i = 0; i < lstItems->count(); ++i)
+            items << lstItems->item(i)->text();
+        return items;
+    };
+    const auto goToFirstAndClose = [](TfrmMapList* list) {
+        list->findChild<QListWidget*>("lstItems")->setCurrentRow(0);
+        list->findChild<QPushButton*>("cmdGoto")->click();
+        list->findChild<QPushButton*>("cmdClose")->click();
+    };
+    const auto inView = [this](int x, int y) {
+        const MapViewport& view = window.Viewport();
+        return x > view.ViewLeft && x < view.ViewLeft + view.ViewCols && y > view.ViewTop
+            && y < view.ViewTop + view.ViewRows;
+    };
+
+    QStringList gates;
+    testing::WhenModalShown<TfrmMapList>([&](TfrmMapList* list) {
+        gates = listed(list);
+        goToFirstAndClose(list);
+    });
+    window.Menus().mnuViewGateList->trigger();
+    EXPECT_EQ(gates, QStringList{"  7  (100,60)"});
+    EXPECT_TRUE(inView(100, 60));
+
+    QStringList cities;
+    testing::WhenModalShown<QInputDialog>([](QInputDialog* ask) {
+        EXPECT_EQ(ask->windowTitle(), "City Search string");
+        ask->setTextValue("PORT");
+        ask->accept();
+    });
+    testing::WhenModalShown<TfrmMapList>([&](TfrmMapList* list) {
+        EXPECT_EQ(list->windowTitle(), "City Search: PORT");
+        cities = listed(list);
+        goToFirstAndClose(list);
+    });
+    window.Menus().cmdFindCity->trigger();
+    EXPECT_EQ(cities, QStringList{"Newport  (150,90)"});
+    EXPECT_TRUE(inView(150, 90));
+
+    testing::WhenModalShown<QInputDialog>([](QInputDialog* ask) {
+        EXPECT_EQ(ask->textValue(), "PORT") << "the last search is offered again";
+        ask->reject();
+    });
+    window.Menus().cmdFindCity->trigger();
+}
+
+TEST_F(MapToolsTest, KeyWindowsFollowTheirMenuItemsAndButtonsAndRecolourTheMap)
+{
+    const FrmMapMenus& m = window.Menus();
+    TfrmColourKey& colours = window.ColourKey();
+    EXPECT_FALSE(colours.isVisible());
+    m.mnuViewColourKey->trigger();
+    EXPECT_TRUE(colours.isVisible());
+    EXPECT_TRUE(m.mnuViewColourKey->isChecked());
+    colours.close();  // only hides, and the check mark goes
+    EXPECT_FALSE(colours.isVisible());
+    EXPECT_FALSE(m.mnuViewColourKey->isChecked());
+    window.Widgets().cmdIconChart->click();
+    EXPECT_TRUE(window.IconKey().isVisible());
+    EXPECT_TRUE(m.mnuViewIconKey->isChecked());
+    window.Widgets().cmdIconChart->click();
+    EXPECT_FALSE(window.IconKey().isVisible());
+
+    // A colour chosen in the key reaches the map at once, through the buffer too.
+    workspace.Settings.BufferDraw = true;
+    int x = 0, y = 0;
+    const QPoint centre = window.Widgets().paintMap->mapFromGlobal(KnownHex(x, y));
+    QWidget* paintBox = window.Widgets().paintMap;
+    paintBox->grab();
+    colours.SelectTerrain(workspace.Map.TerrainIndex("forest"));
+    colours.chooseColour = [](const QColor&, QWidget*) { return std::optional<QColor>(QColor(Qt::magenta)); };
+    colours.SelectColour();
+    EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), QColor(Qt::magenta));
+}
+
+TEST(MapKeyWindows, KeepTheirPlacesFromOneSessionToTheNext)
+{
+    testing::TempDir home;
+    home.Write("ATLANTIS.INI", "[Windows]\r\nColourKeyPosX=140\r\nColourKeyPosY=120\r\n");
+    Workspace workspace(home.Path());
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    window.StartUp();
+    window.show();
+    EXPECT_EQ(window.ColourKey().pos(), QPoint(140, 120));
+    window.IconKey().move(300, 200);
+    EXPECT_TRUE(window.close());
+    const std::string written = home.Read("ATLANTIS.INI");
+    for (const char* kept : {"ColourKeyPosX=140", "ColourKeyPosY=120", "IconKeyPosX=300", "IconKeyPosY=200"})
+        EXPECT_NE(written.find(kept), std::string::npos) << kept;
 }
 
 TEST(MapSplitter, RightColumnKeepsItsWidthAndNeverNarrowerThan170)

@@ -11,7 +11,7 @@ namespace {
 // The offscreen platform warns about window hints it cannot honour; that noise hides real output.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.contains("propagateSizeHints"))
+    if (message.contains("propagateSizeHints") || message.contains("does not support raise()"))
         return;
     fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }

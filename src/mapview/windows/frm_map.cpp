@@ -13,6 +13,10 @@
 #include "mapview/windows/hex_balloon.h"
 #include "mapview/windows/hex_pages.h"
 #include "windows/centre_window.h"
+#include "windows/frm_colour_key.h"
+#include "windows/frm_icon_key.h"
+#include "windows/frm_map_list.h"
+#include "world/place_lists.h"
 #include "storage/data_file_import.h"
 #include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
@@ -26,6 +30,8 @@
 #include <QCursor>
 #include <QTimer>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -96,6 +102,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     tmrFlash_->setObjectName("tmrFlash");
     tmrFlash_->setInterval(300);
     connect(tmrFlash_, &QTimer::timeout, this, &TfrmMAP::FlashTick);
+    CreateKeyWindows();
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
     ConnectNavigation();
@@ -117,6 +124,12 @@ bool TfrmMAP::StartUp()
         paintBuffer_ = QImage(3 * size.width() / 2, 3 * size.height() / 2, QImage::Format_RGB32);
     }
     RestorePlacement();
+    const TrecINI& settings = workspace_.Settings;
+    // The keys follow the vocabulary the database brought.
+    frmColourKey_->RefreshFromMap();
+    frmIconKey_->RefreshFromMap();
+    PlaceToolWindow(*frmColourKey_, settings.ColourKeyPosX, settings.ColourKeyPosY);
+    PlaceToolWindow(*frmIconKey_, settings.IconKeyPosX, settings.IconKeyPosY);
     GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
     SyncScrollBars();
     dataChanged_ = false;
@@ -146,6 +159,34 @@ void TfrmMAP::RestorePlacement()
         setWindowState(Qt::WindowMaximized);
 }
 
+void TfrmMAP::CreateKeyWindows()
+{
+    frmColourKey_ = new TfrmColourKey(workspace_.Map, this);
+    frmIconKey_ = new TfrmIconKey(workspace_.Map, this);
+    const std::tuple<KeyToolWindow*, QAction*, QPushButton*> keys[] = {
+        {frmColourKey_, m_.mnuViewColourKey, w_.cmdColourChart},
+        {frmIconKey_, m_.mnuViewIconKey, w_.cmdIconChart},
+    };
+    for (const auto& [key, item, button] : keys) {
+        connect(item, &QAction::toggled, key, &QWidget::setVisible);
+        connect(button, &QPushButton::clicked, item, &QAction::toggle);
+        // Closed by the player, the window only hides: the menu's check mark goes with it.
+        connect(key, &KeyToolWindow::Hidden, item, [item = item] { item->setChecked(false); });
+        connect(key, &KeyToolWindow::MapChanged, this, &TfrmMAP::RedrawMap);
+    }
+}
+
+void TfrmMAP::PlaceToolWindow(QWidget& tool, int savedX, int savedY)
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    const auto place = ToolWindowPlace(savedX, savedY, tool.width(), tool.height(), {size.width(), size.height()});
+    if (place)
+        tool.move(place->first, place->second);
+    else
+        CentreWindow(this, &tool);
+}
+
 void TfrmMAP::closeEvent(QCloseEvent* event)
 {
     if (dataChanged_ && !ui_.AskYesNo("Data has changed. Do you wish to exit without saving ?")) {
@@ -153,9 +194,12 @@ void TfrmMAP::closeEvent(QCloseEvent* event)
         return;
     }
     const BusyCursor busy;
+    TrecINI& settings = workspace_.Settings;
+    std::tie(settings.ColourKeyPosX, settings.ColourKeyPosY) = std::tuple(frmColourKey_->x(), frmColourKey_->y());
+    std::tie(settings.IconKeyPosX, settings.IconKeyPosY) = std::tuple(frmIconKey_->x(), frmIconKey_->y());
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     const QRect frame = frameGeometry();
-    StoreMainWindow(workspace_.Settings, frame.x(), frame.y(), width(), height(), w_.pnlRight->width(), state);
+    StoreMainWindow(settings, frame.x(), frame.y(), width(), height(), w_.pnlRight->width(), state);
     // Whatever could not be written has been named; the player still gets to leave.
     workspace_.SaveOnExit(ui_);
     event->accept();
@@ -327,11 +371,45 @@ void TfrmMAP::ConnectMenus()
         about.exec();
     });
     connect(m_.mnuHexGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
-    connect(m_.mnuHexCentre, &QAction::triggered, this, [this] {
-        CentreOnHex(view_, lastHit_.x, lastHit_.y);
-        SyncScrollBars();
-        RepaintMap();
-    });
+    connect(m_.mnuHexCentre, &QAction::triggered, this, [this] { CentreOn(lastHit_.x, lastHit_.y); });
+    connect(m_.mnuViewGateList, &QAction::triggered, this, &TfrmMAP::ShowGateList);
+    connect(m_.cmdFindCity, &QAction::triggered, this, &TfrmMAP::AskCitySearch);
+}
+
+void TfrmMAP::CentreOn(int x, int y)
+{
+    CentreOnHex(view_, x, y);
+    SyncScrollBars();
+    RepaintMap();
+}
+
+void TfrmMAP::ShowGateList()
+{
+    TfrmMapList list(MapListMode::Gates, "Gate List", GateListItems(workspace_.Map), workspace_.Settings,
+                     [this](int x, int y) { CentreOn(x, y); }, this);
+    list.exec();
+}
+
+void TfrmMAP::AskCitySearch()
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, "City Search string", "City name", QLineEdit::Normal,
+                                               ToDisplayText(lastCitySearch_), &ok);
+    if (ok)
+        ShowCitySearch(FromUserText(text));
+}
+
+void TfrmMAP::ShowCitySearch(const std::string& searchText)
+{
+    lastCitySearch_ = searchText;
+    std::vector<std::string> items;
+    {
+        const BusyCursor busy;
+        items = CityListItems(workspace_.Map, searchText);
+    }
+    TfrmMapList list(MapListMode::Cities, "City Search: " + ToDisplayText(searchText), items, workspace_.Settings,
+                     [this](int x, int y) { CentreOn(x, y); }, this);
+    list.exec();
 }
 
 void TfrmMAP::AskCoordinate()
@@ -385,6 +463,8 @@ void TfrmMAP::ReloadDatabase()
         LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
         dataChanged_ = false;
     }
+    frmColourKey_->RefreshFromMap();
+    frmIconKey_->RefreshFromMap();
     RefreshOverview();
     RepaintMap();
 }
@@ -566,26 +646,28 @@ bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
             PaintMap();
             return true;
         }
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        // The balloon never stays in the way: any move or click over the map takes it away.
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
-            || event->type() == QEvent::MouseButtonDblClick)
-            HideBalloon(mouse->globalPosition().toPoint());
-        if (event->type() == QEvent::MouseMove) {
-            const QPoint at = mouse->position().toPoint();
-            PointAt(at.x(), at.y());
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const QPoint at = mouse->position().toPoint();
-            lastHit_ = HexAtPoint(view_, at.x(), at.y());
-            m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
-            if (mouse->button() == Qt::RightButton) {
-                hint_.Suppress();
-                m_.mnuHex->popup(mouse->globalPosition().toPoint());
-            }
-        }
+        if (const auto* mouse = dynamic_cast<const QMouseEvent*>(event))
+            MapMouse(*mouse);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMAP::MapMouse(const QMouseEvent& mouse)
+{
+    // The balloon never stays in the way: any move or click over the map takes it away.
+    if (mouse.type() != QEvent::MouseButtonRelease)
+        HideBalloon(mouse.globalPosition().toPoint());
+    const QPoint at = mouse.position().toPoint();
+    if (mouse.type() == QEvent::MouseMove)
+        PointAt(at.x(), at.y());
+    if (mouse.type() == QEvent::MouseButtonRelease) {
+        lastHit_ = HexAtPoint(view_, at.x(), at.y());
+        m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
+        if (mouse.button() == Qt::RightButton) {
+            hint_.Suppress();
+            m_.mnuHex->popup(mouse.globalPosition().toPoint());
+        }
+    }
 }
 
 HexPosition TfrmMAP::HexAtScreenPoint(const QPoint& cursor) const

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 class QCheckBox;
+class QMouseEvent;
 class QTimer;
 
 #include <array>
@@ -22,6 +23,9 @@ class QTimer;
 namespace korvane {
 
 class HexBalloon;
+class KeyToolWindow;
+class TfrmColourKey;
+class TfrmIconKey;
 class TrecINI;
 class UserInteraction;
 class Workspace;
@@ -72,6 +76,10 @@ public:
     void HintTick(const QPoint& cursor);
     const HexBalloon& Balloon() const { return *balloon_; }
 
+    /// The tool windows of the terrain colours and the feature icons, hidden until asked for.
+    TfrmColourKey& ColourKey() const { return *frmColourKey_; }
+    TfrmIconKey& IconKey() const { return *frmIconKey_; }
+
     /// Makes grid hex (x, y) of `level` blink, or, with `on` false, stops the blinking once
     /// the hex is drawn normally again. Positions off the grid are ignored.
     void SetFlashHex(bool on, int x, int level, int y);
@@ -86,6 +94,11 @@ public:
     void ImportData(const std::string& fileName);
     /// "Import Faction List" once a file is chosen: the game's faction list goes into the registry.
     void ImportFactionList(const std::string& fileName);
+    /// "Gate List": every known gate of the overworld, each a place to centre the view on.
+    void ShowGateList();
+    /// "Find City" once the player has typed what to look for: the settlements whose names
+    /// hold it, on both levels. The text is offered again at the next search.
+    void ShowCitySearch(const std::string& searchText);
     /// "Calculator": the desktop's calculator, started without waiting for it.
     void StartCalculator();
 
@@ -108,6 +121,9 @@ private:
     std::array<std::pair<QCheckBox*, bool TrecINI::*>, 9> DisplaySwitches() const;
     void ApplyDisplaySettings();
     void RestorePlacement();
+    void CreateKeyWindows();
+    /// Puts a tool window where the settings kept it, or over the main window the first time.
+    void PlaceToolWindow(QWidget& tool, int savedX, int savedY);
     void ConnectDisplaySwitches();
     void RepaintMap();
     /// Repaints after the world itself changed: a buffered picture of it is stale.
@@ -118,6 +134,9 @@ private:
     /// An open-file dialog for importing: the chosen file's name, or empty when cancelled.
     std::string ChooseImportFile(const QString& caption, const QString& start, const QString& filter);
     void AskCoordinate();
+    void AskCitySearch();
+    /// Centres the view on grid hex (x, y) of the level shown, as the place lists ask.
+    void CentreOn(int x, int y);
     /// True once the player's faction number is known; else shows `refusal` and how to give it.
     bool KnowsOwnFaction(const std::string& refusal);
     /// True, after saying that `consequence`, when the map database was refused at the start:
@@ -126,6 +145,9 @@ private:
     void SyncScrollBars();
     void ShowOverview();
     void PaintMap();
+    /// Moves and clicks over the map: the pages follow the pointer, the right button opens the
+    /// pop-up menu.
+    void MapMouse(const QMouseEvent& mouse);
     void HideBalloon(const QPoint& cursor);
     /// The hex under a screen point when it lies on the paint box, else an invalid one.
     HexPosition HexAtScreenPoint(const QPoint& cursor) const;
@@ -145,9 +167,12 @@ private:
     QTimer* tmrMapHint_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
     HexBalloon* balloon_ = nullptr;
+    TfrmColourKey* frmColourKey_ = nullptr;
+    TfrmIconKey* frmIconKey_ = nullptr;
     HexBalloonState hint_;
     FlashTarget flash_;
     FlashTarget::Redraw flashShown_;  // what the last blink drew
+    std::string lastCitySearch_;
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;

@@ -51,14 +51,16 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuViewHome = Item(view, "mnuViewHome", "Go &Home");
     m.mnuViewGoto = Item(view, "mnuViewGoto", "Goto &Coordinate");
     m.mnuViewSaveHome = Item(view, "mnuViewSaveHome", "&Save Position as Home");
-    m.cmdFindCity = Item(view, "cmdFindCity", "&Find City", false);
+    m.cmdFindCity = Item(view, "cmdFindCity", "&Find City");
     view->addSeparator();
-    m.mnuViewColourKey = Item(view, "mnuViewColourKey", "&Terrain &Colour Chart", false);
-    m.mnuViewIconKey = Item(view, "mnuViewIconKey", "Feature &Icon Chart", false);
+    m.mnuViewColourKey = Item(view, "mnuViewColourKey", "&Terrain &Colour Chart");
+    m.mnuViewIconKey = Item(view, "mnuViewIconKey", "Feature &Icon Chart");
+    m.mnuViewColourKey->setCheckable(true);  // checked while the tool window shows
+    m.mnuViewIconKey->setCheckable(true);
     m.mnuViewTroopSelection = Item(view, "mnuViewTroopSelection", "&Troop Selection", false);
     view->addSeparator();
     m.mnuViewFactions = Item(view, "mnuViewFactions", "&Faction List", false);
-    m.mnuViewGateList = Item(view, "mnuViewGateList", "&Gate List", false);
+    m.mnuViewGateList = Item(view, "mnuViewGateList", "&Gate List");
     m.mnuViewAllUnits = Item(view, "mnuViewAllUnits", "Full Unit List", false);
     m.mnuViewAllUnitSummary = Item(view, "mnuViewAllUnitSummary", "Full Unit Summary", false);
     view->addSeparator();
