@@ -5,7 +5,6 @@
 #include "mapview/render/map_fonts.h"
 
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -168,12 +167,6 @@ void KeyToolWindow::closeEvent(QCloseEvent* event)
     // The window lives as long as the map window; closing it only hides it.
     event->accept();
     emit Hidden();
-}
-
-std::optional<QColor> AskColourWithDialog(const QColor& initial, QWidget* parent)
-{
-    const QColor chosen = QColorDialog::getColor(initial, parent);
-    return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
 }
 
 }  // namespace korvane

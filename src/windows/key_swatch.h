@@ -2,6 +2,8 @@
 // KeySwatch, one selectable entry; and their two-column layout.
 #pragma once
 
+#include "windows/colour_choice.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QRect>
@@ -80,10 +82,6 @@ int TwoColumnPanelWidth(const std::vector<QString>& names, const QFont& font, in
 /// The font of swatch labels.
 QFont KeyLabelFont();
 
-/// Asks the player for a colour, preset to `initial`; nullopt when cancelled.
-using ColourChooser = std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)>;
-/// The chooser the keys use unless told otherwise: the standard colour dialog.
-std::optional<QColor> AskColourWithDialog(const QColor& initial, QWidget* parent);
 
 /// A key of the map: a tool window of the map window, so it stays above it, living as long
 /// as it. Closing it only hides it; showing it brings it up to date with the map.

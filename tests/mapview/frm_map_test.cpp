@@ -70,7 +70,7 @@ TEST(MainWindow, HasTheNamedWidgetsOfItsLayout)
     EXPECT_EQ(w.chkShowHints->text(), " Show Hex Balloons");
     EXPECT_EQ(w.chkDrawGlobalMap->text(), " Update Global Map");
     EXPECT_EQ(w.pnlCoords->toolTip(), "Click to Jump to coordinate.");
-    EXPECT_FALSE(w.lstTroopViews->isVisibleTo(&window)) << "hidden until the display lists come";
+    EXPECT_TRUE(w.lstTroopViews->isVisibleTo(&window));
 }
 
 TEST(MainWindow, DisplaySwitchesFollowAndWriteTheSettings)

@@ -8,6 +8,7 @@
 #include "windows/frm_colour_key.h"
 #include "windows/frm_icon_key.h"
 #include "windows/frm_map_list.h"
+#include "windows/frm_troop_show_select.h"
 #include "windows/modal_driver.h"
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
@@ -17,6 +18,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QScrollBar>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QPushButton>
@@ -266,6 +269,58 @@ TEST(MapKeyWindows, KeepTheirPlacesFromOneSessionToTheNext)
     const std::string written = home.Read("ATLANTIS.INI");
     for (const char* kept : {"ColourKeyPosX=140", "ColourKeyPosY=120", "IconKeyPosX=300", "IconKeyPosY=200"})
         EXPECT_NE(written.find(kept), std::string::npos) << kept;
+}
+
+TEST_F(MapToolsTest, DisplayListsChooseWhoseTroopsTheMapMarksAndInWhatColour)
+{
+    const FrmMapWidgets& w = window.Widgets();
+    auto faction = std::make_unique<TFaction>();
+    std::tie(faction->Number, faction->Name, faction->Colour) = std::tuple(7, "Blue Moon", 0xFF00FF);
+    TFaction* moon = workspace.Factions.Add(std::move(faction));
+    int x = 0, y = 0;
+    KnownHex(x, y);
+    auto unit = std::make_unique<TUnit>();
+    std::tie(unit->Number, unit->Faction) = std::tuple(40, 7);
+    unit->Troops.push_back({0, 25});
+    workspace.Map.Cell(0, x, y)->Units.Add(std::move(unit));
+    w.scrollScale->setValue(11 - 6);  // troop marks show from zoom 3 on
+    w.chkShowUnits->setChecked(true);
+    const auto shows = [&](const QColor& colour) {
+        const QImage map = w.paintMap->grab().toImage();
+        for (int py = 0; py < map.height(); ++py)
+            for (int px = 0; px < map.width(); ++px)
+                if (map.pixelColor(px, py) == colour)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(shows(QColor(Qt::magenta))) << "the general list marks everyone";
+
+    // A new alliance list, empty: it marks no one.
+    window.Menus().mnuViewTroopSelection->trigger();
+    TfrmTroopShowSelect& lists = window.TroopShowSelect();
+    EXPECT_TRUE(lists.isVisible());
+    EXPECT_FALSE(w.lstTroopViews->isEnabled()) << "one place chooses at a time";
+    lists.AddNewList("Pacts");
+    lists.MakeAllianceBased(true);
+    EXPECT_EQ(workspace.Settings.UnitList, "Pacts");
+    EXPECT_FALSE(shows(QColor(Qt::magenta)));
+
+    // Back to the general list through the drop-down, and a colour changed in the window.
+    window.Widgets().cmdTroops->click();
+    EXPECT_TRUE(w.lstTroopViews->isEnabled());
+    EXPECT_EQ(w.lstTroopViews->count(), 2);
+    w.lstTroopViews->setCurrentIndex(w.lstTroopViews->findText("General List"));
+    emit w.lstTroopViews->activated(w.lstTroopViews->currentIndex());
+    EXPECT_EQ(workspace.Settings.UnitList, "General List");
+    EXPECT_TRUE(shows(QColor(Qt::magenta)));
+    lists.SelectList("General List");
+    lists.pickFaction = [moon](int&, QWidget*) { return moon; };
+    lists.AddEntry();
+    lists.findChild<QListWidget*>("lstSels")->setCurrentRow(0);
+    lists.chooseColour = [](const QColor&, QWidget*) { return std::optional<QColor>(QColor(Qt::cyan)); };
+    lists.ChangeColour();
+    EXPECT_TRUE(shows(QColor(Qt::cyan)));
+    EXPECT_FALSE(shows(QColor(Qt::magenta)));
 }
 
 TEST(MapSplitter, RightColumnKeepsItsWidthAndNeverNarrowerThan170)

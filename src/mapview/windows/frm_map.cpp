@@ -16,6 +16,7 @@
 #include "windows/frm_colour_key.h"
 #include "windows/frm_icon_key.h"
 #include "windows/frm_map_list.h"
+#include "windows/frm_troop_show_select.h"
 #include "world/place_lists.h"
 #include "storage/data_file_import.h"
 #include "storage/map_database.h"
@@ -25,6 +26,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
@@ -103,6 +105,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     tmrFlash_->setInterval(300);
     connect(tmrFlash_, &QTimer::timeout, this, &TfrmMAP::FlashTick);
     CreateKeyWindows();
+    CreateTroopShowSelect();
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
     ConnectNavigation();
@@ -130,6 +133,9 @@ bool TfrmMAP::StartUp()
     frmIconKey_->RefreshFromMap();
     PlaceToolWindow(*frmColourKey_, settings.ColourKeyPosX, settings.ColourKeyPosY);
     PlaceToolWindow(*frmIconKey_, settings.IconKeyPosX, settings.IconKeyPosY);
+    frmTroopShowSelect_->RefreshLists();
+    PlaceToolWindow(*frmTroopShowSelect_, settings.TroopShowPosX, settings.TroopShowPosY);
+    FillTroopViews();
     GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
     SyncScrollBars();
     dataChanged_ = false;
@@ -176,6 +182,46 @@ void TfrmMAP::CreateKeyWindows()
     }
 }
 
+void TfrmMAP::CreateTroopShowSelect()
+{
+    frmTroopShowSelect_ = new TfrmTroopShowSelect(workspace_.TroopViews, workspace_.Factions, workspace_.Alliances,
+                                                  workspace_.Settings, ui_, this);
+    QAction* item = m_.mnuViewTroopSelection;
+    // While the window edits the lists, the drop-down waits: two places choosing at once confuse.
+    connect(item, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            frmTroopShowSelect_->SelectList(workspace_.Settings.UnitList);
+        frmTroopShowSelect_->setVisible(on);
+        w_.lstTroopViews->setEnabled(!on);
+        if (!on)
+            FillTroopViews();
+    });
+    connect(w_.cmdTroops, &QPushButton::clicked, item, &QAction::toggle);
+    connect(frmTroopShowSelect_, &TfrmTroopShowSelect::Hidden, item, [item] { item->setChecked(false); });
+    connect(frmTroopShowSelect_, &TfrmTroopShowSelect::MapChanged, this, &TfrmMAP::RedrawMap);
+    connect(frmTroopShowSelect_, &TfrmTroopShowSelect::ListsChanged, this, &TfrmMAP::FillTroopViews);
+    connect(w_.lstTroopViews, &QComboBox::activated, this,
+            [this] { SetUnitList(FromUserText(w_.lstTroopViews->currentText())); });
+}
+
+void TfrmMAP::FillTroopViews()
+{
+    std::vector<std::string> names = workspace_.TroopViews.Names();
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
+    const QSignalBlocker quiet(w_.lstTroopViews);
+    w_.lstTroopViews->clear();
+    for (const std::string& name : names)
+        w_.lstTroopViews->addItem(ToDisplayText(name));
+    w_.lstTroopViews->setCurrentIndex(w_.lstTroopViews->findText(ToDisplayText(workspace_.Settings.UnitList)));
+}
+
+void TfrmMAP::SetUnitList(const std::string& name)
+{
+    workspace_.Settings.UnitList = TrimSpaces(name);
+    RedrawMap();
+}
+
 void TfrmMAP::PlaceToolWindow(QWidget& tool, int savedX, int savedY)
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -197,6 +243,8 @@ void TfrmMAP::closeEvent(QCloseEvent* event)
     TrecINI& settings = workspace_.Settings;
     std::tie(settings.ColourKeyPosX, settings.ColourKeyPosY) = std::tuple(frmColourKey_->x(), frmColourKey_->y());
     std::tie(settings.IconKeyPosX, settings.IconKeyPosY) = std::tuple(frmIconKey_->x(), frmIconKey_->y());
+    std::tie(settings.TroopShowPosX, settings.TroopShowPosY) =
+        std::tuple(frmTroopShowSelect_->x(), frmTroopShowSelect_->y());
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     const QRect frame = frameGeometry();
     StoreMainWindow(settings, frame.x(), frame.y(), width(), height(), w_.pnlRight->width(), state);
@@ -612,6 +660,9 @@ void TfrmMAP::PaintMap()
     ResizeViewport(view_, w_.paintMap->width(), w_.paintMap->height());
     scene_.ownFaction = workspace_.Settings.FactionNo;
     scene_.currentTurn = workspace_.Settings.CurrentTurn;
+    // Without a list of that name every faction's troops are marked.
+    const TShowTroopsList* shown = workspace_.TroopViews.GetList(workspace_.Settings.UnitList);
+    scene_.display = shown ? TroopDisplay{shown->Entries, shown->AllianceBased} : TroopDisplay{};
     MapFrame frame;
     std::tie(frame.left, frame.top, frame.cols, frame.rows) =
         std::tuple(view_.ViewLeft, view_.ViewTop, view_.ViewCols, view_.ViewRows);

@@ -26,6 +26,7 @@ class HexBalloon;
 class KeyToolWindow;
 class TfrmColourKey;
 class TfrmIconKey;
+class TfrmTroopShowSelect;
 class TrecINI;
 class UserInteraction;
 class Workspace;
@@ -79,6 +80,11 @@ public:
     /// The tool windows of the terrain colours and the feature icons, hidden until asked for.
     TfrmColourKey& ColourKey() const { return *frmColourKey_; }
     TfrmIconKey& IconKey() const { return *frmIconKey_; }
+    /// The tool window of the display selection lists.
+    TfrmTroopShowSelect& TroopShowSelect() const { return *frmTroopShowSelect_; }
+
+    /// The display list whose troops the map marks (the setting `UnitList`).
+    void SetUnitList(const std::string& name);
 
     /// Makes grid hex (x, y) of `level` blink, or, with `on` false, stops the blinking once
     /// the hex is drawn normally again. Positions off the grid are ignored.
@@ -122,6 +128,9 @@ private:
     void ApplyDisplaySettings();
     void RestorePlacement();
     void CreateKeyWindows();
+    void CreateTroopShowSelect();
+    /// The drop-down of display lists, the one in use selected.
+    void FillTroopViews();
     /// Puts a tool window where the settings kept it, or over the main window the first time.
     void PlaceToolWindow(QWidget& tool, int savedX, int savedY);
     void ConnectDisplaySwitches();
@@ -169,6 +178,7 @@ private:
     HexBalloon* balloon_ = nullptr;
     TfrmColourKey* frmColourKey_ = nullptr;
     TfrmIconKey* frmIconKey_ = nullptr;
+    TfrmTroopShowSelect* frmTroopShowSelect_ = nullptr;
     HexBalloonState hint_;
     FlashTarget flash_;
     FlashTarget::Redraw flashShown_;  // what the last blink drew

@@ -81,9 +81,10 @@ QWidget* ShowPage(FrmMapWidgets& w)
     delay->addStretch();
     w.pnlHintDelay->setVisible(false);  // shown while balloons are on
     layout->addWidget(w.pnlHintDelay);
+    // Whose troops are marked, right under the switch that marks them.
     w.lstTroopViews = Named<QComboBox>("lstTroopViews");
-    w.lstTroopViews->setVisible(false);
-    layout->addWidget(w.lstTroopViews);
+    w.lstTroopViews->setToolTip("The display list whose troops the map marks");
+    layout->insertWidget(layout->indexOf(w.chkShowUnits) + 1, w.lstTroopViews);
     layout->addStretch();
     return page;
 }

@@ -55,9 +55,11 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     view->addSeparator();
     m.mnuViewColourKey = Item(view, "mnuViewColourKey", "&Terrain &Colour Chart");
     m.mnuViewIconKey = Item(view, "mnuViewIconKey", "Feature &Icon Chart");
-    m.mnuViewColourKey->setCheckable(true);  // checked while the tool window shows
+    // Checked while their tool windows show.
+    m.mnuViewColourKey->setCheckable(true);
     m.mnuViewIconKey->setCheckable(true);
-    m.mnuViewTroopSelection = Item(view, "mnuViewTroopSelection", "&Troop Selection", false);
+    m.mnuViewTroopSelection = Item(view, "mnuViewTroopSelection", "&Troop Selection");
+    m.mnuViewTroopSelection->setCheckable(true);
     view->addSeparator();
     m.mnuViewFactions = Item(view, "mnuViewFactions", "&Faction List", false);
     m.mnuViewGateList = Item(view, "mnuViewGateList", "&Gate List");
