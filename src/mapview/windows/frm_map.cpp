@@ -4,6 +4,7 @@
 #include "core/file_names.h"
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
+#include "mapview/render/colour.h"
 #include "mapview/render/display_text.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_drawing.h"
@@ -13,6 +14,7 @@
 #include "mapview/windows/hex_balloon.h"
 #include "mapview/windows/hex_pages.h"
 #include "windows/centre_window.h"
+#include "windows/colour_square_delegate.h"
 #include "windows/frm_colour_key.h"
 #include "windows/frm_icon_key.h"
 #include "windows/frm_map_list.h"
@@ -106,6 +108,14 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     connect(tmrFlash_, &QTimer::timeout, this, &TfrmMAP::FlashTick);
     CreateKeyWindows();
     CreateTroopShowSelect();
+    // Each faction of the hex with its map colour; grey for a number the registry lacks.
+    w_.lstHexFactions->setItemDelegate(new ColourSquareDelegate(
+        [this](const QModelIndex& index) {
+            const std::string line = FromUserText(index.data().toString());
+            const TFaction* faction = workspace_.Factions.Find(StrToIntLenient(TrimSpaces(line.substr(0, 5))));
+            return faction ? ToQColor(faction->Colour) : QColor(0x80, 0x80, 0x80);
+        },
+        w_.lstHexFactions));
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
     ConnectNavigation();
