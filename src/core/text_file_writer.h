@@ -1,4 +1,5 @@
-// Collects the lines of a text file and writes them, CR LF ended, as one atomic replacement.
+// Collects the lines of a text file and writes them, CR LF ended (or LF ended, for a reader
+// that keeps a CR as text), as one atomic replacement.
 #pragma once
 
 #include <string>
@@ -6,15 +7,22 @@
 
 namespace korvane {
 
+/// How the lines of a written file end.
+enum class LineEnds { CrLf, Lf };
+
 class TextFileWriter
 {
 public:
-    explicit TextFileWriter(std::string path) : path_(std::move(path)) {}
+    explicit TextFileWriter(std::string path, LineEnds ends = LineEnds::CrLf)
+        : path_(std::move(path))
+        , lineEnd_(ends == LineEnds::Lf ? "\n" : "\r\n")
+    {
+    }
 
     void WriteLine(std::string_view line)
     {
         contents_ += line;
-        contents_ += "\r\n";
+        contents_ += lineEnd_;
     }
 
     /// Replaces the file with the lines written so far; false (old file kept) on failure.
@@ -25,6 +33,7 @@ public:
 
 private:
     std::string path_;
+    std::string_view lineEnd_;
     std::string contents_;
     std::string error_;
 };

@@ -1,4 +1,4 @@
-// Unit records: faction, flags, men, skills and copying.
+// Unit records: faction, flags, men, skills, orders and copying.
 #include "people/unit.h"
 
 #include "core/key_string_list.h"
@@ -120,6 +120,36 @@ void TUnit::SetCombatSpellByKey(std::string_view key, const TKeyStringList& skil
 std::string TUnit::CombatSpellKey(const TKeyStringList& skills) const
 {
     return skills.KeyAt(CombatSpell);
+}
+
+namespace {
+
+// The position of the first line from `from` on that the game reads as an order: blank lines
+// and comments are not; `lines.size()` when none is left.
+std::size_t NextOrder(const std::vector<std::string>& lines, std::size_t from)
+{
+    while (from < lines.size()) {
+        const std::string_view text = TrimmedView(lines[from]);
+        if (!text.empty() && text.front() != ';')
+            break;
+        ++from;
+    }
+    return from;
+}
+
+}  // namespace
+
+bool TUnit::OrdersChanged(const std::vector<std::string>& lines) const
+{
+    std::size_t mine = NextOrder(Orders, 0);
+    std::size_t theirs = NextOrder(lines, 0);
+    while (mine < Orders.size() && theirs < lines.size()) {
+        if (!SameText(TrimmedView(Orders[mine]), TrimmedView(lines[theirs])))
+            return true;
+        mine = NextOrder(Orders, mine + 1);
+        theirs = NextOrder(lines, theirs + 1);
+    }
+    return (mine < Orders.size()) != (theirs < lines.size());
 }
 
 void TUnit::AssignTo(TUnit& target, const TFactionList& factions, const TKeyStringList& skills) const

@@ -57,6 +57,9 @@ public:
 
     void SetOrders(const std::vector<std::string>& lines) { Orders = lines; }
     void GetOrders(std::vector<std::string>& lines) const { lines = Orders; }
+    /// True when `lines` differ from the orders in what the game reads: blank lines and
+    /// comments (";") are passed over, the others compared without end spaces and case.
+    bool OrdersChanged(const std::vector<std::string>& lines) const;
 
     /// Makes `target` a copy of this unit, except for `Seen`, `OrdersDone` and `Orders`.
     void AssignTo(TUnit& target, const TFactionList& factions, const TKeyStringList& skills) const;

@@ -44,6 +44,18 @@ TMapCell* TMap::EnsureCell(int level, int x, int y)
     return slot.get();
 }
 
+void TMap::RemoveCell(int level, int x, int y)
+{
+    if (!IsValidPosition(level, x, y))
+        return;
+    auto& slot = cells_[Slot(level, x, y)];
+    if (slot) {
+        slot.reset();
+        --cellCount_;
+        InvalidateMapBuffer();
+    }
+}
+
 void TMap::UnderToGrid(int& x, int& y)
 {
     x = 2 * x;

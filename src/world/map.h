@@ -45,6 +45,8 @@ public:
     /// The cell at a valid position, created when missing, with its X, Y and Level set.
     /// Null for a position that cannot hold a cell.
     TMapCell* EnsureCell(int level, int x, int y);
+    /// Frees the cell at a position, if there is one.
+    void RemoveCell(int level, int x, int y);
 
     /// Underworld game coordinates to grid coordinates and back, in place.
     static void UnderToGrid(int& x, int& y);

@@ -81,7 +81,7 @@ TEST(LineReader, CrLfSplitAcrossBufferBoundaryIsOneLineEnd)
     EXPECT_FALSE(reader.ReadLine(line));
 }
 
-TEST(AtomicWrite, WritesCrLfReplacesWholeFileAndCreatesMissingFolders)
+TEST(AtomicWrite, WritesCrLfOrLfReplacesWholeFileAndCreatesMissingFolders)
 {
     TempDir dir;
     dir.Write("data.txt", "old contents that are longer than the new ones\r\n");
@@ -91,6 +91,12 @@ TEST(AtomicWrite, WritesCrLfReplacesWholeFileAndCreatesMissingFolders)
     ASSERT_TRUE(writer.Commit());
     EXPECT_EQ(dir.Read("data.txt"), "one\r\n\r\n");
     EXPECT_EQ(dir.FileCount(), 1) << "no temporary file stays";
+
+    TextFileWriter lf(dir.File("data.txt"), LineEnds::Lf);
+    lf.WriteLine("one");
+    lf.WriteLine("");
+    ASSERT_TRUE(lf.Commit());
+    EXPECT_EQ(dir.Read("data.txt"), "one\n\n");
 
     ASSERT_TRUE(AtomicWriteFile(dir.File("DATA/sub/x.dat"), "x"));
     EXPECT_EQ(dir.Read("DATA/sub/x.dat"), "x");

@@ -1,11 +1,10 @@
 // Answering a modal file dialog as a player picking a file would.
 #pragma once
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QTimer>
+#include "windows/modal_driver.h"
 
-#include <gtest/gtest.h>
+#include <QFileDialog>
+#include <QLineEdit>
 
 #include <string>
 
@@ -14,10 +13,13 @@ namespace korvane::testing {
 /// Answers the next modal file dialog with `file`. Call it right before what opens the dialog.
 inline void PickFileWhenAsked(const std::string& file)
 {
-    QTimer::singleShot(0, [file] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr) << "a file dialog is open";
-        dialog->selectFile(QString::fromStdString(file));
+    WhenModalShown<QFileDialog>([file](QFileDialog* dialog) {
+        const QString name = QString::fromStdString(file);
+        // Typed into the name box: selectFile() leaves that box alone while it has the focus.
+        if (auto* box = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            box->setText(name);
+        else
+            dialog->selectFile(name);
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }

@@ -23,6 +23,12 @@ TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
     EXPECT_EQ(map.Cell(0, 320, 192), nullptr);
     EXPECT_EQ(map.Cell(0, 5, 4), nullptr);
     EXPECT_EQ(map.CellCount(), 1);
+
+    map.RemoveCell(1, 320, 192);
+    map.RemoveCell(1, 320, 192);  // nothing left to remove
+    map.RemoveCell(0, 5, 4);      // no position at all
+    EXPECT_EQ(map.Cell(1, 320, 192), nullptr);
+    EXPECT_EQ(map.CellCount(), 0);
 }
 
 TEST(MapGrid, UnderworldCoordinatesAndCellKinds)

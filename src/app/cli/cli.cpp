@@ -43,6 +43,8 @@ const std::vector<Command>& Commands()
          "write a rectangle of the map to a BMP file; switches: --coords --icons --names --gates\n"
          "      --gate-numbers --shafts --other --unconfirmed --overwrite",
          RunMapCommand},
+        {"orders", "[--overwrite] FILE",
+         "write the orders file for the game server from the orders kept for your units", RunOrdersCommand},
     };
     return commands;
 }

@@ -41,5 +41,6 @@ int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>
 int RunHexCommand(CliContext& context, const std::vector<std::string>& args);
 int RunUnitsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunMapCommand(CliContext& context, const std::vector<std::string>& args);
+int RunOrdersCommand(CliContext& context, const std::vector<std::string>& args);
 
 }  // namespace korvane

@@ -15,11 +15,17 @@
 #include "mapview/windows/hex_pages.h"
 #include "windows/centre_window.h"
 #include "windows/colour_square_delegate.h"
+#include "windows/frm_alliance_list.h"
+#include "windows/frm_alliances.h"
 #include "windows/frm_colour_key.h"
+#include "windows/frm_factions.h"
+#include "windows/frm_hex_info.h"
 #include "windows/frm_icon_key.h"
 #include "windows/frm_map_list.h"
 #include "windows/frm_troop_show_select.h"
 #include "world/place_lists.h"
+#include "orders/missing_orders.h"
+#include "orders/orders_file.h"
 #include "storage/data_file_import.h"
 #include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
@@ -55,6 +61,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -207,6 +214,13 @@ void TfrmMAP::CreateTroopShowSelect()
             FillTroopViews();
     });
     connect(w_.cmdTroops, &QPushButton::clicked, item, &QAction::toggle);
+    frmTroopShowSelect_->pickFaction = [this](int& topLine, QWidget* parent) {
+        return TfrmFactions::Pick(workspace_.Factions, workspace_.Settings, ui_, topLine, parent);
+    };
+    frmTroopShowSelect_->pickAlliance = [this](QWidget* parent) -> TAlliance* {
+        TfrmAllianceList picker(workspace_.Alliances, parent);
+        return picker.exec() == QDialog::Accepted ? picker.PickedAlliance() : nullptr;
+    };
     connect(frmTroopShowSelect_, &TfrmTroopShowSelect::Hidden, item, [item] { item->setChecked(false); });
     connect(frmTroopShowSelect_, &TfrmTroopShowSelect::MapChanged, this, &TfrmMAP::RedrawMap);
     connect(frmTroopShowSelect_, &TfrmTroopShowSelect::ListsChanged, this, &TfrmMAP::FillTroopViews);
@@ -431,7 +445,90 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuHexGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
     connect(m_.mnuHexCentre, &QAction::triggered, this, [this] { CentreOn(lastHit_.x, lastHit_.y); });
     connect(m_.mnuViewGateList, &QAction::triggered, this, &TfrmMAP::ShowGateList);
+    connect(m_.mnuMaintainAlliances, &QAction::triggered, this, [this] {
+        TfrmAlliances alliances(workspace_.Alliances, workspace_.Factions, workspace_.Settings, ui_,
+                                [this](int& topLine, QWidget* parent) {
+                                    return TfrmFactions::Pick(workspace_.Factions, workspace_.Settings, ui_,
+                                                              topLine, parent);
+                                },
+                                this);
+        alliances.exec();
+        if (alliances.AlliancesChanged())
+            RedrawMap();
+    });
+    connect(m_.mnuGenerateTurn, &QAction::triggered, this, &TfrmMAP::ChooseTurnFileToGenerate);
+    connect(m_.mnuHexFindIncomplete, &QAction::triggered, this, &TfrmMAP::FindIncompleteOrder);
+    connect(m_.mnuViewFactions, &QAction::triggered, this, [this] {
+        TfrmFactions factions(workspace_.Factions, workspace_.Settings, ui_, this);
+        factions.exec();
+        // Names and colours may have changed: the pages and the troop marks show them.
+        RedrawMap();
+    });
     connect(m_.cmdFindCity, &QAction::triggered, this, &TfrmMAP::AskCitySearch);
+}
+
+void TfrmMAP::ChooseTurnFileToGenerate()
+{
+    const TrecINI& settings = workspace_.Settings;
+    std::string start = lastOrdersFile_;
+    if (start.empty()) {
+        const std::string dir = std::filesystem::is_directory(settings.TurnDir) ? settings.TurnDir : settings.ProgramDir();
+        start = QualifyFileName(ProposedOrdersFileName(settings.CurrentTurn), dir);
+    }
+    // The question about an existing file is the program's own, with its own words.
+    const QString file = QFileDialog::getSaveFileName(this, "Generate Turn File", ToDisplayText(start),
+                                                      kAnyFileFirst, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!file.isEmpty())
+        GenerateTurnFile(FromUserText(file));
+}
+
+void TfrmMAP::GenerateTurnFile(const std::string& fileName)
+{
+    lastOrdersFile_ = fileName;
+    if (FileExists(fileName) && !ui_.AskYesNo(ReplaceOrdersFileQuestion(fileName)))
+        return;
+    std::string error;
+    bool written = false;
+    {
+        const BusyCursor busy;
+        written = WriteOrdersFile(workspace_.Map, workspace_.Settings, fileName, &error);
+    }
+    if (!written)
+        ui_.Error("Unable to write the orders file " + fileName + ": " + error);
+}
+
+void TfrmMAP::FindIncompleteOrder()
+{
+    const TMapCell* cell = FindMissingOrders(workspace_.Map, workspace_.Settings.FactionNo);
+    if (!cell || !MoveToHex(view_, cell->X, cell->Y, cell->Level))
+        return;
+    {
+        const QSignalBlocker quiet(w_.optShowUnderworld);
+        (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
+    }
+    SyncScrollBars();
+    RefreshOverview();
+    RepaintMap();
+}
+
+void TfrmMAP::ShowHexDetails(int x, int y)
+{
+    TMap& map = workspace_.Map;
+    const int level = view_.ViewLevel;
+    const bool madeForTheWindow = !map.Cell(level, x, y);
+    if (!map.EnsureCell(level, x, y))
+        return;
+    TfrmHexInfo details(map, level, x, y, ui_, this);
+    details.exec();
+    if (details.HexSaved()) {
+        if (w_.chkDrawGlobalMap->isChecked())
+            RefreshGlobalMap(storedGlobalMap_, map, view_.ViewLevel, x, y, x, y);
+        ShowOverview();
+        dataChanged_ = true;
+        RedrawMap();
+    } else if (madeForTheWindow) {
+        map.RemoveCell(level, x, y);
+    }
 }
 
 void TfrmMAP::CentreOn(int x, int y)
@@ -728,6 +825,10 @@ void TfrmMAP::MapMouse(const QMouseEvent& mouse)
             hint_.Suppress();
             m_.mnuHex->popup(mouse.globalPosition().toPoint());
         }
+    }
+    if (mouse.type() == QEvent::MouseButtonDblClick && mouse.button() == Qt::LeftButton) {
+        if (const HexPosition hex = HexAtPoint(view_, at.x(), at.y()); hex.IsValid())
+            ShowHexDetails(hex.x, hex.y);
     }
 }
 

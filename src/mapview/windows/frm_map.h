@@ -105,6 +105,14 @@ public:
     /// "Find City" once the player has typed what to look for: the settlements whose names
     /// hold it, on both levels. The text is offered again at the next search.
     void ShowCitySearch(const std::string& searchText);
+    /// "Generate Turn File" once a file is chosen: the orders of the player's units for the
+    /// game, after asking before an existing file is replaced.
+    void GenerateTurnFile(const std::string& fileName);
+    /// "Find incomplete order": the view moves to the first hex whose own units are not all done.
+    void FindIncompleteOrder();
+    /// A double click on grid hex (x, y) of the level shown: the hex's details, editable. A cell
+    /// made only for the window is freed again when nothing was saved.
+    void ShowHexDetails(int x, int y);
     /// "Calculator": the desktop's calculator, started without waiting for it.
     void StartCalculator();
 
@@ -144,6 +152,7 @@ private:
     std::string ChooseImportFile(const QString& caption, const QString& start, const QString& filter);
     void AskCoordinate();
     void AskCitySearch();
+    void ChooseTurnFileToGenerate();
     /// Centres the view on grid hex (x, y) of the level shown, as the place lists ask.
     void CentreOn(int x, int y);
     /// True once the player's faction number is known; else shows `refusal` and how to give it.
@@ -183,6 +192,7 @@ private:
     FlashTarget flash_;
     FlashTarget::Redraw flashShown_;  // what the last blink drew
     std::string lastCitySearch_;
+    std::string lastOrdersFile_;  // offered again by the next "Generate Turn File"
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;

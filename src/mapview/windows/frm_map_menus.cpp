@@ -61,7 +61,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuViewTroopSelection = Item(view, "mnuViewTroopSelection", "&Troop Selection");
     m.mnuViewTroopSelection->setCheckable(true);
     view->addSeparator();
-    m.mnuViewFactions = Item(view, "mnuViewFactions", "&Faction List", false);
+    m.mnuViewFactions = Item(view, "mnuViewFactions", "&Faction List");
     m.mnuViewGateList = Item(view, "mnuViewGateList", "&Gate List");
     m.mnuViewAllUnits = Item(view, "mnuViewAllUnits", "Full Unit List", false);
     m.mnuViewAllUnitSummary = Item(view, "mnuViewAllUnitSummary", "Full Unit Summary", false);
@@ -70,8 +70,8 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
 
     QMenu* tools = Menu(window, "mnuTools", "&Tools");
     m.mnuCombat = Item(tools, "mnuCombat", "Combat &Simulation", false);
-    m.mnuGenerateTurn = Item(tools, "mnuGenerateTurn", "Generate Turn File", false);
-    m.mnuMaintainAlliances = Item(tools, "mnuMaintainAlliances", "Maintain Alliances", false);
+    m.mnuGenerateTurn = Item(tools, "mnuGenerateTurn", "Generate Turn File");
+    m.mnuMaintainAlliances = Item(tools, "mnuMaintainAlliances", "Maintain Alliances");
     m.mnuMaintainOptions = Item(tools, "mnuMaintainOptions", "Options");
     m.mnuToolsCalc = Item(tools, "mnuToolsCalc", "Calculator");
 
@@ -84,7 +84,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuHexHome = Item(m.mnuHex, "mnuHexHome", "Move to Home");
     m.mnuHexCentre = Item(m.mnuHex, "mnuHexCentre", "Center Here");
     m.mnuHexGoto = Item(m.mnuHex, "mnuHexGoto", "Goto coordinate");
-    m.mnuHexFindIncomplete = Item(m.mnuHex, "mnuHexFindIncomplete", "Find incomplete order", false);
+    m.mnuHexFindIncomplete = Item(m.mnuHex, "mnuHexFindIncomplete", "Find incomplete order");
     m.mnuHexViewUnits = Item(m.mnuHex, "mnuHexViewUnits", "View Units", false);
     m.mnuHexUnitSummary = Item(m.mnuHex, "mnuHexUnitSummary", "View Unit Summary", false);
     return m;

@@ -1,0 +1,28 @@
+// The orders file sent to the game server: the faction's header line, one block of orders per
+// own unit shown on the map, hex by hex, and the end marker.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace korvane {
+
+class TMap;
+class TrecINI;
+
+/// Writes the orders of the player's units (faction `FactionNo`) shown in the turn loaded,
+/// seen no earlier than `CurrentTurn` and kept in the map's unit list, hex by hex in rows of
+/// each level. The file is replaced as a whole and its lines end in LF alone: the server keeps
+/// a CR as part of the line's last word. False, with `error` (when given) saying why and any
+/// old file untouched, when it cannot be written.
+bool WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName,
+                     std::string* error = nullptr);
+
+/// The name proposed for the orders of the turn after `currentTurn`: "Turn", that turn with
+/// leading zeros to 3 digits, ".txt" (12 gives "Turn013.txt").
+std::string ProposedOrdersFileName(std::int32_t currentTurn);
+
+/// The question asked before an existing file is replaced, naming it without its folder.
+std::string ReplaceOrdersFileQuestion(const std::string& fileName);
+
+}  // namespace korvane

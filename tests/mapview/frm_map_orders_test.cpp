@@ -1,0 +1,115 @@
+// The main window's way to the orders and to a hex's details: the turn file for the game, the
+// search for incomplete orders, and the double click on a hex.
+#include "mapview/windows/frm_map.h"
+
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+#include "windows/frm_hex_info.h"
+#include "windows/modal_driver.h"
+#include "workspace/workspace.h"
+#include "world/map_cell.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+class MapOrdersTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(window.StartUp());
+        window.resize(900, 650);
+        window.show();
+        workspace.Settings.FactionNo = 12;
+    }
+
+    // An own unit shown at (x, y) with a record in the world's unit list.
+    TUnit& OwnUnit(int level, int x, int y, int number, std::vector<std::string> orders)
+    {
+        for (bool record : {false, true}) {
+            auto unit = std::make_unique<TUnit>();
+            std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, 12, workspace.Settings.CurrentTurn);
+            unit->Orders = orders;
+            if (!record)
+                workspace.Map.EnsureCell(level, x, y)->Units.Add(std::move(unit));
+            else
+                return *workspace.Map.UnitFileList.Add(std::move(unit));
+        }
+        return *workspace.Map.UnitFileList.Find(number);
+    }
+
+    testing::TempDir home;
+    Workspace workspace{home.Path()};
+    testing::ScriptedInteraction ui;
+    TfrmMAP window{workspace, ui};
+};
+
+TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameAndReplacedOnlyWhenAgreed)
+{
+    OwnUnit(0, 10, 12, 76, {"work"});
+    const std::string file = home.File("Turn001.txt");
+    window.GenerateTurnFile(file);
+    const std::string written = home.Read("Turn001.txt");
+    EXPECT_EQ(written.rfind("#atlantis 12 ", 0), 0u) << written;
+    EXPECT_NE(written.find("unit 76\n  work\n"), std::string::npos) << written;
+    EXPECT_EQ(written.find('\r'), std::string::npos) << "the game server reads bare line feeds";
+    EXPECT_TRUE(ui.shown.empty());
+
+    home.Write("Turn001.txt", "old");
+    ui.yesNoAnswers = {false};
+    window.GenerateTurnFile(file);
+    EXPECT_EQ(ui.shown.back().text, "File exists. Do you wish to replace Turn001.txt ?");
+    EXPECT_EQ(home.Read("Turn001.txt"), "old");
+    ui.yesNoAnswers = {true};
+    window.GenerateTurnFile(file);
+    EXPECT_EQ(home.Read("Turn001.txt"), written);
+
+    home.Write("blocker", "a file where a folder would have to be");
+    window.GenerateTurnFile(home.File("blocker/Turn001.txt"));
+    EXPECT_NE(ui.shown.back().text.find("Unable to write the orders file"), std::string::npos) << ui.shown.back().text;
+}
+
+TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHexUntilItsUnitsAreDone)
+{
+    TUnit& unit = OwnUnit(0, 150, 90, 40, {});
+    const auto inView = [this](int x, int y) {
+        const MapViewport& view = window.Viewport();
+        return x >= view.ViewLeft && x < view.ViewLeft + view.ViewCols && y >= view.ViewTop
+            && y < view.ViewTop + view.ViewRows;
+    };
+    ASSERT_FALSE(inView(150, 90));
+    window.Menus().mnuHexFindIncomplete->trigger();
+    EXPECT_TRUE(inView(150, 90));
+
+    window.GoToCoordinate("10", "10");
+    unit.OrdersDone = true;
+    window.Menus().mnuHexFindIncomplete->trigger();
+    EXPECT_FALSE(inView(150, 90)) << "nothing left to find: the view stays";
+}
+
+TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
+{
+    testing::WhenModalShown<TfrmHexInfo>([](TfrmHexInfo* details) { details->reject(); });
+    window.ShowHexDetails(40, 40);
+    EXPECT_EQ(workspace.Map.Cell(0, 40, 40), nullptr);
+    EXPECT_FALSE(window.DataChanged());
+
+    workspace.Map.EnsureCell(0, 42, 40)->Silver = 500;
+    testing::WhenModalShown<TfrmHexInfo>([](TfrmHexInfo* details) {
+        details->SaveCell();
+        details->reject();
+    });
+    window.ShowHexDetails(42, 40);
+    ASSERT_NE(workspace.Map.Cell(0, 42, 40), nullptr);
+    EXPECT_TRUE(window.DataChanged());
+}
+
+}  // namespace
+}  // namespace korvane
