@@ -37,7 +37,7 @@ public:
     /// marked done; true otherwise (also without units).
     bool AllOwnUnitsHaveOrders(std::int32_t ownFaction, const TUnitList& mapUnits) const;
 
-    /// True when nothing worth storing is known about the hex (comments do not count).
+    /// True when nothing worth storing is known about the hex.
     bool IsBlank() const;
 
     std::int32_t X = -1, Y = -1, Level = -1;

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(MapDatabaseTest, WritesNonBlankCellsOnly)
 {
-    ws.Map.EnsureCell(0, 4, 4)->Comments = "a comment alone is not worth storing";
+    ws.Map.EnsureCell(0, 4, 4)->Comments = " ";  // a cell made and left empty
     ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_EQ(dir.Read("Map.Dat"), kHeader);
     EXPECT_TRUE(fs::exists(dir.File("Terrain.dat"))) << "reference lists are written too";
@@ -68,6 +68,16 @@ TEST_F(MapDatabaseTest, WritesNonBlankCellsOnly)
     ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
     EXPECT_EQ(dir.Read("Map.Dat"),
               kHeader + "1,3,5,2,Unknown,0,-1,0,0,,0,,,-1,-1,-1,1,,,,0,0,0,0,0,0,-1,-1,0,0,0,0,1,1,5,Tower,tall\r\n");
+}
+
+TEST_F(MapDatabaseTest, ANoteOnAnUnexploredHexOutlivesTheSave)
+{
+    ws.Map.EnsureCell(0, 6, 6)->Comments = "rumoured city";
+    ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
+    ws.Map.Clear();
+    ASSERT_TRUE(LoadMapDatabase(ws.Map, ws.Settings, dir.Path(), ui));
+    ASSERT_NE(ws.Map.Cell(0, 6, 6), nullptr);
+    EXPECT_EQ(ws.Map.Cell(0, 6, 6)->Comments, "rumoured city");
 }
 
 TEST_F(MapDatabaseTest, SaveLoadSaveIsByteIdentical)

@@ -18,10 +18,10 @@ std::unique_ptr<TStructure> Structure(int number, const char* name)
 TEST(MapCell, BlankRule)
 {
     TMapCell cell;
-    cell.Comments = "only a comment";
-    cell.Shaft = "Shaft";
     cell.PopCenter = "   ";
-    EXPECT_TRUE(cell.IsBlank()) << "comments, shafts and spaces are not worth storing alone";
+    cell.Comments = " ";
+    cell.Unconfirmed = false;
+    EXPECT_TRUE(cell.IsBlank()) << "spaces and the confirmation mark are not worth storing alone";
 
     const std::vector<std::function<void(TMapCell&)>> marks = {
         [](TMapCell& c) { c.Terrain = 2; },       [](TMapCell& c) { c.LegacyName = "x"; },
@@ -30,6 +30,10 @@ TEST(MapCell, BlankRule)
         [](TMapCell& c) { c.Wages = 1; },         [](TMapCell& c) { c.PopCenter = "Town"; },
         [](TMapCell& c) { c.Race = 1; },          [](TMapCell& c) { c.Population = 1; },
         [](TMapCell& c) { c.FactionNo = 1; },
+        // Typed by the player into an otherwise unknown hex, and saved.
+        [](TMapCell& c) { c.Comments = "rumoured city"; }, [](TMapCell& c) { c.Shaft = "Shaft"; },
+        [](TMapCell& c) { c.Other = "Tower"; },    [](TMapCell& c) { c.Entertainment = 5; },
+        [](TMapCell& c) { c.MaxWages = 5; },       [](TMapCell& c) { c.Products.push_back({0, 5, 0}); },
     };
     for (std::size_t i = 0; i < marks.size(); ++i) {
         TMapCell marked;
