@@ -8,9 +8,35 @@
 
 namespace korvane {
 
+void DrawColourSquare(QPainter& painter, const QRect& line, const QColor& colour, bool crossed)
+{
+    const int h = line.height();
+    const int left = line.left(), top = line.top();
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(colour);
+    // A one-pixel outline of QRect(x, y, w, h) covers w + 1 columns: this one spans columns
+    // left + 2 to left + h - 5, the corners the cross joins.
+    painter.drawRect(QRect(left + 2, top + 2, h - 7, h - 7));
+    if (crossed) {
+        // A red cross would vanish on a red faction's square.
+        const bool red = colour.rgb() == QColor(Qt::red).rgb();
+        painter.setPen(QPen(red ? Qt::blue : Qt::red, 1));
+        painter.drawLine(left + 2, top + 2, left + h - 5, top + h - 5);
+        painter.drawLine(left + h - 5, top + 2, left + 2, top + h - 5);
+    }
+    painter.restore();
+}
+
 ColourSquareDelegate::ColourSquareDelegate(ColourOf colourOf, QObject* parent)
+    : ColourSquareDelegate(std::move(colourOf), nullptr, parent)
+{
+}
+
+ColourSquareDelegate::ColourSquareDelegate(ColourOf colourOf, CrossedOf crossedOf, QObject* parent)
     : QStyledItemDelegate(parent)
     , colourOf_(std::move(colourOf))
+    , crossedOf_(std::move(crossedOf))
 {
 }
 
@@ -27,10 +53,8 @@ void ColourSquareDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
     const QRect line = option.rect;
     const int h = line.height();
+    DrawColourSquare(*painter, line, colourOf_(index), crossedOf_ && crossedOf_(index));
     painter->save();
-    painter->setPen(QPen(Qt::black, 1));
-    painter->setBrush(colourOf_(index));
-    painter->drawRect(QRect(line.left() + 2, line.top() + 2, h - 6, h - 6));
     const bool selected = option.state & QStyle::State_Selected;
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(item.font);

@@ -1,5 +1,6 @@
 // Lines of a list drawn with a small square in a colour of their own before the text, as the
-// lists of factions and alliances show each one's map colour.
+// lists of factions and alliances show each one's map colour; a square may be crossed out, as
+// the unit lists mark units whose orders are complete.
 #pragma once
 
 #include <QColor>
@@ -7,20 +8,31 @@
 
 #include <functional>
 
+class QPainter;
+class QRect;
+
 namespace korvane {
+
+/// The square of a line at `line`'s left, as wide as the line is high, filled with `colour`;
+/// `crossed` draws a cross over it, red, or blue on a pure red square.
+void DrawColourSquare(QPainter& painter, const QRect& line, const QColor& colour, bool crossed);
 
 class ColourSquareDelegate : public QStyledItemDelegate
 {
 public:
     /// `colourOf` gives the colour of a line's square.
     using ColourOf = std::function<QColor(const QModelIndex& index)>;
+    /// `crossedOf`, when given, tells which squares are crossed out.
+    using CrossedOf = std::function<bool(const QModelIndex& index)>;
     ColourSquareDelegate(ColourOf colourOf, QObject* parent);
+    ColourSquareDelegate(ColourOf colourOf, CrossedOf crossedOf, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     ColourOf colourOf_;
+    CrossedOf crossedOf_;
 };
 
 }  // namespace korvane

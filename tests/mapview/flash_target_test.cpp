@@ -64,6 +64,8 @@ TEST(FlashTarget, OtherLevelsAndBadPositionsAreLeftAloneAndOffEndsItCleanly)
     EXPECT_EQ(end.running, std::vector<bool>{false});
     EXPECT_FALSE(flash.Running());
     EXPECT_TRUE(flash.SetFlashHex(true, 6, 1, 8)) << "and starts again";
+    flash.SetFlashHex(false, 0, 0, 0);  // withdrawn before it ever blinked
+    EXPECT_EQ(Blink(flash, 1, 1).running, std::vector<bool>{false});
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "windows/frm_all_units.h"
+#include "windows/frm_give_orders.h"
 #include "windows/frm_hex_info.h"
+#include "windows/frm_hex_units.h"
 #include "windows/modal_driver.h"
 #include "workspace/workspace.h"
 #include "world/map_cell.h"
@@ -12,6 +15,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 #include <filesystem>
@@ -97,7 +104,7 @@ TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHexUntilItsUnitsAreDone)
 TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
 {
     testing::WhenModalShown<TfrmHexInfo>([](TfrmHexInfo* details) { details->reject(); });
-    window.ShowHexDetails(40, 40);
+    window.ShowHexDetails(0, 40, 40);
     EXPECT_EQ(workspace.Map.Cell(0, 40, 40), nullptr);
     EXPECT_FALSE(window.DataChanged());
 
@@ -106,9 +113,38 @@ TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
         details->SaveCell();
         details->reject();
     });
-    window.ShowHexDetails(42, 40);
+    window.ShowHexDetails(0, 42, 40);
     ASSERT_NE(workspace.Map.Cell(0, 42, 40), nullptr);
     EXPECT_TRUE(window.DataChanged());
+}
+
+TEST_F(MapOrdersTest, OrdersGivenThroughTheHexUnitBrowserAreMarkedAndSaved)
+{
+    TUnit& unit = OwnUnit(0, 12, 8, 76, {"work"});
+    window.ShowHexUnits(0, 14, 8);
+    EXPECT_EQ(ui.shown.back().text, "No unit information for this hex.");
+
+    testing::WhenModalShown<TfrmHexUnits>([](TfrmHexUnits* units) {
+        auto* list = units->findChild<QListView*>("lstUnits");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        units->findChild<QPushButton*>("cmdOrders")->click();
+        auto* orders = units->findChild<TfrmGiveOrders*>();
+        ASSERT_NE(orders, nullptr) << "the order window opened over the browser";
+        orders->findChild<QPlainTextEdit*>("txtOrders")->setPlainText("work\nstudy COMB");
+        orders->findChild<QPushButton*>("cmdDone")->click();
+        units->reject();
+    });
+    window.ShowHexUnits(0, 12, 8);
+    EXPECT_TRUE(unit.OrdersDone);
+    EXPECT_EQ(unit.Orders, (std::vector<std::string>{"work", "study COMB"}));
+    EXPECT_NE(home.Read("DATA/Ords0000.dat").find("study COMB"), std::string::npos) << "saved as the browser closed";
+
+    testing::WhenModalShown<TfrmAllUnits>([](TfrmAllUnits* units) { units->reject(); });
+    window.Menus().mnuViewAllUnits->trigger();
+    // The blinking of the unit's hex ends once the hex is drawn normally again.
+    window.FlashTick();
+    window.FlashTick();
+    EXPECT_FALSE(window.findChild<QTimer*>("tmrFlash")->isActive());
 }
 
 }  // namespace

@@ -27,8 +27,9 @@ bool FlashTarget::Tick(int shownLevel, Redraw& redraw, bool& keepRunning)
         redraw = {current_, phase_};
     phase_ = 1 - phase_;
     // Only when the next blink is the highlight: the hex left behind was just drawn normally.
-    if (phase_ == 0 && !(pending_ == current_)) {
+    if (phase_ == 0) {
         current_ = pending_;
+        // Nothing to blink, also when a target was asked for and withdrawn before its first blink.
         if (current_.level < 0) {
             running_ = false;
             phase_ = 1;

@@ -19,7 +19,11 @@
 #include "windows/frm_alliances.h"
 #include "windows/frm_colour_key.h"
 #include "windows/frm_factions.h"
+#include "windows/frm_all_units.h"
+#include "windows/frm_give_orders.h"
 #include "windows/frm_hex_info.h"
+#include "windows/frm_hex_units.h"
+#include "windows/frm_unit_summ.h"
 #include "windows/frm_icon_key.h"
 #include "windows/frm_map_list.h"
 #include "windows/frm_troop_show_select.h"
@@ -417,10 +421,7 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuToolsCalc, &QAction::triggered, this, &TfrmMAP::StartCalculator);
     const auto goHome = [this] {
         GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
-        {
-            const QSignalBlocker quiet(w_.optShowUnderworld);
-            (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
-        }
+        ShowLevelChoice();
         SyncScrollBars();
         RepaintMap();
     };
@@ -457,6 +458,12 @@ void TfrmMAP::ConnectMenus()
             RedrawMap();
     });
     connect(m_.mnuGenerateTurn, &QAction::triggered, this, &TfrmMAP::ChooseTurnFileToGenerate);
+    connect(m_.mnuViewAllUnits, &QAction::triggered, this, &TfrmMAP::ShowAllUnits);
+    connect(m_.mnuViewAllUnitSummary, &QAction::triggered, this, &TfrmMAP::ShowAllUnitSummary);
+    connect(m_.mnuHexViewUnits, &QAction::triggered, this,
+            [this] { ShowHexUnits(view_.ViewLevel, lastHit_.x, lastHit_.y); });
+    connect(m_.mnuHexUnitSummary, &QAction::triggered, this,
+            [this] { ShowHexUnitSummary(view_.ViewLevel, lastHit_.x, lastHit_.y); });
     connect(m_.mnuHexFindIncomplete, &QAction::triggered, this, &TfrmMAP::FindIncompleteOrder);
     connect(m_.mnuViewFactions, &QAction::triggered, this, [this] {
         TfrmFactions factions(workspace_.Factions, workspace_.Settings, ui_, this);
@@ -499,36 +506,111 @@ void TfrmMAP::GenerateTurnFile(const std::string& fileName)
 
 void TfrmMAP::FindIncompleteOrder()
 {
-    const TMapCell* cell = FindMissingOrders(workspace_.Map, workspace_.Settings.FactionNo);
-    if (!cell || !MoveToHex(view_, cell->X, cell->Y, cell->Level))
-        return;
-    {
-        const QSignalBlocker quiet(w_.optShowUnderworld);
-        (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
-    }
-    SyncScrollBars();
-    RefreshOverview();
-    RepaintMap();
+    if (const TMapCell* cell = FindMissingOrders(workspace_.Map, workspace_.Settings.FactionNo))
+        MoveViewTo(cell->Level, cell->X, cell->Y);
 }
 
-void TfrmMAP::ShowHexDetails(int x, int y)
+void TfrmMAP::ShowLevelChoice()
+{
+    // Quietly: the view has its level already, and the overview follows where needed.
+    const QSignalBlocker quiet(w_.optShowUnderworld);
+    (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
+}
+
+bool TfrmMAP::MoveViewTo(int level, int x, int y)
+{
+    const int before = view_.ViewLevel;
+    if (!MoveToHex(view_, x, y, level)) {
+        ui_.Info(kCoordinateOutOfRange);
+        return false;
+    }
+    ShowLevelChoice();
+    SyncScrollBars();
+    if (view_.ViewLevel != before)
+        RefreshOverview();
+    RepaintMap();
+    return true;
+}
+
+void TfrmMAP::ShowHexDetails(int level, int x, int y, QWidget* parent)
 {
     TMap& map = workspace_.Map;
-    const int level = view_.ViewLevel;
     const bool madeForTheWindow = !map.Cell(level, x, y);
     if (!map.EnsureCell(level, x, y))
         return;
-    TfrmHexInfo details(map, level, x, y, ui_, this);
+    TfrmHexInfo details(map, level, x, y, ui_, parent ? parent : this);
+    details.showUnits = [this, level, x, y](QWidget* over) { ShowHexUnits(level, x, y, over); };
     details.exec();
     if (details.HexSaved()) {
-        if (w_.chkDrawGlobalMap->isChecked())
-            RefreshGlobalMap(storedGlobalMap_, map, view_.ViewLevel, x, y, x, y);
+        if (w_.chkDrawGlobalMap->isChecked() && level == view_.ViewLevel)
+            RefreshGlobalMap(storedGlobalMap_, map, level, x, y, x, y);
         ShowOverview();
         dataChanged_ = true;
         RedrawMap();
     } else if (madeForTheWindow) {
         map.RemoveCell(level, x, y);
     }
+}
+
+void TfrmMAP::OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<void()> closed)
+{
+    auto* orders = new TfrmGiveOrders(workspace_.Map, parent);
+    if (!orders->LoadUnit(unit)) {
+        delete orders;
+        closed();
+        return;
+    }
+    // Beside the full unit list, the order window lines up with the list of units.
+    if (const auto* all = qobject_cast<TfrmAllUnits*>(parent))
+        orders->move(orders->x(), all->OrderWindowTop());
+    connect(orders, &TfrmGiveOrders::Closed, orders, [closed] { closed(); });
+    orders->show();
+}
+
+void TfrmMAP::ShowHexUnits(int level, int x, int y, QWidget* parent)
+{
+    if (!workspace_.Map.Cell(level, x, y)) {
+        ui_.Info("No unit information for this hex.");
+        return;
+    }
+    TfrmHexUnits units(workspace_, level, x, y, ui_, parent ? parent : this);
+    units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
+        OpenOrderWindow(unit, over, std::move(closed));
+    };
+    units.exec();
+    // Orders marked done change the crosses on the map.
+    RedrawMap();
+}
+
+void TfrmMAP::ShowHexUnitSummary(int level, int x, int y)
+{
+    const TMapCell* cell = workspace_.Map.Cell(level, x, y);
+    if (!cell) {
+        ui_.Info("No unit information for this hex.");
+        return;
+    }
+    TfrmUnitSumm summary(workspace_, cell, this);
+    summary.exec();
+}
+
+void TfrmMAP::ShowAllUnits()
+{
+    TfrmAllUnits units(workspace_, ui_, this);
+    units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
+        OpenOrderWindow(unit, over, std::move(closed));
+    };
+    units.moveMapTo = [this](int level, int x, int y) { MoveViewTo(level, x, y); };
+    units.setFlashHex = [this](bool on, int x, int level, int y) { SetFlashHex(on, x, level, y); };
+    units.showHex = [this](int level, int x, int y, QWidget* over) { ShowHexDetails(level, x, y, over); };
+    units.exec();
+    SetFlashHex(false, 0, 0, 0);
+    RedrawMap();
+}
+
+void TfrmMAP::ShowAllUnitSummary()
+{
+    TfrmUnitSumm summary(workspace_, nullptr, this);
+    summary.exec();
 }
 
 void TfrmMAP::CentreOn(int x, int y)
@@ -581,12 +663,7 @@ void TfrmMAP::GoToCoordinate(const std::string& xText, const std::string& yText)
     int y = StrToIntLenient(yText);
     if (view_.ViewLevel == TMap::kUnderworld)
         TMap::UnderToGrid(x, y);
-    if (!MoveToHex(view_, x, y, view_.ViewLevel)) {
-        ui_.Info(kCoordinateOutOfRange);
-        return;
-    }
-    SyncScrollBars();
-    RepaintMap();
+    MoveViewTo(view_.ViewLevel, x, y);
 }
 
 void TfrmMAP::OverviewClicked(int px, int py)
@@ -821,6 +898,9 @@ void TfrmMAP::MapMouse(const QMouseEvent& mouse)
     if (mouse.type() == QEvent::MouseButtonRelease) {
         lastHit_ = HexAtPoint(view_, at.x(), at.y());
         m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
+        const bool known = lastHit_.IsValid() && workspace_.Map.Cell(view_.ViewLevel, lastHit_.x, lastHit_.y);
+        m_.mnuHexViewUnits->setEnabled(known);
+        m_.mnuHexUnitSummary->setEnabled(known);
         if (mouse.button() == Qt::RightButton) {
             hint_.Suppress();
             m_.mnuHex->popup(mouse.globalPosition().toPoint());
@@ -828,7 +908,7 @@ void TfrmMAP::MapMouse(const QMouseEvent& mouse)
     }
     if (mouse.type() == QEvent::MouseButtonDblClick && mouse.button() == Qt::LeftButton) {
         if (const HexPosition hex = HexAtPoint(view_, at.x(), at.y()); hex.IsValid())
-            ShowHexDetails(hex.x, hex.y);
+            ShowHexDetails(view_.ViewLevel, hex.x, hex.y);
     }
 }
 

@@ -17,6 +17,8 @@ class QMouseEvent;
 class QTimer;
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -110,9 +112,16 @@ public:
     void GenerateTurnFile(const std::string& fileName);
     /// "Find incomplete order": the view moves to the first hex whose own units are not all done.
     void FindIncompleteOrder();
-    /// A double click on grid hex (x, y) of the level shown: the hex's details, editable. A cell
-    /// made only for the window is freed again when nothing was saved.
-    void ShowHexDetails(int x, int y);
+    /// A double click on grid hex (x, y): the hex's details, editable, over `parent` (this
+    /// window when null). A cell made only for the window is freed again when nothing was saved.
+    void ShowHexDetails(int level, int x, int y, QWidget* parent = nullptr);
+    /// "View Units", "View Unit Summary": the units of a hex, or their summary; a hex without a
+    /// cell has nothing to show and says so.
+    void ShowHexUnits(int level, int x, int y, QWidget* parent = nullptr);
+    void ShowHexUnitSummary(int level, int x, int y);
+    /// "Full Unit List", "Full Unit Summary": every unit known.
+    void ShowAllUnits();
+    void ShowAllUnitSummary();
     /// "Calculator": the desktop's calculator, started without waiting for it.
     void StartCalculator();
 
@@ -153,6 +162,12 @@ private:
     void AskCoordinate();
     void AskCitySearch();
     void ChooseTurnFileToGenerate();
+    /// The checked jump to grid hex (x, y) of `level`: says so when it is off the grid.
+    bool MoveViewTo(int level, int x, int y);
+    /// The level buttons show the view's level.
+    void ShowLevelChoice();
+    /// Opens the order window of an own unit over `parent` without waiting for it.
+    void OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<void()> closed);
     /// Centres the view on grid hex (x, y) of the level shown, as the place lists ask.
     void CentreOn(int x, int y);
     /// True once the player's faction number is known; else shows `refusal` and how to give it.

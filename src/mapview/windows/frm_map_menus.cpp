@@ -63,8 +63,8 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     view->addSeparator();
     m.mnuViewFactions = Item(view, "mnuViewFactions", "&Faction List");
     m.mnuViewGateList = Item(view, "mnuViewGateList", "&Gate List");
-    m.mnuViewAllUnits = Item(view, "mnuViewAllUnits", "Full Unit List", false);
-    m.mnuViewAllUnitSummary = Item(view, "mnuViewAllUnitSummary", "Full Unit Summary", false);
+    m.mnuViewAllUnits = Item(view, "mnuViewAllUnits", "Full Unit List");
+    m.mnuViewAllUnitSummary = Item(view, "mnuViewAllUnitSummary", "Full Unit Summary");
     view->addSeparator();
     m.mnuViewFaction = Item(view, "mnuViewFaction", "Faction Details");
 

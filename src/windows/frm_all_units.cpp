@@ -1,0 +1,105 @@
+// The "All Known Units" browser.
+#include "windows/frm_all_units.h"
+
+#include "workspace/workspace.h"
+#include "world/unit_window_places.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+
+namespace korvane {
+
+TfrmAllUnits::TfrmAllUnits(Workspace& workspace, UserInteraction& ui, QWidget* parent)
+    : TUnitBrowser(workspace, ui, parent)
+{
+    setObjectName("frmAllUnits");
+    setWindowTitle("All Known Units");
+    cmdShowAll = BrowserButton(this, "cmdShowAll", "All");
+    cmdShowHex = BrowserButton(this, "cmdShowHex", "Show He&x");
+    cmdMoveMaptoHex = BrowserButton(this, "cmdMoveMaptoHex", "Map to &Hex");
+    connect(cmdShowAll, &QPushButton::clicked, this, &TfrmAllUnits::cmdShowAllClick);
+    connect(cmdShowHex, &QPushButton::clicked, this, &TfrmAllUnits::cmdShowHexClick);
+    connect(cmdMoveMaptoHex, &QPushButton::clicked, this, &TfrmAllUnits::cmdMoveMaptoHexClick);
+    filterRow_->addWidget(cmdShowAll);
+    filterRow_->addWidget(pnlManCount);
+    buttonRow_->addWidget(cmdShowHex);
+    buttonRow_->addWidget(cmdMoveMaptoHex);
+    LoadAll();
+}
+
+void TfrmAllUnits::LoadAll()
+{
+    FillFactions(workspace_.Map.UnitFileList);
+    ChangeSelection();
+}
+
+void TfrmAllUnits::ChangeSelection()
+{
+    std::int64_t men = 0;
+    std::vector<std::string> lines = workspace_.Map.ListAllUnits(FactionCode(), workspace_.TroopList, men);
+    ShowUnitLines(std::move(lines), men);
+    SelectLine(LineCount() > 0 ? 0 : -1);
+}
+
+TUnit* TfrmAllUnits::FindUnit(std::int32_t number) const
+{
+    return workspace_.Map.UnitFileList.Find(number);
+}
+
+void TfrmAllUnits::UnitLineSelected(int row)
+{
+    cmdShowHex->setEnabled(row >= 0);
+    cmdMoveMaptoHex->setEnabled(row >= 0);
+}
+
+void TfrmAllUnits::UnitShown(const TUnit* unit)
+{
+    if (!setFlashHex)
+        return;
+    if (unit)
+        setFlashHex(true, unit->LastX, unit->LastLevel, unit->LastY);
+    else
+        setFlashHex(false, 0, 0, 0);
+}
+
+void TfrmAllUnits::Closing()
+{
+    if (setFlashHex)
+        setFlashHex(false, 0, 0, 0);
+}
+
+int TfrmAllUnits::OrderWindowTop() const
+{
+    return mapToGlobal(QPoint(0, lstUnits->geometry().bottom() + 1)).y();
+}
+
+void TfrmAllUnits::cmdShowAllClick()
+{
+    ChooseFaction(lstFactions->count() > 0 ? 0 : -1);
+}
+
+void TfrmAllUnits::cmdShowHexClick()
+{
+    // An order window works on the unit records the hex window could change beneath it.
+    if (OpenOrderWindows() >= 1) {
+        QApplication::beep();
+        return;
+    }
+    const int row = SelectedLine();
+    int level = 0, x = 0, y = 0;
+    if (row < 0 || !AllUnitsLinePosition(LineAt(row), level, x, y) || !showHex)
+        return;
+    showHex(level, x, y, this);
+}
+
+void TfrmAllUnits::cmdMoveMaptoHexClick()
+{
+    if (const TUnit* unit = SelectedUnit(); unit && moveMapTo)
+        moveMapTo(unit->Level, unit->X, unit->Y);
+}
+
+}  // namespace korvane

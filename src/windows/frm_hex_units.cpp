@@ -1,0 +1,81 @@
+// The "Units in hex" browser.
+#include "windows/frm_hex_units.h"
+
+#include "core/text_helpers.h"
+#include "mapview/render/display_text.h"
+#include "people/unit_list_lines.h"
+#include "workspace/workspace.h"
+#include "world/unit_window_places.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace korvane {
+
+TfrmHexUnits::TfrmHexUnits(Workspace& workspace, int level, int x, int y, UserInteraction& ui, QWidget* parent)
+    : TUnitBrowser(workspace, ui, parent)
+    , level_(level)
+    , x_(x)
+    , y_(y)
+    , cell_(workspace.Map.Cell(level, x, y))
+{
+    setObjectName("frmHexUnits");
+    lstStructures = new QComboBox(this);
+    lstStructures->setObjectName("lstStructures");
+    lstStructures->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstStructures->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lstStructures->setMinimumContentsLength(20);
+    connect(lstStructures, &QComboBox::currentIndexChanged, this, [this] { ChangeSelection(); });
+    // Between the faction filter and "Mine", so both filters read as one row.
+    filterRow_->insertWidget(2, new QLabel("Structure", this));
+    filterRow_->insertWidget(3, lstStructures, 1);
+    filterRow_->addWidget(pnlManCount);
+    LoadHex();
+}
+
+void TfrmHexUnits::LoadHex()
+{
+    std::string caption = "Units in hex (" + IntToStr(x_) + "," + IntToStr(y_)
+        + (level_ == TMap::kUnderworld ? ",underworld) " : ") ");
+    if (cell_ && cell_->Terrain >= 0)
+        caption += cell_->TerrainName(workspace_.Map.TerrainList);
+    setWindowTitle(ToDisplayText(caption));
+
+    const TUnitList none;
+    FillFactions(cell_ ? cell_->Units : none);
+    {
+        const QSignalBlocker quiet(lstStructures);
+        lstStructures->clear();
+        if (cell_) {
+            for (const std::string& line : FillStructureList(*cell_, workspace_.Map.StructureTypes))
+                lstStructures->addItem(ToDisplayText(line));
+        }
+        lstStructures->setCurrentIndex(lstStructures->count() > 0 ? 0 : -1);
+    }
+    ChangeSelection();
+}
+
+int TfrmHexUnits::StructureCode() const
+{
+    const int position = lstStructures->currentIndex();
+    return StructureFilterCode(position, FromUserText(lstStructures->itemText(position)));
+}
+
+void TfrmHexUnits::ChangeSelection()
+{
+    std::int64_t men = 0;
+    std::vector<std::string> lines;
+    if (cell_)
+        lines = cell_->Units.ListUnits(FactionCode(), StructureCode(), workspace_.TroopList, men);
+    ShowUnitLines(std::move(lines), men);
+    ShowUnitDetails(nullptr);
+}
+
+TUnit* TfrmHexUnits::FindUnit(std::int32_t number) const
+{
+    return cell_ ? cell_->Units.Find(number) : nullptr;
+}
+
+}  // namespace korvane

@@ -1,0 +1,493 @@
+// The unit browsers' shared filter, lines, details, views and closing.
+#include "windows/unit_browser.h"
+
+#include "core/text_helpers.h"
+#include "core/user_interaction.h"
+#include "mapview/render/colour.h"
+#include "mapview/render/display_text.h"
+#include "people/faction.h"
+#include "people/unit_list_lines.h"
+#include "storage/turn_files.h"
+#include "storage/unit_list_files.h"
+#include "windows/centre_window.h"
+#include "windows/colour_square_delegate.h"
+#include "windows/frm_unit_summ.h"
+#include "workspace/workspace.h"
+
+#include <QAbstractListModel>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::int32_t kUnknownFactionColour = 0x808080;
+
+struct FlagBox
+{
+    const char* name;
+    const char* caption;
+    std::uint32_t bit;
+};
+
+constexpr FlagBox kFlagBoxes[] = {
+    {"chkAvoiding", " Avoiding", kFlagAvoiding},      {"chkBehind", " Behind", kFlagBehind},
+    {"chkRevealUnit", " Reveal Unit", kFlagRevealUnit}, {"chkRevealFac", " Reveal Faction", kFlagRevealFaction},
+    {"chkOnGuard", " On guard", kFlagGuard},           {"chkHolding", " Holding", kFlagHolding},
+    {"chkNoAid", " No aid", kFlagNoAid},               {"chkTaxing", " Taxing", kFlagTaxing},
+};
+
+QLabel* Panel(QWidget* parent, const char* name)
+{
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return panel;
+}
+
+QFont FixedFont()
+{
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+}  // namespace
+
+/// The unit lines as the bytes they were built from. A world lists tens of thousands of units:
+/// a line becomes screen text only when the view asks for it, which it does for the lines in
+/// sight.
+class UnitLinesModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void SetLines(std::vector<std::string> lines)
+    {
+        beginResetModel();
+        lines_ = std::move(lines);
+        endResetModel();
+    }
+    const std::string& Line(int row) const { return lines_[static_cast<std::size_t>(row)]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+            return {};
+        return ToDisplayText(Line(index.row()));
+    }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+namespace {
+
+/// A drop-down list whose lines, shown and closed alike, carry their faction's colour square.
+class FactionComboBox : public QComboBox
+{
+public:
+    using ColourOf = std::function<QColor(int row)>;
+    FactionComboBox(ColourOf colourOf, QWidget* parent)
+        : QComboBox(parent)
+        , colourOf_(std::move(colourOf))
+    {
+        setItemDelegate(new ColourSquareDelegate(
+            [this](const QModelIndex& index) { return colourOf_(index.row()); }, this));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QString text = option.currentText;
+        option.currentText.clear();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+        if (currentIndex() < 0)
+            return;
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        const int h = std::min(field.height(), fontMetrics().height() + 4);
+        const QRect line(field.left(), field.center().y() - h / 2, field.width(), h);
+        DrawColourSquare(painter, line, colourOf_(currentIndex()), false);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(line.adjusted(h, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+
+private:
+    ColourOf colourOf_;
+};
+
+}  // namespace
+
+QPushButton* BrowserButton(QWidget* parent, const char* name, const char* caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+TUnitBrowser::TUnitBrowser(Workspace& workspace, UserInteraction& ui, QWidget* parent)
+    : QDialog(parent)
+    , workspace_(workspace)
+    , ui_(ui)
+{
+    setModal(true);
+    BuildWidgets();
+    resize(760, 640);
+    CentreWindow(parent, this);
+}
+
+TUnitBrowser::~TUnitBrowser() = default;
+
+void TUnitBrowser::BuildWidgets()
+{
+    const auto factionColour = [this](std::int32_t faction) {
+        const TFaction* known = workspace_.Factions.Find(faction);
+        return ToQColor(known ? known->Colour : kUnknownFactionColour);
+    };
+
+    lstFactions = new FactionComboBox(
+        [this, factionColour](int row) {
+            return factionColour(FactionOfFactionLine(FromUserText(lstFactions->itemText(row))));
+        },
+        this);
+    lstFactions->setObjectName("lstFactions");
+    lstFactions->setFont(FixedFont());
+    lstFactions->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lstFactions->setMinimumContentsLength(28);
+    connect(lstFactions, &QComboBox::currentIndexChanged, this, [this] { ChangeSelection(); });
+
+    lines_ = new UnitLinesModel(this);
+    lstUnits = new QListView(this);
+    lstUnits->setObjectName("lstUnits");
+    lstUnits->setModel(lines_);
+    lstUnits->setFont(FixedFont());
+    // Every line is as high as the next: the view need not measure tens of thousands of them.
+    lstUnits->setUniformItemSizes(true);
+    lstUnits->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstUnits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstUnits->setItemDelegate(new ColourSquareDelegate(
+        [this, factionColour](const QModelIndex& index) {
+            return factionColour(FactionOfUnitLine(lines_->Line(index.row())));
+        },
+        [this](const QModelIndex& index) {
+            const TUnit* record = workspace_.Map.UnitFileList.Find(UnitNumberOfLine(lines_->Line(index.row())));
+            return record && record->OrdersDone;
+        },
+        lstUnits));
+    connect(lstUnits->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { lstUnitsClick(current.isValid() ? current.row() : -1); });
+    connect(lstUnits, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        SelectLine(index.row());
+        cmdOrdersClick();
+    });
+
+    pnlManCount = Panel(this, "pnlManCount");
+    pnlManCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlManCount->setMinimumWidth(90);
+
+    cmdShowMine = BrowserButton(this, "cmdShowMine", "Mine");
+    cmdOrders = BrowserButton(this, "cmdOrders", "Orders");
+    cmdSummary = BrowserButton(this, "cmdSummary", "Summary");
+    // No default button: Enter on a unit line must not close the browser.
+    cmdClose = BrowserButton(this, "cmdClose", "Close");
+    connect(cmdShowMine, &QPushButton::clicked, this, &TUnitBrowser::cmdShowMineClick);
+    connect(cmdOrders, &QPushButton::clicked, this, &TUnitBrowser::cmdOrdersClick);
+    connect(cmdSummary, &QPushButton::clicked, this, &TUnitBrowser::cmdSummaryClick);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    filterRow_ = new QHBoxLayout;
+    auto* factionCaption = new QLabel("Faction", this);
+    filterRow_->addWidget(factionCaption);
+    filterRow_->addWidget(lstFactions, 1);
+    filterRow_->addWidget(cmdShowMine);
+
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addWidget(cmdOrders);
+    buttonRow_->addWidget(cmdSummary);
+
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addLayout(buttonRow_);
+    closeRow->addStretch();
+    closeRow->addWidget(cmdClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow_);
+    layout->addWidget(lstUnits, 3);
+    layout->addLayout(BuildDetails(), 2);
+    layout->addLayout(closeRow);
+    ShowUnitDetails(nullptr);
+}
+
+QLayout* TUnitBrowser::BuildDetails()
+{
+    pnlSilver = Panel(this, "pnlSilver");
+    pnlSilver->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnlCombSpell = Panel(this, "pnlCombSpell");
+    pnlDesc = Panel(this, "pnlDesc");
+    pnlDesc->setWordWrap(true);
+    pnlDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pnlLastSeen = Panel(this, "pnlLastSeen");
+    pnlLastSeen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* texts = new QGridLayout;
+    texts->addWidget(new QLabel("Silver", this), 0, 0);
+    texts->addWidget(pnlSilver, 0, 1);
+    texts->addWidget(new QLabel("Last Seen Turn", this), 0, 2);
+    texts->addWidget(pnlLastSeen, 0, 3);
+    texts->addWidget(new QLabel("Combat Spell", this), 1, 0);
+    texts->addWidget(pnlCombSpell, 1, 1, 1, 3);
+    texts->addWidget(new QLabel("Description", this), 2, 0, Qt::AlignTop);
+    texts->addWidget(pnlDesc, 2, 1, 1, 3);
+    texts->setColumnStretch(1, 1);
+    texts->setColumnStretch(3, 1);
+    texts->setRowStretch(2, 1);
+
+    auto* flags = new QGridLayout;
+    int at = 0;
+    for (const FlagBox& flag : kFlagBoxes) {
+        auto* box = new QCheckBox(flag.caption, this);
+        box->setObjectName(flag.name);
+        box->setEnabled(false);
+        flagBoxes_.emplace_back(box, flag.bit);
+        flags->addWidget(box, at % 4, at / 4);
+        ++at;
+    }
+    texts->addLayout(flags, 3, 0, 1, 4);
+
+    cmdSkills = BrowserButton(this, "cmdSkills", "Skills");
+    cmdEquipment = BrowserButton(this, "cmdEquipment", "Equipment");
+    cmdTroops = BrowserButton(this, "cmdTroops", "Troops");
+    cmdCanStudy = BrowserButton(this, "cmdCanStudy", "Can Study");
+    views_ = new QButtonGroup(this);
+    auto* viewButtons = new QHBoxLayout;
+    for (QPushButton* button : {cmdSkills, cmdEquipment, cmdTroops, cmdCanStudy}) {
+        button->setCheckable(true);
+        views_->addButton(button);
+        viewButtons->addWidget(button);
+    }
+    connect(views_, &QButtonGroup::buttonClicked, this, [this] { RefreshView(); });
+    lstMisc = new QListWidget(this);
+    lstMisc->setObjectName("lstMisc");
+    lstMisc->setFont(FixedFont());
+    lstMisc->setSelectionMode(QAbstractItemView::NoSelection);
+
+    auto* views = new QVBoxLayout;
+    views->addLayout(viewButtons);
+    views->addWidget(lstMisc, 1);
+
+    auto* details = new QHBoxLayout;
+    details->addLayout(texts, 1);
+    details->addLayout(views, 1);
+    return details;
+}
+
+void TUnitBrowser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The opener hands in the order window and the map's functions after the browser was made
+    // and loaded: the unit chosen then is shown again with them.
+    if (!shown_) {
+        shown_ = true;
+        ShowUnitDetails(selectedUnit_);
+    }
+}
+
+void TUnitBrowser::FillFactions(const TUnitList& units)
+{
+    const QSignalBlocker quiet(lstFactions);
+    lstFactions->clear();
+    for (const std::string& line : units.ListFactions(false, workspace_.Factions))
+        lstFactions->addItem(ToDisplayText(line));
+    lstFactions->setCurrentIndex(lstFactions->count() > 0 ? 0 : -1);
+}
+
+int TUnitBrowser::FactionCode() const
+{
+    const int position = lstFactions->currentIndex();
+    return FactionFilterCode(position, FromUserText(lstFactions->itemText(position)));
+}
+
+void TUnitBrowser::ChooseFaction(int position)
+{
+    {
+        const QSignalBlocker quiet(lstFactions);
+        lstFactions->setCurrentIndex(position);
+    }
+    ChangeSelection();
+}
+
+void TUnitBrowser::ShowUnitLines(std::vector<std::string> lines, std::int64_t men)
+{
+    lines_->SetLines(std::move(lines));
+    pnlManCount->setText(men == 1 ? QStringLiteral("1 man ") : QString::number(men) + " men ");
+}
+
+int TUnitBrowser::LineCount() const
+{
+    return lines_->rowCount();
+}
+
+const std::string& TUnitBrowser::LineAt(int row) const
+{
+    return lines_->Line(row);
+}
+
+int TUnitBrowser::SelectedLine() const
+{
+    const QModelIndex current = lstUnits->currentIndex();
+    return current.isValid() && lstUnits->selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void TUnitBrowser::SelectLine(int row)
+{
+    if (row < 0 || row >= LineCount()) {
+        lstUnits->setCurrentIndex({});
+        lstUnitsClick(-1);
+        return;
+    }
+    const QModelIndex index = lines_->index(row);
+    if (lstUnits->currentIndex() == index) {
+        lstUnitsClick(row);  // chosen again: shown again
+    } else {
+        lstUnits->setCurrentIndex(index);  // shown through the view's change of line
+    }
+    lstUnits->scrollTo(index);
+}
+
+void TUnitBrowser::lstUnitsClick(int row)
+{
+    TUnit* unit = row >= 0 && row < LineCount() ? FindUnit(UnitNumberOfLine(LineAt(row))) : nullptr;
+    UnitLineSelected(row);
+    ShowUnitDetails(unit);
+}
+
+bool TUnitBrowser::IsOwnUnit(const TUnit& unit) const
+{
+    // With no faction of the player's own every unit is someone else's.
+    return workspace_.Settings.FactionNo > 0 && unit.Faction == workspace_.Settings.FactionNo;
+}
+
+void TUnitBrowser::ShowUnitDetails(TUnit* unit)
+{
+    selectedUnit_ = unit;
+    pnlSilver->setText(unit ? QString::number(unit->Silver) : QString());
+    pnlCombSpell->setText(unit ? " " + ToDisplayText(workspace_.SkillList.SingularAt(unit->CombatSpell)) : QString());
+    pnlDesc->setText(unit ? " " + ToDisplayText(unit->Description) : QString());
+    pnlLastSeen->setText(unit ? QString::number(unit->Turn) : QString());
+    for (QPushButton* button : {cmdSkills, cmdEquipment, cmdTroops, cmdCanStudy})
+        button->setEnabled(unit != nullptr);
+    cmdOrders->setEnabled(unit && IsOwnUnit(*unit) && openOrders);
+    for (const auto& [box, bit] : flagBoxes_)
+        box->setChecked(unit && unit->HasFlag(bit));
+    if (unit && !views_->checkedButton())
+        cmdSkills->setChecked(true);
+    RefreshView();
+    UnitShown(unit);
+}
+
+void TUnitBrowser::RefreshView()
+{
+    lstMisc->clear();
+    const TUnit* unit = selectedUnit_;
+    if (!unit)
+        return;
+    std::vector<std::string> lines;
+    if (cmdSkills->isChecked())
+        lines = unit->ListSkills(workspace_.SkillList);
+    else if (cmdEquipment->isChecked())
+        lines = unit->ListEquipment(workspace_.EquipmentList);
+    else if (cmdTroops->isChecked())
+        lines = unit->ListTroops(workspace_.TroopList);
+    else if (cmdCanStudy->isChecked())
+        lines = unit->ListCanStudy(workspace_.SkillList);
+    for (const std::string& line : lines)
+        lstMisc->addItem(ToDisplayText(line));
+}
+
+void TUnitBrowser::cmdOrdersClick()
+{
+    if (!selectedUnit_ || !IsOwnUnit(*selectedUnit_) || !openOrders)
+        return;
+    // Counted from the call: an opener that finds no unit calls `closed` before it returns.
+    ++openOrderWindows_;
+    // An order window may outlive the browser that opened it.
+    QPointer<TUnitBrowser> self(this);
+    openOrders(selectedUnit_->Number, this, [self] {
+        if (self)
+            self->OrderWindowClosed();
+    });
+}
+
+void TUnitBrowser::OrderWindowClosed()
+{
+    openOrderWindows_ = std::max(0, openOrderWindows_ - 1);
+    // The orders-done crosses may have changed.
+    lstUnits->viewport()->update();
+}
+
+void TUnitBrowser::cmdShowMineClick()
+{
+    const std::int32_t own = workspace_.Settings.FactionNo;
+    if (own <= 0)
+        return;
+    for (int position = 2; position < lstFactions->count(); ++position) {
+        if (FactionOfFactionLine(FromUserText(lstFactions->itemText(position))) == own) {
+            ChooseFaction(position);
+            return;
+        }
+    }
+}
+
+void TUnitBrowser::cmdSummaryClick()
+{
+    TfrmUnitSumm summary(workspace_, SummaryCell(), this);
+    summary.exec();
+}
+
+void TUnitBrowser::done(int result)
+{
+    Closing();
+    // Order windows opened from here go with the browser: closed first, so that what they
+    // hold is stored in the units and written with the rest.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() && child->isVisible())
+            child->close();
+    }
+    SaveTurnOrders();
+    QDialog::done(result);
+}
+
+void TUnitBrowser::SaveTurnOrders()
+{
+    const TrecINI& settings = workspace_.Settings;
+    const std::string file = settings.DataPath(TurnFileName(settings.OrdersStem, settings.CurrentTurn));
+    // A file that could not be read was named then and is not written over in this run.
+    if (workspace_.Refused.Contains(file))
+        return;
+    if (!SaveOrdersFile(workspace_.Map.UnitFileList, file, false))
+        ui_.Error("Unable to write to " + file);
+}
+
+}  // namespace korvane

@@ -1,0 +1,137 @@
+// TUnitBrowser: what the two unit browsers share: the faction filter, the owner-drawn unit
+// lines, the selected unit's details with its flag boxes and four views, "Mine", "Orders",
+// "Summary", and the current turn's orders file written when the browser closes.
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QListView;
+class QListWidget;
+class QPushButton;
+
+namespace korvane {
+
+class TMapCell;
+class TUnit;
+class TUnitList;
+class UnitLinesModel;
+class UserInteraction;
+class Workspace;
+
+/// Opens the order window for an own unit without blocking; `closed` runs when it closes
+/// (refresh, count), and must run at once when no window opened (the unit was not found), so
+/// that the browser does not count a window that is not there. Empty: "Orders" stays disabled.
+using OrderWindowOpener =
+    std::function<void(std::int32_t unitNumber, QWidget* parent, std::function<void()> closed)>;
+
+class TUnitBrowser : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ~TUnitBrowser() override;
+
+    OrderWindowOpener openOrders;
+
+    /// The unit whose details are shown; null for none. It lives in the database's lists.
+    TUnit* SelectedUnit() const { return selectedUnit_; }
+    /// Order windows opened from this browser that are still open.
+    int OpenOrderWindows() const { return openOrderWindows_; }
+
+    /// However the browser closes, the order windows it opened (windows of its own children)
+    /// are closed and the current turn's orders file is written; a failure is said through the
+    /// interaction.
+    void done(int result) override;
+
+protected:
+    TUnitBrowser(Workspace& workspace, UserInteraction& ui, QWidget* parent);
+
+    /// Refills the unit lines for the filters chosen (any change of a filter).
+    virtual void ChangeSelection() = 0;
+    /// The unit a line's number names, in the list this browser looks units up in.
+    virtual TUnit* FindUnit(std::int32_t number) const = 0;
+    /// The hex the "Summary" button counts; null for the whole world.
+    virtual const TMapCell* SummaryCell() const = 0;
+    /// A unit line was selected (`row`), or none was (-1); its unit is shown next.
+    virtual void UnitLineSelected(int row) { (void)row; }
+    /// The details now show `unit`, or none.
+    virtual void UnitShown(const TUnit* unit) { (void)unit; }
+    /// The browser is closing; the orders file is written after this.
+    virtual void Closing() {}
+
+    void showEvent(QShowEvent* event) override;
+
+    /// The faction filter filled from `units`, its first line chosen; no selection applied.
+    void FillFactions(const TUnitList& units);
+    /// The code of the faction filter's choice.
+    int FactionCode() const;
+    /// Chooses a faction filter line and applies the selection, even when it was chosen already.
+    void ChooseFaction(int position);
+    /// Shows unit lines and their men, nothing selected.
+    void ShowUnitLines(std::vector<std::string> lines, std::int64_t men);
+    int LineCount() const;
+    const std::string& LineAt(int row) const;
+    /// The selected line; -1 for none.
+    int SelectedLine() const;
+    /// Selects a line (-1 for none) and shows its unit.
+    void SelectLine(int row);
+    void ShowUnitDetails(TUnit* unit);
+
+    Workspace& workspace_;
+    UserInteraction& ui_;
+    /// Where a browser adds its own filters and buttons.
+    QHBoxLayout* filterRow_;
+    QHBoxLayout* buttonRow_;
+
+    QComboBox* lstFactions;
+    QListView* lstUnits;
+    QLabel* pnlManCount;
+
+private:
+    void BuildWidgets();
+    QLayout* BuildDetails();
+    void lstUnitsClick(int row);
+    void RefreshView();
+    void cmdOrdersClick();
+    void cmdShowMineClick();
+    void cmdSummaryClick();
+    void OrderWindowClosed();
+    bool IsOwnUnit(const TUnit& unit) const;
+    void SaveTurnOrders();
+
+    UnitLinesModel* lines_;
+    TUnit* selectedUnit_ = nullptr;
+    int openOrderWindows_ = 0;
+    bool shown_ = false;
+
+    QLabel* pnlSilver;
+    QLabel* pnlCombSpell;
+    QLabel* pnlDesc;
+    QLabel* pnlLastSeen;
+    std::vector<std::pair<QCheckBox*, std::uint32_t>> flagBoxes_;
+    QButtonGroup* views_;
+    QPushButton* cmdSkills;
+    QPushButton* cmdEquipment;
+    QPushButton* cmdTroops;
+    QPushButton* cmdCanStudy;
+    QListWidget* lstMisc;
+    QPushButton* cmdOrders;
+    QPushButton* cmdShowMine;
+    QPushButton* cmdSummary;
+    QPushButton* cmdClose;
+};
+
+/// A push button with its objectName, as every browser button is made.
+QPushButton* BrowserButton(QWidget* parent, const char* name, const char* caption);
+
+}  // namespace korvane

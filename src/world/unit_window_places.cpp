@@ -1,0 +1,42 @@
+// Structure choices of a hex and the position of an all-units line.
+#include "world/unit_window_places.h"
+
+#include "core/text_helpers.h"
+#include "world/map.h"
+
+namespace korvane {
+
+namespace {
+
+// Structure types the vocabulary may name; the codes above are the game's special objects.
+constexpr int kLastNamedType = 499;
+
+// Unit number (6), blank, faction (4), blank, name (30), blank: the men text starts here and
+// the position follows it.
+constexpr std::size_t kMenColumn = 43;
+
+}  // namespace
+
+std::vector<std::string> FillStructureList(const TMapCell& cell, const NameList& structureTypes)
+{
+    std::vector<std::string> lines{"None", "Outside"};
+    cell.Structures.ForEach([&](const TStructure& structure) {
+        std::string line = RightAlignedNumber(structure.Number, 5) + " - " + TrimSpaces(structure.Name) + ": ";
+        if (structure.Type >= 0 && structure.Type <= kLastNamedType && structure.Type < structureTypes.Count())
+            line += CapitaliseWords(structureTypes[structure.Type], true);
+        else
+            line += "Unknown";
+        lines.push_back(std::move(line));
+    });
+    return lines;
+}
+
+bool AllUnitsLinePosition(std::string_view line, int& level, int& x, int& y)
+{
+    if (line.size() <= kMenColumn)
+        return false;
+    TMap::ParseCoords(line.substr(kMenColumn), x, y, level);
+    return x >= 0 && y >= 0;
+}
+
+}  // namespace korvane
