@@ -29,9 +29,10 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn)
     return currentTurn;
 }
 
-void StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions, const TKeyStringList& skills,
-                int turn, UserInteraction& ui)
+std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
+                                    const TKeyStringList& skills, int turn, UserInteraction& ui)
 {
+    std::vector<std::string> unreadable;
     const std::int32_t own = settings.FactionNo;
 
     map.ClearCellLists();
@@ -50,13 +51,18 @@ void StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions
 
     // A missing file means the turn lists no units. A file that is there but cannot be read
     // says nothing about them: the player's own units must not be dropped for it.
-    if (read || !FileExists(hexFile))
+    if (read || !FileExists(hexFile)) {
         map.ReconcileUnseenUnits(own, factions, skills);
-    else
+    } else {
         ui.Warning("Error loading saved units for turn " + IntToStr(turn));
+        unreadable.push_back(hexFile);
+    }
 
-    if (!LoadTurnOrders(map, settings.DataDir, turn, settings))
+    if (!LoadTurnOrders(map, settings.DataDir, turn, settings)) {
         ui.Warning("Error loading saved orders for turn " + IntToStr(turn));
+        unreadable.push_back(settings.DataPath(TurnFileName(settings.OrdersStem, turn)));
+    }
+    return unreadable;
 }
 
 }  // namespace korvane

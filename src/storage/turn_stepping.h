@@ -1,6 +1,9 @@
 // Moving the map between imported turns: the turn buttons and swapping the units shown.
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace korvane {
 
 class TFactionList;
@@ -19,8 +22,10 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn);
 /// Shows the units of `turn`: every cell's units are replaced by those of the turn's hex unit
 /// file, the map's unit records are brought up to it (the player's own units the turn does not
 /// list leave the list; others stay shown in their last hex), and the turn's orders are loaded.
-/// Files are read from the data folder; `CurrentTurn` is the caller's to set.
-void StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions, const TKeyStringList& skills,
-                int turn, UserInteraction& ui);
+/// Files are read from the data folder; `CurrentTurn` is the caller's to set. Returns the
+/// turn's files that are there but could not be read (each said once): writing over them would
+/// lose what they hold.
+std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
+                                    const TKeyStringList& skills, int turn, UserInteraction& ui);
 
 }  // namespace korvane

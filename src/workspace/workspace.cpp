@@ -27,7 +27,9 @@ void Workspace::Refuse(const std::string& fileName, UserInteraction& ui)
 
 void Workspace::StepToTurn(int turn, UserInteraction& ui)
 {
-    korvane::StepToTurn(Map, Settings, Factions, SkillList, turn, ui);
+    // Said already; kept from being written over, as closing a unit browser would.
+    for (const std::string& file : korvane::StepToTurn(Map, Settings, Factions, SkillList, turn, ui))
+        Refused.Add(file);
 }
 
 ImportTarget Workspace::ForImport()

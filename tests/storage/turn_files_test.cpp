@@ -184,6 +184,7 @@ TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
     ws.StepToTurn(4, ui);
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
               (std::vector<std::string>{"Error loading saved orders for turn 4"}));
+    EXPECT_TRUE(ws.Refused.Contains(dir.File("Ords0004.dat"))) << "its orders must not be written over";
 
     // A hex unit file that is there but cannot be read says nothing about who is gone.
     ui.shown.clear();
@@ -192,6 +193,7 @@ TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
               (std::vector<std::string>{"Error loading saved units for turn 7"}));
     EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 2, 3, 10}));
+    EXPECT_TRUE(ws.Refused.Contains(dir.File("Units0007.dat")));
 }
 
 }  // namespace
