@@ -1,7 +1,6 @@
 // The main map window.
 #include "mapview/windows/frm_map.h"
 
-#include "core/file_names.h"
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
 #include "mapview/render/colour.h"
@@ -9,43 +8,26 @@
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_drawing.h"
 #include "mapview/render/overview_map.h"
-#include "mapview/windows/frm_get_coord.h"
 #include "mapview/windows/frm_options.h"
 #include "mapview/windows/hex_balloon.h"
 #include "mapview/windows/hex_pages.h"
+#include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
 #include "windows/colour_square_delegate.h"
-#include "windows/frm_alliance_list.h"
 #include "windows/frm_alliances.h"
 #include "windows/frm_colour_key.h"
 #include "windows/frm_factions.h"
-#include "windows/frm_all_units.h"
-#include "windows/frm_give_orders.h"
-#include "windows/frm_hex_info.h"
-#include "windows/frm_hex_units.h"
-#include "windows/frm_unit_summ.h"
 #include "windows/frm_icon_key.h"
-#include "windows/frm_map_list.h"
 #include "windows/frm_troop_show_select.h"
-#include "world/place_lists.h"
-#include "orders/missing_orders.h"
-#include "orders/orders_file.h"
-#include "storage/data_file_import.h"
-#include "storage/map_database.h"
 #include "mapview/windows/main_window_placement.h"
 #include "world/map.h"
 #include "workspace/workspace.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QAction>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QTimer>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -56,8 +38,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,8 +45,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -74,27 +52,6 @@
 namespace korvane {
 
 namespace {
-
-// The file filters of the import dialogs: everything first for reports and data files, text
-// files first for the game's faction list. Names are matched whatever their case.
-constexpr const char* kAnyFileFirst = "All files (*);;Text Files (*.txt *.TXT)";
-constexpr const char* kTextFileFirst = "Text Files (*.txt *.TXT);;All Files (*)";
-// The calculators of the common desktops, the first one found is started.
-constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc", "galculator", "xcalc"};
-
-constexpr const char* kNoFactionForImport = "You must provide a valid faction number before importing a turn file.";
-// The turn's files and settings an import writes would describe a world that cannot be saved.
-constexpr const char* kNoImportIntoRefused = "no turn file can be imported into it";
-
-// Shows the busy cursor for as long as it lives.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
@@ -184,81 +141,6 @@ void TfrmMAP::RestorePlacement()
         setWindowState(Qt::WindowMinimized);
     else if (placement.state == 2)
         setWindowState(Qt::WindowMaximized);
-}
-
-void TfrmMAP::CreateKeyWindows()
-{
-    frmColourKey_ = new TfrmColourKey(workspace_.Map, this);
-    frmIconKey_ = new TfrmIconKey(workspace_.Map, this);
-    const std::tuple<KeyToolWindow*, QAction*, QPushButton*> keys[] = {
-        {frmColourKey_, m_.mnuViewColourKey, w_.cmdColourChart},
-        {frmIconKey_, m_.mnuViewIconKey, w_.cmdIconChart},
-    };
-    for (const auto& [key, item, button] : keys) {
-        connect(item, &QAction::toggled, key, &QWidget::setVisible);
-        connect(button, &QPushButton::clicked, item, &QAction::toggle);
-        // Closed by the player, the window only hides: the menu's check mark goes with it.
-        connect(key, &KeyToolWindow::Hidden, item, [item = item] { item->setChecked(false); });
-        connect(key, &KeyToolWindow::MapChanged, this, &TfrmMAP::RedrawMap);
-    }
-}
-
-void TfrmMAP::CreateTroopShowSelect()
-{
-    frmTroopShowSelect_ = new TfrmTroopShowSelect(workspace_.TroopViews, workspace_.Factions, workspace_.Alliances,
-                                                  workspace_.Settings, ui_, this);
-    QAction* item = m_.mnuViewTroopSelection;
-    // While the window edits the lists, the drop-down waits: two places choosing at once confuse.
-    connect(item, &QAction::toggled, this, [this](bool on) {
-        if (on)
-            frmTroopShowSelect_->SelectList(workspace_.Settings.UnitList);
-        frmTroopShowSelect_->setVisible(on);
-        w_.lstTroopViews->setEnabled(!on);
-        if (!on)
-            FillTroopViews();
-    });
-    connect(w_.cmdTroops, &QPushButton::clicked, item, &QAction::toggle);
-    frmTroopShowSelect_->pickFaction = [this](int& topLine, QWidget* parent) {
-        return TfrmFactions::Pick(workspace_.Factions, workspace_.Settings, ui_, topLine, parent);
-    };
-    frmTroopShowSelect_->pickAlliance = [this](QWidget* parent) -> TAlliance* {
-        TfrmAllianceList picker(workspace_.Alliances, parent);
-        return picker.exec() == QDialog::Accepted ? picker.PickedAlliance() : nullptr;
-    };
-    connect(frmTroopShowSelect_, &TfrmTroopShowSelect::Hidden, item, [item] { item->setChecked(false); });
-    connect(frmTroopShowSelect_, &TfrmTroopShowSelect::MapChanged, this, &TfrmMAP::RedrawMap);
-    connect(frmTroopShowSelect_, &TfrmTroopShowSelect::ListsChanged, this, &TfrmMAP::FillTroopViews);
-    connect(w_.lstTroopViews, &QComboBox::activated, this,
-            [this] { SetUnitList(FromUserText(w_.lstTroopViews->currentText())); });
-}
-
-void TfrmMAP::FillTroopViews()
-{
-    std::vector<std::string> names = workspace_.TroopViews.Names();
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
-    const QSignalBlocker quiet(w_.lstTroopViews);
-    w_.lstTroopViews->clear();
-    for (const std::string& name : names)
-        w_.lstTroopViews->addItem(ToDisplayText(name));
-    w_.lstTroopViews->setCurrentIndex(w_.lstTroopViews->findText(ToDisplayText(workspace_.Settings.UnitList)));
-}
-
-void TfrmMAP::SetUnitList(const std::string& name)
-{
-    workspace_.Settings.UnitList = TrimSpaces(name);
-    RedrawMap();
-}
-
-void TfrmMAP::PlaceToolWindow(QWidget& tool, int savedX, int savedY)
-{
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    const auto place = ToolWindowPlace(savedX, savedY, tool.width(), tool.height(), {size.width(), size.height()});
-    if (place)
-        tool.move(place->first, place->second);
-    else
-        CentreWindow(this, &tool);
 }
 
 void TfrmMAP::closeEvent(QCloseEvent* event)
@@ -406,18 +288,8 @@ void TfrmMAP::ConnectMenus()
     });
     connect(m_.mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_.mnuImportTurn, &QAction::triggered, this, &TfrmMAP::ChooseTurnFile);
-    connect(m_.mnuImportData, &QAction::triggered, this, [this] {
-        const std::string file =
-            ChooseImportFile("Import Data", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
-        if (!file.empty())
-            ImportData(file);
-    });
-    connect(m_.mnuImportFactions, &QAction::triggered, this, [this] {
-        const QString start = ToDisplayText(QualifyFileName("IMPORT", workspace_.ProgramDir()));
-        const std::string file = ChooseImportFile("Import Faction List", start, kTextFileFirst);
-        if (!file.empty())
-            ImportFactionList(file);
-    });
+    connect(m_.mnuImportData, &QAction::triggered, this, &TfrmMAP::ChooseDataFile);
+    connect(m_.mnuImportFactions, &QAction::triggered, this, &TfrmMAP::ChooseFactionList);
     connect(m_.mnuToolsCalc, &QAction::triggered, this, &TfrmMAP::StartCalculator);
     const auto goHome = [this] {
         GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
@@ -472,320 +344,6 @@ void TfrmMAP::ConnectMenus()
         RedrawMap();
     });
     connect(m_.cmdFindCity, &QAction::triggered, this, &TfrmMAP::AskCitySearch);
-}
-
-void TfrmMAP::ChooseTurnFileToGenerate()
-{
-    const TrecINI& settings = workspace_.Settings;
-    std::string start = lastOrdersFile_;
-    if (start.empty()) {
-        const std::string dir = std::filesystem::is_directory(settings.TurnDir) ? settings.TurnDir : settings.ProgramDir();
-        start = QualifyFileName(ProposedOrdersFileName(settings.CurrentTurn), dir);
-    }
-    // The question about an existing file is the program's own, with its own words.
-    const QString file = QFileDialog::getSaveFileName(this, "Generate Turn File", ToDisplayText(start),
-                                                      kAnyFileFirst, nullptr, QFileDialog::DontConfirmOverwrite);
-    if (!file.isEmpty())
-        GenerateTurnFile(FromUserText(file));
-}
-
-void TfrmMAP::GenerateTurnFile(const std::string& fileName)
-{
-    lastOrdersFile_ = fileName;
-    if (FileExists(fileName) && !ui_.AskYesNo(ReplaceOrdersFileQuestion(fileName)))
-        return;
-    std::string error;
-    bool written = false;
-    {
-        const BusyCursor busy;
-        written = WriteOrdersFile(workspace_.Map, workspace_.Settings, fileName, &error);
-    }
-    if (!written)
-        ui_.Error("Unable to write the orders file " + fileName + ": " + error);
-}
-
-void TfrmMAP::FindIncompleteOrder()
-{
-    if (const TMapCell* cell = FindMissingOrders(workspace_.Map, workspace_.Settings.FactionNo))
-        MoveViewTo(cell->Level, cell->X, cell->Y);
-}
-
-void TfrmMAP::ShowLevelChoice()
-{
-    // Quietly: the view has its level already, and the overview follows where needed.
-    const QSignalBlocker quiet(w_.optShowUnderworld);
-    (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
-}
-
-bool TfrmMAP::MoveViewTo(int level, int x, int y)
-{
-    const int before = view_.ViewLevel;
-    if (!MoveToHex(view_, x, y, level)) {
-        ui_.Info(kCoordinateOutOfRange);
-        return false;
-    }
-    ShowLevelChoice();
-    SyncScrollBars();
-    if (view_.ViewLevel != before)
-        RefreshOverview();
-    RepaintMap();
-    return true;
-}
-
-void TfrmMAP::ShowHexDetails(int level, int x, int y, QWidget* parent)
-{
-    TMap& map = workspace_.Map;
-    const bool madeForTheWindow = !map.Cell(level, x, y);
-    if (!map.EnsureCell(level, x, y))
-        return;
-    TfrmHexInfo details(map, level, x, y, ui_, parent ? parent : this);
-    details.showUnits = [this, level, x, y](QWidget* over) { ShowHexUnits(level, x, y, over); };
-    details.exec();
-    if (details.HexSaved()) {
-        if (w_.chkDrawGlobalMap->isChecked() && level == view_.ViewLevel)
-            RefreshGlobalMap(storedGlobalMap_, map, level, x, y, x, y);
-        ShowOverview();
-        dataChanged_ = true;
-        RedrawMap();
-    } else if (madeForTheWindow) {
-        map.RemoveCell(level, x, y);
-    }
-}
-
-void TfrmMAP::OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<void()> closed)
-{
-    auto* orders = new TfrmGiveOrders(workspace_.Map, parent);
-    if (!orders->LoadUnit(unit)) {
-        delete orders;
-        closed();
-        return;
-    }
-    // Beside the full unit list, the order window lines up with the list of units.
-    if (const auto* all = qobject_cast<TfrmAllUnits*>(parent))
-        orders->move(orders->x(), all->OrderWindowTop());
-    connect(orders, &TfrmGiveOrders::Closed, orders, [closed] { closed(); });
-    orders->show();
-}
-
-void TfrmMAP::ShowHexUnits(int level, int x, int y, QWidget* parent)
-{
-    if (!workspace_.Map.Cell(level, x, y)) {
-        ui_.Info("No unit information for this hex.");
-        return;
-    }
-    TfrmHexUnits units(workspace_, level, x, y, ui_, parent ? parent : this);
-    units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
-        OpenOrderWindow(unit, over, std::move(closed));
-    };
-    units.exec();
-    // Orders marked done change the crosses on the map.
-    RedrawMap();
-}
-
-void TfrmMAP::ShowHexUnitSummary(int level, int x, int y)
-{
-    const TMapCell* cell = workspace_.Map.Cell(level, x, y);
-    if (!cell) {
-        ui_.Info("No unit information for this hex.");
-        return;
-    }
-    TfrmUnitSumm summary(workspace_, cell, this);
-    summary.exec();
-}
-
-void TfrmMAP::ShowAllUnits()
-{
-    TfrmAllUnits units(workspace_, ui_, this);
-    units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
-        OpenOrderWindow(unit, over, std::move(closed));
-    };
-    units.moveMapTo = [this](int level, int x, int y) { MoveViewTo(level, x, y); };
-    units.setFlashHex = [this](bool on, int x, int level, int y) { SetFlashHex(on, x, level, y); };
-    units.showHex = [this](int level, int x, int y, QWidget* over) { ShowHexDetails(level, x, y, over); };
-    units.exec();
-    SetFlashHex(false, 0, 0, 0);
-    RedrawMap();
-}
-
-void TfrmMAP::ShowAllUnitSummary()
-{
-    TfrmUnitSumm summary(workspace_, nullptr, this);
-    summary.exec();
-}
-
-void TfrmMAP::CentreOn(int x, int y)
-{
-    CentreOnHex(view_, x, y);
-    SyncScrollBars();
-    RepaintMap();
-}
-
-void TfrmMAP::ShowGateList()
-{
-    TfrmMapList list(MapListMode::Gates, "Gate List", GateListItems(workspace_.Map), workspace_.Settings,
-                     [this](int x, int y) { CentreOn(x, y); }, this);
-    list.exec();
-}
-
-void TfrmMAP::AskCitySearch()
-{
-    bool ok = false;
-    const QString text = QInputDialog::getText(this, "City Search string", "City name", QLineEdit::Normal,
-                                               ToDisplayText(lastCitySearch_), &ok);
-    if (ok)
-        ShowCitySearch(FromUserText(text));
-}
-
-void TfrmMAP::ShowCitySearch(const std::string& searchText)
-{
-    lastCitySearch_ = searchText;
-    std::vector<std::string> items;
-    {
-        const BusyCursor busy;
-        items = CityListItems(workspace_.Map, searchText);
-    }
-    TfrmMapList list(MapListMode::Cities, "City Search: " + ToDisplayText(searchText), items, workspace_.Settings,
-                     [this](int x, int y) { CentreOn(x, y); }, this);
-    list.exec();
-}
-
-void TfrmMAP::AskCoordinate()
-{
-    TfrmGetCoord dialog(this);
-    CentreWindow(this, &dialog);
-    if (dialog.exec() == QDialog::Accepted)
-        GoToCoordinate(FromUserText(dialog.XText()), FromUserText(dialog.YText()));
-}
-
-void TfrmMAP::GoToCoordinate(const std::string& xText, const std::string& yText)
-{
-    int x = StrToIntLenient(xText);
-    int y = StrToIntLenient(yText);
-    if (view_.ViewLevel == TMap::kUnderworld)
-        TMap::UnderToGrid(x, y);
-    MoveViewTo(view_.ViewLevel, x, y);
-}
-
-void TfrmMAP::OverviewClicked(int px, int py)
-{
-    SmallMapClick(view_, kOverviewWidth, kOverviewHeight, w_.imgSmallMap->width(), w_.imgSmallMap->height(), px, py);
-    SyncScrollBars();
-    RepaintMap();
-}
-
-void TfrmMAP::SaveDatabase()
-{
-    if (!KnowsOwnFaction("Please provide a valid faction number before saving the map database."))
-        return;
-    if (DatabaseRefused("it is not written over"))
-        return;
-    TrecINI& settings = workspace_.Settings;
-    const BusyCursor busy;
-    if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused))
-        dataChanged_ = false;
-    else
-        ui_.Error("Unable to write the map database to " + settings.DataDir);
-}
-
-void TfrmMAP::ReloadDatabase()
-{
-    {
-        const BusyCursor busy;
-        workspace_.Map.Clear();
-        LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
-        dataChanged_ = false;
-    }
-    frmColourKey_->RefreshFromMap();
-    frmIconKey_->RefreshFromMap();
-    RefreshOverview();
-    RepaintMap();
-}
-
-bool TfrmMAP::KnowsOwnFaction(const std::string& refusal)
-{
-    if (workspace_.Settings.FactionNo > 0)
-        return true;
-    ui_.Error(refusal + "\r(Use menu item View/Faction Details)");
-    return false;
-}
-
-bool TfrmMAP::DatabaseRefused(const std::string& consequence)
-{
-    const std::string file = workspace_.Settings.DataPath(workspace_.Settings.MapFile);
-    if (!workspace_.Refused.Contains(file))
-        return false;
-    ui_.Error("The map database " + file + " could not be loaded when Korvane started, so " + consequence
-              + ". Mend or move the file, then start Korvane again.");
-    return true;
-}
-
-void TfrmMAP::ChooseTurnFile()
-{
-    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
-        return;
-    const std::string file =
-        ChooseImportFile("Import Turn File", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
-    if (!file.empty())
-        ImportTurnFile(file);
-}
-
-std::string TfrmMAP::ChooseImportFile(const QString& caption, const QString& start, const QString& filter)
-{
-    const QString file = QFileDialog::getOpenFileName(this, caption, start, filter);
-    return file.isEmpty() ? std::string() : FromUserText(file);
-}
-
-void TfrmMAP::ImportData(const std::string& fileName)
-{
-    bool imported = false;
-    {
-        const BusyCursor busy;
-        imported = ImportDataFile(workspace_.Map, fileName);
-    }
-    if (imported) {
-        dataChanged_ = true;
-        ui_.Info("Data file imported successfully.");
-    } else {
-        ui_.Info("Data file import failed.");
-    }
-    RefreshOverview();
-    RedrawMap();
-}
-
-void TfrmMAP::ImportFactionList(const std::string& fileName)
-{
-    // The registry is written with the other session files when the program ends.
-    const bool imported = workspace_.Factions.ImportFactionList(fileName, ui_);
-    ui_.Info(imported ? "Import completed successfully." : "Import failed.");
-}
-
-void TfrmMAP::StartCalculator()
-{
-    for (const char* program : kCalculators) {
-        const QString path = QStandardPaths::findExecutable(program);
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return;
-    }
-    ui_.Info("No calculator was found. Korvane starts the first of gnome-calculator, kcalc, galculator and "
-             "xcalc that is installed.");
-}
-
-void TfrmMAP::ImportTurnFile(const std::string& fileName)
-{
-    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
-        return;
-    TrecINI& settings = workspace_.Settings;
-    bool imported = false;
-    {
-        const BusyCursor busy;
-        imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
-        if (imported)
-            dataChanged_ = !SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
-    }
-    ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
-    RefreshOverview();
-    RedrawMap();
-    UpdateTurnPanel();
 }
 
 void TfrmMAP::RefreshOverview()
@@ -910,72 +468,6 @@ void TfrmMAP::MapMouse(const QMouseEvent& mouse)
         if (const HexPosition hex = HexAtPoint(view_, at.x(), at.y()); hex.IsValid())
             ShowHexDetails(view_.ViewLevel, hex.x, hex.y);
     }
-}
-
-HexPosition TfrmMAP::HexAtScreenPoint(const QPoint& cursor) const
-{
-    const QPoint at = w_.paintMap->mapFromGlobal(cursor);
-    if (!w_.paintMap->rect().contains(at))
-        return {};
-    return HexAtPoint(view_, at.x(), at.y());
-}
-
-void TfrmMAP::HintTick(const QPoint& cursor)
-{
-    if (!w_.chkShowHints->isChecked() || !isActiveWindow())
-        return;
-    std::optional<BalloonTexts> texts;
-    const auto canShow = [&] {
-        const HexPosition hex = HexAtScreenPoint(cursor);
-        if (hex.IsValid())
-            texts = BalloonTextsOf(workspace_.Map, view_.ViewLevel, hex.x, hex.y);
-        return texts.has_value();
-    };
-    switch (hint_.Tick(cursor.x(), cursor.y(), canShow)) {
-    case HexBalloonState::Action::Show: {
-        const QScreen* screen = this->screen();
-        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-        BalloonPlace place = PlaceBalloon(cursor.x() - area.x(), cursor.y() - area.y(), area.width(),
-                                          area.height(), HexBalloon::kWidth, HexBalloon::kHeight);
-        place.x += area.x();
-        place.y += area.y();
-        balloon_->ShowAt(*texts, place);
-        break;
-    }
-    case HexBalloonState::Action::Hide:
-        balloon_->hide();
-        break;
-    case HexBalloonState::Action::None:
-        break;
-    }
-}
-
-void TfrmMAP::HideBalloon(const QPoint& cursor)
-{
-    if (!hint_.Showing())
-        return;
-    balloon_->hide();
-    hint_.Hidden(cursor.x(), cursor.y());
-}
-
-void TfrmMAP::SetFlashHex(bool on, int x, int level, int y)
-{
-    if (flash_.SetFlashHex(on, x, level, y))
-        tmrFlash_->start();
-}
-
-void TfrmMAP::FlashTick()
-{
-    FlashTarget::Redraw redraw;
-    bool keepRunning = true;
-    const bool draws = flash_.Tick(view_.ViewLevel, redraw, keepRunning);
-    // A blink on a level not shown leaves the map as it is.
-    const FlashTarget::Redraw shown = draws ? redraw : FlashTarget::Redraw{};
-    if (shown.phase != flashShown_.phase || !(shown.hex == flashShown_.hex))
-        RepaintMap();
-    flashShown_ = shown;
-    if (!keepRunning)
-        tmrFlash_->stop();
 }
 
 void TfrmMAP::PointAt(int px, int py)

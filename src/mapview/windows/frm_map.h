@@ -157,6 +157,8 @@ private:
     void ConnectNavigation();
     void ConnectMenus();
     void ChooseTurnFile();
+    void ChooseDataFile();
+    void ChooseFactionList();
     /// An open-file dialog for importing: the chosen file's name, or empty when cancelled.
     std::string ChooseImportFile(const QString& caption, const QString& start, const QString& filter);
     void AskCoordinate();

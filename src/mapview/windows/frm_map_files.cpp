@@ -1,0 +1,200 @@
+// The main window's file and tool commands: saving and reloading the database, imports, the
+// orders file for the game, the calculator.
+#include "mapview/windows/frm_map.h"
+
+#include "core/file_names.h"
+#include "core/user_interaction.h"
+#include "mapview/render/display_text.h"
+#include "orders/orders_file.h"
+#include "storage/data_file_import.h"
+#include "storage/map_database.h"
+#include "windows/busy_cursor.h"
+#include "windows/frm_colour_key.h"
+#include "windows/frm_icon_key.h"
+#include "workspace/workspace.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+namespace korvane {
+
+namespace {
+
+// The file filters of the import dialogs: everything first for reports and data files, text
+// files first for the game's faction list. Names are matched whatever their case.
+constexpr const char* kAnyFileFirst = "All files (*);;Text Files (*.txt *.TXT)";
+constexpr const char* kTextFileFirst = "Text Files (*.txt *.TXT);;All Files (*)";
+// The calculators of the common desktops, the first one found is started.
+constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc", "galculator", "xcalc"};
+
+constexpr const char* kNoFactionForImport = "You must provide a valid faction number before importing a turn file.";
+// The turn's files and settings an import writes would describe a world that cannot be saved.
+constexpr const char* kNoImportIntoRefused = "no turn file can be imported into it";
+
+}  // namespace
+
+void TfrmMAP::SaveDatabase()
+{
+    if (!KnowsOwnFaction("Please provide a valid faction number before saving the map database."))
+        return;
+    if (DatabaseRefused("it is not written over"))
+        return;
+    TrecINI& settings = workspace_.Settings;
+    const BusyCursor busy;
+    if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused))
+        dataChanged_ = false;
+    else
+        ui_.Error("Unable to write the map database to " + settings.DataDir);
+}
+
+void TfrmMAP::ReloadDatabase()
+{
+    {
+        const BusyCursor busy;
+        workspace_.Map.Clear();
+        LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
+        dataChanged_ = false;
+    }
+    frmColourKey_->RefreshFromMap();
+    frmIconKey_->RefreshFromMap();
+    RefreshOverview();
+    RepaintMap();
+}
+
+bool TfrmMAP::KnowsOwnFaction(const std::string& refusal)
+{
+    if (workspace_.Settings.FactionNo > 0)
+        return true;
+    ui_.Error(refusal + "\r(Use menu item View/Faction Details)");
+    return false;
+}
+
+bool TfrmMAP::DatabaseRefused(const std::string& consequence)
+{
+    const std::string file = workspace_.Settings.DataPath(workspace_.Settings.MapFile);
+    if (!workspace_.Refused.Contains(file))
+        return false;
+    ui_.Error("The map database " + file + " could not be loaded when Korvane started, so " + consequence
+              + ". Mend or move the file, then start Korvane again.");
+    return true;
+}
+
+void TfrmMAP::ChooseDataFile()
+{
+    const std::string file = ChooseImportFile("Import Data", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
+    if (!file.empty())
+        ImportData(file);
+}
+
+void TfrmMAP::ChooseFactionList()
+{
+    const QString start = ToDisplayText(QualifyFileName("IMPORT", workspace_.ProgramDir()));
+    const std::string file = ChooseImportFile("Import Faction List", start, kTextFileFirst);
+    if (!file.empty())
+        ImportFactionList(file);
+}
+
+void TfrmMAP::ChooseTurnFile()
+{
+    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
+        return;
+    const std::string file =
+        ChooseImportFile("Import Turn File", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
+    if (!file.empty())
+        ImportTurnFile(file);
+}
+
+std::string TfrmMAP::ChooseImportFile(const QString& caption, const QString& start, const QString& filter)
+{
+    const QString file = QFileDialog::getOpenFileName(this, caption, start, filter);
+    return file.isEmpty() ? std::string() : FromUserText(file);
+}
+
+void TfrmMAP::ImportData(const std::string& fileName)
+{
+    bool imported = false;
+    {
+        const BusyCursor busy;
+        imported = ImportDataFile(workspace_.Map, fileName);
+    }
+    if (imported) {
+        dataChanged_ = true;
+        ui_.Info("Data file imported successfully.");
+    } else {
+        ui_.Info("Data file import failed.");
+    }
+    RefreshOverview();
+    RedrawMap();
+}
+
+void TfrmMAP::ImportFactionList(const std::string& fileName)
+{
+    // The registry is written with the other session files when the program ends.
+    const bool imported = workspace_.Factions.ImportFactionList(fileName, ui_);
+    ui_.Info(imported ? "Import completed successfully." : "Import failed.");
+}
+
+void TfrmMAP::StartCalculator()
+{
+    for (const char* program : kCalculators) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    ui_.Info("No calculator was found. Korvane starts the first of gnome-calculator, kcalc, galculator and "
+             "xcalc that is installed.");
+}
+
+void TfrmMAP::ImportTurnFile(const std::string& fileName)
+{
+    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
+        return;
+    TrecINI& settings = workspace_.Settings;
+    bool imported = false;
+    {
+        const BusyCursor busy;
+        imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
+        if (imported)
+            dataChanged_ = !SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
+    }
+    ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
+    RefreshOverview();
+    RedrawMap();
+    UpdateTurnPanel();
+}
+
+void TfrmMAP::ChooseTurnFileToGenerate()
+{
+    const TrecINI& settings = workspace_.Settings;
+    std::string start = lastOrdersFile_;
+    if (start.empty()) {
+        const std::string dir = std::filesystem::is_directory(settings.TurnDir) ? settings.TurnDir : settings.ProgramDir();
+        start = QualifyFileName(ProposedOrdersFileName(settings.CurrentTurn), dir);
+    }
+    // The question about an existing file is the program's own, with its own words.
+    const QString file = QFileDialog::getSaveFileName(this, "Generate Turn File", ToDisplayText(start),
+                                                      kAnyFileFirst, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!file.isEmpty())
+        GenerateTurnFile(FromUserText(file));
+}
+
+void TfrmMAP::GenerateTurnFile(const std::string& fileName)
+{
+    lastOrdersFile_ = fileName;
+    if (FileExists(fileName) && !ui_.AskYesNo(ReplaceOrdersFileQuestion(fileName)))
+        return;
+    std::string error;
+    bool written = false;
+    {
+        const BusyCursor busy;
+        written = WriteOrdersFile(workspace_.Map, workspace_.Settings, fileName, &error);
+    }
+    if (!written)
+        ui_.Error("Unable to write the orders file " + fileName + ": " + error);
+}
+
+}  // namespace korvane
