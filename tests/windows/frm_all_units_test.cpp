@@ -50,7 +50,6 @@ protected:
 TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
 {
     auto window = Open();
-    EXPECT_EQ(window->windowTitle(), "All Known Units");
     EXPECT_EQ(LineTexts(Units(window.get())),
               (std::vector<std::string>{"   101    3 Scouts                         2 LEAD     (12,8)      In 1",
                                         "   102    3 Soldiers                       10 men     (12,8)     ",
@@ -65,9 +64,9 @@ TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
     EXPECT_EQ(window->findChild<QLabel*>("pnlSilver")->text(), "300");
     EXPECT_TRUE(Button(window.get(), "cmdShowHex")->isEnabled());
     EXPECT_TRUE(Button(window.get(), "cmdMoveMaptoHex")->isEnabled());
+    // Two buttons, two different Alt keys.
     EXPECT_EQ(Button(window.get(), "cmdShowHex")->text(), "Show He&x");
     EXPECT_EQ(Button(window.get(), "cmdMoveMaptoHex")->text(), "Map to &Hex");
-    EXPECT_EQ(window->OpenOrderWindows(), 0);
 
     // Shown, the map blinks where the chosen unit was last seen.
     window->show();
@@ -119,9 +118,11 @@ TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
     EXPECT_EQ(window->OpenOrderWindows(), 0);
 }
 
-TEST_F(AllUnitsWindow, AllAndMineSwitchBetweenEveryUnitAndThePlayers)
+TEST_F(AllUnitsWindow, AllAndMineSwitchBetweenEveryUnitAndThePlayersAndClosingWritesTheOrders)
 {
+    Record(103)->Orders = {"MOVE IN"};
     auto window = Open();
+    window->show();
     QComboBox* factions = Factions(window.get());
     factions->setCurrentIndex(3);
     EXPECT_EQ(LineTexts(Units(window.get())).size(), 1u);
@@ -139,6 +140,10 @@ TEST_F(AllUnitsWindow, AllAndMineSwitchBetweenEveryUnitAndThePlayers)
     Button(window.get(), "cmdShowAll")->click();
     EXPECT_EQ(factions->currentIndex(), 0);
     EXPECT_EQ(LineTexts(Units(window.get())).size(), 5u);
+
+    Button(window.get(), "cmdClose")->click();
+    EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
+    EXPECT_NE(home.Read("Ords0007.dat").find("MOVE IN"), std::string::npos);
 }
 
 TEST_F(AllUnitsWindow, WithNothingListedNothingIsChosenAndTheBlinkingStops)
@@ -155,17 +160,6 @@ TEST_F(AllUnitsWindow, WithNothingListedNothingIsChosenAndTheBlinkingStops)
     EXPECT_FALSE(Button(window.get(), "cmdMoveMaptoHex")->isEnabled());
     ASSERT_FALSE(flashes.empty());
     EXPECT_FALSE(std::get<0>(flashes.back()));
-}
-
-TEST_F(AllUnitsWindow, ClosingStopsTheBlinkingAndWritesTheOrders)
-{
-    Record(103)->Orders = {"MOVE IN"};
-    auto window = Open();
-    window->show();
-    Button(window.get(), "cmdClose")->click();
-    ASSERT_FALSE(flashes.empty());
-    EXPECT_FALSE(std::get<0>(flashes.back()));
-    EXPECT_NE(home.Read("Ords0007.dat").find("MOVE IN"), std::string::npos);
 }
 
 TEST_F(AllUnitsWindow, AWorldOfTensOfThousandsOfUnitsOpensQuickly)

@@ -45,7 +45,6 @@ protected:
 
 TEST_F(AllianceListWindow, SelectPicksTheLineAndNothingHappensWithoutOne)
 {
-    EXPECT_EQ(picker->windowTitle(), "Select Alliance");
     ASSERT_EQ(List(picker.get())->count(), 3);
     EXPECT_EQ(List(picker.get())->item(2)->text(), "West");
     const int result = Run([](TfrmAllianceList* w) {
@@ -59,23 +58,21 @@ TEST_F(AllianceListWindow, SelectPicksTheLineAndNothingHappensWithoutOne)
     EXPECT_EQ(picker->PickedAlliance(), alliances.Items(1));
 }
 
-TEST_F(AllianceListWindow, DoubleClickPicks)
+TEST_F(AllianceListWindow, DoubleClickPicksAndCancelPicksNothingEvenWithALineSelected)
 {
-    const int result = Run([](TfrmAllianceList* w) {
-        QTest::mouseClick(List(w)->viewport(), Qt::LeftButton, {}, Line(w, 2));
-        QTest::mouseDClick(List(w)->viewport(), Qt::LeftButton, {}, Line(w, 2));
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(Run([](TfrmAllianceList* w) {
+                  QTest::mouseClick(List(w)->viewport(), Qt::LeftButton, {}, Line(w, 2));
+                  QTest::mouseDClick(List(w)->viewport(), Qt::LeftButton, {}, Line(w, 2));
+              }),
+              QDialog::Accepted);
     EXPECT_EQ(picker->PickedAlliance(), alliances.Items(2));
-}
 
-TEST_F(AllianceListWindow, CancelPicksNothingEvenWithALineSelected)
-{
-    const int result = Run([](TfrmAllianceList* w) {
-        QTest::mouseClick(List(w)->viewport(), Qt::LeftButton, {}, Line(w, 0));
-        QTest::mouseClick(Button(w, "cmdCancel"), Qt::LeftButton);
-    });
-    EXPECT_EQ(result, QDialog::Rejected);
+    picker = std::make_unique<TfrmAllianceList>(alliances, nullptr);
+    EXPECT_EQ(Run([](TfrmAllianceList* w) {
+                  QTest::mouseClick(List(w)->viewport(), Qt::LeftButton, {}, Line(w, 0));
+                  QTest::mouseClick(Button(w, "cmdCancel"), Qt::LeftButton);
+              }),
+              QDialog::Rejected);
     EXPECT_EQ(picker->PickedAlliance(), nullptr);
 }
 

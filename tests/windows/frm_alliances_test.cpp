@@ -129,7 +129,6 @@ protected:
 
 TEST_F(AlliancesWindow, SelectingAnAllianceShowsItAndEditingItOffersUpdate)
 {
-    EXPECT_EQ(window->windowTitle(), "Alliances");
     EXPECT_EQ(Shown("lstAlliances"), (Lines{"North", "South"}));
     EXPECT_EQ(SelectedAllianceRow(), -1);
     EXPECT_TRUE(Text("txtAlName").isEmpty());

@@ -101,7 +101,6 @@ protected:
 TEST_F(HexInfoTest, ShowsEveryFieldOfTheHex)
 {
     Open(0, 12, 4);
-    EXPECT_EQ(window->windowTitle(), "Hex Details");
     EXPECT_FALSE(window->PathwayMode());
     EXPECT_EQ(Text("pnlCoords"), "12 , 4");
     EXPECT_EQ(Control<QComboBox>("lstTerrain")->currentText(), "Forest");

@@ -49,7 +49,6 @@ TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
 {
     TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
     EXPECT_EQ(window.windowTitle(), "Units in hex (12,8) Plain");
-    EXPECT_TRUE(window.isModal());
     EXPECT_EQ(LineTexts(Combo(&window, "lstFactions")),
               (std::vector<std::string>{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
     EXPECT_EQ(LineTexts(Combo(&window, "lstStructures")),
@@ -117,7 +116,6 @@ TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
         EXPECT_EQ(box->isChecked(), on) << name;
         EXPECT_FALSE(box->isEnabled()) << name << " only shows";
     }
-    EXPECT_EQ(Child<QCheckBox>(&window, "chkRevealFac")->text(), " Reveal Faction");
 
     // No view was down: Skills is pressed.
     EXPECT_TRUE(Button(&window, "cmdSkills")->isChecked());

@@ -53,16 +53,13 @@ Rows SkillRows(std::vector<std::string> comb, std::vector<std::string> lbow, std
     return rows;
 }
 
-class UnitSummaryWindow : public testing::UnitBrowserWorld
-{
-};
+using UnitSummaryWindow = testing::UnitBrowserWorld;
 
 TEST_F(UnitSummaryWindow, HexSummaryCountsThePlayersUnitsThere)
 {
     // A unit of 10 men without a leader at combat level 3 adds 10 to the right of that column.
     ws.Map.Cell(0, 12, 8)->Units.Find(102)->AddSkill({ws.SkillList.IndexOfKey("COMB"), 180});
     TfrmUnitSumm window(ws, ws.Map.Cell(0, 12, 8), nullptr);
-    EXPECT_EQ(window.windowTitle(), "Unit Summary: Hex (12,8)");
     EXPECT_EQ(Cells(window, "grdUnitCount"),
               (Rows{{"", "Units", "Troops"}, {"Leaders", "1", "2"}, {"Normal", "1", "10"}, {"Total", "2", "12"}}));
     EXPECT_EQ(Silver(window), Grouped(1350));

@@ -121,7 +121,7 @@ inline void ImportFixtureTurns(Workspace& ws, UserInteraction& ui)
         ASSERT_TRUE(ImportTurnReport(ws, FixturesDir() + "/report-f3-t" + std::to_string(turn) + ".txt", ui)) << turn;
 }
 
-/// The texts of a list view's lines, in UTF-8.
+/// The texts of a list view's lines (a QListWidget's too), in UTF-8.
 inline std::vector<std::string> LineTexts(const QListView* view)
 {
     std::vector<std::string> lines;
@@ -136,14 +136,6 @@ inline std::vector<std::string> LineTexts(const QComboBox* box)
     std::vector<std::string> lines;
     for (int row = 0; row < box->count(); ++row)
         lines.push_back(box->itemText(row).toStdString());
-    return lines;
-}
-
-inline std::vector<std::string> LineTexts(const QListWidget* list)
-{
-    std::vector<std::string> lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines.push_back(list->item(row)->text().toStdString());
     return lines;
 }
 
