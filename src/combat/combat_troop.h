@@ -1,0 +1,57 @@
+// One man in a battle, and the single blow one man strikes at another.
+#pragma once
+
+#include <cstdint>
+
+namespace korvane {
+
+class CombatRandom;
+
+/// Weapon classes of a man; every man gets one of the four.
+enum : std::uint8_t {
+    kMelee = 1,
+    kCrossbow = 2,
+    kLongbow = 3,
+    kDoubleBow = 4,
+};
+
+/// Armour of a man, worst first.
+enum : std::uint8_t {
+    kNoArmour = 0,
+    kChainArmour = 1,
+    kPlateArmour = 2,
+    kMithrilArmour = 3,
+};
+
+class TCombatTroop
+{
+public:
+    std::int32_t UnitID = -1;
+    std::uint8_t WeaponClass = 0;
+    std::int32_t Skill = 0;
+    std::uint8_t Armour = kNoArmour;
+    std::int32_t Attacks = 0;
+    std::int32_t AttacksLeft = 0;
+    std::int32_t DefenceBonus = 0;
+    std::int32_t Hits = 0;
+    std::int32_t HitsLeft = 0;
+
+    std::int32_t AttackSkill() const { return Skill; }
+
+    /// The man's defence against a blow of `attackerClass`: his own skill against melee only
+    /// when he fights in melee himself, nothing against crossbows, 2 against any other bow;
+    /// plus his bonus from horse and fortification.
+    std::int32_t DefenceAgainst(std::uint8_t attackerClass) const;
+
+    /// Whether the man strikes when chosen: one time in two, whoever he is.
+    static bool WillAttack(CombatRandom& random);
+};
+
+/// Whether a blow of value `attack` against `defence` can ever land: the odds of a hit are nil only
+/// when attack and defence values are equal and not above 0; armour never stops every blow.
+bool BlowCanLand(std::int32_t attack, std::int32_t defence);
+
+/// One attack: whether it hits and then gets through the defender's armour. Changes no one.
+bool BlowLands(const TCombatTroop& attacker, const TCombatTroop& defender, CombatRandom& random);
+
+}  // namespace korvane
