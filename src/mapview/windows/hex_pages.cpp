@@ -2,6 +2,7 @@
 #include "mapview/windows/hex_pages.h"
 
 #include "core/text_helpers.h"
+#include "world/hex_details.h"
 #include "world/map.h"
 
 #include <cstdlib>
@@ -19,12 +20,6 @@ bool IsUnderworldHex(int x, int y)
 std::string Figure(std::int64_t value, std::string_view separator)
 {
     return GroupedNumber(value, separator) + " ";
-}
-
-// A name of a list when the index is one of its entries, else nothing.
-std::string NameAt(const NameList& names, int index)
-{
-    return index >= 0 && index < names.Count() ? names[index] : std::string();
 }
 
 }  // namespace
@@ -69,9 +64,9 @@ HexPageTexts HexPage(const TMap& map, int level, int x, int y, std::string_view 
         page.Coord = IntToStr(x) + "," + IntToStr(y);
     else if (IsUnderworldHex(x, y))
         page.Coord = PointerCoordText(level, x, y) + ",under";
-    page.Terrain = NameAt(map.TerrainList, cell->Terrain);
+    page.Terrain = ListedName(map.TerrainList, cell->Terrain);
     // A hex whose people no report has counted shows none, rather than a count of -1.
-    const std::string race = NameAt(map.RaceList, cell->Race);
+    const std::string race = ListedName(map.RaceList, cell->Race);
     if (cell->Population >= 0)
         page.Natives = IntToStr(cell->Population) + (race.empty() ? " peasants" : " " + race);
     page.Taxes = GroupedNumber(cell->Silver, separator);
@@ -80,8 +75,8 @@ HexPageTexts HexPage(const TMap& map, int level, int x, int y, std::string_view 
     const bool kindKnown = cell->PopCenterType >= kCity && cell->PopCenterType <= kVillage;
     page.Pop = cell->PopCenter + " " + (kindKnown ? kKinds[cell->PopCenterType] : "");
     page.Gate = cell->Gate >= 1 ? IntToStr(cell->Gate) : "";
-    page.WeatherWas = NameAt(map.WeatherList, cell->WeatherWas);
-    page.WeatherNext = NameAt(map.WeatherList, cell->WeatherNext);
+    page.WeatherWas = ListedName(map.WeatherList, cell->WeatherWas);
+    page.WeatherNext = ListedName(map.WeatherList, cell->WeatherNext);
     page.LastUpdate = cell->LastUpdate >= 1 ? IntToStr(cell->LastUpdate) : "Never";
     return page;
 }
