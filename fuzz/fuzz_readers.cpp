@@ -2,6 +2,7 @@
 // the corpus is replayed through exactly what was fuzzed. Everything is read from memory.
 #include "fuzz_readers.h"
 
+#include "combat/battle_file.h"
 #include "core/ini_file.h"
 #include "core/line_reader.h"
 #include "core/program_dir.h"
@@ -163,6 +164,15 @@ void ReadFactionList(std::string_view input)
     factions.ImportFactionList(reader);
 }
 
+void ReadBattleFile(std::string_view input)
+{
+    BattleSetup setup;
+    std::vector<BattleFileProblem> problems;
+    LineReader reader(TextInMemory{input});
+    korvane::ReadBattleFile(reader, setup, problems);
+    BattleFileLines(setup);
+}
+
 const std::vector<Reader>& Readers()
 {
     static const std::vector<Reader> readers = {
@@ -170,6 +180,7 @@ const std::vector<Reader>& Readers()
         {"unit_file", ReadUnitFile},          {"orders_file", ReadOrdersFile},
         {"factions_file", ReadFactionsFile},  {"alliance_file", ReadAllianceFile},
         {"settings_file", ReadSettingsFile},  {"faction_list", ReadFactionList},
+        {"battle_file", ReadBattleFile},
     };
     return readers;
 }

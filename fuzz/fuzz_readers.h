@@ -24,6 +24,8 @@ void ReadAllianceFile(std::string_view input);
 void ReadSettingsFile(std::string_view input);
 /// The game's faction list, merged into an empty registry.
 void ReadFactionList(std::string_view input);
+/// A battle file, then written back as lines.
+void ReadBattleFile(std::string_view input);
 
 struct Reader
 {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -39,6 +40,12 @@ public:
     /// 0 gives every man +2 defence.
     void BuildTroops(TCombatTroopList& front, TCombatTroopList& behind, std::int32_t fortified,
                      bool horseTerrain) const;
+
+    /// The unit as one line of a battle file: 21 fields separated by ",".
+    std::string ToLine() const;
+    /// Fills the unit from a line ToLine wrote, field by field as far as the line goes;
+    /// returns the number of fields the line holds (21 when it is whole).
+    int FromLine(std::string_view line);
 };
 
 }  // namespace korvane

@@ -45,6 +45,10 @@ const std::vector<Command>& Commands()
          RunMapCommand},
         {"orders", "[--overwrite] FILE",
          "write the orders file for the game server from the orders kept for your units", RunOrdersCommand},
+        {"battle", "FILE.BTL [--seed N] [--fort-left NAME] [--fort-right NAME]",
+         "fight the battle of a saved set-up and print its report; fortifications: None, Tower,\n"
+         "      Fort, Castle, Citadel, \"Magical Fortess\"",
+         RunBattleCommand},
     };
     return commands;
 }

@@ -42,5 +42,6 @@ int RunHexCommand(CliContext& context, const std::vector<std::string>& args);
 int RunUnitsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunMapCommand(CliContext& context, const std::vector<std::string>& args);
 int RunOrdersCommand(CliContext& context, const std::vector<std::string>& args);
+int RunBattleCommand(CliContext& context, const std::vector<std::string>& args);
 
 }  // namespace korvane

@@ -1,0 +1,174 @@
+// Battle files: written byte for byte, read back alike, and damaged files read as far as they go.
+#include "combat/battle_file.h"
+#include "combat/fort_list.h"
+#include "core/line_reader.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+constexpr const char* kTwoSides =
+    "VERSION,2.31\r\n"
+    "L,N\r\n"
+    "2\r\n"
+    "12,Heavy Cavalry,25,Y,3,0,0,2,1,1,24,0,0,0,0,25,0,25,0,1,1\r\n"
+    "-1,Longbow men,10,N,0,4,0,0,0,0,0,10,0,0,0,0,10,0,0,2,3\r\n"
+    "1\r\n"
+    "7,Monsters,1,N,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,50,8\r\n";
+
+struct Read
+{
+    bool ok = false;
+    BattleSetup setup;
+    std::vector<BattleFileProblem> problems;
+};
+
+Read ReadText(std::string_view text)
+{
+    Read read;
+    LineReader reader(TextInMemory{text});
+    read.ok = ReadBattleFile(reader, read.setup, read.problems);
+    return read;
+}
+
+std::vector<long> ProblemLines(const Read& read)
+{
+    std::vector<long> lines;
+    for (const auto& problem : read.problems)
+        lines.push_back(problem.LineNumber);
+    return lines;
+}
+
+TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
+{
+    testing::TempDir dir;
+    const std::string original = dir.Write("first.btl", kTwoSides);
+    Read read;
+    ASSERT_TRUE(LoadBattleFile(original, read.setup, read.problems));
+    EXPECT_TRUE(read.problems.empty());
+    ASSERT_EQ(read.setup.Left.size(), 2u);
+    ASSERT_EQ(read.setup.Right.size(), 1u);
+    const TCombatUnit& cavalry = read.setup.Left[0];
+    EXPECT_EQ(cavalry.UnitID, 12);
+    EXPECT_EQ(cavalry.Description, "Heavy Cavalry");
+    EXPECT_TRUE(cavalry.Behind);
+    EXPECT_EQ(cavalry.SkillRIDI, 2);
+    EXPECT_EQ(cavalry.SkillHEAL, 1);
+    EXPECT_EQ(cavalry.ItemSWOR, 24);
+    EXPECT_EQ(cavalry.ItemHORS, 25);
+    EXPECT_EQ(cavalry.ItemHERB, 0);
+    EXPECT_EQ(read.setup.Left[1].UnitID, -1);
+    EXPECT_EQ(read.setup.Left[1].Attacks, 3);
+    EXPECT_EQ(read.setup.Right[0].Hits, 50);
+    EXPECT_EQ(read.setup.TacticalAdvantage, TCombatSide::Left);
+    EXPECT_FALSE(read.setup.HorseTerrain);
+
+    const std::string again = dir.File("again.btl");
+    ASSERT_TRUE(SaveBattleFile(again, read.setup));
+    EXPECT_EQ(dir.Read("again.btl"), kTwoSides);
+}
+
+TEST(BattleFileTest, ConditionsLineNamesTheAdvantageAndTheHorses)
+{
+    BattleSetup setup;
+    setup.HorseTerrain = true;
+    EXPECT_EQ(BattleFileLines(setup), (std::vector<std::string>{"VERSION,2.31", "N,Y", "0", "0"}));
+    setup.TacticalAdvantage = TCombatSide::Right;
+    setup.HorseTerrain = false;
+    EXPECT_EQ(BattleFileLines(setup)[1], "R,N");
+
+    // Read in any case and with blanks around the letters.
+    const Read lower = ReadText("VERSION,2.31\nr,y\n0\n0\n");
+    EXPECT_EQ(lower.setup.TacticalAdvantage, TCombatSide::Right);
+    EXPECT_TRUE(lower.setup.HorseTerrain);
+    const Read spaced = ReadText("VERSION,2.31\n l , n \n0\n0\n");
+    EXPECT_EQ(spaced.setup.TacticalAdvantage, TCombatSide::Left);
+    EXPECT_FALSE(spaced.setup.HorseTerrain);
+    EXPECT_TRUE(spaced.problems.empty());
+}
+
+TEST(BattleFileTest, UnitLineCannotBeBrokenByItsDescription)
+{
+    TCombatUnit unit;
+    unit.Description = "  Pikes, \"long\"\r\n ";
+    unit.Quantity = 3;
+    EXPECT_EQ(unit.ToLine(), "-1,Pikes \"long\",3,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
+    TCombatUnit back;
+    EXPECT_EQ(back.FromLine(unit.ToLine()), 21);
+    EXPECT_EQ(back.Description, "Pikes \"long\"");
+    EXPECT_EQ(back.Quantity, 3);
+    EXPECT_FALSE(back.Behind);
+}
+
+TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
+{
+    // A short unit line: its fields are read, the rest keep their starting values.
+    const Read shortLine = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n");
+    ASSERT_TRUE(shortLine.ok);
+    ASSERT_EQ(shortLine.setup.Left.size(), 1u);
+    EXPECT_EQ(shortLine.setup.Left[0].Quantity, 20);
+    EXPECT_EQ(shortLine.setup.Left[0].Hits, 1);
+    EXPECT_EQ(ProblemLines(shortLine), std::vector<long>{4});
+
+    // A count larger than the lines that follow: the units there are kept.
+    const Read counted = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20,N,1,0,0,0,0,0,20,0,0,0,0,0,0,0,0,1,1\n4\n"
+                                  "6,Cavalry,2,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2,1,1");
+    EXPECT_EQ(counted.setup.Left.size(), 1u);
+    EXPECT_EQ(counted.setup.Right.size(), 1u);
+    EXPECT_EQ(ProblemLines(counted), std::vector<long>{7});
+
+    // Not a count, a missing version line, lines after the end.
+    const Read odd = ReadText("N,Y\nN,Y\nx\n1\n1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\nextra\n\n");
+    EXPECT_TRUE(odd.setup.HorseTerrain);
+    EXPECT_TRUE(odd.setup.Left.empty());
+    EXPECT_EQ(odd.setup.Right.size(), 1u);
+    EXPECT_EQ(ProblemLines(odd), (std::vector<long>{1, 3, 6}));
+
+    // Nothing at all, or a huge count: no crash, no units made up.
+    const Read empty = ReadText("");
+    EXPECT_TRUE(empty.ok);
+    EXPECT_EQ(ProblemLines(empty), std::vector<long>{1});
+    const Read huge = ReadText("VERSION,2.31\nN,N\n2147483647\n");
+    EXPECT_TRUE(huge.setup.Left.empty());
+    EXPECT_EQ(huge.problems.size(), 1u);
+}
+
+TEST(BattleFileTest, UnreadableFileLeavesTheSetUpAlone)
+{
+    // A path through a plain file can be neither read nor written, whoever runs the test.
+    testing::TempDir dir;
+    const std::string path = dir.Write("plain", "x") + "/none.btl";
+    BattleSetup setup;
+    setup.Left.emplace_back();
+    std::vector<BattleFileProblem> problems;
+    EXPECT_FALSE(LoadBattleFile(path, setup, problems));
+    EXPECT_EQ(setup.Left.size(), 1u);
+    EXPECT_TRUE(problems.empty());
+
+    std::string error;
+    EXPECT_FALSE(SaveBattleFile(path, setup, &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(FortListTest, SixFortificationsWithTheirCapacities)
+{
+    const TFortList forts;
+    EXPECT_EQ(forts.Names(),
+              (std::vector<std::string>{"None", "Tower", "Fort", "Castle", "Citadel", "Magical Fortess"}));
+    EXPECT_EQ(forts.Capacity(0), 0);
+    EXPECT_EQ(forts.Capacity(3), 250);
+    EXPECT_EQ(forts.Capacity(5), 1250);
+    EXPECT_EQ(forts.Capacity(6), 0);
+    EXPECT_EQ(forts.Capacity(-1), 0);
+    EXPECT_EQ(forts.Find("magical fortess"), 5);
+    EXPECT_EQ(forts.Find("Magical Fortress"), -1);
+}
+
+}  // namespace
+}  // namespace korvane
