@@ -95,8 +95,15 @@ TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHexUntilItsUnitsAreDone)
     window.Menus().mnuHexFindIncomplete->trigger();
     EXPECT_TRUE(inView(150, 90));
 
-    window.GoToCoordinate("10", "10");
+    TUnit& edge = OwnUnit(0, 0, 16, 41, {});  // column 0 holds hexes too
     unit.OrdersDone = true;
+    window.GoToCoordinate("150", "150");
+    window.Menus().mnuHexFindIncomplete->trigger();
+    EXPECT_TRUE(inView(0, 16));
+    EXPECT_TRUE(ui.shown.empty()) << "no complaint about the edge";
+
+    window.GoToCoordinate("10", "10");
+    edge.OrdersDone = true;
     window.Menus().mnuHexFindIncomplete->trigger();
     EXPECT_FALSE(inView(150, 90)) << "nothing left to find: the view stays";
 }

@@ -254,7 +254,7 @@ TEST_F(StartedMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
     window.resize(900, 650);
     window.show();
     const FrmMapWidgets& w = window.Widgets();
-    window.GoToCoordinate("0", "10");
+    window.GoToCoordinate("-1", "10");
     EXPECT_EQ(ui.shown.back().text, "Coordinate out of range. Unable to move to hex.");
     const MapViewport before = window.Viewport();
 

@@ -149,12 +149,12 @@ TEST(ViewportTest, CentringAndJumping)
     ResizeViewport(view, 900, 520);
     EXPECT_EQ(view.ViewCols, 900 / 45 + 1);
     EXPECT_EQ(view.ViewRows, 2 * 10 + 1);
-    CentreOnHex(view, 1, 1);
-    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(1, 1));
+    CentreOnHex(view, 0, 16);
+    EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(0, 16 - view.ViewRows / 2)) << "column 0 shows";
     CentreOnHex(view, 100, 60);
     EXPECT_EQ(std::pair(view.ViewLeft, view.ViewTop), std::pair(100 - view.ViewCols / 2, 60 - view.ViewRows / 2));
 
-    EXPECT_FALSE(MoveToHex(view, 0, 10, 1));
+    EXPECT_FALSE(MoveToHex(view, -1, 10, 1));
     EXPECT_FALSE(MoveToHex(view, 5, 193, 1));
     EXPECT_EQ(view.ViewLevel, 0);
     EXPECT_EQ(view.ViewLeft, 100 - view.ViewCols / 2);

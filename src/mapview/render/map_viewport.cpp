@@ -75,15 +75,16 @@ HexPosition HexAtPoint(const MapViewport& view, int px, int py)
 
 void CentreOnHex(MapViewport& view, int x, int y)
 {
-    x = std::clamp(x, 1, TMap::kMaxX);
-    y = std::clamp(y, 1, TMap::kMaxY);
-    view.ViewLeft = ScrollX(std::max(1, x - view.ViewCols / 2));
-    view.ViewTop = ScrollY(std::max(1, y - view.ViewRows / 2));
+    // Column 0 and row 0 hold hexes like any other: a jump there must show them.
+    x = std::clamp(x, 0, TMap::kMaxX);
+    y = std::clamp(y, 0, TMap::kMaxY);
+    view.ViewLeft = ScrollX(std::max(0, x - view.ViewCols / 2));
+    view.ViewTop = ScrollY(std::max(0, y - view.ViewRows / 2));
 }
 
 bool MoveToHex(MapViewport& view, int x, int y, int level)
 {
-    if (x < 1 || x > TMap::kMaxX || y < 1 || y > TMap::kMaxY)
+    if (x < 0 || x > TMap::kMaxX || y < 0 || y > TMap::kMaxY)
         return false;
     view.ViewLevel = level;
     CentreOnHex(view, x, y);

@@ -47,9 +47,9 @@ void ZoomViewport(MapViewport& view, int zoom, int width, int height);
 /// the smaller x, then the smaller y, wins.
 HexPosition HexAtPoint(const MapViewport& view, int px, int py);
 
-/// Scrolls so that grid hex (x, y) is in the middle; never to position 0.
+/// Scrolls so that grid hex (x, y) is in the middle, as far as the grid allows.
 void CentreOnHex(MapViewport& view, int x, int y);
-/// The checked jump: false (nothing moved) when (x, y) is outside 1..320 by 1..192; otherwise
+/// The checked jump: false (nothing moved) when (x, y) is outside 0..320 by 0..192; otherwise
 /// switches to `level` and centres on the hex.
 bool MoveToHex(MapViewport& view, int x, int y, int level);
 
