@@ -105,6 +105,7 @@ const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
         {kPreferences, "ShowDepth", "0", nullptr, &TrecINI::ShowDepth},
         {kPreferences, "HintDelay", "5", nullptr, &TrecINI::HintDelay},
         {kPreferences, "MarkDoneHexes", "FALSE", nullptr, &TrecINI::MarkDoneHexes},
+        {kPreferences, "WheelZooms", "TRUE", nullptr, &TrecINI::WheelZooms},
         {kWindows, "ColourKeyPosX", "-1", nullptr, &TrecINI::ColourKeyPosX},
         {kWindows, "ColourKeyPosY", "-1", nullptr, &TrecINI::ColourKeyPosY},
         {kWindows, "IconKeyPosX", "-1", nullptr, &TrecINI::IconKeyPosX},

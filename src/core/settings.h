@@ -58,6 +58,8 @@ public:
     bool ShowTowns = true, ShowTownNames = true, ShowCoords = false, ShowGlobalMap = true;
     bool ShowGates = false, ShowShafts = false, ShowOther = false, BufferDraw = false;
     bool ShowUnits = false, ShowHints = false, ShowUnconfirmed = false, MarkDoneHexes = false;
+    /// The plain mouse wheel zooms the map; off, it scrolls (for trackpads).
+    bool WheelZooms = true;
     std::int32_t ShowDepth = 0;
 
     // Window positions; -1 means not set.

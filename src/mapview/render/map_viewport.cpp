@@ -47,6 +47,45 @@ void ZoomViewport(MapViewport& view, int zoom, int width, int height)
     view.ViewTop = ScrollY(std::max(0, view.ViewTop - (view.ViewRows - oldRows) / 2));
 }
 
+void ZoomViewportAt(MapViewport& view, int zoom, int px, int py, int width, int height)
+{
+    const HexGeometry before = HexGeometry::ForZoom(view.Zoom);
+    const HexPosition anchor = HexAtPoint(view, px, py);
+    // The grid point under the pixel, in columns and y units (a hex's middle sits S and Hh past
+    // its column's and row's start).
+    const double gx = view.ViewLeft + double(px - kScreenMarginX - before.S) / before.C;
+    const double gy = view.ViewTop + double(py - kScreenMarginY - before.Hh) / before.Hh;
+    view.Zoom = std::clamp(zoom, 1, 10);
+    ResizeViewport(view, width, height);
+    const HexGeometry after = HexGeometry::ForZoom(view.Zoom);
+    const double left = gx - double(px - kScreenMarginX - after.S) / after.C;
+    const double top = gy - double(py - kScreenMarginY - after.Hh) / after.Hh;
+    view.ViewLeft = ScrollX(static_cast<int>(std::lround(left)));
+    view.ViewTop = ScrollY(static_cast<int>(std::lround(top)));
+    if (!anchor.IsValid())
+        return;
+    // Whole columns and rows cannot always put the same spot under the pixel; of the corners
+    // next to the ideal one, take the nearest that keeps the hex there.
+    MapViewport best = view;
+    double bestDistance = -1;
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            MapViewport candidate = view;
+            candidate.ViewLeft = ScrollX(view.ViewLeft + dx);
+            candidate.ViewTop = ScrollY(view.ViewTop + dy);
+            const HexPosition hit = HexAtPoint(candidate, px, py);
+            if (hit.x != anchor.x || hit.y != anchor.y)
+                continue;
+            const double distance = std::hypot(candidate.ViewLeft - left, candidate.ViewTop - top);
+            if (bestDistance < 0 || distance < bestDistance) {
+                best = candidate;
+                bestDistance = distance;
+            }
+        }
+    }
+    view = best;
+}
+
 HexPosition HexAtPoint(const MapViewport& view, int px, int py)
 {
     const HexGeometry hex = HexGeometry::ForZoom(view.Zoom);

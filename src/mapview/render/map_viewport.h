@@ -43,6 +43,10 @@ inline int BarPositionOfZoom(int zoom) { return 11 - zoom; }
 /// Changes the zoom and keeps the middle of the view where it was (never scrolling below 0).
 void ZoomViewport(MapViewport& view, int zoom, int width, int height);
 
+/// Changes the zoom and scrolls so that the hex under paint-box pixel (px, py) stays under it,
+/// as far as the scroll ranges allow; off the hexes, the grid point under the pixel stays.
+void ZoomViewportAt(MapViewport& view, int zoom, int px, int py, int width, int height);
+
 /// The hex under a paint-box pixel, (-1, -1) when none. Where two outlines touch the hex with
 /// the smaller x, then the smaller y, wins.
 HexPosition HexAtPoint(const MapViewport& view, int px, int py);

@@ -88,6 +88,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     ConnectDisplaySwitches();
     ConnectNavigation();
     ConnectMenus();
+    ConnectKeys();
     UpdateTurnPanel();
 }
 
@@ -116,7 +117,7 @@ bool TfrmMAP::StartUp()
     FillTroopViews();
     GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
     SyncScrollBars();
-    dataChanged_ = false;
+    SetDataChanged(false);
     UpdateTurnPanel();
     w_.tabShow->setCurrentIndex(0);
     tmrMapHint_->start();
@@ -279,7 +280,6 @@ void TfrmMAP::ConnectNavigation()
 
 void TfrmMAP::ConnectMenus()
 {
-    connect(m_.mnuFile, &QMenu::aboutToShow, this, [this] { m_.mnuFileSaveDB->setEnabled(dataChanged_); });
     connect(m_.mnuFileSaveDB, &QAction::triggered, this, &TfrmMAP::SaveDatabase);
     connect(m_.mnuFileReloadDB, &QAction::triggered, this, [this] {
         if (ui_.AskYesNo("Reloading the database will over-write all changes made since the last save. "
@@ -435,6 +435,8 @@ bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == w_.paintMap) {
+        if (MapGesture(event))
+            return true;
         if (event->type() == QEvent::Paint) {
             PaintMap();
             return true;
@@ -473,6 +475,8 @@ void TfrmMAP::MapMouse(const QMouseEvent& mouse)
 void TfrmMAP::PointAt(int px, int py)
 {
     const HexPosition hex = HexAtPoint(view_, px, py);
+    w_.lblStatusHex->setText(hex.IsValid() ? ToDisplayText(StatusHexText(workspace_.Map, view_.ViewLevel, hex.x, hex.y))
+                                           : QString());
     if (!hex.IsValid()) {
         w_.pnlCoords->clear();
         if (w_.tabShow->currentIndex() == 1)

@@ -7,6 +7,7 @@
 #include "mapview/windows/flash_target.h"
 #include "mapview/windows/frm_map_menus.h"
 #include "mapview/windows/hex_balloon_state.h"
+#include "mapview/windows/wheel_notches.h"
 #include "storage/turn_stepping.h"
 
 #include <QImage>
@@ -51,7 +52,8 @@ public:
 
     /// The database differs from its file: closing asks first, and "Save database" is offered.
     bool DataChanged() const { return dataChanged_; }
-    void SetDataChanged(bool changed) { dataChanged_ = changed; }
+    /// "Save database" is offered (in the menu and by its key) only while data has changed.
+    void SetDataChanged(bool changed);
 
     /// The turn panel: the current turn, or "?" before the first.
     void UpdateTurnPanel();
@@ -128,6 +130,17 @@ public:
     /// "Import Turn File" once a file is chosen: the report is imported and the database saved.
     void ImportTurnFile(const std::string& fileName);
 
+    /// A passing message in the status bar, e.g. after an action completed.
+    void ShowStatusMessage(const std::string& text);
+    /// The wheel turned over paint-box point `at` by `delta` eighths of a degree: zooms there
+    /// (or scrolls, when the player switched wheel zooming off); with Shift it scrolls sideways,
+    /// with Ctrl up and down.
+    void MapWheel(const QPoint& at, int delta, Qt::KeyboardModifiers modifiers);
+    /// Moves the view by whole columns and y units, as far as the scroll bars go.
+    void ScrollView(int columns, int rows);
+    /// Zooms by `steps` of the zoom bar (positive: larger hexes), keeping the middle of the view.
+    void ZoomBy(int steps);
+
 signals:
     /// The map has been painted on the screen (the screenshot waits for the first time).
     void MapPainted();
@@ -188,6 +201,9 @@ private:
     HexPosition HexAtScreenPoint(const QPoint& cursor) const;
     int DrawOptions() const;
     void FillPages(int level, int x, int y);
+    /// Wheel, drag panning and the space bar over the map; true when the event was one of them.
+    bool MapGesture(QEvent* event);
+    void ConnectKeys();
 
     Workspace& workspace_;
     UserInteraction& ui_;
@@ -210,6 +226,12 @@ private:
     FlashTarget::Redraw flashShown_;  // what the last blink drew
     std::string lastCitySearch_;
     std::string lastOrdersFile_;  // offered again by the next "Generate Turn File"
+    WheelNotches wheel_;
+    // Dragging the view: where the drag started, and the view's corner then.
+    bool panning_ = false;
+    bool spaceHeld_ = false;
+    QPoint panStart_;
+    int panLeft_ = 0, panTop_ = 0;
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;

@@ -37,6 +37,12 @@ constexpr const char* kNoImportIntoRefused = "no turn file can be imported into 
 
 }  // namespace
 
+void TfrmMAP::SetDataChanged(bool changed)
+{
+    dataChanged_ = changed;
+    m_.mnuFileSaveDB->setEnabled(changed);
+}
+
 void TfrmMAP::SaveDatabase()
 {
     if (!KnowsOwnFaction("Please provide a valid faction number before saving the map database."))
@@ -45,9 +51,10 @@ void TfrmMAP::SaveDatabase()
         return;
     TrecINI& settings = workspace_.Settings;
     const BusyCursor busy;
-    if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused))
-        dataChanged_ = false;
-    else
+    if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused)) {
+        SetDataChanged(false);
+        ShowStatusMessage("Database saved");
+    } else
         ui_.Error("Unable to write the map database to " + settings.DataDir);
 }
 
@@ -57,7 +64,7 @@ void TfrmMAP::ReloadDatabase()
         const BusyCursor busy;
         workspace_.Map.Clear();
         LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
-        dataChanged_ = false;
+        SetDataChanged(false);
     }
     frmColourKey_->RefreshFromMap();
     frmIconKey_->RefreshFromMap();
@@ -122,7 +129,7 @@ void TfrmMAP::ImportData(const std::string& fileName)
         imported = ImportDataFile(workspace_.Map, fileName);
     }
     if (imported) {
-        dataChanged_ = true;
+        SetDataChanged(true);
         ui_.Info("Data file imported successfully.");
     } else {
         ui_.Info("Data file import failed.");
@@ -159,9 +166,11 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
         const BusyCursor busy;
         imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
         if (imported)
-            dataChanged_ = !SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
+            SetDataChanged(!SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused));
     }
     ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
+    if (imported)
+        ShowStatusMessage("Imported 1 turn report");
     RefreshOverview();
     RedrawMap();
     UpdateTurnPanel();

@@ -85,6 +85,9 @@ QWidget* ShowPage(FrmMapWidgets& w)
     w.lstTroopViews = Named<QComboBox>("lstTroopViews");
     w.lstTroopViews->setToolTip("The display list whose troops the map marks");
     layout->insertWidget(layout->indexOf(w.chkShowUnits) + 1, w.lstTroopViews);
+    w.chkWheelZooms = Named<QCheckBox>("chkWheelZooms", " Wheel zooms");
+    w.chkWheelZooms->setToolTip("The mouse wheel zooms the map at the pointer; off, it scrolls");
+    layout->addWidget(w.chkWheelZooms);
     layout->addStretch();
     return page;
 }
@@ -273,6 +276,9 @@ FrmMapWidgets BuildFrmMapLayout(QMainWindow& window)
     layout->addWidget(BottomRow(w));
     window.setCentralWidget(central);
     window.statusBar()->setObjectName("StatusBar");
+    // The hex under the pointer stays at the right; passing messages take the left.
+    w.lblStatusHex = Named<QLabel>("lblStatusHex");
+    window.statusBar()->addPermanentWidget(w.lblStatusHex);
     return w;
 }
 

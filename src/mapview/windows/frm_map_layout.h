@@ -18,6 +18,7 @@ namespace korvane {
 
 struct FrmMapWidgets
 {
+    QLabel* lblStatusHex = nullptr;  // the status bar's hex under the pointer
     QSplitter* pnlMain = nullptr;
     QWidget* paintMap = nullptr;
     QScrollBar* scrollH = nullptr;
@@ -44,6 +45,7 @@ struct FrmMapWidgets
     QWidget* pnlHintDelay = nullptr;
     QSpinBox* udHintDelay = nullptr;
     QComboBox* lstTroopViews = nullptr;
+    QCheckBox* chkWheelZooms = nullptr;
 
     // "Hex" page.
     QLabel *pnlHexCoord = nullptr, *pnlHexTerrain = nullptr, *pnlHexNatives = nullptr, *pnlHexTaxes = nullptr,

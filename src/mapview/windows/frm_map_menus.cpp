@@ -4,7 +4,10 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QKeySequence>
 #include <QMenuBar>
+
+#include <initializer_list>
 
 namespace korvane {
 
@@ -18,6 +21,12 @@ QAction* Item(QMenu* menu, const char* name, const char* caption, bool enabled =
     return action;
 }
 
+QAction* Keyed(QAction* action, std::initializer_list<QKeySequence> keys)
+{
+    action->setShortcuts(QList<QKeySequence>(keys));
+    return action;
+}
+
 QMenu* Menu(QMainWindow& window, const char* name, const char* caption)
 {
     QMenu* menu = window.menuBar()->addMenu(caption);
@@ -27,12 +36,26 @@ QMenu* Menu(QMainWindow& window, const char* name, const char* caption)
 
 }  // namespace
 
+bool IsBareMapKey(int key, int modifiers)
+{
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (key) {
+    case Qt::Key_Plus: case Qt::Key_Equal: case Qt::Key_Minus: case Qt::Key_U: case Qt::Key_Home:
+    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up:
+    case Qt::Key_Down: case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
+
 FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
 {
     FrmMapMenus m;
     // Entries marked false open windows that later work brings; until then they stay disabled.
     m.mnuFile = Menu(window, "mnuFile", "&File");
-    m.mnuImportTurn = Item(m.mnuFile, "mnuImportTurn", "Import &Turn File");
+    m.mnuImportTurn = Keyed(Item(m.mnuFile, "mnuImportTurn", "Import &Turn File"), {Qt::CTRL | Qt::Key_I});
     m.mnuBulkImport = Item(m.mnuFile, "mnuBulkImport", "&Bulk Turn File Import", false);
     m.mnuImportData = Item(m.mnuFile, "mnuImportData", "Import &Data");
     m.mnuImportData->setVisible(false);
@@ -42,14 +65,14 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuExportKvd = Item(m.mnuFile, "mnuExportKvd", "E&xport Korvane Data", false);
     m.mnuGenerateMap = Item(m.mnuFile, "mnuGenerateMap", "&Generate Map", false);
     m.mnuFile->addSeparator();
-    m.mnuFileSaveDB = Item(m.mnuFile, "mnuFileSaveDB", "&Save database", false);
+    m.mnuFileSaveDB = Keyed(Item(m.mnuFile, "mnuFileSaveDB", "&Save database", false), {Qt::CTRL | Qt::Key_S});
     m.mnuFileReloadDB = Item(m.mnuFile, "mnuFileReloadDB", "&Reload database");
     m.mnuFile->addSeparator();
-    m.mnuFileExit = Item(m.mnuFile, "mnuFileExit", "E&xit ...");
+    m.mnuFileExit = Keyed(Item(m.mnuFile, "mnuFileExit", "E&xit ..."), {Qt::CTRL | Qt::Key_Q});
 
     QMenu* view = Menu(window, "mnuView", "&View");
-    m.mnuViewHome = Item(view, "mnuViewHome", "Go &Home");
-    m.mnuViewGoto = Item(view, "mnuViewGoto", "Goto &Coordinate");
+    m.mnuViewHome = Keyed(Item(view, "mnuViewHome", "Go &Home"), {Qt::Key_Home});
+    m.mnuViewGoto = Keyed(Item(view, "mnuViewGoto", "Goto &Coordinate"), {Qt::CTRL | Qt::Key_G});
     m.mnuViewSaveHome = Item(view, "mnuViewSaveHome", "&Save Position as Home");
     m.cmdFindCity = Item(view, "cmdFindCity", "&Find City");
     view->addSeparator();
@@ -67,6 +90,23 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuViewAllUnitSummary = Item(view, "mnuViewAllUnitSummary", "Full Unit Summary");
     view->addSeparator();
     m.mnuViewFaction = Item(view, "mnuViewFaction", "Faction Details");
+    view->addSeparator();
+    m.mnuViewZoomIn = Keyed(Item(view, "mnuViewZoomIn", "Zoom &In"), {Qt::Key_Plus, Qt::Key_Equal});
+    m.mnuViewZoomOut = Keyed(Item(view, "mnuViewZoomOut", "Zoom &Out"), {Qt::Key_Minus});
+    m.mnuViewLevel = Keyed(Item(view, "mnuViewLevel", "Over/&Underworld"), {Qt::Key_U});
+    m.mnuViewNextTurn = Keyed(Item(view, "mnuViewNextTurn", "&Next Turn"), {Qt::Key_PageUp});
+    m.mnuViewPreviousTurn = Keyed(Item(view, "mnuViewPreviousTurn", "&Previous Turn"), {Qt::Key_PageDown});
+    QMenu* scroll = view->addMenu("Sc&roll");
+    scroll->setObjectName("mnuViewScroll");
+    m.mnuScrollLeft = Keyed(Item(scroll, "mnuScrollLeft", "Left"), {Qt::Key_Left});
+    m.mnuScrollRight = Keyed(Item(scroll, "mnuScrollRight", "Right"), {Qt::Key_Right});
+    m.mnuScrollUp = Keyed(Item(scroll, "mnuScrollUp", "Up"), {Qt::Key_Up});
+    m.mnuScrollDown = Keyed(Item(scroll, "mnuScrollDown", "Down"), {Qt::Key_Down});
+    scroll->addSeparator();
+    m.mnuScrollLeftFar = Keyed(Item(scroll, "mnuScrollLeftFar", "Left by Ten"), {Qt::SHIFT | Qt::Key_Left});
+    m.mnuScrollRightFar = Keyed(Item(scroll, "mnuScrollRightFar", "Right by Ten"), {Qt::SHIFT | Qt::Key_Right});
+    m.mnuScrollUpFar = Keyed(Item(scroll, "mnuScrollUpFar", "Up by Ten"), {Qt::SHIFT | Qt::Key_Up});
+    m.mnuScrollDownFar = Keyed(Item(scroll, "mnuScrollDownFar", "Down by Ten"), {Qt::SHIFT | Qt::Key_Down});
 
     QMenu* tools = Menu(window, "mnuTools", "&Tools");
     m.mnuCombat = Item(tools, "mnuCombat", "Combat &Simulation", false);
@@ -76,7 +116,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuToolsCalc = Item(tools, "mnuToolsCalc", "Calculator");
 
     QMenu* help = Menu(window, "mnuHelp", "&Help");
-    m.mnuHelpAbout = Item(help, "mnuHelpAbout", "&About...");
+    m.mnuHelpAbout = Keyed(Item(help, "mnuHelpAbout", "&About..."), {Qt::Key_F1});
 
     m.mnuHex = new QMenu(&window);
     m.mnuHex->setObjectName("mnuHex");

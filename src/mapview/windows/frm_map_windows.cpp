@@ -120,7 +120,7 @@ void TfrmMAP::ShowHexDetails(int level, int x, int y, QWidget* parent)
         if (w_.chkDrawGlobalMap->isChecked() && level == view_.ViewLevel)
             RefreshGlobalMap(storedGlobalMap_, map, level, x, y, x, y);
         ShowOverview();
-        dataChanged_ = true;
+        SetDataChanged(true);
         RedrawMap();
     } else if (madeForTheWindow) {
         map.RemoveCell(level, x, y);

@@ -48,6 +48,28 @@ std::string PointerCoordText(int level, int x, int y)
     return IntToStr(x) + "," + IntToStr(y);
 }
 
+std::string StatusHexText(const TMap& map, int level, int x, int y)
+{
+    if (level == TMap::kUnderworld && !IsUnderworldHex(x, y))
+        return {};
+    std::string text = PointerCoordText(level, x, y) + (level == TMap::kUnderworld ? " Underworld" : " Overworld");
+    const TMapCell* cell = map.Cell(level, x, y);
+    if (!cell)
+        return text + "  unexplored";
+    const auto add = [&text](const std::string& part) {
+        if (!part.empty())
+            text += "  " + part;
+    };
+    add(ListedName(map.TerrainList, cell->Terrain));
+    if (const std::string province = ListedName(map.RegionList, cell->Region); !province.empty())
+        add("in " + province);
+    static const char* const kKinds[] = {"", " (city)", " (town)", " (village)"};
+    const bool kindKnown = cell->PopCenterType >= kCity && cell->PopCenterType <= kVillage;
+    if (!cell->PopCenter.empty())
+        add(cell->PopCenter + (kindKnown ? kKinds[cell->PopCenterType] : ""));
+    return text;
+}
+
 std::string TurnPanelText(int currentTurn)
 {
     return currentTurn > 0 ? IntToStr(currentTurn) : "?";

@@ -22,6 +22,11 @@ std::string GroupedNumber(std::int64_t value, std::string_view separator);
 /// game's coordinates of the hex, or "- , -" between hexes.
 std::string PointerCoordText(int level, int x, int y);
 
+/// The status bar's hex under the pointer: game coordinates and level, then what is known of
+/// it: terrain, province and settlement, e.g. "12,34 Overworld  plain  in Glorforgost  Krakow (city)".
+/// Between underworld hexes, empty.
+std::string StatusHexText(const TMap& map, int level, int x, int y);
+
 /// The turn panel: the turn, or "?" before the first.
 std::string TurnPanelText(int currentTurn);
 
