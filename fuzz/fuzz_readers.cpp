@@ -12,6 +12,7 @@
 #include "people/faction_list.h"
 #include "people/unit_list.h"
 #include "reportimport/report_reader.h"
+#include "storage/exchange_file.h"
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
@@ -20,6 +21,7 @@
 #include "world/map.h"
 #include "world/map_cell.h"
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -173,6 +175,29 @@ void ReadBattleFile(std::string_view input)
     BattleFileLines(setup);
 }
 
+void ReadExchangeFile(std::string_view input)
+{
+    SilentInteraction ui;
+    TMap map;
+    ImportExchangeText(map, input, "fuzz.KVD", {}, ui);
+    ImportExchangeText(map, input, "fuzz.KVD", {true, true}, ui);
+
+    // What is exported of that, believed and overriding in an empty world, must export the same.
+    const ExchangeImportOptions exact{true, true};
+    for (int level : {TMap::kOverworld, TMap::kUnderworld}) {
+        ExchangeExportOptions everything;
+        everything.Level = level;
+        everything.Options = kExportTownNames | kExportGates | kExportGateNumbers | kExportShafts | kExportOther
+            | kExportComments;
+        int hexes = 0;
+        const std::string exported = ExchangeFileText(map, everything, hexes);
+        TMap again;
+        ImportExchangeText(again, exported, "again.KVD", exact, ui);
+        if (ExchangeFileText(again, everything, hexes) != exported)
+            std::abort();
+    }
+}
+
 const std::vector<Reader>& Readers()
 {
     static const std::vector<Reader> readers = {
@@ -180,7 +205,7 @@ const std::vector<Reader>& Readers()
         {"unit_file", ReadUnitFile},          {"orders_file", ReadOrdersFile},
         {"factions_file", ReadFactionsFile},  {"alliance_file", ReadAllianceFile},
         {"settings_file", ReadSettingsFile},  {"faction_list", ReadFactionList},
-        {"battle_file", ReadBattleFile},
+        {"battle_file", ReadBattleFile},      {"kvd_file", ReadExchangeFile},
     };
     return readers;
 }

@@ -26,6 +26,9 @@ void ReadSettingsFile(std::string_view input);
 void ReadFactionList(std::string_view input);
 /// A battle file, then written back as lines.
 void ReadBattleFile(std::string_view input);
+/// An exchange file merged into an empty world, then again overriding; what the world then
+/// exports must come back unchanged through an import into an empty world.
+void ReadExchangeFile(std::string_view input);
 
 struct Reader
 {

@@ -49,6 +49,16 @@ const std::vector<Command>& Commands()
          "fight the battle of a saved set-up and print its report; fortifications: None, Tower,\n"
          "      Fort, Castle, Citadel, \"Magical Fortess\"",
          RunBattleCommand},
+        {"export-kvd",
+         "[--under] [--rect L,T,R,B] [--town-names] [--gates] [--gate-numbers] [--shafts] [--other] "
+         "[--comments] [--overwrite] FILE.KVD",
+         "write the known hexes of a rectangle (grid coordinates; the whole level when no --rect)\n"
+         "      to an exchange file for other players; an existing file only with --overwrite",
+         RunExportKvdCommand},
+        {"import-kvd", "[--unconfirmed|--confirmed] [--override] FILE.KVD",
+         "merge an exchange file into the map database, then save it; --confirmed believes the\n"
+         "      file's unconfirmed marks, --override lets the file replace what is known",
+         RunImportKvdCommand},
     };
     return commands;
 }

@@ -43,5 +43,7 @@ int RunUnitsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunMapCommand(CliContext& context, const std::vector<std::string>& args);
 int RunOrdersCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBattleCommand(CliContext& context, const std::vector<std::string>& args);
+int RunExportKvdCommand(CliContext& context, const std::vector<std::string>& args);
+int RunImportKvdCommand(CliContext& context, const std::vector<std::string>& args);
 
 }  // namespace korvane

@@ -1,0 +1,143 @@
+// Writing exchange files: one line per known cell of a rectangle of one level.
+#include "storage/exchange_file.h"
+
+#include "core/atomic_file.h"
+#include "core/text_helpers.h"
+#include "core/user_interaction.h"
+#include "storage/record_text.h"
+#include "world/map.h"
+
+#include <algorithm>
+
+namespace korvane {
+
+namespace {
+
+// Texts are written bare: a comma inside one would start a new field for the reader, and a
+// line break a new line, so they are written as ";" and a space. Texts go out trimmed.
+std::string FieldText(std::string_view text)
+{
+    return TrimSpaces(OneLine(ReplaceCharSet(text, MakeCharSet(","), ';')));
+}
+
+std::string ListName(const NameList& list, int index)
+{
+    return index >= 0 && index < list.Count() ? list[index] : std::string();
+}
+
+class ExchangeLineBuilder
+{
+public:
+    void Number(std::int64_t value) { Field(IntToStr(value)); }
+    void Flag(bool value) { Field(value ? "1" : "0"); }
+    void Text(std::string_view text) { Field(FieldText(text)); }
+    const std::string& Line() const { return line_; }
+
+private:
+    void Field(std::string_view field)
+    {
+        if (!first_)
+            line_ += ',';
+        first_ = false;
+        line_ += field;
+    }
+
+    std::string line_;
+    bool first_ = true;
+};
+
+std::string GateField(const TMapCell& cell, std::uint32_t options)
+{
+    if (options & kExportGateNumbers)
+        return IntToStr(cell.Gate);
+    if ((options & kExportGates) && cell.Gate > 0)
+        return IntToStr(kUnnumberedGate);
+    return {};
+}
+
+std::string ExchangeLine(const TMap& map, const TMapCell& cell, std::uint32_t options)
+{
+    const bool towns = options & kExportTownNames;
+    const bool comments = options & kExportComments;
+    ExchangeLineBuilder line;
+    line.Number(cell.Level);
+    line.Number(cell.X);
+    line.Number(cell.Y);
+    line.Number(cell.Terrain);
+    line.Text(cell.LegacyName);
+    line.Text(ListName(map.RegionList, cell.Region));
+    line.Number(cell.LegacyValue);
+    line.Text(GateField(cell, options));
+    line.Number(cell.Silver);
+    line.Text(towns ? cell.PopCenter : std::string());
+    line.Number(towns ? cell.PopCenterType : 0);
+    line.Text((options & kExportShafts) ? cell.Shaft : std::string());
+    line.Text((options & kExportOther) ? cell.Other : std::string());
+    line.Text(ListName(map.RaceList, cell.Race));
+    line.Number(cell.Population);
+    line.Number(cell.FactionNo);
+    line.Flag(cell.Unconfirmed);
+    for (const std::string* note : {&cell.Comments, &cell.Note2, &cell.Note3})
+        line.Text(comments ? *note : std::string());
+    for (bool pathway : cell.Pathway)
+        line.Flag(pathway);
+    return line.Line();
+}
+
+}  // namespace
+
+bool CheckExportRectangle(ExchangeExportOptions& options, UserInteraction& ui)
+{
+    options.Left = std::max(options.Left, 0);
+    options.Top = std::max(options.Top, 0);
+    options.Right = std::min(options.Right, TMap::kMaxX);
+    options.Bottom = std::min(options.Bottom, TMap::kMaxY);
+    if (options.Left > options.Right) {
+        ui.Warning("Errr, I think you want to make Left <= Right.");
+        return false;
+    }
+    if (options.Bottom < options.Top) {
+        ui.Warning("Sadly, my coordinate system requires Top <= Bottom. Try again.");
+        return false;
+    }
+    return true;
+}
+
+std::string ExchangeFileText(const TMap& map, const ExchangeExportOptions& options, int& hexes)
+{
+    hexes = 0;
+    std::string text;
+    if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
+        return text;
+    AppendLine(text, RecordHeaderLine());
+    // Positions off the grid hold no cells; leaving them out keeps a huge rectangle quick.
+    const int right = std::min(options.Right, TMap::kMaxX);
+    const int bottom = std::min(options.Bottom, TMap::kMaxY);
+    for (int x = std::max(options.Left, 0); x <= right; ++x) {
+        for (int y = std::max(options.Top, 0); y <= bottom; ++y) {
+            const TMapCell* cell = map.Cell(options.Level, x, y);
+            if (!cell || cell->IsBlank())
+                continue;
+            AppendLine(text, ExchangeLine(map, *cell, options.Options));
+            ++hexes;
+        }
+    }
+    return text;
+}
+
+ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName, const ExchangeExportOptions& options,
+                                    UserInteraction& ui)
+{
+    ExchangeExportResult result;
+    if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
+        return result;
+    const std::string text = ExchangeFileText(map, options, result.Hexes);
+    // The whole file replaces an older one in one step, so a failed write leaves that as it was.
+    if (!AtomicWriteFile(fileName, text, &result.Error))
+        return result;
+    result.Written = true;
+    ui.Info("Exported " + IntToStr(result.Hexes) + " hexes.");
+    return result;
+}
+
+}  // namespace korvane
