@@ -1,0 +1,235 @@
+// The dialog that defines one unit line of a battle side.
+#include "windows/frm_combat_unit.h"
+
+#include "combat/combat_unit.h"
+#include "core/text_helpers.h"
+#include "mapview/render/display_text.h"
+#include "windows/centre_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace korvane {
+
+namespace {
+
+constexpr int kNumberColumns = 8;
+constexpr int kDescriptionColumns = 22;
+
+// Labels for the player's own use: choosing one fills in nothing.
+constexpr const char* kDescriptions[] = {
+    "Fighters",     "Heavy Fighters",     "Very Heavy Fighters",
+    "Cavalry",      "Heavy Cavalry",      "Very Heavy Cavalry",
+    "Crossbow men", "Heavy Crossbow men",
+    "Longbow men",  "Heavy Longbow men",
+    "Doublebow men", "Heavy Doublebow men",
+    "Monsters",
+};
+
+// A battle file keeps a unit on one comma-separated line: these never get into a description,
+// typed or pasted, and one that came in from a hand-written file goes at the first edit.
+class DescriptionValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (input[i] == u'"' || input[i] == u'\'' || input[i] == u',') {
+                input.remove(i, 1);
+                if (i < pos)
+                    --pos;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+QLineEdit* NumberBox(QWidget* parent, const char* name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().averageCharWidth() * kNumberColumns + 12);
+    return box;
+}
+
+/// A column of captioned number boxes.
+QGridLayout* NumberColumn(QWidget* parent, std::initializer_list<std::pair<const char*, QLineEdit*>> rows)
+{
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const auto& [caption, box] : rows) {
+        grid->addWidget(new QLabel(caption, parent), row, 0);
+        grid->addWidget(box, row, 1);
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+    return grid;
+}
+
+}  // namespace
+
+TfrmCombatUnit::TfrmCombatUnit(TCombatUnit& unit, QWidget* parent)
+    : QDialog(parent)
+    , unit_(unit)
+{
+    setObjectName("frmCombatUnit");
+    setWindowTitle("Define Combat Unit");
+    setModal(true);
+    CreateControls();
+    LayOutControls();
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmCombatUnit::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    ShowUnit(unit);
+    adjustSize();
+    CentreWindow(parent, this);
+}
+
+void TfrmCombatUnit::CreateControls()
+{
+    txtUnitID = NumberBox(this, "txtUnitID");
+    lstDesc = new QComboBox(this);
+    lstDesc->setObjectName("lstDesc");
+    lstDesc->setEditable(true);
+    // A typed description stays this unit's own; it is not added to the offered labels.
+    lstDesc->setInsertPolicy(QComboBox::NoInsert);
+    lstDesc->setMinimumContentsLength(kDescriptionColumns);
+    lstDesc->setMaxVisibleItems(static_cast<int>(std::size(kDescriptions)));
+    for (const char* description : kDescriptions)
+        lstDesc->addItem(description);
+    lstDesc->setValidator(new DescriptionValidator(lstDesc));
+    txtQty = NumberBox(this, "txtQty");
+    txtHits = NumberBox(this, "txtHits");
+    txtAttacks = NumberBox(this, "txtAttacks");
+    chkBehind = new QCheckBox("Behind", this);
+    chkBehind->setObjectName("chkBehind");
+
+    txtSkillCOMB = NumberBox(this, "txtSkillCOMB");
+    txtSkillLBOW = NumberBox(this, "txtSkillLBOW");
+    txtSkillXBOW = NumberBox(this, "txtSkillXBOW");
+    txtSkillRIDI = NumberBox(this, "txtSkillRIDI");
+    txtSkillHEAL = NumberBox(this, "txtSkillHEAL");
+
+    txtMSWO = NumberBox(this, "txtMSWO");
+    txtSWOR = NumberBox(this, "txtSWOR");
+    txtDBOW = NumberBox(this, "txtDBOW");
+    txtLBOW = NumberBox(this, "txtLBOW");
+    txtXBOW = NumberBox(this, "txtXBOW");
+    txtMARM = NumberBox(this, "txtMARM");
+    txtPLAT = NumberBox(this, "txtPLAT");
+    txtCHAI = NumberBox(this, "txtCHAI");
+    txtHORS = NumberBox(this, "txtHORS");
+    txtHERB = NumberBox(this, "txtHERB");
+
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton("Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setAutoDefault(false);
+}
+
+void TfrmCombatUnit::LayOutControls()
+{
+    auto* general = new QGridLayout;
+    int row = 0;
+    for (const auto& [caption, field] : std::initializer_list<std::pair<const char*, QWidget*>>{
+             {"Unit ID", txtUnitID}, {"Description", lstDesc}, {"Quantity", txtQty}, {"Hits", txtHits},
+             {"Attacks", txtAttacks}}) {
+        general->addWidget(new QLabel(caption, this), row, 0);
+        general->addWidget(field, row, 1, Qt::AlignLeft);
+        ++row;
+    }
+    general->addWidget(chkBehind, row++, 1, Qt::AlignLeft);
+    general->setRowStretch(row, 1);
+
+    auto* skills = new QGroupBox("Skills", this);
+    skills->setLayout(NumberColumn(skills, {{"Combat", txtSkillCOMB},
+                                            {"Longbow", txtSkillLBOW},
+                                            {"Crossbow", txtSkillXBOW},
+                                            {"Riding", txtSkillRIDI},
+                                            {"Healing", txtSkillHEAL}}));
+
+    // Weapons on the left; what protects, carries and heals on the right.
+    auto* equipment = new QGroupBox("Equipment", this);
+    auto* items = new QHBoxLayout(equipment);
+    items->addLayout(NumberColumn(equipment, {{"Mithril Swords", txtMSWO},
+                                              {"Normal Swords", txtSWOR},
+                                              {"Double Bows", txtDBOW},
+                                              {"Long Bows", txtLBOW},
+                                              {"Crossbows", txtXBOW}}));
+    items->addSpacing(16);
+    items->addLayout(NumberColumn(equipment, {{"Mithril Armour", txtMARM},
+                                              {"Plate Armour", txtPLAT},
+                                              {"Chain Armour", txtCHAI},
+                                              {"Horses", txtHORS},
+                                              {"Herbs", txtHERB}}));
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(general, 1);
+    top->addWidget(skills);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(equipment);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::vector<TfrmCombatUnit::NumberField> TfrmCombatUnit::NumberFields() const
+{
+    return {
+        {txtUnitID, &TCombatUnit::UnitID},       {txtQty, &TCombatUnit::Quantity},
+        {txtHits, &TCombatUnit::Hits},           {txtAttacks, &TCombatUnit::Attacks},
+        {txtSkillCOMB, &TCombatUnit::SkillCOMB}, {txtSkillLBOW, &TCombatUnit::SkillLBOW},
+        {txtSkillXBOW, &TCombatUnit::SkillXBOW}, {txtSkillRIDI, &TCombatUnit::SkillRIDI},
+        {txtSkillHEAL, &TCombatUnit::SkillHEAL}, {txtMSWO, &TCombatUnit::ItemMSWO},
+        {txtSWOR, &TCombatUnit::ItemSWOR},       {txtDBOW, &TCombatUnit::ItemDBOW},
+        {txtLBOW, &TCombatUnit::ItemLBOW},       {txtXBOW, &TCombatUnit::ItemXBOW},
+        {txtMARM, &TCombatUnit::ItemMARM},       {txtPLAT, &TCombatUnit::ItemPLAT},
+        {txtCHAI, &TCombatUnit::ItemCHAI},       {txtHORS, &TCombatUnit::ItemHORS},
+        {txtHERB, &TCombatUnit::ItemHERB},
+    };
+}
+
+void TfrmCombatUnit::ShowUnit(const TCombatUnit& unit)
+{
+    for (const auto& [box, field] : NumberFields())
+        box->setText(QString::number(unit.*field));
+    lstDesc->setEditText(ToDisplayText(unit.Description));
+    chkBehind->setChecked(unit.Behind);
+}
+
+void TfrmCombatUnit::StoreUnit(TCombatUnit& unit) const
+{
+    // A blank typed before a figure is no reason to read it as 0.
+    for (const auto& [box, field] : NumberFields())
+        unit.*field = StrToIntLenient(TrimmedView(FromUserText(box->text())));
+    unit.Description = TrimSpaces(FromUserText(lstDesc->currentText()));
+    unit.Behind = chkBehind->isChecked();
+}
+
+void TfrmCombatUnit::cmdOKClick()
+{
+    StoreUnit(unit_);
+    accept();
+}
+
+}  // namespace korvane
