@@ -8,6 +8,7 @@
 #include "world/map.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace korvane {
 
@@ -84,6 +85,35 @@ std::string ExchangeLine(const TMap& map, const TMapCell& cell, std::uint32_t op
     return line.Line();
 }
 
+/// The file's text, built column by column; nothing when the player cancelled between columns.
+std::optional<std::string> ExchangeFileTextUnlessCancelled(const TMap& map, const ExchangeExportOptions& options,
+                                                           int& hexes, Progress* progress)
+{
+    hexes = 0;
+    std::string text;
+    if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
+        return text;
+    AppendLine(text, RecordHeaderLine());
+    // Positions off the grid hold no cells; leaving them out keeps a huge rectangle quick.
+    const int left = std::max(options.Left, 0);
+    const int right = std::min(options.Right, TMap::kMaxX);
+    const int bottom = std::min(options.Bottom, TMap::kMaxY);
+    const std::int64_t columns = std::max(right - left + 1, 0);
+    for (int x = left; x <= right; ++x) {
+        if (!ReportProgress(progress, x - left, columns))
+            return std::nullopt;
+        for (int y = std::max(options.Top, 0); y <= bottom; ++y) {
+            const TMapCell* cell = map.Cell(options.Level, x, y);
+            if (!cell || cell->IsBlank())
+                continue;
+            AppendLine(text, ExchangeLine(map, *cell, options.Options));
+            ++hexes;
+        }
+    }
+    ReportProgress(progress, columns, columns);  // every column is done: too late to cancel
+    return text;
+}
+
 }  // namespace
 
 bool CheckExportRectangle(ExchangeExportOptions& options, UserInteraction& ui)
@@ -105,35 +135,23 @@ bool CheckExportRectangle(ExchangeExportOptions& options, UserInteraction& ui)
 
 std::string ExchangeFileText(const TMap& map, const ExchangeExportOptions& options, int& hexes)
 {
-    hexes = 0;
-    std::string text;
-    if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
-        return text;
-    AppendLine(text, RecordHeaderLine());
-    // Positions off the grid hold no cells; leaving them out keeps a huge rectangle quick.
-    const int right = std::min(options.Right, TMap::kMaxX);
-    const int bottom = std::min(options.Bottom, TMap::kMaxY);
-    for (int x = std::max(options.Left, 0); x <= right; ++x) {
-        for (int y = std::max(options.Top, 0); y <= bottom; ++y) {
-            const TMapCell* cell = map.Cell(options.Level, x, y);
-            if (!cell || cell->IsBlank())
-                continue;
-            AppendLine(text, ExchangeLine(map, *cell, options.Options));
-            ++hexes;
-        }
-    }
-    return text;
+    return ExchangeFileTextUnlessCancelled(map, options, hexes, nullptr).value_or(std::string());
 }
 
 ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName, const ExchangeExportOptions& options,
-                                    UserInteraction& ui)
+                                    UserInteraction& ui, Progress* progress)
 {
     ExchangeExportResult result;
     if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
         return result;
-    const std::string text = ExchangeFileText(map, options, result.Hexes);
+    const std::optional<std::string> text = ExchangeFileTextUnlessCancelled(map, options, result.Hexes, progress);
+    if (!text) {
+        result.Cancelled = true;
+        ui.Info("Export cancelled; nothing was written.");
+        return result;
+    }
     // The whole file replaces an older one in one step, so a failed write leaves that as it was.
-    if (!AtomicWriteFile(fileName, text, &result.Error))
+    if (!AtomicWriteFile(fileName, *text, &result.Error))
         return result;
     result.Written = true;
     ui.Info("Exported " + IntToStr(result.Hexes) + " hexes.");

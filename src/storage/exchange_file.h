@@ -2,6 +2,8 @@
 // players and merged back from theirs.
 #pragma once
 
+#include "core/progress.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +54,7 @@ struct ExchangeExportResult
     bool Written = false;  // the file now holds the export; false leaves an older file as it was
     int Hexes = 0;         // lines of cells written (or that would have been, when not Written)
     std::string Error;     // why the file could not be written, empty otherwise
+    bool Cancelled = false;  // the player stopped it: nothing was written
 };
 
 /// What an import did.
@@ -62,6 +65,8 @@ struct ExchangeImportResult
     int Hexes = 0;          // lines merged
     int ShortLines = 0;     // lines skipped for having too few fields
     int BadPositions = 0;   // lines skipped for naming no grid position
+    bool Cancelled = false;  // the player stopped it between lines; the Hexes merged so far stay
+                             // merged, and Imported is set, as they want saving too
 };
 
 /// What the export dialog does with the rectangle typed: left and top are raised to 0, right
@@ -73,8 +78,10 @@ bool CheckExportRectangle(ExchangeExportOptions& options, UserInteraction& ui);
 /// x by x and y by y within x, replacing `fileName` as a whole. On success shows
 /// "Exported N hexes." and returns Written. A level other than 0 or 1 writes nothing. A file
 /// that could not be written is left as it was, with no message: the caller says so.
+/// `progress` counts the columns of the rectangle; when the player cancels between them nothing
+/// is written, any old file stays, and "Export cancelled; nothing was written." is shown.
 ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName, const ExchangeExportOptions& options,
-                                    UserInteraction& ui);
+                                    UserInteraction& ui, Progress* progress = nullptr);
 
 /// Merges an exchange file into the map cell by cell, creating the cells it names. Without
 /// Override only what a hex does not know yet is filled in; an empty field never blanks what
@@ -83,8 +90,10 @@ ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName
 /// refused with a warning and changes nothing. Lines that are damaged (too few fields, no grid
 /// position) are skipped and reported in one warning after "Imported N hexes.". Nothing is
 /// saved: after Imported the caller saves the map database.
+/// `progress` counts the bytes of the file read; when the player cancels between lines the
+/// hexes merged so far are kept and "Import cancelled after N hexes; ..." is shown instead.
 ExchangeImportResult ImportExchange(TMap& map, const std::string& fileName, const ExchangeImportOptions& options,
-                                    UserInteraction& ui);
+                                    UserInteraction& ui, Progress* progress = nullptr);
 
 /// The contents ExportExchange writes, lines ended by CR LF; `hexes` gets the number of cell
 /// lines. Empty (not even the version line) for a level other than 0 or 1.
@@ -92,6 +101,7 @@ std::string ExchangeFileText(const TMap& map, const ExchangeExportOptions& optio
 
 /// ImportExchange over a file's contents held in memory; `fileName` names it in messages.
 ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, const std::string& fileName,
-                                        const ExchangeImportOptions& options, UserInteraction& ui);
+                                        const ExchangeImportOptions& options, UserInteraction& ui,
+                                        Progress* progress = nullptr);
 
 }  // namespace korvane

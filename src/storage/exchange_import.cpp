@@ -102,7 +102,8 @@ private:
 }  // namespace
 
 ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, const std::string& fileName,
-                                        const ExchangeImportOptions& options, UserInteraction& ui)
+                                        const ExchangeImportOptions& options, UserInteraction& ui,
+                                        Progress* progress)
 {
     ExchangeImportResult result;
     double version = kFirstVersion;
@@ -111,6 +112,11 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
     TextLines lines(contents);
     std::vector<std::string_view> fields;
     for (std::string_view line; lines.Next(line);) {
+        // Between whole lines, so every hex is merged completely or not at all.
+        if (!ReportProgress(progress, line.data() - contents.data(), std::ssize(contents))) {
+            result.Cancelled = true;
+            break;
+        }
         if (TrimmedView(line).empty())
             continue;
         SplitFields(line, ",", fields);
@@ -139,15 +145,22 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
         MergeExchangeLine(map, *cell, fields, version, options);
         ++result.Hexes;
     }
+    // A cancelled import has changed the map as much as a finished one: it is drawn and saved anew.
     map.InvalidateMapBuffer();
     result.Imported = true;
-    ui.Info("Imported " + IntToStr(result.Hexes) + " hexes.");
+    if (result.Cancelled) {
+        ui.Info("Import cancelled after " + IntToStr(result.Hexes)
+                + " hexes; the hexes imported so far are kept.");
+    } else {
+        ReportProgress(progress, std::ssize(contents), std::ssize(contents));
+        ui.Info("Imported " + IntToStr(result.Hexes) + " hexes.");
+    }
     skipped.Report(fileName, ui);
     return result;
 }
 
 ExchangeImportResult ImportExchange(TMap& map, const std::string& fileName, const ExchangeImportOptions& options,
-                                    UserInteraction& ui)
+                                    UserInteraction& ui, Progress* progress)
 {
     if (!FileExists(fileName)) {
         ui.Info("Import file not found");
@@ -161,7 +174,7 @@ ExchangeImportResult ImportExchange(TMap& map, const std::string& fileName, cons
         refused.Refused = true;
         return refused;
     }
-    return ImportExchangeText(map, contents, fileName, options, ui);
+    return ImportExchangeText(map, contents, fileName, options, ui, progress);
 }
 
 }  // namespace korvane

@@ -92,7 +92,7 @@ QImage RenderMapBitmap(MapScene& scene, const MapBitmapRequest& request, const Q
 }
 
 bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string* error, const QDate& date,
-                   int bandRows)
+                   int bandRows, Progress* progress)
 {
     const QSize size = MapBitmapSize(request);
     BmpStreamWriter writer(request.fileName, size.width(), size.height());
@@ -105,7 +105,14 @@ bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string
     const int bandHeight = bandRows > 0 ? bandRows : BandHeight(size.width());
     const int room = 2 * HexGeometry::ForZoom(request.scale).Hh + 8;
     QImage band(size.width(), bandHeight + 2 * room, QImage::Format_RGB32);
+    int rowsDone = 0;
     for (int bandTop = (size.height() - 1) / bandHeight * bandHeight; bandTop >= 0; bandTop -= bandHeight) {
+        // Giving up returns before Commit: the writer, going out of scope, removes its temporary.
+        if (!ReportProgress(progress, rowsDone, size.height())) {
+            if (error)
+                *error = kMapBitmapCancelled;
+            return false;
+        }
         const int rows = std::min(bandHeight, size.height() - bandTop);
         {
             band.fill(Qt::white);
@@ -117,7 +124,9 @@ bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string
             if (!writer.WriteRow(reinterpret_cast<const std::uint32_t*>(band.constScanLine(room + row))))
                 return writer.Commit(error);  // fails, saying why, and removes the temporary file
         }
+        rowsDone += rows;
     }
+    ReportProgress(progress, rowsDone, size.height());  // every row is drawn: too late to cancel
     return writer.Commit(error);
 }
 

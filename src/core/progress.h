@@ -1,0 +1,26 @@
+// How long work (map bitmaps, exchange files) tells how far it is and learns that the player
+// wants it stopped.
+#pragma once
+
+#include <cstdint>
+
+namespace korvane {
+
+class Progress
+{
+public:
+    virtual ~Progress() = default;
+
+    /// `done` of `total` steps are finished; `done` only grows and ends at `total`. False when
+    /// the player asked to stop: the work then stops before its next step, keeping what is
+    /// complete. After the last step there is nothing left to stop, and the answer is ignored.
+    virtual bool Step(std::int64_t done, std::int64_t total) = 0;
+};
+
+/// Tells `progress`, when there is one, how far the work is. True to carry on.
+inline bool ReportProgress(Progress* progress, std::int64_t done, std::int64_t total)
+{
+    return !progress || progress->Step(done, total);
+}
+
+}  // namespace korvane
