@@ -5,6 +5,7 @@
 #include "core/text_helpers.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/free_text_validator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -34,26 +34,6 @@ constexpr const char* kDescriptions[] = {
     "Longbow men",  "Heavy Longbow men",
     "Doublebow men", "Heavy Doublebow men",
     "Monsters",
-};
-
-// A battle file keeps a unit on one comma-separated line: these never get into a description,
-// typed or pasted, and one that came in from a hand-written file goes at the first edit.
-class DescriptionValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int& pos) const override
-    {
-        for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            if (input[i] == u'"' || input[i] == u'\'' || input[i] == u',') {
-                input.remove(i, 1);
-                if (i < pos)
-                    --pos;
-            }
-        }
-        return Acceptable;
-    }
 };
 
 QLineEdit* NumberBox(QWidget* parent, const char* name)
@@ -109,7 +89,7 @@ void TfrmCombatUnit::CreateControls()
     lstDesc->setMaxVisibleItems(static_cast<int>(std::size(kDescriptions)));
     for (const char* description : kDescriptions)
         lstDesc->addItem(description);
-    lstDesc->setValidator(new DescriptionValidator(lstDesc));
+    lstDesc->setValidator(new FreeTextValidator(lstDesc));
     txtQty = NumberBox(this, "txtQty");
     txtHits = NumberBox(this, "txtHits");
     txtAttacks = NumberBox(this, "txtAttacks");

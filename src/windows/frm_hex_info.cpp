@@ -5,6 +5,7 @@
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/free_text_validator.h"
 #include "world/hex_details.h"
 #include "world/map.h"
 
@@ -23,7 +24,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QValidator>
 #include <QVBoxLayout>
 
 namespace korvane {
@@ -34,27 +34,6 @@ constexpr int kNumberColumns = 10;
 constexpr int kTextColumns = 30;
 constexpr int kListColumns = 36;
 constexpr int kListRows = 10;
-
-// The map database keeps a hex's texts in comma-separated lines, where these would end a
-// field early or be taken for quoting. Typed or pasted, they are dropped on the way in.
-class FreeTextValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int& pos) const override
-    {
-        for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            const QChar c = input[i];
-            if (c == u'"' || c == u'\'' || c == u',') {
-                input.remove(i, 1);
-                if (i < pos)
-                    --pos;
-            }
-        }
-        return Acceptable;
-    }
-};
 
 template <typename T>
 T* Named(T* widget, const char* name)
