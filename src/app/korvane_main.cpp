@@ -8,6 +8,8 @@
 #include "workspace/workspace.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,13 +77,27 @@ std::string MissingDisplay(const std::vector<std::string>& args)
     return "no display available (DISPLAY is not set)";
 }
 
+/// The program's icon: the desktop's icon theme's when installed where the desktop looks,
+/// else the pictures installed beside the executable's folder; none when run from the build.
+QIcon ProgramIcon(const std::string& executableDir)
+{
+    QIcon installed;
+    const QString apps = QFile::decodeName(QByteArray::fromStdString(executableDir)) + "/../share/icons/hicolor/";
+    for (const char* size : {"48x48", "256x256"}) {
+        const QString file = apps + size + "/apps/korvane.png";
+        if (QFile::exists(file))
+            installed.addFile(file);
+    }
+    return QIcon::fromTheme(QStringLiteral("korvane"), installed);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     using namespace korvane;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    ProgramDirChoice choice = ChooseProgramDir(args, std::getenv(kHomeEnvironmentVariable), ExecutableDir());
+    ProgramDirChoice choice = ChooseProgramDir(args, std::getenv(kHomeEnvironmentVariable), DefaultProgramDir());
     if (HasArgument(choice.rest, "--help")) {
         PrintUsage(std::cout);
         return 0;
@@ -107,6 +123,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProgramName);
     QApplication::setApplicationVersion(kProgramVersion);
+    // Desktops find the launcher entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
+    QApplication::setWindowIcon(ProgramIcon(ExecutableDir()));
 
     Workspace workspace(choice.dir);
     QtInteraction dialogs;

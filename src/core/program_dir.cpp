@@ -3,8 +3,11 @@
 
 #include "core/file_names.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace korvane {
 
@@ -58,6 +61,23 @@ std::string ExecutableDir()
     if (error)
         return Absolute(".");
     return exe.parent_path().string();
+}
+
+std::string DefaultProgramDir(const std::string& executableDir, const char* dataHome, const char* userHome)
+{
+    std::error_code error;
+    if (std::filesystem::exists(SettingsFileIn(executableDir), error) || access(executableDir.c_str(), W_OK) == 0)
+        return executableDir;
+    if (dataHome && *dataHome == '/')
+        return Absolute(std::string(dataHome) + "/korvane");
+    if (userHome && *userHome)
+        return Absolute(std::string(userHome) + "/.local/share/korvane");
+    return executableDir;
+}
+
+std::string DefaultProgramDir()
+{
+    return DefaultProgramDir(ExecutableDir(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
 std::string SettingsFileIn(const std::string& programDir)

@@ -24,6 +24,14 @@ ProgramDirChoice ChooseProgramDir(const std::vector<std::string>& args, const ch
 /// The folder of the running executable.
 std::string ExecutableDir();
 
+/// The program directory to use when none is given: the executable's folder when it holds the
+/// settings file or may be written, else (an installed program in a system folder) the user's
+/// own data folder, `dataHome`/korvane or `userHome`/.local/share/korvane. Settings written
+/// into a folder that refuses them would be lost at every exit.
+std::string DefaultProgramDir(const std::string& executableDir, const char* dataHome, const char* userHome);
+/// DefaultProgramDir of this process: its executable and the user's environment.
+std::string DefaultProgramDir();
+
 /// The full name of the settings file in a program directory.
 std::string SettingsFileIn(const std::string& programDir);
 

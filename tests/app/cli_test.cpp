@@ -27,6 +27,17 @@ TEST(ProgramDir, HomeOptionThenVariableThenExecutableFolder)
     EXPECT_EQ(SettingsFileIn("/a/b"), "/a/b/ATLANTIS.INI");
 }
 
+TEST(ProgramDir, AnInstalledProgramKeepsItsDataWithTheUser)
+{
+    TempDir writable;
+    EXPECT_EQ(DefaultProgramDir(writable.Path(), "/data", "/home/p"), writable.Path());
+    // A folder the program may not write (here: one that is not there) sends it to the user's.
+    const std::string system = writable.File("usr/bin");
+    EXPECT_EQ(DefaultProgramDir(system, "/data", "/home/p"), "/data/korvane");
+    EXPECT_EQ(DefaultProgramDir(system, "", "/home/p"), "/home/p/.local/share/korvane");
+    EXPECT_EQ(DefaultProgramDir(system, nullptr, nullptr), system);
+}
+
 using testing::CliResult;
 
 CliResult RunCommand(const std::vector<std::string>& args)

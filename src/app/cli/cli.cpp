@@ -88,7 +88,7 @@ bool TakeOption(std::vector<std::string>& args, const std::string& name, std::st
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const std::function<void(int)>& finished)
 {
-    const ProgramDirChoice choice = ChooseProgramDir(args, std::getenv(kHomeEnvironmentVariable), ExecutableDir());
+    const ProgramDirChoice choice = ChooseProgramDir(args, std::getenv(kHomeEnvironmentVariable), DefaultProgramDir());
     if (!choice.error.empty()) {
         err << "korvane-cli: " << choice.error << '\n';
         return 2;

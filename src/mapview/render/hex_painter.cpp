@@ -11,9 +11,11 @@
 #include "world/map_cell.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
@@ -21,6 +23,18 @@ namespace {
 
 constexpr std::int32_t kWhite = 0xFFFFFF;
 const QColor kSilver(0xC0, 0xC0, 0xC0);
+
+// A clear sprite of `width` × `height` logical pixels in the device pixels of what `painter`
+// paints on, so that on a screen scaled to 200 % it is copied, not enlarged.
+QImage BlankSprite(const QPainter& painter, int width, int height)
+{
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    QImage sprite(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(height * ratio)),
+                  QImage::Format_ARGB32_Premultiplied);
+    sprite.setDevicePixelRatio(ratio);
+    sprite.fill(Qt::transparent);
+    return sprite;
+}
 
 }  // namespace
 
@@ -110,8 +124,7 @@ const QImage& HexPainter::TerrainSprite(int terrain, bool hatched)
 
     const QPolygon outline = Outline(hex_.S / 2 + 1, 1);
     const QRect box = outline.boundingRect();
-    sprite = QImage(box.width() + 2, box.height() + 2, QImage::Format_ARGB32_Premultiplied);
-    sprite.fill(Qt::transparent);
+    sprite = BlankSprite(painter_, box.width() + 2, box.height() + 2);
     QPainter painter(&sprite);
     painter.setPen(QPen(Qt::black, 1));
     const QBrush terrainBrush = TerrainBrush(terrain);
@@ -135,8 +148,7 @@ void HexPainter::DrawFeatureIcon(int icon, int cx, int cy)
         iconSprites_.resize(static_cast<std::size_t>(icon) + 1);
     QImage& sprite = iconSprites_[static_cast<std::size_t>(icon)];
     if (sprite.isNull()) {
-        sprite = QImage(2 * centre + 1, 2 * centre + 1, QImage::Format_ARGB32_Premultiplied);
-        sprite.fill(Qt::transparent);
+        sprite = BlankSprite(painter_, 2 * centre + 1, 2 * centre + 1);
         QPainter painter(&sprite);
         DrawIcon(painter, centre, centre, map_.IconColour(icon), map_.IconStyle(icon), hex_.S);
     }

@@ -7,13 +7,19 @@
 #include "world/map.h"
 
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
 namespace {
+
+// The hexes of the buffer's first column and row start this far in: on a screen scaled to
+// 150 % or 200 % the outline of the top edge reaches half a logical pixel above it.
+constexpr int kBufferMargin = 2;
 
 // The visible part of one axis of the grid: first position and count.
 void VisibleRange(int origin, int count, int last, int& first, int& size)
@@ -26,16 +32,26 @@ void VisibleRange(int origin, int count, int last, int& first, int& size)
         size = last - origin;
 }
 
-bool BufferHolds(const TMap& map, const MapFrame& frame, int options)
+// The device pixels per logical pixel of what `painter` paints on: 2 on a screen scaled to
+// 200 %, 1 on a bitmap.
+qreal PixelRatio(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    return device ? device->devicePixelRatio() : 1.0;
+}
+
+bool BufferHolds(const TMap& map, const QImage& buffer, const MapFrame& frame, int options, qreal ratio)
 {
     int x0, w, y0, h;
     VisibleRange(frame.left, frame.cols, TMap::kMaxX, x0, w);
     VisibleRange(frame.top, frame.rows, TMap::kMaxY, y0, h);
     return x0 >= map.BufLeft && x0 + w <= map.BufRight && y0 >= map.BufTop && y0 + h <= map.BufBottom
-        && options == map.BufOptions && frame.zoom == map.BufZoom && frame.level == map.BufLevel;
+        && options == map.BufOptions && frame.zoom == map.BufZoom && frame.level == map.BufLevel
+        && buffer.devicePixelRatio() == ratio;
 }
 
-void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int options, const HexGeometry& hex)
+void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int options, const HexGeometry& hex,
+                   qreal ratio)
 {
     TMap& map = scene.map;
     map.BufOptions = options;
@@ -48,11 +64,18 @@ void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int o
     map.BufTop = std::max(0, frame.top - marginRows);
     map.BufBottom = std::min(TMap::kMaxY, frame.top + frame.rows + marginRows);
 
-    // Room for every column and row the cached rectangle holds, whatever the screen size.
-    const QSize needed(hex.C * (map.BufRight - map.BufLeft + 2) + 2 * hex.S,
-                       hex.Hh * (map.BufBottom - map.BufTop + 4));
-    if (buffer.width() < needed.width() || buffer.height() < needed.height())
+    // Room for every column and row the cached rectangle holds, whatever the screen size. The
+    // buffer has the screen's own pixels (twice as many each way at 200 %), so that copying
+    // from it loses no detail; a buffer made for another screen is made anew.
+    const QSize needed(
+        static_cast<int>(std::ceil((hex.C * (map.BufRight - map.BufLeft + 2) + 2 * hex.S + kBufferMargin) * ratio)),
+        static_cast<int>(std::ceil((hex.Hh * (map.BufBottom - map.BufTop + 4) + kBufferMargin) * ratio)));
+    if (buffer.devicePixelRatio() != ratio)
+        buffer = QImage();
+    if (buffer.width() < needed.width() || buffer.height() < needed.height()) {
         buffer = QImage(needed.expandedTo(buffer.size()), QImage::Format_RGB32);
+        buffer.setDevicePixelRatio(ratio);
+    }
     buffer.fill(kMapBackground);
 
     MapFrame whole = frame;
@@ -60,12 +83,31 @@ void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int o
     whole.top = map.BufTop;
     whole.cols = map.BufRight - map.BufLeft;
     whole.rows = map.BufBottom - map.BufTop + 2;
-    whole.marginX = 0;
-    whole.marginY = 0;
-    whole.clip = buffer.rect();
+    whole.marginX = kBufferMargin;
+    whole.marginY = kBufferMargin;
+    whole.clip = QRect(QPoint(0, 0), buffer.deviceIndependentSize().toSize());
     whole.options = options;
     QPainter painter(&buffer);
     DrawHexLayer(painter, scene, whole);  // troop marks go on the screen, over the copy
+}
+
+// Copies the buffer's logical rectangle at `source` to `target` of the painter's device pixel
+// for pixel. At a ratio like 1.5 a logical position can fall between device pixels: both ends
+// are rounded to whole pixels, since a copy between them would be resampled and blurred.
+void CopyPixels(QPainter& painter, const QImage& buffer, const QPoint& source, const QRect& target, qreal ratio)
+{
+    const auto devicePixels = [ratio](const QRect& logical) {
+        const QPoint topLeft(qRound(logical.left() * ratio), qRound(logical.top() * ratio));
+        const QPoint end(qRound((logical.right() + 1) * ratio), qRound((logical.bottom() + 1) * ratio));
+        return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
+    };
+    const QRect to = devicePixels(target);
+    const QRect from(devicePixels(QRect(source, QSize(1, 1))).topLeft(), to.size());
+    painter.save();
+    // Painting in device pixels: one logical pixel is `ratio` of them.
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.drawImage(QRectF(to), buffer, QRectF(from));
+    painter.restore();
 }
 
 }  // namespace
@@ -76,16 +118,16 @@ void DrawMapBuffered(QPainter& painter, QImage& buffer, MapScene& scene, const M
     QRect clip = frame.clip;
     const int options = ReserveRulers(frame, hex, clip);
     DrawScreenRulers(painter, frame, hex, clip);
-    if (forceRedraw || buffer.isNull() || !BufferHolds(scene.map, frame, options))
-        RebuildBuffer(buffer, scene, frame, options, hex);
+    const qreal ratio = PixelRatio(painter);
+    if (forceRedraw || buffer.isNull() || !BufferHolds(scene.map, buffer, frame, options, ratio))
+        RebuildBuffer(buffer, scene, frame, options, hex, ratio);
 
     const TMap& map = scene.map;
-    const QPoint source(hex.C * (frame.left - map.BufLeft), hex.Hh * (frame.top - map.BufTop));
+    const QPoint source = QPoint(hex.C * (frame.left - map.BufLeft), hex.Hh * (frame.top - map.BufTop))
+        + QPoint(clip.left() - frame.marginX + kBufferMargin, clip.top() - frame.marginY + kBufferMargin);
     painter.save();
     painter.setClipRect(clip);
-    const QRect target(clip.left(), clip.top(), clip.width(), clip.height());
-    painter.drawImage(target, buffer,
-                      QRect(source + QPoint(clip.left() - frame.marginX, clip.top() - frame.marginY), target.size()));
+    CopyPixels(painter, buffer, source, clip, ratio);
     if (WantsTroopMarks(frame))
         DrawTroopMarks(painter, scene, frame);
     painter.restore();

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
@@ -53,6 +54,17 @@ void DrawViewFrame(QImage& overview, const MapViewport& view)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(QPoint(view.ViewLeft, view.ViewTop),
                            QPoint(view.ViewLeft + view.ViewCols - 1, view.ViewTop + view.ViewRows - 1)));
+}
+
+QImage OverviewForScreen(const QImage& overview, const MapViewport& view, qreal ratio)
+{
+    // Smoothing would blur the borders between terrains; whole blocks keep them sharp.
+    const QSize size(static_cast<int>(std::ceil(overview.width() * ratio)),
+                     static_cast<int>(std::ceil(overview.height() * ratio)));
+    QImage shown = overview.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    shown.setDevicePixelRatio(ratio);
+    DrawViewFrame(shown, view);
+    return shown;
 }
 
 }  // namespace korvane

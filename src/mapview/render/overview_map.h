@@ -18,7 +18,12 @@ QImage NewOverviewImage();
 /// terrain colour first, then each known hex's terrain colour over its two pixels.
 void RefreshGlobalMap(QImage& overview, const TMap& map, int level, int left, int top, int right, int bottom);
 
-/// The view's rectangle as a red frame on `overview`.
+/// The view's rectangle as a red frame on `overview`, in its logical pixels.
 void DrawViewFrame(QImage& overview, const MapViewport& view);
+
+/// The overview as a screen of `ratio` device pixels per logical pixel shows it: the same
+/// logical size, each terrain pixel enlarged to a sharp block and the view's frame drawn at
+/// the screen's own resolution.
+QImage OverviewForScreen(const QImage& overview, const MapViewport& view, qreal ratio);
 
 }  // namespace korvane
