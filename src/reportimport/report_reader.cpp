@@ -130,13 +130,8 @@ void TurnReportReader::ReadHeading()
     };
     points_ = {pointsAfter("WAR", 4), pointsAfter("TRADE", 6), pointsAfter("MAGIC", 6)};
 
-    const int comma = PosFrom(1, ",", dateLine);
-    if (comma > 0) {
-        const int month = MonthNumber(TrimSpaces(std::string_view(dateLine).substr(0, static_cast<std::size_t>(comma - 1))));
-        const std::int64_t year = StrToIntLenient(From(dateLine, comma + 7).substr(0, 200));
-        const std::int64_t turn = (year - 1) * 12 + month;
-        turn_ = (turn > 0 && turn <= std::numeric_limits<std::int32_t>::max()) ? static_cast<int>(turn) : -1;
-    }
+    if (const int turn = TurnOfDateLine(dateLine); turn > 0)
+        turn_ = turn;
     if (settings_.MaxTurn <= turn_)
         settings_.FacPoints = points_;
     ordersFileExists_ = FileExists(settings_.DataPath(TurnFileName(settings_.OrdersStem, turn_)));
@@ -363,6 +358,22 @@ bool TurnReportReader::ReadReport()
 }
 
 }  // namespace
+
+int TurnOfDateLine(std::string_view dateLine)
+{
+    const int comma = PosFrom(1, ",", dateLine);
+    if (comma <= 0)
+        return -1;
+    const int month = MonthNumber(TrimSpaces(dateLine.substr(0, static_cast<std::size_t>(comma - 1))));
+    const std::int64_t year = StrToIntLenient(From(dateLine, comma + 7).substr(0, 200));
+    const std::int64_t turn = (year - 1) * 12 + month;
+    return (turn > 0 && turn <= std::numeric_limits<std::int32_t>::max()) ? static_cast<int>(turn) : -1;
+}
+
+bool IsReportHeading(std::string_view line)
+{
+    return LowerCase(TrimSpaces(line)) == "atlantis report for:";
+}
 
 int MonthNumber(std::string_view name)
 {

@@ -34,6 +34,13 @@ bool ReadTurnReport(const ImportTarget& target, LineReader& lines, UserInteracti
 /// report no longer showed.
 void FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui);
 
+/// The turn a report's date line ("March, Year 2") stands for: 12 turns a year, the first
+/// January turn 1. -1 when the line holds no readable date.
+int TurnOfDateLine(std::string_view dateLine);
+
+/// True when `line` is the first line of a turn report.
+bool IsReportHeading(std::string_view line);
+
 /// 1 to 12 for a month name or its three-letter form, any case; -1 otherwise.
 int MonthNumber(std::string_view name);
 

@@ -89,6 +89,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     ConnectNavigation();
     ConnectMenus();
     ConnectKeys();
+    ConnectToolWindows();
     UpdateTurnPanel();
 }
 
@@ -100,10 +101,12 @@ bool TfrmMAP::StartUp()
         loaded = workspace_.Open(ui_);
     }
     ApplyDisplaySettings();
-    // Room for the view and a margin around it, so that short scrolls copy pixels.
+    // Room for the view and a margin around it, so that short scrolls copy pixels; in the
+    // screen's own pixels, which a screen scaled to 200 % has twice as many of each way.
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QSize size = screen->size();
+        const QSize size = screen->size() * screen->devicePixelRatio();
         paintBuffer_ = QImage(3 * size.width() / 2, 3 * size.height() / 2, QImage::Format_RGB32);
+        paintBuffer_.setDevicePixelRatio(screen->devicePixelRatio());
     }
     RestorePlacement();
     const TrecINI& settings = workspace_.Settings;
@@ -360,9 +363,8 @@ void TfrmMAP::ShowOverview()
 {
     if (storedGlobalMap_.isNull())
         return;
-    QImage shown = storedGlobalMap_;
-    DrawViewFrame(shown, view_);
-    w_.imgSmallMap->setPixmap(QPixmap::fromImage(shown));
+    w_.imgSmallMap->setPixmap(
+        QPixmap::fromImage(OverviewForScreen(storedGlobalMap_, view_, w_.imgSmallMap->devicePixelRatio())));
 }
 
 void TfrmMAP::changeEvent(QEvent* event)

@@ -14,6 +14,8 @@
 #include <QMainWindow>
 
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QMouseEvent;
 class QTimer;
 
@@ -22,6 +24,7 @@ class QTimer;
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace korvane {
 
@@ -130,6 +133,21 @@ public:
     /// "Import Turn File" once a file is chosen: the report is imported and the database saved.
     void ImportTurnFile(const std::string& fileName);
 
+    /// "Combat Simulation": the battle set-up window, loaded with `battleFile` when one is given.
+    void OpenCombats(const std::string& battleFile = {});
+
+    /// "Bulk Turn File Import": the window where reports are picked and put in order; given
+    /// `reports`, it imports them in that order at once and closes, saving the database once.
+    void BulkImport(const std::vector<std::string>& reports);
+
+    /// "Import Korvane Data": an ally's exchange file merged into the map, the name preset with
+    /// `exchangeFile` when one is given.
+    void OpenImportData(const std::string& exchangeFile);
+    /// Files dropped on the window, told apart by what they hold: turn reports are imported in
+    /// turn order, an exchange file or a battle file opens its window with it, a faction list
+    /// goes into the registry; anything else is named as not recognised.
+    void DropFiles(const std::vector<std::string>& fileNames);
+
     /// A passing message in the status bar, e.g. after an action completed.
     void ShowStatusMessage(const std::string& text);
     /// The wheel turned over paint-box point `at` by `delta` eighths of a degree: zooms there
@@ -147,6 +165,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Asks first while data has changed; then keeps the window's place in the settings and
     /// writes what every session writes at its end (the workspace's SaveOnExit).
@@ -204,6 +224,7 @@ private:
     /// Wheel, drag panning and the space bar over the map; true when the event was one of them.
     bool MapGesture(QEvent* event);
     void ConnectKeys();
+    void ConnectToolWindows();
 
     Workspace& workspace_;
     UserInteraction& ui_;

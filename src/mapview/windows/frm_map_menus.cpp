@@ -53,17 +53,16 @@ bool IsBareMapKey(int key, int modifiers)
 FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
 {
     FrmMapMenus m;
-    // Entries marked false open windows that later work brings; until then they stay disabled.
     m.mnuFile = Menu(window, "mnuFile", "&File");
     m.mnuImportTurn = Keyed(Item(m.mnuFile, "mnuImportTurn", "Import &Turn File"), {Qt::CTRL | Qt::Key_I});
-    m.mnuBulkImport = Item(m.mnuFile, "mnuBulkImport", "&Bulk Turn File Import", false);
+    m.mnuBulkImport = Item(m.mnuFile, "mnuBulkImport", "&Bulk Turn File Import");
     m.mnuImportData = Item(m.mnuFile, "mnuImportData", "Import &Data");
     m.mnuImportData->setVisible(false);
-    m.mnuImportKvd = Item(m.mnuFile, "mnuImportKvd", "Import &Korvane Data", false);
+    m.mnuImportKvd = Item(m.mnuFile, "mnuImportKvd", "Import &Korvane Data");
     m.mnuImportFactions = Item(m.mnuFile, "mnuImportFactions", "Import &Faction List");
     m.mnuFile->addSeparator();
-    m.mnuExportKvd = Item(m.mnuFile, "mnuExportKvd", "E&xport Korvane Data", false);
-    m.mnuGenerateMap = Item(m.mnuFile, "mnuGenerateMap", "&Generate Map", false);
+    m.mnuExportKvd = Item(m.mnuFile, "mnuExportKvd", "E&xport Korvane Data");
+    m.mnuGenerateMap = Item(m.mnuFile, "mnuGenerateMap", "&Generate Map");
     m.mnuFile->addSeparator();
     m.mnuFileSaveDB = Keyed(Item(m.mnuFile, "mnuFileSaveDB", "&Save database", false), {Qt::CTRL | Qt::Key_S});
     m.mnuFileReloadDB = Item(m.mnuFile, "mnuFileReloadDB", "&Reload database");
@@ -109,7 +108,7 @@ FrmMapMenus BuildFrmMapMenus(QMainWindow& window)
     m.mnuScrollDownFar = Keyed(Item(scroll, "mnuScrollDownFar", "Down by Ten"), {Qt::SHIFT | Qt::Key_Down});
 
     QMenu* tools = Menu(window, "mnuTools", "&Tools");
-    m.mnuCombat = Item(tools, "mnuCombat", "Combat &Simulation", false);
+    m.mnuCombat = Item(tools, "mnuCombat", "Combat &Simulation");
     m.mnuGenerateTurn = Item(tools, "mnuGenerateTurn", "Generate Turn File");
     m.mnuMaintainAlliances = Item(tools, "mnuMaintainAlliances", "Maintain Alliances");
     m.mnuMaintainOptions = Item(tools, "mnuMaintainOptions", "Options");
