@@ -158,7 +158,7 @@ void TfrmBulkTurnImport::CreateControls()
     prgImport->setObjectName("prgImport");
     prgImport->setRange(0, 1);
     prgImport->setValue(0);
-    prgImport->setFormat("%v/%m");
+    prgImport->setFormat(QString());  // empty until a run gives it files to count
     prgImport->setFixedWidth(160);
     cmdCancel = Button("cmdCancel", "Cancel", this);
     cmdCancel->setEnabled(false);
@@ -440,6 +440,7 @@ BulkImportOutcome TfrmBulkTurnImport::ImportFiles(const std::vector<std::string>
     const int total = static_cast<int>(files.size());
     SetImporting(true);
     prgImport->setRange(0, std::max(total, 1));
+    prgImport->setFormat("%v/%m");
     BulkImportOutcome outcome;
     {
         const BusyCursor busy;

@@ -186,7 +186,7 @@ void TfrmExportData::cmdExportClick()
         {chkShafts, kExportShafts},       {chkOther, kExportOther}, {chkComments, kExportComments},
     };
     for (const auto& [box, bit] : details)
-        options.Options |= box->isChecked() ? bit : 0;
+        options.Options |= box->isChecked() ? static_cast<std::uint32_t>(bit) : 0u;
     options.Level = optunderworld->isChecked() ? TMap::kUnderworld : TMap::kOverworld;
 
     ExchangeExportResult result;

@@ -2,7 +2,7 @@
 // file for other players, with the optional details chosen.
 #pragma once
 
-#include "windows/frm_make_map.h"
+#include "windows/map_rectangle_boxes.h"
 
 #include <QDialog>
 

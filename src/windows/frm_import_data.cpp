@@ -9,7 +9,7 @@
 #include "storage/map_database.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
-#include "windows/frm_make_map.h"
+#include "windows/map_rectangle_boxes.h"
 #include "windows/progress_dialog.h"
 #include "workspace/workspace.h"
 

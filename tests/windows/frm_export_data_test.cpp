@@ -7,7 +7,7 @@
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
-#include "windows/frm_make_map.h"
+#include "windows/map_rectangle_boxes.h"
 #include "windows/modal_driver.h"
 #include "workspace/workspace.h"
 
