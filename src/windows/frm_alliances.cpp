@@ -9,6 +9,7 @@
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
 #include "windows/centre_window.h"
+#include "windows/free_text_validator.h"
 
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -44,15 +45,6 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent)
 std::int32_t MemberNumber(const QListWidgetItem& line)
 {
     return StrToIntLenient(TrimSpaces(line.data(kLineBytesRole).toByteArray().toStdString()));
-}
-
-/// The keys the record files' free texts refuse as they are typed.
-bool RefusedKey(const QEvent& event)
-{
-    if (event.type() != QEvent::KeyPress)
-        return false;
-    const QString text = static_cast<const QKeyEvent&>(event).text();
-    return text == "\"" || text == "'" || text == ",";
 }
 
 }  // namespace
@@ -106,10 +98,10 @@ void TfrmAlliances::BuildLayout()
 
     txtAlName = new QLineEdit(this);
     txtAlName->setObjectName("txtAlName");
-    txtAlName->installEventFilter(this);
+    txtAlName->setValidator(new FreeTextValidator(txtAlName));
     txtAlComment = new QLineEdit(this);
     txtAlComment->setObjectName("txtAlComment");
-    txtAlComment->installEventFilter(this);
+    txtAlComment->setValidator(new FreeTextValidator(txtAlComment));
     shapeAlCol = new QFrame(this);
     shapeAlCol->setObjectName("shapeAlCol");
     shapeAlCol->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -384,8 +376,6 @@ bool TfrmAlliances::AcceptsDrop(QEvent* event) const
 
 bool TfrmAlliances::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtAlName || watched == txtAlComment)
-        return RefusedKey(*event) || QDialog::eventFilter(watched, event);
     if (watched != lstAlliances->viewport())
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {

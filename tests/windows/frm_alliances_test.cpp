@@ -13,6 +13,8 @@
 #include <QDragEnterEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -185,11 +187,13 @@ TEST_F(AlliancesWindow, AddingNeedsANameAndMakesTheNextAlliance)
     EXPECT_EQ(Count(), "0");
     EXPECT_TRUE(window->AlliancesChanged());
 
-    // A pasted text that would end a field of the file is stored as the file will hold it.
+    // Pasted, they are refused as well.
     ClickLine("lstAlliances", 0);
-    Get<QLineEdit>("txtAlName")->setText("North^\"^Pact");
+    QApplication::clipboard()->setText("North^\"^Pact,");
+    Get<QLineEdit>("txtAlName")->selectAll();
+    Get<QLineEdit>("txtAlName")->paste();
     Click("cmdAddAlliance");
-    EXPECT_EQ(Shown("lstAlliances").back(), "North^'^Pact");
+    EXPECT_EQ(Shown("lstAlliances").back(), "North^^Pact");
     EXPECT_EQ(alliances.Items(0)->Name, "North") << "Add leaves the alliance shown before as it was";
 }
 
