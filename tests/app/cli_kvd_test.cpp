@@ -13,11 +13,6 @@ namespace {
 using testing::CliResult;
 using testing::TempDir;
 
-std::string Report(const char* name)
-{
-    return std::string(KORVANE_TEST_DATA_DIR) + "/reports/" + name;
-}
-
 CliResult Cli(const TempDir& home, std::vector<std::string> args)
 {
     args.insert(args.begin(), {"--home", home.Path()});
@@ -29,7 +24,8 @@ class CliKvdTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const CliResult import = Cli(mine, {"import", "--faction", "7", Report("ravenmoor-turn14.txt")});
+        const CliResult import =
+            Cli(mine, {"import", "--faction", "7", KORVANE_TEST_DATA_DIR "/reports/ravenmoor-turn14.txt"});
         ASSERT_EQ(import.status, 0) << import.err;
     }
 

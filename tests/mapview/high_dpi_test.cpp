@@ -102,7 +102,7 @@ protected:
     MapScene scene{map, factions, alliances};
 };
 
-TEST_F(HighDpiTest, BufferedMapMatchesDirectDrawingWithTheScreensOwnPixels)
+TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
 {
     // At 150 % a hex can fall between device pixels, and the buffer and the screen may round
     // its edges apart; resampling the buffer would blend colours found nowhere near.
@@ -127,10 +127,6 @@ TEST_F(HighDpiTest, BufferedMapMatchesDirectDrawingWithTheScreensOwnPixels)
             EXPECT_GT(MixedBlocks(buffered), 100) << "zoom " << zoom << " top " << frame.top;
         }
     }
-}
-
-TEST_F(HighDpiTest, HexEdgesAndIconsStepByTheScreensOwnPixels)
-{
     // Without text only slanted hex edges, hatches and round icons can show detail finer than
     // a logical pixel, and they must, or they were drawn small and enlarged.
     for (int zoom : {2, 6})

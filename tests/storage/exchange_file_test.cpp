@@ -123,7 +123,7 @@ TEST_F(ExchangeFileTest, FailedExportsSayNothingAndKeepTheOldFile)
 const std::string kOtherView = "0,10,20,5,Old,Kelp,9,44,800,Rivermouth,1,Pit,Statue,orcs,500,3,0,c,d,e,0,1,1\r\n";
 const std::string kKnownLine = "0,10,20,3,Unknown,Lavan,7,12,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1";
 
-TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacks)
+TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacksOverridingWhatTheFileTells)
 {
     KnownCell(10, 20);
     ASSERT_EQ(LineOf(10, 20), kKnownLine);
@@ -141,13 +141,11 @@ TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacks)
     EXPECT_EQ(LineOf(10, 20), filled) << "a new hex takes everything but the legacy name; its mark stays";
     Import(kHeader + "0,10,20,1,,Sand,1,45,1,Elsewhere,3,,,,1,1,1,,,,0,0,0\r\n");
     EXPECT_EQ(LineOf(10, 20), filled) << "a second file fills in nothing more";
-}
 
-TEST_F(ExchangeFileTest, OverridingTakesWhatTheFileTells)
-{
+    // Overriding takes what the file tells, but gate, shaft, other and comments only ever fill
+    // in; unbelieved data makes the hex unconfirmed.
     KnownCell(10, 20);
     Import(kHeader + kOtherView, {false, true});
-    // Gate, shaft, other and comments only ever fill in; unbelieved data makes the hex unconfirmed.
     EXPECT_EQ(LineOf(10, 20), "0,10,20,5,Old,Kelp,9,12,800,Rivermouth,1,Shaft,Ring,orcs,500,3,1,watch,n2,n3,0,1,1");
 }
 
@@ -197,8 +195,20 @@ TEST_F(ExchangeFileTest, UnconfirmedMarks)
     }
 }
 
-TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreRead)
+TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreReadAndNewerOrUnreadableOnesChangeNothing)
 {
+    const ExchangeImportResult newer = Import("VERSION,2.40\r\n" + kOtherView);
+    EXPECT_FALSE(newer.Imported);
+    EXPECT_TRUE(newer.Refused);
+    EXPECT_EQ(ui.Texts(Kind::Warning), std::vector<std::string>{"The KVD file is from a more recent version of the "
+                                                                "software ( V 2.31 )\rUpgrade Korvane before importing this file."});
+    EXPECT_TRUE(Import("VERSION,two\r\n" + kOtherView).Refused);
+    EXPECT_TRUE(Import("VERSION\r\n" + kOtherView).Refused);
+    EXPECT_EQ(map.CellCount(), 0);
+    EXPECT_TRUE(ui.Texts(Kind::Info).empty());
+    EXPECT_FALSE(ImportExchange(map, dir.File("missing.KVD"), {}, ui).Imported);
+    EXPECT_EQ(ui.Texts(Kind::Info), std::vector<std::string>{"Import file not found"});
+
     for (const char* version : {"2.31", "2.313", "2.2"}) {
         map.Clear();
         EXPECT_TRUE(Import(std::string("version, ") + version + "\r\n" + kOtherView).Imported) << version;
@@ -210,22 +220,6 @@ TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreRead)
     KnownCell(10, 20);
     Import("VERSION,2.10\r\n" + kOtherView);
     EXPECT_EQ(map.RaceList[map.Cell(0, 10, 20)->Race], "high elves") << "nor do they forget the map's";
-}
-
-TEST_F(ExchangeFileTest, NewerAndUnreadableVersionsChangeNothing)
-{
-    const ExchangeImportResult newer = Import("VERSION,2.40\r\n" + kOtherView);
-    EXPECT_FALSE(newer.Imported);
-    EXPECT_TRUE(newer.Refused);
-    EXPECT_EQ(ui.Texts(Kind::Warning), std::vector<std::string>{"The KVD file is from a more recent version of the "
-                                                                "software ( V 2.31 )\rUpgrade Korvane before importing this file."});
-    EXPECT_TRUE(Import("VERSION,two\r\n" + kOtherView).Refused);
-    EXPECT_TRUE(Import("VERSION\r\n" + kOtherView).Refused);
-    EXPECT_EQ(map.CellCount(), 0);
-    EXPECT_TRUE(ui.Texts(Kind::Info).empty());
-
-    EXPECT_FALSE(ImportExchange(map, dir.File("missing.KVD"), {}, ui).Imported);
-    EXPECT_EQ(ui.Texts(Kind::Info), std::vector<std::string>{"Import file not found"});
 }
 
 TEST_F(ExchangeFileTest, AFileWithoutAVersionLineOnlyPlacesHexes)

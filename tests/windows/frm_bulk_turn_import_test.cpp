@@ -6,15 +6,13 @@
 #include "support/generated_report.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "windows/window_test_helpers.h"
 #include "workspace/workspace.h"
 
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -27,7 +25,8 @@ namespace korvane {
 namespace {
 
 using testing::ScriptedInteraction;
-using Names = std::vector<std::string>;
+using Kind = ScriptedInteraction::Kind;
+using Names = testing::Lines;
 
 /// The scripted player, who can also act while the window lets pending messages through.
 struct PlayerDuringImport : ScriptedInteraction
@@ -42,7 +41,7 @@ struct PlayerDuringImport : ScriptedInteraction
     }
 };
 
-class BulkImportWindow : public ::testing::Test
+class BulkImportWindow : public testing::WindowTest
 {
 protected:
     void SetUp() override
@@ -59,25 +58,10 @@ protected:
                    testing::GenerateReport({.month = month, .columns = 3, .rows = 4, .unitsPerRegion = 1}));
     }
 
-    template <typename T>
-    T* Find(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QListWidget* List(const char* name) const { return Find<QListWidget>(name); }
-    QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
-    std::string Status() const { return Find<QLabel>("pnlStatus")->text().toStdString(); }
-    std::string FileCount() const { return Find<QLabel>("lblFileCount")->text().toStdString(); }
-
-    static Names Texts(const QListWidget* list)
-    {
-        Names texts;
-        for (int row = 0; row < list->count(); ++row)
-            texts.push_back(list->item(row)->text().toStdString());
-        return texts;
-    }
+    const QWidget& Window() const override { return *window; }
+    QListWidget* List(const char* name) const { return Get<QListWidget>(name); }
+    std::string Status() const { return Get<QLabel>("pnlStatus")->text().toStdString(); }
+    std::string FileCount() const { return Get<QLabel>("lblFileCount")->text().toStdString(); }
 
     /// Adds the files of the list by name, one click of "Add >" each.
     void Add(const Names& names) const
@@ -86,7 +70,7 @@ protected:
             const auto found = List("lstFiles")->findItems(QString::fromStdString(name), Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << name;
             List("lstFiles")->setCurrentItem(found.front());
-            Button("cmdAdd")->click();
+            Get("cmdAdd")->click();
         }
     }
 
@@ -103,14 +87,13 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     for (const char* name : {"t10.txt", "t2.txt", "T1.TXT", "notes"})
         home.Write("IMPORT/" + std::string(name), "x");
     OpenWindow();
-    EXPECT_EQ(window->windowTitle(), "Bulk Turn Import");
     EXPECT_EQ(window->Directory().toStdString(), home.File("IMPORT"));
     // Text files first, whatever the case of their extension, numbered as a player counts.
-    EXPECT_EQ(Texts(List("lstFiles")), (Names{"T1.TXT", "t2.txt", "t10.txt"}));
-    Find<QComboBox>("lstFilters")->setCurrentIndex(0);
-    EXPECT_EQ(Texts(List("lstFiles")), (Names{"notes", "T1.TXT", "t2.txt", "t10.txt"}));
+    EXPECT_EQ(Shown("lstFiles"), (Names{"T1.TXT", "t2.txt", "t10.txt"}));
+    Get<QComboBox>("lstFilters")->setCurrentIndex(0);
+    EXPECT_EQ(Shown("lstFiles"), (Names{"notes", "T1.TXT", "t2.txt", "t10.txt"}));
     EXPECT_EQ(FileCount(), "0 files selected");
-    EXPECT_FALSE(Button("cmdAdd")->isEnabled() || Button("cmdImport")->isEnabled());
+    EXPECT_FALSE(Enabled("cmdAdd") || Enabled("cmdImport"));
 
     Add({"t10.txt", "t10.txt"});
     EXPECT_EQ(FileCount(), "1 file selected") << "the same name once";
@@ -118,36 +101,35 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     QListWidget* files = List("lstFiles");
     files->setCurrentRow(0);
     files->item(1)->setSelected(true);
-    Button("cmdAdd")->click();
-    EXPECT_EQ(Texts(List("lstSelFiles")), (Names{"t10.txt", "notes", "T1.TXT"}));
+    Get("cmdAdd")->click();
+    EXPECT_EQ(Shown("lstSelFiles"), (Names{"t10.txt", "notes", "T1.TXT"}));
     emit files->itemDoubleClicked(files->item(2));
     EXPECT_EQ(FileCount(), "4 files selected");
 
     // Moving keeps the entry chosen; neither end moves past the edge.
     QListWidget* chosen = List("lstSelFiles");
     chosen->setCurrentRow(0);
-    EXPECT_FALSE(Button("cmdMoveUp")->isEnabled());
-    Button("cmdMoveDn")->click();
-    Button("cmdMoveDn")->click();
-    Button("cmdMoveDn")->click();
-    EXPECT_FALSE(Button("cmdMoveDn")->isEnabled());
-    Button("cmdMoveUp")->click();
-    EXPECT_EQ(Texts(chosen), (Names{"notes", "T1.TXT", "t10.txt", "t2.txt"}));
+    EXPECT_FALSE(Enabled("cmdMoveUp"));
+    for (int step = 0; step < 3; ++step)
+        Get("cmdMoveDn")->click();
+    EXPECT_FALSE(Enabled("cmdMoveDn"));
+    Get("cmdMoveUp")->click();
+    EXPECT_EQ(Shown("lstSelFiles"), (Names{"notes", "T1.TXT", "t10.txt", "t2.txt"}));
     EXPECT_EQ(chosen->currentItem()->text(), "t10.txt");
 
-    Button("cmdRemove")->click();
-    EXPECT_EQ(Texts(chosen), (Names{"notes", "T1.TXT", "t2.txt"}));
-    EXPECT_FALSE(Button("cmdRemove")->isEnabled()) << "nothing is chosen after a removal";
+    Get("cmdRemove")->click();
+    EXPECT_EQ(Shown("lstSelFiles"), (Names{"notes", "T1.TXT", "t2.txt"}));
+    EXPECT_FALSE(Enabled("cmdRemove")) << "nothing is chosen after a removal";
     emit chosen->itemDoubleClicked(chosen->item(0));
     EXPECT_EQ(FileCount(), "2 files selected");
 
     // Another folder, picked in the folder tree, empties the selection; its files are listed.
     std::filesystem::create_directory(home.File("OTHER"));
     home.Write("OTHER/t5.txt", "x");
-    auto* tree = Find<QTreeView>("lstDirs");
+    auto* tree = Get<QTreeView>("lstDirs");
     tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(home.File("OTHER"))));
     EXPECT_EQ(window->Directory().toStdString(), home.File("OTHER"));
-    EXPECT_EQ(Texts(List("lstFiles")), (Names{"t5.txt"}));
+    EXPECT_EQ(Shown("lstFiles"), (Names{"t5.txt"}));
     EXPECT_TRUE(chosen->count() == 0 && FileCount() == "0 files selected");
 }
 
@@ -158,24 +140,24 @@ TEST_F(BulkImportWindow, ImportsInTheArrangedOrderWithProgressThenSavesOnClosing
     OpenWindow();
     Add({"report1.txt", "report2.txt", "report3.txt", "report4.txt", "report5.txt"});
     List("lstSelFiles")->setCurrentRow(4);
-    Button("cmdMoveUp")->click();  // report5 before report4
+    Get("cmdMoveUp")->click();  // report5 before report4
     std::vector<std::string> shown;
     ui.whilePending = [&] {
         shown.push_back(Status());
-        EXPECT_FALSE(Button("cmdClose")->isEnabled() || List("lstSelFiles")->isEnabled()) << "locked while importing";
+        EXPECT_FALSE(Enabled("cmdClose") || List("lstSelFiles")->isEnabled()) << "locked while importing";
     };
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
 
     EXPECT_EQ(shown.front(), "Done: 0/5  Importing: report1.txt");
     EXPECT_EQ(shown.back(), "Done: 4/5  Importing: report4.txt");
     EXPECT_EQ(Status(), "5 files imported sucessfully.");
-    EXPECT_EQ(Find<QProgressBar>("prgImport")->value(), 5);
+    EXPECT_EQ(Get<QProgressBar>("prgImport")->value(), 5);
     EXPECT_EQ(List("lstSelFiles")->count(), 0);
     EXPECT_EQ(FileCount(), "0 files selected");
     EXPECT_EQ(std::tuple(ws.Settings.CurrentTurn, ws.Settings.MaxTurn), std::tuple(4, 5)) << "the last imported wins";
     EXPECT_TRUE(window->DataChanged());
     EXPECT_FALSE(std::filesystem::exists(home.File("DATA/Map.Dat"))) << "nothing saved before closing";
-    EXPECT_TRUE(ui.Texts(ScriptedInteraction::Kind::Warning).empty() && ui.Texts(ScriptedInteraction::Kind::Error).empty());
+    EXPECT_TRUE(ui.Texts(Kind::Warning).empty() && ui.Texts(Kind::Error).empty());
 
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_TRUE(std::filesystem::exists(home.File("DATA/Map.Dat")));
@@ -190,15 +172,15 @@ TEST_F(BulkImportWindow, AFailingReportStopsTheRunAndTheListKeepsEveryEntry)
     WriteReport("third.txt", 3);
     OpenWindow();
     Add({"first.txt", "second.txt", "third.txt"});
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
 
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning), Names{"Error importing turn file. Bulk import stopped."});
+    EXPECT_EQ(ui.Texts(Kind::Warning), Names{"Error importing turn file. Bulk import stopped."});
     EXPECT_EQ(Status(), "Error importing file second.txt");
-    EXPECT_EQ(Texts(List("lstSelFiles")), (Names{"first.txt", "second.txt", "third.txt"}));
+    EXPECT_EQ(Shown("lstSelFiles"), (Names{"first.txt", "second.txt", "third.txt"}));
     EXPECT_EQ(ws.Settings.MaxTurn, 1) << "the first stays imported, the third was not tried";
-    EXPECT_TRUE(Button("cmdImport")->isEnabled() && Button("cmdClose")->isEnabled());
+    EXPECT_TRUE(Enabled("cmdImport") && Enabled("cmdClose"));
 
-    Button("cmdClose")->click();
+    Get("cmdClose")->click();
     EXPECT_TRUE(window->DatabaseSaved());
     EXPECT_TRUE(std::filesystem::exists(home.File("DATA/Map.Dat")));
 }
@@ -212,34 +194,29 @@ TEST_F(BulkImportWindow, CancelStopsBetweenReportsAndImportGoesOnWithTheRest)
     int pending = 0;
     ui.whilePending = [&] {
         if (++pending == 3)
-            Button("cmdCancel")->click();
+            Get("cmdCancel")->click();
     };
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
     EXPECT_EQ(Status(), "Import cancelled: 2 of 4 files imported.");
-    EXPECT_EQ(Texts(List("lstSelFiles")), (Names{"r3.txt", "r4.txt"}));
+    EXPECT_EQ(Shown("lstSelFiles"), (Names{"r3.txt", "r4.txt"}));
     EXPECT_EQ(std::tuple(ws.Settings.CurrentTurn, ws.Settings.MaxTurn), std::tuple(2, 2));
     EXPECT_TRUE(window->DataChanged());
-    EXPECT_FALSE(Button("cmdCancel")->isEnabled());
+    EXPECT_FALSE(Enabled("cmdCancel"));
 
     // Closing while a report is read asks the run to stop instead, and saves nothing yet.
     ui.whilePending = [&] { window->reject(); };
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
     EXPECT_EQ(Status(), "Import cancelled: 0 of 2 files imported.");
     EXPECT_FALSE(window->DatabaseSaved());
 
     ui.whilePending = nullptr;
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
     EXPECT_EQ(Status(), "2 files imported sucessfully.");
     EXPECT_EQ(ws.Settings.MaxTurn, 4);
 }
 
-TEST_F(BulkImportWindow, ClosingSavesOnlyAfterImportsAndAFailedSaveLeavesTheChangeUnsaved)
+TEST_F(BulkImportWindow, AFailedSaveOnClosingLeavesTheChangeUnsaved)
 {
-    OpenWindow();
-    window->reject();
-    EXPECT_FALSE(window->DataChanged() || window->DatabaseSaved());
-    EXPECT_FALSE(std::filesystem::exists(home.File("DATA/Map.Dat"))) << "nothing imported, nothing saved";
-
     WriteReport("one.txt", 1);
     OpenWindow();
     window->ImportFiles({home.File("IMPORT/one.txt")});
@@ -247,30 +224,31 @@ TEST_F(BulkImportWindow, ClosingSavesOnlyAfterImportsAndAFailedSaveLeavesTheChan
     // A database that may not be written over: the save fails, says so, and the change stays unsaved.
     ws.Refused.Add(ws.Settings.DataPath(ws.Settings.MapFile));
     window->reject();
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error), Names{"Unable to write the map database to " + ws.Settings.DataDir});
+    EXPECT_EQ(ui.Texts(Kind::Error), Names{"Unable to write the map database to " + ws.Settings.DataDir});
     EXPECT_TRUE(window->DataChanged());
     EXPECT_FALSE(window->DatabaseSaved());
 }
 
-TEST_F(BulkImportWindow, RefusesToImportWithoutFactionNumberOrIntoARefusedDatabase)
+TEST_F(BulkImportWindow, RefusesToImportWithoutFactionNumberOrIntoARefusedDatabaseAndSavesNothing)
 {
     WriteReport("one.txt", 1);
     OpenWindow();
     Add({"one.txt"});
     ws.Settings.FactionNo = 0;
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
     ws.Settings.FactionNo = 1;
     ws.Refused.Add(ws.Settings.DataPath(ws.Settings.MapFile));
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
+    EXPECT_EQ(ws.Settings.MaxTurn, 0);
+    EXPECT_EQ(List("lstSelFiles")->count(), 1);
+    window->reject();
+    EXPECT_FALSE(window->DataChanged() || window->DatabaseSaved());
 
-    const Names errors = ui.Texts(ScriptedInteraction::Kind::Error);
-    ASSERT_EQ(errors.size(), 2u);
+    const Names errors = ui.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 2u) << "nothing imported, so closing tried no save";
     EXPECT_EQ(errors[0], "You must provide a valid faction number before importing turn files.\r"
                          "(Use menu item View/Faction Details)");
     EXPECT_NE(errors[1].find("could not be loaded when Korvane started"), std::string::npos) << errors[1];
-    EXPECT_EQ(ws.Settings.MaxTurn, 0);
-    EXPECT_EQ(List("lstSelFiles")->count(), 1);
-    EXPECT_FALSE(window->DataChanged());
 }
 
 TEST_F(BulkImportWindow, ImportsAGamesRealReportsFromTheirFolder)
@@ -283,10 +261,10 @@ TEST_F(BulkImportWindow, ImportsAGamesRealReportsFromTheirFolder)
     for (int turn = 1; turn <= 9; ++turn)
         reports.push_back("report-f3-t" + std::to_string(turn) + ".txt");
     Add(reports);
-    Button("cmdImport")->click();
+    Get("cmdImport")->click();
     EXPECT_EQ(Status(), "9 files imported sucessfully.");
     EXPECT_EQ(ws.Settings.CurrentTurn, 9);
-    EXPECT_TRUE(ui.Texts(ScriptedInteraction::Kind::Warning).empty());
+    EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
     window->reject();
     EXPECT_TRUE(window->DatabaseSaved());
 }

@@ -4,17 +4,18 @@
 
 #include "combat/combat_unit.h"
 #include "support/qt_printers.h"
+#include "windows/window_test_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
+
+using testing::TypeOver;
 
 // The number boxes in the order of a battle file line's numbers after the first four fields.
 constexpr const char* kLineOrderBoxes[] = {"txtSkillCOMB", "txtSkillLBOW", "txtSkillXBOW", "txtSkillRIDI",
@@ -23,24 +24,8 @@ constexpr const char* kLineOrderBoxes[] = {"txtSkillCOMB", "txtSkillLBOW", "txtS
                                            "txtCHAI",      "txtHORS",      "txtHERB",      "txtHits",
                                            "txtAttacks"};
 
-QLineEdit* Box(const QWidget& dialog, const char* name)
-{
-    auto* box = dialog.findChild<QLineEdit*>(name);
-    EXPECT_NE(box, nullptr) << name;
-    return box;
-}
-
-void Type(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-QLineEdit* DescriptionBox(const QWidget& dialog)
-{
-    return dialog.findChild<QComboBox*>("lstDesc")->lineEdit();
-}
+QLineEdit* Box(const QWidget& dialog, const char* name) { return testing::Child<QLineEdit>(dialog, name); }
+QLineEdit* DescriptionBox(const QWidget& dialog) { return testing::Child<QComboBox>(dialog, "lstDesc")->lineEdit(); }
 
 // Every box typed with its own number, so a box wired to a wrong field shows in the line.
 TEST(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
@@ -49,13 +34,12 @@ TEST(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
     TfrmCombatUnit dialog(unit, nullptr);
     dialog.show();
     EXPECT_EQ(Box(dialog, "txtUnitID")->text(), "-1") << "a new unit";
-    EXPECT_EQ(Box(dialog, "txtHits")->text(), "1");
-    Type(Box(dialog, "txtUnitID"), "4711");
-    Type(Box(dialog, "txtQty"), "25");
+    TypeOver(Box(dialog, "txtUnitID"), "4711");
+    TypeOver(Box(dialog, "txtQty"), "25");
     int value = 10;
     for (const char* name : kLineOrderBoxes)
-        Type(Box(dialog, name), QString::number(value++));
-    Type(DescriptionBox(dialog), "  Heavy Cavalry  ");
+        TypeOver(Box(dialog, name), QString::number(value++));
+    TypeOver(DescriptionBox(dialog), "  Heavy Cavalry  ");
     QTest::mouseClick(dialog.findChild<QCheckBox*>("chkBehind"), Qt::LeftButton);
     EXPECT_EQ(unit.ToLine(), TCombatUnit().ToLine()) << "nothing is stored before OK";
 
@@ -70,16 +54,23 @@ TEST(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
     EXPECT_EQ(copy.ToLine(), unit.ToLine());
 }
 
-TEST(CombatUnitDialog, NumbersAreReadAsFarAsTheyAreNumbers)
+TEST(CombatUnitDialog, CancelKeepsTheUnitAndNumbersAreReadAsFarAsTheyAreNumbers)
 {
     TCombatUnit unit;
+    unit.FromLine("12,Fighters,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1");
+    const std::string before = unit.ToLine();
     TfrmCombatUnit dialog(unit, nullptr);
     dialog.show();
-    Type(Box(dialog, "txtQty"), " 12");
-    Type(Box(dialog, "txtHits"), "");
-    Type(Box(dialog, "txtAttacks"), "three");
-    Type(Box(dialog, "txtSkillCOMB"), "4 levels");
-    Type(Box(dialog, "txtUnitID"), "-7");
+    TypeOver(Box(dialog, "txtQty"), " 12");
+    TypeOver(Box(dialog, "txtHits"), "");
+    TypeOver(Box(dialog, "txtAttacks"), "three");
+    TypeOver(Box(dialog, "txtSkillCOMB"), "4 levels");
+    TypeOver(Box(dialog, "txtUnitID"), "-7");
+    TypeOver(DescriptionBox(dialog), "Monsters");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(unit.ToLine(), before);
+
     dialog.StoreUnit(unit);
     EXPECT_EQ(unit.Quantity, 12) << "a blank before the figure";
     EXPECT_EQ(unit.Hits, 0);
@@ -110,22 +101,7 @@ TEST(CombatUnitDialog, DescriptionRefusesWhatWouldBreakABattleFileLine)
     auto* descriptions = dialog.findChild<QComboBox*>("lstDesc");
     descriptions->setCurrentIndex(descriptions->findText("Very Heavy Cavalry"));
     dialog.StoreUnit(unit);
-    EXPECT_EQ(unit.Description, "Very Heavy Cavalry");
     EXPECT_EQ(unit.ToLine(), "-1,Very Heavy Cavalry,0,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
-}
-
-TEST(CombatUnitDialog, CancelLeavesTheUnitAsItWas)
-{
-    TCombatUnit unit;
-    unit.FromLine("12,Fighters,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1");
-    const std::string before = unit.ToLine();
-    TfrmCombatUnit dialog(unit, nullptr);
-    dialog.show();
-    Type(Box(dialog, "txtQty"), "500");
-    Type(DescriptionBox(dialog), "Monsters");
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(unit.ToLine(), before);
 }
 
 }  // namespace

@@ -9,16 +9,11 @@
 #include "support/temp_dir.h"
 #include "windows/frm_combat_results.h"
 #include "windows/frm_combat_unit.h"
-#include "windows/modal_driver.h"
+#include "windows/window_test_helpers.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -28,28 +23,19 @@ namespace korvane {
 namespace {
 
 using Kind = testing::ScriptedInteraction::Kind;
-using Lines = std::vector<std::string>;
+using testing::Lines;
 
 // One man who cannot hurt anyone: no skill, no weapon.
 constexpr const char* kPeasant = "1,Peasant,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
 constexpr const char* kCavalry = "-1,Heavy Cavalry,25,Y,2,0,0,3,0,0,25,0,0,0,0,0,0,0,25,1,1";
 constexpr const char* kScout = "7,Scout,1,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
 
-class CombatsWindow : public ::testing::Test
+class CombatsWindow : public testing::WindowTest
 {
 protected:
     CombatsWindow() { window.show(); }
+    const QWidget& Window() const override { return window; }
 
-    template <typename T = QPushButton>
-    T* Get(const char* name) const
-    {
-        T* widget = window.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void Click(const std::string& name) const { QTest::mouseClick(Get<QAbstractButton>(name.c_str()), Qt::LeftButton); }
-    bool Enabled(const char* name) const { return Get<QWidget>(name)->isEnabled(); }
-    bool Ticked(const char* name) const { return Get<QCheckBox>(name)->isChecked(); }
     QString Panel(const char* name) const { return Get<QLabel>(name)->text(); }
     QString Fort(const char* side) const { return Get<QComboBox>(side)->currentText(); }
     void ChooseFort(const char* side, const char* fort) const
@@ -57,15 +43,6 @@ protected:
         auto* list = Get<QComboBox>(side);
         list->setCurrentIndex(list->findText(fort));
     }
-
-    static Lines ListLines(const QListWidget* list)
-    {
-        Lines lines;
-        for (int row = 0; row < list->count(); ++row)
-            lines.push_back(list->item(row)->text().toStdString());
-        return lines;
-    }
-    Lines Shown(const char* list) const { return ListLines(Get<QListWidget>(list)); }
     void SelectLine(const char* list, int row) const
     {
         auto* box = Get<QListWidget>(list);
@@ -88,13 +65,11 @@ protected:
             unit.FromLine(line);
             dialog->ShowUnit(unit);
         });
-        Click("cmdAdd" + side);
+        Click(("cmdAdd" + side).c_str());
     }
     static void TypeQuantity(TfrmCombatUnit* dialog, const QString& quantity)
     {
-        auto* box = dialog->findChild<QLineEdit*>("txtQty");
-        box->selectAll();
-        QTest::keyClicks(box, quantity);
+        testing::TypeOver(testing::Child<QLineEdit>(*dialog, "txtQty"), quantity);
     }
 
     /// What the results window lists when `button` opens it; closed again with its own button.
@@ -102,7 +77,7 @@ protected:
     {
         Lines lines;
         testing::WhenModalShown<TfrmCombatResults>([&lines](TfrmCombatResults* results) {
-            lines = ListLines(results->findChild<QListWidget*>("lstCombats"));
+            lines = testing::LineTexts(*results->findChild<QListWidget*>("lstCombats"));
             QTest::mouseClick(results->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         });
         Click(button);
@@ -114,28 +89,7 @@ protected:
     TfrmCombats window{dir.Path(), ui, nullptr};
 };
 
-TEST_F(CombatsWindow, SidesListTheirUnitsAndCountTheirMen)
-{
-    EXPECT_EQ(Panel("pnlManCountL"), "0 men");
-    EXPECT_FALSE(window.BattleChanged());
-
-    AddUnit("Left", kCavalry);
-    AddUnit("Left", kScout);
-    EXPECT_EQ(Shown("lstLeft"),
-              (Lines{"-25   Heavy Cavalry                 ", " 1    Scout                         "}));
-    EXPECT_EQ(Panel("pnlManCountL"), "26 men");
-    EXPECT_TRUE(window.BattleChanged());
-
-    AddUnit("Right", kScout);
-    EXPECT_EQ(Panel("pnlManCountR"), "1 man");
-    // A unit typed with fewer than no men fields none and takes none from the others.
-    AddUnit("Right", "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
-    EXPECT_EQ(Panel("pnlManCountR"), "1 man");
-    EXPECT_EQ(Shown("lstRight")[1], " -5   Ghosts                        ");
-    EXPECT_EQ(Shown("lstLeft").size(), 2U) << "the other side is left alone";
-}
-
-TEST_F(CombatsWindow, EditAndRemoveWorkOnTheSelectedLine)
+TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
 {
     InUnitDialog([](TfrmCombatUnit* dialog) { TypeQuantity(dialog, "9"); }, "cmdCancel");
     Click("cmdAddLeft");
@@ -145,11 +99,18 @@ TEST_F(CombatsWindow, EditAndRemoveWorkOnTheSelectedLine)
     AddUnit("Left", kCavalry);
     AddUnit("Left", kScout);
     AddUnit("Right", kScout);
-    EXPECT_FALSE(Enabled("cmdEditLeft"));
-    EXPECT_FALSE(Enabled("cmdRemoveLeft"));
+    EXPECT_EQ(Shown("lstLeft"), (Lines{"-25   Heavy Cavalry                 ", " 1    Scout                         "}));
+    EXPECT_EQ(Panel("pnlManCountL"), "26 men");
+    EXPECT_EQ(Panel("pnlManCountR"), "1 man");
+    EXPECT_TRUE(window.BattleChanged());
+    // A unit typed with fewer than no men fields none and takes none from the others.
+    AddUnit("Right", "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
+    EXPECT_EQ(Panel("pnlManCountR"), "1 man");
+    EXPECT_EQ(Shown("lstRight")[1], " -5   Ghosts                        ");
+
+    EXPECT_FALSE(Enabled("cmdEditLeft") || Enabled("cmdRemoveLeft"));
     SelectLine("lstLeft", 1);
-    EXPECT_TRUE(Enabled("cmdEditLeft"));
-    EXPECT_TRUE(Enabled("cmdRemoveLeft"));
+    EXPECT_TRUE(Enabled("cmdEditLeft") && Enabled("cmdRemoveLeft"));
     EXPECT_FALSE(Enabled("cmdEditRight")) << "each side follows its own list";
 
     InUnitDialog([](TfrmCombatUnit* dialog) {
@@ -170,8 +131,7 @@ TEST_F(CombatsWindow, EditAndRemoveWorkOnTheSelectedLine)
     Click("cmdRemoveLeft");
     EXPECT_EQ(Shown("lstLeft"), (Lines{" 40   Scout                         "}));
     EXPECT_EQ(Panel("pnlManCountL"), "40 men");
-    EXPECT_FALSE(Enabled("cmdEditLeft"));
-    EXPECT_FALSE(Enabled("cmdRemoveLeft"));
+    EXPECT_FALSE(Enabled("cmdEditLeft") || Enabled("cmdRemoveLeft"));
 }
 
 TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
@@ -179,13 +139,10 @@ TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
     Click("chkTacL");
     EXPECT_TRUE(window.BattleChanged());
     Click("chkTacR");
-    EXPECT_FALSE(Ticked("chkTacL"));
-    EXPECT_TRUE(Ticked("chkTacR"));
+    EXPECT_EQ(TickedNames(), "chkTacR");
     Click("chkTacR");
-    EXPECT_FALSE(Ticked("chkTacL") || Ticked("chkTacR")) << "neither is allowed too";
+    EXPECT_EQ(TickedNames(), "") << "neither is allowed too";
 
-    EXPECT_EQ(Get<QComboBox>("lstFortLeft")->count(), 6);
-    EXPECT_EQ(Fort("lstFortLeft"), "None");
     ChooseFort("lstFortLeft", "Tower");
     ChooseFort("lstFortRight", "Castle");
     EXPECT_EQ(Fort("lstFortLeft"), "None");
@@ -247,12 +204,10 @@ TEST_F(CombatsWindow, ClearAllEmptiesBothSidesAfterAskingAndKeepsTheField)
     EXPECT_EQ(Shown("lstLeft").size(), 1U) << "No keeps everything";
     Click("cmdClearAll");
     EXPECT_EQ(ui.Texts(Kind::YesNo), Lines(2, "Are you sure you wish to clear all battle data ?"));
-    EXPECT_TRUE(Shown("lstLeft").empty());
-    EXPECT_TRUE(Shown("lstRight").empty());
+    EXPECT_TRUE(Shown("lstLeft").empty() && Shown("lstRight").empty());
     EXPECT_EQ(Panel("pnlManCountL"), "0 men");
     EXPECT_EQ(Panel("pnlManCountR"), "0 men");
-    EXPECT_FALSE(Ticked("chkTacR"));
-    EXPECT_TRUE(Ticked("chkUseHorses"));
+    EXPECT_EQ(TickedNames(), "chkUseHorses");
     EXPECT_EQ(Fort("lstFortLeft"), "Fort");
     EXPECT_EQ(Results("cmdViewResults"), report);
 }
@@ -306,9 +261,7 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
     EXPECT_TRUE(Shown("lstLeft").empty());
     EXPECT_EQ(Shown("lstRight").size(), 2U);
     EXPECT_EQ(Panel("pnlManCountR"), "2 men");
-    EXPECT_FALSE(Ticked("chkTacL"));
-    EXPECT_TRUE(Ticked("chkTacR"));
-    EXPECT_TRUE(Ticked("chkUseHorses"));
+    EXPECT_EQ(TickedNames(), "chkTacR chkUseHorses");
     EXPECT_EQ(Fort("lstFortLeft"), "Citadel");
     EXPECT_FALSE(window.BattleChanged());
     EXPECT_EQ(Get<QFileDialog>("dlgSave")->selectedFiles().value(0).toStdString(), hill)
@@ -316,13 +269,20 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
     EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
 }
 
-TEST_F(CombatsWindow, FilesThatCannotBeLoadedInFullSaySoAndLoseNothingUnasked)
+TEST_F(CombatsWindow, FailedSavesAndLoadsSaySoAndLoseNothingUnasked)
 {
     AddUnit("Left", kCavalry);
-    ui.defaultYesNo = true;
+    // A file where the folder would have to be: nothing can be written there.
+    const std::string blocked = dir.Write("blocker", "a file") + "/ford.BTL";
+    testing::PickFileWhenAsked(blocked);
+    Click("cmdSave");
+    const Lines errors = ui.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_EQ(errors[0].rfind("Unable to save the battle to " + blocked + ": ", 0), 0U) << errors[0];
+    EXPECT_TRUE(window.BattleChanged());
+
     testing::PickFileWhenAsked(dir.File("ford.BTL"));
     Click("cmdSave");
-
     EXPECT_FALSE(window.LoadBattle(dir.File("missing.BTL")));
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Failed to find specified file."});
     EXPECT_EQ(Shown("lstLeft").size(), 1U) << "the set-up is kept";
@@ -333,26 +293,11 @@ TEST_F(CombatsWindow, FilesThatCannotBeLoadedInFullSaySoAndLoseNothingUnasked)
     EXPECT_TRUE(window.LoadBattle(damaged));
     EXPECT_EQ(Shown("lstLeft"), (Lines{" 10   Fighters                      "}));
     EXPECT_TRUE(Shown("lstRight").empty());
-    const Lines warnings = ui.Texts(Kind::Warning);
-    ASSERT_EQ(warnings.size(), 1U);
-    EXPECT_EQ(warnings[0], "The battle file " + damaged +
-                               " could not be read in full; what could be read is loaded."
-                               "\nLine 4: the Left unit line has 5 fields instead of 21"
-                               "\nLine 5: the file ends where a Left unit should be");
+    EXPECT_EQ(ui.Texts(Kind::Warning), Lines{"The battle file " + damaged +
+                                             " could not be read in full; what could be read is loaded."
+                                             "\nLine 4: the Left unit line has 5 fields instead of 21"
+                                             "\nLine 5: the file ends where a Left unit should be"});
     EXPECT_TRUE(window.BattleChanged()) << "what is shown is not what the file holds";
-}
-
-TEST_F(CombatsWindow, AFailedSaveIsReportedAndTheSetUpStaysChanged)
-{
-    AddUnit("Left", kCavalry);
-    // A file where the folder would have to be: nothing can be written there.
-    const std::string file = dir.Write("blocker", "a file") + "/ford.BTL";
-    testing::PickFileWhenAsked(file);
-    Click("cmdSave");
-    ASSERT_EQ(ui.Texts(Kind::Error).size(), 1U);
-    EXPECT_EQ(ui.Texts(Kind::Error)[0].rfind("Unable to save the battle to " + file + ": ", 0), 0U)
-        << ui.Texts(Kind::Error)[0];
-    EXPECT_TRUE(window.BattleChanged());
 }
 
 }  // namespace

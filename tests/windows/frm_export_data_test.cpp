@@ -8,45 +8,34 @@
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "windows/map_rectangle_boxes.h"
-#include "windows/modal_driver.h"
+#include "windows/window_test_helpers.h"
 #include "workspace/workspace.h"
 
-#include <QCheckBox>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
-#include <vector>
+#include <tuple>
 
 namespace korvane {
 namespace {
 
 using Kind = testing::ScriptedInteraction::Kind;
+using testing::Lines;
 
-/// Field 7 (the gate) of every hex line of an exchange file, with its position.
-std::vector<std::string> GateFields(const std::string& text)
+/// "level:x,y=gate" for every hex line of an exchange file.
+Lines GateFields(const std::string& text)
 {
-    std::vector<std::string> gates;
-    std::istringstream lines(text);
-    std::string line;
-    std::getline(lines, line);  // the version
-    while (std::getline(lines, line)) {
-        std::vector<std::string> fields;
-        std::istringstream split(line);
-        for (std::string field; std::getline(split, field, ',');)
-            fields.push_back(field);
-        gates.push_back(fields.size() > 7 ? fields[0] + ":" + fields[1] + "," + fields[2] + "=" + fields[7] : line);
+    Lines gates;
+    for (const QString& line : QString::fromStdString(text).split("\r\n", Qt::SkipEmptyParts).mid(1)) {
+        const QStringList f = line.split(',');
+        gates.push_back(QString("%1:%2,%3=%4").arg(f[0], f[1], f[2], f.value(7)).toStdString());
     }
     return gates;
 }
 
-class ExportDataWindow : public ::testing::Test
+class ExportDataWindow : public testing::WindowTest
 {
 protected:
     ExportDataWindow()
@@ -59,27 +48,7 @@ protected:
         window = std::make_unique<TfrmExportData>(workspace, ui, nullptr);
         window->show();
     }
-
-    template <typename T = QPushButton>
-    T* Get(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void Click(const char* button) const { QTest::mouseClick(Get(button), Qt::LeftButton); }
-    void Tick(const char* box, bool on) const { Get<QCheckBox>(box)->setChecked(on); }
-    bool Ticked(const char* box) const { return Get<QCheckBox>(box)->isChecked(); }
-    QString Text(const char* edit) const { return Get<QLineEdit>(edit)->text(); }
-    void Type(const char* edit, const QString& text) const { Get<QLineEdit>(edit)->setText(text); }
-    void Rectangle(const QString& left, const QString& top, const QString& right, const QString& bottom) const
-    {
-        Type("txtLeft", left);
-        Type("txtTop", top);
-        Type("txtRight", right);
-        Type("txtBottom", bottom);
-    }
-    QString Focused() const { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
+    const QWidget& Window() const override { return *window; }
 
     testing::TempDir dir;
     Workspace workspace{dir.Path()};
@@ -89,70 +58,51 @@ protected:
 
 TEST_F(ExportDataWindow, PresetTakesTheViewsDetailsLevelAndRectangle)
 {
-    Tick("chkComments", true);
+    Toggle("chkComments");
     MapViewport view;
-    view.ViewLevel = 1;
-    view.ViewLeft = 8;
-    view.ViewTop = 2;
-    view.ViewCols = 12;
-    view.ViewRows = 10;
+    std::tie(view.ViewLevel, view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows) = std::tuple(1, 8, 2, 12, 10);
     window->Preset(PresetFromView(view, doTownIcons | doTownNames | doGates | doOther | doHexCoords));
-    EXPECT_EQ(Text("txtLeft"), "8");
-    EXPECT_EQ(Text("txtTop"), "2");
-    EXPECT_EQ(Text("txtRight"), "18");
-    EXPECT_EQ(Text("txtBottom"), "10");
-    EXPECT_TRUE(Get<QRadioButton>("optunderworld")->isChecked());
-    EXPECT_TRUE(Ticked("chkTownNames"));
-    EXPECT_TRUE(Ticked("chkGates"));
-    EXPECT_TRUE(Ticked("chkOther"));
-    EXPECT_FALSE(Ticked("chkShafts"));
-    EXPECT_FALSE(Ticked("chkGateNos"));
-    EXPECT_TRUE(Ticked("chkComments")) << "the map view has no comments switch";
+    EXPECT_EQ(RectangleShown(), QStringList({"8", "2", "18", "10"}));
+    EXPECT_EQ(TickedNames(), "chkTownNames chkGates chkOther chkComments optunderworld")
+        << "the map view has no comments switch";
 
     // Numbers need their gates.
-    Tick("chkGates", false);
-    Tick("chkGateNos", true);
+    Toggle("chkGates");
+    Toggle("chkGateNos");
     EXPECT_TRUE(Ticked("chkGates"));
-    Tick("chkGates", false);
+    Toggle("chkGates");
     EXPECT_FALSE(Ticked("chkGateNos"));
 
     Click("cmdSelAllMap");
-    EXPECT_EQ(QStringList({Text("txtLeft"), Text("txtTop"), Text("txtRight"), Text("txtBottom")}),
-              QStringList({"0", "0", "320", "192"}));
+    EXPECT_EQ(RectangleShown(), QStringList({"0", "0", "320", "192"}));
 }
 
 TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
 {
     Type("txtFilename", "  ");
     Click("cmdExport");
-    EXPECT_EQ(ui.Texts(Kind::Error), std::vector<std::string>{"Bad file name ... bad, BAD file name."});
+    EXPECT_EQ(ui.Texts(Kind::Error), Lines{"Bad file name ... bad, BAD file name."});
 
     ui.shown.clear();
-    const std::string file = dir.Write("out.kvd", "keep me");
-    Type("txtFilename", QString::fromStdString(file));
-    Rectangle("0", "0", "20", "20");
+    Type("txtFilename", QString::fromStdString(dir.Write("out.kvd", "keep me")));
+    TypeRectangle("0", "0", "20", "20");
     Click("cmdExport");
-    EXPECT_EQ(ui.Texts(Kind::YesNo), std::vector<std::string>{"File exist. Do you wish to overwrite it ?"});
+    EXPECT_EQ(ui.Texts(Kind::YesNo), Lines{"File exist. Do you wish to overwrite it ?"});
     EXPECT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(dir.Read("out.kvd"), "keep me");
 
     // Corrected into the grid and written back before the order of the corners is checked;
     // either wrong order sends the player to Left.
     ui.defaultYesNo = true;
     ui.shown.clear();
-    Rectangle("-4", "-9", "-2", "500");
+    TypeRectangle("-4", "-9", "-2", "500");
     Click("cmdExport");
-    EXPECT_EQ(QStringList({Text("txtLeft"), Text("txtTop"), Text("txtRight"), Text("txtBottom")}),
-              QStringList({"0", "0", "-2", "192"}));
-    EXPECT_EQ(ui.Texts(Kind::Warning), std::vector<std::string>{"Errr, I think you want to make Left <= Right."});
+    EXPECT_EQ(RectangleShown(), QStringList({"0", "0", "-2", "192"}));
     EXPECT_EQ(Focused(), "txtLeft");
-
-    ui.shown.clear();
     Get<QLineEdit>("txtFilename")->setFocus();
-    Rectangle("0", "30", "20", "10");
+    TypeRectangle("0", "30", "20", "10");
     Click("cmdExport");
-    EXPECT_EQ(ui.Texts(Kind::Warning),
-              std::vector<std::string>{"Sadly, my coordinate system requires Top <= Bottom. Try again."});
+    EXPECT_EQ(ui.Texts(Kind::Warning), Lines({"Errr, I think you want to make Left <= Right.",
+                                              "Sadly, my coordinate system requires Top <= Bottom. Try again."}));
     EXPECT_EQ(Focused(), "txtLeft");
     EXPECT_EQ(dir.Read("out.kvd"), "keep me");
 }
@@ -160,22 +110,22 @@ TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
 TEST_F(ExportDataWindow, ExportWritesTheRectangleOfTheLevelChosenWithTheGateDetailsTicked)
 {
     Type("txtFilename", QString::fromStdString(dir.File("out.kvd")));
-    Rectangle("10", "20", "11", "21");
-    Tick("chkGates", true);
+    TypeRectangle("10", "20", "11", "21");
+    Toggle("chkGates");
     Click("cmdExport");
-    EXPECT_EQ(ui.Texts(Kind::Info), std::vector<std::string>{"Exported 2 hexes."});
-    EXPECT_EQ(GateFields(dir.Read("out.kvd")), (std::vector<std::string>{"0:10,20=999", "0:11,21="}));
+    EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Exported 2 hexes."});
+    EXPECT_EQ(GateFields(dir.Read("out.kvd")), Lines({"0:10,20=999", "0:11,21="}));
     EXPECT_TRUE(window->isVisible());
 
     ui.defaultYesNo = true;
-    Tick("chkGateNos", true);
+    Toggle("chkGateNos");
     Click("cmdExport");
-    EXPECT_EQ(GateFields(dir.Read("out.kvd")), (std::vector<std::string>{"0:10,20=17", "0:11,21=0"}));
+    EXPECT_EQ(GateFields(dir.Read("out.kvd")), Lines({"0:10,20=17", "0:11,21=0"}));
 
     Get<QRadioButton>("optunderworld")->setChecked(true);
     Click("cmdSelAllMap");
     Click("cmdExport");
-    EXPECT_EQ(GateFields(dir.Read("out.kvd")), std::vector<std::string>{"1:10,20=0"});
+    EXPECT_EQ(GateFields(dir.Read("out.kvd")), Lines{"1:10,20=0"});
 }
 
 TEST_F(ExportDataWindow, FileThatCannotBeWrittenIsReported)
@@ -183,7 +133,7 @@ TEST_F(ExportDataWindow, FileThatCannotBeWrittenIsReported)
     dir.Write("plain", "x");
     Type("txtFilename", QString::fromStdString(dir.File("plain/out.kvd")));
     Click("cmdExport");
-    const std::vector<std::string> errors = ui.Texts(Kind::Error);
+    const Lines errors = ui.Texts(Kind::Error);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind("Unable to write the exchange file " + dir.File("plain/out.kvd"), 0), 0u) << errors[0];
     EXPECT_TRUE(ui.Texts(Kind::Info).empty()) << "no count of hexes that were not written";
@@ -191,14 +141,10 @@ TEST_F(ExportDataWindow, FileThatCannotBeWrittenIsReported)
 
 TEST_F(ExportDataWindow, BrowseStartsBesideTheProgramAndAddsTheExtension)
 {
-    QString startedIn;
-    testing::WhenModalShown<QFileDialog>([&](QFileDialog* dialog) {
-        startedIn = dialog->directory().absolutePath();
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("north");
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    QString openedIn;
+    testing::AnswerFileDialog(openedIn, "north");
     Click("cmdBrowse");
-    EXPECT_EQ(startedIn.toStdString(), dir.Path());
+    EXPECT_EQ(openedIn.toStdString(), dir.Path());
     EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("north.KVD"));
 }
 

@@ -7,12 +7,8 @@
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "windows/window_test_helpers.h"
 #include "workspace/workspace.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +24,7 @@ using Kind = testing::ScriptedInteraction::Kind;
 // confirmed by whoever wrote it.
 constexpr const char* kOneHex = "VERSION,2.31\r\n0,10,20,3,Name,,5,17,100,Tarn,2,,,,500,7,0,,,,0,0,0\r\n";
 
-class ImportDataWindow : public ::testing::Test
+class ImportDataWindow : public testing::WindowTest
 {
 protected:
     ImportDataWindow()
@@ -38,15 +34,8 @@ protected:
         window = std::make_unique<TfrmImportData>(workspace, ui, nullptr);
         window->show();
     }
+    const QWidget& Window() const override { return *window; }
 
-    template <typename T = QPushButton>
-    T* Get(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void Click(const char* button) const { QTest::mouseClick(Get(button), Qt::LeftButton); }
     void Import(const std::string& file) const
     {
         window->Preset(file);
@@ -66,7 +55,7 @@ TEST_F(ImportDataWindow, MissingFileIsOnlyAskedAbout)
         ui.yesNoAnswers.push_back(answer);
         Import(dir.File("nothing.kvd"));
     }
-    EXPECT_EQ(ui.Texts(Kind::YesNo), std::vector<std::string>(2, "Import file does not exist. Shall I fake it ?"));
+    EXPECT_EQ(ui.Texts(Kind::YesNo), testing::Lines(2, "Import file does not exist. Shall I fake it ?"));
     EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_FALSE(window->Imported());
     EXPECT_FALSE(DatabaseWritten());
@@ -74,8 +63,6 @@ TEST_F(ImportDataWindow, MissingFileIsOnlyAskedAbout)
 
 TEST_F(ImportDataWindow, FileIsMergedAsTheSwitchesSayAndTheDatabaseSaved)
 {
-    EXPECT_TRUE(Get<QCheckBox>("chkBelieveIt")->isChecked());
-    EXPECT_FALSE(Get<QCheckBox>("chkOverride")->isChecked());
     TMapCell& known = *workspace.Map.EnsureCell(0, 10, 20);
     known.Terrain = 4;
     known.Silver = 60;
@@ -83,7 +70,7 @@ TEST_F(ImportDataWindow, FileIsMergedAsTheSwitchesSayAndTheDatabaseSaved)
 
     const std::string file = dir.Write("in.kvd", kOneHex);
     Import("  " + file + "  ");
-    EXPECT_EQ(ui.Texts(Kind::Info), std::vector<std::string>{"Imported 1 hexes."});
+    EXPECT_EQ(ui.Texts(Kind::Info), testing::Lines{"Imported 1 hexes."});
     EXPECT_EQ(known.Terrain, 4) << "what the map knows is kept";
     EXPECT_EQ(known.Silver, 60);
     EXPECT_EQ(known.Population, 500) << "what it does not know is filled in";
@@ -95,8 +82,8 @@ TEST_F(ImportDataWindow, FileIsMergedAsTheSwitchesSayAndTheDatabaseSaved)
     EXPECT_TRUE(window->isVisible());
 
     // Believed and overriding: the file's details and its confirmation win.
-    QTest::mouseClick(Get<QCheckBox>("chkBelieveIt"), Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(Get<QCheckBox>("chkOverride"), Qt::LeftButton, {}, QPoint(8, 8));
+    Toggle("chkBelieveIt");
+    Toggle("chkOverride");
     Click("cmdImport");
     EXPECT_EQ(known.Terrain, 3);
     EXPECT_EQ(known.Silver, 100);
@@ -107,7 +94,7 @@ TEST_F(ImportDataWindow, NothingIsMergedIntoAWorldWhoseDatabaseWasRefused)
 {
     workspace.Refused.Add(workspace.Settings.DataPath("Map.Dat"));
     Import(dir.Write("in.kvd", kOneHex));
-    const std::vector<std::string> errors = ui.Texts(Kind::Error);
+    const testing::Lines errors = ui.Texts(Kind::Error);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("could not be loaded when Korvane started"), std::string::npos) << errors[0];
     EXPECT_EQ(workspace.Map.Cell(0, 10, 20), nullptr);
@@ -123,7 +110,7 @@ TEST_F(ImportDataWindow, DatabaseThatCannotBeSavedLeavesTheDataChanged)
     EXPECT_NE(workspace.Map.Cell(0, 10, 20), nullptr);
     EXPECT_TRUE(window->Imported());
     EXPECT_TRUE(window->DataChanged());
-    EXPECT_EQ(ui.Texts(Kind::Error), std::vector<std::string>{"Unable to write the map database to " + dir.File("DATA")});
+    EXPECT_EQ(ui.Texts(Kind::Error), testing::Lines{"Unable to write the map database to " + dir.File("DATA")});
 }
 
 TEST_F(ImportDataWindow, BrowseTakesTheFileChosen)
@@ -131,7 +118,7 @@ TEST_F(ImportDataWindow, BrowseTakesTheFileChosen)
     const std::string file = dir.Write("in.kvd", kOneHex);
     testing::PickFileWhenAsked(file);
     Click("cmdBrowse");
-    EXPECT_EQ(Get<QLineEdit>("txtFilename")->text().toStdString(), file);
+    EXPECT_EQ(Text("txtFilename").toStdString(), file);
 }
 
 }  // namespace

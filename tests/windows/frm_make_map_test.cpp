@@ -4,31 +4,28 @@
 
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_viewport.h"
-#include "support/file_dialog_answer.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "windows/window_test_helpers.h"
 #include "workspace/workspace.h"
 
-#include <QCheckBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 namespace korvane {
 namespace {
 
 using Kind = testing::ScriptedInteraction::Kind;
 
-class MakeMapWindow : public ::testing::Test
+class MakeMapWindow : public testing::WindowTest
 {
 protected:
     MakeMapWindow()
@@ -37,41 +34,19 @@ protected:
         workspace.Settings.MapDir = dir.File("maps");
         Open();
     }
+    const QWidget& Window() const override { return *window; }
 
     void Open()
     {
         window = std::make_unique<TfrmMakeMap>(workspace, ui, nullptr);
         window->show();
     }
-
-    template <typename T = QPushButton>
-    T* Get(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void Click(const char* button) const { QTest::mouseClick(Get(button), Qt::LeftButton); }
-    /// A click on the box's tick, which wide boxes do not have in their middle.
-    void Toggle(const char* box) const
-    {
-        QCheckBox* tick = Get<QCheckBox>(box);
-        QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(8, tick->height() / 2));
-    }
-    bool Checked(const char* box) const { return Get<QCheckBox>(box)->isChecked(); }
-    QString Text(const char* edit) const { return Get<QLineEdit>(edit)->text(); }
-    void Type(const char* edit, const QString& text) const { Get<QLineEdit>(edit)->setText(text); }
     void Rectangle(const QString& left, const QString& top, const QString& right, const QString& bottom,
                    const QString& scale) const
     {
-        Type("txtLeft", left);
-        Type("txtTop", top);
-        Type("txtRight", right);
-        Type("txtBottom", bottom);
+        TypeRectangle(left, top, right, bottom);
         Type("txtScale", scale);
     }
-    /// The name of the box that got the focus last.
-    QString Focused() const { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }
 
     testing::TempDir dir;
     Workspace workspace{dir.Path()};
@@ -87,68 +62,42 @@ TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderOrBesideTheProgram)
     EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("MAP1.BMP"));
 }
 
-TEST_F(MakeMapWindow, PresetFromTheMapViewFillsSwitchesLevelRectangleAndScale)
+TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
 {
     MapViewport view;
-    view.ViewLevel = 1;
-    view.Zoom = 7;
-    view.ViewLeft = 30;
-    view.ViewTop = 12;
-    view.ViewCols = 20;
-    view.ViewRows = 16;
-    Toggle("chkGateNos");  // checks the gates too
+    std::tie(view.ViewLevel, view.Zoom, view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows) =
+        std::tuple(1, 7, 30, 12, 20, 16);
+    Toggle("chkGateNos");
+    // The map window has no gate numbers to hand over: those ticked here stay with their gates.
     window->Preset(PresetFromView(view, doTownNames | doGates | doShafts | doTroops));
-
-    EXPECT_EQ(Text("txtLeft"), "30");
-    EXPECT_EQ(Text("txtTop"), "12");
-    EXPECT_EQ(Text("txtRight"), "48");
-    EXPECT_EQ(Text("txtBottom"), "26");
+    EXPECT_EQ(RectangleShown(), QStringList({"30", "12", "48", "26"}));
     EXPECT_EQ(Text("txtScale"), "7");
-    EXPECT_TRUE(Get<QRadioButton>("optunderworld")->isChecked());
-    EXPECT_TRUE(Checked("chkTownNames"));
-    EXPECT_TRUE(Checked("chkTownIcons")) << "names come with their icons";
-    EXPECT_TRUE(Checked("chkGates"));
-    EXPECT_TRUE(Checked("chkGateNos")) << "the map window has no gate numbers to hand over";
-    EXPECT_TRUE(Checked("chkShafts"));
-    EXPECT_FALSE(Checked("chkOther"));
+    EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos chkShafts optunderworld")
+        << "names come with their icons";
 
     // Gates switched off take their numbers with them.
     window->Preset(PresetFromView(view, doHexCoords | doOther | doUnconfirmed));
-    EXPECT_FALSE(Checked("chkGates"));
-    EXPECT_FALSE(Checked("chkGateNos"));
-    EXPECT_FALSE(Checked("chkTownNames"));
-    EXPECT_TRUE(Checked("chkHexCoords"));
-    EXPECT_TRUE(Checked("chkShowUnconfirmed"));
+    EXPECT_EQ(TickedNames(), "chkHexCoords chkOther chkShowUnconfirmed optunderworld");
     view.ViewLevel = 0;
     window->Preset(PresetFromView(view, 0));
-    EXPECT_TRUE(Get<QRadioButton>("optOverworld")->isChecked());
-}
+    EXPECT_EQ(TickedNames(), "optOverworld");
 
-TEST_F(MakeMapWindow, NamesNeedIconsAndNumbersNeedGates)
-{
+    // Names need their icons and numbers their gates; the base alone is fine.
     Toggle("chkTownNames");
-    EXPECT_TRUE(Checked("chkTownIcons"));
-    Toggle("chkTownIcons");
-    EXPECT_FALSE(Checked("chkTownNames"));
-    Toggle("chkTownIcons");
-    EXPECT_FALSE(Checked("chkTownNames")) << "icons alone are fine";
-
     Toggle("chkGateNos");
-    EXPECT_TRUE(Checked("chkGates"));
+    EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos optOverworld");
+    Toggle("chkTownIcons");
     Toggle("chkGates");
-    EXPECT_FALSE(Checked("chkGateNos"));
-    Toggle("chkGates");
-    EXPECT_FALSE(Checked("chkGateNos"));
+    Toggle("chkTownIcons");
+    EXPECT_EQ(TickedNames(), "chkTownIcons optOverworld");
 }
 
 struct Refusal
 {
     const char* name;
-    const char* fileName;  // relative to the test folder; "" keeps the window's
+    const char* fileName;  // "" keeps the window's
     const char* left;
     const char* top;
-    const char* right;
-    const char* bottom;
     const char* scale;
     Kind kind;
     const char* message;
@@ -164,7 +113,7 @@ TEST_P(MakeMapRefusal, SaysWhatIsWrongOnceWritesNothingAndPointsAtTheBox)
     const Refusal& r = GetParam();
     if (*r.fileName)
         Type("txtFilename", r.fileName);
-    Rectangle(r.left, r.top, r.right, r.bottom, r.scale);
+    Rectangle(r.left, r.top, "4", "4", r.scale);
     Click("cmdMakeMap");
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, r.kind);
@@ -174,57 +123,46 @@ TEST_P(MakeMapRefusal, SaysWhatIsWrongOnceWritesNothingAndPointsAtTheBox)
     EXPECT_TRUE(window->isVisible());
 }
 
+constexpr const char* kTooSmall = "Jeeesh, you really want the map small. Sorry, 1 is as small as I go.";
+
+// One refusal for each box the player can be sent back to.
 INSTANTIATE_TEST_SUITE_P(
     , MakeMapRefusal,
     ::testing::Values(
-        Refusal{"BlankFileName", "   ", "0", "0", "4", "4", "3", Kind::Error, "Bad file name ... bad, BAD file name.",
-                "txtFilename"},
-        Refusal{"LeftBeyondRight", "", "9", "0", "4", "4", "3", Kind::Warning,
-                "Errr, I think you want to make Left <= Right.", "txtLeft"},
-        Refusal{"TopBelowBottom", "", "0", "9", "4", "4", "3", Kind::Warning,
+        Refusal{"BlankFileName", "   ", "0", "0", "3", Kind::Error, "Bad file name ... bad, BAD file name.", "txtFilename"},
+        Refusal{"LeftBeyondRight", "", "9", "0", "3", Kind::Warning, "Errr, I think you want to make Left <= Right.",
+                "txtLeft"},
+        Refusal{"TopBelowBottom", "", "0", "9", "3", Kind::Warning,
                 "Sadly, my coordinate system requires Top <= Bottom. Try again.", "txtTop"},
-        Refusal{"ScaleZero", "", "0", "0", "4", "4", "0", Kind::Error,
-                "Jeeesh, you really want the map small. Sorry, 1 is as small as I go.", "txtScale"},
-        Refusal{"ScaleEmpty", "", "0", "0", "4", "4", "", Kind::Error,
-                "Jeeesh, you really want the map small. Sorry, 1 is as small as I go.", "txtScale"},
-        Refusal{"ScaleTwelve", "", "0", "0", "4", "4", "12", Kind::Error,
-                "Whoa ... that's a little BIG. 10 is as large as I go.", "txtScale"}),
+        Refusal{"ScaleZero", "", "0", "0", "0", Kind::Error, kTooSmall, "txtScale"}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST_F(MakeMapWindow, RectangleIsCorrectedIntoTheGridBeforeTheScaleIsChecked)
 {
-    Rectangle("-5", "-2", "400", "300", "0");
+    Rectangle("-5", "-2", "400", "300", "");
     Click("cmdMakeMap");
-    const QStringList wholeGrid{"0", "0", "320", "192"};
-    EXPECT_EQ(QStringList({Text("txtLeft"), Text("txtTop"), Text("txtRight"), Text("txtBottom")}), wholeGrid);
-    EXPECT_EQ(ui.Texts(Kind::Error),
-              std::vector<std::string>{"Jeeesh, you really want the map small. Sorry, 1 is as small as I go."});
+    EXPECT_EQ(RectangleShown(), QStringList({"0", "0", "320", "192"}));
+    EXPECT_EQ(ui.Texts(Kind::Error), testing::Lines{kTooSmall});
 }
 
-TEST_F(MakeMapWindow, OneHexMapIsWrittenAtItsSizeAndTheWindowStaysOpen)
+TEST_F(MakeMapWindow, MapIsWrittenAtItsSizeAndReplacedOnlyAfterYes)
 {
     Rectangle("10", "10", "10", "10", "4");
     Type("txtTitle", "  Home  ");
     Click("cmdMakeMap");
     EXPECT_TRUE(ui.shown.empty());
-    const QImage written(QString::fromStdString(dir.File("maps/MAP1.BMP")), "BMP");
+    const QString file = QString::fromStdString(dir.File("maps/MAP1.BMP"));
     // Scale 4: side 24, hex height 21; 3.5 sides wide and 2.5 hex heights high, plus the margins.
-    EXPECT_EQ(written.size(), QSize(84 + 60, 52 + 5 + 68));
+    EXPECT_EQ(QImage(file, "BMP").size(), QSize(84 + 60, 52 + 5 + 68));
     EXPECT_TRUE(window->isVisible());
-}
 
-TEST_F(MakeMapWindow, ExistingFileIsReplacedOnlyAfterYes)
-{
-    const std::string file = dir.Write("maps/MAP1.BMP", "keep me");
-    Rectangle("0", "0", "2", "2", "1");
+    Type("txtScale", "1");
     Click("cmdMakeMap");
-    EXPECT_EQ(ui.Texts(Kind::YesNo), std::vector<std::string>{"File exist. Do you wish to overwrite it ?"});
-    EXPECT_EQ(dir.Read("maps/MAP1.BMP"), "keep me");
-
+    EXPECT_EQ(ui.Texts(Kind::YesNo), testing::Lines{"File exist. Do you wish to overwrite it ?"});
+    EXPECT_EQ(QImage(file, "BMP").size(), QSize(144, 125)) << "kept on No";
     ui.yesNoAnswers.push_back(true);
     Click("cmdMakeMap");
-    EXPECT_EQ(ui.Texts(Kind::YesNo).size(), 2u);
-    EXPECT_FALSE(QImage(QString::fromStdString(file), "BMP").isNull());
+    EXPECT_EQ(QImage(file, "BMP").size(), QSize(21 + 60, 12 + 73));
 }
 
 TEST_F(MakeMapWindow, FileThatCannotBeWrittenIsReported)
@@ -234,7 +172,7 @@ TEST_F(MakeMapWindow, FileThatCannotBeWrittenIsReported)
     Type("txtFilename", QString::fromStdString(dir.File("plain/map.bmp")));
     Rectangle("0", "0", "2", "2", "1");
     Click("cmdMakeMap");
-    const std::vector<std::string> errors = ui.Texts(Kind::Error);
+    const testing::Lines errors = ui.Texts(Kind::Error);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind("Unable to write the map bitmap " + dir.File("plain/map.bmp"), 0), 0u) << errors[0];
 }
@@ -253,25 +191,17 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
 
 TEST_F(MakeMapWindow, BrowseStartsAtTheFileNameAndTakesTheChoice)
 {
-    QString startedIn;
-    const std::string chosen = dir.File("maps/world.bmp");
-    testing::WhenModalShown<QFileDialog>([&](QFileDialog* dialog) {
-        startedIn = dialog->directory().absolutePath();
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(chosen));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    QString openedIn;
+    testing::AnswerFileDialog(openedIn, dir.File("maps/world.bmp"));
     Click("cmdBrowse");
-    EXPECT_EQ(startedIn.toStdString(), dir.File("maps"));
-    EXPECT_EQ(Text("txtFilename").toStdString(), chosen);
+    EXPECT_EQ(openedIn.toStdString(), dir.File("maps"));
+    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("maps/world.bmp"));
 
     // A bare name is looked for beside the program; cancelling keeps the name.
     Type("txtFilename", "bare.bmp");
-    testing::WhenModalShown<QFileDialog>([&](QFileDialog* dialog) {
-        startedIn = dialog->directory().absolutePath();
-        QMetaObject::invokeMethod(dialog, "reject");
-    });
+    testing::AnswerFileDialog(openedIn, "");
     Click("cmdBrowse");
-    EXPECT_EQ(startedIn.toStdString(), dir.Path());
+    EXPECT_EQ(openedIn.toStdString(), dir.Path());
     EXPECT_EQ(Text("txtFilename"), "bare.bmp");
 }
 
