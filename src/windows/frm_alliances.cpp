@@ -9,6 +9,7 @@
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
 #include "windows/centre_window.h"
+#include "windows/dialog_button.h"
 #include "windows/free_text_validator.h"
 
 #include <QDropEvent>
@@ -31,15 +32,6 @@ constexpr int kLineBytesRole = Qt::UserRole;
 /// What an alliance without one is shown in: none selected, or before the player sets one.
 constexpr std::int32_t kSilver = 0xC0C0C0;
 constexpr int kMemberColumns = 36;
-
-QPushButton* Button(const char* caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Enter in a text box must neither close the window nor make an alliance unasked.
-    button->setAutoDefault(false);
-    return button;
-}
 
 /// The faction number a member line starts with, however many digits it has.
 std::int32_t MemberNumber(const QListWidgetItem& line)
@@ -107,10 +99,10 @@ void TfrmAlliances::BuildLayout()
     shapeAlCol->setFrameStyle(QFrame::Box | QFrame::Plain);
     shapeAlCol->setFixedSize(48, 22);
     shapeAlCol->setAutoFillBackground(true);
-    cmdSetColour = Button("Set", "cmdSetColour", this);
-    cmdAddAlliance = Button("Add", "cmdAddAlliance", this);
-    cmdUpdateAlliance = Button("Update", "cmdUpdateAlliance", this);
-    cmdDeleteAlliance = Button("Delete", "cmdDeleteAlliance", this);
+    cmdSetColour = DialogButton("Set", "cmdSetColour", this);
+    cmdAddAlliance = DialogButton("Add", "cmdAddAlliance", this);
+    cmdUpdateAlliance = DialogButton("Update", "cmdUpdateAlliance", this);
+    cmdDeleteAlliance = DialogButton("Delete", "cmdDeleteAlliance", this);
 
     lstFactions = new QListWidget(this);
     lstFactions->setObjectName("lstFactions");
@@ -129,10 +121,10 @@ void TfrmAlliances::BuildLayout()
     pnlFacCount->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlFacCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pnlFacCount->setMinimumWidth(40);
-    cmdAddFaction = Button("Add", "cmdAddFaction", this);
-    cmdRemoveFaction = Button("Remove", "cmdRemoveFaction", this);
-    cmdOK = Button("&OK", "cmdOK", this);
-    cmdCancel = Button("Cancel", "cmdCancel", this);
+    cmdAddFaction = DialogButton("Add", "cmdAddFaction", this);
+    cmdRemoveFaction = DialogButton("Remove", "cmdRemoveFaction", this);
+    cmdOK = DialogButton("&OK", "cmdOK", this);
+    cmdCancel = DialogButton("Cancel", "cmdCancel", this);
 
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(shapeAlCol);

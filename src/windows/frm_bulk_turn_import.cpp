@@ -8,6 +8,7 @@
 #include "windows/bulk_import_name_order.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
+#include "windows/dialog_button.h"
 #include "workspace/workspace.h"
 
 #include <QComboBox>
@@ -58,14 +59,6 @@ QString ExistingFolder(QString path)
     while (!QFileInfo(path).isDir() && !QDir(path).isRoot())
         path = QFileInfo(path).absolutePath();
     return path;
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 QLabel* Title(const QString& text, QWidget* buddy, QWidget* parent)
@@ -143,10 +136,10 @@ void TfrmBulkTurnImport::CreateControls()
     lblFileCount = new QLabel(pnlChoose);
     lblFileCount->setObjectName("lblFileCount");
 
-    cmdAdd = Button("cmdAdd", "Add >", pnlChoose);
-    cmdRemove = Button("cmdRemove", "< Remove ", pnlChoose);
-    cmdMoveUp = Button("cmdMoveUp", "Move &Up", pnlChoose);
-    cmdMoveDn = Button("cmdMoveDn", "Move &Down", pnlChoose);
+    cmdAdd = DialogButton("Add >", "cmdAdd", pnlChoose);
+    cmdRemove = DialogButton("< Remove ", "cmdRemove", pnlChoose);
+    cmdMoveUp = DialogButton("Move &Up", "cmdMoveUp", pnlChoose);
+    cmdMoveDn = DialogButton("Move &Down", "cmdMoveDn", pnlChoose);
 
     pnlStatus = new QLabel(this);
     pnlStatus->setObjectName("pnlStatus");
@@ -160,11 +153,11 @@ void TfrmBulkTurnImport::CreateControls()
     prgImport->setValue(0);
     prgImport->setFormat(QString());  // empty until a run gives it files to count
     prgImport->setFixedWidth(160);
-    cmdCancel = Button("cmdCancel", "Cancel", this);
+    cmdCancel = DialogButton("Cancel", "cmdCancel", this);
     cmdCancel->setEnabled(false);
 
-    cmdImport = Button("cmdImport", "I&mport", this);
-    cmdClose = Button("cmdClose", "Close", this);
+    cmdImport = DialogButton("I&mport", "cmdImport", this);
+    cmdClose = DialogButton("Close", "cmdClose", this);
 }
 
 void TfrmBulkTurnImport::LayOutControls()

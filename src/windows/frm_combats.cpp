@@ -6,6 +6,7 @@
 #include "mapview/render/display_text.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
+#include "windows/dialog_button.h"
 #include "windows/frm_combat_results.h"
 #include "windows/frm_combat_unit.h"
 
@@ -35,15 +36,6 @@ constexpr int kDescriptionColumns = 30;
 constexpr int kListRows = 12;
 // What a damaged battle file's message lists at most; the rest is counted.
 constexpr std::size_t kProblemsShown = 10;
-
-QPushButton* Button(QWidget* parent, const char* caption, const QString& name)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Enter must not run a battle or clear the set-up unasked.
-    button->setAutoDefault(false);
-    return button;
-}
 
 std::string UnitLine(const TCombatUnit& unit)
 {
@@ -109,9 +101,9 @@ void TfrmCombats::CreateSide(TCombatSide side)
     const QFontMetrics fixed(s.lst->font());
     const int columns = 1 + kQuantityColumns + kDescriptionColumns;
     s.lst->setMinimumSize(fixed.horizontalAdvance(QString(columns, u'0')) + 24, kListRows * fixed.height());
-    s.cmdAdd = Button(s.Frame, "Add", "cmdAdd" + name);
-    s.cmdEdit = Button(s.Frame, "Edit", "cmdEdit" + name);
-    s.cmdRemove = Button(s.Frame, "Remove", "cmdRemove" + name);
+    s.cmdAdd = DialogButton("Add", "cmdAdd" + name, s.Frame);
+    s.cmdEdit = DialogButton("Edit", "cmdEdit" + name, s.Frame);
+    s.cmdRemove = DialogButton("Remove", "cmdRemove" + name, s.Frame);
     s.cmdEdit->setEnabled(false);
     s.cmdRemove->setEnabled(false);
     s.lstFort = new QComboBox(s.Frame);
@@ -143,13 +135,13 @@ void TfrmCombats::CreateControls(const std::string& programDir)
     chkUseHorses->setObjectName("chkUseHorses");
     chkUseHorses->setToolTip("Horses affect combat in Cities, Towns, Plains, Deserts and Tundra.");
 
-    cmdStartCombat = Button(this, "Run Combat", "cmdStartCombat");
-    cmdViewResults = Button(this, "View Results", "cmdViewResults");
+    cmdStartCombat = DialogButton("Run Combat", "cmdStartCombat", this);
+    cmdViewResults = DialogButton("View Results", "cmdViewResults", this);
     cmdViewResults->setEnabled(false);
-    cmdLoad = Button(this, "Load Battle", "cmdLoad");
-    cmdSave = Button(this, "Save Battle", "cmdSave");
-    cmdClearAll = Button(this, "Clear All", "cmdClearAll");
-    cmdClose = Button(this, "Close", "cmdClose");
+    cmdLoad = DialogButton("Load Battle", "cmdLoad", this);
+    cmdSave = DialogButton("Save Battle", "cmdSave", this);
+    cmdClearAll = DialogButton("Clear All", "cmdClearAll", this);
+    cmdClose = DialogButton("Close", "cmdClose", this);
 
     dlgLoad = BattleFileDialog(this, "dlgLoad", "Load Battle", programDir);
     dlgLoad->setAcceptMode(QFileDialog::AcceptOpen);

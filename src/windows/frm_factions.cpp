@@ -9,6 +9,7 @@
 #include "people/faction_list.h"
 #include "people/registry_fields.h"
 #include "windows/centre_window.h"
+#include "windows/dialog_button.h"
 #include "windows/frm_find.h"
 
 #include <QFileDialog>
@@ -44,14 +45,6 @@ QLineEdit* TextBox(const char* name, QWidget* parent)
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     return box;
-}
-
-QPushButton* Button(const char* caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 /// The text of a detail box as the registry stores it: trimmed, and safe to write to the file.
@@ -93,10 +86,10 @@ void TfrmFactions::BuildWidgets()
                                  lstFactions->verticalScrollBar()->sizeHint().width() + 2 * lstFactions->frameWidth());
     lstFactions->setMinimumHeight(kVisibleRows * metrics.height());
 
-    cmdImport = Button("Import Faction File", "cmdImport", this);
-    cmdFind = Button("&Find", "cmdFind", this);
-    cmdClose = Button("OK", "cmdClose", this);
-    cmdCancel = Button("Cancel", "cmdCancel", this);
+    cmdImport = DialogButton("Import Faction File", "cmdImport", this);
+    cmdFind = DialogButton("&Find", "cmdFind", this);
+    cmdClose = DialogButton("OK", "cmdClose", this);
+    cmdCancel = DialogButton("Cancel", "cmdCancel", this);
     cmdCancel->setVisible(false);
 
     // The selection, not the current line: a list taking the focus makes its first line
@@ -150,14 +143,14 @@ QLayout* TfrmFactions::BuildDetails()
     shapeCol->setFrameStyle(QFrame::Box | QFrame::Plain);
     shapeCol->setAutoFillBackground(true);
     shapeCol->setFixedSize(48, txtFacName->sizeHint().height());
-    cmdSetColour = Button("Set", "cmdSetColour", this);
+    cmdSetColour = DialogButton("Set", "cmdSetColour", this);
     connect(cmdSetColour, &QPushButton::clicked, this, &TfrmFactions::cmdSetColourClick);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(shapeCol);
     colourRow->addWidget(cmdSetColour);
     colourRow->addStretch();
 
-    cmdSave = Button("Save", "cmdSave", this);
+    cmdSave = DialogButton("Save", "cmdSave", this);
     // Enter in a detail box saves what was typed; with nothing changed it does nothing.
     cmdSave->setDefault(true);
     connect(cmdSave, &QPushButton::clicked, this, &TfrmFactions::cmdSaveClick);

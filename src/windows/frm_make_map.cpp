@@ -11,6 +11,7 @@
 #include "mapview/render/map_viewport.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
+#include "windows/dialog_button.h"
 #include "windows/progress_dialog.h"
 #include "workspace/workspace.h"
 #include "world/map.h"
@@ -48,14 +49,6 @@ QCheckBox* Switch(const char* name, const char* caption, QWidget* parent)
     return box;
 }
 
-QPushButton* Button(const char* caption, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 TfrmMakeMap::TfrmMakeMap(Workspace& workspace, UserInteraction& ui, QWidget* parent)
@@ -89,7 +82,7 @@ void TfrmMakeMap::BuildLayout()
     txtFilename->setObjectName("txtFilename");
     txtFilename->setMinimumWidth(320);
     lblFilename->setBuddy(txtFilename);
-    cmdBrowse = Button("&Browse", "cmdBrowse", this);
+    cmdBrowse = DialogButton("&Browse", "cmdBrowse", this);
     auto* lblTitle = new QLabel("Map Title", this);
     txtTitle = new QLineEdit(this);
     txtTitle->setObjectName("txtTitle");
@@ -114,7 +107,7 @@ void TfrmMakeMap::BuildLayout()
     rectangle->addWidget(txtScale, row, 1);
     rectangle->addWidget(new QLabel("1 (small) to10 (large)", coordinates), row++, 2);
     rectangle->setRowMinimumHeight(row++, 6);
-    cmdSelAllMap = Button("Whole Map", "cmdSelAllMap", coordinates);
+    cmdSelAllMap = DialogButton("Whole Map", "cmdSelAllMap", coordinates);
     rectangle->addWidget(cmdSelAllMap, row++, 0, 1, 3, Qt::AlignLeft);
     rectangle->setColumnStretch(2, 1);
     rectangle->setRowStretch(row, 1);
@@ -147,8 +140,8 @@ void TfrmMakeMap::BuildLayout()
     panels->addWidget(coordinates, 1);
     panels->addWidget(show, 1);
 
-    cmdMakeMap = Button("Create Map", "cmdMakeMap", this);
-    cmdClose = Button("Close", "cmdClose", this);
+    cmdMakeMap = DialogButton("Create Map", "cmdMakeMap", this);
+    cmdClose = DialogButton("Close", "cmdClose", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdMakeMap);

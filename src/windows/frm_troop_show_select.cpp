@@ -10,6 +10,7 @@
 #include "people/faction_list.h"
 #include "people/show_troop_collection.h"
 #include "windows/colour_square_delegate.h"
+#include "windows/dialog_button.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,13 +29,6 @@ namespace korvane {
 namespace {
 
 constexpr std::int32_t kUnknownColour = 0x808080;
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 // The number an entry line starts with, as stored in the list.
 std::string EntryOfItem(const std::string& item)
@@ -76,8 +70,8 @@ TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionLi
 
     lstLists = new QComboBox(this);
     lstLists->setObjectName("lstLists");
-    cmdAddList = Button(this, "cmdAddList", "Add New");
-    cmdDelList = Button(this, "cmdDelList", "Delete");
+    cmdAddList = DialogButton("Add New", "cmdAddList", this);
+    cmdDelList = DialogButton("Delete", "cmdDelList", this);
     optShowAllies = new QRadioButton(" Alliance Based", this);
     optShowAllies->setObjectName("optShowAllies");
     optShowFacts = new QRadioButton(" Faction Based (empty = all)", this);
@@ -89,9 +83,9 @@ TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionLi
             return ToQColor(ItemColour(FromUserText(index.data().toString())));
         },
         lstSels));
-    cmdAdd = Button(this, "cmdAdd", "Add");
-    cmdRemove = Button(this, "cmdRemove", "Remove");
-    cmdColour = Button(this, "cmdColour", "Colour");
+    cmdAdd = DialogButton("Add", "cmdAdd", this);
+    cmdRemove = DialogButton("Remove", "cmdRemove", this);
+    cmdColour = DialogButton("Colour", "cmdColour", this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lstLists, 1);
