@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace korvane {
@@ -55,41 +56,28 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
     ASSERT_EQ(read.setup.Left.size(), 2u);
     ASSERT_EQ(read.setup.Right.size(), 1u);
     const TCombatUnit& cavalry = read.setup.Left[0];
-    EXPECT_EQ(cavalry.UnitID, 12);
-    EXPECT_EQ(cavalry.Description, "Heavy Cavalry");
-    EXPECT_TRUE(cavalry.Behind);
-    EXPECT_EQ(cavalry.SkillRIDI, 2);
-    EXPECT_EQ(cavalry.SkillHEAL, 1);
-    EXPECT_EQ(cavalry.ItemSWOR, 24);
-    EXPECT_EQ(cavalry.ItemHORS, 25);
-    EXPECT_EQ(cavalry.ItemHERB, 0);
-    EXPECT_EQ(read.setup.Left[1].UnitID, -1);
-    EXPECT_EQ(read.setup.Left[1].Attacks, 3);
-    EXPECT_EQ(read.setup.Right[0].Hits, 50);
-    EXPECT_EQ(read.setup.TacticalAdvantage, TCombatSide::Left);
-    EXPECT_FALSE(read.setup.HorseTerrain);
+    EXPECT_EQ(std::tuple(cavalry.UnitID, cavalry.Description, cavalry.Behind, cavalry.SkillRIDI, cavalry.SkillHEAL),
+              std::tuple(12, "Heavy Cavalry", true, 2, 1));
+    EXPECT_EQ(std::tuple(cavalry.ItemSWOR, cavalry.ItemHORS, cavalry.ItemHERB), std::tuple(24, 25, 0));
+    EXPECT_EQ(std::tuple(read.setup.Left[1].UnitID, read.setup.Left[1].Attacks, read.setup.Right[0].Hits),
+              std::tuple(-1, 3, 50));
+    EXPECT_EQ(std::tuple(read.setup.TacticalAdvantage, read.setup.HorseTerrain), std::tuple(TCombatSide::Left, false));
 
     const std::string again = dir.File("again.btl");
     ASSERT_TRUE(SaveBattleFile(again, read.setup));
     EXPECT_EQ(dir.Read("again.btl"), kTwoSides);
 }
 
+// "L,N" and "N,Y", and lower case, go through the combat window's save and load.
 TEST(BattleFileTest, ConditionsLineNamesTheAdvantageAndTheHorses)
 {
     BattleSetup setup;
-    setup.HorseTerrain = true;
-    EXPECT_EQ(BattleFileLines(setup), (std::vector<std::string>{"VERSION,2.31", "N,Y", "0", "0"}));
     setup.TacticalAdvantage = TCombatSide::Right;
-    setup.HorseTerrain = false;
-    EXPECT_EQ(BattleFileLines(setup)[1], "R,N");
+    EXPECT_EQ(BattleFileLines(setup), (std::vector<std::string>{"VERSION,2.31", "R,N", "0", "0"}));
 
-    // Read in any case and with blanks around the letters.
-    const Read lower = ReadText("VERSION,2.31\nr,y\n0\n0\n");
-    EXPECT_EQ(lower.setup.TacticalAdvantage, TCombatSide::Right);
-    EXPECT_TRUE(lower.setup.HorseTerrain);
-    const Read spaced = ReadText("VERSION,2.31\n l , n \n0\n0\n");
-    EXPECT_EQ(spaced.setup.TacticalAdvantage, TCombatSide::Left);
-    EXPECT_FALSE(spaced.setup.HorseTerrain);
+    const Read spaced = ReadText("VERSION,2.31\n r , y \n0\n0\n");
+    EXPECT_EQ(std::tuple(spaced.setup.TacticalAdvantage, spaced.setup.HorseTerrain), std::tuple(TCombatSide::Right, true))
+        << "blanks around the letters";
     EXPECT_TRUE(spaced.problems.empty());
 }
 
@@ -156,18 +144,13 @@ TEST(BattleFileTest, UnreadableFileLeavesTheSetUpAlone)
     EXPECT_FALSE(error.empty());
 }
 
-TEST(FortListTest, SixFortificationsWithTheirCapacities)
+// The fortifications are chosen by name, and fought with, in the combat window's and the
+// command line's tests.
+TEST(FortListTest, APositionOutsideTheListHoldsNoOne)
 {
     const TFortList forts;
-    EXPECT_EQ(forts.Names(),
-              (std::vector<std::string>{"None", "Tower", "Fort", "Castle", "Citadel", "Magical Fortess"}));
-    EXPECT_EQ(forts.Capacity(0), 0);
-    EXPECT_EQ(forts.Capacity(3), 250);
-    EXPECT_EQ(forts.Capacity(5), 1250);
     EXPECT_EQ(forts.Capacity(6), 0);
     EXPECT_EQ(forts.Capacity(-1), 0);
-    EXPECT_EQ(forts.Find("magical fortess"), 5);
-    EXPECT_EQ(forts.Find("Magical Fortress"), -1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Streaming BMP writer: files that image readers take pixel for pixel, and nothing half-written.
 #include "mapview/render/bmp_stream_writer.h"
 
+#include "support/param_names.h"
 #include "support/temp_dir.h"
 
 #include <QImage>
@@ -93,6 +94,7 @@ TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
 
 struct SizeCase
 {
+    const char* name;
     int width;
     int height;
     bool fits;
@@ -103,21 +105,11 @@ void PrintTo(const SizeCase& c, std::ostream* os)
     *os << c.width << " x " << c.height << (c.fits ? " fits" : " is refused");
 }
 
-// "65536x21845_Fits", "Minus1x5_Refused".
-std::string SizeCaseName(const ::testing::TestParamInfo<SizeCase>& info)
-{
-    const auto number = [](int n) {
-        return n < 0 ? "Minus" + std::to_string(-static_cast<long long>(n)) : std::to_string(n);
-    };
-    const SizeCase& c = info.param;
-    return number(c.width) + 'x' + number(c.height) + (c.fits ? "_Fits" : "_Refused");
-}
-
 class BmpStreamWriterSizes : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
 {
-    const auto [width, height, fits] = GetParam();
+    const auto [name, width, height, fits] = GetParam();
     TempDir dir;
     BmpStreamWriter writer(dir.File("map.bmp"), width, height);
     std::string error;
@@ -130,9 +122,10 @@ TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
 
 // 65536 pixels make 196608-byte rows; 21845 of them are the most that stay under 4 GB.
 INSTANTIATE_TEST_SUITE_P(Limits, BmpStreamWriterSizes, ::testing::Values(
-    SizeCase{0, 1, false}, SizeCase{-1, 5, false}, SizeCase{INT_MAX, INT_MAX, false},
-    SizeCase{65536, 21846, false}, SizeCase{65536, 21845, true}),
-    SizeCaseName);
+    SizeCase{"NoWidth", 0, 1, false}, SizeCase{"NegativeWidth", -1, 5, false},
+    SizeCase{"Huge", INT_MAX, INT_MAX, false}, SizeCase{"OneRowOver4GB", 65536, 21846, false},
+    SizeCase{"LargestUnder4GB", 65536, 21845, true}),
+    testing::NameField());
 
 }  // namespace
 }  // namespace korvane

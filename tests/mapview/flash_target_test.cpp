@@ -9,24 +9,17 @@
 namespace korvane {
 namespace {
 
-// The ticks' redraws as "x,y:phase" ("-" for none), and whether the timer ran on after each.
-struct Ticks
+// The ticks' redraws as "x,y:phase" ("-" for none), marked " stop" where the timer stopped.
+std::vector<std::string> Blink(FlashTarget& flash, int shownLevel, int count)
 {
-    std::vector<std::string> drawn;
-    std::vector<bool> running;
-};
-
-Ticks Blink(FlashTarget& flash, int shownLevel, int count)
-{
-    Ticks ticks;
+    std::vector<std::string> ticks;
     for (int i = 0; i < count; ++i) {
         FlashTarget::Redraw redraw;
         bool running = true;
-        const bool draws = flash.Tick(shownLevel, redraw, running);
-        ticks.drawn.push_back(draws ? std::to_string(redraw.hex.x) + "," + std::to_string(redraw.hex.y) + ":"
-                                          + std::to_string(redraw.phase)
-                                    : "-");
-        ticks.running.push_back(running);
+        const std::string tick = flash.Tick(shownLevel, redraw, running)
+            ? std::to_string(redraw.hex.x) + "," + std::to_string(redraw.hex.y) + ":" + std::to_string(redraw.phase)
+            : "-";
+        ticks.push_back(running ? tick : tick + " stop");
     }
     return ticks;
 }
@@ -36,15 +29,15 @@ TEST(FlashTarget, BlinksAndHandsOverOnlyBetweenBlinks)
     FlashTarget flash;
     EXPECT_TRUE(flash.SetFlashHex(true, 10, 0, 12)) << "the timer starts";
     EXPECT_FALSE(flash.SetFlashHex(true, 10, 0, 12)) << "and is running already";
-    EXPECT_EQ(Blink(flash, 0, 5).drawn, (std::vector<std::string>{"-", "10,12:0", "10,12:1", "10,12:0", "10,12:1"}));
+    EXPECT_EQ(Blink(flash, 0, 5), (std::vector<std::string>{"-", "10,12:0", "10,12:1", "10,12:0", "10,12:1"}));
 
     // A new hex takes over only once the old one has blinked back to normal.
     flash.SetFlashHex(true, 20, 0, 22);
-    EXPECT_EQ(Blink(flash, 0, 4).drawn, (std::vector<std::string>{"10,12:0", "10,12:1", "20,22:0", "20,22:1"}));
+    EXPECT_EQ(Blink(flash, 0, 4), (std::vector<std::string>{"10,12:0", "10,12:1", "20,22:0", "20,22:1"}));
     // Asked for twice within one blink: the later wins.
     flash.SetFlashHex(true, 30, 0, 32);
     flash.SetFlashHex(true, 40, 0, 42);
-    EXPECT_EQ(Blink(flash, 0, 3).drawn, (std::vector<std::string>{"20,22:0", "20,22:1", "40,42:0"}));
+    EXPECT_EQ(Blink(flash, 0, 3), (std::vector<std::string>{"20,22:0", "20,22:1", "40,42:0"}));
 }
 
 TEST(FlashTarget, OtherLevelsAndBadPositionsAreLeftAloneAndOffEndsItCleanly)
@@ -56,16 +49,14 @@ TEST(FlashTarget, OtherLevelsAndBadPositionsAreLeftAloneAndOffEndsItCleanly)
     EXPECT_FALSE(flash.Running());
 
     flash.SetFlashHex(true, 6, 1, 8);
-    EXPECT_EQ(Blink(flash, 0, 3).drawn, (std::vector<std::string>{"-", "-", "-"})) << "the underworld is not shown";
-    EXPECT_EQ(Blink(flash, 1, 1).drawn, std::vector<std::string>{"6,8:0"});
+    EXPECT_EQ(Blink(flash, 0, 3), (std::vector<std::string>{"-", "-", "-"})) << "the underworld is not shown";
+    EXPECT_EQ(Blink(flash, 1, 1), std::vector<std::string>{"6,8:0"});
     flash.SetFlashHex(false, 0, 0, 0);
-    const Ticks end = Blink(flash, 1, 1);
-    EXPECT_EQ(end.drawn, std::vector<std::string>{"6,8:1"}) << "drawn normally before it ends";
-    EXPECT_EQ(end.running, std::vector<bool>{false});
+    EXPECT_EQ(Blink(flash, 1, 1), std::vector<std::string>{"6,8:1 stop"}) << "drawn normally before it ends";
     EXPECT_FALSE(flash.Running());
     EXPECT_TRUE(flash.SetFlashHex(true, 6, 1, 8)) << "and starts again";
     flash.SetFlashHex(false, 0, 0, 0);  // withdrawn before it ever blinked
-    EXPECT_EQ(Blink(flash, 1, 1).running, std::vector<bool>{false});
+    EXPECT_EQ(Blink(flash, 1, 1), std::vector<std::string>{"- stop"});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The faction information window and the about box.
+// The faction information window.
 #include "core/settings.h"
 #include "mapview/windows/frm_options.h"
 
@@ -40,13 +40,6 @@ TEST(FactionInformation, ShowsTheLastReportsFiguresAndTakesOnlyAFactionNumberOf1
     }
     TfrmOptions again(settings, ui);
     EXPECT_EQ(again.findChild<QLineEdit*>("txtFacNo")->text(), "1000");
-}
-
-TEST(AboutBox, ShowsTheVersion)
-{
-    TfrmAbout about;
-    EXPECT_EQ(about.windowTitle(), "About ...");
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 2.31");
 }
 
 }  // namespace

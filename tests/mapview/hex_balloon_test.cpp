@@ -23,7 +23,7 @@ std::vector<Action> Rest(HexBalloonState& state, int x, int y, int ticks, bool o
     return actions;
 }
 
-TEST(HexBalloonState, ComesAfterARestAndGoesOnAMove)
+TEST(HexBalloonState, ComesAfterARestOverAKnownHexAndGoesOnAMove)
 {
     HexBalloonState state;
     // The first tick only finds where the cursor is; five resting ticks follow.
@@ -40,23 +40,8 @@ TEST(HexBalloonState, ComesAfterARestAndGoesOnAMove)
     HexBalloonState creeping;  // moving by two pixels at every tick never rests
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(creeping.Tick(2 * i, 0, [] { return true; }), Action::None);
-}
-
-TEST(HexBalloonState, NothingOverAnUnknownHexAndNothingAfterTheMenuUntilTheCursorMoves)
-{
     HexBalloonState unknown;
-    const std::vector<Action> none = Rest(unknown, 10, 10, 12, false);
-    EXPECT_EQ(std::count(none.begin(), none.end(), Action::None), 12);
-
-    HexBalloonState state;
-    Rest(state, 50, 50, 3);
-    state.Suppress();  // a right click opened the pop-up menu
-    const std::vector<Action> suppressed = Rest(state, 50, 50, 10);
-    EXPECT_EQ(std::count(suppressed.begin(), suppressed.end(), Action::None), 10);
-    EXPECT_TRUE(state.Suppressed());
-    EXPECT_EQ(state.Tick(60, 50, [] { return true; }), Action::None);
-    EXPECT_FALSE(state.Suppressed()) << "lifted by the move";
-    EXPECT_EQ(Rest(state, 60, 50, 5).back(), Action::Show);
+    EXPECT_EQ(Rest(unknown, 10, 10, 12, false), std::vector<Action>(12, Action::None)) << "over an unknown hex";
 }
 
 TEST(HexBalloonState, PlacedBesideTheCursorAwayFromTheScreensEdges)

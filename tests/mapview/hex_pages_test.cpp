@@ -13,7 +13,7 @@
 namespace korvane {
 namespace {
 
-TEST(HexPages, NumbersCoordinatesAndTurn)
+TEST(HexPages, NumbersAndCoordinates)
 {
     EXPECT_EQ(GroupedNumber(0, ","), "0");
     EXPECT_EQ(GroupedNumber(999, ","), "999");
@@ -24,9 +24,6 @@ TEST(HexPages, NumbersCoordinatesAndTurn)
     EXPECT_EQ(PointerCoordText(0, 4, 2), "4,2");
     EXPECT_EQ(PointerCoordText(1, 4, 6), "2,2") << "the game's underworld coordinates";
     EXPECT_EQ(PointerCoordText(1, 3, 3), "- , -") << "between underworld hexes";
-
-    EXPECT_EQ(TurnPanelText(0), "?");
-    EXPECT_EQ(TurnPanelText(14), "14");
 }
 
 class HexPagesTest : public ::testing::Test
@@ -37,8 +34,7 @@ protected:
         AddRaceTable(troops);
         for (int number : {3, 12}) {
             auto faction = std::make_unique<TFaction>();
-            faction->Number = number;
-            faction->Name = "Faction " + std::to_string(number);
+            std::tie(faction->Number, faction->Name) = std::tuple(number, "Faction " + std::to_string(number));
             factions.Add(std::move(faction));
         }
         TMapCell& town = *map.EnsureCell(0, 4, 2);

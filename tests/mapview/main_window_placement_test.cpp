@@ -11,14 +11,6 @@ namespace {
 
 constexpr ScreenSize kScreen{1024, 768};
 
-TEST(MainWindowPlacement, FirstStartUsesTheDesignedSizeAtTenTen)
-{
-    TrecINI settings("/nonexistent");  // every place and size -1: never saved
-    const MainWindowPlacement placement = RestoreMainWindow(settings, kScreen, 800, 600);
-    EXPECT_EQ(std::tuple(placement.x, placement.y), std::tuple(10, 10));
-    EXPECT_FALSE(placement.width || placement.height || placement.rightColumnWidth || placement.state);
-}
-
 TEST(MainWindowPlacement, SavedPlacesAreBroughtBackOntoTheScreenAndStored)
 {
     TrecINI settings("/nonexistent");
@@ -47,19 +39,12 @@ TEST(MainWindowPlacement, AMaximisedWindowKeepsTheSizeItReturnsTo)
     EXPECT_EQ(std::tuple(settings.MainX, settings.MainSplitterX, settings.WindowState), std::tuple(0, 200, 2));
 }
 
-TEST(MainWindowPlacement, ToolWindowsAndBalloonDelay)
+TEST(MainWindowPlacement, ToolWindowsComeBackOntoTheScreen)
 {
     EXPECT_FALSE(ToolWindowPlace(0, 50, 200, 100, kScreen)) << "no saved place: centred over the owner";
     EXPECT_FALSE(ToolWindowPlace(50, -1, 200, 100, kScreen));
     EXPECT_EQ(ToolWindowPlace(2000, 50, 200, 100, kScreen), std::pair(824, 50));
     EXPECT_EQ(ToolWindowPlace(1024, 900, 200, 100, kScreen), std::pair(1024, 668)) << "only beyond the edge moves";
-
-    TrecINI settings("/nonexistent");
-    for (const auto& [saved, used] : {std::pair(0, 1), std::pair(25, 10), std::pair(7, 7)}) {
-        settings.HintDelay = saved;
-        EXPECT_EQ(ClampHintDelay(settings), used);
-        EXPECT_EQ(settings.HintDelay, used) << "stored back";
-    }
 }
 
 }  // namespace

@@ -14,8 +14,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -26,14 +24,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every file under `dir` with its bytes, to see that a run changed none of them.
-std::map<std::string, std::string> Contents(const std::string& dir)
+std::map<std::string, std::string> Contents(const testing::TempDir& dir)
 {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        if (!entry.is_regular_file())
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    for (const auto& entry : fs::recursive_directory_iterator(dir.Path())) {
+        if (entry.is_regular_file())
+            files[entry.path().string()] = dir.Read(fs::relative(entry.path(), dir.Path()).string());
     }
     return files;
 }
@@ -72,14 +68,14 @@ protected:
 
 TEST_F(ScreenshotTest, WindowProgramSavesThePictureAndWritesNoFileOfTheSession)
 {
-    const auto before = Contents(home.Path());
+    const auto before = Contents(home);
     const std::string picture = pictures.File("map.png");
     const ProgramRun run = Korvane(home, "--screenshot '" + picture + "'");
     EXPECT_EQ(run.status, 0) << run.err;
     const QImage image(QString::fromStdString(picture));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(1000, 700)) << "the designed size of a first start";
-    EXPECT_EQ(Contents(home.Path()), before);
+    EXPECT_EQ(Contents(home), before);
 
     EXPECT_EQ(Korvane(home, "--screenshot").status, 2) << "a file name is needed";
     const ProgramRun unwritable = Korvane(home, "--screenshot '" + pictures.File("no/such/folder/map.png") + "'");

@@ -18,8 +18,7 @@ protected:
     {
         for (int number : {3, 7, 12}) {
             auto faction = std::make_unique<TFaction>();
-            faction->Number = number;
-            faction->Colour = number * 1000;
+            std::tie(faction->Number, faction->Colour) = std::tuple(number, number * 1000);
             factions.Add(std::move(faction));
         }
         auto alliance = std::make_unique<TAlliance>();
@@ -32,10 +31,8 @@ protected:
     void AddUnit(int number, int faction, int men, int turn)
     {
         auto unit = std::make_unique<TUnit>();
-        unit->Number = number;
-        unit->Faction = faction;
+        std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, faction, turn);
         unit->Troops.push_back({0, men});
-        unit->Turn = turn;
         cell.Units.Add(std::move(unit));
     }
 

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace korvane {
 namespace {
@@ -21,12 +20,6 @@ using testing::ScriptedInteraction;
 std::string Fixture(const std::string& name)
 {
     return FixturesDir() + "/" + name;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 class FixtureImportTest : public ::testing::Test
@@ -63,10 +56,12 @@ TEST_F(FixtureImportTest, EveryReportImports)
     }
 }
 
-TEST_F(FixtureImportTest, OneFactionsGameInTurnOrder)
+// The game master's view of the first turn, then one faction's game in turn order.
+TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
 {
     testing::TempDir home;
     auto ws = Fresh(3, home);
+    ASSERT_TRUE(ImportTurnReport(*ws, Fixture("gm-report-f1-t1.txt"), ui));
     for (int turn = 1; turn <= 9; ++turn)
         ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui)) << turn;
     const TMap& map = ws->Map;
@@ -99,32 +94,14 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrder)
         EXPECT_EQ(map.Cell(1, ux, uy)->TerrainName(map.TerrainList), terrain);
     }
 
-    EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "nothing from the Nexus lands on underworld (0,0)";
-}
+    // The game master's report holds the Nexus, with its guards, and the real underworld (0,0).
+    const TMapCell* deep = map.Cell(1, 0, 2);
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(std::tuple(map.RegionList[deep->Region], deep->Units.Count()), std::tuple("Uzshak", 1))
+        << "nothing from the Nexus lands on underworld (0,0)";
+    EXPECT_NE(deep->Units.Find(45), nullptr) << "only the trolls seen there";
 
-TEST_F(FixtureImportTest, TemplateOrdersReachTheUnits)
-{
-    testing::TempDir home;
-    auto ws = Fresh(3, home);
-    const std::string joined =
-        home.Write("joined.txt", ReadAll(Fixture("report-f3-t2.txt")) + ReadAll(Fixture("template-f3-t2.txt")));
-    ASSERT_TRUE(ImportTurnReport(*ws, joined, ui));
-    EXPECT_EQ(ws->Settings.Password, "\"redpw\"");
-    EXPECT_EQ(ws->Map.UnitFileList.Find(74)->Orders, std::vector<std::string>{"@study combat"});
-
-    testing::TempDir other;
-    auto map4 = Fresh(4, other);
-    ASSERT_TRUE(ImportTurnReport(*map4, Fixture("report-with-template-f4-t4.txt"), ui));
-    EXPECT_EQ(map4->Settings.Password, "\"bluepw\"");
-}
-
-TEST_F(FixtureImportTest, SaveLoadSaveGivesIdenticalFiles)
-{
-    testing::TempDir home;
-    auto ws = Fresh(3, home);
-    ASSERT_TRUE(ImportTurnReport(*ws, Fixture("gm-report-f1-t1.txt"), ui));
-    for (int turn = 1; turn <= 9; ++turn)
-        ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui));
+    // Saved, loaded and saved again, the files are the same.
     testing::TempDir first, second;
     ASSERT_TRUE(SaveMapDatabase(ws->Map, ws->Settings, first.Path()));
 

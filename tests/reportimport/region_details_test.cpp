@@ -35,15 +35,6 @@ TEST_F(RegionDetailsTest, WeatherOnlyFromReportsNotOlder)
     EXPECT_EQ(map.WeatherList.Count(), 3);
 }
 
-TEST_F(RegionDetailsTest, WagesEntertainmentAndGate)
-{
-    TMapCell& cell = Cell(0, 2, 2);
-    ParseWages(cell, "  Wages: $14.6 (Max: $25749).");
-    ParseEntertainment(cell, "  Entertainment available: $4126.");
-    ParseGate(cell, "There is a Gate here (Gate 12 of 40).");
-    EXPECT_EQ(std::tuple(cell.Wages, cell.MaxWages, cell.Entertainment, cell.Gate), std::tuple(14, 25749, 4126, 12));
-}
-
 TEST_F(RegionDetailsTest, MarketItems)
 {
     TMapCell& cell = Cell(0, 2, 2);

@@ -9,7 +9,6 @@
 
 #include <optional>
 #include <ostream>
-#include <string>
 
 namespace korvane {
 namespace {
@@ -17,26 +16,16 @@ namespace {
 struct CentreCase
 {
     const char* name;
-    std::optional<QRect> reference;
+    std::optional<QRect> reference;  // the opener, if any
     QSize size;
     QRect screen;
     QPoint expected;
 };
 
-std::string RectText(const QRect& r)
-{
-    return '(' + std::to_string(r.x()) + ',' + std::to_string(r.y()) + ' ' + std::to_string(r.width()) + 'x'
-           + std::to_string(r.height()) + ')';
-}
-
+// The row's name says which placement it is.
 void PrintTo(const CentreCase& c, std::ostream* os)
 {
-    *os << c.size.width() << 'x' << c.size.height() << " over ";
-    if (c.reference)
-        *os << "opener " << RectText(*c.reference);
-    else
-        *os << "no opener";
-    *os << " on screen " << RectText(c.screen) << " -> (" << c.expected.x() << ',' << c.expected.y() << ')';
+    *os << c.name;
 }
 
 class CentredPositionTable : public ::testing::TestWithParam<CentreCase> {};

@@ -1,4 +1,4 @@
-// The terrain colour key: its swatches, selection, colour choice and closing.
+// The terrain colour key: its swatches, selection and colour choice.
 #include "windows/frm_colour_key.h"
 
 #include "mapview/render/colour.h"
@@ -41,7 +41,15 @@ struct ColourKey
     QWidget* PaintBox(int terrain) const { return Part<QWidget>("picTerrain", terrain); }
     QLabel* Label(int terrain) const { return Part<QLabel>("lblTerrain", terrain); }
     QPushButton* SelColour() const { return key->findChild<QPushButton*>("cmdSelColour"); }
-    bool Raised(int terrain) const { return Panel(terrain)->frameShadow() == QFrame::Raised; }
+    /// The terrains whose panel carries the bevel.
+    std::vector<int> Raised() const
+    {
+        std::vector<int> raised;
+        for (int terrain = 0; terrain < map.TerrainList.Count(); ++terrain)
+            if (Panel(terrain)->frameShadow() == QFrame::Raised)
+                raised.push_back(terrain);
+        return raised;
+    }
     /// The colour in the middle of the terrain's hex.
     QColor Drawn(int terrain) const
     {
@@ -83,19 +91,16 @@ TEST(ColourKey, AClickOnPanelPaintBoxOrLabelMovesTheBevel)
 {
     ColourKey k;
     EXPECT_EQ(k.key->SelectedTerrain(), 0);
-    EXPECT_TRUE(k.Raised(0));
+    EXPECT_EQ(k.Raised(), std::vector<int>{0});
 
     QTest::mouseClick(k.Label(5), Qt::LeftButton);
     EXPECT_EQ(k.key->SelectedTerrain(), 5);
-    EXPECT_TRUE(k.Raised(5));
-    EXPECT_FALSE(k.Raised(0));
+    EXPECT_EQ(k.Raised(), std::vector<int>{5});
     QTest::mouseClick(k.PaintBox(8), Qt::LeftButton);
     EXPECT_EQ(k.key->SelectedTerrain(), 8);
     QTest::mouseClick(k.Panel(3), Qt::LeftButton, {}, QPoint(k.Panel(3)->width() - 3, 3));
     EXPECT_EQ(k.key->SelectedTerrain(), 3);
-    EXPECT_TRUE(k.Raised(3));
-    EXPECT_FALSE(k.Raised(8));
-    EXPECT_FALSE(k.Raised(5));
+    EXPECT_EQ(k.Raised(), std::vector<int>{3});
 }
 
 TEST(ColourKey, AChosenColourGoesIntoTheMapAndTheSwatchAndCancellingChangesNothing)
@@ -150,20 +155,6 @@ TEST(ColourKey, ATerrainAddedLaterIsShownGreyWholeAndOffersNoColour)
     EXPECT_EQ(changed.count(), 0);
     QTest::mouseClick(k.Label(2), Qt::LeftButton);
     EXPECT_TRUE(k.SelColour()->isEnabled());
-}
-
-TEST(ColourKey, ClosingOnlyHidesItAndSaysSo)
-{
-    ColourKey k;
-    QSignalSpy hidden(k.key.get(), &TfrmColourKey::Hidden);
-    k.key->hide();  // hidden by the map window's menu: no news for it
-    k.key->show();
-    k.key->SelectTerrain(7);
-    EXPECT_TRUE(k.key->close());
-    EXPECT_TRUE(k.key->isHidden());
-    EXPECT_EQ(hidden.count(), 1);
-    k.key->show();
-    EXPECT_EQ(k.key->SelectedTerrain(), 7);
 }
 
 }  // namespace

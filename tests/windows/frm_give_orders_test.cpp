@@ -70,8 +70,6 @@ protected:
 TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrders)
 {
     QPointer<TfrmGiveOrders> window = Open();
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->findChild<QLabel*>("pnlUnitNo")->text(), "1234");
     EXPECT_EQ(window->findChild<QLabel*>("pnlUnitName")->text(), " Red Scouts");
     EXPECT_EQ(Memo(window)->toPlainText(), "work\ngive 81 10 silver");

@@ -5,22 +5,16 @@
 #include "storage/map_cell_line.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
+#include "windows/window_test_helpers.h"
 #include "world/map.h"
 #include "world/vocabulary.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
 
 #include <memory>
 #include <tuple>
@@ -28,9 +22,10 @@
 namespace korvane {
 namespace {
 
+using testing::Lines;
 using testing::ScriptedInteraction;
 
-class HexInfoTest : public ::testing::Test
+class HexInfoTest : public testing::WindowTest
 {
 protected:
     void SetUp() override
@@ -62,34 +57,14 @@ protected:
         window = std::make_unique<TfrmHexInfo>(map, level, x, y, ui, nullptr);
     }
 
-    template <typename T>
-    T* Control(const char* name) const
-    {
-        T* control = window->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
+    const QWidget& Window() const override { return *window; }
+    /// A box's text, or a label's.
     QString Text(const char* name) const
     {
-        if (auto* edit = window->findChild<QLineEdit*>(name))
-            return edit->text();
-        return Control<QLabel>(name)->text();
+        auto* edit = window->findChild<QLineEdit*>(name);
+        return edit ? edit->text() : Get<QLabel>(name)->text();
     }
-    QStringList Lines() const
-    {
-        QStringList lines;
-        auto* lstProds = Control<QListWidget>("lstProds");
-        for (int i = 0; i < lstProds->count(); ++i)
-            lines << lstProds->item(i)->text();
-        return lines;
-    }
-    void Retype(const char* name, const QString& text) const
-    {
-        auto* edit = Control<QLineEdit>(name);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    bool SaveEnabled() const { return Control<QPushButton>("cmdSave")->isEnabled(); }
+    void Retype(const char* name, const QString& text) const { testing::TypeOver(Get<QLineEdit>(name), text); }
 
     TMap map;
     int lavan = 0, elves = 0, winter = 0;
@@ -103,35 +78,33 @@ TEST_F(HexInfoTest, ShowsEveryFieldOfTheHex)
     Open(0, 12, 4);
     EXPECT_FALSE(window->PathwayMode());
     EXPECT_EQ(Text("pnlCoords"), "12 , 4");
-    EXPECT_EQ(Control<QComboBox>("lstTerrain")->currentText(), "Forest");
-    EXPECT_EQ(Control<QComboBox>("lstTerrain")->count(), map.TerrainList.Count());
-    EXPECT_EQ(Control<QComboBox>("lstProvince")->currentIndex(), lavan);
-    EXPECT_EQ(Control<QComboBox>("lstRaces")->currentText(), "high elves");
+    EXPECT_EQ(Get<QComboBox>("lstTerrain")->currentText(), "Forest");
+    EXPECT_EQ(Get<QComboBox>("lstProvince")->currentIndex(), lavan);
+    EXPECT_EQ(Get<QComboBox>("lstRaces")->currentText(), "high elves");
     EXPECT_EQ(std::tuple(Text("txtPopCenter"), Text("txtNativeCount"), Text("txtSilver")),
               std::tuple("Kelsey", "4300", "1720"));
     EXPECT_EQ(std::tuple(Text("txtWages"), Text("pnlMaxWages"), Text("txtEntertain"), Text("txtGate")),
               std::tuple("13", "(1500)", "86", "17"));
     EXPECT_EQ(std::tuple(Text("txtOther"), Text("txtComments"), Text("txtFacNo")),
               std::tuple("Lair", "ask first", "42"));
-    EXPECT_FALSE(Control<QLineEdit>("txtFacNo")->isVisibleTo(window.get()));
-    EXPECT_TRUE(Control<QRadioButton>("optPopTown")->isChecked());
-    EXPECT_TRUE(Control<QWidget>("pnlPopCenterType")->isEnabled());
-    EXPECT_TRUE(Control<QCheckBox>("chkShaft")->isChecked());
-    EXPECT_FALSE(Control<QCheckBox>("chkUnsure")->isChecked());
+    EXPECT_FALSE(Get<QLineEdit>("txtFacNo")->isVisibleTo(window.get()));
+    EXPECT_TRUE(Ticked("optPopTown"));
+    EXPECT_TRUE(Ticked("chkShaft"));
+    EXPECT_FALSE(Ticked("chkUnsure"));
     EXPECT_EQ(std::tuple(Text("pnlLastWeather"), Text("pnlNextWeather")), std::tuple("clear", "winter"));
     EXPECT_EQ(Text("lblLastUpdate"), "Last import update - Turn 14");
-    EXPECT_FALSE(Control<QWidget>("pnlShowUnder")->isVisibleTo(window.get()));
+    EXPECT_FALSE(Get<QWidget>("pnlShowUnder")->isVisibleTo(window.get()));
 
     // The products view is the one shown first; the speed buttons switch between the three.
-    EXPECT_TRUE(Control<QToolButton>("cmdShowProducts")->isChecked());
-    EXPECT_EQ(Lines(), (QStringList{"30    grain               ", "12    horses              "}));
-    QTest::mouseClick(Control<QToolButton>("cmdShowWanted"), Qt::LeftButton);
-    EXPECT_EQ(Lines(), QStringList{"12    grain                at $40"});
-    QTest::mouseClick(Control<QToolButton>("cmdShowForSale"), Qt::LeftButton);
-    EXPECT_EQ(Lines(), QStringList{"unlim horses               at $65"});
-    EXPECT_FALSE(Control<QToolButton>("cmdShowProducts")->isChecked()) << "one view at a time";
+    EXPECT_TRUE(Ticked("cmdShowProducts"));
+    EXPECT_EQ(Shown("lstProds"), (Lines{"30    grain               ", "12    horses              "}));
+    Click("cmdShowWanted");
+    EXPECT_EQ(Shown("lstProds"), Lines{"12    grain                at $40"});
+    Click("cmdShowForSale");
+    EXPECT_EQ(Shown("lstProds"), Lines{"unlim horses               at $65"});
+    EXPECT_FALSE(Ticked("cmdShowProducts")) << "one view at a time";
 
-    EXPECT_FALSE(SaveEnabled()) << "looking is not changing";
+    EXPECT_FALSE(Enabled("cmdSave")) << "looking is not changing";
     EXPECT_FALSE(window->HexSaved());
 }
 
@@ -140,8 +113,8 @@ TEST_F(HexInfoTest, SavingWhatWasShownKeepsTheHexAsItWas)
     const std::string before = CellLine(*hex);
     Open(0, 12, 4);
     Retype("txtComments", "ask first");
-    ASSERT_TRUE(SaveEnabled());
-    QTest::mouseClick(Control<QPushButton>("cmdSave"), Qt::LeftButton);
+    ASSERT_TRUE(Enabled("cmdSave"));
+    Click("cmdSave");
     EXPECT_TRUE(window->HexSaved());
     EXPECT_EQ(CellLine(*hex), before);
 }
@@ -151,23 +124,23 @@ TEST_F(HexInfoTest, SaveWritesEveryEditedFieldBack)
     Open(0, 12, 4);
     window->show();
     const int mountain = map.TerrainIndex("mountain");
-    Control<QComboBox>("lstTerrain")->setCurrentIndex(mountain);
-    EXPECT_TRUE(SaveEnabled());
-    Control<QComboBox>("lstProvince")->setCurrentIndex(0);
-    Control<QComboBox>("lstRaces")->setCurrentIndex(1);
+    Get<QComboBox>("lstTerrain")->setCurrentIndex(mountain);
+    EXPECT_TRUE(Enabled("cmdSave"));
+    Get<QComboBox>("lstProvince")->setCurrentIndex(0);
+    Get<QComboBox>("lstRaces")->setCurrentIndex(1);
     Retype("txtPopCenter", "  Arnhold ");
-    QTest::mouseClick(Control<QRadioButton>("optPopCity"), Qt::LeftButton);
+    Click("optPopCity");
     Retype("txtNativeCount", "5000");
     Retype("txtSilver", "2500");
     Retype("txtWages", "14");
     Retype("txtEntertain", "99x");
     Retype("txtGate", "");
-    Control<QCheckBox>("chkShaft")->setChecked(false);
+    Get<QCheckBox>("chkShaft")->setChecked(false);
     Retype("txtOther", "Cave");
     Retype("txtComments", " safe harbour ");
     Retype("txtFacNo", "-3");
-    Control<QCheckBox>("chkUnsure")->setChecked(true);
-    QTest::mouseClick(Control<QPushButton>("cmdSave"), Qt::LeftButton);
+    Get<QCheckBox>("chkUnsure")->setChecked(true);
+    Click("cmdSave");
 
     EXPECT_TRUE(window->HexSaved());
     EXPECT_EQ(window->result(), QDialog::Accepted);
@@ -191,18 +164,18 @@ TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
     Open(1, 1, 1);
     EXPECT_TRUE(window->PathwayMode());
     EXPECT_EQ(Text("pnlCoords"), " - , - ");
-    EXPECT_FALSE(Control<QWidget>("pnlShowNormal")->isVisibleTo(window.get()));
-    EXPECT_TRUE(Control<QWidget>("pnlShowUnder")->isVisibleTo(window.get()));
-    auto* chkPathway = Control<QCheckBox>("chkPathway");
+    EXPECT_FALSE(Get<QWidget>("pnlShowNormal")->isVisibleTo(window.get()));
+    EXPECT_TRUE(Get<QWidget>("pnlShowUnder")->isVisibleTo(window.get()));
+    auto* chkPathway = Get<QCheckBox>("chkPathway");
     EXPECT_EQ(chkPathway->text(), " Underworld pathway North East/South West Exists");
     EXPECT_FALSE(chkPathway->isChecked()) << "its own kind's mark, not another's";
-    EXPECT_EQ(Control<QLabel>("lblCellType")->text(), "2");
-    EXPECT_TRUE(Control<QCheckBox>("chkUnsure")->isChecked()) << "rock nobody has seen is unknown terrain";
-    EXPECT_FALSE(SaveEnabled());
+    EXPECT_EQ(Get<QLabel>("lblCellType")->text(), "2");
+    EXPECT_TRUE(Ticked("chkUnsure")) << "rock nobody has seen is unknown terrain";
+    EXPECT_FALSE(Enabled("cmdSave"));
 
     chkPathway->setChecked(true);
-    Control<QCheckBox>("chkUnsure")->setChecked(false);
-    QTest::mouseClick(Control<QPushButton>("cmdSave"), Qt::LeftButton);
+    Get<QCheckBox>("chkUnsure")->setChecked(false);
+    Click("cmdSave");
     EXPECT_TRUE(window->HexSaved());
     EXPECT_EQ(gap->Terrain, kTerrainSolid);
     EXPECT_EQ(gap->Pathway, (std::array<bool, 3>{true, true, false}));
@@ -213,24 +186,24 @@ TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
 TEST_F(HexInfoTest, SettlementKindNeedsAName)
 {
     Open(0, 12, 4);
-    auto* panel = Control<QWidget>("pnlPopCenterType");
+    auto* panel = Get<QWidget>("pnlPopCenterType");
     Retype("txtPopCenter", "   ");
     EXPECT_FALSE(panel->isEnabled()) << "spaces are no name";
     Retype("txtPopCenter", "Arn");
     EXPECT_TRUE(panel->isEnabled());
 
-    Control<QLineEdit>("txtPopCenter")->clear();
-    QTest::mouseClick(Control<QPushButton>("cmdSave"), Qt::LeftButton);
+    Get<QLineEdit>("txtPopCenter")->clear();
+    Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->PopCenterType), std::tuple("", kNoPopCenter))
         << "the town button was still checked";
 
     // Giving a kind where the name is blank names the settlement "Unknown".
     Open(0, 12, 4);
-    Control<QLineEdit>("txtPopCenter")->clear();
-    Control<QRadioButton>("optPopVillage")->setChecked(true);
+    Get<QLineEdit>("txtPopCenter")->clear();
+    Get<QRadioButton>("optPopVillage")->setChecked(true);
     EXPECT_EQ(Text("txtPopCenter"), "Unknown");
-    EXPECT_TRUE(Control<QWidget>("pnlPopCenterType")->isEnabled());
-    QTest::mouseClick(Control<QPushButton>("cmdSave"), Qt::LeftButton);
+    EXPECT_TRUE(Enabled("pnlPopCenterType"));
+    Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->PopCenterType), std::tuple("Unknown", kVillage));
 }
 
@@ -238,7 +211,7 @@ TEST_F(HexInfoTest, FreeTextsRefuseQuotesAndCommasTypedOrPasted)
 {
     Open(0, 12, 4);
     for (const char* name : {"txtPopCenter", "txtOther", "txtComments"}) {
-        auto* edit = Control<QLineEdit>(name);
+        auto* edit = Get<QLineEdit>(name);
         edit->clear();
         QTest::keyClicks(edit, "a,b'c\"d");
         EXPECT_EQ(edit->text(), "abcd") << name;
@@ -248,8 +221,8 @@ TEST_F(HexInfoTest, FreeTextsRefuseQuotesAndCommasTypedOrPasted)
         EXPECT_EQ(edit->text(), "abcde f gh") << name;
         EXPECT_EQ(edit->cursorPosition(), edit->text().size()) << name << ": typing goes on at the end";
     }
-    QTest::keyClicks(Control<QLineEdit>("txtSilver"), ",");  // numbers are read leniently anyway
-    QTest::mouseClick(Control<QPushButton>("cmdSave"), Qt::LeftButton);
+    QTest::keyClicks(Get<QLineEdit>("txtSilver"), ",");  // numbers are read leniently anyway
+    Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->Other, hex->Comments),
               std::tuple("abcde f gh", "abcde f gh", "abcde f gh"));
 }
@@ -262,7 +235,7 @@ TEST_F(HexInfoTest, ClosingWithChangesAsksFirst)
         Retype("txtComments", "changed");
         ui.yesNoCancelAnswers = {answer};
         ui.shown.clear();
-        QTest::mouseClick(Control<QPushButton>("cmdClose"), Qt::LeftButton);
+        Click("cmdClose");
         EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::YesNoCancel),
                   std::vector<std::string>{"Do you wish to save your changes ?"});
     };
@@ -299,15 +272,14 @@ TEST_F(HexInfoTest, UnitDetailsOpensTheUnitBrowserOfAHexWithUnits)
 {
     Open(0, 12, 4);
     window->show();
-    auto* cmdShowUnits = Control<QPushButton>("cmdShowUnits");
-    EXPECT_FALSE(cmdShowUnits->isEnabled()) << "no browser to open";
+    EXPECT_FALSE(Enabled("cmdShowUnits")) << "no browser to open";
 
     QWidget* opener = nullptr;
     const auto browser = [&opener](QWidget* parent) { opener = parent; };
     Open(0, 12, 4);
     window->showUnits = browser;
     window->show();
-    EXPECT_FALSE(Control<QPushButton>("cmdShowUnits")->isEnabled()) << "no units in the hex";
+    EXPECT_FALSE(Enabled("cmdShowUnits")) << "no units in the hex";
 
     auto unit = std::make_unique<TUnit>();
     unit->Number = 321;
@@ -315,9 +287,8 @@ TEST_F(HexInfoTest, UnitDetailsOpensTheUnitBrowserOfAHexWithUnits)
     Open(0, 12, 4);
     window->showUnits = browser;
     window->show();
-    cmdShowUnits = Control<QPushButton>("cmdShowUnits");
-    ASSERT_TRUE(cmdShowUnits->isEnabled());
-    QTest::mouseClick(cmdShowUnits, Qt::LeftButton);
+    ASSERT_TRUE(Enabled("cmdShowUnits"));
+    Click("cmdShowUnits");
     EXPECT_EQ(opener, window.get()) << "opened over the hex window";
     EXPECT_TRUE(window->isVisible());
 }

@@ -2,13 +2,7 @@
 #include "windows/frm_map_list.h"
 
 #include "core/settings.h"
-#include "windows/modal_driver.h"
-
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "windows/window_test_helpers.h"
 
 #include <tuple>
 
@@ -17,17 +11,11 @@ namespace {
 
 using XY = std::pair<int, int>;
 
-QListWidget* List(TfrmMapList* w) { return w->findChild<QListWidget*>("lstItems"); }
-QPushButton* Button(TfrmMapList* w, const char* name) { return w->findChild<QPushButton*>(name); }
+using testing::Lines;
 
-/// The rows as shown, in UTF-8, so that a failure prints them readably.
-std::vector<std::string> Texts(TfrmMapList* w)
-{
-    std::vector<std::string> texts;
-    for (int row = 0; row < List(w)->count(); ++row)
-        texts.push_back(List(w)->item(row)->text().toStdString());
-    return texts;
-}
+QListWidget* List(TfrmMapList* w) { return testing::Child<QListWidget>(*w, "lstItems"); }
+QAbstractButton* Button(TfrmMapList* w, const char* name) { return testing::Child(*w, name); }
+Lines Texts(TfrmMapList* w) { return testing::LineTexts(*List(w)); }
 
 class MapListWindow : public ::testing::Test
 {
@@ -49,13 +37,12 @@ TEST_F(MapListWindow, SortsGatesByNumberAndCitiesIgnoringCase)
 {
     TfrmMapList gates(MapListMode::Gates, "Gate List", {"  7  (12,34)", "123  (0,0)", " 45  (12,2)"}, settings, {},
                       nullptr);
-    EXPECT_TRUE(gates.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(Texts(&gates), (std::vector<std::string>{"  7  (12,34)", " 45  (12,2)", "123  (0,0)"}));
+    EXPECT_EQ(Texts(&gates), (Lines{"  7  (12,34)", " 45  (12,2)", "123  (0,0)"}));
     EXPECT_FALSE(Button(&gates, "cmdGoto")->isEnabled()) << "nothing is selected yet";
 
     TfrmMapList cities(MapListMode::Cities, "City Search: a", {"newport  (2,2)", "Zed  (4,4)", "bay  (1,1)"}, settings,
                        {}, nullptr);
-    EXPECT_EQ(Texts(&cities), (std::vector<std::string>{"bay  (1,1)", "newport  (2,2)", "Zed  (4,4)"}));
+    EXPECT_EQ(Texts(&cities), (Lines{"bay  (1,1)", "newport  (2,2)", "Zed  (4,4)"}));
 }
 
 TEST_F(MapListWindow, GotoCentresOnTheSelectedPlaceAndStaysOpen)
@@ -111,7 +98,7 @@ TEST_F(MapListWindow, WithoutAReachableKeptPositionItOpensOverTheMapWindow)
     QWidget opener;
     opener.setGeometry(100, 100, 600, 500);
     // Half a position is none; one on a screen since removed would leave the window out of reach.
-    for (const XY kept : {XY(30, -1), XY(30000, 30000)}) {
+    for (const XY& kept : {XY(30, -1), XY(30000, 30000)}) {
         std::tie(settings.GateListPosX, settings.GateListPosY) = kept;
         TfrmMapList window(MapListMode::Gates, "Gate List", {}, settings, {}, &opener);
         EXPECT_EQ(window.frameGeometry().center(), opener.frameGeometry().center()) << kept.first;

@@ -70,7 +70,6 @@ TEST_F(UnitSummaryWindow, HexSummaryCountsThePlayersUnitsThere)
 TEST_F(UnitSummaryWindow, FullSummaryCountsEveryRecordOfTheWorld)
 {
     TfrmUnitSumm window(ws, nullptr, nullptr);
-    EXPECT_EQ(window.windowTitle(), "Full Unit Summary");
     EXPECT_EQ(Cells(window, "grdUnitCount"),
               (Rows{{"", "Units", "Troops"}, {"Leaders", "1", "2"}, {"Normal", "2", "15"}, {"Total", "3", "17"}}))
         << "the miners underground count too";

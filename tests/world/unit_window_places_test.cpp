@@ -76,11 +76,6 @@ TEST_F(AllUnitsListing, ListsLevelByLevelRowByRowWithPositionsThatReadBack)
     }
     int level = 0, x = 0, y = 0;
     EXPECT_FALSE(AllUnitsLinePosition("    10    3 Guards", level, x, y));
-
-    // The faction filter of the unit lists.
-    EXPECT_EQ(map.ListAllUnits(3, troops, men).size(), 2u);
-    EXPECT_EQ(men, 5);
-    EXPECT_EQ(map.ListAllUnits(-1, troops, men), (std::vector<std::string>{lines[1]}));
 }
 
 }  // namespace

@@ -72,10 +72,6 @@ TEST(KeyStringList, FileRoundTripAndTruncatedRecord)
     ASSERT_EQ(shortList.Count(), 2);
     EXPECT_EQ(std::tuple(shortList.KeyAt(1), shortList.SingularAt(1), shortList.PluralAt(1)),
               std::tuple("B", "bee", ""));
-
-    TKeyStringList none;
-    EXPECT_TRUE(none.LoadFromFile(dir.File("missing.dat")));
-    EXPECT_EQ(none.Count(), 0);
 }
 
 TEST(KeyStringList, RaceTableWinsOverTroopFile)
