@@ -7,6 +7,7 @@
 #include "core/text_lines.h"
 #include "core/user_interaction.h"
 #include "core/version.h"
+#include "storage/damaged_lines.h"
 #include "storage/exchange_merge.h"
 #include "storage/record_text.h"
 #include "world/map.h"
@@ -71,34 +72,6 @@ bool AcceptVersion(const std::vector<std::string_view>& fields, const std::strin
     return true;
 }
 
-/// The lines skipped as damaged, told once at the end.
-class SkippedLines
-{
-public:
-    void Add(long lineNumber, int& counter)
-    {
-        ++counter;
-        if (count_++ == 0)
-            first_ = lineNumber;
-    }
-
-    void Report(const std::string& fileName, UserInteraction& ui) const
-    {
-        if (count_ == 0)
-            return;
-        const std::string what = " of " + fileName + " (too few fields, or no place on the map)";
-        if (count_ == 1)
-            ui.Warning("1 damaged line" + what + " was skipped; it is line " + IntToStr(first_) + ".");
-        else
-            ui.Warning(IntToStr(count_) + " damaged lines" + what + " were skipped; the first is line "
-                       + IntToStr(first_) + ".");
-    }
-
-private:
-    long count_ = 0;
-    long first_ = 0;
-};
-
 }  // namespace
 
 ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, const std::string& fileName,
@@ -108,7 +81,7 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
     ExchangeImportResult result;
     double version = kFirstVersion;
     bool firstLine = true;
-    SkippedLines skipped;
+    DamagedLines skipped;
     TextLines lines(contents);
     std::vector<std::string_view> fields;
     for (std::string_view line; lines.Next(line);) {
@@ -130,13 +103,15 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
         }
         const std::size_t needed = version < kFullLineVersion ? kPositionFields : kExchangeFieldCount;
         if (fields.size() < needed) {
-            skipped.Add(lines.Number(), result.ShortLines);
+            ++result.ShortLines;
+            skipped.Add(lines.Number());
             continue;
         }
         TMapCell* cell = map.EnsureCell(StrToIntLenient(fields[kFieldLevel]), StrToIntLenient(fields[kFieldX]),
                                         StrToIntLenient(fields[kFieldY]));
         if (!cell) {
-            skipped.Add(lines.Number(), result.BadPositions);
+            ++result.BadPositions;
+            skipped.Add(lines.Number());
             continue;
         }
         // The first format's lines only say that a hex is there.
@@ -155,7 +130,7 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
         ReportProgress(progress, std::ssize(contents), std::ssize(contents));
         ui.Info("Imported " + IntToStr(result.Hexes) + " hexes.");
     }
-    skipped.Report(fileName, ui);
+    skipped.Report(fileName + " (too few fields, or no place on the map)", ui);
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "core/text_helpers.h"
 #include "core/text_lines.h"
 #include "core/user_interaction.h"
+#include "storage/damaged_lines.h"
 #include "storage/map_database.h"
 #include "storage/record_text.h"
 #include "storage/turn_files.h"
@@ -58,30 +59,6 @@ std::optional<CellLayout> HeaderLayout(const std::vector<std::string_view>& fiel
     return layout;
 }
 
-/// Counts the damaged lines of one load, to tell the player once.
-class DamageTally
-{
-public:
-    void Add(long lineNumber)
-    {
-        if (count_++ == 0)
-            first_ = lineNumber;
-    }
-
-    void Report(const std::string& fileName, UserInteraction& ui) const
-    {
-        if (count_ == 1)
-            ui.Warning("1 damaged line of " + fileName + " was skipped; it is line " + IntToStr(first_) + ".");
-        else if (count_ > 1)
-            ui.Warning(IntToStr(count_) + " damaged lines of " + fileName + " were skipped; the first is line "
-                       + IntToStr(first_) + ".");
-    }
-
-private:
-    long count_ = 0;
-    long first_ = 0;
-};
-
 }  // namespace
 
 MapDatabaseText::MapDatabaseText(std::string_view contents, std::string fileName)
@@ -109,7 +86,7 @@ void MapDatabaseText::ReadCells(TMap& map, UserInteraction& ui)
 {
     map.Clear();
     std::vector<std::string_view> fields;
-    DamageTally damaged;
+    DamagedLines damaged;
     for (bool more = firstLineIsCell_ || lines_.Next(line_); more; more = lines_.Next(line_)) {
         // Blank lines hold nothing and harm nothing.
         if (line_.find_first_not_of(' ') == std::string_view::npos)
