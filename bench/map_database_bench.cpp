@@ -55,7 +55,7 @@ int main()
         bench::FillEveryCell(saved.Map);
 
         bool ok = false;
-        const double saveMs = TimeMs([&] { return SaveMapDatabase(saved.Map, saved.Settings, dir); }, ok);
+        const double saveMs = TimeMs([&] { return static_cast<bool>(SaveMapDatabase(saved.Map, saved.Settings, dir)); }, ok);
         if (!ok)
             status = 1;
 

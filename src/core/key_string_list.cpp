@@ -72,7 +72,7 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
     return true;
 }
 
-bool TKeyStringList::SaveToFile(const std::string& fileName) const
+bool TKeyStringList::SaveToFile(const std::string& fileName, std::string* error) const
 {
     TextFileWriter writer(fileName);
     for (const auto& entry : Entries()) {
@@ -80,7 +80,7 @@ bool TKeyStringList::SaveToFile(const std::string& fileName) const
         writer.WriteLine(entry.Singular);
         writer.WriteLine(entry.Plural);
     }
-    return writer.Commit();
+    return writer.Commit(error);
 }
 
 }  // namespace korvane

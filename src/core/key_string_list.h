@@ -36,8 +36,8 @@ public:
     /// A file that exists but cannot be opened or read to its end changes nothing and gives
     /// false: units point into the list by position, so a part of it is no list at all.
     bool LoadFromFile(const std::string& fileName);
-    /// Three lines per entry, in list order.
-    bool SaveToFile(const std::string& fileName) const;
+    /// Three lines per entry, in list order; false on failure, with the reason in `error` when given.
+    bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
 
 private:
     struct KeyOf

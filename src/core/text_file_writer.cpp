@@ -5,10 +5,13 @@
 
 namespace korvane {
 
-bool TextFileWriter::Commit()
+bool TextFileWriter::Commit(std::string* error)
 {
     error_.clear();
-    return AtomicWriteFile(path_, contents_, &error_);
+    const bool written = AtomicWriteFile(path_, contents_, &error_);
+    if (!written && error)
+        *error = error_;
+    return written;
 }
 
 }  // namespace korvane

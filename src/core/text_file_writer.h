@@ -25,8 +25,9 @@ public:
         contents_ += lineEnd_;
     }
 
-    /// Replaces the file with the lines written so far; false (old file kept) on failure.
-    bool Commit();
+    /// Replaces the file with the lines written so far; false (old file kept) on failure, with
+    /// the reason in `error` when given.
+    bool Commit(std::string* error = nullptr);
 
     const std::string& Path() const { return path_; }
     const std::string& LastError() const { return error_; }

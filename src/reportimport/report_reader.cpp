@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <vector>
 
 namespace korvane {
 
@@ -55,7 +56,8 @@ public:
     {
     }
 
-    /// Reads the report; a report that fails leaves the settings and the registry as they were.
+    /// Reads the report; a report that fails leaves the world, the settings and the registry as
+    /// they were.
     bool Import(TurnReportRead& read);
 
 private:
@@ -70,9 +72,10 @@ private:
     void ReadMovement();
     void ReadUnclaimed();
     void ReadRegionBlock();
+    void BeginRegions();
     bool ReadLogicalLine();
     void Dispatch(TMapCell& cell);
-    void ParseRegionText(std::string_view text);
+    void NoteMovedThrough(std::string_view text);
 
     ImportTarget target_;
     TMap& map_;
@@ -86,6 +89,9 @@ private:
     // Read-ahead lines and the header being joined: kept, so that their room is reused.
     std::string next_;
     std::string header_;
+    // The regions named by movement lines, read into the map only once the report reaches its
+    // regions: a report that fails before then must leave the world as it was.
+    std::vector<std::string> movedThrough_;
     int code_ = 0;
     int faction_ = -1;
     std::array<std::int32_t, 3> points_{};
@@ -154,10 +160,9 @@ void TurnReportReader::ReadEvents()
     AdvanceUntil([this](int code) { return line_.rfind("  ", 0) != 0 && code > 0; });
 }
 
-void TurnReportReader::ParseRegionText(std::string_view text)
+void TurnReportReader::NoteMovedThrough(std::string_view text)
 {
-    int level = 0, x = 0, y = 0;
-    map_.ParseRegionHeader(TrimSpaces(text), level, x, y);
+    movedThrough_.emplace_back(TrimSpaces(text));
 }
 
 void TurnReportReader::ReadMovement()
@@ -173,10 +178,10 @@ void TurnReportReader::ReadMovement()
         const int from = PosFrom(1, " from ", line_);
         if (from > 0) {
             const int to = PosFrom(from + 6, " to ", line_);
-            ParseRegionText(Between(line_, from + 5, to > 0 ? to : PosOr(from, ")", line_, EndPosition(line_))));
+            NoteMovedThrough(Between(line_, from + 5, to > 0 ? to : PosOr(from, ")", line_, EndPosition(line_))));
         }
         if (const int to = PosFrom(from > 0 ? from : 1, " to ", line_); to > 0)
-            ParseRegionText(Between(line_, to + 3, static_cast<int>(line_.size())));
+            NoteMovedThrough(Between(line_, to + 3, static_cast<int>(line_.size())));
         if (!Advance())
             return;
     }
@@ -297,18 +302,25 @@ bool TurnReportReader::Import(TurnReportRead& read)
     return false;
 }
 
+void TurnReportReader::BeginRegions()
+{
+    map_.ClearCellLists();
+    // The seen marks are about this report's turn.
+    map_.UnitFileList.ClearSeen(turn_);
+    int level = 0, x = 0, y = 0;
+    for (const std::string& region : movedThrough_)
+        map_.ParseRegionHeader(region, level, x, y);
+}
+
 bool TurnReportReader::ReadReport()
 {
     if (!lines_.IsOpen())
         return false;
-    map_.ClearCellLists();
     AdvanceUntil([](int code) { return code != 0; });
     if (lines_.AtEnd())
         return false;
     if (code_ == kHeading)
         ReadHeading();
-    // After the heading: the seen marks are about this report's turn.
-    map_.UnitFileList.ClearSeen(turn_);
 
     // The sections before the regions, each only where the report has it, in this order.
     if (lines_.AtEnd())
@@ -342,6 +354,8 @@ bool TurnReportReader::ReadReport()
     if (lines_.AtEnd())
         return false;  // a report that ends before its regions
 
+    // From here on the report cannot fail: only now is the world changed.
+    BeginRegions();
     while (!lines_.AtEnd() && code_ == kRegionHeader)
         ReadRegionBlock();
 

@@ -26,7 +26,8 @@ bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, U
 
 /// The first step of ImportTurnReport: reads the report from `lines` into the map, the units,
 /// the keyword lists, the registry and the settings, writing no file. False when the reader is
-/// not open or the report ends before its regions; the settings and registry are then as they were.
+/// not open or the report ends before its regions; the world, the settings and the registry are
+/// then as they were.
 bool ReadTurnReport(const ImportTarget& target, LineReader& lines, UserInteraction& ui, TurnReportRead& read);
 
 /// The step after a report was read: writes the unit file, the keyword files and the turn's hex

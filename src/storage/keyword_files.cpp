@@ -2,12 +2,13 @@
 #include "storage/keyword_files.h"
 
 #include "core/key_string_list.h"
+#include "core/pointed_files.h"
 #include "core/settings.h"
 #include "core/user_interaction.h"
 #include "storage/turn_files.h"
 #include "world/vocabulary.h"
 
-#include <utility>
+#include <vector>
 
 namespace korvane {
 
@@ -29,45 +30,27 @@ std::vector<std::string> LoadKeywordLists(const TrecINI& settings, TKeyStringLis
     return unreadable;
 }
 
-bool SaveKeywordLists(const TrecINI& settings, const TKeyStringList& skills, const TKeyStringList& troops,
-                      const TKeyStringList& equipment, const RefusedFiles& refused)
-{
-    auto save = [&refused](const TKeyStringList& list, const std::string& fileName) {
-        return !refused.Contains(fileName) && list.SaveToFile(fileName);
-    };
-    bool saved = save(skills, settings.DataPath(settings.SkillsFile));
-    saved = save(troops, settings.DataPath(settings.TroopsFile)) && saved;
-    return save(equipment, settings.DataPath(settings.EquipmentFile)) && saved;
-}
-
 bool SaveKeywordListsThenUnits(const TMap& map, const TrecINI& settings, const TKeyStringList& skills,
                                const TKeyStringList& troops, const TKeyStringList& equipment,
                                const RefusedFiles& refused, UserInteraction& ui)
 {
-    bool listsSaved = true;
-    const std::pair<const TKeyStringList*, const std::string*> lists[] = {
-        {&skills, &settings.SkillsFile}, {&troops, &settings.TroopsFile}, {&equipment, &settings.EquipmentFile}};
-    for (const auto& [list, name] : lists) {
-        const std::string file = settings.DataPath(*name);
-        if (refused.Contains(file)) {
-            listsSaved = false;
-        } else if (!list->SaveToFile(file)) {
-            ui.Error("Unable to write to " + file);
-            listsSaved = false;
-        }
-    }
+    auto write = [&settings](const TKeyStringList& list, const std::string& name) {
+        const std::string file = settings.DataPath(name);
+        return FileWrite{file, [&list, file](std::string& reason) { return list.SaveToFile(file, &reason); }};
+    };
+    const std::vector<FileWrite> lists{write(skills, settings.SkillsFile), write(troops, settings.TroopsFile),
+                                       write(equipment, settings.EquipmentFile)};
     const std::string unitsFile = settings.DataPath(settings.UnitsFile);
-    if (refused.Contains(unitsFile))
-        return false;
-    if (!listsSaved) {
-        ui.Error(unitsFile + " was not written: the keyword lists its units point into were not.");
-        return false;
+    const FileWrite units{unitsFile, [&](std::string&) { return SaveUnits(map, settings.DataDir, settings); }};
+    const std::vector<FileResult> failures = WritePointedIntoFirst(lists, units, refused);
+    for (const FileResult& failure : failures) {
+        if (failure.AlreadySaid)
+            continue;
+        const bool heldBack = failure.File == unitsFile && failures.size() > 1;
+        ui.Error(heldBack ? unitsFile + " was not written: the keyword lists its units point into were not."
+                          : "Unable to write to " + failure.File);
     }
-    if (!SaveUnits(map, settings.DataDir, settings)) {
-        ui.Error("Unable to write to " + unitsFile);
-        return false;
-    }
-    return true;
+    return failures.empty();
 }
 
 }  // namespace korvane

@@ -20,11 +20,6 @@ class UserInteraction;
 std::vector<std::string> LoadKeywordLists(const TrecINI& settings, TKeyStringList& skills, TKeyStringList& troops,
                                           TKeyStringList& equipment);
 
-/// Writes the three keyword files, leaving those in `refused` as they are; false when any was
-/// left so or could not be written.
-bool SaveKeywordLists(const TrecINI& settings, const TKeyStringList& skills, const TKeyStringList& troops,
-                      const TKeyStringList& equipment, const RefusedFiles& refused = {});
-
 /// Writes the three keyword lists, then "Units.dat", whose units point into them by position,
 /// and that only when every list was written: neither a failed write nor a kill between the
 /// two leaves units pointing at words no file holds. Files in `refused` are left as they are

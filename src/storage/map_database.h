@@ -2,6 +2,7 @@
 // its codes point into, and the terrain colours and feature icons they are drawn with.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/refused_files.h"
 #include "core/text_lines.h"
 #include "storage/map_cell_line.h"
@@ -17,11 +18,12 @@ class UserInteraction;
 
 /// Writes the colour and icon lists, the reference lists and then "Map.Dat" (a header line,
 /// then one line per cell that is not blank, in grid order) into `dir`. Each file is replaced
-/// whole, so a failed save leaves the previous one. False when any file could not be written;
-/// every file is still attempted when an earlier one failed. Files in `refused` are left as they
-/// are (false then), and so is "Map.Dat" when a reference list it points into was left.
-bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir,
-                     const RefusedFiles& refused = {});
+/// whole, so a failed save leaves the previous one; every file is still attempted when an
+/// earlier one failed. Files in `refused` are left as they are, and so is "Map.Dat" when a
+/// reference list it points into was not written. A failure names the file and why (the
+/// first not said yet, when several failed).
+FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir,
+                           const RefusedFiles& refused = {});
 
 /// Replaces the map's cells, reference lists and colour and icon lists with those stored in
 /// `dir` (a missing list file gives that list its built-in entries), reading every older

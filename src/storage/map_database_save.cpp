@@ -7,27 +7,15 @@
 #include "storage/record_text.h"
 #include "world/map.h"
 
+#include <utility>
+#include <vector>
+
 namespace korvane {
 
-bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir, const RefusedFiles& refused)
+namespace {
+
+std::string CellLines(const TMap& map)
 {
-    const bool terrainColoursSaved =
-        !refused.Contains(QualifyFileName(settings.ColoursFile, dir)) && map.SaveTerrainColours(dir, settings);
-    const bool iconsSaved =
-        !refused.Contains(QualifyFileName(settings.MapIconsFile, dir)) && map.SaveMapIcons(dir, settings);
-    const bool coloursSaved = terrainColoursSaved && iconsSaved;
-    const bool listsSaved = map.SaveReferenceLists(dir, settings, refused);
-
-    // Cells store positions in the reference lists: with a list left unwritten, cells written
-    // now would point at other names in the file that stays.
-    const std::string mapFile = QualifyFileName(settings.MapFile, dir);
-    bool leaveMap = refused.Contains(mapFile);
-    for (const auto* name : {&settings.TerrainFile, &settings.RegionsFile, &settings.RacesFile,
-                             &settings.WeatherFile, &settings.ProductsFile})
-        leaveMap = leaveMap || refused.Contains(QualifyFileName(*name, dir));
-    if (leaveMap)
-        return false;
-
     std::string text;
     AppendLine(text, RecordHeaderLine());
     text.reserve(static_cast<std::size_t>(map.CellCount()) * 160);  // grown once, not doubled
@@ -37,8 +25,32 @@ bool SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string
         AppendCellLine(cell, text);
         text += "\r\n";
     });
-    const bool mapSaved = AtomicWriteFile(mapFile, text);
-    return mapSaved && listsSaved && coloursSaved;
+    return text;
+}
+
+}  // namespace
+
+FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir, const RefusedFiles& refused)
+{
+    // The colour and icon lists point into nothing, and nothing points into them.
+    std::vector<FileResult> failures;
+    for (const auto& [name, save] : {std::pair{&settings.ColoursFile, &TMap::SaveTerrainColours},
+                                     std::pair{&settings.MapIconsFile, &TMap::SaveMapIcons}}) {
+        const std::string file = QualifyFileName(*name, dir);
+        std::string reason;
+        if (refused.Contains(file))
+            failures.push_back(FileResult::Refused(file));
+        else if (!(map.*save)(dir, settings, &reason))
+            failures.push_back(FileResult::Failed(file, reason));
+    }
+    // Cells store positions in the reference lists.
+    const std::string mapFile = QualifyFileName(settings.MapFile, dir);
+    const FileWrite cells{mapFile, [&map, &mapFile](std::string& reason) {
+                              return AtomicWriteFile(mapFile, CellLines(map), &reason);
+                          }};
+    for (FileResult& failure : WritePointedIntoFirst(map.ReferenceListWrites(dir, settings), cells, refused))
+        failures.push_back(std::move(failure));
+    return FirstToSay(failures);
 }
 
 }  // namespace korvane

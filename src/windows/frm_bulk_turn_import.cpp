@@ -496,14 +496,13 @@ void TfrmBulkTurnImport::SaveOnClose()
 {
     if (!dataChanged_)
         return;
-    const TrecINI& settings = workspace_.Settings;
-    bool saved = false;
+    FileResult saved;
     {
         const BusyCursor busy;
-        saved = SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
+        saved = workspace_.SaveDatabase();
     }
     if (!saved) {
-        ui_.Error("Unable to write the map database to " + settings.DataDir);
+        ui_.Error(DatabaseNotSavedMessage(saved));
         return;
     }
     dataChanged_ = false;

@@ -121,7 +121,7 @@ void TfrmImportData::cmdImportClick()
     ExchangeImportOptions options;
     options.Confirmed = !chkBelieveIt->isChecked();
     options.Override = chkOverride->isChecked();
-    bool saved = false;
+    FileResult saved;
     {
         const BusyCursor busy;
         ProgressDialog progress(this, "Importing " + ToDisplayText(fileName) + " ...");
@@ -129,11 +129,11 @@ void TfrmImportData::cmdImportClick()
         if (!ImportExchange(workspace_.Map, fileName, options, ui_, &progress).Imported)
             return;
         imported_ = true;
-        saved = SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused);
+        saved = workspace_.SaveDatabase();
     }
     dataChanged_ = !saved;
     if (!saved)
-        ui_.Error("Unable to write the map database to " + settings.DataDir);
+        ui_.Error(DatabaseNotSavedMessage(saved));
 }
 
 }  // namespace korvane

@@ -2,6 +2,7 @@
 // lists), created once by each front end and passed by reference to everything that needs it.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/key_string_list.h"
 #include "core/refused_files.h"
 #include "core/settings.h"
@@ -38,12 +39,20 @@ public:
     /// said once, and the session goes on without it.
     bool Open(UserInteraction& ui);
     /// Writes what a session leaves behind: the settings, the registries, the display selection
-    /// lists, the keyword lists,
-    /// then the unit file that points into them, and the map's colour and icon lists. Refused
-    /// files are left as they are, and so is the unit file when a keyword list was not written.
-    /// The map database is not written here. False (after saying so) when something failed
-    /// or was left unwritten.
+    /// lists, the keyword lists, then the unit file that points into them, and the map's colour
+    /// and icon lists. Every file is attempted, also when an earlier one failed, and each that
+    /// failed is named. Refused files are left as they are, and so is the unit file when a
+    /// keyword list was not written. The map database is not written here. False when something
+    /// failed or was left unwritten.
     bool SaveOnExit(UserInteraction& ui);
+
+    /// Writes the map database and the lists it points into, in the data folder, leaving the
+    /// refused files as they are. A failure names the file and why.
+    FileResult SaveDatabase() const;
+    /// Reads the map database again, with the lists it points into. A database that is refused
+    /// (or can no longer be read) leaves the map as it is and joins the refused files, as at
+    /// start-up; false then.
+    bool ReloadDatabase(UserInteraction& ui);
 
     /// Loads the skill, troop and item keywords from the data folder and adds the race table,
     /// whose names win over those of the troop file. Returns the files that could not be read.
@@ -73,6 +82,9 @@ public:
     /// The files that nothing may write over before the program starts again.
     RefusedFiles Refused;
 };
+
+/// What the player is told when the map database could not be saved.
+std::string DatabaseNotSavedMessage(const FileResult& failure);
 
 /// Reads a turn report into the workspace (the map, settings, registry and keyword lists)
 /// and writes the per-turn files; the map database itself is not saved.

@@ -18,19 +18,14 @@ bool Workspace::Open(UserInteraction& ui)
         Refuse(Settings.DataPath(Settings.AllianceFile), ui);
     for (const std::string& file : LoadKeywordLists())
         Refuse(file, ui);
-    const bool loaded = LoadMapDatabase(Map, Settings, Settings.DataDir, ui);
-    if (loaded) {
-        for (const std::string& file : Map.UnreadReferenceFiles)
-            Refuse(file, ui);
-    } else {
-        // The loader has said why; the file is still never to be replaced in this run.
-        Refused.Add(Settings.DataPath(Settings.MapFile));
+    const bool loaded = ReloadDatabase(ui);
+    if (!loaded) {
         // The colour and icon lists are written back at exit even when the database was
         // refused; they must then hold what their files hold, not the built-in entries over them.
         Map.LoadColourLists(Settings.DataDir, Settings);
+        for (const std::string& file : Map.UnreadColourFiles)
+            Refuse(file, ui);
     }
-    for (const std::string& file : Map.UnreadColourFiles)
-        Refuse(file, ui);
     // Without its unit file the session would write the units of one report over every unit known.
     if (const std::string units = Settings.DataPath(Settings.UnitsFile);
         !LoadUnits(Map, Settings.DataDir, Settings) && FileExists(units))
@@ -41,13 +36,38 @@ bool Workspace::Open(UserInteraction& ui)
     return loaded;
 }
 
+bool Workspace::ReloadDatabase(UserInteraction& ui)
+{
+    if (!LoadMapDatabase(Map, Settings, Settings.DataDir, ui)) {
+        // The loader has said why and left the map as it was; the file is still never to be
+        // replaced in this run.
+        Refused.Add(Settings.DataPath(Settings.MapFile));
+        return false;
+    }
+    for (const std::string& file : Map.UnreadReferenceFiles)
+        Refuse(file, ui);
+    for (const std::string& file : Map.UnreadColourFiles)
+        Refuse(file, ui);
+    return true;
+}
+
+FileResult Workspace::SaveDatabase() const
+{
+    return SaveMapDatabase(Map, Settings, Settings.DataDir, Refused);
+}
+
+std::string DatabaseNotSavedMessage(const FileResult& failure)
+{
+    return "Unable to write the map database: " + failure.Text();
+}
+
 bool Workspace::SaveOnExit(UserInteraction& ui)
 {
-    // A refused file was named when it was found: leaving it is a failure, but no news.
+    // A refused file was named when it was found: leaving it is a failure, but no news. A
+    // settings file that cannot be written says so itself, and the files after it are still
+    // written: the registry learnt this session's factions, and only exit saves it.
     const bool settingsRefused = Refused.Contains(Settings.FileName());
-    if (!settingsRefused && !Settings.WriteSettings(ui))
-        return false;
-    bool saved = !settingsRefused;
+    bool saved = !settingsRefused && Settings.WriteSettings(ui);
     auto save = [&](const std::string& file, auto write) {
         if (Refused.Contains(file)) {
             saved = false;

@@ -51,12 +51,12 @@ std::vector<std::string> LoadList(const std::string& fileName, std::vector<std::
     return defaults();
 }
 
-bool SaveList(const std::string& fileName, const std::vector<std::string>& list)
+bool SaveList(const std::string& fileName, const std::vector<std::string>& list, std::string* error)
 {
     TextFileWriter writer(fileName);
     for (const auto& entry : list)
         writer.WriteLine(entry);
-    return writer.Commit();
+    return writer.Commit(error);
 }
 
 }  // namespace
@@ -147,14 +147,14 @@ bool TMap::SaveColourLists(const std::string& dir, const TrecINI& settings) cons
     return SaveMapIcons(dir, settings) && coloursSaved;
 }
 
-bool TMap::SaveTerrainColours(const std::string& dir, const TrecINI& settings) const
+bool TMap::SaveTerrainColours(const std::string& dir, const TrecINI& settings, std::string* error) const
 {
-    return SaveList(QualifyFileName(settings.ColoursFile, dir), TerrainColours);
+    return SaveList(QualifyFileName(settings.ColoursFile, dir), TerrainColours, error);
 }
 
-bool TMap::SaveMapIcons(const std::string& dir, const TrecINI& settings) const
+bool TMap::SaveMapIcons(const std::string& dir, const TrecINI& settings, std::string* error) const
 {
-    return SaveList(QualifyFileName(settings.MapIconsFile, dir), MapIcons);
+    return SaveList(QualifyFileName(settings.MapIconsFile, dir), MapIcons, error);
 }
 
 }  // namespace korvane

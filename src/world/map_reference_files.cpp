@@ -27,17 +27,25 @@ void TMap::LoadReferenceLists(const std::string& dir, const TrecINI& settings)
     load(ProductList, settings.ProductsFile, ProductCodeList{});
 }
 
-bool TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings, const RefusedFiles& refused) const
+std::vector<FileWrite> TMap::ReferenceListWrites(const std::string& dir, const TrecINI& settings) const
 {
-    auto save = [&dir, &refused](const auto& list, const std::string& name) {
+    auto write = [&dir](const auto& list, const std::string& name) {
         const std::string fileName = QualifyFileName(name, dir);
-        return !refused.Contains(fileName) && list.SaveToFile(fileName);
+        return FileWrite{fileName, [&list, fileName](std::string& reason) { return list.SaveToFile(fileName, &reason); }};
     };
-    bool saved = save(TerrainList, settings.TerrainFile);
-    saved = save(RegionList, settings.RegionsFile) && saved;
-    saved = save(RaceList, settings.RacesFile) && saved;
-    saved = save(WeatherList, settings.WeatherFile) && saved;
-    return save(ProductList, settings.ProductsFile) && saved;
+    return {write(TerrainList, settings.TerrainFile), write(RegionList, settings.RegionsFile),
+            write(RaceList, settings.RacesFile), write(WeatherList, settings.WeatherFile),
+            write(ProductList, settings.ProductsFile)};
+}
+
+bool TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings) const
+{
+    bool saved = true;
+    for (const FileWrite& file : ReferenceListWrites(dir, settings)) {
+        std::string reason;
+        saved = file.Write(reason) && saved;
+    }
+    return saved;
 }
 
 }  // namespace korvane

@@ -33,8 +33,8 @@ public:
     bool LoadFromFile(const std::string& fileName);
     /// As LoadFromFile, from the lines of `reader`.
     bool LoadFromLines(LineReader& reader);
-    /// One name per line, in list order.
-    bool SaveToFile(const std::string& fileName) const;
+    /// One name per line, in list order; false on failure, with the reason in `error` when given.
+    bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
 
 private:
     struct Itself

@@ -37,8 +37,8 @@ public:
     bool LoadFromFile(const std::string& fileName);
     /// As LoadFromFile, from the lines of `reader`.
     bool LoadFromLines(LineReader& reader);
-    /// One "code;name" line per entry, both trimmed.
-    bool SaveToFile(const std::string& fileName) const;
+    /// One "code;name" line per entry, both trimmed; false on failure, with the reason in `error`.
+    bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
 
 private:
     struct CodeOf

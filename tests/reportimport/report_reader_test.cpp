@@ -3,6 +3,8 @@
 #include "core/line_reader.h"
 #include "reportimport/report_reader.h"
 #include "storage/map_cell_line.h"
+#include "storage/map_database.h"
+#include "storage/turn_files.h"
 #include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
@@ -230,6 +232,34 @@ TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
     EXPECT_FALSE(Import(home.File("missing.txt")));
     EXPECT_FALSE(DataFile("Units.dat"));
     EXPECT_EQ(ws.Settings.CurrentTurn, 0);
+}
+
+// A report that fails after its movement lines, with the world of an earlier turn loaded: the
+// map, its lists, the units shown in each hex and the seen marks are exactly as before it.
+TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
+{
+    ASSERT_TRUE(Import(Report("ravenmoor-turn13.txt")));
+    auto snapshot = [this](const char* name) {
+        const std::string dir = home.File(name);
+        std::filesystem::create_directory(dir);
+        EXPECT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir));
+        EXPECT_TRUE(SaveHexUnits(ws.Map, dir, 99, ws.Settings));
+        std::string all;
+        for (const char* file : {"Map.Dat", "Regions.dat", "Units0099.dat"})
+            all += home.Read(std::string(name) + "/" + file) + "\n--\n";
+        ws.Map.UnitFileList.ForEach([&all](const TUnit& unit) { all += unit.Seen ? "S" : "-"; });
+        return all;
+    };
+    const std::string before = snapshot("before");
+
+    std::ifstream in(Report("ravenmoor-turn14.txt"));
+    std::string text, line;
+    while (std::getline(in, line) && line.rfind("Unclaimed", 0) != 0)
+        text += line + "\n";
+    // It walks into a hex and a province the world does not know yet, then ends.
+    text.replace(text.find("forest (11,13) in\n  Ravenmoor"), 29, "swamp (15,15) in\n  Mistfen");
+    EXPECT_FALSE(Import(home.Write("cut-after-movement.txt", text)));
+    EXPECT_EQ(snapshot("after"), before);
 }
 
 // Reading a report held in memory changes the world and writes nothing; the step after it writes

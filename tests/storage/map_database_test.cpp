@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace korvane {
 namespace {
@@ -234,11 +235,15 @@ TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
     EXPECT_TRUE(fs::is_directory(MapFile() + "/inside"));
     fs::remove_all(MapFile());
 
-    // A reference list that cannot be written fails the save, yet the cells are written.
+    // A reference list that cannot be written holds the cells back, which point into it: the
+    // old database stays whole, and the failure names the list.
+    dir.Write("Map.Dat", "VERSION,2.31\r\n");
     fs::remove(dir.File("Races.dat"));
     fs::create_directories(dir.File("Races.dat") + "/inside");
-    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
-    EXPECT_NE(dir.Read("Map.Dat").find("Bluehaven"), std::string::npos);
+    const FileResult failed = SaveMapDatabase(ws.Map, ws.Settings, dir.Path());
+    EXPECT_EQ(std::tuple(failed.Ok, failed.File), std::tuple(false, dir.File("Races.dat")));
+    EXPECT_EQ(dir.Read("Map.Dat"), "VERSION,2.31\r\n");
+    EXPECT_TRUE(fs::exists(dir.File("Weather.dat"))) << "the other lists are still written";
     fs::remove_all(dir.File("Races.dat"));
     fs::remove_all(MapFile());
 

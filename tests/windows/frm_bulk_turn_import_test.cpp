@@ -224,7 +224,8 @@ TEST_F(BulkImportWindow, AFailedSaveOnClosingLeavesTheChangeUnsaved)
     // A database that may not be written over: the save fails, says so, and the change stays unsaved.
     ws.Refused.Add(ws.Settings.DataPath(ws.Settings.MapFile));
     window->reject();
-    EXPECT_EQ(ui.Texts(Kind::Error), Names{"Unable to write the map database to " + ws.Settings.DataDir});
+    EXPECT_EQ(ui.Texts(Kind::Error), Names{"Unable to write the map database: " + ws.Settings.DataPath("Map.Dat")
+                                           + ": it could not be read when Korvane started, so it is not written over"});
     EXPECT_TRUE(window->DataChanged());
     EXPECT_FALSE(window->DatabaseSaved());
 }

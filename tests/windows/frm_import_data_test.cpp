@@ -110,7 +110,10 @@ TEST_F(ImportDataWindow, DatabaseThatCannotBeSavedLeavesTheDataChanged)
     EXPECT_NE(workspace.Map.Cell(0, 10, 20), nullptr);
     EXPECT_TRUE(window->Imported());
     EXPECT_TRUE(window->DataChanged());
-    EXPECT_EQ(ui.Texts(Kind::Error), testing::Lines{"Unable to write the map database to " + dir.File("DATA")});
+    const testing::Lines errors = ui.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("Unable to write the map database: " + dir.File("DATA/Colours.dat") + ": ", 0), 0u)
+        << "the file and why: " << errors[0];
 }
 
 TEST_F(ImportDataWindow, BrowseTakesTheFileChosen)

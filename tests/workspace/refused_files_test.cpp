@@ -102,7 +102,7 @@ TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
     fs::create_directory(file);
     ASSERT_TRUE(ws.Open(ui));
     ImportReport();
-    const bool mapSaved = SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused);
+    const bool mapSaved = static_cast<bool>(ws.SaveDatabase());
     EXPECT_FALSE(ws.SaveOnExit(ui) && mapSaved);
     EXPECT_EQ(TimesNamed(file), 1);
     for (const std::string& error : ui.Texts(ScriptedInteraction::Kind::Error))
@@ -149,15 +149,44 @@ TEST_F(RefusedFilesTest, UnreadableReferenceListKeepsItsFileAndTheMapThatPointsI
     EXPECT_TRUE(ws.Refused.Contains(Data("Regions.dat")));
     EXPECT_EQ(TimesNamed(Data("Regions.dat")), 1);
     ImportReport();
-    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused));
+    EXPECT_FALSE(ws.SaveDatabase());
     EXPECT_TRUE(fs::exists(Data("Terrain.dat"))) << "the readable lists are written";
     EXPECT_FALSE(fs::exists(Data("Map.Dat"))) << "its cells would point at other regions";
 
     ws.Refuse(Data("Terrain.dat"), ui);
     const std::string terrain = dir.Read("DATA/Terrain.dat");
     ws.Map.TerrainList.Add("Glacier");
-    EXPECT_FALSE(SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused));
+    EXPECT_FALSE(ws.SaveDatabase());
     EXPECT_EQ(dir.Read("DATA/Terrain.dat"), terrain);
+}
+
+TEST_F(RefusedFilesTest, ReloadOfARefusedDatabaseKeepsTheWorldAndTheFile)
+{
+    ASSERT_TRUE(ws.Open(ui));
+    ImportReport();
+    ASSERT_TRUE(ws.SaveDatabase());
+    const int cells = ws.Map.CellCount();
+    dir.Write("DATA/Map.Dat", "VERSION,9.99\r\n");  // written meanwhile by a newer version
+    EXPECT_FALSE(ws.ReloadDatabase(ui));
+    EXPECT_EQ(ws.Map.CellCount(), cells);
+    EXPECT_TRUE(ws.Refused.Contains(Data("Map.Dat")));
+    EXPECT_FALSE(ws.SaveDatabase());
+    EXPECT_EQ(dir.Read("DATA/Map.Dat"), "VERSION,9.99\r\n");
+}
+
+TEST_F(RefusedFilesTest, ExitWritesEveryFileWhenTheSettingsCannotBeWritten)
+{
+    // Readable, but no file can be created beside it: /proc takes no new files.
+    if (!fs::exists("/proc/version"))
+        GTEST_SKIP() << "needs /proc";
+    ASSERT_TRUE(ws.Open(ui));
+    ImportReport();  // the registry learns the player's faction, which only exit saves
+    fs::create_symlink("/proc/version", dir.File("ATLANTIS.INI"));
+    EXPECT_FALSE(ws.SaveOnExit(ui));
+    for (const char* file : {"Factions.dat", "UnitLsts.Dat", "Units.dat", "Colours.dat", "MapIcons.dat"})
+        EXPECT_TRUE(fs::is_regular_file(Data(file))) << file;
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
+              std::vector<std::string>{"Unable to write to " + dir.File("ATLANTIS.INI")});
 }
 
 TEST_F(RefusedFilesTest, KeywordListsAreWrittenBeforeTheUnitsThatPointIntoThem)

@@ -97,10 +97,10 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     if (imported == 0)
         return 1;
 
-    bool saved = SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused);
-    if (!saved)
-        context.ui.Error("Unable to write the map database to " + ws.Settings.DataDir);
-    saved = ws.SaveOnExit(context.ui) && saved;
+    const FileResult databaseSaved = ws.SaveDatabase();
+    if (!databaseSaved)
+        context.ui.Error(DatabaseNotSavedMessage(databaseSaved));
+    const bool saved = ws.SaveOnExit(context.ui) && databaseSaved;
     context.out << "Imported " << imported << " of " << options.files.size() << " files"
                 << (saved ? "; the map database is saved.\n" : "; saving failed.\n");
     // An import that could not write one of its files (a turn's units, say) said so: not a success.

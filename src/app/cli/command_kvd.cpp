@@ -163,8 +163,8 @@ int RunImportKvdCommand(CliContext& context, const std::vector<std::string>& arg
     const ExchangeImportResult result = ImportExchange(ws.Map, fileName, options, context.ui);
     if (!result.Imported)
         return 1;
-    if (!SaveMapDatabase(ws.Map, ws.Settings, ws.Settings.DataDir, ws.Refused)) {
-        context.ui.Error("Unable to write the map database to " + ws.Settings.DataDir);
+    if (const FileResult saved = ws.SaveDatabase(); !saved) {
+        context.ui.Error(DatabaseNotSavedMessage(saved));
         return 1;
     }
     context.out << "Imported " << result.Hexes << " hexes from " << fileName << "; the map database is saved.\n";

@@ -49,22 +49,26 @@ void TfrmMAP::SaveDatabase()
         return;
     if (DatabaseRefused("it is not written over"))
         return;
-    TrecINI& settings = workspace_.Settings;
-    const BusyCursor busy;
-    if (SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused)) {
+    FileResult saved;
+    {
+        const BusyCursor busy;
+        saved = workspace_.SaveDatabase();
+    }
+    if (saved) {
         SetDataChanged(false);
         ShowStatusMessage("Database saved");
-    } else
-        ui_.Error("Unable to write the map database to " + settings.DataDir);
+    } else {
+        ui_.Error(DatabaseNotSavedMessage(saved));
+    }
 }
 
 void TfrmMAP::ReloadDatabase()
 {
     {
         const BusyCursor busy;
-        workspace_.Map.Clear();
-        LoadMapDatabase(workspace_.Map, workspace_.Settings, workspace_.Settings.DataDir, ui_);
-        SetDataChanged(false);
+        // A database that can no longer be read keeps the world shown, and its unsaved changes.
+        if (workspace_.ReloadDatabase(ui_))
+            SetDataChanged(false);
     }
     frmColourKey_->RefreshFromMap();
     frmIconKey_->RefreshFromMap();
@@ -160,15 +164,22 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
 {
     if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
         return;
-    TrecINI& settings = workspace_.Settings;
     bool imported = false;
+    FileResult saved;
     {
         const BusyCursor busy;
         imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
-        if (imported)
-            SetDataChanged(!SaveMapDatabase(workspace_.Map, settings, settings.DataDir, workspace_.Refused));
+        if (imported) {
+            saved = workspace_.SaveDatabase();
+            SetDataChanged(!saved);
+        }
     }
-    ui_.Info(imported ? "Turn file imported successfully." : "Turn file import failed.");
+    if (!imported)
+        ui_.Info("Turn file import failed.");
+    else if (!saved)
+        ui_.Error("The turn file was imported, but the map database could not be saved.\r" + saved.Text());
+    else
+        ui_.Info("Turn file imported successfully.");
     if (imported)
         ShowStatusMessage("Imported 1 turn report");
     RefreshOverview();

@@ -1,0 +1,54 @@
+// FileResult: what a load, save, import or export of a file came to, for the front end to turn
+// into a message or an exit status.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace korvane {
+
+struct FileResult
+{
+    /// Success: nothing to say.
+    static FileResult Done() { return {}; }
+    /// The file that failed and why, in words a player can act on.
+    static FileResult Failed(std::string file, std::string reason)
+    {
+        FileResult result;
+        result.Ok = false;
+        result.File = std::move(file);
+        result.Reason = std::move(reason);
+        return result;
+    }
+    /// A file that was refused earlier in the run and so was left as it is: a failure that was
+    /// already said when the file was found.
+    static FileResult Refused(std::string file)
+    {
+        FileResult result = Failed(std::move(file), "it could not be read when Korvane started, so it is not written over");
+        result.AlreadySaid = true;
+        return result;
+    }
+
+    explicit operator bool() const { return Ok; }
+    /// "FILE: reason".
+    std::string Text() const { return File + ": " + Reason; }
+
+    bool Ok = true;
+    bool AlreadySaid = false;
+    std::string File;
+    std::string Reason;
+};
+
+/// The one of several failures to tell the player about: the first that was not said yet, else
+/// the first; success when there are none.
+inline FileResult FirstToSay(const std::vector<FileResult>& failures)
+{
+    for (const FileResult& failure : failures) {
+        if (!failure.AlreadySaid)
+            return failure;
+    }
+    return failures.empty() ? FileResult::Done() : failures.front();
+}
+
+}  // namespace korvane
