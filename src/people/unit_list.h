@@ -40,6 +40,16 @@ struct UnitNumberOrder
     }
 };
 
+/// What a unit line is about, kept beside its text: windows take a line's unit, faction and
+/// hex from here, never from columns of the text that a long number or name shifts.
+struct UnitLineKey
+{
+    std::int32_t Unit = 0;
+    std::int32_t Faction = 0;
+    /// The hex the line was listed in.
+    std::int32_t Level = 0, X = 0, Y = 0;
+};
+
 class TUnitList
 {
 public:
@@ -84,8 +94,9 @@ public:
     /// One line per unit passing the filters; `men` gets the men of the units listed.
     /// Faction filter: -1 units of no known faction, above 0 that faction, else all.
     /// Structure filter: 0 units outside, above 0 those inside that structure, below 0 all.
+    /// `keys`, when given, gets each line's unit (its hex being the unit's own).
     std::vector<std::string> ListUnits(int factionFilter, int structureFilter, const TKeyStringList& troops,
-                                       std::int64_t& men) const;
+                                       std::int64_t& men, std::vector<UnitLineKey>* keys = nullptr) const;
     /// Counts of the units of a faction, or of all units for -1.
     ForceCounts CountForces(int faction, const TKeyStringList& troops) const;
     std::int64_t SilverOfFaction(int faction) const;
@@ -95,8 +106,10 @@ public:
     std::vector<std::string> SkillLevelCounts(int faction, std::string_view skillKey, const TKeyStringList& skills,
                                               const TKeyStringList& troops) const;
     /// The faction filter choices: "All factions", "Unknown" (unless `withoutHeader`), then each
-    /// known faction of the units as "   12- Name", in ascending number.
-    std::vector<std::string> ListFactions(bool withoutHeader, const TFactionList& factions) const;
+    /// known faction of the units as "   12- Name", in ascending number. `codes`, when given,
+    /// gets each line's faction filter code: 0 and -1 for the two leading choices, else the faction.
+    std::vector<std::string> ListFactions(bool withoutHeader, const TFactionList& factions,
+                                          std::vector<std::int32_t>* codes = nullptr) const;
 
     template <typename F>
     void ForEach(F&& f) const { units_.ForEach(f); }
@@ -118,5 +131,8 @@ std::string UnitLineHead(const TUnit& unit, const TKeyStringList& troops);
 
 /// The faction filter of unit lists: -1 units of no known faction, above 0 that faction, else all.
 bool PassesFactionFilter(const TUnit& unit, int filter);
+
+/// The key of a unit's line listed in hex (level, x, y).
+UnitLineKey KeyOfUnitLine(const TUnit& unit, std::int32_t level, std::int32_t x, std::int32_t y);
 
 }  // namespace korvane

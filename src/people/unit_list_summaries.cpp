@@ -49,11 +49,18 @@ std::string MenText(const TUnit& unit, const TKeyStringList& troops)
     return IntToStr(men) + word;
 }
 
+UnitLineKey KeyOfUnitLine(const TUnit& unit, std::int32_t level, std::int32_t x, std::int32_t y)
+{
+    return {unit.Number, unit.Faction, level, x, y};
+}
+
 std::vector<std::string> TUnitList::ListUnits(int factionFilter, int structureFilter, const TKeyStringList& troops,
-                                              std::int64_t& men) const
+                                              std::int64_t& men, std::vector<UnitLineKey>* keys) const
 {
     std::vector<std::string> lines;
     men = 0;
+    if (keys)
+        keys->clear();
     ForEach([&](const TUnit& unit) {
         if (!PassesFactionFilter(unit, factionFilter) || !PassesStructure(unit, structureFilter))
             return;
@@ -61,6 +68,8 @@ std::vector<std::string> TUnitList::ListUnits(int factionFilter, int structureFi
         if (unit.Structure > 0)
             line += " In structure " + IntToStr(unit.Structure);
         lines.push_back(std::move(line));
+        if (keys)
+            keys->push_back(KeyOfUnitLine(unit, unit.Level, unit.X, unit.Y));
         men += unit.MenCount();
     });
     return lines;
@@ -120,20 +129,27 @@ std::vector<std::string> TUnitList::SkillLevelCounts(int faction, std::string_vi
     return lines;
 }
 
-std::vector<std::string> TUnitList::ListFactions(bool withoutHeader, const TFactionList& factions) const
+std::vector<std::string> TUnitList::ListFactions(bool withoutHeader, const TFactionList& factions,
+                                                 std::vector<std::int32_t>* codes) const
 {
     std::vector<std::string> lines;
+    std::vector<std::int32_t> lineCodes;
     if (!withoutHeader) {
         lines.emplace_back("All factions");
         lines.emplace_back("Unknown");
+        lineCodes = {0, -1};
     }
     std::set<std::int32_t> numbers;
     ForEach([&](const TUnit& unit) {
         if (unit.Faction > 0 && factions.Find(unit.Faction))
             numbers.insert(unit.Faction);
     });
-    for (std::int32_t number : numbers)
-        lines.push_back(PadLeft(IntToStr(number), ' ', 5) + "- " + factions.Find(number)->Name);
+    for (std::int32_t number : numbers) {
+        lines.push_back(RightAlignedNumber(number, 5) + "- " + factions.Find(number)->Name);
+        lineCodes.push_back(number);
+    }
+    if (codes)
+        *codes = std::move(lineCodes);
     return lines;
 }
 

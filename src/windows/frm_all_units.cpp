@@ -2,7 +2,6 @@
 #include "windows/frm_all_units.h"
 
 #include "workspace/workspace.h"
-#include "world/unit_window_places.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,8 +39,9 @@ void TfrmAllUnits::LoadAll()
 void TfrmAllUnits::ChangeSelection()
 {
     std::int64_t men = 0;
-    std::vector<std::string> lines = workspace_.Map.ListAllUnits(FactionCode(), workspace_.TroopList, men);
-    ShowUnitLines(std::move(lines), men);
+    std::vector<UnitLineKey> keys;
+    std::vector<std::string> lines = workspace_.Map.ListAllUnits(FactionCode(), workspace_.TroopList, men, &keys);
+    ShowUnitLines(std::move(lines), std::move(keys), men);
     SelectLine(LineCount() > 0 ? 0 : -1);
 }
 
@@ -90,10 +90,10 @@ void TfrmAllUnits::cmdShowHexClick()
         return;
     }
     const int row = SelectedLine();
-    int level = 0, x = 0, y = 0;
-    if (row < 0 || !AllUnitsLinePosition(LineAt(row), level, x, y) || !showHex)
+    if (row < 0 || !showHex)
         return;
-    showHex(level, x, y, this);
+    const UnitLineKey& listed = KeyAt(row);
+    showHex(listed.Level, listed.X, listed.Y, this);
 }
 
 void TfrmAllUnits::cmdMoveMaptoHexClick()

@@ -3,7 +3,6 @@
 
 #include "core/text_helpers.h"
 #include "mapview/render/display_text.h"
-#include "people/unit_list_lines.h"
 #include "workspace/workspace.h"
 #include "world/unit_window_places.h"
 
@@ -49,8 +48,10 @@ void TfrmHexUnits::LoadHex()
         const QSignalBlocker quiet(lstStructures);
         lstStructures->clear();
         if (cell_) {
-            for (const std::string& line : FillStructureList(*cell_, workspace_.Map.StructureTypes))
-                lstStructures->addItem(ToDisplayText(line));
+            std::vector<std::int32_t> codes;
+            const std::vector<std::string> lines = FillStructureList(*cell_, workspace_.Map.StructureTypes, &codes);
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                lstStructures->addItem(ToDisplayText(lines[i]), codes[i]);
         }
         lstStructures->setCurrentIndex(lstStructures->count() > 0 ? 0 : -1);
     }
@@ -59,17 +60,18 @@ void TfrmHexUnits::LoadHex()
 
 int TfrmHexUnits::StructureCode() const
 {
-    const int position = lstStructures->currentIndex();
-    return StructureFilterCode(position, FromUserText(lstStructures->itemText(position)));
+    // Nothing chosen filters nothing.
+    return lstStructures->currentIndex() < 0 ? -1 : lstStructures->currentData().toInt();
 }
 
 void TfrmHexUnits::ChangeSelection()
 {
     std::int64_t men = 0;
     std::vector<std::string> lines;
+    std::vector<UnitLineKey> keys;
     if (cell_)
-        lines = cell_->Units.ListUnits(FactionCode(), StructureCode(), workspace_.TroopList, men);
-    ShowUnitLines(std::move(lines), men);
+        lines = cell_->Units.ListUnits(FactionCode(), StructureCode(), workspace_.TroopList, men, &keys);
+    ShowUnitLines(std::move(lines), std::move(keys), men);
     ShowUnitDetails(nullptr);
 }
 

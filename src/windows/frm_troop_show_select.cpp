@@ -29,13 +29,24 @@ namespace korvane {
 namespace {
 
 constexpr std::int32_t kUnknownColour = 0x808080;
+// An entry line keeps its number beside its text: a number longer than the column, or a
+// name, must not change which faction or alliance the line stands for.
+constexpr int kEntryRole = Qt::UserRole;
 
-// The number an entry line starts with, as stored in the list.
-std::string EntryOfItem(const std::string& item)
+std::string EntryOf(const QListWidgetItem& line)
 {
-    std::string entry = item.substr(0, 5);
-    std::erase(entry, ' ');
-    return entry;
+    return line.data(kEntryRole).toByteArray().toStdString();
+}
+
+std::string EntryOf(const QModelIndex& line)
+{
+    return line.data(kEntryRole).toByteArray().toStdString();
+}
+
+void AddEntryLine(QListWidget& list, const std::string& entry, const std::string& text)
+{
+    auto* line = new QListWidgetItem(ToDisplayText(text), &list);
+    line->setData(kEntryRole, QByteArray::fromStdString(entry));
 }
 
 }  // namespace
@@ -44,7 +55,8 @@ std::string DisplayListItem(const std::string& entry, bool allianceBased, const 
                             const TAllianceList& alliances)
 {
     const std::string number = TrimSpaces(entry);
-    std::string item = PadLeft(number, ' ', 4);
+    // Right-aligned in 4 columns; a longer number keeps every digit.
+    std::string item = number.size() < 4 ? PadLeft(number, ' ', 4) : number;
     const std::int32_t key = StrToIntLenient(number);
     if (allianceBased) {
         if (const TAlliance* alliance = alliances.Find(key))
@@ -80,7 +92,7 @@ TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionLi
     lstSels->setObjectName("lstSels");
     lstSels->setItemDelegate(new ColourSquareDelegate(
         [this](const QModelIndex& index) {
-            return ToQColor(ItemColour(FromUserText(index.data().toString())));
+            return ToQColor(ItemColour(EntryOf(index)));
         },
         lstSels));
     cmdAdd = DialogButton("Add", "cmdAdd", this);
@@ -171,7 +183,7 @@ void TfrmTroopShowSelect::ShowList()
     if (!list)
         return;
     for (const std::string& entry : list->Entries)
-        lstSels->addItem(ToDisplayText(DisplayListItem(entry, list->AllianceBased, factions_, alliances_)));
+        AddEntryLine(*lstSels, TrimSpaces(entry), DisplayListItem(entry, list->AllianceBased, factions_, alliances_));
     (list->AllianceBased ? optShowAllies : optShowFacts)->setChecked(true);
 }
 
@@ -184,7 +196,7 @@ void TfrmTroopShowSelect::StoreList(bool allianceBased)
 {
     std::vector<std::string> entries;
     for (int i = 0; i < lstSels->count(); ++i)
-        entries.push_back(EntryOfItem(FromUserText(lstSels->item(i)->text())));
+        entries.push_back(EntryOf(*lstSels->item(i)));
     lists_.SetList(edited_, allianceBased, std::move(entries));
     settings_.UnitList = edited_;
     emit MapChanged();
@@ -254,20 +266,24 @@ void TfrmTroopShowSelect::AddEntry()
     if (edited_.empty())
         return;
     const bool allianceBased = AllianceBasedShown();
-    std::string item;
+    std::int32_t number = 0;
     if (allianceBased) {
         const TAlliance* alliance = pickAlliance ? pickAlliance(this) : nullptr;
         if (!alliance)
             return;
-        item = PadLeft(IntToStr(alliance->Number), ' ', 4) + " - " + alliance->Name;
+        number = alliance->Number;
     } else {
         const TFaction* faction = pickFaction ? pickFaction(pickerTopLine_, this) : nullptr;
         if (!faction)
             return;
-        item = PadLeft(IntToStr(faction->Number), ' ', 4) + " - " + faction->Name;
+        number = faction->Number;
     }
-    if (lstSels->findItems(ToDisplayText(item), Qt::MatchExactly).isEmpty())
-        lstSels->addItem(ToDisplayText(item));
+    const std::string entry = IntToStr(number);
+    bool listed = false;
+    for (int i = 0; i < lstSels->count() && !listed; ++i)
+        listed = EntryOf(*lstSels->item(i)) == entry;
+    if (!listed)
+        AddEntryLine(*lstSels, entry, DisplayListItem(entry, allianceBased, factions_, alliances_));
     StoreList(allianceBased);
 }
 
@@ -280,9 +296,9 @@ void TfrmTroopShowSelect::RemoveEntry()
     StoreList(AllianceBasedShown());
 }
 
-std::int32_t TfrmTroopShowSelect::ItemColour(const std::string& item) const
+std::int32_t TfrmTroopShowSelect::ItemColour(const std::string& entry) const
 {
-    const std::int32_t number = StrToIntLenient(TrimSpaces(item.substr(0, 5)));
+    const std::int32_t number = StrToIntLenient(entry);
     if (AllianceBasedShown()) {
         const TAlliance* alliance = alliances_.Find(number);
         return alliance ? alliance->Colour : kUnknownColour;
@@ -296,7 +312,7 @@ void TfrmTroopShowSelect::ChangeColour()
     const QListWidgetItem* selected = lstSels->currentItem();
     if (!selected)
         return;
-    const std::int32_t number = StrToIntLenient(TrimSpaces(FromUserText(selected->text()).substr(0, 5)));
+    const std::int32_t number = StrToIntLenient(EntryOf(*selected));
     std::int32_t* colour = nullptr;
     if (AllianceBasedShown()) {
         if (TAlliance* alliance = alliances_.Find(number))

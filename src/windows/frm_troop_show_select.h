@@ -23,7 +23,7 @@ class TShowTroopCollection;
 class TrecINI;
 class UserInteraction;
 
-/// The line of a list entry: the number right-aligned in 4 characters (longer ones cut), and
+/// The line of a list entry: the number right-aligned in 4 characters (longer ones whole), and
 /// " - " with the faction's or alliance's name when the registry knows it.
 std::string DisplayListItem(const std::string& entry, bool allianceBased, const TFactionList& factions,
                             const TAllianceList& alliances);
@@ -83,8 +83,8 @@ private:
     void EnableEditing(bool enabled);
     bool AllianceBasedShown() const;
     void AskNewList();
-    /// The colour square of an entry line: its faction's or alliance's colour, grey when unknown.
-    std::int32_t ItemColour(const std::string& item) const;
+    /// The colour square of an entry: its faction's or alliance's colour, grey when unknown.
+    std::int32_t ItemColour(const std::string& entry) const;
 
     TShowTroopCollection& lists_;
     TFactionList& factions_;

@@ -1,12 +1,11 @@
 // The unit browsers' shared filter, lines, details, views and closing.
 #include "windows/unit_browser.h"
 
-#include "core/text_helpers.h"
 #include "core/user_interaction.h"
 #include "mapview/render/colour.h"
 #include "mapview/render/display_text.h"
 #include "people/faction.h"
-#include "people/unit_list_lines.h"
+#include "people/unit_list.h"
 #include "storage/turn_files.h"
 #include "storage/unit_list_files.h"
 #include "windows/centre_window.h"
@@ -67,21 +66,27 @@ QFont FixedFont()
 
 }  // namespace
 
-/// The unit lines as the bytes they were built from. A world lists tens of thousands of units:
-/// a line becomes screen text only when the view asks for it, which it does for the lines in
-/// sight.
+/// The unit lines as the bytes they were built from, each with its unit's key. A world lists
+/// tens of thousands of units: a line becomes screen text only when the view asks for it, which
+/// it does for the lines in sight.
 class UnitLinesModel : public QAbstractListModel
 {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetLines(std::vector<std::string> lines)
+    /// A line's unit number (Qt::UserRole) and faction number, as item data.
+    static constexpr int kUnitRole = Qt::UserRole;
+    static constexpr int kFactionRole = Qt::UserRole + 1;
+
+    void SetLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys)
     {
         beginResetModel();
         lines_ = std::move(lines);
+        keys_ = std::move(keys);
+        keys_.resize(lines_.size());
         endResetModel();
     }
-    const std::string& Line(int row) const { return lines_[static_cast<std::size_t>(row)]; }
+    const UnitLineKey& Key(int row) const { return keys_[static_cast<std::size_t>(row)]; }
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -89,13 +94,24 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        if (!index.isValid() || index.row() >= rowCount())
             return {};
-        return ToDisplayText(Line(index.row()));
+        const auto row = static_cast<std::size_t>(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return ToDisplayText(lines_[row]);
+        case kUnitRole:
+            return keys_[row].Unit;
+        case kFactionRole:
+            return keys_[row].Faction;
+        default:
+            return {};
+        }
     }
 
 private:
     std::vector<std::string> lines_;
+    std::vector<UnitLineKey> keys_;
 };
 
 namespace {
@@ -169,7 +185,7 @@ void TUnitBrowser::BuildWidgets()
 
     lstFactions = new FactionComboBox(
         [this, factionColour](int row) {
-            return factionColour(FactionOfFactionLine(FromUserText(lstFactions->itemText(row))));
+            return factionColour(lstFactions->itemData(row).toInt());
         },
         this);
     lstFactions->setObjectName("lstFactions");
@@ -189,10 +205,10 @@ void TUnitBrowser::BuildWidgets()
     lstUnits->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstUnits->setItemDelegate(new ColourSquareDelegate(
         [this, factionColour](const QModelIndex& index) {
-            return factionColour(FactionOfUnitLine(lines_->Line(index.row())));
+            return factionColour(index.data(UnitLinesModel::kFactionRole).toInt());
         },
         [this](const QModelIndex& index) {
-            const TUnit* record = workspace_.Map.UnitFileList.Find(UnitNumberOfLine(lines_->Line(index.row())));
+            const TUnit* record = workspace_.Map.UnitFileList.Find(index.data(UnitLinesModel::kUnitRole).toInt());
             return record && record->OrdersDone;
         },
         lstUnits));
@@ -318,15 +334,18 @@ void TUnitBrowser::FillFactions(const TUnitList& units)
 {
     const QSignalBlocker quiet(lstFactions);
     lstFactions->clear();
-    for (const std::string& line : units.ListFactions(false, workspace_.Factions))
-        lstFactions->addItem(ToDisplayText(line));
+    std::vector<std::int32_t> codes;
+    const std::vector<std::string> lines = units.ListFactions(false, workspace_.Factions, &codes);
+    // Each choice keeps its filter code, which is what is read back.
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lstFactions->addItem(ToDisplayText(lines[i]), codes[i]);
     lstFactions->setCurrentIndex(lstFactions->count() > 0 ? 0 : -1);
 }
 
 int TUnitBrowser::FactionCode() const
 {
-    const int position = lstFactions->currentIndex();
-    return FactionFilterCode(position, FromUserText(lstFactions->itemText(position)));
+    // Nothing chosen filters nothing.
+    return lstFactions->currentIndex() < 0 ? 0 : lstFactions->currentData().toInt();
 }
 
 void TUnitBrowser::ChooseFaction(int position)
@@ -338,9 +357,9 @@ void TUnitBrowser::ChooseFaction(int position)
     ChangeSelection();
 }
 
-void TUnitBrowser::ShowUnitLines(std::vector<std::string> lines, std::int64_t men)
+void TUnitBrowser::ShowUnitLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys, std::int64_t men)
 {
-    lines_->SetLines(std::move(lines));
+    lines_->SetLines(std::move(lines), std::move(keys));
     pnlManCount->setText(men == 1 ? QStringLiteral("1 man ") : QString::number(men) + " men ");
 }
 
@@ -349,9 +368,9 @@ int TUnitBrowser::LineCount() const
     return lines_->rowCount();
 }
 
-const std::string& TUnitBrowser::LineAt(int row) const
+const UnitLineKey& TUnitBrowser::KeyAt(int row) const
 {
-    return lines_->Line(row);
+    return lines_->Key(row);
 }
 
 int TUnitBrowser::SelectedLine() const
@@ -378,7 +397,7 @@ void TUnitBrowser::SelectLine(int row)
 
 void TUnitBrowser::lstUnitsClick(int row)
 {
-    TUnit* unit = row >= 0 && row < LineCount() ? FindUnit(UnitNumberOfLine(LineAt(row))) : nullptr;
+    TUnit* unit = row >= 0 && row < LineCount() ? FindUnit(KeyAt(row).Unit) : nullptr;
     UnitLineSelected(row);
     ShowUnitDetails(unit);
 }
@@ -452,12 +471,8 @@ void TUnitBrowser::cmdShowMineClick()
     const std::int32_t own = workspace_.Settings.FactionNo;
     if (own <= 0)
         return;
-    for (int position = 2; position < lstFactions->count(); ++position) {
-        if (FactionOfFactionLine(FromUserText(lstFactions->itemText(position))) == own) {
-            ChooseFaction(position);
-            return;
-        }
-    }
+    if (const int position = lstFactions->findData(own); position >= 0)
+        ChooseFaction(position);
 }
 
 void TUnitBrowser::cmdSummaryClick()

@@ -25,6 +25,7 @@ class TMapCell;
 class TUnit;
 class TUnitList;
 class UnitLinesModel;
+struct UnitLineKey;
 class UserInteraction;
 class Workspace;
 
@@ -77,10 +78,11 @@ protected:
     int FactionCode() const;
     /// Chooses a faction filter line and applies the selection, even when it was chosen already.
     void ChooseFaction(int position);
-    /// Shows unit lines and their men, nothing selected.
-    void ShowUnitLines(std::vector<std::string> lines, std::int64_t men);
+    /// Shows unit lines with their keys (one each) and their men, nothing selected.
+    void ShowUnitLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys, std::int64_t men);
     int LineCount() const;
-    const std::string& LineAt(int row) const;
+    /// The unit a line is about, and the hex it was listed in.
+    const UnitLineKey& KeyAt(int row) const;
     /// The selected line; -1 for none.
     int SelectedLine() const;
     /// Selects a line (-1 for none) and shows its unit.

@@ -107,7 +107,9 @@ public:
     /// Every unit shown in the turn, hex by hex (level, then rows, then columns), as lines of the
     /// all-units list: the unit line head, the position "(x,y)" or "(x,y,u)" and its structure.
     /// `men` gets the men of the units listed. The faction filter is that of the unit lists.
-    std::vector<std::string> ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men) const;
+    /// `keys`, when given, gets each line's unit and the hex it was listed in.
+    std::vector<std::string> ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men,
+                                          std::vector<UnitLineKey>* keys = nullptr) const;
 
     /// Terrain code of a report word: a leading "under" is dropped ("underforest" is Forest),
     /// case is ignored, and unknown words give 0 ("Unknown").

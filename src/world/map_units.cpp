@@ -55,10 +55,13 @@ void TMap::AddSeenUnit(TMapCell& cell, std::unique_ptr<TUnit> unit, std::int32_t
         TUnitList::MarkSeen(*record, cell.X, cell.Y, cell.Level);
 }
 
-std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men) const
+std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringList& troops, std::int64_t& men,
+                                            std::vector<UnitLineKey>* keys) const
 {
     std::vector<std::string> lines;
     men = 0;
+    if (keys)
+        keys->clear();
     // Row 0 and column 0 hold hexes too (the west edge of the world): they are listed as well.
     ForEachCellByRows([&](const TMapCell& cell) {
         const std::string position = "(" + IntToStr(cell.X) + "," + IntToStr(cell.Y)
@@ -70,6 +73,8 @@ std::vector<std::string> TMap::ListAllUnits(int factionFilter, const TKeyStringL
             if (unit.Structure > 0)
                 line += " In " + IntToStr(unit.Structure);
             lines.push_back(std::move(line));
+            if (keys)
+                keys->push_back(KeyOfUnitLine(unit, cell.Level, cell.X, cell.Y));
             men += unit.MenCount();
         });
     });

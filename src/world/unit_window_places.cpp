@@ -17,10 +17,15 @@ constexpr std::size_t kMenColumn = 43;
 
 }  // namespace
 
-std::vector<std::string> FillStructureList(const TMapCell& cell, const NameList& structureTypes)
+std::vector<std::string> FillStructureList(const TMapCell& cell, const NameList& structureTypes,
+                                           std::vector<std::int32_t>* codes)
 {
     std::vector<std::string> lines{"None", "Outside"};
+    if (codes)
+        *codes = {-1, 0};
     cell.Structures.ForEach([&](const TStructure& structure) {
+        if (codes)
+            codes->push_back(structure.Number);
         std::string line = RightAlignedNumber(structure.Number, 5) + " - " + TrimSpaces(structure.Name) + ": ";
         if (structure.Type >= 0 && structure.Type <= kLastNamedType && structure.Type < structureTypes.Count())
             line += CapitaliseWords(structureTypes[structure.Type], true);

@@ -2,6 +2,7 @@
 // hex an all-units line was listed in.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,9 @@ class TMapCell;
 /// The structure filter of a hex: "None", "Outside", then one line per structure in number
 /// order: the number right-aligned in 5 characters, " - ", the trimmed name, ": " and the type's
 /// name with every word capitalised ("Unknown" for a type the vocabulary does not hold).
-std::vector<std::string> FillStructureList(const TMapCell& cell, const NameList& structureTypes);
+/// `codes`, when given, gets each line's structure filter code: -1, 0, then the structure numbers.
+std::vector<std::string> FillStructureList(const TMapCell& cell, const NameList& structureTypes,
+                                           std::vector<std::int32_t>* codes = nullptr);
 
 /// The grid position in a line of TMap::ListAllUnits: its "(x,y)" group is level 0, "(x,y,u)"
 /// level 1. Found after the name column, so a long men text or brackets in a name do not

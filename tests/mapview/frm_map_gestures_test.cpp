@@ -169,6 +169,10 @@ TEST_F(MapGesturesTest, StatusBarNamesTheHexUnderThePointerAndPassingMessages)
     const QString expected =
         QString("%1,%2 Overworld  Forest  in Glorforgost  Krakow (city)").arg(hex.x).arg(hex.y);
     EXPECT_EQ(window.findChild<QLabel*>("lblStatusHex")->text(), expected);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(Map(), &leave);
+    EXPECT_EQ(window.findChild<QLabel*>("lblStatusHex")->text(), "") << "the pointer left the map";
+    EXPECT_EQ(window.Widgets().pnlCoords->text(), "");
     window.ShowStatusMessage("Database saved");
     EXPECT_EQ(window.statusBar()->currentMessage(), "Database saved");
 }

@@ -2,6 +2,7 @@
 #include "mapview/windows/frm_map.h"
 
 #include "core/settings.h"
+#include "people/faction.h"
 #include "world/map.h"
 #include "support/file_dialog_answer.h"
 #include "support/fixtures.h"
@@ -9,19 +10,23 @@
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "windows/frm_bulk_turn_import.h"
 #include "workspace/workspace.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <QScreen>
 
@@ -150,6 +155,25 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     EXPECT_EQ(w.pnlHexTerrain->text(), "Plain");
     EXPECT_TRUE(w.pnlHexTaxes->text().startsWith("4")) << w.pnlHexTaxes->text().toStdString();
 
+    // The "Facs" page colours a faction by its own number, not by the first five characters of
+    // its line, which for 123456 name faction 12345.
+    for (const auto& [number, colour] : {std::pair(12345, 0x0000FF), std::pair(123456, 0xFF0000)}) {
+        auto faction = std::make_unique<TFaction>();
+        std::tie(faction->Number, faction->Name, faction->Colour) = std::tuple(number, "Folk", colour);
+        workspace.Factions.Add(std::move(faction));
+    }
+    auto unit = std::make_unique<TUnit>();
+    std::tie(unit->Number, unit->Faction) = std::tuple(7, 123456);
+    cell.Units.Add(std::move(unit));
+    workspace.Settings.FactionNo = 3;
+    w.tabShow->setCurrentIndex(3);
+    window.PointAt(px - 3, py - 3);
+    ASSERT_EQ(w.lstHexFactions->count(), 1);
+    const QRect line = w.lstHexFactions->visualItemRect(w.lstHexFactions->item(0));
+    EXPECT_EQ(w.lstHexFactions->viewport()->grab().toImage().pixelColor(line.left() + 3, line.center().y()),
+              QColor(Qt::blue));
+    w.tabShow->setCurrentIndex(1);
+
     window.PointAt(-50, -50);
     EXPECT_TRUE(w.pnlCoords->text().isEmpty() && w.pnlHexTerrain->text().isEmpty());
     w.scrollH->setValue(12);
@@ -207,6 +231,30 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
 
     window.ImportTurnFile(home.File("missing.txt"));
     EXPECT_EQ(ui.shown.back().text, "Turn file import failed.");
+}
+
+TEST_F(StartedMainWindow, BulkImportIsRefusedAtTheMenuWithoutAFactionNumberOrADatabase)
+{
+    bool opened = false;
+    QTimer closer;  // ends the window should it open
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&opened] {
+        if (auto* bulk = qobject_cast<TfrmBulkTurnImport*>(QApplication::activeModalWidget())) {
+            opened = true;
+            bulk->reject();
+        }
+    });
+    closer.start();
+    window.Menus().mnuBulkImport->trigger();
+    workspace.Settings.FactionNo = 1;
+    workspace.Refused.Add(workspace.Settings.DataPath(workspace.Settings.MapFile));
+    window.Menus().mnuBulkImport->trigger();
+    EXPECT_FALSE(opened);
+    const auto errors = ui.Texts(testing::ScriptedInteraction::Kind::Error);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], "You must provide a valid faction number before importing turn files.\r"
+                         "(Use menu item View/Faction Details)");
+    EXPECT_NE(errors[1].find("no turn file can be imported into it"), std::string::npos) << errors[1];
 }
 
 TEST_F(StartedMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
@@ -282,6 +330,47 @@ TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)
         {w.pnlHexWeatWas, "clear"},       {w.pnlHexWeatNext, "clear"},   {w.pnlLastUpd, "1"}};
     for (const auto& [panel, text] : expected)
         EXPECT_EQ(panel->text(), text) << panel->objectName().toStdString();
+}
+
+TEST(MainWindow, HomeBringsItsLevelToTheButtonsAndIsWrittenAtOnce)
+{
+    testing::TempDir home;
+    home.Write("ATLANTIS.INI", "[Preferences]\r\nStartX=30\r\nStartY=40\r\nStartZ=1\r\nShowDepth=0\r\n");
+    Workspace workspace(home.Path());
+    testing::ScriptedInteraction ui;
+    TfrmMAP window(workspace, ui);
+    ASSERT_TRUE(window.StartUp());
+    const FrmMapWidgets& w = window.Widgets();
+    const FrmMapMenus& m = window.Menus();
+    const auto shownLevel = [&] {
+        return std::tuple(window.Viewport().ViewLevel, w.optShowUnderworld->isChecked(), workspace.Settings.ShowDepth);
+    };
+    EXPECT_EQ(shownLevel(), std::tuple(1, true, 1)) << "the home's level, on the buttons and for the next start";
+    w.optShowOverworld->click();
+    m.mnuViewHome->trigger();
+    EXPECT_EQ(shownLevel(), std::tuple(1, true, 1));
+
+    window.ScrollView(5, 6);
+    w.optShowOverworld->click();
+    m.mnuHexSaveHome->trigger();
+    const std::string written = home.Read("ATLANTIS.INI");
+    for (const char* key : {"StartX=35", "StartY=46", "StartZ=0", "ShowDepth=0"})
+        EXPECT_NE(written.find(key), std::string::npos) << key << " written before the program ends";
+    EXPECT_TRUE(ui.shown.empty());
+
+    std::filesystem::remove(home.File("ATLANTIS.INI"));
+    std::filesystem::create_directory(home.File("ATLANTIS.INI"));  // nothing can be written there
+    m.mnuViewSaveHome->trigger();
+    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Error).size(), 1u) << "the failure is said";
+    std::filesystem::remove(home.File("ATLANTIS.INI"));
+    home.Write("ATLANTIS.INI", written);
+
+    workspace.Refused.Add(workspace.Settings.FileName());  // as when it could not be read at the start
+    window.ScrollView(1, 0);
+    m.mnuViewSaveHome->trigger();
+    EXPECT_EQ(home.Read("ATLANTIS.INI"), written) << "a refused settings file is left as it is";
+    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Warning).size(), 1u);
+    EXPECT_EQ(workspace.Settings.StartX, 36) << "the home still holds for this session";
 }
 
 TEST(MainWindow, ARefusedDatabaseOpensAnEmptyMapAndOutlivesTheSession)

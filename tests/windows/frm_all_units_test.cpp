@@ -2,8 +2,6 @@
 // the ways to the chosen unit's hex, All and Mine, and a world of tens of thousands of units.
 #include "windows/frm_all_units.h"
 
-#include "world/unit_window_places.h"
-
 #include "support/fixtures.h"
 #include "support/qt_printers.h"
 #include "unit_browser_world.h"
@@ -85,6 +83,26 @@ TEST_F(AllUnitsWindow, TheChosenUnitsHexIsBlinkedMovedToAndOpened)
     ChooseLine(Units(window.get()), RowOfUnit(Units(window.get()), 201));
     Button(window.get(), "cmdShowHex")->click();
     EXPECT_EQ(shown.back(), Place(0, 12, 8));
+}
+
+TEST_F(AllUnitsWindow, LongNumbersLeadToTheirOwnFactionUnitAndHex)
+{
+    // Faction 12345 is what the first five characters of 123456's line would name.
+    AddFaction(12345, "Near Folk", kRed);
+    AddFaction(123456, "Far Folk", kBlue);
+    AddUnit(0, 40, 20, 1234567, 123456, "Wanderers", "VIKI", 4);
+    ws.Map.UnitFileList.Add(std::make_unique<TUnit>(*ws.Map.Cell(0, 40, 20)->Units.Find(1234567)));
+    auto window = Open();
+    window->show();
+    QComboBox* factions = Factions(window.get());
+    factions->setCurrentIndex(factions->findText("123456- Far Folk"));
+    ASSERT_EQ(LineTexts(Units(window.get())).size(), 1u);
+    EXPECT_EQ(window->SelectedUnit(), Record(1234567));
+    QListView* units = Units(window.get());
+    const QRect line = units->visualRect(units->model()->index(0, 0));
+    EXPECT_EQ(units->viewport()->grab().toImage().pixelColor(line.left() + 3, line.center().y()), QColor(Qt::blue));
+    Button(window.get(), "cmdShowHex")->click();
+    EXPECT_EQ(shown, (std::vector<Place>{{0, 40, 20}}));
 }
 
 TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
@@ -197,15 +215,18 @@ TEST_F(AllUnitsWindow, EveryLineOfARealWorldLeadsToTheHexThatShowsItsUnit)
     Workspace real(other.Path());
     testing::ImportFixtureTurns(real, ui);
     TfrmAllUnits window(real, ui, nullptr);
+    window.showHex = [this](int level, int x, int y, QWidget*) { shown.emplace_back(level, x, y); };
     const std::vector<std::string> lines = LineTexts(Units(&window));
     ASSERT_GT(lines.size(), 10u);
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        int level = -1, x = -1, y = -1;
-        // Shown text and stored bytes agree: the reports are plain ASCII.
-        ASSERT_TRUE(AllUnitsLinePosition(lines[row], level, x, y)) << lines[row];
+        ChooseLine(Units(&window), static_cast<int>(row));
+        Button(&window, "cmdShowHex")->click();
+        ASSERT_EQ(shown.size(), row + 1) << lines[row];
+        const auto [level, x, y] = shown.back();
         const TMapCell* cell = real.Map.Cell(level, x, y);
         ASSERT_NE(cell, nullptr) << lines[row];
-        EXPECT_NE(cell->Units.Find(std::stoi(lines[row].substr(0, 6))), nullptr) << lines[row];
+        ASSERT_NE(window.SelectedUnit(), nullptr) << lines[row];
+        EXPECT_NE(cell->Units.Find(window.SelectedUnit()->Number), nullptr) << lines[row];
     }
     Button(&window, "cmdShowMine")->click();
     ASSERT_GT(Units(&window)->model()->rowCount(), 0);

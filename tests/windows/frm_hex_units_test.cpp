@@ -219,6 +219,22 @@ TEST_F(HexUnitsWindow, AnOrderWindowMayCloseAfterTheBrowser)
     close();  // the browser is gone: nothing to count, nothing to crash
 }
 
+TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
+{
+    AddFaction(123456, "Far Folk", kBlue);
+    AddStructure(*ws.Map.Cell(0, 12, 8), 1234567, "Great Hall", "TOWER");
+    AddUnit(0, 12, 8, 1234567, 123456, "Wanderers", "VIKI", 4).Structure = 1234567;
+    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
+    QComboBox* factions = Combo(&window, "lstFactions");
+    factions->setCurrentIndex(factions->findText("123456- Far Folk"));
+    QComboBox* structures = Combo(&window, "lstStructures");
+    structures->setCurrentIndex(structures->findText("1234567 - Great Hall: Tower"));
+    ASSERT_EQ(LineTexts(Units(&window)).size(), 1u);
+    ChooseLine(Units(&window), 0);
+    ASSERT_NE(window.SelectedUnit(), nullptr);
+    EXPECT_EQ(window.SelectedUnit()->Number, 1234567);
+}
+
 TEST_F(HexUnitsWindow, SummaryCountsThisHex)
 {
     TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);

@@ -58,7 +58,32 @@ TEST_F(TroopShowSelectTest, ShowsTheListInUseWithNamesOfKnownFactions)
     settings.UnitList = "Gone";
     Open();
     EXPECT_EQ(window->EditedList(), "Friends") << "the first list, in name order";
-    EXPECT_EQ(DisplayListItem("123456", false, factions, alliances), "1234") << "cut to four characters";
+    EXPECT_EQ(DisplayListItem("123456", false, factions, alliances), "123456") << "every digit kept";
+}
+
+TEST_F(TroopShowSelectTest, ALongFactionNumberIsStoredAndColouredAsItself)
+{
+    for (const auto& [number, name, colour] : {std::tuple(1234, "Short Reach", 0x0000FF), {12345, "Long Reach", 0xFF0000}}) {
+        auto faction = std::make_unique<TFaction>();
+        std::tie(faction->Number, faction->Name, faction->Colour) = std::tuple(number, name, colour);
+        factions.Add(std::move(faction));
+    }
+    Open();
+    window->show();
+    window->pickFaction = [this](int&, QWidget*) { return factions.Find(12345); };
+    window->AddEntry();
+    window->AddEntry();
+    EXPECT_EQ(Items(), (Lines{"   7 - Blue Moon", "  99", "12345 - Long Reach"}));
+    EXPECT_EQ(lists.GetList("Friends")->Entries, (std::vector<std::string>{"7", "99", "12345"}));
+
+    auto* sels = testing::Child<QListWidget>(*window, "lstSels");
+    const QRect line = sels->visualItemRect(sels->item(2));
+    EXPECT_EQ(sels->viewport()->grab().toImage().pixelColor(line.left() + 4, line.center().y()), QColor(Qt::blue))
+        << "the square of faction 12345, not of 1234";
+    sels->setCurrentRow(2);
+    window->chooseColour = [](const QColor&, QWidget*) { return std::optional<QColor>(QColor(0, 255, 0)); };
+    window->ChangeColour();
+    EXPECT_EQ(std::tuple(factions.Find(12345)->Colour, factions.Find(1234)->Colour), std::tuple(0x00FF00, 0x0000FF));
 }
 
 TEST_F(TroopShowSelectTest, NewListsAreNamedOnceAndTheLastListStays)

@@ -1,7 +1,6 @@
 // The main map window.
 #include "mapview/windows/frm_map.h"
 
-#include "core/text_helpers.h"
 #include "core/user_interaction.h"
 #include "mapview/render/colour.h"
 #include "mapview/render/display_text.h"
@@ -53,6 +52,9 @@ namespace korvane {
 
 namespace {
 
+// A line of the "Facs" page keeps its faction's number beside its text.
+constexpr int kFactionRole = Qt::UserRole;
+
 }  // namespace
 
 TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
@@ -79,8 +81,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     // Each faction of the hex with its map colour; grey for a number the registry lacks.
     w_.lstHexFactions->setItemDelegate(new ColourSquareDelegate(
         [this](const QModelIndex& index) {
-            const std::string line = FromUserText(index.data().toString());
-            const TFaction* faction = workspace_.Factions.Find(StrToIntLenient(TrimSpaces(line.substr(0, 5))));
+            const TFaction* faction = workspace_.Factions.Find(index.data(kFactionRole).toInt());
             return faction ? ToQColor(faction->Colour) : QColor(0x80, 0x80, 0x80);
         },
         w_.lstHexFactions));
@@ -118,14 +119,37 @@ bool TfrmMAP::StartUp()
     frmTroopShowSelect_->RefreshLists();
     PlaceToolWindow(*frmTroopShowSelect_, settings.TroopShowPosX, settings.TroopShowPosY);
     FillTroopViews();
-    GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
-    SyncScrollBars();
+    ShowHome();
     SetDataChanged(false);
     UpdateTurnPanel();
     w_.tabShow->setCurrentIndex(0);
     tmrMapHint_->start();
     RefreshOverview();
     return loaded;
+}
+
+void TfrmMAP::ShowHome()
+{
+    GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
+    // The level buttons, and the level the next start shows, follow the home's level.
+    workspace_.Settings.ShowDepth = view_.ViewLevel;
+    ShowLevelChoice();
+    SyncScrollBars();
+}
+
+void TfrmMAP::SaveViewAsHome()
+{
+    TrecINI& settings = workspace_.Settings;
+    SaveHome(view_, settings);
+    // Written at once, so that the home outlives a crash; but never over a settings file that
+    // could not be read, which still holds the player's own settings.
+    if (workspace_.Refused.Contains(settings.FileName())) {
+        ui_.Warning("The settings file " + settings.FileName()
+                    + " could not be read when Korvane started, so the home is kept for this session only.");
+        return;
+    }
+    if (settings.WriteSettings(ui_))
+        ShowStatusMessage("Home saved");
 }
 
 void TfrmMAP::RestorePlacement()
@@ -295,16 +319,16 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuImportFactions, &QAction::triggered, this, &TfrmMAP::ChooseFactionList);
     connect(m_.mnuToolsCalc, &QAction::triggered, this, &TfrmMAP::StartCalculator);
     const auto goHome = [this] {
-        GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
-        ShowLevelChoice();
-        SyncScrollBars();
+        const int level = view_.ViewLevel;
+        ShowHome();
+        if (view_.ViewLevel != level)
+            RefreshOverview();
         RepaintMap();
     };
     connect(m_.mnuViewHome, &QAction::triggered, this, goHome);
     connect(m_.mnuHexHome, &QAction::triggered, this, goHome);
-    const auto saveHome = [this] { SaveHome(view_, workspace_.Settings); };
-    connect(m_.mnuViewSaveHome, &QAction::triggered, this, saveHome);
-    connect(m_.mnuHexSaveHome, &QAction::triggered, this, saveHome);
+    connect(m_.mnuViewSaveHome, &QAction::triggered, this, &TfrmMAP::SaveViewAsHome);
+    connect(m_.mnuHexSaveHome, &QAction::triggered, this, &TfrmMAP::SaveViewAsHome);
     connect(m_.mnuViewGoto, &QAction::triggered, this, &TfrmMAP::AskCoordinate);
     connect(m_.mnuViewFaction, &QAction::triggered, this, [this] {
         TfrmOptions dialog(workspace_.Settings, ui_, this);
@@ -439,6 +463,8 @@ bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
     if (watched == w_.paintMap) {
         if (MapGesture(event))
             return true;
+        if (event->type() == QEvent::Leave)
+            PointAtNothing();
         if (event->type() == QEvent::Paint) {
             PaintMap();
             return true;
@@ -477,16 +503,21 @@ void TfrmMAP::MapMouse(const QMouseEvent& mouse)
 void TfrmMAP::PointAt(int px, int py)
 {
     const HexPosition hex = HexAtPoint(view_, px, py);
-    w_.lblStatusHex->setText(hex.IsValid() ? ToDisplayText(StatusHexText(workspace_.Map, view_.ViewLevel, hex.x, hex.y))
-                                           : QString());
     if (!hex.IsValid()) {
-        w_.pnlCoords->clear();
+        PointAtNothing();
         if (w_.tabShow->currentIndex() == 1)
             FillPages(view_.ViewLevel, -1, -1);  // only the hex details go with the hex
         return;
     }
+    w_.lblStatusHex->setText(ToDisplayText(StatusHexText(workspace_.Map, view_.ViewLevel, hex.x, hex.y)));
     w_.pnlCoords->setText(QString::fromStdString(PointerCoordText(view_.ViewLevel, hex.x, hex.y)));
     FillPages(view_.ViewLevel, hex.x, hex.y);
+}
+
+void TfrmMAP::PointAtNothing()
+{
+    w_.lblStatusHex->clear();
+    w_.pnlCoords->clear();
 }
 
 void TfrmMAP::FillPages(int level, int x, int y)
@@ -515,9 +546,13 @@ void TfrmMAP::FillPages(int level, int x, int y)
             show(panel, *text);
     } else if (page == w_.tabShow->widget(3)) {
         w_.lstHexFactions->clear();
-        for (const std::string& line :
-             FactionsPage(workspace_.Map, workspace_.Factions, workspace_.Settings.FactionNo, level, x, y))
-            w_.lstHexFactions->addItem(ToDisplayText(line));
+        std::vector<std::int32_t> numbers;
+        const std::vector<std::string> lines =
+            FactionsPage(workspace_.Map, workspace_.Factions, workspace_.Settings.FactionNo, level, x, y, &numbers);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            auto* line = new QListWidgetItem(ToDisplayText(lines[i]), w_.lstHexFactions);
+            line->setData(kFactionRole, numbers[i]);
+        }
     }
 }
 

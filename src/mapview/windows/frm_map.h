@@ -201,6 +201,12 @@ private:
     bool MoveViewTo(int level, int x, int y);
     /// The level buttons show the view's level.
     void ShowLevelChoice();
+    /// The saved home view, the level buttons and the setting of the level shown with it.
+    void ShowHome();
+    /// "Save Position as Home": the view becomes the home, written to the settings file at once.
+    void SaveViewAsHome();
+    /// The pointer is over no hex, or has left the map: nothing is named as under it.
+    void PointAtNothing();
     /// Opens the order window of an own unit over `parent` without waiting for it.
     void OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<void()> closed);
     /// Centres the view on grid hex (x, y) of the level shown, as the place lists ask.

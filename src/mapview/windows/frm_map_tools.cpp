@@ -46,6 +46,10 @@ void TfrmMAP::OpenImportData(const std::string& exchangeFile)
 
 void TfrmMAP::BulkImport(const std::vector<std::string>& reports)
 {
+    // Refused before the window opens: files picked and ordered there could not be imported.
+    if (!KnowsOwnFaction("You must provide a valid faction number before importing turn files.")
+        || DatabaseRefused("no turn file can be imported into it"))
+        return;
     TfrmBulkTurnImport bulk(workspace_, ui_, this);
     std::size_t imported = 0;
     if (reports.empty()) {

@@ -127,12 +127,14 @@ UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownF
 }
 
 std::vector<std::string> FactionsPage(const TMap& map, const TFactionList& factions, int ownFaction, int level, int x,
-                                      int y)
+                                      int y, std::vector<std::int32_t>* numbers)
 {
+    if (numbers)
+        numbers->clear();
     const TMapCell* cell = map.Cell(level, x, y);
     if (!cell || ownFaction <= 0)
         return {};
-    return cell->Units.ListFactions(true, factions);
+    return cell->Units.ListFactions(true, factions, numbers);
 }
 
 std::optional<BalloonTexts> BalloonTextsOf(const TMap& map, int level, int x, int y)

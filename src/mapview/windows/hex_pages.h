@@ -49,8 +49,9 @@ UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownF
 
 /// The "Facs" page: one line per faction with units in the hex, each starting with the faction's
 /// number in 5 columns; none without a cell or before the player's faction is known.
+/// `numbers`, when given, gets each line's faction number.
 std::vector<std::string> FactionsPage(const TMap& map, const TFactionList& factions, int ownFaction, int level, int x,
-                                      int y);
+                                      int y, std::vector<std::int32_t>* numbers = nullptr);
 
 /// The hex balloon: its title and, per product of the hex, the amount ("unlim" for no limit)
 /// and the product's name. None when nothing is known of the hex, or between underworld hexes.
