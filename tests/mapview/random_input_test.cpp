@@ -55,6 +55,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <deque>
@@ -64,6 +65,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <unistd.h>
@@ -90,6 +92,16 @@ std::string gScratch;
 
 // Where the run is, kept ready for a crash handler, which may only write(2).
 char gWhere[512] = "before the first event";
+// The last steps played, for a warning from Qt or a failure.
+std::deque<std::string> gRecent;
+
+std::string RecentSteps()
+{
+    std::string text = "  the last steps:";
+    for (const std::string& step : gRecent)
+        text += "\n    " + step;
+    return text;
+}
 
 void SayWhereOnDeath()
 {
@@ -116,10 +128,13 @@ void AddToListing(Listing& listing, const fs::path& root, bool recursive)
     std::error_code error;
     if (!fs::exists(root, error))
         return;
+    // Folders only by name: a file made or removed in one is listed itself.
     const auto note = [&](const fs::directory_entry& entry) {
         std::error_code ignored;
-        const bool file = entry.is_regular_file(ignored);
-        listing[entry.path().string()] = {entry.last_write_time(ignored), file ? entry.file_size(ignored) : 0};
+        if (entry.is_regular_file(ignored))
+            listing[entry.path().string()] = {entry.last_write_time(ignored), entry.file_size(ignored)};
+        else
+            listing[entry.path().string()] = {};
     };
     if (!recursive) {
         for (const auto& entry : fs::directory_iterator(root, fs::directory_options::skip_permission_denied, error))
@@ -135,7 +150,9 @@ void AddToListing(Listing& listing, const fs::path& root, bool recursive)
 }
 
 /// The folders a desktop program writes to on its own (the real home's top, its settings, data
-/// and cache folders), the real reports and the demo world.
+/// and cache folders), the real reports and the demo world. Qt's file dialogs keep their state in
+/// QtProject.conf of the settings folder, as the window tests run beside this one do in the
+/// real home: that file is checked by where this run's copy went instead.
 Listing WatchedFiles(const std::string& realHome)
 {
     Listing listing;
@@ -146,6 +163,7 @@ Listing WatchedFiles(const std::string& realHome)
         for (const char* sub : {".config", ".local", ".cache"})
             AddToListing(listing, fs::path(realHome) / sub, true);
     }
+    listing.erase((fs::path(realHome) / ".config/QtProject.conf").string());
     return listing;
 }
 
@@ -234,11 +252,14 @@ struct FilePools
     /// program's own data files, junk; and now and then a name that does not exist.
     std::string ToOpen(testing::RandomStream& random) const
     {
+        // Not a map bitmap of hundreds of megabytes, which any reader takes long to go through.
+        constexpr std::uintmax_t kLargest = 16 << 20;
         std::vector<std::string> names;
         for (const std::string& dir : {files, program + "/IMPORT", program + "/DATA", program}) {
             std::error_code error;
             for (const auto& entry : fs::directory_iterator(dir, error))
-                names.push_back(entry.path().string());
+                if (!entry.is_regular_file(error) || entry.file_size(error) <= kLargest)
+                    names.push_back(entry.path().string());
         }
         if (names.empty() || random.Chance(0.1))
             return files + "/missing-" + std::to_string(random.Int(0, 3)) + ".txt";
@@ -338,16 +359,29 @@ private:
 
     void Fail(const std::string& what)
     {
-        std::string text = what + " at " + random_.Where() + "\n  the last steps:";
-        for (const std::string& step : recent_)
-            text += "\n    " + step;
+        const std::string text = what + " at " + random_.Where() + "\n" + RecentSteps();
         fprintf(stderr, "RandomInput: %s\n", text.c_str());
         failures.push_back(text);
+    }
+
+    /// Names beside the scratch folder that begin with its own: a folder name joined to a file
+    /// name without a separator lands there, outside.
+    void CheckStrays()
+    {
+        const fs::path scratch(gScratch);
+        const std::string own = scratch.filename().string();
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(scratch.parent_path(), error)) {
+            const std::string name = entry.path().filename().string();
+            if (name != own && name.rfind(own, 0) == 0 && strays_.insert(name).second)
+                Fail("written outside the scratch folder: " + entry.path().string());
+        }
     }
 
     void Tick(int depth)
     {
         CheckTime("after");
+        CheckStrays();
         QTimer* deeper = Timer(static_cast<std::size_t>(depth) + 1);
         if (random_.Done() || !window_ || !window_->isVisible())
             ending_ = true;
@@ -364,9 +398,12 @@ private:
     {
         const std::string window = target ? target->metaObject()->className() : std::string("-");
         lastStep_ = "#" + std::to_string(random_.EventNo()) + " d" + std::to_string(depth) + " " + window + ": " + what;
-        recent_.push_back(lastStep_);
-        if (recent_.size() > 25)
-            recent_.pop_front();
+        static const bool trace = qEnvironmentVariableIsSet("KORVANE_RANDOM_TRACE");
+        if (trace)
+            fprintf(stderr, "%s\n", lastStep_.c_str());
+        gRecent.push_back(lastStep_);
+        if (gRecent.size() > 25)
+            gRecent.pop_front();
         snprintf(gWhere, sizeof gWhere, "%s; %s", random_.Where().c_str(), lastStep_.c_str());
         ++actedOn[window];
     }
@@ -397,6 +434,8 @@ private:
     {
         closingTicks_ = 0;
         random_.NextEvent();
+        if (random_.EventNo() % 10000 == 0)
+            fprintf(stderr, "RandomInput: event %ld\n", random_.EventNo());
         if (QWidget* popup = QApplication::activePopupWidget()) {
             ActOnPopup(depth, popup);
             return;
@@ -405,7 +444,15 @@ private:
         const std::vector<QWidget*> windows = Reachable(modal);
         if (windows.empty())
             return;
-        QWidget* target = modal && random_.Chance(0.8) ? modal : random_.Pick(windows);
+        // Without a modal window the player works mostly in the main one, now and then in a tool window.
+        QWidget* target = modal ? (random_.Chance(0.8) ? modal : random_.Pick(windows))
+                                : (random_.Chance(0.6) ? window_.data() : random_.Pick(windows));
+        if (!target)
+            return;
+        // The window acted on is the active one, as it would be under the player's mouse: keys
+        // and their shortcuts go by the active window.
+        if (QApplication::activeWindow() != target)
+            QApplication::setActiveWindow(target);
         if (target != window_ && random_.Chance(0.02 + 0.03 * depth)) {
             Note(depth, target, "close");
             CloseWindow(target);
@@ -440,6 +487,13 @@ private:
             if (reachable)
                 windows.push_back(widget);
         }
+        // In an order that does not depend on where the windows lie in memory, so that a seed
+        // plays the same run again.
+        const auto key = [](const QWidget* w) {
+            return std::tuple(std::string(w->metaObject()->className()), w->objectName().toStdString(),
+                              w->windowTitle().toStdString());
+        };
+        std::stable_sort(windows.begin(), windows.end(), [&](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
         return windows;
     }
 
@@ -990,7 +1044,7 @@ private:
     QElapsedTimer clock_;
     qint64 mark_ = 0;
     std::string lastStep_ = "the start";
-    std::deque<std::string> recent_;
+    std::set<std::string> strays_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -1017,7 +1071,8 @@ void MakeWorld(const FilePools& pools)
         ASSERT_TRUE(SaveMapDatabase(workspace.Map, workspace.Settings, workspace.Settings.DataDir, workspace.Refused));
         ExchangeExportOptions all;
         all.Options = 0xFFFF;
-        ExportExchange(workspace.Map, pools.files + "/world.kvd", all, quiet);
+        const ExchangeExportResult exported = ExportExchange(workspace.Map, pools.files + "/world.kvd", all, quiet);
+        EXPECT_TRUE(exported.Written) << exported.Error;
         ASSERT_TRUE(workspace.SaveOnExit(quiet));
     }
     const std::string fixtures = testing::FixturesDir();
@@ -1100,6 +1155,9 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
 
     EXPECT_EQ(ChangedFiles(before, WatchedFiles(realHome)), std::vector<std::string>())
         << "written outside the scratch folder during " << random.Where();
+    if (driver.actedOn.count("QFileDialog")) {
+        EXPECT_TRUE(fs::exists(gScratch + "/home/.config/QtProject.conf")) << "the file dialogs' state went elsewhere";
+    }
     if (::testing::Test::HasFailure())
         fprintf(stderr, "RandomInput: failed with seed %u; the scratch folder %s is kept\n", random.Seed(),
                 gScratch.c_str());
@@ -1117,6 +1175,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
         message.contains("not accepted by receiving widget") || message.contains("grabbing the keyboard"))
         return;
     fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (type != QtDebugMsg)
+        fprintf(stderr, "  at %s\n%s\n", korvane::gWhere, korvane::RecentSteps().c_str());
 }
 
 }  // namespace
