@@ -1,5 +1,5 @@
-// libFuzzer target: any bytes as a battle file must load and write back, never crash, hang or
-// leak.
+// libFuzzer target: any bytes as a battle file must load, write back and be fought, never
+// crash, hang or leak.
 #include "fuzz_readers.h"
 
 #include <cstddef>

@@ -3,6 +3,7 @@
 #include "fuzz_readers.h"
 
 #include "combat/battle_file.h"
+#include "combat/fort_list.h"
 #include "core/ini_file.h"
 #include "core/line_reader.h"
 #include "core/program_dir.h"
@@ -173,6 +174,20 @@ void ReadBattleFile(std::string_view input)
     LineReader reader(TextInMemory{input});
     korvane::ReadBattleFile(reader, setup, problems);
     BattleFileLines(setup);
+
+    // The set-up is fought too, within limits small enough that no input takes long or much
+    // memory: a thousand men a side, two hundred rounds, a hundred thousand attacks. The input's length picks the
+    // fortification and the dice, so that a run depends on the input alone.
+    TBattleLimits limits;
+    limits.Men = 1000;
+    limits.Rounds = 200;
+    limits.Attacks = 100000;
+    const TFortList forts;
+    const auto fort = static_cast<int>(input.size() % forts.Entries().size());
+    SilentInteraction ui;
+    std::vector<std::string> report;
+    RunBattle(setup.Left, setup.Right, forts.Capacity(fort), 0, setup.TacticalAdvantage, setup.HorseTerrain, report,
+              ui, static_cast<std::uint32_t>(input.size()), limits);
 }
 
 void ReadExchangeFile(std::string_view input)
@@ -180,7 +195,17 @@ void ReadExchangeFile(std::string_view input)
     SilentInteraction ui;
     TMap map;
     ImportExchangeText(map, input, "fuzz.KVD", {}, ui);
+    // Overriding takes what the file knows: what it writes for "not known" never empties a hex.
+    std::vector<const TMapCell*> knowing;
+    map.ForEachCell([&knowing](const TMapCell& cell) {
+        if (!cell.HoldsNoMapKnowledge())
+            knowing.push_back(&cell);
+    });
     ImportExchangeText(map, input, "fuzz.KVD", {true, true}, ui);
+    for (const TMapCell* cell : knowing) {
+        if (cell->HoldsNoMapKnowledge())
+            std::abort();
+    }
 
     // What is exported of that, believed and overriding in an empty world, must export the same.
     const ExchangeImportOptions exact{true, true};

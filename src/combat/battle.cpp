@@ -6,6 +6,9 @@
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace korvane {
 
 namespace {
@@ -53,6 +56,7 @@ private:
     int freeSide_ = -1;
     bool routed_ = false;
     std::int64_t attacksChosen_ = 0;
+    std::int64_t attackLimit_ = limits_.Attacks;
 };
 
 const char* const kSideNames[2] = {"Left", "Right"};
@@ -104,15 +108,26 @@ void Battle::Fight(TCombatSide tacticalAdvantage)
                 break;
             }
         }
+        const bool freeRound = routed_;
         Round();
-        if (attacksChosen_ >= limits_.Attacks) {
-            report_.push_back("Battle stopped after " + IntToStr(limits_.Attacks)
-                              + " attacks - battle ends undecided.");
-            report_.push_back("");
+        // A side that broke in the round that reached the limit has lost all the same.
+        if (RoutTestEnds()) {
+            if (freeRound && attacksChosen_ >= attackLimit_) {
+                report_.push_back("The free round was stopped after " + IntToStr(limits_.Attacks) + " attacks.");
+                report_.push_back("");
+            }
             break;
         }
-        if (RoutTestEnds())
-            break;
+        if (attacksChosen_ >= attackLimit_) {
+            if (!routed_) {
+                report_.push_back("Battle stopped after " + IntToStr(limits_.Attacks)
+                                  + " attacks - battle ends undecided.");
+                report_.push_back("");
+                break;
+            }
+            // The rout came with the limit: the winner's free round gets as many attacks again.
+            attackLimit_ = attacksChosen_ + limits_.Attacks;
+        }
     }
     Results();
 }
@@ -153,7 +168,7 @@ void Battle::Round()
         TCombatTroopList* ready = nullptr;
         TCombatTroopList* done = nullptr;
         std::int32_t position = 0;
-        if (attacksChosen_ >= limits_.Attacks)
+        if (attacksChosen_ >= attackLimit_)
             break;
         if (!ChooseAttacker(side, ready, done, position))
             break;  // only resting crossbowmen are left to act
@@ -161,8 +176,7 @@ void Battle::Round()
         Attack(side, *ready->TroopAt(position));
 
         // A man is spent once his attacks are; one with none still had his one chance.
-        TCombatTroop& attacker = *ready->TroopAt(position);
-        if (--attacker.AttacksLeft <= 0)
+        if (CountDown(ready->TroopAt(position)->AttacksLeft))
             ready->MoveTroop(position, *done);
 
         const bool nobodyReady = freeSide_ >= 0 ? sides_[freeSide_].ReadyCount() == 0
@@ -228,7 +242,7 @@ void Battle::Attack(int side, TCombatTroop& attacker)
     if (!BlowLands(attacker, defender, random_))
         return;
     // Wounds stay from round to round.
-    if (--defender.HitsLeft <= 0) {
+    if (CountDown(defender.HitsLeft)) {
         list->MoveTroop(r, enemy.Dead);
         ++enemy.RoundLosses;
         ++enemy.TotalLosses;
@@ -269,13 +283,50 @@ void Battle::Results()
 
 }  // namespace
 
+namespace {
+
+const char* const kEmptySide = "One side has no troops - no combat occurs.";
+
+/// The men a side fields: a unit typed with fewer than none fields none.
+std::int64_t MenFielded(const std::vector<TCombatUnit>& units)
+{
+    std::int64_t men = 0;
+    for (const auto& unit : units)
+        men += std::max<std::int64_t>(unit.Quantity, 0);
+    return men;
+}
+
+}  // namespace
+
+std::string BattleRefusal(const std::vector<TCombatUnit>& left, const std::vector<TCombatUnit>& right,
+                          const TBattleLimits& limits)
+{
+    if (left.empty() || right.empty())
+        return kEmptySide;
+    std::string crowded;
+    for (const auto& [name, units] : {std::pair{"Left", &left}, std::pair{"Right", &right}}) {
+        const std::int64_t men = MenFielded(*units);
+        if (men > limits.Men)
+            crowded += std::string(crowded.empty() ? "" : " and ") + name + " fields " + IntToStr(men) + " men";
+    }
+    if (crowded.empty())
+        return {};
+    return "No combat occurs: " + crowded + ", but a side can field at most " + IntToStr(limits.Men)
+           + " men. Lower the number of men and run the battle again.";
+}
+
 bool RunBattle(const std::vector<TCombatUnit>& left, const std::vector<TCombatUnit>& right,
                std::int32_t leftFortified, std::int32_t rightFortified, TCombatSide tacticalAdvantage,
                bool horseTerrain, std::vector<std::string>& report, UserInteraction& ui,
                std::optional<std::uint32_t> seed, const TBattleLimits& limits)
 {
-    if (left.empty() || right.empty()) {
-        ui.Info("One side has no troops - no combat occurs.");
+    const std::string refusal = BattleRefusal(left, right, limits);
+    if (refusal == kEmptySide) {
+        ui.Info(refusal);
+        return false;
+    }
+    if (!refusal.empty()) {
+        ui.Error(refusal);
         return false;
     }
     report.clear();

@@ -5,6 +5,8 @@
 #include "core/text_helpers.h"
 #include "core/version.h"
 
+#include <charconv>
+
 namespace korvane {
 
 namespace {
@@ -32,19 +34,33 @@ void ReadConditions(const std::string& line, BattleSetup& setup)
     setup.HorseTerrain = pieces.size() > 1 && UpperCase(TrimSpaces(pieces[1])) == "Y";
 }
 
-/// Whether `text` is a whole decimal number, as a count line must be.
-bool IsNumber(std::string_view text)
+/// What is wrong with a count line as a number, or nothing when it is a whole decimal number
+/// that fits.
+std::string CountComplaint(std::string_view text)
 {
     text = TrimmedView(text);
-    if (!text.empty() && text[0] == '-')
-        text.remove_prefix(1);
-    if (text.empty())
-        return false;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    return true;
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc() && end == text.data() + text.size())
+        return {};
+    return error == std::errc::result_out_of_range && end == text.data() + text.size() ? "is out of range"
+                                                                                      : "is not a whole number";
+}
+
+std::string IgnoredLinesText(long ignored)
+{
+    if (ignored == 1)
+        return "1 line after the last Right unit is ignored: the unit counts end the set-up before it";
+    return IntToStr(ignored)
+           + " lines after the last Right unit are ignored: the unit counts end the set-up before them";
+}
+
+/// A line as a message quotes it: not so long that the message is lost in it.
+std::string Quoted(std::string_view line)
+{
+    constexpr std::size_t kLongest = 20;
+    line = TrimmedView(line);
+    return "\"" + std::string(line.substr(0, kLongest)) + (line.size() > kLongest ? "...\"" : "\"");
 }
 
 class BattleFileParser
@@ -72,9 +88,12 @@ public:
         std::string line;
         if (!Next(line, (std::string("the number of ") + side + " units").c_str()))
             return false;
-        if (!IsNumber(line))
-            Problem(reader_.LineNumber(), std::string("the number of ") + side + " units is not a number; 0 is taken");
         const std::int32_t count = StrToIntLenient(TrimSpaces(line));
+        // Say what is taken instead: the leading digits, as far as there are any.
+        const std::string complaint = CountComplaint(line);
+        if (!complaint.empty())
+            Problem(reader_.LineNumber(), std::string("the number of ") + side + " units, " + Quoted(line) + ", "
+                                              + complaint + "; " + IntToStr(count) + " is taken");
         for (std::int32_t i = 0; i < count; ++i) {
             if (!Next(line, (std::string("a ") + side + " unit").c_str()))
                 return false;
@@ -137,12 +156,18 @@ bool ReadBattleFile(LineReader& reader, BattleSetup& setup, std::vector<BattleFi
         if (parser.Next(line, "the tactical advantage and horse terrain")) {
             ReadConditions(line, read);
             if (parser.ReadSide("Left", read.Left) && parser.ReadSide("Right", read.Right)) {
-                long extra = 0;
-                while (reader.ReadLine(line))
-                    ++extra;
-                if (extra > 0)
-                    parser.Problem(reader.LineNumber() - extra + 1,
-                                   IntToStr(extra) + " line(s) after the last Right unit are ignored");
+                // Blank lines at the end are only how the file was left; anything else is
+                // something the player may have meant to be read.
+                long firstIgnored = 0;
+                long ignored = 0;
+                while (reader.ReadLine(line)) {
+                    if (TrimmedView(line).empty())
+                        continue;
+                    if (ignored++ == 0)
+                        firstIgnored = reader.LineNumber();
+                }
+                if (ignored > 0)
+                    parser.Problem(firstIgnored, IgnoredLinesText(ignored));
             }
         }
     }

@@ -9,8 +9,8 @@ namespace korvane {
 
 namespace {
 
-using Striker = std::pair<std::uint8_t, std::int32_t>;                // weapon class, attack
-using Guard = std::tuple<std::int32_t, std::int32_t, std::int32_t>;  // defence: melee, crossbow, bows
+using Striker = std::pair<std::uint8_t, std::int64_t>;                // weapon class, attack
+using Guard = std::tuple<std::int64_t, std::int64_t, std::int64_t>;  // defence: melee, crossbow, bows
 
 // Men of a unit are mostly alike, so the distinct kinds are few even in huge armies.
 void AddStrikers(const TCombatTroopList& list, std::set<Striker>& strikers)
@@ -25,7 +25,7 @@ void AddGuards(const TCombatTroopList& list, std::set<Guard>& guards)
         guards.emplace(man.DefenceAgainst(kMelee), man.DefenceAgainst(kCrossbow), man.DefenceAgainst(kLongbow));
 }
 
-std::int32_t DefenceOf(const Guard& guard, std::uint8_t weaponClass)
+std::int64_t DefenceOf(const Guard& guard, std::uint8_t weaponClass)
 {
     if (weaponClass == kMelee)
         return std::get<0>(guard);

@@ -3,11 +3,13 @@
 
 #include "combat/combat_random.h"
 
+#include <algorithm>
+
 namespace korvane {
 
-std::int32_t TCombatTroop::DefenceAgainst(std::uint8_t attackerClass) const
+std::int64_t TCombatTroop::DefenceAgainst(std::uint8_t attackerClass) const
 {
-    std::int32_t base = 0;
+    std::int64_t base = 0;
     if (attackerClass == kMelee)
         base = WeaponClass == kMelee ? Skill : 0;
     else if (attackerClass == kLongbow || attackerClass == kDoubleBow)
@@ -20,22 +22,39 @@ bool TCombatTroop::WillAttack(CombatRandom& random)
     return random.Below(100) < 50;
 }
 
-bool BlowCanLand(std::int32_t attack, std::int32_t defence)
+bool BlowCanLand(std::int64_t attack, std::int64_t defence)
 {
     return attack != defence || attack > 0;
 }
 
+bool CountDown(std::int32_t& counter)
+{
+    counter = counter > 0 ? counter - 1 : 0;
+    return counter == 0;
+}
+
 namespace {
 
+// A difference of skills beyond which the odds no longer change: its square, 2^32, is already
+// past what the dice can tell from certainty, and the square of a wider one (skills and
+// bonuses reach some 2^34 apart) would not fit in 64 bits.
+constexpr std::int64_t kWidestDifference = std::int64_t{1} << 16;
+
+std::int64_t SquaredDifference(std::int64_t larger, std::int64_t smaller)
+{
+    const std::int64_t difference = std::min(larger - smaller, kWidestDifference);
+    return difference * difference;
+}
+
 // The odds of a hit go with the square of the difference, so one level more is even odds,
-// two levels 4 to 1, three 9 to 1. Wide in case skills typed by the player are huge.
+// two levels 4 to 1, three 9 to 1.
 bool Hits(std::int64_t attack, std::int64_t defence, CombatRandom& random)
 {
     if (attack > defence) {
-        attack = (attack - defence) * (attack - defence);
+        attack = SquaredDifference(attack, defence);
         defence = 1;
     } else if (attack < defence) {
-        defence = (defence - attack) * (defence - attack);
+        defence = SquaredDifference(defence, attack);
         attack = 1;
     }
     const std::int64_t total = attack + defence;

@@ -42,9 +42,10 @@ void TCombatUnit::BuildTroops(TCombatTroopList& front, TCombatTroopList& behind,
             man.Armour = kChainArmour;
 
         // A bow is handed only to a man who can shoot it; the piece stays for the next man.
+        // Skills add up in 64 bits: a figure typed near the top of its range stays that high.
         if (SkillLBOW > 0 && TakeOne(doubleBows)) {
             man.WeaponClass = kDoubleBow;
-            man.Skill = SkillLBOW + 2;
+            man.Skill = std::int64_t{SkillLBOW} + 2;
         } else if (SkillLBOW > 0 && TakeOne(longbows)) {
             man.WeaponClass = kLongbow;
             man.Skill = SkillLBOW;
@@ -53,10 +54,10 @@ void TCombatUnit::BuildTroops(TCombatTroopList& front, TCombatTroopList& behind,
             man.Skill = SkillXBOW;
         } else if (TakeOne(mithrilSwords)) {
             man.WeaponClass = kMelee;
-            man.Skill = SkillCOMB + 4;
+            man.Skill = std::int64_t{SkillCOMB} + 4;
         } else if (TakeOne(swords)) {
             man.WeaponClass = kMelee;
-            man.Skill = SkillCOMB + 2;
+            man.Skill = std::int64_t{SkillCOMB} + 2;
         } else {
             man.WeaponClass = kMelee;
             man.Skill = SkillCOMB;

@@ -318,9 +318,9 @@ void TfrmCombats::cmdStartCombatClick()
     const std::vector<TCombatUnit>& left = SideOf(TCombatSide::Left).Units;
     const std::vector<TCombatUnit>& right = SideOf(TCombatSide::Right).Units;
     {
-        // A battle refused for an empty side says so at once, without the wait cursor over it.
+        // A battle refused (a side empty or too large) says so at once, without the wait cursor over it.
         std::optional<BusyCursor> busy;
-        if (!left.empty() && !right.empty())
+        if (BattleRefusal(left, right).empty())
             busy.emplace();
         RunBattle(left, right, forts_.Capacity(SideOf(TCombatSide::Left).lstFort->currentIndex()),
                   forts_.Capacity(SideOf(TCombatSide::Right).lstFort->currentIndex()), TacticalAdvantage(),

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace korvane {
 namespace {
 
@@ -81,10 +83,18 @@ TEST_F(CliBattleTest, DamagedFileIsFoughtAsReadAndMissingFileFails)
     EXPECT_NE(run.err.find(damaged + ":7: "), std::string::npos) << run.err;
     EXPECT_FALSE(run.out.empty());
 
-    const CliResult oneSided = Cli({"battle", home.Write("left.btl", "VERSION,2.31\nN,N\n0\n0\n"), "--seed", "5"});
-    EXPECT_EQ(oneSided.status, 1);
-    EXPECT_EQ(oneSided.out, "");
-    EXPECT_NE(oneSided.err.find("no combat occurs"), std::string::npos) << oneSided.err;
+    // Refused battles: no report, the reason on standard error, a failing status.
+    const std::pair<std::string, std::string> refused[] = {
+        {"VERSION,2.31\nN,N\n0\n0\n", "One side has no troops - no combat occurs."},
+        {"VERSION,2.31\nN,N\n1\n1,Horde,2000000000,N\n1\n2,Scout,1,N,1\n",
+         "error: No combat occurs: Left fields 2000000000 men, but a side can field at most 100000 men."},
+    };
+    for (const auto& [text, message] : refused) {
+        const CliResult run = Cli({"battle", home.Write("refused.btl", text), "--seed", "5"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    }
 
     const CliResult missing = Cli({"battle", home.File("none.btl")});
     EXPECT_EQ(missing.status, 1);

@@ -127,6 +127,41 @@ TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
     EXPECT_EQ(huge.problems.size(), 1u);
 }
 
+// Each message says what the reader made of the line: the count it took, the lines it left.
+TEST(BattleFileTest, MessagesSayWhatWasTakenAndBlankLinesAtTheEndAreNoProblem)
+{
+    const std::string unit = "1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\n";
+    struct Row
+    {
+        std::string text;
+        std::vector<BattleFileProblem> expected;
+    };
+    const Row table[] = {
+        {"VERSION,2.31\nN,N\n1abc\n" + unit + "0\n",
+         {{3, "the number of Left units, \"1abc\", is not a whole number; 1 is taken"}}},
+        {"VERSION,2.31\nN,N\n0\nnone at all, and more words than fit\n",
+         {{4, "the number of Right units, \"none at all, and mor...\", is not a whole number; 0 is taken"}}},
+        {"VERSION,2.31\nN,N\n0\n4294967297\n" + unit,
+         {{4, "the number of Right units, \"4294967297\", is out of range; 1 is taken"}}},
+        {"VERSION,2.31\nN,N\n0\n0\n\n  \r\n\n", {}},
+        {"VERSION,2.31\nN,N\n0\n0\n\n" + unit + "\nmore\n\n",
+         {{6, "2 lines after the last Right unit are ignored: the unit counts end the set-up before them"}}},
+        {"VERSION,2.31\nN,N\n0\n0\n" + unit,
+         {{5, "1 line after the last Right unit is ignored: the unit counts end the set-up before it"}}},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.text);
+        const Read read = ReadText(row.text);
+        ASSERT_TRUE(read.ok);
+        std::vector<std::tuple<long, std::string>> got, expected;
+        for (const auto& p : read.problems)
+            got.emplace_back(p.LineNumber, p.Text);
+        for (const auto& p : row.expected)
+            expected.emplace_back(p.LineNumber, p.Text);
+        EXPECT_EQ(got, expected);
+    }
+}
+
 TEST(BattleFileTest, UnreadableFileLeavesTheSetUpAlone)
 {
     // A path through a plain file can be neither read nor written, whoever runs the test.

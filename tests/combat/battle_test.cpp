@@ -98,13 +98,40 @@ void ExpectResults(const Lines& report, const ParsedReport& parsed)
     EXPECT_EQ(report[report.size() - 1], "Right lost: " + std::to_string(total.right));
 }
 
-TEST_F(BattleTest, AnEmptySideIsRefusedAndTheOldReportKept)
+TEST_F(BattleTest, AnEmptyOrOverlargeSideIsRefusedAndTheOldReportKept)
 {
-    Lines report{"an earlier battle"};
-    EXPECT_FALSE(RunBattle({}, {Unit(3)}, 0, 0, TCombatSide::None, false, report, ui, 1));
-    EXPECT_EQ(report, Lines{"an earlier battle"});
-    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Info),
-              Lines{"One side has no troops - no combat occurs."});
+    using Kind = testing::ScriptedInteraction::Kind;
+    TBattleLimits ten;
+    ten.Men = 10;
+    struct Row
+    {
+        std::vector<TCombatUnit> left, right;
+        TBattleLimits limits;
+        Kind kind;
+        std::string message;
+    };
+    const Row table[] = {
+        {{}, {Unit(3)}, {}, Kind::Info, "One side has no troops - no combat occurs."},
+        // One record per man: two thousand million men would take more memory than there is.
+        {{Unit(2000000000)}, {Unit(3)}, {}, Kind::Error,
+         "No combat occurs: Left fields 2000000000 men, but a side can field at most 100000 men. "
+         "Lower the number of men and run the battle again."},
+        {{Unit(6), Unit(5)}, {Unit(11), Unit(-5)}, ten, Kind::Error,
+         "No combat occurs: Left fields 11 men and Right fields 11 men, but a side can field at most 10 men. "
+         "Lower the number of men and run the battle again."},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.message);
+        testing::ScriptedInteraction told;
+        Lines report{"an earlier battle"};
+        EXPECT_EQ(BattleRefusal(row.left, row.right, row.limits), row.message);
+        EXPECT_FALSE(RunBattle(row.left, row.right, 0, 0, TCombatSide::None, false, report, told, 1, row.limits));
+        EXPECT_EQ(report, Lines{"an earlier battle"});
+        EXPECT_EQ(told.Texts(row.kind), Lines{row.message});
+    }
+    // Up to the bound, and a unit of fewer than no men takes none from the others.
+    EXPECT_EQ(BattleRefusal({Unit(10)}, {Unit(10), Unit(-2)}, ten), "");
+    EXPECT_EQ(TBattleLimits{}.Men, 100000) << "the bound the player meets";
 }
 
 TEST_F(BattleTest, ASideRoutsAtTheEndOfTheRoundItLosesMoreThanHalf)
@@ -238,6 +265,59 @@ TEST_F(BattleTest, ARoundOfEndlessAttacksIsStoppedAtTheAttackLimit)
     EXPECT_EQ(parsed.rounds.size(), 1u);
     EXPECT_EQ(parsed.ending, "Battle stopped after 5000 attacks - battle ends undecided.");
     ExpectResults(report, parsed);
+}
+
+TEST_F(BattleTest, ARoutInTheRoundThatReachesTheAttackLimitStillDecidesTheBattle)
+{
+    // A tireless champion with the first round to himself routs the Right within the limit of
+    // attacks; the winner's free round then has as many attacks of its own.
+    TCombatUnit champion = Unit(1, 10, 1000000);
+    champion.Attacks = 1000000;
+    TCombatUnit mithril = Unit(4);
+    mithril.ItemMARM = 4;
+    TBattleLimits limits;
+    limits.Attacks = 30;
+    struct Row
+    {
+        const char* name;
+        std::vector<TCombatUnit> right;
+        std::string afterFreeRound;  // the line after the free round: results, or why it was cut
+    };
+    const Row table[] = {
+        {"the free round kills the rest", {Unit(20)}, "Battle results: "},
+        {"mithril outlasts the free round", {Unit(12), mithril}, "The free round was stopped after 30 attacks."},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        const Lines report = Run({champion}, row.right, TCombatSide::Left, 3, 0, 0, limits);
+        const ParsedReport parsed = Parse(report, 1, report.size());
+        ASSERT_EQ(parsed.rounds.size(), 1u) << "the round of the limit is the round of the rout";
+        EXPECT_EQ(parsed.ending, "Right is routed. Left gets free round of attacks.");
+        const Lines tail(report.begin() + 7, report.end());
+        ASSERT_GE(tail.size(), 5u);
+        EXPECT_EQ(tail[0], "Round 2:");
+        EXPECT_EQ(tail[4], row.afterFreeRound);
+        EXPECT_EQ(std::count(report.begin(), report.end(), "Battle stopped after 30 attacks - battle ends undecided."),
+                  0);
+    }
+}
+
+TEST_F(BattleTest, CountersAtTheBottomOfTheirRangeAreSpentAtOnceNotWrappedRound)
+{
+    // A man of the fewest hits dies at the first blow, as one of none does; a man of the fewest
+    // attacks has his one chance a round, as one of none has.
+    TBattleLimits limits;
+    limits.Rounds = 5;
+    limits.Attacks = 100;
+    TCombatUnit champion = Unit(1, 10, 1000000);
+    TCombatUnit lowestAttacks = Unit(1, 1, 1000000);
+    lowestAttacks.Attacks = INT32_MIN;
+    TCombatUnit noAttacks = lowestAttacks;
+    noAttacks.Attacks = 0;
+    EXPECT_EQ(Run({champion}, {Unit(1, 0, INT32_MIN)}, TCombatSide::None, 2, 0, 0, limits),
+              Run({champion}, {Unit(1, 0, 0)}, TCombatSide::None, 2, 0, 0, limits));
+    EXPECT_EQ(Run({lowestAttacks}, {Unit(1, 1, 1000000)}, TCombatSide::None, 2, 0, 0, limits),
+              Run({noAttacks}, {Unit(1, 1, 1000000)}, TCombatSide::None, 2, 0, 0, limits));
 }
 
 TEST(BattleSideTest, OnlyMenWhoCanBeStruckNowCount)

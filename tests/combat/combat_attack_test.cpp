@@ -9,8 +9,8 @@
 namespace korvane {
 namespace {
 
-TCombatTroop Man(std::uint8_t weaponClass, std::int32_t skill, std::uint8_t armour = kNoArmour,
-                 std::int32_t bonus = 0)
+TCombatTroop Man(std::uint8_t weaponClass, std::int64_t skill, std::uint8_t armour = kNoArmour,
+                 std::int64_t bonus = 0)
 {
     TCombatTroop man;
     man.WeaponClass = weaponClass;
@@ -35,6 +35,10 @@ TEST(CombatDefenceTest, OwnSkillOnlyAgainstMeleeAndOnlyForMeleeMen)
     EXPECT_EQ(archer.DefenceAgainst(kLongbow), 2);
 }
 
+// The widest skills a man can have: a unit's figure at the end of its range and every bonus.
+constexpr std::int64_t kHighest = std::int64_t{INT32_MAX} + 6;
+constexpr std::int64_t kLowest = std::int64_t{INT32_MIN} * 2;
+
 struct Odds
 {
     const char* name;
@@ -58,6 +62,11 @@ TEST(CombatAttackTest, OddsOfABlowLanding)
         {"crossbow through plate", Man(kCrossbow, 1), Man(kMelee, 5, kPlateArmour), 0.5},
         {"crossbow at mithril", Man(kCrossbow, 1), Man(kMelee, 5, kMithrilArmour), 0.5 / 3},
         {"nothing against nothing", Man(kMelee, 0), Man(kMelee, 0), 0.0},
+        // Skills and bonuses typed at the ends of their range: some 2^34 apart, whose square
+        // no 64-bit number holds.
+        {"the highest against the lowest", Man(kMelee, kHighest), Man(kMelee, kLowest, kNoArmour, kLowest), 1.0},
+        {"the lowest against the highest (next to never)", Man(kMelee, kLowest),
+         Man(kMelee, kHighest, kNoArmour, kHighest), 1e-9},
     };
     constexpr int kTrials = 200000;
     CombatRandom random(20261207);

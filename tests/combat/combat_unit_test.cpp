@@ -22,19 +22,21 @@ Built Build(const TCombatUnit& unit, std::int32_t fortified = 0, bool horseTerra
     return built;
 }
 
+using Values = std::vector<std::int64_t>;
+
 template <typename F>
-std::vector<int> Each(const TCombatTroopList& list, F field)
+Values Each(const TCombatTroopList& list, F field)
 {
-    std::vector<int> values;
+    Values values;
     for (const auto& man : list)
         values.push_back(field(man));
     return values;
 }
 
-std::vector<int> Armour(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return int(m.Armour); }); }
-std::vector<int> Classes(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return int(m.WeaponClass); }); }
-std::vector<int> Skills(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.Skill; }); }
-std::vector<int> Bonuses(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.DefenceBonus; }); }
+Values Armour(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return int(m.Armour); }); }
+Values Classes(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return int(m.WeaponClass); }); }
+Values Skills(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.Skill; }); }
+Values Bonuses(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.DefenceBonus; }); }
 
 TEST(CombatUnitTest, ArmourGoesBestFirstUntilItRunsOut)
 {
@@ -42,12 +44,12 @@ TEST(CombatUnitTest, ArmourGoesBestFirstUntilItRunsOut)
     unit.Quantity = 5;
     unit.ItemMARM = 2;
     unit.ItemCHAI = 5;
-    EXPECT_EQ(Armour(Build(unit).front), (std::vector<int>{3, 3, 1, 1, 1}));
+    EXPECT_EQ(Armour(Build(unit).front), (Values{3, 3, 1, 1, 1}));
 
     unit.ItemMARM = 1;
     unit.ItemPLAT = 1;
     unit.ItemCHAI = 1;
-    EXPECT_EQ(Armour(Build(unit).front), (std::vector<int>{3, 2, 1, 0, 0}));
+    EXPECT_EQ(Armour(Build(unit).front), (Values{3, 2, 1, 0, 0}));
 }
 
 TEST(CombatUnitTest, WeaponsGoBestFirstAndBowsOnlyToMenWithTheSkill)
@@ -63,8 +65,8 @@ TEST(CombatUnitTest, WeaponsGoBestFirstAndBowsOnlyToMenWithTheSkill)
     unit.ItemMSWO = 1;
     unit.ItemSWOR = 1;
     const Built built = Build(unit);
-    EXPECT_EQ(Classes(built.front), (std::vector<int>{4, 3, 2, 1, 1, 1, 1}));
-    EXPECT_EQ(Skills(built.front), (std::vector<int>{4, 2, 3, 5, 3, 1, 1}));
+    EXPECT_EQ(Classes(built.front), (Values{4, 3, 2, 1, 1, 1, 1}));
+    EXPECT_EQ(Skills(built.front), (Values{4, 2, 3, 5, 3, 1, 1}));
 
     // Without the longbow skill the bows stay unused and the men fight with what is left.
     TCombatUnit archers;
@@ -73,8 +75,8 @@ TEST(CombatUnitTest, WeaponsGoBestFirstAndBowsOnlyToMenWithTheSkill)
     archers.ItemLBOW = 4;
     archers.ItemDBOW = 4;
     archers.ItemSWOR = 2;
-    EXPECT_EQ(Classes(Build(archers).front), std::vector<int>(10, 1));
-    EXPECT_EQ(Skills(Build(archers).front), (std::vector<int>{3, 3, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(Classes(Build(archers).front), Values(10, 1));
+    EXPECT_EQ(Skills(Build(archers).front), (Values{3, 3, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwo)
@@ -84,9 +86,9 @@ TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwo)
     riders.SkillCOMB = 1;
     riders.SkillRIDI = 5;
     riders.ItemHORS = 2;
-    EXPECT_EQ(Skills(Build(riders).front), (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(Skills(Build(riders, 0, true).front), (std::vector<int>{3, 3, 1}));
-    EXPECT_EQ(Bonuses(Build(riders, 0, true).front), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(Skills(Build(riders).front), (Values{1, 1, 1}));
+    EXPECT_EQ(Skills(Build(riders, 0, true).front), (Values{3, 3, 1}));
+    EXPECT_EQ(Bonuses(Build(riders, 0, true).front), (Values{0, 0, 0}));
 
     // A mounted archer is harder to hit, not a better shot.
     TCombatUnit archers = riders;
@@ -94,8 +96,8 @@ TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwo)
     archers.ItemLBOW = 3;
     archers.SkillRIDI = 1;
     const Built built = Build(archers, 0, true);
-    EXPECT_EQ(Skills(built.front), (std::vector<int>{2, 2, 2}));
-    EXPECT_EQ(Bonuses(built.front), (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(Skills(built.front), (Values{2, 2, 2}));
+    EXPECT_EQ(Bonuses(built.front), (Values{1, 1, 0}));
 }
 
 TEST(CombatUnitTest, AnyFortificationGivesEveryManTwoDefence)
@@ -106,9 +108,47 @@ TEST(CombatUnitTest, AnyFortificationGivesEveryManTwoDefence)
     unit.SkillRIDI = 2;
     unit.SkillXBOW = 1;
     unit.ItemXBOW = 3;
-    EXPECT_EQ(Bonuses(Build(unit, 0).front), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(Bonuses(Build(unit, 1).front), (std::vector<int>{2, 2, 2}));
-    EXPECT_EQ(Bonuses(Build(unit, 1250, true).front), (std::vector<int>{4, 4, 4}));
+    EXPECT_EQ(Bonuses(Build(unit, 0).front), (Values{0, 0, 0}));
+    EXPECT_EQ(Bonuses(Build(unit, 1).front), (Values{2, 2, 2}));
+    EXPECT_EQ(Bonuses(Build(unit, 1250, true).front), (Values{4, 4, 4}));
+}
+
+TEST(CombatUnitTest, FiguresAtTheEndsOfTheirRangeAddUpWithoutWrappingRound)
+{
+    constexpr std::int64_t kMax = INT32_MAX, kMin = INT32_MIN;
+    auto unit = [](std::int32_t combat, std::int32_t longbow, std::int32_t riding) {
+        TCombatUnit u;
+        u.Quantity = 1;
+        u.SkillCOMB = combat;
+        u.SkillLBOW = longbow;
+        u.SkillRIDI = riding;
+        u.ItemMSWO = u.ItemDBOW = u.ItemHORS = 1;
+        return u;
+    };
+    struct Row
+    {
+        const char* name;
+        TCombatUnit unit;
+        std::int32_t fortified;
+        std::int64_t skill, bonus, againstMelee, againstBows;
+    };
+    const Row table[] = {
+        {"mithril sword, horse and fort", unit(INT32_MAX, 0, 2), 1, kMax + 6, 2, kMax + 8, 4},
+        {"double bow on a horse of the lowest riding", unit(0, INT32_MAX, INT32_MIN), 1, kMax + 2, kMin + 2, kMin + 2,
+         kMin + 4},
+        {"the lowest sword on a horse of the lowest riding", unit(INT32_MIN, 0, INT32_MIN), 0, kMin + 4 + kMin, 0,
+         kMin + 4 + kMin, 2},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        const Built built = Build(row.unit, row.fortified, true);
+        ASSERT_EQ(built.front.Count(), 1);
+        const TCombatTroop& man = *built.front.TroopAt(0);
+        EXPECT_EQ(man.Skill, row.skill);
+        EXPECT_EQ(man.DefenceBonus, row.bonus);
+        EXPECT_EQ(man.DefenceAgainst(kMelee), row.againstMelee);
+        EXPECT_EQ(man.DefenceAgainst(kLongbow), row.againstBows);
+    }
 }
 
 TEST(CombatUnitTest, MenTakeTheUnitsFiguresAndStandInItsLine)
@@ -150,11 +190,11 @@ TEST(CombatTroopListTest, MovesKeepTheRulesOfOrder)
     list.MoveCrossbowmen(resting, false);
     EXPECT_EQ(resting.Count(), 0);
     list.MoveCrossbowmen(resting, true);
-    EXPECT_EQ(ids(resting), (std::vector<int>{0, 2, 4}));
-    EXPECT_EQ(ids(list), (std::vector<int>{1, 3}));
+    EXPECT_EQ(ids(resting), (Values{0, 2, 4}));
+    EXPECT_EQ(ids(list), (Values{1, 3}));
 
     resting.MoveAll(list);
-    EXPECT_EQ(ids(list), (std::vector<int>{1, 3, 4, 2, 0})) << "taken from the last to the first";
+    EXPECT_EQ(ids(list), (Values{1, 3, 4, 2, 0})) << "taken from the last to the first";
     EXPECT_EQ(resting.Count(), 0);
 
     list.MoveTroop(5, resting);
@@ -162,7 +202,7 @@ TEST(CombatTroopListTest, MovesKeepTheRulesOfOrder)
     EXPECT_EQ(list.Count(), 5);
     EXPECT_EQ(list.TroopAt(5), nullptr);
     list.MoveTroop(1, resting);
-    EXPECT_EQ(ids(resting), (std::vector<int>{3}));
+    EXPECT_EQ(ids(resting), (Values{3}));
     EXPECT_EQ(list.Count(), 4);
 }
 

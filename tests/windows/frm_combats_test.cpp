@@ -190,6 +190,32 @@ TEST_F(CombatsWindow, ABattleIsFoughtOnTheFieldAsSetUp)
     EXPECT_EQ(Results().front(), "Round 1:");
 }
 
+TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept)
+{
+    const std::string horde = "1,Horde,2000000000,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
+    auto refusal = [](const char* men) {
+        return "No combat occurs: Left fields " + std::string(men) +
+               " men, but a side can field at most 100000 men. Lower the number of men and run the battle again.";
+    };
+    AddUnit("Left", kScout);
+    AddUnit("Right", kScout);
+    const Lines report = Results();
+    ASSERT_FALSE(report.empty());
+
+    // Typed into the unit dialog...
+    AddUnit("Left", horde);
+    EXPECT_EQ(Results(), report) << "the last report is kept";
+    EXPECT_EQ(ui.Texts(Kind::Error), Lines{refusal("2000000001")});
+    EXPECT_EQ(Panel("pnlManCountL"), "2000000001 men") << "the set-up stays, to be mended";
+
+    // ...or loaded from a file, as a file dropped on the map is.
+    const std::string file =
+        dir.Write("horde.BTL", "VERSION,2.31\r\nN,N\r\n1\r\n" + horde + "\r\n1\r\n" + kScout + "\r\n");
+    ASSERT_TRUE(window.LoadBattle(file));
+    EXPECT_EQ(Results(), report);
+    EXPECT_EQ(ui.Texts(Kind::Error), (Lines{refusal("2000000001"), refusal("2000000000")}));
+}
+
 TEST_F(CombatsWindow, ClearAllEmptiesBothSidesAfterAskingAndKeepsTheField)
 {
     AddUnit("Left", kCavalry);
