@@ -4,7 +4,7 @@
 #include "core/file_names.h"
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
-#include "storage/map_database.h"
+#include "core/progress.h"
 #include "windows/bulk_import_name_order.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
@@ -407,28 +407,9 @@ void TfrmBulkTurnImport::cmdCancelClick()
     cancelRequested_ = true;
 }
 
-bool TfrmBulkTurnImport::CanImport()
-{
-    const TrecINI& settings = workspace_.Settings;
-    if (settings.FactionNo <= 0) {
-        ui_.Error("You must provide a valid faction number before importing turn files.\r"
-                  "(Use menu item View/Faction Details)");
-        return false;
-    }
-    // The turn files and settings an import writes would describe a world that cannot be saved.
-    const std::string database = settings.DataPath(settings.MapFile);
-    if (workspace_.Refused.Contains(database)) {
-        ui_.Error("The map database " + database
-                  + " could not be loaded when Korvane started, so no turn file can be imported into it."
-                    " Mend or move the file, then start Korvane again.");
-        return false;
-    }
-    return true;
-}
-
 BulkImportOutcome TfrmBulkTurnImport::ImportFiles(const std::vector<std::string>& files)
 {
-    if (importing_ || !CanImport())
+    if (importing_ || !workspace_.CanImport(ImportKind::TurnFiles, ui_))
         return {BulkImportEnd::Failed, 0};
     const int total = static_cast<int>(files.size());
     SetImporting(true);
@@ -437,13 +418,16 @@ BulkImportOutcome TfrmBulkTurnImport::ImportFiles(const std::vector<std::string>
     BulkImportOutcome outcome;
     {
         const BusyCursor busy;
-        outcome = ImportTurnReports(workspace_, files, ui_, [&](std::size_t done) {
+        ProgressFunction progress([&](std::int64_t done, std::int64_t) {
+            if (done >= total)
+                return true;  // the outcome is shown next
             prgImport->setValue(static_cast<int>(done));
             pnlStatus->setText(QString("Done: %1/%2  Importing: %3").arg(done).arg(total).arg(ShownName(files[done])));
             // Paints the line just set and lets a click on Cancel through before the next report.
             ui_.ProcessPendingMessages();
             return !cancelRequested_;
         });
+        outcome = workspace_.ImportReports(files, ui_, &progress);
         if (outcome.Imported > 0)
             dataChanged_ = true;
     }

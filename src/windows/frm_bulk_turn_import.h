@@ -82,8 +82,6 @@ private:
     void UpdateButtons();
     void UpdateFileCount();
 
-    /// False, after saying why, when no report may be imported now.
-    bool CanImport();
     /// The choosing controls and the Close button are locked while an import runs.
     void SetImporting(bool importing);
     void ShowOutcome(const BulkImportOutcome& outcome, const std::vector<std::string>& files);

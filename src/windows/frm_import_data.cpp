@@ -6,7 +6,6 @@
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
 #include "storage/exchange_file.h"
-#include "storage/map_database.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
 #include "windows/map_rectangle_boxes.h"
@@ -109,14 +108,8 @@ void TfrmImportData::cmdImportClick()
         ui_.AskYesNo("Import file does not exist. Shall I fake it ?");  // either answer ends here
         return;
     }
-    const TrecINI& settings = workspace_.Settings;
-    // The world in memory is empty when the database was refused; saving it would lose the file.
-    const std::string database = settings.DataPath(settings.MapFile);
-    if (workspace_.Refused.Contains(database)) {
-        ui_.Error("The map database " + database + " could not be loaded when Korvane started, so no exchange file "
-                  "can be imported into it. Mend or move the file, then start Korvane again.");
+    if (!workspace_.CanImport(ImportKind::ExchangeFile, ui_))
         return;
-    }
 
     ExchangeImportOptions options;
     options.Confirmed = !chkBelieveIt->isChecked();

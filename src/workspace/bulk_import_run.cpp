@@ -1,27 +1,68 @@
-// The run of turn reports behind the bulk import.
+// Importing turn reports into the workspace: whether it may be done, and a run of them.
 #include "workspace/bulk_import_run.h"
 
+#include "core/progress.h"
+#include "core/user_interaction.h"
 #include "workspace/workspace.h"
 
 namespace korvane {
 
-BulkImportOutcome ImportTurnReports(Workspace& workspace, const std::vector<std::string>& files,
-                                    UserInteraction& ui, const std::function<bool(std::size_t index)>& beforeEach)
+bool Workspace::KnowsOwnFaction(const std::string& refusal, UserInteraction& ui) const
+{
+    if (Settings.FactionNo > 0)
+        return true;
+    ui.Error(refusal + "\r(Use menu item View/Faction Details)");
+    return false;
+}
+
+bool Workspace::DatabaseRefused(const std::string& consequence, UserInteraction& ui) const
+{
+    const std::string file = Settings.DataPath(Settings.MapFile);
+    if (!Refused.Contains(file))
+        return false;
+    ui.Error("The map database " + file + " could not be loaded when Korvane started, so " + consequence
+             + ". Mend or move the file, then start Korvane again.");
+    return true;
+}
+
+bool Workspace::CanImport(ImportKind kind, UserInteraction& ui) const
+{
+    switch (kind) {
+    case ImportKind::TurnFile:
+        return KnowsOwnFaction("You must provide a valid faction number before importing a turn file.", ui)
+            && !DatabaseRefused("no turn file can be imported into it", ui);
+    case ImportKind::TurnFiles:
+        return KnowsOwnFaction("You must provide a valid faction number before importing turn files.", ui)
+            && !DatabaseRefused("no turn file can be imported into it", ui);
+    case ImportKind::ExchangeFile:
+        return !DatabaseRefused("no exchange file can be imported into it", ui);
+    }
+    return false;
+}
+
+bool Workspace::CanSaveDatabase(UserInteraction& ui) const
+{
+    return KnowsOwnFaction("Please provide a valid faction number before saving the map database.", ui)
+        && !DatabaseRefused("it is not written over", ui);
+}
+
+BulkImportOutcome Workspace::ImportReports(const std::vector<std::string>& files, UserInteraction& ui,
+                                           Progress* progress)
 {
     BulkImportOutcome outcome;
+    const auto total = static_cast<std::int64_t>(files.size());
     for (const std::string& file : files) {
-        if (beforeEach && !beforeEach(outcome.Imported)) {
+        if (!ReportProgress(progress, static_cast<std::int64_t>(outcome.Imported), total)) {
             outcome.End = BulkImportEnd::Cancelled;
             return outcome;
         }
-        // The last report imported wins for wages, settlements and the turn shown: one skipped
-        // now could only be put back by importing it after newer ones, over what they told.
-        if (!ImportTurnReport(workspace, file, ui)) {
+        if (!ImportTurnReport(*this, file, ui)) {
             outcome.End = BulkImportEnd::Failed;
             return outcome;
         }
         ++outcome.Imported;
     }
+    ReportProgress(progress, total, total);
     return outcome;
 }
 

@@ -10,16 +10,21 @@
 #include "people/faction_list.h"
 #include "people/show_troop_collection.h"
 #include "reportimport/import_target.h"
+#include "workspace/bulk_import_run.h"
 #include "world/map.h"
 
 #include <string>
 #include <vector>
 
 namespace korvane {
+class Progress;
 class UserInteraction;
 }
 
 namespace korvane {
+
+/// What is brought into the map, for the refusal that names it.
+enum class ImportKind { TurnFile, TurnFiles, ExchangeFile };
 
 class Workspace
 {
@@ -46,6 +51,21 @@ public:
     /// failed or was left unwritten.
     bool SaveOnExit(UserInteraction& ui);
 
+    /// Whether `kind` may be imported now; when not, says why. Turn reports need the player's
+    /// faction number, which tells the player's units from the others; nothing is imported into
+    /// a map database that could not be loaded, as the world in memory could never be saved.
+    bool CanImport(ImportKind kind, UserInteraction& ui) const;
+    /// Imports turn reports in their order, stopping at the first that fails: the last report
+    /// imported wins for wages, settlements and the turn shown, so one skipped could only be
+    /// put back by importing it after newer ones. `progress` hears before each report how many
+    /// are done, and at the end; when it answers false the run stops between two whole reports.
+    /// The map database is not saved.
+    BulkImportOutcome ImportReports(const std::vector<std::string>& files, UserInteraction& ui,
+                                    Progress* progress = nullptr);
+
+    /// Whether the map database may be saved now; when not, says why: without the player's
+    /// faction number, or over a file that could not be loaded.
+    bool CanSaveDatabase(UserInteraction& ui) const;
     /// Writes the map database and the lists it points into, in the data folder, leaving the
     /// refused files as they are. A failure names the file and why.
     FileResult SaveDatabase() const;
@@ -81,6 +101,10 @@ public:
     TShowTroopCollection TroopViews;
     /// The files that nothing may write over before the program starts again.
     RefusedFiles Refused;
+
+private:
+    bool KnowsOwnFaction(const std::string& refusal, UserInteraction& ui) const;
+    bool DatabaseRefused(const std::string& consequence, UserInteraction& ui) const;
 };
 
 /// What the player is told when the map database could not be saved.

@@ -2,9 +2,8 @@
 #include "app/cli/cli_interaction.h"
 #include "app/cli/commands.h"
 
+#include "core/progress.h"
 #include "core/text_helpers.h"
-#include "reportimport/report_reader.h"
-#include "storage/map_database.h"
 #include "workspace/workspace.h"
 
 #include <ostream>
@@ -77,22 +76,23 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
         if (!ws.Refused.Contains(ws.Settings.FileName()) && !ws.Settings.WriteSettings(context.ui))
             return 1;
     }
-    if (ws.Settings.FactionNo <= 0) {
-        context.ui.Error("You must provide a valid faction number before importing turn files.\r"
-                         "(Use menu item View/Faction Details)");
-        context.err << "korvane-cli: give your faction number with --faction N\n";
+    if (!ws.CanImport(ImportKind::TurnFiles, context.ui)) {
+        if (ws.Settings.FactionNo <= 0)
+            context.err << "korvane-cli: give your faction number with --faction N\n";
         return 1;
     }
 
-    std::size_t imported = 0;
-    for (const auto& file : options.files) {
-        if (!ImportTurnReport(ws, file, context.ui)) {
-            context.ui.Warning("Error importing turn file. Bulk import stopped.");
-            context.err << "korvane-cli: error importing file " << file << '\n';
-            break;
-        }
-        ++imported;
-        context.out << "Imported " << file << " (turn " << ws.Settings.CurrentTurn << ")\n";
+    ProgressFunction progress([&](std::int64_t done, std::int64_t) {
+        if (done > 0)
+            context.out << "Imported " << options.files[static_cast<std::size_t>(done) - 1] << " (turn "
+                        << ws.Settings.CurrentTurn << ")\n";
+        return true;
+    });
+    const BulkImportOutcome run = ws.ImportReports(options.files, context.ui, &progress);
+    const std::size_t imported = run.Imported;
+    if (run.End == BulkImportEnd::Failed) {
+        context.ui.Warning("Error importing turn file. Bulk import stopped.");
+        context.err << "korvane-cli: error importing file " << options.files[imported] << '\n';
     }
     if (imported == 0)
         return 1;

@@ -31,10 +31,6 @@ constexpr const char* kTextFileFirst = "Text Files (*.txt *.TXT);;All Files (*)"
 // The calculators of the common desktops, the first one found is started.
 constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc", "galculator", "xcalc"};
 
-constexpr const char* kNoFactionForImport = "You must provide a valid faction number before importing a turn file.";
-// The turn's files and settings an import writes would describe a world that cannot be saved.
-constexpr const char* kNoImportIntoRefused = "no turn file can be imported into it";
-
 }  // namespace
 
 void TfrmMAP::SetDataChanged(bool changed)
@@ -45,9 +41,7 @@ void TfrmMAP::SetDataChanged(bool changed)
 
 void TfrmMAP::SaveDatabase()
 {
-    if (!KnowsOwnFaction("Please provide a valid faction number before saving the map database."))
-        return;
-    if (DatabaseRefused("it is not written over"))
+    if (!workspace_.CanSaveDatabase(ui_))
         return;
     FileResult saved;
     {
@@ -111,7 +105,7 @@ void TfrmMAP::ChooseFactionList()
 
 void TfrmMAP::ChooseTurnFile()
 {
-    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
+    if (!workspace_.CanImport(ImportKind::TurnFile, ui_))
         return;
     const std::string file =
         ChooseImportFile("Import Turn File", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
@@ -162,7 +156,7 @@ void TfrmMAP::StartCalculator()
 
 void TfrmMAP::ImportTurnFile(const std::string& fileName)
 {
-    if (!KnowsOwnFaction(kNoFactionForImport) || DatabaseRefused(kNoImportIntoRefused))
+    if (!workspace_.CanImport(ImportKind::TurnFile, ui_))
         return;
     bool imported = false;
     FileResult saved;
