@@ -176,8 +176,8 @@ void ReadBattleFile(std::string_view input)
     BattleFileLines(setup);
 
     // The set-up is fought too, within limits small enough that no input takes long or much
-    // memory: a thousand men a side, two hundred rounds, a hundred thousand attacks. The input's length picks the
-    // fortification and the dice, so that a run depends on the input alone.
+    // memory: a thousand men a side, two hundred rounds, a hundred thousand attacks. The
+    // input's length picks the fortification and the dice, so a run depends on the input alone.
     TBattleLimits limits;
     limits.Men = 1000;
     limits.Rounds = 200;
@@ -195,17 +195,7 @@ void ReadExchangeFile(std::string_view input)
     SilentInteraction ui;
     TMap map;
     ImportExchangeText(map, input, "fuzz.KVD", {}, ui);
-    // Overriding takes what the file knows: what it writes for "not known" never empties a hex.
-    std::vector<const TMapCell*> knowing;
-    map.ForEachCell([&knowing](const TMapCell& cell) {
-        if (!cell.HoldsNoMapKnowledge())
-            knowing.push_back(&cell);
-    });
     ImportExchangeText(map, input, "fuzz.KVD", {true, true}, ui);
-    for (const TMapCell* cell : knowing) {
-        if (cell->HoldsNoMapKnowledge())
-            std::abort();
-    }
 
     // What is exported of that, believed and overriding in an empty world, must export the same.
     const ExchangeImportOptions exact{true, true};
