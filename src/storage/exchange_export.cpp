@@ -94,22 +94,33 @@ std::optional<std::string> ExchangeFileTextUnlessCancelled(const TMap& map, cons
     if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
         return text;
     AppendLine(text, RecordHeaderLine());
-    // Positions off the grid hold no cells; leaving them out keeps a huge rectangle quick.
     const int left = std::max(options.Left, 0);
     const int right = std::min(options.Right, TMap::kMaxX);
-    const int bottom = std::min(options.Bottom, TMap::kMaxY);
     const std::int64_t columns = std::max(right - left + 1, 0);
-    for (int x = left; x <= right; ++x) {
-        if (!ReportProgress(progress, x - left, columns))
-            return std::nullopt;
-        for (int y = std::max(options.Top, 0); y <= bottom; ++y) {
-            const TMapCell* cell = map.Cell(options.Level, x, y);
-            if (!cell || cell->IsBlank())
-                continue;
-            AppendLine(text, ExchangeLine(map, *cell, options.Options));
-            ++hexes;
+    if (!ReportProgress(progress, 0, columns))
+        return std::nullopt;
+    // Only the cells the map holds are visited, in its order of columns and rows within them,
+    // which is the file's; progress moves on at each column that holds one.
+    std::int64_t column = 0;
+    bool cancelled = false;
+    map.ForEachCell([&](const TMapCell& cell) {
+        if (cancelled || cell.Level != options.Level || cell.X < left || cell.X > right || cell.Y < options.Top
+            || cell.Y > options.Bottom)
+            return;
+        if (cell.X - left > column) {
+            column = cell.X - left;
+            cancelled = !ReportProgress(progress, column, columns);
+            if (cancelled)
+                return;
         }
-    }
+        // Notes alone are the player's own: what goes to allies is what the hex holds of the map.
+        if (cell.HoldsNoMapKnowledge())
+            return;
+        AppendLine(text, ExchangeLine(map, cell, options.Options));
+        ++hexes;
+    });
+    if (cancelled)
+        return std::nullopt;
     ReportProgress(progress, columns, columns);  // every column is done: too late to cancel
     return text;
 }

@@ -74,22 +74,24 @@ struct ExchangeImportResult
 /// or bottom above top (the dialog then puts the focus into its Left box).
 bool CheckExportRectangle(ExchangeExportOptions& options, UserInteraction& ui);
 
-/// Writes an exchange file of the cells of `options`' rectangle and level that are not blank,
-/// x by x and y by y within x, replacing `fileName` as a whole. On success shows
-/// "Exported N hexes." and returns Written. A level other than 0 or 1 writes nothing. A file
-/// that could not be written is left as it was, with no message: the caller says so.
+/// Writes an exchange file of the cells of `options`' rectangle and level that hold map
+/// knowledge (a hex with only the player's notes is left out), x by x and y by y within x,
+/// replacing `fileName` as a whole. On success shows "Exported N hexes." and returns Written.
+/// A level other than 0 or 1 writes nothing. A file that could not be written is left as it
+/// was, with no message: the caller says so.
 /// `progress` counts the columns of the rectangle; when the player cancels between them nothing
 /// is written, any old file stays, and "Export cancelled; nothing was written." is shown.
 ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName, const ExchangeExportOptions& options,
                                     UserInteraction& ui, Progress* progress = nullptr);
 
 /// Merges an exchange file into the map cell by cell, creating the cells it names. Without
-/// Override only what a hex does not know yet is filled in; an empty field never blanks what
-/// it knows, and a numbered gate is never renumbered. A missing file shows "Import file not
-/// found"; a file of a newer format than this program reads, or one that cannot be read, is
-/// refused with a warning and changes nothing. Lines that are damaged (too few fields, no grid
-/// position) are skipped and reported in one warning after "Imported N hexes.". Nothing is
-/// saved: after Imported the caller saves the map database.
+/// Override only what a hex does not know yet is filled in; with it, what the file knows
+/// replaces the hex's. What a file writes for "not known" (terrain 0, "Unknown", -1, an empty
+/// field) never replaces what a hex knows, and a numbered gate is never renumbered. A missing
+/// file shows "Import file not found"; a file of a newer format than this program reads, or
+/// one that cannot be read, is refused with a warning and changes nothing. Lines that are
+/// damaged (too few fields, no grid position) are skipped and reported in one warning after
+/// "Imported N hexes.". Nothing is saved: after Imported the caller saves the map database.
 /// `progress` counts the bytes of the file read; when the player cancels between lines the
 /// hexes merged so far are kept and "Import cancelled after N hexes; ..." is shown instead.
 ExchangeImportResult ImportExchange(TMap& map, const std::string& fileName, const ExchangeImportOptions& options,

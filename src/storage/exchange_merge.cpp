@@ -1,4 +1,5 @@
-// The merge rules of an exchange line: what a file may fill in, and what only overrides.
+// The merge rules of an exchange line: what a file may fill in, what only overrides, and what
+// a file says when it knows nothing, which never replaces what a hex knows.
 #include "storage/exchange_merge.h"
 
 #include "core/text_helpers.h"
@@ -15,7 +16,18 @@ constexpr double kLastRaceCodeVersion = 2.1;
 // Gates above this number are placeholders (kUnnumberedGate) that a real number may replace.
 constexpr std::int32_t kHighestRealGate = 500;
 
+// What a hex holds before anything is known of it, as files write it too.
+constexpr std::string_view kUnknownName = "Unknown";
+
 bool ReadsOne(std::string_view field) { return StrToIntLenient(field) == 1; }
+
+/// A value the file gives: taken where the cell does not know its own, or, with `override`,
+/// where the file knows it. A file writes "not known" (0, -1, "Unknown") for what it never saw,
+/// and that must never replace what the hex knows.
+bool Takes(bool cellKnows, bool fileKnows, bool override)
+{
+    return !cellKnows || (override && fileKnows);
+}
 
 /// The position of a name in `list`, appended when missing. An empty name names nothing (-1):
 /// it must neither enter the list nor replace what the cell knows.
@@ -36,11 +48,23 @@ void MergeText(std::string& text, std::string_view field, bool override)
         text = std::move(given);
 }
 
-/// A number the file gives, taken where the cell does not know one (0 or less), or with `override`.
+/// A count or code the file gives, where 0 and below say "not known".
 void MergeNumber(std::int32_t& value, std::string_view field, bool override)
 {
-    if (override || value <= 0)
-        value = StrToIntLenient(field);
+    const std::int32_t given = StrToIntLenient(field);
+    if (Takes(value > 0, given > 0, override))
+        value = given;
+}
+
+/// A region or race name: position 0 of its list is "Unknown", which tells nothing.
+void MergeListName(NameList& list, std::int32_t& value, std::string_view field, bool override)
+{
+    // Looked up only where it may be taken: a name not taken does not join the list.
+    if (!Takes(value > 0, true, override))
+        return;
+    const int position = NamePosition(list, TrimSpaces(field));
+    if (position >= 0 && Takes(value > 0, position > 0, override))
+        value = position;
 }
 
 void MergeRace(TMap& map, TMapCell& cell, std::string_view field, double version)
@@ -51,13 +75,22 @@ void MergeRace(TMap& map, TMapCell& cell, std::string_view field, double version
             cell.Race = 0;
         return;
     }
-    // A number is a race code of the exporter's own list: only names are taken.
+    // A number is a race code of the exporter's own list: only names are taken, and a name
+    // replaces a known race even without override.
     const std::string name = TrimSpaces(field);
     if (StrToIntLenient(name) != 0 || name == "0")
         return;
-    const int race = NamePosition(map.RaceList, name);
-    if (race >= 0)
-        cell.Race = race;
+    MergeListName(map.RaceList, cell.Race, name, true);
+}
+
+/// Taxable silver of 0 is news only from a file that saw the hex's peasants: one that saw the
+/// hex from a neighbour, or not at all, writes 0 for silver it never counted.
+void MergeSilver(TMapCell& cell, const std::vector<std::string_view>& fields, bool override)
+{
+    const std::int32_t given = StrToIntLenient(fields[kFieldSilver]);
+    const bool fileKnows = given > 0 || (given == 0 && StrToIntLenient(fields[kFieldPopulation]) > 0);
+    if (Takes(cell.Silver > 0, fileKnows, override))
+        cell.Silver = given;
 }
 
 void MergeMarks(TMapCell& cell, const std::vector<std::string_view>& fields, const ExchangeImportOptions& options)
@@ -68,9 +101,12 @@ void MergeMarks(TMapCell& cell, const std::vector<std::string_view>& fields, con
     } else if (options.Override) {
         cell.Unconfirmed = true;
     }
+    // "No pathway" is news only from a file that knows the hex (a solid pathway cell has a terrain).
+    const bool fileKnowsHex = StrToIntLenient(fields[kFieldTerrain]) > 0;
     for (std::size_t kind = 0; kind < cell.Pathway.size(); ++kind) {
-        if (options.Override || !cell.Pathway[kind])
-            cell.Pathway[kind] = ReadsOne(fields[kFieldPathway1 + kind]);
+        const bool given = ReadsOne(fields[kFieldPathway1 + kind]);
+        if (Takes(cell.Pathway[kind], given || fileKnowsHex, options.Override))
+            cell.Pathway[kind] = given;
     }
 }
 
@@ -80,14 +116,11 @@ void MergeExchangeLine(TMap& map, TMapCell& cell, const std::vector<std::string_
                        const ExchangeImportOptions& options)
 {
     const bool override = options.Override;
-    if (override || cell.Terrain == 0)
-        cell.Terrain = StrToIntLenient(fields[kFieldTerrain]);
-    MergeText(cell.LegacyName, fields[kFieldLegacyName], override);
-    if (override || cell.Region == 0) {
-        const int region = NamePosition(map.RegionList, TrimSpaces(fields[kFieldRegion]));
-        if (region >= 0)
-            cell.Region = region;
-    }
+    MergeNumber(cell.Terrain, fields[kFieldTerrain], override);
+    // "Unknown" is what a file writes for no legacy name: it only fills in an empty one.
+    MergeText(cell.LegacyName, fields[kFieldLegacyName],
+              override && TrimmedView(fields[kFieldLegacyName]) != kUnknownName);
+    MergeListName(map.RegionList, cell.Region, fields[kFieldRegion], override);
     MergeNumber(cell.LegacyValue, fields[kFieldLegacyValue], override);
 
     // A numbered gate is never renumbered; an unknown or unnumbered one takes what the file
@@ -96,7 +129,7 @@ void MergeExchangeLine(TMap& map, TMapCell& cell, const std::vector<std::string_
     if (gate > 0 && (cell.Gate <= 0 || cell.Gate > kHighestRealGate))
         cell.Gate = gate;
 
-    MergeNumber(cell.Silver, fields[kFieldSilver], override);
+    MergeSilver(cell, fields, override);
     // The type goes with the name: a file without town names writes type 0 for every hex.
     const bool namesTown = !TrimmedView(fields[kFieldPopCenter]).empty();
     MergeText(cell.PopCenter, fields[kFieldPopCenter], override);

@@ -46,15 +46,19 @@ bool TMapCell::AllOwnUnitsHaveOrders(std::int32_t ownFaction, const TUnitList& m
     return true;
 }
 
+bool TMapCell::HoldsNoMapKnowledge() const
+{
+    return Terrain <= 0 && LegacyName == "Unknown" && Region <= 0 && LegacyValue <= 0 && Gate <= 0 && Silver <= 0
+        && Wages <= 0 && TrimmedView(PopCenter).empty() && Race <= 0 && Population <= 0 && FactionNo <= 0;
+}
+
 bool TMapCell::IsBlank() const
 {
     // What the player typed into the hex details counts too: a note on an unexplored hex, or a
     // shaft seen from afar, must not vanish at the next save.
-    const bool typed = !TrimSpaces(Comments).empty() || !TrimSpaces(Shaft).empty() || !TrimSpaces(Other).empty()
+    const bool typed = !TrimmedView(Comments).empty() || !TrimmedView(Shaft).empty() || !TrimmedView(Other).empty()
         || Entertainment > 0 || MaxWages > 0 || !Wanted.empty() || !ForSale.empty() || !Products.empty();
-    return !typed && Terrain <= 0 && LegacyName == "Unknown" && Region <= 0 && LegacyValue <= 0 && Gate <= 0
-        && Silver <= 0 && Wages <= 0 && TrimSpaces(PopCenter).empty() && Race <= 0 && Population <= 0
-        && FactionNo <= 0;
+    return !typed && HoldsNoMapKnowledge();
 }
 
 }  // namespace korvane

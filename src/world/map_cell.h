@@ -37,7 +37,10 @@ public:
     /// marked done; true otherwise (also without units).
     bool AllOwnUnitsHaveOrders(std::int32_t ownFaction, const TUnitList& mapUnits) const;
 
-    /// True when nothing worth storing is known about the hex.
+    /// True when the hex holds no map knowledge: no terrain, province, gate, silver, wages,
+    /// settlement, natives or faction. Notes typed for it do not count; exports leave it out.
+    bool HoldsNoMapKnowledge() const;
+    /// True when nothing worth storing is known about the hex: no map knowledge and no note.
     bool IsBlank() const;
 
     std::int32_t X = -1, Y = -1, Level = -1;

@@ -79,6 +79,15 @@ TEST_F(CliKvdTest, ARectangleAndGatesWithoutNumbers)
 
     ASSERT_EQ(Cli(theirs, {"import-kvd", mine.File("one.KVD")}).status, 0);
     EXPECT_NE(Cli(theirs, {"hex", "10", "12"}).out.find("Gate:           999"), std::string::npos);
+
+    // A file that knows nothing of the hex takes nothing from it, even overriding.
+    const std::string nothing =
+        mine.Write("nothing.KVD", "VERSION,2.31\r\n0,10,12,0,Unknown,Unknown,-1,,0,,0,,,Unknown,-1,-1,0,,,,0,0,0\r\n");
+    ASSERT_EQ(Cli(mine, {"import-kvd", "--override", nothing}).status, 0);
+    const std::string hex = Cli(mine, {"hex", "10", "12"}).out;
+    for (const char* expected : {"Terrain:        Plain", "Province:       Ravenmoor", "Peasants:       1234 (high elves)",
+                                 "Silver:         5678"})
+        EXPECT_NE(hex.find(expected), std::string::npos) << expected << "\n" << hex;
 }
 
 TEST_F(CliKvdTest, WrongUseAndRefusedFilesChangeNothing)

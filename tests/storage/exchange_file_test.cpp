@@ -1,6 +1,7 @@
 // Exchange files: what an export writes, how an import merges into what the map knows, which
 // files are refused, and that an exported world comes back whole.
 #include "storage/exchange_file.h"
+#include "core/text_helpers.h"
 #include "world/map.h"
 
 #include "support/scripted_interaction.h"
@@ -67,6 +68,10 @@ TEST_F(ExchangeFileTest, ExportWalksColumnsThenRowsAndLeavesBlankHexesOut)
     map.EnsureCell(0, 10, 22)->Terrain = 2;
     map.EnsureCell(0, 10, 20)->Silver = 5;
     map.EnsureCell(0, 11, 21);               // made but blank
+    TMapCell& noted = *map.EnsureCell(0, 12, 22);  // the player's own notes are no map knowledge
+    noted.Comments = "ask Arno";
+    noted.Shaft = "Shaft";
+    noted.Entertainment = 40;
     map.EnsureCell(0, 14, 20)->Terrain = 4;  // outside the rectangle
     map.EnsureCell(1, 10, 20)->Terrain = 5;  // the other level
     ExchangeExportOptions options{0, 10, 20, 12, 22, 0};
@@ -157,6 +162,61 @@ TEST_F(ExchangeFileTest, WhatAFileLeavesOutIsNoNews)
     EXPECT_EQ(LineOf(10, 20), "0,10,20,3,Unknown,Lavan,7,999,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1");
     EXPECT_EQ(map.RegionList.Count(), 2) << "no empty name joins the lists";
     EXPECT_EQ(map.RaceList.Count(), 2);
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    SplitString(line, fields, ",");
+    return fields;
+}
+
+TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
+{
+    std::vector<std::string> known = Fields(kKnownLine);
+    known[4] = "Elder";
+    // How a file writes a hex it knows nothing of.
+    const std::vector<std::string> nothing = Fields("0,10,20,0,Unknown,Unknown,-1,,0,,0,,,Unknown,-1,-1,0,,,,0,0,0");
+    enum Taken { kNever, kWithOverride, kAlways };
+    struct Row { std::vector<std::pair<std::size_t, std::string>> fields; Taken taken; };
+    const Row rows[] = {
+        {{}, kNever},
+        // A file that knows the hex's terrain also tells its pathways: they are the hex's own here.
+        {{{3, "5"}, {20, "1"}, {22, "1"}}, kWithOverride},  // terrain
+        {{{4, "Old"}}, kWithOverride},             // legacy name
+        {{{5, "Kelp"}}, kWithOverride},            // region
+        {{{6, "9"}}, kWithOverride},               // legacy value
+        {{{8, "800"}}, kWithOverride},             // silver
+        {{{8, "0"}, {14, "500"}}, kWithOverride},  // no silver, where the file saw the peasants
+        {{{8, "0"}, {3, "3"}, {20, "1"}, {22, "1"}}, kNever},  // silver not counted, on a hex seen from afar
+        {{{14, "0"}}, kNever},                     // peasants
+        {{{14, "500"}, {8, "4500"}}, kWithOverride},  // the peasants, and the silver the hex knows
+        {{{15, "0"}}, kNever},                     // faction
+        {{{15, "3"}}, kWithOverride},
+        {{{13, "unknown"}}, kNever},               // race
+        {{{13, "orcs"}}, kAlways},                 // a race name is news whatever the override says
+        {{{3, "5"}, {20, "0"}, {22, "1"}}, kWithOverride},  // no pathway, on a hex the file knows
+        {{{21, "1"}}, kAlways},                    // a pathway the hex lacks
+    };
+    for (const Row& row : rows) {
+        for (const bool override : {false, true}) {
+            map.Clear();
+            KnownCell(10, 20).LegacyName = "Elder";
+            std::vector<std::string> line = nothing;
+            for (const auto& [field, value] : row.fields)
+                line[field] = value;
+            std::string text;
+            for (const std::string& field : line)
+                text += (text.empty() ? "" : ",") + field;
+            Import(kHeader + text + "\r\n", {true, override});
+            const bool taken = row.taken == kAlways || (row.taken == kWithOverride && override);
+            std::vector<std::string> expected = known;
+            for (const auto& [field, value] : row.fields)
+                expected[field] = taken ? value : known[field];
+            EXPECT_EQ(Fields(LineOf(10, 20)), expected) << "row " << &row - rows << (override ? " with" : " without")
+                                                        << " override: " << text;
+        }
+    }
 }
 
 TEST_F(ExchangeFileTest, UnnumberedGatesLearnTheirNumberButNumbersStay)
