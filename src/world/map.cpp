@@ -12,7 +12,6 @@ TMap::TMap()
     , RegionList{"Unknown"}
     , RaceList{"Unknown"}
     , StructureTypes(BuiltInStructureTypes())
-    , cells_(static_cast<std::size_t>(kLevels) * (kMaxX + 1) * (kMaxY + 1))
 {
 }
 
@@ -26,16 +25,24 @@ bool TMap::IsValidPosition(int level, int x, int y)
 
 TMapCell* TMap::Cell(int level, int x, int y) const
 {
-    return IsValidPosition(level, x, y) ? cells_[Slot(level, x, y)].get() : nullptr;
+    if (!IsValidPosition(level, x, y))
+        return nullptr;
+    const Column* column = columns_[ColumnIndex(level, x)].get();
+    return column ? column->Cells[SlotInColumn(y)].get() : nullptr;
 }
 
 TMapCell* TMap::EnsureCell(int level, int x, int y)
 {
     if (!IsValidPosition(level, x, y))
         return nullptr;
-    auto& slot = cells_[Slot(level, x, y)];
+    auto& column = columns_[ColumnIndex(level, x)];
+    if (!column)
+        column = std::make_unique<Column>();
+    auto& slot = column->Cells[SlotInColumn(y)];
     if (!slot) {
         slot = std::make_unique<TMapCell>();
+        ++column->Count;
+        ++rowCounts_[RowIndex(level, y)];
         ++cellCount_;
     }
     slot->X = x;
@@ -48,12 +55,15 @@ void TMap::RemoveCell(int level, int x, int y)
 {
     if (!IsValidPosition(level, x, y))
         return;
-    auto& slot = cells_[Slot(level, x, y)];
-    if (slot) {
-        slot.reset();
-        --cellCount_;
-        InvalidateMapBuffer();
-    }
+    // The column stays, though it may now be empty: a walk may be passing through it.
+    Column* column = columns_[ColumnIndex(level, x)].get();
+    if (!column || !column->Cells[SlotInColumn(y)])
+        return;
+    column->Cells[SlotInColumn(y)].reset();
+    --column->Count;
+    --rowCounts_[RowIndex(level, y)];
+    --cellCount_;
+    InvalidateMapBuffer();
 }
 
 void TMap::UnderToGrid(int& x, int& y)
@@ -83,8 +93,9 @@ int TMap::UnderCellKind(int x, int y)
 
 void TMap::Clear()
 {
-    for (auto& slot : cells_)
-        slot.reset();
+    for (auto& column : columns_)
+        column.reset();
+    rowCounts_.fill(0);
     cellCount_ = 0;
     InvalidateMapBuffer();
 }

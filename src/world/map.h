@@ -2,12 +2,14 @@
 // cells point into, and the latest record of every unit.
 #pragma once
 
+#include "core/pointed_files.h"
 #include "core/refused_files.h"
 #include "people/unit_list.h"
 #include "world/map_cell.h"
 #include "world/name_list.h"
 #include "world/product_code_list.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -64,9 +66,10 @@ public:
     {
         for (int level = 0; level < kLevels; ++level)
             for (int x = 0; x <= kMaxX; ++x)
-                for (int y = x % 2; y <= kMaxY; y += 2)
-                    if (TMapCell* cell = cells_[Slot(level, x, y)].get())
-                        f(*cell);
+                if (const Column* column = columns_[ColumnIndex(level, x)].get(); column && column->Count > 0)
+                    for (const auto& cell : column->Cells)
+                        if (cell)
+                            f(*cell);
     }
 
     /// Visits every cell: level, then y ascending, x ascending within y (the order of searches).
@@ -74,10 +77,14 @@ public:
     void ForEachCellByRows(F&& f) const
     {
         for (int level = 0; level < kLevels; ++level)
-            for (int y = 0; y <= kMaxY; ++y)
+            for (int y = 0; y <= kMaxY; ++y) {
+                if (rowCounts_[RowIndex(level, y)] == 0)
+                    continue;
                 for (int x = y % 2; x <= kMaxX; x += 2)
-                    if (TMapCell* cell = cells_[Slot(level, x, y)].get())
-                        f(*cell);
+                    if (const Column* column = columns_[ColumnIndex(level, x)].get())
+                        if (TMapCell* cell = column->Cells[SlotInColumn(y)].get())
+                            f(*cell);
+            }
     }
 
     /// After an import or a turn step: the player's own units it did not see are gone and leave
@@ -119,9 +126,10 @@ public:
     /// `dir`; a missing file leaves its list with its built-in entries. So does one that exists
     /// but cannot be read, and it is named in UnreadReferenceFiles.
     void LoadReferenceLists(const std::string& dir, const TrecINI& settings);
-    /// Writes those five files into `dir`, leaving those in `refused` as they are; false when
-    /// any of them was left so or could not be written.
-    bool SaveReferenceLists(const std::string& dir, const TrecINI& settings, const RefusedFiles& refused = {}) const;
+    /// What writes those five files into `dir`, one entry per file, in the order above.
+    std::vector<FileWrite> ReferenceListWrites(const std::string& dir, const TrecINI& settings) const;
+    /// Writes those five files into `dir`; false when any of them could not be written.
+    bool SaveReferenceLists(const std::string& dir, const TrecINI& settings) const;
 
     // The player's terrain colours and feature icons. Colours are 24-bit, red in the low byte.
     /// The colour of terrain `index`; grey (0x808080) for a terrain the list has no entry for.
@@ -147,9 +155,9 @@ public:
     void LoadColourLists(const std::string& dir, const TrecINI& settings);
     /// Writes both lists into `dir`; false when either could not be written.
     bool SaveColourLists(const std::string& dir, const TrecINI& settings) const;
-    /// The two halves of SaveColourLists, for callers that name the file that failed.
-    bool SaveTerrainColours(const std::string& dir, const TrecINI& settings) const;
-    bool SaveMapIcons(const std::string& dir, const TrecINI& settings) const;
+    /// The two halves of SaveColourLists, for callers that name the file that failed and why.
+    bool SaveTerrainColours(const std::string& dir, const TrecINI& settings, std::string* error = nullptr) const;
+    bool SaveMapIcons(const std::string& dir, const TrecINI& settings, std::string* error = nullptr) const;
 
     NameList SectionKeywords;
     NameList TerrainList;
@@ -177,14 +185,29 @@ public:
     void InvalidateMapBuffer() { BufLeft = BufTop = BufRight = BufBottom = -1; }
 
 private:
-    static std::size_t Slot(int level, int x, int y)
+    /// The cells of one column of one level. Only positions with x + y even hold cells, so a
+    /// column keeps one slot per such y, at y / 2, in ascending y.
+    struct Column
     {
-        return (static_cast<std::size_t>(level) * (kMaxX + 1) + static_cast<std::size_t>(x)) * (kMaxY + 1)
-            + static_cast<std::size_t>(y);
-    }
+        std::array<std::unique_ptr<TMapCell>, kMaxY / 2 + 1> Cells;
+        int Count = 0;
+    };
 
-    // One entry per position of both levels; an empty world costs one pointer per position.
-    std::vector<std::unique_ptr<TMapCell>> cells_;
+    static std::size_t ColumnIndex(int level, int x)
+    {
+        return static_cast<std::size_t>(level) * (kMaxX + 1) + static_cast<std::size_t>(x);
+    }
+    static std::size_t RowIndex(int level, int y)
+    {
+        return static_cast<std::size_t>(level) * (kMaxY + 1) + static_cast<std::size_t>(y);
+    }
+    static std::size_t SlotInColumn(int y) { return static_cast<std::size_t>(y / 2); }
+
+    // A column is made with its first cell, and the walks pass over columns and rows that hold
+    // none: making, walking, clearing and freeing a world cost what it holds, not the grid's
+    // 124,000 positions, which matters to the many small worlds of imports and checks.
+    std::array<std::unique_ptr<Column>, kLevels * (kMaxX + 1)> columns_;
+    std::array<int, kLevels * (kMaxY + 1)> rowCounts_{};
     int cellCount_ = 0;
 };
 

@@ -52,23 +52,31 @@ TEST(MapGrid, UnderworldCoordinatesAndCellKinds)
 TEST(MapGrid, WalkOrdersAndClear)
 {
     TMap map;
-    map.EnsureCell(1, 0, 0);
-    map.EnsureCell(0, 2, 0);
-    map.EnsureCell(0, 0, 2);
-    map.EnsureCell(0, 1, 1);
-    std::vector<std::tuple<int, int, int>> byColumns, byRows;
-    map.ForEachCell([&](const TMapCell& c) { byColumns.emplace_back(c.Level, c.X, c.Y); });
-    map.ForEachCellByRows([&](const TMapCell& c) { byRows.emplace_back(c.Level, c.X, c.Y); });
     using P = std::tuple<int, int, int>;
-    EXPECT_EQ(byColumns, (std::vector<P>{{0, 0, 2}, {0, 1, 1}, {0, 2, 0}, {1, 0, 0}}));
-    EXPECT_EQ(byRows, (std::vector<P>{{0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {1, 0, 0}}));
+    // The grid's corners and both parities of column, on both levels.
+    for (const auto& [level, x, y] : {P{1, 0, 0}, P{0, 320, 192}, P{0, 319, 191}, P{0, 2, 0}, P{0, 0, 2}, P{0, 1, 1},
+                                      P{0, 0, 192}, P{0, 7, 3}, P{1, 319, 1}})
+        map.EnsureCell(level, x, y);
+    map.RemoveCell(0, 7, 3);
+    auto walks = [&map] {
+        std::pair<std::vector<P>, std::vector<P>> seen;
+        map.ForEachCell([&](const TMapCell& c) { seen.first.emplace_back(c.Level, c.X, c.Y); });
+        map.ForEachCellByRows([&](const TMapCell& c) { seen.second.emplace_back(c.Level, c.X, c.Y); });
+        return seen;
+    };
+    const auto [byColumns, byRows] = walks();
+    EXPECT_EQ(byColumns, (std::vector<P>{{0, 0, 2}, {0, 0, 192}, {0, 1, 1}, {0, 2, 0}, {0, 319, 191}, {0, 320, 192},
+                                         {1, 0, 0}, {1, 319, 1}}));
+    EXPECT_EQ(byRows, (std::vector<P>{{0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {0, 319, 191}, {0, 0, 192}, {0, 320, 192},
+                                      {1, 0, 0}, {1, 319, 1}}));
 
     map.Clear();
     EXPECT_EQ(map.CellCount(), 0);
     EXPECT_EQ(map.Cell(1, 0, 0), nullptr) << "row 0 and column 0 are cleared too";
-    int visited = 0;
-    map.ForEachCell([&](const TMapCell&) { ++visited; });
-    EXPECT_EQ(visited, 0);
+    const auto emptied = walks();
+    EXPECT_TRUE(emptied.first.empty() && emptied.second.empty());
+    map.EnsureCell(0, 1, 1);
+    EXPECT_EQ(walks().second, (std::vector<P>{P{0, 1, 1}})) << "a cleared map fills again";
 }
 
 TEST(MapGrid, FullWorldFits)
