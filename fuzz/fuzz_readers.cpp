@@ -195,7 +195,17 @@ void ReadExchangeFile(std::string_view input)
     SilentInteraction ui;
     TMap map;
     ImportExchangeText(map, input, "fuzz.KVD", {}, ui);
+    // Overriding takes what the file knows: what it writes for "not known" never empties a hex.
+    std::vector<const TMapCell*> knowing;
+    map.ForEachCell([&knowing](const TMapCell& cell) {
+        if (!cell.HoldsNoMapKnowledge())
+            knowing.push_back(&cell);
+    });
     ImportExchangeText(map, input, "fuzz.KVD", {true, true}, ui);
+    for (const TMapCell* cell : knowing) {
+        if (cell->HoldsNoMapKnowledge())
+            std::abort();
+    }
 
     // What is exported of that, believed and overriding in an empty world, must export the same.
     const ExchangeImportOptions exact{true, true};

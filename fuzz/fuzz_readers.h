@@ -26,8 +26,9 @@ void ReadSettingsFile(std::string_view input);
 void ReadFactionList(std::string_view input);
 /// A battle file, written back as lines, then fought within small limits.
 void ReadBattleFile(std::string_view input);
-/// An exchange file merged into an empty world, then again overriding; what the world then
-/// exports must come back unchanged through an import into an empty world.
+/// An exchange file merged into an empty world, then again overriding, which must leave every
+/// hex that held map knowledge holding some; what the world then exports must come back
+/// unchanged through an import into an empty world.
 void ReadExchangeFile(std::string_view input);
 
 struct Reader
