@@ -1,4 +1,4 @@
-// Structure choices of a hex and the position of an all-units line.
+// The structure choices of a hex.
 #include "world/unit_window_places.h"
 
 #include "core/text_helpers.h"
@@ -10,10 +10,6 @@ namespace {
 
 // Structure types the vocabulary may name; the codes above are the game's special objects.
 constexpr int kLastNamedType = 499;
-
-// Unit number (6), blank, faction (4), blank, name (30), blank: the men text starts here and
-// the position follows it.
-constexpr std::size_t kMenColumn = 43;
 
 }  // namespace
 
@@ -34,14 +30,6 @@ std::vector<std::string> FillStructureList(const TMapCell& cell, const NameList&
         lines.push_back(std::move(line));
     });
     return lines;
-}
-
-bool AllUnitsLinePosition(std::string_view line, int& level, int& x, int& y)
-{
-    if (line.size() <= kMenColumn)
-        return false;
-    TMap::ParseCoords(line.substr(kMenColumn), x, y, level);
-    return x >= 0 && y >= 0;
 }
 
 }  // namespace korvane

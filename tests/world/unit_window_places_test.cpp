@@ -51,7 +51,7 @@ protected:
     TKeyStringList troops;
 };
 
-TEST_F(AllUnitsListing, ListsLevelByLevelRowByRowWithPositionsThatReadBack)
+TEST_F(AllUnitsListing, ListsLevelByLevelRowByRowWithTheirUnitsAndHexes)
 {
     Add(1, 12, 8, 30, 5, "Miners (of (the) deep)", "VIKI", 1234567);  // a men text wider than its column
     Add(0, 14, 2, 20, -1, "Strangers", "VIKI", 1);
@@ -59,7 +59,8 @@ TEST_F(AllUnitsListing, ListsLevelByLevelRowByRowWithPositionsThatReadBack)
     Add(0, 2, 0, 40, 3, "Edge watch", "VIKI", 3);  // row 0 holds hexes too
 
     std::int64_t men = 0;
-    const std::vector<std::string> lines = map.ListAllUnits(0, troops, men);
+    std::vector<UnitLineKey> keys;
+    const std::vector<std::string> lines = map.ListAllUnits(0, troops, men, &keys);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "    40    3 Edge watch                     3 men      (2,0)      ");
     EXPECT_EQ(lines[1], "    20   -1 Strangers                      1 man      (14,2)     ");
@@ -68,14 +69,10 @@ TEST_F(AllUnitsListing, ListsLevelByLevelRowByRowWithPositionsThatReadBack)
     EXPECT_EQ(lines[2].find('(', 43), 54u) << "the position column starts at character 55";
     EXPECT_EQ(men, 1234573);
 
-    const std::vector<std::tuple<int, int, int>> expected = {{0, 2, 0}, {0, 14, 2}, {0, 12, 8}, {1, 12, 8}};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        int level = -1, x = -1, y = -1;
-        ASSERT_TRUE(AllUnitsLinePosition(lines[i], level, x, y)) << lines[i];
-        EXPECT_EQ(std::tuple(level, x, y), expected[i]) << lines[i];
-    }
-    int level = 0, x = 0, y = 0;
-    EXPECT_FALSE(AllUnitsLinePosition("    10    3 Guards", level, x, y));
+    const std::vector<std::tuple<int, int, int, int>> expected = {{40, 0, 2, 0}, {20, 0, 14, 2}, {10, 0, 12, 8}, {30, 1, 12, 8}};
+    ASSERT_EQ(keys.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(std::tuple(keys[i].Unit, keys[i].Level, keys[i].X, keys[i].Y), expected[i]) << lines[i];
 }
 
 }  // namespace

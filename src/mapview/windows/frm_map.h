@@ -211,11 +211,6 @@ private:
     void OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<void()> closed);
     /// Centres the view on grid hex (x, y) of the level shown, as the place lists ask.
     void CentreOn(int x, int y);
-    /// True once the player's faction number is known; else shows `refusal` and how to give it.
-    bool KnowsOwnFaction(const std::string& refusal);
-    /// True, after saying that `consequence`, when the map database was refused at the start:
-    /// the file must outlive this session untouched, and nothing may be built on the empty world.
-    bool DatabaseRefused(const std::string& consequence);
     void SyncScrollBars();
     void ShowOverview();
     void PaintMap();

@@ -70,24 +70,6 @@ void TfrmMAP::ReloadDatabase()
     RepaintMap();
 }
 
-bool TfrmMAP::KnowsOwnFaction(const std::string& refusal)
-{
-    if (workspace_.Settings.FactionNo > 0)
-        return true;
-    ui_.Error(refusal + "\r(Use menu item View/Faction Details)");
-    return false;
-}
-
-bool TfrmMAP::DatabaseRefused(const std::string& consequence)
-{
-    const std::string file = workspace_.Settings.DataPath(workspace_.Settings.MapFile);
-    if (!workspace_.Refused.Contains(file))
-        return false;
-    ui_.Error("The map database " + file + " could not be loaded when Korvane started, so " + consequence
-              + ". Mend or move the file, then start Korvane again.");
-    return true;
-}
-
 void TfrmMAP::ChooseDataFile()
 {
     const std::string file = ChooseImportFile("Import Data", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);

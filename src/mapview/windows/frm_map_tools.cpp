@@ -47,8 +47,7 @@ void TfrmMAP::OpenImportData(const std::string& exchangeFile)
 void TfrmMAP::BulkImport(const std::vector<std::string>& reports)
 {
     // Refused before the window opens: files picked and ordered there could not be imported.
-    if (!KnowsOwnFaction("You must provide a valid faction number before importing turn files.")
-        || DatabaseRefused("no turn file can be imported into it"))
+    if (!workspace_.CanImport(ImportKind::TurnFiles, ui_))
         return;
     TfrmBulkTurnImport bulk(workspace_, ui_, this);
     std::size_t imported = 0;
