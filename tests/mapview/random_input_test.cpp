@@ -26,6 +26,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QClipboard>
 #include <QCursor>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -303,9 +304,8 @@ struct FilePools
 class RandomDriver
 {
 public:
-    RandomDriver(testing::RandomStream& random, RandomInteraction& ui, const FilePools& pools)
+    RandomDriver(testing::RandomStream& random, const FilePools& pools)
         : random_(random)
-        , ui_(ui)
         , pools_(pools)
     {
         clock_.start();
@@ -893,6 +893,10 @@ private:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(random_.Int(1, std::max(1, box->width() - 2)), box->height() / 2));
         if (!alive)
             return;
+        if (HoldsPath(box)) {
+            TypeIntoPathBox(depth, window, box);
+            return;
+        }
         switch (random_.Int(0, 4)) {
         case 0: {
             const std::string text = random_.Text();
@@ -917,11 +921,47 @@ private:
                 {Qt::Key_PageUp, {}}, {Qt::Key_PageDown, {}}, {Qt::Key_Z, Qt::ControlModifier},
                 {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_Tab, {}}};
             const auto& [key, mods] = random_.Pick(kKeys);
+            if (key == Qt::Key_V && QGuiApplication::clipboard()->text().contains('/'))
+                break;  // a path cut from a file box, which could lead out of the scratch folder
             Note(depth, window, "key " + QKeySequence(key | mods).toString().toStdString() + " in " + name);
             QTest::keyClick(box, key, mods);
             break;
         }
         }
+    }
+
+    static bool HoldsPath(const QWidget* box)
+    {
+        if (const auto* edit = qobject_cast<const QLineEdit*>(box))
+            return edit->text().contains('/');
+        if (const auto* combo = qobject_cast<const QComboBox*>(box))
+            return combo->currentText().contains('/');
+        return false;
+    }
+
+    /// A box holding a file name is typed over whole, with a name of the scratch folder or a
+    /// name without a folder: a letter put into or taken out of the middle of the name could
+    /// lead out of the scratch folder, and the player would then have asked for that.
+    void TypeIntoPathBox(int depth, QWidget* window, QWidget* box)
+    {
+        QPointer<QWidget> alive = box;
+        const std::string name = box->objectName().toStdString();
+        const int how = random_.Int(0, 3);
+        if (how >= 2) {
+            static const std::vector<Qt::Key> kKeys = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Home,
+                                                       Qt::Key_End, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down};
+            const Qt::Key key = random_.Pick(kKeys);
+            Note(depth, window, "key " + QKeySequence(key).toString().toStdString() + " in " + name);
+            QTest::keyClick(box, key);
+            return;
+        }
+        const std::string text = how == 0 ? pools_.ToSave(random_) : random_.Text();
+        Note(depth, window, "type over " + name + " with \"" + text + "\"");
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        if (alive)
+            QTest::keyClick(box, Qt::Key_Delete);
+        if (alive)
+            TypeText(box, text);
     }
 
     void ChooseIn(int depth, QWidget* window, QComboBox* combo)
@@ -1034,7 +1074,6 @@ private:
     }
 
     testing::RandomStream& random_;
-    RandomInteraction& ui_;
     const FilePools& pools_;
     std::vector<QTimer*> timers_;
     QEventLoop* loop_ = nullptr;
@@ -1116,14 +1155,14 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
     const Listing before = WatchedFiles(realHome);
 
     RandomInteraction ui(random);
-    RandomDriver driver(random, ui, pools);
+    RandomDriver driver(random, pools);
     QElapsedTimer clock;
     clock.start();
     for (int session = 1; !random.Done(); ++session) {
         Workspace workspace(pools.program);
         TfrmMAP window(workspace, ui);
         ui.strict = true;
-        window.StartUp();
+        EXPECT_TRUE(window.StartUp()) << "session " << session << " at " << random.Where();
         ui.strict = false;
         EXPECT_TRUE(ui.strictMessages.empty()) << "session " << session << " started with a message at "
                                                << random.Where() << ":" << Joined(ui.strictMessages);
@@ -1142,6 +1181,12 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
         reached += " " + window + " " + std::to_string(events);
     fprintf(stderr, "RandomInput: %ld events in %.0f s; events per window:%s\n", random.EventNo(),
             clock.elapsed() / 1000.0, reached.c_str());
+
+    // Names typed without a folder are written to the current folder, wherever the program was
+    // started from; shown, as a player might not expect them there.
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(gScratch + "/cwd", error))
+        fprintf(stderr, "RandomInput: written to the current folder: %s\n", entry.path().filename().c_str());
 
     // The folder the run leaves opens as it would at the next start, without a word.
     Workspace reopened(pools.program);
@@ -1193,6 +1238,9 @@ int main(int argc, char** argv)
         return 1;
     }
     korvane::gScratch = pattern;
+    // A file name typed without a folder is taken from the current folder: the scratch one.
+    fs::create_directories(pattern + "/cwd");
+    fs::current_path(pattern + "/cwd");
     if (const char* home = std::getenv("HOME"))
         setenv("KORVANE_REAL_HOME", home, 1);
     const std::pair<const char*, const char*> folders[] = {
