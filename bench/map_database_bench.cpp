@@ -3,6 +3,7 @@
 #include "core/user_interaction.h"
 #include "storage/map_database.h"
 #include "workspace/workspace.h"
+#include "world/map.h"
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +17,8 @@ namespace {
 using namespace korvane;
 
 constexpr double kGoalMs = 300.0;
+constexpr int kWalks = 20;
+constexpr int kSmallWorlds = 2000;
 
 // Whatever the load has to say is printed; the bench asks no questions.
 class ConsoleInteraction : public UserInteraction
@@ -73,6 +76,33 @@ int main()
         std::printf("save:       %.1f ms (goal under %.0f ms)\n", saveMs, kGoalMs);
         std::printf("load:       %.1f ms (goal under %.0f ms)\n", loadMs, kGoalMs);
         std::printf("cells read: %d%s\n", loaded.Map.CellCount(), status ? "  FAILED" : "");
+
+        // The walks over a full world, and the small worlds that imports, exports and checks
+        // make, fill with a few cells, walk, clear and free many times.
+        long long visited = 0;
+        const double walkMs = TimeMs([&] {
+            for (int i = 0; i < kWalks; ++i) {
+                saved.Map.ForEachCell([&visited](const TMapCell&) { ++visited; });
+                saved.Map.ForEachCellByRows([&visited](const TMapCell&) { ++visited; });
+            }
+            return visited == 2LL * kWalks * saved.Map.CellCount();
+        }, ok);
+        if (!ok)
+            status = 1;
+        const double smallMs = TimeMs([&] {
+            for (int i = 0; i < kSmallWorlds; ++i) {
+                TMap small;
+                for (int x = 0; x < 8; x += 2)
+                    small.EnsureCell(i % 2, x, 2 * (i % 90));
+                small.ForEachCell([&visited](const TMapCell&) { ++visited; });
+                small.ForEachCellByRows([&visited](const TMapCell&) { ++visited; });
+                small.Clear();
+            }
+            return true;
+        }, ok);
+        std::printf("full walks: %.3f ms each way\n", walkMs / (2 * kWalks));
+        std::printf("small map:  %.1f us made, filled with 4 cells, walked both ways, cleared and freed\n",
+                    smallMs * 1000 / kSmallWorlds);
     }
 
     std::error_code ignored;
