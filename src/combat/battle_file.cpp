@@ -129,16 +129,12 @@ std::vector<std::string> BattleFileLines(const BattleSetup& setup)
     return lines;
 }
 
-bool SaveBattleFile(const std::string& path, const BattleSetup& setup, std::string* error)
+FileResult SaveBattleFile(const std::string& path, const BattleSetup& setup)
 {
     TextFileWriter writer(path);
     for (const auto& line : BattleFileLines(setup))
         writer.WriteLine(line);
-    if (writer.Commit())
-        return true;
-    if (error)
-        *error = writer.LastError();
-    return false;
+    return writer.CommitResult();
 }
 
 bool ReadBattleFile(LineReader& reader, BattleSetup& setup, std::vector<BattleFileProblem>& problems)

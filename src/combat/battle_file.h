@@ -2,6 +2,8 @@
 // The fortifications are chosen anew for every battle and are not kept.
 #pragma once
 
+#include "core/file_result.h"
+
 #include "combat/battle.h"
 #include "combat/combat_unit.h"
 
@@ -30,9 +32,9 @@ struct BattleFileProblem
 /// The lines of a battle file for `setup`, without line ends.
 std::vector<std::string> BattleFileLines(const BattleSetup& setup);
 
-/// Writes `setup` to `path` as one atomic replacement, lines ended by CR LF; false (any old
-/// file kept, `error` told why when given) on failure.
-bool SaveBattleFile(const std::string& path, const BattleSetup& setup, std::string* error = nullptr);
+/// Writes `setup` to `path` as one atomic replacement, lines ended by CR LF. A failure names
+/// the file and why, and any old file is kept.
+FileResult SaveBattleFile(const std::string& path, const BattleSetup& setup);
 
 /// Reads a battle file from `reader` into a fresh set-up, as far as it is readable; what was
 /// not is added to `problems`. False, and `setup` untouched, when the reader is not open or a

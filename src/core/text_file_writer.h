@@ -2,6 +2,8 @@
 // that keeps a CR as text), as one atomic replacement.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,12 @@ public:
     /// Replaces the file with the lines written so far; false (old file kept) on failure, with
     /// the reason in `error` when given.
     bool Commit(std::string* error = nullptr);
+    /// As Commit, naming the file and why when it failed.
+    FileResult CommitResult()
+    {
+        std::string error;
+        return Commit(&error) ? FileResult::Done() : FileResult::Failed(path_, error);
+    }
 
     const std::string& Path() const { return path_; }
     const std::string& LastError() const { return error_; }

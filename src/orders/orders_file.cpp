@@ -38,7 +38,7 @@ void WriteOrder(TextFileWriter& out, std::string_view order)
 
 }  // namespace
 
-bool WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName, std::string* error)
+FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName)
 {
     TextFileWriter out(fileName, LineEnds::Lf);
     out.WriteLine("#atlantis " + IntToStr(settings.FactionNo) + " " + settings.Password);
@@ -71,11 +71,7 @@ bool WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string
 
     out.WriteLine("");
     out.WriteLine("#END");
-    if (out.Commit())
-        return true;
-    if (error)
-        *error = out.LastError();
-    return false;
+    return out.CommitResult();
 }
 
 std::string ProposedOrdersFileName(std::int32_t currentTurn)

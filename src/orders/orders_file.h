@@ -2,6 +2,8 @@
 // own unit shown on the map, hex by hex, and the end marker.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <cstdint>
 #include <string>
 
@@ -13,10 +15,9 @@ class TrecINI;
 /// Writes the orders of the player's units (faction `FactionNo`) shown in the turn loaded,
 /// seen no earlier than `CurrentTurn` and kept in the map's unit list, hex by hex in rows of
 /// each level. The file is replaced as a whole and its lines end in LF alone: the server keeps
-/// a CR as part of the line's last word. False, with `error` (when given) saying why and any
-/// old file untouched, when it cannot be written.
-bool WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName,
-                     std::string* error = nullptr);
+/// a CR as part of the line's last word. A file that cannot be written is named with why, and
+/// any old file stays untouched.
+FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName);
 
 /// The name proposed for the orders of the turn after `currentTurn`: "Turn", that turn with
 /// leading zeros to 3 digits, ".txt" (12 gives "Turn013.txt").

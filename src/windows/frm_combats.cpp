@@ -439,16 +439,15 @@ void TfrmCombats::cmdSaveClick()
 
 bool TfrmCombats::SaveBattle(const std::string& fileName)
 {
-    std::string error;
-    bool saved = false;
+    FileResult saved;
     {
         const BusyCursor busy;
-        saved = SaveBattleFile(fileName, CurrentSetup(), &error);
+        saved = SaveBattleFile(fileName, CurrentSetup());
     }
     // The player must not leave believing his set-up is kept.
     if (!saved)
-        ui_.Error("Unable to save the battle to " + fileName + (error.empty() ? "" : ": " + error));
-    return saved;
+        ui_.Error("Unable to save the battle to " + saved.Text());
+    return saved.Ok;
 }
 
 }  // namespace korvane

@@ -174,9 +174,8 @@ TEST(BattleFileTest, UnreadableFileLeavesTheSetUpAlone)
     EXPECT_EQ(setup.Left.size(), 1u);
     EXPECT_TRUE(problems.empty());
 
-    std::string error;
-    EXPECT_FALSE(SaveBattleFile(path, setup, &error));
-    EXPECT_FALSE(error.empty());
+    const FileResult saved = SaveBattleFile(path, setup);
+    EXPECT_FALSE(saved.Ok || saved.Reason.empty());
 }
 
 // The fortifications are chosen by name, and fought with, in the combat window's and the

@@ -116,10 +116,10 @@ TEST_F(OrdersFileTest, WithoutOwnUnitsOnlyTheHeaderAndTheEnd)
 TEST_F(OrdersFileTest, AFileThatCannotBeWrittenIsNoSuccess)
 {
     Place(0, 2, 2, kForest, 3, 12, 7, true, {"work"});
-    std::string error;
     dir.Write("plain", "a file, not a folder");
-    EXPECT_FALSE(WriteOrdersFile(map, settings, dir.File("plain/Turn008.txt"), &error));
-    EXPECT_FALSE(error.empty());
+    const FileResult written = WriteOrdersFile(map, settings, dir.File("plain/Turn008.txt"));
+    EXPECT_EQ(written.File, dir.File("plain/Turn008.txt"));
+    EXPECT_FALSE(written.Ok || written.Reason.empty());
 }
 
 TEST(OrdersFileName, NextTurnPaddedToThreeDigitsNeverCut)

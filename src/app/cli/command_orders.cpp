@@ -40,9 +40,8 @@ int RunOrdersCommand(CliContext& context, const std::vector<std::string>& args)
         context.err << "korvane-cli: " << fileName << " is kept; give --overwrite to replace it\n";
         return 1;
     }
-    std::string error;
-    if (!WriteOrdersFile(ws.Map, ws.Settings, fileName, &error)) {
-        context.ui.Error("Unable to write the orders file " + fileName + (error.empty() ? "" : ": " + error));
+    if (const FileResult written = WriteOrdersFile(ws.Map, ws.Settings, fileName); !written) {
+        context.ui.Error("Unable to write the orders file " + written.Text());
         return 1;
     }
     context.out << "Wrote " << fileName << ", the orders of faction " << ws.Settings.FactionNo << " for turn "

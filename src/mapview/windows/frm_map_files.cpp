@@ -183,14 +183,13 @@ void TfrmMAP::GenerateTurnFile(const std::string& fileName)
     lastOrdersFile_ = fileName;
     if (FileExists(fileName) && !ui_.AskYesNo(ReplaceOrdersFileQuestion(fileName)))
         return;
-    std::string error;
-    bool written = false;
+    FileResult written;
     {
         const BusyCursor busy;
-        written = WriteOrdersFile(workspace_.Map, workspace_.Settings, fileName, &error);
+        written = WriteOrdersFile(workspace_.Map, workspace_.Settings, fileName);
     }
     if (!written)
-        ui_.Error("Unable to write the orders file " + fileName + ": " + error);
+        ui_.Error("Unable to write the orders file " + written.Text());
 }
 
 }  // namespace korvane
