@@ -3,6 +3,7 @@
 #include "bench_world.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_bitmap.h"
+#include "mapview/render/map_buffer.h"
 #include "mapview/render/map_drawing.h"
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
@@ -218,7 +219,7 @@ MapFrame ScreenFrame(int zoom, int options)
 // Buffered frames that each scroll one column right of the last, the buffer built (untimed)
 // before each run of scrolls; a scroll that had to rebuild the buffer is reported, as it
 // would not measure the copy.
-FrameTimes TimeScroll(QPainter& painter, QImage& buffer, MapScene& scene, const MapFrame& start, int frames,
+FrameTimes TimeScroll(QPainter& painter, MapBuffer& buffer, MapScene& scene, const MapFrame& start, int frames,
                       bool& rebuilt)
 {
     FrameTimes times;
@@ -226,14 +227,14 @@ FrameTimes TimeScroll(QPainter& painter, QImage& buffer, MapScene& scene, const 
     while (times.Count() < frames) {
         MapFrame frame = start;
         DrawMapBuffered(painter, buffer, scene, frame, true);
-        const int bufLeft = scene.map.BufLeft;
-        const int steps = std::min(scene.map.BufRight - (frame.left + frame.cols), frames - times.Count());
+        const int bufLeft = buffer.left;
+        const int steps = std::min(buffer.right - (frame.left + frame.cols), frames - times.Count());
         if (steps <= 0)
             break;
         for (int i = 0; i < steps; ++i) {
             ++frame.left;
             times.Time([&] { DrawMapBuffered(painter, buffer, scene, frame, false); });
-            rebuilt = rebuilt || scene.map.BufLeft != bufLeft;
+            rebuilt = rebuilt || buffer.left != bufLeft;
         }
     }
     return times;
@@ -246,7 +247,7 @@ void SaveSnapshots(QImage& target, MapScene& scene, const MapFrame& frame, const
     for (const bool buffered : {false, true}) {
         target.fill(Qt::white);
         QPainter painter(&target);
-        QImage buffer;
+        MapBuffer buffer;
         if (buffered)
             DrawMapBuffered(painter, buffer, scene, frame, true);
         else
@@ -269,7 +270,7 @@ void TimeScreen(MapScene& scene, QImage::Format format, const Options& options)
                 PrintFigure(formatName, zoom, optionName, "direct repaint",
                             TimeFrames(options.frames, [&] { DrawMap(painter, scene, frame); }), kRepaintGoalMs);
 
-                QImage buffer;
+                MapBuffer buffer;
                 PrintFigure(formatName, zoom, optionName, "buffered repaint",
                             TimeFrames(options.frames, [&] { DrawMapBuffered(painter, buffer, scene, frame, true); }),
                             kRepaintGoalMs);

@@ -121,7 +121,7 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
         ++result.Hexes;
     }
     // A cancelled import has changed the map as much as a finished one: it is drawn and saved anew.
-    map.InvalidateMapBuffer();
+    map.NoteChange();
     result.Imported = true;
     if (result.Cancelled) {
         ui.Info("Import cancelled after " + IntToStr(result.Hexes)

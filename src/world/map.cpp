@@ -4,6 +4,8 @@
 #include "core/text_helpers.h"
 #include "world/vocabulary.h"
 
+#include <utility>
+
 namespace korvane {
 
 TMap::TMap()
@@ -23,12 +25,17 @@ bool TMap::IsValidPosition(int level, int x, int y)
         && (x + y) % 2 == 0;
 }
 
-TMapCell* TMap::Cell(int level, int x, int y) const
+const TMapCell* TMap::Cell(int level, int x, int y) const
 {
     if (!IsValidPosition(level, x, y))
         return nullptr;
     const Column* column = columns_[ColumnIndex(level, x)].get();
     return column ? column->Cells[SlotInColumn(y)].get() : nullptr;
+}
+
+TMapCell* TMap::Cell(int level, int x, int y)
+{
+    return const_cast<TMapCell*>(std::as_const(*this).Cell(level, x, y));
 }
 
 TMapCell* TMap::EnsureCell(int level, int x, int y)
@@ -63,7 +70,7 @@ void TMap::RemoveCell(int level, int x, int y)
     --column->Count;
     --rowCounts_[RowIndex(level, y)];
     --cellCount_;
-    InvalidateMapBuffer();
+    NoteChange();
 }
 
 void TMap::UnderToGrid(int& x, int& y)
@@ -97,7 +104,7 @@ void TMap::Clear()
         column.reset();
     rowCounts_.fill(0);
     cellCount_ = 0;
-    InvalidateMapBuffer();
+    NoteChange();
 }
 
 int TMap::TerrainIndex(std::string_view word) const

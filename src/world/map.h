@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace korvane {
@@ -43,7 +44,8 @@ public:
     static bool IsValidPosition(int level, int x, int y);
 
     /// The cell at a position; null when nothing is known there or the position is not valid.
-    TMapCell* Cell(int level, int x, int y) const;
+    const TMapCell* Cell(int level, int x, int y) const;
+    TMapCell* Cell(int level, int x, int y);
     /// The cell at a valid position, created when missing, with its X, Y and Level set.
     /// Null for a position that cannot hold a cell.
     TMapCell* EnsureCell(int level, int x, int y);
@@ -64,27 +66,24 @@ public:
     template <typename F>
     void ForEachCell(F&& f) const
     {
-        for (int level = 0; level < kLevels; ++level)
-            for (int x = 0; x <= kMaxX; ++x)
-                if (const Column* column = columns_[ColumnIndex(level, x)].get(); column && column->Count > 0)
-                    for (const auto& cell : column->Cells)
-                        if (cell)
-                            f(*cell);
+        VisitByColumns(*this, f);
+    }
+    template <typename F>
+    void ForEachCell(F&& f)
+    {
+        VisitByColumns(*this, f);
     }
 
     /// Visits every cell: level, then y ascending, x ascending within y (the order of searches).
     template <typename F>
     void ForEachCellByRows(F&& f) const
     {
-        for (int level = 0; level < kLevels; ++level)
-            for (int y = 0; y <= kMaxY; ++y) {
-                if (rowCounts_[RowIndex(level, y)] == 0)
-                    continue;
-                for (int x = y % 2; x <= kMaxX; x += 2)
-                    if (const Column* column = columns_[ColumnIndex(level, x)].get())
-                        if (TMapCell* cell = column->Cells[SlotInColumn(y)].get())
-                            f(*cell);
-            }
+        VisitByRows(*this, f);
+    }
+    template <typename F>
+    void ForEachCellByRows(F&& f)
+    {
+        VisitByRows(*this, f);
     }
 
     /// After an import or a turn step: the player's own units it did not see are gone and leave
@@ -178,11 +177,12 @@ public:
     /// The latest record of every unit known, with its orders.
     TUnitList UnitFileList;
 
-    // What the off-screen map buffer holds, so a repaint can reuse it.
-    int BufLeft = -1, BufTop = -1, BufRight = -1, BufBottom = -1;
-    int BufZoom = 0, BufLevel = 0, BufOptions = 0;
-    /// Makes the next buffered repaint draw the hexes again: the world they show has changed.
-    void InvalidateMapBuffer() { BufLeft = BufTop = BufRight = BufBottom = -1; }
+    /// Counts the changes made to the world wholesale: clearing it, removing a cell, emptying the
+    /// hexes' unit lists, changing a terrain colour or feature icon, merging an exchange file.
+    /// A picture drawn at an older count is stale. Single hexes edited in a window are not
+    /// counted: the window that edited them asks for the map to be drawn again.
+    std::uint64_t Generation() const { return generation_; }
+    void NoteChange() { ++generation_; }
 
 private:
     /// The cells of one column of one level. Only positions with x + y even hold cells, so a
@@ -203,12 +203,40 @@ private:
     }
     static std::size_t SlotInColumn(int y) { return static_cast<std::size_t>(y / 2); }
 
+    // The walks for a const and a mutable map alike: a const map hands out const cells.
+    template <typename Self>
+    using CellOf = std::conditional_t<std::is_const_v<Self>, const TMapCell, TMapCell>;
+    template <typename Self, typename F>
+    static void VisitByColumns(Self& self, F& f)
+    {
+        for (int level = 0; level < kLevels; ++level)
+            for (int x = 0; x <= kMaxX; ++x)
+                if (const Column* column = self.columns_[ColumnIndex(level, x)].get(); column && column->Count > 0)
+                    for (const auto& cell : column->Cells)
+                        if (cell)
+                            f(static_cast<CellOf<Self>&>(*cell));
+    }
+    template <typename Self, typename F>
+    static void VisitByRows(Self& self, F& f)
+    {
+        for (int level = 0; level < kLevels; ++level)
+            for (int y = 0; y <= kMaxY; ++y) {
+                if (self.rowCounts_[RowIndex(level, y)] == 0)
+                    continue;
+                for (int x = y % 2; x <= kMaxX; x += 2)
+                    if (const Column* column = self.columns_[ColumnIndex(level, x)].get())
+                        if (TMapCell* cell = column->Cells[SlotInColumn(y)].get())
+                            f(static_cast<CellOf<Self>&>(*cell));
+            }
+    }
+
     // A column is made with its first cell, and the walks pass over columns and rows that hold
     // none: making, walking, clearing and freeing a world cost what it holds, not the grid's
     // 124,000 positions, which matters to the many small worlds of imports and checks.
     std::array<std::unique_ptr<Column>, kLevels * (kMaxX + 1)> columns_;
     std::array<int, kLevels * (kMaxY + 1)> rowCounts_{};
     int cellCount_ = 0;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace korvane

@@ -68,7 +68,6 @@ public:
     TUnitList Units;  // the units seen here in the turn shown
     std::int32_t FactionNo = -1;
     bool Unconfirmed = true;
-    std::int32_t BoxLeft = 0, BoxTop = 0, BoxWidth = 0, BoxHeight = 0;  // where last drawn
     std::string Comments, Note2, Note3;
     std::int32_t LastUpdate = 0;  // latest turn that described the hex; below 1 never
     std::array<bool, 3> Pathway{};  // pathway kinds 1..3 at positions 0..2

@@ -86,7 +86,7 @@ void TMap::SetTerrainColour(int index, std::int32_t colour)
 {
     if (std::string* entry = Entry(TerrainColours, index))
         *entry = IntToStr(colour);
-    InvalidateMapBuffer();
+    NoteChange();
 }
 
 int TMap::IconStyle(int icon) const
@@ -108,7 +108,7 @@ std::int32_t TMap::IconColour(int icon) const
 
 void TMap::SetIconStyle(int icon, int style)
 {
-    InvalidateMapBuffer();
+    NoteChange();
     std::string* entry = Entry(MapIcons, icon);
     if (!entry)
         return;
@@ -119,7 +119,7 @@ void TMap::SetIconStyle(int icon, int style)
 
 void TMap::SetIconColour(int icon, std::int32_t colour)
 {
-    InvalidateMapBuffer();
+    NoteChange();
     std::string* entry = Entry(MapIcons, icon);
     if (!entry)
         return;

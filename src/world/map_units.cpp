@@ -13,7 +13,7 @@ void TMap::ClearCellLists()
 {
     ForEachCell([](TMapCell& cell) { cell.Units.Clear(); });
     // Every import and every change of the turn shown starts here.
-    InvalidateMapBuffer();
+    NoteChange();
 }
 
 void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& factions, const TKeyStringList& skills)

@@ -2,6 +2,7 @@
 // pixels, never enlarged from a picture of the logical size.
 #include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
+#include "mapview/render/map_buffer.h"
 #include "mapview/render/map_drawing.h"
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
@@ -73,7 +74,7 @@ protected:
 
     // A picture of 400 × 300 logical pixels, `ratio` device pixels to each, drawn directly
     // or through `buffer`.
-    QImage Draw(const MapFrame& frame, qreal ratio, QImage* buffer = nullptr)
+    QImage Draw(const MapFrame& frame, qreal ratio, MapBuffer* buffer = nullptr)
     {
         QImage image(static_cast<int>(std::ceil(400 * ratio)), static_cast<int>(std::ceil(300 * ratio)),
                      QImage::Format_RGB32);
@@ -107,7 +108,7 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
     // At 150 % a hex can fall between device pixels, and the buffer and the screen may round
     // its edges apart; resampling the buffer would blend colours found nowhere near.
     for (const auto& [ratio, reach] : {std::pair(2.0, 0), {1.5, 2}}) {
-        QImage buffer;
+        MapBuffer buffer;
         for (int zoom : {3, 5, 8}) {
             // Without names: the buffer's margin would show those of hexes left of the view
             // reaching into it, which direct drawing leaves out.
@@ -118,7 +119,7 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
         }
     }
     // With names, scrolling down at 200 %: the letters keep their fine detail.
-    QImage buffer;
+    MapBuffer buffer;
     for (int zoom : {3, 5, 8}) {
         MapFrame frame = Frame(zoom, doTownIcons | doTownNames);
         for (frame.top = 0; frame.top < 3; ++frame.top) {
@@ -137,7 +138,7 @@ TEST_F(HighDpiTest, BufferMadeForAnotherScreenIsMadeAgain)
 {
     // The window moved from a screen at 100 % to one at 200 % and back, nothing else changed.
     const MapFrame frame = Frame(5, doTownIcons | doTownNames);
-    QImage buffer;
+    MapBuffer buffer;
     for (qreal ratio : {1.0, 2.0, 1.0})
         EXPECT_EQ(Draw(frame, ratio, &buffer), Draw(frame, ratio)) << ratio;
 }

@@ -2,6 +2,7 @@
 #include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/hex_geometry.h"
+#include "mapview/render/map_buffer.h"
 #include "mapview/render/map_drawing.h"
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
@@ -238,7 +239,7 @@ TEST_F(MapDrawingTest, BufferedDrawingShowsTheSamePictureWhileScrolling)
                 cell.Units.Add(Unit(x * 1000 + y, 3));
         }
     }
-    QImage buffer;
+    MapBuffer buffer;
     for (int zoom : {2, 5}) {
         // With troops shown no names are written (they would reach into the view from the
         // buffer's margin, but not when drawn directly).
@@ -262,20 +263,35 @@ TEST_F(MapDrawingTest, BufferFollowsChangesOfTheWorldAndTheFlashHighlights)
 {
     Cell(4, 4, kTerrainOcean);
     const MapFrame frame = Frame(5, 0);
-    QImage buffer;
-    auto buffered = [&] {
+    MapBuffer buffer;
+    auto buffered = [&](MapBuffer& through, const MapFrame& view) {
         QImage image(kWidth, kHeight, QImage::Format_RGB32);
+        image.fill(kBackground);
         QPainter painter(&image);
-        DrawMapBuffered(painter, buffer, scene, frame, false);
+        DrawMapBuffered(painter, through, scene, view, false);
         return image;
     };
-    EXPECT_EQ(At(buffered(), frame, 4, 4), ToQColor(map.TerrainColour(kTerrainOcean)));
+    EXPECT_EQ(At(buffered(buffer, frame), frame, 4, 4), ToQColor(map.TerrainColour(kTerrainOcean)));
     // A new turn shown (or an import) starts by emptying the cells' unit lists.
     map.Cell(0, 4, 4)->Terrain = kTerrainSolid;
     map.ClearCellLists();
-    EXPECT_EQ(At(buffered(), frame, 4, 4), ToQColor(map.TerrainColour(kTerrainSolid)));
+    EXPECT_EQ(At(buffered(buffer, frame), frame, 4, 4), ToQColor(map.TerrainColour(kTerrainSolid)));
     map.SetTerrainColour(kTerrainSolid, 0x00FF00);
-    EXPECT_EQ(At(buffered(), frame, 4, 4), QColor(0, 0xFF, 0));
+    EXPECT_EQ(At(buffered(buffer, frame), frame, 4, 4), QColor(0, 0xFF, 0));
+    map.RemoveCell(0, 4, 4);
+    EXPECT_EQ(At(buffered(buffer, frame), frame, 4, 4), ToQColor(map.TerrainColour(0)));
+
+    // Each buffer knows what it holds: another one drawn elsewhere over the same world does
+    // not make the first believe it holds that place too.
+    Cell(4, 4, kTerrainSolid);
+    map.ClearCellLists();
+    Cell(84, 64, kTerrainOcean);
+    MapFrame far = frame;
+    std::tie(far.left, far.top) = std::tuple(80, 60);
+    MapBuffer other;
+    buffered(buffer, frame);
+    buffered(other, far);
+    EXPECT_EQ(buffered(buffer, far), Draw(far));
 
     QImage image = Draw(frame);
     QPainter painter(&image);

@@ -1,8 +1,6 @@
 // Hex sizes and the point-in-hex test.
 #include "mapview/render/hex_geometry.h"
 
-#include "world/map_cell.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -58,18 +56,9 @@ bool HexBoxContains(std::int32_t left, std::int32_t top, std::int32_t width, std
     return static_cast<double>(hh) / static_cast<double>(e) > static_cast<double>(dy) / static_cast<double>(dx);
 }
 
-void SetScreenBox(TMapCell& cell, int ox, int oy, int marginY, int marginX, int zoom)
+bool HexGeometry::Contains(int left, int top, int px, int py) const
 {
-    const HexGeometry hex = HexGeometry::ForZoom(zoom);
-    cell.BoxLeft = hex.BoxLeft(cell.X, ox, marginX);
-    cell.BoxTop = hex.BoxTop(cell.Y, oy, marginY);
-    cell.BoxWidth = hex.BoxWidth();
-    cell.BoxHeight = hex.BoxHeight();
-}
-
-bool ContainsPoint(const TMapCell& cell, int px, int py)
-{
-    return HexBoxContains(cell.BoxLeft, cell.BoxTop, cell.BoxWidth, cell.BoxHeight, px, py);
+    return HexBoxContains(left, top, BoxWidth(), BoxHeight(), px, py);
 }
 
 }  // namespace korvane

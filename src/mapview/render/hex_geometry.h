@@ -5,8 +5,6 @@
 
 namespace korvane {
 
-class TMapCell;
-
 /// Rounds half to even, as every size of the map is rounded.
 int RoundHalfEven(double value);
 
@@ -29,15 +27,12 @@ struct HexGeometry
     /// The length of the top edge, both ends counted.
     int BoxWidth() const { return S + 1; }
     int BoxHeight() const { return 2 * Hh; }
+    /// True when pixel (px, py) lies in the outline of the hex whose box starts at (left, top).
+    bool Contains(int left, int top, int px, int py) const;
 };
 
 /// True when pixel (px, py) lies in the hex whose central rectangle is the box; the wings
 /// stick out width div 2 pixels on both sides (as drawn), their tips at mid-height.
 bool HexBoxContains(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, int px, int py);
-
-/// Fills the cell's screen box for a view with origin (ox, oy) and margins.
-void SetScreenBox(TMapCell& cell, int ox, int oy, int marginY, int marginX, int zoom);
-/// True when the pixel lies in the hex outline given by the cell's screen box.
-bool ContainsPoint(const TMapCell& cell, int px, int py);
 
 }  // namespace korvane

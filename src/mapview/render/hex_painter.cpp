@@ -81,7 +81,7 @@ QPolygon HexPainter::Outline(int left, int top) const
     return outline;
 }
 
-void HexPainter::Draw(TMapCell* cell, int x, int y, int level, int left, int top)
+void HexPainter::Draw(const TMapCell* cell, int x, int y, int level, int left, int top)
 {
     FillTerrain(cell, left, top);
     if (writeCoordinates_)
@@ -94,10 +94,6 @@ void HexPainter::Draw(TMapCell* cell, int x, int y, int level, int left, int top
         DrawDoneCross(*cell, left, top);
         if (level == TMap::kUnderworld && cell->Terrain == solidTerrain_)
             DrawPassages(*cell, left, top);
-        cell->BoxLeft = left;
-        cell->BoxTop = top;
-        cell->BoxWidth = hex_.BoxWidth();
-        cell->BoxHeight = hex_.BoxHeight();
     }
 }
 

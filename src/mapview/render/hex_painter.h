@@ -27,8 +27,8 @@ public:
     HexPainter(QPainter& painter, const TMap& map, const HexGeometry& hex, int options, std::int32_t ownFaction);
 
     /// Draws the hex whose top edge starts at (left, top). `cell` may be null: the grid holds
-    /// nothing at (x, y) and the hex is drawn as unknown terrain. A drawn cell keeps its box.
-    void Draw(TMapCell* cell, int x, int y, int level, int left, int top);
+    /// nothing at (x, y) and the hex is drawn as unknown terrain.
+    void Draw(const TMapCell* cell, int x, int y, int level, int left, int top);
     /// The flash highlight: the outline filled white, or black where the terrain is white.
     void DrawFlash(const TMapCell* cell, int left, int top);
 

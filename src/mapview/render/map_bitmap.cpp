@@ -43,7 +43,7 @@ QSize MapBitmapSize(const MapBitmapRequest& request)
     return QSize(area.width() + 60, area.height() + 68);
 }
 
-void DrawMapBitmapPart(QPainter& painter, MapScene& scene, const MapBitmapRequest& request, const QRect& band,
+void DrawMapBitmapPart(QPainter& painter, const MapScene& scene, const MapBitmapRequest& request, const QRect& band,
                        const QDate& date)
 {
     const QSize area = MapAreaSize(request);
@@ -83,7 +83,7 @@ void DrawMapBitmapPart(QPainter& painter, MapScene& scene, const MapBitmapReques
     }
 }
 
-QImage RenderMapBitmap(MapScene& scene, const MapBitmapRequest& request, const QDate& date)
+QImage RenderMapBitmap(const MapScene& scene, const MapBitmapRequest& request, const QDate& date)
 {
     QImage image(MapBitmapSize(request), QImage::Format_RGB32);
     QPainter painter(&image);
@@ -91,7 +91,7 @@ QImage RenderMapBitmap(MapScene& scene, const MapBitmapRequest& request, const Q
     return image;
 }
 
-bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string* error, const QDate& date,
+bool MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, std::string* error, const QDate& date,
                    int bandRows, Progress* progress)
 {
     const QSize size = MapBitmapSize(request);

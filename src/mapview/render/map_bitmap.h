@@ -23,18 +23,18 @@ QSize MapBitmapSize(const MapBitmapRequest& request);
 
 /// Draws the part of the bitmap that lies in pixel rows `band` (frame, hexes, heading and
 /// footer, on white) with the painter's origin at the bitmap's top-left corner.
-void DrawMapBitmapPart(QPainter& painter, MapScene& scene, const MapBitmapRequest& request, const QRect& band,
+void DrawMapBitmapPart(QPainter& painter, const MapScene& scene, const MapBitmapRequest& request, const QRect& band,
                        const QDate& date);
 
 /// The whole bitmap in memory (for small maps and previews).
-QImage RenderMapBitmap(MapScene& scene, const MapBitmapRequest& request, const QDate& date = QDate::currentDate());
+QImage RenderMapBitmap(const MapScene& scene, const MapBitmapRequest& request, const QDate& date = QDate::currentDate());
 
 /// Draws the bitmap and writes it to `request.fileName` as a 24-bit BMP, replacing any file
 /// there only once the new one is complete. False, with the reason in `error`, on failure.
 /// `bandRows` is the number of rows drawn at a time; 0 chooses about 32 MB of pixels.
 /// `progress` counts the bitmap's rows written, band by band; when the player cancels between
 /// bands nothing is written (any old file stays as it was) and the error is kMapBitmapCancelled.
-bool MakeMapBitmap(MapScene& scene, const MapBitmapRequest& request, std::string* error = nullptr,
+bool MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, std::string* error = nullptr,
                    const QDate& date = QDate::currentDate(), int bandRows = 0, Progress* progress = nullptr);
 
 /// The error MakeMapBitmap gives when the player cancelled it.

@@ -1,5 +1,7 @@
 // Drawing the screen map through an off-screen buffer that holds a margin around the view,
 // so that scrolling a few columns or rows copies pixels instead of drawing hexes.
+#include "mapview/render/map_buffer.h"
+
 #include "mapview/render/map_drawing.h"
 
 #include "mapview/render/draw_options.h"
@@ -40,36 +42,38 @@ qreal PixelRatio(const QPainter& painter)
     return device ? device->devicePixelRatio() : 1.0;
 }
 
-bool BufferHolds(const TMap& map, const QImage& buffer, const MapFrame& frame, int options, qreal ratio)
+// True when the buffer was drawn from the world as it is now, the same way, around the view.
+bool BufferHolds(const MapBuffer& buffer, const TMap& map, const MapFrame& frame, int options, qreal ratio)
 {
     int x0, w, y0, h;
     VisibleRange(frame.left, frame.cols, TMap::kMaxX, x0, w);
     VisibleRange(frame.top, frame.rows, TMap::kMaxY, y0, h);
-    return x0 >= map.BufLeft && x0 + w <= map.BufRight && y0 >= map.BufTop && y0 + h <= map.BufBottom
-        && options == map.BufOptions && frame.zoom == map.BufZoom && frame.level == map.BufLevel
-        && buffer.devicePixelRatio() == ratio;
+    return x0 >= buffer.left && x0 + w <= buffer.right && y0 >= buffer.top && y0 + h <= buffer.bottom
+        && options == buffer.options && frame.zoom == buffer.zoom && frame.level == buffer.level
+        && map.Generation() == buffer.generation && buffer.image.devicePixelRatio() == ratio;
 }
 
-void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int options, const HexGeometry& hex,
+void RebuildBuffer(MapBuffer& cache, const MapScene& scene, const MapFrame& frame, int options, const HexGeometry& hex,
                    qreal ratio)
 {
-    TMap& map = scene.map;
-    map.BufOptions = options;
-    map.BufZoom = frame.zoom;
-    map.BufLevel = frame.level;
+    cache.options = options;
+    cache.zoom = frame.zoom;
+    cache.level = frame.level;
+    cache.generation = scene.map.Generation();
     const int marginCols = std::min(frame.cols / 2, 10);
     const int marginRows = std::min(frame.rows / 2, 8);
-    map.BufLeft = std::max(0, frame.left - marginCols);
-    map.BufRight = std::min(TMap::kMaxX, frame.left + frame.cols + marginCols);
-    map.BufTop = std::max(0, frame.top - marginRows);
-    map.BufBottom = std::min(TMap::kMaxY, frame.top + frame.rows + marginRows);
+    cache.left = std::max(0, frame.left - marginCols);
+    cache.right = std::min(TMap::kMaxX, frame.left + frame.cols + marginCols);
+    cache.top = std::max(0, frame.top - marginRows);
+    cache.bottom = std::min(TMap::kMaxY, frame.top + frame.rows + marginRows);
 
     // Room for every column and row the cached rectangle holds, whatever the screen size. The
     // buffer has the screen's own pixels (twice as many each way at 200 %), so that copying
     // from it loses no detail; a buffer made for another screen is made anew.
     const QSize needed(
-        static_cast<int>(std::ceil((hex.C * (map.BufRight - map.BufLeft + 2) + 2 * hex.S + kBufferMargin) * ratio)),
-        static_cast<int>(std::ceil((hex.Hh * (map.BufBottom - map.BufTop + 4) + kBufferMargin) * ratio)));
+        static_cast<int>(std::ceil((hex.C * (cache.right - cache.left + 2) + 2 * hex.S + kBufferMargin) * ratio)),
+        static_cast<int>(std::ceil((hex.Hh * (cache.bottom - cache.top + 4) + kBufferMargin) * ratio)));
+    QImage& buffer = cache.image;
     if (buffer.devicePixelRatio() != ratio)
         buffer = QImage();
     if (buffer.width() < needed.width() || buffer.height() < needed.height()) {
@@ -79,10 +83,10 @@ void RebuildBuffer(QImage& buffer, MapScene& scene, const MapFrame& frame, int o
     buffer.fill(kMapBackground);
 
     MapFrame whole = frame;
-    whole.left = map.BufLeft;
-    whole.top = map.BufTop;
-    whole.cols = map.BufRight - map.BufLeft;
-    whole.rows = map.BufBottom - map.BufTop + 2;
+    whole.left = cache.left;
+    whole.top = cache.top;
+    whole.cols = cache.right - cache.left;
+    whole.rows = cache.bottom - cache.top + 2;
     whole.marginX = kBufferMargin;
     whole.marginY = kBufferMargin;
     whole.clip = QRect(QPoint(0, 0), buffer.deviceIndependentSize().toSize());
@@ -112,22 +116,21 @@ void CopyPixels(QPainter& painter, const QImage& buffer, const QPoint& source, c
 
 }  // namespace
 
-void DrawMapBuffered(QPainter& painter, QImage& buffer, MapScene& scene, const MapFrame& frame, bool forceRedraw)
+void DrawMapBuffered(QPainter& painter, MapBuffer& buffer, const MapScene& scene, const MapFrame& frame, bool forceRedraw)
 {
     const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
     QRect clip = frame.clip;
     const int options = ReserveRulers(frame, hex, clip);
     DrawScreenRulers(painter, frame, hex, clip);
     const qreal ratio = PixelRatio(painter);
-    if (forceRedraw || buffer.isNull() || !BufferHolds(scene.map, buffer, frame, options, ratio))
+    if (forceRedraw || buffer.image.isNull() || !BufferHolds(buffer, scene.map, frame, options, ratio))
         RebuildBuffer(buffer, scene, frame, options, hex, ratio);
 
-    const TMap& map = scene.map;
-    const QPoint source = QPoint(hex.C * (frame.left - map.BufLeft), hex.Hh * (frame.top - map.BufTop))
+    const QPoint source = QPoint(hex.C * (frame.left - buffer.left), hex.Hh * (frame.top - buffer.top))
         + QPoint(clip.left() - frame.marginX + kBufferMargin, clip.top() - frame.marginY + kBufferMargin);
     painter.save();
     painter.setClipRect(clip);
-    CopyPixels(painter, buffer, source, clip, ratio);
+    CopyPixels(painter, buffer.image, source, clip, ratio);
     if (WantsTroopMarks(frame))
         DrawTroopMarks(painter, scene, frame);
     painter.restore();

@@ -44,7 +44,7 @@ void ForEachFramePosition(const MapFrame& frame, const HexGeometry& hex, const Q
     }
 }
 
-void DrawHexes(QPainter& painter, MapScene& scene, const MapFrame& frame, int options, const QRect& area)
+void DrawHexes(QPainter& painter, const MapScene& scene, const MapFrame& frame, int options, const QRect& area)
 {
     const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
     HexPainter hexPainter(painter, scene.map, hex, options, scene.ownFaction);
@@ -54,7 +54,7 @@ void DrawHexes(QPainter& painter, MapScene& scene, const MapFrame& frame, int op
 }
 
 // Hexes (and troop marks when wanted) inside `clip`.
-void DrawClipped(QPainter& painter, MapScene& scene, const MapFrame& frame, const QRect& clip, int options,
+void DrawClipped(QPainter& painter, const MapScene& scene, const MapFrame& frame, const QRect& clip, int options,
                  const QRect& area, bool troops)
 {
     painter.save();
@@ -89,7 +89,7 @@ bool WantsTroopMarks(const MapFrame& frame)
     return (frame.options & doTroops) && frame.zoom >= 3;
 }
 
-void DrawMap(QPainter& painter, MapScene& scene, const MapFrame& frame)
+void DrawMap(QPainter& painter, const MapScene& scene, const MapFrame& frame)
 {
     const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
     QRect clip = frame.clip;
@@ -98,12 +98,12 @@ void DrawMap(QPainter& painter, MapScene& scene, const MapFrame& frame)
     DrawClipped(painter, scene, frame, clip, options, QRect(), true);
 }
 
-void DrawMapBitmap(QPainter& painter, MapScene& scene, const MapFrame& frame, const QRect& area)
+void DrawMapBitmap(QPainter& painter, const MapScene& scene, const MapFrame& frame, const QRect& area)
 {
     DrawClipped(painter, scene, frame, frame.clip, frame.options, area, true);
 }
 
-void DrawHexLayer(QPainter& painter, MapScene& scene, const MapFrame& frame)
+void DrawHexLayer(QPainter& painter, const MapScene& scene, const MapFrame& frame)
 {
     DrawClipped(painter, scene, frame, frame.clip, frame.options, QRect(), false);
 }
@@ -117,7 +117,7 @@ void DrawTroopMarks(QPainter& painter, const MapScene& scene, const MapFrame& fr
     });
 }
 
-void DrawOneHex(QPainter& painter, MapScene& scene, const MapFrame& frame, int x, int y, int phase)
+void DrawOneHex(QPainter& painter, const MapScene& scene, const MapFrame& frame, int x, int y, int phase)
 {
     if (!TMap::IsValidPosition(frame.level, x, y))
         return;
@@ -128,7 +128,7 @@ void DrawOneHex(QPainter& painter, MapScene& scene, const MapFrame& frame, int x
     const int options = ReserveRulers(frame, hex, clip);
     painter.save();
     painter.setClipRect(clip);
-    TMapCell* cell = scene.map.Cell(frame.level, x, y);
+    const TMapCell* cell = scene.map.Cell(frame.level, x, y);
     HexPainter hexPainter(painter, scene.map, hex, options, scene.ownFaction);
     if (phase == 0)
         hexPainter.DrawFlash(cell, left, top);

@@ -5,7 +5,7 @@
 
 namespace korvane {
 
-MapScene::MapScene(Workspace& workspace)
+MapScene::MapScene(const Workspace& workspace)
     : map(workspace.Map),
       factions(workspace.Factions),
       alliances(workspace.Alliances),

@@ -18,13 +18,13 @@ class Workspace;
 struct MapScene
 {
     /// The workspace's world, registries, own faction and turn shown, without a troop display.
-    explicit MapScene(Workspace& workspace);
-    MapScene(TMap& map, const TFactionList& factions, const TAllianceList& alliances)
+    explicit MapScene(const Workspace& workspace);
+    MapScene(const TMap& map, const TFactionList& factions, const TAllianceList& alliances)
         : map(map), factions(factions), alliances(alliances)
     {
     }
 
-    TMap& map;  // drawn cells keep their screen box
+    const TMap& map;
     const TFactionList& factions;
     const TAllianceList& alliances;
     std::int32_t ownFaction = 0;

@@ -4,7 +4,6 @@
 #include "core/settings.h"
 #include "mapview/render/hex_geometry.h"
 #include "world/map.h"
-#include "world/map_cell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,16 +95,13 @@ HexPosition HexAtPoint(const MapViewport& view, int px, int py)
     const int x1 = std::min(x0 + 3, TMap::kMaxX);
     const int y0 = std::max(0, static_cast<int>((py - kScreenMarginY) / double(hex.Hh)) + view.ViewTop - 2);
     const int y1 = std::min(y0 + 3, TMap::kMaxY);
-    TMapCell probe;
-    probe.Level = view.ViewLevel;
     for (int x = x0; x <= x1; ++x) {
         for (int y = y0; y <= y1; ++y) {
             if ((x + y) % 2 != 0)
                 continue;
-            probe.X = x;
-            probe.Y = y;
-            SetScreenBox(probe, view.ViewLeft, view.ViewTop, kScreenMarginY, kScreenMarginX, view.Zoom);
-            if (ContainsPoint(probe, px, py))
+            const int left = hex.BoxLeft(x, view.ViewLeft, kScreenMarginX);
+            const int top = hex.BoxTop(y, view.ViewTop, kScreenMarginY);
+            if (hex.Contains(left, top, px, py))
                 return {x, y};
         }
     }

@@ -106,8 +106,8 @@ bool TfrmMAP::StartUp()
     // screen's own pixels, which a screen scaled to 200 % has twice as many of each way.
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         const QSize size = screen->size() * screen->devicePixelRatio();
-        paintBuffer_ = QImage(3 * size.width() / 2, 3 * size.height() / 2, QImage::Format_RGB32);
-        paintBuffer_.setDevicePixelRatio(screen->devicePixelRatio());
+        paintBuffer_.image = QImage(3 * size.width() / 2, 3 * size.height() / 2, QImage::Format_RGB32);
+        paintBuffer_.image.setDevicePixelRatio(screen->devicePixelRatio());
     }
     RestorePlacement();
     const TrecINI& settings = workspace_.Settings;

@@ -1,6 +1,7 @@
 // TfrmMAP: the main map window.
 #pragma once
 
+#include "mapview/render/map_buffer.h"
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
 #include "mapview/windows/frm_map_layout.h"
@@ -233,7 +234,7 @@ private:
     FrmMapMenus m_;
     HexPosition lastHit_;
     QImage storedGlobalMap_;  // the overview without the view's frame
-    QImage paintBuffer_;      // the hexes around the view, when the settings ask for buffered drawing
+    MapBuffer paintBuffer_;   // the hexes around the view, when the settings ask for buffered drawing
     bool forceRedraw_ = false;  // the next buffered paint draws the hexes afresh
     MapViewport view_;
     MapScene scene_;
