@@ -1,6 +1,7 @@
 // The "All Known Units" browser.
 #include "windows/frm_all_units.h"
 
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
 #include <QApplication>
@@ -17,9 +18,9 @@ TfrmAllUnits::TfrmAllUnits(Workspace& workspace, UserInteraction& ui, QWidget* p
 {
     setObjectName("frmAllUnits");
     setWindowTitle("All Known Units");
-    cmdShowAll = BrowserButton(this, "cmdShowAll", "All");
-    cmdShowHex = BrowserButton(this, "cmdShowHex", "Show He&x");
-    cmdMoveMaptoHex = BrowserButton(this, "cmdMoveMaptoHex", "Map to &Hex");
+    cmdShowAll = DialogButton("cmdShowAll", "All", this);
+    cmdShowHex = DialogButton("cmdShowHex", "Show He&x", this);
+    cmdMoveMaptoHex = DialogButton("cmdMoveMaptoHex", "Map to &Hex", this);
     connect(cmdShowAll, &QPushButton::clicked, this, &TfrmAllUnits::cmdShowAllClick);
     connect(cmdShowHex, &QPushButton::clicked, this, &TfrmAllUnits::cmdShowHexClick);
     connect(cmdMoveMaptoHex, &QPushButton::clicked, this, &TfrmAllUnits::cmdMoveMaptoHexClick);

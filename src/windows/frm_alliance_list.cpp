@@ -4,6 +4,7 @@
 #include "mapview/render/display_text.h"
 #include "people/alliance_list.h"
 #include "windows/centre_window.h"
+#include "windows/widget_makers.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -20,19 +21,16 @@ TfrmAllianceList::TfrmAllianceList(const TAllianceList& alliances, QWidget* pare
     setWindowTitle("Select Alliance");
     setModal(true);
 
-    lstAlliances = new QListWidget(this);
-    lstAlliances->setObjectName("lstAlliances");
+    lstAlliances = Named<QListWidget>("lstAlliances", this);
     lstAlliances->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlliances->setMinimumSize(220, 12 * lstAlliances->fontMetrics().height());
     for (const std::string& name : alliances.ListNames())
         lstAlliances->addItem(ToDisplayText(name));
 
-    cmdSelect = new QPushButton("&Select", this);
-    cmdSelect->setObjectName("cmdSelect");
+    cmdSelect = Named<QPushButton>("cmdSelect", "&Select", this);
     cmdSelect->setDefault(true);
     cmdSelect->setEnabled(false);
-    cmdCancel = new QPushButton("Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel = Named<QPushButton>("cmdCancel", "Cancel", this);
     cmdCancel->setAutoDefault(false);
 
     connect(lstAlliances, &QListWidget::itemSelectionChanged, this,

@@ -9,8 +9,8 @@
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
 #include "windows/centre_window.h"
-#include "windows/dialog_button.h"
 #include "windows/free_text_validator.h"
+#include "windows/widget_makers.h"
 
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -77,8 +77,7 @@ TfrmAlliances::TfrmAlliances(TAllianceList& alliances, TFactionList& factions, c
 
 void TfrmAlliances::BuildLayout()
 {
-    lstAlliances = new QListWidget(this);
-    lstAlliances->setObjectName("lstAlliances");
+    lstAlliances = Named<QListWidget>("lstAlliances", this);
     lstAlliances->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlliances->setMinimumWidth(180);
     lstAlliances->setMaximumWidth(240);
@@ -88,24 +87,20 @@ void TfrmAlliances::BuildLayout()
     lstAlliances->viewport()->setAcceptDrops(true);
     lstAlliances->viewport()->installEventFilter(this);
 
-    txtAlName = new QLineEdit(this);
-    txtAlName->setObjectName("txtAlName");
+    txtAlName = Named<QLineEdit>("txtAlName", this);
     txtAlName->setValidator(new FreeTextValidator(txtAlName));
-    txtAlComment = new QLineEdit(this);
-    txtAlComment->setObjectName("txtAlComment");
+    txtAlComment = Named<QLineEdit>("txtAlComment", this);
     txtAlComment->setValidator(new FreeTextValidator(txtAlComment));
-    shapeAlCol = new QFrame(this);
-    shapeAlCol->setObjectName("shapeAlCol");
+    shapeAlCol = Named<QFrame>("shapeAlCol", this);
     shapeAlCol->setFrameStyle(QFrame::Box | QFrame::Plain);
     shapeAlCol->setFixedSize(48, 22);
     shapeAlCol->setAutoFillBackground(true);
-    cmdSetColour = DialogButton("Set", "cmdSetColour", this);
-    cmdAddAlliance = DialogButton("Add", "cmdAddAlliance", this);
-    cmdUpdateAlliance = DialogButton("Update", "cmdUpdateAlliance", this);
-    cmdDeleteAlliance = DialogButton("Delete", "cmdDeleteAlliance", this);
+    cmdSetColour = DialogButton("cmdSetColour", "Set", this);
+    cmdAddAlliance = DialogButton("cmdAddAlliance", "Add", this);
+    cmdUpdateAlliance = DialogButton("cmdUpdateAlliance", "Update", this);
+    cmdDeleteAlliance = DialogButton("cmdDeleteAlliance", "Delete", this);
 
-    lstFactions = new QListWidget(this);
-    lstFactions->setObjectName("lstFactions");
+    lstFactions = Named<QListWidget>("lstFactions", this);
     lstFactions->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Numbers are right-aligned with blanks, which only a fixed-pitch font lines up.
     lstFactions->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -116,15 +111,14 @@ void TfrmAlliances::BuildLayout()
     // Room for a four-digit number and a faction name of ordinary length without scrolling.
     lstFactions->setMinimumSize(kMemberColumns * lstFactions->fontMetrics().horizontalAdvance('0'),
                                 8 * lstFactions->fontMetrics().height());
-    pnlFacCount = new QLabel(this);
-    pnlFacCount->setObjectName("pnlFacCount");
+    pnlFacCount = Named<QLabel>("pnlFacCount", this);
     pnlFacCount->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlFacCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pnlFacCount->setMinimumWidth(40);
-    cmdAddFaction = DialogButton("Add", "cmdAddFaction", this);
-    cmdRemoveFaction = DialogButton("Remove", "cmdRemoveFaction", this);
-    cmdOK = DialogButton("&OK", "cmdOK", this);
-    cmdCancel = DialogButton("Cancel", "cmdCancel", this);
+    cmdAddFaction = DialogButton("cmdAddFaction", "Add", this);
+    cmdRemoveFaction = DialogButton("cmdRemoveFaction", "Remove", this);
+    cmdOK = DialogButton("cmdOK", "&OK", this);
+    cmdCancel = DialogButton("cmdCancel", "Cancel", this);
 
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(shapeAlCol);

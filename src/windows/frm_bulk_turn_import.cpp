@@ -8,7 +8,7 @@
 #include "windows/bulk_import_name_order.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
-#include "windows/dialog_button.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
 #include <QComboBox>
@@ -90,18 +90,15 @@ TfrmBulkTurnImport::TfrmBulkTurnImport(Workspace& workspace, UserInteraction& ui
 
 void TfrmBulkTurnImport::CreateControls()
 {
-    pnlChoose = new QWidget(this);
-    pnlChoose->setObjectName("pnlChoose");
+    pnlChoose = Named<QWidget>("pnlChoose", this);
 
-    lstDrives = new QComboBox(pnlChoose);
-    lstDrives->setObjectName("lstDrives");
+    lstDrives = Named<QComboBox>("lstDrives", pnlChoose);
     FillDrives();
 
     dirsModel_ = new QFileSystemModel(this);
     dirsModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     dirsModel_->setRootPath(QDir::rootPath());
-    lstDirs = new QTreeView(pnlChoose);
-    lstDirs->setObjectName("lstDirs");
+    lstDirs = Named<QTreeView>("lstDirs", pnlChoose);
     lstDirs->setModel(dirsModel_);
     lstDirs->setHeaderHidden(true);
     // Only the names: size, kind and date say nothing about a folder of reports.
@@ -109,55 +106,48 @@ void TfrmBulkTurnImport::CreateControls()
         lstDirs->hideColumn(column);
     lstDirs->setMinimumSize(kListWidth + 40, kListHeight);
     // The folder's full name, its end in view: that is the part that tells folders apart.
-    txtDirectory = new QLineEdit(pnlChoose);
-    txtDirectory->setObjectName("txtDirectory");
+    txtDirectory = Named<QLineEdit>("txtDirectory", pnlChoose);
     txtDirectory->setReadOnly(true);
     txtDirectory->setFrame(false);
     txtDirectory->setFocusPolicy(Qt::NoFocus);
     txtDirectory->setStyleSheet("background: transparent");
 
-    lstFilters = new QComboBox(pnlChoose);
-    lstFilters->setObjectName("lstFilters");
+    lstFilters = Named<QComboBox>("lstFilters", pnlChoose);
     // "*" rather than "*.*": a report saved from a mail without an extension is a file too.
     lstFilters->addItem("All files (*)", "*");
     lstFilters->addItem("Text Files (*.txt)", "*.txt");
     lstFilters->setCurrentIndex(1);
 
-    lstFiles = new QListWidget(pnlChoose);
-    lstFiles->setObjectName("lstFiles");
+    lstFiles = Named<QListWidget>("lstFiles", pnlChoose);
     // A whole game's reports are picked at once with Shift or Ctrl, and added in list order.
     lstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstFiles->setMinimumSize(kListWidth, kListHeight);
 
-    lstSelFiles = new QListWidget(pnlChoose);
-    lstSelFiles->setObjectName("lstSelFiles");
+    lstSelFiles = Named<QListWidget>("lstSelFiles", pnlChoose);
     lstSelFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSelFiles->setMinimumSize(kListWidth, kListHeight);
-    lblFileCount = new QLabel(pnlChoose);
-    lblFileCount->setObjectName("lblFileCount");
+    lblFileCount = Named<QLabel>("lblFileCount", pnlChoose);
 
-    cmdAdd = DialogButton("Add >", "cmdAdd", pnlChoose);
-    cmdRemove = DialogButton("< Remove ", "cmdRemove", pnlChoose);
-    cmdMoveUp = DialogButton("Move &Up", "cmdMoveUp", pnlChoose);
-    cmdMoveDn = DialogButton("Move &Down", "cmdMoveDn", pnlChoose);
+    cmdAdd = DialogButton("cmdAdd", "Add >", pnlChoose);
+    cmdRemove = DialogButton("cmdRemove", "< Remove ", pnlChoose);
+    cmdMoveUp = DialogButton("cmdMoveUp", "Move &Up", pnlChoose);
+    cmdMoveDn = DialogButton("cmdMoveDn", "Move &Down", pnlChoose);
 
-    pnlStatus = new QLabel(this);
-    pnlStatus->setObjectName("pnlStatus");
+    pnlStatus = Named<QLabel>("pnlStatus", this);
     pnlStatus->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // A long file name is cut off rather than widening the window.
     pnlStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     pnlStatus->setMinimumHeight(pnlStatus->sizeHint().height() + 6);
-    prgImport = new QProgressBar(this);
-    prgImport->setObjectName("prgImport");
+    prgImport = Named<QProgressBar>("prgImport", this);
     prgImport->setRange(0, 1);
     prgImport->setValue(0);
     prgImport->setFormat(QString());  // empty until a run gives it files to count
     prgImport->setFixedWidth(160);
-    cmdCancel = DialogButton("Cancel", "cmdCancel", this);
+    cmdCancel = DialogButton("cmdCancel", "Cancel", this);
     cmdCancel->setEnabled(false);
 
-    cmdImport = DialogButton("I&mport", "cmdImport", this);
-    cmdClose = DialogButton("Close", "cmdClose", this);
+    cmdImport = DialogButton("cmdImport", "I&mport", this);
+    cmdClose = DialogButton("cmdClose", "Close", this);
 }
 
 void TfrmBulkTurnImport::LayOutControls()

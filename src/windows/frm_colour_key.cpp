@@ -4,6 +4,7 @@
 #include "mapview/render/display_text.h"
 #include "mapview/render/hex_geometry.h"
 #include "mapview/render/hex_painter.h"
+#include "windows/widget_makers.h"
 #include "world/map.h"
 #include "world/map_cell.h"
 
@@ -28,18 +29,15 @@ TfrmColourKey::TfrmColourKey(TMap& map, QWidget* owner)
     setObjectName("frmColourKey");
     setWindowTitle("Terrain Colours");
 
-    auto* pnlTop = new QWidget(this);
-    pnlTop->setObjectName("pnlTop");
-    cmdSelColour = new QPushButton("Select Colour", pnlTop);
-    cmdSelColour->setObjectName("cmdSelColour");
+    auto* pnlTop = Named<QWidget>("pnlTop", this);
+    cmdSelColour = Named<QPushButton>("cmdSelColour", "Select Colour", pnlTop);
     auto* topLayout = new QHBoxLayout(pnlTop);
     topLayout->setContentsMargins(5, 5, 5, 0);
     topLayout->addWidget(cmdSelColour);
     topLayout->addStretch();
-    connect(cmdSelColour, &QPushButton::clicked, this, &TfrmColourKey::SelectColour);
+    connect(cmdSelColour, &QPushButton::clicked, this, &KeyToolWindow::SelectColour);
 
-    pnlMain = new QWidget(this);
-    pnlMain->setObjectName("pnlMain");
+    pnlMain = Named<QWidget>("pnlMain", this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -94,7 +92,7 @@ void TfrmColourKey::BuildSwatches()
         swatch->setGeometry(TwoColumnSwatchRect(i, width));
         swatch->AddLabel(names[static_cast<std::size_t>(i)], font);
         connect(swatch, &KeySwatch::Clicked, this, &TfrmColourKey::SelectTerrain);
-        connect(swatch, &KeySwatch::DoubleClicked, this, &TfrmColourKey::SelectColour);
+        connect(swatch, &KeySwatch::DoubleClicked, this, &KeyToolWindow::SelectColour);
         swatch->show();
         swatches_.push_back(swatch);
     }
@@ -124,32 +122,30 @@ void TfrmColourKey::SelectTerrain(int index)
     UpdateSelColour();
 }
 
-bool TfrmColourKey::SelectedHasColourEntry() const
+int TfrmColourKey::SelectedColourEntry() const
 {
-    return selected_ >= 0 && selected_ < static_cast<int>(map_.TerrainColours.size());
+    return selected_ >= 0 && selected_ < static_cast<int>(map_.TerrainColours.size()) ? selected_ : -1;
 }
 
 void TfrmColourKey::UpdateSelColour()
 {
     // A terrain added to the vocabulary after the colour list was made is drawn grey and has
     // no entry to change: say so rather than ask for a colour that would be dropped.
-    const bool hasEntry = SelectedHasColourEntry();
+    const bool hasEntry = SelectedColourEntry() >= 0;
     cmdSelColour->setEnabled(hasEntry);
     cmdSelColour->setToolTip(hasEntry || selected_ < 0 ? QString()
                                                        : "This terrain has no entry in the colour list.");
 }
 
-void TfrmColourKey::SelectColour()
+std::int32_t TfrmColourKey::EntryColour(int terrain) const
 {
-    if (!SelectedHasColourEntry())
-        return;
-    const int terrain = selected_;
-    const std::optional<std::int32_t> colour = AskNewColour(map_.TerrainColour(terrain));
-    if (!colour)
-        return;
-    map_.SetTerrainColour(terrain, *colour);
+    return map_.TerrainColour(terrain);
+}
+
+void TfrmColourKey::SetEntryColour(int terrain, std::int32_t colour)
+{
+    map_.SetTerrainColour(terrain, colour);
     swatches_[static_cast<std::size_t>(terrain)]->Repaint();
-    emit MapChanged();
 }
 
 }  // namespace korvane

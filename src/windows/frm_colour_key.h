@@ -25,15 +25,16 @@ public:
     int SelectedTerrain() const { return selected_; }
     /// Moves the selection to terrain `index`; an index without a swatch changes nothing.
     void SelectTerrain(int index);
-    /// Asks for a colour for the selected terrain and stores it. A terrain the colour list has
-    /// no entry for cannot be given one (the list is never extended), so nothing is asked.
-    void SelectColour();
     void RefreshFromMap() override;
+
+protected:
+    int SelectedColourEntry() const override;
+    std::int32_t EntryColour(int terrain) const override;
+    void SetEntryColour(int terrain, std::int32_t colour) override;
 
 private:
     void BuildSwatches();
     void PaintSwatch(int terrain, QPainter& painter, const QRect& box) const;
-    bool SelectedHasColourEntry() const;
     void UpdateSelColour();
     std::vector<QString> TerrainNames() const;
 

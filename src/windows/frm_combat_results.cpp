@@ -3,6 +3,7 @@
 
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/widget_makers.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -27,8 +28,7 @@ TfrmCombatResults::TfrmCombatResults(const std::vector<std::string>& report, QWi
     setWindowTitle("Combat Summary");
     setModal(true);
 
-    lstCombats = new QListWidget(this);
-    lstCombats->setObjectName("lstCombats");
+    lstCombats = Named<QListWidget>("lstCombats", this);
     // "Left lost : " and "Right lost: " are written to line up, which only a fixed pitch shows.
     lstCombats->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics fixed(lstCombats->font());
@@ -39,8 +39,7 @@ TfrmCombatResults::TfrmCombatResults(const std::vector<std::string>& report, QWi
     // The outcome is at the end; that is what the player opens the window for.
     lstCombats->scrollToBottom();
 
-    cmdClose = new QPushButton("Close", this);
-    cmdClose->setObjectName("cmdClose");
+    cmdClose = Named<QPushButton>("cmdClose", "Close", this);
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -6,6 +6,7 @@
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
 #include "windows/free_text_validator.h"
+#include "windows/widget_makers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,10 +37,9 @@ constexpr const char* kDescriptions[] = {
     "Monsters",
 };
 
-QLineEdit* NumberBox(QWidget* parent, const char* name)
+QLineEdit* NumberBox(const char* name, QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+    auto* box = Named<QLineEdit>(name, parent);
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().averageCharWidth() * kNumberColumns + 12);
     return box;
@@ -79,9 +79,8 @@ TfrmCombatUnit::TfrmCombatUnit(TCombatUnit& unit, QWidget* parent)
 
 void TfrmCombatUnit::CreateControls()
 {
-    txtUnitID = NumberBox(this, "txtUnitID");
-    lstDesc = new QComboBox(this);
-    lstDesc->setObjectName("lstDesc");
+    txtUnitID = NumberBox("txtUnitID", this);
+    lstDesc = Named<QComboBox>("lstDesc", this);
     lstDesc->setEditable(true);
     // A typed description stays this unit's own; it is not added to the offered labels.
     lstDesc->setInsertPolicy(QComboBox::NoInsert);
@@ -90,34 +89,31 @@ void TfrmCombatUnit::CreateControls()
     for (const char* description : kDescriptions)
         lstDesc->addItem(description);
     lstDesc->setValidator(new FreeTextValidator(lstDesc));
-    txtQty = NumberBox(this, "txtQty");
-    txtHits = NumberBox(this, "txtHits");
-    txtAttacks = NumberBox(this, "txtAttacks");
-    chkBehind = new QCheckBox("Behind", this);
-    chkBehind->setObjectName("chkBehind");
+    txtQty = NumberBox("txtQty", this);
+    txtHits = NumberBox("txtHits", this);
+    txtAttacks = NumberBox("txtAttacks", this);
+    chkBehind = Named<QCheckBox>("chkBehind", "Behind", this);
 
-    txtSkillCOMB = NumberBox(this, "txtSkillCOMB");
-    txtSkillLBOW = NumberBox(this, "txtSkillLBOW");
-    txtSkillXBOW = NumberBox(this, "txtSkillXBOW");
-    txtSkillRIDI = NumberBox(this, "txtSkillRIDI");
-    txtSkillHEAL = NumberBox(this, "txtSkillHEAL");
+    txtSkillCOMB = NumberBox("txtSkillCOMB", this);
+    txtSkillLBOW = NumberBox("txtSkillLBOW", this);
+    txtSkillXBOW = NumberBox("txtSkillXBOW", this);
+    txtSkillRIDI = NumberBox("txtSkillRIDI", this);
+    txtSkillHEAL = NumberBox("txtSkillHEAL", this);
 
-    txtMSWO = NumberBox(this, "txtMSWO");
-    txtSWOR = NumberBox(this, "txtSWOR");
-    txtDBOW = NumberBox(this, "txtDBOW");
-    txtLBOW = NumberBox(this, "txtLBOW");
-    txtXBOW = NumberBox(this, "txtXBOW");
-    txtMARM = NumberBox(this, "txtMARM");
-    txtPLAT = NumberBox(this, "txtPLAT");
-    txtCHAI = NumberBox(this, "txtCHAI");
-    txtHORS = NumberBox(this, "txtHORS");
-    txtHERB = NumberBox(this, "txtHERB");
+    txtMSWO = NumberBox("txtMSWO", this);
+    txtSWOR = NumberBox("txtSWOR", this);
+    txtDBOW = NumberBox("txtDBOW", this);
+    txtLBOW = NumberBox("txtLBOW", this);
+    txtXBOW = NumberBox("txtXBOW", this);
+    txtMARM = NumberBox("txtMARM", this);
+    txtPLAT = NumberBox("txtPLAT", this);
+    txtCHAI = NumberBox("txtCHAI", this);
+    txtHORS = NumberBox("txtHORS", this);
+    txtHERB = NumberBox("txtHERB", this);
 
-    cmdOK = new QPushButton("OK", this);
-    cmdOK->setObjectName("cmdOK");
+    cmdOK = Named<QPushButton>("cmdOK", "OK", this);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel = Named<QPushButton>("cmdCancel", "Cancel", this);
     cmdCancel->setAutoDefault(false);
 }
 

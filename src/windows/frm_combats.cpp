@@ -6,9 +6,9 @@
 #include "mapview/render/display_text.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
-#include "windows/dialog_button.h"
 #include "windows/frm_combat_results.h"
 #include "windows/frm_combat_unit.h"
+#include "windows/widget_makers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,10 +62,9 @@ std::string ProblemsText(const std::string& fileName, const std::vector<BattleFi
     return text;
 }
 
-QFileDialog* BattleFileDialog(QWidget* parent, const char* name, const char* caption, const std::string& programDir)
+QFileDialog* BattleFileDialog(const char* name, const char* caption, const std::string& programDir, QWidget* parent)
 {
-    auto* dialog = new QFileDialog(parent, caption, ToDisplayText(programDir));
-    dialog->setObjectName(name);
+    auto* dialog = Named<QFileDialog>(name, parent, caption, ToDisplayText(programDir));
     // Battle files are offered first; names are matched whatever their case.
     const QStringList filters = {"All files (*)", "Battle files (*.BTL *.btl)", "Text Files (*.TXT *.txt)"};
     dialog->setNameFilters(filters);
@@ -94,26 +93,23 @@ void TfrmCombats::CreateSide(TCombatSide side)
     const QString name = side == TCombatSide::Left ? "Left" : "Right";
     Side& s = SideOf(side);
     s.Frame = new QGroupBox(name, this);
-    s.lst = new QListWidget(s.Frame);
-    s.lst->setObjectName("lst" + name);
+    s.lst = Named<QListWidget>("lst" + name, s.Frame);
     // The columns of a unit's line are padded with blanks, which only line up in a fixed pitch.
     s.lst->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics fixed(s.lst->font());
     const int columns = 1 + kQuantityColumns + kDescriptionColumns;
     s.lst->setMinimumSize(fixed.horizontalAdvance(QString(columns, u'0')) + 24, kListRows * fixed.height());
-    s.cmdAdd = DialogButton("Add", "cmdAdd" + name, s.Frame);
-    s.cmdEdit = DialogButton("Edit", "cmdEdit" + name, s.Frame);
-    s.cmdRemove = DialogButton("Remove", "cmdRemove" + name, s.Frame);
+    s.cmdAdd = DialogButton("cmdAdd" + name, "Add", s.Frame);
+    s.cmdEdit = DialogButton("cmdEdit" + name, "Edit", s.Frame);
+    s.cmdRemove = DialogButton("cmdRemove" + name, "Remove", s.Frame);
     s.cmdEdit->setEnabled(false);
     s.cmdRemove->setEnabled(false);
-    s.lstFort = new QComboBox(s.Frame);
-    s.lstFort->setObjectName("lstFort" + name);
+    s.lstFort = Named<QComboBox>("lstFort" + name, s.Frame);
     for (const std::string& fort : forts_.Names())
         s.lstFort->addItem(ToDisplayText(fort));
     if (s.lstFort->count() > 0)
         s.lstFort->setCurrentIndex(0);
-    s.pnlManCount = new QLabel("0 men", s.Frame);
-    s.pnlManCount->setObjectName(side == TCombatSide::Left ? "pnlManCountL" : "pnlManCountR");
+    s.pnlManCount = Named<QLabel>(side == TCombatSide::Left ? "pnlManCountL" : "pnlManCountR", "0 men", s.Frame);
     s.pnlManCount->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     s.pnlManCount->setAlignment(Qt::AlignCenter);
     s.pnlManCount->setMinimumWidth(s.pnlManCount->fontMetrics().horizontalAdvance(" 000000 men "));
@@ -125,28 +121,25 @@ void TfrmCombats::CreateControls(const std::string& programDir)
     CreateSide(TCombatSide::Right);
 
     lblTactical = new QLabel("Tactical Advantage", this);
-    chkTacL = new QCheckBox("Left", this);
-    chkTacL->setObjectName("chkTacL");
+    chkTacL = Named<QCheckBox>("chkTacL", "Left", this);
     chkTacL->setToolTip("Give side Left tactical advantage.");
-    chkTacR = new QCheckBox("Right", this);
-    chkTacR->setObjectName("chkTacR");
+    chkTacR = Named<QCheckBox>("chkTacR", "Right", this);
     chkTacR->setToolTip("Give side Right tactical advantage.");
-    chkUseHorses = new QCheckBox(" Suitable horse terrain", this);
-    chkUseHorses->setObjectName("chkUseHorses");
+    chkUseHorses = Named<QCheckBox>("chkUseHorses", " Suitable horse terrain", this);
     chkUseHorses->setToolTip("Horses affect combat in Cities, Towns, Plains, Deserts and Tundra.");
 
-    cmdStartCombat = DialogButton("Run Combat", "cmdStartCombat", this);
-    cmdViewResults = DialogButton("View Results", "cmdViewResults", this);
+    cmdStartCombat = DialogButton("cmdStartCombat", "Run Combat", this);
+    cmdViewResults = DialogButton("cmdViewResults", "View Results", this);
     cmdViewResults->setEnabled(false);
-    cmdLoad = DialogButton("Load Battle", "cmdLoad", this);
-    cmdSave = DialogButton("Save Battle", "cmdSave", this);
-    cmdClearAll = DialogButton("Clear All", "cmdClearAll", this);
-    cmdClose = DialogButton("Close", "cmdClose", this);
+    cmdLoad = DialogButton("cmdLoad", "Load Battle", this);
+    cmdSave = DialogButton("cmdSave", "Save Battle", this);
+    cmdClearAll = DialogButton("cmdClearAll", "Clear All", this);
+    cmdClose = DialogButton("cmdClose", "Close", this);
 
-    dlgLoad = BattleFileDialog(this, "dlgLoad", "Load Battle", programDir);
+    dlgLoad = BattleFileDialog("dlgLoad", "Load Battle", programDir, this);
     dlgLoad->setAcceptMode(QFileDialog::AcceptOpen);
     dlgLoad->setFileMode(QFileDialog::ExistingFile);
-    dlgSave = BattleFileDialog(this, "dlgSave", "Save Battle", programDir);
+    dlgSave = BattleFileDialog("dlgSave", "Save Battle", programDir, this);
     dlgSave->setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension still shows among the battle files when loading.
     dlgSave->setDefaultSuffix("BTL");

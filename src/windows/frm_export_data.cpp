@@ -10,6 +10,7 @@
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
 #include "windows/progress_dialog.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 #include "world/map.h"
 
@@ -59,10 +60,10 @@ TfrmExportData::TfrmExportData(Workspace& workspace, UserInteraction& ui, QWidge
 void TfrmExportData::BuildLayout()
 {
     auto* lblFilename = new QLabel("Export &Filename", this);
-    txtFilename = new QLineEdit(this);
+    txtFilename = Named<QLineEdit>("txtFilename", this);
     txtFilename->setMinimumWidth(320);
     lblFilename->setBuddy(txtFilename);
-    cmdBrowse = new QPushButton("&Browse", this);
+    cmdBrowse = DialogButton("cmdBrowse", "&Browse", this);
     auto* file = new QHBoxLayout;
     file->addWidget(lblFilename);
     file->addWidget(txtFilename, 1);
@@ -73,7 +74,7 @@ void TfrmExportData::BuildLayout()
     rectangle_ = RectangleBoxes::Add(rectangle, coordinates);
     int row = 4;
     rectangle->setRowMinimumHeight(row++, 6);
-    cmdSelAllMap = new QPushButton("Whole Map", coordinates);
+    cmdSelAllMap = DialogButton("cmdSelAllMap", "Whole Map", coordinates);
     rectangle->addWidget(cmdSelAllMap, row++, 0, 1, 3, Qt::AlignLeft);
     rectangle->setColumnStretch(2, 1);
     rectangle->setRowStretch(row, 1);
@@ -89,14 +90,13 @@ void TfrmExportData::BuildLayout()
         {&chkComments, "chkComments", " Comments"},
     };
     for (const auto& [tick, name, caption] : ticks) {
-        *tick = new QCheckBox(caption, include);
-        (*tick)->setObjectName(name);
+        *tick = Named<QCheckBox>(name, caption, include);
         switches->addWidget(*tick);
     }
     switches->addSpacing(6);
-    optOverworld = new QRadioButton(" Overworld Data", include);
+    optOverworld = Named<QRadioButton>("optOverworld", " Overworld Data", include);
     optOverworld->setChecked(true);
-    optunderworld = new QRadioButton(" Underworld Data", include);
+    optunderworld = Named<QRadioButton>("optunderworld", " Underworld Data", include);
     switches->addWidget(optOverworld);
     switches->addWidget(optunderworld);
     switches->addStretch();
@@ -105,23 +105,14 @@ void TfrmExportData::BuildLayout()
     panels->addWidget(coordinates, 1);
     panels->addWidget(include, 1);
 
-    cmdExport = new QPushButton("E&xport", this);
-    cmdClose = new QPushButton("Close", this);
+    // Enter in a box must not export unasked.
+    cmdExport = DialogButton("cmdExport", "E&xport", this);
+    cmdClose = DialogButton("cmdClose", "Close", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdExport);
     buttons->addWidget(cmdClose);
 
-    const std::pair<QWidget*, const char*> names[] = {
-        {txtFilename, "txtFilename"}, {cmdBrowse, "cmdBrowse"},       {cmdSelAllMap, "cmdSelAllMap"},
-        {optOverworld, "optOverworld"}, {optunderworld, "optunderworld"}, {cmdExport, "cmdExport"},
-        {cmdClose, "cmdClose"},
-    };
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(name);
-    // Enter in a box must not export unasked.
-    for (QPushButton* button : {cmdBrowse, cmdSelAllMap, cmdExport, cmdClose})
-        button->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(file);

@@ -9,8 +9,8 @@
 #include "people/faction_list.h"
 #include "people/registry_fields.h"
 #include "windows/centre_window.h"
-#include "windows/dialog_button.h"
 #include "windows/frm_find.h"
+#include "windows/widget_makers.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -40,13 +40,6 @@ constexpr int kVisibleRows = 20;
 constexpr int kFindOverlap = 20;
 constexpr const char* kFactionFileFilter = "Text Files (*.txt *.TXT);;All Files (*)";
 
-QLineEdit* TextBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
 /// The text of a detail box as the registry stores it: trimmed, and safe to write to the file.
 std::string StoredText(const QLineEdit* box)
 {
@@ -73,8 +66,7 @@ TfrmFactions::TfrmFactions(TFactionList& factions, const TrecINI& settings, User
 
 void TfrmFactions::BuildWidgets()
 {
-    lstFactions = new QListWidget(this);
-    lstFactions->setObjectName("lstFactions");
+    lstFactions = Named<QListWidget>("lstFactions", this);
     lstFactions->setSelectionMode(QAbstractItemView::SingleSelection);
     // The number and name are padded to columns, which only a fixed-pitch font lines up.
     lstFactions->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -86,10 +78,10 @@ void TfrmFactions::BuildWidgets()
                                  lstFactions->verticalScrollBar()->sizeHint().width() + 2 * lstFactions->frameWidth());
     lstFactions->setMinimumHeight(kVisibleRows * metrics.height());
 
-    cmdImport = DialogButton("Import Faction File", "cmdImport", this);
-    cmdFind = DialogButton("&Find", "cmdFind", this);
-    cmdClose = DialogButton("OK", "cmdClose", this);
-    cmdCancel = DialogButton("Cancel", "cmdCancel", this);
+    cmdImport = DialogButton("cmdImport", "Import Faction File", this);
+    cmdFind = DialogButton("cmdFind", "&Find", this);
+    cmdClose = DialogButton("cmdClose", "OK", this);
+    cmdCancel = DialogButton("cmdCancel", "Cancel", this);
     cmdCancel->setVisible(false);
 
     // The selection, not the current line: a list taking the focus makes its first line
@@ -123,34 +115,32 @@ void TfrmFactions::BuildWidgets()
 
 QLayout* TfrmFactions::BuildDetails()
 {
-    pnlFacNo = new QLabel(this);
-    pnlFacNo->setObjectName("pnlFacNo");
+    pnlFacNo = Named<QLabel>("pnlFacNo", this);
     pnlFacNo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlFacNo->setFixedSize(10 * pnlFacNo->fontMetrics().horizontalAdvance(QLatin1Char('0')),
                            QLineEdit().sizeHint().height());
     pnlFacNo->setMargin(2);
-    txtFacName = TextBox("txtFacName", this);
-    txtPlayer = TextBox("txtPlayer", this);
-    txtEMail = TextBox("txtEMail", this);
-    txtComments = TextBox("txtComments", this);
+    txtFacName = Named<QLineEdit>("txtFacName", this);
+    txtPlayer = Named<QLineEdit>("txtPlayer", this);
+    txtEMail = Named<QLineEdit>("txtEMail", this);
+    txtComments = Named<QLineEdit>("txtComments", this);
     for (QLineEdit* box : {txtFacName, txtPlayer, txtEMail, txtComments}) {
         box->setMinimumWidth(240);
         connect(box, &QLineEdit::textChanged, this, [this] { cmdSave->setEnabled(true); });
     }
 
-    shapeCol = new QLabel(this);
-    shapeCol->setObjectName("shapeCol");
+    shapeCol = Named<QLabel>("shapeCol", this);
     shapeCol->setFrameStyle(QFrame::Box | QFrame::Plain);
     shapeCol->setAutoFillBackground(true);
     shapeCol->setFixedSize(48, txtFacName->sizeHint().height());
-    cmdSetColour = DialogButton("Set", "cmdSetColour", this);
+    cmdSetColour = DialogButton("cmdSetColour", "Set", this);
     connect(cmdSetColour, &QPushButton::clicked, this, &TfrmFactions::cmdSetColourClick);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(shapeCol);
     colourRow->addWidget(cmdSetColour);
     colourRow->addStretch();
 
-    cmdSave = DialogButton("Save", "cmdSave", this);
+    cmdSave = DialogButton("cmdSave", "Save", this);
     // Enter in a detail box saves what was typed; with nothing changed it does nothing.
     cmdSave->setDefault(true);
     connect(cmdSave, &QPushButton::clicked, this, &TfrmFactions::cmdSaveClick);

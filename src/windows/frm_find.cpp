@@ -3,6 +3,7 @@
 
 #include "mapview/render/display_text.h"
 #include "windows/frm_factions.h"
+#include "windows/widget_makers.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -25,17 +26,14 @@ TfrmFind::TfrmFind(TfrmFactions& owner)
     setModal(false);
 
     auto* lblSrch = new QLabel("Search for", this);
-    txtSrch = new QLineEdit(this);
-    txtSrch->setObjectName("txtSrch");
+    txtSrch = Named<QLineEdit>("txtSrch", this);
     txtSrch->setMinimumWidth(200);
     lblSrch->setBuddy(txtSrch);
     txtSrch->installEventFilter(this);
 
-    cmdSearch = new QPushButton("&Search", this);
-    cmdSearch->setObjectName("cmdSearch");
+    cmdSearch = Named<QPushButton>("cmdSearch", "&Search", this);
     cmdSearch->setDefault(true);
-    cmdClose = new QPushButton("Close", this);
-    cmdClose->setObjectName("cmdClose");
+    cmdClose = Named<QPushButton>("cmdClose", "Close", this);
     cmdClose->setAutoDefault(false);
 
     connect(cmdSearch, &QPushButton::clicked, this, &TfrmFind::cmdSearchClick);

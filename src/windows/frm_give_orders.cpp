@@ -4,6 +4,7 @@
 #include "core/text_lines.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/widget_makers.h"
 #include "world/map.h"
 
 #include <QCloseEvent>
@@ -25,16 +26,6 @@ constexpr int kMemoRows = 16;
 constexpr int kMinColumns = 30;
 constexpr int kMinRows = 5;
 
-QLabel* Panel(const char* name, QWidget* parent)
-{
-    auto* panel = new QLabel(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMargin(2);
-    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return panel;
-}
-
 }  // namespace
 
 TfrmGiveOrders::TfrmGiveOrders(TMap& map, QWidget* parent)
@@ -45,13 +36,14 @@ TfrmGiveOrders::TfrmGiveOrders(TMap& map, QWidget* parent)
     setWindowTitle("Issue Orders");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    pnlUnitNo = Panel("pnlUnitNo", this);
+    pnlUnitNo = ValuePanel("pnlUnitNo", this);
+    pnlUnitNo->setMargin(2);
     pnlUnitNo->setAlignment(Qt::AlignCenter);
     pnlUnitNo->setMinimumWidth(pnlUnitNo->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
-    pnlUnitName = Panel("pnlUnitName", this);
+    pnlUnitName = ValuePanel("pnlUnitName", this);
+    pnlUnitName->setMargin(2);
 
-    txtOrders = new QPlainTextEdit(this);
-    txtOrders->setObjectName("txtOrders");
+    txtOrders = Named<QPlainTextEdit>("txtOrders", this);
     // One order a line, as the game reads them; indented blocks (form ... end) line up.
     txtOrders->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtOrders->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -61,10 +53,8 @@ TfrmGiveOrders::TfrmGiveOrders(TMap& map, QWidget* parent)
     txtOrders->setMinimumSize(metrics.horizontalAdvance(QString(kMinColumns, QLatin1Char('0'))),
                               metrics.lineSpacing() * kMinRows);
 
-    cmdDone = new QPushButton("Complete", this);
-    cmdDone->setObjectName("cmdDone");
-    cmdClose = new QPushButton("Not complete", this);
-    cmdClose->setObjectName("cmdClose");
+    cmdDone = Named<QPushButton>("cmdDone", "Complete", this);
+    cmdClose = Named<QPushButton>("cmdClose", "Not complete", this);
     connect(cmdDone, &QPushButton::clicked, this, &TfrmGiveOrders::cmdDoneClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmGiveOrders::cmdCloseClick);
 

@@ -6,6 +6,7 @@
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
 #include "windows/free_text_validator.h"
+#include "windows/widget_makers.h"
 #include "world/hex_details.h"
 #include "world/map.h"
 
@@ -35,40 +36,24 @@ constexpr int kTextColumns = 30;
 constexpr int kListColumns = 36;
 constexpr int kListRows = 10;
 
-template <typename T>
-T* Named(T* widget, const char* name)
+QLineEdit* Edit(const char* name, int columns, QWidget* parent)
 {
-    widget->setObjectName(name);
-    return widget;
-}
-
-// A read-only value box, as the window's panels show figures and names.
-QLabel* ValuePanel(QWidget* parent, const char* name)
-{
-    auto* panel = Named(new QLabel(parent), name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return panel;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name, int columns)
-{
-    auto* edit = Named(new QLineEdit(parent), name);
+    auto* edit = Named<QLineEdit>(name, parent);
     edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * columns);
     return edit;
 }
 
-QLineEdit* NumberEdit(QWidget* parent, const char* name)
+QLineEdit* NumberEdit(const char* name, QWidget* parent)
 {
-    QLineEdit* edit = Edit(parent, name, kNumberColumns);
+    QLineEdit* edit = Edit(name, kNumberColumns, parent);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(edit->minimumWidth());
     return edit;
 }
 
-QComboBox* Combo(QWidget* parent, const char* name)
+QComboBox* Combo(const char* name, QWidget* parent)
 {
-    auto* combo = Named(new QComboBox(parent), name);
+    auto* combo = Named<QComboBox>(name, parent);
     // Province lists grow with every report; the window keeps its size all the same.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(18);
@@ -76,9 +61,9 @@ QComboBox* Combo(QWidget* parent, const char* name)
     return combo;
 }
 
-QToolButton* SpeedButton(QWidget* parent, const char* name, const char* caption)
+QToolButton* SpeedButton(const char* name, const char* caption, QWidget* parent)
 {
-    auto* button = Named(new QToolButton(parent), name);
+    auto* button = Named<QToolButton>(name, parent);
     button->setText(caption);
     button->setCheckable(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -122,49 +107,49 @@ TfrmHexInfo::TfrmHexInfo(TMap& map, int level, int x, int y, UserInteraction& ui
 
 void TfrmHexInfo::CreateControls()
 {
-    pnlCoords = ValuePanel(this, "pnlCoords");
+    pnlCoords = ValuePanel("pnlCoords", this);
     pnlCoords->setAlignment(Qt::AlignCenter);
 
-    pnlShowNormal = Named(new QWidget(this), "pnlShowNormal");
-    lstTerrain = Combo(pnlShowNormal, "lstTerrain");
-    lstProvince = Combo(pnlShowNormal, "lstProvince");
-    lstRaces = Combo(pnlShowNormal, "lstRaces");
+    pnlShowNormal = Named<QWidget>("pnlShowNormal", this);
+    lstTerrain = Combo("lstTerrain", pnlShowNormal);
+    lstProvince = Combo("lstProvince", pnlShowNormal);
+    lstRaces = Combo("lstRaces", pnlShowNormal);
     auto* freeText = new FreeTextValidator(this);
-    txtPopCenter = Edit(pnlShowNormal, "txtPopCenter", kTextColumns);
+    txtPopCenter = Edit("txtPopCenter", kTextColumns, pnlShowNormal);
     txtPopCenter->setValidator(freeText);
     txtPopCenter->installEventFilter(this);
-    pnlPopCenterType = Named(new QWidget(pnlShowNormal), "pnlPopCenterType");
-    optPopCity = Named(new QRadioButton("City", pnlPopCenterType), "optPopCity");
-    optPopTown = Named(new QRadioButton("Town", pnlPopCenterType), "optPopTown");
-    optPopVillage = Named(new QRadioButton("Village", pnlPopCenterType), "optPopVillage");
+    pnlPopCenterType = Named<QWidget>("pnlPopCenterType", pnlShowNormal);
+    optPopCity = Named<QRadioButton>("optPopCity", "City", pnlPopCenterType);
+    optPopTown = Named<QRadioButton>("optPopTown", "Town", pnlPopCenterType);
+    optPopVillage = Named<QRadioButton>("optPopVillage", "Village", pnlPopCenterType);
     // The settlement kinds and the market views are each one exclusive group, whatever
     // widgets hold them.
     popCenterTypes_ = new QButtonGroup(this);
     for (QRadioButton* type : {optPopCity, optPopTown, optPopVillage})
         popCenterTypes_->addButton(type);
-    txtNativeCount = NumberEdit(pnlShowNormal, "txtNativeCount");
-    txtSilver = NumberEdit(pnlShowNormal, "txtSilver");
-    txtWages = NumberEdit(pnlShowNormal, "txtWages");
-    pnlMaxWages = ValuePanel(pnlShowNormal, "pnlMaxWages");
+    txtNativeCount = NumberEdit("txtNativeCount", pnlShowNormal);
+    txtSilver = NumberEdit("txtSilver", pnlShowNormal);
+    txtWages = NumberEdit("txtWages", pnlShowNormal);
+    pnlMaxWages = ValuePanel("pnlMaxWages", pnlShowNormal);
     pnlMaxWages->setToolTip("Maximum wages available");
-    txtEntertain = NumberEdit(pnlShowNormal, "txtEntertain");
-    txtGate = NumberEdit(pnlShowNormal, "txtGate");
-    chkShaft = Named(new QCheckBox(" Shaft", pnlShowNormal), "chkShaft");
-    txtOther = Edit(pnlShowNormal, "txtOther", kTextColumns);
+    txtEntertain = NumberEdit("txtEntertain", pnlShowNormal);
+    txtGate = NumberEdit("txtGate", pnlShowNormal);
+    chkShaft = Named<QCheckBox>("chkShaft", " Shaft", pnlShowNormal);
+    txtOther = Edit("txtOther", kTextColumns, pnlShowNormal);
     txtOther->setValidator(freeText);
-    txtComments = Edit(pnlShowNormal, "txtComments", kTextColumns);
+    txtComments = Edit("txtComments", kTextColumns, pnlShowNormal);
     txtComments->setValidator(freeText);
-    txtFacNo = Edit(pnlShowNormal, "txtFacNo", kNumberColumns);
+    txtFacNo = Edit("txtFacNo", kNumberColumns, pnlShowNormal);
     txtFacNo->hide();
-    pnlLastWeather = ValuePanel(pnlShowNormal, "pnlLastWeather");
-    pnlNextWeather = ValuePanel(pnlShowNormal, "pnlNextWeather");
-    cmdShowWanted = SpeedButton(pnlShowNormal, "cmdShowWanted", "&Wanted");
-    cmdShowForSale = SpeedButton(pnlShowNormal, "cmdShowForSale", "For &Sale");
-    cmdShowProducts = SpeedButton(pnlShowNormal, "cmdShowProducts", "&Products");
+    pnlLastWeather = ValuePanel("pnlLastWeather", pnlShowNormal);
+    pnlNextWeather = ValuePanel("pnlNextWeather", pnlShowNormal);
+    cmdShowWanted = SpeedButton("cmdShowWanted", "&Wanted", pnlShowNormal);
+    cmdShowForSale = SpeedButton("cmdShowForSale", "For &Sale", pnlShowNormal);
+    cmdShowProducts = SpeedButton("cmdShowProducts", "&Products", pnlShowNormal);
     auto* markets = new QButtonGroup(this);
     for (QToolButton* view : {cmdShowWanted, cmdShowForSale, cmdShowProducts})
         markets->addButton(view);
-    lstProds = Named(new QListWidget(pnlShowNormal), "lstProds");
+    lstProds = Named<QListWidget>("lstProds", pnlShowNormal);
     // The views' columns are padded with spaces, which only line up in a fixed-pitch font.
     lstProds->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     lstProds->setSelectionMode(QAbstractItemView::NoSelection);
@@ -172,18 +157,16 @@ void TfrmHexInfo::CreateControls()
     const QFontMetrics fixed(lstProds->font());
     lstProds->setMinimumSize(fixed.horizontalAdvance(QString(kListColumns, u'0')) + 24, kListRows * fixed.height());
 
-    pnlShowUnder = Named(new QWidget(this), "pnlShowUnder");
-    chkPathway = Named(new QCheckBox(pnlShowUnder), "chkPathway");
-    lblCellType = Named(new QLabel(pnlShowUnder), "lblCellType");
+    pnlShowUnder = Named<QWidget>("pnlShowUnder", this);
+    chkPathway = Named<QCheckBox>("chkPathway", pnlShowUnder);
+    lblCellType = Named<QLabel>("lblCellType", pnlShowUnder);
     lblCellType->hide();
 
-    chkUnsure = Named(new QCheckBox("In&formation Unconfirmed", this), "chkUnsure");
-    lblLastUpdate = Named(new QLabel(this), "lblLastUpdate");
-    cmdShowUnits = Named(new QPushButton("&Unit Details", this), "cmdShowUnits");
-    cmdSave = Named(new QPushButton("Save", this), "cmdSave");
-    cmdClose = Named(new QPushButton("Close", this), "cmdClose");
-    cmdShowUnits->setAutoDefault(false);
-    cmdClose->setAutoDefault(false);
+    chkUnsure = Named<QCheckBox>("chkUnsure", "In&formation Unconfirmed", this);
+    lblLastUpdate = Named<QLabel>("lblLastUpdate", this);
+    cmdShowUnits = DialogButton("cmdShowUnits", "&Unit Details", this);
+    cmdSave = Named<QPushButton>("cmdSave", "Save", this);
+    cmdClose = DialogButton("cmdClose", "Close", this);
     // Enter saves once there is something to save; before that it does nothing.
     cmdSave->setDefault(true);
 }

@@ -3,6 +3,7 @@
 
 #include "core/text_helpers.h"
 #include "mapview/render/display_text.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 #include "world/unit_window_places.h"
 
@@ -21,8 +22,7 @@ TfrmHexUnits::TfrmHexUnits(Workspace& workspace, int level, int x, int y, UserIn
     , cell_(workspace.Map.Cell(level, x, y))
 {
     setObjectName("frmHexUnits");
-    lstStructures = new QComboBox(this);
-    lstStructures->setObjectName("lstStructures");
+    lstStructures = Named<QComboBox>("lstStructures", this);
     lstStructures->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     lstStructures->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lstStructures->setMinimumContentsLength(20);

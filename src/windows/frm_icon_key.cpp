@@ -2,6 +2,7 @@
 #include "windows/frm_icon_key.h"
 
 #include "mapview/render/icon_drawing.h"
+#include "windows/widget_makers.h"
 #include "world/map.h"
 
 #include <QHBoxLayout>
@@ -40,8 +41,7 @@ TfrmIconKey::TfrmIconKey(TMap& map, QWidget* owner)
     const QFont font = KeyLabelFont();
     const int width = TwoColumnPanelWidth(names, font, kMinimumWidth);
 
-    auto* pnlIcons = new QWidget(this);
-    pnlIcons->setObjectName("pnlIcons");
+    auto* pnlIcons = Named<QWidget>("pnlIcons", this);
     const int visibleRows = (kIconStyleCount + kStylesPerRow - 1) / kStylesPerRow;
     pnlIcons->setFixedSize(width, 5 + (visibleRows - 1) * kStyleStep + kStyleSize + 5);
     const int gridLeft = (width - ((kStylesPerRow - 1) * kStyleStep + kStyleSize)) / 2;
@@ -60,8 +60,7 @@ TfrmIconKey::TfrmIconKey(TMap& map, QWidget* owner)
     auto* separator = new QFrame(this);
     separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    auto* pnlFeatures = new QWidget(this);
-    pnlFeatures->setObjectName("pnlFeatures");
+    auto* pnlFeatures = Named<QWidget>("pnlFeatures", this);
     pnlFeatures->setFixedSize(width, TwoColumnPanelHeight(kFeatures));
     for (int feature = 0; feature < kFeatures; ++feature) {
         auto* swatch = new KeySwatch(
@@ -71,13 +70,12 @@ TfrmIconKey::TfrmIconKey(TMap& map, QWidget* owner)
         swatch->setGeometry(TwoColumnSwatchRect(feature, width));
         swatch->AddLabel(kFeatureNames[feature], font);
         connect(swatch, &KeySwatch::Clicked, this, &TfrmIconKey::SelectFeature);
-        connect(swatch, &KeySwatch::DoubleClicked, this, &TfrmIconKey::SelectColour);
+        connect(swatch, &KeySwatch::DoubleClicked, this, &KeyToolWindow::SelectColour);
         features_[static_cast<std::size_t>(feature)] = swatch;
     }
 
-    cmdSelColour = new QPushButton("Select Colour", this);
-    cmdSelColour->setObjectName("cmdSelColour");
-    connect(cmdSelColour, &QPushButton::clicked, this, &TfrmIconKey::SelectColour);
+    cmdSelColour = Named<QPushButton>("cmdSelColour", "Select Colour", this);
+    connect(cmdSelColour, &QPushButton::clicked, this, &KeyToolWindow::SelectColour);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(5, 0, 5, 5);
     buttonRow->addWidget(cmdSelColour);
@@ -143,30 +141,28 @@ void TfrmIconKey::SelectStyle(int style)
     emit MapChanged();
 }
 
-bool TfrmIconKey::SelectedHasEntry() const
+int TfrmIconKey::SelectedColourEntry() const
 {
-    return selectedFeature_ >= 0 && selectedFeature_ < static_cast<int>(map_.MapIcons.size());
+    return selectedFeature_ >= 0 && selectedFeature_ < static_cast<int>(map_.MapIcons.size()) ? selectedFeature_ : -1;
 }
 
 void TfrmIconKey::UpdateSelColour()
 {
     // An icon list cut short by hand has no entry to change for the later features.
-    const bool hasEntry = SelectedHasEntry();
+    const bool hasEntry = SelectedColourEntry() >= 0;
     cmdSelColour->setEnabled(hasEntry);
     cmdSelColour->setToolTip(hasEntry ? QString() : "This feature has no entry in the icon list.");
 }
 
-void TfrmIconKey::SelectColour()
+std::int32_t TfrmIconKey::EntryColour(int feature) const
 {
-    if (!SelectedHasEntry())
-        return;
-    const int feature = selectedFeature_;
-    const std::optional<std::int32_t> colour = AskNewColour(map_.IconColour(feature));
-    if (!colour)
-        return;
-    map_.SetIconColour(feature, *colour);
+    return map_.IconColour(feature);
+}
+
+void TfrmIconKey::SetEntryColour(int feature, std::int32_t colour)
+{
+    map_.SetIconColour(feature, colour);
     features_[static_cast<std::size_t>(feature)]->Repaint();
-    emit MapChanged();
 }
 
 void TfrmIconKey::RefreshFromMap()

@@ -31,16 +31,17 @@ public:
     void SelectFeature(int feature);
     /// Gives the selected feature icon `style` (0 to kIconStyleCount - 1; others change nothing).
     void SelectStyle(int style);
-    /// Asks for a colour for the selected feature and stores it; nothing is asked for a feature
-    /// the icon list has no entry for, as that could not be kept.
-    void SelectColour();
     void RefreshFromMap() override;
+
+protected:
+    int SelectedColourEntry() const override;
+    std::int32_t EntryColour(int feature) const override;
+    void SetEntryColour(int feature, std::int32_t colour) override;
 
 private:
     void PaintStyle(int style, QPainter& painter, const QRect& box) const;
     void PaintFeature(int feature, QPainter& painter, const QRect& box) const;
     void MarkStyle(int style);
-    bool SelectedHasEntry() const;
     void UpdateSelColour();
 
     TMap& map_;

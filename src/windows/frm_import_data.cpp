@@ -10,6 +10,7 @@
 #include "windows/centre_window.h"
 #include "windows/map_rectangle_boxes.h"
 #include "windows/progress_dialog.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
 #include <QCheckBox>
@@ -47,25 +48,16 @@ TfrmImportData::TfrmImportData(Workspace& workspace, UserInteraction& ui, QWidge
 void TfrmImportData::BuildLayout()
 {
     auto* lblFilename = new QLabel("Import &Filename", this);
-    txtFilename = new QLineEdit(this);
+    txtFilename = Named<QLineEdit>("txtFilename", this);
     txtFilename->setMinimumWidth(320);
     lblFilename->setBuddy(txtFilename);
-    cmdBrowse = new QPushButton("&Browse", this);
-    chkBelieveIt = new QCheckBox(" Regard all imported data as unconfirmed", this);
-    chkBelieveIt->setChecked(true);
-    chkOverride = new QCheckBox(" Override existing map data (if any)", this);
-    cmdImport = new QPushButton("I&mport", this);
-    cmdClose = new QPushButton("Close", this);
-
-    const std::pair<QWidget*, const char*> names[] = {
-        {txtFilename, "txtFilename"}, {cmdBrowse, "cmdBrowse"}, {chkBelieveIt, "chkBelieveIt"},
-        {chkOverride, "chkOverride"}, {cmdImport, "cmdImport"}, {cmdClose, "cmdClose"},
-    };
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(name);
     // Enter in the name box must not import unasked.
-    for (QPushButton* button : {cmdBrowse, cmdImport, cmdClose})
-        button->setAutoDefault(false);
+    cmdBrowse = DialogButton("cmdBrowse", "&Browse", this);
+    chkBelieveIt = Named<QCheckBox>("chkBelieveIt", " Regard all imported data as unconfirmed", this);
+    chkBelieveIt->setChecked(true);
+    chkOverride = Named<QCheckBox>("chkOverride", " Override existing map data (if any)", this);
+    cmdImport = DialogButton("cmdImport", "I&mport", this);
+    cmdClose = DialogButton("cmdClose", "Close", this);
 
     auto* file = new QHBoxLayout;
     file->addWidget(lblFilename);

@@ -3,6 +3,7 @@
 
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/widget_makers.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -17,8 +18,7 @@ namespace {
 
 QLabel* CentredLabel(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    auto* label = Named<QLabel>(name, text, parent);
     // Object names come straight from a report; never let one be read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
@@ -52,11 +52,9 @@ TfrmItemTypeDlg::TfrmItemTypeDlg(QWidget* parent)
     warningPalette.setColor(QPalette::WindowText, Qt::red);
     lblWarning->setPalette(warningPalette);
 
-    cmdIsTroop = new QPushButton("Troop / Creature", this);
-    cmdIsTroop->setObjectName("cmdIsTroop");
+    cmdIsTroop = Named<QPushButton>("cmdIsTroop", "Troop / Creature", this);
     cmdIsTroop->setToolTip("e.g. LEAD, SELF, UNDEAD, WOLF etc.");
-    cmdIsItem = new QPushButton("Item / Equipment", this);
-    cmdIsItem->setObjectName("cmdIsItem");
+    cmdIsItem = Named<QPushButton>("cmdIsItem", "Item / Equipment", this);
     cmdIsItem->setToolTip("e.g. HORS, DYE, WING, SWOR, PLAT etc.");
     // Neither answer is the safe one, so Enter must not pick one for the player.
     cmdIsTroop->setAutoDefault(false);

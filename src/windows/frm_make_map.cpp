@@ -11,8 +11,8 @@
 #include "mapview/render/map_viewport.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
-#include "windows/dialog_button.h"
 #include "windows/progress_dialog.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 #include "world/map.h"
 
@@ -41,13 +41,6 @@ constexpr const char* kDefaultFileName = "MAP1.BMP";
 // Bitmaps chosen first; the names on disk may be in either case.
 constexpr const char* kBitmapFilter = "Bitmap Files (*.bmp *.BMP)";
 constexpr const char* kSaveFilters = "All Files (*);;Bitmap Files (*.bmp *.BMP)";
-
-QCheckBox* Switch(const char* name, const char* caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 }  // namespace
 
@@ -78,14 +71,12 @@ TfrmMakeMap::TfrmMakeMap(Workspace& workspace, UserInteraction& ui, QWidget* par
 void TfrmMakeMap::BuildLayout()
 {
     auto* lblFilename = new QLabel("Map Filename (.BMP)", this);
-    txtFilename = new QLineEdit(this);
-    txtFilename->setObjectName("txtFilename");
+    txtFilename = Named<QLineEdit>("txtFilename", this);
     txtFilename->setMinimumWidth(320);
     lblFilename->setBuddy(txtFilename);
-    cmdBrowse = DialogButton("&Browse", "cmdBrowse", this);
+    cmdBrowse = DialogButton("cmdBrowse", "&Browse", this);
     auto* lblTitle = new QLabel("Map Title", this);
-    txtTitle = new QLineEdit(this);
-    txtTitle->setObjectName("txtTitle");
+    txtTitle = Named<QLineEdit>("txtTitle", this);
     lblTitle->setBuddy(txtTitle);
 
     auto* files = new QGridLayout;
@@ -95,8 +86,7 @@ void TfrmMakeMap::BuildLayout()
     files->addWidget(lblTitle, 1, 0);
     files->addWidget(txtTitle, 1, 1, 1, 2);
 
-    auto* coordinates = new QGroupBox("Co-ordinates to Map", this);
-    coordinates->setObjectName("pnlCoords");
+    auto* coordinates = Named<QGroupBox>("pnlCoords", "Co-ordinates to Map", this);
     auto* rectangle = new QGridLayout(coordinates);
     rectangle_ = RectangleBoxes::Add(rectangle, coordinates);
     int row = 4;
@@ -107,26 +97,23 @@ void TfrmMakeMap::BuildLayout()
     rectangle->addWidget(txtScale, row, 1);
     rectangle->addWidget(new QLabel("1 (small) to10 (large)", coordinates), row++, 2);
     rectangle->setRowMinimumHeight(row++, 6);
-    cmdSelAllMap = DialogButton("Whole Map", "cmdSelAllMap", coordinates);
+    cmdSelAllMap = DialogButton("cmdSelAllMap", "Whole Map", coordinates);
     rectangle->addWidget(cmdSelAllMap, row++, 0, 1, 3, Qt::AlignLeft);
     rectangle->setColumnStretch(2, 1);
     rectangle->setRowStretch(row, 1);
 
-    auto* show = new QGroupBox("Show", this);
-    show->setObjectName("pnlShow");
-    chkHexCoords = Switch("chkHexCoords", " Hex Co-ordinates", show);
-    chkTownIcons = Switch("chkTownIcons", " Pop. Center Icons", show);
-    chkTownNames = Switch("chkTownNames", " Pop. Center Names", show);
-    chkGates = Switch("chkGates", " Gates (excl. #)", show);
-    chkGateNos = Switch("chkGateNos", " Gate Numbers", show);
-    chkShafts = Switch("chkShafts", " Shafts", show);
-    chkOther = Switch("chkOther", " Other", show);
-    chkShowUnconfirmed = Switch("chkShowUnconfirmed", " Indicate Unconfirmed", show);
-    optOverworld = new QRadioButton(" Overworld Data", show);
-    optOverworld->setObjectName("optOverworld");
+    auto* show = Named<QGroupBox>("pnlShow", "Show", this);
+    chkHexCoords = Named<QCheckBox>("chkHexCoords", " Hex Co-ordinates", show);
+    chkTownIcons = Named<QCheckBox>("chkTownIcons", " Pop. Center Icons", show);
+    chkTownNames = Named<QCheckBox>("chkTownNames", " Pop. Center Names", show);
+    chkGates = Named<QCheckBox>("chkGates", " Gates (excl. #)", show);
+    chkGateNos = Named<QCheckBox>("chkGateNos", " Gate Numbers", show);
+    chkShafts = Named<QCheckBox>("chkShafts", " Shafts", show);
+    chkOther = Named<QCheckBox>("chkOther", " Other", show);
+    chkShowUnconfirmed = Named<QCheckBox>("chkShowUnconfirmed", " Indicate Unconfirmed", show);
+    optOverworld = Named<QRadioButton>("optOverworld", " Overworld Data", show);
     optOverworld->setChecked(true);
-    optunderworld = new QRadioButton(" Underworld Data", show);
-    optunderworld->setObjectName("optunderworld");
+    optunderworld = Named<QRadioButton>("optunderworld", " Underworld Data", show);
     auto* switches = new QVBoxLayout(show);
     for (QWidget* part : std::initializer_list<QWidget*>{chkHexCoords, chkTownIcons, chkTownNames, chkGates, chkGateNos,
                                                          chkShafts, chkOther, chkShowUnconfirmed})
@@ -140,8 +127,8 @@ void TfrmMakeMap::BuildLayout()
     panels->addWidget(coordinates, 1);
     panels->addWidget(show, 1);
 
-    cmdMakeMap = DialogButton("Create Map", "cmdMakeMap", this);
-    cmdClose = DialogButton("Close", "cmdClose", this);
+    cmdMakeMap = DialogButton("cmdMakeMap", "Create Map", this);
+    cmdClose = DialogButton("cmdClose", "Close", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdMakeMap);

@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/widget_makers.h"
 #include "world/place_lists.h"
 
 #include <QFontDatabase>
@@ -57,8 +58,7 @@ TfrmMapList::TfrmMapList(MapListMode mode, const QString& caption, const std::ve
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(true);
 
-    lstItems = new QListWidget(this);
-    lstItems->setObjectName("lstItems");
+    lstItems = Named<QListWidget>("lstItems", this);
     lstItems->setSelectionMode(QAbstractItemView::SingleSelection);
     // Gate numbers are padded with spaces to line up, which only a fixed-pitch font shows.
     if (mode == MapListMode::Gates)
@@ -81,13 +81,11 @@ TfrmMapList::TfrmMapList(MapListMode mode, const QString& caption, const std::ve
     lstItems->setMinimumWidth(std::clamp(widest + chrome, kMinListWidth, kMaxListWidth));
     lstItems->setMinimumHeight(kVisibleRows * lstItems->fontMetrics().height());
 
-    cmdGoto = new QPushButton("Goto ...", this);
-    cmdGoto->setObjectName("cmdGoto");
+    cmdGoto = Named<QPushButton>("cmdGoto", "Goto ...", this);
     cmdGoto->setEnabled(false);
     // Enter jumps to the selected place; the window stays open for the next one.
     cmdGoto->setDefault(true);
-    cmdClose = new QPushButton("Close", this);
-    cmdClose->setObjectName("cmdClose");
+    cmdClose = Named<QPushButton>("cmdClose", "Close", this);
     cmdClose->setAutoDefault(false);
 
     connect(lstItems, &QListWidget::itemSelectionChanged, this, &TfrmMapList::lstItemsSelectionChange);

@@ -10,7 +10,7 @@
 #include "people/faction_list.h"
 #include "people/show_troop_collection.h"
 #include "windows/colour_square_delegate.h"
-#include "windows/dialog_button.h"
+#include "windows/widget_makers.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -80,24 +80,20 @@ TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionLi
     setObjectName("frmTroopShowSelect");
     setWindowTitle("Show Troops");
 
-    lstLists = new QComboBox(this);
-    lstLists->setObjectName("lstLists");
-    cmdAddList = DialogButton("Add New", "cmdAddList", this);
-    cmdDelList = DialogButton("Delete", "cmdDelList", this);
-    optShowAllies = new QRadioButton(" Alliance Based", this);
-    optShowAllies->setObjectName("optShowAllies");
-    optShowFacts = new QRadioButton(" Faction Based (empty = all)", this);
-    optShowFacts->setObjectName("optShowFacts");
-    lstSels = new QListWidget(this);
-    lstSels->setObjectName("lstSels");
+    lstLists = Named<QComboBox>("lstLists", this);
+    cmdAddList = DialogButton("cmdAddList", "Add New", this);
+    cmdDelList = DialogButton("cmdDelList", "Delete", this);
+    optShowAllies = Named<QRadioButton>("optShowAllies", " Alliance Based", this);
+    optShowFacts = Named<QRadioButton>("optShowFacts", " Faction Based (empty = all)", this);
+    lstSels = Named<QListWidget>("lstSels", this);
     lstSels->setItemDelegate(new ColourSquareDelegate(
         [this](const QModelIndex& index) {
             return ToQColor(ItemColour(EntryOf(index)));
         },
         lstSels));
-    cmdAdd = DialogButton("Add", "cmdAdd", this);
-    cmdRemove = DialogButton("Remove", "cmdRemove", this);
-    cmdColour = DialogButton("Colour", "cmdColour", this);
+    cmdAdd = DialogButton("cmdAdd", "Add", this);
+    cmdRemove = DialogButton("cmdRemove", "Remove", this);
+    cmdColour = DialogButton("cmdColour", "Colour", this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lstLists, 1);

@@ -5,6 +5,7 @@
 #include "mapview/render/display_text.h"
 #include "people/unit_summary.h"
 #include "windows/centre_window.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
 #include <QFontDatabase>
@@ -26,10 +27,9 @@ namespace {
 constexpr int kSilverWidth = 10;
 
 /// A grid whose first row and column are its headings, as wide and high as its cells need.
-QTableWidget* Grid(QWidget* parent, const char* name, int rows, int columns)
+QTableWidget* Grid(const char* name, int rows, int columns, QWidget* parent)
 {
-    auto* grid = new QTableWidget(rows, columns, parent);
-    grid->setObjectName(name);
+    auto* grid = Named<QTableWidget>(name, rows, columns, parent);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -86,18 +86,16 @@ TfrmUnitSumm::TfrmUnitSumm(Workspace& workspace, const TMapCell* cell, QWidget* 
 {
     setObjectName("frmUnitSumm");
     setModal(true);
-    grdUnitCount = Grid(this, "grdUnitCount", 4, 3);
+    grdUnitCount = Grid("grdUnitCount", 4, 3, this);
     SetRow(grdUnitCount, 0, {QString(), "Units", "Troops"});
-    pnlSilver = new QLabel(this);
-    pnlSilver->setObjectName("pnlSilver");
+    pnlSilver = Named<QLabel>("pnlSilver", this);
     pnlSilver->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     pnlSilver->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pnlSilver->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     pnlSilver->setMinimumWidth(pnlSilver->fontMetrics().horizontalAdvance(QString(kSilverWidth + 2, '0')));
-    grdSkills = Grid(this, "grdSkills", 4, 6);
+    grdSkills = Grid("grdSkills", 4, 6, this);
     SetRow(grdSkills, 0, {"LEAD/SERF", "Level 1", "Level 2", "Level 3", "Level 4", "Level 5"});
-    auto* cmdClose = new QPushButton("Close", this);
-    cmdClose->setObjectName("cmdClose");
+    auto* cmdClose = Named<QPushButton>("cmdClose", "Close", this);
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -155,6 +155,18 @@ std::optional<std::int32_t> KeyToolWindow::AskNewColour(std::int32_t current)
     return FromQColor(*chosen);
 }
 
+void KeyToolWindow::SelectColour()
+{
+    const int entry = SelectedColourEntry();
+    if (entry < 0)
+        return;
+    const std::optional<std::int32_t> colour = AskNewColour(EntryColour(entry));
+    if (!colour)
+        return;
+    SetEntryColour(entry, *colour);
+    emit MapChanged();
+}
+
 void KeyToolWindow::showEvent(QShowEvent* event)
 {
     // The map's lists may have been loaded since the window was last shown.

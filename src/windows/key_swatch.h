@@ -96,6 +96,10 @@ public:
     /// Shows what the map holds again, after its lists were loaded anew.
     virtual void RefreshFromMap() = 0;
 
+    /// Asks for a colour for the selected entry and stores it. An entry its list has no place
+    /// for cannot be given one (the lists are never extended), so nothing is asked.
+    void SelectColour();
+
 signals:
     /// Something the map draws changed: it must be drawn afresh, not from its buffer.
     void MapChanged();
@@ -104,11 +108,19 @@ signals:
 
 protected:
     explicit KeyToolWindow(QWidget* owner);
+    /// The selected entry when its list has a colour for it, else -1.
+    virtual int SelectedColourEntry() const = 0;
+    /// The colour the map holds for `entry`, one SelectedColourEntry has given.
+    virtual std::int32_t EntryColour(int entry) const = 0;
+    /// Stores `colour` for `entry` in the map and shows it on the entry's swatch.
+    virtual void SetEntryColour(int entry, std::int32_t colour) = 0;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     /// Asks for a colour preset to `current` (a stored colour); the one chosen when it differs
     /// from `current`, nothing when it does not or the player cancelled.
     std::optional<std::int32_t> AskNewColour(std::int32_t current);
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace korvane

@@ -1,6 +1,8 @@
 // The progress dialog of long work, over QProgressDialog.
 #include "windows/progress_dialog.h"
 
+#include "windows/widget_makers.h"
+
 #include <QApplication>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -23,8 +25,7 @@ ProgressDialog::ProgressDialog(QWidget* parent, const QString& text, std::chrono
 {
     dialog_->setObjectName("dlgProgress");
     dialog_->setWindowTitle("Korvane");
-    auto* cancel = new QPushButton("Cancel", dialog_);
-    cancel->setObjectName("cmdCancel");
+    auto* cancel = Named<QPushButton>("cmdCancel", "Cancel", dialog_);
     dialog_->setCancelButton(cancel);
     // Application-wide: another window changing the map halfway through would tear the work.
     dialog_->setWindowModality(Qt::ApplicationModal);

@@ -11,6 +11,7 @@
 #include "windows/centre_window.h"
 #include "windows/colour_square_delegate.h"
 #include "windows/frm_unit_summ.h"
+#include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
 #include <QAbstractListModel>
@@ -50,12 +51,11 @@ constexpr FlagBox kFlagBoxes[] = {
     {"chkNoAid", " No aid", kFlagNoAid},               {"chkTaxing", " Taxing", kFlagTaxing},
 };
 
-QLabel* Panel(QWidget* parent, const char* name)
+/// A value panel in the style's own frame, as the browser shows its figures.
+QLabel* BrowserPanel(const char* name, QWidget* parent)
 {
-    auto* panel = new QLabel(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QLabel* panel = ValuePanel(name, parent);
+    panel->setFrameShape(QFrame::StyledPanel);
     return panel;
 }
 
@@ -155,14 +155,6 @@ private:
 
 }  // namespace
 
-QPushButton* BrowserButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 TUnitBrowser::TUnitBrowser(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     : QDialog(parent)
     , workspace_(workspace)
@@ -183,20 +175,19 @@ void TUnitBrowser::BuildWidgets()
         return ToQColor(known ? known->Colour : kUnknownFactionColour);
     };
 
-    lstFactions = new FactionComboBox(
+    lstFactions = Named<FactionComboBox>(
+        "lstFactions",
         [this, factionColour](int row) {
             return factionColour(lstFactions->itemData(row).toInt());
         },
         this);
-    lstFactions->setObjectName("lstFactions");
     lstFactions->setFont(FixedFont());
     lstFactions->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lstFactions->setMinimumContentsLength(28);
     connect(lstFactions, &QComboBox::currentIndexChanged, this, [this] { ChangeSelection(); });
 
     lines_ = new UnitLinesModel(this);
-    lstUnits = new QListView(this);
-    lstUnits->setObjectName("lstUnits");
+    lstUnits = Named<QListView>("lstUnits", this);
     lstUnits->setModel(lines_);
     lstUnits->setFont(FixedFont());
     // Every line is as high as the next: the view need not measure tens of thousands of them.
@@ -219,15 +210,15 @@ void TUnitBrowser::BuildWidgets()
         cmdOrdersClick();
     });
 
-    pnlManCount = Panel(this, "pnlManCount");
+    pnlManCount = BrowserPanel("pnlManCount", this);
     pnlManCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pnlManCount->setMinimumWidth(90);
 
-    cmdShowMine = BrowserButton(this, "cmdShowMine", "Mine");
-    cmdOrders = BrowserButton(this, "cmdOrders", "Orders");
-    cmdSummary = BrowserButton(this, "cmdSummary", "Summary");
+    cmdShowMine = DialogButton("cmdShowMine", "Mine", this);
+    cmdOrders = DialogButton("cmdOrders", "Orders", this);
+    cmdSummary = DialogButton("cmdSummary", "Summary", this);
     // No default button: Enter on a unit line must not close the browser.
-    cmdClose = BrowserButton(this, "cmdClose", "Close");
+    cmdClose = DialogButton("cmdClose", "Close", this);
     connect(cmdShowMine, &QPushButton::clicked, this, &TUnitBrowser::cmdShowMineClick);
     connect(cmdOrders, &QPushButton::clicked, this, &TUnitBrowser::cmdOrdersClick);
     connect(cmdSummary, &QPushButton::clicked, this, &TUnitBrowser::cmdSummaryClick);
@@ -258,13 +249,13 @@ void TUnitBrowser::BuildWidgets()
 
 QLayout* TUnitBrowser::BuildDetails()
 {
-    pnlSilver = Panel(this, "pnlSilver");
+    pnlSilver = BrowserPanel("pnlSilver", this);
     pnlSilver->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlCombSpell = Panel(this, "pnlCombSpell");
-    pnlDesc = Panel(this, "pnlDesc");
+    pnlCombSpell = BrowserPanel("pnlCombSpell", this);
+    pnlDesc = BrowserPanel("pnlDesc", this);
     pnlDesc->setWordWrap(true);
     pnlDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pnlLastSeen = Panel(this, "pnlLastSeen");
+    pnlLastSeen = BrowserPanel("pnlLastSeen", this);
     pnlLastSeen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* texts = new QGridLayout;
@@ -283,8 +274,7 @@ QLayout* TUnitBrowser::BuildDetails()
     auto* flags = new QGridLayout;
     int at = 0;
     for (const FlagBox& flag : kFlagBoxes) {
-        auto* box = new QCheckBox(flag.caption, this);
-        box->setObjectName(flag.name);
+        auto* box = Named<QCheckBox>(flag.name, flag.caption, this);
         box->setEnabled(false);
         flagBoxes_.emplace_back(box, flag.bit);
         flags->addWidget(box, at % 4, at / 4);
@@ -292,10 +282,10 @@ QLayout* TUnitBrowser::BuildDetails()
     }
     texts->addLayout(flags, 3, 0, 1, 4);
 
-    cmdSkills = BrowserButton(this, "cmdSkills", "Skills");
-    cmdEquipment = BrowserButton(this, "cmdEquipment", "Equipment");
-    cmdTroops = BrowserButton(this, "cmdTroops", "Troops");
-    cmdCanStudy = BrowserButton(this, "cmdCanStudy", "Can Study");
+    cmdSkills = DialogButton("cmdSkills", "Skills", this);
+    cmdEquipment = DialogButton("cmdEquipment", "Equipment", this);
+    cmdTroops = DialogButton("cmdTroops", "Troops", this);
+    cmdCanStudy = DialogButton("cmdCanStudy", "Can Study", this);
     views_ = new QButtonGroup(this);
     auto* viewButtons = new QHBoxLayout;
     for (QPushButton* button : {cmdSkills, cmdEquipment, cmdTroops, cmdCanStudy}) {
@@ -304,8 +294,7 @@ QLayout* TUnitBrowser::BuildDetails()
         viewButtons->addWidget(button);
     }
     connect(views_, &QButtonGroup::buttonClicked, this, [this] { RefreshView(); });
-    lstMisc = new QListWidget(this);
-    lstMisc->setObjectName("lstMisc");
+    lstMisc = Named<QListWidget>("lstMisc", this);
     lstMisc->setFont(FixedFont());
     lstMisc->setSelectionMode(QAbstractItemView::NoSelection);
 

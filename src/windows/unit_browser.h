@@ -133,7 +133,4 @@ private:
     QPushButton* cmdClose;
 };
 
-/// A push button with its objectName, as every browser button is made.
-QPushButton* BrowserButton(QWidget* parent, const char* name, const char* caption);
-
 }  // namespace korvane
