@@ -38,7 +38,7 @@ protected:
     }
 
     QWidget* Map() const { return window.Widgets().paintMap; }
-    const MapViewport& View() const { return window.Viewport(); }
+    const MapViewport& View() const { return window.Canvas().View(); }
 
     void Wheel(const QPoint& at, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

@@ -84,7 +84,7 @@ TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHex)
     OwnUnit(0, 0, 16, 41, {});  // column 0 holds hexes too
     window.GoToCoordinate("150", "150");
     window.Menus().mnuHexFindIncomplete->trigger();
-    const MapViewport& view = window.Viewport();
+    const MapViewport& view = window.Canvas().View();
     EXPECT_EQ(view.ViewLeft, 0);
     EXPECT_TRUE(16 >= view.ViewTop && 16 < view.ViewTop + view.ViewRows);
     EXPECT_TRUE(ui.shown.empty()) << "no complaint about the edge";
@@ -131,8 +131,8 @@ TEST_F(MapOrdersTest, OrdersGivenThroughTheHexUnitBrowserAreMarkedAndSaved)
     testing::WhenModalShown<TfrmAllUnits>([](TfrmAllUnits* units) { units->reject(); });
     window.Menus().mnuViewAllUnits->trigger();
     // The blinking of the unit's hex ends once the hex is drawn normally again.
-    window.FlashTick();
-    window.FlashTick();
+    window.Canvas().FlashTick();
+    window.Canvas().FlashTick();
     EXPECT_FALSE(window.findChild<QTimer*>("tmrFlash")->isActive());
 }
 

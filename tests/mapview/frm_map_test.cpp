@@ -141,7 +141,7 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     int px = 0, py = 0;
     for (py = 20; py < 200 && !hex.IsValid(); py += 3)
         for (px = 20; px < 300 && !hex.IsValid(); px += 3)
-            hex = HexAtPoint(window.Viewport(), px, py);
+            hex = HexAtPoint(window.Canvas().View(), px, py);
     ASSERT_TRUE(hex.IsValid());
     TMapCell& cell = *workspace.Map.EnsureCell(0, hex.x, hex.y);
     std::tie(cell.Terrain, cell.Silver) = std::tuple(workspace.Map.TerrainIndex("plain"), 4321);
@@ -178,7 +178,7 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     EXPECT_TRUE(w.pnlCoords->text().isEmpty() && w.pnlHexTerrain->text().isEmpty());
     w.scrollH->setValue(12);
     w.scrollV->setValue(20);
-    EXPECT_EQ(std::tuple(window.Viewport().ViewLeft, window.Viewport().ViewTop), std::tuple(12, 20));
+    EXPECT_EQ(std::tuple(window.Canvas().View().ViewLeft, window.Canvas().View().ViewTop), std::tuple(12, 20));
     w.scrollH->setValue(0);
     w.scrollV->setValue(0);
 
@@ -264,10 +264,10 @@ TEST_F(StartedMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
     const FrmMapWidgets& w = window.Widgets();
     window.GoToCoordinate("-1", "10");
     EXPECT_EQ(ui.shown.back().text, "Coordinate out of range. Unable to move to hex.");
-    const MapViewport before = window.Viewport();
+    const MapViewport before = window.Canvas().View();
 
     window.GoToCoordinate("160", "96x");  // read leniently
-    const MapViewport& view = window.Viewport();
+    const MapViewport& view = window.Canvas().View();
     EXPECT_GT(view.ViewLeft, before.ViewLeft);
     EXPECT_LT(view.ViewLeft, 160);
     EXPECT_GT(view.ViewLeft + view.ViewCols, 160) << "the hex is in view";
@@ -319,7 +319,7 @@ TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)
     int px = -1, py = -1;
     for (int y = 0; y < w.paintMap->height() && px < 0; ++y)
         for (int x = 0; x < w.paintMap->width() && px < 0; ++x)
-            if (const HexPosition hex = HexAtPoint(window.Viewport(), x, y); hex.x == 0 && hex.y == 16)
+            if (const HexPosition hex = HexAtPoint(window.Canvas().View(), x, y); hex.x == 0 && hex.y == 16)
                 std::tie(px, py) = std::tuple(x + 8, y + 8);
     ASSERT_GE(px, 0) << "0,16 is in the home view";
     w.tabShow->setCurrentIndex(1);
@@ -343,7 +343,7 @@ TEST(MainWindow, HomeBringsItsLevelToTheButtonsAndIsWrittenAtOnce)
     const FrmMapWidgets& w = window.Widgets();
     const FrmMapMenus& m = window.Menus();
     const auto shownLevel = [&] {
-        return std::tuple(window.Viewport().ViewLevel, w.optShowUnderworld->isChecked(), workspace.Settings.ShowDepth);
+        return std::tuple(window.Canvas().View().ViewLevel, w.optShowUnderworld->isChecked(), workspace.Settings.ShowDepth);
     };
     EXPECT_EQ(shownLevel(), std::tuple(1, true, 1)) << "the home's level, on the buttons and for the next start";
     w.optShowOverworld->click();

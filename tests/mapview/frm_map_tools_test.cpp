@@ -50,7 +50,7 @@ protected:
     {
         const QWidget* paintBox = window.Widgets().paintMap;
         for (int py = 40; py < paintBox->height(); py += 5) {
-            const HexPosition hex = HexAtPoint(window.Viewport(), 60, py);
+            const HexPosition hex = HexAtPoint(window.Canvas().View(), 60, py);
             if (!hex.IsValid())
                 continue;
             std::tie(x, y) = std::tuple(hex.x, hex.y);
@@ -66,7 +66,7 @@ protected:
     void Ticks(const QPoint& cursor, int count)
     {
         for (int i = 0; i < count; ++i)
-            window.HintTick(cursor);
+            window.Canvas().HintTick(cursor);
     }
 
     testing::TempDir home;
@@ -80,20 +80,20 @@ TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheM
     int x = 0, y = 0;
     const QPoint over = KnownHex(x, y);
     Ticks(over, 8);
-    EXPECT_FALSE(window.Balloon().isVisible()) << "balloons are off";
+    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "balloons are off";
 
     window.Widgets().chkShowHints->setChecked(true);
     Ticks(over, 6);
-    ASSERT_TRUE(window.Balloon().isVisible());
-    EXPECT_EQ(window.Balloon().Texts().Title, "Hex Products (" + std::to_string(x) + "," + std::to_string(y) + ")");
-    EXPECT_EQ(window.Balloon().pos(), over + QPoint(1, 1)) << "right of and below a cursor in the screen's top-left";
+    ASSERT_TRUE(window.Canvas().Balloon().isVisible());
+    EXPECT_EQ(window.Canvas().Balloon().Texts().Title, "Hex Products (" + std::to_string(x) + "," + std::to_string(y) + ")");
+    EXPECT_EQ(window.Canvas().Balloon().pos(), over + QPoint(1, 1)) << "right of and below a cursor in the screen's top-left";
     const QImage balloon = window.findChild<QWidget*>("hexBalloon")->grab().toImage();
     EXPECT_EQ(balloon.pixelColor(90, 70), QColor(Qt::yellow));
 
     Ticks(over + QPoint(5, 0), 1);
-    EXPECT_FALSE(window.Balloon().isVisible()) << "gone as the cursor moves";
+    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "gone as the cursor moves";
     Ticks(window.Widgets().paintMap->mapToGlobal(QPoint(-30, 30)), 8);
-    EXPECT_FALSE(window.Balloon().isVisible()) << "nothing beside the map";
+    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "nothing beside the map";
 
     // None after the pop-up menu until the cursor moves.
     QWidget* paintBox = window.Widgets().paintMap;
@@ -101,9 +101,9 @@ TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheM
     QTest::mouseClick(paintBox, Qt::RightButton, {}, paintBox->mapFromGlobal(over));
     window.Menus().mnuHex->hide();
     Ticks(over, 10);
-    EXPECT_FALSE(window.Balloon().isVisible()) << "after the menu";
+    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "after the menu";
     Ticks(over + QPoint(0, 4), 6);
-    EXPECT_TRUE(window.Balloon().isVisible());
+    EXPECT_TRUE(window.Canvas().Balloon().isVisible());
 }
 
 TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)
@@ -115,12 +115,12 @@ TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)
     ASSERT_EQ(paintBox->grab().toImage().pixelColor(centre), forest);
 
     window.SetFlashHex(true, x, 0, y);
-    window.FlashTick();  // takes the hex
-    window.FlashTick();
+    window.Canvas().FlashTick();  // takes the hex
+    window.Canvas().FlashTick();
     EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), QColor(Qt::white));
     window.SetFlashHex(false, 0, 0, 0);
-    window.FlashTick();
-    window.FlashTick();
+    window.Canvas().FlashTick();
+    window.Canvas().FlashTick();
     EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), forest) << "switched off on its normal picture";
     EXPECT_FALSE(window.findChild<QTimer*>("tmrFlash")->isActive());
 }
@@ -176,7 +176,7 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
         testing::Child(*list, "cmdClose")->click();
     };
     const auto inView = [this](int x, int y) {
-        const MapViewport& view = window.Viewport();
+        const MapViewport& view = window.Canvas().View();
         return x > view.ViewLeft && x < view.ViewLeft + view.ViewCols && y > view.ViewTop
             && y < view.ViewTop + view.ViewRows;
     };

@@ -5,10 +5,8 @@
 #include "mapview/render/colour.h"
 #include "mapview/render/display_text.h"
 #include "mapview/render/draw_options.h"
-#include "mapview/render/map_drawing.h"
 #include "mapview/render/overview_map.h"
 #include "mapview/windows/frm_options.h"
-#include "mapview/windows/hex_balloon.h"
 #include "mapview/windows/hex_pages.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
@@ -26,7 +24,6 @@
 #include <QComboBox>
 #include <QAction>
 #include <QCloseEvent>
-#include <QTimer>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -35,7 +32,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QPushButton>
@@ -61,21 +57,12 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     : QMainWindow(parent)
     , workspace_(workspace)
     , ui_(ui)
-    , scene_(workspace)
 {
     setObjectName("frmMAP");
     setWindowTitle("Korvane");
-    w_ = BuildFrmMapLayout(*this);
+    w_ = BuildFrmMapLayout(*this, new MapCanvas(workspace));
     m_ = BuildFrmMapMenus(*this);
     resize(1000, 700);
-    balloon_ = new HexBalloon(this);
-    tmrMapHint_ = new QTimer(this);
-    tmrMapHint_->setObjectName("tmrMapHint");
-    connect(tmrMapHint_, &QTimer::timeout, this, [this] { HintTick(QCursor::pos()); });
-    tmrFlash_ = new QTimer(this);
-    tmrFlash_->setObjectName("tmrFlash");
-    tmrFlash_->setInterval(300);
-    connect(tmrFlash_, &QTimer::timeout, this, &TfrmMAP::FlashTick);
     CreateKeyWindows();
     CreateTroopShowSelect();
     // Each faction of the hex with its map colour; grey for a number the registry lacks.
@@ -88,6 +75,7 @@ TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     ApplyDisplaySettings();
     ConnectDisplaySwitches();
     ConnectNavigation();
+    ConnectCanvas();
     ConnectMenus();
     ConnectKeys();
     ConnectToolWindows();
@@ -102,13 +90,8 @@ bool TfrmMAP::StartUp()
         loaded = workspace_.Open(ui_);
     }
     ApplyDisplaySettings();
-    // Room for the view and a margin around it, so that short scrolls copy pixels; in the
-    // screen's own pixels, which a screen scaled to 200 % has twice as many of each way.
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QSize size = screen->size() * screen->devicePixelRatio();
-        paintBuffer_.image = QImage(3 * size.width() / 2, 3 * size.height() / 2, QImage::Format_RGB32);
-        paintBuffer_.image.setDevicePixelRatio(screen->devicePixelRatio());
-    }
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        Canvas().SizeBufferFor(*screen);
     RestorePlacement();
     const TrecINI& settings = workspace_.Settings;
     // The keys follow the vocabulary the database brought.
@@ -123,16 +106,16 @@ bool TfrmMAP::StartUp()
     SetDataChanged(false);
     UpdateTurnPanel();
     w_.tabShow->setCurrentIndex(0);
-    tmrMapHint_->start();
+    Canvas().StartBalloonTimer();
     RefreshOverview();
     return loaded;
 }
 
 void TfrmMAP::ShowHome()
 {
-    GoHome(view_, workspace_.Settings, w_.paintMap->width(), w_.paintMap->height());
+    Canvas().GoHome(workspace_.Settings);
     // The level buttons, and the level the next start shows, follow the home's level.
-    workspace_.Settings.ShowDepth = view_.ViewLevel;
+    workspace_.Settings.ShowDepth = Canvas().View().ViewLevel;
     ShowLevelChoice();
     SyncScrollBars();
 }
@@ -140,7 +123,7 @@ void TfrmMAP::ShowHome()
 void TfrmMAP::SaveViewAsHome()
 {
     TrecINI& settings = workspace_.Settings;
-    SaveHome(view_, settings);
+    SaveHome(Canvas().View(), settings);
     // Written at once, so that the home outlives a crash; but never over a settings file that
     // could not be read, which still holds the player's own settings.
     if (workspace_.Refused.Contains(settings.FileName())) {
@@ -220,8 +203,10 @@ void TfrmMAP::ApplyDisplaySettings()
     }
     (settings.ShowDepth == 1 ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
     w_.udHintDelay->setValue(ClampHintDelay(workspace_.Settings));
-    tmrMapHint_->setInterval(workspace_.Settings.HintDelay * 10);
+    Canvas().SetBalloonDelay(workspace_.Settings.HintDelay);
+    Canvas().SetBalloons(settings.ShowHints);
     w_.pnlHintDelay->setVisible(settings.ShowHints);
+    ApplyDrawOptions();
 }
 
 void TfrmMAP::ConnectDisplaySwitches()
@@ -229,7 +214,7 @@ void TfrmMAP::ConnectDisplaySwitches()
     for (const auto& [box, setting] : DisplaySwitches()) {
         connect(box, &QCheckBox::toggled, this, [this, setting = setting](bool on) {
             workspace_.Settings.*setting = on;
-            RepaintMap();
+            ApplyDrawOptions();
         });
     }
     // Names need their icons: names on turns icons on, icons off turns names off.
@@ -249,11 +234,12 @@ void TfrmMAP::ConnectDisplaySwitches()
     });
     connect(w_.chkShowHints, &QCheckBox::toggled, this, [this](bool on) {
         workspace_.Settings.ShowHints = on;
+        Canvas().SetBalloons(on);
         w_.pnlHintDelay->setVisible(on);
     });
     connect(w_.udHintDelay, &QSpinBox::valueChanged, this, [this](int tenths) {
         workspace_.Settings.HintDelay = tenths;
-        tmrMapHint_->setInterval(tenths * 10);
+        Canvas().SetBalloonDelay(tenths);
     });
 
     const std::pair<QPushButton*, TurnButton> turnButtons[] = {
@@ -264,45 +250,67 @@ void TfrmMAP::ConnectDisplaySwitches()
         connect(button, &QPushButton::clicked, this, [this, step = step] { StepTurn(step); });
 }
 
+void TfrmMAP::ApplyDrawOptions()
+{
+    Canvas().SetDrawOptions(DrawOptions());
+}
+
 void TfrmMAP::RepaintMap()
 {
-    w_.paintMap->update();
+    Canvas().update();
 }
 
 void TfrmMAP::RedrawMap()
 {
-    forceRedraw_ = true;
-    RepaintMap();
+    Canvas().Redraw();
 }
 
 void TfrmMAP::ConnectNavigation()
 {
-    w_.paintMap->installEventFilter(this);
     w_.imgSmallMap->installEventFilter(this);
     w_.pnlCoords->installEventFilter(this);
     // The scroll bars move the view's corner; set from the view itself, they change nothing.
-    for (const auto& [bar, corner] : {std::pair(w_.scrollH, &view_.ViewLeft), std::pair(w_.scrollV, &view_.ViewTop)}) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, corner = corner](int position) {
-            if (syncing_)
-                return;
-            *corner = position;
-            ShowOverview();
-            RepaintMap();
-        });
-    }
+    connect(w_.scrollH, &QScrollBar::valueChanged, this, [this](int position) {
+        if (!syncing_)
+            Canvas().ScrollTo(position, Canvas().View().ViewTop);
+    });
+    connect(w_.scrollV, &QScrollBar::valueChanged, this, [this](int position) {
+        if (!syncing_)
+            Canvas().ScrollTo(Canvas().View().ViewLeft, position);
+    });
     connect(w_.scrollScale, &QScrollBar::valueChanged, this, [this](int position) {
-        if (syncing_)
-            return;
-        ZoomViewport(view_, ZoomOfBarPosition(position), w_.paintMap->width(), w_.paintMap->height());
-        SyncScrollBars();
-        RepaintMap();
+        if (!syncing_)
+            Canvas().ZoomTo(ZoomOfBarPosition(position));
     });
     connect(w_.optShowUnderworld, &QRadioButton::toggled, this, [this](bool under) {
-        view_.ViewLevel = under ? TMap::kUnderworld : TMap::kOverworld;
-        workspace_.Settings.ShowDepth = view_.ViewLevel;
+        Canvas().SetLevel(under ? TMap::kUnderworld : TMap::kOverworld);
+        workspace_.Settings.ShowDepth = Canvas().View().ViewLevel;
         RefreshOverview();
         RepaintMap();
     });
+}
+
+void TfrmMAP::ConnectCanvas()
+{
+    MapCanvas& canvas = Canvas();
+    connect(&canvas, &MapCanvas::viewChanged, this, &TfrmMAP::SyncScrollBars);
+    // The frame on the overview follows every paint, resizes of the window included.
+    connect(&canvas, &MapCanvas::painted, this, [this] {
+        ShowOverview();
+        emit MapPainted();
+    });
+    connect(&canvas, &MapCanvas::hexHovered, this, &TfrmMAP::ShowPointedHex);
+    connect(&canvas, &MapCanvas::pointerLeft, this, &TfrmMAP::PointAtNothing);
+    connect(&canvas, &MapCanvas::hexClicked, this, [this](int level, int x, int y) {
+        lastHit_ = {x, y};
+        m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
+        const bool known = lastHit_.IsValid() && workspace_.Map.Cell(level, x, y);
+        m_.mnuHexViewUnits->setEnabled(known);
+        m_.mnuHexUnitSummary->setEnabled(known);
+    });
+    connect(&canvas, &MapCanvas::contextMenuRequested, this,
+            [this](int, int, int, const QPoint& global) { m_.mnuHex->popup(global); });
+    connect(&canvas, &MapCanvas::hexActivated, this, [this](int level, int x, int y) { ShowHexDetails(level, x, y); });
 }
 
 void TfrmMAP::ConnectMenus()
@@ -319,9 +327,9 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuImportFactions, &QAction::triggered, this, &TfrmMAP::ChooseFactionList);
     connect(m_.mnuToolsCalc, &QAction::triggered, this, &TfrmMAP::StartCalculator);
     const auto goHome = [this] {
-        const int level = view_.ViewLevel;
+        const int level = Canvas().View().ViewLevel;
         ShowHome();
-        if (view_.ViewLevel != level)
+        if (Canvas().View().ViewLevel != level)
             RefreshOverview();
         RepaintMap();
     };
@@ -360,9 +368,9 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuViewAllUnits, &QAction::triggered, this, &TfrmMAP::ShowAllUnits);
     connect(m_.mnuViewAllUnitSummary, &QAction::triggered, this, &TfrmMAP::ShowAllUnitSummary);
     connect(m_.mnuHexViewUnits, &QAction::triggered, this,
-            [this] { ShowHexUnits(view_.ViewLevel, lastHit_.x, lastHit_.y); });
+            [this] { ShowHexUnits(Canvas().View().ViewLevel, lastHit_.x, lastHit_.y); });
     connect(m_.mnuHexUnitSummary, &QAction::triggered, this,
-            [this] { ShowHexUnitSummary(view_.ViewLevel, lastHit_.x, lastHit_.y); });
+            [this] { ShowHexUnitSummary(Canvas().View().ViewLevel, lastHit_.x, lastHit_.y); });
     connect(m_.mnuHexFindIncomplete, &QAction::triggered, this, &TfrmMAP::FindIncompleteOrder);
     connect(m_.mnuViewFactions, &QAction::triggered, this, [this] {
         TfrmFactions factions(workspace_.Factions, workspace_.Settings, ui_, this);
@@ -378,7 +386,7 @@ void TfrmMAP::RefreshOverview()
     storedGlobalMap_ = NewOverviewImage();
     if (w_.chkDrawGlobalMap->isChecked()) {
         const BusyCursor busy;
-        RefreshGlobalMap(storedGlobalMap_, workspace_.Map, view_.ViewLevel, 0, 0, TMap::kMaxX, TMap::kMaxY);
+        RefreshGlobalMap(storedGlobalMap_, workspace_.Map, Canvas().View().ViewLevel, 0, 0, TMap::kMaxX, TMap::kMaxY);
     }
     ShowOverview();
 }
@@ -388,7 +396,7 @@ void TfrmMAP::ShowOverview()
     if (storedGlobalMap_.isNull())
         return;
     w_.imgSmallMap->setPixmap(
-        QPixmap::fromImage(OverviewForScreen(storedGlobalMap_, view_, w_.imgSmallMap->devicePixelRatio())));
+        QPixmap::fromImage(OverviewForScreen(storedGlobalMap_, Canvas().View(), w_.imgSmallMap->devicePixelRatio())));
 }
 
 void TfrmMAP::changeEvent(QEvent* event)
@@ -400,10 +408,11 @@ void TfrmMAP::changeEvent(QEvent* event)
 
 void TfrmMAP::SyncScrollBars()
 {
+    const MapViewport& view = Canvas().View();
     syncing_ = true;
-    w_.scrollH->setValue(view_.ViewLeft);
-    w_.scrollV->setValue(view_.ViewTop);
-    w_.scrollScale->setValue(BarPositionOfZoom(view_.Zoom));
+    w_.scrollH->setValue(view.ViewLeft);
+    w_.scrollV->setValue(view.ViewTop);
+    w_.scrollScale->setValue(BarPositionOfZoom(view.Zoom));
     syncing_ = false;
     ShowOverview();
 }
@@ -421,34 +430,6 @@ int TfrmMAP::DrawOptions() const
     return options;
 }
 
-void TfrmMAP::PaintMap()
-{
-    QPainter painter(w_.paintMap);
-    painter.fillRect(w_.paintMap->rect(), kMapBackground);
-    ResizeViewport(view_, w_.paintMap->width(), w_.paintMap->height());
-    scene_.ownFaction = workspace_.Settings.FactionNo;
-    scene_.currentTurn = workspace_.Settings.CurrentTurn;
-    // Without a list of that name every faction's troops are marked.
-    const TShowTroopsList* shown = workspace_.TroopViews.GetList(workspace_.Settings.UnitList);
-    scene_.display = shown ? TroopDisplay{shown->Entries, shown->AllianceBased} : TroopDisplay{};
-    MapFrame frame;
-    std::tie(frame.left, frame.top, frame.cols, frame.rows) =
-        std::tuple(view_.ViewLeft, view_.ViewTop, view_.ViewCols, view_.ViewRows);
-    std::tie(frame.zoom, frame.level, frame.marginX, frame.marginY) =
-        std::tuple(view_.Zoom, view_.ViewLevel, kScreenMarginX, kScreenMarginY);
-    frame.clip = w_.paintMap->rect();
-    frame.options = DrawOptions();
-    if (workspace_.Settings.BufferDraw)
-        DrawMapBuffered(painter, paintBuffer_, scene_, frame, std::exchange(forceRedraw_, false));
-    else
-        DrawMap(painter, scene_, frame);
-    if (flashShown_.phase == 0 && flashShown_.hex.level == view_.ViewLevel)
-        DrawOneHex(painter, scene_, frame, flashShown_.hex.x, flashShown_.hex.y, 0);
-    // The frame on the overview follows every paint, resizes of the window included.
-    ShowOverview();
-    emit MapPainted();
-}
-
 bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress && watched == w_.imgSmallMap) {
@@ -460,58 +441,26 @@ bool TfrmMAP::eventFilter(QObject* watched, QEvent* event)
         AskCoordinate();
         return true;
     }
-    if (watched == w_.paintMap) {
-        if (MapGesture(event))
-            return true;
-        if (event->type() == QEvent::Leave)
-            PointAtNothing();
-        if (event->type() == QEvent::Paint) {
-            PaintMap();
-            return true;
-        }
-        if (const auto* mouse = dynamic_cast<const QMouseEvent*>(event))
-            MapMouse(*mouse);
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void TfrmMAP::MapMouse(const QMouseEvent& mouse)
-{
-    // The balloon never stays in the way: any move or click over the map takes it away.
-    if (mouse.type() != QEvent::MouseButtonRelease)
-        HideBalloon(mouse.globalPosition().toPoint());
-    const QPoint at = mouse.position().toPoint();
-    if (mouse.type() == QEvent::MouseMove)
-        PointAt(at.x(), at.y());
-    if (mouse.type() == QEvent::MouseButtonRelease) {
-        lastHit_ = HexAtPoint(view_, at.x(), at.y());
-        m_.mnuHexCentre->setEnabled(lastHit_.IsValid());
-        const bool known = lastHit_.IsValid() && workspace_.Map.Cell(view_.ViewLevel, lastHit_.x, lastHit_.y);
-        m_.mnuHexViewUnits->setEnabled(known);
-        m_.mnuHexUnitSummary->setEnabled(known);
-        if (mouse.button() == Qt::RightButton) {
-            hint_.Suppress();
-            m_.mnuHex->popup(mouse.globalPosition().toPoint());
-        }
-    }
-    if (mouse.type() == QEvent::MouseButtonDblClick && mouse.button() == Qt::LeftButton) {
-        if (const HexPosition hex = HexAtPoint(view_, at.x(), at.y()); hex.IsValid())
-            ShowHexDetails(view_.ViewLevel, hex.x, hex.y);
-    }
 }
 
 void TfrmMAP::PointAt(int px, int py)
 {
-    const HexPosition hex = HexAtPoint(view_, px, py);
-    if (!hex.IsValid()) {
+    const HexPosition hex = Canvas().HexAt(px, py);
+    ShowPointedHex(Canvas().View().ViewLevel, hex.x, hex.y);
+}
+
+void TfrmMAP::ShowPointedHex(int level, int x, int y)
+{
+    if (x < 0 || y < 0) {
         PointAtNothing();
         if (w_.tabShow->currentIndex() == 1)
-            FillPages(view_.ViewLevel, -1, -1);  // only the hex details go with the hex
+            FillPages(level, -1, -1);  // only the hex details go with the hex
         return;
     }
-    w_.lblStatusHex->setText(ToDisplayText(StatusHexText(workspace_.Map, view_.ViewLevel, hex.x, hex.y)));
-    w_.pnlCoords->setText(QString::fromStdString(PointerCoordText(view_.ViewLevel, hex.x, hex.y)));
-    FillPages(view_.ViewLevel, hex.x, hex.y);
+    w_.lblStatusHex->setText(ToDisplayText(StatusHexText(workspace_.Map, level, x, y)));
+    w_.pnlCoords->setText(QString::fromStdString(PointerCoordText(level, x, y)));
+    FillPages(level, x, y);
 }
 
 void TfrmMAP::PointAtNothing()

@@ -1,14 +1,10 @@
 // TfrmMAP: the main map window.
 #pragma once
 
-#include "mapview/render/map_buffer.h"
-#include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
 #include "mapview/windows/frm_map_layout.h"
-#include "mapview/windows/flash_target.h"
 #include "mapview/windows/frm_map_menus.h"
-#include "mapview/windows/hex_balloon_state.h"
-#include "mapview/windows/wheel_notches.h"
+#include "mapview/windows/map_canvas.h"
 #include "storage/turn_stepping.h"
 
 #include <QImage>
@@ -17,8 +13,6 @@
 class QCheckBox;
 class QDragEnterEvent;
 class QDropEvent;
-class QMouseEvent;
-class QTimer;
 
 #include <array>
 #include <cstdint>
@@ -29,7 +23,6 @@ class QTimer;
 
 namespace korvane {
 
-class HexBalloon;
 class KeyToolWindow;
 class TfrmColourKey;
 class TfrmIconKey;
@@ -64,8 +57,8 @@ public:
     /// A turn button: shows the units of the turn it leads to (nothing while a step runs).
     void StepTurn(TurnButton button);
 
-    /// The part of the grid shown; the scroll bars and the zoom bar follow it.
-    const MapViewport& Viewport() const { return view_; }
+    /// The map area, with the part of the grid shown; the scroll bars and the zoom bar follow it.
+    MapCanvas& Canvas() const { return *w_.paintMap; }
     /// Fills the coordinate panel and the open page for the hex under a point of the paint box.
     void PointAt(int px, int py);
 
@@ -80,11 +73,6 @@ public:
     /// A click on the overview at a point of its control: the view is centred there.
     void OverviewClicked(int px, int py);
 
-    /// One tick of the balloon timer with the cursor at `cursor` (screen coordinates): a balloon
-    /// with the hex's products comes after a short rest over a known hex and goes on a move.
-    void HintTick(const QPoint& cursor);
-    const HexBalloon& Balloon() const { return *balloon_; }
-
     /// The tool windows of the terrain colours and the feature icons, hidden until asked for.
     TfrmColourKey& ColourKey() const { return *frmColourKey_; }
     TfrmIconKey& IconKey() const { return *frmIconKey_; }
@@ -96,9 +84,7 @@ public:
 
     /// Makes grid hex (x, y) of `level` blink, or, with `on` false, stops the blinking once
     /// the hex is drawn normally again. Positions off the grid are ignored.
-    void SetFlashHex(bool on, int x, int level, int y);
-    /// One blink, as the flash timer gives it.
-    void FlashTick();
+    void SetFlashHex(bool on, int x, int level, int y) { Canvas().SetFlashHex(on, x, level, y); }
 
     /// "Save database": refused without the player's faction number.
     void SaveDatabase();
@@ -151,10 +137,6 @@ public:
 
     /// A passing message in the status bar, e.g. after an action completed.
     void ShowStatusMessage(const std::string& text);
-    /// The wheel turned over paint-box point `at` by `delta` eighths of a degree: zooms there
-    /// (or scrolls, when the player switched wheel zooming off); with Shift it scrolls sideways,
-    /// with Ctrl up and down.
-    void MapWheel(const QPoint& at, int delta, Qt::KeyboardModifiers modifiers);
     /// Moves the view by whole columns and y units, as far as the scroll bars go.
     void ScrollView(int columns, int rows);
     /// Zooms by `steps` of the zoom bar (positive: larger hexes), keeping the middle of the view.
@@ -168,6 +150,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// Clicks on the overview and on the coordinate panel.
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Asks first while data has changed; then keeps the window's place in the settings and
     /// writes what every session writes at its end (the workspace's SaveOnExit).
@@ -185,10 +168,14 @@ private:
     /// Puts a tool window where the settings kept it, or over the main window the first time.
     void PlaceToolWindow(QWidget& tool, int savedX, int savedY);
     void ConnectDisplaySwitches();
+    /// The map's draw options follow the "Show" page's switches.
+    void ApplyDrawOptions();
     void RepaintMap();
     /// Repaints after the world itself changed: a buffered picture of it is stale.
     void RedrawMap();
     void ConnectNavigation();
+    /// What the map area reports: the hex pointed at, clicks, double clicks, the view moved.
+    void ConnectCanvas();
     void ConnectMenus();
     void ChooseTurnFile();
     void ChooseDataFile();
@@ -214,17 +201,11 @@ private:
     void CentreOn(int x, int y);
     void SyncScrollBars();
     void ShowOverview();
-    void PaintMap();
-    /// Moves and clicks over the map: the pages follow the pointer, the right button opens the
-    /// pop-up menu.
-    void MapMouse(const QMouseEvent& mouse);
-    void HideBalloon(const QPoint& cursor);
-    /// The hex under a screen point when it lies on the paint box, else an invalid one.
-    HexPosition HexAtScreenPoint(const QPoint& cursor) const;
+    /// The coordinate panel, the status bar and the open page name hex (x, y) of `level`, or
+    /// nothing when x is -1.
+    void ShowPointedHex(int level, int x, int y);
     int DrawOptions() const;
     void FillPages(int level, int x, int y);
-    /// Wheel, drag panning and the space bar over the map; true when the event was one of them.
-    bool MapGesture(QEvent* event);
     void ConnectKeys();
     void ConnectToolWindows();
 
@@ -234,27 +215,11 @@ private:
     FrmMapMenus m_;
     HexPosition lastHit_;
     QImage storedGlobalMap_;  // the overview without the view's frame
-    MapBuffer paintBuffer_;   // the hexes around the view, when the settings ask for buffered drawing
-    bool forceRedraw_ = false;  // the next buffered paint draws the hexes afresh
-    MapViewport view_;
-    MapScene scene_;
-    QTimer* tmrMapHint_ = nullptr;
-    QTimer* tmrFlash_ = nullptr;
-    HexBalloon* balloon_ = nullptr;
     TfrmColourKey* frmColourKey_ = nullptr;
     TfrmIconKey* frmIconKey_ = nullptr;
     TfrmTroopShowSelect* frmTroopShowSelect_ = nullptr;
-    HexBalloonState hint_;
-    FlashTarget flash_;
-    FlashTarget::Redraw flashShown_;  // what the last blink drew
     std::string lastCitySearch_;
     std::string lastOrdersFile_;  // offered again by the next "Generate Turn File"
-    WheelNotches wheel_;
-    // Dragging the view: where the drag started, and the view's corner then.
-    bool panning_ = false;
-    bool spaceHeld_ = false;
-    QPoint panStart_;
-    int panLeft_ = 0, panTop_ = 0;
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;

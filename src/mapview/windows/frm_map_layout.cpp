@@ -1,6 +1,8 @@
 // The widgets of the main map window and where they sit.
 #include "mapview/windows/frm_map_layout.h"
 
+#include "mapview/windows/map_canvas.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -200,15 +202,13 @@ QWidget* RightColumn(FrmMapWidgets& w)
     return w.pnlRight;
 }
 
-QWidget* MapPanel(FrmMapWidgets& w)
+QWidget* MapPanel(FrmMapWidgets& w, MapCanvas* map)
 {
     auto* indent = Named<QWidget>("pnlMainIndent");
     auto* grid = new QGridLayout(indent);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    w.paintMap = Named<QWidget>("paintMap");
-    w.paintMap->setMouseTracking(true);
-    w.paintMap->setMinimumSize(200, 150);
+    w.paintMap = map;
     w.scrollH = Named<QScrollBar>("scrollH", Qt::Horizontal);
     w.scrollH->setRange(0, 320);  // the columns of the grid
     w.scrollV = Named<QScrollBar>("scrollV", Qt::Vertical);
@@ -255,7 +255,7 @@ QWidget* BottomRow(FrmMapWidgets& w)
 
 }  // namespace
 
-FrmMapWidgets BuildFrmMapLayout(QMainWindow& window)
+FrmMapWidgets BuildFrmMapLayout(QMainWindow& window, MapCanvas* map)
 {
     FrmMapWidgets w;
     auto* central = Named<QWidget>("pnlCentral");
@@ -263,7 +263,7 @@ FrmMapWidgets BuildFrmMapLayout(QMainWindow& window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     w.pnlMain = Named<QSplitter>("pnlMain", Qt::Horizontal);
-    w.pnlMain->addWidget(MapPanel(w));
+    w.pnlMain->addWidget(MapPanel(w, map));
     w.pnlMain->addWidget(RightColumn(w));
     w.pnlMain->setStretchFactor(0, 1);
     w.pnlMain->setStretchFactor(1, 0);

@@ -16,11 +16,13 @@ class QWidget;
 
 namespace korvane {
 
+class MapCanvas;
+
 struct FrmMapWidgets
 {
     QLabel* lblStatusHex = nullptr;  // the status bar's hex under the pointer
     QSplitter* pnlMain = nullptr;
-    QWidget* paintMap = nullptr;
+    MapCanvas* paintMap = nullptr;
     QScrollBar* scrollH = nullptr;
     QScrollBar* scrollV = nullptr;
     QWidget* pnlRight = nullptr;
@@ -68,7 +70,8 @@ struct FrmMapWidgets
     QPushButton *cmdColourChart = nullptr, *cmdIconChart = nullptr, *cmdTroops = nullptr;
 };
 
-/// Builds the window's widgets into `window` (its central widget and status bar) and returns them.
-FrmMapWidgets BuildFrmMapLayout(QMainWindow& window);
+/// Builds the window's widgets into `window` (its central widget and status bar), with `map`
+/// as the map area, and returns them.
+FrmMapWidgets BuildFrmMapLayout(QMainWindow& window, MapCanvas* map);
 
 }  // namespace korvane

@@ -32,29 +32,25 @@ void TfrmMAP::ShowLevelChoice()
 {
     // Quietly: the view has its level already, and the overview follows where needed.
     const QSignalBlocker quiet(w_.optShowUnderworld);
-    (view_.ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
+    (Canvas().View().ViewLevel == TMap::kUnderworld ? w_.optShowUnderworld : w_.optShowOverworld)->setChecked(true);
 }
 
 bool TfrmMAP::MoveViewTo(int level, int x, int y)
 {
-    const int before = view_.ViewLevel;
-    if (!MoveToHex(view_, x, y, level)) {
+    const int before = Canvas().View().ViewLevel;
+    if (!Canvas().MoveTo(level, x, y)) {
         ui_.Info(kCoordinateOutOfRange);
         return false;
     }
     ShowLevelChoice();
-    SyncScrollBars();
-    if (view_.ViewLevel != before)
+    if (Canvas().View().ViewLevel != before)
         RefreshOverview();
-    RepaintMap();
     return true;
 }
 
 void TfrmMAP::CentreOn(int x, int y)
 {
-    CentreOnHex(view_, x, y);
-    SyncScrollBars();
-    RepaintMap();
+    Canvas().CentreOn(x, y);
 }
 
 void TfrmMAP::ShowGateList()
@@ -98,16 +94,15 @@ void TfrmMAP::GoToCoordinate(const std::string& xText, const std::string& yText)
 {
     int x = StrToIntLenient(xText);
     int y = StrToIntLenient(yText);
-    if (view_.ViewLevel == TMap::kUnderworld)
+    const int level = Canvas().View().ViewLevel;
+    if (level == TMap::kUnderworld)
         TMap::UnderToGrid(x, y);
-    MoveViewTo(view_.ViewLevel, x, y);
+    MoveViewTo(level, x, y);
 }
 
 void TfrmMAP::OverviewClicked(int px, int py)
 {
-    SmallMapClick(view_, kOverviewWidth, kOverviewHeight, w_.imgSmallMap->width(), w_.imgSmallMap->height(), px, py);
-    SyncScrollBars();
-    RepaintMap();
+    Canvas().OverviewClick({kOverviewWidth, kOverviewHeight}, w_.imgSmallMap->size(), {px, py});
 }
 
 }  // namespace korvane

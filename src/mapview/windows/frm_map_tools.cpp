@@ -21,12 +21,12 @@ void TfrmMAP::ConnectToolWindows()
     connect(m_.mnuImportKvd, &QAction::triggered, this, [this] { OpenImportData({}); });
     connect(m_.mnuExportKvd, &QAction::triggered, this, [this] {
         TfrmExportData exportData(workspace_, ui_, this);
-        exportData.Preset(PresetFromView(view_, DrawOptions()));
+        exportData.Preset(PresetFromView(Canvas().View(), DrawOptions()));
         exportData.exec();
     });
     connect(m_.mnuGenerateMap, &QAction::triggered, this, [this] {
         TfrmMakeMap makeMap(workspace_, ui_, this);
-        makeMap.Preset(PresetFromView(view_, DrawOptions()));
+        makeMap.Preset(PresetFromView(Canvas().View(), DrawOptions()));
         makeMap.exec();
     });
 }

@@ -117,7 +117,7 @@ void TfrmMAP::ShowHexDetails(int level, int x, int y, QWidget* parent)
     details.showUnits = [this, level, x, y](QWidget* over) { ShowHexUnits(level, x, y, over); };
     details.exec();
     if (details.HexSaved()) {
-        if (w_.chkDrawGlobalMap->isChecked() && level == view_.ViewLevel)
+        if (w_.chkDrawGlobalMap->isChecked() && level == Canvas().View().ViewLevel)
             RefreshGlobalMap(storedGlobalMap_, map, level, x, y, x, y);
         ShowOverview();
         SetDataChanged(true);
