@@ -58,6 +58,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -69,6 +70,7 @@
 #include <tuple>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #if defined(__has_feature)
@@ -91,8 +93,10 @@ namespace {
 // The scratch folder made before the application starts, with HOME, XDG_* and TMPDIR inside it.
 std::string gScratch;
 
-// Where the run is, kept ready for a crash handler, which may only write(2).
+// Where the run is, kept ready for a crash handler, which may only write(2), and in a file of the
+// scratch folder for a death that calls no handler (the undefined-behaviour checks end at once).
 char gWhere[512] = "before the first event";
+int gWhereFile = -1;
 // The last steps played, for a warning from Qt or a failure.
 std::deque<std::string> gRecent;
 
@@ -404,7 +408,12 @@ private:
         gRecent.push_back(lastStep_);
         if (gRecent.size() > 25)
             gRecent.pop_front();
-        snprintf(gWhere, sizeof gWhere, "%s; %s", random_.Where().c_str(), lastStep_.c_str());
+        memset(gWhere, 0, sizeof gWhere);
+        snprintf(gWhere, sizeof gWhere, "%s; %s\n", random_.Where().c_str(), lastStep_.c_str());
+        if (gWhereFile >= 0) {
+            // The whole buffer, padded: a shorter line leaves nothing of the one before.
+            [[maybe_unused]] const auto written = ::pwrite(gWhereFile, gWhere, sizeof gWhere, 0);
+        }
         ++actedOn[window];
     }
 
@@ -1145,8 +1154,9 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
     KORVANE_REQUIRE_FIXTURES();
     testing::RandomStream random = testing::RandomStream::FromEnvironment(20261209, 3000);
     snprintf(gWhere, sizeof gWhere, "%s", random.Where().c_str());
-    fprintf(stderr, "RandomInput: seed %u, %ld events, scratch folder %s\n", random.Seed(), random.Events(),
-            gScratch.c_str());
+    fprintf(stderr, "RandomInput: seed %u, %ld events, scratch folder %s (should the run die, its last-event.txt names the event)\n",
+            random.Seed(), random.Events(), gScratch.c_str());
+    gWhereFile = ::open((gScratch + "/last-event.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const FilePools pools{gScratch + "/program", gScratch + "/files"};
     MakeWorld(pools);
     if (::testing::Test::HasFatalFailure())
