@@ -151,7 +151,7 @@ void TfrmExportData::cmdBrowseClick()
 
 void TfrmExportData::cmdExportClick()
 {
-    const std::string fileName = TrimSpaces(FromUserText(txtFilename->text()));
+    const std::string fileName = TypedFileName(FromUserText(txtFilename->text()), workspace_.ProgramDir());
     if (fileName.empty()) {
         ui_.Error("Bad file name ... bad, BAD file name.");
         return;

@@ -174,7 +174,7 @@ void TfrmMakeMap::cmdBrowseClick()
 void TfrmMakeMap::cmdMakeMapClick()
 {
     MapBitmapFields fields;
-    fields.fileName = FromUserText(txtFilename->text());
+    fields.fileName = TypedFileName(FromUserText(txtFilename->text()), workspace_.ProgramDir());
     fields.title = FromUserText(txtTitle->text());
     const RectangleBoxes& r = rectangle_;
     fields.left = FromUserText(r.txtLeft->text());

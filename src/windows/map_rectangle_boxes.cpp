@@ -84,10 +84,13 @@ void RectangleBoxes::ShowWholeMap() const
 
 std::string FileDialogStart(const std::string& typedName, const std::string& programDir)
 {
-    const std::string name = TrimSpaces(typedName);
-    if (name.empty())
-        return programDir;
-    return DirectoryOf(name).empty() ? QualifyFileName(name, programDir) : name;
+    const std::string name = TypedFileName(typedName, programDir);
+    return name.empty() ? programDir : name;
+}
+
+std::string TypedFileName(const std::string& typedName, const std::string& programDir)
+{
+    return QualifyFileName(TrimSpaces(typedName), programDir);
 }
 
 }  // namespace korvane

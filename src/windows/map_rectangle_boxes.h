@@ -55,4 +55,9 @@ struct RectangleBoxes
 /// program's folder when it names no folder; the program's folder when nothing is typed.
 std::string FileDialogStart(const std::string& typedName, const std::string& programDir);
 
+/// The file a name typed into a file name box stands for: trimmed, and a name that does not
+/// start at the root placed in the program's folder, where the file dialog starts too, rather
+/// than in whatever folder the program was started from. Empty when nothing is typed.
+std::string TypedFileName(const std::string& typedName, const std::string& programDir);
+
 }  // namespace korvane
