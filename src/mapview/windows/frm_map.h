@@ -205,6 +205,8 @@ private:
     /// nothing when x is -1.
     void ShowPointedHex(int level, int x, int y);
     int DrawOptions() const;
+    /// The "Facs" page's lines show their faction's colour.
+    void ColourFactionList();
     void FillPages(int level, int x, int y);
     void ConnectKeys();
     void ConnectToolWindows();
