@@ -4,11 +4,13 @@
 #include "mapview/render/map_drawing.h"
 #include "mapview/windows/hex_balloon.h"
 #include "workspace/workspace.h"
+#include "world/map.h"
 
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -35,8 +37,6 @@ MapCanvas::MapCanvas(Workspace& workspace, QWidget* parent)
     connect(tmrFlash_, &QTimer::timeout, this, &MapCanvas::FlashTick);
 }
 
-MapCanvas::~MapCanvas() = default;
-
 HexPosition MapCanvas::HexAt(int px, int py) const
 {
     return HexAtPoint(view_, px, py);
@@ -52,10 +52,10 @@ HexPosition MapCanvas::HexAtScreenPoint(const QPoint& cursor) const
 
 void MapCanvas::Show(const MapViewport& next)
 {
-    const auto corner = [](const MapViewport& view) {
+    const auto state = [](const MapViewport& view) {
         return std::tuple(view.ViewLevel, view.Zoom, view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows);
     };
-    if (corner(next) == corner(view_))
+    if (state(next) == state(view_))
         return;
     view_ = next;
     update();

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class QScreen;
 class QTimer;
 
 namespace korvane {
@@ -30,7 +31,6 @@ public:
     /// Draws the workspace's world with its settings (own faction, turn shown, display list,
     /// buffered drawing); the workspace outlives it.
     explicit MapCanvas(Workspace& workspace, QWidget* parent = nullptr);
-    ~MapCanvas() override;
 
     /// The part of the grid shown. Every change of it, by the player here or by the calls below,
     /// repaints and says `viewChanged`.
