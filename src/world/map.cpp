@@ -4,6 +4,8 @@
 #include "core/text_helpers.h"
 #include "world/vocabulary.h"
 
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace korvane {
@@ -75,8 +77,14 @@ void TMap::RemoveCell(int level, int x, int y)
 
 void TMap::UnderToGrid(int& x, int& y)
 {
-    x = 2 * x;
-    y = 2 * y + 2;
+    // Typed or read coordinates far off the grid stay off it, rather than wrapping onto it.
+    auto offGridWhenTooLarge = [](std::int64_t value) {
+        return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max()
+            ? static_cast<int>(value)
+            : -1;
+    };
+    x = offGridWhenTooLarge(2 * std::int64_t{x});
+    y = offGridWhenTooLarge(2 * std::int64_t{y} + 2);
 }
 
 void TMap::GridToUnder(int& x, int& y)

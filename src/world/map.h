@@ -52,7 +52,8 @@ public:
     /// Frees the cell at a position, if there is one.
     void RemoveCell(int level, int x, int y);
 
-    /// Underworld game coordinates to grid coordinates and back, in place.
+    /// Underworld game coordinates to grid coordinates and back, in place; a coordinate too far
+    /// off the grid to double becomes -1, off the grid still.
     static void UnderToGrid(int& x, int& y);
     static void GridToUnder(int& x, int& y);
     /// 0 for an underworld hex, 1 North/South pathway, 2 North East/South West, 3 South East/North West.

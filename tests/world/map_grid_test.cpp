@@ -40,6 +40,11 @@ TEST(MapGrid, UnderworldCoordinatesAndCellKinds)
         TMap::GridToUnder(x, y);
         EXPECT_EQ(std::pair(x, y), under);
     }
+    // Typed into "Goto coordinate": far off the grid, never wrapped onto it.
+    for (auto [x, y] : {std::pair{1 << 30, 5}, {5, -(1 << 30) - 1}, {2147483647, -2147483647 - 1}}) {
+        TMap::UnderToGrid(x, y);
+        EXPECT_FALSE(TMap::IsValidPosition(1, x, y)) << x << "," << y;
+    }
     struct Case
     {
         int x, y, kind;

@@ -2,6 +2,7 @@
 #include "mapview/windows/frm_map_layout.h"
 
 #include "mapview/windows/map_canvas.h"
+#include "windows/widget_makers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,21 +29,11 @@ namespace korvane {
 
 namespace {
 
-template <typename W, typename... Args>
-W* Named(const char* name, Args&&... args)
+// A value panel wide enough for a figure, a coordinate or a turn.
+QLabel* FigurePanel(const char* name)
 {
-    W* widget = new W(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
-
-// A sunken panel that shows a value.
-QLabel* ValuePanel(const char* name)
-{
-    QLabel* panel = Named<QLabel>(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QLabel* panel = ValuePanel(name);
     panel->setMinimumWidth(60);
-    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return panel;
 }
 
@@ -105,15 +96,15 @@ QWidget* HexPage(FrmMapWidgets& w)
         {&w.pnlHexGate, {"pnlHexGate", "Gate"}},
     };
     for (const auto& [panel, names] : rows) {
-        *panel = ValuePanel(names.first);
+        *panel = FigurePanel(names.first);
         form->addRow(names.second, *panel);
     }
     form->addRow(new QLabel("Weather"));
-    w.pnlHexWeatWas = ValuePanel("pnlHexWeatWas");
-    w.pnlHexWeatNext = ValuePanel("pnlHexWeatNext");
+    w.pnlHexWeatWas = FigurePanel("pnlHexWeatWas");
+    w.pnlHexWeatNext = FigurePanel("pnlHexWeatNext");
     form->addRow("Was", w.pnlHexWeatWas);
     form->addRow("Next", w.pnlHexWeatNext);
-    w.pnlLastUpd = ValuePanel("pnlLastUpd");
+    w.pnlLastUpd = FigurePanel("pnlLastUpd");
     form->addRow("Last Update", w.pnlLastUpd);
     return page;
 }
@@ -123,10 +114,10 @@ QWidget* UnitsPage(FrmMapWidgets& w)
     auto* page = Named<QWidget>("tsUnitInfo");
     auto* layout = new QVBoxLayout(page);
     auto* income = new QFormLayout;
-    w.pnlSilver = ValuePanel("pnlSilver");
-    w.pnlTaxes = ValuePanel("pnlTaxes");
-    w.pnlWages = ValuePanel("pnlWages");
-    w.pnlTotIncome = ValuePanel("pnlTotIncome");
+    w.pnlSilver = FigurePanel("pnlSilver");
+    w.pnlTaxes = FigurePanel("pnlTaxes");
+    w.pnlWages = FigurePanel("pnlWages");
+    w.pnlTotIncome = FigurePanel("pnlTotIncome");
     income->addRow("Silver", w.pnlSilver);
     income->addRow("Taxes", w.pnlTaxes);
     income->addRow("Wages", w.pnlWages);
@@ -142,8 +133,8 @@ QWidget* UnitsPage(FrmMapWidgets& w)
     };
     int row = 1;
     for (const auto& [caption, panels] : rows) {
-        *panels.first = ValuePanel((std::string("pnl") + (row == 3 ? "TOT" : caption) + "Units").c_str());
-        *panels.second = ValuePanel((std::string("pnl") + (row == 3 ? "TOT" : caption) + "Men").c_str());
+        *panels.first = FigurePanel((std::string("pnl") + (row == 3 ? "TOT" : caption) + "Units").c_str());
+        *panels.second = FigurePanel((std::string("pnl") + (row == 3 ? "TOT" : caption) + "Men").c_str());
         forces->addWidget(new QLabel(caption), row, 0);
         forces->addWidget(*panels.first, row, 1);
         forces->addWidget(*panels.second, row, 2);
@@ -151,7 +142,7 @@ QWidget* UnitsPage(FrmMapWidgets& w)
     }
     layout->addLayout(forces);
     auto* upkeep = new QFormLayout;
-    w.pnlMaint = ValuePanel("pnlMaint");
+    w.pnlMaint = FigurePanel("pnlMaint");
     upkeep->addRow("Cost to Maintain", w.pnlMaint);
     layout->addLayout(upkeep);
     w.chkAllUnits = Named<QCheckBox>("chkAllUnits", "All");
@@ -224,7 +215,7 @@ QWidget* BottomRow(FrmMapWidgets& w)
     auto* row = Named<QWidget>("Panel1");
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(2, 0, 2, 0);
-    w.pnlCoords = ValuePanel("pnlCoords");
+    w.pnlCoords = FigurePanel("pnlCoords");
     w.pnlCoords->setToolTip("Click to Jump to coordinate.");
     w.pnlCoords->setMinimumWidth(90);
     layout->addWidget(w.pnlCoords);
@@ -232,7 +223,7 @@ QWidget* BottomRow(FrmMapWidgets& w)
     layout->addWidget(new QLabel("Turn"));
     w.cmdTurnD2 = Named<QPushButton>("cmdTurnD2", "<<");
     w.cmdTurnD1 = Named<QPushButton>("cmdTurnD1", "<");
-    w.pnlTurn = ValuePanel("pnlTurn");
+    w.pnlTurn = FigurePanel("pnlTurn");
     w.pnlTurn->setAlignment(Qt::AlignCenter);
     w.pnlTurn->setMinimumWidth(48);
     w.cmdTurnU1 = Named<QPushButton>("cmdTurnU1", ">");
