@@ -48,12 +48,12 @@ Run RunImport(const fs::path& home, const fs::path& report)
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(null, 1);
         ::dup2(null, 2);
-        ::execl(KORVANE_CLI_PATH, KORVANE_CLI_PATH, "--home", home.c_str(), "import", "--faction", "1",
-                report.c_str(), static_cast<char*>(nullptr));
+        ::execl(KORVANE_CLI_PATH, KORVANE_CLI_PATH, "--home", home.c_str(), "import", "--faction", "1", report.c_str(),
+                static_cast<char*>(nullptr));
         ::_exit(127);
     }
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     ::wait4(child, &status, 0, &usage);
     Run run;
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

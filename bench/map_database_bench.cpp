@@ -58,7 +58,8 @@ int main()
         bench::FillEveryCell(saved.Map);
 
         bool ok = false;
-        const double saveMs = TimeMs([&] { return static_cast<bool>(SaveMapDatabase(saved.Map, saved.Settings, dir)); }, ok);
+        const double saveMs = TimeMs([&] { return static_cast<bool>(SaveMapDatabase(saved.Map, saved.Settings, dir)); },
+                                     ok);
         if (!ok)
             status = 1;
 
@@ -80,26 +81,30 @@ int main()
         // The walks over a full world, and the small worlds that imports, exports and checks
         // make, fill with a few cells, walk, clear and free many times.
         long long visited = 0;
-        const double walkMs = TimeMs([&] {
-            for (int i = 0; i < kWalks; ++i) {
-                saved.Map.ForEachCell([&visited](const TMapCell&) { ++visited; });
-                saved.Map.ForEachCellByRows([&visited](const TMapCell&) { ++visited; });
-            }
-            return visited == 2LL * kWalks * saved.Map.CellCount();
-        }, ok);
+        const double walkMs = TimeMs(
+            [&] {
+                for (int i = 0; i < kWalks; ++i) {
+                    saved.Map.ForEachCell([&visited](const TMapCell&) { ++visited; });
+                    saved.Map.ForEachCellByRows([&visited](const TMapCell&) { ++visited; });
+                }
+                return visited == 2LL * kWalks * saved.Map.CellCount();
+            },
+            ok);
         if (!ok)
             status = 1;
-        const double smallMs = TimeMs([&] {
-            for (int i = 0; i < kSmallWorlds; ++i) {
-                TMap small;
-                for (int x = 0; x < 8; x += 2)
-                    small.EnsureCell(i % 2, x, 2 * (i % 90));
-                small.ForEachCell([&visited](const TMapCell&) { ++visited; });
-                small.ForEachCellByRows([&visited](const TMapCell&) { ++visited; });
-                small.Clear();
-            }
-            return true;
-        }, ok);
+        const double smallMs = TimeMs(
+            [&] {
+                for (int i = 0; i < kSmallWorlds; ++i) {
+                    TMap small;
+                    for (int x = 0; x < 8; x += 2)
+                        small.EnsureCell(i % 2, x, 2 * (i % 90));
+                    small.ForEachCell([&visited](const TMapCell&) { ++visited; });
+                    small.ForEachCellByRows([&visited](const TMapCell&) { ++visited; });
+                    small.Clear();
+                }
+                return true;
+            },
+            ok);
         std::printf("full walks: %.3f ms each way\n", walkMs / (2 * kWalks));
         std::printf("small map:  %.1f us made, filled with 4 cells, walked both ways, cleared and freed\n",
                     smallMs * 1000 / kSmallWorlds);

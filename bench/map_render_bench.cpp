@@ -41,15 +41,14 @@ constexpr int kOwnFaction = 1;
 constexpr int kFactions = 6;
 constexpr int kCurrentTurn = 20;
 
-constexpr int kFeatures =
-    doTownIcons | doTownNames | doGates | doGateNumbers | doShafts | doOther | doUnconfirmed;
+constexpr int kFeatures = doTownIcons | doTownNames | doGates | doGateNumbers | doShafts | doOther | doUnconfirmed;
 constexpr int kWithTroops = kFeatures | doTroops | doDoneOrders;
 
 // The screen formats timed: what a window's backing store is on most platforms, and the
 // premultiplied one that some platforms give a window instead.
 QImage::Format FormatNamed(const std::string& name)
 {
-    return name == "rgb32" ? QImage::Format_RGB32
+    return name == "rgb32"   ? QImage::Format_RGB32
         : name == "argb32pm" ? QImage::Format_ARGB32_Premultiplied
                              : QImage::Format_Invalid;
 }
@@ -263,7 +262,8 @@ void TimeScreen(MapScene& scene, QImage::Format format, const Options& options)
     QImage target(kWidth, kHeight, format);
     target.fill(Qt::white);
     for (const int zoom : options.zooms) {
-        for (const auto& [optionSet, optionName] : {std::pair{kFeatures, "features"}, {kWithTroops, "+troops,orders"}}) {
+        for (const auto& [optionSet, optionName] :
+             {std::pair{kFeatures, "features"}, {kWithTroops, "+troops,orders"}}) {
             const MapFrame frame = ScreenFrame(zoom, optionSet);
             {
                 QPainter painter(&target);
@@ -441,8 +441,7 @@ int main(int argc, char** argv)
     scene.ownFaction = kOwnFaction;
     scene.currentTurn = kCurrentTurn;
 
-    std::printf("screen: %d x %d, median of %d frames; goals judged by CPU time\n\n", kWidth, kHeight,
-                options.frames);
+    std::printf("screen: %d x %d, median of %d frames; goals judged by CPU time\n\n", kWidth, kHeight, options.frames);
     std::printf("format   zoom  options         measurement         cpu ms  wall ms   goal\n");
     for (const QImage::Format format : options.formats)
         TimeScreen(scene, format, options);
@@ -450,9 +449,8 @@ int main(int argc, char** argv)
     std::printf("\n");
     QImage overview = NewOverviewImage();
     for (int level = 0; level < TMap::kLevels; ++level) {
-        const FrameTimes times = TimeFrames(options.frames, [&] {
-            RefreshGlobalMap(overview, world.map, level, 0, 0, TMap::kMaxX, TMap::kMaxY);
-        });
+        const FrameTimes times = TimeFrames(
+            options.frames, [&] { RefreshGlobalMap(overview, world.map, level, 0, 0, TMap::kMaxX, TMap::kMaxY); });
         std::printf("overview of level %d (RefreshGlobalMap, whole level): %.2f ms cpu, %.2f ms wall\n", level,
                     times.CpuMs(), times.WallMs());
     }

@@ -186,8 +186,8 @@ void ReadBattleFile(std::string_view input)
     const auto fort = static_cast<int>(input.size() % forts.Entries().size());
     SilentInteraction ui;
     std::vector<std::string> report;
-    RunBattle(setup.Left, setup.Right, forts.Capacity(fort), 0, setup.TacticalAdvantage, setup.HorseTerrain, report,
-              ui, static_cast<std::uint32_t>(input.size()), limits);
+    RunBattle(setup.Left, setup.Right, forts.Capacity(fort), 0, setup.TacticalAdvantage, setup.HorseTerrain, report, ui,
+              static_cast<std::uint32_t>(input.size()), limits);
 }
 
 void ReadExchangeFile(std::string_view input)
@@ -226,11 +226,10 @@ void ReadExchangeFile(std::string_view input)
 const std::vector<Reader>& Readers()
 {
     static const std::vector<Reader> readers = {
-        {"report_reader", ReadReport},        {"map_database", ReadMapDatabase},
-        {"unit_file", ReadUnitFile},          {"orders_file", ReadOrdersFile},
-        {"factions_file", ReadFactionsFile},  {"alliance_file", ReadAllianceFile},
-        {"settings_file", ReadSettingsFile},  {"faction_list", ReadFactionList},
-        {"battle_file", ReadBattleFile},      {"kvd_file", ReadExchangeFile},
+        {"report_reader", ReadReport},       {"map_database", ReadMapDatabase},   {"unit_file", ReadUnitFile},
+        {"orders_file", ReadOrdersFile},     {"factions_file", ReadFactionsFile}, {"alliance_file", ReadAllianceFile},
+        {"settings_file", ReadSettingsFile}, {"faction_list", ReadFactionList},   {"battle_file", ReadBattleFile},
+        {"kvd_file", ReadExchangeFile},
     };
     return readers;
 }

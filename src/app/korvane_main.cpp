@@ -115,8 +115,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (const std::string missing = MissingDisplay(args); !missing.empty()) {
-        std::cerr << "korvane: " << missing
-                  << "; run it on a desktop, or use korvane-cli for headless commands\n";
+        std::cerr << "korvane: " << missing << "; run it on a desktop, or use korvane-cli for headless commands\n";
         return 1;
     }
 

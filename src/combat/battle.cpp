@@ -25,7 +25,9 @@ class Battle
 {
 public:
     Battle(std::uint32_t seed, const TBattleLimits& limits, std::vector<std::string>& report)
-        : random_(seed), limits_(limits), report_(report)
+        : random_(seed)
+        , limits_(limits)
+        , report_(report)
     {
     }
 
@@ -312,13 +314,13 @@ std::string BattleRefusal(const std::vector<TCombatUnit>& left, const std::vecto
     if (crowded.empty())
         return {};
     return "No combat occurs: " + crowded + ", but a side can field at most " + IntToStr(limits.Men)
-           + " men. Lower the number of men and run the battle again.";
+        + " men. Lower the number of men and run the battle again.";
 }
 
-bool RunBattle(const std::vector<TCombatUnit>& left, const std::vector<TCombatUnit>& right,
-               std::int32_t leftFortified, std::int32_t rightFortified, TCombatSide tacticalAdvantage,
-               bool horseTerrain, std::vector<std::string>& report, UserInteraction& ui,
-               std::optional<std::uint32_t> seed, const TBattleLimits& limits)
+bool RunBattle(const std::vector<TCombatUnit>& left, const std::vector<TCombatUnit>& right, std::int32_t leftFortified,
+               std::int32_t rightFortified, TCombatSide tacticalAdvantage, bool horseTerrain,
+               std::vector<std::string>& report, UserInteraction& ui, std::optional<std::uint32_t> seed,
+               const TBattleLimits& limits)
 {
     const std::string refusal = BattleRefusal(left, right, limits);
     if (refusal == kEmptySide) {

@@ -40,10 +40,10 @@ struct TBattleLimits
 /// end with a report line that says so.
 /// When the battle is refused (BattleRefusal) the player is told why, no battle is fought,
 /// the report is kept and the result is false.
-bool RunBattle(const std::vector<TCombatUnit>& left, const std::vector<TCombatUnit>& right,
-               std::int32_t leftFortified, std::int32_t rightFortified, TCombatSide tacticalAdvantage,
-               bool horseTerrain, std::vector<std::string>& report, UserInteraction& ui,
-               std::optional<std::uint32_t> seed = std::nullopt, const TBattleLimits& limits = {});
+bool RunBattle(const std::vector<TCombatUnit>& left, const std::vector<TCombatUnit>& right, std::int32_t leftFortified,
+               std::int32_t rightFortified, TCombatSide tacticalAdvantage, bool horseTerrain,
+               std::vector<std::string>& report, UserInteraction& ui, std::optional<std::uint32_t> seed = std::nullopt,
+               const TBattleLimits& limits = {});
 
 /// Why RunBattle would refuse to fight `left` against `right`, in words for the player: a side
 /// without units, or a side fielding more men than `limits` allow. Empty when it would fight.

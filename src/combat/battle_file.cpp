@@ -15,9 +15,9 @@ constexpr int kUnitLineFields = 21;
 
 std::string ConditionsLine(const BattleSetup& setup)
 {
-    std::string line = setup.TacticalAdvantage == TCombatSide::Left    ? "L"
-                       : setup.TacticalAdvantage == TCombatSide::Right ? "R"
-                                                                       : "N";
+    std::string line = setup.TacticalAdvantage == TCombatSide::Left ? "L"
+        : setup.TacticalAdvantage == TCombatSide::Right             ? "R"
+                                                                    : "N";
     line += setup.HorseTerrain ? ",Y" : ",N";
     return line;
 }
@@ -44,7 +44,7 @@ std::string CountComplaint(std::string_view text)
     if (error == std::errc() && end == text.data() + text.size())
         return {};
     return error == std::errc::result_out_of_range && end == text.data() + text.size() ? "is out of range"
-                                                                                      : "is not a whole number";
+                                                                                       : "is not a whole number";
 }
 
 std::string IgnoredLinesText(long ignored)
@@ -52,7 +52,7 @@ std::string IgnoredLinesText(long ignored)
     if (ignored == 1)
         return "1 line after the last Right unit is ignored: the unit counts end the set-up before it";
     return IntToStr(ignored)
-           + " lines after the last Right unit are ignored: the unit counts end the set-up before them";
+        + " lines after the last Right unit are ignored: the unit counts end the set-up before them";
 }
 
 /// A line as a message quotes it: not so long that the message is lost in it.
@@ -92,16 +92,18 @@ public:
         // Say what is taken instead: the leading digits, as far as there are any.
         const std::string complaint = CountComplaint(line);
         if (!complaint.empty())
-            Problem(reader_.LineNumber(), std::string("the number of ") + side + " units, " + Quoted(line) + ", "
-                                              + complaint + "; " + IntToStr(count) + " is taken");
+            Problem(reader_.LineNumber(),
+                    std::string("the number of ") + side + " units, " + Quoted(line) + ", " + complaint + "; "
+                        + IntToStr(count) + " is taken");
         for (std::int32_t i = 0; i < count; ++i) {
             if (!Next(line, (std::string("a ") + side + " unit").c_str()))
                 return false;
             TCombatUnit unit;
             const int fields = unit.FromLine(line);
             if (fields != kUnitLineFields)
-                Problem(reader_.LineNumber(), "the " + std::string(side) + " unit line has " + IntToStr(fields) +
-                                                  " fields instead of " + IntToStr(kUnitLineFields));
+                Problem(reader_.LineNumber(),
+                        "the " + std::string(side) + " unit line has " + IntToStr(fields) + " fields instead of "
+                            + IntToStr(kUnitLineFields));
             units.push_back(std::move(unit));
         }
         return true;

@@ -9,7 +9,7 @@ namespace korvane {
 
 namespace {
 
-using Striker = std::pair<std::uint8_t, std::int64_t>;                // weapon class, attack
+using Striker = std::pair<std::uint8_t, std::int64_t>;  // weapon class, attack
 using Guard = std::tuple<std::int64_t, std::int64_t, std::int64_t>;  // defence: melee, crossbow, bows
 
 // Men of a unit are mostly alike, so the distinct kinds are few even in huge armies.
@@ -37,8 +37,8 @@ std::int64_t DefenceOf(const Guard& guard, std::uint8_t weaponClass)
 bool CanWound(const BattleSide& attackers, const BattleSide& defenders)
 {
     std::set<Striker> strikers;
-    for (const auto* list : {&attackers.FrontReady, &attackers.FrontDone, &attackers.BehindReady,
-                             &attackers.BehindDone})
+    for (const auto* list :
+         {&attackers.FrontReady, &attackers.FrontDone, &attackers.BehindReady, &attackers.BehindDone})
         AddStrikers(*list, strikers);
     std::set<Guard> guards;
     if (defenders.FrontCount() > 0) {

@@ -5,7 +5,10 @@
 
 namespace korvane {
 
-CombatRandom::CombatRandom() : CombatRandom(ClockSeed()) {}
+CombatRandom::CombatRandom()
+    : CombatRandom(ClockSeed())
+{
+}
 
 CombatRandom::CombatRandom(std::uint32_t seed)
 {

@@ -22,7 +22,7 @@ bool HoldsAlready(const std::string& path, std::string_view contents)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info {};
+    struct stat info = {};
     bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
         && static_cast<std::uint64_t>(info.st_size) == contents.size();
     char buffer[64 * 1024];

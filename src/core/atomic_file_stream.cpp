@@ -74,7 +74,10 @@ int CreateTemporary(const std::string& path, std::string& tempPath)
 
 }  // namespace
 
-AtomicFileStream::AtomicFileStream(std::string path) : path_(std::move(path)) {}
+AtomicFileStream::AtomicFileStream(std::string path)
+    : path_(std::move(path))
+{
+}
 
 AtomicFileStream::~AtomicFileStream()
 {
@@ -117,7 +120,7 @@ bool AtomicFileStream::Open(std::string* error)
         return false;
     }
     // Keep the permissions a player gave the file being replaced.
-    struct stat old {};
+    struct stat old = {};
     if (::stat(targetPath_.c_str(), &old) == 0)
         ::fchmod(fd_, old.st_mode & 07777);
     return true;

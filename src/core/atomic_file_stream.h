@@ -28,7 +28,10 @@ public:
 
     /// Appends bytes. False when the stream is not open or has failed, now or before.
     bool Write(std::string_view bytes);
-    bool Write(const void* data, std::size_t size) { return Write(std::string_view(static_cast<const char*>(data), size)); }
+    bool Write(const void* data, std::size_t size)
+    {
+        return Write(std::string_view(static_cast<const char*>(data), size));
+    }
 
     /// Writes out what is buffered, flushes it to disk and renames the temporary over the file.
     /// False, with the reason of the first failure in `error`, when anything went wrong; the old

@@ -22,7 +22,8 @@ class FieldCursor
 {
 public:
     explicit FieldCursor(const std::vector<std::string_view>& fields, std::size_t start = 0)
-        : fields_(fields), next_(start)
+        : fields_(fields)
+        , next_(start)
     {
     }
 

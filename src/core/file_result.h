@@ -25,7 +25,8 @@ struct FileResult
     /// already said when the file was found.
     static FileResult Refused(std::string file)
     {
-        FileResult result = Failed(std::move(file), "it could not be read when Korvane started, so it is not written over");
+        FileResult result = Failed(std::move(file),
+                                   "it could not be read when Korvane started, so it is not written over");
         result.AlreadySaid = true;
         return result;
     }

@@ -167,7 +167,7 @@ private:
     static std::size_t HashOf(const KeyArg& key)
     {
         // Spread, so that keys that differ only in their low bits (numbers) use the whole table.
-        return std::hash<KeyArg>{}(key) * 0x9E3779B97F4A7C15ull;
+        return std::hash<KeyArg>()(key) * 0x9E3779B97F4A7C15ull;
     }
     // Up to this many records out of order are looked through one by one; past it they are hashed.
     static constexpr std::size_t kTailScan = 16;
@@ -188,7 +188,10 @@ private:
         (void)item;
 #endif
     }
-    bool Same(const Key& a, KeyArg b) const { return !less_(a, b) && !less_(b, a); }
+    bool Same(const Key& a, KeyArg b) const
+    {
+        return !less_(a, b) && !less_(b, a);
+    }
 
     Slot* FindSorted(KeyArg key) const
     {

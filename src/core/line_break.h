@@ -17,7 +17,10 @@ struct LineBreak
 
     /// A CR that is the text's last byte: a reader that has more text to come must wait for
     /// the next byte, since CR LF is one line end.
-    bool EndsOnCr(std::string_view text) const { return BreakLength == 1 && LineLength + 1 == text.size() && text.back() == '\r'; }
+    bool EndsOnCr(std::string_view text) const
+    {
+        return BreakLength == 1 && LineLength + 1 == text.size() && text.back() == '\r';
+    }
 };
 
 inline LineBreak FindLineBreak(std::string_view text)

@@ -11,9 +11,9 @@ inline constexpr const char* kHomeEnvironmentVariable = "KORVANE_HOME";
 
 struct ProgramDirChoice
 {
-    std::string dir;                // the program directory, absolute
+    std::string dir;  // the program directory, absolute
     std::vector<std::string> rest;  // the arguments without "--home DIR"
-    std::string error;              // set when "--home" has no folder after it
+    std::string error;  // set when "--home" has no folder after it
 };
 
 /// Picks the program directory from the arguments (without the program name), the value of

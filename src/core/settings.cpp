@@ -192,8 +192,8 @@ std::vector<TrecINI::Value> TrecINI::Values() const
     values.push_back({kFaction, "FactionNo", IntToStr(FactionNo)});
     values.push_back({kFaction, "Password", TrimSpaces(Password)});
     values.push_back({kFaction, "Unclaimed", IntToStr(Unclaimed)});
-    values.push_back({kFaction, "FacPoints",
-                      IntToStr(FacPoints[0]) + "," + IntToStr(FacPoints[1]) + "," + IntToStr(FacPoints[2])});
+    values.push_back(
+        {kFaction, "FacPoints", IntToStr(FacPoints[0]) + "," + IntToStr(FacPoints[1]) + "," + IntToStr(FacPoints[2])});
     return values;
 }
 

@@ -89,7 +89,7 @@ private:
     bool TakeSettings(bool loaded);
     struct DirRead
     {
-        std::string text;      // as it stood in the file
+        std::string text;  // as it stood in the file
         std::string resolved;  // the field's value it gave
     };
 

@@ -9,9 +9,9 @@ namespace korvane {
 class SilentInteraction : public UserInteraction
 {
 public:
-    void Info(const std::string&) override {}
-    void Warning(const std::string&) override {}
-    void Error(const std::string&) override {}
+    void Info(const std::string&) override { }
+    void Warning(const std::string&) override { }
+    void Error(const std::string&) override { }
     bool AskYesNo(const std::string&) override { return false; }
     Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
     bool Identify(const std::string&) override { return false; }

@@ -13,7 +13,10 @@ class SparseText
 public:
     SparseText() = default;
     SparseText(std::string_view text) { *this = text; }  // NOLINT: reads and writes as a text
-    SparseText(const SparseText& other) : SparseText(other.View()) {}
+    SparseText(const SparseText& other)
+        : SparseText(other.View())
+    {
+    }
     SparseText(SparseText&&) noexcept = default;
     SparseText& operator=(const SparseText& other)
     {

@@ -7,9 +7,9 @@ namespace korvane {
 
 struct TStringCode
 {
-    std::string Key;       // the game's short code, as "LEAD"
+    std::string Key;  // the game's short code, as "LEAD"
     std::string Singular;  // "leader"
-    std::string Plural;    // "leaders"
+    std::string Plural;  // "leaders"
 };
 
 }  // namespace korvane

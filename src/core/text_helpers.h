@@ -105,8 +105,14 @@ std::string_view SqueezedView(std::string_view text, std::string& buffer);
 /// No digits, a leading "+" or a leading space give 0. Wraps around at 32 bits.
 std::int32_t StrToIntLenient(std::string_view text);
 
-inline std::int32_t MinInt(std::int32_t a, std::int32_t b) { return a < b ? a : b; }
-inline std::int32_t MaxInt(std::int32_t a, std::int32_t b) { return a > b ? a : b; }
+inline std::int32_t MinInt(std::int32_t a, std::int32_t b)
+{
+    return a < b ? a : b;
+}
+inline std::int32_t MaxInt(std::int32_t a, std::int32_t b)
+{
+    return a > b ? a : b;
+}
 
 /// ASCII upper and lower case; other bytes are left alone.
 std::string UpperCase(std::string_view text);

@@ -11,7 +11,10 @@ namespace korvane {
 class TextLines
 {
 public:
-    explicit TextLines(std::string_view text) : rest_(text) {}
+    explicit TextLines(std::string_view text)
+        : rest_(text)
+    {
+    }
 
     /// The next line without its line end; false at the end. A last line without a line end
     /// is still a line; a text ending in a line end has no empty last line.

@@ -27,7 +27,7 @@ inline std::string_view From(std::string_view text, int position)
     if (position < 1)
         position = 1;
     return position > static_cast<int>(text.size()) ? std::string_view{}
-                                                     : text.substr(static_cast<std::size_t>(position - 1));
+                                                    : text.substr(static_cast<std::size_t>(position - 1));
 }
 
 /// The number at the start of a piece once its spaces are trimmed.

@@ -1,7 +1,6 @@
 // Faction keys and alliance membership of one faction.
 #include "people/faction.h"
 
-
 #include <algorithm>
 #include <charconv>
 

@@ -12,7 +12,10 @@ namespace korvane {
 std::string FactionKey(std::int32_t number);
 
 /// Alliance numbers are keyed the same way in a faction's `AllianceKeys`.
-inline std::string AllianceKey(std::int32_t number) { return FactionKey(number); }
+inline std::string AllianceKey(std::int32_t number)
+{
+    return FactionKey(number);
+}
 
 class TFaction
 {

@@ -77,8 +77,8 @@ std::string PadCharacters(std::string_view text, int width)
 
 std::string FactionLine(const TFaction& faction)
 {
-    return PadRight(IntToStr(faction.Number), kNumberWidth, false) + ' ' + PadCharacters(faction.Name, kNameWidth) +
-           "  " + TrimSpaces(faction.EMail);
+    return PadRight(IntToStr(faction.Number), kNumberWidth, false) + ' ' + PadCharacters(faction.Name, kNameWidth)
+        + "  " + TrimSpaces(faction.EMail);
 }
 
 std::int32_t FactionLineNumber(std::string_view line)

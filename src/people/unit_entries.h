@@ -8,7 +8,7 @@ namespace korvane {
 struct TUnitSkill
 {
     std::int32_t Index = -1;  // position in SkillList
-    std::int32_t Days = 0;    // days of study; 0 for a skill the unit can study
+    std::int32_t Days = 0;  // days of study; 0 for a skill the unit can study
 
     /// 0 below 30 days, then 1 from 30, 2 from 90, 3 from 180, 4 from 300, 5 from 450.
     int Level() const;

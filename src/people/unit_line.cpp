@@ -21,7 +21,9 @@ class FieldWriter
 public:
     static constexpr std::size_t kMaxNumber = 21;  // digits of any 64-bit number, and the separator
 
-    FieldWriter(std::string& text, std::size_t room) : text_(text), onStack_(room <= sizeof local_)
+    FieldWriter(std::string& text, std::size_t room)
+        : text_(text)
+        , onStack_(room <= sizeof local_)
     {
         if (onStack_) {
             out_ = local_;

@@ -55,7 +55,10 @@ class TUnitList
 public:
     /// A list made not to own its units lists records that live elsewhere (AddRef). Whatever
     /// the flag, a unit handed over with Add belongs to the list from then on.
-    explicit TUnitList(bool ownsObjects = true) : ownsObjects_(ownsObjects) {}
+    explicit TUnitList(bool ownsObjects = true)
+        : ownsObjects_(ownsObjects)
+    {
+    }
 
     bool OwnsObjects() const { return ownsObjects_; }
     int Count() const { return units_.Count(); }
@@ -112,7 +115,10 @@ public:
                                           std::vector<std::int32_t>* codes = nullptr) const;
 
     template <typename F>
-    void ForEach(F&& f) const { units_.ForEach(f); }
+    void ForEach(F&& f) const
+    {
+        units_.ForEach(f);
+    }
 
     /// The list underneath, for tests that count the work its changes take.
     const KeyedList<TUnit, UnitNumberOrder, std::int32_t>& Records() const { return units_; }

@@ -1,7 +1,6 @@
 // The unit summary's counts, from the unit list's own counting.
 #include "people/unit_summary.h"
 
-
 namespace korvane {
 
 UnitSummary SummariseUnits(const TUnitList& units, std::int32_t ownFaction, const TKeyStringList& skills,

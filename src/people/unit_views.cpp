@@ -35,8 +35,7 @@ std::vector<std::string> TUnit::ListSkills(const TKeyStringList& skills) const
 {
     std::vector<std::string> lines;
     for (const auto& skill : Skills) {
-        lines.push_back(SkillHead(skill, skills) + " " + IntToStr(skill.Level()) + " (" + IntToStr(skill.Days)
-                        + ")");
+        lines.push_back(SkillHead(skill, skills) + " " + IntToStr(skill.Level()) + " (" + IntToStr(skill.Days) + ")");
     }
     return lines;
 }

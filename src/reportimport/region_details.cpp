@@ -52,7 +52,8 @@ void ParseMarketItem(TMap& map, std::vector<TProduct>& list, std::string_view it
         }
     }
     const std::string name = SqueezeSpaces(Between(item, nameStart - 1, open));
-    const std::string productCode = UpperCase(TrimSpaces(Between(item, open, PosOr(open, "]", item, EndPosition(item)))));
+    const std::string productCode = UpperCase(
+        TrimSpaces(Between(item, open, PosOr(open, "]", item, EndPosition(item)))));
     product.Item = map.ProductList.IndexOf(productCode);
     if (product.Item < 0)
         product.Item = map.ProductList.Add(productCode, name);
@@ -61,7 +62,8 @@ void ParseMarketItem(TMap& map, std::vector<TProduct>& list, std::string_view it
             product.Price = StrToIntLenient(From(item, dollar + 1).substr(0, 100));
     }
 
-    const auto known = std::find_if(list.begin(), list.end(), [&](const TProduct& p) { return p.Item == product.Item; });
+    const auto known = std::find_if(list.begin(), list.end(),
+                                    [&](const TProduct& p) { return p.Item == product.Item; });
     if (known == list.end()) {
         list.push_back(product);
     } else if (age.NotOlder()) {

@@ -49,8 +49,7 @@ int ParseStructure(TMap& map, TMapCell& cell, std::string_view line)
         int end = PosFrom(open, ";", text);
         if (end == 0)
             end = PosFrom(open, ",", text);
-        const std::string type =
-            TrimSpaces(Between(text, colon, end > 0 ? end : static_cast<int>(text.size())));
+        const std::string type = TrimSpaces(Between(text, colon, end > 0 ? end : static_cast<int>(text.size())));
         NoteSpecialSite(cell, type);
         const int index = map.StructureTypes.IndexOf(UpperCase(type));
         structure->Type = index > 0 ? index : 0;

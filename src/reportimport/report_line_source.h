@@ -10,7 +10,10 @@ namespace korvane {
 class ReportLineSource
 {
 public:
-    explicit ReportLineSource(LineReader& file) : file_(file) {}
+    explicit ReportLineSource(LineReader& file)
+        : file_(file)
+    {
+    }
 
     bool IsOpen() const { return file_.IsOpen(); }
 

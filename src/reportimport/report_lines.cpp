@@ -71,7 +71,8 @@ int ReportLineClassifier::Classify(std::string_view line) const
         return 0;
     int x = 0, y = 0, level = 0;
     TMap::ParseCoords(line.substr(open, close - open + 1), x, y, level);
-    if (x == -1 || y == -1 || (static_cast<std::int64_t>(x) + y) % 2 != 0 || FindText(line, "in", open) == std::string_view::npos)
+    if (x == -1 || y == -1 || (static_cast<std::int64_t>(x) + y) % 2 != 0
+        || FindText(line, "in", open) == std::string_view::npos)
         return 0;
     const bool moving = Contains(line, "sails") || Contains(line, "walks") || Contains(line, "rides");
     return moving ? 5 : 24;

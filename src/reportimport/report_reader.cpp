@@ -65,7 +65,10 @@ private:
     bool Advance();
     template <typename Stop>
     void AdvanceUntil(Stop stop);
-    void AdvanceToCode() { AdvanceUntil([](int code) { return code > 0; }); }
+    void AdvanceToCode()
+    {
+        AdvanceUntil([](int code) { return code > 0; });
+    }
 
     void ReadHeading();
     void ReadEvents();
@@ -147,7 +150,8 @@ void TurnReportReader::ReadHeading()
     if (faction_ > 0 && faction_ == settings_.FactionNo && !target_.Factions.Find(faction_)) {
         auto faction = std::make_unique<TFaction>();
         faction->Number = faction_;
-        faction->Name = TrimSpaces(std::string_view(factionLine).substr(0, static_cast<std::size_t>(std::max(open - 1, 0))));
+        faction->Name = TrimSpaces(
+            std::string_view(factionLine).substr(0, static_cast<std::size_t>(std::max(open - 1, 0))));
         target_.Factions.Add(std::move(faction));
         addedFaction_ = true;
     }
@@ -362,7 +366,8 @@ bool TurnReportReader::ReadReport()
     if (!lines_.AtEnd() && code_ == kTemplate) {
         bool apply = !ordersFileExists_;
         if (ordersFileExists_ && settings_.FactionNo == faction_)
-            apply = ui_.AskYesNo("Do you wish to override all existing unit orders with the turn file orders template ?");
+            apply = ui_.AskYesNo(
+                "Do you wish to override all existing unit orders with the turn file orders template ?");
         if (apply) {
             ReadOrdersTemplate(lines_, map_.UnitFileList, settings_);
             templateApplied_ = true;
@@ -392,9 +397,9 @@ bool IsReportHeading(std::string_view line)
 int MonthNumber(std::string_view name)
 {
     static constexpr const char* kMonths[12][2] = {
-        {"JANUARY", "JAN"}, {"FEBRUARY", "FEB"}, {"MARCH", "MAR"},     {"APRIL", "APR"},
-        {"MAY", "MAY"},     {"JUNE", "JUN"},     {"JULY", "JUL"},      {"AUGUST", "AUG"},
-        {"SEPTEMBER", "SEP"}, {"OCTOBER", "OCT"}, {"NOVEMBER", "NOV"}, {"DECEMBER", "DEC"},
+        {"JANUARY", "JAN"},   {"FEBRUARY", "FEB"}, {"MARCH", "MAR"},    {"APRIL", "APR"},
+        {"MAY", "MAY"},       {"JUNE", "JUN"},     {"JULY", "JUL"},     {"AUGUST", "AUG"},
+        {"SEPTEMBER", "SEP"}, {"OCTOBER", "OCT"},  {"NOVEMBER", "NOV"}, {"DECEMBER", "DEC"},
     };
     const std::string upper = UpperCase(name);
     for (int month = 0; month < 12; ++month) {

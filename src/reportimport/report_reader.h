@@ -13,7 +13,7 @@ struct ImportTarget;
 /// What reading a report learnt that the step after it needs.
 struct TurnReportRead
 {
-    int Turn = -1;                 // the report's turn; -1 when its date could not be read
+    int Turn = -1;  // the report's turn; -1 when its date could not be read
     bool TemplateApplied = false;  // the orders template replaced the units' orders
 };
 

@@ -43,8 +43,8 @@ enum FlagWord : unsigned {
 unsigned FlagWordsIn(std::string_view piece)
 {
     static constexpr std::pair<std::string_view, unsigned> kWords[] = {
-        {"behind", kBehind}, {"avoiding", kAvoiding}, {"revealing", kRevealing}, {"faction", kFaction},
-        {"unit", kUnit},     {"guard", kGuard},       {"receiving", kReceiving}, {"aid", kAid},
+        {"behind", kBehind},   {"avoiding", kAvoiding}, {"revealing", kRevealing}, {"faction", kFaction},
+        {"unit", kUnit},       {"guard", kGuard},       {"receiving", kReceiving}, {"aid", kAid},
         {"holding", kHolding}, {"taxing", kTaxing},
     };
     unsigned found = 0;
@@ -143,8 +143,8 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
 
     const char marker = (code == kCodeUnitStar || code == kCodeInnerUnitStar) ? '*' : '-';
     const auto markerAt = line.find(marker);
-    const std::string_view text =
-        TrimmedView(markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
+    const std::string_view text = TrimmedView(
+        markerAt == std::string_view::npos ? line : line.substr(markerAt + 1).substr(0, kMaxUnitLine));
 
     std::string& squeezed = squeezed_;
     const int open = PosFrom(1, "(", text);
@@ -183,7 +183,7 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
 
     // Stored as a copy, with its lists just as long as they need to be.
     target_.Map.AddSeenUnit(cell, std::make_unique<TUnit>(scratch_), target_.Settings.FactionNo, target_.Factions,
-                               target_.SkillList);
+                            target_.SkillList);
 }
 
 void UnitLineParser::ParseUnitName(std::string_view text, TUnit& unit) const

@@ -16,12 +16,12 @@ class UserInteraction;
 /// The optional details an exported file carries, as bits of ExchangeExportOptions::Options.
 /// The values are those other players' files were written with.
 enum ExchangeExportBit : std::uint32_t {
-    kExportTownNames = 4,      // settlement name and type
-    kExportGates = 16,         // gates, without their numbers (999 stands for "a gate")
-    kExportGateNumbers = 32,   // gates with their numbers
-    kExportShafts = 64,        // shaft text
-    kExportOther = 128,        // other-features text
-    kExportComments = 256,     // the three comment texts
+    kExportTownNames = 4,  // settlement name and type
+    kExportGates = 16,  // gates, without their numbers (999 stands for "a gate")
+    kExportGateNumbers = 32,  // gates with their numbers
+    kExportShafts = 64,  // shaft text
+    kExportOther = 128,  // other-features text
+    kExportComments = 256,  // the three comment texts
 };
 
 /// The gate number a file gives for a gate whose number it does not tell.
@@ -52,8 +52,8 @@ struct ExchangeImportOptions
 struct ExchangeExportResult
 {
     bool Written = false;  // the file now holds the export; false leaves an older file as it was
-    int Hexes = 0;         // lines of cells written (or that would have been, when not Written)
-    std::string Error;     // why the file could not be written, empty otherwise
+    int Hexes = 0;  // lines of cells written (or that would have been, when not Written)
+    std::string Error;  // why the file could not be written, empty otherwise
     bool Cancelled = false;  // the player stopped it: nothing was written
 };
 
@@ -61,12 +61,12 @@ struct ExchangeExportResult
 struct ExchangeImportResult
 {
     bool Imported = false;  // the file was read and merged; the map database wants saving
-    bool Refused = false;   // the file was not merged at all: too new, unreadable or its version no number
-    int Hexes = 0;          // lines merged
-    int ShortLines = 0;     // lines skipped for having too few fields
-    int BadPositions = 0;   // lines skipped for naming no grid position
+    bool Refused = false;  // the file was not merged at all: too new, unreadable or its version no number
+    int Hexes = 0;  // lines merged
+    int ShortLines = 0;  // lines skipped for having too few fields
+    int BadPositions = 0;  // lines skipped for naming no grid position
     bool Cancelled = false;  // the player stopped it between lines; the Hexes merged so far stay
-                             // merged, and Imported is set, as they want saving too
+        // merged, and Imported is set, as they want saving too
 };
 
 /// What the export dialog does with the rectangle typed: left and top are raised to 0, right

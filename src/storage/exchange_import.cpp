@@ -75,8 +75,7 @@ bool AcceptVersion(const std::vector<std::string_view>& fields, const std::strin
 }  // namespace
 
 ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, const std::string& fileName,
-                                        const ExchangeImportOptions& options, UserInteraction& ui,
-                                        Progress* progress)
+                                        const ExchangeImportOptions& options, UserInteraction& ui, Progress* progress)
 {
     ExchangeImportResult result;
     double version = kFirstVersion;
@@ -124,8 +123,7 @@ ExchangeImportResult ImportExchangeText(TMap& map, std::string_view contents, co
     map.NoteChange();
     result.Imported = true;
     if (result.Cancelled) {
-        ui.Info("Import cancelled after " + IntToStr(result.Hexes)
-                + " hexes; the hexes imported so far are kept.");
+        ui.Info("Import cancelled after " + IntToStr(result.Hexes) + " hexes; the hexes imported so far are kept.");
     } else {
         ReportProgress(progress, std::ssize(contents), std::ssize(contents));
         ui.Info("Imported " + IntToStr(result.Hexes) + " hexes.");

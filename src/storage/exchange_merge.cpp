@@ -19,7 +19,10 @@ constexpr std::int32_t kHighestRealGate = 500;
 // What a hex holds before anything is known of it, as files write it too.
 constexpr std::string_view kUnknownName = "Unknown";
 
-bool ReadsOne(std::string_view field) { return StrToIntLenient(field) == 1; }
+bool ReadsOne(std::string_view field)
+{
+    return StrToIntLenient(field) == 1;
+}
 
 /// A value the file gives: taken where the cell does not know its own, or, with `override`,
 /// where the file knows it. A file writes "not known" (0, -1, "Unknown") for what it never saw,

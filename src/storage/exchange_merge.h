@@ -13,9 +13,28 @@ struct ExchangeImportOptions;
 
 /// The fields of an exchange line, by position.
 enum ExchangeField : std::size_t {
-    kFieldLevel, kFieldX, kFieldY, kFieldTerrain, kFieldLegacyName, kFieldRegion, kFieldLegacyValue, kFieldGate,
-    kFieldSilver, kFieldPopCenter, kFieldPopCenterType, kFieldShaft, kFieldOther, kFieldRace, kFieldPopulation,
-    kFieldFactionNo, kFieldUnconfirmed, kFieldComments, kFieldNote2, kFieldNote3, kFieldPathway1, kFieldPathway2,
+    kFieldLevel,
+    kFieldX,
+    kFieldY,
+    kFieldTerrain,
+    kFieldLegacyName,
+    kFieldRegion,
+    kFieldLegacyValue,
+    kFieldGate,
+    kFieldSilver,
+    kFieldPopCenter,
+    kFieldPopCenterType,
+    kFieldShaft,
+    kFieldOther,
+    kFieldRace,
+    kFieldPopulation,
+    kFieldFactionNo,
+    kFieldUnconfirmed,
+    kFieldComments,
+    kFieldNote2,
+    kFieldNote3,
+    kFieldPathway1,
+    kFieldPathway2,
     kFieldPathway3,
     kExchangeFieldCount  // a line of a version 2.00 file or later has at least this many
 };

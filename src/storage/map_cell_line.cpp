@@ -26,7 +26,10 @@ constexpr std::size_t kV224Fields = 29;
 class FieldLine
 {
 public:
-    explicit FieldLine(std::string& text) : text_(text) {}
+    explicit FieldLine(std::string& text)
+        : text_(text)
+    {
+    }
     ~FieldLine() { Flush(); }
     FieldLine(const FieldLine&) = delete;
     FieldLine& operator=(const FieldLine&) = delete;

@@ -16,14 +16,13 @@ class TMapCell;
 inline constexpr long long kNewestMapVersion = 231;
 
 /// Cell line layouts, by the versions that wrote them.
-enum class CellLayout
-{
-    V100,        // 1.00, no header: the first fields, a settlement name, race, population, faction
+enum class CellLayout {
+    V100,  // 1.00, no header: the first fields, a settlement name, race, population, faction
     CreateOnly,  // above 1.00 and below 2.00: only the position is taken
-    V200,        // 2.00 to 2.20: fields 0 to 22
-    V221,        // 2.21: economy, last update and the three markets
-    V222,        // 2.22 and 2.23: as 2.21, with structures
-    V224,        // 2.24 to 2.31: weather as well
+    V200,  // 2.00 to 2.20: fields 0 to 22
+    V221,  // 2.21: economy, last update and the three markets
+    V222,  // 2.22 and 2.23: as 2.21, with structures
+    V224,  // 2.24 to 2.31: weather as well
 };
 
 /// The layout of a database version given in hundredths (231 for 2.31); nothing for versions
@@ -36,11 +35,10 @@ std::string CellLine(const TMapCell& cell);
 /// The same line appended to `text`, without its line end.
 void AppendCellLine(const TMapCell& cell, std::string& text);
 
-enum class CellLineResult
-{
-    Read,        // the cell was created or updated
-    NotOnGrid,   // a position that cannot hold a cell; nothing changed
-    Damaged,     // fewer fields than the layout needs; nothing changed
+enum class CellLineResult {
+    Read,  // the cell was created or updated
+    NotOnGrid,  // a position that cannot hold a cell; nothing changed
+    Damaged,  // fewer fields than the layout needs; nothing changed
 };
 
 /// The fields of a line between its commas; a trailing comma gives an empty last field and an

@@ -46,13 +46,14 @@ std::optional<CellLayout> HeaderLayout(const std::vector<std::string_view>& fiel
     const std::string text = fields.size() > 1 ? TrimSpaces(fields[1]) : std::string();
     const std::optional<double> hundredths = VersionHundredths(text);
     if (hundredths && *hundredths > kNewestMapVersion) {
-        ui.Warning("Your data is from a more recent version of the software ( V " + FormatTwoDecimals(*hundredths / 100.0)
-                   + " )\rUpgrade Korvane before loading this map database.");
+        ui.Warning("Your data is from a more recent version of the software ( V "
+                   + FormatTwoDecimals(*hundredths / 100.0) + " )\rUpgrade Korvane before loading this map database.");
         return std::nullopt;
     }
     // Below the first version nothing was ever written; the test also keeps the conversion in range.
-    const std::optional<CellLayout> layout =
-        hundredths && *hundredths >= 100 ? CellLayoutOf(static_cast<long long>(*hundredths)) : std::nullopt;
+    const std::optional<CellLayout> layout = hundredths && *hundredths >= 100
+        ? CellLayoutOf(static_cast<long long>(*hundredths))
+        : std::nullopt;
     if (!layout)
         ui.Warning("The map database " + fileName + " was not loaded: \"" + Shown(text)
                    + "\" in its first line is not a version number.");

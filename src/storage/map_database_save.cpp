@@ -30,7 +30,8 @@ std::string CellLines(const TMap& map)
 
 }  // namespace
 
-FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir, const RefusedFiles& refused)
+FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::string& dir,
+                           const RefusedFiles& refused)
 {
     // The colour and icon lists point into nothing, and nothing points into them.
     std::vector<FileResult> failures;
@@ -45,9 +46,8 @@ FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::
     }
     // Cells store positions in the reference lists.
     const std::string mapFile = QualifyFileName(settings.MapFile, dir);
-    const FileWrite cells{mapFile, [&map, &mapFile](std::string& reason) {
-                              return AtomicWriteFile(mapFile, CellLines(map), &reason);
-                          }};
+    const FileWrite cells{
+        mapFile, [&map, &mapFile](std::string& reason) { return AtomicWriteFile(mapFile, CellLines(map), &reason); }};
     for (FileResult& failure : WritePointedIntoFirst(map.ReferenceListWrites(dir, settings), cells, refused))
         failures.push_back(std::move(failure));
     return FirstToSay(failures);

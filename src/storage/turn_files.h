@@ -14,7 +14,6 @@ class TUnitList;
 /// "Units0007.dat". Turns of more digits keep them all, so names never collide.
 std::string TurnFileName(const std::string& stem, int turn);
 
-
 /// "Units.dat": the map's latest record of every unit.
 bool SaveUnits(const TMap& map, const std::string& dir, const TrecINI& settings);
 bool LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings);

@@ -37,8 +37,7 @@ void CentreWindow(QWidget* ref, QWidget* w)
     if (ref) {
         // A control inside a window counts by its client area on the desktop; a window by its
         // frame, which is what move() places.
-        reference = ref->isWindow() ? ref->frameGeometry()
-                                    : QRect(ref->mapToGlobal(QPoint(0, 0)), ref->size());
+        reference = ref->isWindow() ? ref->frameGeometry() : QRect(ref->mapToGlobal(QPoint(0, 0)), ref->size());
     }
     QScreen* screen = ref ? ref->screen() : w->screen();
     if (!screen)

@@ -356,8 +356,7 @@ void TfrmAlliances::DropMembersOn(int allianceRow)
 bool TfrmAlliances::AcceptsDrop(QEvent* event) const
 {
     const auto* drop = static_cast<QDropEvent*>(event);
-    return drop->source() == lstFactions &&
-           lstAlliances->indexAt(drop->position().toPoint()).isValid();
+    return drop->source() == lstFactions && lstAlliances->indexAt(drop->position().toPoint()).isValid();
 }
 
 bool TfrmAlliances::eventFilter(QObject* watched, QEvent* event)
@@ -393,7 +392,8 @@ bool TfrmAlliances::eventFilter(QObject* watched, QEvent* event)
         drop->accept();
         // After the drag has ended: the member list is rebuilt, and it is the list the drag
         // started from.
-        QMetaObject::invokeMethod(this, [this, row] { DropMembersOn(row); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, row] { DropMembersOn(row); }, Qt::QueuedConnection);
         return true;
     }
     default:

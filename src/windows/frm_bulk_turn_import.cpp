@@ -200,8 +200,7 @@ void TfrmBulkTurnImport::LayOutControls()
 void TfrmBulkTurnImport::ConnectControls()
 {
     connect(lstDrives, &QComboBox::activated, this, &TfrmBulkTurnImport::lstDrivesChange);
-    connect(lstDirs->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TfrmBulkTurnImport::lstDirsChange);
+    connect(lstDirs->selectionModel(), &QItemSelectionModel::currentChanged, this, &TfrmBulkTurnImport::lstDirsChange);
     // The tree fills and sorts itself in the background, moving the folder shown down as the
     // folders above it arrive: it is kept in view until the player moves around the tree.
     const auto keepInView = [this] {

@@ -24,7 +24,8 @@ constexpr int kMinimumWidth = 220;
 }  // namespace
 
 TfrmColourKey::TfrmColourKey(TMap& map, QWidget* owner)
-    : KeyToolWindow(owner), map_(map)
+    : KeyToolWindow(owner)
+    , map_(map)
 {
     setObjectName("frmColourKey");
     setWindowTitle("Terrain Colours");
@@ -133,8 +134,7 @@ void TfrmColourKey::UpdateSelColour()
     // no entry to change: say so rather than ask for a colour that would be dropped.
     const bool hasEntry = SelectedColourEntry() >= 0;
     cmdSelColour->setEnabled(hasEntry);
-    cmdSelColour->setToolTip(hasEntry || selected_ < 0 ? QString()
-                                                       : "This terrain has no entry in the colour list.");
+    cmdSelColour->setToolTip(hasEntry || selected_ < 0 ? QString() : "This terrain has no entry in the colour list.");
 }
 
 std::int32_t TfrmColourKey::EntryColour(int terrain) const

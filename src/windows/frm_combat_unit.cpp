@@ -29,11 +29,9 @@ constexpr int kDescriptionColumns = 22;
 
 // Labels for the player's own use: choosing one fills in nothing.
 constexpr const char* kDescriptions[] = {
-    "Fighters",     "Heavy Fighters",     "Very Heavy Fighters",
-    "Cavalry",      "Heavy Cavalry",      "Very Heavy Cavalry",
-    "Crossbow men", "Heavy Crossbow men",
-    "Longbow men",  "Heavy Longbow men",
-    "Doublebow men", "Heavy Doublebow men",
+    "Fighters",      "Heavy Fighters",     "Very Heavy Fighters", "Cavalry",
+    "Heavy Cavalry", "Very Heavy Cavalry", "Crossbow men",        "Heavy Crossbow men",
+    "Longbow men",   "Heavy Longbow men",  "Doublebow men",       "Heavy Doublebow men",
     "Monsters",
 };
 
@@ -121,9 +119,12 @@ void TfrmCombatUnit::LayOutControls()
 {
     auto* general = new QGridLayout;
     int row = 0;
-    for (const auto& [caption, field] : std::initializer_list<std::pair<const char*, QWidget*>>{
-             {"Unit ID", txtUnitID}, {"Description", lstDesc}, {"Quantity", txtQty}, {"Hits", txtHits},
-             {"Attacks", txtAttacks}}) {
+    for (const auto& [caption, field] :
+         std::initializer_list<std::pair<const char*, QWidget*>>{{"Unit ID", txtUnitID},
+                                                                 {"Description", lstDesc},
+                                                                 {"Quantity", txtQty},
+                                                                 {"Hits", txtHits},
+                                                                 {"Attacks", txtAttacks}}) {
         general->addWidget(new QLabel(caption, this), row, 0);
         general->addWidget(field, row, 1, Qt::AlignLeft);
         ++row;
@@ -132,26 +133,29 @@ void TfrmCombatUnit::LayOutControls()
     general->setRowStretch(row, 1);
 
     auto* skills = new QGroupBox("Skills", this);
-    skills->setLayout(NumberColumn(skills, {{"Combat", txtSkillCOMB},
-                                            {"Longbow", txtSkillLBOW},
-                                            {"Crossbow", txtSkillXBOW},
-                                            {"Riding", txtSkillRIDI},
-                                            {"Healing", txtSkillHEAL}}));
+    skills->setLayout(NumberColumn(skills,
+                                   {{"Combat", txtSkillCOMB},
+                                    {"Longbow", txtSkillLBOW},
+                                    {"Crossbow", txtSkillXBOW},
+                                    {"Riding", txtSkillRIDI},
+                                    {"Healing", txtSkillHEAL}}));
 
     // Weapons on the left; what protects, carries and heals on the right.
     auto* equipment = new QGroupBox("Equipment", this);
     auto* items = new QHBoxLayout(equipment);
-    items->addLayout(NumberColumn(equipment, {{"Mithril Swords", txtMSWO},
-                                              {"Normal Swords", txtSWOR},
-                                              {"Double Bows", txtDBOW},
-                                              {"Long Bows", txtLBOW},
-                                              {"Crossbows", txtXBOW}}));
+    items->addLayout(NumberColumn(equipment,
+                                  {{"Mithril Swords", txtMSWO},
+                                   {"Normal Swords", txtSWOR},
+                                   {"Double Bows", txtDBOW},
+                                   {"Long Bows", txtLBOW},
+                                   {"Crossbows", txtXBOW}}));
     items->addSpacing(16);
-    items->addLayout(NumberColumn(equipment, {{"Mithril Armour", txtMARM},
-                                              {"Plate Armour", txtPLAT},
-                                              {"Chain Armour", txtCHAI},
-                                              {"Horses", txtHORS},
-                                              {"Herbs", txtHERB}}));
+    items->addLayout(NumberColumn(equipment,
+                                  {{"Mithril Armour", txtMARM},
+                                   {"Plate Armour", txtPLAT},
+                                   {"Chain Armour", txtCHAI},
+                                   {"Horses", txtHORS},
+                                   {"Herbs", txtHERB}}));
 
     auto* top = new QHBoxLayout;
     top->addLayout(general, 1);

@@ -39,8 +39,8 @@ constexpr std::size_t kProblemsShown = 10;
 
 std::string UnitLine(const TCombatUnit& unit)
 {
-    return std::string(unit.Behind ? "-" : " ") + PadRight(IntToStr(unit.Quantity), kQuantityColumns, false) +
-           PadRight(unit.Description, kDescriptionColumns, false);
+    return std::string(unit.Behind ? "-" : " ") + PadRight(IntToStr(unit.Quantity), kQuantityColumns, false)
+        + PadRight(unit.Description, kDescriptionColumns, false);
 }
 
 std::string ManCount(const std::vector<TCombatUnit>& units)
@@ -348,8 +348,8 @@ void TfrmCombats::cmdClearAllClick()
 
 void TfrmCombats::reject()
 {
-    if (battleChanged_ &&
-        !ui_.AskYesNo("You will lose the changes you have made. Do you wish to exit without saving ?"))
+    if (battleChanged_
+        && !ui_.AskYesNo("You will lose the changes you have made. Do you wish to exit without saving ?"))
         return;
     QDialog::reject();
 }

@@ -113,7 +113,6 @@ void TfrmExportData::BuildLayout()
     buttons->addWidget(cmdExport);
     buttons->addWidget(cmdClose);
 
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(file);
     layout->addLayout(panels);
@@ -173,7 +172,7 @@ void TfrmExportData::cmdExportClick()
     }
 
     const std::pair<QCheckBox*, ExchangeExportBit> details[] = {
-        {chkTownNames, kExportTownNames}, {chkGates, kExportGates},  {chkGateNos, kExportGateNumbers},
+        {chkTownNames, kExportTownNames}, {chkGates, kExportGates}, {chkGateNos, kExportGateNumbers},
         {chkShafts, kExportShafts},       {chkOther, kExportOther}, {chkComments, kExportComments},
     };
     for (const auto& [box, bit] : details)

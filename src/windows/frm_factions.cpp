@@ -74,8 +74,9 @@ void TfrmFactions::BuildWidgets()
     lstFactions->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     lstFactions->setUniformItemSizes(true);
     const QFontMetrics metrics = lstFactions->fontMetrics();
-    lstFactions->setMinimumWidth(kListColumns * metrics.horizontalAdvance(QLatin1Char('M')) +
-                                 lstFactions->verticalScrollBar()->sizeHint().width() + 2 * lstFactions->frameWidth());
+    lstFactions->setMinimumWidth(kListColumns * metrics.horizontalAdvance(QLatin1Char('M'))
+                                 + lstFactions->verticalScrollBar()->sizeHint().width()
+                                 + 2 * lstFactions->frameWidth());
     lstFactions->setMinimumHeight(kVisibleRows * metrics.height());
 
     cmdImport = DialogButton("cmdImport", "Import Faction File", this);
@@ -234,8 +235,8 @@ void TfrmFactions::cmdSaveClick()
         faction->EMail = StoredText(txtEMail);
         faction->Comments = StoredText(txtComments);
         faction->Colour = sampleColour_;
-        if (faction->Name != before.Name || faction->Player != before.Player || faction->EMail != before.EMail ||
-            faction->Comments != before.Comments || faction->Colour != before.Colour)
+        if (faction->Name != before.Name || faction->Player != before.Player || faction->EMail != before.EMail
+            || faction->Comments != before.Comments || faction->Colour != before.Colour)
             factionsChanged_ = true;
         // Rewritten in place, the line stays selected.
         if (QListWidgetItem* item = lstFactions->item(shownRow_))
@@ -249,7 +250,7 @@ void TfrmFactions::cmdSaveClick()
 void TfrmFactions::cmdImportClick()
 {
     const QString start = ToDisplayText(lastImportFile_.empty() ? QualifyFileName("IMPORT", settings_.ProgramDir())
-                                                                 : lastImportFile_);
+                                                                : lastImportFile_);
     const QString chosen = QFileDialog::getOpenFileName(this, "Import Faction File", start, kFactionFileFilter);
     if (chosen.isEmpty())
         return;
@@ -310,7 +311,8 @@ void TfrmFactions::SearchList(const std::string& text)
     const int selected = SelectedRow();
     const QString wanted = ToDisplayText(text);
     // The same text again steps past the line it found; a new text may match the line shown.
-    const bool again = selected >= 0 && QString::compare(wanted, ToDisplayText(lastSearchText_), Qt::CaseInsensitive) == 0;
+    const bool again = selected >= 0
+        && QString::compare(wanted, ToDisplayText(lastSearchText_), Qt::CaseInsensitive) == 0;
     lastSearchText_ = text;
     if (wanted.isEmpty())
         return;

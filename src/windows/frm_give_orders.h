@@ -51,8 +51,8 @@ private:
 
     TMap& map_;
     std::int32_t unitNumber_ = -1;
-    QString shownOrders_;           // the memo as filled, to know whether it was edited at all
-    std::optional<bool> done_;      // the mark the pressed button asks for
+    QString shownOrders_;  // the memo as filled, to know whether it was edited at all
+    std::optional<bool> done_;  // the mark the pressed button asks for
     bool stored_ = false;
     QLabel* pnlUnitNo;
     QLabel* pnlUnitName;

@@ -408,8 +408,7 @@ void TfrmHexInfo::SaveCell()
     if (!cell_)
         return;
     if (pathwayMode_)
-        StorePathway(*cell_, pathwayKind_, chkPathway->isChecked(), chkUnsure->isChecked(),
-                     map_.TerrainIndex("solid"));
+        StorePathway(*cell_, pathwayKind_, chkPathway->isChecked(), chkUnsure->isChecked(), map_.TerrainIndex("solid"));
     else
         StoreHexDetails(ShownDetails(), *cell_);
     hexSaved_ = true;
@@ -467,8 +466,8 @@ void TfrmHexInfo::ShowMarket(Market market)
     if (!cell_)
         return;
     const std::vector<std::string> lines = market == Market::Wanted ? ListWanted(*cell_, map_.ProductList)
-        : market == Market::ForSale ? ListForSale(*cell_, map_.ProductList)
-                                    : ListProducts(*cell_, map_.ProductList);
+        : market == Market::ForSale                                 ? ListForSale(*cell_, map_.ProductList)
+                                                                    : ListProducts(*cell_, map_.ProductList);
     for (const std::string& line : lines)
         lstProds->addItem(ToDisplayText(line));
 }

@@ -32,7 +32,8 @@ const char* const kFeatureNames[TfrmIconKey::kFeatures] = {"City", "Town", "Vill
 }  // namespace
 
 TfrmIconKey::TfrmIconKey(TMap& map, QWidget* owner)
-    : KeyToolWindow(owner), map_(map)
+    : KeyToolWindow(owner)
+    , map_(map)
 {
     setObjectName("frmIconKey");
     setWindowTitle("Feature Icons");
@@ -65,8 +66,7 @@ TfrmIconKey::TfrmIconKey(TMap& map, QWidget* owner)
     for (int feature = 0; feature < kFeatures; ++feature) {
         auto* swatch = new KeySwatch(
             feature, QString("Feature") + kFeatureNames[feature], kKeySwatchPaintBox,
-            [this, feature](QPainter& painter, const QRect& box) { PaintFeature(feature, painter, box); },
-            pnlFeatures);
+            [this, feature](QPainter& painter, const QRect& box) { PaintFeature(feature, painter, box); }, pnlFeatures);
         swatch->setGeometry(TwoColumnSwatchRect(feature, width));
         swatch->AddLabel(kFeatureNames[feature], font);
         connect(swatch, &KeySwatch::Clicked, this, &TfrmIconKey::SelectFeature);

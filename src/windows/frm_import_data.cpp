@@ -87,8 +87,8 @@ void TfrmImportData::cmdBrowseClick()
 {
     const std::string start = FileDialogStart(FromUserText(txtFilename->text()), workspace_.ProgramDir());
     QString filter = kExchangeFilter;
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, "Import Korvane Data", ToDisplayText(start), kExchangeFilters, &filter);
+    const QString chosen = QFileDialog::getOpenFileName(this, "Import Korvane Data", ToDisplayText(start),
+                                                        kExchangeFilters, &filter);
     if (!chosen.isEmpty())
         txtFilename->setText(chosen);
 }

@@ -34,11 +34,10 @@ TfrmItemTypeDlg::TfrmItemTypeDlg(QWidget* parent)
     setObjectName("frmItemTypeDlg");
     setWindowTitle("Identify Object");
 
-    auto* lblPrompt = CentredLabel(
-        "lblPrompt",
-        "The below object has been encountered and needs identification. "
-        "Please press the button indicating the nature of this object.",
-        this);
+    auto* lblPrompt = CentredLabel("lblPrompt",
+                                   "The below object has been encountered and needs identification. "
+                                   "Please press the button indicating the nature of this object.",
+                                   this);
 
     lblItem = CentredLabel("lblItem", QString(), this);
     QFont itemFont = lblItem->font();
@@ -46,8 +45,7 @@ TfrmItemTypeDlg::TfrmItemTypeDlg(QWidget* parent)
     itemFont.setPointSizeF(itemFont.pointSizeF() * 1.25);
     lblItem->setFont(itemFont);
 
-    lblWarning = CentredLabel(
-        "lblWarning", "WARNING\nIt's important that you identify each object correctly.", this);
+    lblWarning = CentredLabel("lblWarning", "WARNING\nIt's important that you identify each object correctly.", this);
     QPalette warningPalette = lblWarning->palette();
     warningPalette.setColor(QPalette::WindowText, Qt::red);
     lblWarning->setPalette(warningPalette);

@@ -144,8 +144,12 @@ void TfrmMakeMap::BuildLayout()
 void TfrmMakeMap::Preset(const MapViewPreset& preset)
 {
     const std::pair<QCheckBox*, int> switches[] = {
-        {chkHexCoords, doHexCoords}, {chkTownIcons, doTownIcons}, {chkTownNames, doTownNames},
-        {chkGates, doGates},         {chkShafts, doShafts},       {chkOther, doOther},
+        {chkHexCoords, doHexCoords},
+        {chkTownIcons, doTownIcons},
+        {chkTownNames, doTownNames},
+        {chkGates, doGates},
+        {chkShafts, doShafts},
+        {chkOther, doOther},
         {chkShowUnconfirmed, doUnconfirmed},
     };
     for (const auto& [box, bit] : switches)

@@ -67,9 +67,8 @@ std::string DisplayListItem(const std::string& entry, bool allianceBased, const 
     return item;
 }
 
-TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionList& factions,
-                                         TAllianceList& alliances, TrecINI& settings, UserInteraction& ui,
-                                         QWidget* owner)
+TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionList& factions, TAllianceList& alliances,
+                                         TrecINI& settings, UserInteraction& ui, QWidget* owner)
     : QWidget(owner, Qt::Tool)
     , lists_(lists)
     , factions_(factions)
@@ -87,10 +86,7 @@ TfrmTroopShowSelect::TfrmTroopShowSelect(TShowTroopCollection& lists, TFactionLi
     optShowFacts = Named<QRadioButton>("optShowFacts", " Faction Based (empty = all)", this);
     lstSels = Named<QListWidget>("lstSels", this);
     lstSels->setItemDelegate(new ColourSquareDelegate(
-        [this](const QModelIndex& index) {
-            return ToQColor(ItemColour(EntryOf(index)));
-        },
-        lstSels));
+        [this](const QModelIndex& index) { return ToQColor(ItemColour(EntryOf(index))); }, lstSels));
     cmdAdd = DialogButton("cmdAdd", "Add", this);
     cmdRemove = DialogButton("cmdRemove", "Remove", this);
     cmdColour = DialogButton("cmdColour", "Colour", this);
@@ -201,8 +197,8 @@ void TfrmTroopShowSelect::StoreList(bool allianceBased)
 void TfrmTroopShowSelect::AskNewList()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, "New Display List", "Display selection name",
-                                               QLineEdit::Normal, QString(), &ok);
+    const QString name = QInputDialog::getText(this, "New Display List", "Display selection name", QLineEdit::Normal,
+                                               QString(), &ok);
     if (ok)
         AddNewList(FromUserText(name));
 }

@@ -126,15 +126,16 @@ bool TfrmUnitSumm::LoadSummary(const TMapCell* cell)
     setWindowTitle(cell ? ToDisplayText("Unit Summary: Hex (" + IntToStr(cell->X) + "," + IntToStr(cell->Y) + ")")
                         : QStringLiteral("Full Unit Summary"));
     const TUnitList& units = cell ? cell->Units : workspace_.Map.UnitFileList;
-    const UnitSummary summary =
-        SummariseUnits(units, workspace_.Settings.FactionNo, workspace_.SkillList, workspace_.TroopList);
+    const UnitSummary summary = SummariseUnits(units, workspace_.Settings.FactionNo, workspace_.SkillList,
+                                               workspace_.TroopList);
 
     const auto number = [](std::int64_t value) { return QString::number(value); };
     if (const auto& forces = summary.Forces) {
         SetRow(grdUnitCount, 1, {"Leaders", number(forces->LeaderUnits), number(forces->LeaderMen)});
         SetRow(grdUnitCount, 2, {"Normal", number(forces->OtherUnits), number(forces->OtherMen)});
-        SetRow(grdUnitCount, 3,
-               {"Total", number(forces->LeaderUnits + forces->OtherUnits), number(forces->LeaderMen + forces->OtherMen)});
+        SetRow(
+            grdUnitCount, 3,
+            {"Total", number(forces->LeaderUnits + forces->OtherUnits), number(forces->LeaderMen + forces->OtherMen)});
     } else {
         SetRow(grdUnitCount, 1, {"Leaders", {}, {}});
         SetRow(grdUnitCount, 2, {"Normal", {}, {}});

@@ -25,7 +25,11 @@ constexpr int kLabelGap = 2;
 class SwatchPaintBox : public QWidget
 {
 public:
-    SwatchPaintBox(KeySwatch::PaintFunction paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {}
+    SwatchPaintBox(KeySwatch::PaintFunction paint, QWidget* parent)
+        : QWidget(parent)
+        , paint_(std::move(paint))
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -41,7 +45,8 @@ private:
 }  // namespace
 
 KeySwatch::KeySwatch(int tag, const QString& name, const QRect& paintBox, PaintFunction paint, QWidget* parent)
-    : QFrame(parent), tag_(tag)
+    : QFrame(parent)
+    , tag_(tag)
 {
     setObjectName("pnl" + name);
     setFrameStyle(QFrame::NoFrame);
@@ -143,7 +148,10 @@ QFont KeyLabelFont()
     return font;
 }
 
-KeyToolWindow::KeyToolWindow(QWidget* owner) : QWidget(owner, Qt::Tool) {}
+KeyToolWindow::KeyToolWindow(QWidget* owner)
+    : QWidget(owner, Qt::Tool)
+{
+}
 
 std::optional<std::int32_t> KeyToolWindow::AskNewColour(std::int32_t current)
 {

@@ -82,7 +82,6 @@ int TwoColumnPanelWidth(const std::vector<QString>& names, const QFont& font, in
 /// The font of swatch labels.
 QFont KeyLabelFont();
 
-
 /// A key of the map: a tool window of the map window, so it stays above it, living as long
 /// as it. Closing it only hides it; showing it brings it up to date with the map.
 class KeyToolWindow : public QWidget

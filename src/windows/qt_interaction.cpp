@@ -40,14 +40,12 @@ void QtInteraction::Error(const std::string& text)
 bool QtInteraction::AskYesNo(const std::string& text)
 {
     // Escape and the close button answer No.
-    return ShowBox(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+    return ShowBox(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtInteraction::AskYesNoCancel(const std::string& text)
 {
-    switch (ShowBox(parent_, QMessageBox::Question, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (ShowBox(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

@@ -12,7 +12,10 @@ class QtInteraction : public UserInteraction
 {
 public:
     /// Message boxes and dialogs are shown modally over `parent` (centred on the screen when null).
-    explicit QtInteraction(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtInteraction(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
 
     /// The window the boxes belong to; the main window sets itself once it exists.
     void SetParent(QWidget* parent) { parent_ = parent; }

@@ -45,10 +45,14 @@ struct FlagBox
 };
 
 constexpr FlagBox kFlagBoxes[] = {
-    {"chkAvoiding", " Avoiding", kFlagAvoiding},      {"chkBehind", " Behind", kFlagBehind},
-    {"chkRevealUnit", " Reveal Unit", kFlagRevealUnit}, {"chkRevealFac", " Reveal Faction", kFlagRevealFaction},
-    {"chkOnGuard", " On guard", kFlagGuard},           {"chkHolding", " Holding", kFlagHolding},
-    {"chkNoAid", " No aid", kFlagNoAid},               {"chkTaxing", " Taxing", kFlagTaxing},
+    {"chkAvoiding", " Avoiding", kFlagAvoiding},
+    {"chkBehind", " Behind", kFlagBehind},
+    {"chkRevealUnit", " Reveal Unit", kFlagRevealUnit},
+    {"chkRevealFac", " Reveal Faction", kFlagRevealFaction},
+    {"chkOnGuard", " On guard", kFlagGuard},
+    {"chkHolding", " Holding", kFlagHolding},
+    {"chkNoAid", " No aid", kFlagNoAid},
+    {"chkTaxing", " Taxing", kFlagTaxing},
 };
 
 /// A value panel in the style's own frame, as the browser shows its figures.
@@ -125,8 +129,8 @@ public:
         : QComboBox(parent)
         , colourOf_(std::move(colourOf))
     {
-        setItemDelegate(new ColourSquareDelegate(
-            [this](const QModelIndex& index) { return colourOf_(index.row()); }, this));
+        setItemDelegate(
+            new ColourSquareDelegate([this](const QModelIndex& index) { return colourOf_(index.row()); }, this));
     }
 
 protected:
@@ -176,10 +180,7 @@ void TUnitBrowser::BuildWidgets()
     };
 
     lstFactions = Named<FactionComboBox>(
-        "lstFactions",
-        [this, factionColour](int row) {
-            return factionColour(lstFactions->itemData(row).toInt());
-        },
+        "lstFactions", [this, factionColour](int row) { return factionColour(lstFactions->itemData(row).toInt()); },
         this);
     lstFactions->setFont(FixedFont());
     lstFactions->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -32,8 +32,7 @@ class Workspace;
 /// Opens the order window for an own unit without blocking; `closed` runs when it closes
 /// (refresh, count), and must run at once when no window opened (the unit was not found), so
 /// that the browser does not count a window that is not there. Empty: "Orders" stays disabled.
-using OrderWindowOpener =
-    std::function<void(std::int32_t unitNumber, QWidget* parent, std::function<void()> closed)>;
+using OrderWindowOpener = std::function<void(std::int32_t unitNumber, QWidget* parent, std::function<void()> closed)>;
 
 class TUnitBrowser : public QDialog
 {
@@ -68,7 +67,7 @@ protected:
     /// The details now show `unit`, or none.
     virtual void UnitShown(const TUnit* unit) { (void)unit; }
     /// The browser is closing; the orders file is written after this.
-    virtual void Closing() {}
+    virtual void Closing() { }
 
     void showEvent(QShowEvent* event) override;
 

@@ -40,8 +40,8 @@ bool IsExchangeCellLine(const std::string& line)
 bool IsBattleConditionsLine(const std::string& line)
 {
     const std::vector<std::string> fields = Fields(UpperCase(TrimSpaces(line)));
-    return fields.size() == 2 && (fields[0] == "L" || fields[0] == "R" || fields[0] == "N") &&
-           (fields[1] == "Y" || fields[1] == "N");
+    return fields.size() == 2 && (fields[0] == "L" || fields[0] == "R" || fields[0] == "N")
+        && (fields[1] == "Y" || fields[1] == "N");
 }
 
 // A faction list entry: "Name (12), address".
@@ -76,7 +76,7 @@ DroppedFile ClassifyDroppedFile(const std::string& fileName)
         file.Turn = TurnOfDateLine(line(2));
     } else if (UpperCase(TrimSpaces(Fields(lines[0]).front())) == "VERSION") {
         file.Kind = IsBattleConditionsLine(line(1)) && IsWholeNumber(line(2)) ? DroppedKind::BattleFile
-                                                                               : DroppedKind::ExchangeFile;
+                                                                              : DroppedKind::ExchangeFile;
     } else if (IsExchangeCellLine(lines[0])) {
         file.Kind = DroppedKind::ExchangeFile;  // of the first format, which had no version line
     } else if (IsFactionEntry(lines[0])) {

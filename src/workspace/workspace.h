@@ -19,7 +19,7 @@
 namespace korvane {
 class Progress;
 class UserInteraction;
-}
+}  // namespace korvane
 
 namespace korvane {
 

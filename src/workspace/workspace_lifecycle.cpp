@@ -80,7 +80,8 @@ bool Workspace::SaveOnExit(UserInteraction& ui)
     save(Settings.DataPath(Settings.AllianceFile), [this] { return Alliances.SaveToFile(Settings.DataDir, Settings); });
     save(Settings.DataPath(Settings.UnitListsFile), [this] { return TroopViews.Save(Settings.DataDir, Settings); });
     saved = SaveKeywordListsThenUnits(Map, Settings, SkillList, TroopList, EquipmentList, Refused, ui) && saved;
-    save(Settings.DataPath(Settings.ColoursFile), [this] { return Map.SaveTerrainColours(Settings.DataDir, Settings); });
+    save(Settings.DataPath(Settings.ColoursFile),
+         [this] { return Map.SaveTerrainColours(Settings.DataDir, Settings); });
     save(Settings.DataPath(Settings.MapIconsFile), [this] { return Map.SaveMapIcons(Settings.DataDir, Settings); });
     return saved;
 }

@@ -234,8 +234,8 @@ private:
     // A column is made with its first cell, and the walks pass over columns and rows that hold
     // none: making, walking, clearing and freeing a world cost what it holds, not the grid's
     // 124,000 positions, which matters to the many small worlds of imports and checks.
-    std::array<std::unique_ptr<Column>, kLevels * (kMaxX + 1)> columns_;
-    std::array<int, kLevels * (kMaxY + 1)> rowCounts_{};
+    std::array<std::unique_ptr<Column>, kLevels*(kMaxX + 1)> columns_;
+    std::array<int, kLevels*(kMaxY + 1)> rowCounts_{};
     int cellCount_ = 0;
     std::uint64_t generation_ = 0;
 };

@@ -58,11 +58,11 @@ public:
     std::string Shaft;  // "Shaft" when the hex has one
     std::string Other;  // names of special objects, joined by spaces
     KeyedList<TStructure> Structures;
-    std::int32_t WeatherWas = -1;   // position in WeatherList
+    std::int32_t WeatherWas = -1;  // position in WeatherList
     std::int32_t WeatherNext = -1;  // position in WeatherList
-    std::int32_t Race = -1;         // position in RaceList
+    std::int32_t Race = -1;  // position in RaceList
     std::int32_t Population = -1;
-    std::vector<TProduct> Wanted;   // keyed, in the order met, by the item's position
+    std::vector<TProduct> Wanted;  // keyed, in the order met, by the item's position
     std::vector<TProduct> ForSale;
     std::vector<TProduct> Products;
     TUnitList Units;  // the units seen here in the turn shown

@@ -23,7 +23,7 @@ constexpr std::size_t kIconColourLength = 20;
 const std::string* Entry(const std::vector<std::string>& list, int index)
 {
     return index >= 0 && static_cast<std::size_t>(index) < list.size() ? &list[static_cast<std::size_t>(index)]
-                                                                        : nullptr;
+                                                                       : nullptr;
 }
 
 std::string* Entry(std::vector<std::string>& list, int index)
@@ -66,7 +66,7 @@ std::vector<std::string> TMap::DefaultTerrainColours()
     // One per built-in terrain name, in that order: Unknown grey, Ocean blue, Plain white,
     // Forest lime, Mountain maroon, Swamp olive, Jungle green, Desert yellow, Tundra silver,
     // Tunnels maroon, Cavern teal, Solid black, Other red.
-    return {"8421504", "16711680", "16777215", "65280", "128", "32896", "32768",
+    return {"8421504", "16711680", "16777215", "65280",   "128", "32896", "32768",
             "65535",   "12632256", "128",      "8421376", "0",   "255"};
 }
 

@@ -31,7 +31,8 @@ std::vector<FileWrite> TMap::ReferenceListWrites(const std::string& dir, const T
 {
     auto write = [&dir](const auto& list, const std::string& name) {
         const std::string fileName = QualifyFileName(name, dir);
-        return FileWrite{fileName, [&list, fileName](std::string& reason) { return list.SaveToFile(fileName, &reason); }};
+        return FileWrite{fileName,
+                         [&list, fileName](std::string& reason) { return list.SaveToFile(fileName, &reason); }};
     };
     return {write(TerrainList, settings.TerrainFile), write(RegionList, settings.RegionsFile),
             write(RaceList, settings.RacesFile), write(WeatherList, settings.WeatherFile),

@@ -49,8 +49,8 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
     const int close = open > 0 ? PosFrom(open, ")", text) : 0;
     int cx = -1, cy = -1, clevel = 0;
     if (close > 0)
-        ParseCoords(text.substr(static_cast<std::size_t>(open - 1), static_cast<std::size_t>(close - open + 1)), cx,
-                    cy, clevel);
+        ParseCoords(text.substr(static_cast<std::size_t>(open - 1), static_cast<std::size_t>(close - open + 1)), cx, cy,
+                    clevel);
     // Ranges first: a report's numbers may be anything, and the sums below must not overflow.
     if (cx < 0 || cy < 0 || cx > kMaxX || cy > kMaxY || (cx + cy) % 2 != 0 || clevel == kOffMap)
         return false;
@@ -89,8 +89,8 @@ bool TMap::ParseRegionHeader(std::string_view text, int& level, int& x, int& y)
         if (const int bracket = PosFrom(1, "[", settlement); bracket > 0) {
             cell->PopCenter.assign(TrimmedView(settlement.substr(0, static_cast<std::size_t>(bracket - 1))));
             const int shut = PosFrom(bracket, "]", settlement);
-            const std::string_view kind =
-                Between(settlement, bracket, shut > 0 ? shut : static_cast<int>(settlement.size()) + 1);
+            const std::string_view kind = Between(settlement, bracket,
+                                                  shut > 0 ? shut : static_cast<int>(settlement.size()) + 1);
             if (SameText(kind, "city"))
                 cell->PopCenterType = kCity;
             else if (SameText(kind, "town"))

@@ -10,7 +10,7 @@ namespace korvane {
 struct TProduct
 {
     std::int32_t Item = -1;  // position in the map's ProductList
-    std::int32_t Amount = 0; // -1 for unlimited
+    std::int32_t Amount = 0;  // -1 for unlimited
     std::int32_t Price = 0;
 };
 

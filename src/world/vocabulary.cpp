@@ -9,17 +9,35 @@ namespace korvane {
 
 NameList BuiltInSectionKeywords()
 {
-    return {"atlantis report for:", "errors during turn:", "battles during turn:", "events during turn",
+    return {"atlantis report for:",
+            "errors during turn:",
+            "battles during turn:",
+            "events during turn",
             "XXXXXXX",  // a placeholder no report line matches
-            "skill reports", "item reports:", "declared attitudes", "unclaimed silver:", "  the weather",
-            "  wages:", "  wanted:", "  for sale:", "  entertainment available:", "  products:", "exits:",
-            "there is a gate here (", "* ", "- ", "  * ", "  - ", "+ ", "orders template"};
+            "skill reports",
+            "item reports:",
+            "declared attitudes",
+            "unclaimed silver:",
+            "  the weather",
+            "  wages:",
+            "  wanted:",
+            "  for sale:",
+            "  entertainment available:",
+            "  products:",
+            "exits:",
+            "there is a gate here (",
+            "* ",
+            "- ",
+            "  * ",
+            "  - ",
+            "+ ",
+            "orders template"};
 }
 
 NameList BuiltInTerrainNames()
 {
-    return {"Unknown", "Ocean", "Plain", "Forest", "Mountain", "Swamp", "Jungle",
-            "Desert", "Tundra", "Tunnels", "Cavern", "Solid", "Other"};
+    return {"Unknown", "Ocean",  "Plain",   "Forest", "Mountain", "Swamp", "Jungle",
+            "Desert",  "Tundra", "Tunnels", "Cavern", "Solid",    "Other"};
 }
 
 NameList BuiltInStructureTypes()
@@ -52,14 +70,22 @@ void AddRaceTable(TKeyStringList& troops)
         const char* plural;
     };
     static constexpr Race kRaces[] = {
-        {"LEAD", "leader", "leaders"},          {"VIKI", "viking", "vikings"},
-        {"BARB", "barbarian", "barbarians"},    {"PLAI", "plainsman", "plainsmen"},
-        {"ESKI", "eskimo", "eskimos"},          {"NOMA", "nomad", "nomads"},
-        {"TMAN", "tribesman", "tribesmen"},     {"DMAN", "darkman", "darkmen"},
-        {"WELF", "wood elf", "wood elves"},     {"SELF", "sea elf", "sea elves"},
-        {"HELF", "high elf", "high elves"},     {"TELF", "tribal elf", "tribal elves"},
-        {"IDWA", "ice dwarf", "ice dwarves"},   {"HDWA", "hill dwarf", "hill dwarves"},
-        {"UDWA", "under dwarf", "under dwarves"}, {"DDWA", "desert dwarf", "desert dwarves"},
+        {"LEAD", "leader", "leaders"},
+        {"VIKI", "viking", "vikings"},
+        {"BARB", "barbarian", "barbarians"},
+        {"PLAI", "plainsman", "plainsmen"},
+        {"ESKI", "eskimo", "eskimos"},
+        {"NOMA", "nomad", "nomads"},
+        {"TMAN", "tribesman", "tribesmen"},
+        {"DMAN", "darkman", "darkmen"},
+        {"WELF", "wood elf", "wood elves"},
+        {"SELF", "sea elf", "sea elves"},
+        {"HELF", "high elf", "high elves"},
+        {"TELF", "tribal elf", "tribal elves"},
+        {"IDWA", "ice dwarf", "ice dwarves"},
+        {"HDWA", "hill dwarf", "hill dwarves"},
+        {"UDWA", "under dwarf", "under dwarves"},
+        {"DDWA", "desert dwarf", "desert dwarves"},
         {"ORC", "orc", "orcs"},
     };
     for (const Race& race : kRaces)

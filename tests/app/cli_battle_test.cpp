@@ -16,14 +16,13 @@ namespace {
 
 using testing::CliResult;
 
-constexpr const char* kBattle =
-    "VERSION,2.31\r\n"
-    "N,Y\r\n"
-    "1\r\n"
-    "12,Heavy Cavalry,25,N,3,0,0,2,0,0,25,0,0,0,0,25,0,25,0,1,1\r\n"
-    "2\r\n"
-    "7,Longbow men,30,Y,0,3,0,0,0,0,0,30,0,0,0,0,30,0,0,1,1\r\n"
-    "8,Fighters,20,N,2,0,0,0,0,0,20,0,0,0,0,0,20,0,0,1,1\r\n";
+constexpr const char* kBattle = "VERSION,2.31\r\n"
+                                "N,Y\r\n"
+                                "1\r\n"
+                                "12,Heavy Cavalry,25,N,3,0,0,2,0,0,25,0,0,0,0,25,0,25,0,1,1\r\n"
+                                "2\r\n"
+                                "7,Longbow men,30,Y,0,3,0,0,0,0,0,30,0,0,0,0,30,0,0,1,1\r\n"
+                                "8,Fighters,20,N,2,0,0,0,0,0,20,0,0,0,0,0,20,0,0,1,1\r\n";
 
 class CliBattleTest : public ::testing::Test
 {
@@ -75,8 +74,8 @@ TEST_F(CliBattleTest, BadOptionsAreRefusedWithTheValidNames)
 
 TEST_F(CliBattleTest, DamagedFileIsFoughtAsReadAndMissingFileFails)
 {
-    const std::string damaged =
-        home.Write("damaged.btl", "VERSION,2.31\nN,N\n1\n1,Fighters,10,N,1\n3\n2,Fighters,10,N,1,0,0,0,0,0,10\n");
+    const std::string damaged = home.Write(
+        "damaged.btl", "VERSION,2.31\nN,N\n1\n1,Fighters,10,N,1\n3\n2,Fighters,10,N,1,0,0,0,0,0,10\n");
     const CliResult run = Cli({"battle", damaged, "--seed", "5"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find(damaged + ":4: "), std::string::npos) << run.err;

@@ -24,8 +24,8 @@ class CliKvdTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const CliResult import =
-            Cli(mine, {"import", "--faction", "7", KORVANE_TEST_DATA_DIR "/reports/ravenmoor-turn14.txt"});
+        const CliResult import = Cli(
+            mine, {"import", "--faction", "7", KORVANE_TEST_DATA_DIR "/reports/ravenmoor-turn14.txt"});
         ASSERT_EQ(import.status, 0) << import.err;
     }
 
@@ -50,14 +50,16 @@ TEST_F(CliKvdTest, AMapTravelsToAnotherProgramFolder)
     }
     const CliResult hex = Cli(theirs, {"hex", "10", "12"});
     ASSERT_EQ(hex.status, 0) << hex.err;
-    for (const char* expected : {"Terrain:        Plain", "Settlement:     Oakbridge town", "Peasants:       1234 (high elves)",
-                                 "Gate:           4"})
+    for (const char* expected : {"Terrain:        Plain", "Settlement:     Oakbridge town",
+                                 "Peasants:       1234 (high elves)", "Gate:           4"})
         EXPECT_NE(hex.out.find(expected), std::string::npos) << expected << "\n" << hex.out;
     EXPECT_NE(Cli(theirs, {"hex", "5", "3", "--under"}).out.find("Shaft:          Shaft"), std::string::npos);
 
     // What came across is all that went: the second folder exports the same file.
-    ASSERT_EQ(Cli(theirs, {"export-kvd", "--town-names", "--gate-numbers", "--shafts", "--other",
-                           theirs.File("again.KVD")}).status, 0);
+    ASSERT_EQ(
+        Cli(theirs, {"export-kvd", "--town-names", "--gate-numbers", "--shafts", "--other", theirs.File("again.KVD")})
+            .status,
+        0);
     EXPECT_EQ(theirs.Read("again.KVD"), mine.Read("shared.KVD"));
 
     const CliResult kept = Cli(mine, {"export-kvd", "--under", file});
@@ -81,21 +83,22 @@ TEST_F(CliKvdTest, ARectangleAndGatesWithoutNumbers)
     EXPECT_NE(Cli(theirs, {"hex", "10", "12"}).out.find("Gate:           999"), std::string::npos);
 
     // A file that knows nothing of the hex takes nothing from it, even overriding.
-    const std::string nothing =
-        mine.Write("nothing.KVD", "VERSION,2.31\r\n0,10,12,0,Unknown,Unknown,-1,,0,,0,,,Unknown,-1,-1,0,,,,0,0,0\r\n");
+    const std::string nothing = mine.Write(
+        "nothing.KVD", "VERSION,2.31\r\n0,10,12,0,Unknown,Unknown,-1,,0,,0,,,Unknown,-1,-1,0,,,,0,0,0\r\n");
     ASSERT_EQ(Cli(mine, {"import-kvd", "--override", nothing}).status, 0);
     const std::string hex = Cli(mine, {"hex", "10", "12"}).out;
-    for (const char* expected : {"Terrain:        Plain", "Province:       Ravenmoor", "Peasants:       1234 (high elves)",
-                                 "Silver:         5678"})
+    for (const char* expected : {"Terrain:        Plain", "Province:       Ravenmoor",
+                                 "Peasants:       1234 (high elves)", "Silver:         5678"})
         EXPECT_NE(hex.find(expected), std::string::npos) << expected << "\n" << hex;
 }
 
 TEST_F(CliKvdTest, WrongUseAndRefusedFilesChangeNothing)
 {
-    for (const std::vector<std::string>& wrong : {
-             std::vector<std::string>{"export-kvd"}, {"export-kvd", "--rect", "1,2,3", "x.KVD"},
-             {"export-kvd", "--gate", "x.KVD"}, {"import-kvd", "--confirmed", "--unconfirmed", "x.KVD"},
-             {"import-kvd", "a.KVD", "b.KVD"}})
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"export-kvd"},
+                                                  {"export-kvd", "--rect", "1,2,3", "x.KVD"},
+                                                  {"export-kvd", "--gate", "x.KVD"},
+                                                  {"import-kvd", "--confirmed", "--unconfirmed", "x.KVD"},
+                                                  {"import-kvd", "a.KVD", "b.KVD"}})
         EXPECT_EQ(Cli(mine, wrong).status, 2) << wrong.back();
     const CliResult backwards = Cli(mine, {"export-kvd", "--rect", "9,0,3,5", mine.File("x.KVD")});
     EXPECT_EQ(backwards.status, 1);

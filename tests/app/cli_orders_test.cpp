@@ -54,7 +54,8 @@ protected:
         const std::string report = testing::GenerateReport(shape)
             + "Orders Template (Long Format):\n\n#atlantis 1 \"pw\"\n\nunit 1000002\nwork\n"
               "give 1000004 20 silver\n\nunit 1000004\n\n#end\n";
-        const CliResult import = Cli({"import", "--faction", "1", "--template", "apply", out.Write("report.txt", report)});
+        const CliResult import = Cli(
+            {"import", "--faction", "1", "--template", "apply", out.Write("report.txt", report)});
         ASSERT_EQ(import.status, 0) << import.err;
     }
 
@@ -121,7 +122,8 @@ TEST_F(CliOrdersTest, FailuresSayWhyAndExitWithOne)
     out.Write("plain", "a file, not a folder");
     const CliResult unwritable = Cli({"orders", out.File("plain/Turn008.txt")});
     EXPECT_EQ(unwritable.status, 1);
-    EXPECT_NE(unwritable.err.find("Unable to write the orders file " + out.File("plain/Turn008.txt")), std::string::npos)
+    EXPECT_NE(unwritable.err.find("Unable to write the orders file " + out.File("plain/Turn008.txt")),
+              std::string::npos)
         << unwritable.err;
     EXPECT_EQ(unwritable.out, "");
 

@@ -32,8 +32,7 @@ TEST_F(CliWorldTest, ImportNeedsAFactionNumber)
 {
     const CliResult run = Cli({"import", Report("ravenmoor-turn14.txt")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("You must provide a valid faction number before importing turn files."),
-              std::string::npos);
+    EXPECT_NE(run.err.find("You must provide a valid faction number before importing turn files."), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(home.File("DATA/Map.Dat")));
     EXPECT_EQ(Cli({"import", "--faction", "x", "f.txt"}).status, 2);
     EXPECT_EQ(Cli({"import", "--objects", "thing", "f.txt"}).status, 2);
@@ -43,7 +42,7 @@ TEST_F(CliWorldTest, ImportNeedsAFactionNumber)
 TEST_F(CliWorldTest, ImportThenQueryHexAndUnits)
 {
     const CliResult import = Cli({"import", "--faction", "7", "--objects", "troop", "--template", "apply",
-                            Report("ravenmoor-turn13.txt"), Report("ravenmoor-turn14.txt")});
+                                  Report("ravenmoor-turn13.txt"), Report("ravenmoor-turn14.txt")});
     ASSERT_EQ(import.status, 0) << import.err;
     EXPECT_NE(import.out.find("Imported 2 of 2 files"), std::string::npos);
     EXPECT_NE(import.err.find("horses [HORS] taken as troop"), std::string::npos);
@@ -53,10 +52,10 @@ TEST_F(CliWorldTest, ImportThenQueryHexAndUnits)
 
     const CliResult hex = Cli({"hex", "10", "12"});
     ASSERT_EQ(hex.status, 0) << hex.err;
-    for (const char* expected : {"Hex:            (10,12)", "Terrain:        Plain", "Settlement:     Oakbridge town",
-                                 "Peasants:       1234 (high elves)", "Gate:           4",
-                                 "Wanted:         10 grain [GRAI] at $20", "[1] Watchtower : TOWER; needs 2.",
-                                 "Units (turn 14):", "    21    7 Scout"})
+    for (const char* expected :
+         {"Hex:            (10,12)", "Terrain:        Plain", "Settlement:     Oakbridge town",
+          "Peasants:       1234 (high elves)", "Gate:           4", "Wanted:         10 grain [GRAI] at $20",
+          "[1] Watchtower : TOWER; needs 2.", "Units (turn 14):", "    21    7 Scout"})
         EXPECT_NE(hex.out.find(expected), std::string::npos) << expected << "\n" << hex.out;
 
     const CliResult under = Cli({"hex", "5", "3", "--under"});
@@ -81,8 +80,8 @@ TEST_F(CliWorldTest, QueriesOfARefusedDatabaseFail)
     map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");  // as a newer version would write it
     home.Write("DATA/Map.Dat", map);
 
-    for (const std::vector<std::string>& query : {std::vector<std::string>{"hex", "10", "12"},
-                                                  std::vector<std::string>{"units"}}) {
+    for (const std::vector<std::string>& query :
+         {std::vector<std::string>{"hex", "10", "12"}, std::vector<std::string>{"units"}}) {
         const CliResult run = Cli(query);
         EXPECT_EQ(run.status, 1) << query[0];
         EXPECT_NE(run.err.find("more recent version"), std::string::npos) << query[0] << ": " << run.err;
@@ -93,8 +92,10 @@ TEST_F(CliWorldTest, QueriesOfARefusedDatabaseFail)
 
 TEST_F(CliWorldTest, FailedReportStopsTheRunButKeepsWhatWentIn)
 {
-    const std::string bad = home.Write("cut.txt", "Atlantis Report For:\nX (7)\nMay, Year 1\n\nUnclaimed silver: 99999.\n");
-    const CliResult run = Cli({"import", "--faction", "7", Report("ravenmoor-turn13.txt"), bad, Report("ravenmoor-turn14.txt")});
+    const std::string bad = home.Write("cut.txt",
+                                       "Atlantis Report For:\nX (7)\nMay, Year 1\n\nUnclaimed silver: 99999.\n");
+    const CliResult run = Cli(
+        {"import", "--faction", "7", Report("ravenmoor-turn13.txt"), bad, Report("ravenmoor-turn14.txt")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("error importing file " + bad), std::string::npos);
     EXPECT_NE(run.out.find("Imported 1 of 3 files"), std::string::npos);
@@ -112,8 +113,9 @@ TEST_F(CliWorldTest, AFileThatCouldNotBeWrittenIsNoSuccess)
 
 TEST_F(CliWorldTest, ImportFactionList)
 {
-    const std::string list = home.Write("factions.txt", "Ravenmoor Riders (7), riders@example.org\n"
-                                                        "Blue Moon (12),\n  moon@example.net\n");
+    const std::string list = home.Write("factions.txt",
+                                        "Ravenmoor Riders (7), riders@example.org\n"
+                                        "Blue Moon (12),\n  moon@example.net\n");
     const CliResult run = Cli({"import-factions", list});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Import completed successfully."), std::string::npos);

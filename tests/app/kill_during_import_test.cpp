@@ -138,8 +138,8 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
     // The player's folder before: one small report imported. The next report is bigger, a turn
     // later, with new regions and new skill and item codes, so that every file changes.
     const std::string first = work.Write("first.txt", testing::GenerateReport({.columns = 4, .codeSuffix = "A"}));
-    const std::string next =
-        work.Write("next.txt", testing::GenerateReport({.month = 2, .columns = 16, .codeSuffix = "B"}));
+    const std::string next = work.Write("next.txt",
+                                        testing::GenerateReport({.month = 2, .columns = 16, .codeSuffix = "B"}));
     ASSERT_EQ(testing::RunCliCapture({"--home", before.string(), "import", "--faction", "1", first}).status, 0);
     const Snapshot old = Take(before);
 

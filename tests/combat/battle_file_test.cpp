@@ -14,14 +14,13 @@
 namespace korvane {
 namespace {
 
-constexpr const char* kTwoSides =
-    "VERSION,2.31\r\n"
-    "L,N\r\n"
-    "2\r\n"
-    "12,Heavy Cavalry,25,Y,3,0,0,2,1,1,24,0,0,0,0,25,0,25,0,1,1\r\n"
-    "-1,Longbow men,10,N,0,4,0,0,0,0,0,10,0,0,0,0,10,0,0,2,3\r\n"
-    "1\r\n"
-    "7,Monsters,1,N,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,50,8\r\n";
+constexpr const char* kTwoSides = "VERSION,2.31\r\n"
+                                  "L,N\r\n"
+                                  "2\r\n"
+                                  "12,Heavy Cavalry,25,Y,3,0,0,2,1,1,24,0,0,0,0,25,0,25,0,1,1\r\n"
+                                  "-1,Longbow men,10,N,0,4,0,0,0,0,0,10,0,0,0,0,10,0,0,2,3\r\n"
+                                  "1\r\n"
+                                  "7,Monsters,1,N,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,50,8\r\n";
 
 struct Read
 {
@@ -76,7 +75,8 @@ TEST(BattleFileTest, ConditionsLineNamesTheAdvantageAndTheHorses)
     EXPECT_EQ(BattleFileLines(setup), (std::vector<std::string>{"VERSION,2.31", "R,N", "0", "0"}));
 
     const Read spaced = ReadText("VERSION,2.31\n r , y \n0\n0\n");
-    EXPECT_EQ(std::tuple(spaced.setup.TacticalAdvantage, spaced.setup.HorseTerrain), std::tuple(TCombatSide::Right, true))
+    EXPECT_EQ(std::tuple(spaced.setup.TacticalAdvantage, spaced.setup.HorseTerrain),
+              std::tuple(TCombatSide::Right, true))
         << "blanks around the letters";
     EXPECT_TRUE(spaced.problems.empty());
 }

@@ -113,10 +113,16 @@ TEST_F(BattleTest, AnEmptyOrOverlargeSideIsRefusedAndTheOldReportKept)
     const Row table[] = {
         {{}, {Unit(3)}, {}, Kind::Info, "One side has no troops - no combat occurs."},
         // One record per man: two thousand million men would take more memory than there is.
-        {{Unit(2000000000)}, {Unit(3)}, {}, Kind::Error,
+        {{Unit(2000000000)},
+         {Unit(3)},
+         {},
+         Kind::Error,
          "No combat occurs: Left fields 2000000000 men, but a side can field at most 100000 men. "
          "Lower the number of men and run the battle again."},
-        {{Unit(6), Unit(5)}, {Unit(11), Unit(-5)}, ten, Kind::Error,
+        {{Unit(6), Unit(5)},
+         {Unit(11), Unit(-5)},
+         ten,
+         Kind::Error,
          "No combat occurs: Left fields 11 men and Right fields 11 men, but a side can field at most 10 men. "
          "Lower the number of men and run the battle again."},
     };
@@ -234,13 +240,14 @@ TEST_F(BattleTest, BattlesWithoutMenOrWithoutABlowThatCanLandEndAtOnce)
 {
     EXPECT_EQ(Run({Unit(0, 3)}, {Unit(5)}, TCombatSide::Left),
               (Lines{"Left has no men - no combat occurs.", "", "Battle results: ", "Left lost : 0", "Right lost: 0"}));
-    EXPECT_EQ(Run({Unit(5)}, {Unit(-2)}),
-              (Lines{"Right has no men - no combat occurs.", "", "Battle results: ", "Left lost : 0", "Right lost: 0"}));
+    EXPECT_EQ(
+        Run({Unit(5)}, {Unit(-2)}),
+        (Lines{"Right has no men - no combat occurs.", "", "Battle results: ", "Left lost : 0", "Right lost: 0"}));
     EXPECT_EQ(Run({Unit(0)}, {Unit(0)}).front(), "Neither side has any men - no combat occurs.");
-    EXPECT_EQ(Run({Unit(5)}, {Unit(7)}, TCombatSide::Right),
-              (Lines{"# Right gets a free round of attacks #",
-                     "Neither side can wound the other - battle ends undecided.", "", "Battle results: ",
-                     "Left lost : 0", "Right lost: 0"}));
+    EXPECT_EQ(
+        Run({Unit(5)}, {Unit(7)}, TCombatSide::Right),
+        (Lines{"# Right gets a free round of attacks #", "Neither side can wound the other - battle ends undecided.",
+               "", "Battle results: ", "Left lost : 0", "Right lost: 0"}));
 }
 
 TEST_F(BattleTest, ABattleThatDragsOnIsStoppedAtTheRoundLimit)

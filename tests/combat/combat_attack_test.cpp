@@ -9,8 +9,7 @@
 namespace korvane {
 namespace {
 
-TCombatTroop Man(std::uint8_t weaponClass, std::int64_t skill, std::uint8_t armour = kNoArmour,
-                 std::int64_t bonus = 0)
+TCombatTroop Man(std::uint8_t weaponClass, std::int64_t skill, std::uint8_t armour = kNoArmour, std::int64_t bonus = 0)
 {
     TCombatTroop man;
     man.WeaponClass = weaponClass;

@@ -33,10 +33,22 @@ Values Each(const TCombatTroopList& list, F field)
     return values;
 }
 
-Values Armour(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return int(m.Armour); }); }
-Values Classes(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return int(m.WeaponClass); }); }
-Values Skills(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.Skill; }); }
-Values Bonuses(const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.DefenceBonus; }); }
+Values Armour(const TCombatTroopList& l)
+{
+    return Each(l, [](const auto& m) { return int(m.Armour); });
+}
+Values Classes(const TCombatTroopList& l)
+{
+    return Each(l, [](const auto& m) { return int(m.WeaponClass); });
+}
+Values Skills(const TCombatTroopList& l)
+{
+    return Each(l, [](const auto& m) { return m.Skill; });
+}
+Values Bonuses(const TCombatTroopList& l)
+{
+    return Each(l, [](const auto& m) { return m.DefenceBonus; });
+}
 
 TEST(CombatUnitTest, ArmourGoesBestFirstUntilItRunsOut)
 {

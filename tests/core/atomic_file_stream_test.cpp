@@ -46,7 +46,7 @@ TEST(AtomicFileStream, CommitReplacesWithEveryByteInOrderAndKeepsPermissions)
     std::ifstream(file, std::ios::binary).read(written.data(), static_cast<std::streamsize>(written.size()));
     EXPECT_TRUE(written == expected);
     EXPECT_EQ(dir.FileCount(), 1) << "no temporary file stays";
-    struct stat info {};
+    struct stat info = {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
@@ -93,7 +93,7 @@ TEST(AtomicFileStream, SymbolicLinkKeepsPointingAtTheReplacedFile)
         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.File("Second.Dat"))));
         EXPECT_EQ(fs::read_symlink(dir.File("Map.Dat")), fs::path("elsewhere/Map.Dat"));
         EXPECT_EQ(dir.Read("elsewhere/Map.Dat"), std::string("new from ") + name);
-        struct stat info {};
+        struct stat info = {};
         ASSERT_EQ(::stat(target.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0640u) << "the permissions of the file linked to";
         EXPECT_EQ(dir.FileCount(), 3) << "no temporary beside the links";
@@ -147,7 +147,7 @@ public:
     }
 
 private:
-    rlimit old_ {};
+    rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
 };
 

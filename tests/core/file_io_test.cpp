@@ -109,7 +109,7 @@ TEST(AtomicWrite, AFileThatHoldsTheContentsAlreadyIsLeftAlone)
     const std::string contents(200000, 'u');  // longer than one read of the comparison
     ASSERT_TRUE(AtomicWriteFile(file, contents));
     const auto inode = [&file] {
-        struct stat info {};
+        struct stat info = {};
         ::stat(file.c_str(), &info);
         return info.st_ino;
     };
@@ -156,7 +156,9 @@ std::string QualifyCaseName(const ::testing::TestParamInfo<QualifyCase>& info)
     return NameFromText(info.param.name, Spell::All) + "_Under_" + NameFromText(info.param.dir, Spell::All);
 }
 
-class QualifyFileNameTest : public ::testing::TestWithParam<QualifyCase> {};
+class QualifyFileNameTest : public ::testing::TestWithParam<QualifyCase>
+{
+};
 
 TEST_P(QualifyFileNameTest, JoinsNameToFolder)
 {
@@ -164,17 +166,13 @@ TEST_P(QualifyFileNameTest, JoinsNameToFolder)
         << '"' << GetParam().name << "\" under \"" << GetParam().dir << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, QualifyFileNameTest, ::testing::Values(
-    QualifyCase{"x.dat", "/data/", "/data/x.dat"},
-    QualifyCase{"x.dat", "/data", "/data/x.dat"},
-    QualifyCase{"\\x.dat", "/data", "/data/x.dat"},
-    QualifyCase{"/abs/x.dat", "/data", "/abs/x.dat"},
-    QualifyCase{"x.dat", "   ", "x.dat"},
-    QualifyCase{"x.dat", "", "x.dat"},
-    QualifyCase{"", "/data", ""},
-    QualifyCase{"x.dat", "D:\\data\\", "D:\\data/x.dat"},
-    QualifyCase{"x.dat", "rel", "rel/x.dat"},
-    QualifyCase{"x.dat", "/", "/x.dat"}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QualifyFileNameTest,
+    ::testing::Values(QualifyCase{"x.dat", "/data/", "/data/x.dat"}, QualifyCase{"x.dat", "/data", "/data/x.dat"},
+                      QualifyCase{"\\x.dat", "/data", "/data/x.dat"}, QualifyCase{"/abs/x.dat", "/data", "/abs/x.dat"},
+                      QualifyCase{"x.dat", "   ", "x.dat"}, QualifyCase{"x.dat", "", "x.dat"},
+                      QualifyCase{"", "/data", ""}, QualifyCase{"x.dat", "D:\\data\\", "D:\\data/x.dat"},
+                      QualifyCase{"x.dat", "rel", "rel/x.dat"}, QualifyCase{"x.dat", "/", "/x.dat"}),
     QualifyCaseName);
 
 TEST(FileNames, DirectoryOf)

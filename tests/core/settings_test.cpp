@@ -52,11 +52,11 @@ TEST_F(SettingsTest, MissingFileGivesDefaults)
     EXPECT_EQ(s.MapDir, dir.Path());
     EXPECT_EQ(s.HintDelay, 5);
     EXPECT_TRUE(s.ShowTowns && s.ShowTownNames && s.ShowGlobalMap);
-    EXPECT_FALSE(s.ShowCoords || s.ShowUnconfirmed || s.ShowGates || s.ShowShafts || s.ShowOther
-                 || s.ShowUnits || s.ShowHints || s.BufferDraw || s.MarkDoneHexes);
+    EXPECT_FALSE(s.ShowCoords || s.ShowUnconfirmed || s.ShowGates || s.ShowShafts || s.ShowOther || s.ShowUnits
+                 || s.ShowHints || s.BufferDraw || s.MarkDoneHexes);
     for (int position : {s.ColourKeyPosX, s.ColourKeyPosY, s.IconKeyPosX, s.IconKeyPosY, s.TroopShowPosX,
-                         s.TroopShowPosY, s.GateListPosX, s.GateListPosY, s.CityListPosX, s.CityListPosY,
-                         s.MainX, s.MainY, s.MainH, s.MainW, s.MainSplitterX, s.WindowState})
+                         s.TroopShowPosY, s.GateListPosX, s.GateListPosY, s.CityListPosX, s.CityListPosY, s.MainX,
+                         s.MainY, s.MainH, s.MainW, s.MainSplitterX, s.WindowState})
         EXPECT_EQ(position, -1);
     EXPECT_EQ(s.EquipmentFile, "Equipmnt.dat");
     EXPECT_EQ(s.DataPath(s.MapFile), dir.Path() + "/DATA/Map.Dat");

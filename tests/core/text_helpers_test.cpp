@@ -56,7 +56,9 @@ void PrintTo(const SplitCase& c, std::ostream* os)
     *os << Quoted(c.text) << " split on " << Quoted(c.separator) << " -> " << ::testing::PrintToString(c.pieces);
 }
 
-class SplitStringTest : public ::testing::TestWithParam<SplitCase> {};
+class SplitStringTest : public ::testing::TestWithParam<SplitCase>
+{
+};
 
 TEST_P(SplitStringTest, GivesPieces)
 {
@@ -66,16 +68,14 @@ TEST_P(SplitStringTest, GivesPieces)
     EXPECT_EQ(list, c.pieces) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SplitStringTest, ::testing::Values(
-    SplitCase{"a,b,", ",", {"a", "b", ""}},
-    SplitCase{"abc", "^\"^", {"abc"}},
-    SplitCase{"", ",", {}},
-    SplitCase{",", ",", {"", ""}},
-    SplitCase{" a , b", ",", {" a ", " b"}},
-    SplitCase{"x^\"^y^\"^", "^\"^", {"x", "y", ""}},
-    SplitCase{"a\"b\"\"c", "\"", {"a", "b", "", "c"}},
-    // Overlapping separators: the search goes on one character after a hit's start.
-    SplitCase{"^\"^\"^", "^\"^", {"", "", ""}}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitStringTest,
+    ::testing::Values(SplitCase{"a,b,", ",", {"a", "b", ""}}, SplitCase{"abc", "^\"^", {"abc"}}, SplitCase{"", ",", {}},
+                      SplitCase{",", ",", {"", ""}}, SplitCase{" a , b", ",", {" a ", " b"}},
+                      SplitCase{"x^\"^y^\"^", "^\"^", {"x", "y", ""}},
+                      SplitCase{"a\"b\"\"c", "\"", {"a", "b", "", "c"}},
+                      // Overlapping separators: the search goes on one character after a hit's start.
+                      SplitCase{"^\"^\"^", "^\"^", {"", "", ""}}),
     // Separators are the point here, so every one is spelled out: "a_Comma_b_Comma".
     [](const auto& info) { return NameFromText(info.param.text, testing::Spell::All); });
 
@@ -115,20 +115,24 @@ void PrintTo(const NumberCase& c, std::ostream* os)
     *os << Quoted(c.text) << " -> " << c.value;
 }
 
-class StrToIntLenientTest : public ::testing::TestWithParam<NumberCase> {};
+class StrToIntLenientTest : public ::testing::TestWithParam<NumberCase>
+{
+};
 
 TEST_P(StrToIntLenientTest, ReadsLeadingNumber)
 {
     EXPECT_EQ(StrToIntLenient(GetParam().text), GetParam().value) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StrToIntLenientTest, ::testing::Values(
-    NumberCase{"", 0}, NumberCase{"-42 silver", -42}, NumberCase{"-", 0}, NumberCase{" 5", 0},
-    NumberCase{"+5", 0}, NumberCase{"12abc", 12}, NumberCase{"007", 7}, NumberCase{"--3", 0},
-    NumberCase{"2147483647", 2147483647}, NumberCase{"-2147483648", INT32_MIN},
-    NumberCase{"4294967296", 0}, NumberCase{"4294967297", 1}, NumberCase{"2147483648", INT32_MIN},
-    NumberCase{"99999999999999999999999", -159383553}),
-    [](const auto& info) { return NameFromText(info.param.text); });
+INSTANTIATE_TEST_SUITE_P(Cases, StrToIntLenientTest,
+                         ::testing::Values(NumberCase{"", 0}, NumberCase{"-42 silver", -42}, NumberCase{"-", 0},
+                                           NumberCase{" 5", 0}, NumberCase{"+5", 0}, NumberCase{"12abc", 12},
+                                           NumberCase{"007", 7}, NumberCase{"--3", 0},
+                                           NumberCase{"2147483647", 2147483647}, NumberCase{"-2147483648", INT32_MIN},
+                                           NumberCase{"4294967296", 0}, NumberCase{"4294967297", 1},
+                                           NumberCase{"2147483648", INT32_MIN},
+                                           NumberCase{"99999999999999999999999", -159383553}),
+                         [](const auto& info) { return NameFromText(info.param.text); });
 
 }  // namespace
 }  // namespace korvane

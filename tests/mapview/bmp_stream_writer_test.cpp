@@ -20,13 +20,15 @@ using testing::TempDir;
 // A different colour for every pixel, every channel in use, and alpha that must be ignored.
 std::uint32_t PictureColour(int x, int y)
 {
-    const std::uint32_t rgb = (static_cast<std::uint32_t>(x * 37 + y * 11) & 0xFF) << 16 |
-                              (static_cast<std::uint32_t>(y * 53 + 7) & 0xFF) << 8 |
-                              (static_cast<std::uint32_t>(x * 91 + y * 29 + 200) & 0xFF);
+    const std::uint32_t rgb = (static_cast<std::uint32_t>(x * 37 + y * 11) & 0xFF) << 16
+        | (static_cast<std::uint32_t>(y * 53 + 7) & 0xFF) << 8
+        | (static_cast<std::uint32_t>(x * 91 + y * 29 + 200) & 0xFF);
     return rgb | static_cast<std::uint32_t>((x + y) * 40 & 0xFF) << 24;
 }
 
-class BmpStreamWriterWidths : public ::testing::TestWithParam<int> {};
+class BmpStreamWriterWidths : public ::testing::TestWithParam<int>
+{
+};
 
 TEST_P(BmpStreamWriterWidths, ReadsBackPixelForPixel)
 {
@@ -105,7 +107,9 @@ void PrintTo(const SizeCase& c, std::ostream* os)
     *os << c.width << " x " << c.height << (c.fits ? " fits" : " is refused");
 }
 
-class BmpStreamWriterSizes : public ::testing::TestWithParam<SizeCase> {};
+class BmpStreamWriterSizes : public ::testing::TestWithParam<SizeCase>
+{
+};
 
 TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
 {
@@ -121,11 +125,12 @@ TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
 }
 
 // 65536 pixels make 196608-byte rows; 21845 of them are the most that stay under 4 GB.
-INSTANTIATE_TEST_SUITE_P(Limits, BmpStreamWriterSizes, ::testing::Values(
-    SizeCase{"NoWidth", 0, 1, false}, SizeCase{"NegativeWidth", -1, 5, false},
-    SizeCase{"Huge", INT_MAX, INT_MAX, false}, SizeCase{"OneRowOver4GB", 65536, 21846, false},
-    SizeCase{"LargestUnder4GB", 65536, 21845, true}),
-    testing::NameField());
+INSTANTIATE_TEST_SUITE_P(Limits, BmpStreamWriterSizes,
+                         ::testing::Values(SizeCase{"NoWidth", 0, 1, false}, SizeCase{"NegativeWidth", -1, 5, false},
+                                           SizeCase{"Huge", INT_MAX, INT_MAX, false},
+                                           SizeCase{"OneRowOver4GB", 65536, 21846, false},
+                                           SizeCase{"LargestUnder4GB", 65536, 21845, true}),
+                         testing::NameField());
 
 }  // namespace
 }  // namespace korvane

@@ -42,8 +42,9 @@ TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
         const CliResult run = Cli({"map", "--rect", "7,9,7,9", "--scale", std::to_string(scale), file});
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Load(file).size(), expected) << "scale " << scale;
-        EXPECT_EQ(run.out, "Wrote " + file + " (" + std::to_string(expected.width()) + " x "
-                               + std::to_string(expected.height()) + " pixels)\n");
+        EXPECT_EQ(run.out,
+                  "Wrote " + file + " (" + std::to_string(expected.width()) + " x " + std::to_string(expected.height())
+                      + " pixels)\n");
     }
     // Drawing reads the program folder and writes nothing there.
     EXPECT_TRUE(std::filesystem::is_empty(home.Path()));
@@ -62,7 +63,9 @@ void PrintTo(const Refusal& r, std::ostream* os)
     *os << "map " << ::testing::PrintToString(r.args) << " -> " << r.status << ", " << testing::Quoted(r.message);
 }
 
-class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal> {};
+class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal>
+{
+};
 
 TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
 {
@@ -82,19 +85,27 @@ TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
 INSTANTIATE_TEST_SUITE_P(
     Cli, CliMapRefusals,
     ::testing::Values(
-        Refusal{"LeftBeyondRight", {"--rect", "6,0,5,5", "--scale", "3", "FILE"}, 1,
+        Refusal{"LeftBeyondRight",
+                {"--rect", "6,0,5,5", "--scale", "3", "FILE"},
+                1,
                 "warning: Errr, I think you want to make Left <= Right."},
         // Negative corners are first taken as 0, so this is a one-column map that passes the
         // rectangle checks and is refused for its scale.
-        Refusal{"ScaleZero", {"--rect", "-4,-4,0,0", "--scale", "0", "FILE"}, 1,
+        Refusal{"ScaleZero",
+                {"--rect", "-4,-4,0,0", "--scale", "0", "FILE"},
+                1,
                 "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."},
-        Refusal{"BlankFileName", {"--rect", "0,0,5,5", "--scale", "3", "   "}, 1,
+        Refusal{"BlankFileName",
+                {"--rect", "0,0,5,5", "--scale", "3", "   "},
+                1,
                 "error: Bad file name ... bad, BAD file name."},
         Refusal{"NoRect", {"--scale", "3", "FILE"}, 2, "usage: map --rect"},
         Refusal{"ThreeNumberRect", {"--rect", "0,0,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
         Refusal{"LetterInRect", {"--rect", "a,0,5,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
         Refusal{"WordScale", {"--rect", "0,0,5,5", "--scale", "big", "FILE"}, 2, "--scale is a whole number"},
-        Refusal{"UnknownOption", {"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"}, 2,
+        Refusal{"UnknownOption",
+                {"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"},
+                2,
                 "map does not know --colour"}),
     testing::NameField());
 
@@ -122,14 +133,17 @@ TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
     const std::string database = home.Read("DATA/Map.Dat");
     const std::string settings = home.Read("ATLANTIS.INI");
 
-    const CliResult run = Cli({"map", "--rect", "10,6,21,23", "--scale", "5", "--names", "--title", "Demo",
-                               out.File("demo.bmp")});
+    const CliResult run = Cli(
+        {"map", "--rect", "10,6,21,23", "--scale", "5", "--names", "--title", "Demo", out.File("demo.bmp")});
     ASSERT_EQ(run.status, 0) << run.err;
     const QImage image = Load(out.File("demo.bmp"));
     ASSERT_FALSE(image.isNull());
     // The demo holds oceans, forests, deserts, mountains and tundra, here in the built-in colours.
-    const std::pair<const char*, QColor> terrains[] = {{"ocean", QColor(0, 0, 255)}, {"forest", QColor(0, 255, 0)},
-        {"desert", QColor(255, 255, 0)}, {"mountain", QColor(128, 0, 0)}, {"tundra", QColor(192, 192, 192)}};
+    const std::pair<const char*, QColor> terrains[] = {{"ocean", QColor(0, 0, 255)},
+                                                       {"forest", QColor(0, 255, 0)},
+                                                       {"desert", QColor(255, 255, 0)},
+                                                       {"mountain", QColor(128, 0, 0)},
+                                                       {"tundra", QColor(192, 192, 192)}};
     for (const auto& [terrain, colour] : terrains) {
         int inside = 0, outside = 0;
         for (int y = 0; y < image.height(); ++y) {

@@ -23,24 +23,31 @@ void PrintTo(const DecodeCase& c, std::ostream* os)
     *os << testing::Quoted(c.bytes) << " -> " << ::testing::PrintToString(c.shown.toStdU16String());
 }
 
-class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase> {};
+class ToDisplayTextTable : public ::testing::TestWithParam<DecodeCase>
+{
+};
 
 TEST_P(ToDisplayTextTable, Decodes)
 {
     EXPECT_EQ(ToDisplayText(GetParam().bytes), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DisplayText, ToDisplayTextTable,
-    ::testing::Values(
-        DecodeCase{"Ascii", "Plain (1234) [PLAI]", "Plain (1234) [PLAI]"},
-        DecodeCase{"Utf8", "Gr\xC3\xB6\xC3\x9F" "e", QString::fromUtf8(u8"Gr\u00f6\u00dfe")},
-        // Every other byte string is Latin-1, one character per byte.
-        DecodeCase{"Latin1", "Gr\xF6\xDF" "e", QString::fromUtf8(u8"Gr\u00f6\u00dfe")},
-        DecodeCase{"CutOffAtTheEnd", "caf\xC3", QString::fromUtf8(u8"caf\u00c3")},
-        DecodeCase{"Overlong", "\xC0\xAF", QString::fromUtf8(u8"\u00c0\u00af")},
-        DecodeCase{"MostlyUtf8OneBadByte", "\xC3\xA9t\xE9", QString::fromUtf8(u8"\u00c3\u00a9t\u00e9")}),
-    testing::NameField());
+INSTANTIATE_TEST_SUITE_P(DisplayText, ToDisplayTextTable,
+                         ::testing::Values(DecodeCase{"Ascii", "Plain (1234) [PLAI]", "Plain (1234) [PLAI]"},
+                                           DecodeCase{"Utf8",
+                                                      "Gr\xC3\xB6\xC3\x9F"
+                                                      "e",
+                                                      QString::fromUtf8(u8"Gr\u00f6\u00dfe")},
+                                           // Every other byte string is Latin-1, one character per byte.
+                                           DecodeCase{"Latin1",
+                                                      "Gr\xF6\xDF"
+                                                      "e",
+                                                      QString::fromUtf8(u8"Gr\u00f6\u00dfe")},
+                                           DecodeCase{"CutOffAtTheEnd", "caf\xC3", QString::fromUtf8(u8"caf\u00c3")},
+                                           DecodeCase{"Overlong", "\xC0\xAF", QString::fromUtf8(u8"\u00c0\u00af")},
+                                           DecodeCase{"MostlyUtf8OneBadByte", "\xC3\xA9t\xE9",
+                                                      QString::fromUtf8(u8"\u00c3\u00a9t\u00e9")}),
+                         testing::NameField());
 
 TEST(DisplayText, TypedTextIsStoredAsUtf8AndShownAgainUnchanged)
 {

@@ -61,7 +61,8 @@ TEST_F(MainWindowFiles, ImportWhoseSaveFailsSaysSoAndKeepsTheChangeUnsaved)
     fs::create_directories(database + "/inside");  // a folder in its place cannot be replaced
     window.ImportTurnFile(home.Write("report2.txt", testing::GenerateReport({.month = 2, .columns = 4, .rows = 6})));
     const std::string& said = ui.shown.back().text;
-    EXPECT_EQ(said.rfind("The turn file was imported, but the map database could not be saved.\r" + database + ": ", 0), 0u)
+    EXPECT_EQ(said.rfind("The turn file was imported, but the map database could not be saved.\r" + database + ": ", 0),
+              0u)
         << said;
     EXPECT_TRUE(window.DataChanged());
 }

@@ -53,10 +53,7 @@ protected:
         QApplication::sendEvent(Map(), &event);
     }
 
-    void ScrollTo(int left, int top)
-    {
-        window.ScrollView(left - View().ViewLeft, top - View().ViewTop);
-    }
+    void ScrollTo(int left, int top) { window.ScrollView(left - View().ViewLeft, top - View().ViewTop); }
 
     testing::TempDir home;
     Workspace workspace{home.Path()};
@@ -166,8 +163,7 @@ TEST_F(MapGesturesTest, StatusBarNamesTheHexUnderThePointerAndPassingMessages)
     cell.PopCenter = "Krakow";
     cell.PopCenterType = kCity;
     Mouse(QEvent::MouseMove, QPoint(200, 200), Qt::NoButton, Qt::NoButton);
-    const QString expected =
-        QString("%1,%2 Overworld  Forest  in Glorforgost  Krakow (city)").arg(hex.x).arg(hex.y);
+    const QString expected = QString("%1,%2 Overworld  Forest  in Glorforgost  Krakow (city)").arg(hex.x).arg(hex.y);
     EXPECT_EQ(window.findChild<QLabel*>("lblStatusHex")->text(), expected);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(Map(), &leave);

@@ -42,8 +42,8 @@ TEST(MainWindow, DisplaySwitchesFollowAndWriteTheSettings)
     testing::TempDir home;
     Workspace workspace(home.Path());
     TrecINI& settings = workspace.Settings;
-    std::tie(settings.ShowTowns, settings.ShowTownNames, settings.ShowGates, settings.ShowDepth) =
-        std::tuple(false, false, true, 1);
+    std::tie(settings.ShowTowns, settings.ShowTownNames, settings.ShowGates,
+             settings.ShowDepth) = std::tuple(false, false, true, 1);
     std::tie(settings.ShowHints, settings.HintDelay) = std::tuple(true, 0);
     testing::ScriptedInteraction ui;
     TfrmMAP window(workspace, ui);
@@ -87,8 +87,9 @@ TEST(MainWindow, TurnStepperStaysWithinTheTurnsKnown)
 TEST(MainWindow, StartsFromTheFilesAndWritesThemAtClosing)
 {
     testing::TempDir home;
-    home.Write("ATLANTIS.INI", "[Preferences]\r\nShowGates=TRUE\r\nHintDelay=25\r\n[General]\r\nCurrentTurn=3\r\n"
-                               "[Windows]\r\nMainX=5000\r\nMainY=20\r\nMainW=400\r\nMainH=300\r\n");
+    home.Write("ATLANTIS.INI",
+               "[Preferences]\r\nShowGates=TRUE\r\nHintDelay=25\r\n[General]\r\nCurrentTurn=3\r\n"
+               "[Windows]\r\nMainX=5000\r\nMainY=20\r\nMainW=400\r\nMainH=300\r\n");
     Workspace workspace(home.Path());
     testing::ScriptedInteraction ui;
     TfrmMAP window(workspace, ui);
@@ -207,11 +208,13 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
     emit m.mnuFile->aboutToShow();
     EXPECT_TRUE(m.mnuFileSaveDB->isEnabled());
     window.SaveDatabase();  // no faction number yet
-    EXPECT_EQ(ui.shown.back().text, "Please provide a valid faction number before saving the map database.\r"
-                                     "(Use menu item View/Faction Details)");
+    EXPECT_EQ(ui.shown.back().text,
+              "Please provide a valid faction number before saving the map database.\r"
+              "(Use menu item View/Faction Details)");
     window.ImportTurnFile(home.Write("report.txt", testing::GenerateReport({.columns = 4, .rows = 6})));
-    EXPECT_EQ(ui.shown.back().text, "You must provide a valid faction number before importing a turn file.\r"
-                                     "(Use menu item View/Faction Details)");
+    EXPECT_EQ(ui.shown.back().text,
+              "You must provide a valid faction number before importing a turn file.\r"
+              "(Use menu item View/Faction Details)");
 
     workspace.Settings.FactionNo = 1;
     window.ImportTurnFile(home.File("report.txt"));
@@ -252,8 +255,9 @@ TEST_F(StartedMainWindow, BulkImportIsRefusedAtTheMenuWithoutAFactionNumberOrADa
     EXPECT_FALSE(opened);
     const auto errors = ui.Texts(testing::ScriptedInteraction::Kind::Error);
     ASSERT_EQ(errors.size(), 2u);
-    EXPECT_EQ(errors[0], "You must provide a valid faction number before importing turn files.\r"
-                         "(Use menu item View/Faction Details)");
+    EXPECT_EQ(errors[0],
+              "You must provide a valid faction number before importing turn files.\r"
+              "(Use menu item View/Faction Details)");
     EXPECT_NE(errors[1].find("no turn file can be imported into it"), std::string::npos) << errors[1];
 }
 
@@ -325,9 +329,9 @@ TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)
     w.tabShow->setCurrentIndex(1);
     window.PointAt(px, py);
     const std::vector<std::pair<QLabel*, QString>> expected = {
-        {w.pnlHexCoord, "0,16"},           {w.pnlHexTerrain, "Forest"},       {w.pnlHexNatives, "26457 vikings"},
-        {w.pnlHexPop, "Glorforgost (C)"}, {w.pnlHexTaxes, "77,250"},       {w.pnlHexWages, "25,749 (14)"},
-        {w.pnlHexWeatWas, "clear"},       {w.pnlHexWeatNext, "clear"},   {w.pnlLastUpd, "1"}};
+        {w.pnlHexCoord, "0,16"},          {w.pnlHexTerrain, "Forest"}, {w.pnlHexNatives, "26457 vikings"},
+        {w.pnlHexPop, "Glorforgost (C)"}, {w.pnlHexTaxes, "77,250"},   {w.pnlHexWages, "25,749 (14)"},
+        {w.pnlHexWeatWas, "clear"},       {w.pnlHexWeatNext, "clear"}, {w.pnlLastUpd, "1"}};
     for (const auto& [panel, text] : expected)
         EXPECT_EQ(panel->text(), text) << panel->objectName().toStdString();
 }
@@ -343,7 +347,8 @@ TEST(MainWindow, HomeBringsItsLevelToTheButtonsAndIsWrittenAtOnce)
     const FrmMapWidgets& w = window.Widgets();
     const FrmMapMenus& m = window.Menus();
     const auto shownLevel = [&] {
-        return std::tuple(window.Canvas().View().ViewLevel, w.optShowUnderworld->isChecked(), workspace.Settings.ShowDepth);
+        return std::tuple(window.Canvas().View().ViewLevel, w.optShowUnderworld->isChecked(),
+                          workspace.Settings.ShowDepth);
     };
     EXPECT_EQ(shownLevel(), std::tuple(1, true, 1)) << "the home's level, on the buttons and for the next start";
     w.optShowOverworld->click();

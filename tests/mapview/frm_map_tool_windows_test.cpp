@@ -39,7 +39,8 @@ protected:
 
     std::string Report(const std::string& name, int month) const
     {
-        return files.Write(name, testing::GenerateReport({.month = month, .columns = 3, .rows = 4, .unitsPerRegion = 1}));
+        return files.Write(name,
+                           testing::GenerateReport({.month = month, .columns = 3, .rows = 4, .unitsPerRegion = 1}));
     }
 
     testing::TempDir home;
@@ -94,8 +95,10 @@ TEST_F(MapToolWindowsTest, DroppedReportsAreImportedInTurnOrderAndSavedOnce)
     EXPECT_TRUE(workspace.Map.Cell(0, 2, 2));
     const auto warnings = ui.Texts(testing::ScriptedInteraction::Kind::Warning);
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], unknown + " was not recognised: it is not a turn report, an exchange file, a battle file "
-                                     "or a faction list.");
+    EXPECT_EQ(warnings[0],
+              unknown
+                  + " was not recognised: it is not a turn report, an exchange file, a battle file "
+                    "or a faction list.");
 }
 
 TEST_F(MapToolWindowsTest, DroppedBattleExchangeAndFactionFilesGoWhereTheyBelong)

@@ -85,8 +85,10 @@ TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheM
     window.Widgets().chkShowHints->setChecked(true);
     Ticks(over, 6);
     ASSERT_TRUE(window.Canvas().Balloon().isVisible());
-    EXPECT_EQ(window.Canvas().Balloon().Texts().Title, "Hex Products (" + std::to_string(x) + "," + std::to_string(y) + ")");
-    EXPECT_EQ(window.Canvas().Balloon().pos(), over + QPoint(1, 1)) << "right of and below a cursor in the screen's top-left";
+    EXPECT_EQ(window.Canvas().Balloon().Texts().Title,
+              "Hex Products (" + std::to_string(x) + "," + std::to_string(y) + ")");
+    EXPECT_EQ(window.Canvas().Balloon().pos(), over + QPoint(1, 1))
+        << "right of and below a cursor in the screen's top-left";
     const QImage balloon = window.findChild<QWidget*>("hexBalloon")->grab().toImage();
     EXPECT_EQ(balloon.pixelColor(90, 70), QColor(Qt::yellow));
 
@@ -128,7 +130,8 @@ TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)
 TEST_F(MapToolsTest, DataAndFactionListImportsThroughTheMenu)
 {
     const FrmMapMenus& m = window.Menus();
-    testing::PickFileWhenAsked(home.Write("regions.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\n"));
+    testing::PickFileWhenAsked(
+        home.Write("regions.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\n"));
     m.mnuImportData->trigger();
     EXPECT_EQ(ui.shown.back().text, "Data file imported successfully.");
     ASSERT_NE(workspace.Map.Cell(0, 3, 5), nullptr);
@@ -271,8 +274,9 @@ TEST(MapWindowPlaces, KeyWindowsAndTheRightColumnKeepTheirPlacesFromOneSessionTo
 {
     for (const auto& [saved, expected] : {std::pair(100, 170), std::pair(260, 260)}) {
         testing::TempDir home;
-        home.Write("ATLANTIS.INI", "[Windows]\r\nColourKeyPosX=140\r\nColourKeyPosY=120\r\nMainSplitterX="
-                                       + std::to_string(saved) + "\r\n");
+        home.Write("ATLANTIS.INI",
+                   "[Windows]\r\nColourKeyPosX=140\r\nColourKeyPosY=120\r\nMainSplitterX=" + std::to_string(saved)
+                       + "\r\n");
         Workspace workspace(home.Path());
         testing::ScriptedInteraction ui;
         TfrmMAP window(workspace, ui);
@@ -287,8 +291,8 @@ TEST(MapWindowPlaces, KeyWindowsAndTheRightColumnKeepTheirPlacesFromOneSessionTo
         window.IconKey().move(300, 200);
         EXPECT_TRUE(window.close());
         const std::string written = home.Read("ATLANTIS.INI");
-        for (const char* kept : {"ColourKeyPosX=140", "ColourKeyPosY=120", "IconKeyPosX=300", "IconKeyPosY=200",
-                                 "MainSplitterX=170"})
+        for (const char* kept :
+             {"ColourKeyPosX=140", "ColourKeyPosY=120", "IconKeyPosX=300", "IconKeyPosY=200", "MainSplitterX=170"})
             EXPECT_NE(written.find(kept), std::string::npos) << kept;
     }
 }

@@ -19,8 +19,8 @@ TEST(HexGeometryTest, SizesOfEveryZoom)
     const struct
     {
         int zoom, s, c, hh, boxWidth, boxHeight;
-    } rows[] = {{1, 6, 9, 5, 7, 10},      {2, 12, 18, 10, 13, 20}, {3, 18, 27, 16, 19, 32}, {4, 24, 36, 21, 25, 42},
-                {5, 30, 45, 26, 31, 52},  {6, 36, 54, 31, 37, 62}, {7, 42, 63, 36, 43, 72}, {8, 48, 72, 42, 49, 84},
+    } rows[] = {{1, 6, 9, 5, 7, 10},     {2, 12, 18, 10, 13, 20},  {3, 18, 27, 16, 19, 32}, {4, 24, 36, 21, 25, 42},
+                {5, 30, 45, 26, 31, 52}, {6, 36, 54, 31, 37, 62},  {7, 42, 63, 36, 43, 72}, {8, 48, 72, 42, 49, 84},
                 {9, 54, 81, 47, 55, 94}, {10, 60, 90, 52, 61, 104}};
     for (const auto& row : rows) {
         const HexGeometry hex = HexGeometry::ForZoom(row.zoom);
@@ -42,10 +42,10 @@ TEST(HexGeometryTest, RoundsHalfToEven)
 TEST(HexGeometryTest, PointInHexBox)
 {
     // Zoom 1 box: left 10, top 20, width 7, height 10; the wings stick out 3 pixels, as drawn.
-    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 7, 25));    // left tip
-    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 20, 25));   // right tip
-    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 7, 24));   // beside the tip
-    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 8, 21));   // above the wing's slope
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 7, 25));  // left tip
+    EXPECT_TRUE(HexBoxContains(10, 20, 7, 10, 20, 25));  // right tip
+    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 7, 24));  // beside the tip
+    EXPECT_FALSE(HexBoxContains(10, 20, 7, 10, 8, 21));  // above the wing's slope
     // Exactly on the slope is outside: hh / e == dy / dx (zoom 2: e = 6, hh = 10).
     EXPECT_FALSE(HexBoxContains(10, 20, 13, 20, 7, 25));
     EXPECT_TRUE(HexBoxContains(10, 20, 13, 20, 7, 26));
@@ -90,9 +90,11 @@ TEST(ViewportTest, EveryPixelOfATallViewHitsTheHexDrawnThere)
         HexPainter hexPainter(painter, map, hex, 0, 0);
         painter.setPen(QPen(Qt::black, 1));
         for (int x = view.ViewLeft + view.ViewCols + 1; x >= view.ViewLeft - 1; --x) {
-            for (int y = view.ViewTop - 2 + (x + view.ViewTop) % 2; y <= std::min(view.ViewTop + view.ViewRows + 1, 192); y += 2) {
+            for (int y = view.ViewTop - 2 + (x + view.ViewTop) % 2;
+                 y <= std::min(view.ViewTop + view.ViewRows + 1, 192); y += 2) {
                 painter.setBrush(QColor(x, y, 200));
-                painter.drawPolygon(hexPainter.Outline(hex.BoxLeft(x, view.ViewLeft, 4), hex.BoxTop(y, view.ViewTop, 4)));
+                painter.drawPolygon(
+                    hexPainter.Outline(hex.BoxLeft(x, view.ViewLeft, 4), hex.BoxTop(y, view.ViewTop, 4)));
             }
         }
         painter.end();

@@ -45,8 +45,8 @@ protected:
         std::tie(town.PopCenter, town.PopCenterType, town.Gate) = std::tuple("Riverton", kTown, 7);
         town.WeatherWas = map.WeatherList.Add("clear");
         town.LastUpdate = 9;
-        AddUnit(town, 1, 3, troops.IndexOfKey("LEAD"), 2, 300);   // own, with a leader
-        AddUnit(town, 2, 3, troops.IndexOfKey("VIKI"), 10, 50);   // own, men only
+        AddUnit(town, 1, 3, troops.IndexOfKey("LEAD"), 2, 300);  // own, with a leader
+        AddUnit(town, 2, 3, troops.IndexOfKey("VIKI"), 10, 50);  // own, men only
         AddUnit(town, 3, 12, troops.IndexOfKey("VIKI"), 4, 999);  // another faction
     }
 

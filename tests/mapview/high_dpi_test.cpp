@@ -34,7 +34,8 @@ int MixedBlocks(const QImage& image)
     for (int y = 0; y + 1 < image.height(); y += 2) {
         for (int x = 0; x + 1 < image.width(); x += 2) {
             const QRgb first = image.pixel(x, y);
-            mixed += image.pixel(x + 1, y) != first || image.pixel(x, y + 1) != first || image.pixel(x + 1, y + 1) != first;
+            mixed += image.pixel(x + 1, y) != first || image.pixel(x, y + 1) != first
+                || image.pixel(x + 1, y + 1) != first;
         }
     }
     return mixed;

@@ -22,13 +22,12 @@ using Kind = testing::ScriptedInteraction::Kind;
 class MapBitmapTest : public ::testing::Test
 {
 protected:
-    MapBitmapFields Fields(std::string left, std::string top, std::string right, std::string bottom,
-                           std::string scale)
+    MapBitmapFields Fields(std::string left, std::string top, std::string right, std::string bottom, std::string scale)
     {
         MapBitmapFields fields;
         fields.fileName = dir.File("map.bmp");
-        std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) =
-            std::tie(left, top, right, bottom, scale);
+        std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) = std::tie(left, top, right,
+                                                                                                bottom, scale);
         return fields;
     }
 
@@ -58,8 +57,7 @@ TEST_F(MapBitmapTest, RectangleIsClampedIntoTheGridAndWrittenBack)
     const auto request = CheckMapBitmapFields(fields, ui, focus);
     ASSERT_TRUE(request.has_value());
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(std::tie(fields.left, fields.top, fields.right, fields.bottom),
-              std::make_tuple("0", "0", "320", "192"));
+    EXPECT_EQ(std::tie(fields.left, fields.top, fields.right, fields.bottom), std::make_tuple("0", "0", "320", "192"));
     // Column 320 and row 192 are not counted in the size.
     EXPECT_EQ(std::tuple(request->width, request->height, request->options, request->level),
               std::tuple(320, 192, doTownNames | doGateNumbers, 1));

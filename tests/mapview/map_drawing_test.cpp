@@ -42,8 +42,12 @@ protected:
     // last pixel differently.
     static MapFrame Frame(int zoom, int options, int level = 0)
     {
-        return {.cols = ViewColsFor(kWidth, zoom), .rows = ViewRowsFor(kHeight, zoom), .zoom = zoom, .level = level,
-                .clip = QRect(QPoint(4, 4), QPoint(kWidth - 9, kHeight - 9)), .options = options};
+        return {.cols = ViewColsFor(kWidth, zoom),
+                .rows = ViewRowsFor(kHeight, zoom),
+                .zoom = zoom,
+                .level = level,
+                .clip = QRect(QPoint(4, 4), QPoint(kWidth - 9, kHeight - 9)),
+                .options = options};
     }
 
     void AddFaction(int number, std::int32_t colour = 0)

@@ -251,7 +251,7 @@ private:
 struct FilePools
 {
     std::string program;  // the program folder
-    std::string files;    // the folder of files to open and to write
+    std::string files;  // the folder of files to open and to write
 
     /// Existing files of the folders below, to open: reports, exchange and battle files, the
     /// program's own data files, junk; and now and then a name that does not exist.
@@ -291,8 +291,8 @@ struct FilePools
         case 2:
             return files + "/new-" + std::to_string(random.Int(0, 20)) + random.Pick(kEndings);
         case 3:
-            return files + "/name with spaces, \xC3\xA9t\xC3\xA9 " + std::to_string(random.Int(0, 3)) +
-                   random.Pick(kEndings);
+            return files + "/name with spaces, \xC3\xA9t\xC3\xA9 " + std::to_string(random.Int(0, 3))
+                + random.Pick(kEndings);
         case 4:
             return files + "/no such folder/x" + random.Pick(kEndings);
         default:
@@ -487,8 +487,8 @@ private:
     {
         std::vector<QWidget*> windows;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (!widget->isVisible() || widget->isMinimized() || qobject_cast<QMenu*>(widget) ||
-                widget->windowType() == Qt::ToolTip || widget->windowType() == Qt::Popup)
+            if (!widget->isVisible() || widget->isMinimized() || qobject_cast<QMenu*>(widget)
+                || widget->windowType() == Qt::ToolTip || widget->windowType() == Qt::Popup)
                 continue;
             bool reachable = !modal;
             for (const QWidget* up = widget; up && !reachable; up = up->parentWidget())
@@ -502,7 +502,8 @@ private:
             return std::tuple(std::string(w->metaObject()->className()), w->objectName().toStdString(),
                               w->windowTitle().toStdString());
         };
-        std::stable_sort(windows.begin(), windows.end(), [&](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
+        std::stable_sort(windows.begin(), windows.end(),
+                         [&](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
         return windows;
     }
 
@@ -572,9 +573,13 @@ private:
 
     Qt::KeyboardModifiers Modifiers()
     {
-        static const std::vector<Qt::KeyboardModifiers> kMods = {
-            Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
-            Qt::AltModifier, Qt::ShiftModifier | Qt::ControlModifier};
+        static const std::vector<Qt::KeyboardModifiers> kMods = {Qt::NoModifier,
+                                                                 Qt::NoModifier,
+                                                                 Qt::NoModifier,
+                                                                 Qt::ShiftModifier,
+                                                                 Qt::ControlModifier,
+                                                                 Qt::AltModifier,
+                                                                 Qt::ShiftModifier | Qt::ControlModifier};
         return random_.Pick(kMods);
     }
 
@@ -714,20 +719,37 @@ private:
             Qt::Key key;
             Qt::KeyboardModifiers mods;
         };
-        static const std::vector<Key> kKeys = {
-            {Qt::Key_Left, {}}, {Qt::Key_Right, {}}, {Qt::Key_Up, {}}, {Qt::Key_Down, {}},
-            {Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_Down, Qt::ShiftModifier}, {Qt::Key_Plus, {}},
-            {Qt::Key_Equal, {}}, {Qt::Key_Minus, {}}, {Qt::Key_Home, {}}, {Qt::Key_PageUp, {}},
-            {Qt::Key_PageDown, {}}, {Qt::Key_U, {}}, {Qt::Key_G, Qt::ControlModifier},
-            {Qt::Key_S, Qt::ControlModifier}, {Qt::Key_I, Qt::ControlModifier}, {Qt::Key_F1, {}},
-            {Qt::Key_Escape, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Space, {}}, {Qt::Key_Return, {}},
-            {Qt::Key_A, {}}, {Qt::Key_F, Qt::AltModifier}, {Qt::Key_V, Qt::AltModifier}};
+        static const std::vector<Key> kKeys = {{Qt::Key_Left, {}},
+                                               {Qt::Key_Right, {}},
+                                               {Qt::Key_Up, {}},
+                                               {Qt::Key_Down, {}},
+                                               {Qt::Key_Left, Qt::ShiftModifier},
+                                               {Qt::Key_Down, Qt::ShiftModifier},
+                                               {Qt::Key_Plus, {}},
+                                               {Qt::Key_Equal, {}},
+                                               {Qt::Key_Minus, {}},
+                                               {Qt::Key_Home, {}},
+                                               {Qt::Key_PageUp, {}},
+                                               {Qt::Key_PageDown, {}},
+                                               {Qt::Key_U, {}},
+                                               {Qt::Key_G, Qt::ControlModifier},
+                                               {Qt::Key_S, Qt::ControlModifier},
+                                               {Qt::Key_I, Qt::ControlModifier},
+                                               {Qt::Key_F1, {}},
+                                               {Qt::Key_Escape, {}},
+                                               {Qt::Key_Tab, {}},
+                                               {Qt::Key_Space, {}},
+                                               {Qt::Key_Return, {}},
+                                               {Qt::Key_A, {}},
+                                               {Qt::Key_F, Qt::AltModifier},
+                                               {Qt::Key_V, Qt::AltModifier}};
         const Key& key = random_.Pick(kKeys);
         QWidget* to = random_.Chance(0.5) ? PaintBox() : window_->focusWidget();
         if (!to)
             to = window_;
-        Note(depth, window_, "key " + QKeySequence(key.key | key.mods).toString().toStdString() + " to " +
-                                 to->objectName().toStdString());
+        Note(depth, window_,
+             "key " + QKeySequence(key.key | key.mods).toString().toStdString() + " to "
+                 + to->objectName().toStdString());
         QTest::keyClick(to, key.key, key.mods);
     }
 
@@ -738,8 +760,8 @@ private:
             urls << QUrl::fromLocalFile(QString::fromStdString(pools_.ToOpen(random_)));
         QMimeData data;
         data.setUrls(urls);
-        Note(depth, window_, "drop " + std::to_string(urls.size()) + " files: " +
-                                 urls.front().toLocalFile().toStdString());
+        Note(depth, window_,
+             "drop " + std::to_string(urls.size()) + " files: " + urls.front().toLocalFile().toStdString());
         const QPoint at = window_->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(window_, &enter);
@@ -819,14 +841,14 @@ private:
     {
         std::vector<QWidget*> controls;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (widget->window() != window || !widget->isVisible() || !widget->isEnabled() ||
-                widget->objectName() == "lstDrives")
+            if (widget->window() != window || !widget->isVisible() || !widget->isEnabled()
+                || widget->objectName() == "lstDrives")
                 continue;
-            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
-                qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QPlainTextEdit*>(widget) ||
-                qobject_cast<QTextEdit*>(widget) || qobject_cast<QTabBar*>(widget) ||
-                qobject_cast<QAbstractSlider*>(widget))
+            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget)
+                || qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget)
+                || qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QPlainTextEdit*>(widget)
+                || qobject_cast<QTextEdit*>(widget) || qobject_cast<QTabBar*>(widget)
+                || qobject_cast<QAbstractSlider*>(widget))
                 controls.push_back(widget);
         }
         return controls;
@@ -861,15 +883,27 @@ private:
     void WindowKey(int depth, QWidget* window)
     {
         static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys = {
-            {Qt::Key_Escape, {}}, {Qt::Key_Return, {}}, {Qt::Key_Enter, {}}, {Qt::Key_Tab, {}},
-            {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Space, {}}, {Qt::Key_Delete, {}},
-            {Qt::Key_F1, {}}, {Qt::Key_Down, {}}, {Qt::Key_Up, {}}, {Qt::Key_A, Qt::AltModifier},
-            {Qt::Key_O, Qt::AltModifier}, {Qt::Key_M, Qt::AltModifier}, {Qt::Key_D, Qt::AltModifier},
-            {Qt::Key_U, Qt::AltModifier}, {Qt::Key_S, Qt::AltModifier}, {Qt::Key_C, Qt::AltModifier}};
+            {Qt::Key_Escape, {}},
+            {Qt::Key_Return, {}},
+            {Qt::Key_Enter, {}},
+            {Qt::Key_Tab, {}},
+            {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Space, {}},
+            {Qt::Key_Delete, {}},
+            {Qt::Key_F1, {}},
+            {Qt::Key_Down, {}},
+            {Qt::Key_Up, {}},
+            {Qt::Key_A, Qt::AltModifier},
+            {Qt::Key_O, Qt::AltModifier},
+            {Qt::Key_M, Qt::AltModifier},
+            {Qt::Key_D, Qt::AltModifier},
+            {Qt::Key_U, Qt::AltModifier},
+            {Qt::Key_S, Qt::AltModifier},
+            {Qt::Key_C, Qt::AltModifier}};
         const auto& [key, mods] = random_.Pick(kKeys);
         QWidget* to = window->focusWidget() ? window->focusWidget() : window;
-        Note(depth, window, "key " + QKeySequence(key | mods).toString().toStdString() + " to " +
-                                to->objectName().toStdString());
+        Note(depth, window,
+             "key " + QKeySequence(key | mods).toString().toStdString() + " to " + to->objectName().toStdString());
         QTest::keyClick(to, key, mods);
     }
 
@@ -899,7 +933,8 @@ private:
     {
         QPointer<QWidget> alive = box;
         const std::string name = box->objectName().toStdString();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(random_.Int(1, std::max(1, box->width() - 2)), box->height() / 2));
+        QTest::mouseClick(box, Qt::LeftButton, {},
+                          QPoint(random_.Int(1, std::max(1, box->width() - 2)), box->height() / 2));
         if (!alive)
             return;
         if (HoldsPath(box)) {
@@ -925,10 +960,20 @@ private:
         }
         default: {
             static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys = {
-                {Qt::Key_Return, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}},
-                {Qt::Key_Home, {}}, {Qt::Key_End, {}}, {Qt::Key_Up, {}}, {Qt::Key_Down, {}},
-                {Qt::Key_PageUp, {}}, {Qt::Key_PageDown, {}}, {Qt::Key_Z, Qt::ControlModifier},
-                {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_Tab, {}}};
+                {Qt::Key_Return, {}},
+                {Qt::Key_Escape, {}},
+                {Qt::Key_Backspace, {}},
+                {Qt::Key_Delete, {}},
+                {Qt::Key_Home, {}},
+                {Qt::Key_End, {}},
+                {Qt::Key_Up, {}},
+                {Qt::Key_Down, {}},
+                {Qt::Key_PageUp, {}},
+                {Qt::Key_PageDown, {}},
+                {Qt::Key_Z, Qt::ControlModifier},
+                {Qt::Key_V, Qt::ControlModifier},
+                {Qt::Key_X, Qt::ControlModifier},
+                {Qt::Key_Tab, {}}};
             const auto& [key, mods] = random_.Pick(kKeys);
             if (key == Qt::Key_V && QGuiApplication::clipboard()->text().contains('/'))
                 break;  // a path cut from a file box, which could lead out of the scratch folder
@@ -957,8 +1002,8 @@ private:
         const std::string name = box->objectName().toStdString();
         const int how = random_.Int(0, 3);
         if (how >= 2) {
-            static const std::vector<Qt::Key> kKeys = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Home,
-                                                       Qt::Key_End, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down};
+            static const std::vector<Qt::Key> kKeys = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Home, Qt::Key_End,
+                                                       Qt::Key_Tab,    Qt::Key_Up,     Qt::Key_Down};
             const Qt::Key key = random_.Pick(kKeys);
             Note(depth, window, "key " + QKeySequence(key).toString().toStdString() + " in " + name);
             QTest::keyClick(box, key);
@@ -988,8 +1033,8 @@ private:
             }
             [[fallthrough]];
         default: {
-            static const std::vector<Qt::Key> kKeys = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
-                                                       Qt::Key_PageDown, Qt::Key_A, Qt::Key_Return};
+            static const std::vector<Qt::Key> kKeys = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_Home,  Qt::Key_End,
+                                                       Qt::Key_PageDown, Qt::Key_A,    Qt::Key_Return};
             const Qt::Key key = random_.Pick(kKeys);
             Note(depth, window, "key " + QKeySequence(key).toString().toStdString() + " in the list " + name);
             QTest::keyClick(combo, key);
@@ -1031,8 +1076,13 @@ private:
         view->scrollTo(index);
         const QPoint at = view->visualRect(index).center();
         static const std::vector<std::pair<const char*, Qt::KeyboardModifiers>> kClicks = {
-            {"click", {}}, {"click", {}}, {"click", {}}, {"Ctrl+click", Qt::ControlModifier},
-            {"Shift+click", Qt::ShiftModifier}, {"double click", {}}, {"right click", {}}};
+            {"click", {}},
+            {"click", {}},
+            {"click", {}},
+            {"Ctrl+click", Qt::ControlModifier},
+            {"Shift+click", Qt::ShiftModifier},
+            {"double click", {}},
+            {"right click", {}}};
         const auto& [how, mods] = random_.Pick(kClicks);
         Note(depth, window, std::string(how) + " line " + std::to_string(index.row()) + " of " + name);
         const std::string kind = how;
@@ -1050,19 +1100,27 @@ private:
             ClickItem(depth, window, view);
             return;
         }
-        static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys = {
-            {Qt::Key_Up, {}}, {Qt::Key_Down, {}}, {Qt::Key_Home, {}}, {Qt::Key_End, {}},
-            {Qt::Key_PageDown, {}}, {Qt::Key_Space, {}}, {Qt::Key_Return, {}}, {Qt::Key_Delete, {}},
-            {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_Down, Qt::ShiftModifier}, {Qt::Key_G, {}},
-            {Qt::Key_Right, {}}, {Qt::Key_Left, {}}};
+        static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys = {{Qt::Key_Up, {}},
+                                                                                     {Qt::Key_Down, {}},
+                                                                                     {Qt::Key_Home, {}},
+                                                                                     {Qt::Key_End, {}},
+                                                                                     {Qt::Key_PageDown, {}},
+                                                                                     {Qt::Key_Space, {}},
+                                                                                     {Qt::Key_Return, {}},
+                                                                                     {Qt::Key_Delete, {}},
+                                                                                     {Qt::Key_A, Qt::ControlModifier},
+                                                                                     {Qt::Key_Down, Qt::ShiftModifier},
+                                                                                     {Qt::Key_G, {}},
+                                                                                     {Qt::Key_Right, {}},
+                                                                                     {Qt::Key_Left, {}}};
         const auto& [key, mods] = random_.Pick(kKeys);
         // Keys wander: in the file system only within the scratch folder, where the tree starts.
         if (qobject_cast<QFileSystemModel*>(view->model()) && key != Qt::Key_Space && key != Qt::Key_Return) {
             ClickItem(depth, window, view);
             return;
         }
-        Note(depth, window, "key " + QKeySequence(key | mods).toString().toStdString() + " in " +
-                                view->objectName().toStdString());
+        Note(depth, window,
+             "key " + QKeySequence(key | mods).toString().toStdString() + " in " + view->objectName().toStdString());
         QTest::keyClick(view, key, mods);
     }
 
@@ -1078,8 +1136,9 @@ private:
     void MoveSlider(int depth, QWidget* window, QAbstractSlider* slider)
     {
         Note(depth, window, "click the bar " + slider->objectName().toStdString());
-        QTest::mouseClick(slider, Qt::LeftButton, {},
-                          {random_.Int(0, std::max(0, slider->width() - 1)), random_.Int(0, std::max(0, slider->height() - 1))});
+        QTest::mouseClick(
+            slider, Qt::LeftButton, {},
+            {random_.Int(0, std::max(0, slider->width() - 1)), random_.Int(0, std::max(0, slider->height() - 1))});
     }
 
     testing::RandomStream& random_;
@@ -1124,9 +1183,9 @@ void MakeWorld(const FilePools& pools)
         ASSERT_TRUE(workspace.SaveOnExit(quiet));
     }
     const std::string fixtures = testing::FixturesDir();
-    for (const char* name : {"report-f3-t1.txt", "report-f3-t5.txt", "report-f3-t9.txt", "report-f4-t2.txt",
-                             "gm-report-f1-t1.txt", "report-with-template-f3-t7.txt", "orders-f3-t3.txt",
-                             "template-f3-t2.txt"})
+    for (const char* name :
+         {"report-f3-t1.txt", "report-f3-t5.txt", "report-f3-t9.txt", "report-f4-t2.txt", "gm-report-f1-t1.txt",
+          "report-with-template-f3-t7.txt", "orders-f3-t3.txt", "template-f3-t2.txt"})
         Copy(fixtures + "/" + name, pools.program + "/IMPORT/" + name);
     Copy(fixtures + "/factions-list.txt", pools.files + "/factions-list.txt");
     for (const char* corpus : {"kvd_file", "battle_file"}) {
@@ -1154,7 +1213,9 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
     KORVANE_REQUIRE_FIXTURES();
     testing::RandomStream random = testing::RandomStream::FromEnvironment(20261209, 3000);
     snprintf(gWhere, sizeof gWhere, "%s", random.Where().c_str());
-    fprintf(stderr, "RandomInput: seed %u, %ld events, scratch folder %s (should the run die, its last-event.txt names the event)\n",
+    fprintf(stderr,
+            "RandomInput: seed %u, %ld events, scratch folder %s (should the run die, its last-event.txt names the "
+            "event)\n",
             random.Seed(), random.Events(), gScratch.c_str());
     gWhereFile = ::open((gScratch + "/last-event.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const FilePools pools{gScratch + "/program", gScratch + "/files"};
@@ -1226,8 +1287,8 @@ namespace {
 // The offscreen platform warns about window hints it cannot honour; that noise hides real output.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.contains("propagateSizeHints") || message.contains("does not support raise()") ||
-        message.contains("not accepted by receiving widget") || message.contains("grabbing the keyboard"))
+    if (message.contains("propagateSizeHints") || message.contains("does not support raise()")
+        || message.contains("not accepted by receiving widget") || message.contains("grabbing the keyboard"))
         return;
     fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
     if (type != QtDebugMsg)
@@ -1253,10 +1314,13 @@ int main(int argc, char** argv)
     fs::current_path(pattern + "/cwd");
     if (const char* home = std::getenv("HOME"))
         setenv("KORVANE_REAL_HOME", home, 1);
-    const std::pair<const char*, const char*> folders[] = {
-        {"HOME", "/home"}, {"XDG_CONFIG_HOME", "/home/.config"}, {"XDG_DATA_HOME", "/home/.local/share"},
-        {"XDG_CACHE_HOME", "/home/.cache"}, {"XDG_STATE_HOME", "/home/.local/state"},
-        {"XDG_RUNTIME_DIR", "/runtime"}, {"TMPDIR", "/tmp"}};
+    const std::pair<const char*, const char*> folders[] = {{"HOME", "/home"},
+                                                           {"XDG_CONFIG_HOME", "/home/.config"},
+                                                           {"XDG_DATA_HOME", "/home/.local/share"},
+                                                           {"XDG_CACHE_HOME", "/home/.cache"},
+                                                           {"XDG_STATE_HOME", "/home/.local/state"},
+                                                           {"XDG_RUNTIME_DIR", "/runtime"},
+                                                           {"TMPDIR", "/tmp"}};
     for (const auto& [variable, sub] : folders) {
         fs::create_directories(pattern + sub);
         setenv(variable, (pattern + sub).c_str(), 1);

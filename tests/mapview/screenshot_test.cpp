@@ -44,8 +44,8 @@ struct ProgramRun
 ProgramRun Korvane(const testing::TempDir& home, const std::string& arguments)
 {
     const std::string errFile = home.File("stderr.txt");
-    const std::string command = "QT_QPA_PLATFORM=offscreen '" KORVANE_PATH "' --home '" + home.Path() + "' "
-        + arguments + " 2>'" + errFile + "' >/dev/null";
+    const std::string command = "QT_QPA_PLATFORM=offscreen '" KORVANE_PATH "' --home '" + home.Path() + "' " + arguments
+        + " 2>'" + errFile + "' >/dev/null";
     const int raw = std::system(command.c_str());
     ProgramRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, home.Read("stderr.txt")};
     fs::remove(errFile);
@@ -114,7 +114,8 @@ TEST(Screenshot, WaitsForTheFirstPaintOrGivesUpWaiting)
     // A window that is never painted is taken all the same once patience runs out.
     TfrmMAP hidden(workspace, ui);
     std::optional<bool> late;
-    CaptureAfterFirstPaint(hidden, home.File("hidden.png"), [&late](bool ok) { late = ok; }, 50);
+    CaptureAfterFirstPaint(
+        hidden, home.File("hidden.png"), [&late](bool ok) { late = ok; }, 50);
     QTRY_VERIFY(late.has_value());
     EXPECT_TRUE(*late);
 }

@@ -48,7 +48,7 @@ TEST_F(TroopGroupsTest, ByFactionLargestFirstTiesInKeyOrder)
     AddUnit(2, 3, 5, 9);
     AddUnit(3, 7, 40, 9);
     AddUnit(4, 99, 100, 9);  // a faction the registry does not know is not marked
-    AddUnit(5, 3, 1, 8);     // the last unit added decides whether the group is stale
+    AddUnit(5, 3, 1, 8);  // the last unit added decides whether the group is stale
     const auto groups = CollectTroopGroups(cell, {}, factions, alliances, 9);
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(std::tuple(groups[0].Key, groups[0].Colour), std::tuple("00007", 7000));

@@ -47,9 +47,9 @@ protected:
 
 TEST_F(MissingOrdersTest, FirstIncompleteHexInRowsOfEachLevel)
 {
-    Place(0, 2, 0, 1, 5);                 // another faction's unit only, its orders incomplete
+    Place(0, 2, 0, 1, 5);  // another faction's unit only, its orders incomplete
     Place(0, 4, 0, 2, kOwn)->OrdersDone = true;
-    Place(0, 6, 0, 3, kOwn, false);       // shown, but the map's unit list no longer has it
+    Place(0, 6, 0, 3, kOwn, false);  // shown, but the map's unit list no longer has it
     TUnit* underworld = Place(1, 0, 2, 4, kOwn);
     TUnit* lowerRow = Place(0, 1, 3, 5, kOwn);
     TUnit* upperRowRight = Place(0, 9, 1, 6, kOwn);

@@ -99,7 +99,9 @@ void PrintTo(const LoadCase& c, std::ostream* os)
     *os << testing::Quoted(c.contents) << " -> " << ::testing::PrintToString(c.names);
 }
 
-class AllianceFileLoad : public ::testing::TestWithParam<LoadCase> {};
+class AllianceFileLoad : public ::testing::TestWithParam<LoadCase>
+{
+};
 
 TEST_P(AllianceFileLoad, AddsWhatIsReadable)
 {
@@ -116,15 +118,14 @@ TEST_P(AllianceFileLoad, AddsWhatIsReadable)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, AllianceFileLoad,
-    ::testing::Values(
-        LoadCase{"Headerless", "5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", {"Five"}},
-        LoadCase{"CommaHeader", "VERSION,2.31\r\n5^\"^Five^\"^\r\n", {"Five"}},
-        LoadCase{"BlankLines", "VERSION^\"^2.31\r\n\r\n  \r\n5^\"^Five^\"^\r\n", {"Five"}},
-        LoadCase{"LaterHeaderIsARecord", "5^\"^Five^\"^\r\nVERSION^\"^2.31\r\n", {"Five", "2.31"}},
-        LoadCase{"NamesAsTheyStand", "5^\"^ Five ^\"^\r\n", {" Five "}},
-        LoadCase{"MissingPieces", "5\r\n", {"Unknown"}},
-        LoadCase{"NegativeNumberRenumbered", "-1^\"^Next^\"^\r\n", {"Next"}},
-        LoadCase{"StrayLinesShareNumberZero", "^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", {"Garbage"}}),
+    ::testing::Values(LoadCase{"Headerless", "5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", {"Five"}},
+                      LoadCase{"CommaHeader", "VERSION,2.31\r\n5^\"^Five^\"^\r\n", {"Five"}},
+                      LoadCase{"BlankLines", "VERSION^\"^2.31\r\n\r\n  \r\n5^\"^Five^\"^\r\n", {"Five"}},
+                      LoadCase{"LaterHeaderIsARecord", "5^\"^Five^\"^\r\nVERSION^\"^2.31\r\n", {"Five", "2.31"}},
+                      LoadCase{"NamesAsTheyStand", "5^\"^ Five ^\"^\r\n", {" Five "}},
+                      LoadCase{"MissingPieces", "5\r\n", {"Unknown"}},
+                      LoadCase{"NegativeNumberRenumbered", "-1^\"^Next^\"^\r\n", {"Next"}},
+                      LoadCase{"StrayLinesShareNumberZero", "^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", {"Garbage"}}),
     testing::NameField());
 
 TEST(AllianceFile, MemberCountsNeverTrusted)

@@ -16,16 +16,15 @@ using testing::TempDir;
 
 // Name, number in parentheses, a comma and an address; long entries wrap onto lines
 // indented by two spaces. The last entry has no line end.
-constexpr const char* kFactionList =
-    "The Guardsmen (1), none\r\n"
-    "Merchants of (Old) Vell (12), vell@example.org\r\n"
-    "A Faction With A Very Long Name (7),\r\n"
-    "  seven@example.org\r\n"
-    "\r\n"
-    "No number here, nobody@example.org\n"
-    "Zero (0), zero@example.org\n"
-    "Garbled (x9), garbled@example.org\n"
-    "Last One (40), last@example.org";
+constexpr const char* kFactionList = "The Guardsmen (1), none\r\n"
+                                     "Merchants of (Old) Vell (12), vell@example.org\r\n"
+                                     "A Faction With A Very Long Name (7),\r\n"
+                                     "  seven@example.org\r\n"
+                                     "\r\n"
+                                     "No number here, nobody@example.org\n"
+                                     "Zero (0), zero@example.org\n"
+                                     "Garbled (x9), garbled@example.org\n"
+                                     "Last One (40), last@example.org";
 
 TEST(FactionImport, ReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimport)
 {
@@ -50,7 +49,8 @@ TEST(FactionImport, ReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimport)
     EXPECT_EQ(list.Find(12), guild) << "one record per faction number";
     EXPECT_EQ(std::tuple(guild->Name, guild->EMail), std::tuple("Vell Traders", "new@example.org"));
     EXPECT_EQ(std::tuple(guild->Player, guild->Colour, guild->Comments, guild->InAlliance(3)),
-              std::tuple("Ann", 255, "ally", true)) << "what the player set is kept";
+              std::tuple("Ann", 255, "ally", true))
+        << "what the player set is kept";
     EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -62,9 +62,9 @@ TEST(FactionImport, MissingOrUnopenableFileWarns)
     EXPECT_FALSE(list.ImportFactionList(dir.File("absent.txt"), ui));
     std::filesystem::create_directory(dir.File("folder.txt"));
     EXPECT_FALSE(list.ImportFactionList(dir.File("folder.txt"), ui));
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
-              (std::vector<std::string>{"Unable to find specified Faction List file.",
-                                        "Unable to open Faction List file."}));
+    EXPECT_EQ(
+        ui.Texts(ScriptedInteraction::Kind::Warning),
+        (std::vector<std::string>{"Unable to find specified Faction List file.", "Unable to open Faction List file."}));
 }
 
 TEST(FactionImport, OddInputReadsWhatItCan)

@@ -98,7 +98,9 @@ void PrintTo(const HeaderCase& c, std::ostream* os)
     *os << testing::Quoted(c.contents) << " -> " << (c.result ? "loaded" : "refused") << ", count " << c.count;
 }
 
-class FactionFileHeader : public ::testing::TestWithParam<HeaderCase> {};
+class FactionFileHeader : public ::testing::TestWithParam<HeaderCase>
+{
+};
 
 TEST_P(FactionFileHeader, DecidesWhetherAnythingLoads)
 {
@@ -114,11 +116,10 @@ TEST_P(FactionFileHeader, DecidesWhetherAnythingLoads)
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, FactionFileHeader,
-    ::testing::Values(
-        HeaderCase{"LowerCaseSpaced", " version , 2.00\r\n7^\"^A^\"^\r\n", true, 1},
-        HeaderCase{"Newer", "VERSION,3.5\r\n7^\"^A^\"^\r\n", true, 1},
-        // Headerless, first-format and damaged headers: the session's test of refused files.
-        HeaderCase{"Empty", "", false, 1}),
+    ::testing::Values(HeaderCase{"LowerCaseSpaced", " version , 2.00\r\n7^\"^A^\"^\r\n", true, 1},
+                      HeaderCase{"Newer", "VERSION,3.5\r\n7^\"^A^\"^\r\n", true, 1},
+                      // Headerless, first-format and damaged headers: the session's test of refused files.
+                      HeaderCase{"Empty", "", false, 1}),
     testing::NameField());
 
 TEST(FactionFile, MissingFileChangesNothingAndUnreadableOneIsRefused)
@@ -147,7 +148,8 @@ TEST(FactionFile, BadRecordsReadWhatIsThere)
               "9^\"^^\"^^\"^^\"^^\"^x^\"^-3^\"^00001^\"^\r\n"
               "10^\"^A\0B^\"^^\"^^\"^^\"^1^\"^3^\"^^\"^^\"^\r\n"s
               "11^\"^\"^\"^\"^^^\"^\"^\"^\"^\"^\r\n"
-              "12^\"^" + std::string(3'000'000, 'x') + "\r\n" + manyKeys);
+              "12^\"^"
+                  + std::string(3'000'000, 'x') + "\r\n" + manyKeys);
     TFactionList list;
     ASSERT_TRUE(list.LoadFromFile(SettingsIn(dir)));
     ASSERT_EQ(list.Count(), 7);
@@ -164,9 +166,13 @@ TEST(FactionFile, BadRecordsReadWhatIsThere)
 
 TEST(FactionFile, TextsThatLookLikeSeparatorsCannotShiftFields)
 {
-    for (const auto& [text, stored] : std::vector<std::pair<std::string, std::string>>{
-             {"a^\"^b", "a^'^b"}, {"\"", "'"}, {"ends^\"", "ends^'"}, {"\"^starts", "'^starts"},
-             {"say \"hi\"", "say \"hi\""}, {"two\r\nlines", "two  lines"}, {"  padded  ", "padded"}})
+    for (const auto& [text, stored] : std::vector<std::pair<std::string, std::string>>{{"a^\"^b", "a^'^b"},
+                                                                                       {"\"", "'"},
+                                                                                       {"ends^\"", "ends^'"},
+                                                                                       {"\"^starts", "'^starts"},
+                                                                                       {"say \"hi\"", "say \"hi\""},
+                                                                                       {"two\r\nlines", "two  lines"},
+                                                                                       {"  padded  ", "padded"}})
         EXPECT_EQ(StorableText(text), stored) << text;
 
     TempDir dir;

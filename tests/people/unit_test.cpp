@@ -30,12 +30,24 @@ protected:
     TUnit FullUnit() const
     {
         TUnit unit;
-        unit.Number = 1234; unit.Name = "Scouts"; unit.Description = "Looking around; quietly.";
-        unit.Level = 1; unit.X = 6; unit.Y = 4; unit.Structure = 3;
+        unit.Number = 1234;
+        unit.Name = "Scouts";
+        unit.Description = "Looking around; quietly.";
+        unit.Level = 1;
+        unit.X = 6;
+        unit.Y = 4;
+        unit.Structure = 3;
         unit.LastX = 9;  // not part of the line
-        unit.Text1 = "one"; unit.Text2 = "two"; unit.Text3 = "three";
-        unit.Faction = 15; unit.Flags = kFlagAvoiding | kFlagTaxing; unit.Silver = -20; unit.CombatSpell = 1;
-        unit.LastFaction = 7; unit.Turn = 33; unit.OrdersDone = true;
+        unit.Text1 = "one";
+        unit.Text2 = "two";
+        unit.Text3 = "three";
+        unit.Faction = 15;
+        unit.Flags = kFlagAvoiding | kFlagTaxing;
+        unit.Silver = -20;
+        unit.CombatSpell = 1;
+        unit.LastFaction = 7;
+        unit.Turn = 33;
+        unit.OrdersDone = true;
         unit.AddTroops({0, 1});
         unit.AddTroops({troops.IndexOfKey("HDWA"), 4});
         unit.AddEquipment({0, 2});
@@ -51,7 +63,7 @@ protected:
 
 TEST_F(UnitTest, SkillLevelsFromDays)
 {
-    const std::pair<int, int> table[] = {{0, 0}, {29, 0}, {30, 1}, {89, 1}, {90, 2}, {179, 2}, {180, 3},
+    const std::pair<int, int> table[] = {{0, 0},   {29, 0},  {30, 1},  {89, 1},  {90, 2},   {179, 2}, {180, 3},
                                          {299, 3}, {300, 4}, {449, 4}, {450, 5}, {5000, 5}, {-5, 0}};
     for (auto [days, level] : table)
         EXPECT_EQ((TUnitSkill{0, days}.Level()), level) << days << " days";

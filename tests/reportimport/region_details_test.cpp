@@ -38,7 +38,8 @@ TEST_F(RegionDetailsTest, WeatherOnlyFromReportsNotOlder)
 TEST_F(RegionDetailsTest, MarketItems)
 {
     TMapCell& cell = Cell(0, 2, 2);
-    ParseMarket(map, cell, "  For Sale: unlimited iron [IRON] at $75, sword [swor] at $150, 44 high  elves [HELF] at $52.",
+    ParseMarket(map, cell,
+                "  For Sale: unlimited iron [IRON] at $75, sword [swor] at $150, 44 high  elves [HELF] at $52.",
                 kCodeForSale, current);
     ASSERT_EQ(cell.ForSale.size(), 3u);
     EXPECT_EQ(Product(cell.ForSale[0]), "IRON:-1@75");

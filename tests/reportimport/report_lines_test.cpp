@@ -24,7 +24,9 @@ void PrintTo(const LineCase& c, std::ostream* os)
     *os << Quoted(c.line) << " -> " << c.code;
 }
 
-class ClassifyReportLineTest : public ::testing::TestWithParam<LineCase> {};
+class ClassifyReportLineTest : public ::testing::TestWithParam<LineCase>
+{
+};
 
 TEST_P(ClassifyReportLineTest, GivesCode)
 {
@@ -32,22 +34,22 @@ TEST_P(ClassifyReportLineTest, GivesCode)
     EXPECT_EQ(ClassifyReportLine(map, GetParam().line), GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ClassifyReportLineTest, ::testing::Values(
-    LineCase{"", 0}, LineCase{"    ", 0},
-    LineCase{"ATLANTIS REPORT FOR:", 1}, LineCase{"Errors during turn:", 2}, LineCase{"Events during turn:", 4},
-    LineCase{"XXXXXXX", 0}, LineCase{"Unclaimed silver: 200.", 9},
-    LineCase{"  The weather was clear last month; it will be clear next month.", 10},
-    LineCase{"  IT WAS winter last month", 10}, LineCase{"  Wanted: none.", 12}, LineCase{"  For Sale: none.", 13},
-    LineCase{"Exits:", 16}, LineCase{"There is a Gate here (Gate 3 of 9).", 17},
-    LineCase{"* Scouts (5), 2 men [MEN].", 18}, LineCase{"- Scouts (5)", 19}, LineCase{"  * Inside (6)", 20},
-    LineCase{"  - Inside (6)", 21}, LineCase{"+ Keep [1] : Tower.", 22}, LineCase{"Orders Template (Long Format):", 23},
-    LineCase{"plain (2,4) in Ravenmoor, 100 peasants (nomads), $300.", 24},
-    LineCase{"cavern (1,3,underworld) in Deepdark.", 24},
-    LineCase{"plain (2,4) in Ravenmoor rides on", 5},
-    LineCase{"plain (2,5) in Ravenmoor.", 0},
-    LineCase{"Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.", 0},
-    LineCase{"Atlantis Engine Version: 5.2.5 (beta)", 0},
-    LineCase{" plain (2,4) in Ravenmoor.", 0}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClassifyReportLineTest,
+    ::testing::Values(LineCase{"", 0}, LineCase{"    ", 0}, LineCase{"ATLANTIS REPORT FOR:", 1},
+                      LineCase{"Errors during turn:", 2}, LineCase{"Events during turn:", 4}, LineCase{"XXXXXXX", 0},
+                      LineCase{"Unclaimed silver: 200.", 9},
+                      LineCase{"  The weather was clear last month; it will be clear next month.", 10},
+                      LineCase{"  IT WAS winter last month", 10}, LineCase{"  Wanted: none.", 12},
+                      LineCase{"  For Sale: none.", 13}, LineCase{"Exits:", 16},
+                      LineCase{"There is a Gate here (Gate 3 of 9).", 17}, LineCase{"* Scouts (5), 2 men [MEN].", 18},
+                      LineCase{"- Scouts (5)", 19}, LineCase{"  * Inside (6)", 20}, LineCase{"  - Inside (6)", 21},
+                      LineCase{"+ Keep [1] : Tower.", 22}, LineCase{"Orders Template (Long Format):", 23},
+                      LineCase{"plain (2,4) in Ravenmoor, 100 peasants (nomads), $300.", 24},
+                      LineCase{"cavern (1,3,underworld) in Deepdark.", 24},
+                      LineCase{"plain (2,4) in Ravenmoor rides on", 5}, LineCase{"plain (2,5) in Ravenmoor.", 0},
+                      LineCase{"Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.", 0},
+                      LineCase{"Atlantis Engine Version: 5.2.5 (beta)", 0}, LineCase{" plain (2,4) in Ravenmoor.", 0}),
     [](const auto& info) { return NameFromText(info.param.line); });
 
 TEST(MonthNumber, NamesAndShortNames)
@@ -99,14 +101,14 @@ TEST(ParseRegionHeader, UnderworldAndFailures)
 {
     TMap map;
     int level = 9, x = 9, y = 9;
-    ASSERT_TRUE(map.ParseRegionHeader("undercavern (3,5,deep  underworld) in Gloom, contains Grot [village].", level,
-                                      x, y));
+    ASSERT_TRUE(
+        map.ParseRegionHeader("undercavern (3,5,deep  underworld) in Gloom, contains Grot [village].", level, x, y));
     EXPECT_EQ(std::tuple(level, x, y), std::tuple(1, 6, 12));
     EXPECT_EQ(std::tuple(map.Cell(1, 6, 12)->Terrain, map.Cell(1, 6, 12)->PopCenterType), std::tuple(10, kVillage));
 
-    for (const char* header : {"plain (3,4) in Odd.", "plain (-2,4) in Negative.", "plain (400,4) in Far.",
-                               "cavern (200,4,underworld) in Far.", "nexus (0,0,nexus) in Unnamed.",
-                               "plain in nowhere"})
+    for (const char* header :
+         {"plain (3,4) in Odd.", "plain (-2,4) in Negative.", "plain (400,4) in Far.",
+          "cavern (200,4,underworld) in Far.", "nexus (0,0,nexus) in Unnamed.", "plain in nowhere"})
         EXPECT_FALSE(map.ParseRegionHeader(header, level, x, y)) << header;
     EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus must not overwrite underworld (0,0)";
     EXPECT_EQ(map.CellCount(), 1);

@@ -66,7 +66,8 @@ TEST_F(ReportReaderTest, HeadingSectionsAndFiles)
     for (const char* file : {"Units.dat", "Units0014.dat", "Ords0014.dat", "Skills.dat", "Troops.dat", "Equipmnt.dat"})
         EXPECT_TRUE(DataFile(file)) << file;
     EXPECT_FALSE(DataFile("Map.Dat")) << "the caller saves the database";
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify), (std::vector<std::string>{"horses [HORS]", "stone [STON]"}));
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify),
+              (std::vector<std::string>{"horses [HORS]", "stone [STON]"}));
     EXPECT_TRUE(ui.Texts(ScriptedInteraction::Kind::Warning).empty());
 }
 
@@ -215,8 +216,9 @@ TEST_F(ReportReaderTest, RegionHeaderOnTheLastLineIsRead)
 TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
 {
     ws.Settings.Unclaimed = 7;
-    EXPECT_FALSE(Import(home.Write("heading-only.txt", "Atlantis Report For:\nRavenmoor Riders (7) (War 9, Trade 9, "
-                                                        "Magic 9)\nMay, Year 9\n\nUnclaimed silver: 99999.\n")));
+    EXPECT_FALSE(Import(home.Write("heading-only.txt",
+                                   "Atlantis Report For:\nRavenmoor Riders (7) (War 9, Trade 9, "
+                                   "Magic 9)\nMay, Year 9\n\nUnclaimed silver: 99999.\n")));
     EXPECT_EQ(ws.Settings.Unclaimed, 7) << "a failed report leaves the settings as they were";
     EXPECT_EQ(ws.Settings.FacPoints, (std::array<std::int32_t, 3>{0, 0, 0}));
     EXPECT_EQ(ws.Factions.Count(), 0);
@@ -325,7 +327,8 @@ TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
     // Numbers at the edge of 32 bits, and one exit line of colons without a period.
     const std::string edges = "plain (2147483647,1) in Max.\n-----\ncavern (1500000000,0,underworld) in Deep.\n----\n"
                               "plain (4,4) in Here.\n----\n- Big (5), 2000000000 vikings [VIKI], 2000000000 vikings "
-                              "[VIKI].\nExits:" + std::string(300000, ':') + "\n";
+                              "[VIKI].\nExits:"
+        + std::string(300000, ':') + "\n";
     ASSERT_TRUE(Import(home.Write("edges.txt", edges)));
     EXPECT_EQ(Cell(0, 4, 4).Units.Find(5)->MenCount(), INT32_MAX) << "men are counted without wrapping";
     EXPECT_EQ(ws.Map.Cell(0, 0, 0), nullptr);

@@ -78,7 +78,8 @@ TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
     EXPECT_EQ(guard.Equipment.size(), 1u);
 
     const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
-                                 "rides at dawn..", kCodeUnitDash);
+                                 "rides at dawn..",
+                                 kCodeUnitDash);
     EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount()), std::tuple("Captain Red, the Bold", 74, 1));
     EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
 }
@@ -86,14 +87,16 @@ TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
 TEST_F(UnitLineParserTest, FlagTestsComeFirst)
 {
     const TUnit& unit = Parse("- Watch (5), revealing faction, revealing unit, receiving no aid, holding, taxing, "
-                              "2 guardian wolves [GWLF].", kCodeUnitDash);
+                              "2 guardian wolves [GWLF].",
+                              kCodeUnitDash);
     EXPECT_EQ(unit.Flags, kFlagRevealFaction | kFlagRevealUnit | kFlagNoAid | kFlagHolding | kFlagTaxing | kFlagGuard)
         << "a piece naming guard counts as that flag, not as an entry";
     EXPECT_TRUE(unit.Troops.empty() && unit.Equipment.empty());
     EXPECT_TRUE(ui.shown.empty());
 
     AddFaction(8, "The Vanguard");
-    const TUnit& vanguard = Parse("- Scout (6), holding, The Vanguard (8), revealing, 2 vikings [VIKI].", kCodeUnitDash);
+    const TUnit& vanguard = Parse("- Scout (6), holding, The Vanguard (8), revealing, 2 vikings [VIKI].",
+                                  kCodeUnitDash);
     EXPECT_EQ(vanguard.Flags, kFlagHolding) << "the faction's name is no flag; a bare revealing sets none";
     EXPECT_EQ(vanguard.MenCount(), 2);
 }
@@ -102,7 +105,8 @@ TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)
 {
     ui.identifyAnswers = {true, false};
     const TUnit& first = Parse("- Pack (47), 6 trolls [TROL], 2 fangs [FANG].", kCodeUnitDash);
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify), (std::vector<std::string>{"trolls [TROL]", "fangs [FANG]"}));
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify),
+              (std::vector<std::string>{"trolls [TROL]", "fangs [FANG]"}));
     EXPECT_EQ(first.Troops.size(), 1u);
     EXPECT_EQ(first.Equipment.size(), 1u);
     EXPECT_EQ(ws.TroopList.PluralAt(ws.TroopList.IndexOfKey("TROL")), "trolls");
@@ -116,8 +120,9 @@ TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)
 
 TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
 {
-    const TUnit& unit = Parse("* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
-                              "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
+    const TUnit& unit = Parse(
+        "* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
+        "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
     ASSERT_EQ(unit.Skills.size(), 2u);
     EXPECT_EQ(std::tuple(unit.Skills[0].Days, unit.Skills[0].Level()), std::tuple(95, 2));
     EXPECT_EQ(ws.SkillList.SingularAt(unit.Skills[1].Index), "force");

@@ -19,9 +19,15 @@ TEST(DataFileRecords, IndentedLinesContinueTheRecordAbove)
         std::vector<std::string> lines;
         std::vector<std::string> records;
     } rows[] = {
-        {"wrapped", {"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."}, {"forest (3,5) in Lavan, 120 peasants (elves), $300."}},
-        {"two one-liners, the last included", {"plain (2,2) in A.", "ocean (4,4) in B."}, {"plain (2,2) in A.", "ocean (4,4) in B."}},
-        {"blank lines and trailing spaces", {"", "hill (1,1) in C.  ", "   ", "", "  ", "swamp (5,7) in D"}, {"hill (1,1) in C.", "swamp (5,7) in D"}},
+        {"wrapped",
+         {"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."},
+         {"forest (3,5) in Lavan, 120 peasants (elves), $300."}},
+        {"two one-liners, the last included",
+         {"plain (2,2) in A.", "ocean (4,4) in B."},
+         {"plain (2,2) in A.", "ocean (4,4) in B."}},
+        {"blank lines and trailing spaces",
+         {"", "hill (1,1) in C.  ", "   ", "", "  ", "swamp (5,7) in D"},
+         {"hill (1,1) in C.", "swamp (5,7) in D"}},
         {"indented first line", {"  desert (6,6) in E,", "  with sand"}, {"desert (6,6) in E, with sand"}},
         {"nothing", {}, {}},
     };

@@ -18,8 +18,8 @@ using testing::ScriptedInteraction;
 using testing::TempDir;
 using Kind = ScriptedInteraction::Kind;
 
-constexpr std::uint32_t kEverything =
-    kExportTownNames | kExportGates | kExportGateNumbers | kExportShafts | kExportOther | kExportComments;
+constexpr std::uint32_t kEverything = kExportTownNames | kExportGates | kExportGateNumbers | kExportShafts
+    | kExportOther | kExportComments;
 
 class ExchangeFileTest : public ::testing::Test
 {
@@ -28,10 +28,23 @@ protected:
     TMapCell& KnownCell(int x, int y)
     {
         TMapCell& c = *map.EnsureCell(0, x, y);
-        c.Terrain = 3; c.LegacyValue = 7; c.Gate = 12; c.Silver = 4500; c.PopCenter = "Bluehaven";
-        c.PopCenterType = kTown; c.Shaft = "Shaft"; c.Other = "Ring"; c.Race = map.RaceList.Add("high elves");
-        c.Region = map.RegionList.Add("Lavan"); c.Population = 10432; c.FactionNo = 17; c.Unconfirmed = false;
-        c.Comments = "watch"; c.Note2 = "n2"; c.Note3 = "n3"; c.Pathway = {true, false, true};
+        c.Terrain = 3;
+        c.LegacyValue = 7;
+        c.Gate = 12;
+        c.Silver = 4500;
+        c.PopCenter = "Bluehaven";
+        c.PopCenterType = kTown;
+        c.Shaft = "Shaft";
+        c.Other = "Ring";
+        c.Race = map.RaceList.Add("high elves");
+        c.Region = map.RegionList.Add("Lavan");
+        c.Population = 10432;
+        c.FactionNo = 17;
+        c.Unconfirmed = false;
+        c.Comments = "watch";
+        c.Note2 = "n2";
+        c.Note3 = "n3";
+        c.Pathway = {true, false, true};
         return c;
     }
 
@@ -67,7 +80,7 @@ TEST_F(ExchangeFileTest, ExportWalksColumnsThenRowsAndLeavesBlankHexesOut)
     map.EnsureCell(0, 12, 20)->Terrain = 1;
     map.EnsureCell(0, 10, 22)->Terrain = 2;
     map.EnsureCell(0, 10, 20)->Silver = 5;
-    map.EnsureCell(0, 11, 21);               // made but blank
+    map.EnsureCell(0, 11, 21);  // made but blank
     TMapCell& noted = *map.EnsureCell(0, 12, 22);  // the player's own notes are no map knowledge
     noted.Comments = "ask Arno";
     noted.Shaft = "Shaft";
@@ -76,9 +89,11 @@ TEST_F(ExchangeFileTest, ExportWalksColumnsThenRowsAndLeavesBlankHexesOut)
     map.EnsureCell(1, 10, 20)->Terrain = 5;  // the other level
     ExchangeExportOptions options{0, 10, 20, 12, 22, 0};
 
-    EXPECT_EQ(Export(options), kHeader + "0,10,20,0,Unknown,Unknown,-1,,5,,0,,,,-1,-1,1,,,,0,0,0\r\n"
-                                         "0,10,22,2,Unknown,Unknown,-1,,0,,0,,,,-1,-1,1,,,,0,0,0\r\n"
-                                         "0,12,20,1,Unknown,Unknown,-1,,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
+    EXPECT_EQ(Export(options),
+              kHeader
+                  + "0,10,20,0,Unknown,Unknown,-1,,5,,0,,,,-1,-1,1,,,,0,0,0\r\n"
+                    "0,10,22,2,Unknown,Unknown,-1,,0,,0,,,,-1,-1,1,,,,0,0,0\r\n"
+                    "0,12,20,1,Unknown,Unknown,-1,,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
     EXPECT_EQ(ui.Texts(Kind::Info), std::vector<std::string>{"Exported 3 hexes."});
 }
 
@@ -87,7 +102,11 @@ TEST_F(ExchangeFileTest, EachOptionAddsItsDetails)
     KnownCell(10, 20).Comments = "two, words";
     const std::string fixed = "0,10,20,3,Unknown,Lavan,7,";
     const std::string people = "high elves,10432,17,0,";
-    struct Row { std::uint32_t options; std::string line; };
+    struct Row
+    {
+        std::uint32_t options;
+        std::string line;
+    };
     const Row rows[] = {
         {0, fixed + ",4500,,0,,," + people + ",,,1,0,1"},
         {kExportTownNames, fixed + ",4500,Bluehaven,2,,," + people + ",,,1,0,1"},
@@ -121,12 +140,14 @@ TEST_F(ExchangeFileTest, FailedExportsSayNothingAndKeepTheOldFile)
     EXPECT_FALSE(CheckExportRectangle(backwards, ui));
     ExchangeExportOptions upsideDown{0, 0, 9, 3, 2, 0};
     EXPECT_FALSE(CheckExportRectangle(upsideDown, ui));
-    EXPECT_EQ(ui.Texts(Kind::Warning), std::vector<std::string>({"Errr, I think you want to make Left <= Right.",
-                                                                 "Sadly, my coordinate system requires Top <= Bottom. Try again."}));
+    EXPECT_EQ(ui.Texts(Kind::Warning),
+              std::vector<std::string>({"Errr, I think you want to make Left <= Right.",
+                                        "Sadly, my coordinate system requires Top <= Bottom. Try again."}));
 }
 
 const std::string kOtherView = "0,10,20,5,Old,Kelp,9,44,800,Rivermouth,1,Pit,Statue,orcs,500,3,0,c,d,e,0,1,1\r\n";
-const std::string kKnownLine = "0,10,20,3,Unknown,Lavan,7,12,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1";
+const std::string kKnownLine =
+    "0,10,20,3,Unknown,Lavan,7,12,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1";
 
 TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacksOverridingWhatTheFileTells)
 {
@@ -137,7 +158,8 @@ TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacksOverridingWhatTheFileT
     EXPECT_EQ(result.Hexes, 1);
     EXPECT_EQ(ui.Texts(Kind::Info), std::vector<std::string>{"Imported 1 hexes."});
     // Only the race name (taken whatever the map knew) and a pathway mark more.
-    EXPECT_EQ(LineOf(10, 20), "0,10,20,3,Unknown,Lavan,7,12,4500,Bluehaven,2,Shaft,Ring,orcs,10432,17,0,watch,n2,n3,1,1,1");
+    EXPECT_EQ(LineOf(10, 20),
+              "0,10,20,3,Unknown,Lavan,7,12,4500,Bluehaven,2,Shaft,Ring,orcs,10432,17,0,watch,n2,n3,1,1,1");
     EXPECT_EQ(map.RegionList.IndexOf("Kelp"), -1) << "a name not taken is not listed";
 
     map.Clear();
@@ -159,7 +181,8 @@ TEST_F(ExchangeFileTest, WhatAFileLeavesOutIsNoNews)
     KnownCell(10, 20).Gate = kUnnumberedGate;
     // Exported without town names, gates or region, and with an empty race.
     Import(kHeader + "0,10,20,3,,,7,,4500,,0,,,,10432,17,0,,,,1,0,1\r\n", {true, true});
-    EXPECT_EQ(LineOf(10, 20), "0,10,20,3,Unknown,Lavan,7,999,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1");
+    EXPECT_EQ(LineOf(10, 20),
+              "0,10,20,3,Unknown,Lavan,7,999,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1");
     EXPECT_EQ(map.RegionList.Count(), 2) << "no empty name joins the lists";
     EXPECT_EQ(map.RaceList.Count(), 2);
 }
@@ -178,25 +201,29 @@ TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
     // How a file writes a hex it knows nothing of.
     const std::vector<std::string> nothing = Fields("0,10,20,0,Unknown,Unknown,-1,,0,,0,,,Unknown,-1,-1,0,,,,0,0,0");
     enum Taken { kNever, kWithOverride, kAlways };
-    struct Row { std::vector<std::pair<std::size_t, std::string>> fields; Taken taken; };
+    struct Row
+    {
+        std::vector<std::pair<std::size_t, std::string>> fields;
+        Taken taken;
+    };
     const Row rows[] = {
         {{}, kNever},
         // A file that knows the hex's terrain also tells its pathways: they are the hex's own here.
         {{{3, "5"}, {20, "1"}, {22, "1"}}, kWithOverride},  // terrain
-        {{{4, "Old"}}, kWithOverride},             // legacy name
-        {{{5, "Kelp"}}, kWithOverride},            // region
-        {{{6, "9"}}, kWithOverride},               // legacy value
-        {{{8, "800"}}, kWithOverride},             // silver
+        {{{4, "Old"}}, kWithOverride},  // legacy name
+        {{{5, "Kelp"}}, kWithOverride},  // region
+        {{{6, "9"}}, kWithOverride},  // legacy value
+        {{{8, "800"}}, kWithOverride},  // silver
         {{{8, "0"}, {14, "500"}}, kWithOverride},  // no silver, where the file saw the peasants
         {{{8, "0"}, {3, "3"}, {20, "1"}, {22, "1"}}, kNever},  // silver not counted, on a hex seen from afar
-        {{{14, "0"}}, kNever},                     // peasants
+        {{{14, "0"}}, kNever},  // peasants
         {{{14, "500"}, {8, "4500"}}, kWithOverride},  // the peasants, and the silver the hex knows
-        {{{15, "0"}}, kNever},                     // faction
+        {{{15, "0"}}, kNever},  // faction
         {{{15, "3"}}, kWithOverride},
-        {{{13, "unknown"}}, kNever},               // race
-        {{{13, "orcs"}}, kAlways},                 // a race name is news whatever the override says
+        {{{13, "unknown"}}, kNever},  // race
+        {{{13, "orcs"}}, kAlways},  // a race name is news whatever the override says
         {{{3, "5"}, {20, "0"}, {22, "1"}}, kWithOverride},  // no pathway, on a hex the file knows
-        {{{21, "1"}}, kAlways},                    // a pathway the hex lacks
+        {{{21, "1"}}, kAlways},  // a pathway the hex lacks
     };
     for (const Row& row : rows) {
         for (const bool override : {false, true}) {
@@ -213,8 +240,8 @@ TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
             std::vector<std::string> expected = known;
             for (const auto& [field, value] : row.fields)
                 expected[field] = taken ? value : known[field];
-            EXPECT_EQ(Fields(LineOf(10, 20)), expected) << "row " << &row - rows << (override ? " with" : " without")
-                                                        << " override: " << text;
+            EXPECT_EQ(Fields(LineOf(10, 20)), expected)
+                << "row " << &row - rows << (override ? " with" : " without") << " override: " << text;
         }
     }
 }
@@ -237,12 +264,17 @@ TEST_F(ExchangeFileTest, UnnumberedGatesLearnTheirNumberButNumbersStay)
 
 TEST_F(ExchangeFileTest, UnconfirmedMarks)
 {
-    struct Row { bool cellUnconfirmed; ExchangeImportOptions options; const char* field; bool expected; };
+    struct Row
+    {
+        bool cellUnconfirmed;
+        ExchangeImportOptions options;
+        const char* field;
+        bool expected;
+    };
     const Row rows[] = {
-        {true, {false, false}, "0", true},   // unbelieved: marks stay
-        {false, {false, false}, "1", false},
-        {false, {false, true}, "0", true},   // unbelieved, overriding: unconfirmed
-        {true, {true, false}, "0", false},   // believed: an unconfirmed hex takes the file's mark
+        {true, {false, false}, "0", true},  // unbelieved: marks stay
+        {false, {false, false}, "1", false}, {false, {false, true}, "0", true},  // unbelieved, overriding: unconfirmed
+        {true, {true, false}, "0", false},  // believed: an unconfirmed hex takes the file's mark
         {false, {true, false}, "1", false},  // but a confirmed one keeps its own
         {false, {true, true}, "1", true},
     };
@@ -260,8 +292,9 @@ TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreReadAndNewerOrUnreadableOnes
     const ExchangeImportResult newer = Import("VERSION,2.40\r\n" + kOtherView);
     EXPECT_FALSE(newer.Imported);
     EXPECT_TRUE(newer.Refused);
-    EXPECT_EQ(ui.Texts(Kind::Warning), std::vector<std::string>{"The KVD file is from a more recent version of the "
-                                                                "software ( V 2.31 )\rUpgrade Korvane before importing this file."});
+    EXPECT_EQ(ui.Texts(Kind::Warning),
+              std::vector<std::string>{"The KVD file is from a more recent version of the "
+                                       "software ( V 2.31 )\rUpgrade Korvane before importing this file."});
     EXPECT_TRUE(Import("VERSION,two\r\n" + kOtherView).Refused);
     EXPECT_TRUE(Import("VERSION\r\n" + kOtherView).Refused);
     EXPECT_EQ(map.CellCount(), 0);
@@ -297,8 +330,9 @@ TEST_F(ExchangeFileTest, AFileWithoutAVersionLineOnlyPlacesHexes)
 TEST_F(ExchangeFileTest, DamagedLinesAreSkippedAndToldOnce)
 {
     const std::string good = "0,2,2,1,,,,,,,,,,,,,0,,,,0,0,0";
-    const ExchangeImportResult result = Import("\n  \rVERSION,2.31\r" + good + "\n0,3,3,1\r\n0,5,6,1,,,,,,,,,,,,,0,,,,0,0,0\n"
-                                               "2,4,4,1,,,,,,,,,,,,,0,,,,0,0,0\n0,400,0,1,,,,,,,,,,,,,0,,,,0,0,0\n"
+    const ExchangeImportResult result = Import("\n  \rVERSION,2.31\r" + good
+                                               + "\n0,3,3,1\r\n0,5,6,1,,,,,,,,,,,,,0,,,,0,0,0\n"
+                                                 "2,4,4,1,,,,,,,,,,,,,0,,,,0,0,0\n0,400,0,1,,,,,,,,,,,,,0,,,,0,0,0\n"
                                                + std::string(good).replace(2, 3, "8,8"));
     EXPECT_TRUE(result.Imported);
     EXPECT_EQ(result.Hexes, 2);
@@ -306,16 +340,19 @@ TEST_F(ExchangeFileTest, DamagedLinesAreSkippedAndToldOnce)
     EXPECT_EQ(result.BadPositions, 3);
     EXPECT_EQ(map.CellCount(), 2);
     EXPECT_EQ(map.Cell(0, 8, 8)->Terrain, 1);
-    EXPECT_EQ(ui.Texts(Kind::Warning),
-              std::vector<std::string>{"4 damaged lines of " + dir.File("in.KVD")
-                                       + " (too few fields, or no place on the map) were skipped; the first is line 5."});
+    EXPECT_EQ(
+        ui.Texts(Kind::Warning),
+        std::vector<std::string>{"4 damaged lines of " + dir.File("in.KVD")
+                                 + " (too few fields, or no place on the map) were skipped; the first is line 5."});
 }
 
 TEST_F(ExchangeFileTest, AnExportedWorldComesBackWhole)
 {
     KnownCell(10, 20);
     TMapCell& under = *map.EnsureCell(1, 3, 5);
-    under.Terrain = 8; under.Pathway = {false, true, false}; under.Race = map.RaceList.Add("drow");
+    under.Terrain = 8;
+    under.Pathway = {false, true, false};
+    under.Race = map.RaceList.Add("drow");
     map.EnsureCell(0, 30, 40)->Population = 90;
     for (int level : {0, 1}) {
         const std::string file = Export({level, 0, 0, 320, 192, kEverything});

@@ -86,8 +86,8 @@ TEST_F(ExchangeProgressTest, CancelledImportKeepsTheWholeHexesMergedBeforeIt)
     const int cellsBefore = map.CellCount();
     // Step 1 is the version line, 2 and 3 the first two hexes; the fourth step cancels.
     RecordingProgress progress(4);
-    const ExchangeImportResult result =
-        ImportExchange(map, dir.Write("in.KVD", kFourHexes), {true, false}, ui, &progress);
+    const ExchangeImportResult result = ImportExchange(map, dir.Write("in.KVD", kFourHexes), {true, false}, ui,
+                                                       &progress);
     EXPECT_TRUE(result.Cancelled);
     EXPECT_TRUE(result.Imported) << "what was merged wants saving";
     EXPECT_EQ(result.Hexes, 2);

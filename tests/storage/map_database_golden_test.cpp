@@ -42,13 +42,15 @@ std::string LineDiff(const std::vector<std::string>& expected, const std::vector
         const std::string* got = i < actual.size() ? &actual[i] : nullptr;
         if (want && got && *want == *got)
             continue;
-        diff << "line " << i + 1 << "\n  expected: " << (want ? *want : "<none>") << "\n  actual:   "
-             << (got ? *got : "<none>") << "\n";
+        diff << "line " << i + 1 << "\n  expected: " << (want ? *want : "<none>")
+             << "\n  actual:   " << (got ? *got : "<none>") << "\n";
     }
     return diff.str();
 }
 
-class MapDatabaseGolden : public ::testing::TestWithParam<std::string> {};
+class MapDatabaseGolden : public ::testing::TestWithParam<std::string>
+{
+};
 
 TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
 {
@@ -88,12 +90,11 @@ TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, MapDatabaseGolden, ::testing::ValuesIn(GoldenCases()),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Folders, MapDatabaseGolden, ::testing::ValuesIn(GoldenCases()), [](const auto& info) {
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
 
 }  // namespace
 }  // namespace korvane

@@ -30,7 +30,11 @@ const std::string kCell = "0,4,4,2,Unknown,0,-1,0,0,,0,,,-1,-1,-1,1,,,,0,0,0\r\n
 class MapDatabaseTest : public ::testing::Test
 {
 protected:
-    MapDatabaseTest() : ws(dir.Path()) { ws.Settings.DataDir = dir.Path(); }
+    MapDatabaseTest()
+        : ws(dir.Path())
+    {
+        ws.Settings.DataDir = dir.Path();
+    }
 
     std::string MapFile() const { return dir.File("Map.Dat"); }
 
@@ -38,11 +42,30 @@ protected:
     TMapCell& FullCell(TMap& map, int level, int x, int y)
     {
         TMapCell& c = *map.EnsureCell(level, x, y);
-        c.Terrain = 3; c.LegacyName = "Old"; c.Region = 2; c.LegacyValue = 7; c.Gate = 12; c.Silver = 4500;
-        c.Wages = 13; c.MaxWages = 800; c.Entertainment = 90; c.PopCenter = "Bluehaven"; c.PopCenterType = kTown;
-        c.Shaft = "Shaft"; c.Other = "Ring"; c.WeatherWas = 1; c.WeatherNext = 2; c.Race = 4; c.Population = 10432;
-        c.FactionNo = 17; c.Unconfirmed = false; c.Comments = "watch"; c.Note2 = "n2"; c.Note3 = "n3";
-        c.LastUpdate = 27; c.Pathway = {true, false, true};
+        c.Terrain = 3;
+        c.LegacyName = "Old";
+        c.Region = 2;
+        c.LegacyValue = 7;
+        c.Gate = 12;
+        c.Silver = 4500;
+        c.Wages = 13;
+        c.MaxWages = 800;
+        c.Entertainment = 90;
+        c.PopCenter = "Bluehaven";
+        c.PopCenterType = kTown;
+        c.Shaft = "Shaft";
+        c.Other = "Ring";
+        c.WeatherWas = 1;
+        c.WeatherNext = 2;
+        c.Race = 4;
+        c.Population = 10432;
+        c.FactionNo = 17;
+        c.Unconfirmed = false;
+        c.Comments = "watch";
+        c.Note2 = "n2";
+        c.Note3 = "n3";
+        c.LastUpdate = 27;
+        c.Pathway = {true, false, true};
         c.Wanted = {{5, 20, 34}, {2, -1, 10}};
         c.ForSale = {{9, 3, 120}};
         c.Products = {{7, 28, 0}, {1, 11, 0}};
@@ -122,7 +145,10 @@ TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
     EXPECT_EQ(ws.Map.CellCount(), 0);
 
     TUnit unit;
-    unit.Number = 77; unit.Level = 1; unit.X = 6; unit.Y = 4;
+    unit.Number = 77;
+    unit.Level = 1;
+    unit.X = 6;
+    unit.Y = 4;
     dir.Write(TurnFileName("Units", 9), kHeader + unit.ToLine() + "\r\n");
     dir.Write("Map.Dat", kHeader + kCell);
     ws.Settings.CurrentTurn = 9;
@@ -142,8 +168,9 @@ TEST_F(MapDatabaseTest, MissingColourFilesGiveDefaultsThatTheNextSaveWrites)
     EXPECT_EQ(ws.Map.IconColour(kIconCity), 255);
 
     ASSERT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir.Path()));
-    EXPECT_EQ(dir.Read("Colours.dat"), "8421504\r\n16711680\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
-                                       "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
+    EXPECT_EQ(dir.Read("Colours.dat"),
+              "8421504\r\n16711680\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
+              "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
     EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n2,16711680\r\n6,0\r\n10,0\r\n");
 
     // Each list falls back on its own; the other file's lines, blank ones too, are kept.
@@ -175,7 +202,9 @@ void PrintTo(const RefusedRow& row, std::ostream* os)
     *os << Quoted(row.contents) << " -> " << Quoted(row.warning);
 }
 
-class RefusedDatabase : public MapDatabaseTest, public ::testing::WithParamInterface<RefusedRow> {};
+class RefusedDatabase : public MapDatabaseTest, public ::testing::WithParamInterface<RefusedRow>
+{
+};
 
 TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
 {

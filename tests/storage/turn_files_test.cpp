@@ -57,7 +57,7 @@ TEST(TurnFiles, ButtonsStepWithinOneAndTheLatestTurn)
         TurnButton button;
         int current, max, expected;
     } rows[] = {
-        {Up1, 4, 10, 5},   {Up1, 10, 10, 10}, {Up5, 8, 10, 10}, {Up5, 2, 10, 7},  {Up5, 12, 10, 12},
+        {Up1, 4, 10, 5},   {Up1, 10, 10, 10}, {Up5, 8, 10, 10},  {Up5, 2, 10, 7},   {Up5, 12, 10, 12},
         {Down1, 4, 10, 3}, {Down1, 1, 10, 1}, {Down5, 3, 10, 1}, {Down5, 9, 10, 4}, {Down5, 0, 10, 0},
     };
     for (const auto& row : rows)
@@ -86,8 +86,8 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
         EXPECT_EQ(StrToIntLenient(lines[static_cast<std::size_t>(i) + 1]), order[i]) << "line " << i + 2;
 
     // Units at a negative or impossible position have no hex to go to.
-    std::ofstream(dir.File("Units0012.dat"), std::ios::app)
-        << Unit(60, kOther, 0, -1, 4)->ToLine() << "\r\n" << Unit(61, kOther, 0, 3, 4)->ToLine() << "\r\n";
+    std::ofstream(dir.File("Units0012.dat"), std::ios::app) << Unit(60, kOther, 0, -1, 4)->ToLine() << "\r\n"
+                                                            << Unit(61, kOther, 0, 3, 4)->ToLine() << "\r\n";
 
     Workspace loaded(dir.Path());
     loaded.Settings.CurrentTurn = 12;
@@ -105,7 +105,8 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
 class StepToTurnTest : public ::testing::Test
 {
 protected:
-    StepToTurnTest() : ws(dir.Path())
+    StepToTurnTest()
+        : ws(dir.Path())
     {
         ws.Settings.DataDir = dir.Path();
         ws.Settings.FactionNo = kOwn;
@@ -170,7 +171,8 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
     for (const auto& [number, level, x, y] : {std::tuple{1, 0, 0, 4}, {3, 1, 2, 2}, {10, 0, 8, 8}}) {
         EXPECT_TRUE(units.Find(number)->Seen) << number;
         EXPECT_EQ(std::tuple(units.Find(number)->LastLevel, units.Find(number)->LastX, units.Find(number)->LastY),
-                  std::tuple(level, x, y)) << number;
+                  std::tuple(level, x, y))
+            << number;
     }
     EXPECT_EQ(units.Find(1)->Orders, (std::vector<std::string>{"WORK"}));
     EXPECT_EQ(units.Find(3)->Orders, (std::vector<std::string>{"STUDY COMB"}));

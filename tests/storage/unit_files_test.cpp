@@ -59,8 +59,9 @@ TEST(UnitFiles, LoadSkipsHeadersAndShortLinesAndMergesByTurn)
     auto older = Unit(9, 5);
     older->Turn = 2;
     older->Name = "Older";
-    dir.Write("Units.dat", "version,2.00\n" + Unit(9, 5)->ToLine() + "\n1\"short\"\n\n" + older->ToLine()
-                               + "\nVERSION,2.31\n" + Unit(4, 6)->ToLine() + "\n");
+    dir.Write("Units.dat",
+              "version,2.00\n" + Unit(9, 5)->ToLine() + "\n1\"short\"\n\n" + older->ToLine() + "\nVERSION,2.31\n"
+                  + Unit(4, 6)->ToLine() + "\n");
     TUnitList list;
     ASSERT_TRUE(LoadUnitFile(list, dir.File("Units.dat"), 5));
     ASSERT_EQ(list.Count(), 2);
@@ -101,8 +102,9 @@ TEST(OrdersFile, ReadsOnlyWhatIsThere)
     list.Add(Unit(3, 5));
     // Unit 77 is not listed: its lines are read and dropped, not given to the next unit.
     // A line without a comma is no record; a negative count takes nothing.
-    dir.Write("Ords.dat", "VERSION,2.31\r\n77,2\r\nMOVE N\r\nSTUDY COMB\r\n2,1\r\nWORK\r\nstray\r\n"
-                          "1,-4\r\n3,3\r\n  ENTERTAIN  ");
+    dir.Write("Ords.dat",
+              "VERSION,2.31\r\n77,2\r\nMOVE N\r\nSTUDY COMB\r\n2,1\r\nWORK\r\nstray\r\n"
+              "1,-4\r\n3,3\r\n  ENTERTAIN  ");
     ASSERT_TRUE(LoadOrdersFile(list, dir.File("Ords.dat")));
     EXPECT_TRUE(list.Find(1)->Orders.empty());
     EXPECT_EQ(list.Find(2)->Orders, (std::vector<std::string>{"WORK"}));

@@ -19,8 +19,8 @@ inline bool HaveFixtures()
 }  // namespace korvane::testing
 
 /// Skips the current test when the real reports are absent, as on a player's machine.
-#define KORVANE_REQUIRE_FIXTURES()                                           \
-    do {                                                                     \
-        if (!::korvane::testing::HaveFixtures())                             \
-            GTEST_SKIP() << "no real reports at " << KORVANE_FIXTURES_DIR;   \
+#define KORVANE_REQUIRE_FIXTURES()                                                                                     \
+    do {                                                                                                               \
+        if (!::korvane::testing::HaveFixtures())                                                                       \
+            GTEST_SKIP() << "no real reports at " << KORVANE_FIXTURES_DIR;                                             \
     } while (0)

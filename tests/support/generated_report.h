@@ -10,13 +10,13 @@ namespace korvane::testing {
 
 struct ReportShape
 {
-    int faction = 1;           // the player, named in the heading
-    int month = 1;             // of year `year`: turn (year - 1) * 12 + month
+    int faction = 1;  // the player, named in the heading
+    int month = 1;  // of year `year`: turn (year - 1) * 12 + month
     int year = 1;
-    int columns = 40;          // regions from x = 0, on both levels (the underworld's stop at its edge)
-    int rows = 32;             // rows from y = 0, every other one holding a region
+    int columns = 40;  // regions from x = 0, on both levels (the underworld's stop at its edge)
+    int rows = 32;  // rows from y = 0, every other one holding a region
     int unitsPerRegion = 5;
-    int factions = 3;          // units belong to factions 1 .. factions in turn
+    int factions = 3;  // units belong to factions 1 .. factions in turn
     std::string codeSuffix{};  // makes the report's skill and item codes new to a data folder
 };
 

@@ -26,41 +26,76 @@ namespace detail {
 inline const char* SymbolWord(char ch)
 {
     switch (ch) {
-    case '\t': return "Tab";
-    case '\r': return "CR";
-    case '\n': return "LF";
-    case '!': return "Bang";
-    case '"': return "Quote";
-    case '#': return "Hash";
-    case '$': return "Dollar";
-    case '%': return "Percent";
-    case '&': return "Amp";
-    case '\'': return "Apostrophe";
-    case '(': return "OpenParen";
-    case ')': return "CloseParen";
-    case '*': return "Star";
-    case '+': return "Plus";
-    case ',': return "Comma";
-    case '-': return "Minus";
-    case '.': return "Dot";
-    case '/': return "Slash";
-    case ':': return "Colon";
-    case ';': return "Semicolon";
-    case '<': return "Less";
-    case '=': return "Equals";
-    case '>': return "Greater";
-    case '?': return "Question";
-    case '@': return "At";
-    case '[': return "OpenBracket";
-    case '\\': return "Backslash";
-    case ']': return "CloseBracket";
-    case '^': return "Caret";
-    case '`': return "Backtick";
-    case '{': return "OpenBrace";
-    case '|': return "Bar";
-    case '}': return "CloseBrace";
-    case '~': return "Tilde";
-    default: return nullptr;
+    case '\t':
+        return "Tab";
+    case '\r':
+        return "CR";
+    case '\n':
+        return "LF";
+    case '!':
+        return "Bang";
+    case '"':
+        return "Quote";
+    case '#':
+        return "Hash";
+    case '$':
+        return "Dollar";
+    case '%':
+        return "Percent";
+    case '&':
+        return "Amp";
+    case '\'':
+        return "Apostrophe";
+    case '(':
+        return "OpenParen";
+    case ')':
+        return "CloseParen";
+    case '*':
+        return "Star";
+    case '+':
+        return "Plus";
+    case ',':
+        return "Comma";
+    case '-':
+        return "Minus";
+    case '.':
+        return "Dot";
+    case '/':
+        return "Slash";
+    case ':':
+        return "Colon";
+    case ';':
+        return "Semicolon";
+    case '<':
+        return "Less";
+    case '=':
+        return "Equals";
+    case '>':
+        return "Greater";
+    case '?':
+        return "Question";
+    case '@':
+        return "At";
+    case '[':
+        return "OpenBracket";
+    case '\\':
+        return "Backslash";
+    case ']':
+        return "CloseBracket";
+    case '^':
+        return "Caret";
+    case '`':
+        return "Backtick";
+    case '{':
+        return "OpenBrace";
+    case '|':
+        return "Bar";
+    case '}':
+        return "CloseBrace";
+    case '~':
+        return "Tilde";
+    default:
+        return nullptr;
     }
 }
 

@@ -42,9 +42,9 @@ public:
     /// "seed S, event N", and how to play the run again up to that event.
     std::string Where() const
     {
-        return "seed " + std::to_string(seed_) + ", event " + std::to_string(eventNo_) +
-               " (replay: KORVANE_RANDOM_SEED=" + std::to_string(seed_) +
-               " KORVANE_RANDOM_EVENTS=" + std::to_string(eventNo_) + ")";
+        return "seed " + std::to_string(seed_) + ", event " + std::to_string(eventNo_)
+            + " (replay: KORVANE_RANDOM_SEED=" + std::to_string(seed_)
+            + " KORVANE_RANDOM_EVENTS=" + std::to_string(eventNo_) + ")";
     }
 
     /// A number from `low` to `high`, both included.
@@ -62,8 +62,9 @@ public:
     std::string Text()
     {
         static const std::vector<std::string> kPieces = {
-            "a", "Z", "x", "0", "1", "7", "12", "320", "-1", "99999", " ", "  ", ",", "'", "\"", ".", ":", ";", "|",
-            "\t", "%", "&", "<b>", "\xC3\xA9", "\xE2\x82\xAC", "..", "*", "?", "Glorforgost", "3", "name", "\\n"};
+            "a", "Z",  "x",           "0", "1",    "7",  "12", "320", "-1", "99999", " ",        "  ",           ",",
+            "'", "\"", ".",           ":", ";",    "|",  "\t", "%",   "&",  "<b>",   "\xC3\xA9", "\xE2\x82\xAC", "..",
+            "*", "?",  "Glorforgost", "3", "name", "\\n"};
         std::string text;
         const int pieces = Chance(0.05) ? Int(50, 300) : Int(0, 6);
         for (int i = 0; i < pieces; ++i)

@@ -21,7 +21,10 @@ public:
     };
 
     /// Answers "cancel" from the `cancelAt`-th step on (counted from 1); 0 never cancels.
-    explicit RecordingProgress(int cancelAt = 0) : cancelAt_(cancelAt) {}
+    explicit RecordingProgress(int cancelAt = 0)
+        : cancelAt_(cancelAt)
+    {
+    }
 
     std::vector<Shown> steps;
 

@@ -39,12 +39,15 @@ TEST(IncludeLayers, NamesFileAndLineOfEveryBrokenRule)
 {
     TempDir dir;
     WriteSource(dir, "core/text.h", "#pragma once\n#include \"core/other.h\"\n#include \"world/map.h\"\n");
-    WriteSource(dir, "storage/save.cpp",
-                "#include \"people/unit.h\"\r\n#include \"world/map.h\"\r\n  #  include  \"workspace/workspace.h\"\r\n");
-    WriteSource(dir, "reportimport/reader.cpp", "#include <orders/x.h>\n// #include \"app/cli.h\" is only a comment\n"
-                                                "#include \"orders/orders_file.h\"\n");
-    WriteSource(dir, "mapview/windows/frm_map.cpp", "#include \"windows/dialog.h\"\n#include \"mapview/render/draw.h\"\n"
-                                                    "#include \"moc_frm_map.cpp\"\n");
+    WriteSource(
+        dir, "storage/save.cpp",
+        "#include \"people/unit.h\"\r\n#include \"world/map.h\"\r\n  #  include  \"workspace/workspace.h\"\r\n");
+    WriteSource(dir, "reportimport/reader.cpp",
+                "#include <orders/x.h>\n// #include \"app/cli.h\" is only a comment\n"
+                "#include \"orders/orders_file.h\"\n");
+    WriteSource(dir, "mapview/windows/frm_map.cpp",
+                "#include \"windows/dialog.h\"\n#include \"mapview/render/draw.h\"\n"
+                "#include \"moc_frm_map.cpp\"\n");
     WriteSource(dir, "windows/dialog.cpp", "#include \"mapview/windows/frm_map.h\"\n");
     WriteSource(dir, "stray/loose.cpp", "");
     WriteSource(dir, "notes.txt", "#include \"app/anything.h\"\n");

@@ -28,7 +28,9 @@ void PrintTo(const CentreCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class CentredPositionTable : public ::testing::TestWithParam<CentreCase> {};
+class CentredPositionTable : public ::testing::TestWithParam<CentreCase>
+{
+};
 
 TEST_P(CentredPositionTable, PlacesTheWindow)
 {

@@ -18,7 +18,7 @@ using testing::LineTexts;
 using testing::RowOfUnit;
 
 using Flash = std::tuple<bool, int, int, int>;  // on, x, level, y
-using Place = std::tuple<int, int, int>;         // level, x, y
+using Place = std::tuple<int, int, int>;  // level, x, y
 
 class AllUnitsWindow : public testing::UnitBrowserWorld
 {

@@ -127,7 +127,8 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     std::filesystem::create_directory(home.File("OTHER"));
     home.Write("OTHER/t5.txt", "x");
     auto* tree = Get<QTreeView>("lstDirs");
-    tree->setCurrentIndex(static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(home.File("OTHER"))));
+    tree->setCurrentIndex(
+        static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(home.File("OTHER"))));
     EXPECT_EQ(window->Directory().toStdString(), home.File("OTHER"));
     EXPECT_EQ(Shown("lstFiles"), (Names{"t5.txt"}));
     EXPECT_TRUE(chosen->count() == 0 && FileCount() == "0 files selected");
@@ -224,8 +225,9 @@ TEST_F(BulkImportWindow, AFailedSaveOnClosingLeavesTheChangeUnsaved)
     // A database that may not be written over: the save fails, says so, and the change stays unsaved.
     ws.Refused.Add(ws.Settings.DataPath(ws.Settings.MapFile));
     window->reject();
-    EXPECT_EQ(ui.Texts(Kind::Error), Names{"Unable to write the map database: " + ws.Settings.DataPath("Map.Dat")
-                                           + ": it could not be read when Korvane started, so it is not written over"});
+    EXPECT_EQ(ui.Texts(Kind::Error),
+              Names{"Unable to write the map database: " + ws.Settings.DataPath("Map.Dat")
+                    + ": it could not be read when Korvane started, so it is not written over"});
     EXPECT_TRUE(window->DataChanged());
     EXPECT_FALSE(window->DatabaseSaved());
 }
@@ -247,8 +249,9 @@ TEST_F(BulkImportWindow, RefusesToImportWithoutFactionNumberOrIntoARefusedDataba
 
     const Names errors = ui.Texts(Kind::Error);
     ASSERT_EQ(errors.size(), 2u) << "nothing imported, so closing tried no save";
-    EXPECT_EQ(errors[0], "You must provide a valid faction number before importing turn files.\r"
-                         "(Use menu item View/Faction Details)");
+    EXPECT_EQ(errors[0],
+              "You must provide a valid faction number before importing turn files.\r"
+              "(Use menu item View/Faction Details)");
     EXPECT_NE(errors[1].find("could not be loaded when Korvane started"), std::string::npos) << errors[1];
 }
 

@@ -23,7 +23,8 @@ namespace {
 /// are answered by `answer` and their presets kept in `asked`.
 struct ColourKey
 {
-    ColourKey() : key(std::make_unique<TfrmColourKey>(map, nullptr))
+    ColourKey()
+        : key(std::make_unique<TfrmColourKey>(map, nullptr))
     {
         key->chooseColour = [this](const QColor& initial, QWidget*) {
             asked.push_back(initial);

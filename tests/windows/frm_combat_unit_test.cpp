@@ -18,14 +18,19 @@ namespace {
 using testing::TypeOver;
 
 // The number boxes in the order of a battle file line's numbers after the first four fields.
-constexpr const char* kLineOrderBoxes[] = {"txtSkillCOMB", "txtSkillLBOW", "txtSkillXBOW", "txtSkillRIDI",
-                                           "txtSkillHEAL", "txtMSWO",      "txtSWOR",      "txtLBOW",
-                                           "txtXBOW",      "txtDBOW",      "txtMARM",      "txtPLAT",
-                                           "txtCHAI",      "txtHORS",      "txtHERB",      "txtHits",
-                                           "txtAttacks"};
+constexpr const char* kLineOrderBoxes[] = {
+    "txtSkillCOMB", "txtSkillLBOW", "txtSkillXBOW", "txtSkillRIDI", "txtSkillHEAL", "txtMSWO",
+    "txtSWOR",      "txtLBOW",      "txtXBOW",      "txtDBOW",      "txtMARM",      "txtPLAT",
+    "txtCHAI",      "txtHORS",      "txtHERB",      "txtHits",      "txtAttacks"};
 
-QLineEdit* Box(const QWidget& dialog, const char* name) { return testing::Child<QLineEdit>(dialog, name); }
-QLineEdit* DescriptionBox(const QWidget& dialog) { return testing::Child<QComboBox>(dialog, "lstDesc")->lineEdit(); }
+QLineEdit* Box(const QWidget& dialog, const char* name)
+{
+    return testing::Child<QLineEdit>(dialog, name);
+}
+QLineEdit* DescriptionBox(const QWidget& dialog)
+{
+    return testing::Child<QComboBox>(dialog, "lstDesc")->lineEdit();
+}
 
 // Every box typed with its own number, so a box wired to a wrong field shows in the line.
 TEST(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)

@@ -99,7 +99,8 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
     AddUnit("Left", kCavalry);
     AddUnit("Left", kScout);
     AddUnit("Right", kScout);
-    EXPECT_EQ(Shown("lstLeft"), (Lines{"-25   Heavy Cavalry                 ", " 1    Scout                         "}));
+    EXPECT_EQ(Shown("lstLeft"),
+              (Lines{"-25   Heavy Cavalry                 ", " 1    Scout                         "}));
     EXPECT_EQ(Panel("pnlManCountL"), "26 men");
     EXPECT_EQ(Panel("pnlManCountR"), "1 man");
     EXPECT_TRUE(window.BattleChanged());
@@ -194,8 +195,8 @@ TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept
 {
     const std::string horde = "1,Horde,2000000000,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
     auto refusal = [](const char* men) {
-        return "No combat occurs: Left fields " + std::string(men) +
-               " men, but a side can field at most 100000 men. Lower the number of men and run the battle again.";
+        return "No combat occurs: Left fields " + std::string(men)
+            + " men, but a side can field at most 100000 men. Lower the number of men and run the battle again.";
     };
     AddUnit("Left", kScout);
     AddUnit("Right", kScout);
@@ -209,8 +210,8 @@ TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept
     EXPECT_EQ(Panel("pnlManCountL"), "2000000001 men") << "the set-up stays, to be mended";
 
     // ...or loaded from a file, as a file dropped on the map is.
-    const std::string file =
-        dir.Write("horde.BTL", "VERSION,2.31\r\nN,N\r\n1\r\n" + horde + "\r\n1\r\n" + kScout + "\r\n");
+    const std::string file = dir.Write("horde.BTL",
+                                       "VERSION,2.31\r\nN,N\r\n1\r\n" + horde + "\r\n1\r\n" + kScout + "\r\n");
     ASSERT_TRUE(window.LoadBattle(file));
     EXPECT_EQ(Results(), report);
     EXPECT_EQ(ui.Texts(Kind::Error), (Lines{refusal("2000000001"), refusal("2000000000")}));
@@ -280,8 +281,8 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
 
     // A hand-written file in lower case; the fortification chosen before loading stays.
     ChooseFort("lstFortLeft", "Citadel");
-    const std::string hill = dir.Write("hill.btl", "version,2.31\r\nr,y\r\n0\r\n2\r\n" + std::string(kScout) + "\r\n" +
-                                                       kPeasant + "\r\n");
+    const std::string hill = dir.Write(
+        "hill.btl", "version,2.31\r\nr,y\r\n0\r\n2\r\n" + std::string(kScout) + "\r\n" + kPeasant + "\r\n");
     testing::PickFileWhenAsked(hill);
     Click("cmdLoad");
     EXPECT_TRUE(Shown("lstLeft").empty());
@@ -319,10 +320,11 @@ TEST_F(CombatsWindow, FailedSavesAndLoadsSaySoAndLoseNothingUnasked)
     EXPECT_TRUE(window.LoadBattle(damaged));
     EXPECT_EQ(Shown("lstLeft"), (Lines{" 10   Fighters                      "}));
     EXPECT_TRUE(Shown("lstRight").empty());
-    EXPECT_EQ(ui.Texts(Kind::Warning), Lines{"The battle file " + damaged +
-                                             " could not be read in full; what could be read is loaded."
-                                             "\nLine 4: the Left unit line has 5 fields instead of 21"
-                                             "\nLine 5: the file ends where a Left unit should be"});
+    EXPECT_EQ(ui.Texts(Kind::Warning),
+              Lines{"The battle file " + damaged
+                    + " could not be read in full; what could be read is loaded."
+                      "\nLine 4: the Left unit line has 5 fields instead of 21"
+                      "\nLine 5: the file ends where a Left unit should be"});
     EXPECT_TRUE(window.BattleChanged()) << "what is shown is not what the file holds";
 }
 

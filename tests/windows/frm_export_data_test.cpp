@@ -101,8 +101,9 @@ TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
     Get<QLineEdit>("txtFilename")->setFocus();
     TypeRectangle("0", "30", "20", "10");
     Click("cmdExport");
-    EXPECT_EQ(ui.Texts(Kind::Warning), Lines({"Errr, I think you want to make Left <= Right.",
-                                              "Sadly, my coordinate system requires Top <= Bottom. Try again."}));
+    EXPECT_EQ(ui.Texts(Kind::Warning),
+              Lines({"Errr, I think you want to make Left <= Right.",
+                     "Sadly, my coordinate system requires Top <= Bottom. Try again."}));
     EXPECT_EQ(Focused(), "txtLeft");
     EXPECT_EQ(dir.Read("out.kvd"), "keep me");
 }

@@ -32,17 +32,35 @@ T* Part(QWidget* window, const char* name)
 {
     return testing::Child<T>(*window, name);
 }
-QListWidget* List(QWidget* w) { return Part<QListWidget>(w, "lstFactions"); }
-QLineEdit* Box(QWidget* w, const char* name) { return Part<QLineEdit>(w, name); }
-QPushButton* Button(QWidget* w, const char* name) { return Part<QPushButton>(w, name); }
-void Click(QWidget* w, const char* button) { QTest::mouseClick(Button(w, button), Qt::LeftButton); }
-QColor Sample(QWidget* w) { return Part<QLabel>(w, "shapeCol")->palette().color(QPalette::Window); }
+QListWidget* List(QWidget* w)
+{
+    return Part<QListWidget>(w, "lstFactions");
+}
+QLineEdit* Box(QWidget* w, const char* name)
+{
+    return Part<QLineEdit>(w, name);
+}
+QPushButton* Button(QWidget* w, const char* name)
+{
+    return Part<QPushButton>(w, name);
+}
+void Click(QWidget* w, const char* button)
+{
+    QTest::mouseClick(Button(w, button), Qt::LeftButton);
+}
+QColor Sample(QWidget* w)
+{
+    return Part<QLabel>(w, "shapeCol")->palette().color(QPalette::Window);
+}
 int Selected(QWidget* w)
 {
     const QList<QListWidgetItem*> selected = List(w)->selectedItems();
     return selected.isEmpty() ? -1 : List(w)->row(selected.front());
 }
-std::string Line(QWidget* w, int row) { return List(w)->item(row)->text().toStdString(); }
+std::string Line(QWidget* w, int row)
+{
+    return List(w)->item(row)->text().toStdString();
+}
 
 class FactionWindow : public ::testing::Test
 {
@@ -153,7 +171,7 @@ TEST_F(FactionWindow, TypedSeparatorsAndBreaksCannotSplitTheRegistryFile)
     QWidget* w = window.get();
     List(w)->setCurrentRow(0);
     Box(w, "txtFacName")->setText("Riders^\"^of the Moor");  // the file's field separator
-    Box(w, "txtComments")->setText("line one\nline two");      // pasted with its line break
+    Box(w, "txtComments")->setText("line one\nline two");  // pasted with its line break
     Click(w, "cmdSave");
 
     ASSERT_TRUE(factions.SaveToFile(settings));
@@ -222,9 +240,24 @@ TEST_F(FactionWindow, PickerPicksByDoubleClickOrOkButNeverOnCancel)
     };
     const std::vector<std::tuple<const char*, std::function<void(TfrmFactions*)>, std::int32_t>> cases{
         {"double click", doubleClick, 12},
-        {"OK", [](TfrmFactions* w) { List(w)->setCurrentRow(1); Click(w, "cmdClose"); }, 7},
-        {"Cancel", [](TfrmFactions* w) { List(w)->setCurrentRow(1); Click(w, "cmdCancel"); }, 0},
-        {"Escape", [](TfrmFactions* w) { List(w)->setCurrentRow(1); QTest::keyClick(w, Qt::Key_Escape); }, 0},
+        {"OK",
+         [](TfrmFactions* w) {
+             List(w)->setCurrentRow(1);
+             Click(w, "cmdClose");
+         },
+         7},
+        {"Cancel",
+         [](TfrmFactions* w) {
+             List(w)->setCurrentRow(1);
+             Click(w, "cmdCancel");
+         },
+         0},
+        {"Escape",
+         [](TfrmFactions* w) {
+             List(w)->setCurrentRow(1);
+             QTest::keyClick(w, Qt::Key_Escape);
+         },
+         0},
         {"OK with nothing selected", [](TfrmFactions* w) { Click(w, "cmdClose"); }, 0},
     };
     for (const auto& [name, leave, picked] : cases) {

@@ -40,8 +40,8 @@ protected:
         winter = map.WeatherList.Add("winter");
 
         hex = map.EnsureCell(0, 12, 4);
-        std::tie(hex->Terrain, hex->Region, hex->Race, hex->Population) =
-            std::tuple(map.TerrainIndex("forest"), lavan, elves, 4300);
+        std::tie(hex->Terrain, hex->Region, hex->Race, hex->Population) = std::tuple(map.TerrainIndex("forest"), lavan,
+                                                                                     elves, 4300);
         std::tie(hex->PopCenter, hex->PopCenterType) = std::tuple("Kelsey", kTown);
         std::tie(hex->Silver, hex->Wages, hex->MaxWages, hex->Entertainment) = std::tuple(1720, 13, 1500, 86);
         std::tie(hex->Gate, hex->Shaft, hex->Other, hex->Comments) = std::tuple(17, "Shaft", "Lair", "ask first");
@@ -52,10 +52,7 @@ protected:
         hex->Products = {{grain, 30, 0}, {horses, 12, 0}};
     }
 
-    void Open(int level, int x, int y)
-    {
-        window = std::make_unique<TfrmHexInfo>(map, level, x, y, ui, nullptr);
-    }
+    void Open(int level, int x, int y) { window = std::make_unique<TfrmHexInfo>(map, level, x, y, ui, nullptr); }
 
     const QWidget& Window() const override { return *window; }
     /// A box's text, or a label's.

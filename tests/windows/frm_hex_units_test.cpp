@@ -13,13 +13,12 @@
 #include <QImage>
 #include <QTest>
 
-
 namespace korvane {
 namespace {
 
 using testing::ChooseLine;
-using testing::LineTexts;
 using testing::Lines;
+using testing::LineTexts;
 using testing::RowOfUnit;
 
 const std::string kScouts = "   101    3 Scouts                         2 LEAD     In structure 1";
@@ -106,7 +105,7 @@ TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
     EXPECT_EQ(Panel(&window, "pnlDesc"), " Look out");
     EXPECT_EQ(Panel(&window, "pnlLastSeen"), "7");
     const std::vector<std::pair<const char*, bool>> flags = {
-        {"chkAvoiding", true}, {"chkBehind", true},  {"chkRevealUnit", false}, {"chkRevealFac", false},
+        {"chkAvoiding", true}, {"chkBehind", true},   {"chkRevealUnit", false}, {"chkRevealFac", false},
         {"chkOnGuard", false}, {"chkHolding", false}, {"chkNoAid", false},      {"chkTaxing", false}};
     for (const auto& [name, on] : flags) {
         QCheckBox* box = Child<QCheckBox>(&window, name);
@@ -256,7 +255,9 @@ TEST_F(HexUnitsWindow, LinesCarryTheirFactionsColourAndACrossWhenOrdersAreDone)
     const QColor grey(128, 128, 128);
     // 102 and 201 have complete orders: a blue cross on the red square, a red one on the blue.
     for (const auto& [unit, fill, diagonal] : {std::tuple<int, QColor, QColor>{101, Qt::red, Qt::red},
-                                               {102, Qt::red, Qt::blue}, {201, Qt::blue, Qt::red}, {301, grey, grey}}) {
+                                               {102, Qt::red, Qt::blue},
+                                               {201, Qt::blue, Qt::red},
+                                               {301, grey, grey}}) {
         const QRect line = units->visualRect(units->model()->index(RowOfUnit(units, unit), 0));
         ASSERT_GE(line.height(), 14);
         const int middle = (line.height() - 7) / 2;
@@ -294,7 +295,11 @@ TEST_F(HexUnitsWindow, ClosingWritesTheTurnsOrdersFile)
 class StoringWindow : public QWidget
 {
 public:
-    StoringWindow(QWidget* parent, std::function<void()> store) : QWidget(parent, Qt::Window), store_(std::move(store)) {}
+    StoringWindow(QWidget* parent, std::function<void()> store)
+        : QWidget(parent, Qt::Window)
+        , store_(std::move(store))
+    {
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -335,8 +340,7 @@ TEST_F(HexUnitsWindow, AnOrdersFileThatCannotBeWrittenIsSaid)
         window.accept();
     }
     const std::string file = home.File("blocked") + "/Ords0007.dat";
-    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Error),
-              (Lines{"Unable to write to " + file}));
+    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Error), (Lines{"Unable to write to " + file}));
 
     // A file that could not be read when the session began is not written over, and was
     // named then.

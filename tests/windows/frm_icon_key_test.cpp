@@ -21,7 +21,8 @@ namespace {
 /// `answer` and their presets kept in `asked`.
 struct IconKey
 {
-    IconKey() : key(std::make_unique<TfrmIconKey>(map, nullptr))
+    IconKey()
+        : key(std::make_unique<TfrmIconKey>(map, nullptr))
     {
         key->chooseColour = [this](const QColor& initial, QWidget*) {
             asked.push_back(initial);

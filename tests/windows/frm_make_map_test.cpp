@@ -65,8 +65,8 @@ TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderOrBesideTheProgram)
 TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
 {
     MapViewport view;
-    std::tie(view.ViewLevel, view.Zoom, view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows) =
-        std::tuple(1, 7, 30, 12, 20, 16);
+    std::tie(view.ViewLevel, view.Zoom, view.ViewLeft, view.ViewTop, view.ViewCols,
+             view.ViewRows) = std::tuple(1, 7, 30, 12, 20, 16);
     Toggle("chkGateNos");
     // The map window has no gate numbers to hand over: those ticked here stay with their gates.
     window->Preset(PresetFromView(view, doTownNames | doGates | doShafts | doTroops));
@@ -126,16 +126,16 @@ TEST_P(MakeMapRefusal, SaysWhatIsWrongOnceWritesNothingAndPointsAtTheBox)
 constexpr const char* kTooSmall = "Jeeesh, you really want the map small. Sorry, 1 is as small as I go.";
 
 // One refusal for each box the player can be sent back to.
-INSTANTIATE_TEST_SUITE_P(
-    , MakeMapRefusal,
-    ::testing::Values(
-        Refusal{"BlankFileName", "   ", "0", "0", "3", Kind::Error, "Bad file name ... bad, BAD file name.", "txtFilename"},
-        Refusal{"LeftBeyondRight", "", "9", "0", "3", Kind::Warning, "Errr, I think you want to make Left <= Right.",
-                "txtLeft"},
-        Refusal{"TopBelowBottom", "", "0", "9", "3", Kind::Warning,
-                "Sadly, my coordinate system requires Top <= Bottom. Try again.", "txtTop"},
-        Refusal{"ScaleZero", "", "0", "0", "0", Kind::Error, kTooSmall, "txtScale"}),
-    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, MakeMapRefusal,
+                         ::testing::Values(Refusal{"BlankFileName", "   ", "0", "0", "3", Kind::Error,
+                                                   "Bad file name ... bad, BAD file name.", "txtFilename"},
+                                           Refusal{"LeftBeyondRight", "", "9", "0", "3", Kind::Warning,
+                                                   "Errr, I think you want to make Left <= Right.", "txtLeft"},
+                                           Refusal{"TopBelowBottom", "", "0", "9", "3", Kind::Warning,
+                                                   "Sadly, my coordinate system requires Top <= Bottom. Try again.",
+                                                   "txtTop"},
+                                           Refusal{"ScaleZero", "", "0", "0", "0", Kind::Error, kTooSmall, "txtScale"}),
+                         [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST_F(MakeMapWindow, RectangleIsCorrectedIntoTheGridBeforeTheScaleIsChecked)
 {
@@ -182,8 +182,9 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
     // The whole world at the largest scale takes long enough for the progress to show.
     Click("cmdSelAllMap");
     Type("txtScale", "10");
-    testing::WhenModalShown<QProgressDialog>(
-        [](QProgressDialog* progress) { QTest::mouseClick(progress->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton); });
+    testing::WhenModalShown<QProgressDialog>([](QProgressDialog* progress) {
+        QTest::mouseClick(progress->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
     Click("cmdMakeMap");
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.File("maps/MAP1.BMP")));

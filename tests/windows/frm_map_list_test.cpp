@@ -13,9 +13,18 @@ using XY = std::pair<int, int>;
 
 using testing::Lines;
 
-QListWidget* List(TfrmMapList* w) { return testing::Child<QListWidget>(*w, "lstItems"); }
-QAbstractButton* Button(TfrmMapList* w, const char* name) { return testing::Child(*w, name); }
-Lines Texts(TfrmMapList* w) { return testing::LineTexts(*List(w)); }
+QListWidget* List(TfrmMapList* w)
+{
+    return testing::Child<QListWidget>(*w, "lstItems");
+}
+QAbstractButton* Button(TfrmMapList* w, const char* name)
+{
+    return testing::Child(*w, name);
+}
+Lines Texts(TfrmMapList* w)
+{
+    return testing::LineTexts(*List(w));
+}
 
 class MapListWindow : public ::testing::Test
 {
@@ -79,7 +88,8 @@ TEST_F(MapListWindow, EachModeReopensWhereItWasClosedHowever)
     const Leave escape = [](TfrmMapList* w) { QTest::keyClick(w, Qt::Key_Escape); };
     const Leave frameButton = [](TfrmMapList* w) { w->close(); };
     int step = 0;
-    for (const auto& [mode, leave] : {std::pair{MapListMode::Gates, closeButton}, {MapListMode::Cities, escape},
+    for (const auto& [mode, leave] : {std::pair{MapListMode::Gates, closeButton},
+                                      {MapListMode::Cities, escape},
                                       {MapListMode::Gates, frameButton}}) {
         const QPoint where = QPoint(40, 50) + QPoint(step, step);
         ++step;

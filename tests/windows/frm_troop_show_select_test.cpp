@@ -63,7 +63,8 @@ TEST_F(TroopShowSelectTest, ShowsTheListInUseWithNamesOfKnownFactions)
 
 TEST_F(TroopShowSelectTest, ALongFactionNumberIsStoredAndColouredAsItself)
 {
-    for (const auto& [number, name, colour] : {std::tuple(1234, "Short Reach", 0x0000FF), {12345, "Long Reach", 0xFF0000}}) {
+    for (const auto& [number, name, colour] :
+         {std::tuple(1234, "Short Reach", 0x0000FF), {12345, "Long Reach", 0xFF0000}}) {
         auto faction = std::make_unique<TFaction>();
         std::tie(faction->Number, faction->Name, faction->Colour) = std::tuple(number, name, colour);
         factions.Add(std::move(faction));

@@ -63,7 +63,9 @@ void PrintTo(const BoxCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class MessageBoxKinds : public ::testing::TestWithParam<BoxCase> {};
+class MessageBoxKinds : public ::testing::TestWithParam<BoxCase>
+{
+};
 
 TEST_P(MessageBoxKinds, HaveTheirIconTitleAndButtons)
 {
@@ -98,8 +100,10 @@ TEST(QtInteraction, QuestionsReturnTheButtonPressedAndEscapeNeverConfirms)
         WhenBoxShown(press);
         EXPECT_EQ(ui.AskYesNo("Data has changed. Do you wish to exit without saving ?"), yes) << press;
     }
-    for (const auto& [press, answer] : {std::pair{Press::Yes, Answer::Yes}, {Press::No, Answer::No},
-                                        {Press::Cancel, Answer::Cancel}, {Press::NoButton, Answer::Cancel}}) {
+    for (const auto& [press, answer] : {std::pair{Press::Yes, Answer::Yes},
+                                        {Press::No, Answer::No},
+                                        {Press::Cancel, Answer::Cancel},
+                                        {Press::NoButton, Answer::Cancel}}) {
         WhenBoxShown(press);
         EXPECT_EQ(ui.AskYesNoCancel("Save ?"), answer) << press;
     }

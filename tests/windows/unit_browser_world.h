@@ -41,8 +41,8 @@ protected:
         AddFaction(3, "Red Riders", kRed);
         AddFaction(12, "Blue Traders", kBlue);
         AddRaceTable(ws.TroopList);
-        for (const auto& [key, name] : {std::pair{"COMB", "combat"}, {"LBOW", "longbow"}, {"XBOW", "crossbow"},
-                                        {"FIRE", "fire"}})
+        for (const auto& [key, name] :
+             {std::pair{"COMB", "combat"}, {"LBOW", "longbow"}, {"XBOW", "crossbow"}, {"FIRE", "fire"}})
             ws.SkillList.AddKey(key, name, "");
         ws.EquipmentList.AddKey("SWOR", "sword", "swords");
 
@@ -84,8 +84,8 @@ protected:
     void AddStructure(TMapCell& hex, int number, const char* name, const char* type)
     {
         auto structure = std::make_unique<TStructure>();
-        std::tie(structure->Number, structure->Name, structure->Type) =
-            std::tuple(number, name, ws.Map.StructureTypes.IndexOf(type));
+        std::tie(structure->Number, structure->Name, structure->Type) = std::tuple(number, name,
+                                                                                   ws.Map.StructureTypes.IndexOf(type));
         hex.AddStructure(std::move(structure));
     }
 

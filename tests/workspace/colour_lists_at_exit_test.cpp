@@ -20,7 +20,11 @@ using Kind = ScriptedInteraction::Kind;
 class ColourListsAtExit : public ::testing::Test
 {
 protected:
-    ColourListsAtExit() : ws(dir.Path()) { fs::create_directory(Data("")); }
+    ColourListsAtExit()
+        : ws(dir.Path())
+    {
+        fs::create_directory(Data(""));
+    }
 
     std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
 

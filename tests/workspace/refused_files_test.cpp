@@ -28,7 +28,11 @@ std::string Report(const char* name)
 class RefusedFilesTest : public ::testing::Test
 {
 protected:
-    RefusedFilesTest() : ws(dir.Path()) { fs::create_directory(Data("")); }
+    RefusedFilesTest()
+        : ws(dir.Path())
+    {
+        fs::create_directory(Data(""));
+    }
 
     std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
 
@@ -58,7 +62,9 @@ struct FactionsCase
     const char* contents;
 };
 
-class RefusedFactionsFile : public RefusedFilesTest, public ::testing::WithParamInterface<FactionsCase> {};
+class RefusedFactionsFile : public RefusedFilesTest, public ::testing::WithParamInterface<FactionsCase>
+{
+};
 
 TEST_P(RefusedFactionsFile, IsNamedOnceAndNeverWrittenOver)
 {
@@ -93,7 +99,9 @@ TEST_F(RefusedFilesTest, UnreadableSettingsAreNamedAndTheSessionGoesOn)
     EXPECT_TRUE(fs::is_directory(dir.File("ATLANTIS.INI")));
 }
 
-class UnreadableFile : public RefusedFilesTest, public ::testing::WithParamInterface<const char*> {};
+class UnreadableFile : public RefusedFilesTest, public ::testing::WithParamInterface<const char*>
+{
+};
 
 TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
 {
@@ -113,12 +121,12 @@ TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
 INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableFile,
     ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat", "DATA/Equipmnt.dat",
-                      "DATA/Terrain.dat", "DATA/Regions.dat", "DATA/Races.dat", "DATA/Weather.dat",
-                      "DATA/Products.dat", "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat",
-                      "DATA/Units.dat"),
+                      "DATA/Terrain.dat", "DATA/Regions.dat", "DATA/Races.dat", "DATA/Weather.dat", "DATA/Products.dat",
+                      "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat", "DATA/Units.dat"),
     [](const auto& info) {
         std::string name = fs::path(info.param).stem().string();
-        name.erase(std::remove_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
+        name.erase(std::remove_if(name.begin(), name.end(),
+                                  [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
                    name.end());
         return name;
     });

@@ -91,9 +91,13 @@ TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
 TEST(HexPosition, CoordinatesAndPathwayCaptions)
 {
     // Which underworld cells are pathways: the grid's test. On the surface none is, (1,1) included.
-    for (const auto& [level, x, y, coord] :
-         {std::tuple{0, 12, 4, "12 , 4"}, {0, 1, 1, "1 , 1"}, {1, 8, 6, "4 , 2"}, {1, 0, 2, "0 , 0"},
-          {1, 0, 0, " - , - "}, {1, 1, 1, " - , - "}, {1, 3, 1, " - , - "}}) {
+    for (const auto& [level, x, y, coord] : {std::tuple{0, 12, 4, "12 , 4"},
+                                             {0, 1, 1, "1 , 1"},
+                                             {1, 8, 6, "4 , 2"},
+                                             {1, 0, 2, "0 , 0"},
+                                             {1, 0, 0, " - , - "},
+                                             {1, 1, 1, " - , - "},
+                                             {1, 3, 1, " - , - "}}) {
         EXPECT_EQ(HexCoordText(level, x, y), coord) << level << ":" << x << "," << y;
         EXPECT_EQ(PathwayKind(level, x, y) != 0, coord[1] == '-') << level << ":" << x << "," << y;
     }

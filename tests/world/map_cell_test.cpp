@@ -24,16 +24,26 @@ TEST(MapCell, BlankRule)
     EXPECT_TRUE(cell.IsBlank()) << "spaces and the confirmation mark are not worth storing alone";
 
     const std::vector<std::function<void(TMapCell&)>> marks = {
-        [](TMapCell& c) { c.Terrain = 2; },       [](TMapCell& c) { c.LegacyName = "x"; },
-        [](TMapCell& c) { c.Region = 1; },        [](TMapCell& c) { c.LegacyValue = 1; },
-        [](TMapCell& c) { c.Gate = 3; },          [](TMapCell& c) { c.Silver = 1; },
-        [](TMapCell& c) { c.Wages = 1; },         [](TMapCell& c) { c.PopCenter = "Town"; },
-        [](TMapCell& c) { c.Race = 1; },          [](TMapCell& c) { c.Population = 1; },
+        [](TMapCell& c) { c.Terrain = 2; },
+        [](TMapCell& c) { c.LegacyName = "x"; },
+        [](TMapCell& c) { c.Region = 1; },
+        [](TMapCell& c) { c.LegacyValue = 1; },
+        [](TMapCell& c) { c.Gate = 3; },
+        [](TMapCell& c) { c.Silver = 1; },
+        [](TMapCell& c) { c.Wages = 1; },
+        [](TMapCell& c) { c.PopCenter = "Town"; },
+        [](TMapCell& c) { c.Race = 1; },
+        [](TMapCell& c) { c.Population = 1; },
         [](TMapCell& c) { c.FactionNo = 1; },
         // Typed by the player into an otherwise unknown hex, and saved.
-        [](TMapCell& c) { c.Comments = "rumoured city"; }, [](TMapCell& c) { c.Shaft = "Shaft"; },
-        [](TMapCell& c) { c.Other = "Tower"; },    [](TMapCell& c) { c.Entertainment = 5; },
-        [](TMapCell& c) { c.MaxWages = 5; },       [](TMapCell& c) { c.Products.push_back({0, 5, 0}); },
+        [](TMapCell& c) { c.Comments = "rumoured city"; },
+        [](TMapCell& c) { c.Shaft = "Shaft"; },
+        [](TMapCell& c) { c.Other = "Tower"; },
+        [](TMapCell& c) { c.Entertainment = 5; },
+        [](TMapCell& c) { c.MaxWages = 5; },
+        [](TMapCell& c) {
+            c.Products.push_back({0, 5, 0});
+        },
     };
     for (std::size_t i = 0; i < marks.size(); ++i) {
         TMapCell marked;

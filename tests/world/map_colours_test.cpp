@@ -78,7 +78,10 @@ TEST(MapColours, EditingAnEntryWithoutStyleKeepsTheOtherHalf)
 class MapColourFiles : public ::testing::Test
 {
 protected:
-    MapColourFiles() : settings(dir.File("ATLANTIS.INI")) {}
+    MapColourFiles()
+        : settings(dir.File("ATLANTIS.INI"))
+    {
+    }
 
     TempDir dir;
     const TrecINI settings;
@@ -92,8 +95,9 @@ TEST_F(MapColourFiles, RoundTripWritesOneEntryPerCrLfLine)
     map.MapIcons[kIconOther] = "garbage kept as it is";
     ASSERT_TRUE(map.SaveColourLists(dir.Path(), settings));
     EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n13,16711680\r\n6,0\r\ngarbage kept as it is\r\n");
-    EXPECT_EQ(dir.Read("Colours.dat"), "8421504\r\n11259375\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
-                                       "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
+    EXPECT_EQ(dir.Read("Colours.dat"),
+              "8421504\r\n11259375\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
+              "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
 
     TMap loaded;
     loaded.TerrainColours.clear();

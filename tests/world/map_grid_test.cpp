@@ -26,7 +26,7 @@ TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
 
     map.RemoveCell(1, 320, 192);
     map.RemoveCell(1, 320, 192);  // nothing left to remove
-    map.RemoveCell(0, 5, 4);      // no position at all
+    map.RemoveCell(0, 5, 4);  // no position at all
     EXPECT_EQ(map.Cell(1, 320, 192), nullptr);
     EXPECT_EQ(map.CellCount(), 0);
 }
@@ -70,10 +70,12 @@ TEST(MapGrid, WalkOrdersAndClear)
         return seen;
     };
     const auto [byColumns, byRows] = walks();
-    EXPECT_EQ(byColumns, (std::vector<P>{{0, 0, 2}, {0, 0, 192}, {0, 1, 1}, {0, 2, 0}, {0, 319, 191}, {0, 320, 192},
-                                         {1, 0, 0}, {1, 319, 1}}));
-    EXPECT_EQ(byRows, (std::vector<P>{{0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {0, 319, 191}, {0, 0, 192}, {0, 320, 192},
-                                      {1, 0, 0}, {1, 319, 1}}));
+    EXPECT_EQ(byColumns,
+              (std::vector<P>{
+                  {0, 0, 2}, {0, 0, 192}, {0, 1, 1}, {0, 2, 0}, {0, 319, 191}, {0, 320, 192}, {1, 0, 0}, {1, 319, 1}}));
+    EXPECT_EQ(byRows,
+              (std::vector<P>{
+                  {0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {0, 319, 191}, {0, 0, 192}, {0, 320, 192}, {1, 0, 0}, {1, 319, 1}}));
 
     map.Clear();
     EXPECT_EQ(map.CellCount(), 0);
@@ -104,12 +106,12 @@ TEST(MapUnits, ReconcileUnseenUnits)
         std::tie(unit->Number, unit->Faction, unit->X, unit->Y, unit->Seen) = std::tuple(number, faction, x, y, seen);
         map.UnitFileList.Add(std::move(unit));
     };
-    add(1, 9, 2, 2, false);   // own and gone
-    add(2, 5, 4, 4, false);   // other faction, its hex empty: shown there
-    add(3, 5, 4, 4, false);   // same hex: returns with unit 2
-    add(4, 5, 6, 6, false);   // its hex has units this turn
-    add(5, 9, 8, 8, true);    // own and seen
-    add(6, 5, 5, 4, false);   // odd position: kept, not placed
+    add(1, 9, 2, 2, false);  // own and gone
+    add(2, 5, 4, 4, false);  // other faction, its hex empty: shown there
+    add(3, 5, 4, 4, false);  // same hex: returns with unit 2
+    add(4, 5, 6, 6, false);  // its hex has units this turn
+    add(5, 9, 8, 8, true);  // own and seen
+    add(6, 5, 5, 4, false);  // odd position: kept, not placed
     auto current = std::make_unique<TUnit>();
     current->Number = 77;
     map.EnsureCell(0, 6, 6)->Units.Add(std::move(current));

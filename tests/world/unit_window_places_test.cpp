@@ -23,13 +23,13 @@ TEST(StructureChoices, NoneOutsideThenEachStructureInNumberOrder)
     };
     add(12, "  Sea Wolf ", 2);
     add(3, "Keep", 1);
-    add(7, "Odd", 500);      // a code past the named types
-    add(9, "Lost", 3);       // a code the vocabulary does not hold
+    add(7, "Odd", 500);  // a code past the named types
+    add(9, "Lost", 3);  // a code the vocabulary does not hold
     add(123456, "Far", -1);  // a number wider than its column is shown whole
-    EXPECT_EQ(FillStructureList(cell, types),
-              (std::vector<std::string>{"None", "Outside", "    3 - Keep: Magical  Tower", "    7 - Odd: Unknown",
-                                        "    9 - Lost: Unknown", "   12 - Sea Wolf: Galleon",
-                                        "123456 - Far: Unknown"}));
+    EXPECT_EQ(
+        FillStructureList(cell, types),
+        (std::vector<std::string>{"None", "Outside", "    3 - Keep: Magical  Tower", "    7 - Odd: Unknown",
+                                  "    9 - Lost: Unknown", "   12 - Sea Wolf: Galleon", "123456 - Far: Unknown"}));
     EXPECT_EQ(FillStructureList(TMapCell(), types), (std::vector<std::string>{"None", "Outside"}));
 }
 
@@ -42,7 +42,8 @@ protected:
              int structure = 0)
     {
         auto unit = std::make_unique<TUnit>();
-        std::tie(unit->Number, unit->Faction, unit->Name, unit->Structure) = std::tuple(number, faction, name, structure);
+        std::tie(unit->Number, unit->Faction, unit->Name, unit->Structure) = std::tuple(number, faction, name,
+                                                                                        structure);
         unit->AddTroops({troops.IndexOfKey(race), men});
         map.EnsureCell(level, x, y)->Units.Add(std::move(unit));
     }
@@ -69,7 +70,8 @@ TEST_F(AllUnitsListing, ListsLevelByLevelRowByRowWithTheirUnitsAndHexes)
     EXPECT_EQ(lines[2].find('(', 43), 54u) << "the position column starts at character 55";
     EXPECT_EQ(men, 1234573);
 
-    const std::vector<std::tuple<int, int, int, int>> expected = {{40, 0, 2, 0}, {20, 0, 14, 2}, {10, 0, 12, 8}, {30, 1, 12, 8}};
+    const std::vector<std::tuple<int, int, int, int>> expected = {
+        {40, 0, 2, 0}, {20, 0, 14, 2}, {10, 0, 12, 8}, {30, 1, 12, 8}};
     ASSERT_EQ(keys.size(), lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i)
         EXPECT_EQ(std::tuple(keys[i].Unit, keys[i].Level, keys[i].X, keys[i].Y), expected[i]) << lines[i];

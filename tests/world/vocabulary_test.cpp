@@ -22,16 +22,27 @@ TEST(Vocabulary, BuiltInTablesKeepTheirPositions)
     for (const auto& [at, name] : {Row{2, "Plain"}, {kTerrainSolid, "Solid"}})
         EXPECT_EQ(map.TerrainList[at], name) << at;
     ASSERT_EQ(map.StructureTypes.Count(), 41);
-    for (const auto& [at, name] : {Row{5, "MAGICAL FORTRESS"}, {6, "Hold1"}, {12, "MINE"}, {23, "Hold12"},
-                                   {24, "LONGBOAT"}, {34, "Hold18"}, {35, "SHAFT"}, {40, "DEMON PIT"}})
+    for (const auto& [at, name] : {Row{5, "MAGICAL FORTRESS"},
+                                   {6, "Hold1"},
+                                   {12, "MINE"},
+                                   {23, "Hold12"},
+                                   {24, "LONGBOAT"},
+                                   {34, "Hold18"},
+                                   {35, "SHAFT"},
+                                   {40, "DEMON PIT"}})
         EXPECT_EQ(map.StructureTypes[at], name) << at;
 }
 
 TEST(Vocabulary, TerrainIndexIgnoresCaseAndTheUnderPrefix)
 {
     const TMap map;
-    for (const auto& [name, index] : {std::pair{"PLAIN", 2}, {"underforest", 3}, {"UnderForest", 3}, {"forest", 3},
-                                      {"lava", 0}, {"under", 0}, {"", 0}})
+    for (const auto& [name, index] : {std::pair{"PLAIN", 2},
+                                      {"underforest", 3},
+                                      {"UnderForest", 3},
+                                      {"forest", 3},
+                                      {"lava", 0},
+                                      {"under", 0},
+                                      {"", 0}})
         EXPECT_EQ(map.TerrainIndex(name), index) << name;
 }
 
@@ -97,7 +108,8 @@ TEST(ProductCodeList, LoadRules)
               "no semicolon here\r\n"
               "\r\n"
               " IRON ;iron;ore\r\n"
-              "LONG;" + std::string(300, 'n') + "\r\n");
+              "LONG;"
+                  + std::string(300, 'n') + "\r\n");
     ProductCodeList list;
     list.Add("OLD", "dropped on load");
     ASSERT_TRUE(list.LoadFromFile(dir.File("Products.dat")));

@@ -31,9 +31,8 @@ std::string_view TrimLeft(std::string_view text)
 const std::vector<Layer>& AllLayers()
 {
     static const std::vector<Layer> kLayers = {
-        {"core", 0},         {"people", 1},         {"world", 2},   {"storage", 3},
-        {"reportimport", 4}, {"orders", 4},         {"combat", 4},  {"workspace", 5},
-        {"mapview/render", 6}, {"windows", 7},      {"mapview/windows", 8}, {"app", 9},
+        {"core", 0},   {"people", 1},    {"world", 2},          {"storage", 3}, {"reportimport", 4},    {"orders", 4},
+        {"combat", 4}, {"workspace", 5}, {"mapview/render", 6}, {"windows", 7}, {"mapview/windows", 8}, {"app", 9},
     };
     return kLayers;
 }
@@ -43,7 +42,8 @@ std::optional<Layer> LayerOfPath(std::string_view relativePath)
     // The longest name first, so "mapview/render" wins over a layer named "mapview".
     std::optional<Layer> best;
     for (const Layer& layer : AllLayers()) {
-        const std::string_view head = FirstComponents(relativePath, layer.Name.find('/') == std::string_view::npos ? 1 : 2);
+        const std::string_view head = FirstComponents(relativePath,
+                                                      layer.Name.find('/') == std::string_view::npos ? 1 : 2);
         if (head == layer.Name && head.size() < relativePath.size() && (!best || layer.Name.size() > best->Name.size()))
             best = layer;
     }

@@ -29,7 +29,7 @@ std::optional<Layer> LayerOfPath(std::string_view relativePath);
 struct Violation
 {
     std::string File;  // relative to src/, with "/" separators
-    long Line = 0;     // 0 for a file in no layer
+    long Line = 0;  // 0 for a file in no layer
     std::string Message;
 };
 

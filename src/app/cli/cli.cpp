@@ -73,7 +73,8 @@ bool TakeOption(std::vector<std::string>& args, const std::string& name, std::st
                 return false;
             }
             value = args[i + 1];
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
             return true;
         }
         if (args[i].rfind(name + "=", 0) == 0) {

@@ -67,8 +67,8 @@ void PrintHex(std::ostream& out, const Workspace& ws, const TMapCell& cell)
     out << "Hex:            (" << where << ")\n";
     out << "Terrain:        " << cell.TerrainName(map.TerrainList) << '\n';
     out << "Province:       " << ListName(map.RegionList, cell.Region) << '\n';
-    out << "Settlement:     " << (cell.PopCenter.empty() ? "-" : cell.PopCenter + " " + PopCenterKind(cell.PopCenterType))
-        << '\n';
+    out << "Settlement:     "
+        << (cell.PopCenter.empty() ? "-" : cell.PopCenter + " " + PopCenterKind(cell.PopCenterType)) << '\n';
     out << "Peasants:       " << cell.Population << " (" << ListName(map.RaceList, cell.Race) << ")\n";
     out << "Silver:         " << cell.Silver << '\n';
     out << "Wages:          " << cell.Wages << " (max " << cell.MaxWages << ")\n";

@@ -51,7 +51,8 @@ bool ReadImportOptions(CliContext& context, std::vector<std::string> args, Impor
         }
     }
     if (missing || args.empty()) {
-        context.err << "korvane-cli: usage: import [--faction N] [--objects item|troop] [--template apply|skip] FILE...\n";
+        context.err
+            << "korvane-cli: usage: import [--faction N] [--objects item|troop] [--template apply|skip] FILE...\n";
         return false;
     }
     options.files = std::move(args);

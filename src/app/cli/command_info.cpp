@@ -46,10 +46,10 @@ int RunInfoCommand(CliContext& context, const std::vector<std::string>& args)
 
     out << "[Data files]\n";
     for (const std::string* name :
-         {&settings.MapFile, &settings.TerrainFile, &settings.RegionsFile, &settings.RacesFile,
-          &settings.WeatherFile, &settings.ProductsFile, &settings.ColoursFile, &settings.MapIconsFile,
-          &settings.FactionsFile, &settings.AllianceFile, &settings.SkillsFile, &settings.TroopsFile,
-          &settings.EquipmentFile, &settings.UnitsFile, &settings.UnitListsFile})
+         {&settings.MapFile, &settings.TerrainFile, &settings.RegionsFile, &settings.RacesFile, &settings.WeatherFile,
+          &settings.ProductsFile, &settings.ColoursFile, &settings.MapIconsFile, &settings.FactionsFile,
+          &settings.AllianceFile, &settings.SkillsFile, &settings.TroopsFile, &settings.EquipmentFile,
+          &settings.UnitsFile, &settings.UnitListsFile})
         PrintDataFile(out, settings, *name);
     out << "  " << std::setw(17) << "per turn" << settings.DataPath(settings.UnitsStem + "NNNN.dat") << ", "
         << settings.DataPath(settings.OrdersStem + "NNNN.dat") << '\n';

@@ -18,7 +18,8 @@ namespace {
 constexpr const char* kExportUsage =
     "korvane-cli: usage: export-kvd [--under] [--rect L,T,R,B] [--town-names] [--gates] [--gate-numbers]\n"
     "                               [--shafts] [--other] [--comments] [--overwrite] FILE.KVD\n";
-constexpr const char* kImportUsage = "korvane-cli: usage: import-kvd [--unconfirmed|--confirmed] [--override] FILE.KVD\n";
+constexpr const char* kImportUsage =
+    "korvane-cli: usage: import-kvd [--unconfirmed|--confirmed] [--override] FILE.KVD\n";
 
 // "L,T,R,B" as four whole numbers (an optional minus and one to nine digits each).
 bool ReadRect(const std::string& text, ExchangeExportOptions& options)
@@ -77,7 +78,7 @@ bool ReadExportOptions(CliContext& context, std::vector<std::string> args, Excha
          comments = false;
     const std::pair<const char*, bool*> switches[] = {
         {"--under", &under},   {"--town-names", &towns}, {"--gates", &gates},       {"--gate-numbers", &gateNumbers},
-        {"--shafts", &shafts}, {"--other", &other},      {"--comments", &comments},  {"--overwrite", &overwrite},
+        {"--shafts", &shafts}, {"--other", &other},      {"--comments", &comments}, {"--overwrite", &overwrite},
     };
     if (!TakeSwitches(context, "export-kvd", switches, args))
         return false;
@@ -87,8 +88,8 @@ bool ReadExportOptions(CliContext& context, std::vector<std::string> args, Excha
     }
     options.Level = under ? TMap::kUnderworld : TMap::kOverworld;
     const std::pair<bool, ExchangeExportBit> bits[] = {
-        {towns, kExportTownNames}, {gates, kExportGates},  {gateNumbers, kExportGateNumbers},
-        {shafts, kExportShafts},   {other, kExportOther},  {comments, kExportComments},
+        {towns, kExportTownNames}, {gates, kExportGates}, {gateNumbers, kExportGateNumbers},
+        {shafts, kExportShafts},   {other, kExportOther}, {comments, kExportComments},
     };
     for (const auto& [chosen, bit] : bits) {
         if (chosen)

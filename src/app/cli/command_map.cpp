@@ -60,9 +60,9 @@ bool ReadMapOptions(CliContext& context, std::vector<std::string> args, MapOptio
 {
     MapBitmapFields& fields = options.fields;
     const std::pair<const char*, bool*> switches[] = {
-        {"--under", &fields.underworld},     {"--coords", &fields.hexCoords},   {"--icons", &fields.townIcons},
-        {"--names", &fields.townNames},      {"--gates", &fields.gates},        {"--gate-numbers", &fields.gateNumbers},
-        {"--shafts", &fields.shafts},        {"--other", &fields.other},        {"--unconfirmed", &fields.unconfirmed},
+        {"--under", &fields.underworld},     {"--coords", &fields.hexCoords}, {"--icons", &fields.townIcons},
+        {"--names", &fields.townNames},      {"--gates", &fields.gates},      {"--gate-numbers", &fields.gateNumbers},
+        {"--shafts", &fields.shafts},        {"--other", &fields.other},      {"--unconfirmed", &fields.unconfirmed},
         {"--overwrite", &options.overwrite},
     };
     bool missing = false;

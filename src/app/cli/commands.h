@@ -23,7 +23,7 @@ using CommandFunction = int (*)(CliContext& context, const std::vector<std::stri
 struct Command
 {
     const char* name;
-    const char* usage;    // arguments after the name
+    const char* usage;  // arguments after the name
     const char* summary;  // one line for --help
     CommandFunction run;
 };

@@ -39,7 +39,9 @@ unsigned char* Put32(unsigned char* out, std::uint32_t value)
 }  // namespace
 
 BmpStreamWriter::BmpStreamWriter(std::string path, int width, int height)
-    : stream_(std::move(path)), width_(width), height_(height)
+    : stream_(std::move(path))
+    , width_(width)
+    , height_(height)
 {
 }
 
@@ -67,8 +69,8 @@ bool BmpStreamWriter::Open(std::string* error)
     const std::uint64_t fileSize = FileSize(width_, height_);
     if (fileSize == 0) {
         if (error)
-            *error = "a picture of " + std::to_string(width_) + " x " + std::to_string(height_) +
-                     " pixels cannot be stored in a BMP file (it needs at least one pixel and must stay under 4 GB)";
+            *error = "a picture of " + std::to_string(width_) + " x " + std::to_string(height_)
+                + " pixels cannot be stored in a BMP file (it needs at least one pixel and must stay under 4 GB)";
         return false;
     }
     if (!stream_.Open(error))
@@ -84,14 +86,14 @@ bool BmpStreamWriter::Open(std::string* error)
     out = Put32(out, kInfoHeaderSize);
     out = Put32(out, static_cast<std::uint32_t>(width_));
     out = Put32(out, static_cast<std::uint32_t>(height_));  // positive: rows stored bottom-up
-    out = Put16(out, 1);                                     // planes
-    out = Put16(out, 24);                                    // bits per pixel
-    out = Put32(out, 0);                                     // no compression
+    out = Put16(out, 1);  // planes
+    out = Put16(out, 24);  // bits per pixel
+    out = Put32(out, 0);  // no compression
     out = Put32(out, static_cast<std::uint32_t>(fileSize - kPixelOffset));
     out = Put32(out, kPixelsPerMetre);
     out = Put32(out, kPixelsPerMetre);
     out = Put32(out, 0);  // no palette
-    Put32(out, 0);        // every colour matters
+    Put32(out, 0);  // every colour matters
     return stream_.Write(header, sizeof header);
 }
 
@@ -113,8 +115,8 @@ bool BmpStreamWriter::WriteRow(const std::uint32_t* pixels)
         unsigned char* out = chunk;
         for (int i = 0; i < count; ++i, out += 3) {
             const std::uint32_t pixel = in[i];
-            out[0] = static_cast<unsigned char>(pixel);        // blue
-            out[1] = static_cast<unsigned char>(pixel >> 8);   // green
+            out[0] = static_cast<unsigned char>(pixel);  // blue
+            out[1] = static_cast<unsigned char>(pixel >> 8);  // green
             out[2] = static_cast<unsigned char>(pixel >> 16);  // red
         }
         if (!stream_.Write(chunk, 3 * static_cast<std::size_t>(count)))
@@ -131,8 +133,8 @@ bool BmpStreamWriter::WriteRow(const std::uint32_t* pixels)
 bool BmpStreamWriter::Commit(std::string* error)
 {
     if (error_.empty() && stream_.IsOpen() && rows_ != height_)
-        Fail("only " + std::to_string(rows_) + " of " + std::to_string(height_) + " rows written for " +
-             stream_.Path());
+        Fail("only " + std::to_string(rows_) + " of " + std::to_string(height_) + " rows written for "
+             + stream_.Path());
     if (!error_.empty()) {
         if (error)
             *error = error_;

@@ -17,8 +17,8 @@ struct HexGeometry
     /// A hex of any side, as the colour key draws its swatches.
     static HexGeometry ForSide(int side);
 
-    int S = 0;   // side
-    int C = 0;   // column step
+    int S = 0;  // side
+    int C = 0;  // column step
     int Hh = 0;  // half height, one y unit
 
     /// The left end of the top edge of column `x` in a view starting at column `ox`.

@@ -38,17 +38,16 @@ QImage BlankSprite(const QPainter& painter, int width, int height)
 
 }  // namespace
 
-HexPainter::HexPainter(QPainter& painter, const TMap& map, const HexGeometry& hex, int options,
-                       std::int32_t ownFaction)
-    : painter_(painter),
-      map_(map),
-      hex_(hex),
-      options_(options),
-      ownFaction_(ownFaction),
-      solidTerrain_(map.TerrainList.IndexOf("solid")),
-      coordinateFont_(MapFont(kMapSansFont, std::min(std::max(hex.Hh / 3, 8), 14) + 1)),
-      nameFont_(MapFont(kMapSansFont, std::min(std::max(hex.Hh, 12), 20), true)),
-      labelFont_(MapFont(kMapSansFont, std::min(std::max(hex.Hh, 10), 20)))
+HexPainter::HexPainter(QPainter& painter, const TMap& map, const HexGeometry& hex, int options, std::int32_t ownFaction)
+    : painter_(painter)
+    , map_(map)
+    , hex_(hex)
+    , options_(options)
+    , ownFaction_(ownFaction)
+    , solidTerrain_(map.TerrainList.IndexOf("solid"))
+    , coordinateFont_(MapFont(kMapSansFont, std::min(std::max(hex.Hh / 3, 8), 14) + 1))
+    , nameFont_(MapFont(kMapSansFont, std::min(std::max(hex.Hh, 12), 20), true))
+    , labelFont_(MapFont(kMapSansFont, std::min(std::max(hex.Hh, 10), 20)))
 {
     // Names and labels need room; troop marks take the wings they would be written over.
     writeLabels_ = hex.S > 10 && !(options & doTroops);

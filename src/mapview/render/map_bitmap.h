@@ -27,7 +27,8 @@ void DrawMapBitmapPart(QPainter& painter, const MapScene& scene, const MapBitmap
                        const QDate& date);
 
 /// The whole bitmap in memory (for small maps and previews).
-QImage RenderMapBitmap(const MapScene& scene, const MapBitmapRequest& request, const QDate& date = QDate::currentDate());
+QImage RenderMapBitmap(const MapScene& scene, const MapBitmapRequest& request,
+                       const QDate& date = QDate::currentDate());
 
 /// Draws the bitmap and writes it to `request.fileName` as a 24-bit BMP, replacing any file
 /// there only once the new one is complete. False, with the reason in `error`, on failure.

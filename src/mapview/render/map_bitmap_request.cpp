@@ -12,7 +12,7 @@
 namespace korvane {
 
 std::optional<MapBitmapRequest> CheckMapBitmapFields(MapBitmapFields& fields, UserInteraction& ui,
-                                                      MapBitmapField& focus)
+                                                     MapBitmapField& focus)
 {
     focus = MapBitmapField::None;
     MapBitmapRequest request;
@@ -61,9 +61,8 @@ std::optional<MapBitmapRequest> CheckMapBitmapFields(MapBitmapFields& fields, Us
     }
 
     request.options = (fields.townIcons ? doTownIcons : 0) | (fields.hexCoords ? doHexCoords : 0)
-        | (fields.townNames ? doTownNames : 0) | (fields.unconfirmed ? doUnconfirmed : 0)
-        | (fields.gates ? doGates : 0) | (fields.gateNumbers ? doGateNumbers : 0) | (fields.shafts ? doShafts : 0)
-        | (fields.other ? doOther : 0);
+        | (fields.townNames ? doTownNames : 0) | (fields.unconfirmed ? doUnconfirmed : 0) | (fields.gates ? doGates : 0)
+        | (fields.gateNumbers ? doGateNumbers : 0) | (fields.shafts ? doShafts : 0) | (fields.other ? doOther : 0);
     request.level = fields.underworld ? TMap::kUnderworld : TMap::kOverworld;
     request.title = TrimSpaces(fields.title);
     return request;

@@ -39,6 +39,6 @@ struct MapBitmapRequest
 /// grid and written back into `fields`), then the scale. Nothing when refused; `focus` then
 /// names the field to correct (None when the player declined to overwrite).
 std::optional<MapBitmapRequest> CheckMapBitmapFields(MapBitmapFields& fields, UserInteraction& ui,
-                                                      MapBitmapField& focus);
+                                                     MapBitmapField& focus);
 
 }  // namespace korvane

@@ -116,7 +116,8 @@ void CopyPixels(QPainter& painter, const QImage& buffer, const QPoint& source, c
 
 }  // namespace
 
-void DrawMapBuffered(QPainter& painter, MapBuffer& buffer, const MapScene& scene, const MapFrame& frame, bool forceRedraw)
+void DrawMapBuffered(QPainter& painter, MapBuffer& buffer, const MapScene& scene, const MapFrame& frame,
+                     bool forceRedraw)
 {
     const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
     QRect clip = frame.clip;

@@ -27,7 +27,8 @@ void DrawMap(QPainter& painter, const MapScene& scene, const MapFrame& frame);
 /// the same zoom, level and options, drawn from the world as it is now (and `forceRedraw` is
 /// false); otherwise the buffer is redrawn with a margin around the view first. Its image
 /// grows when it is too small.
-void DrawMapBuffered(QPainter& painter, MapBuffer& buffer, const MapScene& scene, const MapFrame& frame, bool forceRedraw);
+void DrawMapBuffered(QPainter& painter, MapBuffer& buffer, const MapScene& scene, const MapFrame& frame,
+                     bool forceRedraw);
 
 /// A bitmap's hexes: no rulers, each hex carries its own coordinates when asked. Only the
 /// hexes that reach the rows of `area` are drawn (all, when `area` is null), so a large

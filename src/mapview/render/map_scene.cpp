@@ -6,11 +6,11 @@
 namespace korvane {
 
 MapScene::MapScene(const Workspace& workspace)
-    : map(workspace.Map),
-      factions(workspace.Factions),
-      alliances(workspace.Alliances),
-      ownFaction(workspace.Settings.FactionNo),
-      currentTurn(workspace.Settings.CurrentTurn)
+    : map(workspace.Map)
+    , factions(workspace.Factions)
+    , alliances(workspace.Alliances)
+    , ownFaction(workspace.Settings.FactionNo)
+    , currentTurn(workspace.Settings.CurrentTurn)
 {
 }
 

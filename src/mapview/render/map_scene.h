@@ -20,7 +20,9 @@ struct MapScene
     /// The workspace's world, registries, own faction and turn shown, without a troop display.
     explicit MapScene(const Workspace& workspace);
     MapScene(const TMap& map, const TFactionList& factions, const TAllianceList& alliances)
-        : map(map), factions(factions), alliances(alliances)
+        : map(map)
+        , factions(factions)
+        , alliances(alliances)
     {
     }
 

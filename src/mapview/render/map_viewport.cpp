@@ -13,8 +13,14 @@ namespace korvane {
 namespace {
 
 // The scroll bars' ranges: a position outside them cannot be set.
-int ScrollX(int position) { return std::clamp(position, 0, TMap::kMaxX); }
-int ScrollY(int position) { return std::clamp(position, 0, TMap::kMaxY); }
+int ScrollX(int position)
+{
+    return std::clamp(position, 0, TMap::kMaxX);
+}
+int ScrollY(int position)
+{
+    return std::clamp(position, 0, TMap::kMaxY);
+}
 
 }  // namespace
 

@@ -23,9 +23,9 @@ struct HexPosition
 struct MapViewport
 {
     int ViewLevel = 0;
-    int Zoom = 5;      // 1..10; 10 draws the largest hexes
+    int Zoom = 5;  // 1..10; 10 draws the largest hexes
     int ViewLeft = 0;  // grid x of the leftmost column drawn
-    int ViewTop = 0;   // grid y of the top row drawn
+    int ViewTop = 0;  // grid y of the top row drawn
     int ViewCols = 1;  // columns that fit the paint box
     int ViewRows = 1;  // y units that fit the paint box
 };
@@ -37,8 +37,14 @@ int ViewRowsFor(int height, int zoom);
 void ResizeViewport(MapViewport& view, int width, int height);
 
 /// Zoom position on the zoom bar (1 = "In" = zoom 10) and back.
-inline int ZoomOfBarPosition(int position) { return 11 - position; }
-inline int BarPositionOfZoom(int zoom) { return 11 - zoom; }
+inline int ZoomOfBarPosition(int position)
+{
+    return 11 - position;
+}
+inline int BarPositionOfZoom(int zoom)
+{
+    return 11 - zoom;
+}
 
 /// Changes the zoom and keeps the middle of the view where it was (never scrolling below 0).
 void ZoomViewport(MapViewport& view, int zoom, int width, int height);

@@ -20,9 +20,9 @@ struct TroopDisplay
 
 struct TroopGroup
 {
-    std::string Key;          // the faction or alliance number, "0"-padded to 5 characters
+    std::string Key;  // the faction or alliance number, "0"-padded to 5 characters
     std::int64_t Men = 0;
-    int Stale = 0;            // 0 when seen in the turn shown, -1 when only known from before
+    int Stale = 0;  // 0 when seen in the turn shown, -1 when only known from before
     std::int32_t Colour = 0;  // the faction's or alliance's colour; negative: not drawn
 };
 

@@ -122,8 +122,8 @@ void TfrmMAP::RestorePlacement()
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    const MainWindowPlacement placement =
-        RestoreMainWindow(workspace_.Settings, {size.width(), size.height()}, width(), height());
+    const MainWindowPlacement placement = RestoreMainWindow(workspace_.Settings, {size.width(), size.height()}, width(),
+                                                            height());
     if (placement.width && placement.height)
         resize(*placement.width, *placement.height);
     move(placement.x, placement.y);
@@ -147,8 +147,8 @@ void TfrmMAP::closeEvent(QCloseEvent* event)
     TrecINI& settings = workspace_.Settings;
     std::tie(settings.ColourKeyPosX, settings.ColourKeyPosY) = std::tuple(frmColourKey_->x(), frmColourKey_->y());
     std::tie(settings.IconKeyPosX, settings.IconKeyPosY) = std::tuple(frmIconKey_->x(), frmIconKey_->y());
-    std::tie(settings.TroopShowPosX, settings.TroopShowPosY) =
-        std::tuple(frmTroopShowSelect_->x(), frmTroopShowSelect_->y());
+    std::tie(settings.TroopShowPosX, settings.TroopShowPosY) = std::tuple(frmTroopShowSelect_->x(),
+                                                                          frmTroopShowSelect_->y());
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     const QRect frame = frameGeometry();
     StoreMainWindow(settings, frame.x(), frame.y(), width(), height(), w_.pnlRight->width(), state);
@@ -177,7 +177,7 @@ void TfrmMAP::ApplyDisplaySettings()
     // clicks', not the start's.
     std::vector<QSignalBlocker> quiet;
     std::vector<std::pair<QCheckBox*, bool>> boxes = {{w_.chkDrawGlobalMap, settings.ShowGlobalMap},
-                                                       {w_.chkShowHints, settings.ShowHints}};
+                                                      {w_.chkShowHints, settings.ShowHints}};
     for (const auto& [box, setting] : DisplaySwitches())
         boxes.emplace_back(box, settings.*setting);
     for (const auto& [box, on] : boxes) {
@@ -226,8 +226,10 @@ void TfrmMAP::ConnectDisplaySwitches()
     });
 
     const std::pair<QPushButton*, TurnButton> turnButtons[] = {
-        {w_.cmdTurnD2, TurnButton::Down5}, {w_.cmdTurnD1, TurnButton::Down1},
-        {w_.cmdTurnU1, TurnButton::Up1},   {w_.cmdTurnU2, TurnButton::Up5},
+        {w_.cmdTurnD2, TurnButton::Down5},
+        {w_.cmdTurnD1, TurnButton::Down1},
+        {w_.cmdTurnU1, TurnButton::Up1},
+        {w_.cmdTurnU2, TurnButton::Up5},
     };
     for (const auto& [button, step] : turnButtons)
         connect(button, &QPushButton::clicked, this, [this, step = step] { StepTurn(step); });
@@ -337,12 +339,12 @@ void TfrmMAP::ConnectMenus()
     connect(m_.mnuHexCentre, &QAction::triggered, this, [this] { CentreOn(lastHit_.x, lastHit_.y); });
     connect(m_.mnuViewGateList, &QAction::triggered, this, &TfrmMAP::ShowGateList);
     connect(m_.mnuMaintainAlliances, &QAction::triggered, this, [this] {
-        TfrmAlliances alliances(workspace_.Alliances, workspace_.Factions, workspace_.Settings, ui_,
-                                [this](int& topLine, QWidget* parent) {
-                                    return TfrmFactions::Pick(workspace_.Factions, workspace_.Settings, ui_,
-                                                              topLine, parent);
-                                },
-                                this);
+        TfrmAlliances alliances(
+            workspace_.Alliances, workspace_.Factions, workspace_.Settings, ui_,
+            [this](int& topLine, QWidget* parent) {
+                return TfrmFactions::Pick(workspace_.Factions, workspace_.Settings, ui_, topLine, parent);
+            },
+            this);
         alliances.exec();
         if (alliances.AlliancesChanged())
             RedrawMap();
@@ -403,9 +405,15 @@ void TfrmMAP::SyncScrollBars()
 int TfrmMAP::DrawOptions() const
 {
     const std::pair<const QCheckBox*, int> switches[] = {
-        {w_.chkTownIcons, doTownIcons}, {w_.chkHexCoords, doHexCoords},      {w_.chkTownNames, doTownNames},
-        {w_.chkGates, doGates},         {w_.chkShowUnconfirmed, doUnconfirmed}, {w_.chkShafts, doShafts},
-        {w_.chkOther, doOther},         {w_.chkShowUnits, doTroops},         {w_.chkMarkDoneHexes, doDoneOrders},
+        {w_.chkTownIcons, doTownIcons},
+        {w_.chkHexCoords, doHexCoords},
+        {w_.chkTownNames, doTownNames},
+        {w_.chkGates, doGates},
+        {w_.chkShowUnconfirmed, doUnconfirmed},
+        {w_.chkShafts, doShafts},
+        {w_.chkOther, doOther},
+        {w_.chkShowUnits, doTroops},
+        {w_.chkMarkDoneHexes, doDoneOrders},
     };
     int options = 0;
     for (const auto& [box, bit] : switches)

@@ -36,12 +36,14 @@ void TfrmMAP::dragEnterEvent(QDragEnterEvent* event)
 
 void TfrmMAP::dropEvent(QDropEvent* event)
 {
-    const std::vector<std::string> files = event->mimeData() ? LocalFiles(*event->mimeData()) : std::vector<std::string>();
+    const std::vector<std::string> files = event->mimeData() ? LocalFiles(*event->mimeData())
+                                                             : std::vector<std::string>();
     if (files.empty())
         return;
     event->acceptProposedAction();
     // The drag's source waits for the drop to return: the work starts once it has.
-    QMetaObject::invokeMethod(this, [this, files] { DropFiles(files); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, files] { DropFiles(files); }, Qt::QueuedConnection);
 }
 
 void TfrmMAP::DropFiles(const std::vector<std::string>& fileNames)
@@ -68,8 +70,9 @@ void TfrmMAP::DropFiles(const std::vector<std::string>& fileNames)
             ImportFactionList(file.FileName);
             break;
         default:
-            ui_.Warning(file.FileName + " was not recognised: it is not a turn report, an exchange file, "
-                                        "a battle file or a faction list.");
+            ui_.Warning(file.FileName
+                        + " was not recognised: it is not a turn report, an exchange file, "
+                          "a battle file or a faction list.");
             break;
         }
     }

@@ -72,7 +72,8 @@ void TfrmMAP::ReloadDatabase()
 
 void TfrmMAP::ChooseDataFile()
 {
-    const std::string file = ChooseImportFile("Import Data", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
+    const std::string file = ChooseImportFile("Import Data", ToDisplayText(workspace_.Settings.ImportDir),
+                                              kAnyFileFirst);
     if (!file.empty())
         ImportData(file);
 }
@@ -89,8 +90,8 @@ void TfrmMAP::ChooseTurnFile()
 {
     if (!workspace_.CanImport(ImportKind::TurnFile, ui_))
         return;
-    const std::string file =
-        ChooseImportFile("Import Turn File", ToDisplayText(workspace_.Settings.ImportDir), kAnyFileFirst);
+    const std::string file = ChooseImportFile("Import Turn File", ToDisplayText(workspace_.Settings.ImportDir),
+                                              kAnyFileFirst);
     if (!file.empty())
         ImportTurnFile(file);
 }
@@ -168,12 +169,13 @@ void TfrmMAP::ChooseTurnFileToGenerate()
     const TrecINI& settings = workspace_.Settings;
     std::string start = lastOrdersFile_;
     if (start.empty()) {
-        const std::string dir = std::filesystem::is_directory(settings.TurnDir) ? settings.TurnDir : settings.ProgramDir();
+        const std::string dir = std::filesystem::is_directory(settings.TurnDir) ? settings.TurnDir
+                                                                                : settings.ProgramDir();
         start = QualifyFileName(ProposedOrdersFileName(settings.CurrentTurn), dir);
     }
     // The question about an existing file is the program's own, with its own words.
-    const QString file = QFileDialog::getSaveFileName(this, "Generate Turn File", ToDisplayText(start),
-                                                      kAnyFileFirst, nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString file = QFileDialog::getSaveFileName(this, "Generate Turn File", ToDisplayText(start), kAnyFileFirst,
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (!file.isEmpty())
         GenerateTurnFile(FromUserText(file));
 }

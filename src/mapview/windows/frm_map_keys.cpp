@@ -54,9 +54,9 @@ protected:
 private:
     static bool TakesTyping(const QWidget& widget)
     {
-        return qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSpinBox*>(&widget) ||
-               qobject_cast<const QTextEdit*>(&widget) || qobject_cast<const QPlainTextEdit*>(&widget) ||
-               qobject_cast<const QComboBox*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget);
+        return qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSpinBox*>(&widget)
+            || qobject_cast<const QTextEdit*>(&widget) || qobject_cast<const QPlainTextEdit*>(&widget)
+            || qobject_cast<const QComboBox*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget);
     }
 
     QWidget* window_;
@@ -90,7 +90,8 @@ void TfrmMAP::ConnectKeys()
         {m_.mnuScrollDownFar, 0, kFarScroll},
     };
     for (const auto& [action, columns, rows] : scrolls)
-        connect(action, &QAction::triggered, this, [this, columns = columns, rows = rows] { ScrollView(columns, rows); });
+        connect(action, &QAction::triggered, this,
+                [this, columns = columns, rows = rows] { ScrollView(columns, rows); });
 }
 
 void TfrmMAP::ShowStatusMessage(const std::string& text)

@@ -90,7 +90,7 @@ QWidget* HexPage(FrmMapWidgets& w)
     auto* page = Named<QWidget>("tsHexInfo");
     auto* form = new QFormLayout(page);
     const std::pair<QLabel**, std::pair<const char*, const char*>> rows[] = {
-        {&w.pnlHexCoord, {"pnlHexCoord", "Co-ord"}},     {&w.pnlHexTerrain, {"pnlHexTerrain", "Terrain"}},
+        {&w.pnlHexCoord, {"pnlHexCoord", "Co-ord"}},      {&w.pnlHexTerrain, {"pnlHexTerrain", "Terrain"}},
         {&w.pnlHexNatives, {"pnlHexNatives", "Natives"}}, {&w.pnlHexTaxes, {"pnlHexTaxes", "Taxes"}},
         {&w.pnlHexWages, {"pnlHexWages", "Wages"}},       {&w.pnlHexPop, {"pnlHexPop", "Pop Ctr"}},
         {&w.pnlHexGate, {"pnlHexGate", "Gate"}},
@@ -228,9 +228,9 @@ QWidget* BottomRow(FrmMapWidgets& w)
     w.pnlTurn->setMinimumWidth(48);
     w.cmdTurnU1 = Named<QPushButton>("cmdTurnU1", ">");
     w.cmdTurnU2 = Named<QPushButton>("cmdTurnU2", ">>");
-    for (QWidget* widget : {static_cast<QWidget*>(w.cmdTurnD2), static_cast<QWidget*>(w.cmdTurnD1),
-                            static_cast<QWidget*>(w.pnlTurn), static_cast<QWidget*>(w.cmdTurnU1),
-                            static_cast<QWidget*>(w.cmdTurnU2)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(w.cmdTurnD2), static_cast<QWidget*>(w.cmdTurnD1), static_cast<QWidget*>(w.pnlTurn),
+          static_cast<QWidget*>(w.cmdTurnU1), static_cast<QWidget*>(w.cmdTurnU2)})
         layout->addWidget(widget);
     for (QPushButton* button : {w.cmdTurnD2, w.cmdTurnD1, w.cmdTurnU1, w.cmdTurnU2})
         button->setMaximumWidth(32);

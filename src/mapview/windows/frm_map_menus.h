@@ -10,16 +10,16 @@ namespace korvane {
 struct FrmMapMenus
 {
     QMenu* mnuFile = nullptr;
-    QAction *mnuImportTurn = nullptr, *mnuBulkImport = nullptr, *mnuImportData = nullptr,
-            *mnuImportKvd = nullptr, *mnuImportFactions = nullptr, *mnuExportKvd = nullptr,
-            *mnuGenerateMap = nullptr, *mnuFileSaveDB = nullptr, *mnuFileReloadDB = nullptr, *mnuFileExit = nullptr;
+    QAction *mnuImportTurn = nullptr, *mnuBulkImport = nullptr, *mnuImportData = nullptr, *mnuImportKvd = nullptr,
+            *mnuImportFactions = nullptr, *mnuExportKvd = nullptr, *mnuGenerateMap = nullptr, *mnuFileSaveDB = nullptr,
+            *mnuFileReloadDB = nullptr, *mnuFileExit = nullptr;
     QAction *mnuViewHome = nullptr, *mnuViewGoto = nullptr, *mnuViewSaveHome = nullptr, *cmdFindCity = nullptr,
             *mnuViewColourKey = nullptr, *mnuViewIconKey = nullptr, *mnuViewTroopSelection = nullptr,
             *mnuViewFactions = nullptr, *mnuViewGateList = nullptr, *mnuViewAllUnits = nullptr,
             *mnuViewAllUnitSummary = nullptr, *mnuViewFaction = nullptr;
     // Keyboard moves of the view, in the menu so that their keys can be seen.
-    QAction *mnuViewZoomIn = nullptr, *mnuViewZoomOut = nullptr, *mnuViewLevel = nullptr,
-            *mnuViewNextTurn = nullptr, *mnuViewPreviousTurn = nullptr;
+    QAction *mnuViewZoomIn = nullptr, *mnuViewZoomOut = nullptr, *mnuViewLevel = nullptr, *mnuViewNextTurn = nullptr,
+            *mnuViewPreviousTurn = nullptr;
     QAction *mnuScrollLeft = nullptr, *mnuScrollRight = nullptr, *mnuScrollUp = nullptr, *mnuScrollDown = nullptr,
             *mnuScrollLeftFar = nullptr, *mnuScrollRightFar = nullptr, *mnuScrollUpFar = nullptr,
             *mnuScrollDownFar = nullptr;

@@ -68,28 +68,38 @@ void TfrmMAP::FillPages(int level, int x, int y)
     const QWidget* page = w_.tabShow->currentWidget();
     if (page == w_.tabShow->widget(1)) {
         const HexPageTexts texts = HexPage(workspace_.Map, level, x, y, separator);
-        for (const auto& [panel, text] : {std::pair(w_.pnlHexCoord, &texts.Coord), {w_.pnlHexTerrain, &texts.Terrain},
-                                          {w_.pnlHexNatives, &texts.Natives}, {w_.pnlHexTaxes, &texts.Taxes},
-                                          {w_.pnlHexWages, &texts.Wages}, {w_.pnlHexPop, &texts.Pop},
-                                          {w_.pnlHexGate, &texts.Gate}, {w_.pnlHexWeatWas, &texts.WeatherWas},
-                                          {w_.pnlHexWeatNext, &texts.WeatherNext}, {w_.pnlLastUpd, &texts.LastUpdate}})
+        for (const auto& [panel, text] : {std::pair(w_.pnlHexCoord, &texts.Coord),
+                                          {w_.pnlHexTerrain, &texts.Terrain},
+                                          {w_.pnlHexNatives, &texts.Natives},
+                                          {w_.pnlHexTaxes, &texts.Taxes},
+                                          {w_.pnlHexWages, &texts.Wages},
+                                          {w_.pnlHexPop, &texts.Pop},
+                                          {w_.pnlHexGate, &texts.Gate},
+                                          {w_.pnlHexWeatWas, &texts.WeatherWas},
+                                          {w_.pnlHexWeatNext, &texts.WeatherNext},
+                                          {w_.pnlLastUpd, &texts.LastUpdate}})
             show(panel, *text);
     } else if (page == w_.tabShow->widget(2)) {
         const TrecINI& settings = workspace_.Settings;
         const UnitsPageTexts texts = UnitsPage(workspace_.Map, workspace_.TroopList, settings.FactionNo,
                                                w_.chkAllUnits->isChecked(), level, x, y, separator);
-        for (const auto& [panel, text] : {std::pair(w_.pnlSilver, &texts.Silver), {w_.pnlTaxes, &texts.Taxes},
-                                          {w_.pnlWages, &texts.Wages}, {w_.pnlTotIncome, &texts.TotalIncome},
-                                          {w_.pnlLEADUnits, &texts.LeadUnits}, {w_.pnlLEADMen, &texts.LeadMen},
-                                          {w_.pnlSERFUnits, &texts.SerfUnits}, {w_.pnlSERFMen, &texts.SerfMen},
-                                          {w_.pnlTOTUnits, &texts.TotalUnits}, {w_.pnlTOTMen, &texts.TotalMen},
+        for (const auto& [panel, text] : {std::pair(w_.pnlSilver, &texts.Silver),
+                                          {w_.pnlTaxes, &texts.Taxes},
+                                          {w_.pnlWages, &texts.Wages},
+                                          {w_.pnlTotIncome, &texts.TotalIncome},
+                                          {w_.pnlLEADUnits, &texts.LeadUnits},
+                                          {w_.pnlLEADMen, &texts.LeadMen},
+                                          {w_.pnlSERFUnits, &texts.SerfUnits},
+                                          {w_.pnlSERFMen, &texts.SerfMen},
+                                          {w_.pnlTOTUnits, &texts.TotalUnits},
+                                          {w_.pnlTOTMen, &texts.TotalMen},
                                           {w_.pnlMaint, &texts.Maintenance}})
             show(panel, *text);
     } else if (page == w_.tabShow->widget(3)) {
         w_.lstHexFactions->clear();
         std::vector<std::int32_t> numbers;
-        const std::vector<std::string> lines =
-            FactionsPage(workspace_.Map, workspace_.Factions, workspace_.Settings.FactionNo, level, x, y, &numbers);
+        const std::vector<std::string> lines = FactionsPage(workspace_.Map, workspace_.Factions,
+                                                            workspace_.Settings.FactionNo, level, x, y, &numbers);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             auto* line = new QListWidgetItem(ToDisplayText(lines[i]), w_.lstHexFactions);
             line->setData(kFactionRole, numbers[i]);

@@ -55,8 +55,9 @@ void TfrmMAP::CentreOn(int x, int y)
 
 void TfrmMAP::ShowGateList()
 {
-    TfrmMapList list(MapListMode::Gates, "Gate List", GateListItems(workspace_.Map), workspace_.Settings,
-                     [this](int x, int y) { CentreOn(x, y); }, this);
+    TfrmMapList list(
+        MapListMode::Gates, "Gate List", GateListItems(workspace_.Map), workspace_.Settings,
+        [this](int x, int y) { CentreOn(x, y); }, this);
     list.exec();
 }
 
@@ -77,8 +78,9 @@ void TfrmMAP::ShowCitySearch(const std::string& searchText)
         const BusyCursor busy;
         items = CityListItems(workspace_.Map, searchText);
     }
-    TfrmMapList list(MapListMode::Cities, "City Search: " + ToDisplayText(searchText), items, workspace_.Settings,
-                     [this](int x, int y) { CentreOn(x, y); }, this);
+    TfrmMapList list(
+        MapListMode::Cities, "City Search: " + ToDisplayText(searchText), items, workspace_.Settings,
+        [this](int x, int y) { CentreOn(x, y); }, this);
     list.exec();
 }
 

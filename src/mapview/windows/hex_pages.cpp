@@ -103,8 +103,8 @@ HexPageTexts HexPage(const TMap& map, int level, int x, int y, std::string_view 
     return page;
 }
 
-UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownFaction, bool allUnits, int level,
-                         int x, int y, std::string_view separator)
+UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownFaction, bool allUnits, int level, int x,
+                         int y, std::string_view separator)
 {
     UnitsPageTexts page;
     const TMapCell* cell = map.Cell(level, x, y);

@@ -44,8 +44,8 @@ struct UnitsPageTexts
     std::string Silver, Taxes, Wages, TotalIncome, LeadUnits, LeadMen, SerfUnits, SerfMen, TotalUnits, TotalMen,
         Maintenance;
 };
-UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownFaction, bool allUnits, int level,
-                         int x, int y, std::string_view separator);
+UnitsPageTexts UnitsPage(const TMap& map, const TKeyStringList& troops, int ownFaction, bool allUnits, int level, int x,
+                         int y, std::string_view separator);
 
 /// The "Facs" page: one line per faction with units in the hex, each starting with the faction's
 /// number in 5 columns; none without a cell or before the player's faction is known.

@@ -19,7 +19,7 @@ struct ScreenSize
 struct MainWindowPlacement
 {
     std::optional<int> width, height;  // both set, or neither
-    int x = 10, y = 10;                // always set: (10, 10) when no place was saved
+    int x = 10, y = 10;  // always set: (10, 10) when no place was saved
     std::optional<int> rightColumnWidth;
     std::optional<int> state;  // 0 normal, 1 minimised, 2 maximised
 };

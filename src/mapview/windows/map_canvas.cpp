@@ -143,10 +143,10 @@ void MapCanvas::SizeBufferFor(const QScreen& screen)
 MapFrame MapCanvas::Frame() const
 {
     MapFrame frame;
-    std::tie(frame.left, frame.top, frame.cols, frame.rows) =
-        std::tuple(view_.ViewLeft, view_.ViewTop, view_.ViewCols, view_.ViewRows);
-    std::tie(frame.zoom, frame.level, frame.marginX, frame.marginY) =
-        std::tuple(view_.Zoom, view_.ViewLevel, kScreenMarginX, kScreenMarginY);
+    std::tie(frame.left, frame.top, frame.cols, frame.rows) = std::tuple(view_.ViewLeft, view_.ViewTop, view_.ViewCols,
+                                                                         view_.ViewRows);
+    std::tie(frame.zoom, frame.level, frame.marginX, frame.marginY) = std::tuple(view_.Zoom, view_.ViewLevel,
+                                                                                 kScreenMarginX, kScreenMarginY);
     frame.clip = rect();
     frame.options = options_;
     return frame;
@@ -203,8 +203,8 @@ void MapCanvas::HintTick(const QPoint& cursor)
     case HexBalloonState::Action::Show: {
         const QScreen* screen = this->screen();
         const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-        BalloonPlace place = PlaceBalloon(cursor.x() - area.x(), cursor.y() - area.y(), area.width(),
-                                          area.height(), HexBalloon::kWidth, HexBalloon::kHeight);
+        BalloonPlace place = PlaceBalloon(cursor.x() - area.x(), cursor.y() - area.y(), area.width(), area.height(),
+                                          HexBalloon::kWidth, HexBalloon::kHeight);
         place.x += area.x();
         place.y += area.y();
         balloon_->ShowAt(*texts, place);
