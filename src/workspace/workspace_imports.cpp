@@ -1,4 +1,4 @@
-// Importing turn reports into the workspace: whether it may be done, and a run of them.
+// Importing into the workspace: whether an import or a save of the database may go ahead, and a run of reports.
 #include "workspace/bulk_import_run.h"
 
 #include "core/progress.h"
