@@ -9,11 +9,11 @@
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/free_text_validator.h"
 #include "windows/widget_makers.h"
 
 #include <QDropEvent>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -103,7 +103,7 @@ void TfrmAlliances::BuildLayout()
     lstFactions = Named<QListWidget>("lstFactions", this);
     lstFactions->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Numbers are right-aligned with blanks, which only a fixed-pitch font lines up.
-    lstFactions->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstFactions->setFont(FixedWidthFont());
     lstFactions->setDragEnabled(true);
     lstFactions->setDragDropMode(QAbstractItemView::DragOnly);
     // A move would take the lines out of this list once dropped: members are shared, not moved.

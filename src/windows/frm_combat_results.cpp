@@ -3,9 +3,9 @@
 
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/widget_makers.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,7 +30,7 @@ TfrmCombatResults::TfrmCombatResults(const std::vector<std::string>& report, QWi
 
     lstCombats = Named<QListWidget>("lstCombats", this);
     // "Left lost : " and "Right lost: " are written to line up, which only a fixed pitch shows.
-    lstCombats->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstCombats->setFont(FixedWidthFont());
     const QFontMetrics fixed(lstCombats->font());
     lstCombats->setMinimumSize(fixed.horizontalAdvance(QString(kReportColumns, u'0')) + 24,
                                kReportRows * fixed.height());

@@ -6,6 +6,7 @@
 #include "mapview/render/display_text.h"
 #include "windows/busy_cursor.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/frm_combat_results.h"
 #include "windows/frm_combat_unit.h"
 #include "windows/widget_makers.h"
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -95,7 +95,7 @@ void TfrmCombats::CreateSide(TCombatSide side)
     s.Frame = new QGroupBox(name, this);
     s.lst = Named<QListWidget>("lst" + name, s.Frame);
     // The columns of a unit's line are padded with blanks, which only line up in a fixed pitch.
-    s.lst->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    s.lst->setFont(FixedWidthFont());
     const QFontMetrics fixed(s.lst->font());
     const int columns = 1 + kQuantityColumns + kDescriptionColumns;
     s.lst->setMinimumSize(fixed.horizontalAdvance(QString(columns, u'0')) + 24, kListRows * fixed.height());

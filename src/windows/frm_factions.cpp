@@ -9,11 +9,11 @@
 #include "people/faction_list.h"
 #include "people/registry_fields.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/frm_find.h"
 #include "windows/widget_makers.h"
 
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,7 +69,7 @@ void TfrmFactions::BuildWidgets()
     lstFactions = Named<QListWidget>("lstFactions", this);
     lstFactions->setSelectionMode(QAbstractItemView::SingleSelection);
     // The number and name are padded to columns, which only a fixed-pitch font lines up.
-    lstFactions->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstFactions->setFont(FixedWidthFont());
     // One line per scroll step, so the scroll position is the first visible line.
     lstFactions->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     lstFactions->setUniformItemSizes(true);

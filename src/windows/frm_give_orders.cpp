@@ -4,11 +4,11 @@
 #include "core/text_lines.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/widget_makers.h"
 #include "world/map.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -45,7 +45,7 @@ TfrmGiveOrders::TfrmGiveOrders(TMap& map, QWidget* parent)
 
     txtOrders = Named<QPlainTextEdit>("txtOrders", this);
     // One order a line, as the game reads them; indented blocks (form ... end) line up.
-    txtOrders->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtOrders->setFont(FixedWidthFont());
     txtOrders->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOrders->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtOrders->setTabChangesFocus(true);

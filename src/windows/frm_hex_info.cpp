@@ -5,6 +5,7 @@
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/free_text_validator.h"
 #include "windows/widget_makers.h"
 #include "world/hex_details.h"
@@ -14,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -151,7 +151,7 @@ void TfrmHexInfo::CreateControls()
         markets->addButton(view);
     lstProds = Named<QListWidget>("lstProds", pnlShowNormal);
     // The views' columns are padded with spaces, which only line up in a fixed-pitch font.
-    lstProds->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstProds->setFont(FixedWidthFont());
     lstProds->setSelectionMode(QAbstractItemView::NoSelection);
     lstProds->setFocusPolicy(Qt::NoFocus);
     const QFontMetrics fixed(lstProds->font());

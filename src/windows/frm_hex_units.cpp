@@ -3,12 +3,12 @@
 
 #include "core/text_helpers.h"
 #include "mapview/render/display_text.h"
+#include "windows/fixed_width_font.h"
 #include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 #include "world/unit_window_places.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -23,7 +23,7 @@ TfrmHexUnits::TfrmHexUnits(Workspace& workspace, int level, int x, int y, UserIn
 {
     setObjectName("frmHexUnits");
     lstStructures = Named<QComboBox>("lstStructures", this);
-    lstStructures->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstStructures->setFont(FixedWidthFont());
     lstStructures->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lstStructures->setMinimumContentsLength(20);
     connect(lstStructures, &QComboBox::currentIndexChanged, this, [this] { ChangeSelection(); });

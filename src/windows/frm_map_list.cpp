@@ -4,10 +4,10 @@
 #include "core/settings.h"
 #include "mapview/render/display_text.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/widget_makers.h"
 #include "world/place_lists.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -62,7 +62,7 @@ TfrmMapList::TfrmMapList(MapListMode mode, const QString& caption, const std::ve
     lstItems->setSelectionMode(QAbstractItemView::SingleSelection);
     // Gate numbers are padded with spaces to line up, which only a fixed-pitch font shows.
     if (mode == MapListMode::Gates)
-        lstItems->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        lstItems->setFont(FixedWidthFont());
 
     std::vector<std::pair<QString, const std::string*>> shown;
     shown.reserve(items.size());

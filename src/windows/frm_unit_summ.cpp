@@ -5,10 +5,10 @@
 #include "mapview/render/display_text.h"
 #include "people/unit_summary.h"
 #include "windows/centre_window.h"
+#include "windows/fixed_width_font.h"
 #include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -91,7 +91,7 @@ TfrmUnitSumm::TfrmUnitSumm(Workspace& workspace, const TMapCell* cell, QWidget* 
     pnlSilver = Named<QLabel>("pnlSilver", this);
     pnlSilver->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     pnlSilver->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnlSilver->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    pnlSilver->setFont(FixedWidthFont());
     pnlSilver->setMinimumWidth(pnlSilver->fontMetrics().horizontalAdvance(QString(kSilverWidth + 2, '0')));
     grdSkills = Grid("grdSkills", 4, 6, this);
     SetRow(grdSkills, 0, {"LEAD/SERF", "Level 1", "Level 2", "Level 3", "Level 4", "Level 5"});

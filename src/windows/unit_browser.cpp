@@ -10,6 +10,7 @@
 #include "storage/unit_list_files.h"
 #include "windows/centre_window.h"
 #include "windows/colour_square_delegate.h"
+#include "windows/fixed_width_font.h"
 #include "windows/frm_unit_summ.h"
 #include "windows/widget_makers.h"
 #include "workspace/workspace.h"
@@ -18,7 +19,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,11 +61,6 @@ QLabel* BrowserPanel(const char* name, QWidget* parent)
     QLabel* panel = ValuePanel(name, parent);
     panel->setFrameShape(QFrame::StyledPanel);
     return panel;
-}
-
-QFont FixedFont()
-{
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 }  // namespace
@@ -182,7 +177,7 @@ void TUnitBrowser::BuildWidgets()
     lstFactions = Named<FactionComboBox>(
         "lstFactions", [this, factionColour](int row) { return factionColour(lstFactions->itemData(row).toInt()); },
         this);
-    lstFactions->setFont(FixedFont());
+    lstFactions->setFont(FixedWidthFont());
     lstFactions->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lstFactions->setMinimumContentsLength(28);
     connect(lstFactions, &QComboBox::currentIndexChanged, this, [this] { ChangeSelection(); });
@@ -190,7 +185,7 @@ void TUnitBrowser::BuildWidgets()
     lines_ = new UnitLinesModel(this);
     lstUnits = Named<QListView>("lstUnits", this);
     lstUnits->setModel(lines_);
-    lstUnits->setFont(FixedFont());
+    lstUnits->setFont(FixedWidthFont());
     // Every line is as high as the next: the view need not measure tens of thousands of them.
     lstUnits->setUniformItemSizes(true);
     lstUnits->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -296,7 +291,7 @@ QLayout* TUnitBrowser::BuildDetails()
     }
     connect(views_, &QButtonGroup::buttonClicked, this, [this] { RefreshView(); });
     lstMisc = Named<QListWidget>("lstMisc", this);
-    lstMisc->setFont(FixedFont());
+    lstMisc->setFont(FixedWidthFont());
     lstMisc->setSelectionMode(QAbstractItemView::NoSelection);
 
     auto* views = new QVBoxLayout;

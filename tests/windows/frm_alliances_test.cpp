@@ -1,26 +1,21 @@
 // The alliance window driven as a player would: alliances made, changed and removed, members
-// picked, removed and dragged, and the registry saved on OK or put back on Cancel.
+// picked, removed and dragged, the registry saved on OK or put back on Cancel; and the
+// alliance picker.
 #include "windows/frm_alliances.h"
 
 #include "core/settings.h"
-#include "mapview/render/colour.h"
-#include "people/alliance_list.h"
-#include "people/faction_list.h"
-#include "support/qt_printers.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "windows/frm_alliance_list.h"
+#include "windows/registry_builders.h"
 #include "windows/window_test_helpers.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QMimeData>
 
 #include <deque>
 #include <filesystem>
-#include <memory>
 
 namespace korvane {
 namespace {
@@ -30,24 +25,17 @@ using testing::Lines;
 
 /// Four factions, alliance 1 "North" (Red Hand and Blue Guild) and alliance 2 "South" (Green
 /// Men), and the window over them, shown. Faction picks are answered from `picks`.
-class AlliancesWindow : public testing::WindowTest
+class AlliancesWindow : public testing::OwnedWindowTest<TfrmAlliances>
 {
 protected:
     AlliancesWindow()
     {
         settings.DataDir = dir.Path();
-        for (auto [number, name] : {std::pair{7, "Red Hand"}, {12, "Blue Guild"}, {30, "Green Men"}, {45, "Yellow"}}) {
-            auto faction = std::make_unique<TFaction>();
-            faction->Number = number;
-            faction->Name = name;
-            factions.Add(std::move(faction));
-        }
+        for (auto [number, name] : {std::pair{7, "Red Hand"}, {12, "Blue Guild"}, {30, "Green Men"}, {45, "Yellow"}})
+            testing::AddFaction(factions, number, name);
         for (auto [name, members] : {std::pair{"North", std::vector{7, 12}}, {"South", std::vector{30}}}) {
-            auto alliance = std::make_unique<TAlliance>();
-            alliance->Name = name;
-            alliance->Comments = std::string(name) + " comment";
-            alliance->Colour = 0x0000FF;
-            TAlliance* added = alliances.Add(std::move(alliance));
+            TAlliance* added = testing::AddAlliance(alliances, name);
+            std::tie(added->Comments, added->Colour) = std::tuple(std::string(name) + " comment", 0x0000FF);
             for (int member : members) {
                 added->AddMember(member);
                 factions.Find(member)->AddAlliance(added->Number);
@@ -59,27 +47,26 @@ protected:
     void Open()
     {
         const FactionPicker picker = [this](int& topLine, QWidget*) -> TFaction* {
-            topLines.push_back(topLine);
-            topLine = 17;
-            if (picks.empty())
-                return nullptr;
-            TFaction* picked = picks.front();
-            picks.pop_front();
+            topLines.push_back(std::exchange(topLine, 17));
+            TFaction* picked = picks.empty() ? nullptr : picks.front();
+            if (!picks.empty())
+                picks.pop_front();
             return picked;
         };
         window = std::make_unique<TfrmAlliances>(alliances, factions, settings, ui, picker, nullptr);
         window->chooseColour = [this](const QColor&, QWidget*) { return colourAnswer; };
         window->show();
     }
-
-    const QWidget& Window() const override { return *window; }
     /// Typed over what the box holds, so that refused characters are refused as typed.
     void Type(const char* edit, const QString& text) const { testing::TypeOver(Get<QLineEdit>(edit), text); }
-    /// A click on a line, with `modifier` held.
     void ClickLine(const char* list, int row, Qt::KeyboardModifiers modifier = {}) const
     {
-        auto* box = Get<QListWidget>(list);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, modifier, box->visualItemRect(box->item(row)).center());
+        testing::ClickLine(Get<QListWidget>(list), row, modifier);
+    }
+    void Recolour(const QColor& colour)
+    {
+        colourAnswer = colour;
+        Click("cmdSetColour");
     }
     int SelectedAllianceRow() const
     {
@@ -99,7 +86,6 @@ protected:
     std::deque<TFaction*> picks;
     std::vector<int> topLines;
     std::optional<QColor> colourAnswer;
-    std::unique_ptr<TfrmAlliances> window;
 };
 
 TEST_F(AlliancesWindow, SelectingAnAllianceShowsItAndEditingItOffersUpdate)
@@ -108,23 +94,19 @@ TEST_F(AlliancesWindow, SelectingAnAllianceShowsItAndEditingItOffersUpdate)
     EXPECT_EQ(Sample(), QColor(192, 192, 192));
     for (const char* name : {"cmdUpdateAlliance", "cmdDeleteAlliance", "cmdAddFaction", "cmdRemoveFaction"})
         EXPECT_FALSE(Enabled(name)) << name;
-
     ClickLine("lstAlliances", 0);
     EXPECT_EQ(Text("txtAlName"), "North");
     EXPECT_EQ(Sample(), QColor(255, 0, 0)) << "red is the low byte";
     EXPECT_EQ(Shown("lstFactions"), (Lines{"   7 Red Hand", "  12 Blue Guild"}));
     EXPECT_EQ(Count(), "2");
     EXPECT_FALSE(Enabled("cmdUpdateAlliance"));
-
     QTest::keyClicks(Get<QLineEdit>("txtAlComment"), "!");
     EXPECT_TRUE(Enabled("cmdUpdateAlliance"));
     ClickLine("lstAlliances", 1);
     EXPECT_FALSE(Enabled("cmdUpdateAlliance"));
-    colourAnswer = QColor(255, 0, 0);
-    Click("cmdSetColour");
+    Recolour(QColor(255, 0, 0));
     EXPECT_FALSE(Enabled("cmdUpdateAlliance")) << "the same colour again is no change";
-    colourAnswer = QColor(0, 128, 0);
-    Click("cmdSetColour");
+    Recolour(QColor(0, 128, 0));
     EXPECT_EQ(Sample(), QColor(0, 128, 0));
     EXPECT_TRUE(Enabled("cmdUpdateAlliance"));
     EXPECT_FALSE(window->AlliancesChanged()) << "nothing is stored before Update";
@@ -136,22 +118,17 @@ TEST_F(AlliancesWindow, AddingNeedsANameAndMakesTheNextAlliance)
     Click("cmdAddAlliance");
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Please provide a name for the new alliance. Thanks."});
     EXPECT_EQ(alliances.Count(), 2);
-
     Type("txtAlName", "  Dragon's, \"Teeth\"  ");
     EXPECT_EQ(Text("txtAlName"), "  Dragons Teeth  ") << "quotes and commas are refused as typed";
     Type("txtAlComment", " met in the west ");
-    colourAnswer = QColor(0, 0, 255);
-    Click("cmdSetColour");
+    Recolour(QColor(0, 0, 255));
     Click("cmdAddAlliance");
     ASSERT_EQ(alliances.Count(), 3);
     const TAlliance& added = *alliances.Items(2);
-    EXPECT_EQ(added.Number, 3);
-    EXPECT_EQ(added.Name, "Dragons Teeth");
-    EXPECT_EQ(added.Comments, "met in the west");
-    EXPECT_EQ(added.Colour, 0xFF0000);
+    EXPECT_EQ(std::tuple(added.Number, added.Name, added.Comments, added.Colour),
+              std::tuple(3, "Dragons Teeth", "met in the west", 0xFF0000));
     EXPECT_EQ(SelectedAllianceRow(), 2);
     EXPECT_TRUE(window->AlliancesChanged());
-
     // Pasted, they are refused as well.
     ClickLine("lstAlliances", 0);
     QApplication::clipboard()->setText("North^\"^Pact,");
@@ -170,14 +147,11 @@ TEST_F(AlliancesWindow, UpdateReplacesTheSelectedAllianceAndRefusesAnEmptyName)
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"The alliance must have a name, I'm afraid."});
     EXPECT_EQ(alliances.Items(1)->Name, "South");
     EXPECT_FALSE(window->AlliancesChanged());
-
     Type("txtAlName", " Southern Pact ");
-    colourAnswer = QColor(0, 255, 0);
-    Click("cmdSetColour");
+    Recolour(QColor(0, 255, 0));
     Click("cmdUpdateAlliance");
-    EXPECT_EQ(alliances.Items(1)->Name, "Southern Pact");
-    EXPECT_EQ(alliances.Items(1)->Colour, 0x00FF00);
-    EXPECT_EQ(alliances.Items(1)->Number, 2);
+    const TAlliance& south = *alliances.Items(1);
+    EXPECT_EQ(std::tuple(south.Name, south.Colour, south.Number), std::tuple("Southern Pact", 0x00FF00, 2));
     EXPECT_EQ(Shown("lstAlliances"), (Lines{"North", "Southern Pact"}));
     EXPECT_FALSE(Enabled("cmdUpdateAlliance"));
     EXPECT_TRUE(window->AlliancesChanged());
@@ -188,20 +162,18 @@ TEST_F(AlliancesWindow, DeleteRemovesTheAllianceAndItsNumberFromTheMembers)
     ClickLine("lstAlliances", 0);
     Click("cmdDeleteAlliance");
     EXPECT_EQ(Shown("lstAlliances"), Lines{"South"});
-    EXPECT_TRUE(Keys(7).empty());
-    EXPECT_EQ(Keys(30), Lines{"00002"});
+    EXPECT_EQ(std::tuple(Keys(7), Keys(30)), std::tuple(Lines{}, Lines{"00002"}));
     EXPECT_FALSE(Enabled("cmdDeleteAlliance")) << "a second press cannot take another alliance";
     EXPECT_TRUE(Shown("lstFactions").empty());
     EXPECT_TRUE(window->AlliancesChanged());
 }
 
-TEST_F(AlliancesWindow, MembersAreAddedThroughThePickerOnBothSides)
+TEST_F(AlliancesWindow, MembersAreAddedThroughThePickerOnBothSidesAndRemovedTwoAtATime)
 {
     ClickLine("lstAlliances", 1);
     Click("cmdAddFaction");  // the player picks nothing
     EXPECT_EQ(Members(1), Lines{"00030"});
     EXPECT_FALSE(window->AlliancesChanged());
-
     picks = {factions.Find(45), factions.Find(7)};
     Click("cmdAddFaction");
     Click("cmdAddFaction");
@@ -210,21 +182,15 @@ TEST_F(AlliancesWindow, MembersAreAddedThroughThePickerOnBothSides)
     EXPECT_EQ(Keys(7), (Lines{"00001", "00002"}));
     EXPECT_EQ(Count(), "3");
     EXPECT_TRUE(window->AlliancesChanged());
-}
 
-TEST_F(AlliancesWindow, RemovingTwoSelectedMembersRemovesBoth)
-{
     ClickLine("lstAlliances", 0);
     EXPECT_FALSE(Enabled("cmdRemoveFaction"));
     ClickLine("lstFactions", 0);
     ClickLine("lstFactions", 1, Qt::ControlModifier);
-    EXPECT_TRUE(Enabled("cmdRemoveFaction"));
     Click("cmdRemoveFaction");
-    EXPECT_TRUE(Members(0).empty());
-    EXPECT_TRUE(Keys(12).empty());
-    EXPECT_EQ(Count(), "0");
+    EXPECT_EQ(std::tuple(Members(0), Keys(12), Count()), std::tuple(Lines{}, Lines{}, "0"));
+    EXPECT_EQ(Keys(7), Lines{"00002"});
     EXPECT_FALSE(Enabled("cmdRemoveFaction"));
-    EXPECT_TRUE(window->AlliancesChanged());
 }
 
 TEST_F(AlliancesWindow, DroppedMembersJoinTheAllianceDroppedOnWhichIsThenSelected)
@@ -238,7 +204,6 @@ TEST_F(AlliancesWindow, DroppedMembersJoinTheAllianceDroppedOnWhichIsThenSelecte
     EXPECT_EQ(SelectedAllianceRow(), 1);
     EXPECT_EQ(Shown("lstFactions"), (Lines{"  12 Blue Guild", "  30 Green Men"}));
     EXPECT_TRUE(window->AlliancesChanged());
-
     // Only lines dragged from the member list are taken; anything else dragged in is refused.
     auto* target = Get<QListWidget>("lstAlliances");
     QMimeData text;
@@ -251,26 +216,21 @@ TEST_F(AlliancesWindow, DroppedMembersJoinTheAllianceDroppedOnWhichIsThenSelecte
 
 TEST_F(AlliancesWindow, OKSavesOnlyAfterAChangeAndWarnsWhenItCannot)
 {
-    const std::string file = dir.File("Alliance.dat");
     Click("cmdOK");
     EXPECT_EQ(window->result(), QDialog::Accepted);
-    EXPECT_FALSE(std::filesystem::exists(file)) << "nothing changed, nothing written";
-
-    Open();
-    ClickLine("lstAlliances", 0);
-    Click("cmdDeleteAlliance");
-    Click("cmdOK");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Alliance.dat"))) << "nothing changed, nothing written";
+    for (bool writable : {true, false}) {
+        Open();
+        if (!writable)
+            settings.DataDir = dir.Write("not-a-folder", "");
+        ClickLine("lstAlliances", 0);
+        Click("cmdDeleteAlliance");
+        Click("cmdOK");
+        EXPECT_FALSE(window->isVisible());
+    }
     EXPECT_EQ(dir.Read("Alliance.dat"), "VERSION^\"^2.31\r\n2^\"^South^\"^South comment^\"^255^\"^1^\"^00030^\"^\r\n");
-    EXPECT_TRUE(ui.shown.empty());
-
-    Open();
-    settings.DataDir = dir.Write("not-a-folder", "");
-    ClickLine("lstAlliances", 0);
-    Click("cmdDeleteAlliance");
-    Click("cmdOK");
     EXPECT_EQ(ui.Texts(Kind::Warning),
               Lines{"Error saving Alliance information. Some or all Alliance data may be lost."});
-    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBack)
@@ -278,7 +238,6 @@ TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBack)
     Click("cmdCancel");
     EXPECT_TRUE(ui.shown.empty()) << "nothing to lose, nothing asked";
     EXPECT_EQ(window->result(), QDialog::Rejected);
-
     Open();
     ClickLine("lstAlliances", 0);
     Click("cmdDeleteAlliance");
@@ -287,7 +246,6 @@ TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBack)
     Click("cmdAddFaction");
     Type("txtAlName", "West");
     Click("cmdAddAlliance");
-
     ui.yesNoAnswers = {false, false, true};
     Click("cmdCancel");
     window->close();
@@ -295,15 +253,38 @@ TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBack)
     EXPECT_EQ(alliances.Count(), 2);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_EQ(ui.Texts(Kind::YesNo), Lines(3, "Are you sure you wish to cancel all your changes ?"));
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(std::tuple(window->isVisible(), window->result()), std::tuple(false, int(QDialog::Rejected)));
     EXPECT_FALSE(window->AlliancesChanged()) << "the opener has nothing new to show";
-
     EXPECT_EQ(alliances.ListNames(), (Lines{"North", "South"}));
-    EXPECT_EQ(Members(0), (Lines{"00007", "00012"}));
-    EXPECT_EQ(Keys(7), Lines{"00001"});
-    EXPECT_TRUE(Keys(45).empty());
+    EXPECT_EQ(std::tuple(Members(0), Keys(7), Keys(45)), std::tuple(Lines{"00007", "00012"}, Lines{"00001"}, Lines{}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("Alliance.dat")));
+}
+
+TEST_F(AlliancesWindow, ThePickerPicksWithSelectOrADoubleClickAndNothingOnCancel)
+{
+    const auto run = [this](std::function<void(TfrmAllianceList*)> act) {
+        TfrmAllianceList picker(alliances, nullptr);
+        testing::WhenModalShown<TfrmAllianceList>(std::move(act));
+        const int result = picker.exec();
+        return std::pair(result, picker.PickedAlliance());
+    };
+    const auto list = [](TfrmAllianceList* w) { return testing::Child<QListWidget>(*w, "lstAlliances"); };
+    EXPECT_EQ(run([&](TfrmAllianceList* w) {
+                  EXPECT_EQ(testing::LineTexts(*list(w)), (Lines{"North", "South"}));
+                  EXPECT_FALSE(testing::Child(*w, "cmdSelect")->isEnabled()) << "nothing is selected yet";
+                  QTest::keyClick(w, Qt::Key_Return);
+                  EXPECT_TRUE(w->isVisible());
+                  testing::ClickLine(list(w), 1);
+                  QTest::mouseClick(testing::Child(*w, "cmdSelect"), Qt::LeftButton);
+              }),
+              std::pair(int(QDialog::Accepted), alliances.Items(1)));
+    EXPECT_EQ(run([&](TfrmAllianceList* w) { testing::ClickLine(list(w), 0, {}, true); }),
+              std::pair(int(QDialog::Accepted), alliances.Items(0)));
+    EXPECT_EQ(run([&](TfrmAllianceList* w) {
+                  testing::ClickLine(list(w), 0);
+                  QTest::mouseClick(testing::Child(*w, "cmdCancel"), Qt::LeftButton);
+              }),
+              std::pair(int(QDialog::Rejected), static_cast<TAlliance*>(nullptr)));
 }
 
 }  // namespace

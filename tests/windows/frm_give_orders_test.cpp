@@ -2,22 +2,16 @@
 // the title bar, and edits that are no change.
 #include "windows/frm_give_orders.h"
 
-#include "windows/modal_driver.h"
+#include "windows/window_test_helpers.h"
 #include "world/map.h"
 
-#include <QCoreApplication>
-#include <QDialog>
-#include <QEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
+
+using testing::Lines;
 
 class GiveOrdersWindow : public ::testing::Test
 {
@@ -25,130 +19,113 @@ protected:
     GiveOrdersWindow()
     {
         auto unit = std::make_unique<TUnit>();
-        unit->Number = 1234;
-        unit->Name = "Red Scouts";
-        unit->Faction = 3;
+        std::tie(unit->Number, unit->Name, unit->Faction) = std::tuple(1234, "Red Scouts", 3);
         unit->SetOrders({"work", "give 81 10 silver"});
         record = map.UnitFileList.Add(std::move(unit));
     }
 
-    /// A window loaded with the unit and shown, as a unit window opens it.
-    TfrmGiveOrders* Open()
+    /// The window loaded with the unit and shown, as a unit window opens it.
+    void Open()
     {
-        auto* window = new TfrmGiveOrders(map);
+        window = new TfrmGiveOrders(map);
         EXPECT_TRUE(window->LoadUnit(1234));
         QObject::connect(window, &TfrmGiveOrders::Closed, [this] { ++closed; });
         window->show();
-        return window;
     }
-
-    static QPlainTextEdit* Memo(TfrmGiveOrders* w) { return w->findChild<QPlainTextEdit*>("txtOrders"); }
-    static QPushButton* Button(TfrmGiveOrders* w, const char* name) { return w->findChild<QPushButton*>(name); }
-
+    QPlainTextEdit* Memo() const { return testing::Child<QPlainTextEdit>(*window, "txtOrders"); }
+    void Press(const char* button) const { QTest::mouseClick(testing::Child(*window, button), Qt::LeftButton); }
     /// Types new lines at the end of the memo, as the player would.
-    static void TypeLinesAtEnd(TfrmGiveOrders* w, const QStringList& lines)
+    void TypeLinesAtEnd(const QStringList& lines) const
     {
-        Memo(w)->moveCursor(QTextCursor::End);
+        Memo()->moveCursor(QTextCursor::End);
         for (const QString& line : lines) {
-            QTest::keyClick(Memo(w), Qt::Key_Return);
-            QTest::keyClicks(Memo(w), line);
+            QTest::keyClick(Memo(), Qt::Key_Return);
+            QTest::keyClicks(Memo(), line);
         }
     }
-
-    /// Closing deletes the window: true when it is gone once pending deletions ran.
-    static bool Deleted(const QPointer<TfrmGiveOrders>& window)
+    /// Closed once, and deleted once pending deletions ran.
+    void ExpectClosedAndDeleted() const
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return window.isNull();
+        EXPECT_EQ(closed, 1);
+        EXPECT_TRUE(window.isNull());
     }
 
     TMap map;
     TUnit* record = nullptr;
+    QPointer<TfrmGiveOrders> window;
     int closed = 0;
 };
 
 TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrders)
 {
-    QPointer<TfrmGiveOrders> window = Open();
-    EXPECT_EQ(window->findChild<QLabel*>("pnlUnitNo")->text(), "1234");
-    EXPECT_EQ(window->findChild<QLabel*>("pnlUnitName")->text(), " Red Scouts");
-    EXPECT_EQ(Memo(window)->toPlainText(), "work\ngive 81 10 silver");
+    Open();
+    EXPECT_EQ(std::tuple(testing::Child<QLabel>(*window, "pnlUnitNo")->text(),
+                         testing::Child<QLabel>(*window, "pnlUnitName")->text(), Memo()->toPlainText()),
+              std::tuple("1234", " Red Scouts", "work\ngive 81 10 silver"));
     EXPECT_EQ(window->UnitNumber(), 1234);
-
     TfrmGiveOrders unknown(map);
     EXPECT_FALSE(unknown.LoadUnit(99));
     EXPECT_EQ(unknown.UnitNumber(), -1);
     window->close();
 }
 
-TEST_F(GiveOrdersWindow, CompleteWithOnlyCaseChangedKeepsTheStoredLines)
+TEST_F(GiveOrdersWindow, EachWayOfClosingKeepsOrClearsTheMarkAndStoresTheEdits)
 {
-    QPointer<TfrmGiveOrders> window = Open();
-    Memo(window)->setPlainText("WORK  \n; a note for me\n\nGive 81 10 Silver\n");
-    QTest::mouseClick(Button(window, "cmdDone"), Qt::LeftButton);
+    // Complete with only case, blanks and comments changed keeps the stored lines.
+    Open();
+    Memo()->setPlainText("WORK  \n; a note for me\n\nGive 81 10 Silver\n");
+    Press("cmdDone");
     EXPECT_TRUE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, (std::vector<std::string>{"work", "give 81 10 silver"}));
-    EXPECT_EQ(closed, 1);
-    EXPECT_TRUE(Deleted(window));
-}
-
-TEST_F(GiveOrdersWindow, NotCompleteClearsTheMarkAndKeepsAnAddedLine)
-{
-    record->OrdersDone = true;
-    QPointer<TfrmGiveOrders> window = Open();
-    TypeLinesAtEnd(window, {"; then east", "move e"});
-    QTest::mouseClick(Button(window, "cmdClose"), Qt::LeftButton);
+    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver"}));
+    ExpectClosedAndDeleted();
+    // Not complete clears the mark and keeps an added line.
+    closed = 0;
+    Open();
+    TypeLinesAtEnd({"; then east", "move e"});
+    Press("cmdClose");
     EXPECT_FALSE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, (std::vector<std::string>{"work", "give 81 10 silver", "; then east", "move e"}));
-    EXPECT_EQ(closed, 1);
-    EXPECT_TRUE(Deleted(window));
-}
-
-TEST_F(GiveOrdersWindow, TheTitleBarKeepsTheMarkAndTheEdits)
-{
+    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver", "; then east", "move e"}));
+    ExpectClosedAndDeleted();
+    // The title bar keeps the mark and the edits.
+    closed = 0;
     record->OrdersDone = true;
-    QPointer<TfrmGiveOrders> window = Open();
-    Memo(window)->setPlainText("study combat\n");
-    window->close();  // as the title bar's close button does
+    Open();
+    Memo()->setPlainText("study combat\n");
+    window->close();
     EXPECT_TRUE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, std::vector<std::string>{"study combat"}) << "no empty last line";
-    EXPECT_EQ(closed, 1);
-    EXPECT_TRUE(Deleted(window));
+    EXPECT_EQ(record->Orders, Lines{"study combat"}) << "no empty last line";
+    ExpectClosedAndDeleted();
 }
 
 TEST_F(GiveOrdersWindow, UntouchedOrdersKeepTheirBytes)
 {
     record->SetOrders({"name unit \"G\xE9nin\"", "  work"});  // Latin-1, and a leading indent
-    QPointer<TfrmGiveOrders> window = Open();
-    EXPECT_EQ(Memo(window)->toPlainText(), QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work"));
-    QTest::mouseClick(Button(window, "cmdDone"), Qt::LeftButton);
-    EXPECT_EQ(record->Orders, (std::vector<std::string>{"name unit \"G\xE9nin\"", "  work"}));
+    Open();
+    EXPECT_EQ(Memo()->toPlainText(), QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work"));
+    Press("cmdDone");
+    EXPECT_EQ(record->Orders, (Lines{"name unit \"G\xE9nin\"", "  work"}));
     EXPECT_TRUE(record->OrdersDone);
 }
 
 TEST_F(GiveOrdersWindow, AUnitGoneWhileTheWindowWasOpenIsLeftAlone)
 {
-    QPointer<TfrmGiveOrders> window = Open();
-    TypeLinesAtEnd(window, {"move n"});
+    Open();
+    TypeLinesAtEnd({"move n"});
     map.UnitFileList.Delete(map.UnitFileList.IndexOf(1234));  // a turn step removed it
-    QTest::mouseClick(Button(window, "cmdDone"), Qt::LeftButton);
-    EXPECT_EQ(closed, 1);
-    EXPECT_TRUE(Deleted(window));
+    Press("cmdDone");
+    ExpectClosedAndDeleted();
     EXPECT_EQ(map.UnitFileList.Find(1234), nullptr);
 }
 
 /// Follows whether a window is blocked by a modal one.
-class BlockWatch : public QObject
+struct BlockWatch : QObject
 {
-public:
     bool blocked = false;
-
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::WindowBlocked)
-            blocked = true;
-        else if (event->type() == QEvent::WindowUnblocked)
-            blocked = false;
+        if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
+            blocked = event->type() == QEvent::WindowBlocked;
         return QObject::eventFilter(watched, event);
     }
 };

@@ -3,21 +3,13 @@
 
 #include "people/unit.h"
 #include "storage/map_cell_line.h"
-#include "support/qt_printers.h"
-#include "support/scripted_interaction.h"
 #include "windows/window_test_helpers.h"
 #include "world/map.h"
 #include "world/vocabulary.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
-
-#include <memory>
-#include <tuple>
 
 namespace korvane {
 namespace {
@@ -25,20 +17,18 @@ namespace {
 using testing::Lines;
 using testing::ScriptedInteraction;
 
-class HexInfoTest : public testing::WindowTest
+class HexInfoTest : public testing::OwnedWindowTest<TfrmHexInfo>
 {
 protected:
     void SetUp() override
     {
-        const int grain = map.ProductList.Add("GRAI", "grain");
-        const int horses = map.ProductList.Add("HORS", "horses");
+        const int grain = map.ProductList.Add("GRAI", "grain"), horses = map.ProductList.Add("HORS", "horses");
         map.RegionList.Add("Lavan");
         lavan = map.RegionList.Add("Sunset Coast");
         map.RaceList.Add("vikings");
         elves = map.RaceList.Add("high elves");
         map.WeatherList.Add("clear");
         winter = map.WeatherList.Add("winter");
-
         hex = map.EnsureCell(0, 12, 4);
         std::tie(hex->Terrain, hex->Region, hex->Race, hex->Population) = std::tuple(map.TerrainIndex("forest"), lavan,
                                                                                      elves, 4300);
@@ -52,9 +42,11 @@ protected:
         hex->Products = {{grain, 30, 0}, {horses, 12, 0}};
     }
 
-    void Open(int level, int x, int y) { window = std::make_unique<TfrmHexInfo>(map, level, x, y, ui, nullptr); }
-
-    const QWidget& Window() const override { return *window; }
+    TfrmHexInfo& Open(int level = 0, int x = 12, int y = 4)
+    {
+        window = std::make_unique<TfrmHexInfo>(map, level, x, y, ui, nullptr);
+        return *window;
+    }
     /// A box's text, or a label's.
     QString Text(const char* name) const
     {
@@ -62,36 +54,30 @@ protected:
         return edit ? edit->text() : Get<QLabel>(name)->text();
     }
     void Retype(const char* name, const QString& text) const { testing::TypeOver(Get<QLineEdit>(name), text); }
+    QString Combo(const char* name) const { return Get<QComboBox>(name)->currentText(); }
+    bool Visible(const char* name) const { return Get<QWidget>(name)->isVisibleTo(window.get()); }
 
     TMap map;
     int lavan = 0, elves = 0, winter = 0;
     TMapCell* hex = nullptr;
     ScriptedInteraction ui;
-    std::unique_ptr<TfrmHexInfo> window;
 };
 
 TEST_F(HexInfoTest, ShowsEveryFieldOfTheHex)
 {
-    Open(0, 12, 4);
+    Open();
     EXPECT_FALSE(window->PathwayMode());
-    EXPECT_EQ(Text("pnlCoords"), "12 , 4");
-    EXPECT_EQ(Get<QComboBox>("lstTerrain")->currentText(), "Forest");
-    EXPECT_EQ(Get<QComboBox>("lstProvince")->currentIndex(), lavan);
-    EXPECT_EQ(Get<QComboBox>("lstRaces")->currentText(), "high elves");
-    EXPECT_EQ(std::tuple(Text("txtPopCenter"), Text("txtNativeCount"), Text("txtSilver")),
-              std::tuple("Kelsey", "4300", "1720"));
-    EXPECT_EQ(std::tuple(Text("txtWages"), Text("pnlMaxWages"), Text("txtEntertain"), Text("txtGate")),
-              std::tuple("13", "(1500)", "86", "17"));
-    EXPECT_EQ(std::tuple(Text("txtOther"), Text("txtComments"), Text("txtFacNo")),
-              std::tuple("Lair", "ask first", "42"));
-    EXPECT_FALSE(Get<QLineEdit>("txtFacNo")->isVisibleTo(window.get()));
-    EXPECT_TRUE(Ticked("optPopTown"));
-    EXPECT_TRUE(Ticked("chkShaft"));
-    EXPECT_FALSE(Ticked("chkUnsure"));
-    EXPECT_EQ(std::tuple(Text("pnlLastWeather"), Text("pnlNextWeather")), std::tuple("clear", "winter"));
-    EXPECT_EQ(Text("lblLastUpdate"), "Last import update - Turn 14");
-    EXPECT_FALSE(Get<QWidget>("pnlShowUnder")->isVisibleTo(window.get()));
-
+    EXPECT_EQ(std::tuple(Text("pnlCoords"), Combo("lstTerrain"), Combo("lstProvince"), Combo("lstRaces")),
+              std::tuple("12 , 4", "Forest", "Sunset Coast", "high elves"));
+    EXPECT_EQ(std::tuple(Text("txtPopCenter"), Text("txtNativeCount"), Text("txtSilver"), Text("txtWages"),
+                         Text("pnlMaxWages"), Text("txtEntertain"), Text("txtGate")),
+              std::tuple("Kelsey", "4300", "1720", "13", "(1500)", "86", "17"));
+    EXPECT_EQ(std::tuple(Text("txtOther"), Text("txtComments"), Text("txtFacNo"), Visible("txtFacNo")),
+              std::tuple("Lair", "ask first", "42", false));
+    EXPECT_EQ(TickedNames(), "optPopTown chkShaft");
+    EXPECT_EQ(std::tuple(Text("pnlLastWeather"), Text("pnlNextWeather"), Text("lblLastUpdate")),
+              std::tuple("clear", "winter", "Last import update - Turn 14"));
+    EXPECT_FALSE(Visible("pnlShowUnder"));
     // The products view is the one shown first; the speed buttons switch between the three.
     EXPECT_TRUE(Ticked("cmdShowProducts"));
     EXPECT_EQ(Shown("lstProds"), (Lines{"30    grain               ", "12    horses              "}));
@@ -100,7 +86,6 @@ TEST_F(HexInfoTest, ShowsEveryFieldOfTheHex)
     Click("cmdShowForSale");
     EXPECT_EQ(Shown("lstProds"), Lines{"unlim horses               at $65"});
     EXPECT_FALSE(Ticked("cmdShowProducts")) << "one view at a time";
-
     EXPECT_FALSE(Enabled("cmdSave")) << "looking is not changing";
     EXPECT_FALSE(window->HexSaved());
 }
@@ -108,7 +93,7 @@ TEST_F(HexInfoTest, ShowsEveryFieldOfTheHex)
 TEST_F(HexInfoTest, SavingWhatWasShownKeepsTheHexAsItWas)
 {
     const std::string before = CellLine(*hex);
-    Open(0, 12, 4);
+    Open();
     Retype("txtComments", "ask first");
     ASSERT_TRUE(Enabled("cmdSave"));
     Click("cmdSave");
@@ -118,84 +103,71 @@ TEST_F(HexInfoTest, SavingWhatWasShownKeepsTheHexAsItWas)
 
 TEST_F(HexInfoTest, SaveWritesEveryEditedFieldBack)
 {
-    Open(0, 12, 4);
-    window->show();
+    Open().show();
     const int mountain = map.TerrainIndex("mountain");
     Get<QComboBox>("lstTerrain")->setCurrentIndex(mountain);
     EXPECT_TRUE(Enabled("cmdSave"));
     Get<QComboBox>("lstProvince")->setCurrentIndex(0);
     Get<QComboBox>("lstRaces")->setCurrentIndex(1);
-    Retype("txtPopCenter", "  Arnhold ");
     Click("optPopCity");
-    Retype("txtNativeCount", "5000");
-    Retype("txtSilver", "2500");
-    Retype("txtWages", "14");
-    Retype("txtEntertain", "99x");
-    Retype("txtGate", "");
+    for (const auto& [box, text] : {std::pair{"txtPopCenter", "  Arnhold "},
+                                    {"txtNativeCount", "5000"},
+                                    {"txtSilver", "2500"},
+                                    {"txtWages", "14"},
+                                    {"txtEntertain", "99x"},
+                                    {"txtGate", ""},
+                                    {"txtOther", "Cave"},
+                                    {"txtComments", " safe harbour "},
+                                    {"txtFacNo", "-3"}})
+        Retype(box, text);
     Get<QCheckBox>("chkShaft")->setChecked(false);
-    Retype("txtOther", "Cave");
-    Retype("txtComments", " safe harbour ");
-    Retype("txtFacNo", "-3");
     Get<QCheckBox>("chkUnsure")->setChecked(true);
     Click("cmdSave");
-
-    EXPECT_TRUE(window->HexSaved());
-    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(std::tuple(window->HexSaved(), window->result()), std::tuple(true, int(QDialog::Accepted)));
     EXPECT_EQ(std::tuple(hex->Terrain, hex->Region, hex->Race), std::tuple(mountain, 0, 1));
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->PopCenterType), std::tuple("Arnhold", kCity));
     EXPECT_EQ(std::tuple(hex->Population, hex->Silver, hex->Wages, hex->Entertainment, hex->Gate),
               std::tuple(5000, 2500, 14, 99, 0));
     EXPECT_EQ(std::tuple(hex->Shaft, hex->Other, hex->Comments, hex->FactionNo, hex->Unconfirmed),
               std::tuple("", "Cave", "safe harbour", 0, true));
-    EXPECT_EQ(std::tuple(hex->MaxWages, hex->LastUpdate, hex->WeatherNext), std::tuple(1500, 14, winter))
+    EXPECT_EQ(std::tuple(hex->MaxWages, hex->LastUpdate, hex->WeatherNext, hex->Wanted.size()),
+              std::tuple(1500, 14, winter, 1u))
         << "what is only shown stays";
-    EXPECT_EQ(hex->Wanted.size(), 1u);
 }
 
 TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
 {
     TMapCell* gap = map.EnsureCell(1, 1, 1);  // between underworld hexes, North East/South West
-    gap->Pathway = {true, false, false};
-    gap->Unconfirmed = false;
-    gap->Comments = "kept";
+    std::tie(gap->Pathway, gap->Unconfirmed, gap->Comments) = std::tuple(std::array{true, false, false}, false, "kept");
     Open(1, 1, 1);
     EXPECT_TRUE(window->PathwayMode());
-    EXPECT_EQ(Text("pnlCoords"), " - , - ");
-    EXPECT_FALSE(Get<QWidget>("pnlShowNormal")->isVisibleTo(window.get()));
-    EXPECT_TRUE(Get<QWidget>("pnlShowUnder")->isVisibleTo(window.get()));
-    auto* chkPathway = Get<QCheckBox>("chkPathway");
-    EXPECT_EQ(chkPathway->text(), " Underworld pathway North East/South West Exists");
-    EXPECT_FALSE(chkPathway->isChecked()) << "its own kind's mark, not another's";
-    EXPECT_EQ(Get<QLabel>("lblCellType")->text(), "2");
+    EXPECT_EQ(std::tuple(Text("pnlCoords"), Visible("pnlShowNormal"), Visible("pnlShowUnder"), Text("lblCellType")),
+              std::tuple(" - , - ", false, true, "2"));
+    EXPECT_EQ(Get("chkPathway")->text(), " Underworld pathway North East/South West Exists");
+    EXPECT_FALSE(Ticked("chkPathway")) << "its own kind's mark, not another's";
     EXPECT_TRUE(Ticked("chkUnsure")) << "rock nobody has seen is unknown terrain";
     EXPECT_FALSE(Enabled("cmdSave"));
-
-    chkPathway->setChecked(true);
-    Get<QCheckBox>("chkUnsure")->setChecked(false);
+    Get("chkPathway")->setChecked(true);
+    Get("chkUnsure")->setChecked(false);
     Click("cmdSave");
     EXPECT_TRUE(window->HexSaved());
-    EXPECT_EQ(gap->Terrain, kTerrainSolid);
-    EXPECT_EQ(gap->Pathway, (std::array<bool, 3>{true, true, false}));
-    EXPECT_FALSE(gap->Unconfirmed);
-    EXPECT_EQ(gap->Comments, "kept");
+    EXPECT_EQ(std::tuple(gap->Terrain, gap->Pathway, gap->Unconfirmed, gap->Comments),
+              std::tuple(kTerrainSolid, std::array{true, true, false}, false, "kept"));
 }
 
 TEST_F(HexInfoTest, SettlementKindNeedsAName)
 {
-    Open(0, 12, 4);
-    auto* panel = Get<QWidget>("pnlPopCenterType");
+    Open();
     Retype("txtPopCenter", "   ");
-    EXPECT_FALSE(panel->isEnabled()) << "spaces are no name";
+    EXPECT_FALSE(Enabled("pnlPopCenterType")) << "spaces are no name";
     Retype("txtPopCenter", "Arn");
-    EXPECT_TRUE(panel->isEnabled());
-
+    EXPECT_TRUE(Enabled("pnlPopCenterType"));
     Get<QLineEdit>("txtPopCenter")->clear();
     Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->PopCenterType), std::tuple("", kNoPopCenter))
         << "the town button was still checked";
-
     // Giving a kind where the name is blank names the settlement "Unknown".
-    Open(0, 12, 4);
+    Open();
     Get<QLineEdit>("txtPopCenter")->clear();
     Get<QRadioButton>("optPopVillage")->setChecked(true);
     EXPECT_EQ(Text("txtPopCenter"), "Unknown");
@@ -206,7 +178,7 @@ TEST_F(HexInfoTest, SettlementKindNeedsAName)
 
 TEST_F(HexInfoTest, FreeTextsRefuseQuotesAndCommasTypedOrPasted)
 {
-    Open(0, 12, 4);
+    Open();
     for (const char* name : {"txtPopCenter", "txtOther", "txtComments"}) {
         auto* edit = Get<QLineEdit>(name);
         edit->clear();
@@ -226,65 +198,41 @@ TEST_F(HexInfoTest, FreeTextsRefuseQuotesAndCommasTypedOrPasted)
 
 TEST_F(HexInfoTest, ClosingWithChangesAsksFirst)
 {
-    const auto closeWith = [this](Answer answer) {
-        Open(0, 12, 4);
-        window->show();
+    for (const auto& [answer, closes, comments] : {std::tuple{Answer::Cancel, false, "ask first"},
+                                                   {Answer::No, true, "ask first"},
+                                                   {Answer::Yes, true, "changed"}}) {
+        Open().show();
         Retype("txtComments", "changed");
-        ui.yesNoCancelAnswers = {answer};
+        ui.yesNoCancelAnswers = {answer, answer};
         ui.shown.clear();
         Click("cmdClose");
-        EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::YesNoCancel),
-                  std::vector<std::string>{"Do you wish to save your changes ?"});
-    };
-
-    closeWith(Answer::Cancel);
-    EXPECT_TRUE(window->isVisible()) << "Cancel stays";
-    EXPECT_FALSE(window->HexSaved());
-    EXPECT_EQ(hex->Comments, "ask first");
-    QTest::keyClick(window.get(), Qt::Key_Escape);  // Escape and the title bar ask the same
-    EXPECT_EQ(ui.shown.size(), 2u);
-    EXPECT_TRUE(window->isVisible());
-
-    closeWith(Answer::No);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->HexSaved());
-    EXPECT_EQ(hex->Comments, "ask first");
-
-    closeWith(Answer::Yes);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(window->HexSaved());
-    EXPECT_EQ(hex->Comments, "changed");
-
+        EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::YesNoCancel), Lines{"Do you wish to save your changes ?"});
+        EXPECT_EQ(std::tuple(window->isVisible(), window->HexSaved(), hex->Comments),
+                  std::tuple(!closes, answer == Answer::Yes, comments));
+        if (!closes) {  // Escape and the title bar ask the same
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+            EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible()), std::tuple(2u, true));
+        }
+    }
     // Nothing changed: nothing to ask, and nothing saved.
-    Open(0, 12, 4);
-    window->show();
+    Open().show();
     ui.shown.clear();
     window->close();
-    EXPECT_TRUE(ui.shown.empty());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->HexSaved());
+    EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible(), window->HexSaved()), std::tuple(0u, false, false));
 }
 
 TEST_F(HexInfoTest, UnitDetailsOpensTheUnitBrowserOfAHexWithUnits)
 {
-    Open(0, 12, 4);
-    window->show();
-    EXPECT_FALSE(Enabled("cmdShowUnits")) << "no browser to open";
-
     QWidget* opener = nullptr;
-    const auto browser = [&opener](QWidget* parent) { opener = parent; };
-    Open(0, 12, 4);
-    window->showUnits = browser;
-    window->show();
-    EXPECT_FALSE(Enabled("cmdShowUnits")) << "no units in the hex";
-
-    auto unit = std::make_unique<TUnit>();
-    unit->Number = 321;
-    hex->Units.Add(std::move(unit));
-    Open(0, 12, 4);
-    window->showUnits = browser;
-    window->show();
-    ASSERT_TRUE(Enabled("cmdShowUnits"));
+    for (const bool units : {false, true}) {  // with no browser to open, or no units, nothing to open
+        if (units)
+            hex->Units.Add(std::make_unique<TUnit>())->Number = 321;
+        Open().show();
+        EXPECT_FALSE(Enabled("cmdShowUnits"));
+        Open().showUnits = [&opener](QWidget* parent) { opener = parent; };
+        window->show();
+        EXPECT_EQ(Enabled("cmdShowUnits"), units);
+    }
     Click("cmdShowUnits");
     EXPECT_EQ(opener, window.get()) << "opened over the hex window";
     EXPECT_TRUE(window->isVisible());

@@ -2,24 +2,17 @@
 // Orders, the summary, the drawn lines and the orders file written on closing.
 #include "windows/frm_hex_units.h"
 
-#include "windows/frm_unit_summ.h"
-#include "windows/window_test_helpers.h"
-
-#include "support/qt_printers.h"
 #include "unit_browser_world.h"
+#include "windows/frm_give_orders.h"
+#include "windows/frm_unit_summ.h"
 
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QImage>
-#include <QTest>
+#include <QPlainTextEdit>
 
 namespace korvane {
 namespace {
 
-using testing::ChooseLine;
 using testing::Lines;
 using testing::LineTexts;
-using testing::RowOfUnit;
 
 const std::string kScouts = "   101    3 Scouts                         2 LEAD     In structure 1";
 const std::string kSoldiers = "   102    3 Soldiers                       10 men    ";
@@ -29,139 +22,128 @@ const std::string kStrangers = "   301   -1 Strangers                      3 men
 class HexUnitsWindow : public testing::UnitBrowserWorld
 {
 protected:
-    template <typename T>
-    T* Child(QWidget* w, const char* name)
+    TfrmHexUnits& Open(int level = 0, int x = 12)
     {
-        return testing::Child<T>(*w, name);
+        window = std::make_unique<TfrmHexUnits>(ws, level, x, 8, ui, nullptr);
+        return *window;
     }
-    QListView* Units(QWidget* w) { return Child<QListView>(w, "lstUnits"); }
-    QComboBox* Combo(QWidget* w, const char* name) { return Child<QComboBox>(w, name); }
-    QPushButton* Button(QWidget* w, const char* name) { return Child<QPushButton>(w, name); }
-    QString Panel(QWidget* w, const char* name) { return Child<QLabel>(w, name)->text(); }
-    Lines Misc(QWidget* w) { return LineTexts(Child<QListWidget>(w, "lstMisc")); }
+    template <typename T = QPushButton>
+    T* Get(const char* name) const
+    {
+        return testing::Child<T>(*window, name);
+    }
+    QListView* Units() const { return Get<QListView>("lstUnits"); }
+    Lines Listed() const { return LineTexts(Units()); }
+    QString Panel(const char* name) const { return Get<QLabel>(name)->text(); }
+    Lines Misc() const { return LineTexts(*Get<QListWidget>("lstMisc")); }
+    void Choose(int unit) const { testing::ChooseLine(Units(), testing::RowOfUnit(Units(), unit)); }
+    void Filter(int faction, int structure) const
+    {
+        Get<QComboBox>("lstFactions")->setCurrentIndex(faction);
+        Get<QComboBox>("lstStructures")->setCurrentIndex(structure);
+    }
+
+    std::unique_ptr<TfrmHexUnits> window;
 };
 
 TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
 {
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    EXPECT_EQ(window.windowTitle(), "Units in hex (12,8) Plain");
-    EXPECT_EQ(LineTexts(Combo(&window, "lstFactions")),
+    for (const auto& [level, x, title, lines, men] :
+         {std::tuple{0, 12, "Units in hex (12,8) Plain", 4, "16 men "},
+          {1, 12, "Units in hex (12,8,underworld) Unknown", 1, "5 men "},
+          {0, 40, "Units in hex (40,8) ", 0, "0 men "}}) {  // never seen: nothing, and no failure
+        Open(level, x);
+        EXPECT_EQ(std::tuple(window->windowTitle(), Listed().size(), Panel("pnlManCount")),
+                  std::tuple(QString(title), std::size_t(lines), QString(men)));
+    }
+    Open();
+    EXPECT_EQ(LineTexts(Get<QComboBox>("lstFactions")),
               (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
-    EXPECT_EQ(LineTexts(Combo(&window, "lstStructures")),
+    EXPECT_EQ(LineTexts(Get<QComboBox>("lstStructures")),
               (Lines{"None", "Outside", "    1 - Keep: Tower", "    2 - Sea Wolf: Galleon"}));
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kScouts, kSoldiers, kTraders, kStrangers}));
-    EXPECT_EQ(Panel(&window, "pnlManCount"), "16 men ");
-    EXPECT_EQ(window.SelectedUnit(), nullptr);
+    EXPECT_EQ(Listed(), (Lines{kScouts, kSoldiers, kTraders, kStrangers}));
+    EXPECT_EQ(window->SelectedUnit(), nullptr);
     for (const char* button : {"cmdSkills", "cmdEquipment", "cmdTroops", "cmdCanStudy", "cmdOrders"})
-        EXPECT_FALSE(Button(&window, button)->isEnabled()) << button;
-
-    TfrmHexUnits under(ws, 1, 12, 8, ui, nullptr);
-    EXPECT_EQ(under.windowTitle(), "Units in hex (12,8,underworld) Unknown");
-    EXPECT_EQ(LineTexts(Units(&under)).size(), 1u);
-    EXPECT_EQ(Panel(&under, "pnlManCount"), "5 men ");
-
-    // A hex that was never seen lists nothing, and does not fail.
-    TfrmHexUnits nowhere(ws, 0, 40, 40, ui, nullptr);
-    EXPECT_TRUE(LineTexts(Units(&nowhere)).empty());
-    EXPECT_EQ(Panel(&nowhere, "pnlManCount"), "0 men ");
+        EXPECT_FALSE(Get(button)->isEnabled()) << button;
 }
 
 TEST_F(HexUnitsWindow, FactionAndStructureFiltersCombine)
 {
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    QComboBox* factions = Combo(&window, "lstFactions");
-    QComboBox* structures = Combo(&window, "lstStructures");
-    ChooseLine(Units(&window), 0);
-    ASSERT_NE(window.SelectedUnit(), nullptr);
-
-    factions->setCurrentIndex(3);
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kTraders}));
-    EXPECT_EQ(Panel(&window, "pnlManCount"), "1 man ");
-    EXPECT_EQ(window.SelectedUnit(), nullptr) << "a new selection clears the details";
-
-    factions->setCurrentIndex(1);
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kStrangers}));
-
-    factions->setCurrentIndex(0);
-    structures->setCurrentIndex(1);
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kSoldiers, kStrangers})) << "Outside";
-    structures->setCurrentIndex(2);
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kScouts})) << "in the Keep";
-    factions->setCurrentIndex(3);
-    EXPECT_TRUE(LineTexts(Units(&window)).empty());
-    EXPECT_EQ(Panel(&window, "pnlManCount"), "0 men ");
-    structures->setCurrentIndex(0);
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kTraders})) << "None";
+    Open();
+    testing::ChooseLine(Units(), 0);
+    ASSERT_NE(window->SelectedUnit(), nullptr);
+    Filter(3, 0);
+    EXPECT_EQ(window->SelectedUnit(), nullptr) << "a new selection clears the details";
+    EXPECT_EQ(Panel("pnlManCount"), "1 man ");
+    // Faction: all, unknown, 3, 12; structure: none, outside, the Keep, the Sea Wolf.
+    for (const auto& [faction, structure, lines] : {std::tuple{3, 0, Lines{kTraders}},
+                                                    {1, 0, {kStrangers}},
+                                                    {0, 1, {kSoldiers, kStrangers}},
+                                                    {0, 2, {kScouts}},
+                                                    {3, 2, {}}}) {
+        Filter(faction, structure);
+        EXPECT_EQ(Listed(), lines) << faction << " " << structure;
+    }
+    EXPECT_EQ(Panel("pnlManCount"), "0 men ");
 }
 
 TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
 {
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 101));
-    ASSERT_NE(window.SelectedUnit(), nullptr);
-    EXPECT_EQ(window.SelectedUnit()->Number, 101);
-    EXPECT_EQ(Panel(&window, "pnlSilver"), "300");
-    EXPECT_EQ(Panel(&window, "pnlCombSpell"), " fire");
-    EXPECT_EQ(Panel(&window, "pnlDesc"), " Look out");
-    EXPECT_EQ(Panel(&window, "pnlLastSeen"), "7");
-    const std::vector<std::pair<const char*, bool>> flags = {
-        {"chkAvoiding", true}, {"chkBehind", true},   {"chkRevealUnit", false}, {"chkRevealFac", false},
-        {"chkOnGuard", false}, {"chkHolding", false}, {"chkNoAid", false},      {"chkTaxing", false}};
-    for (const auto& [name, on] : flags) {
-        QCheckBox* box = Child<QCheckBox>(&window, name);
-        EXPECT_EQ(box->isChecked(), on) << name;
-        EXPECT_FALSE(box->isEnabled()) << name << " only shows";
+    Open();
+    Choose(101);
+    ASSERT_NE(window->SelectedUnit(), nullptr);
+    EXPECT_EQ(window->SelectedUnit()->Number, 101);
+    EXPECT_EQ(std::tuple(Panel("pnlSilver"), Panel("pnlCombSpell"), Panel("pnlDesc"), Panel("pnlLastSeen")),
+              std::tuple("300", " fire", " Look out", "7"));
+    const auto flags = [this] {
+        QString on;
+        for (const char* name : {"chkAvoiding", "chkBehind", "chkRevealUnit", "chkRevealFac", "chkOnGuard",
+                                 "chkHolding", "chkNoAid", "chkTaxing"}) {
+            EXPECT_FALSE(Get<QCheckBox>(name)->isEnabled()) << name << " only shows";
+            on += Get<QCheckBox>(name)->isChecked() ? QString(name) + " " : "";
+        }
+        return on;
+    };
+    EXPECT_EQ(flags(), "chkAvoiding chkBehind ");
+    EXPECT_TRUE(Get("cmdSkills")->isChecked()) << "no view was down: Skills is pressed";
+    EXPECT_EQ(Misc(), Lines{"[COMB] combat 2 (95)"});
+    for (const auto& [view, shown] : {std::pair{"cmdEquipment", "2  swords [SWOR]"},
+                                      {"cmdTroops", "2  leaders [LEAD]"},
+                                      {"cmdCanStudy", "[LBOW] longbow"}}) {
+        Get(view)->click();
+        EXPECT_EQ(Misc(), Lines{shown}) << view;
     }
-
-    // No view was down: Skills is pressed.
-    EXPECT_TRUE(Button(&window, "cmdSkills")->isChecked());
-    EXPECT_EQ(Misc(&window), (Lines{"[COMB] combat 2 (95)"}));
-    Button(&window, "cmdEquipment")->click();
-    EXPECT_EQ(Misc(&window), (Lines{"2  swords [SWOR]"}));
-    Button(&window, "cmdTroops")->click();
-    EXPECT_EQ(Misc(&window), (Lines{"2  leaders [LEAD]"}));
-    Button(&window, "cmdCanStudy")->click();
-    EXPECT_EQ(Misc(&window), (Lines{"[LBOW] longbow"}));
-    EXPECT_FALSE(Button(&window, "cmdSkills")->isChecked()) << "one view down at a time";
-
+    EXPECT_FALSE(Get("cmdSkills")->isChecked()) << "one view down at a time";
     // The next unit is shown in the view that is down.
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 102));
-    EXPECT_TRUE(Button(&window, "cmdCanStudy")->isChecked());
-    EXPECT_TRUE(Misc(&window).empty());
-    EXPECT_EQ(Panel(&window, "pnlCombSpell"), " ");
-    EXPECT_TRUE(Child<QCheckBox>(&window, "chkOnGuard")->isChecked());
-    EXPECT_TRUE(Child<QCheckBox>(&window, "chkTaxing")->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(&window, "chkAvoiding")->isChecked());
-    Button(&window, "cmdTroops")->click();
-    EXPECT_EQ(Misc(&window), (Lines{"10  vikings [VIKI]"}));
-
+    Choose(102);
+    EXPECT_TRUE(Get("cmdCanStudy")->isChecked());
+    EXPECT_TRUE(Misc().empty());
+    EXPECT_EQ(Panel("pnlCombSpell"), " ");
+    EXPECT_EQ(flags(), "chkOnGuard chkTaxing ");
+    Get("cmdTroops")->click();
+    EXPECT_EQ(Misc(), Lines{"10  vikings [VIKI]"});
     // Any new selection chooses no unit, and empties everything again.
-    Combo(&window, "lstStructures")->setCurrentIndex(1);
-    EXPECT_EQ(Panel(&window, "pnlSilver"), "");
-    EXPECT_TRUE(Misc(&window).empty());
-    EXPECT_FALSE(Child<QCheckBox>(&window, "chkOnGuard")->isChecked());
-    EXPECT_FALSE(Button(&window, "cmdTroops")->isEnabled());
+    Filter(0, 1);
+    EXPECT_EQ(std::tuple(Panel("pnlSilver"), Misc().size(), flags()), std::tuple("", 0u, ""));
+    EXPECT_FALSE(Get("cmdTroops")->isEnabled());
 }
 
 TEST_F(HexUnitsWindow, MineChoosesThePlayersFactionWhenItHasOne)
 {
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    QComboBox* factions = Combo(&window, "lstFactions");
-    Button(&window, "cmdShowMine")->click();
-    EXPECT_EQ(factions->currentIndex(), 2);
-    EXPECT_EQ(LineTexts(Units(&window)), (Lines{kScouts, kSoldiers}));
-
+    Open();
+    Get("cmdShowMine")->click();
+    EXPECT_EQ(Get<QComboBox>("lstFactions")->currentIndex(), 2);
+    EXPECT_EQ(Listed(), (Lines{kScouts, kSoldiers}));
     // Chosen already: chosen again, and the details cleared as by any new selection.
-    ChooseLine(Units(&window), 0);
-    Button(&window, "cmdShowMine")->click();
-    EXPECT_EQ(window.SelectedUnit(), nullptr);
-
-    factions->setCurrentIndex(3);
+    testing::ChooseLine(Units(), 0);
+    Get("cmdShowMine")->click();
+    EXPECT_EQ(window->SelectedUnit(), nullptr);
+    Filter(3, 0);
     for (int own : {0, 5}) {  // none, and one the hex does not list
         ws.Settings.FactionNo = own;
-        Button(&window, "cmdShowMine")->click();
-        EXPECT_EQ(factions->currentIndex(), 3) << own;
-        EXPECT_EQ(LineTexts(Units(&window)), (Lines{kTraders})) << own;
+        Get("cmdShowMine")->click();
+        EXPECT_EQ(Get<QComboBox>("lstFactions")->currentIndex(), 3) << own;
+        EXPECT_EQ(Listed(), (Lines{kTraders})) << own;
     }
 }
 
@@ -169,53 +151,34 @@ TEST_F(HexUnitsWindow, OrdersOpenOnlyForThePlayersOwnUnits)
 {
     std::vector<std::pair<std::int32_t, QWidget*>> opened;  // unit, parent
     std::function<void()> close;
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    window.openOrders = [&](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
+    Open().openOrders = [&](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
         opened.push_back({unit, parent});
         close = std::move(closed);
     };
-    QPushButton* orders = Button(&window, "cmdOrders");
-
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 201));
-    EXPECT_FALSE(orders->isEnabled()) << "another faction's unit";
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 301));
-    EXPECT_FALSE(orders->isEnabled()) << "a unit of no known faction";
-    emit Units(&window)->doubleClicked(Units(&window)->currentIndex());
+    for (int other : {201, 301}) {  // another faction's, and one of no known faction
+        Choose(other);
+        EXPECT_FALSE(Get("cmdOrders")->isEnabled()) << other;
+        emit Units()->doubleClicked(Units()->currentIndex());
+    }
     EXPECT_TRUE(opened.empty());
-
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 101));
-    ASSERT_TRUE(orders->isEnabled());
-    orders->click();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], (std::pair<std::int32_t, QWidget*>(101, &window)));
-    EXPECT_EQ(window.OpenOrderWindows(), 1);
+    Choose(101);
+    Get("cmdOrders")->click();
+    EXPECT_EQ(opened, (std::vector<std::pair<std::int32_t, QWidget*>>{{101, window.get()}}));
+    EXPECT_EQ(window->OpenOrderWindows(), 1);
     close();
-    EXPECT_EQ(window.OpenOrderWindows(), 0);
-
+    EXPECT_EQ(window->OpenOrderWindows(), 0);
     // A double click on a line chooses it and opens its orders.
-    const QModelIndex soldiers = Units(&window)->model()->index(RowOfUnit(Units(&window), 102), 0);
-    Units(&window)->setCurrentIndex(soldiers);
-    emit Units(&window)->doubleClicked(soldiers);
+    const QModelIndex soldiers = Units()->model()->index(testing::RowOfUnit(Units(), 102), 0);
+    Units()->setCurrentIndex(soldiers);
+    emit Units()->doubleClicked(soldiers);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1].first, 102);
-
-    // With no faction of the player's own, no unit is the player's.
-    ws.Settings.FactionNo = 0;
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 101));
-    EXPECT_FALSE(orders->isEnabled());
-}
-
-TEST_F(HexUnitsWindow, AnOrderWindowMayCloseAfterTheBrowser)
-{
-    std::function<void()> close;
-    {
-        TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-        window.openOrders = [&](std::int32_t, QWidget*, std::function<void()> closed) { close = std::move(closed); };
-        ChooseLine(Units(&window), RowOfUnit(Units(&window), 101));
-        Button(&window, "cmdOrders")->click();
-    }
-    ASSERT_TRUE(close);
-    close();  // the browser is gone: nothing to count, nothing to crash
+    ws.Settings.FactionNo = 0;  // then no unit is the player's
+    Choose(101);
+    EXPECT_FALSE(Get("cmdOrders")->isEnabled());
+    // An order window may close after the browser: nothing to count, nothing to crash.
+    window.reset();
+    close();
 }
 
 TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
@@ -223,135 +186,82 @@ TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
     AddFaction(123456, "Far Folk", kBlue);
     AddStructure(*ws.Map.Cell(0, 12, 8), 1234567, "Great Hall", "TOWER");
     AddUnit(0, 12, 8, 1234567, 123456, "Wanderers", "VIKI", 4).Structure = 1234567;
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    QComboBox* factions = Combo(&window, "lstFactions");
-    factions->setCurrentIndex(factions->findText("123456- Far Folk"));
-    QComboBox* structures = Combo(&window, "lstStructures");
-    structures->setCurrentIndex(structures->findText("1234567 - Great Hall: Tower"));
-    ASSERT_EQ(LineTexts(Units(&window)).size(), 1u);
-    ChooseLine(Units(&window), 0);
-    ASSERT_NE(window.SelectedUnit(), nullptr);
-    EXPECT_EQ(window.SelectedUnit()->Number, 1234567);
+    Open();
+    for (const auto& [combo, line] :
+         {std::pair{"lstFactions", "123456- Far Folk"}, {"lstStructures", "1234567 - Great Hall: Tower"}})
+        Get<QComboBox>(combo)->setCurrentIndex(Get<QComboBox>(combo)->findText(line));
+    ASSERT_EQ(Listed().size(), 1u);
+    testing::ChooseLine(Units(), 0);
+    ASSERT_NE(window->SelectedUnit(), nullptr);
+    EXPECT_EQ(window->SelectedUnit()->Number, 1234567);
 }
 
-TEST_F(HexUnitsWindow, SummaryCountsThisHex)
+TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrdersAreDone)
 {
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
+    Open().show();
     QString caption;
     testing::WhenModalShown<TfrmUnitSumm>([&](TfrmUnitSumm* summary) {
         caption = summary->windowTitle();
         summary->accept();
     });
-    Button(&window, "cmdSummary")->click();
+    Get("cmdSummary")->click();
     EXPECT_EQ(caption, "Unit Summary: Hex (12,8)");
-}
 
-TEST_F(HexUnitsWindow, LinesCarryTheirFactionsColourAndACrossWhenOrdersAreDone)
-{
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    window.show();
-    QListView* units = Units(&window);
-    const QImage image = units->viewport()->grab().toImage();
+    const QImage image = Units()->viewport()->grab().toImage();
     const QColor grey(128, 128, 128);
     // 102 and 201 have complete orders: a blue cross on the red square, a red one on the blue.
     for (const auto& [unit, fill, diagonal] : {std::tuple<int, QColor, QColor>{101, Qt::red, Qt::red},
                                                {102, Qt::red, Qt::blue},
                                                {201, Qt::blue, Qt::red},
                                                {301, grey, grey}}) {
-        const QRect line = units->visualRect(units->model()->index(RowOfUnit(units, unit), 0));
+        const QRect line = Units()->visualRect(Units()->model()->index(testing::RowOfUnit(Units(), unit), 0));
         ASSERT_GE(line.height(), 14);
-        const int middle = (line.height() - 7) / 2;
-        EXPECT_EQ(image.pixelColor(line.left() + 2 + middle, line.top() + 2 + middle), diagonal) << unit;
-        // Off both diagonals, inside the outline.
-        EXPECT_EQ(image.pixelColor(line.left() + 3, line.top() + 2 + middle), fill) << unit;
-        EXPECT_EQ(image.pixelColor(line.left() + 2, line.top() + 2 + middle), QColor(Qt::black)) << "outline";
+        const int middle = line.top() + 2 + (line.height() - 7) / 2;
+        // On the diagonal, off both diagonals inside the outline, and on the outline.
+        EXPECT_EQ(image.pixelColor(line.left() + middle - line.top(), middle), diagonal) << unit;
+        EXPECT_EQ(image.pixelColor(line.left() + 3, middle), fill) << unit;
+        EXPECT_EQ(image.pixelColor(line.left() + 2, middle), QColor(Qt::black)) << unit;
     }
 }
 
-TEST_F(HexUnitsWindow, ClosingWritesTheTurnsOrdersFile)
+TEST_F(HexUnitsWindow, ClosingClosesTheOrderWindowsThenWritesTheTurnsOrdersFile)
 {
     Record(101)->Orders = {"MOVE N", "STUDY COMB"};
-    {
-        TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-        Button(&window, "cmdClose")->click();
-        EXPECT_EQ(window.result(), QDialog::Accepted);
-    }
-    const std::string written = home.Read("Ords0007.dat");
-    EXPECT_NE(written.find("MOVE N"), std::string::npos);
-    EXPECT_NE(written.find("STUDY COMB"), std::string::npos);
-    EXPECT_TRUE(ui.shown.empty());
-
-    // Escape closes it as well, and writes again.
-    Record(101)->Orders = {"WORK"};
-    {
-        TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-        window.reject();
-    }
-    EXPECT_EQ(home.Read("Ords0007.dat").find("MOVE N"), std::string::npos);
-    EXPECT_NE(home.Read("Ords0007.dat").find("WORK"), std::string::npos);
-}
-
-/// An order window that stores its memo when it closes, as the real one does.
-class StoringWindow : public QWidget
-{
-public:
-    StoringWindow(QWidget* parent, std::function<void()> store)
-        : QWidget(parent, Qt::Window)
-        , store_(std::move(store))
-    {
-    }
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        store_();
-        QWidget::closeEvent(event);
-    }
-
-private:
-    std::function<void()> store_;
-};
-
-TEST_F(HexUnitsWindow, OrderWindowsStillOpenAreClosedBeforeTheOrdersAreWritten)
-{
-    TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-    window.openOrders = [this](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
-        auto* orders = new StoringWindow(parent, [this, unit, closed] {
-            Record(unit)->Orders = {"TAX"};
-            closed();
-        });
+    Open().openOrders = [this](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
+        auto* orders = new TfrmGiveOrders(ws.Map, parent);  // stores its memo when it closes
+        orders->LoadUnit(unit);
+        QObject::connect(orders, &TfrmGiveOrders::Closed, closed);
+        testing::Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("TAX");
         orders->show();
     };
-    window.show();
-    ChooseLine(Units(&window), RowOfUnit(Units(&window), 102));
-    Button(&window, "cmdOrders")->click();
-    EXPECT_EQ(window.OpenOrderWindows(), 1);
-    Button(&window, "cmdClose")->click();
-    EXPECT_EQ(window.OpenOrderWindows(), 0);
-    EXPECT_NE(home.Read("Ords0007.dat").find("TAX"), std::string::npos) << "the edit is in the file";
+    window->show();
+    Choose(102);
+    Get("cmdOrders")->click();
+    EXPECT_EQ(window->OpenOrderWindows(), 1);
+    Get("cmdClose")->click();
+    EXPECT_EQ(std::tuple(window->OpenOrderWindows(), window->result()), std::tuple(0, int(QDialog::Accepted)));
+    for (const char* line : {"MOVE N", "STUDY COMB", "TAX"})
+        EXPECT_NE(home.Read("Ords0007.dat").find(line), std::string::npos) << line;
+    EXPECT_TRUE(ui.shown.empty());
+    // Escape closes it as well, and writes again.
+    Record(101)->Orders = {"WORK"};
+    Open().reject();
+    EXPECT_EQ(home.Read("Ords0007.dat").find("MOVE N"), std::string::npos);
+    EXPECT_NE(home.Read("Ords0007.dat").find("WORK"), std::string::npos);
 }
 
 TEST_F(HexUnitsWindow, AnOrdersFileThatCannotBeWrittenIsSaid)
 {
     // A data folder that is a file cannot be made, nor written in.
     ws.Settings.DataDir = home.Write("blocked", "a file");
-    {
-        TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-        window.accept();
-    }
-    const std::string file = home.File("blocked") + "/Ords0007.dat";
-    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Error), (Lines{"Unable to write to " + file}));
-
-    // A file that could not be read when the session began is not written over, and was
-    // named then.
+    Open().accept();
+    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Error),
+              (Lines{"Unable to write to " + home.File("blocked") + "/Ords0007.dat"}));
+    // A file that could not be read when the session began is not written over, and was named then.
     ui.shown.clear();
     ws.Settings.DataDir = home.Path();
-    const std::string kept = home.Write("Ords0007.dat", "unreadable, as far as this session knows");
-    ws.Refused.Add(kept);
-    {
-        TfrmHexUnits window(ws, 0, 12, 8, ui, nullptr);
-        window.accept();
-    }
+    ws.Refused.Add(home.Write("Ords0007.dat", "unreadable, as far as this session knows"));
+    Open().accept();
     EXPECT_EQ(home.Read("Ords0007.dat"), "unreadable, as far as this session knows");
     EXPECT_TRUE(ui.shown.empty());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -9,29 +10,61 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 namespace korvane::testing {
 
-/// Once a modal widget of type T is showing, calls `action` with it. Call this right before the
-/// code that opens the dialog; the action runs inside the dialog's event loop and must end it.
+/// Thrown by a widget lookup that found nothing, once it has failed the test: the test stops
+/// there rather than crash later on a null pointer.
+struct MissingWidget : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+/// Ends a modal dialog the way its title bar would.
+inline void CloseModal(QWidget* modal)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+/// Once a modal widget of type T is the one showing, calls `action` with it; other dialogs
+/// showing before it are waited past. Call this right before the code that opens the dialog;
+/// the action runs inside the dialog's event loop and must end it. After `timeoutMs` without
+/// one, the test fails and whatever dialog shows instead is closed, so that the test goes on.
 template <typename T>
-void WhenModalShown(std::function<void(T*)> action)
+void WhenModalShown(std::function<void(T*)> action, int timeoutMs = 5000)
 {
     // Owned by the application, so a dialog that never appears leaks nothing.
     auto* poll = new QTimer(qApp);
     poll->setInterval(10);
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, action = std::move(action)] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog && clock.elapsed() < 5000)
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, timeoutMs, action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<T*>(modal);
+        if (!dialog && clock.elapsed() < timeoutMs)
             return;
         poll->stop();
         poll->deleteLater();
-        if (dialog)
+        if (!dialog) {
+            ADD_FAILURE() << "no " << T::staticMetaObject.className() << " appeared"
+                          << (modal ? std::string(", only a ") + modal->metaObject()->className() : "");
+            if (modal)
+                CloseModal(modal);
+            return;
+        }
+        // An exception must not cross the dialog's event loop; the test has failed already.
+        try {
             action(dialog);
-        else
-            ADD_FAILURE() << "no modal dialog appeared";
+        } catch (const std::exception& e) {
+            if (!dynamic_cast<const MissingWidget*>(&e))
+                ADD_FAILURE() << e.what();
+            if (dialog->isVisible())
+                CloseModal(dialog);
+        }
     });
     poll->start();
 }

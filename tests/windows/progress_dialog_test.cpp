@@ -1,18 +1,13 @@
-// The progress dialog of long work: hidden for quick work, shown for long work, and stopping it
-// however the player cancels.
+// The progress dialog of long work: hidden for quick work, shown for long work, closed when it
+// is done, and stopping it however the player cancels.
 #include "windows/progress_dialog.h"
 
 #include "windows/busy_cursor.h"
+#include "windows/window_test_helpers.h"
 
 #include <QApplication>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace korvane {
 namespace {
@@ -23,65 +18,61 @@ class ProgressDialogTest : public ::testing::Test
 {
 protected:
     QProgressDialog* Dialog() const { return owner.findChild<QProgressDialog*>("dlgProgress"); }
-
-    /// The first `steps` of work of `total` steps, a millisecond each; the steps answered "carry on".
-    static int Run(ProgressDialog& progress, std::int64_t total, int steps)
+    /// Steps 0 to `last` of `total`, `pause` ms each; whether the dialog showed, and the steps
+    /// answered "carry on".
+    std::pair<bool, int> Run(ProgressDialog& progress, std::int64_t total, int last, int pause) const
     {
-        for (int i = 0; i < steps; ++i) {
+        bool shown = false;
+        for (int i = 0; i <= last; ++i) {
             if (!progress.Step(i, total))
-                return i;
-            QTest::qSleep(1);
+                return {shown, i};
+            shown = shown || Dialog()->isVisible();
+            QTest::qSleep(pause);
         }
-        return steps;
+        return {shown, last + 1};
     }
 
     QWidget owner;
 };
 
-TEST_F(ProgressDialogTest, QuickWorkShowsNothing)
+TEST_F(ProgressDialogTest, QuickWorkShowsNothingAndFinishedWorkClosesTheDialog)
 {
-    ProgressDialog progress(&owner, "Importing ...");
-    bool shown = false;
-    for (int i = 0; i <= 2000; ++i) {
-        EXPECT_TRUE(progress.Step(i, 2000));
-        shown = shown || Dialog()->isVisible();
+    {
+        ProgressDialog quick(&owner, "Importing ...");
+        EXPECT_EQ(Run(quick, 2000, 2000, 0), std::pair(false, 2001));
+        EXPECT_FALSE(quick.WasCancelled());
     }
-    EXPECT_FALSE(shown);
-    EXPECT_FALSE(progress.WasCancelled());
+    ProgressDialog slow(&owner, "Exporting ...", 0ms);
+    EXPECT_EQ(Run(slow, 100, 99, 1), std::pair(true, 100));
+    EXPECT_TRUE(slow.Step(100, 100));
+    EXPECT_FALSE(Dialog()->isVisible());
+    EXPECT_FALSE(slow.WasCancelled());
 }
 
 TEST_F(ProgressDialogTest, LongWorkShowsTheDialogAndEveryWayOfCancellingStopsIt)
 {
-    struct Row
-    {
-        const char* name;
-        std::function<void(QProgressDialog&)> cancel;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, std::function<void(QProgressDialog&)>> ways[] = {
         {"the Cancel button",
-         [](QProgressDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton); }},
+         [](QProgressDialog& d) { QTest::mouseClick(testing::Child(d, "cmdCancel"), Qt::LeftButton); }},
         {"Escape", [](QProgressDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
-        {"closing the dialog", [](QProgressDialog& d) { d.close(); }},
-    };
+        {"closing the dialog", [](QProgressDialog& d) { d.close(); }}};
     owner.show();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, cancel] : ways) {
+        SCOPED_TRACE(name);
         // So long that the bar hardly moves: the player is heard all the same.
         constexpr std::int64_t kTotal = 1'000'000;
-        constexpr int kSteps = 3000;  // three seconds when nobody cancels
         bool visible = false;
         Qt::CursorShape cursor = Qt::WaitCursor;
         {
             const BusyCursor busy;
             ProgressDialog progress(&owner, "Generating map ...", 0ms);
             // Runs only if the work lets events through while it goes on.
-            QTimer::singleShot(150ms, [&] {
-                QProgressDialog& dialog = *Dialog();
-                visible = dialog.isVisible();
+            QTimer::singleShot(150ms, [&, cancel = cancel] {
+                visible = Dialog()->isVisible();
                 cursor = QApplication::overrideCursor()->shape();
-                row.cancel(dialog);
+                cancel(*Dialog());
             });
-            const int steps = Run(progress, kTotal, kSteps);
+            const int steps = Run(progress, kTotal, 2999, 1).second;  // three seconds when nobody cancels
             EXPECT_TRUE(visible);
             EXPECT_EQ(cursor, Qt::ArrowCursor) << "the Cancel button does not look busy";
             EXPECT_LT(steps, 1000) << "the bar has not moved yet";
@@ -93,21 +84,6 @@ TEST_F(ProgressDialogTest, LongWorkShowsTheDialogAndEveryWayOfCancellingStopsIt)
         EXPECT_EQ(Dialog(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
-}
-
-TEST_F(ProgressDialogTest, FinishedWorkClosesTheDialog)
-{
-    ProgressDialog progress(&owner, "Exporting ...", 0ms);
-    bool shown = false;
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_TRUE(progress.Step(i, 100));
-        shown = shown || Dialog()->isVisible();
-        QTest::qSleep(1);
-    }
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(progress.Step(100, 100));
-    EXPECT_FALSE(Dialog()->isVisible());
-    EXPECT_FALSE(progress.WasCancelled());
 }
 
 }  // namespace

@@ -3,14 +3,23 @@
 
 #include "windows/modal_driver.h"
 
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +27,15 @@ namespace korvane::testing {
 
 using Lines = std::vector<std::string>;
 
-/// The child of `parent` named `name`; a missing one fails the test.
+/// The child of `parent` named `name`; a missing one fails the test and stops it (MissingWidget).
 template <typename T = QAbstractButton>
 T* Child(const QWidget& parent, const char* name)
 {
     T* widget = parent.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
+    if (!widget) {
+        ADD_FAILURE() << "no " << T::staticMetaObject.className() << " named " << name;
+        throw MissingWidget(name);
+    }
     return widget;
 }
 
@@ -34,6 +46,22 @@ inline Lines LineTexts(const QListWidget& list)
     for (int row = 0; row < list.count(); ++row)
         lines.push_back(list.item(row)->text().toStdString());
     return lines;
+}
+
+/// A click on a line of a list, with `modifier` held; twice for a double click.
+inline void ClickLine(QAbstractItemView* view, int row, Qt::KeyboardModifiers modifier = {}, bool twice = false)
+{
+    const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifier, centre);
+    if (twice)
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, modifier, centre);
+}
+
+/// The colour drawn `x` pixels into a line of a list, half way down it.
+inline QColor LinePixel(QAbstractItemView* view, int row, int x)
+{
+    const QRect line = view->visualRect(view->model()->index(row, 0));
+    return view->viewport()->grab().toImage().pixelColor(line.left() + x, line.center().y());
 }
 
 /// Types `text` over what `box` holds, as a player selecting it all first would.
@@ -51,7 +79,7 @@ inline void AnswerFileDialog(QString& openedIn, const std::string& file)
     WhenModalShown<QFileDialog>([&openedIn, file](QFileDialog* dialog) {
         openedIn = dialog->directory().absolutePath();
         if (!file.empty())
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(file));
+            Child<QLineEdit>(*dialog, "fileNameEdit")->setText(QString::fromStdString(file));
         QMetaObject::invokeMethod(dialog, file.empty() ? "reject" : "accept");
     });
 }
@@ -104,6 +132,15 @@ protected:
     {
         return {Text("txtLeft"), Text("txtTop"), Text("txtRight"), Text("txtBottom")};
     }
+};
+
+/// A WindowTest over a window it owns, made by the test with Open(...).
+template <typename W>
+class OwnedWindowTest : public WindowTest
+{
+protected:
+    const QWidget& Window() const override { return *window; }
+    std::unique_ptr<W> window;
 };
 
 }  // namespace korvane::testing

@@ -1,0 +1,45 @@
+// The window tests' own hands: a missing widget stops its test cleanly, and a dialog is waited
+// for past others, with a wrong one closed rather than left to hang the test.
+#include "windows/window_test_helpers.h"
+
+#include <QProgressDialog>
+
+#include <gtest/gtest-spi.h>
+
+namespace korvane {
+namespace {
+
+TEST(WindowTestHelpers, AMissingWidgetFailsTheTestAndStopsIt)
+{
+    QWidget window;
+    EXPECT_NONFATAL_FAILURE(EXPECT_THROW(testing::Child<QLabel>(window, "pnlNowhere"), testing::MissingWidget),
+                            "no QLabel named pnlNowhere");
+    // Inside a dialog's event loop it fails the test and closes the dialog.
+    QDialog dialog;
+    testing::WhenModalShown<QDialog>([](QDialog* d) { testing::Child(*d, "cmdNowhere"); });
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.exec(), QDialog::Rejected), "no QAbstractButton named cmdNowhere");
+}
+
+TEST(WindowTestHelpers, TheDialogWaitedForIsFoundPastAnotherAndAWrongOneIsClosed)
+{
+    QDialog first;
+    QProgressDialog second;
+    QString seen;
+    testing::WhenModalShown<QProgressDialog>([&seen](QProgressDialog* d) {
+        seen = d->labelText();
+        d->reject();
+    });
+    QTimer::singleShot(100, &first, [&] {
+        second.setLabelText("second");
+        second.exec();
+        first.reject();
+    });
+    first.exec();
+    EXPECT_EQ(seen, "second");
+
+    testing::WhenModalShown<QProgressDialog>([](QProgressDialog* d) { d->accept(); }, 200);
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(first.exec(), QDialog::Rejected), "no QProgressDialog appeared, only a QDialog");
+}
+
+}  // namespace
+}  // namespace korvane
