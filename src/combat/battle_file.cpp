@@ -136,7 +136,7 @@ FileResult SaveBattleFile(const std::string& path, const BattleSetup& setup)
     TextFileWriter writer(path);
     for (const auto& line : BattleFileLines(setup))
         writer.WriteLine(line);
-    return writer.CommitResult();
+    return writer.Commit();
 }
 
 bool ReadBattleFile(LineReader& reader, BattleSetup& setup, std::vector<BattleFileProblem>& problems)

@@ -38,15 +38,20 @@ bool HoldsAlready(const std::string& path, std::string_view contents)
 
 }  // namespace
 
-bool AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error)
+FileResult AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error)
 {
     if (HoldsAlready(path, contents))
-        return true;
+        return FileResult::Done();
     AtomicFileStream stream(path);
-    if (!stream.Open(error))
-        return false;
-    stream.Write(contents);  // a failure here is reported by Commit
-    return stream.Commit(error);
+    std::string reason;
+    if (stream.Open(&reason)) {
+        stream.Write(contents);  // a failure here is reported by Commit
+        if (stream.Commit(&reason))
+            return FileResult::Done();
+    }
+    if (error)
+        *error = reason;
+    return FileResult::Failed(path, reason);
 }
 
 }  // namespace korvane

@@ -1,6 +1,8 @@
 // Replacing a file as a whole, so that a crash or a full disk never leaves a torn file.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,8 +10,8 @@ namespace korvane {
 
 /// Writes `contents` to a temporary file beside `path`, flushes it to disk and renames it
 /// over `path` (over the file it links to, when it is a symbolic link, so the link stays).
-/// Missing parent folders are created. On failure the old file is untouched,
-/// the temporary file is removed, `error` (when given) says why, and false is returned.
-bool AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error = nullptr);
+/// Missing parent folders are created. On failure the old file is untouched, the temporary
+/// file is removed, and the result names the file and why (also put in `error`, when given).
+FileResult AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error = nullptr);
 
 }  // namespace korvane

@@ -138,7 +138,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
 }
 
-bool IniFile::Save(std::string* error) const
+FileResult IniFile::Save(std::string* error) const
 {
     std::string contents;
     for (const auto& line : lines_) {

@@ -3,6 +3,8 @@
 // know (other sections, other keys, comments, odd lines) is kept untouched and in place.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +39,8 @@ public:
     /// of its section, a new section at the end of the file. Line breaks in `value` become spaces.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-    /// Writes the file (CR LF lines) as one atomic replacement; false, old file kept, on failure.
-    bool Save(std::string* error = nullptr) const;
+    /// Writes the file (CR LF lines) as one atomic replacement; on failure the old file is kept.
+    FileResult Save(std::string* error = nullptr) const;
 
 private:
     int FindSection(std::string_view section) const;

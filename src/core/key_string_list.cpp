@@ -72,7 +72,7 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
     return true;
 }
 
-bool TKeyStringList::SaveToFile(const std::string& fileName, std::string* error) const
+FileResult TKeyStringList::SaveToFile(const std::string& fileName) const
 {
     TextFileWriter writer(fileName);
     for (const auto& entry : Entries()) {
@@ -80,7 +80,7 @@ bool TKeyStringList::SaveToFile(const std::string& fileName, std::string* error)
         writer.WriteLine(entry.Singular);
         writer.WriteLine(entry.Plural);
     }
-    return writer.Commit(error);
+    return writer.Commit();
 }
 
 }  // namespace korvane

@@ -2,6 +2,7 @@
 // positions in these lists, so entries are only ever appended.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/indexed_entries.h"
 #include "core/string_code.h"
 
@@ -36,8 +37,8 @@ public:
     /// A file that exists but cannot be opened or read to its end changes nothing and gives
     /// false: units point into the list by position, so a part of it is no list at all.
     bool LoadFromFile(const std::string& fileName);
-    /// Three lines per entry, in list order; false on failure, with the reason in `error` when given.
-    bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
+    /// Three lines per entry, in list order.
+    FileResult SaveToFile(const std::string& fileName) const;
 
 private:
     struct KeyOf

@@ -12,10 +12,11 @@ std::optional<FileResult> WriteOne(const FileWrite& file, const RefusedFiles& re
 {
     if (refused.Contains(file.File))
         return FileResult::Refused(file.File);
-    std::string reason;
-    if (file.Write(reason))
+    FileResult written = file.Write();
+    if (written)
         return std::nullopt;
-    return FileResult::Failed(file.File, reason.empty() ? "it could not be written" : reason);
+    // The writer's own words, but always about the file this rule knows it by.
+    return FileResult::Failed(file.File, written.Reason.empty() ? "it could not be written" : written.Reason);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@
 
 namespace korvane {
 
-/// A file to write, and what writes it: false on failure, with the reason in `reason`.
+/// A file to write, and what writes it.
 struct FileWrite
 {
     std::string File;
-    std::function<bool(std::string& reason)> Write;
+    std::function<FileResult()> Write;
 };
 
 /// Writes the files pointed into first, each one even when an earlier one failed, then the file

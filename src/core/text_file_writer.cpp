@@ -5,13 +5,9 @@
 
 namespace korvane {
 
-bool TextFileWriter::Commit(std::string* error)
+FileResult TextFileWriter::Commit() const
 {
-    error_.clear();
-    const bool written = AtomicWriteFile(path_, contents_, &error_);
-    if (!written && error)
-        *error = error_;
-    return written;
+    return AtomicWriteFile(path_, contents_);
 }
 
 }  // namespace korvane

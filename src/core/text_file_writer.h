@@ -27,24 +27,16 @@ public:
         contents_ += lineEnd_;
     }
 
-    /// Replaces the file with the lines written so far; false (old file kept) on failure, with
-    /// the reason in `error` when given.
-    bool Commit(std::string* error = nullptr);
-    /// As Commit, naming the file and why when it failed.
-    FileResult CommitResult()
-    {
-        std::string error;
-        return Commit(&error) ? FileResult::Done() : FileResult::Failed(path_, error);
-    }
+    /// Replaces the file with the lines written so far; on failure the old file is kept and
+    /// the result names the file and why.
+    FileResult Commit() const;
 
     const std::string& Path() const { return path_; }
-    const std::string& LastError() const { return error_; }
 
 private:
     std::string path_;
     std::string_view lineEnd_;
     std::string contents_;
-    std::string error_;
 };
 
 }  // namespace korvane

@@ -71,7 +71,7 @@ FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::
 
     out.WriteLine("");
     out.WriteLine("#END");
-    return out.CommitResult();
+    return out.Commit();
 }
 
 std::string ProposedOrdersFileName(std::int32_t currentTurn)

@@ -160,7 +160,7 @@ bool TAllianceList::LoadFromLines(LineReader& reader)
     return true;
 }
 
-bool TAllianceList::SaveToFile(const std::string& dir, const TrecINI& settings) const
+FileResult TAllianceList::SaveToFile(const std::string& dir, const TrecINI& settings) const
 {
     TextFileWriter writer(QualifyFileName(settings.AllianceFile, dir));
     // This header has no separator after the version, unlike the records.

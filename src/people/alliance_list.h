@@ -1,6 +1,7 @@
 // TAllianceList: the alliances in the order they were made, with their file "Alliance.dat".
 #pragma once
 
+#include "core/file_result.h"
 #include "people/alliance.h"
 
 #include <cstdint>
@@ -44,8 +45,8 @@ public:
     /// As LoadFromFile, from the lines of `reader`.
     bool LoadFromLines(LineReader& reader);
 
-    /// Rewrites "Alliance.dat" in `dir`; false (old file kept) when that fails.
-    bool SaveToFile(const std::string& dir, const TrecINI& settings) const;
+    /// Rewrites "Alliance.dat" in `dir`; on failure the old file is kept and the result says why.
+    FileResult SaveToFile(const std::string& dir, const TrecINI& settings) const;
 
 private:
     int IndexOf(std::int32_t number) const;

@@ -122,7 +122,7 @@ bool TFactionList::LoadFromLines(LineReader& reader)
     return true;
 }
 
-bool TFactionList::SaveToFile(const TrecINI& settings) const
+FileResult TFactionList::SaveToFile(const TrecINI& settings) const
 {
     TextFileWriter writer(settings.DataPath(settings.FactionsFile));
     writer.WriteLine("VERSION," + FormatTwoDecimals(kFormatVersion));

@@ -2,6 +2,7 @@
 // "Factions.dat" and the import of the game's faction list.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/keyed_list.h"
 #include "people/faction.h"
 
@@ -41,8 +42,8 @@ public:
     /// As LoadFromFile, from the lines of `reader` (a header line, then one faction per line).
     bool LoadFromLines(LineReader& reader);
 
-    /// Rewrites "Factions.dat" in the data folder; false (old file kept) when that fails.
-    bool SaveToFile(const TrecINI& settings) const;
+    /// Rewrites "Factions.dat" in the data folder; on failure the old file is kept and the result says why.
+    FileResult SaveToFile(const TrecINI& settings) const;
 
     /// Merges the game's faction list file: new factions are added, known ones get the name
     /// and address from the file and keep everything the player entered. False, with a

@@ -101,7 +101,7 @@ bool TShowTroopCollection::LoadFromLines(LineReader& reader)
     return true;
 }
 
-bool TShowTroopCollection::Save(const std::string& dir, const TrecINI& settings) const
+FileResult TShowTroopCollection::Save(const std::string& dir, const TrecINI& settings) const
 {
     TextFileWriter writer(QualifyFileName(settings.UnitListsFile, dir));
     writer.WriteLine("VERSION," + FormatTwoDecimals(kFormatVersion));

@@ -2,6 +2,7 @@
 // the map marks, with their file "UnitLsts.Dat".
 #pragma once
 
+#include "core/file_result.h"
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,8 +45,8 @@ public:
     bool Load(const std::string& dir, const TrecINI& settings);
     /// As Load, from the lines of `reader`.
     bool LoadFromLines(LineReader& reader);
-    /// Rewrites "UnitLsts.Dat" in `dir`; false (old file kept) when that fails.
-    bool Save(const std::string& dir, const TrecINI& settings) const;
+    /// Rewrites "UnitLsts.Dat" in `dir`; on failure the old file is kept and the result says why.
+    FileResult Save(const std::string& dir, const TrecINI& settings) const;
 
 private:
     struct Named

@@ -415,18 +415,27 @@ bool ReadTurnReport(const ImportTarget& target, LineReader& lines, UserInteracti
     return reader.Import(read);
 }
 
-void FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui)
+FileResult FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui)
 {
+    std::vector<FileResult> failures;
+    auto say = [&failures, &ui](FileResult failure, const std::string& message) {
+        ui.Error(message);
+        failure.AlreadySaid = true;
+        failures.push_back(std::move(failure));
+    };
     TMap& map = target.Map;
     TrecINI& settings = target.Settings;
     const int turn = read.Turn;
     const RefusedFiles none;
     const RefusedFiles& refused = target.Refused ? *target.Refused : none;
-    if (SaveKeywordListsThenUnits(map, settings, target.SkillList, target.TroopList, target.EquipmentList, refused,
-                                  ui)) {
+    if (FileResult units = SaveKeywordListsThenUnits(map, settings, target.SkillList, target.TroopList,
+                                                     target.EquipmentList, refused, ui);
+        !units) {
+        failures.push_back(std::move(units));
+    } else {
         if (turn > 0) {
-            if (!SaveHexUnits(map, settings.DataDir, turn, settings))
-                ui.Error("Error saving hex unit lists.");
+            if (FileResult saved = SaveHexUnits(map, settings.DataDir, turn, settings); !saved)
+                say(saved, "Error saving hex unit lists.\n" + saved.Text());
             settings.CurrentTurn = turn;
             settings.MaxTurn = std::max(settings.MaxTurn, turn);
         } else {
@@ -435,13 +444,14 @@ void FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, Us
     }
     if (read.TemplateApplied && turn > 0) {
         const std::string orders = settings.DataPath(TurnFileName(settings.OrdersStem, turn));
-        if (!SaveOrdersFile(map.UnitFileList, orders, false))
-            ui.Error("Unable to write to " + orders);
+        if (FileResult saved = SaveOrdersFile(map.UnitFileList, orders, false); !saved)
+            say(saved, "Unable to write to " + orders);
     }
     map.ReconcileUnseenUnits(settings.FactionNo, target.Factions, target.SkillList);
+    return failures.empty() ? FileResult::Done() : failures.front();
 }
 
-bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui)
+bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui, FileResult* unsaved)
 {
     if (!FileExists(fileName))
         return false;
@@ -449,7 +459,9 @@ bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, U
     TurnReportRead read;
     if (!ReadTurnReport(target, lines, ui, read))
         return false;
-    FinishTurnReport(target, read, ui);
+    FileResult saved = FinishTurnReport(target, read, ui);
+    if (unsaved)
+        *unsaved = std::move(saved);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Importing one turn report into the world.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,8 +23,10 @@ struct TurnReportRead
 /// unit list, new keywords into the keyword lists, and (when chosen) the orders template into
 /// the units' orders; then writes the unit file, keyword files and the turn's hex unit and
 /// orders files. False when the file is missing or ends before its regions; the map database
-/// itself is not saved.
-bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui);
+/// itself is not saved. A turn file that could not be written is said at once, and the first
+/// of them goes to `unsaved` when given (success when every one was written).
+bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui,
+                      FileResult* unsaved = nullptr);
 
 /// The first step of ImportTurnReport: reads the report from `lines` into the map, the units,
 /// the keyword lists, the registry and the settings, writing no file. False when the reader is
@@ -32,8 +36,9 @@ bool ReadTurnReport(const ImportTarget& target, LineReader& lines, UserInteracti
 
 /// The step after a report was read: writes the unit file, the keyword files and the turn's hex
 /// unit and orders files, moves the settings to the report's turn, and settles the units the
-/// report no longer showed.
-void FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui);
+/// report no longer showed. Every file that could not be written is said; the first of them is
+/// returned (marked as said).
+FileResult FinishTurnReport(const ImportTarget& target, const TurnReportRead& read, UserInteraction& ui);
 
 /// The turn a report's date line ("March, Year 2") stands for: 12 turns a year, the first
 /// January turn 1. -1 when the line holds no readable date.

@@ -32,16 +32,18 @@ std::vector<std::string> DataFileRecords(const std::vector<std::string>& lines)
     return records;
 }
 
-bool ImportDataFile(TMap& map, const std::string& fileName)
+FileResult ImportDataFile(TMap& map, const std::string& fileName)
 {
     std::vector<std::string> lines;
-    if (!IsPlainFile(fileName) || !ReadTextLines(fileName, lines))
-        return false;
+    if (!IsPlainFile(fileName))
+        return FileResult::Failed(fileName, "there is no such file");
+    if (!ReadTextLines(fileName, lines))
+        return FileResult::Failed(fileName, "it could not be read");
     for (const auto& record : DataFileRecords(lines)) {
         int level = 0, x = 0, y = 0;
         map.ParseRegionHeader(record, level, x, y);
     }
-    return true;
+    return FileResult::Done();
 }
 
 }  // namespace korvane

@@ -1,6 +1,7 @@
 // Importing region descriptions from a plain text data file into the map.
 #pragma once
 
+#include "core/file_result.h"
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ class TMap;
 std::vector<std::string> DataFileRecords(const std::vector<std::string>& lines);
 
 /// Hands every record of the file to the region reader, which creates or updates the cell it
-/// names. False when the file is missing or cannot be read. Nothing is saved.
-bool ImportDataFile(TMap& map, const std::string& fileName);
+/// names. Fails, changing nothing, when the file is missing or cannot be read. Nothing is saved.
+FileResult ImportDataFile(TMap& map, const std::string& fileName);
 
 }  // namespace korvane

@@ -30,27 +30,28 @@ std::vector<std::string> LoadKeywordLists(const TrecINI& settings, TKeyStringLis
     return unreadable;
 }
 
-bool SaveKeywordListsThenUnits(const TMap& map, const TrecINI& settings, const TKeyStringList& skills,
-                               const TKeyStringList& troops, const TKeyStringList& equipment,
-                               const RefusedFiles& refused, UserInteraction& ui)
+FileResult SaveKeywordListsThenUnits(const TMap& map, const TrecINI& settings, const TKeyStringList& skills,
+                                     const TKeyStringList& troops, const TKeyStringList& equipment,
+                                     const RefusedFiles& refused, UserInteraction& ui)
 {
     auto write = [&settings](const TKeyStringList& list, const std::string& name) {
         const std::string file = settings.DataPath(name);
-        return FileWrite{file, [&list, file](std::string& reason) { return list.SaveToFile(file, &reason); }};
+        return FileWrite{file, [&list, file] { return list.SaveToFile(file); }};
     };
     const std::vector<FileWrite> lists{write(skills, settings.SkillsFile), write(troops, settings.TroopsFile),
                                        write(equipment, settings.EquipmentFile)};
     const std::string unitsFile = settings.DataPath(settings.UnitsFile);
-    const FileWrite units{unitsFile, [&](std::string&) { return SaveUnits(map, settings.DataDir, settings); }};
-    const std::vector<FileResult> failures = WritePointedIntoFirst(lists, units, refused);
-    for (const FileResult& failure : failures) {
+    const FileWrite units{unitsFile, [&] { return SaveUnits(map, settings.DataDir, settings); }};
+    std::vector<FileResult> failures = WritePointedIntoFirst(lists, units, refused);
+    for (FileResult& failure : failures) {
         if (failure.AlreadySaid)
             continue;
         const bool heldBack = failure.File == unitsFile && failures.size() > 1;
         ui.Error(heldBack ? unitsFile + " was not written: the keyword lists its units point into were not."
                           : "Unable to write to " + failure.File);
+        failure.AlreadySaid = true;
     }
-    return failures.empty();
+    return failures.empty() ? FileResult::Done() : failures.front();
 }
 
 }  // namespace korvane

@@ -2,6 +2,7 @@
 // point into by position.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/refused_files.h"
 
 #include <string>
@@ -23,10 +24,10 @@ std::vector<std::string> LoadKeywordLists(const TrecINI& settings, TKeyStringLis
 /// Writes the three keyword lists, then "Units.dat", whose units point into them by position,
 /// and that only when every list was written: neither a failed write nor a kill between the
 /// two leaves units pointing at words no file holds. Files in `refused` are left as they are
-/// (they were named when found); every other file not written is said. True when "Units.dat"
-/// was written.
-bool SaveKeywordListsThenUnits(const TMap& map, const TrecINI& settings, const TKeyStringList& skills,
-                               const TKeyStringList& troops, const TKeyStringList& equipment,
-                               const RefusedFiles& refused, UserInteraction& ui);
+/// (they were named when found); every other file not written is said. Fails, with the first
+/// file not written (marked as said), when "Units.dat" was not written.
+FileResult SaveKeywordListsThenUnits(const TMap& map, const TrecINI& settings, const TKeyStringList& skills,
+                                     const TKeyStringList& troops, const TKeyStringList& equipment,
+                                     const RefusedFiles& refused, UserInteraction& ui);
 
 }  // namespace korvane

@@ -38,16 +38,15 @@ FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::
     for (const auto& [name, save] : {std::pair{&settings.ColoursFile, &TMap::SaveTerrainColours},
                                      std::pair{&settings.MapIconsFile, &TMap::SaveMapIcons}}) {
         const std::string file = QualifyFileName(*name, dir);
-        std::string reason;
-        if (refused.Contains(file))
+        if (refused.Contains(file)) {
             failures.push_back(FileResult::Refused(file));
-        else if (!(map.*save)(dir, settings, &reason))
-            failures.push_back(FileResult::Failed(file, reason));
+        } else if (FileResult saved = (map.*save)(dir, settings); !saved) {
+            failures.push_back(std::move(saved));
+        }
     }
     // Cells store positions in the reference lists.
     const std::string mapFile = QualifyFileName(settings.MapFile, dir);
-    const FileWrite cells{
-        mapFile, [&map, &mapFile](std::string& reason) { return AtomicWriteFile(mapFile, CellLines(map), &reason); }};
+    const FileWrite cells{mapFile, [&map, &mapFile] { return AtomicWriteFile(mapFile, CellLines(map)); }};
     for (FileResult& failure : WritePointedIntoFirst(map.ReferenceListWrites(dir, settings), cells, refused))
         failures.push_back(std::move(failure));
     return FirstToSay(failures);

@@ -65,7 +65,7 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
     return std::ferror(file.get()) == 0;
 }
 
-bool WriteTextFile(const std::string& fileName, std::string_view lines, bool append)
+FileResult WriteTextFile(const std::string& fileName, std::string_view lines, bool append)
 {
     if (!append)
         return AtomicWriteFile(fileName, lines);
@@ -73,7 +73,7 @@ bool WriteTextFile(const std::string& fileName, std::string_view lines, bool app
     if (FileExists(fileName)) {
         // Never replace a file we could not read in full: that would drop what it held.
         if (!ReadWholeFile(fileName, contents))
-            return false;
+            return FileResult::Failed(fileName, "it could not be read, so nothing was added to it");
         if (!contents.empty() && contents.back() != '\n' && contents.back() != '\r')
             contents += "\r\n";
     }

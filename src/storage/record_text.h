@@ -2,6 +2,7 @@
 // replacing or extending a file in one atomic step.
 #pragma once
 
+#include "core/file_result.h"
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,7 @@ bool ReadWholeFile(const std::string& path, std::string& contents);
 
 /// Writes `lines` as the file's whole content, or, with `append`, after what the file holds
 /// (a missing file is then made with just `lines`). Either way the file is replaced in one
-/// step, so a failure leaves it as it was; false then.
-bool WriteTextFile(const std::string& fileName, std::string_view lines, bool append);
+/// step, so a failure leaves it as it was.
+FileResult WriteTextFile(const std::string& fileName, std::string_view lines, bool append);
 
 }  // namespace korvane

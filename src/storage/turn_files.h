@@ -1,6 +1,7 @@
 // The files kept per turn beside "Units.dat": the hex unit files and the orders files.
 #pragma once
 
+#include "core/file_result.h"
 #include <cstdint>
 #include <string>
 
@@ -15,10 +16,10 @@ class TUnitList;
 std::string TurnFileName(const std::string& stem, int turn);
 
 /// "Units.dat": the map's latest record of every unit.
-bool SaveUnits(const TMap& map, const std::string& dir, const TrecINI& settings);
+FileResult SaveUnits(const TMap& map, const std::string& dir, const TrecINI& settings);
 bool LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings);
 /// Writes every cell's units, in grid order, as the hex unit file of `turn`.
-bool SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecINI& settings);
+FileResult SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecINI& settings);
 /// Places the units of the hex unit file of the current turn into their cells.
 bool LoadHexUnits(TMap& map, const std::string& dir, const TrecINI& settings);
 /// Moves the units of a hex unit file, as read, into the cells they name (made when missing);

@@ -10,7 +10,7 @@
 
 namespace korvane {
 
-bool SaveUnits(const TMap& map, const std::string& dir, const TrecINI& settings)
+FileResult SaveUnits(const TMap& map, const std::string& dir, const TrecINI& settings)
 {
     return SaveUnitFile(map.UnitFileList, QualifyFileName(settings.UnitsFile, dir), false);
 }
@@ -20,7 +20,7 @@ bool LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings)
     return LoadUnitFile(map.UnitFileList, QualifyFileName(settings.UnitsFile, dir), settings.FactionNo);
 }
 
-bool SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecINI& settings)
+FileResult SaveHexUnits(const TMap& map, const std::string& dir, int turn, const TrecINI& settings)
 {
     // Every cell's units in grid order under one header, written as a whole: a failure
     // part-way keeps the turn's previous file rather than half of the new one.

@@ -45,7 +45,7 @@ void AppendOrderLines(const TUnitList& units, std::string& text)
     });
 }
 
-bool SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append)
+FileResult SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append)
 {
     std::string text;
     if (!append)
@@ -76,7 +76,7 @@ bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction
     return !reader.Failed();
 }
 
-bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append)
+FileResult SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append)
 {
     std::string text;
     if (!append)

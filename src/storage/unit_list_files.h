@@ -2,6 +2,7 @@
 // and the orders layout of the orders files.
 #pragma once
 
+#include "core/file_result.h"
 #include <cstdint>
 #include <string>
 
@@ -17,8 +18,8 @@ void AppendUnitLines(const TUnitList& units, std::string& text);
 void AppendOrderLines(const TUnitList& units, std::string& text);
 
 /// Writes every unit; without `append` the file is made anew with its header line, with
-/// `append` the lines are added after what the file holds. False when it cannot be written.
-bool SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append);
+/// `append` the lines are added after what the file holds.
+FileResult SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append);
 
 /// Merges every readable unit line of the file into the list; false when there is no file.
 bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction);
@@ -26,7 +27,7 @@ bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ow
 bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction);
 
 /// Writes "number,count" and the order lines of every unit that has orders.
-bool SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append);
+FileResult SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append);
 
 /// Clears every unit's orders, then reads the file's orders into the units listed. A missing
 /// file leaves every unit without orders and succeeds; false when it cannot be read.

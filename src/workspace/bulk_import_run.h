@@ -1,6 +1,8 @@
 // How a run of turn reports imported one after the other ended.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <cstddef>
 
 namespace korvane {
@@ -13,6 +15,9 @@ struct BulkImportOutcome
     /// Reports imported, counted from the first; when the run failed, the next one is the file
     /// that failed, and when it was cancelled, the first one left.
     std::size_t Imported = 0;
+    /// The first per-turn file (units, hex units, orders) of the reports imported that could not
+    /// be written; it was said when it happened.
+    FileResult Unsaved;
 };
 
 }  // namespace korvane

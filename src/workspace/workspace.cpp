@@ -37,9 +37,9 @@ ImportTarget Workspace::ForImport()
     return {Map, Settings, Factions, SkillList, TroopList, EquipmentList, &Refused};
 }
 
-bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui)
+bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui, FileResult* unsaved)
 {
-    return ImportTurnReport(workspace.ForImport(), fileName, ui);
+    return ImportTurnReport(workspace.ForImport(), fileName, ui, unsaved);
 }
 
 }  // namespace korvane

@@ -111,7 +111,9 @@ private:
 std::string DatabaseNotSavedMessage(const FileResult& failure);
 
 /// Reads a turn report into the workspace (the map, settings, registry and keyword lists)
-/// and writes the per-turn files; the map database itself is not saved.
-bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui);
+/// and writes the per-turn files; the map database itself is not saved. The first per-turn file
+/// that could not be written (already said) goes to `unsaved` when given.
+bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui,
+                      FileResult* unsaved = nullptr);
 
 }  // namespace korvane

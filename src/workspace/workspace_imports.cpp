@@ -56,10 +56,13 @@ BulkImportOutcome Workspace::ImportReports(const std::vector<std::string>& files
             outcome.End = BulkImportEnd::Cancelled;
             return outcome;
         }
-        if (!ImportTurnReport(*this, file, ui)) {
+        FileResult unsaved;
+        if (!ImportTurnReport(*this, file, ui, &unsaved)) {
             outcome.End = BulkImportEnd::Failed;
             return outcome;
         }
+        if (outcome.Unsaved && !unsaved)
+            outcome.Unsaved = std::move(unsaved);
         ++outcome.Imported;
     }
     ReportProgress(progress, total, total);

@@ -128,8 +128,8 @@ public:
     void LoadReferenceLists(const std::string& dir, const TrecINI& settings);
     /// What writes those five files into `dir`, one entry per file, in the order above.
     std::vector<FileWrite> ReferenceListWrites(const std::string& dir, const TrecINI& settings) const;
-    /// Writes those five files into `dir`; false when any of them could not be written.
-    bool SaveReferenceLists(const std::string& dir, const TrecINI& settings) const;
+    /// Writes those five files into `dir`, each even when an earlier one failed; the first failure.
+    FileResult SaveReferenceLists(const std::string& dir, const TrecINI& settings) const;
 
     // The player's terrain colours and feature icons. Colours are 24-bit, red in the low byte.
     /// The colour of terrain `index`; grey (0x808080) for a terrain the list has no entry for.
@@ -153,11 +153,11 @@ public:
     /// unchecked; a file that is missing gives its list the built-in entries, and so does one
     /// that exists but cannot be read, named then in UnreadColourFiles.
     void LoadColourLists(const std::string& dir, const TrecINI& settings);
-    /// Writes both lists into `dir`; false when either could not be written.
-    bool SaveColourLists(const std::string& dir, const TrecINI& settings) const;
-    /// The two halves of SaveColourLists, for callers that name the file that failed and why.
-    bool SaveTerrainColours(const std::string& dir, const TrecINI& settings, std::string* error = nullptr) const;
-    bool SaveMapIcons(const std::string& dir, const TrecINI& settings, std::string* error = nullptr) const;
+    /// Writes both lists into `dir`, the second even when the first failed; the first failure.
+    FileResult SaveColourLists(const std::string& dir, const TrecINI& settings) const;
+    /// The two halves of SaveColourLists.
+    FileResult SaveTerrainColours(const std::string& dir, const TrecINI& settings) const;
+    FileResult SaveMapIcons(const std::string& dir, const TrecINI& settings) const;
 
     NameList SectionKeywords;
     NameList TerrainList;

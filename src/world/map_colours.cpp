@@ -51,12 +51,12 @@ std::vector<std::string> LoadList(const std::string& fileName, std::vector<std::
     return defaults();
 }
 
-bool SaveList(const std::string& fileName, const std::vector<std::string>& list, std::string* error)
+FileResult SaveList(const std::string& fileName, const std::vector<std::string>& list)
 {
     TextFileWriter writer(fileName);
     for (const auto& entry : list)
         writer.WriteLine(entry);
-    return writer.Commit(error);
+    return writer.Commit();
 }
 
 }  // namespace
@@ -141,20 +141,21 @@ void TMap::LoadColourLists(const std::string& dir, const TrecINI& settings)
     MapIcons = LoadList(QualifyFileName(settings.MapIconsFile, dir), DefaultMapIcons, UnreadColourFiles);
 }
 
-bool TMap::SaveColourLists(const std::string& dir, const TrecINI& settings) const
+FileResult TMap::SaveColourLists(const std::string& dir, const TrecINI& settings) const
 {
-    const bool coloursSaved = SaveTerrainColours(dir, settings);
-    return SaveMapIcons(dir, settings) && coloursSaved;
+    const FileResult colours = SaveTerrainColours(dir, settings);
+    const FileResult icons = SaveMapIcons(dir, settings);
+    return colours ? icons : colours;
 }
 
-bool TMap::SaveTerrainColours(const std::string& dir, const TrecINI& settings, std::string* error) const
+FileResult TMap::SaveTerrainColours(const std::string& dir, const TrecINI& settings) const
 {
-    return SaveList(QualifyFileName(settings.ColoursFile, dir), TerrainColours, error);
+    return SaveList(QualifyFileName(settings.ColoursFile, dir), TerrainColours);
 }
 
-bool TMap::SaveMapIcons(const std::string& dir, const TrecINI& settings, std::string* error) const
+FileResult TMap::SaveMapIcons(const std::string& dir, const TrecINI& settings) const
 {
-    return SaveList(QualifyFileName(settings.MapIconsFile, dir), MapIcons, error);
+    return SaveList(QualifyFileName(settings.MapIconsFile, dir), MapIcons);
 }
 
 }  // namespace korvane

@@ -31,22 +31,22 @@ std::vector<FileWrite> TMap::ReferenceListWrites(const std::string& dir, const T
 {
     auto write = [&dir](const auto& list, const std::string& name) {
         const std::string fileName = QualifyFileName(name, dir);
-        return FileWrite{fileName,
-                         [&list, fileName](std::string& reason) { return list.SaveToFile(fileName, &reason); }};
+        return FileWrite{fileName, [&list, fileName] { return list.SaveToFile(fileName); }};
     };
     return {write(TerrainList, settings.TerrainFile), write(RegionList, settings.RegionsFile),
             write(RaceList, settings.RacesFile), write(WeatherList, settings.WeatherFile),
             write(ProductList, settings.ProductsFile)};
 }
 
-bool TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings) const
+FileResult TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings) const
 {
-    bool saved = true;
+    FileResult first;
     for (const FileWrite& file : ReferenceListWrites(dir, settings)) {
-        std::string reason;
-        saved = file.Write(reason) && saved;
+        FileResult written = file.Write();
+        if (first && !written)
+            first = std::move(written);
     }
-    return saved;
+    return first;
 }
 
 }  // namespace korvane

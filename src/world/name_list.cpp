@@ -34,12 +34,12 @@ bool NameList::LoadFromLines(LineReader& reader)
     return true;
 }
 
-bool NameList::SaveToFile(const std::string& fileName, std::string* error) const
+FileResult NameList::SaveToFile(const std::string& fileName) const
 {
     TextFileWriter writer(fileName);
     for (const auto& name : Names())
         writer.WriteLine(name);
-    return writer.Commit(error);
+    return writer.Commit();
 }
 
 }  // namespace korvane

@@ -1,6 +1,7 @@
 // NameList: an unsorted list of names whose positions are the codes that cells store.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/indexed_entries.h"
 
 #include <initializer_list>
@@ -33,8 +34,8 @@ public:
     bool LoadFromFile(const std::string& fileName);
     /// As LoadFromFile, from the lines of `reader`.
     bool LoadFromLines(LineReader& reader);
-    /// One name per line, in list order; false on failure, with the reason in `error` when given.
-    bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
+    /// One name per line, in list order.
+    FileResult SaveToFile(const std::string& fileName) const;
 
 private:
     struct Itself

@@ -35,12 +35,12 @@ bool ProductCodeList::LoadFromLines(LineReader& reader)
     return true;
 }
 
-bool ProductCodeList::SaveToFile(const std::string& fileName, std::string* error) const
+FileResult ProductCodeList::SaveToFile(const std::string& fileName) const
 {
     TextFileWriter writer(fileName);
     for (const auto& entry : entries_.Entries())
         writer.WriteLine(TrimSpaces(entry.Code) + ";" + TrimSpaces(entry.Product.Name));
-    return writer.Commit(error);
+    return writer.Commit();
 }
 
 }  // namespace korvane

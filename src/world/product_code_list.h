@@ -2,6 +2,7 @@
 // store positions in it, so entries are only appended.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/indexed_entries.h"
 #include "world/product.h"
 
@@ -37,8 +38,8 @@ public:
     bool LoadFromFile(const std::string& fileName);
     /// As LoadFromFile, from the lines of `reader`.
     bool LoadFromLines(LineReader& reader);
-    /// One "code;name" line per entry, both trimmed; false on failure, with the reason in `error`.
-    bool SaveToFile(const std::string& fileName, std::string* error = nullptr) const;
+    /// One "code;name" line per entry, both trimmed.
+    FileResult SaveToFile(const std::string& fileName) const;
 
 private:
     struct CodeOf

@@ -56,7 +56,6 @@ void CliInteraction::Warning(const std::string& text)
 
 void CliInteraction::Error(const std::string& text)
 {
-    ++errors_;
     err_ << "error: " << Lines(text) << '\n';
 }
 

@@ -25,12 +25,9 @@ public:
     Answer yesNoCancelAnswer = Answer::Cancel;
     bool identifyAsTroop = false;  // as closing the dialog does: an item
 
-    int ErrorCount() const { return errors_; }
-
 private:
     std::ostream& out_;
     std::ostream& err_;
-    int errors_ = 0;
 };
 
 }  // namespace korvane

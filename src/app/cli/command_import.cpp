@@ -105,7 +105,7 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     context.out << "Imported " << imported << " of " << options.files.size() << " files"
                 << (saved ? "; the map database is saved.\n" : "; saving failed.\n");
     // An import that could not write one of its files (a turn's units, say) said so: not a success.
-    return (saved && imported == options.files.size() && context.ui.ErrorCount() == 0) ? 0 : 1;
+    return (saved && imported == options.files.size() && run.Unsaved) ? 0 : 1;
 }
 
 int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>& args)
@@ -126,8 +126,8 @@ int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>
         context.ui.Info("Import failed.");
         return 1;
     }
-    if (!ws.Factions.SaveToFile(ws.Settings)) {
-        context.ui.Error("Unable to write to " + ws.Settings.DataPath(ws.Settings.FactionsFile));
+    if (const FileResult saved = ws.Factions.SaveToFile(ws.Settings); !saved) {
+        context.ui.Error("Unable to write to " + saved.File);
         return 1;
     }
     context.ui.Info("Import completed successfully.");

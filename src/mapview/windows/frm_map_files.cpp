@@ -104,7 +104,7 @@ std::string TfrmMAP::ChooseImportFile(const QString& caption, const QString& sta
 
 void TfrmMAP::ImportData(const std::string& fileName)
 {
-    bool imported = false;
+    FileResult imported;
     {
         const BusyCursor busy;
         imported = ImportDataFile(workspace_.Map, fileName);
@@ -142,10 +142,11 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
     if (!workspace_.CanImport(ImportKind::TurnFile, ui_))
         return;
     bool imported = false;
+    FileResult turnFiles;
     FileResult saved;
     {
         const BusyCursor busy;
-        imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
+        imported = korvane::ImportTurnReport(workspace_, fileName, ui_, &turnFiles);
         if (imported) {
             saved = workspace_.SaveDatabase();
             SetDataChanged(!saved);
@@ -155,7 +156,7 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
         ui_.Info("Turn file import failed.");
     else if (!saved)
         ui_.Error("The turn file was imported, but the map database could not be saved.\r" + saved.Text());
-    else
+    else if (turnFiles)  // a turn file that could not be written was said: no success to report
         ui_.Info("Turn file imported successfully.");
     if (imported)
         ShowStatusMessage("Imported 1 turn report");
