@@ -18,9 +18,6 @@ public:
         , events_(events)
         , engine_(seed)
     {
-        // Long runs can keep typed numbers below a million, to get past a known fault with huge ones.
-        const char* small = std::getenv("KORVANE_RANDOM_SMALL_NUMBERS");
-        smallNumbers_ = small && *small && *small != '0';
     }
 
     /// The seed and length from KORVANE_RANDOM_SEED and KORVANE_RANDOM_EVENTS, else the defaults.
@@ -34,17 +31,16 @@ public:
 
     std::uint32_t Seed() const { return seed_; }
     long Events() const { return events_; }
-    /// The number of the event being played, from 1.
-    long EventNo() const { return eventNo_; }
+    long EventNo() const { return eventNo_; }  // from 1
     bool Done() const { return eventNo_ >= events_; }
     void NextEvent() { ++eventNo_; }
 
     /// "seed S, event N", and how to play the run again up to that event.
     std::string Where() const
     {
-        return "seed " + std::to_string(seed_) + ", event " + std::to_string(eventNo_)
-            + " (replay: KORVANE_RANDOM_SEED=" + std::to_string(seed_)
-            + " KORVANE_RANDOM_EVENTS=" + std::to_string(eventNo_) + ")";
+        const std::string seed = std::to_string(seed_), event = std::to_string(eventNo_);
+        return "seed " + seed + ", event " + event + " (replay: KORVANE_RANDOM_SEED=" + seed
+            + " KORVANE_RANDOM_EVENTS=" + event + ")";
     }
 
     /// A number from `low` to `high`, both included.
@@ -56,9 +52,10 @@ public:
         return items[static_cast<std::size_t>(Int(0, static_cast<int>(items.size()) - 1))];
     }
 
-    /// What a player might type: mostly short words and numbers, now and then punctuation the
-    /// files use as separators, quotes, accented letters and long runs. Never a slash, so that
-    /// a typed name cannot lead out of the folder it is taken in.
+    /// What a player might type: mostly short words and numbers, now and then separators of the
+    /// files, quotes, accented letters and long runs. Never a slash, which could lead a typed name
+    /// out of its folder. KORVANE_RANDOM_SMALL_NUMBERS keeps digit runs short, for long runs
+    /// past a known fault with huge numbers.
     std::string Text()
     {
         static const std::vector<std::string> kPieces = {
@@ -66,10 +63,12 @@ public:
             "'", "\"", ".",           ":", ";",    "|",  "\t", "%",   "&",  "<b>",   "\xC3\xA9", "\xE2\x82\xAC", "..",
             "*", "?",  "Glorforgost", "3", "name", "\\n"};
         std::string text;
-        const int pieces = Chance(0.05) ? Int(50, 300) : Int(0, 6);
-        for (int i = 0; i < pieces; ++i)
-            text += Pick(kPieces);
-        return smallNumbers_ ? ShortDigitRuns(text) : text;
+        int digits = 0;
+        for (int pieces = Chance(0.05) ? Int(50, 300) : Int(0, 6); pieces > 0; --pieces)
+            for (const char c : Pick(kPieces))
+                if ((digits = c >= '0' && c <= '9' ? digits + 1 : 0) <= 6 || !smallNumbers_)
+                    text += c;
+        return text;
     }
 
     /// A number as typed into a box, sometimes out of range or not a number at all.
@@ -92,19 +91,13 @@ public:
     }
 
 private:
-    static std::string ShortDigitRuns(const std::string& text)
+    static bool Set(const char* variable)
     {
-        std::string shorter;
-        int run = 0;
-        for (const char c : text) {
-            run = c >= '0' && c <= '9' ? run + 1 : 0;
-            if (run <= 6)
-                shorter += c;
-        }
-        return shorter;
+        const char* value = std::getenv(variable);
+        return value && *value && *value != '0';
     }
 
-    bool smallNumbers_ = false;
+    const bool smallNumbers_ = Set("KORVANE_RANDOM_SMALL_NUMBERS");
     std::uint32_t seed_;
     long events_;
     long eventNo_ = 0;
