@@ -54,21 +54,20 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
     EXPECT_TRUE(read.problems.empty());
     ASSERT_EQ(read.setup.Left.size(), 2u);
     ASSERT_EQ(read.setup.Right.size(), 1u);
-    const TCombatUnit& cavalry = read.setup.Left[0];
-    EXPECT_EQ(std::tuple(cavalry.UnitID, cavalry.Description, cavalry.Behind, cavalry.SkillRIDI, cavalry.SkillHEAL),
-              std::tuple(12, "Heavy Cavalry", true, 2, 1));
-    EXPECT_EQ(std::tuple(cavalry.ItemSWOR, cavalry.ItemHORS, cavalry.ItemHERB), std::tuple(24, 25, 0));
+    const TCombatUnit& c = read.setup.Left[0];
+    EXPECT_EQ(
+        std::tuple(c.UnitID, c.Description, c.Behind, c.SkillRIDI, c.SkillHEAL, c.ItemSWOR, c.ItemHORS, c.ItemHERB),
+        std::tuple(12, "Heavy Cavalry", true, 2, 1, 24, 25, 0));
     EXPECT_EQ(std::tuple(read.setup.Left[1].UnitID, read.setup.Left[1].Attacks, read.setup.Right[0].Hits),
               std::tuple(-1, 3, 50));
     EXPECT_EQ(std::tuple(read.setup.TacticalAdvantage, read.setup.HorseTerrain), std::tuple(TCombatSide::Left, false));
 
-    const std::string again = dir.File("again.btl");
-    ASSERT_TRUE(SaveBattleFile(again, read.setup));
+    ASSERT_TRUE(SaveBattleFile(dir.File("again.btl"), read.setup));
     EXPECT_EQ(dir.Read("again.btl"), kTwoSides);
 }
 
 // "L,N" and "N,Y", and lower case, go through the combat window's save and load.
-TEST(BattleFileTest, ConditionsLineNamesTheAdvantageAndTheHorses)
+TEST(BattleFileTest, ConditionsLineAndUnitLinesSurviveBlanksAndPunctuation)
 {
     BattleSetup setup;
     setup.TacticalAdvantage = TCombatSide::Right;
@@ -79,19 +78,13 @@ TEST(BattleFileTest, ConditionsLineNamesTheAdvantageAndTheHorses)
               std::tuple(TCombatSide::Right, true))
         << "blanks around the letters";
     EXPECT_TRUE(spaced.problems.empty());
-}
 
-TEST(BattleFileTest, UnitLineCannotBeBrokenByItsDescription)
-{
-    TCombatUnit unit;
-    unit.Description = "  Pikes, \"long\"\r\n ";
-    unit.Quantity = 3;
+    // A unit line cannot be broken by its description.
+    const TCombatUnit unit{.Description = "  Pikes, \"long\"\r\n ", .Quantity = 3};
     EXPECT_EQ(unit.ToLine(), "-1,Pikes \"long\",3,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
     TCombatUnit back;
     EXPECT_EQ(back.FromLine(unit.ToLine()), 21);
-    EXPECT_EQ(back.Description, "Pikes \"long\"");
-    EXPECT_EQ(back.Quantity, 3);
-    EXPECT_FALSE(back.Behind);
+    EXPECT_EQ(std::tuple(back.Description, back.Quantity, back.Behind), std::tuple("Pikes \"long\"", 3, false));
 }
 
 TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
@@ -100,31 +93,26 @@ TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
     const Read shortLine = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n");
     ASSERT_TRUE(shortLine.ok);
     ASSERT_EQ(shortLine.setup.Left.size(), 1u);
-    EXPECT_EQ(shortLine.setup.Left[0].Quantity, 20);
-    EXPECT_EQ(shortLine.setup.Left[0].Hits, 1);
+    EXPECT_EQ(std::tuple(shortLine.setup.Left[0].Quantity, shortLine.setup.Left[0].Hits), std::tuple(20, 1));
     EXPECT_EQ(ProblemLines(shortLine), std::vector<long>{4});
 
     // A count larger than the lines that follow: the units there are kept.
     const Read counted = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20,N,1,0,0,0,0,0,20,0,0,0,0,0,0,0,0,1,1\n4\n"
                                   "6,Cavalry,2,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2,1,1");
-    EXPECT_EQ(counted.setup.Left.size(), 1u);
-    EXPECT_EQ(counted.setup.Right.size(), 1u);
+    EXPECT_EQ(std::tuple(counted.setup.Left.size(), counted.setup.Right.size()), std::tuple(1ul, 1ul));
     EXPECT_EQ(ProblemLines(counted), std::vector<long>{7});
 
     // Not a count, a missing version line, lines after the end.
     const Read odd = ReadText("N,Y\nN,Y\nx\n1\n1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\nextra\n\n");
-    EXPECT_TRUE(odd.setup.HorseTerrain);
-    EXPECT_TRUE(odd.setup.Left.empty());
-    EXPECT_EQ(odd.setup.Right.size(), 1u);
+    EXPECT_EQ(std::tuple(odd.setup.HorseTerrain, odd.setup.Left.size(), odd.setup.Right.size()),
+              std::tuple(true, 0ul, 1ul));
     EXPECT_EQ(ProblemLines(odd), (std::vector<long>{1, 3, 6}));
 
     // Nothing at all, or a huge count: no crash, no units made up.
-    const Read empty = ReadText("");
+    const Read empty = ReadText(""), huge = ReadText("VERSION,2.31\nN,N\n2147483647\n");
     EXPECT_TRUE(empty.ok);
     EXPECT_EQ(ProblemLines(empty), std::vector<long>{1});
-    const Read huge = ReadText("VERSION,2.31\nN,N\n2147483647\n");
-    EXPECT_TRUE(huge.setup.Left.empty());
-    EXPECT_EQ(huge.problems.size(), 1u);
+    EXPECT_EQ(std::tuple(huge.setup.Left.size(), huge.problems.size()), std::tuple(0ul, 1ul));
 }
 
 // Each message says what the reader made of the line: the count it took, the lines it left.
@@ -171,20 +159,15 @@ TEST(BattleFileTest, UnreadableFileLeavesTheSetUpAlone)
     setup.Left.emplace_back();
     std::vector<BattleFileProblem> problems;
     EXPECT_FALSE(LoadBattleFile(path, setup, problems));
-    EXPECT_EQ(setup.Left.size(), 1u);
-    EXPECT_TRUE(problems.empty());
-
+    EXPECT_EQ(std::tuple(setup.Left.size(), problems.size()), std::tuple(1ul, 0ul));
     const FileResult saved = SaveBattleFile(path, setup);
     EXPECT_FALSE(saved.Ok || saved.Reason.empty());
 }
 
-// The fortifications are chosen by name, and fought with, in the combat window's and the
-// command line's tests.
+// Fortifications by name are fought with in the combat window's and the command line's tests.
 TEST(FortListTest, APositionOutsideTheListHoldsNoOne)
 {
-    const TFortList forts;
-    EXPECT_EQ(forts.Capacity(6), 0);
-    EXPECT_EQ(forts.Capacity(-1), 0);
+    EXPECT_EQ(std::tuple(TFortList().Capacity(6), TFortList().Capacity(-1)), std::tuple(0, 0));
 }
 
 }  // namespace

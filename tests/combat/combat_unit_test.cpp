@@ -9,132 +9,69 @@
 namespace korvane {
 namespace {
 
-struct Built
-{
-    TCombatTroopList front;
-    TCombatTroopList behind;
-};
-
-Built Build(const TCombatUnit& unit, std::int32_t fortified = 0, bool horseTerrain = false)
-{
-    Built built;
-    unit.BuildTroops(built.front, built.behind, fortified, horseTerrain);
-    return built;
-}
-
 using Values = std::vector<std::int64_t>;
 
+// One figure of every man of the unit's front line.
 template <typename F>
-Values Each(const TCombatTroopList& list, F field)
+Values Front(const TCombatUnit& unit, F field, std::int32_t fortified = 0, bool horseTerrain = false)
 {
+    TCombatTroopList front, behind;
+    unit.BuildTroops(front, behind, fortified, horseTerrain);
     Values values;
-    for (const auto& man : list)
+    for (const auto& man : front)
         values.push_back(field(man));
     return values;
 }
 
-Values Armour(const TCombatTroopList& l)
-{
-    return Each(l, [](const auto& m) { return int(m.Armour); });
-}
-Values Classes(const TCombatTroopList& l)
-{
-    return Each(l, [](const auto& m) { return int(m.WeaponClass); });
-}
-Values Skills(const TCombatTroopList& l)
-{
-    return Each(l, [](const auto& m) { return m.Skill; });
-}
-Values Bonuses(const TCombatTroopList& l)
-{
-    return Each(l, [](const auto& m) { return m.DefenceBonus; });
-}
+const auto kArmour = [](const TCombatTroop& m) { return std::int64_t{m.Armour}; };
+const auto kClass = [](const TCombatTroop& m) { return std::int64_t{m.WeaponClass}; };
+const auto kSkill = [](const TCombatTroop& m) { return m.Skill; };
+const auto kBonus = [](const TCombatTroop& m) { return m.DefenceBonus; };
+const auto kId = [](const TCombatTroop& m) { return std::int64_t{m.UnitID}; };
 
-TEST(CombatUnitTest, ArmourGoesBestFirstUntilItRunsOut)
+TEST(CombatUnitTest, ArmourAndWeaponsGoBestFirstAndBowsOnlyToMenWithTheSkill)
 {
-    TCombatUnit unit;
-    unit.Quantity = 5;
-    unit.ItemMARM = 2;
-    unit.ItemCHAI = 5;
-    EXPECT_EQ(Armour(Build(unit).front), (Values{3, 3, 1, 1, 1}));
+    EXPECT_EQ(Front(TCombatUnit{.Quantity = 5, .ItemMARM = 2, .ItemCHAI = 5}, kArmour), (Values{3, 3, 1, 1, 1}));
+    EXPECT_EQ(Front(TCombatUnit{.Quantity = 5, .ItemMARM = 1, .ItemPLAT = 1, .ItemCHAI = 1}, kArmour),
+              (Values{3, 2, 1, 0, 0}));
 
-    unit.ItemMARM = 1;
-    unit.ItemPLAT = 1;
-    unit.ItemCHAI = 1;
-    EXPECT_EQ(Armour(Build(unit).front), (Values{3, 2, 1, 0, 0}));
-}
-
-TEST(CombatUnitTest, WeaponsGoBestFirstAndBowsOnlyToMenWithTheSkill)
-{
-    TCombatUnit unit;
-    unit.Quantity = 7;
-    unit.SkillCOMB = 1;
-    unit.SkillLBOW = 2;
-    unit.SkillXBOW = 3;
-    unit.ItemDBOW = 1;
-    unit.ItemLBOW = 1;
-    unit.ItemXBOW = 1;
-    unit.ItemMSWO = 1;
-    unit.ItemSWOR = 1;
-    const Built built = Build(unit);
-    EXPECT_EQ(Classes(built.front), (Values{4, 3, 2, 1, 1, 1, 1}));
-    EXPECT_EQ(Skills(built.front), (Values{4, 2, 3, 5, 3, 1, 1}));
+    TCombatUnit unit{.Quantity = 7, .SkillCOMB = 1, .SkillLBOW = 2, .SkillXBOW = 3};
+    unit.ItemMSWO = unit.ItemSWOR = unit.ItemLBOW = unit.ItemXBOW = unit.ItemDBOW = 1;
+    EXPECT_EQ(Front(unit, kClass), (Values{4, 3, 2, 1, 1, 1, 1}));
+    EXPECT_EQ(Front(unit, kSkill), (Values{4, 2, 3, 5, 3, 1, 1}));
 
     // Without the longbow skill the bows stay unused and the men fight with what is left.
-    TCombatUnit archers;
-    archers.Quantity = 10;
-    archers.SkillCOMB = 1;
-    archers.ItemLBOW = 4;
-    archers.ItemDBOW = 4;
-    archers.ItemSWOR = 2;
-    EXPECT_EQ(Classes(Build(archers).front), Values(10, 1));
-    EXPECT_EQ(Skills(Build(archers).front), (Values{3, 3, 1, 1, 1, 1, 1, 1, 1, 1}));
+    const TCombatUnit archers{.Quantity = 10, .SkillCOMB = 1, .ItemSWOR = 2, .ItemLBOW = 4, .ItemDBOW = 4};
+    EXPECT_EQ(Front(archers, kClass), Values(10, 1));
+    EXPECT_EQ(Front(archers, kSkill), (Values{3, 3, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
-TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwo)
+TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwoAndFortsGiveTwoDefence)
 {
-    TCombatUnit riders;
-    riders.Quantity = 3;
-    riders.SkillCOMB = 1;
-    riders.SkillRIDI = 5;
-    riders.ItemHORS = 2;
-    EXPECT_EQ(Skills(Build(riders).front), (Values{1, 1, 1}));
-    EXPECT_EQ(Skills(Build(riders, 0, true).front), (Values{3, 3, 1}));
-    EXPECT_EQ(Bonuses(Build(riders, 0, true).front), (Values{0, 0, 0}));
+    const TCombatUnit riders{.Quantity = 3, .SkillCOMB = 1, .SkillRIDI = 5, .ItemHORS = 2};
+    EXPECT_EQ(Front(riders, kSkill), (Values{1, 1, 1}));
+    EXPECT_EQ(Front(riders, kSkill, 0, true), (Values{3, 3, 1}));
+    EXPECT_EQ(Front(riders, kBonus, 0, true), (Values{0, 0, 0}));
 
     // A mounted archer is harder to hit, not a better shot.
     TCombatUnit archers = riders;
-    archers.SkillLBOW = 2;
-    archers.ItemLBOW = 3;
-    archers.SkillRIDI = 1;
-    const Built built = Build(archers, 0, true);
-    EXPECT_EQ(Skills(built.front), (Values{2, 2, 2}));
-    EXPECT_EQ(Bonuses(built.front), (Values{1, 1, 0}));
-}
+    archers.SkillLBOW = 2, archers.ItemLBOW = 3, archers.SkillRIDI = 1;
+    EXPECT_EQ(Front(archers, kSkill, 0, true), (Values{2, 2, 2}));
+    EXPECT_EQ(Front(archers, kBonus, 0, true), (Values{1, 1, 0}));
 
-TEST(CombatUnitTest, AnyFortificationGivesEveryManTwoDefence)
-{
-    TCombatUnit unit;
-    unit.Quantity = 3;
-    unit.ItemHORS = 3;
-    unit.SkillRIDI = 2;
-    unit.SkillXBOW = 1;
-    unit.ItemXBOW = 3;
-    EXPECT_EQ(Bonuses(Build(unit, 0).front), (Values{0, 0, 0}));
-    EXPECT_EQ(Bonuses(Build(unit, 1).front), (Values{2, 2, 2}));
-    EXPECT_EQ(Bonuses(Build(unit, 1250, true).front), (Values{4, 4, 4}));
+    // Any fortification gives every man two defence.
+    const TCombatUnit unit{.Quantity = 3, .SkillXBOW = 1, .SkillRIDI = 2, .ItemXBOW = 3, .ItemHORS = 3};
+    EXPECT_EQ(Front(unit, kBonus, 0), (Values{0, 0, 0}));
+    EXPECT_EQ(Front(unit, kBonus, 1), (Values{2, 2, 2}));
+    EXPECT_EQ(Front(unit, kBonus, 1250, true), (Values{4, 4, 4}));
 }
 
 TEST(CombatUnitTest, FiguresAtTheEndsOfTheirRangeAddUpWithoutWrappingRound)
 {
     constexpr std::int64_t kMax = INT32_MAX, kMin = INT32_MIN;
     auto unit = [](std::int32_t combat, std::int32_t longbow, std::int32_t riding) {
-        TCombatUnit u;
-        u.Quantity = 1;
-        u.SkillCOMB = combat;
-        u.SkillLBOW = longbow;
-        u.SkillRIDI = riding;
-        u.ItemMSWO = u.ItemDBOW = u.ItemHORS = 1;
+        TCombatUnit u{.Quantity = 1, .ItemMSWO = 1, .ItemDBOW = 1, .ItemHORS = 1};
+        u.SkillCOMB = combat, u.SkillLBOW = longbow, u.SkillRIDI = riding;
         return u;
     };
     struct Row
@@ -142,63 +79,53 @@ TEST(CombatUnitTest, FiguresAtTheEndsOfTheirRangeAddUpWithoutWrappingRound)
         const char* name;
         TCombatUnit unit;
         std::int32_t fortified;
-        std::int64_t skill, bonus, againstMelee, againstBows;
+        Values skillBonusMeleeBows;
     };
     const Row table[] = {
-        {"mithril sword, horse and fort", unit(INT32_MAX, 0, 2), 1, kMax + 6, 2, kMax + 8, 4},
-        {"double bow on a horse of the lowest riding", unit(0, INT32_MAX, INT32_MIN), 1, kMax + 2, kMin + 2, kMin + 2,
-         kMin + 4},
-        {"the lowest sword on a horse of the lowest riding", unit(INT32_MIN, 0, INT32_MIN), 0, kMin + 4 + kMin, 0,
-         kMin + 4 + kMin, 2},
+        {"mithril sword, horse and fort", unit(INT32_MAX, 0, 2), 1, {kMax + 6, 2, kMax + 8, 4}},
+        {"double bow, lowest riding", unit(0, INT32_MAX, INT32_MIN), 1, {kMax + 2, kMin + 2, kMin + 2, kMin + 4}},
+        {"lowest sword, lowest riding", unit(INT32_MIN, 0, INT32_MIN), 0, {kMin + 4 + kMin, 0, kMin + 4 + kMin, 2}},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
-        const Built built = Build(row.unit, row.fortified, true);
-        ASSERT_EQ(built.front.Count(), 1);
-        const TCombatTroop& man = *built.front.TroopAt(0);
-        EXPECT_EQ(man.Skill, row.skill);
-        EXPECT_EQ(man.DefenceBonus, row.bonus);
-        EXPECT_EQ(man.DefenceAgainst(kMelee), row.againstMelee);
-        EXPECT_EQ(man.DefenceAgainst(kLongbow), row.againstBows);
+        TCombatTroopList front, behind;
+        row.unit.BuildTroops(front, behind, row.fortified, true);
+        ASSERT_EQ(front.Count(), 1);
+        const TCombatTroop& m = *front.TroopAt(0);
+        EXPECT_EQ((Values{m.Skill, m.DefenceBonus, m.DefenceAgainst(kMelee), m.DefenceAgainst(kLongbow)}),
+                  row.skillBonusMeleeBows);
     }
 }
 
 TEST(CombatUnitTest, MenTakeTheUnitsFiguresAndStandInItsLine)
 {
-    TCombatUnit unit;
-    unit.UnitID = 417;
-    unit.Quantity = 2;
-    unit.Hits = 3;
-    unit.Attacks = 2;
-    unit.Behind = true;
-    const Built built = Build(unit);
-    EXPECT_EQ(built.front.Count(), 0);
-    ASSERT_EQ(built.behind.Count(), 2);
-    const TCombatTroop& man = *built.behind.TroopAt(1);
-    EXPECT_EQ(man.UnitID, 417);
-    EXPECT_EQ(man.Hits, 3);
-    EXPECT_EQ(man.HitsLeft, 3);
-    EXPECT_EQ(man.Attacks, 2);
-    EXPECT_EQ(man.AttacksLeft, 2);
-
-    unit.Quantity = 0;
-    EXPECT_EQ(Build(unit).behind.Count(), 0);
-    unit.Quantity = -4;
-    EXPECT_EQ(Build(unit).behind.Count(), 0);
+    TCombatUnit unit{.UnitID = 417, .Quantity = 2, .Behind = true, .Hits = 3, .Attacks = 2};
+    TCombatTroopList front, behind;
+    unit.BuildTroops(front, behind, 0, false);
+    EXPECT_EQ(front.Count(), 0);
+    ASSERT_EQ(behind.Count(), 2);
+    const TCombatTroop& man = *behind.TroopAt(1);
+    EXPECT_EQ(std::tuple(man.UnitID, man.Hits, man.HitsLeft, man.Attacks, man.AttacksLeft),
+              std::tuple(417, 3, 3, 2, 2));
+    for (const int quantity : {0, -4}) {
+        unit.Quantity = quantity;
+        TCombatTroopList none;
+        unit.BuildTroops(front, none, 0, false);
+        EXPECT_EQ(none.Count(), 0) << quantity;
+    }
 }
 
 TEST(CombatTroopListTest, MovesKeepTheRulesOfOrder)
 {
-    TCombatTroopList list;
-    for (int i = 0; i < 5; ++i) {
-        TCombatTroop man;
-        man.UnitID = i;
-        man.WeaponClass = i % 2 == 0 ? kCrossbow : kMelee;
-        list.Add(man);
-    }
-    auto ids = [](const TCombatTroopList& l) { return Each(l, [](const auto& m) { return m.UnitID; }); };
-
-    TCombatTroopList resting;
+    TCombatTroopList list, resting;
+    for (int i = 0; i < 5; ++i)
+        list.Add(TCombatTroop{.UnitID = i, .WeaponClass = i % 2 == 0 ? kCrossbow : kMelee});
+    auto ids = [](const TCombatTroopList& l) {
+        Values values;
+        for (const auto& man : l)
+            values.push_back(kId(man));
+        return values;
+    };
     list.MoveCrossbowmen(resting, false);
     EXPECT_EQ(resting.Count(), 0);
     list.MoveCrossbowmen(resting, true);

@@ -17,11 +17,10 @@ using Fields = std::vector<std::string_view>;
 
 TEST(SplitFields, SplitsAsSplitStringForOneAndSeveralCharacters)
 {
-    EXPECT_TRUE(Split("", ",").empty()) << "an empty line has no fields";
-    EXPECT_EQ(Split(",", ","), (Fields{"", ""}));
-    EXPECT_EQ(Split("1,,x,", ","), (Fields{"1", "", "x", ""}));
-    EXPECT_EQ(Split("1^\"^ a ^\"^", "^\"^"), (Fields{"1", " a ", ""}));
-    EXPECT_EQ(Split("a^b^c", "^\"^"), (Fields{"a^b^c"})) << "a partial separator splits nothing";
+    // An empty line has no fields; a partial separator splits nothing.
+    EXPECT_EQ(std::tuple(Split("", ","), Split(",", ","), Split("1,,x,", ","), Split("1^\"^ a ^\"^", "^\"^"),
+                         Split("a^b^c", "^\"^")),
+              std::tuple(Fields{}, Fields{"", ""}, Fields{"1", "", "x", ""}, Fields{"1", " a ", ""}, Fields{"a^b^c"}));
     // The shared splitting rule: an overlapping second separator gives an empty field.
     for (std::string_view line : {"a^\"^\"^b", "^\"^", "x\"\"y"}) {
         for (std::string_view separator : {"^\"^", "\""}) {
@@ -37,16 +36,12 @@ TEST(FieldCursor, MissingTrailingFieldsReadAsEmptyOrTheFallback)
 {
     const Fields fields = Split("7,name", ",");
     FieldCursor cursor(fields);
-    EXPECT_TRUE(cursor.Has(2));
-    EXPECT_FALSE(cursor.Has(3));
+    EXPECT_TRUE(cursor.Has(2) && !cursor.Has(3));
     EXPECT_EQ(cursor.Number(-1), 7);
     EXPECT_EQ(cursor.Text("Unknown"), "name");
     EXPECT_FALSE(cursor.Has());
-    EXPECT_EQ(cursor.Number(), 0);
-    EXPECT_EQ(cursor.Number(-1), -1);
-    EXPECT_EQ(cursor.Text(), "");
-    EXPECT_EQ(cursor.Text("Unknown"), "Unknown");
-    EXPECT_TRUE(cursor.Field().empty());
+    EXPECT_EQ(std::tuple(cursor.Number(), cursor.Number(-1), cursor.Text(), cursor.Text("Unknown"), cursor.Field()),
+              std::tuple(0, -1, "", "Unknown", std::string_view()));
 
     FieldCursor skipping(fields);
     skipping.Skip(1);
@@ -55,10 +50,12 @@ TEST(FieldCursor, MissingTrailingFieldsReadAsEmptyOrTheFallback)
     EXPECT_FALSE(skipping.Has()) << "skipping past the end stops there";
 }
 
+using Entries = std::vector<std::vector<std::int32_t>>;
+
 // Runs Entries once and gives back the fields each entry read, and what follows.
 struct EntriesRead
 {
-    std::vector<std::vector<std::int32_t>> entries;
+    Entries entries;
     std::string rest;
 };
 
@@ -79,19 +76,15 @@ EntriesRead ReadEntries(std::string_view line, std::size_t width)
 
 TEST(FieldCursor, EntriesTakeOnlyWholeEntriesUpToTheCount)
 {
-    using Entries = std::vector<std::vector<std::int32_t>>;
-    EXPECT_EQ(ReadEntries("2,1,2,3,4,9", 2).entries, (Entries{{1, 2}, {3, 4}}));
-    EXPECT_EQ(ReadEntries("2,1,2,3,4,9", 2).rest, "9") << "the count bounds what is taken";
-
-    const EntriesRead tooMany = ReadEntries("2000000000,1,2,3", 2);
-    EXPECT_EQ(tooMany.entries, (Entries{{1, 2}})) << "a stated count beyond the line reads what is there";
-    EXPECT_EQ(tooMany.rest, "3") << "a partial entry is left for the next reader";
-
-    EXPECT_TRUE(ReadEntries("-3,1,2", 1).entries.empty());
-    EXPECT_EQ(ReadEntries("-3,1,2", 1).rest, "1");
-    EXPECT_TRUE(ReadEntries("", 1).entries.empty());
-    EXPECT_EQ(ReadEntries("", 1).rest, "<end>") << "no count, nothing read";
-    EXPECT_EQ(ReadEntries("x,5", 1).rest, "5") << "an unreadable count is 0";
+    // The count bounds what is taken; a count beyond the line reads what is there and leaves a
+    // partial entry for the next reader; no count, or an unreadable one, reads nothing.
+    using R = std::tuple<const char*, std::size_t, Entries, const char*>;
+    for (const auto& [line, width, entries, rest] :
+         {R("2,1,2,3,4,9", 2, {{1, 2}, {3, 4}}, "9"), R("2000000000,1,2,3", 2, {{1, 2}}, "3"), R("-3,1,2", 1, {}, "1"),
+          R("", 1, {}, "<end>"), R("x,5", 1, {}, "5")}) {
+        const EntriesRead read = ReadEntries(line, width);
+        EXPECT_EQ(std::tuple(read.entries, read.rest), std::tuple(entries, rest)) << line;
+    }
 }
 
 }  // namespace

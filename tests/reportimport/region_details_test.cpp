@@ -25,14 +25,13 @@ TEST_F(RegionDetailsTest, WeatherOnlyFromReportsNotOlder)
 {
     TMapCell& cell = Cell(0, 2, 2);
     ParseWeather(map, cell, "  The weather was clear last month; it will be monsoon season next month.", current);
-    EXPECT_EQ(map.WeatherList[cell.WeatherWas], "clear");
-    EXPECT_EQ(map.WeatherList[cell.WeatherNext], "monsoon");
+    EXPECT_EQ(std::tuple(map.WeatherList[cell.WeatherWas], map.WeatherList[cell.WeatherNext]),
+              std::tuple("clear", "monsoon"));
     ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", older);
     EXPECT_EQ(map.WeatherList[cell.WeatherWas], "clear");
     ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", current);
-    EXPECT_EQ(map.WeatherList[cell.WeatherWas], "winter");
-    EXPECT_EQ(cell.WeatherWas, cell.WeatherNext);
-    EXPECT_EQ(map.WeatherList.Count(), 3);
+    EXPECT_EQ(std::tuple(map.WeatherList[cell.WeatherWas], map.WeatherList[cell.WeatherNext], map.WeatherList.Count()),
+              std::tuple("winter", "winter", 3));
 }
 
 TEST_F(RegionDetailsTest, MarketItems)
@@ -41,12 +40,11 @@ TEST_F(RegionDetailsTest, MarketItems)
     ParseMarket(map, cell,
                 "  For Sale: unlimited iron [IRON] at $75, sword [swor] at $150, 44 high  elves [HELF] at $52.",
                 kCodeForSale, current);
-    ASSERT_EQ(cell.ForSale.size(), 3u);
-    EXPECT_EQ(Product(cell.ForSale[0]), "IRON:-1@75");
-    EXPECT_EQ(Product(cell.ForSale[1]), "SWOR:1@150") << "no amount means one; codes are upper-cased";
-    EXPECT_EQ(Product(cell.ForSale[2]), "HELF:44@52");
-    EXPECT_EQ(map.ProductList[cell.ForSale[2].Item].Product.Name, "high elves");
-    EXPECT_EQ(map.ProductList[cell.ForSale[1].Item].Product.Name, "sword");
+    ASSERT_EQ(cell.ForSale.size(), 3u);  // no amount means one; codes are upper-cased
+    EXPECT_EQ(std::tuple(Product(cell.ForSale[0]), Product(cell.ForSale[1]), Product(cell.ForSale[2]),
+                         map.ProductList[cell.ForSale[2].Item].Product.Name,
+                         map.ProductList[cell.ForSale[1].Item].Product.Name),
+              std::tuple("IRON:-1@75", "SWOR:1@150", "HELF:44@52", "high elves", "sword"));
 
     ParseMarket(map, cell, "  Products: 20 livestock [LIVE], 10 furs [FUR] at $3.", kCodeProducts, current);
     EXPECT_EQ(Product(cell.Products[1]), "FUR:10@0") << "products have no price";
@@ -60,11 +58,10 @@ TEST_F(RegionDetailsTest, OlderReportAddsItemsButKeepsKnownPrices)
     ParseMarket(map, cell, "  Wanted: 10 grain [GRAI] at $20.", kCodeWanted, current);
     ParseMarket(map, cell, "  Wanted: 99 grain [GRAI] at $99, 5 fish [FISH] at $40.", kCodeWanted, older);
     ASSERT_EQ(cell.Wanted.size(), 2u);
-    EXPECT_EQ(Product(cell.Wanted[0]), "GRAI:10@20");
-    EXPECT_EQ(Product(cell.Wanted[1]), "FISH:5@40");
+    EXPECT_EQ(std::tuple(Product(cell.Wanted[0]), Product(cell.Wanted[1])), std::tuple("GRAI:10@20", "FISH:5@40"));
     ParseMarket(map, cell, "  Wanted: 12 grain [GRAI] at $22.", kCodeWanted, current);
-    EXPECT_EQ(Product(cell.Wanted[0]), "GRAI:12@22");
-    EXPECT_EQ(cell.Wanted.size(), 2u) << "an item a report leaves out stays listed";
+    EXPECT_EQ(std::tuple(Product(cell.Wanted[0]), cell.Wanted.size()), std::tuple("GRAI:12@22", 2ul))
+        << "an item a report leaves out stays listed";
 }
 
 TEST_F(RegionDetailsTest, ExitsConfirmNeighbours)
@@ -92,41 +89,35 @@ TEST_F(RegionDetailsTest, UnderworldExitsOpenPassagesThroughTheRock)
         ASSERT_NE(gap, nullptr) << d;
         EXPECT_EQ(std::tuple(gap->Terrain, gap->Unconfirmed), std::tuple(solid, false)) << d;
     }
-    EXPECT_TRUE(map.Cell(1, 2, 6)->Pathway[0]) << "south: the north-south passage";
-    EXPECT_TRUE(map.Cell(1, 1, 3)->Pathway[2]) << "northwest: the southeast-northwest passage";
-    EXPECT_FALSE(map.Cell(1, 2, 2)->Pathway[0]);
+    // South opens the north-south passage, northwest the southeast-northwest one.
+    EXPECT_EQ(std::tuple(map.Cell(1, 2, 6)->Pathway[0], map.Cell(1, 1, 3)->Pathway[2], map.Cell(1, 2, 2)->Pathway[0]),
+              std::tuple(true, true, false));
     EXPECT_EQ(map.Cell(1, 2, 8)->Terrain, 10) << "the neighbour itself";
 
     // At the west edge no rock is made outside the grid.
     TMapCell& edge = Cell(1, 0, 2);
     ParseExits(map, edge, "Exits:  South : cavern (0,1,underworld) in Deep.");
-    EXPECT_EQ(map.Cell(1, 0, 0)->Terrain, solid);
-    EXPECT_TRUE(map.Cell(1, 0, 4)->Pathway[0]);
+    EXPECT_EQ(std::tuple(map.Cell(1, 0, 0)->Terrain, map.Cell(1, 0, 4)->Pathway[0]), std::tuple(solid, true));
 }
 
 TEST_F(RegionDetailsTest, Structures)
 {
     TMapCell& cell = Cell(0, 2, 2);
-    EXPECT_EQ(ParseStructure(map, cell, "+ Red Keep, of Lavan [3] : Tower."), 3);
-    EXPECT_EQ(ParseStructure(map, cell, "+ Barge [7] : Longboat; sails the rivers, slowly."), 7);
-    EXPECT_EQ(ParseStructure(map, cell, "+ Hut [8]"), 8);
-    EXPECT_EQ(ParseStructure(map, cell, "+ Odd, line [9] : Fort, needs 4; done, almost."), 9);
-    EXPECT_EQ(ParseStructure(map, cell, "+ No number here"), -1);
-
-    const TStructure* keep = cell.Structures.Find(TMapCell::StructureKey(3));
-    EXPECT_EQ(keep->Name, "Red Keep, of Lavan");
-    EXPECT_EQ(map.StructureTypes[keep->Type], "TOWER");
-    EXPECT_EQ(keep->Description, "");
-    const TStructure* barge = cell.Structures.Find(TMapCell::StructureKey(7));
-    EXPECT_EQ(map.StructureTypes[barge->Type], "LONGBOAT");
-    EXPECT_EQ(barge->Description, "sails the rivers; slowly.");
-    EXPECT_EQ(cell.Structures.Find(TMapCell::StructureKey(8))->Type, 0);
-    EXPECT_EQ(map.StructureTypes[cell.Structures.Find(TMapCell::StructureKey(9))->Type], "UNKNOWN")
-        << "the type runs to the semicolon, even past a comma";
-
+    using R = std::pair<const char*, int>;
+    for (const auto& [line, number] :
+         {R("+ Red Keep, of Lavan [3] : Tower.", 3), R("+ Barge [7] : Longboat; sails the rivers, slowly.", 7),
+          R("+ Hut [8]", 8), R("+ Odd, line [9] : Fort, needs 4; done, almost.", 9), R("+ No number here", -1)})
+        EXPECT_EQ(ParseStructure(map, cell, line), number) << line;
+    const auto at = [&cell](int number) { return cell.Structures.Find(TMapCell::StructureKey(number)); };
+    EXPECT_EQ(std::tuple(at(3)->Name, map.StructureTypes[at(3)->Type], at(3)->Description),
+              std::tuple("Red Keep, of Lavan", "TOWER", ""));
+    EXPECT_EQ(std::tuple(map.StructureTypes[at(7)->Type], at(7)->Description),
+              std::tuple("LONGBOAT", "sails the rivers; slowly."));
+    EXPECT_EQ(at(8)->Type, 0);
+    EXPECT_EQ(map.StructureTypes[at(9)->Type], "UNKNOWN") << "the type runs to the semicolon, even past a comma";
     ParseStructure(map, cell, "+ Red Keep [3] : Castle.");
-    EXPECT_EQ(cell.Structures.Count(), 4) << "a number seen again replaces the structure";
-    EXPECT_EQ(cell.Structures.Find(TMapCell::StructureKey(3))->Name, "Red Keep");
+    EXPECT_EQ(std::tuple(cell.Structures.Count(), at(3)->Name), std::tuple(4, "Red Keep"))
+        << "a number seen again replaces the structure";
 }
 
 TEST_F(RegionDetailsTest, ShaftsAndLairsByNameOrType)

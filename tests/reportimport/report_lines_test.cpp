@@ -10,47 +10,40 @@
 namespace korvane {
 namespace {
 
-using testing::NameFromText;
 using testing::Quoted;
 
-struct LineCase
-{
-    const char* line;
-    int code;
-};
-
-void PrintTo(const LineCase& c, std::ostream* os)
-{
-    *os << Quoted(c.line) << " -> " << c.code;
-}
-
-class ClassifyReportLineTest : public ::testing::TestWithParam<LineCase>
-{
-};
-
-TEST_P(ClassifyReportLineTest, GivesCode)
+TEST(ClassifyReportLine, GivesTheCodeOfEachKindOfLine)
 {
     const TMap map;
-    EXPECT_EQ(ClassifyReportLine(map, GetParam().line), GetParam().code);
+    using R = std::pair<const char*, int>;
+    for (const auto& [line, code] : {R("", 0),
+                                     R("    ", 0),
+                                     R("ATLANTIS REPORT FOR:", 1),
+                                     R("Errors during turn:", 2),
+                                     R("Events during turn:", 4),
+                                     R("XXXXXXX", 0),
+                                     R("Unclaimed silver: 200.", 9),
+                                     R("  The weather was clear last month; it will be clear next month.", 10),
+                                     R("  IT WAS winter last month", 10),
+                                     R("  Wanted: none.", 12),
+                                     R("  For Sale: none.", 13),
+                                     R("Exits:", 16),
+                                     R("There is a Gate here (Gate 3 of 9).", 17),
+                                     R("* Scouts (5), 2 men [MEN].", 18),
+                                     R("- Scouts (5)", 19),
+                                     R("  * Inside (6)", 20),
+                                     R("  - Inside (6)", 21),
+                                     R("+ Keep [1] : Tower.", 22),
+                                     R("Orders Template (Long Format):", 23),
+                                     R("plain (2,4) in Ravenmoor, 100 peasants (nomads), $300.", 24),
+                                     R("cavern (1,3,underworld) in Deepdark.", 24),
+                                     R("plain (2,4) in Ravenmoor rides on", 5),
+                                     R("plain (2,5) in Ravenmoor.", 0),
+                                     R("Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.", 0),
+                                     R("Atlantis Engine Version: 5.2.5 (beta)", 0),
+                                     R(" plain (2,4) in Ravenmoor.", 0)})
+        EXPECT_EQ(ClassifyReportLine(map, line), code) << Quoted(line);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ClassifyReportLineTest,
-    ::testing::Values(LineCase{"", 0}, LineCase{"    ", 0}, LineCase{"ATLANTIS REPORT FOR:", 1},
-                      LineCase{"Errors during turn:", 2}, LineCase{"Events during turn:", 4}, LineCase{"XXXXXXX", 0},
-                      LineCase{"Unclaimed silver: 200.", 9},
-                      LineCase{"  The weather was clear last month; it will be clear next month.", 10},
-                      LineCase{"  IT WAS winter last month", 10}, LineCase{"  Wanted: none.", 12},
-                      LineCase{"  For Sale: none.", 13}, LineCase{"Exits:", 16},
-                      LineCase{"There is a Gate here (Gate 3 of 9).", 17}, LineCase{"* Scouts (5), 2 men [MEN].", 18},
-                      LineCase{"- Scouts (5)", 19}, LineCase{"  * Inside (6)", 20}, LineCase{"  - Inside (6)", 21},
-                      LineCase{"+ Keep [1] : Tower.", 22}, LineCase{"Orders Template (Long Format):", 23},
-                      LineCase{"plain (2,4) in Ravenmoor, 100 peasants (nomads), $300.", 24},
-                      LineCase{"cavern (1,3,underworld) in Deepdark.", 24},
-                      LineCase{"plain (2,4) in Ravenmoor rides on", 5}, LineCase{"plain (2,5) in Ravenmoor.", 0},
-                      LineCase{"Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.", 0},
-                      LineCase{"Atlantis Engine Version: 5.2.5 (beta)", 0}, LineCase{" plain (2,4) in Ravenmoor.", 0}),
-    [](const auto& info) { return NameFromText(info.param.line); });
 
 TEST(MonthNumber, NamesAndShortNames)
 {
@@ -61,24 +54,22 @@ TEST(MonthNumber, NamesAndShortNames)
 
 TEST(ParseCoords, LevelsAndTheNexus)
 {
-    int x, y, level;
-    TMap::ParseCoords("(3,5,underworld)", x, y, level);
-    EXPECT_EQ(std::tuple(x, y, level), std::tuple(3, 5, 1));
-    TMap::ParseCoords("(0,8,deep  underworld)", x, y, level);
-    EXPECT_EQ(std::tuple(x, y, level), std::tuple(0, 8, 1));
-    TMap::ParseCoords("(3,5,2)", x, y, level);
-    EXPECT_EQ(level, 1) << "any third element is the underworld";
-    TMap::ParseCoords("x (3,5) y", x, y, level);
-    EXPECT_EQ(std::tuple(x, y, level), std::tuple(3, 5, 0));
-    TMap::ParseCoords("(0,0,nexus)", x, y, level);
-    EXPECT_EQ(level, -1) << "the Nexus is on neither mapped level";
-    TMap::ParseCoords("(beta)", x, y, level);
-    EXPECT_EQ(std::pair(x, y), std::pair(-1, -1));
-    TMap::ParseCoords("no brackets", x, y, level);
-    EXPECT_EQ(std::pair(x, y), std::pair(-1, -1));
+    // Any third element is the underworld; the Nexus is on neither mapped level.
+    const auto parsed = [](const char* text) {
+        int x = -9, y = -9, level = -9;
+        TMap::ParseCoords(text, x, y, level);
+        return std::tuple(x, y, level);
+    };
+    EXPECT_EQ(parsed("(3,5,underworld)"), std::tuple(3, 5, 1));
+    EXPECT_EQ(parsed("(0,8,deep  underworld)"), std::tuple(0, 8, 1));
+    EXPECT_EQ(std::get<2>(parsed("(3,5,2)")), 1);
+    EXPECT_EQ(parsed("x (3,5) y"), std::tuple(3, 5, 0));
+    EXPECT_EQ(std::get<2>(parsed("(0,0,nexus)")), -1);
+    for (const char* text : {"(beta)", "no brackets"})
+        EXPECT_EQ(std::tuple(std::get<0>(parsed(text)), std::get<1>(parsed(text))), std::tuple(-1, -1)) << text;
 }
 
-TEST(ParseRegionHeader, FillsEveryItemOfAFullHeader)
+TEST(ParseRegionHeader, FillsEveryItemOfAFullHeaderAndAShorterOneOnlyWhatItNames)
 {
     TMap map;
     int level, x, y;
@@ -90,8 +81,6 @@ TEST(ParseRegionHeader, FillsEveryItemOfAFullHeader)
               std::tuple(2, "Ravenmoor", "Oakbridge", kTown));
     EXPECT_EQ(std::tuple(cell.Population, map.RaceList[cell.Race], cell.Silver), std::tuple(1234, "high elves", 5678));
     EXPECT_TRUE(cell.Unconfirmed) << "only the reader's region blocks confirm a hex";
-
-    // A shorter text for the same hex changes only what it names.
     ASSERT_TRUE(map.ParseRegionHeader("forest (10,12) in Ravenmoor.", level, x, y));
     EXPECT_EQ(std::tuple(cell.Terrain, cell.PopCenter, cell.Silver), std::tuple(3, "Oakbridge", 5678));
     EXPECT_EQ(map.RegionList.Count(), 2);
@@ -105,7 +94,6 @@ TEST(ParseRegionHeader, UnderworldAndFailures)
         map.ParseRegionHeader("undercavern (3,5,deep  underworld) in Gloom, contains Grot [village].", level, x, y));
     EXPECT_EQ(std::tuple(level, x, y), std::tuple(1, 6, 12));
     EXPECT_EQ(std::tuple(map.Cell(1, 6, 12)->Terrain, map.Cell(1, 6, 12)->PopCenterType), std::tuple(10, kVillage));
-
     for (const char* header :
          {"plain (3,4) in Odd.", "plain (-2,4) in Negative.", "plain (400,4) in Far.",
           "cavern (200,4,underworld) in Far.", "nexus (0,0,nexus) in Unnamed.", "plain in nowhere"})
@@ -123,7 +111,7 @@ TEST(Directions, CodesAndNeighbours)
     for (int direction = 0; direction <= 6; ++direction) {
         int x = 5, y = 5;
         TMap::NeighbourCoords(x, y, direction);
-        EXPECT_EQ(std::pair(x, y), std::pair(expected[direction][0], expected[direction][1])) << direction;
+        EXPECT_EQ(std::tuple(x, y), std::tuple(expected[direction][0], expected[direction][1])) << direction;
     }
 }
 

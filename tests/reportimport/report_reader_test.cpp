@@ -20,10 +20,19 @@ namespace korvane {
 namespace {
 
 using testing::ScriptedInteraction;
+using Kind = ScriptedInteraction::Kind;
+using Lines = std::vector<std::string>;
+using Points = std::array<std::int32_t, 3>;
 
 std::string Report(const char* name)
 {
     return std::string(KORVANE_TEST_DATA_DIR) + "/reports/" + name;
+}
+
+std::string Contents(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class ReportReaderTest : public ::testing::Test
@@ -40,6 +49,7 @@ protected:
     bool Import(const std::string& file) { return ImportTurnReport(ws, file, ui); }
     bool DataFile(const char* name) const { return FileExists(ws.Settings.DataPath(name)); }
     const TMapCell& Cell(int level, int x, int y) const { return *ws.Map.Cell(level, x, y); }
+    const TUnit* Record(int number) const { return ws.Map.UnitFileList.Find(number); }
     std::string Product(const TProduct& p) const
     {
         return ws.Map.ProductList[p.Item].Code + ":" + std::to_string(p.Amount) + "@" + std::to_string(p.Price);
@@ -50,81 +60,52 @@ protected:
     ScriptedInteraction ui;
 };
 
-TEST_F(ReportReaderTest, HeadingSectionsAndFiles)
+TEST_F(ReportReaderTest, HeadingRegionsUnitsTemplateAndFiles)
 {
     ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
     const TrecINI& s = ws.Settings;
-    EXPECT_EQ(s.CurrentTurn, 14);
-    EXPECT_EQ(s.MaxTurn, 14);
-    EXPECT_EQ(s.FacPoints, (std::array<std::int32_t, 3>{2, 3, 1}));
-    EXPECT_EQ(s.Unclaimed, 250);
-    EXPECT_EQ(s.Password, "\"sesame\"");
+    EXPECT_EQ(std::tuple(s.CurrentTurn, s.MaxTurn, s.FacPoints, s.Unclaimed, s.Password),
+              std::tuple(14, 14, Points{2, 3, 1}, 250, "\"sesame\""));
     ASSERT_NE(ws.Factions.Find(7), nullptr) << "the player's own faction, named by the heading";
-    EXPECT_EQ(ws.Factions.Find(7)->Name, "Ravenmoor Riders");
-    EXPECT_EQ(ws.Factions.Count(), 1);
-
+    EXPECT_EQ(std::tuple(ws.Factions.Find(7)->Name, ws.Factions.Count()), std::tuple("Ravenmoor Riders", 1));
     for (const char* file : {"Units.dat", "Units0014.dat", "Ords0014.dat", "Skills.dat", "Troops.dat", "Equipmnt.dat"})
         EXPECT_TRUE(DataFile(file)) << file;
     EXPECT_FALSE(DataFile("Map.Dat")) << "the caller saves the database";
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify),
-              (std::vector<std::string>{"horses [HORS]", "stone [STON]"}));
-    EXPECT_TRUE(ui.Texts(ScriptedInteraction::Kind::Warning).empty());
-}
+    EXPECT_EQ(ui.Texts(Kind::Identify), (Lines{"horses [HORS]", "stone [STON]"}));
+    EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
 
-TEST_F(ReportReaderTest, RegionsBecomeCells)
-{
-    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
-    const TMap& map = ws.Map;
     // What each kind of line holds: the tests of the line parsers. Here: that every kind reaches its cell.
+    const TMap& map = ws.Map;
     const TMapCell& plain = Cell(0, 10, 12);
-    EXPECT_EQ(plain.PopCenter, "Oakbridge");
-    EXPECT_EQ(map.WeatherList[plain.WeatherNext], "rain");
-    EXPECT_EQ(std::pair(plain.Wages, plain.MaxWages), std::pair(13, 900));
+    EXPECT_EQ(std::tuple(plain.PopCenter, map.WeatherList[plain.WeatherNext], plain.Wages, plain.MaxWages),
+              std::tuple("Oakbridge", "rain", 13, 900));
     ASSERT_EQ(plain.Wanted.size(), 2u);
     EXPECT_EQ(Product(plain.Wanted[1]), "FISH:5@40") << "a wrapped market line is one line";
     EXPECT_EQ(Product(plain.ForSale[0]), "IRON:-1@75");
-    EXPECT_EQ(plain.Entertainment, 250);
-    EXPECT_EQ(plain.Products.size(), 2u);
-    EXPECT_EQ(plain.Gate, 4);
-    EXPECT_EQ(plain.LastUpdate, 14);
-    EXPECT_FALSE(plain.Unconfirmed);
+    EXPECT_EQ(std::tuple(plain.Entertainment, plain.Products.size(), plain.Gate, plain.LastUpdate, plain.Unconfirmed),
+              std::tuple(250, 2u, 4, 14, false));
     ASSERT_EQ(plain.Structures.Count(), 1);
     EXPECT_EQ(plain.Structures.Items(0)->Name, "Watchtower");
-
-    EXPECT_FALSE(Cell(0, 10, 10).Unconfirmed) << "an exit's neighbour";
-    EXPECT_EQ(Cell(0, 10, 10).LastUpdate, 0);
-    EXPECT_EQ(Cell(0, 11, 13).PopCenterType, kVillage);
-    EXPECT_EQ(Cell(0, 11, 13).LastUpdate, 14);
-
+    EXPECT_EQ(std::tuple(Cell(0, 10, 10).Unconfirmed, Cell(0, 10, 10).LastUpdate), std::tuple(false, 0)) << "an exit's";
+    EXPECT_EQ(std::tuple(Cell(0, 11, 13).PopCenterType, Cell(0, 11, 13).LastUpdate), std::tuple(kVillage, 14));
     const TMapCell& cavern = Cell(1, 10, 8);
-    EXPECT_EQ(cavern.TerrainName(map.TerrainList), "Cavern");
-    EXPECT_EQ(cavern.Shaft, "Shaft");
-    EXPECT_EQ(map.RaceList[cavern.Race], "under dwarves");
-    EXPECT_TRUE(Cell(1, 10, 10).Pathway[0]);
-    EXPECT_TRUE(Cell(1, 11, 7).Pathway[1]);
-    EXPECT_FALSE(Cell(1, 9, 9).Pathway[1]);
-
+    EXPECT_EQ(std::tuple(cavern.TerrainName(map.TerrainList), cavern.Shaft, map.RaceList[cavern.Race]),
+              std::tuple("Cavern", "Shaft", "under dwarves"));
+    EXPECT_EQ(std::tuple(Cell(1, 10, 10).Pathway[0], Cell(1, 11, 7).Pathway[1], Cell(1, 9, 9).Pathway[1]),
+              std::tuple(true, true, false));
     EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus is not mapped onto the underworld";
-    EXPECT_EQ(map.UnitFileList.Find(99), nullptr) << "nor are its units put anywhere";
+    EXPECT_EQ(Record(99), nullptr) << "nor are its units put anywhere";
     EXPECT_EQ(map.Cell(0, 9, 9), nullptr) << "the structure in the battle report is passed over";
-}
 
-TEST_F(ReportReaderTest, UnitsAndTemplateOrders)
-{
-    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
-    const TUnitList& units = Cell(0, 10, 12).Units;
+    const TUnitList& units = plain.Units;
     ASSERT_EQ(units.Count(), 4);
-    EXPECT_EQ(std::tuple(units.Find(21)->Faction, units.Find(21)->Turn), std::tuple(7, 14));
-    EXPECT_EQ(units.Find(22)->Structure, 1);
-    EXPECT_EQ(units.Find(41)->Structure, 1);
-    EXPECT_EQ(units.Find(40)->Structure, 0);
-    EXPECT_EQ(units.Find(40)->Faction, -1);
-
-    const TUnitList& records = ws.Map.UnitFileList;
-    EXPECT_EQ(records.Count(), 4);
-    EXPECT_EQ(records.Find(21)->Orders, (std::vector<std::string>{"MOVE N", "@STUDY COMB"}));
-    EXPECT_EQ(records.Find(22)->Orders, std::vector<std::string>{"WORK"});
-    EXPECT_TRUE(records.Find(40)->Orders.empty());
+    EXPECT_EQ(std::tuple(units.Find(21)->Faction, units.Find(21)->Turn, units.Find(22)->Structure,
+                         units.Find(41)->Structure, units.Find(40)->Structure, units.Find(40)->Faction),
+              std::tuple(7, 14, 1, 1, 0, -1));
+    EXPECT_EQ(ws.Map.UnitFileList.Count(), 4);
+    EXPECT_EQ(Record(21)->Orders, (Lines{"MOVE N", "@STUDY COMB"}));
+    EXPECT_EQ(Record(22)->Orders, Lines{"WORK"});
+    EXPECT_TRUE(Record(40)->Orders.empty());
 }
 
 TEST_F(ReportReaderTest, ExistingOrdersAreOverriddenOnlyWhenAsked)
@@ -133,72 +114,54 @@ TEST_F(ReportReaderTest, ExistingOrdersAreOverriddenOnlyWhenAsked)
     ws.Map.UnitFileList.Find(21)->Orders = {"WORK"};
     ui.yesNoAnswers = {false};
     ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::YesNo),
-              std::vector<std::string>{"Do you wish to override all existing unit orders with the turn file orders "
-                                       "template ?"});
-    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Orders, std::vector<std::string>{"WORK"});
-
+    EXPECT_EQ(ui.Texts(Kind::YesNo),
+              Lines{"Do you wish to override all existing unit orders with the turn file orders template ?"});
+    EXPECT_EQ(Record(21)->Orders, Lines{"WORK"});
     ui.yesNoAnswers = {true};
     ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
-    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Orders.size(), 2u);
+    EXPECT_EQ(Record(21)->Orders.size(), 2u);
 
     // Another faction's report never overrides an orders file that exists.
     ws.Settings.FactionNo = 8;
     ws.Map.UnitFileList.Find(21)->Orders = {"WORK"};
     ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
-    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Orders, std::vector<std::string>{"WORK"});
+    EXPECT_EQ(Record(21)->Orders, Lines{"WORK"});
 }
 
-TEST_F(ReportReaderTest, OlderReportAfterNewer)
+TEST_F(ReportReaderTest, OlderReportAfterNewerAndANewestOneDroppingOwnUnits)
 {
     ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
     ASSERT_TRUE(Import(Report("ravenmoor-turn13.txt")));
+    // Points and weather only from the newest turn; known market entries keep the newer figures.
     const TrecINI& s = ws.Settings;
-    EXPECT_EQ(s.CurrentTurn, 13);
-    EXPECT_EQ(s.MaxTurn, 14);
-    EXPECT_EQ(s.FacPoints, (std::array<std::int32_t, 3>{2, 3, 1})) << "points only from the newest turn";
-    EXPECT_EQ(s.Unclaimed, 90);
+    EXPECT_EQ(std::tuple(s.CurrentTurn, s.MaxTurn, s.FacPoints, s.Unclaimed), std::tuple(13, 14, Points{2, 3, 1}, 90));
     const TMapCell& plain = Cell(0, 10, 12);
-    EXPECT_EQ(ws.Map.WeatherList[plain.WeatherWas], "clear") << "weather only from the newest turn";
-    EXPECT_EQ(plain.Wages, 12);
-    EXPECT_EQ(plain.Population, 1100);
-    EXPECT_EQ(plain.LastUpdate, 14);
-    EXPECT_EQ(Product(plain.Wanted[0]), "GRAI:10@20") << "known market entries keep the newer figures";
-    EXPECT_EQ(Product(plain.Wanted[2]), "SALT:3@7");
-    EXPECT_EQ(plain.Units.Count(), 1);
-    EXPECT_EQ(ws.Map.UnitFileList.Find(21)->Turn, 14) << "the newer record of a unit stays";
-    ASSERT_NE(ws.Map.UnitFileList.Find(22), nullptr) << "an own unit of the newer turn is not undone";
-    EXPECT_EQ(ws.Map.UnitFileList.Find(22)->Turn, 14);
-    EXPECT_FALSE(ws.Map.UnitFileList.Find(22)->Orders.empty()) << "nor are the orders typed for it";
-    EXPECT_NE(ws.Map.UnitFileList.Find(40), nullptr) << "other factions' units stay known";
-    std::ifstream saved(ws.Settings.DataPath("Units.dat"));
-    const std::string units((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
-    EXPECT_NE(units.find("\n22\""), std::string::npos) << "Units.dat keeps it";
-}
+    EXPECT_EQ(std::tuple(ws.Map.WeatherList[plain.WeatherWas], plain.Wages, plain.Population, plain.LastUpdate),
+              std::tuple("clear", 12, 1100, 14));
+    EXPECT_EQ(std::tuple(Product(plain.Wanted[0]), Product(plain.Wanted[2]), plain.Units.Count()),
+              std::tuple("GRAI:10@20", "SALT:3@7", 1));
+    EXPECT_EQ(Record(21)->Turn, 14) << "the newer record of a unit stays";
+    ASSERT_NE(Record(22), nullptr) << "an own unit of the newer turn is not undone";
+    EXPECT_EQ(Record(22)->Turn, 14);
+    EXPECT_FALSE(Record(22)->Orders.empty()) << "nor are the orders typed for it";
+    EXPECT_NE(Record(40), nullptr) << "other factions' units stay known";
+    EXPECT_NE(Contents(ws.Settings.DataPath("Units.dat")).find("\n22\""), std::string::npos) << "Units.dat keeps it";
 
-TEST_F(ReportReaderTest, NewestReportDropsOwnUnitsItNoLongerLists)
-{
-    ASSERT_TRUE(Import(Report("ravenmoor-turn13.txt")));
-    ASSERT_TRUE(Import(Report("ravenmoor-turn14.txt")));
     // Turn 15: only the scout is left.
-    std::ifstream in(Report("ravenmoor-turn13.txt"));
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text = Contents(Report("ravenmoor-turn13.txt"));
     text.replace(text.find("January, Year 2"), 15, "March, Year 2");
     ASSERT_TRUE(Import(home.Write("turn15.txt", text)));
     EXPECT_EQ(ws.Settings.MaxTurn, 15);
-    EXPECT_NE(ws.Map.UnitFileList.Find(21), nullptr);
-    EXPECT_EQ(ws.Map.UnitFileList.Find(22), nullptr);
+    EXPECT_NE(Record(21), nullptr);
+    EXPECT_EQ(Record(22), nullptr);
 }
 
 TEST_F(ReportReaderTest, RegionHeaderOnTheLastLineIsRead)
 {
-    std::ifstream in(Report("ravenmoor-turn13.txt"));
-    const std::string report((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string report = Contents(Report("ravenmoor-turn13.txt"));
     // The report is cut right after a header, which may itself run over two lines.
-    for (const char* tail : {"\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants.\n",
-                             "\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants\n"
-                             "  (wood elves), $400.",
-                             "\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants."}) {
+    const std::string header = "\nforest (11,13) in Ravenmoor, contains Elmwood [village], 300 peasants";
+    for (const std::string& tail : {header + ".\n", header + "\n  (wood elves), $400.", header + "."}) {
         SCOPED_TRACE(tail);
         Workspace fresh(home.Path());
         fresh.Settings.ReadSettings();
@@ -206,9 +169,8 @@ TEST_F(ReportReaderTest, RegionHeaderOnTheLastLineIsRead)
         ASSERT_TRUE(ImportTurnReport(fresh, home.Write("cut.txt", report + tail), ui));
         const TMapCell* forest = fresh.Map.Cell(0, 11, 13);
         ASSERT_NE(forest, nullptr);
-        EXPECT_EQ(forest->LastUpdate, 13);
-        EXPECT_EQ(forest->PopCenter, "Elmwood");
-        EXPECT_EQ(forest->Population, 300);
+        EXPECT_EQ(std::tuple(forest->LastUpdate, forest->PopCenter, forest->Population),
+                  std::tuple(13, "Elmwood", 300));
         EXPECT_EQ(fresh.Map.Cell(0, 10, 12)->PopCenter, "Oakbridge") << "the regions before it too";
     }
 }
@@ -220,15 +182,13 @@ TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
                                    "Atlantis Report For:\nRavenmoor Riders (7) (War 9, Trade 9, "
                                    "Magic 9)\nMay, Year 9\n\nUnclaimed silver: 99999.\n")));
     EXPECT_EQ(ws.Settings.Unclaimed, 7) << "a failed report leaves the settings as they were";
-    EXPECT_EQ(ws.Settings.FacPoints, (std::array<std::int32_t, 3>{0, 0, 0}));
-    EXPECT_EQ(ws.Factions.Count(), 0);
+    EXPECT_EQ(std::tuple(ws.Settings.FacPoints, ws.Factions.Count()), std::tuple(Points{0, 0, 0}, 0));
 
     std::ifstream in(Report("ravenmoor-turn14.txt"));
     std::string text, line;
     for (int i = 0; i < 24 && std::getline(in, line); ++i)
         text += line + "\n";  // up to the middle of the events
-    const std::string cut = home.Write("cut.txt", text);
-    EXPECT_FALSE(Import(cut));
+    EXPECT_FALSE(Import(home.Write("cut.txt", text)));
     EXPECT_FALSE(Import(home.Write("empty.txt", "")));
     EXPECT_FALSE(Import(home.Write("blank.txt", "\n\n   \n")));
     EXPECT_FALSE(Import(home.File("missing.txt")));
@@ -253,7 +213,6 @@ TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
         return all;
     };
     const std::string before = snapshot("before");
-
     std::ifstream in(Report("ravenmoor-turn14.txt"));
     std::string text, line;
     while (std::getline(in, line) && line.rfind("Unclaimed", 0) != 0)
@@ -268,15 +227,12 @@ TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
 // the turn's files, and the two together leave what importing the file does.
 TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
 {
-    std::ifstream in(Report("ravenmoor-turn14.txt"), std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string text = Contents(Report("ravenmoor-turn14.txt"));
     LineReader lines(TextInMemory{text});
     TurnReportRead read;
     ASSERT_TRUE(ReadTurnReport(ws.ForImport(), lines, ui, read));
-    EXPECT_EQ(read.Turn, 14);
-    EXPECT_TRUE(read.TemplateApplied);
-    const auto files = std::distance(std::filesystem::recursive_directory_iterator(home.Path()), {});
-    EXPECT_EQ(files, 0) << "reading alone writes no file";
+    EXPECT_EQ(std::tuple(read.Turn, read.TemplateApplied), std::tuple(14, true));
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(home.Path()), {}), 0) << "no file written";
     EXPECT_EQ(ws.Settings.CurrentTurn, 0) << "the settings move on only when the files are written";
     ASSERT_NE(ws.Map.Cell(0, 10, 12), nullptr);
 
@@ -292,7 +248,7 @@ TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
     imported.LoadKeywordLists();
     ScriptedInteraction otherUi;
     ASSERT_TRUE(ImportTurnReport(imported, Report("ravenmoor-turn14.txt"), otherUi));
-    std::vector<std::string> fromMemory, fromFile;
+    Lines fromMemory, fromFile;
     ws.Map.ForEachCell([&fromMemory](const TMapCell& cell) { fromMemory.push_back(CellLine(cell)); });
     imported.Map.ForEachCell([&fromFile](const TMapCell& cell) { fromFile.push_back(CellLine(cell)); });
     EXPECT_EQ(fromMemory, fromFile);
@@ -300,14 +256,11 @@ TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
 
 TEST_F(ReportReaderTest, ReportWithoutDateWarns)
 {
-    const std::string file = home.Write("nodate.txt",
-                                        "Atlantis Report For:\nNobody (7)\n\nplain (2,2) in Here.\n----\n"
-                                        "* Lone (5), Nobody (7), leader [LEAD].\n");
-    ASSERT_TRUE(Import(file));
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
-              std::vector<std::string>{"Unable to save hex units as no turn number data was detected."});
-    EXPECT_EQ(ws.Settings.CurrentTurn, 0);
-    EXPECT_EQ(Cell(0, 2, 2).Units.Count(), 1);
+    ASSERT_TRUE(Import(home.Write("nodate.txt",
+                                  "Atlantis Report For:\nNobody (7)\n\nplain (2,2) in Here.\n----\n"
+                                  "* Lone (5), Nobody (7), leader [LEAD].\n")));
+    EXPECT_EQ(ui.Texts(Kind::Warning), Lines{"Unable to save hex units as no turn number data was detected."});
+    EXPECT_EQ(std::tuple(ws.Settings.CurrentTurn, Cell(0, 2, 2).Units.Count()), std::tuple(0, 1));
 }
 
 TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
@@ -317,12 +270,12 @@ TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
         headers += "plain (" + std::to_string(i % 300 * 2) + ",4) in Everywhere.\n";
     EXPECT_TRUE(Import(home.Write("headers.txt", headers)));
 
-    std::string binary = "Atlantis Report For:\nX (7)\nMarch, Year 99999999999\n";
-    binary += std::string("\0\xff\x01\x02(((,,,)))\r\r\n", 14);
-    binary += "plain (4,4) in " + std::string(3 * 1024 * 1024, 'z') + ", $" + std::string(40, '9') + ".\n";
-    binary += "------\n* U (" + std::string(30, '9') + "), " + std::string(100000, '[') + "\n";
-    binary += "  Wanted: " + std::string(200000, ',') + "\nExits:\n  North : plain (4,1000000) in Far.\n";
-    Import(home.Write("binary.txt", binary));
+    Import(home.Write("binary.txt",
+                      "Atlantis Report For:\nX (7)\nMarch, Year 99999999999\n"
+                          + std::string("\0\xff\x01\x02(((,,,)))\r\r\n", 14) + "plain (4,4) in "
+                          + std::string(3 * 1024 * 1024, 'z') + ", $" + std::string(40, '9') + ".\n------\n* U ("
+                          + std::string(30, '9') + "), " + std::string(100000, '[') + "\n  Wanted: "
+                          + std::string(200000, ',') + "\nExits:\n  North : plain (4,1000000) in Far.\n"));
 
     // Numbers at the edge of 32 bits, and one exit line of colons without a period.
     const std::string edges = "plain (2147483647,1) in Max.\n-----\ncavern (1500000000,0,underworld) in Deep.\n----\n"

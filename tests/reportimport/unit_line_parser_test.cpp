@@ -53,19 +53,16 @@ TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilver)
     const TUnit& unit = Parse("* Red Scouts (81), Red Riders (3), avoiding, behind, won't cross water, 10 leaders "
                               "[LEAD], 150 silver [SILV]. Weight: 240. Skills: none.");
     EXPECT_EQ(std::tuple(unit.Name, unit.Number, unit.Faction, unit.LastFaction), std::tuple("Red Scouts", 81, 3, 3));
-    EXPECT_EQ(unit.Flags, kFlagAvoiding | kFlagBehind);
     ASSERT_EQ(unit.Troops.size(), 1u);
-    EXPECT_EQ(std::tuple(ws.TroopList.KeyAt(unit.Troops[0].Index), unit.Troops[0].Count), std::tuple("LEAD", 10));
-    EXPECT_EQ(unit.Silver, 150);
-    EXPECT_TRUE(unit.Equipment.empty());
-    EXPECT_EQ(std::tuple(unit.X, unit.Y, unit.Level, unit.Turn), std::tuple(4, 6, 0, 7));
+    EXPECT_EQ(std::tuple(unit.Flags, ws.TroopList.KeyAt(unit.Troops[0].Index), unit.Troops[0].Count, unit.Silver,
+                         unit.Equipment.size(), unit.X, unit.Y, unit.Level, unit.Turn),
+              std::tuple(kFlagAvoiding | kFlagBehind, "LEAD", 10, 150, 0u, 4, 6, 0, 7));
     EXPECT_TRUE(ui.shown.empty());
 
     const TUnit* record = ws.Map.UnitFileList.Find(81);
     ASSERT_NE(record, nullptr);
     EXPECT_NE(record, &unit) << "the map keeps its own record";
-    EXPECT_TRUE(record->Seen);
-    EXPECT_EQ(std::tuple(record->LastX, record->LastY), std::tuple(4, 6));
+    EXPECT_EQ(std::tuple(record->Seen, record->LastX, record->LastY), std::tuple(true, 4, 6));
 }
 
 TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
@@ -73,9 +70,7 @@ TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
     AddFaction(1, "The Guardsmen");
     const TUnit& guard = Parse("- City Guard (18), on guard, The Guardsmen (1), 120 leaders [LEAD], 120 swords [SWOR].",
                                kCodeUnitDash);
-    EXPECT_EQ(guard.Faction, 1);
-    EXPECT_EQ(guard.Flags, kFlagGuard);
-    EXPECT_EQ(guard.Equipment.size(), 1u);
+    EXPECT_EQ(std::tuple(guard.Faction, guard.Flags, guard.Equipment.size()), std::tuple(1, kFlagGuard, 1u));
 
     const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
                                  "rides at dawn..",
@@ -107,15 +102,15 @@ TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)
     const TUnit& first = Parse("- Pack (47), 6 trolls [TROL], 2 fangs [FANG].", kCodeUnitDash);
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify),
               (std::vector<std::string>{"trolls [TROL]", "fangs [FANG]"}));
-    EXPECT_EQ(first.Troops.size(), 1u);
-    EXPECT_EQ(first.Equipment.size(), 1u);
-    EXPECT_EQ(ws.TroopList.PluralAt(ws.TroopList.IndexOfKey("TROL")), "trolls");
-    EXPECT_EQ(ws.TroopList.SingularAt(ws.TroopList.IndexOfKey("TROL")), "");
+    EXPECT_EQ(std::tuple(first.Troops.size(), first.Equipment.size(),
+                         ws.TroopList.PluralAt(ws.TroopList.IndexOfKey("TROL")),
+                         ws.TroopList.SingularAt(ws.TroopList.IndexOfKey("TROL"))),
+              std::tuple(1u, 1u, "trolls", ""));
 
     const TUnit& second = Parse("- Pack (48), troll [TROL], fang [FANG].", kCodeUnitDash);
     EXPECT_EQ(ui.shown.size(), 2u) << "known codes are not asked again";
-    EXPECT_EQ(second.Troops[0].Count, 1);
-    EXPECT_EQ(ws.EquipmentList.SingularAt(ws.EquipmentList.IndexOfKey("FANG")), "fang");
+    EXPECT_EQ(std::tuple(second.Troops[0].Count, ws.EquipmentList.SingularAt(ws.EquipmentList.IndexOfKey("FANG"))),
+              std::tuple(1, "fang"));
 }
 
 TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
@@ -124,12 +119,12 @@ TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
         "* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
         "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
     ASSERT_EQ(unit.Skills.size(), 2u);
-    EXPECT_EQ(std::tuple(unit.Skills[0].Days, unit.Skills[0].Level()), std::tuple(95, 2));
-    EXPECT_EQ(ws.SkillList.SingularAt(unit.Skills[1].Index), "force");
-    EXPECT_EQ(ws.SkillList.KeyAt(unit.CombatSpell), "FIRE");
     ASSERT_EQ(unit.CanStudy.size(), 2u);
-    EXPECT_EQ(ws.SkillList.SingularAt(unit.CanStudy[0].Index), "earth lore") << "its full name";
-    EXPECT_EQ(ws.SkillList.SingularAt(unit.CanStudy[1].Index), "spirit of dead");
+    const TKeyStringList& skills = ws.SkillList;  // each by its full name
+    EXPECT_EQ(std::tuple(unit.Skills[0].Days, unit.Skills[0].Level(), skills.SingularAt(unit.Skills[1].Index),
+                         skills.KeyAt(unit.CombatSpell), skills.SingularAt(unit.CanStudy[0].Index),
+                         skills.SingularAt(unit.CanStudy[1].Index)),
+              std::tuple(95, 2, "force", "FIRE", "earth lore", "spirit of dead"));
 }
 
 TEST_F(UnitLineParserTest, StructuresHiddenFactionsAndBadHexes)
@@ -154,12 +149,12 @@ TEST_F(UnitLineParserTest, OlderRecordsDoNotReplaceTheMapsRecord)
     Parse("* Red Scouts (81), Red Riders (3), 4 vikings [VIKI].", kCodeUnitStar, -1, 9);
     ws.Map.UnitFileList.Find(81)->Orders = {"MOVE N"};
     Parse("* Red Scouts (81), Red Riders (3), 2 vikings [VIKI].", kCodeUnitStar, -1, 8);
-    const TUnit* record = ws.Map.UnitFileList.Find(81);
-    EXPECT_EQ(record->MenCount(), 4);
-    EXPECT_EQ(record->Orders, std::vector<std::string>{"MOVE N"});
+    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Find(81)->MenCount(), ws.Map.UnitFileList.Find(81)->Orders),
+              std::tuple(4, std::vector<std::string>{"MOVE N"}));
     Parse("* Red Scouts (81), Red Riders (3), 3 vikings [VIKI].", kCodeUnitStar, -1, 10);
-    EXPECT_EQ(ws.Map.UnitFileList.Find(81)->MenCount(), 3);
-    EXPECT_TRUE(ws.Map.UnitFileList.Find(81)->Orders.empty()) << "a later record comes without orders";
+    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Find(81)->MenCount(), ws.Map.UnitFileList.Find(81)->Orders.size()),
+              std::tuple(3, 0ul))
+        << "a later record comes without orders";
 }
 
 }  // namespace

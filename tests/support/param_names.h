@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korvane::testing {
 
@@ -25,78 +26,19 @@ namespace detail {
 
 inline const char* SymbolWord(char ch)
 {
-    switch (ch) {
-    case '\t':
-        return "Tab";
-    case '\r':
-        return "CR";
-    case '\n':
-        return "LF";
-    case '!':
-        return "Bang";
-    case '"':
-        return "Quote";
-    case '#':
-        return "Hash";
-    case '$':
-        return "Dollar";
-    case '%':
-        return "Percent";
-    case '&':
-        return "Amp";
-    case '\'':
-        return "Apostrophe";
-    case '(':
-        return "OpenParen";
-    case ')':
-        return "CloseParen";
-    case '*':
-        return "Star";
-    case '+':
-        return "Plus";
-    case ',':
-        return "Comma";
-    case '-':
-        return "Minus";
-    case '.':
-        return "Dot";
-    case '/':
-        return "Slash";
-    case ':':
-        return "Colon";
-    case ';':
-        return "Semicolon";
-    case '<':
-        return "Less";
-    case '=':
-        return "Equals";
-    case '>':
-        return "Greater";
-    case '?':
-        return "Question";
-    case '@':
-        return "At";
-    case '[':
-        return "OpenBracket";
-    case '\\':
-        return "Backslash";
-    case ']':
-        return "CloseBracket";
-    case '^':
-        return "Caret";
-    case '`':
-        return "Backtick";
-    case '{':
-        return "OpenBrace";
-    case '|':
-        return "Bar";
-    case '}':
-        return "CloseBrace";
-    case '~':
-        return "Tilde";
-    default:
-        return nullptr;
+    static constexpr std::pair<char, const char*> kWords[] = {
+        {'\t', "Tab"},        {'\r', "CR"},        {'\n', "LF"},          {'!', "Bang"},     {'"', "Quote"},
+        {'#', "Hash"},        {'$', "Dollar"},     {'%', "Percent"},      {'&', "Amp"},      {'\'', "Apostrophe"},
+        {'(', "OpenParen"},   {')', "CloseParen"}, {'*', "Star"},         {'+', "Plus"},     {',', "Comma"},
+        {'-', "Minus"},       {'.', "Dot"},        {'/', "Slash"},        {':', "Colon"},    {';', "Semicolon"},
+        {'<', "Less"},        {'=', "Equals"},     {'>', "Greater"},      {'?', "Question"}, {'@', "At"},
+        {'[', "OpenBracket"}, {'\\', "Backslash"}, {']', "CloseBracket"}, {'^', "Caret"},    {'`', "Backtick"},
+        {'{', "OpenBrace"},   {'|', "Bar"},        {'}', "CloseBrace"},   {'~', "Tilde"}};
+    for (const auto& [symbol, word] : kWords) {
+        if (symbol == ch)
+            return word;
     }
+    return nullptr;
 }
 
 inline bool IsAsciiAlnum(char ch)
