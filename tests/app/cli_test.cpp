@@ -1,22 +1,19 @@
-// korvane-cli: the program directory choice and the commands a player runs.
+// korvane-cli: the program directory choice, the commands a player runs first, and its messages.
 #include "app/cli/cli_interaction.h"
 #include "core/program_dir.h"
 
-#include "support/cli_run.h"
-#include "support/temp_dir.h"
-
-#include <gtest/gtest.h>
+#include "app/cli_home.h"
 
 #include <sstream>
 
 namespace korvane {
 namespace {
 
-using testing::TempDir;
+using CliTest = testing::CliHome;
 
 TEST(ProgramDir, HomeOptionThenVariableThenExecutableFolder)
 {
-    auto choice = ChooseProgramDir({"--home", "/a/b/", "info"}, "/env", "/exe");
+    const auto choice = ChooseProgramDir({"--home", "/a/b/", "info"}, "/env", "/exe");
     EXPECT_EQ(choice.dir, "/a/b");
     EXPECT_EQ(choice.rest, std::vector<std::string>{"info"});
     EXPECT_EQ(ChooseProgramDir({"--home=/c", "x"}, nullptr, "/exe").dir, "/c");
@@ -29,7 +26,7 @@ TEST(ProgramDir, HomeOptionThenVariableThenExecutableFolder)
 
 TEST(ProgramDir, AnInstalledProgramKeepsItsDataWithTheUser)
 {
-    TempDir writable;
+    testing::TempDir writable;
     EXPECT_EQ(DefaultProgramDir(writable.Path(), "/data", "/home/p"), writable.Path());
     // A folder the program may not write (here: one that is not there) sends it to the user's.
     const std::string system = writable.File("usr/bin");
@@ -38,48 +35,22 @@ TEST(ProgramDir, AnInstalledProgramKeepsItsDataWithTheUser)
     EXPECT_EQ(DefaultProgramDir(system, nullptr, nullptr), system);
 }
 
-using testing::CliResult;
-
-CliResult RunCommand(const std::vector<std::string>& args)
+TEST_F(CliTest, VersionHelpInfoAndWrongUse)
 {
-    return testing::RunCliCapture(args);
-}
-
-TEST(Cli, VersionHelpAndUnknownCommand)
-{
-    EXPECT_EQ(RunCommand({"--version"}).out, "Korvane 2.31\n");
-    const CliResult help = RunCommand({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("info"), std::string::npos);
-    const CliResult unknown = RunCommand({"frobnicate"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_NE(unknown.err.find("frobnicate"), std::string::npos);
-    EXPECT_EQ(RunCommand({}).status, 2);
-}
-
-TEST(Cli, InfoOnEmptyProgramDirShowsDefaults)
-{
-    TempDir home;
-    const CliResult info = RunCommand({"--home", home.Path(), "info"});
-    EXPECT_EQ(info.status, 0);
-    EXPECT_NE(info.out.find("Program directory: " + home.Path() + "\n"), std::string::npos);
-    EXPECT_NE(info.out.find("(absent: defaults shown)"), std::string::npos);
-    EXPECT_NE(info.out.find("DataDir          " + home.Path() + "/DATA\n"), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("TurnDir          " + home.Path() + "/TURNS\n"), std::string::npos);
-    EXPECT_NE(info.out.find("StartZoom        5\n"), std::string::npos);
-    EXPECT_NE(info.out.find("FacPoints        0,0,0\n"), std::string::npos);
-    EXPECT_NE(info.out.find(home.Path() + "/DATA/Map.Dat (absent)"), std::string::npos);
+    EXPECT_EQ(testing::RunCliCapture({"--version"}).out, "Korvane 2.31\n");
+    EXPECT_EQ(testing::RunCliCapture({}).status, 2);
+    const std::string dir = home.Path();
+    Expect({{{"--help"}, 0, {"info"}},
+            {{"frobnicate"}, 2, {}, {"frobnicate"}},
+            {{"info"},
+             0,
+             {"Program directory: " + dir + "\n", "(absent: defaults shown)", "DataDir          " + dir + "/DATA\n",
+              "TurnDir          " + dir + "/TURNS\n", "StartZoom        5\n", "FacPoints        0,0,0\n",
+              dir + "/DATA/Map.Dat (absent)"}}});
     EXPECT_FALSE(std::filesystem::exists(home.File("ATLANTIS.INI"))) << "info writes nothing";
-}
 
-TEST(Cli, InfoShowsSettingsAsRead)
-{
-    TempDir home;
     home.Write("ATLANTIS.INI", "[Faction]\r\nFactionNo=17\r\n[General]\r\nCurrentTurn=30\r\n");
-    const CliResult info = RunCommand({"--home", home.Path(), "info"});
-    EXPECT_NE(info.out.find("FactionNo        17\n"), std::string::npos);
-    EXPECT_NE(info.out.find("MaxTurn          30\n"), std::string::npos);
-    EXPECT_EQ(info.out.find("absent: defaults"), std::string::npos);
+    Expect({{{"info"}, 0, {"FactionNo        17\n", "MaxTurn          30\n"}, {}, {"absent: defaults"}}});
 }
 
 TEST(CliInteraction, PrintsMessagesAndAnswersByPolicy)
@@ -93,9 +64,8 @@ TEST(CliInteraction, PrintsMessagesAndAnswersByPolicy)
     EXPECT_FALSE(ui.AskYesNo("Apply the orders template ?"));
     EXPECT_EQ(ui.AskYesNoCancel("Save ?"), Answer::Cancel);
     EXPECT_EQ(out.str(), "Turn file imported successfully.\n");
-    EXPECT_NE(err.str().find("error: first\nsecond\n"), std::string::npos);
-    EXPECT_NE(err.str().find("wolves [WOLF] taken as troop"), std::string::npos);
-    EXPECT_EQ(ui.ErrorCount(), 1);
+    EXPECT_THAT(err.str(), ::testing::HasSubstr("error: first\nsecond\n"));
+    EXPECT_THAT(err.str(), ::testing::HasSubstr("wolves [WOLF] taken as troop"));
 }
 
 }  // namespace

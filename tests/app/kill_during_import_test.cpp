@@ -16,7 +16,6 @@
 #include <map>
 #include <regex>
 #include <thread>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -28,32 +27,20 @@ namespace {
 namespace fs = std::filesystem;
 using Snapshot = std::map<std::string, std::string>;  // file relative to the folder: its bytes
 
-std::string ReadFile(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool IsTemporary(const std::string& name)
+/// Every file below `folder` but the temporaries of unfinished saves, which are counted.
+Snapshot Take(const fs::path& folder, int* temporaries = nullptr)
 {
     static const std::regex kTemporary(R"(.*\.tmp[0-9]+)");
-    return std::regex_match(name, kTemporary);
-}
-
-/// Every file below `folder` but the temporaries of unfinished saves, which `temporaries` gets.
-Snapshot Take(const fs::path& folder, std::vector<std::string>* temporaries = nullptr)
-{
     Snapshot files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().lexically_relative(folder).generic_string();
         if (!entry.is_regular_file())
             continue;
-        const std::string relative = entry.path().lexically_relative(folder).generic_string();
-        if (IsTemporary(relative)) {
-            if (temporaries)
-                temporaries->push_back(relative);
-            continue;
-        }
-        files[relative] = ReadFile(entry.path());
+        if (!std::regex_match(name, kTemporary))
+            files[name] = std::string(
+                std::istreambuf_iterator<char>(std::ifstream(entry.path(), std::ios::binary).rdbuf()), {});
+        else if (temporaries)
+            ++*temporaries;
     }
     return files;
 }
@@ -71,13 +58,7 @@ std::vector<std::string> Differing(const Snapshot& a, const Snapshot& b)
     return names;
 }
 
-void CopyFolder(const fs::path& from, const fs::path& to)
-{
-    fs::remove_all(to);
-    fs::copy(from, to, fs::copy_options::recursive);
-}
-
-/// Starts korvane-cli on `home` with its output thrown away.
+/// Runs korvane-cli import of `report` into `home` with its output thrown away; returns its id.
 pid_t StartImport(const fs::path& home, const std::string& report)
 {
     const pid_t child = ::fork();
@@ -85,9 +66,7 @@ pid_t StartImport(const fs::path& home, const std::string& report)
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(null, 1);
         ::dup2(null, 2);
-        const std::string homeText = home.string();
-        ::execl(KORVANE_CLI_PATH, KORVANE_CLI_PATH, "--home", homeText.c_str(), "import", report.c_str(),
-                static_cast<char*>(nullptr));
+        ::execl(KORVANE_CLI_PATH, KORVANE_CLI_PATH, "--home", home.c_str(), "import", report.c_str(), nullptr);
         ::_exit(127);
     }
     return child;
@@ -100,7 +79,13 @@ int Wait(pid_t child)
     return status;
 }
 
-/// Loads the folder as a session would and checks that every stored index has its entry.
+void CopyFolder(const fs::path& from, const fs::path& to)
+{
+    fs::remove_all(to);
+    fs::copy(from, to, fs::copy_options::recursive);
+}
+
+/// Loads the folder as a session would, without a message, and checks every stored index has its entry.
 void ExpectLoadsWhole(const fs::path& home, const std::string& when)
 {
     Workspace ws(home.string());
@@ -131,12 +116,10 @@ void ExpectLoadsWhole(const fs::path& home, const std::string& when)
 TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
 {
     testing::TempDir work;
-    const fs::path before = fs::path(work.Path()) / "before";
-    const fs::path after = fs::path(work.Path()) / "after";
-    const fs::path killed = fs::path(work.Path()) / "killed";
-
-    // The player's folder before: one small report imported. The next report is bigger, a turn
-    // later, with new regions and new skill and item codes, so that every file changes.
+    const fs::path before = fs::path(work.Path()) / "before", after = fs::path(work.Path()) / "after",
+                   killed = fs::path(work.Path()) / "killed";
+    // One small report imported before; the next is bigger, a turn later, with new regions and
+    // new skill and item codes, so that every file changes.
     const std::string first = work.Write("first.txt", testing::GenerateReport({.columns = 4, .codeSuffix = "A"}));
     const std::string next = work.Write("next.txt",
                                         testing::GenerateReport({.month = 2, .columns = 16, .codeSuffix = "B"}));
@@ -152,34 +135,29 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
 
     constexpr int kKills = 20;
     int interrupted = 0;
-    for (int i = 0; i < kKills; ++i) {
+    for (int i = 0; i < kKills && !::testing::Test::HasFailure(); ++i) {
         const std::string when = "kill " + std::to_string(i + 1) + " of " + std::to_string(kKills);
         CopyFolder(before, killed);
         const pid_t child = StartImport(killed, next);
         // Spread over the whole run and a little past it, the saves at its end included.
         std::this_thread::sleep_for(whole * (i + 1) / (kKills - 2));
         ::kill(child, SIGKILL);
-        const int status = Wait(child);
-        interrupted += WIFSIGNALED(status) ? 1 : 0;
+        interrupted += WIFSIGNALED(Wait(child)) ? 1 : 0;
 
-        std::vector<std::string> temporaries;
+        int temporaries = 0;
         const Snapshot now = Take(killed, &temporaries);
         for (const auto& [file, bytes] : old)
             EXPECT_TRUE(now.count(file)) << when << ": " << file << " is gone";
-        for (const auto& [file, bytes] : now) {
-            const bool isOld = old.count(file) && old.at(file) == bytes;
-            const bool isNew = done.count(file) && done.at(file) == bytes;
-            EXPECT_TRUE(isOld || isNew) << when << ": " << file << " is neither the old nor the new file";
-        }
+        for (const auto& [file, bytes] : now)
+            EXPECT_TRUE((old.count(file) && old.at(file) == bytes) || (done.count(file) && done.at(file) == bytes))
+                << when << ": " << file << " is neither the old nor the new file";
         ExpectLoadsWhole(killed, when);
-        if (::testing::Test::HasFailure())
-            break;
-
         // What a killed save leaves is never read, and the next run goes through with it there.
-        if (i % 4 != 3)
-            continue;
-        ASSERT_EQ(Wait(StartImport(killed, next)), 0) << when << " with " << temporaries.size() << " temporaries left";
-        EXPECT_EQ(Differing(Take(killed), done), std::vector<std::string>{}) << when << ": the import after the kill";
+        if (i % 4 == 3 && !::testing::Test::HasFailure()) {
+            ASSERT_EQ(Wait(StartImport(killed, next)), 0) << when << " with " << temporaries << " temporaries left";
+            EXPECT_EQ(Differing(Take(killed), done), std::vector<std::string>{})
+                << when << ": the import after the kill";
+        }
     }
     EXPECT_GE(interrupted, kKills / 4) << "the kills should land while the import runs";
 }

@@ -49,12 +49,10 @@ TEST(DroppedFiles, ReportsComeFirstInTurnOrder)
     const std::string other = dir.Write("x.txt", "hello\n");
     const std::string undated = dir.Write("r2.txt", Report("Someday"));
     const std::string earlier = dir.Write("r3.txt", Report("January, Year 1"));
-    const std::vector<DroppedFile> files = ClassifyDroppedFiles({later, other, undated, earlier});
-    ASSERT_EQ(files.size(), 4u);
-    EXPECT_EQ(files[0].FileName, earlier);
-    EXPECT_EQ(files[1].FileName, later);
-    EXPECT_EQ(files[2].FileName, undated);
-    EXPECT_EQ(files[3].FileName, other);
+    std::vector<std::string> order;
+    for (const DroppedFile& file : ClassifyDroppedFiles({later, other, undated, earlier}))
+        order.push_back(file.FileName);
+    EXPECT_EQ(order, (std::vector{earlier, later, undated, other}));
 }
 
 }  // namespace

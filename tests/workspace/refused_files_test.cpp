@@ -1,16 +1,16 @@
 // Files that exist but could not be read, or were refused: named once at the start of a run,
-// never written over in it, and the rest of the session carries on.
+// never written over in it, and the rest of the session, the colour lists included, carries on.
 #include "reportimport/report_reader.h"
 #include "storage/map_database.h"
 #include "workspace/workspace.h"
 
+#include "support/param_names.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace korvane {
@@ -18,41 +18,30 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ScriptedInteraction;
-using testing::TempDir;
-
-std::string Report(const char* name)
-{
-    return std::string(KORVANE_TEST_DATA_DIR) + "/reports/" + name;
-}
 
 class RefusedFilesTest : public ::testing::Test
 {
 protected:
-    RefusedFilesTest()
-        : ws(dir.Path())
-    {
-        fs::create_directory(Data(""));
-    }
+    RefusedFilesTest() { fs::create_directory(Data("")); }
 
     std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
 
     /// How many messages of any kind name `file`.
-    int TimesNamed(const std::string& file) const
+    long TimesNamed(const std::string& file) const
     {
-        return static_cast<int>(std::count_if(ui.shown.begin(), ui.shown.end(), [&file](const auto& shown) {
-            return shown.text.find(file) != std::string::npos;
-        }));
+        return std::count_if(ui.shown.begin(), ui.shown.end(),
+                             [&file](const auto& shown) { return shown.text.find(file) != std::string::npos; });
     }
 
     /// Imports the sample report as faction 7, which it is.
     void ImportReport()
     {
         ws.Settings.FactionNo = 7;
-        ASSERT_TRUE(ImportTurnReport(ws, Report("ravenmoor-turn14.txt"), ui));
+        ASSERT_TRUE(ImportTurnReport(ws, KORVANE_TEST_DATA_DIR "/reports/ravenmoor-turn14.txt", ui));
     }
 
-    TempDir dir;
-    Workspace ws;
+    testing::TempDir dir;
+    Workspace ws{dir.Path()};
     ScriptedInteraction ui;
 };
 
@@ -85,51 +74,37 @@ INSTANTIATE_TEST_SUITE_P(
                       FactionsCase{"SeparatorDamaged", "VERSION^\"^2.31\r\n7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n"},
                       FactionsCase{"FirstFormat", "VERSION,1.00\r\n7,Mine,Ann\r\n"},
                       FactionsCase{"Headerless", "7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(RefusedFilesTest, UnreadableSettingsAreNamedAndTheSessionGoesOn)
-{
-    fs::create_directory(dir.File("ATLANTIS.INI"));
-    ASSERT_TRUE(ws.Open(ui));
-    EXPECT_TRUE(ws.Refused.Contains(dir.File("ATLANTIS.INI")));
-    EXPECT_EQ(TimesNamed(dir.File("ATLANTIS.INI")), 1);
-    EXPECT_FALSE(ws.SaveOnExit(ui));
-    EXPECT_EQ(TimesNamed(dir.File("ATLANTIS.INI")), 1) << "said once, not again at exit";
-    EXPECT_TRUE(fs::exists(Data("Factions.dat"))) << "the files after the settings are still written";
-    EXPECT_TRUE(fs::is_directory(dir.File("ATLANTIS.INI")));
-}
+    testing::NameField());
 
 class UnreadableFile : public RefusedFilesTest, public ::testing::WithParamInterface<const char*>
 {
 };
 
+// A folder in the file's place: it exists, opens, and every read fails.
 TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
 {
     const std::string file = dir.File(GetParam());
-    // A folder in its place: it exists, opens, and every read fails.
     fs::create_directory(file);
     ASSERT_TRUE(ws.Open(ui));
+    EXPECT_TRUE(ws.Refused.Contains(file));
     ImportReport();
     const bool mapSaved = static_cast<bool>(ws.SaveDatabase());
     EXPECT_FALSE(ws.SaveOnExit(ui) && mapSaved);
-    EXPECT_EQ(TimesNamed(file), 1);
+    EXPECT_EQ(TimesNamed(file), 1) << "said once, not again at exit";
     for (const std::string& error : ui.Texts(ScriptedInteraction::Kind::Error))
         EXPECT_EQ(error.find(file), std::string::npos) << "not written at all, so no failed write: " << error;
     EXPECT_TRUE(fs::is_directory(file));
+    EXPECT_TRUE(fs::exists(Data(std::string(GetParam()) == "DATA/Alliance.dat" ? "Colours.dat" : "Alliance.dat")))
+        << "the files after it are still written";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, UnreadableFile,
-    ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat", "DATA/Equipmnt.dat",
-                      "DATA/Terrain.dat", "DATA/Regions.dat", "DATA/Races.dat", "DATA/Weather.dat", "DATA/Products.dat",
-                      "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat", "DATA/Units.dat"),
-    [](const auto& info) {
-        std::string name = fs::path(info.param).stem().string();
-        name.erase(std::remove_if(name.begin(), name.end(),
-                                  [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
-                   name.end());
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile,
+                         ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat",
+                                           "DATA/Equipmnt.dat", "DATA/Terrain.dat", "DATA/Regions.dat",
+                                           "DATA/Races.dat", "DATA/Weather.dat", "DATA/Products.dat",
+                                           "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat",
+                                           "DATA/Units.dat"),
+                         [](const auto& info) { return testing::NameFromText(fs::path(info.param).stem().string()); });
 
 TEST_F(RefusedFilesTest, UnreadableKeywordListKeepsItsFileAndTheUnitsThatPointIntoIt)
 {
@@ -137,16 +112,13 @@ TEST_F(RefusedFilesTest, UnreadableKeywordListKeepsItsFileAndTheUnitsThatPointIn
     dir.Write("DATA/Skills.dat", "COMB\r\ncombat\r\ncombat\r\n");
     fs::create_directory(Data("Equipmnt.dat"));
     ASSERT_TRUE(ws.Open(ui));
-    EXPECT_EQ(TimesNamed(Data("Equipmnt.dat")), 1);
     ws.Refuse(Data("Troops.dat"), ui);  // as if it too could not be read
     ImportReport();
-    const std::string units = dir.Read("DATA/Units.dat");
     ws.SkillList.AddKey("OBSE", "observation", "observation");
     EXPECT_FALSE(ws.SaveOnExit(ui));
     EXPECT_EQ(dir.Read("DATA/Troops.dat"), "LEAD\r\nleader\r\nleaders\r\n");
     EXPECT_NE(dir.Read("DATA/Skills.dat").find("OBSE"), std::string::npos) << "a readable list takes new words";
-    EXPECT_EQ(dir.Read("DATA/Units.dat"), units) << "units would point at words never saved";
-    EXPECT_FALSE(fs::exists(Data("Units.dat"))) << "nor was it written by the import";
+    EXPECT_FALSE(fs::exists(Data("Units.dat"))) << "units would point at words never saved";
     EXPECT_EQ(TimesNamed(Data("Troops.dat")), 1);
 }
 
@@ -154,8 +126,6 @@ TEST_F(RefusedFilesTest, UnreadableReferenceListKeepsItsFileAndTheMapThatPointsI
 {
     fs::create_directory(Data("Regions.dat"));
     ASSERT_TRUE(ws.Open(ui));
-    EXPECT_TRUE(ws.Refused.Contains(Data("Regions.dat")));
-    EXPECT_EQ(TimesNamed(Data("Regions.dat")), 1);
     ImportReport();
     EXPECT_FALSE(ws.SaveDatabase());
     EXPECT_TRUE(fs::exists(Data("Terrain.dat"))) << "the readable lists are written";
@@ -211,7 +181,6 @@ TEST_F(RefusedFilesTest, KeywordListsAreWrittenBeforeTheUnitsThatPointIntoThem)
     fs::remove(Data("Skills.dat"));
     fs::create_directories(Data("Skills.dat/inside"));
     ImportReport();
-    EXPECT_FALSE(fs::exists(Data("Units.dat")));
     EXPECT_FALSE(ws.SaveOnExit(ui));
     EXPECT_FALSE(fs::exists(Data("Units.dat")));
 
@@ -219,9 +188,36 @@ TEST_F(RefusedFilesTest, KeywordListsAreWrittenBeforeTheUnitsThatPointIntoThem)
     fs::remove_all(Data("Skills.dat"));
     fs::remove(Data("Troops.dat"));
     ASSERT_TRUE(ws.SaveOnExit(ui));
-    EXPECT_TRUE(fs::is_regular_file(Data("Units.dat")));
-    EXPECT_TRUE(fs::is_regular_file(Data("Skills.dat")));
-    EXPECT_TRUE(fs::is_regular_file(Data("Troops.dat")));
+    for (const char* file : {"Units.dat", "Skills.dat", "Troops.dat"})
+        EXPECT_TRUE(fs::is_regular_file(Data(file))) << file;
+}
+
+TEST_F(RefusedFilesTest, RefusedDatabaseKeepsThePlayersColourLists)
+{
+    dir.Write("DATA/Map.Dat", "VERSION,9.99\r\n");
+    dir.Write("DATA/Colours.dat", "1\r\n2\r\n");
+    dir.Write("DATA/MapIcons.dat", "3,4\r\n");
+    EXPECT_FALSE(ws.Open(ui));
+    EXPECT_EQ(ws.Map.TerrainColour(1), 2);
+    ASSERT_TRUE(ws.SaveOnExit(ui));
+    EXPECT_EQ(dir.Read("DATA/Colours.dat"), "1\r\n2\r\n");
+    EXPECT_EQ(dir.Read("DATA/MapIcons.dat"), "3,4\r\n");
+}
+
+TEST_F(RefusedFilesTest, ColourListsAreWrittenAtExitAndTheirFailureNamed)
+{
+    ASSERT_TRUE(ws.Open(ui));
+    ws.Map.SetIconColour(kIconOther, 7);
+    ASSERT_TRUE(ws.SaveOnExit(ui));
+    EXPECT_EQ(dir.Read("DATA/MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n2,16711680\r\n6,0\r\n10,7\r\n");
+    EXPECT_TRUE(fs::exists(Data("Colours.dat")));
+    EXPECT_FALSE(fs::exists(Data("Map.Dat"))) << "the database itself is not written at exit";
+
+    fs::remove(Data("Colours.dat"));
+    fs::create_directories(Data("Colours.dat/inside"));
+    EXPECT_FALSE(ws.SaveOnExit(ui));
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
+              std::vector<std::string>{"Unable to write to " + Data("Colours.dat")});
 }
 
 }  // namespace
