@@ -17,11 +17,6 @@ namespace {
 using testing::FixturesDir;
 using testing::ScriptedInteraction;
 
-std::string Fixture(const std::string& name)
-{
-    return FixturesDir() + "/" + name;
-}
-
 class FixtureImportTest : public ::testing::Test
 {
 protected:
@@ -50,9 +45,7 @@ TEST_F(FixtureImportTest, EveryReportImports)
         // The eliminated faction's last report has no regions at all.
         const bool expected = name != "report-f4-t7.txt";
         EXPECT_EQ(ImportTurnReport(*ws, entry.path().string(), ui), expected) << name;
-        if (expected) {
-            EXPECT_GT(ws->Map.CellCount(), 0) << name;
-        }
+        EXPECT_EQ(ws->Map.CellCount() > 0, expected) << name;
     }
 }
 
@@ -61,9 +54,9 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
 {
     testing::TempDir home;
     auto ws = Fresh(3, home);
-    ASSERT_TRUE(ImportTurnReport(*ws, Fixture("gm-report-f1-t1.txt"), ui));
+    ASSERT_TRUE(ImportTurnReport(*ws, FixturesDir() + "/gm-report-f1-t1.txt", ui));
     for (int turn = 1; turn <= 9; ++turn)
-        ASSERT_TRUE(ImportTurnReport(*ws, Fixture("report-f3-t" + std::to_string(turn) + ".txt"), ui)) << turn;
+        ASSERT_TRUE(ImportTurnReport(*ws, FixturesDir() + "/report-f3-t" + std::to_string(turn) + ".txt", ui)) << turn;
     const TMap& map = ws->Map;
     EXPECT_EQ(std::tuple(ws->Settings.CurrentTurn, ws->Settings.Unclaimed), std::tuple(9, 300));
 
@@ -71,8 +64,7 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
     EXPECT_EQ(std::tuple(city.TerrainName(map.TerrainList), map.RegionList[city.Region], city.PopCenter,
                          city.PopCenterType, map.RaceList[city.Race], city.LastUpdate),
               std::tuple("Forest", "Lavan", "Glorforgost", kCity, "vikings", 9));
-    EXPECT_GT(city.Population, 0);
-    EXPECT_GT(city.Silver, 0);
+    EXPECT_TRUE(city.Population > 0 && city.Silver > 0);
     ASSERT_EQ(city.Structures.Count(), 1);
     EXPECT_EQ(std::tuple(city.Structures.Items(0)->Name, map.StructureTypes[city.Structures.Items(0)->Type]),
               std::tuple("Red Keep, of Lavan", "TOWER"));
@@ -83,8 +75,7 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
     EXPECT_EQ(std::tuple(captain->Name, captain->Faction, captain->Structure), std::tuple("Red Captain II", 3, 1));
     const TUnit* guard = city.Units.Find(18);
     ASSERT_NE(guard, nullptr);
-    EXPECT_TRUE(guard->HasFlag(kFlagGuard)) << "a flag before the faction";
-    EXPECT_EQ(guard->MenCount(), 120);
+    EXPECT_EQ(std::tuple(guard->HasFlag(kFlagGuard), guard->MenCount()), std::tuple(true, 120)) << "a flag first";
 
     // The shaft and the underworld region below it.
     EXPECT_EQ(map.Cell(0, 0, 18)->Shaft, "Shaft");
@@ -102,10 +93,8 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
     EXPECT_NE(deep->Units.Find(45), nullptr) << "only the trolls seen there";
 
     // Saved, loaded and saved again, the files are the same.
-    testing::TempDir first, second;
+    testing::TempDir first, second, again;
     ASSERT_TRUE(SaveMapDatabase(ws->Map, ws->Settings, first.Path()));
-
-    testing::TempDir again;
     Workspace loaded(again.Path());
     loaded.Settings.ReadSettings();
     ASSERT_TRUE(LoadMapDatabase(loaded.Map, loaded.Settings, first.Path(), ui));

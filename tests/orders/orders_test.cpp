@@ -1,4 +1,6 @@
-// The orders file for the game server: its layout byte for byte, its units, and a failed write.
+// The orders file for the game server (layout byte for byte, its units, a failed write), and
+// the search for a hex whose own units still lack complete orders.
+#include "orders/missing_orders.h"
 #include "orders/orders_file.h"
 
 #include "core/settings.h"
@@ -18,20 +20,29 @@ class OrdersFileTest : public ::testing::Test
 protected:
     OrdersFileTest() { settings.FactionNo = 12, settings.Password = "", settings.CurrentTurn = 7; }
 
-    /// A unit shown in a hex; with `record`, the map's unit list has it too, with `orders`.
-    void Place(int level, int x, int y, int terrain, int number, int faction, int turn, bool record,
-               std::vector<std::string> orders = {})
+    /// A unit shown in a hex; with `record`, the map's unit list has it too, with `orders`: that
+    /// record is returned.
+    TUnit* Place(int level, int x, int y, int terrain, int number, int faction, int turn, bool record,
+                 std::vector<std::string> orders = {})
     {
         TMapCell* cell = map.EnsureCell(level, x, y);
         cell->Terrain = terrain;
         auto shown = std::make_unique<TUnit>();
         shown->Number = number, shown->Faction = faction, shown->Turn = turn;
+        TUnit* kept = nullptr;
         if (record) {
-            auto kept = std::make_unique<TUnit>(*shown);
+            kept = map.UnitFileList.Add(std::make_unique<TUnit>(*shown));
             kept->SetOrders(orders);
-            map.UnitFileList.Add(std::move(kept));
         }
         cell->Units.Add(std::move(shown));
+        return kept;
+    }
+
+    using Hex = std::tuple<int, int, int>;  // level, x, y
+    std::optional<Hex> MissingOrders() const
+    {
+        const TMapCell* cell = FindMissingOrders(map, 12);
+        return cell ? std::optional(Hex{cell->Level, cell->X, cell->Y}) : std::nullopt;
     }
 
     std::string Write()
@@ -88,6 +99,28 @@ TEST_F(OrdersFileTest, AFileThatCannotBeWrittenIsNoSuccess)
     const FileResult written = WriteOrdersFile(map, settings, dir.File("plain/Turn008.txt"));
     EXPECT_EQ(written.File, dir.File("plain/Turn008.txt"));
     EXPECT_FALSE(written.Ok || written.Reason.empty());
+}
+
+TEST_F(OrdersFileTest, MissingOrdersAreSoughtRowByRowOnEachLevel)
+{
+    Place(0, 2, 0, kForest, 1, 5, 7, true);  // another faction's unit only, its orders incomplete
+    Place(0, 4, 0, kForest, 2, 12, 7, true)->OrdersDone = true;
+    Place(0, 6, 0, kForest, 3, 12, 7, false);  // shown, but the map's unit list no longer has it
+    TUnit* underworld = Place(1, 0, 2, kCavern, 4, 12, 7, true);
+    TUnit* lowerRow = Place(0, 1, 3, kForest, 5, 12, 7, true);
+    TUnit* upperRowRight = Place(0, 9, 1, kForest, 6, 12, 7, true);
+    TUnit* shared = Place(0, 9, 1, kForest, 7, 12, 7, true);
+
+    EXPECT_EQ(MissingOrders(), (Hex{0, 9, 1})) << "row 1 before row 3, however far right";
+    EXPECT_EQ(MissingOrders(), (Hex{0, 9, 1})) << "found again until marked";
+    upperRowRight->OrdersDone = true;
+    EXPECT_EQ(MissingOrders(), (Hex{0, 9, 1})) << "one of its own units is still incomplete";
+    shared->OrdersDone = true;
+    EXPECT_EQ(MissingOrders(), (Hex{0, 1, 3}));
+    lowerRow->OrdersDone = true;
+    EXPECT_EQ(MissingOrders(), (Hex{1, 0, 2}));
+    underworld->OrdersDone = true;
+    EXPECT_EQ(MissingOrders(), std::nullopt);
 }
 
 TEST(OrdersFileName, NextTurnPaddedToThreeDigitsNeverCut)
