@@ -12,18 +12,14 @@
 #include <filesystem>
 #include <vector>
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
-
-using testing::TempDir;
 
 // A different colour for every pixel, every channel in use, and alpha that must be ignored.
 std::uint32_t PictureColour(int x, int y)
 {
-    const std::uint32_t rgb = (static_cast<std::uint32_t>(x * 37 + y * 11) & 0xFF) << 16
-        | (static_cast<std::uint32_t>(y * 53 + 7) & 0xFF) << 8
-        | (static_cast<std::uint32_t>(x * 91 + y * 29 + 200) & 0xFF);
-    return rgb | static_cast<std::uint32_t>((x + y) * 40 & 0xFF) << 24;
+    const auto byte = [](int value) { return static_cast<std::uint32_t>(value) & 0xFF; };
+    return byte((x + y) * 40) << 24 | byte(x * 37 + y * 11) << 16 | byte(y * 53 + 7) << 8 | byte(x * 91 + y * 29 + 200);
 }
 
 class BmpStreamWriterWidths : public ::testing::TestWithParam<int>
@@ -32,30 +28,26 @@ class BmpStreamWriterWidths : public ::testing::TestWithParam<int>
 
 TEST_P(BmpStreamWriterWidths, ReadsBackPixelForPixel)
 {
-    const int width = GetParam();
-    const int height = 3;
+    const int width = GetParam(), height = 3;
     TempDir dir;
     const std::string file = dir.File("out/map.bmp");
     BmpStreamWriter writer(file, width, height);
     ASSERT_TRUE(writer.Open());
-    std::vector<std::uint32_t> row(static_cast<std::size_t>(width));
+    std::vector<std::uint32_t> row(width);
     for (int y = height - 1; y >= 0; --y) {  // bottom row first
         for (int x = 0; x < width; ++x)
-            row[static_cast<std::size_t>(x)] = PictureColour(x, y);
+            row[x] = PictureColour(x, y);
         ASSERT_TRUE(writer.WriteRow(row.data()));
     }
     std::string error;
     ASSERT_TRUE(writer.Commit(&error)) << error;
 
-    const std::uint64_t rowBytes = (3 * static_cast<std::uint64_t>(width) + 3) / 4 * 4;
-    EXPECT_EQ(std::filesystem::file_size(file), 54 + rowBytes * height);
-    EXPECT_EQ(BmpStreamWriter::FileSize(width, height), 54 + rowBytes * height);
-
+    const std::uint64_t size = 54 + (3 * static_cast<std::uint64_t>(width) + 3) / 4 * 4 * height;
+    EXPECT_EQ(std::tuple(std::filesystem::file_size(file), BmpStreamWriter::FileSize(width, height)),
+              std::tuple(size, size));
     QImage image;
     ASSERT_TRUE(image.load(QString::fromStdString(file), "BMP"));
-    ASSERT_EQ(image.width(), width);
-    ASSERT_EQ(image.height(), height);
-    EXPECT_EQ(image.dotsPerMeterX(), 3780);
+    ASSERT_EQ(std::tuple(image.width(), image.height(), image.dotsPerMeterX()), std::tuple(width, height, 3780));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             EXPECT_EQ(image.pixel(x, y) & 0xFFFFFFu, PictureColour(x, y) & 0xFFFFFFu) << x << "," << y;
@@ -72,23 +64,18 @@ TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
     std::string error;
     {
         BmpStreamWriter tooFew(file, 2, 3);
-        ASSERT_TRUE(tooFew.Open());
-        ASSERT_TRUE(tooFew.WriteRow(row));
-        ASSERT_TRUE(tooFew.WriteRow(row));
+        ASSERT_TRUE(tooFew.Open() && tooFew.WriteRow(row) && tooFew.WriteRow(row));
         EXPECT_FALSE(tooFew.Commit(&error));
         EXPECT_NE(error.find("2 of 3"), std::string::npos) << error;
     }
     {
         BmpStreamWriter tooMany(file, 2, 1);
-        ASSERT_TRUE(tooMany.Open());
-        ASSERT_TRUE(tooMany.WriteRow(row));
-        EXPECT_FALSE(tooMany.WriteRow(row));
-        EXPECT_FALSE(tooMany.Commit());
+        ASSERT_TRUE(tooMany.Open() && tooMany.WriteRow(row));
+        EXPECT_FALSE(tooMany.WriteRow(row) || tooMany.Commit());
     }
     {
         BmpStreamWriter givenUp(file, 2, 2);
-        ASSERT_TRUE(givenUp.Open());
-        ASSERT_TRUE(givenUp.WriteRow(row));
+        ASSERT_TRUE(givenUp.Open() && givenUp.WriteRow(row));
     }
     EXPECT_EQ(dir.Read("map.bmp"), "old");
     EXPECT_EQ(dir.FileCount(), 1);
@@ -117,7 +104,7 @@ TEST_P(BmpStreamWriterSizes, RefusesWhatABmpCannotHold)
     TempDir dir;
     BmpStreamWriter writer(dir.File("map.bmp"), width, height);
     std::string error;
-    EXPECT_EQ(writer.Open(&error), fits) << width << " x " << height;
+    EXPECT_EQ(writer.Open(&error), fits);
     EXPECT_EQ(error.empty(), fits) << error;
     EXPECT_EQ(BmpStreamWriter::FileSize(width, height) != 0, fits);
     EXPECT_FALSE(writer.Commit()) << "no rows written";
@@ -130,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, BmpStreamWriterSizes,
                                            SizeCase{"Huge", INT_MAX, INT_MAX, false},
                                            SizeCase{"OneRowOver4GB", 65536, 21846, false},
                                            SizeCase{"LargestUnder4GB", 65536, 21845, true}),
-                         testing::NameField());
+                         NameField());
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

@@ -8,14 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
-
-using testing::CliResult;
-using testing::TempDir;
 
 class CliMapTest : public ::testing::Test
 {
@@ -23,10 +21,9 @@ protected:
     CliResult Cli(std::vector<std::string> args)
     {
         args.insert(args.begin(), {"--home", home.Path()});
-        return testing::RunCliCapture(args);
+        return RunCliCapture(args);
     }
-
-    QImage Load(const std::string& file) { return QImage(QString::fromStdString(file), "BMP"); }
+    static QImage Load(const std::string& file) { return QImage(QString::fromStdString(file), "BMP"); }
 
     TempDir home;
     TempDir out;
@@ -36,18 +33,16 @@ TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
 {
     for (int scale : {1, 5, 10}) {
         const double side = 6 * scale;
-        const int hexHeight = static_cast<int>(std::lround(0.866025 * side));
-        const QSize expected(static_cast<int>(3.5 * side) + 60, static_cast<int>(2.5 * hexHeight) + 73);
+        const int width = static_cast<int>(3.5 * side) + 60;
+        const int height = static_cast<int>(2.5 * static_cast<int>(std::lround(0.866025 * side))) + 73;
         const std::string file = out.File("hex" + std::to_string(scale) + ".bmp");
         const CliResult run = Cli({"map", "--rect", "7,9,7,9", "--scale", std::to_string(scale), file});
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(Load(file).size(), expected) << "scale " << scale;
+        EXPECT_EQ(Load(file).size(), QSize(width, height)) << "scale " << scale;
         EXPECT_EQ(run.out,
-                  "Wrote " + file + " (" + std::to_string(expected.width()) + " x " + std::to_string(expected.height())
-                      + " pixels)\n");
+                  "Wrote " + file + " (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)\n");
     }
-    // Drawing reads the program folder and writes nothing there.
-    EXPECT_TRUE(std::filesystem::is_empty(home.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << "drawing reads the program folder and writes nothing there";
 }
 
 struct Refusal
@@ -60,7 +55,7 @@ struct Refusal
 
 void PrintTo(const Refusal& r, std::ostream* os)
 {
-    *os << "map " << ::testing::PrintToString(r.args) << " -> " << r.status << ", " << testing::Quoted(r.message);
+    *os << "map " << ::testing::PrintToString(r.args) << " -> " << r.status << ", " << Quoted(r.message);
 }
 
 class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal>
@@ -71,10 +66,7 @@ TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
 {
     std::vector<std::string> args = GetParam().args;
     args.insert(args.begin(), "map");
-    for (std::string& arg : args) {
-        if (arg == "FILE")
-            arg = out.File("map.bmp");
-    }
+    std::replace(args.begin(), args.end(), std::string("FILE"), out.File("map.bmp"));
     const CliResult run = Cli(args);
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
@@ -82,6 +74,8 @@ TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
     EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
 }
 
+// Negative corners are first taken as 0: "ScaleZero" is a one-column map that passes the
+// rectangle checks and is refused for its scale.
 INSTANTIATE_TEST_SUITE_P(
     Cli, CliMapRefusals,
     ::testing::Values(
@@ -89,8 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--rect", "6,0,5,5", "--scale", "3", "FILE"},
                 1,
                 "warning: Errr, I think you want to make Left <= Right."},
-        // Negative corners are first taken as 0, so this is a one-column map that passes the
-        // rectangle checks and is refused for its scale.
         Refusal{"ScaleZero",
                 {"--rect", "-4,-4,0,0", "--scale", "0", "FILE"},
                 1,
@@ -107,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"},
                 2,
                 "map does not know --colour"}),
-    testing::NameField());
+    NameField());
 
 TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
 {
@@ -121,17 +113,16 @@ TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
     const CliResult replaced = Cli({"map", "--overwrite", "--rect", "0,0,5,5", "--scale", "2", file});
     EXPECT_EQ(replaced.status, 0) << replaced.err;
     EXPECT_FALSE(Load(file).isNull());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 1) << "no temporary left";
+    EXPECT_EQ(out.FileCount(), 1) << "no temporary left";
 }
 
 TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
 {
     std::vector<std::string> import{"import", "--faction", "3", "--template", "apply"};
     for (int turn = 1; turn <= 3; ++turn)
-        import.push_back(std::string(KORVANE_DEMO_DIR) + "/report-turn" + std::to_string(turn) + ".txt");
+        import.push_back(KORVANE_DEMO_DIR "/report-turn" + std::to_string(turn) + ".txt");
     ASSERT_EQ(Cli(import).status, 0);
-    const std::string database = home.Read("DATA/Map.Dat");
-    const std::string settings = home.Read("ATLANTIS.INI");
+    const std::string database = home.Read("DATA/Map.Dat"), settings = home.Read("ATLANTIS.INI");
 
     const CliResult run = Cli(
         {"map", "--rect", "10,6,21,23", "--scale", "5", "--names", "--title", "Demo", out.File("demo.bmp")});
@@ -146,20 +137,16 @@ TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
                                                        {"tundra", QColor(192, 192, 192)}};
     for (const auto& [terrain, colour] : terrains) {
         int inside = 0, outside = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixelColor(x, y) != colour)
-                    continue;
-                const bool inFrame = x >= 12 && y >= 42 && x <= image.width() - 44 && y <= image.height() - 22;
-                ++(inFrame ? inside : outside);
-            }
-        }
-        EXPECT_GT(inside, 200) << terrain;
-        EXPECT_EQ(outside, 0) << terrain;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == colour)
+                    ++(x >= 12 && y >= 42 && x <= image.width() - 44 && y <= image.height() - 22 ? inside : outside);
+        EXPECT_TRUE(inside > 200 && outside == 0)
+            << terrain << ": " << inside << " in the frame, " << outside << " out";
     }
-    EXPECT_EQ(home.Read("DATA/Map.Dat"), database) << "drawing saves nothing";
-    EXPECT_EQ(home.Read("ATLANTIS.INI"), settings);
+    EXPECT_EQ(std::tuple(home.Read("DATA/Map.Dat"), home.Read("ATLANTIS.INI")), std::tuple(database, settings))
+        << "drawing saves nothing";
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

@@ -1,104 +1,77 @@
 // The main window's tool windows opened from its menus, and files dropped on it.
-#include "mapview/windows/frm_map.h"
+#include "mapview/main_window_fixture.h"
 
 #include "combat/battle_file.h"
-#include "support/generated_report.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
-#include "windows/frm_bulk_turn_import.h"
 #include "windows/frm_combats.h"
 #include "windows/frm_export_data.h"
 #include "windows/frm_import_data.h"
 #include "windows/frm_make_map.h"
-#include "windows/modal_driver.h"
-#include "workspace/workspace.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
-#include <QTest>
 
-#include <filesystem>
-
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
-class MapToolWindowsTest : public ::testing::Test
+class MapToolWindowsTest : public ShownMainWindow
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(window.StartUp());
+        ShownMainWindow::SetUp();
         workspace.Settings.FactionNo = 1;
-        window.resize(900, 650);
-        window.show();
     }
-
     std::string Report(const std::string& name, int month) const
     {
-        return files.Write(name,
-                           testing::GenerateReport({.month = month, .columns = 3, .rows = 4, .unitsPerRegion = 1}));
+        return files.Write(name, GenerateReport({.month = month, .columns = 3, .rows = 4, .unitsPerRegion = 1}));
+    }
+    // Opens a window of type T through `open` and answers it with `look`; whether it opened.
+    template <typename T, typename Look>
+    bool Opens(const std::function<void()>& open, Look look)
+    {
+        bool opened = false;
+        WhenModalShown<T>([&](T* shown) {
+            opened = true;
+            look(*shown);
+            shown->reject();
+        });
+        open();
+        return opened;
     }
 
-    testing::TempDir home;
-    testing::TempDir files;
-    Workspace workspace{home.Path()};
-    testing::ScriptedInteraction ui;
-    TfrmMAP window{workspace, ui};
+    TempDir files;
 };
 
 TEST_F(MapToolWindowsTest, MenusOpenTheirWindowsPresetFromTheView)
 {
     window.ScrollView(37, 21);
-    for (QAction* item : {window.Menus().mnuBulkImport, window.Menus().mnuImportKvd})
-        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
-    bool opened = false;
-    testing::WhenModalShown<TfrmMakeMap>([&](TfrmMakeMap* makeMap) {
-        opened = true;
-        EXPECT_EQ(makeMap->findChild<QLineEdit*>("txtLeft")->text(), "37");
-        EXPECT_EQ(makeMap->findChild<QLineEdit*>("txtTop")->text(), "21");
-        makeMap->reject();
-    });
-    window.Menus().mnuGenerateMap->trigger();
-    EXPECT_TRUE(opened);
-    opened = false;
-    testing::WhenModalShown<TfrmExportData>([&](TfrmExportData* exportData) {
-        opened = true;
-        EXPECT_EQ(exportData->findChild<QLineEdit*>("txtLeft")->text(), "37");
-        exportData->reject();
-    });
-    window.Menus().mnuExportKvd->trigger();
-    EXPECT_TRUE(opened);
-    opened = false;
-    testing::WhenModalShown<TfrmCombats>([&](TfrmCombats* combats) {
-        opened = true;
-        combats->reject();
-    });
-    window.Menus().mnuCombat->trigger();
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(M().mnuBulkImport->isEnabled() && M().mnuImportKvd->isEnabled());
+    const auto corner = [](const QWidget& shown) {
+        return Child<QLineEdit>(shown, "txtLeft")->text() + "," + Child<QLineEdit>(shown, "txtTop")->text();
+    };
+    QString makeMap, exportData;
+    EXPECT_TRUE(
+        Opens<TfrmMakeMap>([&] { M().mnuGenerateMap->trigger(); }, [&](auto& shown) { makeMap = corner(shown); }));
+    EXPECT_TRUE(
+        Opens<TfrmExportData>([&] { M().mnuExportKvd->trigger(); }, [&](auto& shown) { exportData = corner(shown); }));
+    EXPECT_EQ(std::tuple(makeMap, exportData), std::tuple("37,21", "37,21"));
+    EXPECT_TRUE(Opens<TfrmCombats>([&] { M().mnuCombat->trigger(); }, [](TfrmCombats&) {}));
 }
 
 TEST_F(MapToolWindowsTest, DroppedReportsAreImportedInTurnOrderAndSavedOnce)
 {
-    const std::string third = Report("c.txt", 3);
-    const std::string first = Report("a.txt", 1);
+    const std::string third = Report("c.txt", 3), first = Report("a.txt", 1);
     const std::string unknown = files.Write("notes.txt", "nothing the game wrote\n");
     window.SetDataChanged(true);
     window.DropFiles({third, unknown, first});
-    EXPECT_EQ(workspace.Settings.CurrentTurn, 3);
-    EXPECT_EQ(workspace.Settings.MaxTurn, 3);
+    EXPECT_EQ(std::tuple(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn), std::tuple(3, 3));
     EXPECT_TRUE(std::filesystem::exists(workspace.Settings.DataDir + "/Map.Dat"));
     EXPECT_FALSE(window.DataChanged());
     EXPECT_TRUE(workspace.Map.Cell(0, 2, 2));
-    const auto warnings = ui.Texts(testing::ScriptedInteraction::Kind::Warning);
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0],
-              unknown
-                  + " was not recognised: it is not a turn report, an exchange file, a battle file "
-                    "or a faction list.");
+    EXPECT_EQ(
+        ui.Texts(Kind::Warning),
+        Lines{unknown
+              + " was not recognised: it is not a turn report, an exchange file, a battle file or a faction list."});
 }
 
 TEST_F(MapToolWindowsTest, DroppedBattleExchangeAndFactionFilesGoWhereTheyBelong)
@@ -108,20 +81,15 @@ TEST_F(MapToolWindowsTest, DroppedBattleExchangeAndFactionFilesGoWhereTheyBelong
     const std::string battleFile = files.File("fight.dat");
     ASSERT_TRUE(SaveBattleFile(battleFile, battle));
     int leftUnits = -1;
-    testing::WhenModalShown<TfrmCombats>([&](TfrmCombats* combats) {
-        leftUnits = combats->findChild<QListWidget*>("lstLeft")->count();
-        combats->reject();
-    });
-    window.DropFiles({battleFile});
+    Opens<TfrmCombats>([&] { window.DropFiles({battleFile}); },
+                       [&](TfrmCombats& combats) { leftUnits = Child<QListWidget>(combats, "lstLeft")->count(); });
     EXPECT_EQ(leftUnits, 2);
 
     const std::string exchange = files.Write("allies.txt", "VERSION,2.31\r\n");
     QString preset;
-    testing::WhenModalShown<TfrmImportData>([&](TfrmImportData* importData) {
-        preset = importData->findChild<QLineEdit*>("txtFilename")->text();
-        importData->reject();
-    });
-    window.DropFiles({exchange});
+    Opens<TfrmImportData>(
+        [&] { window.DropFiles({exchange}); },
+        [&](TfrmImportData& importData) { preset = Child<QLineEdit>(importData, "txtFilename")->text(); });
     EXPECT_EQ(preset.toStdString(), exchange);
 
     window.DropFiles({files.Write("factions", "The Seventh (7), seven@example.org\n")});
@@ -129,4 +97,4 @@ TEST_F(MapToolWindowsTest, DroppedBattleExchangeAndFactionFilesGoWhereTheyBelong
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

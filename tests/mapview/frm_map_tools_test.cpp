@@ -1,170 +1,133 @@
-// The main window's helpers over the map: the hex balloon, the blinking hex, the splitter.
-#include "mapview/windows/frm_map.h"
+// The main window's helpers over the map: the hex balloon, the blinking hex, the key windows,
+// the lists, the calculator and the splitter.
+#include "mapview/main_window_fixture.h"
 
 #include "mapview/render/colour.h"
 #include "mapview/windows/hex_balloon.h"
-#include "support/file_dialog_answer.h"
-#include "support/scripted_interaction.h"
 #include "windows/frm_colour_key.h"
 #include "windows/frm_icon_key.h"
 #include "windows/frm_map_list.h"
 #include "windows/frm_troop_show_select.h"
-#include "windows/window_test_helpers.h"
-#include "support/temp_dir.h"
-#include "workspace/workspace.h"
-#include "world/map_cell.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QScrollBar>
 #include <QInputDialog>
-#include <QListWidget>
-#include <QPushButton>
-#include <QMenu>
 #include <QSplitter>
-#include <QTest>
 #include <QTimer>
 
-#include <filesystem>
-
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
-class MapToolsTest : public ::testing::Test
+// Sets PATH for as long as it lives, and puts the old one back however the test ends.
+class PathSetting
+{
+public:
+    explicit PathSetting(const std::string& path)
+        : saved_(qgetenv("PATH"))
+    {
+        qputenv("PATH", QByteArray::fromStdString(path));
+    }
+    ~PathSetting() { qputenv("PATH", saved_); }
+    PathSetting(const PathSetting&) = delete;
+    PathSetting& operator=(const PathSetting&) = delete;
+
+private:
+    QByteArray saved_;
+};
+
+class MapToolsTest : public ActiveMainWindow
 {
 protected:
-    void SetUp() override
+    // A forest with grain at (2, 2); its middle on the paint box.
+    QPoint Grainfield()
     {
-        ASSERT_TRUE(window.StartUp());
-        window.resize(900, 650);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        Hex(2, 2, "forest").Products = {{workspace.Map.ProductList.Add("GRAI", "grain"), 30, 0}};
+        return CentreOf(2, 2);
     }
-
-    // A known hex with products, and a point of the paint box over it.
-    QPoint KnownHex(int& x, int& y)
-    {
-        const QWidget* paintBox = window.Widgets().paintMap;
-        for (int py = 40; py < paintBox->height(); py += 5) {
-            const HexPosition hex = HexAtPoint(window.Canvas().View(), 60, py);
-            if (!hex.IsValid())
-                continue;
-            std::tie(x, y) = std::tuple(hex.x, hex.y);
-            TMapCell& cell = *workspace.Map.EnsureCell(0, x, y);
-            cell.Terrain = workspace.Map.TerrainIndex("forest");
-            cell.Products = {{workspace.Map.ProductList.Add("GRAI", "grain"), 30, 0}};
-            return paintBox->mapToGlobal(QPoint(60, py));
-        }
-        ADD_FAILURE() << "no hex on the paint box";
-        return {};
-    }
-
     void Ticks(const QPoint& cursor, int count)
     {
         for (int i = 0; i < count; ++i)
             window.Canvas().HintTick(cursor);
     }
-
-    testing::TempDir home;
-    Workspace workspace{home.Path()};
-    testing::ScriptedInteraction ui;
-    TfrmMAP window{workspace, ui};
+    bool BalloonShown() const { return window.Canvas().Balloon().isVisible(); }
 };
 
 TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheMenu)
 {
-    int x = 0, y = 0;
-    const QPoint over = KnownHex(x, y);
+    const QPoint over = W().paintMap->mapToGlobal(Grainfield());
     Ticks(over, 8);
-    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "balloons are off";
-
-    window.Widgets().chkShowHints->setChecked(true);
+    EXPECT_FALSE(BalloonShown()) << "balloons are off";
+    W().chkShowHints->setChecked(true);
     Ticks(over, 6);
-    ASSERT_TRUE(window.Canvas().Balloon().isVisible());
-    EXPECT_EQ(window.Canvas().Balloon().Texts().Title,
-              "Hex Products (" + std::to_string(x) + "," + std::to_string(y) + ")");
+    ASSERT_TRUE(BalloonShown());
+    EXPECT_EQ(window.Canvas().Balloon().Texts().Title, "Hex Products (2,2)");
     EXPECT_EQ(window.Canvas().Balloon().pos(), over + QPoint(1, 1))
         << "right of and below a cursor in the screen's top-left";
-    const QImage balloon = window.findChild<QWidget*>("hexBalloon")->grab().toImage();
-    EXPECT_EQ(balloon.pixelColor(90, 70), QColor(Qt::yellow));
+    EXPECT_EQ(window.findChild<QWidget*>("hexBalloon")->grab().toImage().pixelColor(90, 70), QColor(Qt::yellow));
 
     Ticks(over + QPoint(5, 0), 1);
-    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "gone as the cursor moves";
-    Ticks(window.Widgets().paintMap->mapToGlobal(QPoint(-30, 30)), 8);
-    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "nothing beside the map";
+    EXPECT_FALSE(BalloonShown()) << "gone as the cursor moves";
+    Ticks(W().paintMap->mapToGlobal(QPoint(-30, 30)), 8);
+    EXPECT_FALSE(BalloonShown()) << "nothing beside the map";
 
-    // None after the pop-up menu until the cursor moves.
-    QWidget* paintBox = window.Widgets().paintMap;
     Ticks(over, 2);  // the timer runs all the time: the cursor is known to rest there
-    QTest::mouseClick(paintBox, Qt::RightButton, {}, paintBox->mapFromGlobal(over));
-    window.Menus().mnuHex->hide();
+    QTest::mouseClick(W().paintMap, Qt::RightButton, {}, W().paintMap->mapFromGlobal(over));
+    M().mnuHex->hide();
     Ticks(over, 10);
-    EXPECT_FALSE(window.Canvas().Balloon().isVisible()) << "after the menu";
+    EXPECT_FALSE(BalloonShown()) << "none after the pop-up menu until the cursor moves";
     Ticks(over + QPoint(0, 4), 6);
-    EXPECT_TRUE(window.Canvas().Balloon().isVisible());
+    EXPECT_TRUE(BalloonShown());
 }
 
 TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)
 {
-    int x = 0, y = 0;
-    const QPoint centre = window.Widgets().paintMap->mapFromGlobal(KnownHex(x, y));
-    QWidget* paintBox = window.Widgets().paintMap;
+    const QPoint centre = Grainfield();
+    const auto shown = [&] { return W().paintMap->grab().toImage().pixelColor(centre); };
     const QColor forest = ToQColor(workspace.Map.TerrainColour(workspace.Map.TerrainIndex("forest")));
-    ASSERT_EQ(paintBox->grab().toImage().pixelColor(centre), forest);
-
-    window.SetFlashHex(true, x, 0, y);
+    ASSERT_EQ(shown(), forest);
+    window.SetFlashHex(true, 2, 0, 2);
     window.Canvas().FlashTick();  // takes the hex
     window.Canvas().FlashTick();
-    EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), QColor(Qt::white));
+    EXPECT_EQ(shown(), QColor(Qt::white));
     window.SetFlashHex(false, 0, 0, 0);
     window.Canvas().FlashTick();
     window.Canvas().FlashTick();
-    EXPECT_EQ(paintBox->grab().toImage().pixelColor(centre), forest) << "switched off on its normal picture";
+    EXPECT_EQ(shown(), forest) << "switched off on its normal picture";
     EXPECT_FALSE(window.findChild<QTimer*>("tmrFlash")->isActive());
 }
 
 TEST_F(MapToolsTest, DataAndFactionListImportsThroughTheMenu)
 {
-    const FrmMapMenus& m = window.Menus();
-    testing::PickFileWhenAsked(
-        home.Write("regions.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\n"));
-    m.mnuImportData->trigger();
-    EXPECT_EQ(ui.shown.back().text, "Data file imported successfully.");
+    PickFileWhenAsked(home.Write("regions.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\n"));
+    M().mnuImportData->trigger();
+    EXPECT_EQ(Last(), "Data file imported successfully.");
     ASSERT_NE(workspace.Map.Cell(0, 3, 5), nullptr);
     EXPECT_TRUE(window.DataChanged());
     EXPECT_NE(window.StoredGlobalMap().pixelColor(3, 5), QColor(0xC0, 0xC0, 0xC0)) << "the overview shows it";
     window.ImportData(home.File("missing.txt"));
-    EXPECT_EQ(ui.shown.back().text, "Data file import failed.");
+    EXPECT_EQ(Last(), "Data file import failed.");
 
-    testing::PickFileWhenAsked(home.Write("factions.txt", "Ravenmoor Riders (7), riders@example.org\n"));
-    m.mnuImportFactions->trigger();
-    EXPECT_EQ(ui.shown.back().text, "Import completed successfully.");
+    PickFileWhenAsked(home.Write("factions.txt", "Ravenmoor Riders (7), riders@example.org\n"));
+    M().mnuImportFactions->trigger();
+    EXPECT_EQ(Last(), "Import completed successfully.");
     EXPECT_NE(workspace.Factions.Find(7), nullptr);
     window.ImportFactionList(home.File("missing.txt"));
-    EXPECT_EQ(ui.shown.back().text, "Import failed.");
+    EXPECT_EQ(Last(), "Import failed.");
 }
 
 TEST_F(MapToolsTest, CalculatorIsTheFirstOneInstalledOrAMessageSaysThereIsNone)
 {
-    const QByteArray path = qgetenv("PATH");
-    testing::TempDir bin;
+    TempDir bin;
     const std::string marker = bin.File("started");
-    bin.Write("xcalc", "#!/bin/sh\n: > '" + marker + "'\n");  // no other program on this PATH
+    bin.Write("xcalc", "#!/bin/sh\n: > '" + marker + "'\n");
     std::filesystem::permissions(bin.File("xcalc"), std::filesystem::perms::owner_all);
-    qputenv("PATH", QByteArray::fromStdString(bin.Path()));
-    window.Menus().mnuToolsCalc->trigger();
+    const PathSetting path(bin.Path());  // no other program on it
+    M().mnuToolsCalc->trigger();
     QTRY_VERIFY(std::filesystem::exists(marker));
     EXPECT_TRUE(ui.shown.empty());
-
     std::filesystem::remove(bin.File("xcalc"));
     window.StartCalculator();
-    qputenv("PATH", path);
     ASSERT_FALSE(ui.shown.empty());
-    EXPECT_NE(ui.shown.back().text.find("No calculator was found."), std::string::npos);
+    EXPECT_TRUE(LastHas("No calculator was found.")) << Last();
 }
 
 TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
@@ -172,130 +135,112 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
     workspace.Map.EnsureCell(0, 100, 60)->Gate = 7;
     workspace.Map.EnsureCell(0, 150, 90)->PopCenter = "Newport";
     // Notes the list's lines, then goes to the first and closes.
-    const auto goToFirst = [](TfrmMapList* list, testing::Lines& lines) {
-        lines = testing::LineTexts(*testing::Child<QListWidget>(*list, "lstItems"));
-        testing::Child<QListWidget>(*list, "lstItems")->setCurrentRow(0);
-        testing::Child(*list, "cmdGoto")->click();
-        testing::Child(*list, "cmdClose")->click();
+    const auto goToFirst = [](TfrmMapList* list, Lines& lines) {
+        auto* items = Child<QListWidget>(*list, "lstItems");
+        lines = LineTexts(*items);
+        items->setCurrentRow(0);
+        Child(*list, "cmdGoto")->click();
+        Child(*list, "cmdClose")->click();
     };
     const auto inView = [this](int x, int y) {
-        const MapViewport& view = window.Canvas().View();
-        return x > view.ViewLeft && x < view.ViewLeft + view.ViewCols && y > view.ViewTop
-            && y < view.ViewTop + view.ViewRows;
+        return x > View().ViewLeft && x < View().ViewLeft + View().ViewCols && y > View().ViewTop
+            && y < View().ViewTop + View().ViewRows;
     };
-
-    testing::Lines gates, cities;
-    testing::WhenModalShown<TfrmMapList>([&](TfrmMapList* list) { goToFirst(list, gates); });
-    window.Menus().mnuViewGateList->trigger();
-    EXPECT_EQ(gates, testing::Lines{"  7  (100,60)"});
+    Lines gates, cities;
+    WhenModalShown<TfrmMapList>([&](TfrmMapList* list) { goToFirst(list, gates); });
+    M().mnuViewGateList->trigger();
+    EXPECT_EQ(gates, Lines{"  7  (100,60)"});
     EXPECT_TRUE(inView(100, 60));
 
-    testing::WhenModalShown<QInputDialog>([](QInputDialog* ask) {
+    WhenModalShown<QInputDialog>([](QInputDialog* ask) {
         EXPECT_EQ(ask->windowTitle(), "City Search string");
         ask->setTextValue("PORT");
         ask->accept();
     });
-    testing::WhenModalShown<TfrmMapList>([&](TfrmMapList* list) {
+    WhenModalShown<TfrmMapList>([&](TfrmMapList* list) {
         EXPECT_EQ(list->windowTitle(), "City Search: PORT");
         goToFirst(list, cities);
     });
-    window.Menus().cmdFindCity->trigger();
-    EXPECT_EQ(cities, testing::Lines{"Newport  (150,90)"});
+    M().cmdFindCity->trigger();
+    EXPECT_EQ(cities, Lines{"Newport  (150,90)"});
     EXPECT_TRUE(inView(150, 90));
-
-    testing::WhenModalShown<QInputDialog>([](QInputDialog* ask) {
+    WhenModalShown<QInputDialog>([](QInputDialog* ask) {
         EXPECT_EQ(ask->textValue(), "PORT") << "the last search is offered again";
         ask->reject();
     });
-    window.Menus().cmdFindCity->trigger();
+    M().cmdFindCity->trigger();
 }
 
 TEST_F(MapToolsTest, KeyWindowsFollowTheirMenuItemsAndButtons)
 {
-    const FrmMapMenus& m = window.Menus();
     TfrmColourKey& colours = window.ColourKey();
     EXPECT_FALSE(colours.isVisible());
-    m.mnuViewColourKey->trigger();
-    EXPECT_TRUE(colours.isVisible());
-    EXPECT_TRUE(m.mnuViewColourKey->isChecked());
+    M().mnuViewColourKey->trigger();
+    EXPECT_TRUE(colours.isVisible() && M().mnuViewColourKey->isChecked());
     colours.close();  // only hides, and the check mark goes
-    EXPECT_FALSE(colours.isVisible());
-    EXPECT_FALSE(m.mnuViewColourKey->isChecked());
-    window.Widgets().cmdIconChart->click();
-    EXPECT_TRUE(window.IconKey().isVisible());
-    EXPECT_TRUE(m.mnuViewIconKey->isChecked());
-    window.Widgets().cmdIconChart->click();
+    EXPECT_FALSE(colours.isVisible() || M().mnuViewColourKey->isChecked());
+    W().cmdIconChart->click();
+    EXPECT_TRUE(window.IconKey().isVisible() && M().mnuViewIconKey->isChecked());
+    W().cmdIconChart->click();
     EXPECT_FALSE(window.IconKey().isVisible());
 }
 
 TEST_F(MapToolsTest, DisplayListsChooseWhoseTroopsTheMapMarks)
 {
-    const FrmMapWidgets& w = window.Widgets();
-    auto faction = std::make_unique<TFaction>();
-    std::tie(faction->Number, faction->Name, faction->Colour) = std::tuple(7, "Blue Moon", 0xFF00FF);
-    workspace.Factions.Add(std::move(faction));
-    int x = 0, y = 0;
-    KnownHex(x, y);
-    auto unit = std::make_unique<TUnit>();
-    std::tie(unit->Number, unit->Faction) = std::tuple(40, 7);
-    unit->Troops.push_back({0, 25});
-    workspace.Map.Cell(0, x, y)->Units.Add(std::move(unit));
-    w.scrollScale->setValue(11 - 6);  // troop marks show from zoom 3 on
-    w.chkShowUnits->setChecked(true);
-    const auto shows = [&](const QColor& colour) {
-        const QImage map = w.paintMap->grab().toImage();
+    AddFaction(workspace.Factions, 7, 0xFF00FF, "Blue Moon");
+    Grainfield();
+    workspace.Map.Cell(0, 2, 2)->Units.Add(NewUnit(40, 7, 25));
+    W().scrollScale->setValue(11 - 6);  // troop marks show from zoom 3 on
+    W().chkShowUnits->setChecked(true);
+    const auto showsMagenta = [&] {
+        const QImage map = W().paintMap->grab().toImage();
         for (int py = 0; py < map.height(); ++py)
             for (int px = 0; px < map.width(); ++px)
-                if (map.pixelColor(px, py) == colour)
+                if (map.pixelColor(px, py) == QColor(Qt::magenta))
                     return true;
         return false;
     };
-    EXPECT_TRUE(shows(QColor(Qt::magenta))) << "the general list marks everyone";
+    EXPECT_TRUE(showsMagenta()) << "the general list marks everyone";
 
-    // A new alliance list, empty: it marks no one.
-    window.Menus().mnuViewTroopSelection->trigger();
+    M().mnuViewTroopSelection->trigger();  // a new alliance list, empty: it marks no one
     TfrmTroopShowSelect& lists = window.TroopShowSelect();
-    EXPECT_FALSE(w.lstTroopViews->isEnabled()) << "one place chooses at a time";
+    EXPECT_FALSE(W().lstTroopViews->isEnabled()) << "one place chooses at a time";
     lists.AddNewList("Pacts");
     lists.MakeAllianceBased(true);
     EXPECT_EQ(workspace.Settings.UnitList, "Pacts");
-    EXPECT_FALSE(shows(QColor(Qt::magenta)));
+    EXPECT_FALSE(showsMagenta());
 
-    // Back to the general list through the drop-down.
-    window.Widgets().cmdTroops->click();
-    EXPECT_TRUE(w.lstTroopViews->isEnabled());
-    w.lstTroopViews->setCurrentIndex(w.lstTroopViews->findText("General List"));
-    emit w.lstTroopViews->activated(w.lstTroopViews->currentIndex());
+    W().cmdTroops->click();  // back to the general list through the drop-down
+    EXPECT_TRUE(W().lstTroopViews->isEnabled());
+    W().lstTroopViews->setCurrentIndex(W().lstTroopViews->findText("General List"));
+    emit W().lstTroopViews->activated(W().lstTroopViews->currentIndex());
     EXPECT_EQ(workspace.Settings.UnitList, "General List");
-    EXPECT_TRUE(shows(QColor(Qt::magenta)));
+    EXPECT_TRUE(showsMagenta());
 }
 
-TEST(MapWindowPlaces, KeyWindowsAndTheRightColumnKeepTheirPlacesFromOneSessionToTheNext)
+class MapWindowPlaces : public MainWindowTest, public ::testing::WithParamInterface<int>
 {
-    for (const auto& [saved, expected] : {std::pair(100, 170), std::pair(260, 260)}) {
-        testing::TempDir home;
-        home.Write("ATLANTIS.INI",
-                   "[Windows]\r\nColourKeyPosX=140\r\nColourKeyPosY=120\r\nMainSplitterX=" + std::to_string(saved)
-                       + "\r\n");
-        Workspace workspace(home.Path());
-        testing::ScriptedInteraction ui;
-        TfrmMAP window(workspace, ui);
-        window.StartUp();
-        window.show();
-        EXPECT_EQ(window.ColourKey().pos(), QPoint(140, 120));
-        EXPECT_EQ(window.Widgets().pnlRight->width(), expected) << "never narrower than 170";
-        QSplitter* splitter = window.Widgets().pnlMain;
-        splitter->setSizes({splitter->width() - 60, 60});
-        EXPECT_EQ(window.Widgets().pnlRight->width(), 170) << "a drag too far stops at 170";
+};
 
-        window.IconKey().move(300, 200);
-        EXPECT_TRUE(window.close());
-        const std::string written = home.Read("ATLANTIS.INI");
-        for (const char* kept :
-             {"ColourKeyPosX=140", "ColourKeyPosY=120", "IconKeyPosX=300", "IconKeyPosY=200", "MainSplitterX=170"})
-            EXPECT_NE(written.find(kept), std::string::npos) << kept;
-    }
+TEST_P(MapWindowPlaces, KeyWindowsAndTheRightColumnKeepTheirPlacesFromOneSessionToTheNext)
+{
+    home.Write("ATLANTIS.INI",
+               "[Windows]\r\nColourKeyPosX=140\r\nColourKeyPosY=120\r\nMainSplitterX=" + std::to_string(GetParam())
+                   + "\r\n");
+    Start();
+    window.show();
+    EXPECT_EQ(window.ColourKey().pos(), QPoint(140, 120));
+    EXPECT_EQ(W().pnlRight->width(), std::max(GetParam(), 170)) << "never narrower than 170";
+    W().pnlMain->setSizes({W().pnlMain->width() - 60, 60});
+    EXPECT_EQ(W().pnlRight->width(), 170) << "a drag too far stops at 170";
+    window.IconKey().move(300, 200);
+    EXPECT_TRUE(window.close());
+    for (const char* kept :
+         {"ColourKeyPosX=140", "ColourKeyPosY=120", "IconKeyPosX=300", "IconKeyPosY=200", "MainSplitterX=170"})
+        EXPECT_TRUE(Written(kept)) << kept;
 }
+
+INSTANTIATE_TEST_SUITE_P(SplitterSaved, MapWindowPlaces, ::testing::Values(100, 260));
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

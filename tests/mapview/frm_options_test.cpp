@@ -3,13 +3,11 @@
 #include "mapview/windows/frm_options.h"
 
 #include "support/scripted_interaction.h"
-
-#include <gtest/gtest.h>
+#include "windows/window_test_helpers.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
 TEST(FactionInformation, ShowsTheLastReportsFiguresAndTakesOnlyAFactionNumberOf1To1000)
@@ -17,30 +15,25 @@ TEST(FactionInformation, ShowsTheLastReportsFiguresAndTakesOnlyAFactionNumberOf1
     TrecINI settings("/nonexistent");
     settings.FacPoints = {2, 3, 1};
     settings.Unclaimed = 4500;
-    testing::ScriptedInteraction ui;
+    ScriptedInteraction ui;
     TfrmOptions window(settings, ui);
-    auto* number = window.findChild<QLineEdit*>("txtFacNo");
-    ASSERT_NE(number, nullptr);
+    auto* number = Child<QLineEdit>(window, "txtFacNo");
     EXPECT_TRUE(number->text().isEmpty()) << "no faction number yet";
-    EXPECT_EQ(window.findChild<QLabel*>("pnlTrade")->text(), "3");
-    EXPECT_EQ(window.findChild<QLabel*>("pnlUnclaimed")->text(), "4500");
-
+    EXPECT_EQ(std::tuple(Child<QLabel>(window, "pnlTrade")->text(), Child<QLabel>(window, "pnlUnclaimed")->text()),
+              std::tuple("3", "4500"));
     for (const char* refused : {"", "0", "-5", "1001"}) {
         number->setText(refused);
         window.Confirm();
         EXPECT_EQ(ui.shown.back().text, "Invalid faction number. Please re-enter.") << refused;
-        EXPECT_EQ(settings.FactionNo, 0);
-        EXPECT_NE(window.result(), QDialog::Accepted);
+        EXPECT_EQ(std::tuple(settings.FactionNo, window.result() == QDialog::Accepted), std::tuple(0, false));
     }
     for (const int accepted : {1, 1000}) {
         number->setText(QString::number(accepted));
         window.Confirm();
-        EXPECT_EQ(settings.FactionNo, accepted);
-        EXPECT_EQ(window.result(), QDialog::Accepted);
+        EXPECT_EQ(std::tuple(settings.FactionNo, window.result()), std::tuple(accepted, int(QDialog::Accepted)));
     }
-    TfrmOptions again(settings, ui);
-    EXPECT_EQ(again.findChild<QLineEdit*>("txtFacNo")->text(), "1000");
+    EXPECT_EQ(Child<QLineEdit>(TfrmOptions(settings, ui), "txtFacNo")->text(), "1000") << "shown again";
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

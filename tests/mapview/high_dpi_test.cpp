@@ -1,29 +1,20 @@
 // The map and the overview on screens scaled to 150 % and 200 %: drawn with the screen's own
 // pixels, never enlarged from a picture of the logical size.
+#include "mapview/map_builders.h"
+
 #include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_buffer.h"
 #include "mapview/render/map_drawing.h"
-#include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
 #include "mapview/render/overview_map.h"
-#include "people/alliance_list.h"
-#include "people/faction_list.h"
-#include "support/cli_run.h"
-#include "support/temp_dir.h"
-#include "world/map.h"
-#include "world/vocabulary.h"
 
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <string>
-#include <tuple>
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
 // The 2 × 2 blocks of device pixels whose four pixels are not all alike: none in a picture
@@ -31,13 +22,10 @@ namespace {
 int MixedBlocks(const QImage& image)
 {
     int mixed = 0;
-    for (int y = 0; y + 1 < image.height(); y += 2) {
-        for (int x = 0; x + 1 < image.width(); x += 2) {
-            const QRgb first = image.pixel(x, y);
-            mixed += image.pixel(x + 1, y) != first || image.pixel(x, y + 1) != first
-                || image.pixel(x + 1, y + 1) != first;
-        }
-    }
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2)
+            mixed += image.pixel(x + 1, y) != image.pixel(x, y) || image.pixel(x, y + 1) != image.pixel(x, y)
+                || image.pixel(x + 1, y + 1) != image.pixel(x, y);
     return mixed;
 }
 
@@ -57,28 +45,23 @@ bool WithinReach(const QImage& shown, const QImage& drawn, int reach)
     return true;
 }
 
-class HighDpiTest : public ::testing::Test
+class HighDpiTest : public RenderTest
 {
 protected:
     HighDpiTest()
     {
         // Named towns on varied terrain: text has detail finer than a logical pixel.
-        for (int x = 0; x <= 40; ++x) {
-            for (int y = x % 2; y <= 30; y += 2) {
-                TMapCell& cell = *map.EnsureCell(0, x, y);
-                cell.Terrain = 1 + (x * 7 + y * 3) % 10;
-                cell.Unconfirmed = (x + y) % 6 == 0;
-                cell.PopCenter = (x + y) % 4 == 0 ? "Port " + std::to_string(x) : "";
-            }
-        }
+        FillHexes(map, 40, 30, [](TMapCell& cell, int x, int y) {
+            std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x * 7 + y * 3) % 10, (x + y) % 6 == 0);
+            cell.PopCenter = (x + y) % 4 == 0 ? "Port " + std::to_string(x) : "";
+        });
     }
 
-    // A picture of 400 × 300 logical pixels, `ratio` device pixels to each, drawn directly
-    // or through `buffer`.
+    // A picture of 400 × 300 logical pixels, `ratio` device pixels to each, drawn directly or
+    // through `buffer`.
     QImage Draw(const MapFrame& frame, qreal ratio, MapBuffer* buffer = nullptr)
     {
-        QImage image(static_cast<int>(std::ceil(400 * ratio)), static_cast<int>(std::ceil(300 * ratio)),
-                     QImage::Format_RGB32);
+        QImage image(std::ceil(400 * ratio), std::ceil(300 * ratio), QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(kMapBackground);
         QPainter painter(&image);
@@ -91,17 +74,12 @@ protected:
 
     static MapFrame Frame(int zoom, int options)
     {
-        MapFrame frame;
-        std::tie(frame.cols, frame.rows, frame.zoom) = std::tuple(ViewColsFor(400, zoom), ViewRowsFor(300, zoom), zoom);
-        frame.clip = QRect(0, 0, 400, 300);
-        frame.options = options;
-        return frame;
+        return {.cols = ViewColsFor(400, zoom),
+                .rows = ViewRowsFor(300, zoom),
+                .zoom = zoom,
+                .clip = QRect(0, 0, 400, 300),
+                .options = options};
     }
-
-    TMap map;
-    TFactionList factions;
-    TAllianceList alliances;
-    MapScene scene{map, factions, alliances};
 };
 
 TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
@@ -138,10 +116,11 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
 TEST_F(HighDpiTest, BufferMadeForAnotherScreenIsMadeAgain)
 {
     // The window moved from a screen at 100 % to one at 200 % and back, nothing else changed.
-    const MapFrame frame = Frame(5, doTownIcons | doTownNames);
     MapBuffer buffer;
     for (qreal ratio : {1.0, 2.0, 1.0})
-        EXPECT_EQ(Draw(frame, ratio, &buffer), Draw(frame, ratio)) << ratio;
+        EXPECT_EQ(Draw(Frame(5, doTownIcons | doTownNames), ratio, &buffer),
+                  Draw(Frame(5, doTownIcons | doTownNames), ratio))
+            << ratio;
 }
 
 TEST_F(HighDpiTest, OverviewKeepsItsLogicalSizeWithSharpTerrainAndFrame)
@@ -150,50 +129,20 @@ TEST_F(HighDpiTest, OverviewKeepsItsLogicalSizeWithSharpTerrainAndFrame)
     RefreshGlobalMap(overview, map, 0, 0, 0, 320, 192);
     MapViewport view;
     std::tie(view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows) = std::tuple(100, 20, 30, 20);
-
-    // On an ordinary screen: the overview with its frame, as ever.
-    QImage framed = overview;
+    QImage framed = overview;  // on an ordinary screen: the overview with its frame, as ever
     DrawViewFrame(framed, view);
     EXPECT_EQ(OverviewForScreen(overview, view, 1), framed);
 
     const QImage shown = OverviewForScreen(overview, view, 2);
     EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(321, 193));
-    // Each terrain pixel a block of four.
     const QColor terrain = ToQColor(map.TerrainColour(map.Cell(0, 3, 5)->Terrain));
     for (const QPoint& at : {QPoint(6, 8), QPoint(7, 8), QPoint(6, 11), QPoint(7, 11)})
-        EXPECT_EQ(shown.pixelColor(at), terrain) << at.x() << "," << at.y();
+        EXPECT_EQ(shown.pixelColor(at), terrain) << "each terrain pixel a block of four: " << at.x() << "," << at.y();
     // The frame is drawn with the screen's pixels: its inner edge lies on an odd one, which a
     // frame drawn first and enlarged after could not.
-    EXPECT_EQ(shown.pixelColor(202, 60), QColor(Qt::red));
-    EXPECT_NE(shown.pixelColor(203, 60), QColor(Qt::red));
-}
-
-// The window program at 200 % on the demo world, whose first view holds named towns: the
-// picture of its window once the map is drawn, directly or through the buffer.
-QImage WindowAtTwiceThePixels(const testing::TempDir& home, bool buffered)
-{
-    std::string settings = home.Read("ATLANTIS.INI");
-    const std::string from = buffered ? "BufferDraw=FALSE" : "BufferDraw=TRUE";
-    if (const std::size_t at = settings.find(from); at != std::string::npos)
-        settings.replace(at, from.size(), buffered ? "BufferDraw=TRUE" : "BufferDraw=FALSE");
-    home.Write("ATLANTIS.INI", settings);
-    const std::string picture = home.File("window.png");
-    const std::string command = "QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 '" KORVANE_PATH "' --home '" + home.Path()
-        + "' --screenshot '" + picture + "' >/dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    return QImage(QString::fromStdString(picture));
-}
-
-TEST(HighDpiWindow, AtTwiceThePixelsTheBufferedWindowLooksAsTheDirectOne)
-{
-    testing::TempDir home;
-    const testing::CliResult import = testing::RunCliCapture(
-        {"--home", home.Path(), "import", "--faction", "3", KORVANE_DEMO_DIR "/report-turn1.txt"});
-    ASSERT_EQ(import.status, 0) << import.err;
-    const QImage direct = WindowAtTwiceThePixels(home, false);
-    EXPECT_EQ(direct.size(), QSize(2000, 1400)) << "the designed size of a first start, at 200 %";
-    EXPECT_EQ(WindowAtTwiceThePixels(home, true), direct);
+    EXPECT_EQ(std::tuple(shown.pixelColor(202, 60) == Qt::red, shown.pixelColor(203, 60) == Qt::red),
+              std::tuple(true, false));
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

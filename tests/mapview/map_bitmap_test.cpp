@@ -1,27 +1,36 @@
-// Map bitmaps: the checks of a request, the bitmap's size, and a file drawn in bands that
-// matches the picture drawn whole.
+// Map bitmaps: the checks of a request, a file drawn in bands that matches the picture drawn
+// whole, the progress band by band, and a cancelled bitmap that leaves no file, or the old one.
+#include "mapview/map_builders.h"
+
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_bitmap.h"
-#include "mapview/render/map_scene.h"
-#include "people/alliance_list.h"
-#include "people/faction_list.h"
+#include "support/recording_progress.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
-#include "world/map.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
 
-#include <tuple>
+#include <filesystem>
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
-using Kind = testing::ScriptedInteraction::Kind;
-
-class MapBitmapTest : public ::testing::Test
+class MapBitmapTest : public RenderTest
 {
 protected:
+    MapBitmapTest()
+    {
+        FillHexes(map, 30, 20, [](TMapCell& cell, int x, int y) {
+            std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x + 2 * y) % 12, (x + y) % 5 == 0);
+            if ((x * y) % 7 == 3)
+                std::tie(cell.PopCenter, cell.PopCenterType) = std::tuple("Port Lowell", 1 + x % 3);
+            if ((x + y) % 11 == 0)
+                cell.Gate = x + y;
+        });
+        std::tie(request.title, request.left, request.top, request.width, request.height,
+                 request.scale) = std::tuple("Bands", 1, 2, 12, 10, 4);
+        request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
+    }
     MapBitmapFields Fields(std::string left, std::string top, std::string right, std::string bottom, std::string scale)
     {
         MapBitmapFields fields;
@@ -30,71 +39,95 @@ protected:
                                                                                                 bottom, scale);
         return fields;
     }
+    // Made into `name` in bands of `bandRows`, reporting to `progress`.
+    bool Make(const std::string& name, std::string& error, int bandRows, Progress* progress = nullptr)
+    {
+        request.fileName = dir.File(name);
+        return MakeMapBitmap(scene, request, &error, date, bandRows, progress);
+    }
+    int Height() const { return MapBitmapSize(request).height(); }
 
-    testing::TempDir dir;
-    TMap map;
-    TFactionList factions;
-    TAllianceList alliances;
-    MapScene scene{map, factions, alliances};
+    TempDir dir;
+    ScriptedInteraction ui;
+    MapBitmapRequest request;
+    const QDate date{2026, 12, 6};
 };
 
 TEST_F(MapBitmapTest, ScaleAboveTenIsRefused)
 {
-    testing::ScriptedInteraction ui;
     MapBitmapFields fields = Fields("0", "0", "5", "5", "12");
     MapBitmapField focus = MapBitmapField::None;
     EXPECT_FALSE(CheckMapBitmapFields(fields, ui, focus).has_value());
     EXPECT_EQ(focus, MapBitmapField::Scale);
-    EXPECT_EQ(ui.Texts(Kind::Error), std::vector<std::string>{"Whoa ... that's a little BIG. 10 is as large as I go."});
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
+              std::vector<std::string>{"Whoa ... that's a little BIG. 10 is as large as I go."});
 }
 
 TEST_F(MapBitmapTest, RectangleIsClampedIntoTheGridAndWrittenBack)
 {
-    testing::ScriptedInteraction ui;
     MapBitmapFields fields = Fields("-5", "-2", "400", "300", "2");
     std::tie(fields.townNames, fields.gateNumbers, fields.underworld) = std::tuple(true, true, true);
     MapBitmapField focus;
-    const auto request = CheckMapBitmapFields(fields, ui, focus);
-    ASSERT_TRUE(request.has_value());
+    const auto checked = CheckMapBitmapFields(fields, ui, focus);
+    ASSERT_TRUE(checked.has_value());
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(std::tie(fields.left, fields.top, fields.right, fields.bottom), std::make_tuple("0", "0", "320", "192"));
-    // Column 320 and row 192 are not counted in the size.
-    EXPECT_EQ(std::tuple(request->width, request->height, request->options, request->level),
-              std::tuple(320, 192, doTownNames | doGateNumbers, 1));
+    EXPECT_EQ(std::tuple(checked->width, checked->height, checked->options, checked->level),
+              std::tuple(320, 192, doTownNames | doGateNumbers, 1))
+        << "column 320 and row 192 are not counted in the size";
 }
 
 TEST_F(MapBitmapTest, FileDrawnInBandsMatchesThePictureDrawnWhole)
 {
-    for (int x = 0; x <= 30; ++x) {
-        for (int y = x % 2; y <= 20; y += 2) {
-            TMapCell& cell = *map.EnsureCell(0, x, y);
-            cell.Terrain = 1 + (x + 2 * y) % 12;
-            cell.Unconfirmed = (x + y) % 5 == 0;
-            if ((x * y) % 7 == 3) {
-                cell.PopCenter = "Port Lowell";
-                cell.PopCenterType = 1 + x % 3;
-            }
-            if ((x + y) % 11 == 0)
-                cell.Gate = x + y;
-        }
-    }
-    MapBitmapRequest request;
-    request.fileName = dir.File("bands.bmp");
-    request.title = "Bands";
-    std::tie(request.left, request.top, request.width, request.height, request.scale) = std::tuple(1, 2, 12, 10, 4);
-    request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
-    const QDate date(2026, 12, 6);
     dir.Write("bands.bmp", "an older map");
-
     std::string error;
-    // Seven rows at a time cuts through hexes, names and the frame everywhere.
-    ASSERT_TRUE(MakeMapBitmap(scene, request, &error, date, 7)) << error;
+    ASSERT_TRUE(Make("bands.bmp", error, 7)) << error;  // cuts through hexes, names and the frame
     const QImage written(QString::fromStdString(request.fileName));
-    ASSERT_FALSE(written.isNull());
-    const QImage whole = RenderMapBitmap(scene, request, date);
     EXPECT_EQ(written.size(), MapBitmapSize(request));
-    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), whole);
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), RenderMapBitmap(scene, request, date));
+}
+
+TEST_F(MapBitmapTest, ProgressCountsTheRowsBandByBandUpToTheWholeBitmap)
+{
+    // One step before each band of 16 rows, then one when all are written: cancelling that one
+    // is too late.
+    const int steps = (Height() + 15) / 16 + 1;
+    RecordingProgress progress(steps);
+    std::string error;
+    ASSERT_TRUE(Make("map.bmp", error, 16, &progress)) << error;
+    EXPECT_TRUE(progress.RanFromZeroToTotal());
+    EXPECT_EQ(std::tuple(progress.steps.back().total, progress.steps.size()),
+              std::tuple(Height(), steps));
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("map.bmp"))).height(), Height());
+}
+
+TEST_F(MapBitmapTest, CancelBetweenBandsLeavesNoFileOrTheOldOne)
+{
+    const int bands = (Height() + 15) / 16;
+    const struct
+    {
+        const char* name;
+        bool oldFile;
+        int cancelAt;
+    } rows[] = {{"before the first band", false, 1},
+                {"halfway over an old map", true, 6},
+                {"before the last band over an old map", true, bands}};
+    for (const auto& [name, oldFile, cancelAt] : rows) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directory(dir.File(name));
+        const std::string file = std::string(name) + "/map.bmp";
+        if (oldFile)
+            dir.Write(file, "an older map");
+        RecordingProgress progress(cancelAt);
+        std::string error;
+        EXPECT_FALSE(Make(file, error, 16, &progress));
+        EXPECT_EQ(error, kMapBitmapCancelled);
+        EXPECT_EQ(progress.steps.size(), static_cast<std::size_t>(cancelAt)) << "stops at once";
+        const auto left = std::distance(std::filesystem::directory_iterator(dir.File(name)), {});
+        EXPECT_EQ(left, oldFile ? 1 : 0) << "no temporary";
+        EXPECT_EQ(dir.Read(file), oldFile ? "an older map" : "");
+    }
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

@@ -3,18 +3,14 @@
 
 #include "support/temp_dir.h"
 #include "workspace/workspace.h"
-#include "world/map.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
 
-#include <tuple>
-#include <vector>
+#include <gtest/gtest.h>
 
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
 class MapCanvasTest : public ::testing::Test
@@ -23,27 +19,27 @@ protected:
     void SetUp() override
     {
         canvas.resize(400, 300);
-        // The view starts at the grid's corner: the top-left margin lies on no hex. Found here
-        // is a point well inside the first hex along a row.
+        // The view starts at the grid's corner, whose margin lies on no hex: a point well inside
+        // the first hex along a row.
         for (int x = 4; x < 200 && !hex.IsValid(); ++x)
             if ((hex = canvas.HexAt(x, 150)).IsValid())
                 onHex = QPoint(x + 8, 150);
         hex = canvas.HexAt(onHex.x(), onHex.y());
+        ASSERT_TRUE(hex.IsValid());
     }
-
-    void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
+    void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::MouseButtons held = Qt::NoButton)
     {
-        QMouseEvent event(type, at, canvas.mapToGlobal(at), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+        QMouseEvent event(type, at, canvas.mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(&canvas, &event);
     }
-
-    static std::vector<int> Hex(const QSignalSpy& spy, int i = 0)
+    // The level, x and y a signal told.
+    static std::tuple<int, int, int> Hex(const QSignalSpy& spy, int i = 0)
     {
         return {spy.at(i).at(0).toInt(), spy.at(i).at(1).toInt(), spy.at(i).at(2).toInt()};
     }
 
-    testing::TempDir home;
+    TempDir home;
     Workspace workspace{home.Path()};
     MapCanvas canvas{workspace};
     HexPosition hex;
@@ -52,30 +48,27 @@ protected:
 
 TEST_F(MapCanvasTest, TellsWhichHexIsPointedAtClickedAndOpened)
 {
-    ASSERT_TRUE(hex.IsValid());
-    EXPECT_EQ(canvas.objectName(), "paintMap") << "the name the window's tests and settings know";
     QSignalSpy hovered(&canvas, &MapCanvas::hexHovered), clicked(&canvas, &MapCanvas::hexClicked),
         menu(&canvas, &MapCanvas::contextMenuRequested), opened(&canvas, &MapCanvas::hexActivated),
         left(&canvas, &MapCanvas::pointerLeft);
     Mouse(QEvent::MouseMove, onHex, Qt::NoButton);
     Mouse(QEvent::MouseMove, QPoint(1, 1), Qt::NoButton);
     ASSERT_EQ(hovered.count(), 2);
-    EXPECT_EQ(Hex(hovered, 0), (std::vector<int>{0, hex.x, hex.y}));
-    EXPECT_EQ(Hex(hovered, 1), (std::vector<int>{0, -1, -1})) << "the margin holds no hex";
+    EXPECT_EQ(Hex(hovered, 0), std::tuple(0, hex.x, hex.y));
+    EXPECT_EQ(Hex(hovered, 1), std::tuple(0, -1, -1)) << "the margin holds no hex";
 
     Mouse(QEvent::MouseButtonRelease, onHex, Qt::LeftButton);
     EXPECT_EQ(menu.count(), 0) << "the left button asks for no menu";
     Mouse(QEvent::MouseButtonRelease, onHex, Qt::RightButton);
-    ASSERT_EQ(clicked.count(), 2);
-    ASSERT_EQ(menu.count(), 1);
-    EXPECT_EQ(Hex(menu), (std::vector<int>{0, hex.x, hex.y}));
+    ASSERT_EQ(std::tuple(clicked.count(), menu.count()), std::tuple(2, 1));
+    EXPECT_EQ(Hex(menu), std::tuple(0, hex.x, hex.y));
     EXPECT_EQ(menu.at(0).at(3).toPoint(), canvas.mapToGlobal(onHex));
 
-    Mouse(QEvent::MouseButtonDblClick, QPoint(1, 1));
+    Mouse(QEvent::MouseButtonDblClick, QPoint(1, 1), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(opened.count(), 0) << "off the hexes nothing opens";
-    Mouse(QEvent::MouseButtonDblClick, onHex);
+    Mouse(QEvent::MouseButtonDblClick, onHex, Qt::LeftButton, Qt::LeftButton);
     ASSERT_EQ(opened.count(), 1);
-    EXPECT_EQ(Hex(opened), (std::vector<int>{0, hex.x, hex.y}));
+    EXPECT_EQ(Hex(opened), std::tuple(0, hex.x, hex.y));
 
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&canvas, &leave);
@@ -86,26 +79,21 @@ TEST_F(MapCanvasTest, TheViewStaysOnTheGridAndEachMoveIsToldOnce)
 {
     QSignalSpy moved(&canvas, &MapCanvas::viewChanged);
     canvas.ScrollBy(-50, 500);
-    EXPECT_EQ(std::tuple(canvas.View().ViewLeft, canvas.View().ViewTop), std::tuple(0, TMap::kMaxY));
-    EXPECT_EQ(moved.count(), 1);
+    EXPECT_EQ(std::tuple(canvas.View().ViewLeft, canvas.View().ViewTop, moved.count()), std::tuple(0, TMap::kMaxY, 1));
     canvas.ScrollBy(-1, 1);
     EXPECT_EQ(moved.count(), 1) << "already at the edge: nothing moved, nothing told";
     EXPECT_FALSE(canvas.MoveTo(0, TMap::kMaxX + 1, 5));
     EXPECT_EQ(moved.count(), 1);
     EXPECT_TRUE(canvas.MoveTo(TMap::kUnderworld, 40, 30));
-    EXPECT_EQ(canvas.View().ViewLevel, TMap::kUnderworld);
-    EXPECT_EQ(moved.count(), 2);
+    EXPECT_EQ(std::tuple(canvas.View().ViewLevel, moved.count()), std::tuple(TMap::kUnderworld, 2));
 
-    // Dragging with the middle button pans: the map follows the pointer.
-    const int leftBefore = canvas.View().ViewLeft;
-    Mouse(QEvent::MouseButtonPress, QPoint(200, 150), Qt::MiddleButton);
-    QMouseEvent drag(QEvent::MouseMove, QPoint(300, 150), canvas.mapToGlobal(QPoint(300, 150)), Qt::NoButton,
-                     Qt::MiddleButton, Qt::NoModifier);
-    QApplication::sendEvent(&canvas, &drag);
+    const int leftBefore = canvas.View().ViewLeft;  // dragging with the middle button pans
+    Mouse(QEvent::MouseButtonPress, QPoint(200, 150), Qt::MiddleButton, Qt::MiddleButton);
+    Mouse(QEvent::MouseMove, QPoint(300, 150), Qt::NoButton, Qt::MiddleButton);
     Mouse(QEvent::MouseButtonRelease, QPoint(300, 150), Qt::MiddleButton);
-    EXPECT_LT(canvas.View().ViewLeft, leftBefore);
+    EXPECT_LT(canvas.View().ViewLeft, leftBefore) << "the map follows the pointer";
     EXPECT_EQ(moved.count(), 3);
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

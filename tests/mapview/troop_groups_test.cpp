@@ -1,14 +1,10 @@
 // Grouping a hex's units for the troop marks.
+#include "mapview/map_builders.h"
+
 #include "mapview/render/troop_groups.h"
 #include "people/alliance.h"
-#include "people/alliance_list.h"
-#include "people/faction.h"
-#include "people/faction_list.h"
-#include "world/map_cell.h"
 
-#include <gtest/gtest.h>
-
-namespace korvane {
+namespace korvane::testing {
 namespace {
 
 class TroopGroupsTest : public ::testing::Test
@@ -16,24 +12,21 @@ class TroopGroupsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        for (int number : {3, 7, 12}) {
-            auto faction = std::make_unique<TFaction>();
-            std::tie(faction->Number, faction->Colour) = std::tuple(number, number * 1000);
-            factions.Add(std::move(faction));
-        }
+        for (int number : {3, 7, 12})
+            AddFaction(factions, number, number * 1000);
         auto alliance = std::make_unique<TAlliance>();
         alliance->Colour = 4242;
         alliance->AddMember(7);
         alliance->AddMember(12);
         allies = alliances.Add(std::move(alliance))->Number;
     }
-
-    void AddUnit(int number, int faction, int men, int turn)
+    // Each group's key, men, colour and staleness.
+    std::vector<std::tuple<std::string, int, int, int>> Groups(const TroopDisplay& display) const
     {
-        auto unit = std::make_unique<TUnit>();
-        std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, faction, turn);
-        unit->Troops.push_back({0, men});
-        cell.Units.Add(std::move(unit));
+        std::vector<std::tuple<std::string, int, int, int>> groups;
+        for (const auto& g : CollectTroopGroups(cell, display, factions, alliances, 9))
+            groups.emplace_back(g.Key, g.Men, g.Colour, g.Stale);
+        return groups;
     }
 
     TFactionList factions;
@@ -44,40 +37,31 @@ protected:
 
 TEST_F(TroopGroupsTest, ByFactionLargestFirstTiesInKeyOrder)
 {
-    AddUnit(1, 12, 5, 9);
-    AddUnit(2, 3, 5, 9);
-    AddUnit(3, 7, 40, 9);
-    AddUnit(4, 99, 100, 9);  // a faction the registry does not know is not marked
-    AddUnit(5, 3, 1, 8);  // the last unit added decides whether the group is stale
-    const auto groups = CollectTroopGroups(cell, {}, factions, alliances, 9);
-    ASSERT_EQ(groups.size(), 3u);
-    EXPECT_EQ(std::tuple(groups[0].Key, groups[0].Colour), std::tuple("00007", 7000));
-    EXPECT_EQ(std::tuple(groups[1].Key, groups[1].Men, groups[1].Stale), std::tuple("00003", 6, -1));
-    EXPECT_EQ(std::tuple(groups[2].Key, groups[2].Stale), std::tuple("00012", 0));
+    for (const auto& [number, faction, men, turn] : {std::tuple(1, 12, 5, 9),
+                                                     {2, 3, 5, 9},
+                                                     {3, 7, 40, 9},
+                                                     {4, 99, 100, 9},  // a faction the registry does not know
+                                                     {5, 3, 1, 8}})  // the last unit added decides staleness
+        cell.Units.Add(NewUnit(number, faction, men, turn));
+    using Group = std::tuple<std::string, int, int, int>;
+    EXPECT_EQ(Groups({}), (std::vector<Group>{{"00007", 40, 7000, 0}, {"00003", 6, 3000, -1}, {"00012", 5, 12000, 0}}));
 }
 
 TEST_F(TroopGroupsTest, DisplayListsChooseWhoIsMarked)
 {
-    AddUnit(1, 3, 10, 9);
-    AddUnit(2, 7, 20, 9);
-    AddUnit(3, 12, 30, 9);
-
-    TroopDisplay factionList{{" 12", "3"}, false};
-    auto groups = CollectTroopGroups(cell, factionList, factions, alliances, 9);
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(std::tuple(groups[0].Key, groups[1].Key), std::tuple("00012", "00003"));
-
-    TroopDisplay allianceList{{std::to_string(allies)}, true};
-    groups = CollectTroopGroups(cell, allianceList, factions, alliances, 9);
-    ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(std::tuple(groups[0].Men, groups[0].Colour), std::tuple(50, 4242));
-
-    // An alliance list without entries marks nobody (it must not fall back to factions and
-    // then colour them by whatever alliance shares their number).
-    EXPECT_TRUE(CollectTroopGroups(cell, TroopDisplay{{}, true}, factions, alliances, 9).empty());
-    // An alliance that no longer exists marks nothing either.
-    EXPECT_TRUE(CollectTroopGroups(cell, TroopDisplay{{"77"}, true}, factions, alliances, 9).empty());
+    for (const auto& [faction, men] : {std::pair(3, 10), {7, 20}, {12, 30}})
+        cell.Units.Add(NewUnit(faction, faction, men, 9));
+    const auto byFaction = Groups({{" 12", "3"}, false});
+    ASSERT_EQ(byFaction.size(), 2u);
+    EXPECT_EQ(std::tuple(std::get<0>(byFaction[0]), std::get<0>(byFaction[1])), std::tuple("00012", "00003"));
+    const auto byAlliance = Groups({{std::to_string(allies)}, true});
+    ASSERT_EQ(byAlliance.size(), 1u);
+    EXPECT_EQ(std::tuple(std::get<1>(byAlliance[0]), std::get<2>(byAlliance[0])), std::tuple(50, 4242));
+    // An alliance list without entries marks nobody (it must not fall back to factions and then
+    // colour them by whatever alliance shares their number), nor does an alliance now gone.
+    EXPECT_TRUE(Groups({{}, true}).empty());
+    EXPECT_TRUE(Groups({{"77"}, true}).empty());
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing
