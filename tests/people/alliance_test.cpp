@@ -1,9 +1,12 @@
-// Alliances, the alliance registry and its file "Alliance.dat".
+// Alliances, the alliance registry and its file "Alliance.dat", and what the alliance window
+// changes in the registry, with going back to the registry as it was.
 #include "core/settings.h"
+#include "people/alliance_editing.h"
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
 
 #include "support/param_names.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -11,72 +14,82 @@
 namespace korvane {
 namespace {
 
-using testing::TempDir;
+using testing::NewAlliance;
+using testing::NewFaction;
+using Keys = std::vector<std::string>;
 
-std::unique_ptr<TAlliance> MakeAlliance(std::int32_t number, std::string name)
+class AllianceTest : public ::testing::Test
 {
-    auto alliance = std::make_unique<TAlliance>();
-    alliance->Number = number;
-    alliance->Name = std::move(name);
-    return alliance;
-}
+protected:
+    TAlliance* Alliance(std::string name, std::int32_t number = -1)
+    {
+        return alliances.Add(NewAlliance(number, std::move(name)));
+    }
+    TFaction* Faction(std::int32_t number, std::string name) { return factions.Add(NewFaction(number, name)); }
+    /// Every field of every alliance, in order.
+    std::string Dump() const
+    {
+        std::string text;
+        for (int i = 0; i < alliances.Count(); ++i) {
+            const TAlliance& a = *alliances.Items(i);
+            text += std::to_string(a.Number) + "|" + a.Name + "|" + a.Comments + "|" + std::to_string(a.Colour) + "|";
+            for (const auto& key : a.Members)
+                text += key + " ";
+            text += "\n";
+        }
+        return text;
+    }
 
-TEST(AllianceList, NumbersAndOrder)
+    testing::TempDir dir;
+    const TrecINI settings{dir.File("ATLANTIS.INI")};
+    TAllianceList alliances;
+    TFactionList factions;
+};
+
+TEST_F(AllianceTest, NumbersAndOrder)
 {
-    TAllianceList list;
-    EXPECT_EQ(list.NextNumber(), 1);
-    list.Add(MakeAlliance(3, "Three"));
-    list.Add(MakeAlliance(9, "Nine"));
-    EXPECT_EQ(list.NextNumber(), 10);
-    EXPECT_EQ(list.Add(std::make_unique<TAlliance>())->Number, 10) << "a new alliance gets the next number";
-    list.Add(MakeAlliance(1, "One"));
-    TAlliance* renamed = list.Add(MakeAlliance(9, "New Nine"));
-    EXPECT_EQ(list.ListNames(), (std::vector<std::string>{"Three", "New Nine", "Unknown", "One"}))
+    EXPECT_EQ(alliances.NextNumber(), 1);
+    Alliance("Three", 3);
+    Alliance("Nine", 9);
+    EXPECT_EQ(alliances.Add(std::make_unique<TAlliance>())->Number, 10) << "a new alliance gets the next number";
+    Alliance("One", 1);
+    TAlliance* renamed = Alliance("New Nine", 9);
+    EXPECT_EQ(alliances.ListNames(), (Keys{"Three", "New Nine", "Unknown", "One"}))
         << "insertion order; a repeated number replaces the alliance in its place";
-    EXPECT_EQ(list.Find(9), renamed);
-    EXPECT_EQ(list.Find(4), nullptr);
-    EXPECT_EQ(list.Items(4), nullptr);
-
+    EXPECT_EQ(alliances.Find(9), renamed);
+    EXPECT_EQ(alliances.Find(4), nullptr);
+    EXPECT_EQ(alliances.Items(4), nullptr);
     TAllianceList top;
-    top.Add(MakeAlliance(INT32_MAX, "Top"));
+    top.Add(NewAlliance(INT32_MAX, "Top"));
     EXPECT_EQ(top.NextNumber(), 1) << "no overflow past the largest number";
 }
 
-TEST(Alliance, MembersSortedOnceAndListedByFaction)
+TEST_F(AllianceTest, MembersSortedOnceAndListedByFaction)
 {
-    TFactionList factions;
-    for (auto [number, name] : {std::pair{7, "  Seven "}, {12, "Twelve"}, {12345, "Many"}}) {
-        auto faction = std::make_unique<TFaction>();
-        faction->Number = number;
-        faction->Name = name;
-        factions.Add(std::move(faction));
-    }
+    Faction(7, "  Seven ");
+    Faction(12, "Twelve");
+    Faction(12345, "Many");
     TAlliance alliance;
     for (int member : {12, 12345, 7, 12, 30})
         alliance.AddMember(member);
-    EXPECT_EQ(alliance.Members, (std::vector<std::string>{"00007", "00012", "00030", "12345"}));
-    EXPECT_EQ(alliance.ListMembers(factions), (std::vector<std::string>{"   7 Seven", "  12 Twelve", "12345 Many"}))
+    EXPECT_EQ(alliance.Members, (Keys{"00007", "00012", "00030", "12345"}));
+    EXPECT_EQ(alliance.ListMembers(factions), (Keys{"   7 Seven", "  12 Twelve", "12345 Many"}))
         << "members missing from the registry are left out; long numbers are not cut";
 }
 
-TEST(AllianceFile, WritesHeaderAndRecordsAndReadsThemBack)
+TEST_F(AllianceTest, FileWritesHeaderAndRecordsAndReadsThemBack)
 {
-    TempDir dir;
-    const TrecINI settings(dir.File("ATLANTIS.INI"));
-    TAllianceList list;
-    TAlliance* north = list.Add(MakeAlliance(4, " North "));
+    TAlliance* north = Alliance(" North ", 4);
     north->Comments = "trade pact";
     north->Colour = 255;
     north->AddMember(12);
     north->AddMember(7);
-    list.Add(MakeAlliance(2, "South"));
-    ASSERT_TRUE(list.SaveToFile(dir.Path(), settings));
+    Alliance("South", 2);
+    ASSERT_TRUE(alliances.SaveToFile(dir.Path(), settings));
     const std::string saved = dir.Read("Alliance.dat");
     EXPECT_EQ(saved,
-              "VERSION^\"^2.31\r\n"
-              "4^\"^North^\"^trade pact^\"^255^\"^2^\"^00007^\"^00012^\"^\r\n"
+              "VERSION^\"^2.31\r\n4^\"^North^\"^trade pact^\"^255^\"^2^\"^00007^\"^00012^\"^\r\n"
               "2^\"^South^\"^^\"^16711680^\"^0^\"^\r\n");
-
     TAllianceList loaded;
     ASSERT_TRUE(loaded.LoadFromFile(dir.Path(), settings));
     ASSERT_TRUE(loaded.SaveToFile(dir.Path(), settings));
@@ -84,61 +97,122 @@ TEST(AllianceFile, WritesHeaderAndRecordsAndReadsThemBack)
 
     EXPECT_TRUE(loaded.LoadFromFile(dir.Path() + "/missing", settings));
     EXPECT_EQ(loaded.Count(), 2);
-    EXPECT_FALSE(list.SaveToFile(dir.Write("not-a-folder", "x"), settings));
+    EXPECT_FALSE(alliances.SaveToFile(dir.Write("not-a-folder", "x"), settings));
 }
 
-struct LoadCase
+TEST_F(AllianceTest, FileLoadAddsWhatIsReadableAndNeverTrustsMemberCounts)
 {
-    const char* name;
-    const char* contents;
-    std::vector<std::string> names;  // after the alliance 1 "Held" that was there before
-};
+    const std::pair<const char*, Keys> rows[] = {
+        {"5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", {"Five"}},  // no header
+        {"VERSION,2.31\r\n5^\"^Five^\"^\r\n", {"Five"}},
+        {"VERSION^\"^2.31\r\n\r\n  \r\n5^\"^Five^\"^\r\n", {"Five"}},
+        {"5^\"^Five^\"^\r\nVERSION^\"^2.31\r\n", {"Five", "2.31"}},  // a later header is a record
+        {"5^\"^ Five ^\"^\r\n", {" Five "}},  // names as they stand
+        {"5\r\n", {"Unknown"}},
+        {"-1^\"^Next^\"^\r\n", {"Next"}},  // renumbered
+        {"^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", {"Garbage"}},  // stray lines share number 0
+    };
+    for (const auto& [contents, names] : rows) {
+        dir.Write("Alliance.dat", contents);
+        TAllianceList list;
+        list.Add(NewAlliance(1, "Held"));
+        ASSERT_TRUE(list.LoadFromFile(dir.Path(), settings));
+        Keys expected{"Held"};
+        expected.insert(expected.end(), names.begin(), names.end());
+        EXPECT_EQ(list.ListNames(), expected) << testing::Quoted(contents);
+    }
 
-void PrintTo(const LoadCase& c, std::ostream* os)
-{
-    *os << testing::Quoted(c.contents) << " -> " << ::testing::PrintToString(c.names);
-}
-
-class AllianceFileLoad : public ::testing::TestWithParam<LoadCase>
-{
-};
-
-TEST_P(AllianceFileLoad, AddsWhatIsReadable)
-{
-    const LoadCase& c = GetParam();
-    TempDir dir;
-    dir.Write("Alliance.dat", c.contents);
-    TAllianceList list;
-    list.Add(MakeAlliance(1, "Held"));
-    ASSERT_TRUE(list.LoadFromFile(dir.Path(), TrecINI(dir.File("ATLANTIS.INI"))));
-    std::vector<std::string> expected{"Held"};
-    expected.insert(expected.end(), c.names.begin(), c.names.end());
-    EXPECT_EQ(list.ListNames(), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, AllianceFileLoad,
-    ::testing::Values(LoadCase{"Headerless", "5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", {"Five"}},
-                      LoadCase{"CommaHeader", "VERSION,2.31\r\n5^\"^Five^\"^\r\n", {"Five"}},
-                      LoadCase{"BlankLines", "VERSION^\"^2.31\r\n\r\n  \r\n5^\"^Five^\"^\r\n", {"Five"}},
-                      LoadCase{"LaterHeaderIsARecord", "5^\"^Five^\"^\r\nVERSION^\"^2.31\r\n", {"Five", "2.31"}},
-                      LoadCase{"NamesAsTheyStand", "5^\"^ Five ^\"^\r\n", {" Five "}},
-                      LoadCase{"MissingPieces", "5\r\n", {"Unknown"}},
-                      LoadCase{"NegativeNumberRenumbered", "-1^\"^Next^\"^\r\n", {"Next"}},
-                      LoadCase{"StrayLinesShareNumberZero", "^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", {"Garbage"}}),
-    testing::NameField());
-
-TEST(AllianceFile, MemberCountsNeverTrusted)
-{
-    TempDir dir;
-    const TrecINI settings(dir.File("ATLANTIS.INI"));
     dir.Write("Alliance.dat",
               "8^\"^Absurd^\"^^\"^0^\"^2000000000^\"^00012^\"^ 00003 ^\"^00012^\"^^\"^\r\n"
               "9^\"^Negative^\"^^\"^0^\"^-5^\"^00001^\"^\r\n");
-    TAllianceList list;
-    ASSERT_TRUE(list.LoadFromFile(dir.Path(), settings));
-    EXPECT_EQ(list.Find(8)->Members, (std::vector<std::string>{"00003", "00012"}));
-    EXPECT_TRUE(list.Find(9)->Members.empty());
+    ASSERT_TRUE(alliances.LoadFromFile(dir.Path(), settings));
+    EXPECT_EQ(alliances.Find(8)->Members, (Keys{"00003", "00012"}));
+    EXPECT_TRUE(alliances.Find(9)->Members.empty());
+}
+
+TEST_F(AllianceTest, MembershipOnBothSidesAndDeleteClearsEveryFactionsKey)
+{
+    TFaction* red = Faction(7, "Red");
+    TFaction* blue = Faction(12, "Blue");
+    TAlliance* north = Alliance("North");
+    TAlliance* south = Alliance("South");
+    JoinAlliance(*north, *red);
+    JoinAlliance(*north, *red);
+    JoinAlliance(*south, *red);
+    JoinAlliance(*north, *blue);
+    EXPECT_EQ(north->Members, (Keys{"00007", "00012"}));
+    EXPECT_EQ(red->AllianceKeys, (Keys{"00001", "00002"}));
+    LeaveAlliance(*north, *blue);
+    EXPECT_EQ(north->Members, Keys{"00007"});
+    EXPECT_TRUE(blue->AllianceKeys.empty());
+
+    blue->AddAlliance(1);  // a key the alliance itself does not list
+    DeleteAlliance(alliances, 0, factions);
+    EXPECT_EQ(alliances.ListNames(), Keys{"South"});
+    EXPECT_EQ(red->AllianceKeys, Keys{"00002"});
+    EXPECT_TRUE(blue->AllianceKeys.empty()) << "no faction keeps the number of an alliance that is gone";
+    DeleteAlliance(alliances, 5, factions);
+    EXPECT_EQ(alliances.Count(), 1);
+}
+
+TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)
+{
+    TFaction* red = Faction(7, "Red");
+    TFaction* blue = Faction(123456, "Blue");  // a key that sorts out of number order
+    TFaction* green = Faction(99999, "Green");
+    green->AllianceKeys = {"00003", "00001"};
+    TAlliance* north = Alliance("North");
+    north->Comments = "old friends";
+    north->Colour = 0x00FF00;
+    JoinAlliance(*north, *red);
+    JoinAlliance(*north, *blue);
+    Alliance("South");
+    const std::string before = Dump();
+    const Keys blueKeys = blue->AllianceKeys;
+
+    const TAllianceRegistrySnapshot snapshot(alliances, factions);
+    north->Name = "Renamed";
+    LeaveAlliance(*north, *red);
+    DeleteAlliance(alliances, 1, factions);
+    JoinAlliance(*Alliance("West"), *blue);
+    TFaction* imported = Faction(40, "Imported");
+    imported->AddAlliance(1);
+    green->AllianceKeys = {"00001", "00003"};
+    red->Name = "Red Hand";
+
+    snapshot.Restore(alliances, factions);
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(red->AllianceKeys, Keys{"00001"});
+    EXPECT_EQ(blue->AllianceKeys, blueKeys);
+    EXPECT_EQ(green->AllianceKeys, (Keys{"00003", "00001"})) << "keys in their order";
+    EXPECT_TRUE(imported->AllianceKeys.empty()) << "a faction imported since was in no alliance";
+    EXPECT_EQ(factions.Count(), 4) << "factions are neither added nor removed";
+    EXPECT_EQ(red->Name, "Red Hand") << "only alliance keys go back";
+}
+
+TEST_F(AllianceTest, TypedTextIsKeptAsTheFileWillHoldIt)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"  North\t", "North"},
+        {"\r\nNorth\n", "North"},
+        {"two\r\nlines", "two  lines"},  // the separator rules themselves: the faction file's test
+        {"end^\"\n", "end^'"},
+        {"Dragon's, \"fine\" band", "Dragon's, \"fine\" band"},
+        {" \t ", ""},
+    };
+    for (const auto& [typed, kept] : rows) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(AllianceText(typed), kept);
+        if (*kept == '\0')
+            continue;
+        TAllianceList saved, loaded;
+        saved.Add(NewAlliance(-1, kept))->Comments = kept;
+        ASSERT_TRUE(saved.SaveToFile(dir.Path(), settings));
+        ASSERT_TRUE(loaded.LoadFromFile(dir.Path(), settings));
+        ASSERT_EQ(loaded.Count(), 1);
+        EXPECT_EQ(loaded.Items(0)->Name, kept) << "what the window shows is what comes back";
+        EXPECT_EQ(loaded.Items(0)->Comments, kept);
+    }
 }
 
 }  // namespace

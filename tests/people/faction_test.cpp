@@ -1,9 +1,12 @@
-// Faction keys, the faction registry and its file "Factions.dat".
+// Faction keys, the faction registry, its file "Factions.dat", the faction window's list line,
+// and merging the game's faction list into the registry.
 #include "core/settings.h"
+#include "people/faction_line.h"
 #include "people/faction_list.h"
 #include "people/registry_fields.h"
 
 #include "support/param_names.h"
+#include "support/record_builders.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -14,144 +17,98 @@
 namespace korvane {
 namespace {
 
-using testing::TempDir;
+using testing::NewFaction;
 using namespace std::string_literals;
 
-std::unique_ptr<TFaction> MakeFaction(std::int32_t number, std::string name)
+class FactionTest : public ::testing::Test
 {
-    auto faction = std::make_unique<TFaction>();
-    faction->Number = number;
-    faction->Name = std::move(name);
-    return faction;
-}
+protected:
+    FactionTest() { settings.DataDir = dir.Path(); }
+    TFaction* Add(std::int32_t number, std::string name) { return list.Add(NewFaction(number, std::move(name))); }
+    bool Import(const std::string& contents) { return list.ImportFactionList(dir.Write("list.txt", contents), ui); }
 
-TrecINI SettingsIn(const TempDir& dir)
-{
-    TrecINI settings(dir.File("ATLANTIS.INI"));
-    settings.DataDir = dir.Path();
-    return settings;
-}
+    testing::TempDir dir;
+    TrecINI settings{dir.File("ATLANTIS.INI")};
+    TFactionList list;
+    testing::ScriptedInteraction ui;
+};
 
-TEST(FactionKey, PadsToFiveDigitsWithoutCutting)
+TEST_F(FactionTest, KeysPadToFiveDigitsAndTheListKeepsNumberOrderOneRecordPerNumber)
 {
     for (const auto& [number, key] : std::vector<std::pair<std::int32_t, std::string>>{
              {7, "00007"}, {99999, "99999"}, {123456, "123456"}, {0, "00000"}, {INT32_MIN, "00000"}})
         EXPECT_EQ(FactionKey(number), key) << number;
-}
 
-TEST(FactionList, KeepsNumberOrderOneRecordPerNumber)
-{
-    TFactionList list;
-    list.Add(MakeFaction(12, "Twelve"));
-    list.Add(MakeFaction(7, "Seven"));
-    TFaction* replacement = list.Add(MakeFaction(12, "Other"));
+    Add(12, "Twelve");
+    Add(7, "Seven");
+    TFaction* replacement = Add(12, "Other");
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Items(0)->Number, 7) << "7 sorts before 12";
     EXPECT_EQ(list.Items(1), replacement);
     EXPECT_EQ(list.Items(2), nullptr);
     EXPECT_EQ(list.Find(13), nullptr);
     // Units of no known faction carry -1: they must not find a stray record keyed 00000.
-    list.Add(MakeFaction(0, "Stray"));
+    Add(0, "Stray");
     EXPECT_EQ(list.Find(0), nullptr);
     EXPECT_EQ(list.Find(-1), nullptr);
 }
 
-TEST(FactionFile, WritesEveryFieldFollowedByTheSeparatorAndReadsItBack)
+TEST_F(FactionTest, FileWritesEveryFieldFollowedByTheSeparatorAndReadsItBack)
 {
-    TempDir dir;
-    const TrecINI settings = SettingsIn(dir);
-    TFactionList list;
-    auto faction = MakeFaction(12, "  The Guild ");
-    faction->Player = "Ann";
-    faction->EMail = "ann@example.org ";
-    faction->Comments = "says \"hi\"";
-    faction->Colour = 255;
-    faction->AddAlliance(9);
-    faction->AddAlliance(3);
-    faction->AddAlliance(9);  // a second membership of the same alliance changes nothing
-    list.Add(std::move(faction));
-    list.Add(MakeFaction(7, "Seven"));
+    TFaction* guild = Add(12, "  The Guild ");
+    guild->Player = "Ann";
+    guild->EMail = "ann@example.org ";
+    guild->Comments = "says \"hi\"";
+    guild->Colour = 255;
+    for (int alliance : {9, 3, 9})  // a second membership of the same alliance changes nothing
+        guild->AddAlliance(alliance);
+    Add(7, "Seven");
     ASSERT_TRUE(list.SaveToFile(settings));
     const std::string saved = dir.Read("Factions.dat");
     EXPECT_EQ(saved,
-              "VERSION,2.31\r\n"
-              "7^\"^Seven^\"^^\"^^\"^^\"^16711680^\"^0^\"^\r\n"
+              "VERSION,2.31\r\n7^\"^Seven^\"^^\"^^\"^^\"^16711680^\"^0^\"^\r\n"
               "12^\"^The Guild^\"^Ann^\"^ann@example.org^\"^says \"hi\"^\"^255^\"^2^\"^00009^\"^00003^\"^\r\n");
-
     TFactionList loaded;
-    loaded.Add(MakeFaction(5, "dropped by the load"));
+    loaded.Add(NewFaction(5, "dropped by the load"));
     ASSERT_TRUE(loaded.LoadFromFile(settings));
     ASSERT_TRUE(loaded.SaveToFile(settings));
     EXPECT_EQ(dir.Read("Factions.dat"), saved) << "every field read back where it was";
 }
 
-struct HeaderCase
+TEST_F(FactionTest, HeaderDecidesWhetherAnythingLoadsAndUnreadableFilesAreRefused)
 {
-    const char* name;
-    const char* contents;
-    bool result;
-    int count;
-};
-
-void PrintTo(const HeaderCase& c, std::ostream* os)
-{
-    *os << testing::Quoted(c.contents) << " -> " << (c.result ? "loaded" : "refused") << ", count " << c.count;
-}
-
-class FactionFileHeader : public ::testing::TestWithParam<HeaderCase>
-{
-};
-
-TEST_P(FactionFileHeader, DecidesWhetherAnythingLoads)
-{
-    const HeaderCase& c = GetParam();
-    TempDir dir;
-    dir.Write("Factions.dat", c.contents);
-    TFactionList list;
-    list.Add(MakeFaction(99, "Old"));
-    EXPECT_EQ(list.LoadFromFile(SettingsIn(dir)), c.result);
-    EXPECT_EQ(list.Count(), c.count);
-    EXPECT_EQ(list.Find(99) != nullptr, !c.result) << "a file loads in place of the list; a refused one leaves it";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Headers, FactionFileHeader,
-    ::testing::Values(HeaderCase{"LowerCaseSpaced", " version , 2.00\r\n7^\"^A^\"^\r\n", true, 1},
-                      HeaderCase{"Newer", "VERSION,3.5\r\n7^\"^A^\"^\r\n", true, 1},
-                      // Headerless, first-format and damaged headers: the session's test of refused files.
-                      HeaderCase{"Empty", "", false, 1}),
-    testing::NameField());
-
-TEST(FactionFile, MissingFileChangesNothingAndUnreadableOneIsRefused)
-{
-    TempDir dir;
-    const TrecINI settings = SettingsIn(dir);
-    TFactionList list;
-    list.Add(MakeFaction(3, "Kept"));
-    EXPECT_TRUE(list.LoadFromFile(settings));
+    // Headerless, first-format and damaged headers: the session's test of refused files.
+    for (const auto& [contents, loads] :
+         {std::pair{" version , 2.00\r\n7^\"^A^\"^\r\n", true}, {"VERSION,3.5\r\n7^\"^A^\"^\r\n", true}, {"", false}}) {
+        dir.Write("Factions.dat", contents);
+        TFactionList old;
+        old.Add(NewFaction(99, "Old"));
+        EXPECT_EQ(static_cast<bool>(old.LoadFromFile(settings)), loads) << testing::Quoted(contents);
+        EXPECT_EQ(old.Count(), 1);
+        EXPECT_EQ(old.Find(99) != nullptr, !loads) << "a file loads in place of the list; a refused one leaves it";
+    }
+    std::filesystem::remove(dir.File("Factions.dat"));
+    Add(3, "Kept");
+    EXPECT_TRUE(list.LoadFromFile(settings)) << "a missing file changes nothing";
     std::filesystem::create_directory(dir.File("Factions.dat"));
     EXPECT_FALSE(list.LoadFromFile(settings));
     EXPECT_EQ(list.Count(), 1);
     EXPECT_FALSE(list.SaveToFile(settings)) << "a folder in the way is a failed save";
 }
 
-TEST(FactionFile, BadRecordsReadWhatIsThere)
+TEST_F(FactionTest, BadRecordsReadWhatIsThere)
 {
-    TempDir dir;
     std::string manyKeys = "40^\"^^\"^^\"^^\"^^\"^1^\"^100000^\"^";
     for (int i = 0; i < 10000; ++i)
         manyKeys += "00001^\"^";
     dir.Write("Factions.dat",
-              "VERSION,2.31\r\n\r\n   \r\n"
-              "7^\"^Short\r\n"
+              "VERSION,2.31\r\n\r\n   \r\n7^\"^Short\r\n"
               "8^\"^^\"^^\"^^\"^^\"^9^\"^2000000000^\"^00004^\"^00004^\"^\r\n"
               "9^\"^^\"^^\"^^\"^^\"^x^\"^-3^\"^00001^\"^\r\n"
               "10^\"^A\0B^\"^^\"^^\"^^\"^1^\"^3^\"^^\"^^\"^\r\n"s
-              "11^\"^\"^\"^\"^^^\"^\"^\"^\"^\"^\r\n"
-              "12^\"^"
+              "11^\"^\"^\"^\"^^^\"^\"^\"^\"^\"^\r\n12^\"^"
                   + std::string(3'000'000, 'x') + "\r\n" + manyKeys);
-    TFactionList list;
-    ASSERT_TRUE(list.LoadFromFile(SettingsIn(dir)));
+    ASSERT_TRUE(list.LoadFromFile(settings));
     ASSERT_EQ(list.Count(), 7);
     EXPECT_EQ(list.Find(7)->Name, "Short");
     EXPECT_EQ(list.Find(7)->Colour, 0xFF0000) << "missing pieces keep the initial values";
@@ -164,7 +121,7 @@ TEST(FactionFile, BadRecordsReadWhatIsThere)
     EXPECT_EQ(list.Find(40)->AllianceKeys, std::vector<std::string>{"00001"});
 }
 
-TEST(FactionFile, TextsThatLookLikeSeparatorsCannotShiftFields)
+TEST_F(FactionTest, TextsThatLookLikeSeparatorsCannotShiftFields)
 {
     for (const auto& [text, stored] : std::vector<std::pair<std::string, std::string>>{{"a^\"^b", "a^'^b"},
                                                                                        {"\"", "'"},
@@ -175,18 +132,100 @@ TEST(FactionFile, TextsThatLookLikeSeparatorsCannotShiftFields)
                                                                                        {"  padded  ", "padded"}})
         EXPECT_EQ(StorableText(text), stored) << text;
 
-    TempDir dir;
-    const TrecINI settings = SettingsIn(dir);
-    TFactionList list;
-    auto faction = MakeFaction(5, "\"");
-    faction->Player = "x^\"";
-    faction->EMail = "\"^y";
-    faction->Colour = 77;
-    list.Add(std::move(faction));
+    TFaction* odd = Add(5, "\"");
+    odd->Player = "x^\"";
+    odd->EMail = "\"^y";
+    odd->Colour = 77;
     ASSERT_TRUE(list.SaveToFile(settings));
     ASSERT_TRUE(list.LoadFromFile(settings));
-    EXPECT_EQ(list.Find(5)->EMail, "'^y");
-    EXPECT_EQ(list.Find(5)->Colour, 77) << "fields after the odd texts stay in place";
+    EXPECT_EQ(std::tuple(list.Find(5)->EMail, list.Find(5)->Colour), std::tuple("'^y", 77))
+        << "fields after the odd texts stay in place";
+}
+
+TFaction Faction(std::int32_t number, std::string name, std::string email = {})
+{
+    TFaction faction = *NewFaction(number, std::move(name));
+    faction.EMail = std::move(email);
+    return faction;
+}
+
+TEST(FactionLine, LinesUpNumberNameAndAddressAndReadsTheNumberBack)
+{
+    EXPECT_EQ(FactionLine(Faction(7, "Red Hand")), "7    Red Hand" + std::string(17, ' ') + "  ");
+    EXPECT_EQ(FactionLine(Faction(12, "The Very Long Faction Name Of Doom", "  a@b.org ")),
+              "12   The Very Long Faction Nam  a@b.org");
+    EXPECT_EQ(FactionLine(Faction(12345, "X")), "12345 X" + std::string(24, ' ') + "  ")
+        << "a long number is never cut";
+    for (const std::int32_t number : {0, 1, 7, 999, 1000, 12345, 123456}) {
+        const std::string line = FactionLine(Faction(number, "2nd Legion", "9@x"));
+        EXPECT_EQ(FactionLineNumber(line), number) << line;
+    }
+}
+
+TEST(FactionLine, UnicodeNamesAreMeasuredInCharactersAndNeverSplit)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        // 13 letters in 14 bytes, padded to 25 letters.
+        {"\xC3\x86lfred's Host", "\xC3\x86lfred's Host" + std::string(12, ' ')},
+        // The 25th letter is two bytes and stays whole.
+        {std::string(24, 'a') + "\xC3\xA9" + "bc", std::string(24, 'a') + "\xC3\xA9"},
+        // An 8-bit name (not UTF-8) is one character per byte.
+        {std::string(24, 'b') + "\xE9\xE9", std::string(24, 'b') + "\xE9"},
+        // Bytes that only look like the start of a character ("\xE0\x80" is an overlong form).
+        {std::string(23, 'c') + "\xE0\x80\x80x", std::string(23, 'c') + "\xE0\x80"},
+    };
+    for (const auto& [name, shown] : rows)
+        EXPECT_EQ(FactionLine(Faction(3, name)), "3    " + shown + "  ") << testing::Quoted(name);
+}
+
+TEST_F(FactionTest, ImportReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimport)
+{
+    // Long entries wrap onto lines indented by two spaces; the last has no line end.
+    ASSERT_TRUE(Import("The Guardsmen (1), none\r\nMerchants of (Old) Vell (12), vell@example.org\r\n"
+                       "A Faction With A Very Long Name (7),\r\n  seven@example.org\r\n\r\n"
+                       "No number here, nobody@example.org\nZero (0), zero@example.org\n"
+                       "Garbled (x9), garbled@example.org\nLast One (40), last@example.org"));
+    ASSERT_EQ(list.Count(), 4) << "numbers below 1, unreadable ones and entries without one are skipped";
+    EXPECT_EQ(list.Find(1)->EMail, "none");
+    EXPECT_EQ(std::tuple(list.Find(7)->Name, list.Find(7)->EMail),
+              std::tuple("A Faction With A Very Long Name", "seven@example.org"));
+    EXPECT_EQ(list.Find(12)->Name, "Merchants of (Old) Vell");
+    EXPECT_EQ(list.Find(40)->EMail, "last@example.org") << "the entry on the last line";
+
+    TFaction* guild = list.Find(12);
+    guild->Player = "Ann";
+    guild->Colour = 255;
+    guild->Comments = "ally";
+    guild->AddAlliance(3);
+    ASSERT_TRUE(Import("Vell Traders (12), new@example.org\r\n"));
+    EXPECT_EQ(list.Count(), 4);
+    EXPECT_EQ(list.Find(12), guild) << "one record per faction number";
+    EXPECT_EQ(std::tuple(guild->Name, guild->EMail), std::tuple("Vell Traders", "new@example.org"));
+    EXPECT_EQ(std::tuple(guild->Player, guild->Colour, guild->Comments, guild->InAlliance(3)),
+              std::tuple("Ann", 255, "ally", true))
+        << "what the player set is kept";
+    EXPECT_TRUE(ui.shown.empty());
+
+    EXPECT_FALSE(list.ImportFactionList(dir.File("absent.txt"), ui));
+    std::filesystem::create_directory(dir.File("folder.txt"));
+    EXPECT_FALSE(list.ImportFactionList(dir.File("folder.txt"), ui));
+    EXPECT_EQ(
+        ui.Texts(testing::ScriptedInteraction::Kind::Warning),
+        (std::vector<std::string>{"Unable to find specified Faction List file.", "Unable to open Faction List file."}));
+}
+
+TEST_F(FactionTest, ImportOfOddInputReadsWhatItCan)
+{
+    std::string contents = "Nul\0Name (3), a@example.org\nLong Address (4), "s + std::string(300, 'm')
+        + "\nSpaced ( 5 ), spaced@example.org\nUnclosed (6, broken\n),(\nWrapped (8),";
+    for (int i = 0; i < 2000; ++i)  // megabytes of one entry, read in one go
+        contents += "\n  " + std::string(1500, 'w');
+    ASSERT_TRUE(Import(contents));
+    EXPECT_EQ(list.Count(), 4);
+    EXPECT_EQ(list.Find(3)->Name, "Nul\0Name"s);
+    EXPECT_EQ(list.Find(4)->EMail, std::string(255, 'm')) << "addresses are kept to 255 characters";
+    EXPECT_NE(list.Find(5), nullptr);
+    EXPECT_EQ(list.Find(8)->EMail.size(), 255u);
 }
 
 }  // namespace

@@ -31,11 +31,16 @@ TEST(ShowTroopCollection, ListsAreFoundByTheirTrimmedNames)
     EXPECT_EQ(lists.Names(), Entries{"Foes"});
 }
 
-TEST(ShowTroopCollection, MissingFileGivesTheGeneralListAndSavesTwoLines)
+class ShowTroopFile : public ::testing::Test
 {
+protected:
     TempDir dir;
-    TrecINI settings(dir.File("ATLANTIS.INI"));
+    TrecINI settings{dir.File("ATLANTIS.INI")};
     TShowTroopCollection lists;
+};
+
+TEST_F(ShowTroopFile, MissingFileGivesTheGeneralListAndSavesTwoLines)
+{
     ASSERT_TRUE(lists.Load(dir.Path(), settings));
     EXPECT_EQ(lists.Names(), Entries{"General List"});
     EXPECT_FALSE(lists.IsAllianceBased("General List"));
@@ -44,12 +49,9 @@ TEST(ShowTroopCollection, MissingFileGivesTheGeneralListAndSavesTwoLines)
     EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nGeneral List,N\r\n");
 }
 
-TEST(ShowTroopCollection, FileIsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
+TEST_F(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
 {
-    TempDir dir;
-    TrecINI settings(dir.File("ATLANTIS.INI"));
     dir.Write("UnitLsts.Dat", "VERSION,2.31\nFriends,N, 12,7\r\nAllies,y,3\r\n\r\n Pacts ,Y,1,2\n");
-    TShowTroopCollection lists;
     ASSERT_TRUE(lists.Load(dir.Path(), settings));
     EXPECT_EQ(lists.Names(), (Entries{"Friends", "Allies", "Pacts"})) << "a blank line is no list";
     EXPECT_EQ(lists.GetList("Friends")->Entries, (Entries{" 12", "7"}));
@@ -59,12 +61,9 @@ TEST(ShowTroopCollection, FileIsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
     EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nFriends,N,12,7\r\nAllies,N,3\r\nPacts,Y,1,2\r\n");
 }
 
-TEST(ShowTroopCollection, UnreadableFileLeavesTheListsAsTheyWere)
+TEST_F(ShowTroopFile, UnreadableFileLeavesTheListsAsTheyWere)
 {
-    TempDir dir;
-    TrecINI settings(dir.File("ATLANTIS.INI"));
     std::filesystem::create_directory(dir.File("UnitLsts.Dat"));
-    TShowTroopCollection lists;
     lists.SetList("Mine", false, {"3"});
     EXPECT_FALSE(lists.Load(dir.Path(), settings));
     EXPECT_EQ(lists.Names(), Entries{"Mine"});

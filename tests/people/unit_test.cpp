@@ -1,15 +1,19 @@
-// Unit records: levels, flags, copying, the unit line and the text views.
+// Unit records: levels, flags, copying, the unit line, edited orders and the text views.
 #include "core/key_string_list.h"
-#include "people/faction.h"
 #include "people/faction_list.h"
 #include "people/unit.h"
 #include "people/unit_list.h"
 #include "world/vocabulary.h"
 
+#include "support/record_builders.h"
+
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
+
+using testing::KnownUnit;
+using Lines = std::vector<std::string>;
 
 class UnitTest : public ::testing::Test
 {
@@ -18,43 +22,10 @@ protected:
     {
         skills.AddKey("COMB", "combat", "");
         skills.AddKey("FIRE", "fire", "");
-        AddRaceTable(troops);  // LEAD is 0
+        AddRaceTable(troops);  // LEAD is 0, HDWA 13
         equipment.AddKey("SWOR", "sword", "swords");
         equipment.AddKey("DYE", "dye", "");
-        auto faction = std::make_unique<TFaction>();
-        faction->Number = 15;
-        faction->Name = "The Fifteenth";
-        factions.Add(std::move(faction));
-    }
-
-    TUnit FullUnit() const
-    {
-        TUnit unit;
-        unit.Number = 1234;
-        unit.Name = "Scouts";
-        unit.Description = "Looking around; quietly.";
-        unit.Level = 1;
-        unit.X = 6;
-        unit.Y = 4;
-        unit.Structure = 3;
-        unit.LastX = 9;  // not part of the line
-        unit.Text1 = "one";
-        unit.Text2 = "two";
-        unit.Text3 = "three";
-        unit.Faction = 15;
-        unit.Flags = kFlagAvoiding | kFlagTaxing;
-        unit.Silver = -20;
-        unit.CombatSpell = 1;
-        unit.LastFaction = 7;
-        unit.Turn = 33;
-        unit.OrdersDone = true;
-        unit.AddTroops({0, 1});
-        unit.AddTroops({troops.IndexOfKey("HDWA"), 4});
-        unit.AddEquipment({0, 2});
-        unit.AddSkill({0, 95});
-        unit.AddSkill({1, 30});
-        unit.AddCanStudy({1, 0});
-        return unit;
+        factions.Add(testing::NewFaction(15, "The Fifteenth"));
     }
 
     TKeyStringList skills, troops, equipment;
@@ -67,21 +38,20 @@ TEST_F(UnitTest, SkillLevelsFromDays)
                                          {299, 3}, {300, 4}, {449, 4}, {450, 5}, {5000, 5}, {-5, 0}};
     for (auto [days, level] : table)
         EXPECT_EQ((TUnitSkill{0, days}.Level()), level) << days << " days";
-
-    const TUnit unit = FullUnit();
-    EXPECT_EQ(unit.SkillLevel("comb", skills), 2);
-    EXPECT_EQ(unit.SkillLevel(" FIRE ", skills), 1);
-    EXPECT_EQ(unit.SkillLevel("XBOW", skills), 0);
+    const TUnit unit = KnownUnit();
+    EXPECT_EQ(
+        std::tuple(unit.SkillLevel("comb", skills), unit.SkillLevel(" FIRE ", skills), unit.SkillLevel("XBOW", skills)),
+        std::tuple(2, 1, 0));
 }
 
 TEST_F(UnitTest, FactionMenAndCombatSpell)
 {
-    TUnit unit = FullUnit();
+    TUnit unit = KnownUnit();
+    ASSERT_EQ(troops.KeyAt(13), "HDWA");
     unit.SetFaction(99, factions);
     EXPECT_EQ(unit.Faction, -1) << "a faction the registry does not know is unknown";
     unit.SetFaction(15, factions);
     EXPECT_EQ(unit.Faction, 15);
-
     EXPECT_EQ(unit.MenCount(), 5);
     EXPECT_TRUE(unit.HasLeader(troops));
     unit.Troops.erase(unit.Troops.begin());
@@ -97,12 +67,8 @@ TEST_F(UnitTest, FactionMenAndCombatSpell)
 TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
 {
     TUnitList mapUnits;
-    auto known = std::make_unique<TUnit>();
-    known->Number = 5;
-    known->Faction = -1;
-    known->LastFaction = 12;
-    TUnit* record = mapUnits.Add(std::move(known));
-
+    TUnit* record = mapUnits.Add(testing::NewUnit(5));
+    record->LastFaction = 12;
     TUnit unit;
     unit.Number = 5;
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 12);
@@ -117,24 +83,22 @@ TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
 
 TEST_F(UnitTest, AssignToCopiesAllButSeenOrdersAndDays)
 {
-    TUnit source = FullUnit();
+    TUnit source = KnownUnit();
     source.Seen = true;
     source.Orders = {"MOVE N"};
     TUnit target;
     target.Orders = {"WORK"};
     source.AssignTo(target, factions, skills);
-    EXPECT_FALSE(target.Seen);
-    EXPECT_FALSE(target.OrdersDone);
-    EXPECT_EQ(target.Orders, std::vector<std::string>{"WORK"});
+    EXPECT_FALSE(target.Seen || target.OrdersDone);
+    EXPECT_EQ(target.Orders, Lines{"WORK"});
     EXPECT_EQ(target.LastX, 9);
     target.OrdersDone = true;
     EXPECT_EQ(target.ToLine(), source.ToLine()) << "every stored field is copied";
 }
 
-TEST_F(UnitTest, LineRoundTripKeepsEveryStoredField)
+TEST_F(UnitTest, LineRoundTripKeepsEveryStoredFieldHoweverLong)
 {
-    const TUnit unit = FullUnit();
-    const std::string line = unit.ToLine();
+    const std::string line = KnownUnit().ToLine();
     EXPECT_EQ(line,
               "1234\"Scouts\"Looking around; quietly.\"1\"6\"4\"3\"one\"two\"three\"15\"257\"-20\"1\"7\"33\"Y\""
               "2\"0\"1\"13\"4\"1\"0\"2\"2\"0\"95\"1\"30\"1\"1\"");
@@ -142,9 +106,8 @@ TEST_F(UnitTest, LineRoundTripKeepsEveryStoredField)
     ASSERT_TRUE(back.FromLine(line));
     EXPECT_EQ(back.ToLine(), line);
 
-    // A line far longer than usual (a long description, many skills) is written the same way,
-    // and appended after what the text holds.
-    TUnit longer = FullUnit();
+    // A long description and many skills are written the same way, after what the text holds.
+    TUnit longer = KnownUnit();
     longer.Description = std::string(5000, 'd') + "\r\n  ";
     for (int i = 0; i < 300; ++i)
         longer.AddSkill({i, -2000000000});
@@ -181,9 +144,8 @@ TEST_F(UnitTest, LineReadingIsLenient)
     ASSERT_TRUE(unit.FromLine("8\"" + huge + "\"\"0\"0\"0\"0\"\"\"\"1\"0\"0\"-1\"0\"1\"N\"0\"0\"0\"0\""));
     EXPECT_EQ(unit.Name.size(), huge.size());
 
-    TUnit quoted;
+    TUnit quoted, back;
     quoted.Name = "The \"Best\" Unit";
-    TUnit back;
     ASSERT_TRUE(back.FromLine(quoted.ToLine()));
     EXPECT_EQ(back.Name, "The 'Best' Unit") << "a quote in a text must not shift the fields";
 }
@@ -192,9 +154,38 @@ TEST_F(UnitTest, LineReadingIsLenient)
 TEST_F(UnitTest, EquipmentWithoutAPluralOrAKnownCodeStillShows)
 {
     TUnit unit;
-    for (const TUnitEquip item : {TUnitEquip{1, 1}, {1, 3}, {42, 7}})
-        unit.AddEquipment(item);
-    EXPECT_EQ(unit.ListEquipment(equipment), (std::vector<std::string>{"1  dye [DYE]", "3  dye [DYE]", "7  Unknown"}));
+    unit.Equipment = {{1, 1}, {1, 3}, {42, 7}};
+    EXPECT_EQ(unit.ListEquipment(equipment), (Lines{"1  dye [DYE]", "3  dye [DYE]", "7  Unknown"}));
+}
+
+TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
+{
+    const Lines orders{"work", "give 31 10 silver"};
+    const struct
+    {
+        Lines stored, edited;
+        bool changed;
+    } rows[] = {
+        {orders, orders, false},
+        {orders, {"WORK", "Give 31 10 Silver"}, false},
+        {orders, {"  work", "give 31 10 silver   "}, false},
+        {orders, {"; first the silver", "work", "give 31 10 silver"}, false},
+        {{"work", "; old"}, {"work", ";new"}, false},
+        {orders, {"", "work", "   ", "give 31 10 silver", ""}, false},
+        {{}, {"", "; nothing yet"}, false},
+        {orders, {"work", "give 31 10 silver", "study combat"}, true},
+        {orders, {"work"}, true},
+        {{}, {"work"}, true},
+        {orders, {"; later"}, true},
+        {orders, {"work", "give 31  10 silver"}, true},
+        {orders, {"give 31 10 silver", "work"}, true},
+        {orders, {"work", ";give 31 10 silver"}, true},
+    };
+    for (const auto& row : rows) {
+        TUnit unit;
+        unit.SetOrders(row.stored);
+        EXPECT_EQ(unit.OrdersChanged(row.edited), row.changed) << ::testing::PrintToString(row.edited);
+    }
 }
 
 }  // namespace

@@ -9,45 +9,33 @@
 namespace korvane {
 namespace {
 
-using testing::TempDir;
+using Lines = std::vector<std::string>;
 
 TEST(DataFileRecords, IndentedLinesContinueTheRecordAbove)
 {
-    const struct
-    {
-        const char* name;
-        std::vector<std::string> lines;
-        std::vector<std::string> records;
-    } rows[] = {
-        {"wrapped",
-         {"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."},
+    const std::pair<Lines, Lines> rows[] = {
+        {{"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."},
          {"forest (3,5) in Lavan, 120 peasants (elves), $300."}},
-        {"two one-liners, the last included",
-         {"plain (2,2) in A.", "ocean (4,4) in B."},
-         {"plain (2,2) in A.", "ocean (4,4) in B."}},
-        {"blank lines and trailing spaces",
-         {"", "hill (1,1) in C.  ", "   ", "", "  ", "swamp (5,7) in D"},
-         {"hill (1,1) in C.", "swamp (5,7) in D"}},
-        {"indented first line", {"  desert (6,6) in E,", "  with sand"}, {"desert (6,6) in E, with sand"}},
-        {"nothing", {}, {}},
+        {{"plain (2,2) in A.", "ocean (4,4) in B."}, {"plain (2,2) in A.", "ocean (4,4) in B."}},
+        {{"", "hill (1,1) in C.  ", "   ", "", "  ", "swamp (5,7) in D"}, {"hill (1,1) in C.", "swamp (5,7) in D"}},
+        {{"  desert (6,6) in E,", "  with sand"}, {"desert (6,6) in E, with sand"}},
+        {{}, {}},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(DataFileRecords(row.lines), row.records) << row.name;
+    for (const auto& [lines, records] : rows)
+        EXPECT_EQ(DataFileRecords(lines), records) << ::testing::PrintToString(lines);
 }
 
 TEST(ImportDataFile, FillsOneCellPerDescription)
 {
-    TempDir dir;
+    testing::TempDir dir;
     TMap map;
     EXPECT_FALSE(ImportDataFile(map, dir.File("missing.txt")));
-
     // A wrapped description, then one on the last line without a line end.
     dir.Write("regions.txt", "forest (3,5) in Lavan, 120 peasants (elves),\r\n  $300.\r\nmountain (4,6) in Borr.");
     ASSERT_TRUE(ImportDataFile(map, dir.File("regions.txt")));
     EXPECT_EQ(map.CellCount(), 2);
-    ASSERT_NE(map.Cell(0, 3, 5), nullptr);
+    ASSERT_TRUE(map.Cell(0, 3, 5) && map.Cell(0, 4, 6));
     EXPECT_EQ(map.Cell(0, 3, 5)->Terrain, map.TerrainIndex("forest"));
-    ASSERT_NE(map.Cell(0, 4, 6), nullptr);
     EXPECT_EQ(map.Cell(0, 4, 6)->Terrain, map.TerrainIndex("mountain"));
 }
 

@@ -1,11 +1,11 @@
 // Per-turn files: names, the hex unit file of a turn, the turn buttons and stepping between turns.
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
-#include "people/faction.h"
 #include "storage/turn_files.h"
 #include "storage/turn_stepping.h"
 #include "workspace/workspace.h"
 
+#include "support/record_builders.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -17,40 +17,18 @@
 namespace korvane {
 namespace {
 
-using testing::ScriptedInteraction;
-using testing::TempDir;
+using testing::NewFaction;
+using testing::Numbers;
+using testing::UnitAt;
+using Ints = std::vector<int>;
 
 constexpr int kOwn = 5;
 constexpr int kOther = 8;
 
-std::unique_ptr<TUnit> Unit(int number, int faction, int level, int x, int y, int turn = 4)
-{
-    auto unit = std::make_unique<TUnit>();
-    unit->Number = number;
-    unit->Faction = faction;
-    unit->Level = level;
-    unit->X = x;
-    unit->Y = y;
-    unit->Turn = turn;
-    return unit;
-}
-
-std::vector<int> Numbers(const TUnitList& list)
-{
-    std::vector<int> numbers;
-    list.ForEach([&numbers](const TUnit& unit) { numbers.push_back(unit.Number); });
-    return numbers;
-}
-
-TEST(TurnFiles, NamesPadTheTurnToFourDigits)
+TEST(TurnFiles, NamesPadTheTurnToFourDigitsAndButtonsStepWithinOneAndTheLatest)
 {
     EXPECT_EQ(TurnFileName("Units", 7), "Units0007.dat");
-    EXPECT_EQ(TurnFileName("Ords", 0), "Ords0000.dat");
     EXPECT_EQ(TurnFileName("Units", 12345), "Units12345.dat") << "never cut, so never shared";
-}
-
-TEST(TurnFiles, ButtonsStepWithinOneAndTheLatestTurn)
-{
     using enum TurnButton;
     const struct
     {
@@ -67,37 +45,31 @@ TEST(TurnFiles, ButtonsStepWithinOneAndTheLatestTurn)
 
 TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
 {
-    TempDir dir;
+    testing::TempDir dir;
     Workspace ws(dir.Path());
-    TMap& map = ws.Map;
-    map.EnsureCell(1, 0, 2)->Units.Add(Unit(50, kOther, 1, 0, 2));
-    map.EnsureCell(0, 2, 0)->Units.Add(Unit(7, kOwn, 0, 2, 0));
-    map.EnsureCell(0, 2, 0)->Units.Add(Unit(3, kOwn, 0, 2, 0));
-    map.EnsureCell(0, 0, 4)->Units.Add(Unit(9, kOther, 0, 0, 4));
-    map.EnsureCell(0, 0, 0);
-    ASSERT_TRUE(SaveHexUnits(map, dir.Path(), 12, ws.Settings));
-
+    for (const auto& [number, faction, level, x, y] :
+         {std::tuple{50, kOther, 1, 0, 2}, {7, kOwn, 0, 2, 0}, {3, kOwn, 0, 2, 0}, {9, kOther, 0, 0, 4}})
+        ws.Map.EnsureCell(level, x, y)->Units.Add(UnitAt(number, faction, level, x, y, 4));
+    ws.Map.EnsureCell(0, 0, 0);
+    ASSERT_TRUE(SaveHexUnits(ws.Map, dir.Path(), 12, ws.Settings));
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir.File("Units0012.dat"), lines));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "VERSION,2.31");
-    const int order[] = {9, 3, 7, 50};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(StrToIntLenient(lines[static_cast<std::size_t>(i) + 1]), order[i]) << "line " << i + 2;
+    for (std::size_t i = 1; i < 5; ++i)
+        EXPECT_EQ(StrToIntLenient(lines[i]), (Ints{9, 3, 7, 50}[i - 1])) << "line " << i + 1;
 
     // Units at a negative or impossible position have no hex to go to.
-    std::ofstream(dir.File("Units0012.dat"), std::ios::app) << Unit(60, kOther, 0, -1, 4)->ToLine() << "\r\n"
-                                                            << Unit(61, kOther, 0, 3, 4)->ToLine() << "\r\n";
-
+    std::ofstream(dir.File("Units0012.dat"), std::ios::app) << UnitAt(60, kOther, 0, -1, 4)->ToLine() << "\r\n"
+                                                            << UnitAt(61, kOther, 0, 3, 4)->ToLine() << "\r\n";
     Workspace loaded(dir.Path());
     loaded.Settings.CurrentTurn = 12;
     ASSERT_TRUE(LoadHexUnits(loaded.Map, dir.Path(), loaded.Settings));
-    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 2, 0)->Units), (std::vector<int>{3, 7}));
-    EXPECT_EQ(Numbers(loaded.Map.Cell(1, 0, 2)->Units), std::vector<int>{50});
-    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 0, 4)->Units), std::vector<int>{9});
+    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 2, 0)->Units), (Ints{3, 7}));
+    EXPECT_EQ(Numbers(loaded.Map.Cell(1, 0, 2)->Units), Ints{50});
+    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 0, 4)->Units), Ints{9});
     EXPECT_EQ(loaded.Map.CellCount(), 3);
     EXPECT_EQ(loaded.Map.UnitFileList.Count(), 0) << "hex units go to the cells only";
-
     loaded.Settings.CurrentTurn = 13;
     EXPECT_FALSE(LoadHexUnits(loaded.Map, dir.Path(), loaded.Settings));
 }
@@ -110,34 +82,33 @@ protected:
     {
         ws.Settings.DataDir = dir.Path();
         ws.Settings.FactionNo = kOwn;
-        for (int number : {kOwn, kOther}) {
-            auto faction = std::make_unique<TFaction>();
-            faction->Number = number;
-            ws.Factions.Add(std::move(faction));
-        }
+        ws.Factions.Add(NewFaction(kOwn, ""));
+        ws.Factions.Add(NewFaction(kOther, ""));
         TMap& map = ws.Map;
-        map.UnitFileList.Add(Unit(1, kOwn, 0, 0, 4, 9));
-        map.UnitFileList.Add(Unit(2, kOwn, 0, 2, 2, 9));
-        map.UnitFileList.Add(Unit(10, kOther, 0, 6, 6, 9));
+        map.UnitFileList.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
+        map.UnitFileList.Add(UnitAt(2, kOwn, 0, 2, 2, 9));
+        map.UnitFileList.Add(UnitAt(10, kOther, 0, 6, 6, 9));
         map.UnitFileList.Find(1)->SetOrders({"stale"});
         map.UnitFileList.MarkSeen(2, 2, 2, 0);  // seen in the turn shown before: stepping must forget it
-        map.EnsureCell(0, 0, 4)->Units.Add(Unit(1, kOwn, 0, 0, 4, 9));
-        map.EnsureCell(0, 4, 4)->Units.Add(Unit(2, kOwn, 0, 4, 4, 9));
+        map.EnsureCell(0, 0, 4)->Units.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
+        map.EnsureCell(0, 4, 4)->Units.Add(UnitAt(2, kOwn, 0, 4, 4, 9));
     }
 
     /// Writes the hex unit file of turn 4 through a map of its own.
     void WriteTurn4()
     {
         TMap source;
-        source.EnsureCell(0, 0, 4)->Units.Add(Unit(1, kOwn, 0, 0, 4));
-        source.EnsureCell(1, 2, 2)->Units.Add(Unit(3, kOwn, 1, 2, 2));
-        source.EnsureCell(0, 8, 8)->Units.Add(Unit(10, kOther, 0, 8, 8));
+        source.EnsureCell(0, 0, 4)->Units.Add(UnitAt(1, kOwn, 0, 0, 4, 4));
+        source.EnsureCell(1, 2, 2)->Units.Add(UnitAt(3, kOwn, 1, 2, 2, 4));
+        source.EnsureCell(0, 8, 8)->Units.Add(UnitAt(10, kOther, 0, 8, 8, 4));
         ASSERT_TRUE(SaveHexUnits(source, dir.Path(), 4, ws.Settings));
     }
 
-    TempDir dir;
+    std::vector<std::string> Warnings() const { return ui.Texts(testing::ScriptedInteraction::Kind::Warning); }
+
+    testing::TempDir dir;
     Workspace ws;
-    ScriptedInteraction ui;
+    testing::ScriptedInteraction ui;
 };
 
 TEST_F(StepToTurnTest, MissingHexFileEmptiesHexesAndDropsOwnUnits)
@@ -145,11 +116,10 @@ TEST_F(StepToTurnTest, MissingHexFileEmptiesHexesAndDropsOwnUnits)
     // The own records come from turn 9: an earlier turn without them says nothing about them.
     ws.StepToTurn(6, ui);
     EXPECT_TRUE(ws.Map.Cell(0, 0, 4)->Units.Count() == 0 && ws.Map.Cell(0, 4, 4)->Units.Count() == 0);
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 2, 10}));
-
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (Ints{1, 2, 10}));
     ws.StepToTurn(9, ui);
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{10}));
-    EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), (std::vector<int>{10})) << "others stay in their last hex";
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), Ints{10});
+    EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), Ints{10}) << "others stay in their last hex";
     EXPECT_TRUE(ui.shown.empty()) << "no orders file is no error";
 }
 
@@ -158,20 +128,15 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
     WriteTurn4();
     dir.Write("Ords0004.dat", "VERSION,2.31\r\n1,1\r\nWORK\r\n3,1\r\nSTUDY COMB\r\n");
     ws.StepToTurn(4, ui);
-
-    for (const auto& [level, x, y, number] : {std::tuple{0, 0, 4, 1}, {1, 2, 2, 3}, {0, 8, 8, 10}})
-        EXPECT_EQ(Numbers(ws.Map.Cell(level, x, y)->Units), std::vector<int>{number}) << number;
     EXPECT_EQ(ws.Map.Cell(0, 4, 4)->Units.Count(), 0);
-
-    // Unit 2 is own and not in turn 4, but its record is from turn 9: it stays. Unit 3 is own
-    // and new to the list: it stays.
+    // Unit 2 is own and not in turn 4, but its record is from turn 9: it stays; so does unit 3, new.
     const TUnitList& units = ws.Map.UnitFileList;
-    EXPECT_EQ(Numbers(units), (std::vector<int>{1, 2, 3, 10}));
+    EXPECT_EQ(Numbers(units), (Ints{1, 2, 3, 10}));
     EXPECT_EQ(units.Find(1)->Turn, 9) << "the later record is kept";
     for (const auto& [number, level, x, y] : {std::tuple{1, 0, 0, 4}, {3, 1, 2, 2}, {10, 0, 8, 8}}) {
-        EXPECT_TRUE(units.Find(number)->Seen) << number;
-        EXPECT_EQ(std::tuple(units.Find(number)->LastLevel, units.Find(number)->LastX, units.Find(number)->LastY),
-                  std::tuple(level, x, y))
+        EXPECT_EQ(Numbers(ws.Map.Cell(level, x, y)->Units), Ints{number});
+        const TUnit& unit = *units.Find(number);
+        EXPECT_EQ(std::tuple(unit.Seen, unit.LastLevel, unit.LastX, unit.LastY), std::tuple(true, level, x, y))
             << number;
     }
     EXPECT_EQ(units.Find(1)->Orders, (std::vector<std::string>{"WORK"}));
@@ -184,17 +149,15 @@ TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
     WriteTurn4();
     std::filesystem::create_directory(dir.File("Ords0004.dat"));
     ws.StepToTurn(4, ui);
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
-              (std::vector<std::string>{"Error loading saved orders for turn 4"}));
+    EXPECT_EQ(Warnings(), (std::vector<std::string>{"Error loading saved orders for turn 4"}));
     EXPECT_TRUE(ws.Refused.Contains(dir.File("Ords0004.dat"))) << "its orders must not be written over";
 
     // A hex unit file that is there but cannot be read says nothing about who is gone.
     ui.shown.clear();
     std::filesystem::create_directory(dir.File("Units0007.dat"));
     ws.StepToTurn(7, ui);
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
-              (std::vector<std::string>{"Error loading saved units for turn 7"}));
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (std::vector<int>{1, 2, 3, 10}));
+    EXPECT_EQ(Warnings(), (std::vector<std::string>{"Error loading saved units for turn 7"}));
+    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (Ints{1, 2, 3, 10}));
     EXPECT_TRUE(ws.Refused.Contains(dir.File("Units0007.dat")));
 }
 

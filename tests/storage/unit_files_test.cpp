@@ -3,6 +3,7 @@
 
 #include "people/unit_list.h"
 
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,34 +13,30 @@
 namespace korvane {
 namespace {
 
-using testing::TempDir;
+using Lines = std::vector<std::string>;
 
-std::unique_ptr<TUnit> Unit(int number, int faction, std::vector<std::string> orders = {})
+std::unique_ptr<TUnit> Unit(int number, int faction, Lines orders = {}, int turn = 3)
 {
-    auto unit = std::make_unique<TUnit>();
-    unit->Number = number;
+    auto unit = testing::NewUnit(number, faction, turn);
     unit->Name = "Unit " + std::to_string(number);
-    unit->Faction = faction;
-    unit->Turn = 3;
-    unit->AddTroops({2, 10});
-    unit->AddSkill({4, 95});
-    unit->SetOrders(orders);
+    unit->Troops = {{2, 10}};
+    unit->Skills = {{4, 95}};
+    unit->Orders = std::move(orders);
     return unit;
 }
 
 TEST(UnitFiles, SaveWritesOneHeaderAppendAddsLinesLoadReadsThemBack)
 {
-    TempDir dir;
+    testing::TempDir dir;
     TUnitList first, second;
     first.Add(Unit(120, 5));
     first.Add(Unit(7, 5));
     second.Add(Unit(33, 8));
     ASSERT_TRUE(SaveUnitFile(first, dir.File("Units.dat"), false));
-    EXPECT_EQ(dir.Read("Units.dat"),
-              "VERSION,2.31\r\n" + first.Items(0)->ToLine() + "\r\n" + first.Items(1)->ToLine() + "\r\n");
+    const std::string saved = dir.Read("Units.dat");
+    EXPECT_EQ(saved, "VERSION,2.31\r\n" + first.Items(0)->ToLine() + "\r\n" + first.Items(1)->ToLine() + "\r\n");
 
     // Appending adds lines without a second header, also after a last line without a line end.
-    const std::string saved = dir.Read("Units.dat");
     dir.Write("Units.dat", saved.substr(0, saved.size() - 2));
     ASSERT_TRUE(SaveUnitFile(second, dir.File("Units.dat"), true));
     EXPECT_EQ(dir.Read("Units.dat"), saved + second.Items(0)->ToLine() + "\r\n");
@@ -55,9 +52,8 @@ TEST(UnitFiles, SaveWritesOneHeaderAppendAddsLinesLoadReadsThemBack)
 
 TEST(UnitFiles, LoadSkipsHeadersAndShortLinesAndMergesByTurn)
 {
-    TempDir dir;
-    auto older = Unit(9, 5);
-    older->Turn = 2;
+    testing::TempDir dir;
+    auto older = Unit(9, 5, {}, 2);
     older->Name = "Older";
     dir.Write("Units.dat",
               "version,2.00\n" + Unit(9, 5)->ToLine() + "\n1\"short\"\n\n" + older->ToLine() + "\nVERSION,2.31\n"
@@ -75,7 +71,7 @@ TEST(UnitFiles, LoadSkipsHeadersAndShortLinesAndMergesByTurn)
 
 TEST(OrdersFile, WritesCountAndLinesOfUnitsWithOrdersOnly)
 {
-    TempDir dir;
+    testing::TempDir dir;
     TUnitList list;
     list.Add(Unit(12, 5, {"WORK", "  @TAX", "CLAIM 100"}));
     list.Add(Unit(3, 5));
@@ -88,32 +84,30 @@ TEST(OrdersFile, WritesCountAndLinesOfUnitsWithOrdersOnly)
     list.Find(12)->ClearOrders();
     list.Find(3)->SetOrders({"stale"});
     ASSERT_TRUE(LoadOrdersFile(list, dir.File("Ords0004.dat")));
-    EXPECT_EQ(list.Find(12)->Orders, (std::vector<std::string>{"WORK", "@TAX", "CLAIM 100"}));
+    EXPECT_EQ(list.Find(12)->Orders, (Lines{"WORK", "@TAX", "CLAIM 100"}));
     EXPECT_TRUE(list.Find(3)->Orders.empty()) << "orders not in the file are cleared";
     EXPECT_EQ(list.Find(40)->Orders.size(), 1u);
 }
 
 TEST(OrdersFile, ReadsOnlyWhatIsThere)
 {
-    TempDir dir;
+    testing::TempDir dir;
     TUnitList list;
-    list.Add(Unit(1, 5));
-    list.Add(Unit(2, 5));
-    list.Add(Unit(3, 5));
-    // Unit 77 is not listed: its lines are read and dropped, not given to the next unit.
-    // A line without a comma is no record; a negative count takes nothing.
+    for (int number : {1, 2, 3})
+        list.Add(Unit(number, 5));
+    // Unit 77 is not listed: its lines are read and dropped, not given to the next unit. A line
+    // without a comma is no record; a negative count takes nothing.
     dir.Write("Ords.dat",
               "VERSION,2.31\r\n77,2\r\nMOVE N\r\nSTUDY COMB\r\n2,1\r\nWORK\r\nstray\r\n"
               "1,-4\r\n3,3\r\n  ENTERTAIN  ");
     ASSERT_TRUE(LoadOrdersFile(list, dir.File("Ords.dat")));
     EXPECT_TRUE(list.Find(1)->Orders.empty());
-    EXPECT_EQ(list.Find(2)->Orders, (std::vector<std::string>{"WORK"}));
-    EXPECT_EQ(list.Find(3)->Orders, (std::vector<std::string>{"ENTERTAIN"})) << "count 3, one line left";
+    EXPECT_EQ(list.Find(2)->Orders, Lines{"WORK"});
+    EXPECT_EQ(list.Find(3)->Orders, Lines{"ENTERTAIN"}) << "count 3, one line left";
 
     list.Find(2)->SetOrders({"x"});
     EXPECT_TRUE(LoadOrdersFile(list, dir.File("Ords0099.dat"))) << "a missing file is no error";
     EXPECT_TRUE(list.Find(2)->Orders.empty());
-
     std::filesystem::create_directory(dir.File("Ords0005.dat"));
     EXPECT_FALSE(LoadOrdersFile(list, dir.File("Ords0005.dat")));
 }

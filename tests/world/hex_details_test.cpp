@@ -3,9 +3,9 @@
 #include "world/map.h"
 #include "world/vocabulary.h"
 
-#include <gtest/gtest.h>
+#include "support/record_builders.h"
 
-#include <tuple>
+#include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
@@ -13,34 +13,23 @@ namespace {
 class HexDetailsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        horses = map.ProductList.Add("HORS", "  horses  ");
-        longName = map.ProductList.Add("WING", "winged horse of the northern wastes");
-        cell = map.EnsureCell(0, 12, 4);
-    }
-
     TMap map;
-    int horses = 0, longName = 0;
-    TMapCell* cell = nullptr;
+    TMapCell* cell = map.EnsureCell(0, 12, 4);
 };
 
 // A known hex shown and saved unchanged, and every field edited: the hex window's tests.
 TEST_F(HexDetailsTest, ANewCellsDetailsSavedOverAKnownOneClearIt)
 {
-    cell->Terrain = kTerrainSolid;
-    cell->Region = map.RegionList.Add("Lavan");
-    const int race = cell->Race = map.RaceList.Add("nomads");
-    std::tie(cell->PopCenter, cell->PopCenterType, cell->Population) = std::tuple("Kelsey", kVillage, 4300);
-    std::tie(cell->Gate, cell->FactionNo, cell->Shaft, cell->Unconfirmed) = std::tuple(17, 42, "Shaft", false);
-
+    TMapCell& known = testing::KnownCell(map, 0, 12, 4);
+    known.Terrain = kTerrainSolid;
+    const int race = known.Race;
     // Nothing known, but the faction never below 0 and the natives' race, which a drop-down
     // list cannot unchoose.
-    StoreHexDetails(HexDetailsOf(map, TMapCell()), *cell);
-    EXPECT_EQ(std::tuple(cell->Terrain, cell->Region, cell->PopCenter, cell->PopCenterType, cell->Population),
+    StoreHexDetails(HexDetailsOf(map, TMapCell()), known);
+    EXPECT_EQ(std::tuple(known.Terrain, known.Region, known.PopCenter, known.PopCenterType, known.Population),
               std::tuple(0, 0, "", kNoPopCenter, -1));
-    EXPECT_EQ(std::tuple(cell->Gate, cell->FactionNo, cell->Shaft, cell->Unconfirmed), std::tuple(0, 0, "", true));
-    EXPECT_EQ(cell->Race, race);
+    EXPECT_EQ(std::tuple(known.Gate, known.FactionNo, known.Shaft, known.Unconfirmed, known.Race),
+              std::tuple(0, 0, "", true, race));
 }
 
 TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurns)
@@ -68,10 +57,7 @@ TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
     HexDetails edited = HexDetailsOf(map, *cell);
     edited.PopCenter = "  Port Arn  ";
     edited.PopCenterType = kNoPopCenter;
-    edited.NativeCount = " 12abc";
-    edited.Silver = "lots";
-    edited.Gate = "";
-    edited.FactionNo = "-7";
+    std::tie(edited.NativeCount, edited.Silver, edited.Gate, edited.FactionNo) = std::tuple(" 12abc", "lots", "", "-7");
     edited.Other = "  Cave  ";
     cell->PopCenterType = kTown;
     StoreHexDetails(edited, *cell);
@@ -101,15 +87,16 @@ TEST(HexPosition, CoordinatesAndPathwayCaptions)
         EXPECT_EQ(HexCoordText(level, x, y), coord) << level << ":" << x << "," << y;
         EXPECT_EQ(PathwayKind(level, x, y) != 0, coord[1] == '-') << level << ":" << x << "," << y;
     }
-    EXPECT_EQ(PathwayCaption(1), " Underworld pathway North/South Exists");
     EXPECT_EQ(PathwayCaption(2), " Underworld pathway North East/South West Exists");
-    EXPECT_EQ(PathwayCaption(3), " Underworld pathway South East/North West Exists");
-    EXPECT_EQ(PathwayCaption(0), "");
+    for (int kind : {0, 1, 3, 4})
+        EXPECT_EQ(PathwayCaption(kind).empty(), kind % 4 == 0) << kind;
 }
 
 // Ordinary market lines: the hex window's test.
 TEST_F(HexDetailsTest, MarketLinesLeaveOutUnknownItemsAndCutLongOnesToTheirColumns)
 {
+    const int horses = map.ProductList.Add("HORS", "  horses  ");
+    const int longName = map.ProductList.Add("WING", "winged horse of the northern wastes");
     cell->Wanted = {{99, 5, 5}, {longName, 1234567, 300}};
     cell->Products = {{-1, 3, 0}, {horses, 12, 0}};
     EXPECT_EQ(ListWanted(*cell, map.ProductList), std::vector<std::string>{"123456winged horse of the  at $300"});

@@ -2,18 +2,14 @@
 #include "world/map_cell.h"
 #include "world/vocabulary.h"
 
+#include "support/record_builders.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace korvane {
 namespace {
-
-std::unique_ptr<TStructure> Structure(int number, const char* name)
-{
-    auto structure = std::make_unique<TStructure>();
-    structure->Number = number;
-    structure->Name = name;
-    return structure;
-}
 
 TEST(MapCell, BlankRule)
 {
@@ -23,7 +19,8 @@ TEST(MapCell, BlankRule)
     cell.Unconfirmed = false;
     EXPECT_TRUE(cell.IsBlank()) << "spaces and the confirmation mark are not worth storing alone";
 
-    const std::vector<std::function<void(TMapCell&)>> marks = {
+    // Comments count: typed by the player into an otherwise unknown hex, and saved.
+    const std::function<void(TMapCell&)> marks[] = {
         [](TMapCell& c) { c.Terrain = 2; },
         [](TMapCell& c) { c.LegacyName = "x"; },
         [](TMapCell& c) { c.Region = 1; },
@@ -35,24 +32,23 @@ TEST(MapCell, BlankRule)
         [](TMapCell& c) { c.Race = 1; },
         [](TMapCell& c) { c.Population = 1; },
         [](TMapCell& c) { c.FactionNo = 1; },
-        // Typed by the player into an otherwise unknown hex, and saved.
         [](TMapCell& c) { c.Comments = "rumoured city"; },
         [](TMapCell& c) { c.Shaft = "Shaft"; },
         [](TMapCell& c) { c.Other = "Tower"; },
         [](TMapCell& c) { c.Entertainment = 5; },
         [](TMapCell& c) { c.MaxWages = 5; },
         [](TMapCell& c) {
-            c.Products.push_back({0, 5, 0});
+            c.Products = {{0, 5, 0}};
         },
     };
-    for (std::size_t i = 0; i < marks.size(); ++i) {
+    for (const auto& mark : marks) {
         TMapCell marked;
-        marks[i](marked);
-        EXPECT_FALSE(marked.IsBlank()) << "mark " << i;
+        mark(marked);
+        EXPECT_FALSE(marked.IsBlank()) << "mark " << &mark - marks;
     }
 }
 
-TEST(MapCell, TerrainNamesOutsideTheListAreUnknown)
+TEST(MapCell, TerrainNamesOutsideTheListAreUnknownAndAStructureSeenAgainReplacesTheOld)
 {
     const NameList terrains = BuiltInTerrainNames();
     TMapCell cell;
@@ -60,14 +56,8 @@ TEST(MapCell, TerrainNamesOutsideTheListAreUnknown)
         cell.Terrain = terrain;
         EXPECT_EQ(cell.TerrainName(terrains), name) << terrain;
     }
-}
-
-TEST(MapCell, StructureSeenAgainReplacesTheOld)
-{
-    TMapCell cell;
-    cell.AddStructure(Structure(12, "Tower"));
-    cell.AddStructure(Structure(7, "First"));
-    cell.AddStructure(Structure(7, "Second"));
+    for (const auto& [number, name] : {std::pair{12, "Tower"}, {7, "First"}, {7, "Second"}})
+        cell.AddStructure(std::make_unique<TStructure>(TStructure{number, 0, name, ""}));
     ASSERT_EQ(cell.Structures.Count(), 2);
     EXPECT_EQ(std::tuple(cell.Structures.KeyAt(0), cell.Structures.Items(0)->Name, cell.Structures.KeyAt(1)),
               std::tuple("000007", "Second", "000012"));
@@ -81,22 +71,15 @@ TEST(MapCell, OwnUnitsAndOrders)
     TUnitList mapUnits;
     EXPECT_FALSE(cell.HasOwnUnits(9));
     EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
-
-    auto unit = [](int number, int faction) {
-        auto u = std::make_unique<TUnit>();
-        u->Number = number;
-        u->Faction = faction;
-        return u;
-    };
-    cell.Units.Add(unit(1, 9));
-    cell.Units.Add(unit(2, 4));
+    cell.Units.Add(testing::NewUnit(1, 9));
+    cell.Units.Add(testing::NewUnit(2, 4));
     EXPECT_TRUE(cell.HasOwnUnits(9));
     EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits)) << "an own unit without a record counts as done";
-    TUnit* record = mapUnits.Add(unit(1, 9));
+    TUnit* record = mapUnits.Add(testing::NewUnit(1, 9));
     EXPECT_FALSE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
     record->OrdersDone = true;
     EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
-    mapUnits.Add(unit(2, 4));
+    mapUnits.Add(testing::NewUnit(2, 4));
     EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits)) << "other factions' orders do not count";
 }
 

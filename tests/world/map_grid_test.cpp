@@ -3,18 +3,21 @@
 #include "people/faction_list.h"
 #include "world/map.h"
 
+#include "support/record_builders.h"
+
 #include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
 
+using testing::NewUnit;
+using P = std::tuple<int, int, int>;
+
 TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
 {
     TMap map;
-    for (const auto& [level, x, y] : {std::tuple{0, 5, 4}, {0, -2, 0}, {0, 322, 0}, {0, 0, 194}, {2, 0, 0}})
+    for (const auto& [level, x, y] : {P{0, 5, 4}, {0, -2, 0}, {0, 322, 0}, {0, 0, 194}, {2, 0, 0}})
         EXPECT_EQ(map.EnsureCell(level, x, y), nullptr) << level << " " << x << "," << y;
-    EXPECT_EQ(map.CellCount(), 0);
-
     TMapCell* corner = map.EnsureCell(1, 320, 192);
     ASSERT_NE(corner, nullptr);
     EXPECT_EQ(std::tuple(corner->Level, corner->X, corner->Y), std::tuple(1, 320, 192));
@@ -23,7 +26,6 @@ TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
     EXPECT_EQ(map.Cell(0, 320, 192), nullptr);
     EXPECT_EQ(map.Cell(0, 5, 4), nullptr);
     EXPECT_EQ(map.CellCount(), 1);
-
     map.RemoveCell(1, 320, 192);
     map.RemoveCell(1, 320, 192);  // nothing left to remove
     map.RemoveCell(0, 5, 4);  // no position at all
@@ -45,50 +47,39 @@ TEST(MapGrid, UnderworldCoordinatesAndCellKinds)
         TMap::UnderToGrid(x, y);
         EXPECT_FALSE(TMap::IsValidPosition(1, x, y)) << x << "," << y;
     }
-    struct Case
-    {
-        int x, y, kind;
-    };
-    for (const Case c : {Case{0, 2, 0}, Case{2, 0, 0}, Case{4, 2, 0}, Case{6, 4, 0}, Case{0, 0, 1}, Case{2, 2, 1},
-                         Case{1, 1, 2}, Case{1, 3, 3}, Case{3, 1, 3}, Case{3, 3, 2}, Case{5, 5, 2}, Case{7, 5, 3}})
-        EXPECT_EQ(TMap::UnderCellKind(c.x, c.y), c.kind) << "(" << c.x << "," << c.y << ")";
+    for (const auto& [x, y, kind] : {P{0, 2, 0}, P{2, 0, 0}, P{4, 2, 0}, P{6, 4, 0}, P{0, 0, 1}, P{2, 2, 1}, P{1, 1, 2},
+                                     P{1, 3, 3}, P{3, 1, 3}, P{3, 3, 2}, P{5, 5, 2}, P{7, 5, 3}})
+        EXPECT_EQ(TMap::UnderCellKind(x, y), kind) << "(" << x << "," << y << ")";
 }
 
-TEST(MapGrid, WalkOrdersAndClear)
+TEST(MapGrid, WalkOrdersClearAndAFullWorld)
 {
     TMap map;
-    using P = std::tuple<int, int, int>;
     // The grid's corners and both parities of column, on both levels.
     for (const auto& [level, x, y] : {P{1, 0, 0}, P{0, 320, 192}, P{0, 319, 191}, P{0, 2, 0}, P{0, 0, 2}, P{0, 1, 1},
                                       P{0, 0, 192}, P{0, 7, 3}, P{1, 319, 1}})
         map.EnsureCell(level, x, y);
     map.RemoveCell(0, 7, 3);
-    auto walks = [&map] {
+    const auto walks = [&map] {
         std::pair<std::vector<P>, std::vector<P>> seen;
         map.ForEachCell([&](const TMapCell& c) { seen.first.emplace_back(c.Level, c.X, c.Y); });
         map.ForEachCellByRows([&](const TMapCell& c) { seen.second.emplace_back(c.Level, c.X, c.Y); });
         return seen;
     };
-    const auto [byColumns, byRows] = walks();
-    EXPECT_EQ(byColumns,
-              (std::vector<P>{
-                  {0, 0, 2}, {0, 0, 192}, {0, 1, 1}, {0, 2, 0}, {0, 319, 191}, {0, 320, 192}, {1, 0, 0}, {1, 319, 1}}));
-    EXPECT_EQ(byRows,
-              (std::vector<P>{
-                  {0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {0, 319, 191}, {0, 0, 192}, {0, 320, 192}, {1, 0, 0}, {1, 319, 1}}));
-
+    EXPECT_EQ(
+        walks(),
+        std::pair(
+            std::vector<P>{
+                {0, 0, 2}, {0, 0, 192}, {0, 1, 1}, {0, 2, 0}, {0, 319, 191}, {0, 320, 192}, {1, 0, 0}, {1, 319, 1}},
+            std::vector<P>{
+                {0, 2, 0}, {0, 1, 1}, {0, 0, 2}, {0, 319, 191}, {0, 0, 192}, {0, 320, 192}, {1, 0, 0}, {1, 319, 1}}));
     map.Clear();
     EXPECT_EQ(map.CellCount(), 0);
     EXPECT_EQ(map.Cell(1, 0, 0), nullptr) << "row 0 and column 0 are cleared too";
-    const auto emptied = walks();
-    EXPECT_TRUE(emptied.first.empty() && emptied.second.empty());
+    EXPECT_EQ(walks(), (std::pair<std::vector<P>, std::vector<P>>{}));
     map.EnsureCell(0, 1, 1);
     EXPECT_EQ(walks().second, (std::vector<P>{P{0, 1, 1}})) << "a cleared map fills again";
-}
 
-TEST(MapGrid, FullWorldFits)
-{
-    TMap map;
     for (int level = 0; level < 2; ++level)
         for (int x = 0; x <= 320; ++x)
             for (int y = x % 2; y <= 192; y += 2)
@@ -96,89 +87,76 @@ TEST(MapGrid, FullWorldFits)
     EXPECT_EQ(map.CellCount(), 2 * (321 * 193 + 1) / 2);
 }
 
-TEST(MapUnits, ReconcileUnseenUnits)
+class MapUnits : public ::testing::Test
 {
+protected:
+    TUnit* Record(int number, int faction, int turn = 0)
+    {
+        return map.UnitFileList.Add(NewUnit(number, faction, turn));
+    }
+    void Reconcile() { map.ReconcileUnseenUnits(9, factions, skills); }
+
     TMap map;
     TFactionList factions;
     TKeyStringList skills;
-    auto add = [&](int number, int faction, int x, int y, bool seen) {
-        auto unit = std::make_unique<TUnit>();
-        std::tie(unit->Number, unit->Faction, unit->X, unit->Y, unit->Seen) = std::tuple(number, faction, x, y, seen);
-        map.UnitFileList.Add(std::move(unit));
-    };
-    add(1, 9, 2, 2, false);  // own and gone
-    add(2, 5, 4, 4, false);  // other faction, its hex empty: shown there
-    add(3, 5, 4, 4, false);  // same hex: returns with unit 2
-    add(4, 5, 6, 6, false);  // its hex has units this turn
-    add(5, 9, 8, 8, true);  // own and seen
-    add(6, 5, 5, 4, false);  // odd position: kept, not placed
-    auto current = std::make_unique<TUnit>();
-    current->Number = 77;
-    map.EnsureCell(0, 6, 6)->Units.Add(std::move(current));
+};
 
-    map.ReconcileUnseenUnits(9, factions, skills);
+TEST_F(MapUnits, ReconcileUnseenUnits)
+{
+    for (const auto& [number, faction, x, y] : {std::tuple{1, 9, 2, 2},  // own and gone
+                                                {2, 5, 4, 4},  // other faction, its hex empty: shown there
+                                                {3, 5, 4, 4},  // same hex: returns with unit 2
+                                                {4, 5, 6, 6},  // its hex has units this turn
+                                                {5, 9, 8, 8},  // own and seen
+                                                {6, 5, 5, 4}}) {  // odd position: kept, not placed
+        TUnit* unit = Record(number, faction);
+        std::tie(unit->X, unit->Y, unit->Seen) = std::tuple(x, y, number == 5);
+    }
+    map.EnsureCell(0, 6, 6)->Units.Add(NewUnit(77));
+    Reconcile();
     EXPECT_EQ(map.UnitFileList.Find(1), nullptr);
     EXPECT_TRUE(map.UnitFileList.Find(5) && map.UnitFileList.Find(6));
     EXPECT_EQ(map.UnitFileList.Count(), 5);
     ASSERT_NE(map.Cell(0, 4, 4), nullptr);
-    ASSERT_EQ(map.Cell(0, 4, 4)->Units.Count(), 2) << "every unit of a hex empty before the put-back";
-    EXPECT_EQ(std::tuple(map.Cell(0, 4, 4)->Units.Items(0)->Number, map.Cell(0, 4, 4)->Units.Items(1)->Number),
-              std::tuple(2, 3));
+    EXPECT_EQ(testing::Numbers(map.Cell(0, 4, 4)->Units), (std::vector<int>{2, 3}))
+        << "every unit of a hex empty before the put-back";
     EXPECT_NE(map.Cell(0, 4, 4)->Units.Items(0), map.UnitFileList.Find(2)) << "the hex gets a copy";
     EXPECT_EQ(map.Cell(0, 6, 6)->Units.Count(), 1);
     EXPECT_EQ(map.Cell(0, 8, 8), nullptr);
 }
 
-TEST(MapUnits, OwnUnitsOfALaterTurnOutliveAnOlderPass)
+TEST_F(MapUnits, OwnUnitsOfALaterTurnOutliveAnOlderPass)
 {
-    TMap map;
-    TFactionList factions;
-    TKeyStringList skills;
-    auto unit = std::make_unique<TUnit>();
-    unit->Number = 22;
-    unit->Faction = 9;
-    unit->Turn = 14;
-    unit->SetOrders({"WORK"});
-    map.UnitFileList.Add(std::move(unit));
-
+    Record(22, 9, 14)->SetOrders({"WORK"});
     for (int older : {13, -1}) {  // an older turn, and a report without a date
         map.UnitFileList.ClearSeen(older);
-        map.ReconcileUnseenUnits(9, factions, skills);
+        Reconcile();
         ASSERT_NE(map.UnitFileList.Find(22), nullptr) << older;
         EXPECT_EQ(map.UnitFileList.Find(22)->Orders, std::vector<std::string>{"WORK"});
     }
     map.UnitFileList.ClearSeen(14);
-    map.ReconcileUnseenUnits(9, factions, skills);
+    Reconcile();
     EXPECT_EQ(map.UnitFileList.Find(22), nullptr) << "its own turn no longer lists it";
 }
 
-TEST(MapUnits, ANextTurnWorksOutPositionsAConstantNumberOfTimes)
+TEST_F(MapUnits, ANextTurnWorksOutPositionsAConstantNumberOfTimes)
 {
-    // Positions are worked out again after a change in the middle of a list. A next turn that
-    // updates half of the units and drops the player's gone ones must not do that per unit:
-    // doing so made the second import of a large report take minutes.
+    // Positions are worked out again after a change in the middle of a list; doing that per unit
+    // made the second import of a large report, updating half its units, take minutes.
     constexpr int kUnits = 4000;
-    TMap map;
-    TFactionList factions;
-    TKeyStringList skills;
-    for (int number = 1; number <= kUnits; ++number) {
-        auto unit = std::make_unique<TUnit>();
-        std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, number % 4 < 2 ? 9 : 5, 1);
-        map.UnitFileList.Add(std::move(unit));
-    }
+    const auto faction = [](int number) { return number % 4 < 2 ? 9 : 5; };
+    for (int number = 1; number <= kUnits; ++number)
+        Record(number, faction(number), 1);
     map.ClearCellLists();
     map.UnitFileList.ClearSeen(2);
     const long long before = map.UnitFileList.Records().PositionRebuilds();
     TMapCell& cell = *map.EnsureCell(0, 2, 2);
     for (int i = 0; i < kUnits / 2; ++i) {
-        // Interleaved from both ends, as factions' numbers are in a hex.
-        const int number = i % 2 ? kUnits - i : i + 1;
-        auto unit = std::make_unique<TUnit>();
-        std::tie(unit->Number, unit->Faction, unit->Turn) = std::tuple(number, number % 4 < 2 ? 9 : 5, 2);
-        map.AddSeenUnit(cell, std::move(unit), 9, factions, skills);
+        const int number = i % 2 ? kUnits - i : i + 1;  // from both ends, as factions' numbers are in a hex
+        map.AddSeenUnit(cell, NewUnit(number, faction(number), 2), 9, factions, skills);
         ASSERT_GE(map.UnitFileList.IndexOf(number), 0);
     }
-    map.ReconcileUnseenUnits(9, factions, skills);
+    Reconcile();
     EXPECT_EQ(map.UnitFileList.Count(), kUnits * 3 / 4) << "the player's unseen units are gone";
     EXPECT_LE(map.UnitFileList.Records().PositionRebuilds() - before, 4);
 }

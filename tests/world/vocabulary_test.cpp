@@ -12,37 +12,23 @@ namespace korvane {
 namespace {
 
 using testing::TempDir;
+using Names = std::vector<std::string>;
 
-TEST(Vocabulary, BuiltInTablesKeepTheirPositions)
+TEST(Vocabulary, BuiltInTablesKeepTheirPositionsAndTerrainIndexIgnoresCaseAndTheUnderPrefix)
 {
     // Terrain and structure types are stored by position in the map database.
     const TMap map;
     using Row = std::pair<int, const char*>;
     ASSERT_EQ(map.TerrainList.Count(), 13);
-    for (const auto& [at, name] : {Row{2, "Plain"}, {kTerrainSolid, "Solid"}})
+    for (const auto& [at, name] : {Row{2, "Plain"}, Row{kTerrainSolid, "Solid"}})
         EXPECT_EQ(map.TerrainList[at], name) << at;
     ASSERT_EQ(map.StructureTypes.Count(), 41);
-    for (const auto& [at, name] : {Row{5, "MAGICAL FORTRESS"},
-                                   {6, "Hold1"},
-                                   {12, "MINE"},
-                                   {23, "Hold12"},
-                                   {24, "LONGBOAT"},
-                                   {34, "Hold18"},
-                                   {35, "SHAFT"},
-                                   {40, "DEMON PIT"}})
+    for (const auto& [at, name] : {Row{5, "MAGICAL FORTRESS"}, Row{6, "Hold1"}, Row{12, "MINE"}, Row{23, "Hold12"},
+                                   Row{24, "LONGBOAT"}, Row{34, "Hold18"}, Row{35, "SHAFT"}, Row{40, "DEMON PIT"}})
         EXPECT_EQ(map.StructureTypes[at], name) << at;
-}
-
-TEST(Vocabulary, TerrainIndexIgnoresCaseAndTheUnderPrefix)
-{
-    const TMap map;
-    for (const auto& [name, index] : {std::pair{"PLAIN", 2},
-                                      {"underforest", 3},
-                                      {"UnderForest", 3},
-                                      {"forest", 3},
-                                      {"lava", 0},
-                                      {"under", 0},
-                                      {"", 0}})
+    using Index = std::pair<const char*, int>;
+    for (const auto& [name, index] : {Index{"PLAIN", 2}, Index{"underforest", 3}, Index{"UnderForest", 3},
+                                      Index{"forest", 3}, Index{"lava", 0}, Index{"under", 0}, Index{"", 0}})
         EXPECT_EQ(map.TerrainIndex(name), index) << name;
 }
 
@@ -53,44 +39,31 @@ TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNames)
     EXPECT_EQ(list.KeyAt(0), " SWOR ") << "a new key is stored as given";
     EXPECT_EQ(list.SingularAt(0), "sword");
     EXPECT_EQ(list.IndexOfKey("swor"), -1) << "stored keys are not trimmed";
-
     EXPECT_EQ(list.AddKey("HORS", "horse", "horses"), 1);
     EXPECT_EQ(list.AddKey(" hors  ", "", "steeds"), 1);
-    EXPECT_EQ(list.SingularAt(1), "horse") << "an empty name keeps the old one";
-    EXPECT_EQ(list.PluralAt(1), "steeds");
+    EXPECT_EQ(std::tuple(list.SingularAt(1), list.PluralAt(1)), std::tuple("horse", "steeds"))
+        << "an empty name keeps the old one";
     EXPECT_EQ(list.IndexOfKey("  HORS"), 1);
     EXPECT_EQ(list.KeyAt(7, "unchanged"), "unchanged");
     EXPECT_EQ(list.PluralAt(-1, "x"), "x");
 }
 
-TEST(KeyStringList, FileRoundTripAndTruncatedRecord)
+TEST(KeyStringList, FileRoundTripTruncatedRecordAndTheRaceTableWinning)
 {
     TempDir dir;
-    TKeyStringList list;
+    TKeyStringList list, loaded, troops;
     list.AddKey("WOLF", "wolf", "wolves");
     list.AddKey("LEAD", "leader", "leaders");
     ASSERT_TRUE(list.SaveToFile(dir.File("Troops.dat")));
     EXPECT_EQ(dir.Read("Troops.dat"), "WOLF\r\nwolf\r\nwolves\r\nLEAD\r\nleader\r\nleaders\r\n");
-
-    TKeyStringList loaded;
     ASSERT_TRUE(loaded.LoadFromFile(dir.File("Troops.dat")));
     EXPECT_EQ(loaded.Count(), 2);
     EXPECT_EQ(loaded.PluralAt(0), "wolves");
 
-    dir.Write("Short.dat", "A\nan a\nsome a\nB\nbee");
-    TKeyStringList shortList;
-    ASSERT_TRUE(shortList.LoadFromFile(dir.File("Short.dat")));
-    ASSERT_EQ(shortList.Count(), 2);
-    EXPECT_EQ(std::tuple(shortList.KeyAt(1), shortList.SingularAt(1), shortList.PluralAt(1)),
-              std::tuple("B", "bee", ""));
-}
-
-TEST(KeyStringList, RaceTableWinsOverTroopFile)
-{
-    TempDir dir;
     dir.Write("Troops.dat", "LEAD\r\nboss\r\nbosses\r\nWOLF\r\nwolf\r\nwolves\r\nORC");
-    TKeyStringList troops;
-    troops.LoadFromFile(dir.File("Troops.dat"));
+    ASSERT_TRUE(troops.LoadFromFile(dir.File("Troops.dat")));
+    ASSERT_EQ(troops.Count(), 3);
+    EXPECT_EQ(std::tuple(troops.KeyAt(2), troops.SingularAt(2), troops.PluralAt(2)), std::tuple("ORC", "", ""));
     AddRaceTable(troops);
     EXPECT_EQ(troops.IndexOfKey("LEAD"), 0) << "a known key keeps its position";
     EXPECT_EQ(std::tuple(troops.SingularAt(0), troops.PluralAt(0)), std::tuple("leader", "leaders"));
@@ -103,13 +76,8 @@ TEST(ProductCodeList, LoadRules)
 {
     TempDir dir;
     dir.Write("Products.dat",
-              "HORS;  horse  \r\n"
-              "   \r\n"
-              "no semicolon here\r\n"
-              "\r\n"
-              " IRON ;iron;ore\r\n"
-              "LONG;"
-                  + std::string(300, 'n') + "\r\n");
+              "HORS;  horse  \r\n   \r\nno semicolon here\r\n\r\n IRON ;iron;ore\r\nLONG;" + std::string(300, 'n')
+                  + "\r\n");
     ProductCodeList list;
     list.Add("OLD", "dropped on load");
     ASSERT_TRUE(list.LoadFromFile(dir.File("Products.dat")));
@@ -119,16 +87,15 @@ TEST(ProductCodeList, LoadRules)
         << "the code is taken as it stands";
     EXPECT_EQ(list[2].Product.Name.size(), 250u);
     EXPECT_EQ(list.IndexOf("hors"), 0);
-
     ASSERT_TRUE(list.SaveToFile(dir.File("Out.dat")));
     EXPECT_EQ(dir.Read("Out.dat").substr(0, 29), "HORS;horse\r\nIRON;iron;ore\r\nLO");
 }
 
 TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
 {
-    TempDir dir;
+    TempDir dir, empty;
     const TrecINI names(dir.File("ATLANTIS.INI"));
-    TMap map;
+    TMap map, loaded;
     map.RegionList.Add("Gryffindor");
     map.RegionList.Add("");
     map.RaceList.Add("High Elves");
@@ -137,8 +104,6 @@ TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
     map.ProductList.Add("GRAI", "grain");
     ASSERT_TRUE(map.SaveReferenceLists(dir.Path(), names));
     EXPECT_EQ(dir.Read("Regions.dat"), "Unknown\r\nGryffindor\r\n\r\n");
-
-    TMap loaded;
     loaded.LoadReferenceLists(dir.Path(), names);
     EXPECT_EQ(loaded.RegionList.Names(), map.RegionList.Names()) << "blank lines keep their position";
     EXPECT_EQ(loaded.RaceList.IndexOf("high elves"), 1);
@@ -147,10 +112,9 @@ TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
     EXPECT_EQ(loaded.TerrainList.Names(), map.TerrainList.Names());
 
     // Loading again from an empty folder resets every list to the built-in one, rather than keeping stale names.
-    TempDir empty;
     loaded.LoadReferenceLists(empty.Path(), names);
-    EXPECT_EQ(loaded.RegionList.Names(), std::vector<std::string>{"Unknown"});
-    EXPECT_EQ(loaded.RaceList.Names(), std::vector<std::string>{"Unknown"});
+    EXPECT_EQ(std::tuple(loaded.RegionList.Names(), loaded.RaceList.Names()),
+              std::tuple(Names{"Unknown"}, Names{"Unknown"}));
     EXPECT_EQ(std::tuple(loaded.WeatherList.Count(), loaded.ProductList.Count(), loaded.TerrainList.Count()),
               std::tuple(0, 0, 13));
 }
