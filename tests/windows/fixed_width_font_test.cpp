@@ -1,5 +1,4 @@
-// Every list that lines up columns with blanks has a font whose characters are all one width,
-// whatever fonts the machine has: checked by the widths the player sees, not by the font's word.
+// Every list that lines up columns has a font whose characters all take one width.
 #include "windows/fixed_width_font.h"
 
 #include "unit_browser_world.h"

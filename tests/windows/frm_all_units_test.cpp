@@ -1,5 +1,4 @@
-// The "All Known Units" browser driven as a player would: every unit listed, the first chosen,
-// the ways to the chosen unit's hex, All and Mine, and a world of tens of thousands of units.
+// The "All Known Units" browser: every unit listed, the ways to a unit's hex, All and Mine.
 #include "windows/frm_all_units.h"
 
 #include "unit_browser_world.h"
@@ -13,7 +12,7 @@ using testing::LineTexts;
 using Flash = std::tuple<bool, int, int, int>;  // on, x, level, y
 using Place = std::tuple<int, int, int>;  // level, x, y
 
-class AllUnitsWindow : public testing::UnitBrowserWorld
+class AllUnitsWindow : public testing::UnitWindowTest<TfrmAllUnits>
 {
 protected:
     /// The browser over `world`, with the map's functions recorded.
@@ -28,13 +27,6 @@ protected:
         };
         return *window;
     }
-    QListView* Units() const { return testing::Child<QListView>(*window, "lstUnits"); }
-    QComboBox* Factions() const { return testing::Child<QComboBox>(*window, "lstFactions"); }
-    QPushButton* Button(const char* name) const { return testing::Child<QPushButton>(*window, name); }
-    QString Label(const char* name) const { return testing::Child<QLabel>(*window, name)->text(); }
-    void Choose(int unit) const { ChooseLine(Units(), testing::RowOfUnit(Units(), unit)); }
-
-    std::unique_ptr<TfrmAllUnits> window;
     std::vector<Flash> flashes;
     std::vector<Place> moves, shown;
     QWidget* hexParent = nullptr;
@@ -49,11 +41,11 @@ TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
                      "   201   12 Traders                        1 man      (12,8)      In 2",
                      "   301   -1 Strangers                      3 men      (12,8)     ",
                      "   103    3 Miners                         5 men      (12,8,u)   "}));
-    EXPECT_EQ(Label("pnlManCount"), "21 men ");
+    EXPECT_EQ(Panel("pnlManCount"), "21 men ");
     EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
     EXPECT_EQ(window->SelectedUnit(), Record(101)) << "the map's record, with its orders";
-    EXPECT_EQ(Label("pnlSilver"), "300");
-    EXPECT_EQ(std::tuple(Button("cmdShowHex")->text(), Button("cmdMoveMaptoHex")->text()),
+    EXPECT_EQ(Panel("pnlSilver"), "300");
+    EXPECT_EQ(std::tuple(Get("cmdShowHex")->text(), Get("cmdMoveMaptoHex")->text()),
               std::tuple("Show He&x", "Map to &Hex"))
         << "two buttons, two Alt keys";
     window->show();
@@ -65,13 +57,13 @@ TEST_F(AllUnitsWindow, TheChosenUnitsHexIsBlinkedMovedToAndOpened)
     Open();
     Choose(103);
     EXPECT_EQ(flashes.back(), Flash(true, 14, 1, 8));
-    Button("cmdMoveMaptoHex")->click();
-    Button("cmdShowHex")->click();
+    Get("cmdMoveMaptoHex")->click();
+    Get("cmdShowHex")->click();
     EXPECT_EQ(moves, (std::vector<Place>{{1, 12, 8}}));
     EXPECT_EQ(shown, (std::vector<Place>{{1, 12, 8}})) << "(12,8,u) is the underworld";
     EXPECT_EQ(hexParent, window.get());
     Choose(201);
-    Button("cmdShowHex")->click();
+    Get("cmdShowHex")->click();
     EXPECT_EQ(shown.back(), Place(0, 12, 8));
 }
 
@@ -86,7 +78,7 @@ TEST_F(AllUnitsWindow, LongNumbersLeadToTheirOwnFactionUnitAndHex)
     ASSERT_EQ(LineTexts(Units()).size(), 1u);
     EXPECT_EQ(window->SelectedUnit(), Record(1234567));
     EXPECT_EQ(testing::LinePixel(Units(), 0, 3), QColor(Qt::blue));
-    Button("cmdShowHex")->click();
+    Get("cmdShowHex")->click();
     EXPECT_EQ(shown, (std::vector<Place>{{0, 40, 20}}));
 }
 
@@ -96,22 +88,22 @@ TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
     std::vector<std::function<void()>> open;
     window->openOrders = [&](std::int32_t, QWidget*, std::function<void()> closed) { open.push_back(closed); };
     window->show();  // as the opener does once it has handed in the order window
-    ASSERT_TRUE(Button("cmdOrders")->isEnabled()) << "the first line is the player's own";
-    Button("cmdOrders")->click();
+    ASSERT_TRUE(Get("cmdOrders")->isEnabled()) << "the first line is the player's own";
+    Get("cmdOrders")->click();
     Choose(102);
-    Button("cmdOrders")->click();
+    Get("cmdOrders")->click();
     EXPECT_EQ(window->OpenOrderWindows(), 2);
     for (std::size_t closing = 0; closing < 2; ++closing) {
-        Button("cmdShowHex")->click();
+        Get("cmdShowHex")->click();
         EXPECT_TRUE(shown.empty()) << "refused while order windows are open";
         open[closing]();
     }
     EXPECT_EQ(window->OpenOrderWindows(), 0);
-    Button("cmdShowHex")->click();
+    Get("cmdShowHex")->click();
     EXPECT_EQ(shown.size(), 1u);
     // An opener that finds no unit says so at once, and no window is counted.
     window->openOrders = [](std::int32_t, QWidget*, std::function<void()> closed) { closed(); };
-    Button("cmdOrders")->click();
+    Get("cmdOrders")->click();
     EXPECT_EQ(window->OpenOrderWindows(), 0);
 }
 
@@ -123,15 +115,15 @@ TEST_F(AllUnitsWindow, AllAndMineSwitchBetweenEveryUnitAndThePlayersAndClosingWr
     EXPECT_EQ(LineTexts(Units()).size(), 1u);
     EXPECT_EQ(window->SelectedUnit()->Number, 201) << "the first line is chosen after every change";
     EXPECT_EQ(flashes.back(), Flash(true, 14, 0, 8));
-    Button("cmdShowMine")->click();
+    Get("cmdShowMine")->click();
     EXPECT_EQ(Factions()->currentIndex(), 2);
     EXPECT_EQ(std::tuple(testing::RowOfUnit(Units(), 101), testing::RowOfUnit(Units(), 103), LineTexts(Units()).size()),
               std::tuple(0, 2, 3u));
-    EXPECT_EQ(Label("pnlManCount"), "17 men ");
-    Button("cmdShowAll")->click();
+    EXPECT_EQ(Panel("pnlManCount"), "17 men ");
+    Get("cmdShowAll")->click();
     EXPECT_EQ(Factions()->currentIndex(), 0);
     EXPECT_EQ(LineTexts(Units()).size(), 5u);
-    Button("cmdClose")->click();
+    Get("cmdClose")->click();
     EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
     EXPECT_NE(home.Read("Ords0007.dat").find("MOVE IN"), std::string::npos);
 }
@@ -142,10 +134,10 @@ TEST_F(AllUnitsWindow, WithNothingListedNothingIsChosenAndTheBlinkingStops)
         units->Clear();
     Open().show();
     EXPECT_TRUE(LineTexts(Units()).empty());
-    EXPECT_EQ(Label("pnlManCount"), "0 men ");
+    EXPECT_EQ(Panel("pnlManCount"), "0 men ");
     EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown"}));
     EXPECT_EQ(window->SelectedUnit(), nullptr);
-    EXPECT_FALSE(Button("cmdShowHex")->isEnabled() || Button("cmdMoveMaptoHex")->isEnabled());
+    EXPECT_FALSE(Get("cmdShowHex")->isEnabled() || Get("cmdMoveMaptoHex")->isEnabled());
     ASSERT_FALSE(flashes.empty());
     EXPECT_FALSE(std::get<0>(flashes.back()));
 }
@@ -164,7 +156,7 @@ TEST_F(AllUnitsWindow, AWorldOfTensOfThousandsOfUnitsIsListedWhole)
     }
     Open().show();
     Factions()->setCurrentIndex(3);
-    Button("cmdShowAll")->click();
+    Get("cmdShowAll")->click();
     window->grab();  // the lines in sight drawn, crosses and squares looked up
     EXPECT_EQ(LineTexts(Units()).size(), static_cast<std::size_t>(ws.Map.UnitFileList.Count()));
 }
@@ -180,13 +172,13 @@ TEST_F(AllUnitsWindow, EveryLineOfARealWorldLeadsToTheHexThatShowsItsUnit)
     ASSERT_GT(lines.size(), 10u);
     for (std::size_t row = 0; row < lines.size(); ++row) {
         ChooseLine(Units(), static_cast<int>(row));
-        Button("cmdShowHex")->click();
+        Get("cmdShowHex")->click();
         ASSERT_EQ(shown.size(), row + 1) << lines[row];
         const TMapCell* cell = std::apply([&](int l, int x, int y) { return real.Map.Cell(l, x, y); }, shown.back());
         ASSERT_TRUE(cell && window->SelectedUnit()) << lines[row];
         EXPECT_NE(cell->Units.Find(window->SelectedUnit()->Number), nullptr) << lines[row];
     }
-    Button("cmdShowMine")->click();
+    Get("cmdShowMine")->click();
     ASSERT_GT(Units()->model()->rowCount(), 0);
     EXPECT_EQ(window->SelectedUnit()->Faction, 3);
 }

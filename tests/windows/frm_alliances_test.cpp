@@ -1,6 +1,4 @@
-// The alliance window driven as a player would: alliances made, changed and removed, members
-// picked, removed and dragged, the registry saved on OK or put back on Cancel; and the
-// alliance picker.
+// The alliance window: alliances and members edited, saved on OK, put back on Cancel; the picker.
 #include "windows/frm_alliances.h"
 
 #include "core/settings.h"

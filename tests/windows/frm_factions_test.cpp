@@ -1,5 +1,4 @@
-// The faction window and its find window driven as a player would: details, saving, colour,
-// search, picking and import.
+// The faction window and its find window: details, saving, colour, search, picking and import.
 #include "windows/frm_factions.h"
 
 #include "core/settings.h"

@@ -1,5 +1,4 @@
-// The order window driven as a player would: the unit shown, "Complete" and "Not complete",
-// the title bar, and edits that are no change.
+// The order window: the unit shown, Complete, Not complete, the title bar, untouched orders.
 #include "windows/frm_give_orders.h"
 
 #include "windows/window_test_helpers.h"

@@ -1,5 +1,4 @@
-// The "Units in hex" browser driven as a player would: filters, details and views, Mine,
-// Orders, the summary, the drawn lines and the orders file written on closing.
+// The "Units in hex" browser: filters, details and views, Mine, Orders, drawing, the orders file.
 #include "windows/frm_hex_units.h"
 
 #include "unit_browser_world.h"
@@ -19,7 +18,7 @@ const std::string kSoldiers = "   102    3 Soldiers                       10 men
 const std::string kTraders = "   201   12 Traders                        1 man      In structure 2";
 const std::string kStrangers = "   301   -1 Strangers                      3 men     ";
 
-class HexUnitsWindow : public testing::UnitBrowserWorld
+class HexUnitsWindow : public testing::UnitWindowTest<TfrmHexUnits>
 {
 protected:
     TfrmHexUnits& Open(int level = 0, int x = 12)
@@ -27,23 +26,13 @@ protected:
         window = std::make_unique<TfrmHexUnits>(ws, level, x, 8, ui, nullptr);
         return *window;
     }
-    template <typename T = QPushButton>
-    T* Get(const char* name) const
-    {
-        return testing::Child<T>(*window, name);
-    }
-    QListView* Units() const { return Get<QListView>("lstUnits"); }
     Lines Listed() const { return LineTexts(Units()); }
-    QString Panel(const char* name) const { return Get<QLabel>(name)->text(); }
     Lines Misc() const { return LineTexts(*Get<QListWidget>("lstMisc")); }
-    void Choose(int unit) const { testing::ChooseLine(Units(), testing::RowOfUnit(Units(), unit)); }
     void Filter(int faction, int structure) const
     {
-        Get<QComboBox>("lstFactions")->setCurrentIndex(faction);
+        Factions()->setCurrentIndex(faction);
         Get<QComboBox>("lstStructures")->setCurrentIndex(structure);
     }
-
-    std::unique_ptr<TfrmHexUnits> window;
 };
 
 TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
@@ -57,8 +46,7 @@ TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
                   std::tuple(QString(title), std::size_t(lines), QString(men)));
     }
     Open();
-    EXPECT_EQ(LineTexts(Get<QComboBox>("lstFactions")),
-              (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
+    EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
     EXPECT_EQ(LineTexts(Get<QComboBox>("lstStructures")),
               (Lines{"None", "Outside", "    1 - Keep: Tower", "    2 - Sea Wolf: Galleon"}));
     EXPECT_EQ(Listed(), (Lines{kScouts, kSoldiers, kTraders, kStrangers}));
@@ -132,7 +120,7 @@ TEST_F(HexUnitsWindow, MineChoosesThePlayersFactionWhenItHasOne)
 {
     Open();
     Get("cmdShowMine")->click();
-    EXPECT_EQ(Get<QComboBox>("lstFactions")->currentIndex(), 2);
+    EXPECT_EQ(Factions()->currentIndex(), 2);
     EXPECT_EQ(Listed(), (Lines{kScouts, kSoldiers}));
     // Chosen already: chosen again, and the details cleared as by any new selection.
     testing::ChooseLine(Units(), 0);
@@ -142,7 +130,7 @@ TEST_F(HexUnitsWindow, MineChoosesThePlayersFactionWhenItHasOne)
     for (int own : {0, 5}) {  // none, and one the hex does not list
         ws.Settings.FactionNo = own;
         Get("cmdShowMine")->click();
-        EXPECT_EQ(Get<QComboBox>("lstFactions")->currentIndex(), 3) << own;
+        EXPECT_EQ(Factions()->currentIndex(), 3) << own;
         EXPECT_EQ(Listed(), (Lines{kTraders})) << own;
     }
 }

@@ -1,5 +1,4 @@
-// The unit summary of one hex and of the whole world: the player's units, men and silver, and
-// the men at each level of the fighting skills.
+// The unit summary of a hex or the world: the player's units, men, silver and fighting skills.
 #include "windows/frm_unit_summ.h"
 
 #include "unit_browser_world.h"

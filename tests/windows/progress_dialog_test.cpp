@@ -1,5 +1,4 @@
-// The progress dialog of long work: hidden for quick work, shown for long work, closed when it
-// is done, and stopping it however the player cancels.
+// The progress dialog: hidden for quick work, shown for long work, stopped however cancelled.
 #include "windows/progress_dialog.h"
 
 #include "windows/busy_cursor.h"

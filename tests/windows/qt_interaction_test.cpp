@@ -1,5 +1,4 @@
-// The window program's answers to the logic: message boxes, questions, the item-type question,
-// and its handling of waiting events.
+// The window program's message boxes and questions, and its handling of waiting events.
 #include "windows/qt_interaction.h"
 
 #include "core/timing.h"
@@ -18,24 +17,16 @@ namespace {
 using testing::Child;
 using Box = QMessageBox;
 
-struct BoxSeen
+/// Arranges for the next message box to be left with `press` (Escape for NoButton); its icon,
+/// title, text and format, and its buttons.
+auto WhenBoxShown(Box::StandardButton press)
 {
-    Box::Icon icon = Box::NoIcon;
-    QString title, text;
-    Box::StandardButtons buttons;
-    Qt::TextFormat format = Qt::AutoText;
-};
-
-/// Arranges for the next message box to be noted and left with `press`, or with Escape for NoButton.
-std::shared_ptr<BoxSeen> WhenBoxShown(Box::StandardButton press)
-{
-    auto seen = std::make_shared<BoxSeen>();
+    auto seen =
+        std::make_shared<std::pair<std::tuple<Box::Icon, QString, QString, Qt::TextFormat>, Box::StandardButtons>>();
     testing::WhenModalShown<Box>([press, seen](Box* box) {
-        *seen = {box->icon(), box->windowTitle(), box->text(), box->standardButtons(), box->textFormat()};
-        if (press == Box::NoButton)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            QTest::mouseClick(box->button(press), Qt::LeftButton);
+        *seen = {{box->icon(), box->windowTitle(), box->text(), box->textFormat()}, box->standardButtons()};
+        press == Box::NoButton ? QTest::keyClick(box, Qt::Key_Escape)
+                               : QTest::mouseClick(box->button(press), Qt::LeftButton);
     });
     return seen;
 }
@@ -53,9 +44,8 @@ TEST(QtInteraction, MessageBoxesHaveTheirIconTitleButtonsAndShowPlainText)
     for (const auto& [show, icon, buttons] : kinds) {
         const auto seen = WhenBoxShown(Box::NoButton);
         show();
-        EXPECT_EQ(std::tuple(seen->icon, seen->title, seen->text, seen->format),
-                  std::tuple(icon, QString("Korvane"), QString::fromStdString(text), Qt::PlainText));
-        EXPECT_EQ(seen->buttons, buttons) << icon;
+        EXPECT_EQ(seen->first, std::tuple(icon, "Korvane", QString::fromStdString(text), Qt::PlainText));
+        EXPECT_EQ(seen->second, buttons) << icon;
     }
 }
 

@@ -1,5 +1,4 @@
-// A small world for the unit windows' tests: two factions of the registry, a hex with units in
-// and out of structures, one of an unknown faction, and an underworld hex.
+// A small world for the unit windows' tests: units in and out of structures, and underground.
 #pragma once
 
 #include "support/fixtures.h"
@@ -13,6 +12,40 @@
 #include <filesystem>
 
 namespace korvane::testing {
+
+/// The texts of a list view's lines (a QListWidget's too), in UTF-8.
+inline Lines LineTexts(const QListView* view)
+{
+    Lines lines;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        lines.push_back(view->model()->index(row, 0).data().toString().toStdString());
+    return lines;
+}
+
+inline Lines LineTexts(const QComboBox* box)
+{
+    Lines lines;
+    for (int row = 0; row < box->count(); ++row)
+        lines.push_back(box->itemText(row).toStdString());
+    return lines;
+}
+
+/// Chooses a unit line as a click would.
+inline void ChooseLine(QListView* view, int row)
+{
+    view->setCurrentIndex(view->model()->index(row, 0));
+}
+
+/// The row of the unit line that starts with `number`; -1 when not listed.
+inline int RowOfUnit(const QListView* view, int number)
+{
+    const Lines lines = LineTexts(view);
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        if (std::stoi(lines[row].substr(0, 6)) == number)
+            return static_cast<int>(row);
+    }
+    return -1;
+}
 
 class UnitBrowserWorld : public ::testing::Test
 {
@@ -80,6 +113,25 @@ protected:
     ScriptedInteraction ui;
 };
 
+/// The world with a unit window of type W over it, whose widgets it finds by name.
+template <typename W>
+class UnitWindowTest : public UnitBrowserWorld
+{
+protected:
+    template <typename T = QPushButton>
+    T* Get(const char* name) const
+    {
+        return Child<T>(*window, name);
+    }
+    QListView* Units() const { return Get<QListView>("lstUnits"); }
+    QComboBox* Factions() const { return Get<QComboBox>("lstFactions"); }
+    QString Panel(const char* name) const { return Get<QLabel>(name)->text(); }
+    /// Chooses the line of `unit` as a click would.
+    void Choose(int unit) const { ChooseLine(Units(), RowOfUnit(Units(), unit)); }
+
+    std::unique_ptr<W> window;
+};
+
 /// Faction 3's real reports of turns 1 to 9 imported in order into a workspace made for it;
 /// the caller checks KORVANE_REQUIRE_FIXTURES first.
 inline void ImportFixtureTurns(Workspace& ws, UserInteraction& ui)
@@ -90,40 +142,6 @@ inline void ImportFixtureTurns(Workspace& ws, UserInteraction& ui)
     ws.LoadKeywordLists();
     for (int turn = 1; turn <= 9; ++turn)
         ASSERT_TRUE(ImportTurnReport(ws, FixturesDir() + "/report-f3-t" + std::to_string(turn) + ".txt", ui)) << turn;
-}
-
-/// The texts of a list view's lines (a QListWidget's too), in UTF-8.
-inline Lines LineTexts(const QListView* view)
-{
-    Lines lines;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        lines.push_back(view->model()->index(row, 0).data().toString().toStdString());
-    return lines;
-}
-
-inline Lines LineTexts(const QComboBox* box)
-{
-    Lines lines;
-    for (int row = 0; row < box->count(); ++row)
-        lines.push_back(box->itemText(row).toStdString());
-    return lines;
-}
-
-/// Chooses a unit line as a click would.
-inline void ChooseLine(QListView* view, int row)
-{
-    view->setCurrentIndex(view->model()->index(row, 0));
-}
-
-/// The row of the unit line that starts with `number`; -1 when not listed.
-inline int RowOfUnit(const QListView* view, int number)
-{
-    const Lines lines = LineTexts(view);
-    for (std::size_t row = 0; row < lines.size(); ++row) {
-        if (std::stoi(lines[row].substr(0, 6)) == number)
-            return static_cast<int>(row);
-    }
-    return -1;
 }
 
 }  // namespace korvane::testing

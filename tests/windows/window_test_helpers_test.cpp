@@ -1,5 +1,4 @@
-// The window tests' own hands: a missing widget stops its test cleanly, and a dialog is waited
-// for past others, with a wrong one closed rather than left to hang the test.
+// The window tests' hands: a missing widget or a wrong dialog stops a test, never hangs it.
 #include "windows/window_test_helpers.h"
 
 #include <QProgressDialog>
