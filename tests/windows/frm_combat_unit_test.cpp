@@ -1,112 +1,98 @@
-// The unit dialog of the battle set-up: every box reaches its own field, numbers are read
-// leniently, and a description can never break a battle file line.
+// The battle unit dialog: each box to its own field, lenient numbers, descriptions safe in a file.
 #include "windows/frm_combat_unit.h"
 
 #include "combat/combat_unit.h"
 #include "support/qt_printers.h"
 #include "windows/window_test_helpers.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-
-#include <gtest/gtest.h>
 
 namespace korvane {
 namespace {
 
-using testing::TypeOver;
-
-// The number boxes in the order of a battle file line's numbers after the first four fields.
-constexpr const char* kLineOrderBoxes[] = {
-    "txtSkillCOMB", "txtSkillLBOW", "txtSkillXBOW", "txtSkillRIDI", "txtSkillHEAL", "txtMSWO",
-    "txtSWOR",      "txtLBOW",      "txtXBOW",      "txtDBOW",      "txtMARM",      "txtPLAT",
-    "txtCHAI",      "txtHORS",      "txtHERB",      "txtHits",      "txtAttacks"};
-
-QLineEdit* Box(const QWidget& dialog, const char* name)
+/// The unit dialog over `unit`, shown as the battle set-up shows it.
+class CombatUnitDialog : public testing::WindowTest
 {
-    return testing::Child<QLineEdit>(dialog, name);
-}
-QLineEdit* DescriptionBox(const QWidget& dialog)
-{
-    return testing::Child<QComboBox>(dialog, "lstDesc")->lineEdit();
-}
+protected:
+    CombatUnitDialog() { Reopen(); }
+    const QWidget& Window() const override { return *dialog; }
+    void Reopen()
+    {
+        dialog = std::make_unique<TfrmCombatUnit>(unit, nullptr);
+        dialog->show();
+    }
+    QLineEdit* Description() const { return Get<QComboBox>("lstDesc")->lineEdit(); }
+    /// Types over each box named with its text.
+    void Enter(std::initializer_list<std::pair<const char*, QString>> boxes) const
+    {
+        for (const auto& [box, text] : boxes)
+            testing::TypeOver(box == std::string("lstDesc") ? Description() : Get<QLineEdit>(box), text);
+    }
+
+    TCombatUnit unit;
+    std::unique_ptr<TfrmCombatUnit> dialog;
+};
 
 // Every box typed with its own number, so a box wired to a wrong field shows in the line.
-TEST(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
+TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
 {
-    TCombatUnit unit;
-    TfrmCombatUnit dialog(unit, nullptr);
-    dialog.show();
-    EXPECT_EQ(Box(dialog, "txtUnitID")->text(), "-1") << "a new unit";
-    TypeOver(Box(dialog, "txtUnitID"), "4711");
-    TypeOver(Box(dialog, "txtQty"), "25");
+    EXPECT_EQ(Text("txtUnitID"), "-1") << "a new unit";
+    Enter({{"txtUnitID", "4711"}, {"txtQty", "25"}, {"lstDesc", "  Heavy Cavalry  "}});
     int value = 10;
-    for (const char* name : kLineOrderBoxes)
-        TypeOver(Box(dialog, name), QString::number(value++));
-    TypeOver(DescriptionBox(dialog), "  Heavy Cavalry  ");
-    QTest::mouseClick(dialog.findChild<QCheckBox*>("chkBehind"), Qt::LeftButton);
+    // In the order of a battle file line's numbers after the first four fields.
+    for (const char* box : {"txtSkillCOMB", "txtSkillLBOW", "txtSkillXBOW", "txtSkillRIDI", "txtSkillHEAL", "txtMSWO",
+                            "txtSWOR", "txtLBOW", "txtXBOW", "txtDBOW", "txtMARM", "txtPLAT", "txtCHAI", "txtHORS",
+                            "txtHERB", "txtHits", "txtAttacks"})
+        Enter({{box, QString::number(value++)}});
+    Click("chkBehind");
     EXPECT_EQ(unit.ToLine(), TCombatUnit().ToLine()) << "nothing is stored before OK";
-
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    Click("cmdOK");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(unit.ToLine(), "4711,Heavy Cavalry,25,Y,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26");
 
     // Shown again, the same line comes back out unchanged.
     TCombatUnit copy;
-    TfrmCombatUnit again(unit, nullptr);
-    again.StoreUnit(copy);
+    TfrmCombatUnit(unit, nullptr).StoreUnit(copy);
     EXPECT_EQ(copy.ToLine(), unit.ToLine());
 }
 
-TEST(CombatUnitDialog, CancelKeepsTheUnitAndNumbersAreReadAsFarAsTheyAreNumbers)
+TEST_F(CombatUnitDialog, CancelKeepsTheUnitAndNumbersAreReadAsFarAsTheyAreNumbers)
 {
-    TCombatUnit unit;
-    unit.FromLine("12,Fighters,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1");
-    const std::string before = unit.ToLine();
-    TfrmCombatUnit dialog(unit, nullptr);
-    dialog.show();
-    TypeOver(Box(dialog, "txtQty"), " 12");
-    TypeOver(Box(dialog, "txtHits"), "");
-    TypeOver(Box(dialog, "txtAttacks"), "three");
-    TypeOver(Box(dialog, "txtSkillCOMB"), "4 levels");
-    TypeOver(Box(dialog, "txtUnitID"), "-7");
-    TypeOver(DescriptionBox(dialog), "Monsters");
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(unit.ToLine(), before);
+    const std::string before = "12,Fighters,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1";
+    unit.FromLine(before);
+    Reopen();
+    Enter({{"txtQty", " 12"},
+           {"txtHits", ""},
+           {"txtAttacks", "three"},
+           {"txtSkillCOMB", "4 levels"},
+           {"txtUnitID", "-7"},
+           {"lstDesc", "Monsters"}});
+    Click("cmdCancel");
+    EXPECT_EQ(std::pair(dialog->result(), unit.ToLine()), (std::pair<int, std::string>(QDialog::Rejected, before)));
 
-    dialog.StoreUnit(unit);
-    EXPECT_EQ(unit.Quantity, 12) << "a blank before the figure";
-    EXPECT_EQ(unit.Hits, 0);
-    EXPECT_EQ(unit.Attacks, 0);
-    EXPECT_EQ(unit.SkillCOMB, 4);
-    EXPECT_EQ(unit.UnitID, -7);
+    // A blank before the figure is read past; what is no figure counts 0.
+    dialog->StoreUnit(unit);
+    EXPECT_EQ(std::tuple(unit.Quantity, unit.Hits, unit.Attacks, unit.SkillCOMB, unit.UnitID),
+              std::tuple(12, 0, 0, 4, -7));
 }
 
-TEST(CombatUnitDialog, DescriptionRefusesWhatWouldBreakABattleFileLine)
+TEST_F(CombatUnitDialog, DescriptionRefusesWhatWouldBreakABattleFileLine)
 {
-    TCombatUnit unit;
-    TfrmCombatUnit dialog(unit, nullptr);
-    dialog.show();
-    QLineEdit* description = DescriptionBox(dialog);
-    QTest::keyClicks(description, "Ogre's \"big\", bad");
-    EXPECT_EQ(description->text(), "Ogres big bad");
-
-    // One that came in from a hand-written file stays editable and loses them at the first key.
-    TCombatUnit handWritten;
-    handWritten.Description = "Ogre's band";
-    TfrmCombatUnit other(handWritten, nullptr);
-    other.show();
-    DescriptionBox(other)->end(false);
-    QTest::keyClicks(DescriptionBox(other), "s");
-    EXPECT_EQ(DescriptionBox(other)->text(), "Ogres bands");
+    QTest::keyClicks(Description(), "Ogre's \"big\", bad");
+    EXPECT_EQ(Description()->text(), "Ogres big bad");
 
     // A picked label is only a label: the numbers stay as they were.
-    auto* descriptions = dialog.findChild<QComboBox*>("lstDesc");
+    auto* descriptions = Get<QComboBox>("lstDesc");
     descriptions->setCurrentIndex(descriptions->findText("Very Heavy Cavalry"));
-    dialog.StoreUnit(unit);
+    dialog->StoreUnit(unit);
     EXPECT_EQ(unit.ToLine(), "-1,Very Heavy Cavalry,0,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
+
+    // One that came in from a hand-written file stays editable and loses them at the first key.
+    unit.Description = "Ogre's band";
+    Reopen();
+    Description()->end(false);
+    QTest::keyClicks(Description(), "s");
+    EXPECT_EQ(Description()->text(), "Ogres bands");
 }
 
 }  // namespace

@@ -1,77 +1,67 @@
-// The battle set-up window driven as a player would: units added, edited and removed through
-// the unit dialog, the field's conditions, battles run and their reports shown, and set-ups
-// saved and loaded through the file dialogs, damaged files included.
+// The battle set-up window: units, the field, battles and their reports, set-ups saved and loaded.
 #include "windows/frm_combats.h"
 
 #include "support/file_dialog_answer.h"
-#include "support/qt_printers.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
 #include "windows/frm_combat_results.h"
 #include "windows/frm_combat_unit.h"
-#include "windows/window_test_helpers.h"
+#include "windows/workspace_window_test.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-
 namespace korvane {
 namespace {
-
-using Kind = testing::ScriptedInteraction::Kind;
-using testing::Lines;
 
 // One man who cannot hurt anyone: no skill, no weapon.
 constexpr const char* kPeasant = "1,Peasant,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
 constexpr const char* kCavalry = "-1,Heavy Cavalry,25,Y,2,0,0,3,0,0,25,0,0,0,0,0,0,0,25,1,1";
 constexpr const char* kScout = "7,Scout,1,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
+constexpr const char* kUndecided = "Neither side can wound the other - battle ends undecided.";
 
-class CombatsWindow : public testing::WindowTest
+class CombatsWindow : public testing::WorkspaceWindowTest<TfrmCombats>
 {
 protected:
-    CombatsWindow() { window.show(); }
-    const QWidget& Window() const override { return window; }
+    CombatsWindow() { Open(); }
 
-    QString Panel(const char* name) const { return Get<QLabel>(name)->text(); }
-    QString Fort(const char* side) const { return Get<QComboBox>(side)->currentText(); }
-    void ChooseFort(const char* side, const char* fort) const
+    /// Each side's units and men as shown, then the ticked boxes and both forts.
+    std::string SetUp() const
     {
-        auto* list = Get<QComboBox>(side);
-        list->setCurrentIndex(list->findText(fort));
+        QString shown;
+        for (const QString side : {"Left", "Right"}) {
+            for (const std::string& line : Shown(qPrintable("lst" + side)))
+                shown += QString::fromStdString(line).simplified() + ", ";
+            shown += "= " + Get<QLabel>(qPrintable("pnlManCount" + side.left(1)))->text() + " | ";
+        }
+        return (shown + TickedNames() + " | " + Fort("lstFortLeft") + "-" + Fort("lstFortRight")).toStdString();
     }
+    QString Fort(const char* side) const { return Get<QComboBox>(side)->currentText(); }
+    void ChooseFort(const char* side, const char* fort) const { Get<QComboBox>(side)->setCurrentText(fort); }
     void SelectLine(const char* list, int row) const
     {
         auto* box = Get<QListWidget>(list);
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
     }
-
-    /// Answers the next unit dialog: `change` acts on it, then OK (or Cancel) is clicked.
-    static void InUnitDialog(std::function<void(TfrmCombatUnit*)> change, const char* button = "cmdOK")
+    /// Answers the next unit dialog: notes the unit it offers, puts the unit of a battle file
+    /// `line` in its boxes and clicks `button`.
+    void InUnitDialog(const std::string& line, const char* button = "cmdOK")
     {
-        testing::WhenModalShown<TfrmCombatUnit>([change = std::move(change), button](TfrmCombatUnit* dialog) {
-            change(dialog);
+        testing::WhenModalShown<TfrmCombatUnit>([this, line, button](TfrmCombatUnit* dialog) {
+            TCombatUnit unit;
+            dialog->StoreUnit(unit);
+            offered = unit.ToLine();
+            unit.FromLine(line);
+            dialog->ShowUnit(unit);
             QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
         });
     }
-    /// Adds the unit of a battle file `line` to `side` ("Left" or "Right") through the unit dialog.
-    void AddUnit(const std::string& side, const std::string& line) const
+    void AddUnits(const std::string& side, std::initializer_list<std::string> lines)
     {
-        InUnitDialog([line](TfrmCombatUnit* dialog) {
-            TCombatUnit unit;
-            unit.FromLine(line);
-            dialog->ShowUnit(unit);
-        });
-        Click(("cmdAdd" + side).c_str());
+        for (const std::string& line : lines) {
+            InUnitDialog(line);
+            Click(("cmdAdd" + side).c_str());
+        }
     }
-    static void TypeQuantity(TfrmCombatUnit* dialog, const QString& quantity)
-    {
-        testing::TypeOver(testing::Child<QLineEdit>(*dialog, "txtQty"), quantity);
-    }
-
     /// What the results window lists when `button` opens it; closed again with its own button.
     Lines Results(const char* button = "cmdStartCombat") const
     {
@@ -84,61 +74,46 @@ protected:
         return lines;
     }
 
-    testing::TempDir dir;
-    testing::ScriptedInteraction ui;
-    TfrmCombats window{dir.Path(), ui, nullptr};
+    std::string offered;
 };
 
 TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
 {
-    InUnitDialog([](TfrmCombatUnit* dialog) { TypeQuantity(dialog, "9"); }, "cmdCancel");
+    InUnitDialog(kScout, "cmdCancel");
     Click("cmdAddLeft");
-    EXPECT_TRUE(Shown("lstLeft").empty());
-    EXPECT_FALSE(window.BattleChanged()) << "a unit given up on changes nothing";
+    EXPECT_EQ(SetUp(), "= 0 men | = 0 men |  | None-None");
+    EXPECT_FALSE(window->BattleChanged()) << "a unit given up on changes nothing";
 
-    AddUnit("Left", kCavalry);
-    AddUnit("Left", kScout);
-    AddUnit("Right", kScout);
-    EXPECT_EQ(Shown("lstLeft"),
-              (Lines{"-25   Heavy Cavalry                 ", " 1    Scout                         "}));
-    EXPECT_EQ(Panel("pnlManCountL"), "26 men");
-    EXPECT_EQ(Panel("pnlManCountR"), "1 man");
-    EXPECT_TRUE(window.BattleChanged());
     // A unit typed with fewer than no men fields none and takes none from the others.
-    AddUnit("Right", "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
-    EXPECT_EQ(Panel("pnlManCountR"), "1 man");
-    EXPECT_EQ(Shown("lstRight")[1], " -5   Ghosts                        ");
+    AddUnits("Left", {kCavalry, kScout});
+    AddUnits("Right", {kScout, "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1"});
+    EXPECT_EQ(Shown("lstLeft")[0] + "|" + Shown("lstRight")[1],
+              "-25   Heavy Cavalry                 | -5   Ghosts                        ");
+    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, 1 Scout, = 26 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None");
+    EXPECT_TRUE(window->BattleChanged());
 
-    EXPECT_FALSE(Enabled("cmdEditLeft") || Enabled("cmdRemoveLeft"));
+    const auto buttons = {"cmdEditLeft", "cmdRemoveLeft", "cmdEditRight"};
+    EXPECT_EQ(EnabledOf(buttons), "");
     SelectLine("lstLeft", 1);
-    EXPECT_TRUE(Enabled("cmdEditLeft") && Enabled("cmdRemoveLeft"));
-    EXPECT_FALSE(Enabled("cmdEditRight")) << "each side follows its own list";
-
-    InUnitDialog([](TfrmCombatUnit* dialog) {
-        EXPECT_EQ(dialog->findChild<QLineEdit*>("txtUnitID")->text(), "7") << "the selected unit is shown";
-        TypeQuantity(dialog, "40");
-    });
+    EXPECT_EQ(EnabledOf(buttons), "cmdEditLeft cmdRemoveLeft") << "each side follows its own list";
+    InUnitDialog("7,Scout,40,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
     Click("cmdEditLeft");
-    EXPECT_EQ(Shown("lstLeft")[1], " 40   Scout                         ");
-    EXPECT_EQ(Panel("pnlManCountL"), "65 men");
-    EXPECT_TRUE(Enabled("cmdEditLeft")) << "the edited line stays selected";
+    EXPECT_EQ(offered, kScout) << "the selected unit";
+    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, 40 Scout, = 65 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None");
+    EXPECT_EQ(EnabledOf(buttons), "cmdEditLeft cmdRemoveLeft") << "the edited line stays selected";
 
-    InUnitDialog([](TfrmCombatUnit* dialog) { TypeQuantity(dialog, "1000"); }, "cmdCancel");
-    auto* left = Get<QListWidget>("lstLeft");
-    emit left->itemDoubleClicked(left->item(1));
-    EXPECT_EQ(Shown("lstLeft")[1], " 40   Scout                         ") << "cancelled";
-
+    InUnitDialog(kPeasant, "cmdCancel");
+    emit Get<QListWidget>("lstLeft")->itemDoubleClicked(Get<QListWidget>("lstLeft")->item(1));
     SelectLine("lstLeft", 0);
     Click("cmdRemoveLeft");
-    EXPECT_EQ(Shown("lstLeft"), (Lines{" 40   Scout                         "}));
-    EXPECT_EQ(Panel("pnlManCountL"), "40 men");
-    EXPECT_FALSE(Enabled("cmdEditLeft") || Enabled("cmdRemoveLeft"));
+    EXPECT_EQ(SetUp(), "40 Scout, = 40 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None") << "the edit cancelled";
+    EXPECT_EQ(EnabledOf(buttons), "");
 }
 
 TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
 {
     Click("chkTacL");
-    EXPECT_TRUE(window.BattleChanged());
+    EXPECT_TRUE(window->BattleChanged());
     Click("chkTacR");
     EXPECT_EQ(TickedNames(), "chkTacR");
     Click("chkTacR");
@@ -146,26 +121,22 @@ TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
 
     ChooseFort("lstFortLeft", "Tower");
     ChooseFort("lstFortRight", "Castle");
-    EXPECT_EQ(Fort("lstFortLeft"), "None");
-    EXPECT_EQ(Fort("lstFortRight"), "Castle");
+    EXPECT_EQ(Fort("lstFortLeft") + "-" + Fort("lstFortRight"), "None-Castle");
     ChooseFort("lstFortLeft", "None");
     EXPECT_EQ(Fort("lstFortRight"), "Castle") << "no fortification takes none from the other side";
 }
 
 TEST_F(CombatsWindow, ABattleIsFoughtOnTheFieldAsSetUp)
 {
-    AddUnit("Left", kPeasant);
+    AddUnits("Left", {kPeasant});
     EXPECT_FALSE(Enabled("cmdViewResults"));
     EXPECT_TRUE(Results().empty()) << "no report before the first battle";
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"One side has no troops - no combat occurs."});
     EXPECT_TRUE(Enabled("cmdViewResults"));
 
     // Two men without skill or weapon can never wound each other...
-    AddUnit("Right", kPeasant);
-    const Lines stalemate = Results();
-    ASSERT_FALSE(stalemate.empty());
-    EXPECT_EQ(stalemate.front(), "Neither side can wound the other - battle ends undecided.");
-
+    AddUnits("Right", {kPeasant});
+    EXPECT_EQ(Results().at(0), kUndecided);
     // ...until the Right stands in a castle: then only the Left's blows can find a way through
     // (an attack of 0 against a defence of 2), and only the Right can fall.
     ChooseFort("lstFortLeft", "Tower");
@@ -181,14 +152,11 @@ TEST_F(CombatsWindow, ABattleIsFoughtOnTheFieldAsSetUp)
     ChooseFort("lstFortRight", "None");
     Click("chkTacL");
     SelectLine("lstLeft", 0);
-    InUnitDialog([](TfrmCombatUnit* dialog) {
-        dialog->findChild<QLineEdit*>("txtHORS")->setText("1");
-        dialog->findChild<QLineEdit*>("txtSkillRIDI")->setText("1");
-    });
+    InUnitDialog("1,Peasant,1,N,0,0,0,1,0,0,0,0,0,0,0,0,0,1,0,1,1");  // riding skill 1, 1 horse
     Click("cmdEditLeft");
-    EXPECT_EQ(Results().front(), "Neither side can wound the other - battle ends undecided.");
+    EXPECT_EQ(Results().at(0), kUndecided);
     Click("chkUseHorses");
-    EXPECT_EQ(Results().front(), "Round 1:");
+    EXPECT_EQ(Results().at(0), "Round 1:");
 }
 
 TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept)
@@ -198,134 +166,114 @@ TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept
         return "No combat occurs: Left fields " + std::string(men)
             + " men, but a side can field at most 100000 men. Lower the number of men and run the battle again.";
     };
-    AddUnit("Left", kScout);
-    AddUnit("Right", kScout);
+    AddUnits("Left", {kScout});
+    AddUnits("Right", {kScout});
     const Lines report = Results();
     ASSERT_FALSE(report.empty());
 
-    // Typed into the unit dialog...
-    AddUnit("Left", horde);
+    // Typed into the unit dialog (the set-up stays, to be mended)...
+    AddUnits("Left", {horde});
     EXPECT_EQ(Results(), report) << "the last report is kept";
     EXPECT_EQ(ui.Texts(Kind::Error), Lines{refusal("2000000001")});
-    EXPECT_EQ(Panel("pnlManCountL"), "2000000001 men") << "the set-up stays, to be mended";
-
+    EXPECT_THAT(SetUp(), ::testing::HasSubstr("Horde, = 2000000001 men | 1 Scout, = 1 man"));
     // ...or loaded from a file, as a file dropped on the map is.
-    const std::string file = dir.Write("horde.BTL",
-                                       "VERSION,2.31\r\nN,N\r\n1\r\n" + horde + "\r\n1\r\n" + kScout + "\r\n");
-    ASSERT_TRUE(window.LoadBattle(file));
+    ASSERT_TRUE(window->LoadBattle(
+        dir.Write("horde.BTL", "VERSION,2.31\r\nN,N\r\n1\r\n" + horde + "\r\n1\r\n" + kScout + "\r\n")));
     EXPECT_EQ(Results(), report);
     EXPECT_EQ(ui.Texts(Kind::Error), (Lines{refusal("2000000001"), refusal("2000000000")}));
 }
 
 TEST_F(CombatsWindow, ClearAllEmptiesBothSidesAfterAskingAndKeepsTheField)
 {
-    AddUnit("Left", kCavalry);
-    AddUnit("Right", kScout);
+    AddUnits("Left", {kCavalry});
+    AddUnits("Right", {kScout});
     Click("chkTacR");
     Click("chkUseHorses");
     ChooseFort("lstFortLeft", "Fort");
     const Lines report = Results();
-
     ui.yesNoAnswers = {false, true};
-    Click("cmdClearAll");
-    EXPECT_EQ(Shown("lstLeft").size(), 1U) << "No keeps everything";
-    Click("cmdClearAll");
-    EXPECT_EQ(ui.Texts(Kind::YesNo), Lines(2, "Are you sure you wish to clear all battle data ?"));
-    EXPECT_TRUE(Shown("lstLeft").empty() && Shown("lstRight").empty());
-    EXPECT_EQ(Panel("pnlManCountL"), "0 men");
-    EXPECT_EQ(Panel("pnlManCountR"), "0 men");
-    EXPECT_EQ(TickedNames(), "chkUseHorses");
-    EXPECT_EQ(Fort("lstFortLeft"), "Fort");
+    const Lines asked{"question: Are you sure you wish to clear all battle data ?"};
+    EXPECT_EQ(Said("cmdClearAll"), asked);
+    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, = 25 men | 1 Scout, = 1 man | chkTacR chkUseHorses | Fort-None") << "on No";
+    EXPECT_EQ(Said("cmdClearAll"), asked);
+    EXPECT_EQ(SetUp(), "= 0 men | = 0 men | chkUseHorses | Fort-None");
     EXPECT_EQ(Results("cmdViewResults"), report);
 }
 
 TEST_F(CombatsWindow, ClosingAsksOnlyWhenTheSetUpChanged)
 {
-    Click("cmdClose");
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(ui.shown.empty());
-
-    window.show();
-    AddUnit("Left", kScout);
+    EXPECT_EQ(Said("cmdClose"), Lines{});
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    AddUnits("Left", {kScout});
     ui.yesNoAnswers = {false, true};
-    Click("cmdClose");
-    EXPECT_TRUE(window.isVisible()) << "No keeps the window open";
-    Click("cmdClose");
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ui.Texts(Kind::YesNo),
-              Lines(2, "You will lose the changes you have made. Do you wish to exit without saving ?"));
+    const Lines asked{"question: You will lose the changes you have made. Do you wish to exit without saving ?"};
+    EXPECT_EQ(Said("cmdClose"), asked);
+    EXPECT_TRUE(window->isVisible()) << "No keeps the window open";
+    EXPECT_EQ(Said("cmdClose"), asked);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
 {
-    AddUnit("Left", kCavalry);
-    AddUnit("Right", kScout);
+    AddUnits("Left", {kCavalry});
+    AddUnits("Right", {kScout});
     Click("chkTacL");
     testing::PickFileWhenAsked(dir.File("ford"));
     Click("cmdSave");
     const std::string saved = std::string("VERSION,2.31\r\nL,N\r\n1\r\n") + kCavalry + "\r\n1\r\n" + kScout + "\r\n";
     EXPECT_EQ(dir.Read("ford.BTL"), saved) << "named as a battle file";
-    EXPECT_FALSE(window.BattleChanged());
+    EXPECT_FALSE(window->BattleChanged());
 
     Click("chkTacL");
     Click("chkUseHorses");
     ui.yesNoAnswers = {false, true};
-    testing::PickFileWhenAsked(dir.File("ford.BTL"));
-    Click("cmdSave");
-    EXPECT_EQ(dir.Read("ford.BTL"), saved) << "not overwritten on No";
-    EXPECT_TRUE(window.BattleChanged());
-    testing::PickFileWhenAsked(dir.File("ford.BTL"));
-    Click("cmdSave");
-    EXPECT_EQ(ui.Texts(Kind::YesNo), Lines(2, "File exists. Overwrite ?"));
+    for (bool overwrite : {false, true}) {
+        testing::PickFileWhenAsked(dir.File("ford.BTL"));
+        EXPECT_EQ(Said("cmdSave"), Lines{"question: File exists. Overwrite ?"});
+        EXPECT_EQ(std::pair(dir.Read("ford.BTL") == saved, window->BattleChanged()), std::pair(!overwrite, !overwrite));
+    }
     EXPECT_EQ(dir.Read("ford.BTL").substr(0, 18), "VERSION,2.31\r\nN,Y\r");
 
-    // A hand-written file in lower case; the fortification chosen before loading stays.
+    // A hand-written file in lower case, loaded without a warning; the fortification chosen stays.
     ChooseFort("lstFortLeft", "Citadel");
     const std::string hill = dir.Write(
         "hill.btl", "version,2.31\r\nr,y\r\n0\r\n2\r\n" + std::string(kScout) + "\r\n" + kPeasant + "\r\n");
     testing::PickFileWhenAsked(hill);
-    Click("cmdLoad");
-    EXPECT_TRUE(Shown("lstLeft").empty());
-    EXPECT_EQ(Shown("lstRight").size(), 2U);
-    EXPECT_EQ(Panel("pnlManCountR"), "2 men");
-    EXPECT_EQ(TickedNames(), "chkTacR chkUseHorses");
-    EXPECT_EQ(Fort("lstFortLeft"), "Citadel");
-    EXPECT_FALSE(window.BattleChanged());
+    EXPECT_EQ(Said("cmdLoad"), Lines{});
+    EXPECT_EQ(SetUp(), "= 0 men | 1 Scout, 1 Peasant, = 2 men | chkTacR chkUseHorses | Citadel-None");
+    EXPECT_FALSE(window->BattleChanged());
     EXPECT_EQ(Get<QFileDialog>("dlgSave")->selectedFiles().value(0).toStdString(), hill)
         << "saving proposes the file loaded";
-    EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
 }
 
 TEST_F(CombatsWindow, FailedSavesAndLoadsSaySoAndLoseNothingUnasked)
 {
-    AddUnit("Left", kCavalry);
+    AddUnits("Left", {kCavalry});
     // A file where the folder would have to be: nothing can be written there.
     const std::string blocked = dir.Write("blocker", "a file") + "/ford.BTL";
     testing::PickFileWhenAsked(blocked);
     Click("cmdSave");
-    const Lines errors = ui.Texts(Kind::Error);
-    ASSERT_EQ(errors.size(), 1U);
-    EXPECT_EQ(errors[0].rfind("Unable to save the battle to " + blocked + ": ", 0), 0U) << errors[0];
-    EXPECT_TRUE(window.BattleChanged());
+    ExpectOneError("Unable to save the battle to " + blocked + ": ");
+    EXPECT_TRUE(window->BattleChanged());
 
     testing::PickFileWhenAsked(dir.File("ford.BTL"));
     Click("cmdSave");
-    EXPECT_FALSE(window.LoadBattle(dir.File("missing.BTL")));
+    EXPECT_FALSE(window->LoadBattle(dir.File("missing.BTL")));
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Failed to find specified file."});
-    EXPECT_EQ(Shown("lstLeft").size(), 1U) << "the set-up is kept";
-    EXPECT_FALSE(window.BattleChanged());
+    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, = 25 men | = 0 men |  | None-None") << "the set-up is kept";
+    EXPECT_FALSE(window->BattleChanged());
 
     // Two Left units promised, one short one given: what is there is loaded, the rest named.
     const std::string damaged = dir.Write("damaged.BTL", "VERSION,2.31\r\nN,N\r\n2\r\n4,Fighters,10,N,1\r\n");
-    EXPECT_TRUE(window.LoadBattle(damaged));
-    EXPECT_EQ(Shown("lstLeft"), (Lines{" 10   Fighters                      "}));
-    EXPECT_TRUE(Shown("lstRight").empty());
+    EXPECT_TRUE(window->LoadBattle(damaged));
+    EXPECT_EQ(SetUp(), "10 Fighters, = 10 men | = 0 men |  | None-None");
     EXPECT_EQ(ui.Texts(Kind::Warning),
               Lines{"The battle file " + damaged
                     + " could not be read in full; what could be read is loaded."
                       "\nLine 4: the Left unit line has 5 fields instead of 21"
                       "\nLine 5: the file ends where a Left unit should be"});
-    EXPECT_TRUE(window.BattleChanged()) << "what is shown is not what the file holds";
+    EXPECT_TRUE(window->BattleChanged()) << "what is shown is not what the file holds";
 }
 
 }  // namespace

@@ -1,155 +1,104 @@
 // The feature icon key: style swatches, feature selection, style and colour choice, closing.
 #include "windows/frm_icon_key.h"
 
-#include "support/qt_printers.h"
-#include "world/map.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
+#include "windows/key_window_test.h"
 
 namespace korvane {
 namespace {
 
-/// A shown icon key over a map with the built-in icons; colour choices are answered by
-/// `answer` and their presets kept in `asked`.
-struct IconKey
+class IconKey : public testing::KeyWindowTest<TfrmIconKey>
 {
-    IconKey()
-        : key(std::make_unique<TfrmIconKey>(map, nullptr))
-    {
-        key->chooseColour = [this](const QColor& initial, QWidget*) {
-            asked.push_back(initial);
-            return answer;
-        };
-        key->show();
-    }
-
+protected:
     /// Style swatches are numbered from 1.
-    QFrame* Style(int style) const { return key->findChild<QFrame*>("pnlIcon" + QString::number(style + 1)); }
-    QFrame* Feature(const char* name) const { return key->findChild<QFrame*>(QString("pnlFeature") + name); }
-    QWidget* FeatureBox(const char* name) const { return key->findChild<QWidget*>(QString("picFeature") + name); }
-    QLabel* FeatureLabel(const char* name) const { return key->findChild<QLabel*>(QString("lblFeature") + name); }
-    QPushButton* SelColour() const { return key->findChild<QPushButton*>("cmdSelColour"); }
-    /// The styles whose swatch carries the bevel.
-    std::vector<int> MarkedStyles() const
+    QFrame* Style(int style) const { return Part<QFrame>("pnlIcon", style + 1); }
+    std::vector<int> MarkedStyles() const { return Raised("pnlIcon", TfrmIconKey::kStyleSwatches, 1); }
+    /// A part of a feature's swatch: "pnl" its panel, "pic" its box, "lbl" its label.
+    QWidget* Feature(const QString& part, const char* name) const
     {
-        std::vector<int> marked;
-        for (int style = 0; style < TfrmIconKey::kStyleSwatches; ++style)
-            if (Style(style)->frameShadow() == QFrame::Raised)
-                marked.push_back(style);
-        return marked;
+        return key->findChild<QWidget*>(part + "Feature" + name);
     }
-    QColor FeatureCentre(const char* name) const
+    QFrame::Shadow FeatureShadow(const char* name) const
     {
-        const QImage image = FeatureBox(name)->grab().toImage();
-        return image.pixelColor(image.width() / 2, image.height() / 2);
+        return static_cast<QFrame*>(Feature("pnl", name))->frameShadow();
     }
-
-    TMap map;
-    std::unique_ptr<TfrmIconKey> key;
-    std::optional<QColor> answer;
-    std::vector<QColor> asked;
 };
 
-TEST(IconKey, OffersFifteenStylesAndMarksTheStyleOfTheSelectedFeature)
+TEST_F(IconKey, OffersFifteenStylesAndMarksTheStyleOfTheSelectedFeature)
 {
-    IconKey k;
     for (int style = 0; style < TfrmIconKey::kStyleSwatches; ++style)
-        EXPECT_EQ(k.Style(style)->isVisible(), style < 15) << style;
-    EXPECT_EQ(k.Style(5)->x(), k.Style(0)->x()) << "five to a row";
-    EXPECT_GT(k.Style(5)->y(), k.Style(0)->y());
+        EXPECT_EQ(Style(style)->isVisible(), style < 15) << style;
+    EXPECT_TRUE(Style(5)->x() == Style(0)->x() && Style(5)->y() > Style(0)->y()) << "five to a row";
 
-    EXPECT_EQ(k.key->SelectedFeature(), kIconCity);
-    EXPECT_EQ(k.Feature("City")->frameShadow(), QFrame::Raised);
-    EXPECT_EQ(k.MarkedStyles(), std::vector<int>{9});
-    EXPECT_EQ(k.FeatureCentre("City"), QColor(Qt::red));
+    EXPECT_EQ(std::tuple(key->SelectedFeature(), FeatureShadow("City")), std::tuple(kIconCity, QFrame::Raised));
+    EXPECT_EQ(MarkedStyles(), std::vector{9});
+    EXPECT_EQ(Centre(Feature("pic", "City")), QColor(Qt::red));
 
     // Selecting another feature moves both bevels.
-    QTest::mouseClick(k.FeatureLabel("Gate"), Qt::LeftButton);
-    EXPECT_EQ(k.key->SelectedFeature(), kIconGate);
-    EXPECT_NE(k.Feature("City")->frameShadow(), QFrame::Raised);
-    EXPECT_EQ(k.MarkedStyles(), std::vector<int>{2});
-    QTest::mouseClick(k.FeatureBox("Town"), Qt::LeftButton);
-    EXPECT_EQ(k.MarkedStyles(), std::vector<int>{7});
+    QTest::mouseClick(Feature("lbl", "Gate"), Qt::LeftButton);
+    EXPECT_EQ(key->SelectedFeature(), kIconGate);
+    EXPECT_NE(FeatureShadow("City"), QFrame::Raised);
+    EXPECT_EQ(MarkedStyles(), std::vector{2});
+    QTest::mouseClick(Feature("pic", "Town"), Qt::LeftButton);
+    EXPECT_EQ(MarkedStyles(), std::vector{7});
 
     // A style from the file that no swatch offers marks none.
-    k.map.MapIcons[kIconOther] = "17,0";
-    k.key->SelectFeature(kIconOther);
-    EXPECT_TRUE(k.MarkedStyles().empty());
+    map.MapIcons[kIconOther] = "17,0";
+    key->SelectFeature(kIconOther);
+    EXPECT_TRUE(MarkedStyles().empty());
 }
 
-TEST(IconKey, AStyleClickChangesTheSelectedIconAndMovesTheMark)
+TEST_F(IconKey, AStyleClickChangesTheSelectedIconAndMovesTheMark)
 {
-    IconKey k;
-    QSignalSpy changed(k.key.get(), &TfrmIconKey::MapChanged);
-    k.key->SelectFeature(kIconShaft);
-    QTest::mouseClick(k.Style(14), Qt::LeftButton);
-    EXPECT_EQ(k.MarkedStyles(), std::vector<int>{14});
-    EXPECT_EQ(changed.count(), 1);
+    key->SelectFeature(kIconShaft);
+    QTest::mouseClick(Style(14), Qt::LeftButton);
+    EXPECT_EQ(std::tuple(MarkedStyles(), changed.count()), std::tuple(std::vector{14}, 1));
     // An x through the centre of the feature's box, in the shaft's black.
-    EXPECT_EQ(k.FeatureCentre("Shaft"), QColor(Qt::black));
+    EXPECT_EQ(Centre(Feature("pic", "Shaft")), QColor(Qt::black));
 
-    QTest::mouseClick(k.Style(14), Qt::LeftButton);
+    QTest::mouseClick(Style(14), Qt::LeftButton);
     EXPECT_EQ(changed.count(), 1);
-    k.key->SelectStyle(15);  // not offered
-    EXPECT_EQ(k.map.MapIcons, (std::vector<std::string>{"9,255", "7,255", "6,255", "2,16711680", "14,0", "10,0"}));
+    key->SelectStyle(15);  // not offered
+    EXPECT_EQ(map.MapIcons, (std::vector<std::string>{"9,255", "7,255", "6,255", "2,16711680", "14,0", "10,0"}));
 }
 
-TEST(IconKey, AChosenColourGoesIntoTheMapAndCancellingChangesNothing)
+TEST_F(IconKey, AChosenColourGoesIntoTheMapAndCancellingChangesNothing)
 {
-    IconKey k;
-    QSignalSpy changed(k.key.get(), &TfrmIconKey::MapChanged);
-    k.answer = QColor(Qt::blue);
-    QTest::mouseClick(k.SelColour(), Qt::LeftButton);
-    ASSERT_EQ(k.asked.size(), 1u);
-    EXPECT_EQ(k.asked[0], QColor(Qt::red));
-    EXPECT_EQ(k.map.MapIcons[kIconCity], "9,16711680");
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(k.FeatureCentre("City"), QColor(Qt::blue));
+    answer = QColor(Qt::blue);
+    QTest::mouseClick(SelColour(), Qt::LeftButton);
+    EXPECT_EQ(asked, std::vector{QColor(Qt::red)});
+    EXPECT_EQ(std::tuple(map.MapIcons[kIconCity], changed.count()), std::tuple("9,16711680", 1));
+    EXPECT_EQ(Centre(Feature("pic", "City")), QColor(Qt::blue));
 
-    k.answer.reset();
-    k.key->SelectColour();
-    EXPECT_EQ(k.map.MapIcons[kIconCity], "9,16711680");
-    EXPECT_EQ(changed.count(), 1);
+    answer.reset();
+    key->SelectColour();
+    EXPECT_EQ(std::tuple(map.MapIcons[kIconCity], changed.count()), std::tuple("9,16711680", 1));
 
     // A double click selects the feature, then asks for its colour.
-    k.answer = QColor(Qt::yellow);
-    QTest::mouseDClick(k.FeatureLabel("Village"), Qt::LeftButton);
-    EXPECT_EQ(k.key->SelectedFeature(), kIconVillage);
-    EXPECT_EQ(k.map.MapIcons[kIconVillage], "6,65535");
-    EXPECT_EQ(changed.count(), 2);
+    answer = QColor(Qt::yellow);
+    QTest::mouseDClick(Feature("lbl", "Village"), Qt::LeftButton);
+    EXPECT_EQ(std::tuple(key->SelectedFeature(), map.MapIcons[kIconVillage], changed.count()),
+              std::tuple(kIconVillage, "6,65535", 2));
 }
 
-TEST(IconKey, AFeatureMissingFromAShortIconListCannotBeChanged)
+TEST_F(IconKey, AFeatureMissingFromAShortIconListCannotBeChanged)
 {
-    IconKey k;
-    k.map.MapIcons.resize(3);
-    QSignalSpy changed(k.key.get(), &TfrmIconKey::MapChanged);
-    k.answer = QColor(Qt::green);
-    k.key->SelectFeature(kIconGate);
-    EXPECT_FALSE(k.SelColour()->isEnabled());
-    k.key->SelectColour();
-    EXPECT_TRUE(k.asked.empty());
+    map.MapIcons.resize(3);
+    answer = QColor(Qt::green);
+    key->SelectFeature(kIconGate);
+    EXPECT_FALSE(SelColour()->isEnabled());
+    key->SelectColour();
+    EXPECT_TRUE(asked.empty());
     // The mark stays on what the map draws for it.
-    QTest::mouseClick(k.Style(0), Qt::LeftButton);
-    EXPECT_EQ(k.MarkedStyles(), std::vector<int>{10});
-    EXPECT_EQ(k.map.MapIcons.size(), 3u);
-    EXPECT_EQ(changed.count(), 0);
+    QTest::mouseClick(Style(0), Qt::LeftButton);
+    EXPECT_EQ(MarkedStyles(), std::vector{10});
+    EXPECT_EQ(std::tuple(map.MapIcons.size(), changed.count()), std::tuple(3u, 0));
 }
 
-TEST(IconKey, ClosingOnlyHidesItAndSaysSo)
+TEST_F(IconKey, ClosingOnlyHidesItAndSaysSo)
 {
-    IconKey k;
-    QSignalSpy hidden(k.key.get(), &TfrmIconKey::Hidden);
-    EXPECT_TRUE(k.key->close());
-    EXPECT_TRUE(k.key->isHidden());
+    QSignalSpy hidden(key.get(), &TfrmIconKey::Hidden);
+    EXPECT_TRUE(key->close());
+    EXPECT_TRUE(key->isHidden());
     EXPECT_EQ(hidden.count(), 1);
 }
 

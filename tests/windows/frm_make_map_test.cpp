@@ -1,31 +1,20 @@
-// The "Generate Map" window driven as a player would: its starting file name and preset, the
-// switches that go together, the refusals with the box to correct, and the bitmap written.
+// The "Generate Map" window: file name, preset, coupled switches, refusals and the bitmap written.
 #include "windows/frm_make_map.h"
 
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_viewport.h"
-#include "support/qt_printers.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
-#include "windows/window_test_helpers.h"
-#include "workspace/workspace.h"
+#include "windows/workspace_window_test.h"
 
 #include <QImage>
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
-#include <tuple>
-
 namespace korvane {
 namespace {
 
-using Kind = testing::ScriptedInteraction::Kind;
+constexpr const char* kTooSmall = "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go.";
 
-class MakeMapWindow : public testing::WindowTest
+class MakeMapWindow : public testing::WorkspaceWindowTest<TfrmMakeMap>
 {
 protected:
     MakeMapWindow()
@@ -34,24 +23,13 @@ protected:
         workspace.Settings.MapDir = dir.File("maps");
         Open();
     }
-    const QWidget& Window() const override { return *window; }
-
-    void Open()
-    {
-        window = std::make_unique<TfrmMakeMap>(workspace, ui, nullptr);
-        window->show();
-    }
     void Rectangle(const QString& left, const QString& top, const QString& right, const QString& bottom,
                    const QString& scale) const
     {
         TypeRectangle(left, top, right, bottom);
         Type("txtScale", scale);
     }
-
-    testing::TempDir dir;
-    Workspace workspace{dir.Path()};
-    testing::ScriptedInteraction ui;
-    std::unique_ptr<TfrmMakeMap> window;
+    QSize Written() const { return QImage(QString::fromStdString(dir.File("maps/MAP1.BMP")), "BMP").size(); }
 };
 
 TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderOrBesideTheProgram)
@@ -64,14 +42,11 @@ TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderOrBesideTheProgram)
 
 TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
 {
-    MapViewport view;
-    std::tie(view.ViewLevel, view.Zoom, view.ViewLeft, view.ViewTop, view.ViewCols,
-             view.ViewRows) = std::tuple(1, 7, 30, 12, 20, 16);
+    MapViewport view{.ViewLevel = 1, .Zoom = 7, .ViewLeft = 30, .ViewTop = 12, .ViewCols = 20, .ViewRows = 16};
     Toggle("chkGateNos");
     // The map window has no gate numbers to hand over: those ticked here stay with their gates.
     window->Preset(PresetFromView(view, doTownNames | doGates | doShafts | doTroops));
-    EXPECT_EQ(RectangleShown(), QStringList({"30", "12", "48", "26"}));
-    EXPECT_EQ(Text("txtScale"), "7");
+    EXPECT_EQ(std::tuple(RectangleShown(), Text("txtScale")), std::tuple(QStringList({"30", "12", "48", "26"}), "7"));
     EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos chkShafts optunderworld")
         << "names come with their icons";
 
@@ -86,83 +61,49 @@ TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
     Toggle("chkTownNames");
     Toggle("chkGateNos");
     EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos optOverworld");
-    Toggle("chkTownIcons");
-    Toggle("chkGates");
-    Toggle("chkTownIcons");
+    for (const char* box : {"chkTownIcons", "chkGates", "chkTownIcons"})
+        Toggle(box);
     EXPECT_EQ(TickedNames(), "chkTownIcons optOverworld");
 }
 
-struct Refusal
+TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
 {
-    const char* name;
-    const char* fileName;  // "" keeps the window's
-    const char* left;
-    const char* top;
-    const char* scale;
-    Kind kind;
-    const char* message;
-    const char* focus;
-};
-
-class MakeMapRefusal : public MakeMapWindow, public ::testing::WithParamInterface<Refusal>
-{
-};
-
-TEST_P(MakeMapRefusal, SaysWhatIsWrongOnceWritesNothingAndPointsAtTheBox)
-{
-    const Refusal& r = GetParam();
-    if (*r.fileName)
-        Type("txtFilename", r.fileName);
-    Rectangle(r.left, r.top, "4", "4", r.scale);
-    Click("cmdMakeMap");
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, r.kind);
-    EXPECT_EQ(ui.shown[0].text, r.message);
-    EXPECT_EQ(Focused(), r.focus);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("maps/MAP1.BMP")));
-    EXPECT_TRUE(window->isVisible());
-}
-
-constexpr const char* kTooSmall = "Jeeesh, you really want the map small. Sorry, 1 is as small as I go.";
-
-// One refusal for each box the player can be sent back to.
-INSTANTIATE_TEST_SUITE_P(, MakeMapRefusal,
-                         ::testing::Values(Refusal{"BlankFileName", "   ", "0", "0", "3", Kind::Error,
-                                                   "Bad file name ... bad, BAD file name.", "txtFilename"},
-                                           Refusal{"LeftBeyondRight", "", "9", "0", "3", Kind::Warning,
-                                                   "Errr, I think you want to make Left <= Right.", "txtLeft"},
-                                           Refusal{"TopBelowBottom", "", "0", "9", "3", Kind::Warning,
-                                                   "Sadly, my coordinate system requires Top <= Bottom. Try again.",
-                                                   "txtTop"},
-                                           Refusal{"ScaleZero", "", "0", "0", "0", Kind::Error, kTooSmall, "txtScale"}),
-                         [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
-
-TEST_F(MakeMapWindow, RectangleIsCorrectedIntoTheGridBeforeTheScaleIsChecked)
-{
+    const QString name = Text("txtFilename");
+    // File name ("" keeps the window's), left, top, scale, what is said, the box to correct.
+    for (auto [file, left, top, scale, said, focus] :
+         {std::tuple{"   ", "0", "0", "3", "error: Bad file name ... bad, BAD file name.", "txtFilename"},
+          {"", "9", "0", "3", "warning: Errr, I think you want to make Left <= Right.", "txtLeft"},
+          {"", "0", "9", "3", "warning: Sadly, my coordinate system requires Top <= Bottom. Try again.", "txtTop"},
+          {"", "0", "0", "0", kTooSmall, "txtScale"}}) {
+        SCOPED_TRACE(said);
+        Type("txtFilename", *file ? file : name);
+        Rectangle(left, top, "4", "4", scale);
+        EXPECT_EQ(Said("cmdMakeMap"), Lines{said});
+        EXPECT_EQ(Focused(), focus);
+        EXPECT_TRUE(window->isVisible());
+    }
+    // The rectangle is corrected into the grid before the scale is checked.
     Rectangle("-5", "-2", "400", "300", "");
-    Click("cmdMakeMap");
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{kTooSmall});
     EXPECT_EQ(RectangleShown(), QStringList({"0", "0", "320", "192"}));
-    EXPECT_EQ(ui.Texts(Kind::Error), testing::Lines{kTooSmall});
+    EXPECT_FALSE(Exists("maps/MAP1.BMP"));
 }
 
 TEST_F(MakeMapWindow, MapIsWrittenAtItsSizeAndReplacedOnlyAfterYes)
 {
     Rectangle("10", "10", "10", "10", "4");
     Type("txtTitle", "  Home  ");
-    Click("cmdMakeMap");
-    EXPECT_TRUE(ui.shown.empty());
-    const QString file = QString::fromStdString(dir.File("maps/MAP1.BMP"));
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{});
     // Scale 4: side 24, hex height 21; 3.5 sides wide and 2.5 hex heights high, plus the margins.
-    EXPECT_EQ(QImage(file, "BMP").size(), QSize(84 + 60, 52 + 5 + 68));
+    EXPECT_EQ(Written(), QSize(84 + 60, 52 + 5 + 68));
     EXPECT_TRUE(window->isVisible());
 
     Type("txtScale", "1");
-    Click("cmdMakeMap");
-    EXPECT_EQ(ui.Texts(Kind::YesNo), testing::Lines{"File exist. Do you wish to overwrite it ?"});
-    EXPECT_EQ(QImage(file, "BMP").size(), QSize(144, 125)) << "kept on No";
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{"question: File exist. Do you wish to overwrite it ?"});
+    EXPECT_EQ(Written(), QSize(144, 125)) << "kept on No";
     ui.yesNoAnswers.push_back(true);
     Click("cmdMakeMap");
-    EXPECT_EQ(QImage(file, "BMP").size(), QSize(21 + 60, 12 + 73));
+    EXPECT_EQ(Written(), QSize(21 + 60, 12 + 73));
 }
 
 TEST_F(MakeMapWindow, FileThatCannotBeWrittenIsReported)
@@ -172,9 +113,7 @@ TEST_F(MakeMapWindow, FileThatCannotBeWrittenIsReported)
     Type("txtFilename", QString::fromStdString(dir.File("plain/map.bmp")));
     Rectangle("0", "0", "2", "2", "1");
     Click("cmdMakeMap");
-    const testing::Lines errors = ui.Texts(Kind::Error);
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].rfind("Unable to write the map bitmap " + dir.File("plain/map.bmp"), 0), 0u) << errors[0];
+    ExpectOneError("Unable to write the map bitmap " + dir.File("plain/map.bmp"));
 }
 
 TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
@@ -185,9 +124,8 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
     testing::WhenModalShown<QProgressDialog>([](QProgressDialog* progress) {
         QTest::mouseClick(progress->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     });
-    Click("cmdMakeMap");
-    EXPECT_TRUE(ui.shown.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("maps/MAP1.BMP")));
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{});
+    EXPECT_FALSE(Exists("maps/MAP1.BMP"));
 }
 
 TEST_F(MakeMapWindow, BrowseStartsAtTheFileNameAndTakesTheChoice)

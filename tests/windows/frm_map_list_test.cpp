@@ -1,42 +1,33 @@
-// The gate and city list window driven as a player would: sorting, Goto, closing and placement.
+// The gate and city list window: sorting, Goto, closing and placement.
 #include "windows/frm_map_list.h"
 
 #include "core/settings.h"
 #include "windows/window_test_helpers.h"
 
-#include <tuple>
-
 namespace korvane {
 namespace {
 
 using XY = std::pair<int, int>;
-
 using testing::Lines;
-
-QListWidget* List(TfrmMapList* w)
-{
-    return testing::Child<QListWidget>(*w, "lstItems");
-}
-QAbstractButton* Button(TfrmMapList* w, const char* name)
-{
-    return testing::Child(*w, name);
-}
-Lines Texts(TfrmMapList* w)
-{
-    return testing::LineTexts(*List(w));
-}
 
 class MapListWindow : public ::testing::Test
 {
 protected:
-    /// Opens the window modally, as the map window does, and runs `act` inside it.
-    void Run(MapListMode mode, const std::vector<std::string>& items, std::function<void(TfrmMapList*)> act)
+    /// The window over `items`, placed as the settings say, going to a place through `centred`.
+    std::unique_ptr<TfrmMapList> Make(MapListMode mode, const Lines& items, QWidget* opener = nullptr)
     {
         const auto centreOn = [this](int x, int y) { centred.emplace_back(x, y); };
-        TfrmMapList window(mode, "List", items, settings, centreOn, nullptr);
-        testing::WhenModalShown<TfrmMapList>(std::move(act));
-        window.exec();
+        return std::make_unique<TfrmMapList>(mode, "List", items, settings, centreOn, opener);
     }
+    /// Opens the window modally, as the map window does, and runs `act` inside it.
+    void Run(MapListMode mode, const Lines& items, std::function<void(TfrmMapList*)> act)
+    {
+        const auto window = Make(mode, items);
+        testing::WhenModalShown<TfrmMapList>(std::move(act));
+        window->exec();
+    }
+    static QListWidget* List(const TfrmMapList* w) { return testing::Child<QListWidget>(*w, "lstItems"); }
+    static QAbstractButton* Button(const TfrmMapList* w, const char* name) { return testing::Child(*w, name); }
 
     TrecINI settings{"/nonexistent/ATLANTIS.INI"};
     std::vector<XY> centred;
@@ -44,14 +35,11 @@ protected:
 
 TEST_F(MapListWindow, SortsGatesByNumberAndCitiesIgnoringCase)
 {
-    TfrmMapList gates(MapListMode::Gates, "Gate List", {"  7  (12,34)", "123  (0,0)", " 45  (12,2)"}, settings, {},
-                      nullptr);
-    EXPECT_EQ(Texts(&gates), (Lines{"  7  (12,34)", " 45  (12,2)", "123  (0,0)"}));
-    EXPECT_FALSE(Button(&gates, "cmdGoto")->isEnabled()) << "nothing is selected yet";
-
-    TfrmMapList cities(MapListMode::Cities, "City Search: a", {"newport  (2,2)", "Zed  (4,4)", "bay  (1,1)"}, settings,
-                       {}, nullptr);
-    EXPECT_EQ(Texts(&cities), (Lines{"bay  (1,1)", "newport  (2,2)", "Zed  (4,4)"}));
+    const auto gates = Make(MapListMode::Gates, {"  7  (12,34)", "123  (0,0)", " 45  (12,2)"});
+    EXPECT_EQ(testing::LineTexts(*List(gates.get())), (Lines{"  7  (12,34)", " 45  (12,2)", "123  (0,0)"}));
+    EXPECT_FALSE(Button(gates.get(), "cmdGoto")->isEnabled()) << "nothing is selected yet";
+    const auto cities = Make(MapListMode::Cities, {"newport  (2,2)", "Zed  (4,4)", "bay  (1,1)"});
+    EXPECT_EQ(testing::LineTexts(*List(cities.get())), (Lines{"bay  (1,1)", "newport  (2,2)", "Zed  (4,4)"}));
 }
 
 TEST_F(MapListWindow, GotoCentresOnTheSelectedPlaceAndStaysOpen)
@@ -74,8 +62,7 @@ TEST_F(MapListWindow, GotoCentresOnTheSelectedPlaceAndStaysOpen)
     Run(MapListMode::Gates, {}, [](TfrmMapList* w) {
         QTest::keyClick(List(w), Qt::Key_Down);
         QTest::keyClick(w, Qt::Key_Return);
-        EXPECT_FALSE(Button(w, "cmdGoto")->isEnabled());
-        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(!Button(w, "cmdGoto")->isEnabled() && w->isVisible());
         w->reject();
     });
     EXPECT_EQ(centred.size(), 2u);
@@ -91,13 +78,13 @@ TEST_F(MapListWindow, EachModeReopensWhereItWasClosedHowever)
     for (const auto& [mode, leave] : {std::pair{MapListMode::Gates, closeButton},
                                       {MapListMode::Cities, escape},
                                       {MapListMode::Gates, frameButton}}) {
-        const QPoint where = QPoint(40, 50) + QPoint(step, step);
+        const QPoint where(40 + step, 50 + step);
         ++step;
         Run(mode, {"  1  (2,2)"}, [&](TfrmMapList* w) {
             w->move(where);
             leave(w);
         });
-        EXPECT_EQ(TfrmMapList(mode, "again", {}, settings, {}, nullptr).pos(), where) << step;
+        EXPECT_EQ(Make(mode, {})->pos(), where) << step;
     }
     EXPECT_EQ(XY(settings.GateListPosX, settings.GateListPosY), XY(42, 52));
     EXPECT_EQ(XY(settings.CityListPosX, settings.CityListPosY), XY(41, 51));
@@ -109,9 +96,10 @@ TEST_F(MapListWindow, WithoutAReachableKeptPositionItOpensOverTheMapWindow)
     opener.setGeometry(100, 100, 600, 500);
     // Half a position is none; one on a screen since removed would leave the window out of reach.
     for (const XY& kept : {XY(30, -1), XY(30000, 30000)}) {
-        std::tie(settings.GateListPosX, settings.GateListPosY) = kept;
-        TfrmMapList window(MapListMode::Gates, "Gate List", {}, settings, {}, &opener);
-        EXPECT_EQ(window.frameGeometry().center(), opener.frameGeometry().center()) << kept.first;
+        settings.GateListPosX = kept.first;
+        settings.GateListPosY = kept.second;
+        EXPECT_EQ(Make(MapListMode::Gates, {}, &opener)->frameGeometry().center(), opener.frameGeometry().center())
+            << kept.first;
     }
 }
 
