@@ -1,7 +1,5 @@
-// Every window under seeded random input, in a scratch program folder holding a real imported
-// world: nothing may crash, no event may hold the program over 5 s, nothing outside the scratch
-// folder is written, and the folder opens again without a message.
-// KORVANE_RANDOM_SEED and KORVANE_RANDOM_EVENTS choose the run; a failure names both.
+// Every window under seeded random input on a real world in a scratch folder: no crash, no event over 5 s, nothing
+// written outside, and the folder opens again silently. KORVANE_RANDOM_SEED and KORVANE_RANDOM_EVENTS choose the run.
 #include "mapview/windows/frm_map.h"
 
 #include "storage/exchange_file.h"
@@ -40,8 +38,7 @@ namespace fs = std::filesystem;
 namespace korvane {
 namespace {
 
-// The scratch folder, made before Qt starts, with HOME, XDG_* and TMPDIR inside it; where the
-// run is, for a crash handler (which may only write(2)), and the last steps, for a failure.
+// The scratch folder (HOME, XDG_*, TMPDIR inside); where the run is, for a crash handler; the last steps.
 std::string gScratch;
 char gWhere[512] = "before the first event\n";
 std::deque<std::string> gRecent;
@@ -82,9 +79,8 @@ void AddToListing(Listing& listing, const fs::path& root, bool recursive)
     }
 }
 
-/// What a desktop program writes to on its own (the real home's top, settings, data and cache),
-/// the real reports and the demo world. Qt's file dialogs keep their state in QtProject.conf,
-/// which the window tests write in the real home: this run's copy is checked where it went.
+/// The real home's top, settings, data and cache, the real reports and the demo world; but QtProject.conf, which
+/// the window tests beside this one write: this run's is checked where it went.
 Listing WatchedFiles(const std::string& realHome)
 {
     Listing listing;
@@ -108,8 +104,7 @@ std::vector<std::string> ChangedFiles(const Listing& before, const Listing& afte
     return changed;
 }
 
-/// The player's answers: at random, a quarter of them through the real message boxes, which the
-/// driver then answers. While `strict`, every message is a fault: a folder must open without one.
+/// Answers at random, a quarter through the real message boxes; while `strict`, every message is a fault.
 class RandomInteraction : public UserInteraction
 {
 public:
@@ -186,8 +181,7 @@ struct FilePools
         return random.Pick(names);
     }
 
-    /// A file of the files folder (replaced), a new one, the folder itself, or one in a missing
-    /// folder. Never the program's data files: an export written over the database is asked for.
+    /// A file to replace, a new one, a folder, or one in a missing folder; never a data file, which is asked for.
     std::string ToSave(testing::RandomStream& random) const
     {
         static const std::vector<std::string> kEndings = {".kvd", ".KVD", ".btl", ".txt", ".bmp", "", ".dat"};
@@ -224,8 +218,7 @@ std::string Name(const QObject* object)
     return object->objectName().toStdString();
 }
 
-// The driver: a step at a time from a timer, into whatever window is in front, inside every
-// nested event loop (a timer never fires inside its own slot, so each depth has one).
+// A step at a time into the window in front, from a timer per nested event loop (none fires inside its own slot).
 class RandomDriver
 {
 public:
@@ -236,8 +229,7 @@ public:
         clock_.start();
     }
 
-    /// Plays on `window` until the stream runs out (then closes every window through its own
-    /// close path, the main one last) or the player closed it.
+    /// Plays until the stream runs out (then closes every window, the main one last) or the player closed it.
     void Run(TfrmMAP& window)
     {
         window_ = &window;
@@ -281,8 +273,7 @@ private:
         mark_ = now;
     }
 
-    /// Names beside the scratch folder beginning with its own: a folder name joined to a file
-    /// name without a separator lands there, outside.
+    /// A folder name joined to a file name without a separator lands beside the scratch folder.
     void CheckStrays()
     {
         const fs::path scratch(gScratch);
@@ -420,8 +411,7 @@ private:
             ActOnWidgets();
     }
 
-    /// Every shown window without a modal one, else the modal one and the windows it opened, in
-    /// an order that does not hang on where they lie in memory, so that a seed plays the same run.
+    /// Every shown window, or the modal one and those it opened; sorted by name, so that a seed plays the same run.
     std::vector<QWidget*> Reachable(QWidget* modal) const
     {
         std::vector<QWidget*> windows;
@@ -523,8 +513,7 @@ private:
                {1, [&] { Drag(w.pnlMain->handle(1), true); }}});
     }
 
-    /// A drag over the map with the middle button, the left one, or the left one with the space
-    /// bar held, or of the splitter sideways; released unless the window went on the way.
+    /// With the middle, left or space+left button, or of the splitter; released unless the window went.
     void Drag(QPointer<QWidget> on, bool splitter = false)
     {
         static const std::vector<std::string> kHow = {"middle", "left", "space+left"};
@@ -547,8 +536,7 @@ private:
             QTest::keyRelease(on, Qt::Key_Space);
     }
 
-    /// A menu item of the menu bar; leaving the program (rarely) ends a session, and the test
-    /// starts the next one from the folder.
+    /// Leaving the program (rarely) ends a session; the next one starts from the folder.
     void MenuItem()
     {
         std::vector<QAction*> items;
@@ -579,8 +567,7 @@ private:
             QApplication::sendEvent(window_, &drop);
     }
 
-    /// The dialogs of Qt's own: a file dialog is answered by name only, as browsing its folders
-    /// could lead out of the scratch folder, where a name typed would then be written.
+    /// Qt's own dialogs; a file dialog by name only, as browsing could lead out of the scratch folder.
     bool AnswerQtDialog()
     {
         auto* files = qobject_cast<QFileDialog*>(target_);
@@ -621,8 +608,7 @@ private:
         return true;
     }
 
-    // -- any window by the kind of its controls: all a player can use now, but the bulk
-    // import's drive list, which leads out of the scratch folder -------------------------------
+    // Any window by its controls, but the bulk import's drive list, which leads out of the scratch folder.
 
     void ActOnWidgets()
     {
@@ -686,8 +672,7 @@ private:
             TypeText(box, text);
     }
 
-    /// A box holding a file name is typed over whole, with a name of the scratch folder or one
-    /// without a folder: a letter put into or taken out of the middle could lead out of it.
+    /// A box holding a path is typed over whole: a letter changed in the middle could lead out of the folder.
     void TypeInto(QWidget* box)
     {
         static const auto kKeys = Keys(
@@ -762,9 +747,7 @@ private:
                {1, [&] { Click("right click" + line, on, at, Qt::RightButton); }}});
     }
 
-    /// Clicks and keys on a list, tree or grid; not drags, which wait in the window system's own
-    /// loop for a mouse the test does not have. In the file system keys wander only where the
-    /// tree starts, in the scratch folder.
+    /// No drags, which wait for a real mouse; in the file system no keys that wander out of the scratch folder.
     void ActOnView(QAbstractItemView* view)
     {
         static const auto kKeys = Keys("Up Down Home End PgDown Space Return Del Ctrl+A Shift+Down G Right Left");
@@ -800,8 +783,7 @@ void Copy(const fs::path& from, const fs::path& to)
     fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ignored);
 }
 
-/// The program folder with faction 3's game imported, as a player leaves it, and the files the
-/// dialogs offer: the reports to import again, exchange and battle files, junk.
+/// Faction 3's game imported, and what the dialogs offer: reports, exchange and battle files, junk.
 void MakeWorld(const FilePools& pools)
 {
     fs::create_directories(pools.files + "/folder");
@@ -915,8 +897,7 @@ static void QuietMessages(QtMsgType type, const QMessageLogContext& context, con
         fprintf(stderr, "  at %s", korvane::gWhere);
 }
 
-// The scratch folder is made, and the home, settings, cache and temporary folders pointed into
-// it, before Qt starts: Qt keeps some of those names from its first look.
+// Home, settings, cache and temporary folders point into the scratch folder before Qt takes its first look.
 int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
