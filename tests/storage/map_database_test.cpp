@@ -171,8 +171,9 @@ TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
     EXPECT_EQ(ws.Map.TerrainColours.size(), 13u) << "colour lists are not reloaded";
     EXPECT_EQ(ws.Map.TerrainColour(3), 0x123456);
     EXPECT_EQ(ws.Map.IconStyle(kIconGate), 14) << "nor reset to the built-in icons";
-    if (!row.contents.empty())
+    if (!row.contents.empty()) {
         EXPECT_EQ(dir.Read("Map.Dat"), row.contents);
+    }
 }
 
 const std::string kNewer = "Your data is from a more recent version of the software ( V ";
