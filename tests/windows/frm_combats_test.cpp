@@ -55,12 +55,14 @@ protected:
             QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
         });
     }
-    void AddUnits(const std::string& side, std::initializer_list<std::string> lines)
+    /// Adds the units of battle file lines to the Left and the Right through the unit dialog.
+    void Field(std::initializer_list<std::string> left, std::initializer_list<std::string> right = {})
     {
-        for (const std::string& line : lines) {
-            InUnitDialog(line);
-            Click(("cmdAdd" + side).c_str());
-        }
+        for (auto [side, lines] : {std::pair{"cmdAddLeft", left}, {"cmdAddRight", right}})
+            for (const std::string& line : lines) {
+                InUnitDialog(line);
+                Click(side);
+            }
     }
     /// What the results window lists when `button` opens it; closed again with its own button.
     Lines Results(const char* button = "cmdStartCombat") const
@@ -85,8 +87,7 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
     EXPECT_FALSE(window->BattleChanged()) << "a unit given up on changes nothing";
 
     // A unit typed with fewer than no men fields none and takes none from the others.
-    AddUnits("Left", {kCavalry, kScout});
-    AddUnits("Right", {kScout, "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1"});
+    Field({kCavalry, kScout}, {kScout, "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1"});
     EXPECT_EQ(Shown("lstLeft")[0] + "|" + Shown("lstRight")[1],
               "-25   Heavy Cavalry                 | -5   Ghosts                        ");
     EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, 1 Scout, = 26 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None");
@@ -128,14 +129,14 @@ TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
 
 TEST_F(CombatsWindow, ABattleIsFoughtOnTheFieldAsSetUp)
 {
-    AddUnits("Left", {kPeasant});
+    Field({kPeasant});
     EXPECT_FALSE(Enabled("cmdViewResults"));
     EXPECT_TRUE(Results().empty()) << "no report before the first battle";
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"One side has no troops - no combat occurs."});
     EXPECT_TRUE(Enabled("cmdViewResults"));
 
     // Two men without skill or weapon can never wound each other...
-    AddUnits("Right", {kPeasant});
+    Field({}, {kPeasant});
     EXPECT_EQ(Results().at(0), kUndecided);
     // ...until the Right stands in a castle: then only the Left's blows can find a way through
     // (an attack of 0 against a defence of 2), and only the Right can fall.
@@ -166,13 +167,12 @@ TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept
         return "No combat occurs: Left fields " + std::string(men)
             + " men, but a side can field at most 100000 men. Lower the number of men and run the battle again.";
     };
-    AddUnits("Left", {kScout});
-    AddUnits("Right", {kScout});
+    Field({kScout}, {kScout});
     const Lines report = Results();
     ASSERT_FALSE(report.empty());
 
     // Typed into the unit dialog (the set-up stays, to be mended)...
-    AddUnits("Left", {horde});
+    Field({horde});
     EXPECT_EQ(Results(), report) << "the last report is kept";
     EXPECT_EQ(ui.Texts(Kind::Error), Lines{refusal("2000000001")});
     EXPECT_THAT(SetUp(), ::testing::HasSubstr("Horde, = 2000000001 men | 1 Scout, = 1 man"));
@@ -185,8 +185,7 @@ TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedTypedOrLoadedAndTheSetUpKept
 
 TEST_F(CombatsWindow, ClearAllEmptiesBothSidesAfterAskingAndKeepsTheField)
 {
-    AddUnits("Left", {kCavalry});
-    AddUnits("Right", {kScout});
+    Field({kCavalry}, {kScout});
     Click("chkTacR");
     Click("chkUseHorses");
     ChooseFort("lstFortLeft", "Fort");
@@ -205,7 +204,7 @@ TEST_F(CombatsWindow, ClosingAsksOnlyWhenTheSetUpChanged)
     EXPECT_EQ(Said("cmdClose"), Lines{});
     EXPECT_FALSE(window->isVisible());
     window->show();
-    AddUnits("Left", {kScout});
+    Field({kScout});
     ui.yesNoAnswers = {false, true};
     const Lines asked{"question: You will lose the changes you have made. Do you wish to exit without saving ?"};
     EXPECT_EQ(Said("cmdClose"), asked);
@@ -216,8 +215,7 @@ TEST_F(CombatsWindow, ClosingAsksOnlyWhenTheSetUpChanged)
 
 TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
 {
-    AddUnits("Left", {kCavalry});
-    AddUnits("Right", {kScout});
+    Field({kCavalry}, {kScout});
     Click("chkTacL");
     testing::PickFileWhenAsked(dir.File("ford"));
     Click("cmdSave");
@@ -249,7 +247,7 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
 
 TEST_F(CombatsWindow, FailedSavesAndLoadsSaySoAndLoseNothingUnasked)
 {
-    AddUnits("Left", {kCavalry});
+    Field({kCavalry});
     // A file where the folder would have to be: nothing can be written there.
     const std::string blocked = dir.Write("blocker", "a file") + "/ford.BTL";
     testing::PickFileWhenAsked(blocked);

@@ -66,7 +66,7 @@ TEST_F(ImportDataWindow, NothingIsMergedIntoAWorldWhoseDatabaseWasRefused)
 {
     workspace.Refused.Add(workspace.Settings.DataPath("Map.Dat"));
     Import(dir.Write("in.kvd", kOneHex));
-    ExpectDatabaseRefused();
+    EXPECT_THAT(ui.Texts(Kind::Error), ::testing::ElementsAre(::testing::HasSubstr("could not be loaded when")));
     EXPECT_EQ(workspace.Map.Cell(0, 10, 20), nullptr);
     EXPECT_FALSE(window->Imported() || Exists("DATA/Map.Dat"));
 }

@@ -59,12 +59,6 @@ protected:
     {
         EXPECT_THAT(ui.Texts(Kind::Error), ::testing::ElementsAre(::testing::StartsWith(start)));
     }
-    /// One error was shown: the database could not be loaded, so nothing is written into it.
-    void ExpectDatabaseRefused() const
-    {
-        EXPECT_THAT(ui.Texts(Kind::Error),
-                    ::testing::ElementsAre(::testing::HasSubstr("could not be loaded when Korvane started")));
-    }
 
     TempDir dir;
     Workspace workspace{dir.Path()};
