@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace korvane {
 namespace {
@@ -28,36 +29,28 @@ TCombatUnit Crossbowmen(std::int32_t quantity)
 struct ParsedReport
 {
     std::vector<std::pair<int, int>> rounds;
+    std::pair<int, int> total;
     std::string ending;  // the line after the last round, if any
 };
-
-int Number(const std::string& line, const std::string& prefix)
-{
-    EXPECT_EQ(line.rfind(prefix, 0), 0u) << line;
-    return std::stoi(line.substr(prefix.size()));
-}
 
 ParsedReport Parse(const Lines& report, std::size_t from = 0, std::size_t count = SIZE_MAX)
 {
     ParsedReport parsed;
     count = std::min(count, report.size());
     std::size_t i = from;
-    for (; i < count && report[i].rfind("Round ", 0) == 0 && i + 3 < report.size(); i += 4) {
+    for (int left = -1, right = -1; i < count && report[i].rfind("Round ", 0) == 0 && i + 3 < report.size(); i += 4) {
         EXPECT_EQ(report[i], "Round " + std::to_string(parsed.rounds.size() + 1) + ":");
-        parsed.rounds.emplace_back(Number(report[i + 1], "Left lost : "), Number(report[i + 2], "Right lost: "));
+        EXPECT_EQ(std::sscanf(report[i + 1].c_str(), "Left lost : %d", &left)
+                      + std::sscanf(report[i + 2].c_str(), "Right lost: %d", &right),
+                  2)
+            << report[i + 1] << " / " << report[i + 2];
         EXPECT_EQ(report[i + 3], "");
+        parsed.rounds.emplace_back(left, right);
+        parsed.total.first += left, parsed.total.second += right;
     }
     if (i < count)
         parsed.ending = report[i];
     return parsed;
-}
-
-std::pair<int, int> Total(const ParsedReport& parsed)
-{
-    std::pair<int, int> total;
-    for (const auto& [left, right] : parsed.rounds)
-        total.first += left, total.second += right;
-    return total;
 }
 
 // The three result lines close every report, with the losses of the whole battle.
@@ -66,8 +59,8 @@ void ExpectResults(const Lines& report, const ParsedReport& parsed)
     ASSERT_GE(report.size(), 3u);
     const Lines tail(report.end() - 3, report.end());
     EXPECT_EQ(tail,
-              (Lines{"Battle results: ", "Left lost : " + std::to_string(Total(parsed).first),
-                     "Right lost: " + std::to_string(Total(parsed).second)}));
+              (Lines{"Battle results: ", "Left lost : " + std::to_string(parsed.total.first),
+                     "Right lost: " + std::to_string(parsed.total.second)}));
 }
 
 class BattleTest : public ::testing::Test
@@ -163,7 +156,7 @@ TEST_F(BattleTest, BothSidesBrokenInOneRoundEndUndecidedWithoutAFreeRound)
         const std::size_t at = parsed.rounds.size() * 4;
         EXPECT_EQ(Lines(report.begin() + at + 1, report.begin() + at + 3), (Lines{"", "Battle results: "}));
         ExpectResults(report, parsed);
-        const auto [left, right] = Total(parsed);
+        const auto [left, right] = parsed.total;
         EXPECT_GT(left, 10);
         EXPECT_GT(right, 10);
         EXPECT_LE(left - parsed.rounds.back().first, 10);

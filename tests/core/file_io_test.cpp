@@ -138,8 +138,10 @@ TEST(AtomicWrite, FailureKeepsOldFileAndSaysWhy)
     TempDir dir;
     std::filesystem::create_directory(dir.File("Map.Dat"));  // a folder cannot be replaced by a file
     dir.Write("Map.Dat/inside", "kept");
-    const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new");
+    std::string error;
+    const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new", &error);
     EXPECT_FALSE(written);
+    EXPECT_NE(error.find("Map.Dat"), std::string::npos);
     EXPECT_NE(written.Text().find("Map.Dat"), std::string::npos);
     EXPECT_EQ(dir.Read("Map.Dat/inside"), "kept");
     EXPECT_EQ(dir.FileCount(), 1) << "temporary file removed";

@@ -184,11 +184,11 @@ TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
     EXPECT_EQ(ws.Settings.Unclaimed, 7) << "a failed report leaves the settings as they were";
     EXPECT_EQ(std::tuple(ws.Settings.FacPoints, ws.Factions.Count()), std::tuple(Points{0, 0, 0}, 0));
 
-    std::ifstream in(Report("ravenmoor-turn14.txt"));
-    std::string text, line;
-    for (int i = 0; i < 24 && std::getline(in, line); ++i)
-        text += line + "\n";  // up to the middle of the events
-    EXPECT_FALSE(Import(home.Write("cut.txt", text)));
+    const std::string turn14 = Contents(Report("ravenmoor-turn14.txt"));
+    std::size_t end = 0;
+    for (int i = 0; i < 24; ++i)
+        end = turn14.find('\n', end) + 1;  // up to the middle of the events
+    EXPECT_FALSE(Import(home.Write("cut.txt", turn14.substr(0, end))));
     EXPECT_FALSE(Import(home.Write("empty.txt", "")));
     EXPECT_FALSE(Import(home.Write("blank.txt", "\n\n   \n")));
     EXPECT_FALSE(Import(home.File("missing.txt")));
@@ -213,10 +213,8 @@ TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
         return all;
     };
     const std::string before = snapshot("before");
-    std::ifstream in(Report("ravenmoor-turn14.txt"));
-    std::string text, line;
-    while (std::getline(in, line) && line.rfind("Unclaimed", 0) != 0)
-        text += line + "\n";
+    std::string text = Contents(Report("ravenmoor-turn14.txt"));
+    text.resize(text.find("\nUnclaimed") + 1);
     // It walks into a hex and a province the world does not know yet, then ends.
     text.replace(text.find("forest (11,13) in\n  Ravenmoor"), 29, "swamp (15,15) in\n  Mistfen");
     EXPECT_FALSE(Import(home.Write("cut-after-movement.txt", text)));
