@@ -4,15 +4,7 @@
 
 #include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
-#include "mapview/render/map_buffer.h"
-#include "mapview/render/map_drawing.h"
-#include "mapview/render/map_viewport.h"
 #include "mapview/render/overview_map.h"
-
-#include <QImage>
-#include <QPainter>
-
-#include <cmath>
 
 namespace korvane::testing {
 namespace {
@@ -57,28 +49,14 @@ protected:
         });
     }
 
-    // A picture of 400 × 300 logical pixels, `ratio` device pixels to each, drawn directly or
-    // through `buffer`.
+    // A picture of 400 × 300 logical pixels, `ratio` device pixels to each.
     QImage Draw(const MapFrame& frame, qreal ratio, MapBuffer* buffer = nullptr)
     {
-        QImage image(std::ceil(400 * ratio), std::ceil(300 * ratio), QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(kMapBackground);
-        QPainter painter(&image);
-        if (buffer)
-            DrawMapBuffered(painter, *buffer, scene, frame, false);
-        else
-            DrawMap(painter, scene, frame);
-        return image;
+        return RenderTest::Draw(frame, {400, 300}, ratio, buffer);
     }
-
     static MapFrame Frame(int zoom, int options)
     {
-        return {.cols = ViewColsFor(400, zoom),
-                .rows = ViewRowsFor(300, zoom),
-                .zoom = zoom,
-                .clip = QRect(0, 0, 400, 300),
-                .options = options};
+        return RenderTest::Frame(zoom, options, {400, 300}, {0, 0, 400, 300});
     }
 };
 

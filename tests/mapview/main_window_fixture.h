@@ -80,33 +80,20 @@ protected:
     TfrmMAP window{workspace, ui};
 };
 
-/// Started on its folder, not shown.
-class StartedMainWindow : public MainWindowTest
-{
-protected:
-    void SetUp() override { Start(); }
-};
-
-/// Started and shown.
-class ShownMainWindow : public MainWindowTest
+/// Started on its folder; shown when `shown`, and active when keys or the cursor matter.
+template <bool shown, bool active = false>
+class OpenMainWindow : public MainWindowTest
 {
 protected:
     void SetUp() override
     {
         Start();
-        Show();
+        if (shown)
+            Show(active);
     }
 };
-
-/// Started, shown and active, for keys and the cursor.
-class ActiveMainWindow : public MainWindowTest
-{
-protected:
-    void SetUp() override
-    {
-        Start();
-        Show(true);
-    }
-};
+using StartedMainWindow = OpenMainWindow<false>;
+using ShownMainWindow = OpenMainWindow<true>;
+using ActiveMainWindow = OpenMainWindow<true, true>;
 
 }  // namespace korvane::testing

@@ -1,7 +1,10 @@
 // Named builders of the worlds the map tests draw and the map window shows.
 #pragma once
 
+#include "mapview/render/map_buffer.h"
+#include "mapview/render/map_drawing.h"
 #include "mapview/render/map_scene.h"
+#include "mapview/render/map_viewport.h"
 #include "people/alliance_list.h"
 #include "people/faction.h"
 #include "people/faction_list.h"
@@ -11,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -52,10 +59,45 @@ void FillHexes(TMap& map, int cols, int rows, Make make)
             make(*map.EnsureCell(0, x, y), x, y);
 }
 
+/// How many pixels of `area` have `colour`.
+inline int CountColour(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
 /// A world with its registries, drawn through one scene.
 class RenderTest : public ::testing::Test
 {
 protected:
+    /// The view of a paint box of `size` at `zoom`, drawn inside `clip`.
+    static MapFrame Frame(int zoom, int options, QSize size, QRect clip, int level = 0)
+    {
+        return {.cols = ViewColsFor(size.width(), zoom),
+                .rows = ViewRowsFor(size.height(), zoom),
+                .zoom = zoom,
+                .level = level,
+                .clip = clip,
+                .options = options};
+    }
+    /// `frame` drawn over the window's background, which the buffer also has outside the world, on
+    /// a picture of `size` with `ratio` device pixels to a logical one, directly or through `buffer`.
+    QImage Draw(const MapFrame& frame, QSize size, qreal ratio = 1, MapBuffer* buffer = nullptr)
+    {
+        QImage image(std::ceil(size.width() * ratio), std::ceil(size.height() * ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(kMapBackground);
+        QPainter painter(&image);
+        if (buffer)
+            DrawMapBuffered(painter, *buffer, scene, frame, false);
+        else
+            DrawMap(painter, scene, frame);
+        return image;
+    }
+
     TMap map;
     TFactionList factions;
     TAllianceList alliances;

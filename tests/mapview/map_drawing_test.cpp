@@ -4,54 +4,28 @@
 #include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/hex_geometry.h"
-#include "mapview/render/map_buffer.h"
-#include "mapview/render/map_drawing.h"
-#include "mapview/render/map_viewport.h"
 #include "mapview/render/overview_map.h"
 #include "world/vocabulary.h"
-
-#include <QImage>
-#include <QPainter>
 
 namespace korvane::testing {
 namespace {
 
-constexpr int kWidth = 640, kHeight = 480;
-const QColor kBackground(0xF0, 0xF0, 0xF0), kSilver(0xC0, 0xC0, 0xC0);
-const QColor kRed(0xFF, 0, 0), kGreen(0, 0xFF, 0), kMagenta(0xFF, 0, 0xFF);
+const QColor kSilver(0xC0, 0xC0, 0xC0), kRed(0xFF, 0, 0), kGreen(0, 0xFF, 0), kMagenta(0xFF, 0, 0xFF);
 
 class MapDrawingTest : public RenderTest
 {
 protected:
     TMapCell& Cell(int x, int y, int terrain, int level = 0) { return Land(map, x, y, terrain, level); }
     QColor Colour(int terrain) const { return ToQColor(map.TerrainColour(terrain)); }
-
-    // Clipped inside the image: where the image itself cuts a slanted edge, Qt may place its
-    // last pixel differently.
+    // 640 × 480, clipped inside: where the image cuts a slanted edge, Qt may place its last pixel differently.
     static MapFrame Frame(int zoom, int options, int level = 0)
     {
-        return {.cols = ViewColsFor(kWidth, zoom),
-                .rows = ViewRowsFor(kHeight, zoom),
-                .zoom = zoom,
-                .level = level,
-                .clip = QRect(QPoint(4, 4), QPoint(kWidth - 9, kHeight - 9)),
-                .options = options};
+        return RenderTest::Frame(zoom, options, {640, 480}, QRect(4, 4, 628, 468), level);
     }
-
-    // Drawn directly or through `buffer`, over the window's background colour, which the buffer
-    // also has outside the world.
     QImage Draw(const MapFrame& frame, MapBuffer* buffer = nullptr)
     {
-        QImage image(kWidth, kHeight, QImage::Format_RGB32);
-        image.fill(kBackground);
-        QPainter painter(&image);
-        if (buffer)
-            DrawMapBuffered(painter, *buffer, scene, frame, false);
-        else
-            DrawMap(painter, scene, frame);
-        return image;
+        return RenderTest::Draw(frame, {640, 480}, 1, buffer);
     }
-
     // The box of hex (x, y) at `zoom`, the view at the grid's corner; `inset` pixels in.
     static QRect Box(int zoom, int x, int y, int inset = 0)
     {
@@ -59,22 +33,12 @@ protected:
         return QRect(hex.BoxLeft(x, 0, 4), hex.BoxTop(y, 0, 4), hex.S, 2 * hex.Hh)
             .adjusted(inset, inset, -inset, -inset);
     }
-
     // The pixel at an offset from the middle of hex (x, y) of a frame.
     static QColor At(const QImage& image, const MapFrame& frame, int x, int y, int dx = 0, int dy = 0)
     {
         const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
         return image.pixelColor(hex.BoxLeft(x, frame.left, frame.marginX) + hex.S / 2 + dx,
                                 hex.BoxTop(y, frame.top, frame.marginY) + hex.Hh + dy);
-    }
-
-    static int CountColour(const QImage& image, const QRect& area, const QColor& colour)
-    {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                count += image.pixelColor(x, y) == colour;
-        return count;
     }
 };
 
