@@ -282,11 +282,8 @@ TEST_F(UnitTest, SummaryRowsCountTheirOwnSkillForThePlayersFactionOnly)
 TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
 {
     const Lines orders{"work", "give 31 10 silver"};
-    const struct
-    {
-        Lines stored, edited;
-        bool changed;
-    } rows[] = {
+    const std::tuple<Lines, Lines, bool> rows[] = {
+        // stored, edited, changed
         {orders, orders, false},
         {orders, {"WORK", "Give 31 10 Silver"}, false},
         {orders, {"  work", "give 31 10 silver   "}, false},
@@ -302,10 +299,10 @@ TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
         {orders, {"give 31 10 silver", "work"}, true},
         {orders, {"work", ";give 31 10 silver"}, true},
     };
-    for (const auto& row : rows) {
+    for (const auto& [stored, edited, changed] : rows) {
         TUnit unit;
-        unit.SetOrders(row.stored);
-        EXPECT_EQ(unit.OrdersChanged(row.edited), row.changed) << ::testing::PrintToString(row.edited);
+        unit.SetOrders(stored);
+        EXPECT_EQ(unit.OrdersChanged(edited), changed) << ::testing::PrintToString(edited);
     }
 }
 

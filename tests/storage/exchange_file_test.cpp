@@ -226,25 +226,20 @@ TEST_F(ExchangeFileTest, UnnumberedGatesLearnTheirNumberButNumbersStay)
 
 TEST_F(ExchangeFileTest, UnconfirmedMarks)
 {
-    const struct
-    {
-        bool cellUnconfirmed;
-        ExchangeImportOptions options;
-        const char* mark;
-        bool expected;
-    } rows[] = {
+    // The hex's mark, the options, the file's mark, and the mark that results.
+    const std::tuple<bool, ExchangeImportOptions, const char*, bool> rows[] = {
         {true, {false, false}, "0", true},  // unbelieved: marks stay
         {false, {false, false}, "1", false}, {false, {false, true}, "0", true},  // unbelieved, overriding: unconfirmed
         {true, {true, false}, "0", false},  // believed: an unconfirmed hex takes the file's mark
         {false, {true, false}, "1", false},  // but a confirmed one keeps its own
         {false, {true, true}, "1", true},
     };
-    for (const auto& row : rows) {
+    for (const auto& [unconfirmed, options, mark, expected] : rows) {
         map.Clear();
-        map.EnsureCell(0, 2, 2)->Unconfirmed = row.cellUnconfirmed;
-        Import(kHeader + Plain22(row.mark) + "\r\n", row.options);
-        EXPECT_EQ(map.Cell(0, 2, 2)->Unconfirmed, row.expected)
-            << row.cellUnconfirmed << row.options.Confirmed << row.options.Override << row.mark;
+        map.EnsureCell(0, 2, 2)->Unconfirmed = unconfirmed;
+        Import(kHeader + Plain22(mark) + "\r\n", options);
+        EXPECT_EQ(map.Cell(0, 2, 2)->Unconfirmed, expected)
+            << unconfirmed << options.Confirmed << options.Override << mark;
     }
 }
 

@@ -130,17 +130,14 @@ TEST(TurnFiles, NamesPadTheTurnToFourDigitsAndButtonsStepWithinOneAndTheLatest)
     EXPECT_EQ(TurnFileName("Units", 7), "Units0007.dat");
     EXPECT_EQ(TurnFileName("Units", 12345), "Units12345.dat") << "never cut, so never shared";
     using enum TurnButton;
-    const struct
-    {
-        TurnButton button;
-        int current, max, expected;
-    } rows[] = {
+    const std::tuple<TurnButton, int, int, int> rows[] = {
+        // button, turn, latest turn, turn stepped to
         {Up1, 4, 10, 5},   {Up1, 10, 10, 10}, {Up5, 8, 10, 10},  {Up5, 2, 10, 7},   {Up5, 12, 10, 12},
         {Down1, 4, 10, 3}, {Down1, 1, 10, 1}, {Down5, 3, 10, 1}, {Down5, 9, 10, 4}, {Down5, 0, 10, 0},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(SteppedTurn(row.button, row.current, row.max), row.expected)
-            << "button " << static_cast<int>(row.button) << " from " << row.current << " of " << row.max;
+    for (const auto& [button, current, max, expected] : rows)
+        EXPECT_EQ(SteppedTurn(button, current, max), expected)
+            << "button " << static_cast<int>(button) << " from " << current << " of " << max;
 }
 
 TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
