@@ -38,8 +38,7 @@ protected:
         workspace.Settings.FactionNo = 1;
         std::filesystem::create_directory(dir.File("IMPORT"));
     }
-    /// Writes small reports of turns 1 to `count` into the import folder, named `prefix` + turn +
-    /// ".txt", then opens the window; gives their names.
+    /// Writes reports of turns 1 to `count`, named `prefix` + turn + ".txt", opens the window; gives their names.
     Lines OpenWithReports(const std::string& prefix, int count)
     {
         Lines names;

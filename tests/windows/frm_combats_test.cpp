@@ -42,8 +42,7 @@ protected:
         auto* box = Get<QListWidget>(list);
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
     }
-    /// Answers the next unit dialog: notes the unit it offers, puts the unit of a battle file
-    /// `line` in its boxes and clicks `button`.
+    /// Answers the next unit dialog: notes the unit offered, shows that of a battle file `line`, clicks `button`.
     void InUnitDialog(const std::string& line, const char* button = "cmdOK")
     {
         testing::WhenModalShown<TfrmCombatUnit>([this, line, button](TfrmCombatUnit* dialog) {
@@ -138,8 +137,7 @@ TEST_F(CombatsWindow, ABattleIsFoughtOnTheFieldAsSetUp)
     // Two men without skill or weapon can never wound each other...
     Field({}, {kPeasant});
     EXPECT_EQ(Results().at(0), kUndecided);
-    // ...until the Right stands in a castle: then only the Left's blows can find a way through
-    // (an attack of 0 against a defence of 2), and only the Right can fall.
+    // ...until the Right is in a castle: then only the Left's blows (0 against a defence of 2) get through.
     ChooseFort("lstFortLeft", "Tower");
     ChooseFort("lstFortRight", "Castle");
     Click("chkTacL");

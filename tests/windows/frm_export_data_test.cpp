@@ -64,8 +64,7 @@ TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
     TypeRectangle("0", "0", "20", "20");
     EXPECT_EQ(Said("cmdExport"), Lines{"question: File exist. Do you wish to overwrite it ?"});
 
-    // Corrected into the grid and written back before the order of the corners is checked;
-    // either wrong order sends the player to Left.
+    // Corrected into the grid and shown before the corners' order is checked; either wrong order goes to Left.
     ui.defaultYesNo = true;
     TypeRectangle("-4", "-9", "-2", "500");
     Click("cmdExport");
