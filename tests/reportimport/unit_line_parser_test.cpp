@@ -29,10 +29,7 @@ protected:
 
     void AddFaction(int number, const char* name)
     {
-        auto faction = std::make_unique<TFaction>();
-        faction->Number = number;
-        faction->Name = name;
-        ws.Factions.Add(std::move(faction));
+        ws.Factions.Add(std::make_unique<TFaction>(TFaction{.Number = number, .Name = name}));
     }
 
     const TUnit& Parse(const char* line, int code = kCodeUnitStar, int structure = -1, int turn = 7)
