@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 
 namespace korvane::testing {
 namespace {
@@ -48,14 +48,14 @@ TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
 struct Refusal
 {
     const char* name;
-    std::vector<std::string> args;  // "FILE" stands for a file in an empty folder
+    const char* args;  // split at spaces; FILE stands for a file in an empty folder, BLANK for a blank name
     int status;
     const char* message;  // in the error output
 };
 
 void PrintTo(const Refusal& r, std::ostream* os)
 {
-    *os << "map " << ::testing::PrintToString(r.args) << " -> " << r.status << ", " << Quoted(r.message);
+    *os << "map " << r.args << " -> " << r.status << ", " << Quoted(r.message);
 }
 
 class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal>
@@ -64,9 +64,10 @@ class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<R
 
 TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
 {
-    std::vector<std::string> args = GetParam().args;
-    args.insert(args.begin(), "map");
-    std::replace(args.begin(), args.end(), std::string("FILE"), out.File("map.bmp"));
+    std::vector<std::string> args{"map"};
+    std::istringstream words(GetParam().args);
+    for (std::string word; words >> word;)
+        args.push_back(word == "FILE" ? out.File("map.bmp") : word == "BLANK" ? "   " : word);
     const CliResult run = Cli(args);
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
@@ -79,26 +80,16 @@ TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
 INSTANTIATE_TEST_SUITE_P(
     Cli, CliMapRefusals,
     ::testing::Values(
-        Refusal{"LeftBeyondRight",
-                {"--rect", "6,0,5,5", "--scale", "3", "FILE"},
-                1,
+        Refusal{"LeftBeyondRight", "--rect 6,0,5,5 --scale 3 FILE", 1,
                 "warning: Errr, I think you want to make Left <= Right."},
-        Refusal{"ScaleZero",
-                {"--rect", "-4,-4,0,0", "--scale", "0", "FILE"},
-                1,
+        Refusal{"ScaleZero", "--rect -4,-4,0,0 --scale 0 FILE", 1,
                 "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."},
-        Refusal{"BlankFileName",
-                {"--rect", "0,0,5,5", "--scale", "3", "   "},
-                1,
-                "error: Bad file name ... bad, BAD file name."},
-        Refusal{"NoRect", {"--scale", "3", "FILE"}, 2, "usage: map --rect"},
-        Refusal{"ThreeNumberRect", {"--rect", "0,0,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
-        Refusal{"LetterInRect", {"--rect", "a,0,5,5", "--scale", "3", "FILE"}, 2, "--rect is four whole numbers"},
-        Refusal{"WordScale", {"--rect", "0,0,5,5", "--scale", "big", "FILE"}, 2, "--scale is a whole number"},
-        Refusal{"UnknownOption",
-                {"--rect", "0,0,5,5", "--scale", "3", "--colour", "FILE"},
-                2,
-                "map does not know --colour"}),
+        Refusal{"BlankFileName", "--rect 0,0,5,5 --scale 3 BLANK", 1, "error: Bad file name ... bad, BAD file name."},
+        Refusal{"NoRect", "--scale 3 FILE", 2, "usage: map --rect"},
+        Refusal{"ThreeNumberRect", "--rect 0,0,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
+        Refusal{"LetterInRect", "--rect a,0,5,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
+        Refusal{"WordScale", "--rect 0,0,5,5 --scale big FILE", 2, "--scale is a whole number"},
+        Refusal{"UnknownOption", "--rect 0,0,5,5 --scale 3 --colour FILE", 2, "map does not know --colour"}),
     NameField());
 
 TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)

@@ -49,11 +49,8 @@ TEST_F(StartedMainWindow, TurnStepperStaysWithinTheTurnsKnown)
 {
     EXPECT_EQ(W().pnlTurn->text(), "?");
     std::tie(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn) = std::tuple(4, 6);
-    const struct
-    {
-        QPushButton* button;
-        int turn;
-    } steps[] = {{W().cmdTurnU2, 6}, {W().cmdTurnU1, 6}, {W().cmdTurnD2, 1}, {W().cmdTurnD1, 1}};
+    const std::pair<QPushButton*, int> steps[] = {
+        {W().cmdTurnU2, 6}, {W().cmdTurnU1, 6}, {W().cmdTurnD2, 1}, {W().cmdTurnD1, 1}};
     for (const auto& [button, turn] : steps) {
         button->click();
         EXPECT_EQ(std::tuple(W().pnlTurn->text(), workspace.Settings.CurrentTurn),
@@ -68,17 +65,14 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a first start";
     EXPECT_TRUE(ui.shown.empty()) << "an empty folder has nothing to report";
     Show();
-    const HexPosition hex{2, 2};
-    const QPoint at = CentreOf(hex.x, hex.y);
-    ASSERT_EQ(HexAt(at).x, hex.x);
-    TMapCell& cell = Hex(hex.x, hex.y);
+    const QPoint at = CentreOf(2, 2);
+    TMapCell& cell = Hex(2, 2);
     cell.Silver = 4321;
     EXPECT_FALSE(W().paintMap->grab().isNull()) << "the map draws";
     W().tabShow->setCurrentIndex(1);
     window.PointAt(at.x(), at.y());
-    const QString coord = QString::number(hex.x) + "," + QString::number(hex.y);
     EXPECT_EQ(std::tuple(W().pnlCoords->text(), W().pnlHexCoord->text(), W().pnlHexTerrain->text()),
-              std::tuple(coord, coord, "Plain"));
+              std::tuple("2,2", "2,2", "Plain"));
     EXPECT_TRUE(W().pnlHexTaxes->text().startsWith("4")) << W().pnlHexTaxes->text().toStdString();
 
     // The "Facs" page colours a faction by its own number, not by the first five characters of
@@ -104,15 +98,15 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     // The overview shows the plain, is left blank while switched off, and drawn at once when on.
     const QColor grey(0xC0, 0xC0, 0xC0);
     window.RefreshOverview();
-    EXPECT_NE(window.StoredGlobalMap().pixelColor(hex.x, hex.y), grey);
+    EXPECT_NE(window.StoredGlobalMap().pixelColor(2, 2), grey);
     EXPECT_FALSE(W().imgSmallMap->pixmap().isNull());
     W().chkDrawGlobalMap->setChecked(false);
     window.RefreshOverview();
-    EXPECT_EQ(std::tuple(workspace.Settings.ShowGlobalMap, window.StoredGlobalMap().pixelColor(hex.x, hex.y)),
+    EXPECT_EQ(std::tuple(workspace.Settings.ShowGlobalMap, window.StoredGlobalMap().pixelColor(2, 2)),
               std::tuple(false, grey));
     W().chkDrawGlobalMap->click();
     EXPECT_TRUE(workspace.Settings.ShowGlobalMap);
-    EXPECT_NE(window.StoredGlobalMap().pixelColor(hex.x, hex.y), grey);
+    EXPECT_NE(window.StoredGlobalMap().pixelColor(2, 2), grey);
 }
 
 TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)

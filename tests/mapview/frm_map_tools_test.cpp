@@ -50,39 +50,34 @@ protected:
         Hex(2, 2, "forest").Products = {{workspace.Map.ProductList.Add("GRAI", "grain"), 30, 0}};
         return CentreOf(2, 2);
     }
-    void Ticks(const QPoint& cursor, int count)
+    // Whether the balloon shows after `count` ticks of the timer with the cursor at one place.
+    bool BalloonAfter(const QPoint& cursor, int count)
     {
         for (int i = 0; i < count; ++i)
             window.Canvas().HintTick(cursor);
+        return window.Canvas().Balloon().isVisible();
     }
-    bool BalloonShown() const { return window.Canvas().Balloon().isVisible(); }
 };
 
 TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheMenu)
 {
     const QPoint over = W().paintMap->mapToGlobal(Grainfield());
-    Ticks(over, 8);
-    EXPECT_FALSE(BalloonShown()) << "balloons are off";
+    EXPECT_FALSE(BalloonAfter(over, 8)) << "balloons are off";
     W().chkShowHints->setChecked(true);
-    Ticks(over, 6);
-    ASSERT_TRUE(BalloonShown());
+    ASSERT_TRUE(BalloonAfter(over, 6));
     EXPECT_EQ(window.Canvas().Balloon().Texts().Title, "Hex Products (2,2)");
     EXPECT_EQ(window.Canvas().Balloon().pos(), over + QPoint(1, 1))
         << "right of and below a cursor in the screen's top-left";
     EXPECT_EQ(window.findChild<QWidget*>("hexBalloon")->grab().toImage().pixelColor(90, 70), QColor(Qt::yellow));
 
-    Ticks(over + QPoint(5, 0), 1);
-    EXPECT_FALSE(BalloonShown()) << "gone as the cursor moves";
-    Ticks(W().paintMap->mapToGlobal(QPoint(-30, 30)), 8);
-    EXPECT_FALSE(BalloonShown()) << "nothing beside the map";
+    EXPECT_FALSE(BalloonAfter(over + QPoint(5, 0), 1)) << "gone as the cursor moves";
+    EXPECT_FALSE(BalloonAfter(W().paintMap->mapToGlobal(QPoint(-30, 30)), 8)) << "nothing beside the map";
 
-    Ticks(over, 2);  // the timer runs all the time: the cursor is known to rest there
+    BalloonAfter(over, 2);  // the timer runs all the time: the cursor is known to rest there
     QTest::mouseClick(W().paintMap, Qt::RightButton, {}, W().paintMap->mapFromGlobal(over));
     M().mnuHex->hide();
-    Ticks(over, 10);
-    EXPECT_FALSE(BalloonShown()) << "none after the pop-up menu until the cursor moves";
-    Ticks(over + QPoint(0, 4), 6);
-    EXPECT_TRUE(BalloonShown());
+    EXPECT_FALSE(BalloonAfter(over, 10)) << "none after the pop-up menu until the cursor moves";
+    EXPECT_TRUE(BalloonAfter(over + QPoint(0, 4), 6));
 }
 
 TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)

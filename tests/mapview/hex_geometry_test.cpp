@@ -49,15 +49,12 @@ TEST(HexGeometryTest, SizesOfEveryZoomAndRounding)
 TEST(HexGeometryTest, PointInHexBox)
 {
     // Zoom 1 box: left 10, top 20, width 7, height 10; the wings stick out 3 pixels, as drawn.
-    const struct
-    {
-        int width, height, px, py;
-        bool inside;
-    } points[] = {{7, 10, 7, 25, true},   {7, 10, 20, 25, true},  // the tips
-                  {7, 10, 7, 24, false},  {7, 10, 8, 21, false},  // beside a tip, above the wing's slope
-                  {13, 20, 7, 25, false}, {13, 20, 7, 26, true}};  // exactly on the slope is outside (zoom 2)
-    for (const auto& p : points)
-        EXPECT_EQ(HexBoxContains(10, 20, p.width, p.height, p.px, p.py), p.inside) << p.px << "," << p.py;
+    const std::tuple<int, int, int, int, bool> points[] = {
+        {7, 10, 7, 25, true},   {7, 10, 20, 25, true},  // the tips
+        {7, 10, 7, 24, false},  {7, 10, 8, 21, false},  // beside a tip, above the wing's slope
+        {13, 20, 7, 25, false}, {13, 20, 7, 26, true}};  // exactly on the slope is outside (zoom 2)
+    for (const auto& [width, height, px, py, inside] : points)
+        EXPECT_EQ(HexBoxContains(10, 20, width, height, px, py), inside) << px << "," << py;
 }
 
 TEST(ViewportTest, HitTestFindsTheHexUnderThePointer)

@@ -47,14 +47,9 @@ protected:
         std::tie(town.Silver, town.Wages, town.MaxWages) = std::tuple(12345, 13, 1500);
         std::tie(town.PopCenter, town.PopCenterType, town.Gate) = std::tuple("Riverton", kTown, 7);
         std::tie(town.WeatherWas, town.LastUpdate) = std::tuple(map.WeatherList.Add("clear"), 9);
-        const struct
-        {
-            int number, faction;
-            const char* race;
-            int men, silver;
-        } units[] = {{1, 3, "LEAD", 2, 300}, {2, 3, "VIKI", 10, 50}, {3, 12, "VIKI", 4, 999}};
-        for (const auto& u : units)
-            town.Units.Add(NewUnit(u.number, u.faction, u.men, 0, troops.IndexOfKey(u.race)))->Silver = u.silver;
+        for (const auto& [number, faction, race, men, silver] :
+             {std::tuple(1, 3, "LEAD", 2, 300), {2, 3, "VIKI", 10, 50}, {3, 12, "VIKI", 4, 999}})
+            town.Units.Add(NewUnit(number, faction, men, 0, troops.IndexOfKey(race)))->Silver = silver;
     }
 
     TMap map;

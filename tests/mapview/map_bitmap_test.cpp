@@ -31,14 +31,6 @@ protected:
                  request.scale) = std::tuple("Bands", 1, 2, 12, 10, 4);
         request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
     }
-    MapBitmapFields Fields(std::string left, std::string top, std::string right, std::string bottom, std::string scale)
-    {
-        MapBitmapFields fields;
-        fields.fileName = dir.File("map.bmp");
-        std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) = std::tie(left, top, right,
-                                                                                                bottom, scale);
-        return fields;
-    }
     // Made into `name` in bands of `bandRows`, reporting to `progress`.
     bool Make(const std::string& name, std::string& error, int bandRows, Progress* progress = nullptr)
     {
@@ -55,7 +47,8 @@ protected:
 
 TEST_F(MapBitmapTest, ScaleAboveTenIsRefused)
 {
-    MapBitmapFields fields = Fields("0", "0", "5", "5", "12");
+    MapBitmapFields fields{
+        .fileName = dir.File("map.bmp"), .left = "0", .top = "0", .right = "5", .bottom = "5", .scale = "12"};
     MapBitmapField focus = MapBitmapField::None;
     EXPECT_FALSE(CheckMapBitmapFields(fields, ui, focus).has_value());
     EXPECT_EQ(focus, MapBitmapField::Scale);
@@ -65,8 +58,15 @@ TEST_F(MapBitmapTest, ScaleAboveTenIsRefused)
 
 TEST_F(MapBitmapTest, RectangleIsClampedIntoTheGridAndWrittenBack)
 {
-    MapBitmapFields fields = Fields("-5", "-2", "400", "300", "2");
-    std::tie(fields.townNames, fields.gateNumbers, fields.underworld) = std::tuple(true, true, true);
+    MapBitmapFields fields{.fileName = dir.File("map.bmp"),
+                           .left = "-5",
+                           .top = "-2",
+                           .right = "400",
+                           .bottom = "300",
+                           .scale = "2",
+                           .townNames = true,
+                           .gateNumbers = true,
+                           .underworld = true};
     MapBitmapField focus;
     const auto checked = CheckMapBitmapFields(fields, ui, focus);
     ASSERT_TRUE(checked.has_value());
@@ -96,22 +96,16 @@ TEST_F(MapBitmapTest, ProgressCountsTheRowsBandByBandUpToTheWholeBitmap)
     std::string error;
     ASSERT_TRUE(Make("map.bmp", error, 16, &progress)) << error;
     EXPECT_TRUE(progress.RanFromZeroToTotal());
-    EXPECT_EQ(std::tuple(progress.steps.back().total, progress.steps.size()),
-              std::tuple(Height(), steps));
+    EXPECT_EQ(std::tuple(progress.steps.back().total, progress.steps.size()), std::tuple(Height(), steps));
     EXPECT_EQ(QImage(QString::fromStdString(dir.File("map.bmp"))).height(), Height());
 }
 
 TEST_F(MapBitmapTest, CancelBetweenBandsLeavesNoFileOrTheOldOne)
 {
     const int bands = (Height() + 15) / 16;
-    const struct
-    {
-        const char* name;
-        bool oldFile;
-        int cancelAt;
-    } rows[] = {{"before the first band", false, 1},
-                {"halfway over an old map", true, 6},
-                {"before the last band over an old map", true, bands}};
+    const std::tuple<const char*, bool, int> rows[] = {{"before the first band", false, 1},
+                                                       {"halfway over an old map", true, 6},
+                                                       {"before the last band over an old map", true, bands}};
     for (const auto& [name, oldFile, cancelAt] : rows) {
         SCOPED_TRACE(name);
         std::filesystem::create_directory(dir.File(name));
