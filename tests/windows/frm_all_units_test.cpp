@@ -45,8 +45,7 @@ TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
     EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
     EXPECT_EQ(window->SelectedUnit(), Record(101)) << "the map's record, with its orders";
     EXPECT_EQ(Panel("pnlSilver"), "300");
-    EXPECT_EQ(std::tuple(Get("cmdShowHex")->text(), Get("cmdMoveMaptoHex")->text()),
-              std::tuple("Show He&x", "Map to &Hex"))
+    EXPECT_NE(QKeySequence::mnemonic(Get("cmdShowHex")->text()), QKeySequence::mnemonic(Get("cmdMoveMaptoHex")->text()))
         << "two buttons, two Alt keys";
     window->show();
     EXPECT_EQ(flashes, (std::vector<Flash>{{true, 14, 0, 8}})) << "where the chosen unit was last seen";
