@@ -18,12 +18,6 @@ namespace fs = std::filesystem;
 class ScreenshotTest : public ::testing::Test
 {
 protected:
-    struct ProgramRun
-    {
-        int status;
-        std::string err;
-    };
-
     void SetUp() override
     {
         const CliResult import = RunCliCapture(
@@ -32,12 +26,12 @@ protected:
     }
 
     // The window program itself, headless, with its standard error kept.
-    ProgramRun Korvane(const std::string& arguments, const std::string& environment = "")
+    CliResult Korvane(const std::string& arguments, const std::string& environment = "")
     {
         const std::string command = environment + " QT_QPA_PLATFORM=offscreen '" KORVANE_PATH "' --home '" + home.Path()
             + "' " + arguments + " 2>'" + pictures.File("stderr.txt") + "' >/dev/null";
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, pictures.Read("stderr.txt")};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", pictures.Read("stderr.txt")};
     }
     QImage Picture(const std::string& name) const { return QImage(QString::fromStdString(pictures.File(name))); }
 
@@ -58,13 +52,13 @@ protected:
 TEST_F(ScreenshotTest, WindowProgramSavesThePictureAndWritesNoFileOfTheSession)
 {
     const auto before = Contents();
-    const ProgramRun run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
+    const CliResult run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Picture("map.png").size(), QSize(1000, 700)) << "the designed size of a first start";
     EXPECT_EQ(Contents(), before);
 
     EXPECT_EQ(Korvane("--screenshot").status, 2) << "a file name is needed";
-    const ProgramRun unwritable = Korvane("--screenshot '" + pictures.File("no/such/folder/map.png") + "'");
+    const CliResult unwritable = Korvane("--screenshot '" + pictures.File("no/such/folder/map.png") + "'");
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("could not write the picture"), std::string::npos) << unwritable.err;
 }
@@ -74,7 +68,7 @@ TEST_F(ScreenshotTest, MessagesGoToStandardErrorInsteadOfDialogs)
     std::string map = home.Read("DATA/Map.Dat");
     map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");
     home.Write("DATA/Map.Dat", map);
-    const ProgramRun run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
+    const CliResult run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
     EXPECT_EQ(run.status, 0) << "the picture of an empty map is still taken";
     EXPECT_NE(run.err.find("more recent version"), std::string::npos) << run.err;
     EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
