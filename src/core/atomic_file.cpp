@@ -38,7 +38,7 @@ bool HoldsAlready(const std::string& path, std::string_view contents)
 
 }  // namespace
 
-FileResult AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error)
+FileResult AtomicWriteFile(const std::string& path, std::string_view contents)
 {
     if (HoldsAlready(path, contents))
         return FileResult::Done();
@@ -49,8 +49,6 @@ FileResult AtomicWriteFile(const std::string& path, std::string_view contents, s
         if (stream.Commit(&reason))
             return FileResult::Done();
     }
-    if (error)
-        *error = reason;
     return FileResult::Failed(path, reason);
 }
 

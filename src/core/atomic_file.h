@@ -11,7 +11,7 @@ namespace korvane {
 /// Writes `contents` to a temporary file beside `path`, flushes it to disk and renames it
 /// over `path` (over the file it links to, when it is a symbolic link, so the link stays).
 /// Missing parent folders are created. On failure the old file is untouched, the temporary
-/// file is removed, and the result names the file and why (also put in `error`, when given).
-FileResult AtomicWriteFile(const std::string& path, std::string_view contents, std::string* error = nullptr);
+/// file is removed, and the result names the file and why.
+FileResult AtomicWriteFile(const std::string& path, std::string_view contents);
 
 }  // namespace korvane

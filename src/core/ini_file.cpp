@@ -138,14 +138,14 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
 }
 
-FileResult IniFile::Save(std::string* error) const
+FileResult IniFile::Save() const
 {
     std::string contents;
     for (const auto& line : lines_) {
         contents += line;
         contents += "\r\n";
     }
-    return AtomicWriteFile(fileName_, contents, error);
+    return AtomicWriteFile(fileName_, contents);
 }
 
 }  // namespace korvane

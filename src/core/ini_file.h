@@ -40,7 +40,7 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     /// Writes the file (CR LF lines) as one atomic replacement; on failure the old file is kept.
-    FileResult Save(std::string* error = nullptr) const;
+    FileResult Save() const;
 
 private:
     int FindSection(std::string_view section) const;

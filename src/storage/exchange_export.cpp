@@ -153,19 +153,22 @@ ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName
                                     UserInteraction& ui, Progress* progress)
 {
     ExchangeExportResult result;
-    if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld)
+    if (options.Level != TMap::kOverworld && options.Level != TMap::kUnderworld) {
+        result.File = FileResult::Failed(fileName, "there is no level " + IntToStr(options.Level) + " to export");
         return result;
+    }
     const std::optional<std::string> text = ExchangeFileTextUnlessCancelled(map, options, result.Hexes, progress);
     if (!text) {
         result.Cancelled = true;
         ui.Info("Export cancelled; nothing was written.");
+        result.File = FileResult::Failed(fileName, "the export was cancelled");
+        result.File.AlreadySaid = true;
         return result;
     }
     // The whole file replaces an older one in one step, so a failed write leaves that as it was.
-    if (!AtomicWriteFile(fileName, *text, &result.Error))
-        return result;
-    result.Written = true;
-    ui.Info("Exported " + IntToStr(result.Hexes) + " hexes.");
+    result.File = AtomicWriteFile(fileName, *text);
+    if (result.File)
+        ui.Info("Exported " + IntToStr(result.Hexes) + " hexes.");
     return result;
 }
 

@@ -2,6 +2,7 @@
 // players and merged back from theirs.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/progress.h"
 
 #include <cstdint>
@@ -51,10 +52,9 @@ struct ExchangeImportOptions
 /// What an export did.
 struct ExchangeExportResult
 {
-    bool Written = false;  // the file now holds the export; false leaves an older file as it was
-    int Hexes = 0;  // lines of cells written (or that would have been, when not Written)
-    std::string Error;  // why the file could not be written, empty otherwise
-    bool Cancelled = false;  // the player stopped it: nothing was written
+    FileResult File;  // done: the file now holds the export; failed: an older file is as it was
+    int Hexes = 0;  // lines of cells written (or that would have been, when not written)
+    bool Cancelled = false;  // the player stopped it: nothing was written, and that was said
 };
 
 /// What an import did.
@@ -76,9 +76,9 @@ bool CheckExportRectangle(ExchangeExportOptions& options, UserInteraction& ui);
 
 /// Writes an exchange file of the cells of `options`' rectangle and level that hold map
 /// knowledge (a hex with only the player's notes is left out), x by x and y by y within x,
-/// replacing `fileName` as a whole. On success shows "Exported N hexes." and returns Written.
-/// A level other than 0 or 1 writes nothing. A file that could not be written is left as it
-/// was, with no message: the caller says so.
+/// replacing `fileName` as a whole. On success shows "Exported N hexes.". A level other than
+/// 0 or 1 writes nothing. A file that could not be written is left as it was, with no
+/// message: the caller says so.
 /// `progress` counts the columns of the rectangle; when the player cancels between them nothing
 /// is written, any old file stays, and "Export cancelled; nothing was written." is shown.
 ExchangeExportResult ExportExchange(const TMap& map, const std::string& fileName, const ExchangeExportOptions& options,

@@ -186,10 +186,8 @@ void TfrmExportData::cmdExportClick()
         result = ExportExchange(workspace_.Map, fileName, options, ui_, &progress);
     }
     // A file that could not be written must not pass for an export that worked.
-    if (!result.Error.empty())
-        ui_.Error("Unable to write the exchange file " + fileName + ": " + result.Error);
-    else if (!result.Written && !result.Cancelled)
-        ui_.Info("Export not completed successfully.");
+    if (!result.File && !result.File.AlreadySaid)
+        ui_.Error("Unable to write the exchange file " + result.File.Text());
 }
 
 }  // namespace korvane

@@ -138,11 +138,10 @@ TEST(AtomicWrite, FailureKeepsOldFileAndSaysWhy)
     TempDir dir;
     std::filesystem::create_directory(dir.File("Map.Dat"));  // a folder cannot be replaced by a file
     dir.Write("Map.Dat/inside", "kept");
-    std::string error;
-    const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new", &error);
+    const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new");
     EXPECT_FALSE(written);
-    EXPECT_NE(error.find("Map.Dat"), std::string::npos);
-    EXPECT_NE(written.Text().find("Map.Dat"), std::string::npos);
+    EXPECT_EQ(written.File, dir.File("Map.Dat"));
+    EXPECT_NE(written.Reason.find("Map.Dat"), std::string::npos) << "the system's words name it too";
     EXPECT_EQ(dir.Read("Map.Dat/inside"), "kept");
     EXPECT_EQ(dir.FileCount(), 1) << "temporary file removed";
 }

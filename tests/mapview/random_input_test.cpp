@@ -796,7 +796,7 @@ void MakeWorld(const FilePools& pools)
         ASSERT_TRUE(SaveMapDatabase(workspace.Map, workspace.Settings, workspace.Settings.DataDir, workspace.Refused));
         const ExchangeExportResult exported = ExportExchange(workspace.Map, pools.files + "/world.kvd",
                                                              {.Options = 0xFFFF}, quiet);
-        EXPECT_TRUE(exported.Written) << exported.Error;
+        EXPECT_TRUE(exported.File) << exported.File.Text();
         ASSERT_TRUE(workspace.SaveOnExit(quiet));
     }
     const std::string fixtures = testing::FixturesDir() + "/";

@@ -45,7 +45,7 @@ class ExchangeFileTest : public ::testing::Test
 protected:
     std::string Export(const ExchangeExportOptions& options)
     {
-        EXPECT_TRUE(ExportExchange(map, dir.File("out.KVD"), options, ui).Written);
+        EXPECT_TRUE(ExportExchange(map, dir.File("out.KVD"), options, ui).File);
         return dir.Read("out.KVD");
     }
 
@@ -111,11 +111,11 @@ TEST_F(ExchangeFileTest, EachOptionAddsItsDetails)
 TEST_F(ExchangeFileTest, FailedExportsSayNothingAndKeepTheOldFile)
 {
     map.EnsureCell(1, 4, 4)->Terrain = 2;
-    EXPECT_FALSE(ExportExchange(map, dir.File("level.KVD"), {2, 0, 0, 320, 192, 0}, ui).Written);
+    EXPECT_FALSE(ExportExchange(map, dir.File("level.KVD"), {2, 0, 0, 320, 192, 0}, ui).File);
     EXPECT_FALSE(std::filesystem::exists(dir.File("level.KVD")));
     std::filesystem::create_directory(dir.File("folder.KVD"));
     const ExchangeExportResult result = ExportExchange(map, dir.File("folder.KVD"), {1, 0, 0, 320, 192, 0}, ui);
-    EXPECT_FALSE(result.Written || result.Error.empty());
+    EXPECT_FALSE(result.File || result.File.Reason.empty());
     EXPECT_TRUE(ui.shown.empty()) << "no \"Exported\" for a file that was not written";
 
     ExchangeExportOptions turned{0, -5, -1, 400, 300, 0}, backwards{0, 9, 0, 3, 0, 0}, upsideDown{0, 0, 9, 3, 2, 0};
@@ -323,7 +323,7 @@ TEST_F(ExchangeFileTest, ProgressCountsExportColumnsAndImportBytesToTheEnd)
 {
     AddFourHexes();
     RecordingProgress exported, imported;
-    ASSERT_TRUE(ExportExchange(map, dir.File("out.KVD"), {0, 10, 0, 19, 192, 0}, ui, &exported).Written);
+    ASSERT_TRUE(ExportExchange(map, dir.File("out.KVD"), {0, 10, 0, 19, 192, 0}, ui, &exported).File);
     EXPECT_TRUE(exported.RanFromZeroToTotal());
     EXPECT_EQ(exported.steps.back().total, 10);
     ASSERT_TRUE(Import(kFourHexes, {}, &imported).Imported);
@@ -338,7 +338,7 @@ TEST_F(ExchangeFileTest, CancelledExportWritesNothingAndKeepsTheOldFile)
     const std::string file = dir.Write("out.KVD", "an older export");
     RecordingProgress progress(3), first(1);
     const ExchangeExportResult result = ExportExchange(map, file, {0, 0, 0, 320, 192, 0}, ui, &progress);
-    EXPECT_TRUE(result.Cancelled && !result.Written);
+    EXPECT_TRUE(result.Cancelled && !result.File);
     EXPECT_EQ(progress.steps.size(), 3u) << "stops at once";
     EXPECT_EQ(dir.Read("out.KVD"), "an older export");
     EXPECT_EQ(dir.FileCount(), 1) << "no temporary left behind";

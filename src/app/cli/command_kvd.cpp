@@ -142,8 +142,8 @@ int RunExportKvdCommand(CliContext& context, const std::vector<std::string>& arg
         return 1;
     }
     const ExchangeExportResult result = ExportExchange(ws.Map, fileName, options, context.ui);
-    if (!result.Written) {
-        context.ui.Error("Export not completed successfully." + (result.Error.empty() ? "" : " " + result.Error));
+    if (!result.File) {
+        context.ui.Error("Export not completed successfully. " + result.File.Reason);
         return 1;
     }
     context.out << "Wrote " << fileName << " (" << result.Hexes << " hexes)\n";
