@@ -1,6 +1,5 @@
 // korvane-cli map: bitmap sizes, the refusals of the map window, overwriting and a drawn world.
 #include "support/cli_run.h"
-#include "support/param_names.h"
 #include "support/temp_dir.h"
 
 #include <QColor>
@@ -45,52 +44,33 @@ TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
     EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << "drawing reads the program folder and writes nothing there";
 }
 
-struct Refusal
+TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
 {
-    const char* name;
-    const char* args;  // split at spaces; FILE stands for a file in an empty folder, BLANK for a blank name
-    int status;
-    const char* message;  // in the error output
-};
-
-void PrintTo(const Refusal& r, std::ostream* os)
-{
-    *os << "map " << r.args << " -> " << r.status << ", " << Quoted(r.message);
+    // Arguments split at spaces; FILE is a file in an empty folder, BLANK a blank name. Negative
+    // corners are first taken as 0: the second is a one-column map refused for its scale.
+    const std::tuple<const char*, int, const char*> refusals[] = {
+        {"--rect 6,0,5,5 --scale 3 FILE", 1, "warning: Errr, I think you want to make Left <= Right."},
+        {"--rect -4,-4,0,0 --scale 0 FILE", 1,
+         "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."},
+        {"--rect 0,0,5,5 --scale 3 BLANK", 1, "error: Bad file name ... bad, BAD file name."},
+        {"--scale 3 FILE", 2, "usage: map --rect"},
+        {"--rect 0,0,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
+        {"--rect a,0,5,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
+        {"--rect 0,0,5,5 --scale big FILE", 2, "--scale is a whole number"},
+        {"--rect 0,0,5,5 --scale 3 --colour FILE", 2, "map does not know --colour"}};
+    for (const auto& [arguments, status, message] : refusals) {
+        SCOPED_TRACE(arguments);
+        std::vector<std::string> args{"map"};
+        std::istringstream words(arguments);
+        for (std::string word; words >> word;)
+            args.push_back(word == "FILE" ? out.File("map.bmp") : word == "BLANK" ? "   " : word);
+        const CliResult run = Cli(args);
+        EXPECT_EQ(run.status, status);
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
+    }
 }
-
-class CliMapRefusals : public CliMapTest, public ::testing::WithParamInterface<Refusal>
-{
-};
-
-TEST_P(CliMapRefusals, SayWhyAndWriteNothing)
-{
-    std::vector<std::string> args{"map"};
-    std::istringstream words(GetParam().args);
-    for (std::string word; words >> word;)
-        args.push_back(word == "FILE" ? out.File("map.bmp") : word == "BLANK" ? "   " : word);
-    const CliResult run = Cli(args);
-    EXPECT_EQ(run.status, GetParam().status);
-    EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
-    EXPECT_TRUE(run.out.empty()) << run.out;
-    EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
-}
-
-// Negative corners are first taken as 0: "ScaleZero" is a one-column map that passes the
-// rectangle checks and is refused for its scale.
-INSTANTIATE_TEST_SUITE_P(
-    Cli, CliMapRefusals,
-    ::testing::Values(
-        Refusal{"LeftBeyondRight", "--rect 6,0,5,5 --scale 3 FILE", 1,
-                "warning: Errr, I think you want to make Left <= Right."},
-        Refusal{"ScaleZero", "--rect -4,-4,0,0 --scale 0 FILE", 1,
-                "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."},
-        Refusal{"BlankFileName", "--rect 0,0,5,5 --scale 3 BLANK", 1, "error: Bad file name ... bad, BAD file name."},
-        Refusal{"NoRect", "--scale 3 FILE", 2, "usage: map --rect"},
-        Refusal{"ThreeNumberRect", "--rect 0,0,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
-        Refusal{"LetterInRect", "--rect a,0,5,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
-        Refusal{"WordScale", "--rect 0,0,5,5 --scale big FILE", 2, "--scale is a whole number"},
-        Refusal{"UnknownOption", "--rect 0,0,5,5 --scale 3 --colour FILE", 2, "map does not know --colour"}),
-    NameField());
 
 TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
 {

@@ -1,7 +1,6 @@
 // The map window's wheel, drag, keys and status bar.
 #include "mapview/main_window_fixture.h"
 
-#include <QMouseEvent>
 #include <QStatusBar>
 #include <QWheelEvent>
 
@@ -26,8 +25,7 @@ protected:
     }
     void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, at, Map()->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(Map(), &event);
+        SendMouse(*Map(), type, at, button, held);
     }
     /// Pressed at `from`, moved by `by`, released.
     void Drag(const QPoint& from, const QPoint& by, Qt::MouseButton button)

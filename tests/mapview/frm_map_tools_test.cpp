@@ -18,28 +18,12 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QTimer>
 
 namespace korvane::testing {
 namespace {
-
-// Sets PATH for as long as it lives, and puts the old one back however the test ends.
-class PathSetting
-{
-public:
-    explicit PathSetting(const std::string& path)
-        : saved_(qgetenv("PATH"))
-    {
-        qputenv("PATH", QByteArray::fromStdString(path));
-    }
-    ~PathSetting() { qputenv("PATH", saved_); }
-    PathSetting(const PathSetting&) = delete;
-    PathSetting& operator=(const PathSetting&) = delete;
-
-private:
-    QByteArray saved_;
-};
 
 class MapToolsTest : public ActiveMainWindow
 {
@@ -122,7 +106,8 @@ TEST_F(MapToolsTest, CalculatorIsTheFirstOneInstalledOrAMessageSaysThereIsNone)
     const std::string marker = bin.File("started");
     bin.Write("xcalc", "#!/bin/sh\n: > '" + marker + "'\n");
     std::filesystem::permissions(bin.File("xcalc"), std::filesystem::perms::owner_all);
-    const PathSetting path(bin.Path());  // no other program on it
+    const auto restorePath = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });  // however it ends
+    qputenv("PATH", QByteArray::fromStdString(bin.Path()));  // no other program on it
     M().mnuToolsCalc->trigger();
     QTRY_VERIFY(std::filesystem::exists(marker));
     EXPECT_TRUE(ui.shown.empty());

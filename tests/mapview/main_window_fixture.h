@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -31,6 +32,14 @@
 namespace korvane::testing {
 
 using Kind = ScriptedInteraction::Kind;
+
+/// A mouse event at `at` on `widget`, as the pointer would send it.
+inline void SendMouse(QWidget& widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button = Qt::NoButton,
+                      Qt::MouseButtons held = Qt::NoButton)
+{
+    QMouseEvent event(type, at, widget.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
 
 class MainWindowTest : public ::testing::Test
 {

@@ -1,14 +1,9 @@
 // The map area on its own: what it tells the window around it.
 #include "mapview/windows/map_canvas.h"
 
-#include "support/temp_dir.h"
-#include "workspace/workspace.h"
+#include "mapview/main_window_fixture.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QSignalSpy>
-
-#include <gtest/gtest.h>
 
 namespace korvane::testing {
 namespace {
@@ -27,11 +22,9 @@ protected:
         hex = canvas.HexAt(onHex.x(), onHex.y());
         ASSERT_TRUE(hex.IsValid());
     }
-    void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button = Qt::LeftButton,
-               Qt::MouseButtons held = Qt::NoButton)
+    void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons held = Qt::NoButton)
     {
-        QMouseEvent event(type, at, canvas.mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&canvas, &event);
+        SendMouse(canvas, type, at, button, held);
     }
     // The level, x and y a signal told.
     static std::tuple<int, int, int> Hex(const QSignalSpy& spy, int i = 0)
