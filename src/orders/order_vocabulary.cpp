@@ -1,0 +1,71 @@
+// OrderVocabulary: case-blind sets of the names orders may use.
+#include "orders/order_vocabulary.h"
+
+#include "core/key_string_list.h"
+#include "core/text_helpers.h"
+
+#include <algorithm>
+
+namespace korvane {
+
+std::string OrderVocabulary::Spaced(std::string_view word)
+{
+    std::string spaced(word);
+    std::replace(spaced.begin(), spaced.end(), '_', ' ');
+    return spaced;
+}
+
+void OrderVocabulary::AddItem(std::string_view name, std::string_view plural, std::string_view abbreviation,
+                              ItemKind kind)
+{
+    for (std::string_view word : {name, plural, abbreviation}) {
+        if (!word.empty())
+            items_.emplace(std::string(word), kind);
+    }
+}
+
+void OrderVocabulary::AddSkill(std::string_view name, std::string_view abbreviation, unsigned uses)
+{
+    const Skill skill{LowerCase(name), uses};
+    for (std::string_view word : {name, abbreviation}) {
+        if (!word.empty())
+            skills_.emplace(std::string(word), skill);
+    }
+}
+
+void OrderVocabulary::AddStructure(std::string_view name)
+{
+    if (!name.empty())
+        structures_.insert(std::string(name));
+}
+
+void OrderVocabulary::AddKeywordLists(const TKeyStringList& skills, const TKeyStringList& troops,
+                                      const TKeyStringList& equipment)
+{
+    for (const auto& entry : troops.Entries())
+        AddItem(TrimSpaces(entry.Singular), TrimSpaces(entry.Plural), TrimSpaces(entry.Key), ItemKind::Stays);
+    for (const auto& entry : equipment.Entries())
+        AddItem(TrimSpaces(entry.Singular), TrimSpaces(entry.Plural), TrimSpaces(entry.Key));
+    for (const auto& entry : skills.Entries())
+        AddSkill(TrimSpaces(entry.Singular), TrimSpaces(entry.Key), kSkillMagic | kSkillCast | kSkillCombat);
+}
+
+ItemKind OrderVocabulary::Kind(std::string_view word) const
+{
+    const auto found = items_.find(Spaced(word));
+    return found == items_.end() ? ItemKind::Ordinary : found->second;
+}
+
+unsigned OrderVocabulary::SkillUses(std::string_view word) const
+{
+    const auto found = skills_.find(Spaced(word));
+    return found == skills_.end() ? 0 : found->second.Uses;
+}
+
+std::string OrderVocabulary::SkillName(std::string_view word) const
+{
+    const auto found = skills_.find(Spaced(word));
+    return found == skills_.end() ? std::string() : found->second.Name;
+}
+
+}  // namespace korvane

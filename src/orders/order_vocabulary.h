@@ -1,0 +1,70 @@
+// The names an order may use: items, skills and structure types, from the game's standard
+// lists and from the keyword lists the player's own reports taught.
+#pragma once
+
+#include "core/case_insensitive.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace korvane {
+
+class TKeyStringList;
+
+/// What sets an item apart in orders.
+enum class ItemKind {
+    Ordinary,
+    Ship,  // built, not produced; may be given unfinished; not transported
+    Stays,  // men, creatures, mounts and magic items: never transported between hexes
+};
+
+/// What a skill may be used for beyond STUDY and FORGET.
+enum SkillUse : unsigned { kSkillMagic = 1, kSkillCast = 2, kSkillCombat = 4 };
+
+class OrderVocabulary
+{
+public:
+    /// The vocabulary of the standard game, which every other game extends.
+    static OrderVocabulary Standard();
+
+    /// An item under its name, plural and abbreviation. A name known already keeps its kind.
+    void AddItem(std::string_view name, std::string_view plural, std::string_view abbreviation,
+                 ItemKind kind = ItemKind::Ordinary);
+    /// A skill under its name and abbreviation; `uses` is a set of SkillUse.
+    void AddSkill(std::string_view name, std::string_view abbreviation, unsigned uses);
+    void AddStructure(std::string_view name);
+
+    /// Adds what the reports' keyword lists hold (key = abbreviation, singular, plural): the
+    /// troops as men and the equipment as ordinary items, the skills as skills. A skill the game's lists already
+    /// know keeps its uses; a new one may be cast and used in combat, as nothing says otherwise.
+    void AddKeywordLists(const TKeyStringList& skills, const TKeyStringList& troops, const TKeyStringList& equipment);
+
+    /// Look-ups take a name as written in an order: any case, `_` standing for a space.
+    bool IsItem(std::string_view word) const { return items_.count(Spaced(word)) != 0; }
+    bool IsShip(std::string_view word) const { return Kind(word) == ItemKind::Ship; }
+    bool IsTransported(std::string_view word) const { return Kind(word) == ItemKind::Ordinary; }
+    bool IsSkill(std::string_view word) const { return skills_.count(Spaced(word)) != 0; }
+    /// The skill's uses; 0 when unknown.
+    unsigned SkillUses(std::string_view word) const;
+    /// The skill's full name in lower case; empty when unknown.
+    std::string SkillName(std::string_view word) const;
+    bool IsStructure(std::string_view word) const { return structures_.count(Spaced(word)) != 0; }
+
+private:
+    struct Skill
+    {
+        std::string Name;
+        unsigned Uses;
+    };
+
+    static std::string Spaced(std::string_view word);
+    ItemKind Kind(std::string_view word) const;
+
+    std::unordered_map<std::string, ItemKind, CaseInsensitiveHash, CaseInsensitiveEqual> items_;
+    std::unordered_map<std::string, Skill, CaseInsensitiveHash, CaseInsensitiveEqual> skills_;
+    std::unordered_set<std::string, CaseInsensitiveHash, CaseInsensitiveEqual> structures_;
+};
+
+}  // namespace korvane

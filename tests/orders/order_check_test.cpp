@@ -1,0 +1,285 @@
+// The orders check against the game server's own checker: a table of its verdicts, a large
+// random orders file run through the server itself, and the check of one unit's lines.
+#include "orders/order_check.h"
+#include "orders/order_vocabulary.h"
+
+#include "core/key_string_list.h"
+#include "orders/order_check_sample.h"
+#include "support/fixtures.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const OrderVocabulary& Standard()
+{
+    static const OrderVocabulary vocabulary = OrderVocabulary::Standard();
+    return vocabulary;
+}
+
+std::string ReadFile(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Squeezed(const std::string& text)
+{
+    std::istringstream words(text);
+    std::string word, squeezed;
+    while (words >> word)
+        squeezed += (squeezed.empty() ? "" : " ") + word;
+    return squeezed;
+}
+
+// The game's tools and rules beside the real reports, when this machine has them.
+fs::path SharedDir()
+{
+    return fs::path(KORVANE_FIXTURES_DIR).parent_path().parent_path();
+}
+
+std::map<long, std::vector<OrderProblem>> ByLine(const std::vector<OrderProblem>& problems)
+{
+    std::map<long, std::vector<OrderProblem>> byLine;
+    for (const auto& problem : problems)
+        byLine[problem.Line].push_back(problem);
+    return byLine;
+}
+
+struct Verdict
+{
+    std::string Order;
+    std::string Message;  // "-" when the server accepts the line
+};
+
+// Checks one orders text against the verdicts of its lines (`verdicts[i]` for line i + 1;
+// lines without a verdict are the ones the table's layout adds).
+void ExpectVerdicts(const std::vector<std::string>& lines, const std::vector<const Verdict*>& verdicts)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    const auto problems = ByLine(CheckOrders(text, Standard()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Verdict* verdict = verdicts[i];
+        if (!verdict)
+            continue;
+        SCOPED_TRACE(verdict->Order);
+        const auto found = problems.find(static_cast<long>(i + 1));
+        if (verdict->Message == "-") {
+            EXPECT_EQ(found, problems.end()) << found->second.front().Message;
+            continue;
+        }
+        ASSERT_NE(found, problems.end()) << "expected: " << verdict->Message;
+        const OrderProblem& first = found->second.front();
+        const std::string warning = "Warning: ";
+        const bool isWarning = verdict->Message.rfind(warning, 0) == 0;
+        EXPECT_EQ(first.Severity, isWarning ? OrderSeverity::Warning : OrderSeverity::Error);
+        const std::string expected = isWarning ? verdict->Message.substr(warning.size()) : verdict->Message;
+        EXPECT_EQ(Squeezed(first.Message).rfind(expected, 0), 0u) << first.Message;
+    }
+}
+
+// Every line of the table gets the server's verdict, in the files its script built for the server.
+TEST(OrderCheck, AgreesWithTheServersVerdicts)
+{
+    std::vector<std::vector<Verdict>> blocks(1);
+    for (const auto& row : Lines(ReadFile(fs::path(KORVANE_TEST_DATA_DIR) / "orders" / "server_verdicts.tsv"))) {
+        if (row.rfind("##", 0) == 0)
+            continue;
+        if (row.empty()) {
+            if (!blocks.back().empty())
+                blocks.emplace_back();
+            continue;
+        }
+        const std::size_t tab = row.find('\t');
+        blocks.back().push_back({row.substr(0, tab), tab == std::string::npos ? "" : row.substr(tab + 1)});
+    }
+    ASSERT_GT(blocks.size(), 20u);
+    std::vector<std::string> units{"#atlantis 3 \"pw\""};
+    std::vector<const Verdict*> unitVerdicts{nullptr};
+    for (const auto& block : blocks) {
+        if (block.empty())
+            continue;
+        if (block.front().Order == "#file") {
+            std::vector<std::string> lines;
+            std::vector<const Verdict*> verdicts;
+            for (auto row = block.begin() + 1; row != block.end(); ++row) {
+                lines.push_back(row->Order);
+                verdicts.push_back(&*row);
+            }
+            ExpectVerdicts(lines, verdicts);
+            continue;
+        }
+        units.push_back("unit " + std::to_string(units.size()));
+        unitVerdicts.push_back(nullptr);
+        for (const auto& row : block) {
+            units.push_back(row.Order);
+            unitVerdicts.push_back(&row);
+        }
+    }
+    ExpectVerdicts(units, unitVerdicts);
+}
+
+// The lines the server flags in its answer: each refused line comes after its messages. The
+// answer leaves out blank lines and folds long ones.
+std::set<long> ServerFlaggedLines(const std::vector<std::string>& lines, const std::string& answer)
+{
+    const auto squash = [](const std::string& text) {
+        std::string squashed;
+        for (char c : text) {
+            if (c != ' ' && c != '\t')
+                squashed += c;
+        }
+        return squashed;
+    };
+    std::set<long> flagged;
+    std::size_t at = 0;
+    std::string echoed;
+    bool refused = false, inMessage = false;
+    for (const auto& row : Lines(answer)) {
+        const bool closes = row.size() >= 4 && row.compare(row.size() - 4, 4, " ***") == 0;
+        if (inMessage || row.rfind("*** Error: ", 0) == 0) {
+            refused = true;
+            inMessage = !closes;
+            continue;
+        }
+        while (at < lines.size() && squash(lines[at]).empty())
+            ++at;
+        if (at == lines.size() || squash(row).empty())
+            continue;
+        echoed += squash(row);
+        if (echoed == squash(lines[at])) {
+            if (refused)
+                flagged.insert(static_cast<long>(at + 1));
+            refused = false;
+            echoed.clear();
+            ++at;
+        }
+    }
+    return flagged;
+}
+
+// A large random orders file: the server and the check refuse the same lines.
+TEST(OrderCheck, FlagsTheLinesTheServerFlags)
+{
+    const fs::path server = SharedDir() / "tools" / "atlantis-basic";
+    if (!fs::exists(server))
+        GTEST_SKIP() << "no game server at " << server;
+    testing::TempDir dir;
+    const std::string text = testing::SampleOrders(2026).File(20000);
+    const std::string orders = dir.Write("orders.txt", text), answer = dir.File("answer.txt");
+    const std::string command = "'" + server.string() + "' check '" + orders + "' '" + answer + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto lines = Lines(text);
+    const std::set<long> byServer = ServerFlaggedLines(lines, ReadFile(answer));
+    std::set<long> byCheck;
+    for (const auto& problem : CheckOrders(text, Standard()))
+        byCheck.insert(problem.Line);
+    EXPECT_GT(byServer.size(), 1000u);
+    int differences = 0;
+    for (long line = 1; line <= static_cast<long>(lines.size()) && differences < 20; ++line) {
+        if (byServer.count(line) != byCheck.count(line)) {
+            ++differences;
+            ADD_FAILURE() << "line " << line << " \"" << lines[line - 1] << "\": server "
+                          << (byServer.count(line) ? "refuses" : "accepts") << " it";
+        }
+    }
+}
+
+TEST(OrderCheck, ReadsEveryLineEnd)
+{
+    const std::vector<std::string> lines{"#atlantis 3 \"pw\"", "unit 1", "work", "study x", "", "work", "#end"};
+    const auto joined = [&](const std::string& end) {
+        std::string text;
+        for (const auto& line : lines)
+            text += line + end;
+        return text;
+    };
+    const auto expected = CheckOrders(joined("\n"), Standard());
+    ASSERT_EQ(expected.size(), 2u);
+    EXPECT_EQ(expected[1].Line, 6);
+    EXPECT_EQ(CheckOrders(joined("\r\n"), Standard()), expected);
+    EXPECT_EQ(CheckOrders(joined("\r"), Standard()), expected);
+}
+
+// One unit's lines: numbered from their first, with blocks left open named where they opened.
+TEST(OrderCheck, ChecksOneUnitsLines)
+{
+    const auto problems = CheckUnitOrders("move n\n@study tactics\nform 1\nturn\nwork\n", Standard());
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0], (OrderProblem{2, OrderSeverity::Error, "STUDY: Overwriting previous month-long order."}));
+    EXPECT_EQ(problems[1], (OrderProblem{4, OrderSeverity::Error, "TURN: without ENDTURN"}));
+    EXPECT_EQ(problems[2], (OrderProblem{3, OrderSeverity::Error, "FORM: without END."}));
+    EXPECT_TRUE(CheckUnitOrders("turn\nwork\nendturn\n", Standard()).empty());
+}
+
+// Names the player's reports taught count as items and skills.
+TEST(OrderCheck, LearnsNamesFromTheReportsKeywordLists)
+{
+    const std::string orders = "produce 5 dragonbone\nbuy 2 goblins\ngive 7 all goblins except 1\nstudy rune_lore\n"
+                               "cast rune_lore\ntransport 7 1 goblin\n";
+    EXPECT_EQ(CheckUnitOrders(orders, Standard()).size(), 5u);
+    TKeyStringList skills, troops, equipment;
+    skills.AddKey("RUNE", "rune lore", "");
+    troops.AddKey("GOBL", "goblin", "goblins");
+    equipment.AddKey("DRBO", "dragonbone", "dragonbones");
+    OrderVocabulary learned = OrderVocabulary::Standard();
+    learned.AddKeywordLists(skills, troops, equipment);
+    const auto problems = CheckUnitOrders(orders, learned);
+    ASSERT_EQ(problems.size(), 2u);  // the study is still a second month-long order; men stay
+    EXPECT_EQ(problems[0].Line, 4);
+    EXPECT_EQ(problems[1].Message, "TRANSPORT: Invalid item 'goblin'.");
+}
+
+// The built-in vocabulary holds every name the server accepts.
+TEST(OrderCheck, KnowsTheStandardVocabulary)
+{
+    const fs::path file = SharedDir() / "fixtures" / "game-rules" / "standard-vocabulary.tsv";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no vocabulary at " << file;
+    int names = 0;
+    for (const auto& row : Lines(ReadFile(file))) {
+        std::vector<std::string> fields;
+        std::istringstream columns(row);
+        for (std::string field; std::getline(columns, field, '\t');)
+            fields.push_back(field);
+        if (fields.size() < 2 || (fields[0] != "item" && fields[0] != "skill"))
+            continue;
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            if (fields[i].empty())
+                continue;
+            ++names;
+            EXPECT_TRUE(fields[0] == "item" ? Standard().IsItem(fields[i]) : Standard().IsSkill(fields[i]))
+                << fields[0] << " " << fields[i];
+        }
+    }
+    EXPECT_GT(names, 300);
+}
+
+}  // namespace
+}  // namespace korvane
