@@ -365,13 +365,12 @@ bool TimeHugeBitmap(MapScene& scene, const Options& options)
                 request.fileName.c_str());
     std::printf("memory before: peak %.0f MB, resident %.0f MB%s\n", before.peakMb, before.currentMb,
                 reset ? " (peak then restarted from the resident size)" : "");
-    std::string error;
-    bool made = false;
+    FileResult made;
     FrameTimes times;
-    times.Time([&] { made = MakeMapBitmap(scene, request, &error); });
+    times.Time([&] { made = MakeMapBitmap(scene, request); });
     const Memory after = ResidentMemory();
     std::printf("MakeMapBitmap: %.1f s cpu, %.1f s wall%s%s\n", times.CpuMs() / 1000, times.WallMs() / 1000,
-                made ? "" : "  FAILED: ", error.c_str());
+                made ? "" : "  FAILED: ", made.Reason.c_str());
     std::printf("memory after:  peak %.0f MB, resident %.0f MB\n", after.peakMb, after.currentMb);
     const bool sound = made && CheckBmpHeader(request.fileName, size);
     if (!options.keep) {

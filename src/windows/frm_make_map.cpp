@@ -218,19 +218,18 @@ void TfrmMakeMap::cmdMakeMapClick()
     }
 
     MapScene scene(workspace_);
-    std::string error;
-    bool written = false;
+    FileResult written;
     {
         const BusyCursor busy;
         ProgressDialog progress(this, "Writing the map " + ToDisplayText(request->fileName) + " ...");
-        written = MakeMapBitmap(scene, *request, &error, QDate::currentDate(), 0, &progress);
+        written = MakeMapBitmap(scene, *request, QDate::currentDate(), 0, &progress);
         // The player stopped it and knows; the old file, if any, is still there.
         if (progress.WasCancelled())
             return;
     }
     // A map that could not be written must not pass for one that was.
     if (!written)
-        ui_.Error("Unable to write the map bitmap " + request->fileName + (error.empty() ? "" : ": " + error));
+        ui_.Error("Unable to write the map bitmap " + written.Text());
 }
 
 }  // namespace korvane

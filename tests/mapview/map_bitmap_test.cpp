@@ -32,10 +32,10 @@ protected:
         request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
     }
     // Made into `name` in bands of `bandRows`, reporting to `progress`.
-    bool Make(const std::string& name, std::string& error, int bandRows, Progress* progress = nullptr)
+    FileResult Make(const std::string& name, int bandRows, Progress* progress = nullptr)
     {
         request.fileName = dir.File(name);
-        return MakeMapBitmap(scene, request, &error, date, bandRows, progress);
+        return MakeMapBitmap(scene, request, date, bandRows, progress);
     }
     int Height() const { return MapBitmapSize(request).height(); }
 
@@ -80,8 +80,8 @@ TEST_F(MapBitmapTest, RectangleIsClampedIntoTheGridAndWrittenBack)
 TEST_F(MapBitmapTest, FileDrawnInBandsMatchesThePictureDrawnWhole)
 {
     dir.Write("bands.bmp", "an older map");
-    std::string error;
-    ASSERT_TRUE(Make("bands.bmp", error, 7)) << error;  // cuts through hexes, names and the frame
+    const FileResult made = Make("bands.bmp", 7);
+    ASSERT_TRUE(made) << made.Text();  // cuts through hexes, names and the frame
     const QImage written(QString::fromStdString(request.fileName));
     EXPECT_EQ(written.size(), MapBitmapSize(request));
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), RenderMapBitmap(scene, request, date));
@@ -93,8 +93,8 @@ TEST_F(MapBitmapTest, ProgressCountsTheRowsBandByBandUpToTheWholeBitmap)
     // is too late.
     const int steps = (Height() + 15) / 16 + 1;
     RecordingProgress progress(steps);
-    std::string error;
-    ASSERT_TRUE(Make("map.bmp", error, 16, &progress)) << error;
+    const FileResult made = Make("map.bmp", 16, &progress);
+    ASSERT_TRUE(made) << made.Text();
     EXPECT_TRUE(progress.RanFromZeroToTotal());
     EXPECT_EQ(std::tuple(progress.steps.back().total, progress.steps.size()), std::tuple(Height(), steps));
     EXPECT_EQ(QImage(QString::fromStdString(dir.File("map.bmp"))).height(), Height());
@@ -113,9 +113,9 @@ TEST_F(MapBitmapTest, CancelBetweenBandsLeavesNoFileOrTheOldOne)
         if (oldFile)
             dir.Write(file, "an older map");
         RecordingProgress progress(cancelAt);
-        std::string error;
-        EXPECT_FALSE(Make(file, error, 16, &progress));
-        EXPECT_EQ(error, kMapBitmapCancelled);
+        const FileResult made = Make(file, 16, &progress);
+        EXPECT_FALSE(made);
+        EXPECT_EQ(made.Reason, kMapBitmapCancelled);
         EXPECT_EQ(progress.steps.size(), static_cast<std::size_t>(cancelAt)) << "stops at once";
         const auto left = std::distance(std::filesystem::directory_iterator(dir.File(name)), {});
         EXPECT_EQ(left, oldFile ? 1 : 0) << "no temporary";

@@ -173,9 +173,8 @@ int RunMapCommand(CliContext& context, const std::vector<std::string>& args)
 
     GuiSession gui;
     MapScene scene(ws);
-    std::string error;
-    if (!MakeMapBitmap(scene, *request, &error)) {
-        context.ui.Error("Unable to write the map bitmap " + request->fileName + (error.empty() ? "" : ": " + error));
+    if (const FileResult made = MakeMapBitmap(scene, *request); !made) {
+        context.ui.Error("Unable to write the map bitmap " + made.Text());
         return 1;
     }
     const QSize size = MapBitmapSize(*request);

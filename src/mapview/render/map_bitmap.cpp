@@ -91,13 +91,17 @@ QImage RenderMapBitmap(const MapScene& scene, const MapBitmapRequest& request, c
     return image;
 }
 
-bool MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, std::string* error, const QDate& date,
-                   int bandRows, Progress* progress)
+FileResult MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, const QDate& date, int bandRows,
+                         Progress* progress)
 {
     const QSize size = MapBitmapSize(request);
     BmpStreamWriter writer(request.fileName, size.width(), size.height());
-    if (!writer.Open(error))
-        return false;
+    std::string error;
+    auto failed = [&request, &error] {
+        return FileResult::Failed(request.fileName, error.empty() ? "it could not be written" : error);
+    };
+    if (!writer.Open(&error))
+        return failed();
     // A BMP stores its bottom row first, so the bands are drawn from the bottom up and the
     // file is written straight through. Each band is drawn with room above and below for a
     // whole hex: Qt places the pixels of a line cut by the image's edge a little differently,
@@ -109,9 +113,8 @@ bool MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, std::
     for (int bandTop = (size.height() - 1) / bandHeight * bandHeight; bandTop >= 0; bandTop -= bandHeight) {
         // Giving up returns before Commit: the writer, going out of scope, removes its temporary.
         if (!ReportProgress(progress, rowsDone, size.height())) {
-            if (error)
-                *error = kMapBitmapCancelled;
-            return false;
+            error = kMapBitmapCancelled;
+            return failed();
         }
         const int rows = std::min(bandHeight, size.height() - bandTop);
         {
@@ -121,13 +124,15 @@ bool MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, std::
             DrawMapBitmapPart(painter, scene, request, QRect(0, bandTop, size.width(), rows), date);
         }
         for (int row = rows - 1; row >= 0; --row) {
-            if (!writer.WriteRow(reinterpret_cast<const std::uint32_t*>(band.constScanLine(room + row))))
-                return writer.Commit(error);  // fails, saying why, and removes the temporary file
+            if (!writer.WriteRow(reinterpret_cast<const std::uint32_t*>(band.constScanLine(room + row)))) {
+                writer.Commit(&error);  // fails, saying why, and removes the temporary file
+                return failed();
+            }
         }
         rowsDone += rows;
     }
     ReportProgress(progress, rowsDone, size.height());  // every row is drawn: too late to cancel
-    return writer.Commit(error);
+    return writer.Commit(&error) ? FileResult::Done() : failed();
 }
 
 }  // namespace korvane

@@ -3,6 +3,7 @@
 // needs only a few megabytes of memory.
 #pragma once
 
+#include "core/file_result.h"
 #include "core/progress.h"
 #include "mapview/render/map_bitmap_request.h"
 
@@ -31,14 +32,14 @@ QImage RenderMapBitmap(const MapScene& scene, const MapBitmapRequest& request,
                        const QDate& date = QDate::currentDate());
 
 /// Draws the bitmap and writes it to `request.fileName` as a 24-bit BMP, replacing any file
-/// there only once the new one is complete. False, with the reason in `error`, on failure.
+/// there only once the new one is complete; a failure names the file and why.
 /// `bandRows` is the number of rows drawn at a time; 0 chooses about 32 MB of pixels.
 /// `progress` counts the bitmap's rows written, band by band; when the player cancels between
-/// bands nothing is written (any old file stays as it was) and the error is kMapBitmapCancelled.
-bool MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request, std::string* error = nullptr,
-                   const QDate& date = QDate::currentDate(), int bandRows = 0, Progress* progress = nullptr);
+/// bands nothing is written (any old file stays as it was) and the reason is kMapBitmapCancelled.
+FileResult MakeMapBitmap(const MapScene& scene, const MapBitmapRequest& request,
+                         const QDate& date = QDate::currentDate(), int bandRows = 0, Progress* progress = nullptr);
 
-/// The error MakeMapBitmap gives when the player cancelled it.
+/// The reason MakeMapBitmap gives when the player cancelled it.
 inline constexpr const char* kMapBitmapCancelled = "Cancelled";
 
 }  // namespace korvane
