@@ -1,5 +1,4 @@
-// Alliances, the alliance registry and its file "Alliance.dat", and what the alliance window
-// changes in the registry, with going back to the registry as it was.
+// Alliances, their registry and file, membership edits and going back to the registry as it was.
 #include "core/settings.h"
 #include "people/alliance_editing.h"
 #include "people/alliance_list.h"

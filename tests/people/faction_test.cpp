@@ -1,5 +1,4 @@
-// Faction keys, the faction registry, its file "Factions.dat", the faction window's list line,
-// and merging the game's faction list into the registry.
+// Faction keys, the registry and its file, the list line, and importing the game's faction list.
 #include "core/settings.h"
 #include "people/faction_line.h"
 #include "people/faction_list.h"
@@ -77,7 +76,6 @@ TEST_F(FactionTest, FileWritesEveryFieldFollowedByTheSeparatorAndReadsItBack)
 
 TEST_F(FactionTest, HeaderDecidesWhetherAnythingLoadsAndUnreadableFilesAreRefused)
 {
-    // Headerless, first-format and damaged headers: the session's test of refused files.
     for (const auto& [contents, loads] :
          {std::pair{" version , 2.00\r\n7^\"^A^\"^\r\n", true}, {"VERSION,3.5\r\n7^\"^A^\"^\r\n", true}, {"", false}}) {
         dir.Write("Factions.dat", contents);
@@ -160,18 +158,11 @@ TEST(FactionLine, LinesUpNumberNameAndAddressAndReadsTheNumberBack)
         const std::string line = FactionLine(Faction(number, "2nd Legion", "9@x"));
         EXPECT_EQ(FactionLineNumber(line), number) << line;
     }
-}
-
-TEST(FactionLine, UnicodeNamesAreMeasuredInCharactersAndNeverSplit)
-{
+    // Names are measured in characters and never split; 8-bit and overlong bytes count one each.
     const std::pair<std::string, std::string> rows[] = {
-        // 13 letters in 14 bytes, padded to 25 letters.
         {"\xC3\x86lfred's Host", "\xC3\x86lfred's Host" + std::string(12, ' ')},
-        // The 25th letter is two bytes and stays whole.
         {std::string(24, 'a') + "\xC3\xA9" + "bc", std::string(24, 'a') + "\xC3\xA9"},
-        // An 8-bit name (not UTF-8) is one character per byte.
         {std::string(24, 'b') + "\xE9\xE9", std::string(24, 'b') + "\xE9"},
-        // Bytes that only look like the start of a character ("\xE0\x80" is an overlong form).
         {std::string(23, 'c') + "\xE0\x80\x80x", std::string(23, 'c') + "\xE0\x80"},
     };
     for (const auto& [name, shown] : rows)

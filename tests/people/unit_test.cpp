@@ -1,5 +1,4 @@
-// Unit records and lists: levels, flags, copying, the unit line, edited orders, list order,
-// merging across turns, and the summaries and text views the unit windows show.
+// Unit records and lists: skills, the unit line, edited orders, merging, summaries and text views.
 #include "core/key_string_list.h"
 #include "people/faction_list.h"
 #include "people/unit.h"
@@ -85,8 +84,7 @@ TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
     TUnitList mapUnits;
     TUnit* record = mapUnits.Add(NewUnit(5));
     record->LastFaction = 12;
-    TUnit unit;
-    unit.Number = 5;
+    TUnit unit = *NewUnit(5);
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 12);
     record->Faction = 3;
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 3);
@@ -166,14 +164,6 @@ TEST_F(UnitTest, LineReadingIsLenient)
     EXPECT_EQ(back.Name, "The 'Best' Unit") << "a quote in a text must not shift the fields";
 }
 
-// The ordinary line of each view: the hex units window's test.
-TEST_F(UnitTest, EquipmentWithoutAPluralOrAKnownCodeStillShows)
-{
-    TUnit unit;
-    unit.Equipment = {{1, 1}, {1, 3}, {42, 7}};
-    EXPECT_EQ(unit.ListEquipment(equipment), (Lines{"1  dye [DYE]", "3  dye [DYE]", "7  Unknown"}));
-}
-
 TEST_F(UnitTest, AscendingNumberOrderAndLookups)
 {
     for (int number : {120, 7, 33})
@@ -217,9 +207,11 @@ TEST_F(UnitTest, MergeKeepsTheLatestTurnAndTheLastFactionSeen)
     }
 }
 
-// Filters, "man" and "men" and the men count: the hex units window's tests.
-TEST_F(UnitTest, UnitLineCutsALongNameToItsColumn)
+TEST_F(UnitTest, UnitLineCutsALongNameAndEquipmentWithoutAPluralOrAKnownCodeStillShows)
 {
+    TUnit unit;
+    unit.Equipment = {{1, 1}, {1, 3}, {42, 7}};
+    EXPECT_EQ(unit.ListEquipment(equipment), (Lines{"1  dye [DYE]", "3  dye [DYE]", "7  Unknown"}));
     TUnit& leader = Men(12, 3, "LEAD", 1);
     leader.Name = "A very long unit name that is cut at thirty";
     leader.Structure = 4;
@@ -255,8 +247,6 @@ TEST_F(UnitTest, FactionChoices)
     EXPECT_EQ(list.ListFactions(true, registry).size(), 2u);
 }
 
-// The counts themselves are checked through the summary window; here what the window cannot
-// show apart: which skill each row counts, and whose units count at all.
 TEST_F(UnitTest, SummaryRowsCountTheirOwnSkillForThePlayersFactionOnly)
 {
     Learn(Men(1, 3, "LEAD", 2, 300), "XBOW", 450);  // level 5
@@ -283,7 +273,6 @@ TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
 {
     const Lines orders{"work", "give 31 10 silver"};
     const std::tuple<Lines, Lines, bool> rows[] = {
-        // stored, edited, changed
         {orders, orders, false},
         {orders, {"WORK", "Give 31 10 Silver"}, false},
         {orders, {"  work", "give 31 10 silver   "}, false},

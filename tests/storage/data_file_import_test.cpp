@@ -11,7 +11,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(DataFileRecords, IndentedLinesContinueTheRecordAbove)
+TEST(DataFileRecords, IndentedLinesContinueTheRecordAboveAndEachRecordFillsACell)
 {
     const std::pair<Lines, Lines> rows[] = {
         {{"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."},
@@ -23,10 +23,7 @@ TEST(DataFileRecords, IndentedLinesContinueTheRecordAbove)
     };
     for (const auto& [lines, records] : rows)
         EXPECT_EQ(DataFileRecords(lines), records) << ::testing::PrintToString(lines);
-}
 
-TEST(ImportDataFile, FillsOneCellPerDescription)
-{
     testing::TempDir dir;
     TMap map;
     EXPECT_FALSE(ImportDataFile(map, dir.File("missing.txt")));

@@ -1,5 +1,4 @@
-// Exchange files: what an export writes, how an import merges into what the map knows, refused
-// and damaged files, progress and cancelling, and that an exported world comes back whole.
+// Exchange files: export, merging imports, refused and damaged files, progress, and a whole round trip.
 #include "storage/exchange_file.h"
 #include "core/text_helpers.h"
 #include "world/map.h"
@@ -314,7 +313,6 @@ TEST_F(ExchangeFileTest, AnExportedWorldComesBackWhole)
     }
 }
 
-// Four hexes, one per line after the version line.
 const std::string kFourHexes = kHeader
     + "0,40,20,1,,Lavan,-1,,100,,0,,,,-1,-1,0,,,,0,0,0\r\n0,41,21,2,,Lavan,-1,,200,,0,,,,-1,-1,0,,,,0,0,0\r\n"
       "0,42,20,3,,Lavan,-1,,300,,0,,,,-1,-1,0,,,,0,0,0\r\n0,43,21,4,,Lavan,-1,,400,,0,,,,-1,-1,0,,,,0,0,0\r\n";

@@ -1,6 +1,4 @@
-// Golden folders tests/data/storage-*/: the database files in input/ are loaded and saved
-// again; every file in expected/ must match what was written, line by line. An expected
-// "warnings.txt" lists the warnings shown, "<dir>" standing for the data folder.
+// Golden folders storage-*/: input/ loaded and saved must give expected/ (warnings.txt: warnings, <dir> the folder).
 #include "core/line_reader.h"
 #include "storage/map_database.h"
 #include "workspace/workspace.h"

@@ -1,5 +1,4 @@
-// The map database: what is written, reading it back, and refusing what cannot be read
-// without touching the world or the file. Older versions: the golden folders storage-*.
+// The map database: what is written, read back, and refused without touching the world or the file.
 #include "storage/map_cell_line.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
@@ -200,8 +199,7 @@ TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
     EXPECT_FALSE(Save(dir.Path()));
     EXPECT_TRUE(fs::is_directory(MapFile() + "/inside"));
 
-    // A reference list that cannot be written holds back the cells, which point into it: the old
-    // database stays whole, and the failure names the list.
+    // An unwritable reference list holds back the cells that point into it, and is named.
     fs::remove_all(MapFile());
     dir.Write("Map.Dat", kHeader);
     BlockFile("Races.dat");

@@ -1,5 +1,4 @@
-// Unit files and per-turn files: unit lines after one header, the orders layout, turn file names,
-// the hex unit file of a turn, the turn buttons and stepping between turns.
+// Unit, orders and per-turn hex unit files, turn file names and stepping between turns.
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
 #include "storage/turn_files.h"
@@ -108,8 +107,7 @@ TEST(OrdersFile, ReadsOnlyWhatIsThere)
     TUnitList list;
     for (int number : {1, 2, 3})
         list.Add(Unit(number, 5));
-    // Unit 77 is not listed: its lines are read and dropped, not given to the next unit. A line
-    // without a comma is no record; a negative count takes nothing.
+    // Unlisted unit 77's lines are dropped, not given to the next unit; a negative count takes nothing.
     dir.Write("Ords.dat",
               "VERSION,2.31\r\n77,2\r\nMOVE N\r\nSTUDY COMB\r\n2,1\r\nWORK\r\nstray\r\n"
               "1,-4\r\n3,3\r\n  ENTERTAIN  ");
@@ -131,7 +129,6 @@ TEST(TurnFiles, NamesPadTheTurnToFourDigitsAndButtonsStepWithinOneAndTheLatest)
     EXPECT_EQ(TurnFileName("Units", 12345), "Units12345.dat") << "never cut, so never shared";
     using enum TurnButton;
     const std::tuple<TurnButton, int, int, int> rows[] = {
-        // button, turn, latest turn, turn stepped to
         {Up1, 4, 10, 5},   {Up1, 10, 10, 10}, {Up5, 8, 10, 10},  {Up5, 2, 10, 7},   {Up5, 12, 10, 12},
         {Down1, 4, 10, 3}, {Down1, 1, 10, 1}, {Down5, 3, 10, 1}, {Down5, 9, 10, 4}, {Down5, 0, 10, 0},
     };
@@ -191,7 +188,6 @@ protected:
         map.EnsureCell(0, 4, 4)->Units.Add(UnitAt(2, kOwn, 0, 4, 4, 9));
     }
 
-    /// Writes the hex unit file of turn 4 through a map of its own.
     void WriteTurn4()
     {
         TMap source;

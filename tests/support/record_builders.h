@@ -1,5 +1,4 @@
-// Records built in one line for tests: units, factions, alliances, and a cell or a unit with
-// every stored field known.
+// Records built in one line for tests, and a cell or a unit with every stored field known.
 #pragma once
 
 #include "people/alliance.h"

@@ -1,5 +1,4 @@
-// Files that exist but could not be read, or were refused: named once at the start of a run,
-// never written over in it, and the rest of the session, the colour lists included, carries on.
+// Unreadable or refused files: named once, never written over, and the rest of the session carries on.
 #include "reportimport/report_reader.h"
 #include "storage/map_database.h"
 #include "workspace/workspace.h"

@@ -17,14 +17,12 @@ protected:
     TMapCell* cell = map.EnsureCell(0, 12, 4);
 };
 
-// A known hex shown and saved unchanged, and every field edited: the hex window's tests.
 TEST_F(HexDetailsTest, ANewCellsDetailsSavedOverAKnownOneClearIt)
 {
     TMapCell& known = testing::KnownCell(map, 0, 12, 4);
     known.Terrain = kTerrainSolid;
     const int race = known.Race;
-    // Nothing known, but the faction never below 0 and the natives' race, which a drop-down
-    // list cannot unchoose.
+    // Everything cleared but the faction (never below 0) and the race a drop-down cannot unchoose.
     StoreHexDetails(HexDetailsOf(map, TMapCell()), known);
     EXPECT_EQ(std::tuple(known.Terrain, known.Region, known.PopCenter, known.PopCenterType, known.Population),
               std::tuple(0, 0, "", kNoPopCenter, -1));
@@ -76,7 +74,6 @@ TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
 
 TEST(HexPosition, CoordinatesAndPathwayCaptions)
 {
-    // Which underworld cells are pathways: the grid's test. On the surface none is, (1,1) included.
     for (const auto& [level, x, y, coord] : {std::tuple{0, 12, 4, "12 , 4"},
                                              {0, 1, 1, "1 , 1"},
                                              {1, 8, 6, "4 , 2"},
@@ -92,7 +89,6 @@ TEST(HexPosition, CoordinatesAndPathwayCaptions)
         EXPECT_EQ(PathwayCaption(kind).empty(), kind % 4 == 0) << kind;
 }
 
-// Ordinary market lines: the hex window's test.
 TEST_F(HexDetailsTest, MarketLinesLeaveOutUnknownItemsAndCutLongOnesToTheirColumns)
 {
     const int horses = map.ProductList.Add("HORS", "  horses  ");

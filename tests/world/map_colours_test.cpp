@@ -1,5 +1,4 @@
-// The terrain colours and feature icons: what a new map draws with, how any entry is read,
-// how edits keep the other half of an icon entry, and the two files.
+// Terrain colours and feature icons: reading any entry, edits, and the two files.
 #include "core/settings.h"
 #include "world/map.h"
 
@@ -13,7 +12,6 @@ namespace {
 
 constexpr std::int32_t kGrey = 0x808080;
 
-// The built-in values themselves are pinned byte for byte by the map database's test of missing colour files.
 TEST(MapColours, OutOfRangeReadsDefaultsAndSetsNothing)
 {
     TMap map;

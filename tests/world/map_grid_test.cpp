@@ -141,8 +141,7 @@ TEST_F(MapUnits, OwnUnitsOfALaterTurnOutliveAnOlderPass)
 
 TEST_F(MapUnits, ANextTurnWorksOutPositionsAConstantNumberOfTimes)
 {
-    // Positions are worked out again after a change in the middle of a list; doing that per unit
-    // made the second import of a large report, updating half its units, take minutes.
+    // Reworking positions per unit made a second import of a large report take minutes.
     constexpr int kUnits = 4000;
     const auto faction = [](int number) { return number % 4 < 2 ? 9 : 5; };
     for (int number = 1; number <= kUnits; ++number)
