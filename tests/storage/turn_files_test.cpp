@@ -37,7 +37,7 @@ std::unique_ptr<TUnit> Unit(int number, int faction, Lines orders = {}, int turn
     return unit;
 }
 
-TEST(UnitFiles, SaveWritesOneHeaderAppendAddsLinesLoadReadsThemBack)
+TEST(UnitFiles, SaveWritesOneHeaderAppendAddsLinesLoadSkipsHeadersAndMergesByTurn)
 {
     testing::TempDir dir;
     TUnitList first, second;
@@ -60,11 +60,8 @@ TEST(UnitFiles, SaveWritesOneHeaderAppendAddsLinesLoadReadsThemBack)
     // Appending to a missing file makes it, headerless; readers take that as it is.
     ASSERT_TRUE(SaveUnitFile(second, dir.File("New.dat"), true));
     EXPECT_EQ(dir.Read("New.dat"), second.Items(0)->ToLine() + "\r\n");
-}
 
-TEST(UnitFiles, LoadSkipsHeadersAndShortLinesAndMergesByTurn)
-{
-    testing::TempDir dir;
+    // Loading skips headers and short lines and keeps the latest turn of a unit.
     auto older = Unit(9, 5, {}, 2);
     older->Name = "Older";
     dir.Write("Units.dat",
@@ -81,7 +78,7 @@ TEST(UnitFiles, LoadSkipsHeadersAndShortLinesAndMergesByTurn)
     EXPECT_EQ(list.Count(), 2);
 }
 
-TEST(OrdersFile, WritesCountAndLinesOfUnitsWithOrdersOnly)
+TEST(OrdersFile, WritesUnitsWithOrdersOnlyAndReadsOnlyWhatIsThere)
 {
     testing::TempDir dir;
     TUnitList list;
@@ -99,12 +96,8 @@ TEST(OrdersFile, WritesCountAndLinesOfUnitsWithOrdersOnly)
     EXPECT_EQ(list.Find(12)->Orders, (Lines{"WORK", "@TAX", "CLAIM 100"}));
     EXPECT_TRUE(list.Find(3)->Orders.empty()) << "orders not in the file are cleared";
     EXPECT_EQ(list.Find(40)->Orders.size(), 1u);
-}
 
-TEST(OrdersFile, ReadsOnlyWhatIsThere)
-{
-    testing::TempDir dir;
-    TUnitList list;
+    list.Clear();
     for (int number : {1, 2, 3})
         list.Add(Unit(number, 5));
     // Unlisted unit 77's lines are dropped, not given to the next unit; a negative count takes nothing.
