@@ -63,7 +63,12 @@ bool IsDirection(std::string_view word, bool inside)
 {
     if (OneOf(word, kCompass))
         return true;
-    return inside && (SameText(word, "in") || SameText(word, "out") || OrderValue(word) != 0);
+    // The server keeps a structure number 100 above its directions, so the largest numbers
+    // wrap round to directions and pass even where structures may not be named.
+    const std::int32_t structure = OrderValue(word);
+    if (structure > 2147483647 - 100)
+        return true;
+    return inside && (SameText(word, "in") || SameText(word, "out") || structure != 0);
 }
 
 std::string CheckFlag(std::string_view order, OrderTokens& words)

@@ -100,6 +100,25 @@ constexpr StandardItem kItems[] = {
     {"spear", "spears", "SPEA", ItemKind::Ordinary},
     {"giant turtle", "giant turtles", "TURT", ItemKind::Stays},
     {"devil", "devils", "DEVL", ItemKind::Stays},
+    // Creatures of the game's item table that this game does without; PRODUCE still knows them.
+    {"wolf", "wolves", "WOLF", ItemKind::Unused},
+    {"eagle", "eagles", "EAGL", ItemKind::Unused},
+    {"dragon", "dragons", "DRAG", ItemKind::Unused},
+    {"goblin", "goblins", "GOBL", ItemKind::Unused},
+    {"giant rat", "giant rats", "GRAT", ItemKind::Unused},
+    {"sphinx", "sphinxes", "SPHI", ItemKind::Unused},
+    {"hydra", "", "HYDR", ItemKind::Unused},
+    {"roc", "rocs", "ROC", ItemKind::Unused},
+    {"centaur", "centaurs", "CENT", ItemKind::Unused},
+    {"yeti", "", "YETI", ItemKind::Unused},
+    {"troll", "trolls", "TROL", ItemKind::Unused},
+    {"kobold", "", "", ItemKind::Unused},
+    {"ogre", "ogres", "", ItemKind::Unused},
+    {"lion", "lions", "", ItemKind::Unused},
+    {"ice dragon", "", "", ItemKind::Unused},
+    {"giant spider", "giant spiders", "", ItemKind::Unused},
+    {"", "", "IDRA", ItemKind::Unused},
+    {"", "", "IIMP", ItemKind::Unused},
 };
 
 constexpr StandardSkill kSkills[] = {

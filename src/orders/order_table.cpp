@@ -58,7 +58,7 @@ std::string BuyOrSell(Words& words, const char* noNumber, const char* noItem)
 std::string Consume(Words& words, const Vocabulary&)
 {
     const auto what = words.Next();
-    return !what || IsAnyOf(*what, {"unit", "faction"}) ? std::string() : "CONSUME: Invalid value.";
+    return !what || IsAnyOf(*what, {"unit", "faction", "none"}) ? std::string() : "CONSUME: Invalid value.";
 }
 
 std::string Combat(Words& words, const Vocabulary& vocabulary)
@@ -182,7 +182,7 @@ std::string Produce(Words& words, const Vocabulary& vocabulary)
         item = words.Next();
     if (!item)
         return "PRODUCE: No item given.";
-    if (!vocabulary.IsItem(*item))
+    if (!vocabulary.IsItem(*item) && !vocabulary.IsUnusedItem(*item))
         return "PRODUCE: Invalid item.";
     return vocabulary.IsShip(*item) ? "PRODUCE: Use BUILD for ships." : "";
 }
@@ -258,7 +258,7 @@ std::string Spoils(Words& words, const Vocabulary&)
 std::string Reveal(Words& words, const Vocabulary&)
 {
     const auto what = words.Next();
-    return !what || IsAnyOf(*what, {"unit", "faction"}) ? std::string() : "REVEAL: Invalid value.";
+    return !what || IsAnyOf(*what, {"unit", "faction", "none"}) ? std::string() : "REVEAL: Invalid value.";
 }
 
 std::string NoSpoils(Words& words, const Vocabulary&)

@@ -19,8 +19,12 @@ void OrderVocabulary::AddItem(std::string_view name, std::string_view plural, st
                               ItemKind kind)
 {
     for (std::string_view word : {name, plural, abbreviation}) {
-        if (!word.empty())
-            items_.emplace(std::string(word), kind);
+        if (word.empty())
+            continue;
+        // A game that uses an item this one does without makes it an item like any other.
+        const auto [entry, added] = items_.emplace(std::string(word), kind);
+        if (!added && entry->second == ItemKind::Unused)
+            entry->second = kind;
     }
 }
 
@@ -48,6 +52,12 @@ void OrderVocabulary::AddKeywordLists(const TKeyStringList& skills, const TKeySt
         AddItem(TrimSpaces(entry.Singular), TrimSpaces(entry.Plural), TrimSpaces(entry.Key));
     for (const auto& entry : skills.Entries())
         AddSkill(TrimSpaces(entry.Singular), TrimSpaces(entry.Key), kSkillMagic | kSkillCast | kSkillCombat);
+}
+
+bool OrderVocabulary::IsItem(std::string_view word) const
+{
+    const auto found = items_.find(Spaced(word));
+    return found != items_.end() && found->second != ItemKind::Unused;
 }
 
 ItemKind OrderVocabulary::Kind(std::string_view word) const

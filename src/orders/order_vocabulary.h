@@ -18,6 +18,7 @@ enum class ItemKind {
     Ordinary,
     Ship,  // built, not produced; may be given unfinished; not transported
     Stays,  // men, creatures, mounts and magic items: never transported between hexes
+    Unused,  // of the game's item table but not of this game: only PRODUCE names it
 };
 
 /// What a skill may be used for beyond STUDY and FORGET.
@@ -29,7 +30,8 @@ public:
     /// The vocabulary of the standard game, which every other game extends.
     static OrderVocabulary Standard();
 
-    /// An item under its name, plural and abbreviation. A name known already keeps its kind.
+    /// An item under its name, plural and abbreviation. A name known already keeps its kind,
+    /// unless it was an unused one.
     void AddItem(std::string_view name, std::string_view plural, std::string_view abbreviation,
                  ItemKind kind = ItemKind::Ordinary);
     /// A skill under its name and abbreviation; `uses` is a set of SkillUse.
@@ -42,7 +44,8 @@ public:
     void AddKeywordLists(const TKeyStringList& skills, const TKeyStringList& troops, const TKeyStringList& equipment);
 
     /// Look-ups take a name as written in an order: any case, `_` standing for a space.
-    bool IsItem(std::string_view word) const { return items_.count(Spaced(word)) != 0; }
+    bool IsItem(std::string_view word) const;
+    bool IsUnusedItem(std::string_view word) const { return Kind(word) == ItemKind::Unused; }
     bool IsShip(std::string_view word) const { return Kind(word) == ItemKind::Ship; }
     bool IsTransported(std::string_view word) const { return Kind(word) == ItemKind::Ordinary; }
     bool IsSkill(std::string_view word) const { return skills_.count(Spaced(word)) != 0; }
