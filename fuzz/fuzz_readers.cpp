@@ -8,9 +8,12 @@
 #include "core/line_reader.h"
 #include "core/program_dir.h"
 #include "core/settings.h"
+#include "core/text_lines.h"
 #include "core/silent_interaction.h"
 #include "people/alliance_list.h"
 #include "people/faction_list.h"
+#include "orders/order_check.h"
+#include "orders/order_vocabulary.h"
 #include "people/unit_list.h"
 #include "reportimport/report_reader.h"
 #include "storage/exchange_file.h"
@@ -223,13 +226,32 @@ void ReadExchangeFile(std::string_view input)
     }
 }
 
+void CheckOrderLines(std::string_view input)
+{
+    static const OrderVocabulary vocabulary = OrderVocabulary::Standard();
+    long lines = 0;
+    TextLines text(input);
+    for (std::string_view line; text.Next(line);)
+        lines = text.Number();
+    long previous = 1;
+    for (const auto& problem : CheckOrders(input, vocabulary)) {
+        if (problem.Line < previous || problem.Line > lines || problem.Message.empty())
+            std::abort();
+        previous = problem.Line;
+    }
+    for (const auto& problem : CheckUnitOrders(input, vocabulary)) {
+        if (problem.Line < 1 || problem.Line > lines)
+            std::abort();
+    }
+}
+
 const std::vector<Reader>& Readers()
 {
     static const std::vector<Reader> readers = {
         {"report_reader", ReadReport},       {"map_database", ReadMapDatabase},   {"unit_file", ReadUnitFile},
         {"orders_file", ReadOrdersFile},     {"factions_file", ReadFactionsFile}, {"alliance_file", ReadAllianceFile},
         {"settings_file", ReadSettingsFile}, {"faction_list", ReadFactionList},   {"battle_file", ReadBattleFile},
-        {"kvd_file", ReadExchangeFile},
+        {"kvd_file", ReadExchangeFile},      {"order_check", CheckOrderLines},
     };
     return readers;
 }

@@ -30,6 +30,9 @@ void ReadBattleFile(std::string_view input);
 /// hex that held map knowledge holding some; what the world then exports must come back
 /// unchanged through an import into an empty world.
 void ReadExchangeFile(std::string_view input);
+/// An orders file checked as a whole and as one unit's lines, whose problems must all name a
+/// line of the text, in file order for the whole file.
+void CheckOrderLines(std::string_view input);
 
 struct Reader
 {
