@@ -39,7 +39,7 @@ protected:
     TShowTroopCollection lists;
 };
 
-TEST_F(ShowTroopFile, MissingFileGivesTheGeneralListAndSavesTwoLines)
+TEST_F(ShowTroopFile, MissingFileGivesTheGeneralListAndAnUnreadableOneChangesNothing)
 {
     ASSERT_TRUE(lists.Load(dir.Path(), settings));
     EXPECT_EQ(lists.Names(), Entries{"General List"});
@@ -47,6 +47,14 @@ TEST_F(ShowTroopFile, MissingFileGivesTheGeneralListAndSavesTwoLines)
     EXPECT_TRUE(lists.GetList("General List")->Entries.empty());
     ASSERT_TRUE(lists.Save(dir.Path(), settings));
     EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nGeneral List,N\r\n");
+
+    // An unreadable file leaves the lists as they were.
+    std::filesystem::remove(dir.File("UnitLsts.Dat"));
+    std::filesystem::create_directory(dir.File("UnitLsts.Dat"));
+    lists.SetList("Mine", false, {"3"});
+    EXPECT_FALSE(lists.Load(dir.Path(), settings));
+    EXPECT_EQ(lists.Names(), (Entries{"General List", "Mine"}));
+    EXPECT_FALSE(lists.Save(dir.Path(), settings));
 }
 
 TEST_F(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
@@ -59,15 +67,6 @@ TEST_F(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
     EXPECT_TRUE(lists.IsAllianceBased("Pacts"));
     ASSERT_TRUE(lists.Save(dir.Path(), settings));
     EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nFriends,N,12,7\r\nAllies,N,3\r\nPacts,Y,1,2\r\n");
-}
-
-TEST_F(ShowTroopFile, UnreadableFileLeavesTheListsAsTheyWere)
-{
-    std::filesystem::create_directory(dir.File("UnitLsts.Dat"));
-    lists.SetList("Mine", false, {"3"});
-    EXPECT_FALSE(lists.Load(dir.Path(), settings));
-    EXPECT_EQ(lists.Names(), Entries{"Mine"});
-    EXPECT_FALSE(lists.Save(dir.Path(), settings));
 }
 
 }  // namespace

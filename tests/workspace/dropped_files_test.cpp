@@ -14,7 +14,7 @@ std::string Report(const char* date)
     return std::string("Atlantis Report For:\r\nRed Riders (3) (War 1, Trade 1, Magic 1)\r\n") + date + "\r\n\r\n";
 }
 
-TEST(DroppedFiles, AreToldApartByContentNotByName)
+TEST(DroppedFiles, AreToldApartByContentNotByNameAndReportsComeFirstInTurnOrder)
 {
     testing::TempDir dir;
     BattleSetup battle;
@@ -40,11 +40,8 @@ TEST(DroppedFiles, AreToldApartByContentNotByName)
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyDroppedFile(c.file).Kind, c.kind) << c.file;
     EXPECT_EQ(ClassifyDroppedFile(cases[0].file).Turn, 15);
-}
 
-TEST(DroppedFiles, ReportsComeFirstInTurnOrder)
-{
-    testing::TempDir dir;
+    // Reports come first, in turn order.
     const std::string later = dir.Write("r1.txt", Report("February, Year 1"));
     const std::string other = dir.Write("x.txt", "hello\n");
     const std::string undated = dir.Write("r2.txt", Report("Someday"));
