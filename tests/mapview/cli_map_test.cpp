@@ -46,8 +46,7 @@ TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
 
 TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
 {
-    // Arguments split at spaces; FILE is a file in an empty folder, BLANK a blank name. Negative
-    // corners are first taken as 0: the second is a one-column map refused for its scale.
+    // FILE is a file in an empty folder, BLANK a blank name; negative corners are taken as 0.
     const std::tuple<const char*, int, const char*> refusals[] = {
         {"--rect 6,0,5,5 --scale 3 FILE", 1, "warning: Errr, I think you want to make Left <= Right."},
         {"--rect -4,-4,0,0 --scale 0 FILE", 1,
@@ -101,11 +100,11 @@ TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
     const QImage image = Load(out.File("demo.bmp"));
     ASSERT_FALSE(image.isNull());
     // The demo holds oceans, forests, deserts, mountains and tundra, here in the built-in colours.
-    const std::pair<const char*, QColor> terrains[] = {{"ocean", QColor(0, 0, 255)},
-                                                       {"forest", QColor(0, 255, 0)},
-                                                       {"desert", QColor(255, 255, 0)},
-                                                       {"mountain", QColor(128, 0, 0)},
-                                                       {"tundra", QColor(192, 192, 192)}};
+    const std::pair<const char*, QColor> terrains[] = {{"ocean", Qt::blue},
+                                                       {"forest", Qt::green},
+                                                       {"desert", Qt::yellow},
+                                                       {"mountain", Qt::darkRed},
+                                                       {"tundra", Qt::lightGray}};
     for (const auto& [terrain, colour] : terrains) {
         int inside = 0, outside = 0;
         for (int y = 0; y < image.height(); ++y)

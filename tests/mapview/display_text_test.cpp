@@ -10,27 +10,18 @@
 namespace korvane::testing {
 namespace {
 
-TEST(DisplayText, StoredBytesAreShownAsUtf8OrElseAsLatin1)
+TEST(DisplayText, StoredBytesAreShownAsUtf8OrElseAsLatin1AndTypedTextStoredAsUtf8)
 {
-    // Compared as UTF-16 code units, so a byte read as Latin-1 stands apart from a decoded one.
-    // A byte order mark is kept: dropping it would make a shown-and-stored-again line shorter.
-    const std::pair<std::string, std::u16string> cases[] = {{"Plain (1234) [PLAI]", u"Plain (1234) [PLAI]"},
-                                                            {"Gr\xC3\xB6\xC3\x9F"
-                                                             "e",
-                                                             u"Gr\u00f6\u00dfe"},
-                                                            {"Gr\xF6\xDF"
-                                                             "e",
-                                                             u"Gr\u00f6\u00dfe"},
-                                                            {"caf\xC3", u"caf\u00c3"},  // cut off at the end
-                                                            {"\xC0\xAF", u"\u00c0\u00af"},  // overlong
-                                                            {"\xC3\xA9t\xE9", u"\u00c3\u00a9t\u00e9"},
-                                                            {"\xEF\xBB\xBFx", u"\ufeffx"}};
-    for (const auto& [bytes, shown] : cases)
-        EXPECT_EQ(ToDisplayText(bytes).toStdU16String(), shown) << Quoted(bytes);
-}
+    // Plain, UTF-8, Latin-1, cut off, overlong, mixed, and a byte order mark (kept), as UTF-16 code units.
+    const std::string bytes[] = {
+        "Plain (1234) [PLAI]", "Gr\xC3\xB6\xC3\x9F\x65", "Gr\xF6\xDF\x65", "caf\xC3", "\xC0\xAF",
+        "\xC3\xA9t\xE9",       "\xEF\xBB\xBFx"};
+    const std::u16string shown[] = {u"Plain (1234) [PLAI]", u"Gr\u00f6\u00dfe",     u"Gr\u00f6\u00dfe", u"caf\u00c3",
+                                    u"\u00c0\u00af",        u"\u00c3\u00a9t\u00e9", u"\ufeffx"};
+    for (std::size_t i = 0; i < std::size(bytes); ++i)
+        EXPECT_EQ(ToDisplayText(bytes[i]).toStdU16String(), shown[i]) << Quoted(bytes[i]);
 
-TEST(DisplayText, TypedTextIsStoredAsUtf8AndShownAgainUnchanged)
-{
+    // Typed text is stored as UTF-8 and shown again unchanged.
     const QString typed = QString::fromUtf8(u8"Zw\u00f6lf \u00c6sir \u2014 \u6771 \U0001F43A");
     const std::string stored = FromUserText(typed);
     EXPECT_EQ(stored, "Zw\xC3\xB6lf \xC3\x86sir \xE2\x80\x94 \xE6\x9D\xB1 \xF0\x9F\x90\xBA");

@@ -26,7 +26,7 @@ Ticks Blink(FlashTarget& flash, int shownLevel, int count)
     return ticks;
 }
 
-TEST(FlashTarget, BlinksAndHandsOverOnlyBetweenBlinks)
+TEST(FlashTarget, BlinksHandsOverOnlyBetweenBlinksAndEndsCleanly)
 {
     FlashTarget flash;
     EXPECT_TRUE(flash.SetFlashHex(true, 10, 0, 12)) << "the timer starts";
@@ -38,11 +38,8 @@ TEST(FlashTarget, BlinksAndHandsOverOnlyBetweenBlinks)
     flash.SetFlashHex(true, 30, 0, 32);
     flash.SetFlashHex(true, 40, 0, 42);
     EXPECT_EQ(Blink(flash, 0, 3), (Ticks{"20,22:0", "20,22:1", "40,42:0"})) << "asked twice in one blink: the later";
-}
 
-TEST(FlashTarget, OtherLevelsAndBadPositionsAreLeftAloneAndOffEndsItCleanly)
-{
-    FlashTarget flash;
+    flash = FlashTarget();  // other levels and bad positions are left alone, and off ends it cleanly
     EXPECT_FALSE(flash.SetFlashHex(true, 321, 0, 4) || flash.SetFlashHex(true, 4, 2, 4)
                  || flash.SetFlashHex(true, 4, 0, -1) || flash.Running());
     flash.SetFlashHex(true, 6, 1, 8);

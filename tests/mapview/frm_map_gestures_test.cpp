@@ -23,16 +23,12 @@ protected:
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(Map(), &event);
     }
-    void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        SendMouse(*Map(), type, at, button, held);
-    }
     /// Pressed at `from`, moved by `by`, released.
     void Drag(const QPoint& from, const QPoint& by, Qt::MouseButton button)
     {
-        Mouse(QEvent::MouseButtonPress, from, button, button);
-        Mouse(QEvent::MouseMove, from + by, Qt::NoButton, button);
-        Mouse(QEvent::MouseButtonRelease, from + by, button, Qt::NoButton);
+        SendMouse(*Map(), QEvent::MouseButtonPress, from, button, button);
+        SendMouse(*Map(), QEvent::MouseMove, from + by, Qt::NoButton, button);
+        SendMouse(*Map(), QEvent::MouseButtonRelease, from + by, button, Qt::NoButton);
     }
     std::pair<int, int> Corner() const { return {View().ViewLeft, View().ViewTop}; }
 };
@@ -68,11 +64,11 @@ TEST_F(MapGesturesTest, DraggingPansByWholeColumnsAndLeavesClicksAlone)
 {
     const HexGeometry hex = HexGeometry::ForZoom(View().Zoom);
     const QPoint start(400, 300);
-    Mouse(QEvent::MouseButtonPress, start, Qt::MiddleButton, Qt::MiddleButton);
-    Mouse(QEvent::MouseMove, start + QPoint(3 * hex.C, -2 * hex.Hh), Qt::NoButton, Qt::MiddleButton);
+    SendMouse(*Map(), QEvent::MouseButtonPress, start, Qt::MiddleButton, Qt::MiddleButton);
+    SendMouse(*Map(), QEvent::MouseMove, start + QPoint(3 * hex.C, -2 * hex.Hh), Qt::NoButton, Qt::MiddleButton);
     EXPECT_EQ(Corner(), std::pair(97, 82));
-    Mouse(QEvent::MouseButtonRelease, start, Qt::MiddleButton, Qt::NoButton);
-    Mouse(QEvent::MouseMove, start + QPoint(5 * hex.C, 0), Qt::NoButton, Qt::NoButton);
+    SendMouse(*Map(), QEvent::MouseButtonRelease, start, Qt::MiddleButton, Qt::NoButton);
+    SendMouse(*Map(), QEvent::MouseMove, start + QPoint(5 * hex.C, 0), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(View().ViewLeft, 97) << "the drag ended with its button";
 
     QTest::keyPress(Map(), Qt::Key_Space);  // Space held, the left button drags too
@@ -118,7 +114,7 @@ TEST_F(MapGesturesTest, StatusBarNamesTheHexUnderThePointerAndPassingMessages)
     TMapCell& cell = Hex(hex.x, hex.y, "forest");
     cell.Region = workspace.Map.RegionList.Add("Glorforgost");
     std::tie(cell.PopCenter, cell.PopCenterType) = std::tuple("Krakow", kCity);
-    Mouse(QEvent::MouseMove, QPoint(200, 200), Qt::NoButton, Qt::NoButton);
+    SendMouse(*Map(), QEvent::MouseMove, QPoint(200, 200), Qt::NoButton, Qt::NoButton);
     auto* status = Child<QLabel>(window, "lblStatusHex");
     EXPECT_EQ(status->text(), QString("%1,%2 Overworld  Forest  in Glorforgost  Krakow (city)").arg(hex.x).arg(hex.y));
     QEvent leave(QEvent::Leave);

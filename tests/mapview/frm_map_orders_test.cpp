@@ -1,5 +1,4 @@
-// The main window's way to the orders and to a hex's details: the turn file for the game, the
-// search for incomplete orders, and the double click on a hex.
+// The main window's way to the orders and to a hex's details.
 #include "mapview/main_window_fixture.h"
 
 #include "windows/frm_all_units.h"

@@ -1,5 +1,4 @@
-// The main window as the program opens it, and its database commands when the files under
-// them fail: nothing the player has is lost, and what went wrong is named.
+// The main window as the program opens it, and its database commands when their files fail.
 #include "mapview/main_window_fixture.h"
 
 #include "support/fixtures.h"
@@ -50,24 +49,9 @@ TEST_F(MainWindowTest, StartsFromTheSettingsFileAndWritesItAtClosing)
     EXPECT_EQ(workspace.Settings.HintDelay, 1);
 }
 
-TEST_F(StartedMainWindow, TurnStepperStaysWithinTheTurnsKnown)
+TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseAndStepsThroughTheTurnsKnown)
 {
-    EXPECT_EQ(W().pnlTurn->text(), "?");
-    std::tie(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn) = std::tuple(4, 6);
-    const std::pair<QPushButton*, int> steps[] = {
-        {W().cmdTurnU2, 6}, {W().cmdTurnU1, 6}, {W().cmdTurnD2, 1}, {W().cmdTurnD1, 1}};
-    for (const auto& [button, turn] : steps) {
-        button->click();
-        EXPECT_EQ(std::tuple(W().pnlTurn->text(), workspace.Settings.CurrentTurn),
-                  std::tuple(QString::number(turn), turn))
-            << button->objectName().toStdString();
-    }
-    EXPECT_TRUE(ui.shown.empty()) << "turns without unit files are no fault";
-}
-
-TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
-{
-    EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a first start";
+    EXPECT_EQ(std::tuple(window.pos(), W().pnlTurn->text()), std::tuple(QPoint(10, 10), "?")) << "a first start";
     EXPECT_TRUE(ui.shown.empty()) << "an empty folder has nothing to report";
     Show();
     const QPoint at = CentreOf(2, 2);
@@ -80,8 +64,7 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
               std::tuple("2,2", "2,2", "Plain"));
     EXPECT_TRUE(W().pnlHexTaxes->text().startsWith("4")) << W().pnlHexTaxes->text().toStdString();
 
-    // The "Facs" page colours a faction by its own number, not by the first five characters of
-    // its line, which for 123456 name faction 12345.
+    // The "Facs" page colours faction 123456 by its number, not by its line's first five characters.
     AddFaction(workspace.Factions, 12345, 0x0000FF);
     AddFaction(workspace.Factions, 123456, 0xFF0000);
     cell.Units.Add(NewUnit(7, 123456));
@@ -112,6 +95,18 @@ TEST_F(StartedMainWindow, DrawsTheMapAndDescribesTheHexUnderTheMouse)
     W().chkDrawGlobalMap->click();
     EXPECT_TRUE(workspace.Settings.ShowGlobalMap);
     EXPECT_NE(window.StoredGlobalMap().pixelColor(2, 2), grey);
+
+    // The turn stepper stays within the turns known.
+    std::tie(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn) = std::tuple(4, 6);
+    const std::pair<QPushButton*, int> steps[] = {
+        {W().cmdTurnU2, 6}, {W().cmdTurnU1, 6}, {W().cmdTurnD2, 1}, {W().cmdTurnD1, 1}};
+    for (const auto& [button, turn] : steps) {
+        button->click();
+        EXPECT_EQ(std::tuple(W().pnlTurn->text(), workspace.Settings.CurrentTurn),
+                  std::tuple(QString::number(turn), turn))
+            << button->objectName().toStdString();
+    }
+    EXPECT_TRUE(ui.shown.empty()) << "turns without unit files are no fault";
 }
 
 TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
@@ -191,8 +186,7 @@ TEST_F(StartedMainWindow, BufferedDrawingFollowsAnImport)
     Show(false, 700, 500);
     workspace.Settings.FactionNo = 1;
     workspace.Settings.BufferDraw = true;
-    // Names run on over the hexes beside their own, and the buffer holds more of those than the
-    // view: only pictures without names are the same pixel for pixel.
+    // Names would run in from the buffer's margin: only pictures without names match pixel for pixel.
     W().chkTownNames->setChecked(false);
     Import("report.txt", 1, 6, 8);
     const QImage before = W().paintMap->grab().toImage();

@@ -1,5 +1,4 @@
-// The main window's helpers over the map (the hex balloon, the blinking hex, the key windows,
-// the lists, the calculator, the splitter), its tool windows, and files dropped on it.
+// The main window's helpers over the map, its tool windows, and files dropped on it.
 #include "mapview/main_window_fixture.h"
 
 #include "combat/battle_file.h"
@@ -49,7 +48,6 @@ TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheM
     EXPECT_FALSE(BalloonAfter(over, 8)) << "balloons are off";
     W().chkShowHints->setChecked(true);
     ASSERT_TRUE(BalloonAfter(over, 6));
-    EXPECT_EQ(window.Canvas().Balloon().Texts().Title, "Hex Products (2,2)");
     EXPECT_EQ(window.Canvas().Balloon().pos(), over + QPoint(1, 1))
         << "right of and below a cursor in the screen's top-left";
     EXPECT_EQ(window.findChild<QWidget*>("hexBalloon")->grab().toImage().pixelColor(90, 70), QColor(Qt::yellow));
@@ -270,7 +268,7 @@ TEST_F(MapToolWindowsTest, MenusOpenTheirWindowsPresetFromTheView)
     EXPECT_TRUE(Opens<TfrmCombats>([&] { M().mnuCombat->trigger(); }, [](TfrmCombats&) {}));
 }
 
-TEST_F(MapToolWindowsTest, DroppedReportsAreImportedInTurnOrderAndSavedOnce)
+TEST_F(MapToolWindowsTest, DroppedFilesGoWhereTheyBelongReportsInTurnOrderSavedOnce)
 {
     const std::string third = Report("c.txt", 3), first = Report("a.txt", 1);
     const std::string unknown = files.Write("notes.txt", "nothing the game wrote\n");
@@ -284,10 +282,7 @@ TEST_F(MapToolWindowsTest, DroppedReportsAreImportedInTurnOrderAndSavedOnce)
         ui.Texts(Kind::Warning),
         Lines{unknown
               + " was not recognised: it is not a turn report, an exchange file, a battle file or a faction list."});
-}
 
-TEST_F(MapToolWindowsTest, DroppedBattleExchangeAndFactionFilesGoWhereTheyBelong)
-{
     BattleSetup battle;
     battle.Left.resize(2);
     const std::string battleFile = files.File("fight.dat");

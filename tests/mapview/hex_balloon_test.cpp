@@ -24,7 +24,7 @@ Actions Rest(HexBalloonState& state, int x, int y, int ticks, bool overKnownHex 
     return actions;
 }
 
-TEST(HexBalloonState, ComesAfterARestOverAKnownHexAndGoesOnAMove)
+TEST(HexBalloonState, ComesAfterARestOverAKnownHexGoesOnAMoveAndKeepsOnTheScreen)
 {
     HexBalloonState state;
     // The first tick only finds where the cursor is; five resting ticks follow.
@@ -42,10 +42,8 @@ TEST(HexBalloonState, ComesAfterARestOverAKnownHexAndGoesOnAMove)
         EXPECT_EQ(Rest(creeping, 2 * i, 0, 1), Actions{Action::None}) << i;
     HexBalloonState unknown;
     EXPECT_EQ(Rest(unknown, 10, 10, 12, false), Actions(12, Action::None)) << "over an unknown hex";
-}
 
-TEST(HexBalloonState, PlacedBesideTheCursorAwayFromTheScreensEdges)
-{
+    // Placed beside the cursor, away from the screen's edges.
     const std::tuple<int, int, int, int, int> cases[] = {{100, 100, 101, 101, 1},
                                                          {900, 100, 719, 101, 2},
                                                          {100, 700, 101, 559, 3},

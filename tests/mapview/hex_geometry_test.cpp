@@ -31,7 +31,7 @@ std::pair<int, int> Hit(const MapViewport& view, int px, int py)
     return {at.x, at.y};
 }
 
-TEST(HexGeometryTest, SizesOfEveryZoomAndRounding)
+TEST(HexGeometryTest, SizesOfEveryZoomRoundingAndPointInHexBox)
 {
     const std::tuple<int, int, int, int, int> sizes[] = {
         {6, 9, 5, 7, 10},     {12, 18, 10, 13, 20}, {18, 27, 16, 19, 32}, {24, 36, 21, 25, 42}, {30, 45, 26, 31, 52},
@@ -44,10 +44,6 @@ TEST(HexGeometryTest, SizesOfEveryZoomAndRounding)
     }
     EXPECT_EQ(std::tuple(RoundHalfEven(3.5), RoundHalfEven(6.5), RoundHalfEven(-2.5), RoundHalfEven(2.4999)),
               std::tuple(4, 6, -2, 2));
-}
-
-TEST(HexGeometryTest, PointInHexBox)
-{
     // Zoom 1 box: left 10, top 20, width 7, height 10; the wings stick out 3 pixels, as drawn.
     const std::tuple<int, int, int, int, bool> points[] = {
         {7, 10, 7, 25, true},   {7, 10, 20, 25, true},  // the tips
@@ -71,8 +67,7 @@ TEST(ViewportTest, HitTestFindsTheHexUnderThePointer)
 
 TEST(ViewportTest, EveryPixelOfATallViewHitsTheHexDrawnThere)
 {
-    // Each hex painted in a colour of its own, outlined as the map does, against the hit test
-    // inside the outlines: a hit test that drifts from the drawing misses rows far down the view.
+    // Each hex painted in its own colour, outlined as the map does: a drifting hit test misses rows far down.
     for (int zoom : {1, 3, 4, 10}) {
         const MapViewport view = View(zoom, 3, 5, 500, 1100);
         const HexGeometry hex = HexGeometry::ForZoom(zoom);
@@ -115,7 +110,7 @@ TEST(ViewportTest, ZoomingOutAndBackReturnsToTheSamePlace)
     EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(0, 0)) << "near the corner a clamp at 0 intervenes";
 }
 
-TEST(ViewportTest, CentringAndJumping)
+TEST(ViewportTest, CentringJumpingAndHome)
 {
     MapViewport view = View(5, 0, 0, 900, 520);
     EXPECT_EQ(std::tuple(view.ViewCols, view.ViewRows), std::tuple(900 / 45 + 1, 2 * 10 + 1));
@@ -127,11 +122,8 @@ TEST(ViewportTest, CentringAndJumping)
     EXPECT_EQ(std::tuple(view.ViewLevel, view.ViewLeft), std::tuple(0, 100 - view.ViewCols / 2));
     EXPECT_TRUE(MoveToHex(view, 20, 30, 1));
     EXPECT_EQ(std::tuple(view.ViewLevel, view.ViewLeft), std::tuple(1, 20 - view.ViewCols / 2));
-}
 
-TEST(ViewportTest, SmallMapClickAndHome)
-{
-    MapViewport view = View(3, 0, 0, 600, 400);
+    view = View(3, 0, 0, 600, 400);
     SmallMapClick(view, 321, 193, 642, 386, 400, 200);
     EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(200 - view.ViewCols / 2, 100 - view.ViewRows / 2));
     TrecINI settings("/nonexistent");
@@ -143,7 +135,7 @@ TEST(ViewportTest, SmallMapClickAndHome)
               std::tuple(view.ViewLeft, view.ViewTop, 1, 3, view.ViewCols));
 }
 
-TEST(ViewportTest, ZoomAtThePointerKeepsTheHexUnderItAtEveryZoomBothWays)
+TEST(ViewportTest, ZoomAtThePointerKeepsTheHexUnderItAndStaysInsideTheScrollRanges)
 {
     for (int from = 1; from <= 10; ++from) {
         for (const int to : {from - 1, from + 1, from + 3}) {
@@ -158,10 +150,6 @@ TEST(ViewportTest, ZoomAtThePointerKeepsTheHexUnderItAtEveryZoomBothWays)
             }
         }
     }
-}
-
-TEST(ViewportTest, ZoomAtThePointerStaysInsideTheScrollRangesNearTheEdges)
-{
     MapViewport view = View(10, 0, 0, 800, 600);
     ZoomViewportAt(view, 1, 795, 595, 800, 600);  // out at the far right of a view at the corner
     EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(0, 0));
@@ -175,8 +163,7 @@ TEST(ViewportTest, ZoomAtThePointerStaysInsideTheScrollRangesNearTheEdges)
 TEST(WheelNotches, SumsPartialDeltasAndStartsAfreshOnATurnBack)
 {
     WheelNotches wheel;
-    // A trackpad's small steps make a notch once they add up to one; 30 left over forwards need
-    // not be undone when the wheel turns back.
+    // Small steps make a notch once they add up to one; a remainder is dropped when the wheel turns back.
     const std::pair<int, int> steps[] = {{120, 1}, {-360, -3}, {50, 0}, {50, 0}, {50, 1}, {-100, 0}, {-20, -1}};
     for (const auto& [delta, notches] : steps)
         EXPECT_EQ(wheel.Add(delta), notches) << delta;

@@ -57,7 +57,7 @@ protected:
     TFactionList factions;
 };
 
-TEST_F(HexPagesTest, HexPageShowsWhatIsKnownOfTheHex)
+TEST_F(HexPagesTest, EachPageShowsWhatIsKnownOfTheHex)
 {
     EXPECT_EQ(
         All(HexPage(map, 0, 4, 2, ",")),
@@ -68,20 +68,15 @@ TEST_F(HexPagesTest, HexPageShowsWhatIsKnownOfTheHex)
     std::tie(wild.Population, wild.Race) = std::tuple(40, 99);  // a race not in the list
     EXPECT_EQ(HexPage(map, 1, 4, 6, ",").Natives, "40 peasants");
     EXPECT_EQ(All(HexPage(map, 0, 8, 8, ",")), Texts(10)) << "no cell: all empty";
-}
 
-TEST_F(HexPagesTest, UnitsPageCountsTheOwnFactionOrEveryone)
-{
     // Maintenance: 2 men with a leader at 20, 10 without at 10.
     EXPECT_EQ(All(UnitsPage(map, troops, 3, false, 0, 4, 2, ",")),
               (Texts{"350 ", "12,345 ", "1,500 ", "13,845 ", "1 ", "2 ", "1 ", "10 ", "2 ", "12 ", "140 "}));
     EXPECT_EQ(All(UnitsPage(map, troops, 3, true, 0, 4, 2, ",")),
               (Texts{"350 ", "12,345 ", "1,500 ", "13,845 ", "1 ", "2 ", "2 ", "14 ", "3 ", "16 ", "180 "}));
     EXPECT_TRUE(UnitsPage(map, troops, 3, true, 0, 6, 2, ",").Silver.empty());
-}
 
-TEST_F(HexPagesTest, FactionsPageNeedsTheOwnFaction)
-{
+    // The factions page needs the own faction.
     const Texts lines = FactionsPage(map, factions, 3, 0, 4, 2);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(std::tuple(lines[0].substr(0, 5), lines[1].substr(0, 5)), std::tuple("    3", "   12"));

@@ -1,5 +1,4 @@
-// The map and the overview on screens scaled to 150 % and 200 %: drawn with the screen's own
-// pixels, never enlarged from a picture of the logical size.
+// The map and the overview at 150 % and 200 %: drawn with the screen's own pixels, never enlarged.
 #include "mapview/map_builders.h"
 
 #include "mapview/render/colour.h"
@@ -9,8 +8,7 @@
 namespace korvane::testing {
 namespace {
 
-// The 2 × 2 blocks of device pixels whose four pixels are not all alike: none in a picture
-// enlarged from one of the logical size.
+// The 2 × 2 blocks of device pixels not all alike: none in a picture enlarged from the logical size.
 int MixedBlocks(const QImage& image)
 {
     int mixed = 0;
@@ -62,13 +60,11 @@ protected:
 
 TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
 {
-    // At 150 % a hex can fall between device pixels, and the buffer and the screen may round
-    // its edges apart; resampling the buffer would blend colours found nowhere near.
+    // At 150 % buffer and screen may round hex edges apart; resampling would blend colours found nowhere near.
     for (const auto& [ratio, reach] : {std::pair(2.0, 0), {1.5, 2}}) {
         MapBuffer buffer;
         for (int zoom : {3, 5, 8}) {
-            // Without names: the buffer's margin would show those of hexes left of the view
-            // reaching into it, which direct drawing leaves out.
+            // Without names: the buffer's margin shows names reaching in that direct drawing leaves out.
             MapFrame frame = Frame(zoom, doTownIcons | doUnconfirmed | doHexCoords);
             for (frame.left = 0; frame.left < 3; ++frame.left)
                 EXPECT_TRUE(WithinReach(Draw(frame, ratio, &buffer), Draw(frame, ratio), reach))
@@ -85,15 +81,13 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
             EXPECT_GT(MixedBlocks(buffered), 100) << "zoom " << zoom << " top " << frame.top;
         }
     }
-    // Without text only slanted hex edges, hatches and round icons can show detail finer than
-    // a logical pixel, and they must, or they were drawn small and enlarged.
+    // Without text, slanted edges, hatches and round icons must show detail finer than a logical pixel.
     for (int zoom : {2, 6})
         EXPECT_GT(MixedBlocks(Draw(Frame(zoom, doTownIcons | doUnconfirmed), 2)), 500) << zoom;
 }
 
-TEST_F(HighDpiTest, BufferMadeForAnotherScreenIsMadeAgain)
+TEST_F(HighDpiTest, BufferMadeForAnotherScreenIsMadeAgainWhenTheWindowMovesBetweenScreens)
 {
-    // The window moved from a screen at 100 % to one at 200 % and back, nothing else changed.
     MapBuffer buffer;
     for (qreal ratio : {1.0, 2.0, 1.0})
         EXPECT_EQ(Draw(Frame(5, doTownIcons | doTownNames), ratio, &buffer),
@@ -116,8 +110,7 @@ TEST_F(HighDpiTest, OverviewKeepsItsLogicalSizeWithSharpTerrainAndFrame)
     const QColor terrain = ToQColor(map.TerrainColour(map.Cell(0, 3, 5)->Terrain));
     for (const QPoint& at : {QPoint(6, 8), QPoint(7, 8), QPoint(6, 11), QPoint(7, 11)})
         EXPECT_EQ(shown.pixelColor(at), terrain) << "each terrain pixel a block of four: " << at.x() << "," << at.y();
-    // The frame is drawn with the screen's pixels: its inner edge lies on an odd one, which a
-    // frame drawn first and enlarged after could not.
+    // The frame's inner edge lies on an odd device pixel, which a frame enlarged after could not.
     EXPECT_EQ(std::tuple(shown.pixelColor(202, 60) == Qt::red, shown.pixelColor(203, 60) == Qt::red),
               std::tuple(true, false));
 }

@@ -28,7 +28,7 @@ TEST(MainWindowPlacement, SavedPlacesAreBroughtBackOntoTheScreenAndStored)
     EXPECT_EQ(std::tuple(moved.x, moved.y, moved.width.has_value()), std::tuple(1024 - 640, 40, false));
 }
 
-TEST(MainWindowPlacement, AMaximisedWindowKeepsTheSizeItReturnsTo)
+TEST(MainWindowPlacement, AMaximisedWindowKeepsTheSizeItReturnsToAndToolWindowsComeBackOntoTheScreen)
 {
     TrecINI settings("/nonexistent");
     StoreMainWindow(settings, 30, 40, 900, 700, 180, 0);
@@ -36,10 +36,6 @@ TEST(MainWindowPlacement, AMaximisedWindowKeepsTheSizeItReturnsTo)
     StoreMainWindow(settings, 0, 0, 1024, 768, 200, 2);
     EXPECT_EQ(std::tuple(settings.MainX, settings.MainW, settings.MainH, settings.MainSplitterX, settings.WindowState),
               std::tuple(0, 900, 700, 200, 2));
-}
-
-TEST(MainWindowPlacement, ToolWindowsComeBackOntoTheScreen)
-{
     EXPECT_FALSE(ToolWindowPlace(0, 50, 200, 100, kScreen) || ToolWindowPlace(50, -1, 200, 100, kScreen))
         << "no saved place: centred over the owner";
     EXPECT_EQ(ToolWindowPlace(2000, 50, 200, 100, kScreen), std::pair(824, 50));

@@ -1,5 +1,4 @@
-// Map bitmaps: the checks of a request, a file drawn in bands that matches the picture drawn
-// whole, the progress band by band, and a cancelled bitmap that leaves no file, or the old one.
+// Map bitmaps: a request's checks, bands matching the whole picture, progress and cancelling.
 #include "mapview/map_builders.h"
 
 #include "mapview/render/draw_options.h"
@@ -45,7 +44,7 @@ protected:
     const QDate date{2026, 12, 6};
 };
 
-TEST_F(MapBitmapTest, ScaleAboveTenIsRefused)
+TEST_F(MapBitmapTest, FieldsRefuseAScaleAboveTenAndClampTheRectangleIntoTheGrid)
 {
     MapBitmapFields fields{
         .fileName = dir.File("map.bmp"), .left = "0", .top = "0", .right = "5", .bottom = "5", .scale = "12"};
@@ -54,23 +53,13 @@ TEST_F(MapBitmapTest, ScaleAboveTenIsRefused)
     EXPECT_EQ(focus, MapBitmapField::Scale);
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
               std::vector<std::string>{"Whoa ... that's a little BIG. 10 is as large as I go."});
-}
 
-TEST_F(MapBitmapTest, RectangleIsClampedIntoTheGridAndWrittenBack)
-{
-    MapBitmapFields fields{.fileName = dir.File("map.bmp"),
-                           .left = "-5",
-                           .top = "-2",
-                           .right = "400",
-                           .bottom = "300",
-                           .scale = "2",
-                           .townNames = true,
-                           .gateNumbers = true,
-                           .underworld = true};
-    MapBitmapField focus;
+    std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) = std::tuple("-5", "-2", "400", "300",
+                                                                                              "2");
+    fields.townNames = fields.gateNumbers = fields.underworld = true;
     const auto checked = CheckMapBitmapFields(fields, ui, focus);
     ASSERT_TRUE(checked.has_value());
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(std::tie(fields.left, fields.top, fields.right, fields.bottom), std::make_tuple("0", "0", "320", "192"));
     EXPECT_EQ(std::tuple(checked->width, checked->height, checked->options, checked->level),
               std::tuple(320, 192, doTownNames | doGateNumbers, 1))
@@ -89,8 +78,7 @@ TEST_F(MapBitmapTest, FileDrawnInBandsMatchesThePictureDrawnWhole)
 
 TEST_F(MapBitmapTest, ProgressCountsTheRowsBandByBandUpToTheWholeBitmap)
 {
-    // One step before each band of 16 rows, then one when all are written: cancelling that one
-    // is too late.
+    // One step before each band of 16 rows, then one when all are written (too late to cancel).
     const int steps = (Height() + 15) / 16 + 1;
     RecordingProgress progress(steps);
     const FileResult made = Make("map.bmp", 16, &progress);

@@ -42,18 +42,6 @@ protected:
     }
 };
 
-TEST_F(MapDrawingTest, EveryTerrainFillsItsHexAndUnknownPositionsUseEntryZero)
-{
-    for (int terrain = 1; terrain < map.TerrainList.Count(); ++terrain)
-        Cell(terrain, 2 + terrain % 2, terrain);
-    map.SetTerrainColour(5, 0x123456);
-    const MapFrame frame = Frame(4, 0);
-    const QImage image = Draw(frame);
-    for (int terrain = 1; terrain < map.TerrainList.Count(); ++terrain)
-        EXPECT_EQ(At(image, frame, terrain, 2 + terrain % 2), Colour(terrain)) << terrain;
-    EXPECT_EQ(At(image, frame, 1, 5), Colour(0)) << "no cell: unknown terrain";
-}
-
 TEST_F(MapDrawingTest, UnconfirmedHexesAreHatchedOnSilver)
 {
     Cell(2, 2, kTerrainOcean).Unconfirmed = true;
@@ -161,8 +149,7 @@ TEST_F(MapDrawingTest, BufferedDrawingShowsTheSamePictureWhileScrolling)
     });
     MapBuffer buffer;
     for (int zoom : {2, 5}) {
-        // With troops shown no names are written: they would reach into the view from the
-        // buffer's margin, but not when drawn directly.
+        // With troops shown no names are written, which would reach in from the buffer's margin.
         MapFrame frame = Frame(zoom, doTownIcons | doTownNames | doTroops | doUnconfirmed | doHexCoords);
         for (int step = 0; step < 4; ++step) {  // from the very edge: column and row 0 are real hexes
             std::tie(frame.left, frame.top) = std::tuple(step, step / 2);
@@ -186,8 +173,7 @@ TEST_F(MapDrawingTest, BufferFollowsChangesOfTheWorldAndTheFlashHighlights)
     map.RemoveCell(0, 4, 4);
     EXPECT_EQ(buffered(), Colour(0));
 
-    // Each buffer knows what it holds: another one drawn elsewhere over the same world does
-    // not make the first believe it holds that place too.
+    // Another buffer drawn elsewhere over the same world does not make the first believe it holds that place.
     Cell(4, 4, kTerrainSolid);
     map.ClearCellLists();
     Cell(84, 64, kTerrainOcean);

@@ -57,8 +57,7 @@ TEST_F(TroopGroupsTest, DisplayListsChooseWhoIsMarked)
     const auto byAlliance = Groups({{std::to_string(allies)}, true});
     ASSERT_EQ(byAlliance.size(), 1u);
     EXPECT_EQ(std::tuple(std::get<1>(byAlliance[0]), std::get<2>(byAlliance[0])), std::tuple(50, 4242));
-    // An alliance list without entries marks nobody (it must not fall back to factions and then
-    // colour them by whatever alliance shares their number), nor does an alliance now gone.
+    // An empty alliance list marks nobody (no fall back to factions), nor does an alliance now gone.
     EXPECT_TRUE(Groups({{}, true}).empty());
     EXPECT_TRUE(Groups({{"77"}, true}).empty());
 }
