@@ -108,10 +108,8 @@ TEST_F(MapUnits, ReconcileUnseenUnits)
                                                 {3, 5, 4, 4},  // same hex: returns with unit 2
                                                 {4, 5, 6, 6},  // its hex has units this turn
                                                 {5, 9, 8, 8},  // own and seen
-                                                {6, 5, 5, 4}}) {  // odd position: kept, not placed
-        TUnit* unit = Record(number, faction);
-        std::tie(unit->X, unit->Y, unit->Seen) = std::tuple(x, y, number == 5);
-    }
+                                                {6, 5, 5, 4}})  // odd position: kept, not placed
+        map.UnitFileList.Add(testing::UnitAt(number, faction, 0, x, y))->Seen = number == 5;
     map.EnsureCell(0, 6, 6)->Units.Add(NewUnit(77));
     Reconcile();
     EXPECT_EQ(map.UnitFileList.Find(1), nullptr);
