@@ -1,5 +1,4 @@
-// A korvane-cli import killed at any moment leaves every data file as it was or as the import
-// would have left it, never one that points at entries its lists lack, and a folder that loads.
+// A killed korvane-cli import leaves each data file old or new, pointing only at entries it has.
 #include "workspace/workspace.h"
 
 #include "support/cli_run.h"
@@ -43,19 +42,6 @@ Snapshot Take(const fs::path& folder, int* temporaries = nullptr)
             ++*temporaries;
     }
     return files;
-}
-
-/// The files that are not the same, byte for byte, in both.
-std::vector<std::string> Differing(const Snapshot& a, const Snapshot& b)
-{
-    std::vector<std::string> names;
-    for (const auto& [file, bytes] : a)
-        if (!b.count(file) || b.at(file) != bytes)
-            names.push_back(file);
-    for (const auto& [file, bytes] : b)
-        if (!a.count(file))
-            names.push_back(file);
-    return names;
 }
 
 /// Runs korvane-cli import of `report` into `home` with its output thrown away; returns its id.
@@ -155,8 +141,7 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
         // What a killed save leaves is never read, and the next run goes through with it there.
         if (i % 4 == 3 && !::testing::Test::HasFailure()) {
             ASSERT_EQ(Wait(StartImport(killed, next)), 0) << when << " with " << temporaries << " temporaries left";
-            EXPECT_EQ(Differing(Take(killed), done), std::vector<std::string>{})
-                << when << ": the import after the kill";
+            EXPECT_TRUE(Take(killed) == done) << when << ": the import after the kill";
         }
     }
     EXPECT_GE(interrupted, kKills / 4) << "the kills should land while the import runs";

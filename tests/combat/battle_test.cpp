@@ -81,37 +81,25 @@ TEST_F(BattleTest, AnEmptyOrOverlargeSideIsRefusedAndTheOldReportKept)
 {
     using Kind = testing::ScriptedInteraction::Kind;
     const TBattleLimits ten{.Men = 10};
-    struct Row
-    {
-        std::vector<TCombatUnit> left, right;
-        TBattleLimits limits;
-        Kind kind;
-        std::string message;
-    };
+    using Row = std::tuple<std::vector<TCombatUnit>, std::vector<TCombatUnit>, TBattleLimits, Kind, std::string>;
+    const std::string lower = " Lower the number of men and run the battle again.";
+    // One record per man: two thousand million men would take more memory than there is.
     const Row table[] = {
-        {{}, {Unit(3)}, {}, Kind::Info, "One side has no troops - no combat occurs."},
-        // One record per man: two thousand million men would take more memory than there is.
-        {{Unit(2000000000)},
-         {Unit(3)},
-         {},
-         Kind::Error,
-         "No combat occurs: Left fields 2000000000 men, but a side can field at most 100000 men. "
-         "Lower the number of men and run the battle again."},
-        {{Unit(6), Unit(5)},
-         {Unit(11), Unit(-5)},
-         ten,
-         Kind::Error,
-         "No combat occurs: Left fields 11 men and Right fields 11 men, but a side can field at most 10 men. "
-         "Lower the number of men and run the battle again."},
+        Row({}, {Unit(3)}, {}, Kind::Info, "One side has no troops - no combat occurs."),
+        Row({Unit(2000000000)}, {Unit(3)}, {}, Kind::Error,
+            "No combat occurs: Left fields 2000000000 men, but a side can field at most 100000 men." + lower),
+        Row({Unit(6), Unit(5)}, {Unit(11), Unit(-5)}, ten, Kind::Error,
+            "No combat occurs: Left fields 11 men and Right fields 11 men, but a side can field at most 10 men."
+                + lower),
     };
-    for (const Row& row : table) {
-        SCOPED_TRACE(row.message);
+    for (const auto& [left, right, limits, kind, message] : table) {
+        SCOPED_TRACE(message);
         testing::ScriptedInteraction told;
         Lines report{"an earlier battle"};
-        EXPECT_EQ(BattleRefusal(row.left, row.right, row.limits), row.message);
-        EXPECT_FALSE(RunBattle(row.left, row.right, 0, 0, kNone, false, report, told, 1, row.limits));
+        EXPECT_EQ(BattleRefusal(left, right, limits), message);
+        EXPECT_FALSE(RunBattle(left, right, 0, 0, kNone, false, report, told, 1, limits));
         EXPECT_EQ(report, Lines{"an earlier battle"});
-        EXPECT_EQ(told.Texts(row.kind), Lines{row.message});
+        EXPECT_EQ(told.Texts(kind), Lines{message});
     }
     // Up to the bound, and a unit of fewer than no men takes none from the others.
     EXPECT_EQ(BattleRefusal({Unit(10)}, {Unit(10), Unit(-2)}, ten), "");
@@ -216,19 +204,17 @@ TEST_F(BattleTest, BattlesWithoutMenOrWithoutABlowThatCanLandEndAtOnce)
 
 TEST_F(BattleTest, ABattleThatDragsOnIsStoppedAtTheRoundOrAttackLimit)
 {
-    // Ten million hits each: blows land, but nobody can die within the limit.
-    const Lines rounds = Run({Unit(1, 1, 10000000)}, {Unit(1, 1, 10000000)});
-    const ParsedReport parsedRounds = Parse(rounds);
-    EXPECT_EQ(parsedRounds.rounds.size(), 1000u);
-    EXPECT_EQ(parsedRounds.ending, "No side routed after 1000 rounds - battle ends undecided.");
-    ExpectResults(rounds, parsedRounds);
-
-    const TCombatUnit tireless = Unit(1, 1, 2000000000, 2000000000);
-    const Lines attacks = Run({tireless}, {tireless}, kNone, 1, {.Attacks = 5000});
-    const ParsedReport parsedAttacks = Parse(attacks);
-    EXPECT_EQ(parsedAttacks.rounds.size(), 1u);
-    EXPECT_EQ(parsedAttacks.ending, "Battle stopped after 5000 attacks - battle ends undecided.");
-    ExpectResults(attacks, parsedAttacks);
+    // Ten million hits each: blows land, but nobody can die within the limit of rounds.
+    const TCombatUnit sturdy = Unit(1, 1, 10000000), tireless = Unit(1, 1, 2000000000, 2000000000);
+    using Row = std::tuple<TCombatUnit, TBattleLimits, std::size_t, std::string>;
+    for (const auto& [unit, limits, rounds, ending] :
+         {Row(sturdy, {}, 1000, "No side routed after 1000 rounds - battle ends undecided."),
+          Row(tireless, {.Attacks = 5000}, 1, "Battle stopped after 5000 attacks - battle ends undecided.")}) {
+        const Lines report = Run({unit}, {unit}, kNone, 1, limits);
+        const ParsedReport parsed = Parse(report);
+        EXPECT_EQ(std::tuple(parsed.rounds.size(), parsed.ending), std::tuple(rounds, ending));
+        ExpectResults(report, parsed);
+    }
 }
 
 TEST_F(BattleTest, ARoutInTheRoundThatReachesTheAttackLimitStillDecidesTheBattle)
@@ -237,25 +223,20 @@ TEST_F(BattleTest, ARoutInTheRoundThatReachesTheAttackLimitStillDecidesTheBattle
     // attacks; the winner's free round then has as many attacks of its own.
     const TCombatUnit champion = Unit(1, 10, 1000000, 1000000);
     const TCombatUnit mithril{.Quantity = 4, .ItemMARM = 4};
-    struct Row
-    {
-        const char* name;
-        std::vector<TCombatUnit> right;
-        std::string afterFreeRound;  // the line after the free round: results, or why it was cut
-    };
-    const Row table[] = {
-        {"the free round kills the rest", {Unit(20)}, "Battle results: "},
-        {"mithril outlasts the free round", {Unit(12), mithril}, "The free round was stopped after 30 attacks."},
-    };
-    for (const Row& row : table) {
-        SCOPED_TRACE(row.name);
-        const Lines report = Run({champion}, row.right, kLeft, 3, {.Attacks = 30});
+    // The line after the free round: the results, or why it was cut.
+    using Row = std::tuple<const char*, std::vector<TCombatUnit>, std::string>;
+    for (const auto& [name, right, afterFreeRound] :
+         {Row("the free round kills the rest", {Unit(20)}, "Battle results: "),
+          Row("mithril outlasts the free round", {Unit(12), mithril},
+              "The free round was stopped after 30 attacks.")}) {
+        SCOPED_TRACE(name);
+        const Lines report = Run({champion}, right, kLeft, 3, {.Attacks = 30});
         const ParsedReport parsed = Parse(report, 1);
         ASSERT_EQ(parsed.rounds.size(), 1u) << "the round of the limit is the round of the rout";
         EXPECT_EQ(parsed.ending, "Right is routed. Left gets free round of attacks.");
         ASSERT_GE(report.size(), 12u);
         EXPECT_EQ(report[7], "Round 2:");
-        EXPECT_EQ(report[11], row.afterFreeRound);
+        EXPECT_EQ(report[11], afterFreeRound);
         EXPECT_EQ(std::count(report.begin(), report.end(), "Battle stopped after 30 attacks - battle ends undecided."),
                   0);
     }

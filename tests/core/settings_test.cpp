@@ -6,6 +6,7 @@
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,11 +34,6 @@ protected:
         std::vector<std::string> lines;
         ReadTextLines(dir.File("ATLANTIS.INI"), lines);
         return lines;
-    }
-
-    static bool Has(const std::vector<std::string>& lines, const std::string& line)
-    {
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
     TempDir dir;
@@ -92,12 +88,10 @@ TEST_F(SettingsTest, WriteKeepsUnknownLinesAndUnchangedFoldersAndAddsNoTurnDir)
     EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 4),
               (std::vector<std::string>{"; the player's own comment", "[Faction]", "FacPoints=3,2,0", "Mine=keep me"}));
     for (const char* line : {"FactionNo=42", "Foo=bar", "ImportDir=reports", "MapDir=/maps"})
-        EXPECT_TRUE(Has(lines, line)) << line;
-    for (const auto& line : lines)
-        EXPECT_EQ(line.find("TurnDir"), std::string::npos) << line;
+        EXPECT_THAT(lines, ::testing::Contains(line));
+    EXPECT_THAT(lines, ::testing::Each(::testing::Not(::testing::HasSubstr("TurnDir"))));
     EXPECT_NE(dir.Read("ATLANTIS.INI").find("\r\n"), std::string::npos);
 
-    // Reading back gives the same values.
     const TrecINI again = Read();
     EXPECT_EQ(std::tuple(again.FactionNo, again.FacPoints, again.ImportDir),
               std::tuple(42, std::array<std::int32_t, 3>{3, 2, 0}, s.ImportDir));
@@ -116,14 +110,13 @@ TEST_F(SettingsTest, WriteOrderForNewFile)
     EXPECT_EQ(sections, (std::vector<std::string>{"[Paths]", "[Preferences]", "[Windows]", "[General]", "[Faction]"}));
     // Default folders follow the program folder rather than being pinned to it.
     for (const char* line : {"ShowUnits=TRUE", "HintDelay=7", "ShowDepth=0", "DataDir="})
-        EXPECT_TRUE(Has(lines, line)) << line;
+        EXPECT_THAT(lines, ::testing::Contains(line));
     EXPECT_EQ(Read().DataDir, dir.Path() + "/DATA");
 }
 
 TEST_F(SettingsTest, FailedWriteReportsAndKeepsOldFile)
 {
-    // The settings "file" is a folder: it can be neither read nor replaced.
-    std::filesystem::create_directory(dir.File("ATLANTIS.INI"));
+    std::filesystem::create_directory(dir.File("ATLANTIS.INI"));  // can be neither read nor replaced
     TrecINI s = Read();
     EXPECT_FALSE(s.WriteSettings(ui));
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),

@@ -15,34 +15,22 @@ using testing::Quoted;
 TEST(ClassifyReportLine, GivesTheCodeOfEachKindOfLine)
 {
     const TMap map;
-    using R = std::pair<const char*, int>;
-    for (const auto& [line, code] : {R("", 0),
-                                     R("    ", 0),
-                                     R("ATLANTIS REPORT FOR:", 1),
-                                     R("Errors during turn:", 2),
-                                     R("Events during turn:", 4),
-                                     R("XXXXXXX", 0),
-                                     R("Unclaimed silver: 200.", 9),
-                                     R("  The weather was clear last month; it will be clear next month.", 10),
-                                     R("  IT WAS winter last month", 10),
-                                     R("  Wanted: none.", 12),
-                                     R("  For Sale: none.", 13),
-                                     R("Exits:", 16),
-                                     R("There is a Gate here (Gate 3 of 9).", 17),
-                                     R("* Scouts (5), 2 men [MEN].", 18),
-                                     R("- Scouts (5)", 19),
-                                     R("  * Inside (6)", 20),
-                                     R("  - Inside (6)", 21),
-                                     R("+ Keep [1] : Tower.", 22),
-                                     R("Orders Template (Long Format):", 23),
-                                     R("plain (2,4) in Ravenmoor, 100 peasants (nomads), $300.", 24),
-                                     R("cavern (1,3,underworld) in Deepdark.", 24),
-                                     R("plain (2,4) in Ravenmoor rides on", 5),
-                                     R("plain (2,5) in Ravenmoor.", 0),
-                                     R("Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.", 0),
-                                     R("Atlantis Engine Version: 5.2.5 (beta)", 0),
-                                     R(" plain (2,4) in Ravenmoor.", 0)})
-        EXPECT_EQ(ClassifyReportLine(map, line), code) << Quoted(line);
+    using R = std::pair<int, std::vector<const char*>>;  // a code and lines of that kind
+    for (const auto& [code, lines] :
+         {R(0,
+            {"", "    ", "XXXXXXX", "plain (2,5) in Ravenmoor.",
+             "Scouts (12) walks from plain (2,4) in Ravenmoor to forest (3,5) in Elm.",
+             "Atlantis Engine Version: 5.2.5 (beta)", " plain (2,4) in Ravenmoor."}),
+          R(1, {"ATLANTIS REPORT FOR:"}), R(2, {"Errors during turn:"}), R(4, {"Events during turn:"}),
+          R(5, {"plain (2,4) in Ravenmoor rides on"}), R(9, {"Unclaimed silver: 200."}),
+          R(10, {"  The weather was clear last month; it will be clear next month.", "  IT WAS winter last month"}),
+          R(12, {"  Wanted: none."}), R(13, {"  For Sale: none."}), R(16, {"Exits:"}),
+          R(17, {"There is a Gate here (Gate 3 of 9)."}), R(18, {"* Scouts (5), 2 men [MEN]."}),
+          R(19, {"- Scouts (5)"}), R(20, {"  * Inside (6)"}), R(21, {"  - Inside (6)"}), R(22, {"+ Keep [1] : Tower."}),
+          R(23, {"Orders Template (Long Format):"}),
+          R(24, {"plain (2,4) in Ravenmoor, 100 peasants (nomads), $300.", "cavern (1,3,underworld) in Deepdark."})})
+        for (const char* line : lines)
+            EXPECT_EQ(ClassifyReportLine(map, line), code) << Quoted(line);
 }
 
 TEST(MonthNumber, NamesAndShortNames)

@@ -41,9 +41,15 @@ protected:
     ReportReaderTest()
         : ws(home.Path())
     {
-        ws.Settings.ReadSettings();
-        ws.Settings.FactionNo = 7;
-        ws.LoadKeywordLists();
+        Prepare(ws);
+    }
+
+    /// A workspace of faction 7 in a folder of its own, with the keyword lists loaded.
+    static void Prepare(Workspace& into)
+    {
+        into.Settings.ReadSettings();
+        into.Settings.FactionNo = 7;
+        into.LoadKeywordLists();
     }
 
     bool Import(const std::string& file) { return ImportTurnReport(ws, file, ui); }
@@ -164,8 +170,7 @@ TEST_F(ReportReaderTest, RegionHeaderOnTheLastLineIsRead)
     for (const std::string& tail : {header + ".\n", header + "\n  (wood elves), $400.", header + "."}) {
         SCOPED_TRACE(tail);
         Workspace fresh(home.Path());
-        fresh.Settings.ReadSettings();
-        fresh.Settings.FactionNo = 7;
+        Prepare(fresh);
         ASSERT_TRUE(ImportTurnReport(fresh, home.Write("cut.txt", report + tail), ui));
         const TMapCell* forest = fresh.Map.Cell(0, 11, 13);
         ASSERT_NE(forest, nullptr);
@@ -196,8 +201,7 @@ TEST_F(ReportReaderTest, ReportsThatEndEarlyChangeNoFiles)
     EXPECT_EQ(ws.Settings.CurrentTurn, 0);
 }
 
-// A report that fails after its movement lines, with the world of an earlier turn loaded: the
-// map, its lists, the units shown in each hex and the seen marks are exactly as before it.
+// A report failing after its movement lines leaves map, lists, hex units and seen marks as they were.
 TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
 {
     ASSERT_TRUE(Import(Report("ravenmoor-turn13.txt")));
@@ -221,8 +225,7 @@ TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
     EXPECT_EQ(snapshot("after"), before);
 }
 
-// Reading a report held in memory changes the world and writes nothing; the step after it writes
-// the turn's files, and the two together leave what importing the file does.
+// A report read in memory writes nothing until finished, then leaves what importing the file does.
 TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
 {
     const std::string text = Contents(Report("ravenmoor-turn14.txt"));
@@ -241,11 +244,8 @@ TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
 
     testing::TempDir otherHome;
     Workspace imported(otherHome.Path());
-    imported.Settings.ReadSettings();
-    imported.Settings.FactionNo = 7;
-    imported.LoadKeywordLists();
-    ScriptedInteraction otherUi;
-    ASSERT_TRUE(ImportTurnReport(imported, Report("ravenmoor-turn14.txt"), otherUi));
+    Prepare(imported);
+    ASSERT_TRUE(ImportTurnReport(imported, Report("ravenmoor-turn14.txt"), ui));
     Lines fromMemory, fromFile;
     ws.Map.ForEachCell([&fromMemory](const TMapCell& cell) { fromMemory.push_back(CellLine(cell)); });
     imported.Map.ForEachCell([&fromFile](const TMapCell& cell) { fromFile.push_back(CellLine(cell)); });
