@@ -41,10 +41,9 @@ TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
                      "   201   12 Traders                        1 man      (12,8)      In 2",
                      "   301   -1 Strangers                      3 men      (12,8)     ",
                      "   103    3 Miners                         5 men      (12,8,u)   "}));
-    EXPECT_EQ(Panel("pnlManCount"), "21 men ");
-    EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
-    EXPECT_EQ(window->SelectedUnit(), Record(101)) << "the map's record, with its orders";
-    EXPECT_EQ(Panel("pnlSilver"), "300");
+    EXPECT_EQ(std::tuple(Panel("pnlManCount"), window->SelectedUnit(), Panel("pnlSilver")),
+              std::tuple("21 men ", Record(101), "300"))
+        << "the map's record, with its orders";
     EXPECT_NE(QKeySequence::mnemonic(Get("cmdShowHex")->text()), QKeySequence::mnemonic(Get("cmdMoveMaptoHex")->text()))
         << "two buttons, two Alt keys";
     window->show();
@@ -58,9 +57,9 @@ TEST_F(AllUnitsWindow, TheChosenUnitsHexIsBlinkedMovedToAndOpened)
     EXPECT_EQ(flashes.back(), Flash(true, 14, 1, 8));
     Get("cmdMoveMaptoHex")->click();
     Get("cmdShowHex")->click();
-    EXPECT_EQ(moves, (std::vector<Place>{{1, 12, 8}}));
-    EXPECT_EQ(shown, (std::vector<Place>{{1, 12, 8}})) << "(12,8,u) is the underworld";
-    EXPECT_EQ(hexParent, window.get());
+    EXPECT_EQ(std::tuple(moves, shown, hexParent),
+              std::tuple(std::vector<Place>{{1, 12, 8}}, std::vector<Place>{{1, 12, 8}}, window.get()))
+        << "(12,8,u) is the underworld";
     Choose(201);
     Get("cmdShowHex")->click();
     EXPECT_EQ(shown.back(), Place(0, 12, 8));
@@ -74,9 +73,8 @@ TEST_F(AllUnitsWindow, LongNumbersLeadToTheirOwnFactionUnitAndHex)
     ws.Map.UnitFileList.Add(std::make_unique<TUnit>(AddUnit(0, 40, 20, 1234567, 123456, "Wanderers", "VIKI", 4)));
     Open().show();
     Factions()->setCurrentIndex(Factions()->findText("123456- Far Folk"));
-    ASSERT_EQ(LineTexts(Units()).size(), 1u);
-    EXPECT_EQ(window->SelectedUnit(), Record(1234567));
-    EXPECT_EQ(testing::LinePixel(Units(), 0, 3), QColor(Qt::blue));
+    EXPECT_EQ(std::tuple(LineTexts(Units()).size(), window->SelectedUnit(), testing::LinePixel(Units(), 0, 3)),
+              std::tuple(1u, Record(1234567), QColor(Qt::blue)));
     Get("cmdShowHex")->click();
     EXPECT_EQ(shown, (std::vector<Place>{{0, 40, 20}}));
 }
@@ -111,17 +109,15 @@ TEST_F(AllUnitsWindow, AllAndMineSwitchBetweenEveryUnitAndThePlayersAndClosingWr
     Record(103)->Orders = {"MOVE IN"};
     Open().show();
     Factions()->setCurrentIndex(3);
-    EXPECT_EQ(LineTexts(Units()).size(), 1u);
-    EXPECT_EQ(window->SelectedUnit()->Number, 201) << "the first line is chosen after every change";
-    EXPECT_EQ(flashes.back(), Flash(true, 14, 0, 8));
+    EXPECT_EQ(std::tuple(LineTexts(Units()).size(), window->SelectedUnit()->Number, flashes.back()),
+              std::tuple(1u, 201, Flash(true, 14, 0, 8)))
+        << "the first line is chosen after every change";
     Get("cmdShowMine")->click();
-    EXPECT_EQ(Factions()->currentIndex(), 2);
-    EXPECT_EQ(std::tuple(testing::RowOfUnit(Units(), 101), testing::RowOfUnit(Units(), 103), LineTexts(Units()).size()),
-              std::tuple(0, 2, 3u));
-    EXPECT_EQ(Panel("pnlManCount"), "17 men ");
+    EXPECT_EQ(std::tuple(Factions()->currentIndex(), testing::RowOfUnit(Units(), 101), testing::RowOfUnit(Units(), 103),
+                         LineTexts(Units()).size(), Panel("pnlManCount")),
+              std::tuple(2, 0, 2, 3u, "17 men "));
     Get("cmdShowAll")->click();
-    EXPECT_EQ(Factions()->currentIndex(), 0);
-    EXPECT_EQ(LineTexts(Units()).size(), 5u);
+    EXPECT_EQ(std::tuple(Factions()->currentIndex(), LineTexts(Units()).size()), std::tuple(0, 5u));
     Get("cmdClose")->click();
     EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
     EXPECT_NE(home.Read("Ords0007.dat").find("MOVE IN"), std::string::npos);
@@ -132,10 +128,8 @@ TEST_F(AllUnitsWindow, WithNothingListedNothingIsChosenAndTheBlinkingStops)
     for (TUnitList* units : {&ws.Map.Cell(0, 12, 8)->Units, &ws.Map.Cell(1, 12, 8)->Units, &ws.Map.UnitFileList})
         units->Clear();
     Open().show();
-    EXPECT_TRUE(LineTexts(Units()).empty());
-    EXPECT_EQ(Panel("pnlManCount"), "0 men ");
-    EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown"}));
-    EXPECT_EQ(window->SelectedUnit(), nullptr);
+    EXPECT_EQ(std::tuple(LineTexts(Units()), Panel("pnlManCount"), LineTexts(Factions()), window->SelectedUnit()),
+              std::tuple(Lines{}, "0 men ", Lines{"All factions", "Unknown"}, nullptr));
     EXPECT_FALSE(Get("cmdShowHex")->isEnabled() || Get("cmdMoveMaptoHex")->isEnabled());
     ASSERT_FALSE(flashes.empty());
     EXPECT_FALSE(std::get<0>(flashes.back()));

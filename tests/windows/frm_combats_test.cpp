@@ -37,11 +37,7 @@ protected:
     }
     QString Fort(const char* side) const { return Get<QComboBox>(side)->currentText(); }
     void ChooseFort(const char* side, const char* fort) const { Get<QComboBox>(side)->setCurrentText(fort); }
-    void SelectLine(const char* list, int row) const
-    {
-        auto* box = Get<QListWidget>(list);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
-    }
+    void SelectLine(const char* list, int row) const { testing::ClickLine(Get<QListWidget>(list), row); }
     /// Answers the next unit dialog: notes the unit offered, shows that of a battle file `line`, clicks `button`.
     void InUnitDialog(const std::string& line, const char* button = "cmdOK")
     {
@@ -68,7 +64,7 @@ protected:
     {
         Lines lines;
         testing::WhenModalShown<TfrmCombatResults>([&lines](TfrmCombatResults* results) {
-            lines = testing::LineTexts(*results->findChild<QListWidget*>("lstCombats"));
+            lines = testing::LineTexts(results->findChild<QListWidget*>("lstCombats"));
             QTest::mouseClick(results->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         });
         Click(button);
@@ -82,15 +78,18 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
 {
     InUnitDialog(kScout, "cmdCancel");
     Click("cmdAddLeft");
-    EXPECT_EQ(SetUp(), "= 0 men | = 0 men |  | None-None");
-    EXPECT_FALSE(window->BattleChanged()) << "a unit given up on changes nothing";
+    EXPECT_EQ(std::tuple(SetUp(), window->BattleChanged()),
+              std::tuple(std::string("= 0 men | = 0 men |  | None-None"), false))
+        << "a unit given up on changes nothing";
 
     // A unit typed with fewer than no men fields none and takes none from the others.
     Field({kCavalry, kScout}, {kScout, "3,Ghosts,-5,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1"});
     EXPECT_EQ(Shown("lstLeft")[0] + "|" + Shown("lstRight")[1],
               "-25   Heavy Cavalry                 | -5   Ghosts                        ");
-    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, 1 Scout, = 26 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None");
-    EXPECT_TRUE(window->BattleChanged());
+    EXPECT_EQ(
+        std::tuple(SetUp(), window->BattleChanged()),
+        std::tuple(std::string("-25 Heavy Cavalry, 1 Scout, = 26 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None"),
+                   true));
 
     const auto buttons = {"cmdEditLeft", "cmdRemoveLeft", "cmdEditRight"};
     EXPECT_EQ(EnabledOf(buttons), "");
@@ -113,9 +112,8 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
 TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
 {
     Click("chkTacL");
-    EXPECT_TRUE(window->BattleChanged());
     Click("chkTacR");
-    EXPECT_EQ(TickedNames(), "chkTacR");
+    EXPECT_EQ(std::tuple(TickedNames(), window->BattleChanged()), std::tuple(QString("chkTacR"), true));
     Click("chkTacR");
     EXPECT_EQ(TickedNames(), "") << "neither is allowed too";
 
@@ -124,15 +122,14 @@ TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
     EXPECT_EQ(Fort("lstFortLeft") + "-" + Fort("lstFortRight"), "None-Castle");
     ChooseFort("lstFortLeft", "None");
     EXPECT_EQ(Fort("lstFortRight"), "Castle") << "no fortification takes none from the other side";
-}
+    ChooseFort("lstFortRight", "None");
 
-TEST_F(CombatsWindow, ABattleIsFoughtOnTheFieldAsSetUp)
-{
+    // Then a battle is fought on the field as set up.
     Field({kPeasant});
     EXPECT_FALSE(Enabled("cmdViewResults"));
     EXPECT_TRUE(Results().empty()) << "no report before the first battle";
-    EXPECT_EQ(ui.Texts(Kind::Info), Lines{"One side has no troops - no combat occurs."});
     EXPECT_TRUE(Enabled("cmdViewResults"));
+    EXPECT_EQ(ui.Texts(Kind::Info), Lines{"One side has no troops - no combat occurs."});
 
     // Two men without skill or weapon can never wound each other...
     Field({}, {kPeasant});
@@ -218,8 +215,7 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
     testing::PickFileWhenAsked(dir.File("ford"));
     Click("cmdSave");
     const std::string saved = std::string("VERSION,2.31\r\nL,N\r\n1\r\n") + kCavalry + "\r\n1\r\n" + kScout + "\r\n";
-    EXPECT_EQ(dir.Read("ford.BTL"), saved) << "named as a battle file";
-    EXPECT_FALSE(window->BattleChanged());
+    EXPECT_EQ(std::tuple(dir.Read("ford.BTL"), window->BattleChanged()), std::tuple(saved, false)) << "a battle file";
 
     Click("chkTacL");
     Click("chkUseHorses");
@@ -237,8 +233,9 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
         "hill.btl", "version,2.31\r\nr,y\r\n0\r\n2\r\n" + std::string(kScout) + "\r\n" + kPeasant + "\r\n");
     testing::PickFileWhenAsked(hill);
     EXPECT_EQ(Said("cmdLoad"), Lines{});
-    EXPECT_EQ(SetUp(), "= 0 men | 1 Scout, 1 Peasant, = 2 men | chkTacR chkUseHorses | Citadel-None");
-    EXPECT_FALSE(window->BattleChanged());
+    EXPECT_EQ(
+        std::tuple(SetUp(), window->BattleChanged()),
+        std::tuple(std::string("= 0 men | 1 Scout, 1 Peasant, = 2 men | chkTacR chkUseHorses | Citadel-None"), false));
     EXPECT_EQ(Get<QFileDialog>("dlgSave")->selectedFiles().value(0).toStdString(), hill)
         << "saving proposes the file loaded";
 }
@@ -252,13 +249,13 @@ TEST_F(CombatsWindow, FailedSavesAndLoadsSaySoAndLoseNothingUnasked)
     Click("cmdSave");
     ExpectOneError("Unable to save the battle to " + blocked + ": ");
     EXPECT_TRUE(window->BattleChanged());
-
     testing::PickFileWhenAsked(dir.File("ford.BTL"));
     Click("cmdSave");
     EXPECT_FALSE(window->LoadBattle(dir.File("missing.BTL")));
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Failed to find specified file."});
-    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, = 25 men | = 0 men |  | None-None") << "the set-up is kept";
-    EXPECT_FALSE(window->BattleChanged());
+    EXPECT_EQ(std::tuple(SetUp(), window->BattleChanged()),
+              std::tuple(std::string("-25 Heavy Cavalry, = 25 men | = 0 men |  | None-None"), false))
+        << "kept";
 
     // Two Left units promised, one short one given: what is there is loaded, the rest named.
     const std::string damaged = dir.Write("damaged.BTL", "VERSION,2.31\r\nN,N\r\n2\r\n4,Fighters,10,N,1\r\n");

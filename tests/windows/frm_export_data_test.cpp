@@ -54,6 +54,12 @@ TEST_F(ExportDataWindow, PresetTakesTheViewsDetailsLevelAndRectangle)
 
     Click("cmdSelAllMap");
     EXPECT_EQ(RectangleShown(), QStringList({"0", "0", "320", "192"}));
+    // Browse starts beside the program and adds the extension.
+    QString openedIn;
+    testing::AnswerFileDialog(openedIn, "north");
+    Click("cmdBrowse");
+    EXPECT_EQ(std::tuple(openedIn.toStdString(), Text("txtFilename").toStdString()),
+              std::tuple(dir.Path(), dir.File("north.KVD")));
 }
 
 TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
@@ -76,8 +82,15 @@ TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
     EXPECT_EQ(ui.Texts(Kind::Warning),
               Lines({"Errr, I think you want to make Left <= Right.",
                      "Sadly, my coordinate system requires Top <= Bottom. Try again."}));
-    EXPECT_EQ(Focused(), "txtLeft");
-    EXPECT_EQ(dir.Read("out.kvd"), "keep me");
+    EXPECT_EQ(std::tuple(Focused(), dir.Read("out.kvd")), std::tuple(QString("txtLeft"), std::string("keep me")));
+    // A file that cannot be written is reported, with no count of hexes.
+    dir.Write("plain", "x");
+    Type("txtFilename", QString::fromStdString(dir.File("plain/out.kvd")));
+    TypeRectangle("0", "0", "20", "20");
+    ui.shown.clear();
+    Click("cmdExport");
+    ExpectOneError("Unable to write the exchange file " + dir.File("plain/out.kvd"));
+    EXPECT_TRUE(ui.Texts(Kind::Info).empty());
 }
 
 TEST_F(ExportDataWindow, ExportWritesTheRectangleOfTheLevelChosenWithTheGateDetailsTicked)
@@ -95,24 +108,6 @@ TEST_F(ExportDataWindow, ExportWritesTheRectangleOfTheLevelChosenWithTheGateDeta
     Get<QRadioButton>("optunderworld")->setChecked(true);
     Click("cmdSelAllMap");
     EXPECT_EQ(ExportedGates(), Lines{"1:10,20=0"});
-}
-
-TEST_F(ExportDataWindow, FileThatCannotBeWrittenIsReported)
-{
-    dir.Write("plain", "x");
-    Type("txtFilename", QString::fromStdString(dir.File("plain/out.kvd")));
-    Click("cmdExport");
-    ExpectOneError("Unable to write the exchange file " + dir.File("plain/out.kvd"));
-    EXPECT_TRUE(ui.Texts(Kind::Info).empty()) << "no count of hexes that were not written";
-}
-
-TEST_F(ExportDataWindow, BrowseStartsBesideTheProgramAndAddsTheExtension)
-{
-    QString openedIn;
-    testing::AnswerFileDialog(openedIn, "north");
-    Click("cmdBrowse");
-    EXPECT_EQ(openedIn.toStdString(), dir.Path());
-    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("north.KVD"));
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ protected:
         return *window;
     }
     Lines Listed() const { return LineTexts(Units()); }
-    Lines Misc() const { return LineTexts(*Get<QListWidget>("lstMisc")); }
+    Lines Misc() const { return LineTexts(Get<QListWidget>("lstMisc")); }
     void Filter(int faction, int structure) const
     {
         Factions()->setCurrentIndex(faction);
@@ -49,8 +49,8 @@ TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
     EXPECT_EQ(LineTexts(Factions()), (Lines{"All factions", "Unknown", "    3- Red Riders", "   12- Blue Traders"}));
     EXPECT_EQ(LineTexts(Get<QComboBox>("lstStructures")),
               (Lines{"None", "Outside", "    1 - Keep: Tower", "    2 - Sea Wolf: Galleon"}));
-    EXPECT_EQ(Listed(), (Lines{kScouts, kSoldiers, kTraders, kStrangers}));
-    EXPECT_EQ(window->SelectedUnit(), nullptr);
+    EXPECT_EQ(std::tuple(Listed(), window->SelectedUnit()),
+              std::tuple(Lines{kScouts, kSoldiers, kTraders, kStrangers}, nullptr));
     for (const char* button : {"cmdSkills", "cmdEquipment", "cmdTroops", "cmdCanStudy", "cmdOrders"})
         EXPECT_FALSE(Get(button)->isEnabled()) << button;
 }
@@ -61,8 +61,8 @@ TEST_F(HexUnitsWindow, FactionAndStructureFiltersCombine)
     testing::ChooseLine(Units(), 0);
     ASSERT_NE(window->SelectedUnit(), nullptr);
     Filter(3, 0);
-    EXPECT_EQ(window->SelectedUnit(), nullptr) << "a new selection clears the details";
-    EXPECT_EQ(Panel("pnlManCount"), "1 man ");
+    EXPECT_EQ(std::tuple(window->SelectedUnit(), Panel("pnlManCount")), std::tuple(nullptr, QString("1 man ")))
+        << "a new selection clears the details";
     // Faction: all, unknown, 3, 12; structure: none, outside, the Keep, the Sea Wolf.
     for (const auto& [faction, structure, lines] : {std::tuple{3, 0, Lines{kTraders}},
                                                     {1, 0, {kStrangers}},
@@ -80,9 +80,9 @@ TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
     Open();
     Choose(101);
     ASSERT_NE(window->SelectedUnit(), nullptr);
-    EXPECT_EQ(window->SelectedUnit()->Number, 101);
-    EXPECT_EQ(std::tuple(Panel("pnlSilver"), Panel("pnlCombSpell"), Panel("pnlDesc"), Panel("pnlLastSeen")),
-              std::tuple("300", " fire", " Look out", "7"));
+    EXPECT_EQ(std::tuple(window->SelectedUnit()->Number, Panel("pnlSilver"), Panel("pnlCombSpell"), Panel("pnlDesc"),
+                         Panel("pnlLastSeen")),
+              std::tuple(101, "300", " fire", " Look out", "7"));
     const auto flags = [this] {
         QString on;
         for (const char* name : {"chkAvoiding", "chkBehind", "chkRevealUnit", "chkRevealFac", "chkOnGuard",
@@ -92,9 +92,9 @@ TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
         }
         return on;
     };
-    EXPECT_EQ(flags(), "chkAvoiding chkBehind ");
-    EXPECT_TRUE(Get("cmdSkills")->isChecked()) << "no view was down: Skills is pressed";
-    EXPECT_EQ(Misc(), Lines{"[COMB] combat 2 (95)"});
+    EXPECT_EQ(std::tuple(flags(), Get("cmdSkills")->isChecked(), Misc()),
+              std::tuple("chkAvoiding chkBehind ", true, Lines{"[COMB] combat 2 (95)"}))
+        << "no view was down: Skills";
     for (const auto& [view, shown] : {std::pair{"cmdEquipment", "2  swords [SWOR]"},
                                       {"cmdTroops", "2  leaders [LEAD]"},
                                       {"cmdCanStudy", "[LBOW] longbow"}}) {
@@ -104,10 +104,8 @@ TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
     EXPECT_FALSE(Get("cmdSkills")->isChecked()) << "one view down at a time";
     // The next unit is shown in the view that is down.
     Choose(102);
-    EXPECT_TRUE(Get("cmdCanStudy")->isChecked());
-    EXPECT_TRUE(Misc().empty());
-    EXPECT_EQ(Panel("pnlCombSpell"), " ");
-    EXPECT_EQ(flags(), "chkOnGuard chkTaxing ");
+    EXPECT_EQ(std::tuple(Get("cmdCanStudy")->isChecked(), Misc(), Panel("pnlCombSpell"), flags()),
+              std::tuple(true, Lines{}, " ", "chkOnGuard chkTaxing "));
     Get("cmdTroops")->click();
     EXPECT_EQ(Misc(), Lines{"10  vikings [VIKI]"});
     // Any new selection chooses no unit, and empties everything again.
@@ -120,8 +118,7 @@ TEST_F(HexUnitsWindow, MineChoosesThePlayersFactionWhenItHasOne)
 {
     Open();
     Get("cmdShowMine")->click();
-    EXPECT_EQ(Factions()->currentIndex(), 2);
-    EXPECT_EQ(Listed(), (Lines{kScouts, kSoldiers}));
+    EXPECT_EQ(std::tuple(Factions()->currentIndex(), Listed()), std::tuple(2, Lines{kScouts, kSoldiers}));
     // Chosen already: chosen again, and the details cleared as by any new selection.
     testing::ChooseLine(Units(), 0);
     Get("cmdShowMine")->click();
@@ -130,8 +127,7 @@ TEST_F(HexUnitsWindow, MineChoosesThePlayersFactionWhenItHasOne)
     for (int own : {0, 5}) {  // none, and one the hex does not list
         ws.Settings.FactionNo = own;
         Get("cmdShowMine")->click();
-        EXPECT_EQ(Factions()->currentIndex(), 3) << own;
-        EXPECT_EQ(Listed(), (Lines{kTraders})) << own;
+        EXPECT_EQ(std::tuple(Factions()->currentIndex(), Listed()), std::tuple(3, Lines{kTraders})) << own;
     }
 }
 
@@ -151,8 +147,8 @@ TEST_F(HexUnitsWindow, OrdersOpenOnlyForThePlayersOwnUnits)
     EXPECT_TRUE(opened.empty());
     Choose(101);
     Get("cmdOrders")->click();
-    EXPECT_EQ(opened, (std::vector<std::pair<std::int32_t, QWidget*>>{{101, window.get()}}));
-    EXPECT_EQ(window->OpenOrderWindows(), 1);
+    EXPECT_EQ(std::tuple(opened, window->OpenOrderWindows()),
+              std::tuple(std::vector<std::pair<std::int32_t, QWidget*>>{{101, window.get()}}, 1));
     close();
     EXPECT_EQ(window->OpenOrderWindows(), 0);
     // A double click on a line chooses it and opens its orders.
@@ -180,8 +176,7 @@ TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
         Get<QComboBox>(combo)->setCurrentIndex(Get<QComboBox>(combo)->findText(line));
     ASSERT_EQ(Listed().size(), 1u);
     testing::ChooseLine(Units(), 0);
-    ASSERT_NE(window->SelectedUnit(), nullptr);
-    EXPECT_EQ(window->SelectedUnit()->Number, 1234567);
+    EXPECT_EQ(window->SelectedUnit(), ws.Map.Cell(0, 12, 8)->Units.Find(1234567));
 }
 
 TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrdersAreDone)
@@ -227,20 +222,16 @@ TEST_F(HexUnitsWindow, ClosingClosesTheOrderWindowsThenWritesTheTurnsOrdersFile)
     Get("cmdOrders")->click();
     EXPECT_EQ(window->OpenOrderWindows(), 1);
     Get("cmdClose")->click();
-    EXPECT_EQ(std::tuple(window->OpenOrderWindows(), window->result()), std::tuple(0, int(QDialog::Accepted)));
+    EXPECT_EQ(std::tuple(window->OpenOrderWindows(), window->result(), ui.shown.size()),
+              std::tuple(0, int(QDialog::Accepted), 0UL));
     for (const char* line : {"MOVE N", "STUDY COMB", "TAX"})
         EXPECT_NE(home.Read("Ords0007.dat").find(line), std::string::npos) << line;
-    EXPECT_TRUE(ui.shown.empty());
     // Escape closes it as well, and writes again.
     Record(101)->Orders = {"WORK"};
     Open().reject();
     EXPECT_EQ(home.Read("Ords0007.dat").find("MOVE N"), std::string::npos);
     EXPECT_NE(home.Read("Ords0007.dat").find("WORK"), std::string::npos);
-}
-
-TEST_F(HexUnitsWindow, AnOrdersFileThatCannotBeWrittenIsSaid)
-{
-    // A data folder that is a file cannot be made, nor written in.
+    // A data folder that is a file cannot be made, nor written in: that is said.
     ws.Settings.DataDir = home.Write("blocked", "a file");
     Open().accept();
     EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Error),
@@ -250,8 +241,8 @@ TEST_F(HexUnitsWindow, AnOrdersFileThatCannotBeWrittenIsSaid)
     ws.Settings.DataDir = home.Path();
     ws.Refused.Add(home.Write("Ords0007.dat", "unreadable, as far as this session knows"));
     Open().accept();
-    EXPECT_EQ(home.Read("Ords0007.dat"), "unreadable, as far as this session knows");
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(std::tuple(home.Read("Ords0007.dat"), ui.shown.size()),
+              std::tuple(std::string("unreadable, as far as this session knows"), 0UL));
 }
 
 }  // namespace

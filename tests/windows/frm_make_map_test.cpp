@@ -32,14 +32,6 @@ protected:
     QSize Written() const { return QImage(QString::fromStdString(dir.File("maps/MAP1.BMP")), "BMP").size(); }
 };
 
-TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderOrBesideTheProgram)
-{
-    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("maps") + "/MAP1.BMP");
-    workspace.Settings.MapDir.clear();
-    Open();
-    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("MAP1.BMP"));
-}
-
 TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
 {
     MapViewport view{.ViewLevel = 1, .Zoom = 7, .ViewLeft = 30, .ViewTop = 12, .ViewCols = 20, .ViewRows = 16};
@@ -87,6 +79,13 @@ TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
     EXPECT_EQ(Said("cmdMakeMap"), Lines{kTooSmall});
     EXPECT_EQ(RectangleShown(), QStringList({"0", "0", "320", "192"}));
     EXPECT_FALSE(Exists("maps/MAP1.BMP"));
+    // A file that cannot be written (no folder can be made where a plain file is) is reported.
+    dir.Write("plain", "x");
+    Type("txtFilename", QString::fromStdString(dir.File("plain/map.bmp")));
+    Rectangle("0", "0", "2", "2", "1");
+    ui.shown.clear();
+    Click("cmdMakeMap");
+    ExpectOneError("Unable to write the map bitmap " + dir.File("plain/map.bmp"));
 }
 
 TEST_F(MakeMapWindow, MapIsWrittenAtItsSizeAndReplacedOnlyAfterYes)
@@ -106,16 +105,6 @@ TEST_F(MakeMapWindow, MapIsWrittenAtItsSizeAndReplacedOnlyAfterYes)
     EXPECT_EQ(Written(), QSize(21 + 60, 12 + 73));
 }
 
-TEST_F(MakeMapWindow, FileThatCannotBeWrittenIsReported)
-{
-    // A folder cannot be made where a plain file is.
-    dir.Write("plain", "x");
-    Type("txtFilename", QString::fromStdString(dir.File("plain/map.bmp")));
-    Rectangle("0", "0", "2", "2", "1");
-    Click("cmdMakeMap");
-    ExpectOneError("Unable to write the map bitmap " + dir.File("plain/map.bmp"));
-}
-
 TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
 {
     // The whole world at the largest scale takes long enough for the progress to show.
@@ -128,8 +117,9 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
     EXPECT_FALSE(Exists("maps/MAP1.BMP"));
 }
 
-TEST_F(MakeMapWindow, BrowseStartsAtTheFileNameAndTakesTheChoice)
+TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderAndBrowseStartsAtItAndTakesTheChoice)
 {
+    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("maps") + "/MAP1.BMP");
     QString openedIn;
     testing::AnswerFileDialog(openedIn, dir.File("maps/world.bmp"));
     Click("cmdBrowse");
@@ -140,8 +130,11 @@ TEST_F(MakeMapWindow, BrowseStartsAtTheFileNameAndTakesTheChoice)
     Type("txtFilename", "bare.bmp");
     testing::AnswerFileDialog(openedIn, "");
     Click("cmdBrowse");
-    EXPECT_EQ(openedIn.toStdString(), dir.Path());
-    EXPECT_EQ(Text("txtFilename"), "bare.bmp");
+    EXPECT_EQ(std::tuple(openedIn.toStdString(), Text("txtFilename")), std::tuple(dir.Path(), QString("bare.bmp")));
+    // Without a map folder the name is beside the program.
+    workspace.Settings.MapDir.clear();
+    Open();
+    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("MAP1.BMP"));
 }
 
 }  // namespace

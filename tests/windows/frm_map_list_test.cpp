@@ -36,10 +36,10 @@ protected:
 TEST_F(MapListWindow, SortsGatesByNumberAndCitiesIgnoringCase)
 {
     const auto gates = Make(MapListMode::Gates, {"  7  (12,34)", "123  (0,0)", " 45  (12,2)"});
-    EXPECT_EQ(testing::LineTexts(*List(gates.get())), (Lines{"  7  (12,34)", " 45  (12,2)", "123  (0,0)"}));
+    EXPECT_EQ(testing::LineTexts(List(gates.get())), (Lines{"  7  (12,34)", " 45  (12,2)", "123  (0,0)"}));
     EXPECT_FALSE(Button(gates.get(), "cmdGoto")->isEnabled()) << "nothing is selected yet";
     const auto cities = Make(MapListMode::Cities, {"newport  (2,2)", "Zed  (4,4)", "bay  (1,1)"});
-    EXPECT_EQ(testing::LineTexts(*List(cities.get())), (Lines{"bay  (1,1)", "newport  (2,2)", "Zed  (4,4)"}));
+    EXPECT_EQ(testing::LineTexts(List(cities.get())), (Lines{"bay  (1,1)", "newport  (2,2)", "Zed  (4,4)"}));
 }
 
 TEST_F(MapListWindow, GotoCentresOnTheSelectedPlaceAndStaysOpen)

@@ -66,9 +66,9 @@ TEST_F(TroopShowSelectTest, EntriesComeFromThePickersAndAreStoredAsNumbers)
     };
     window->AddEntry();
     window->AddEntry();  // the same faction once only
-    EXPECT_EQ(Shown("lstSels"), (Lines{"   7 - Blue Moon", "  99", "  12 - Red Hand"}));
-    EXPECT_EQ(topLineSeen, 3) << "the picker opens where it was left";
-    EXPECT_EQ(Entries(), (Lines{"7", "99", "12"}));
+    EXPECT_EQ(std::tuple(Shown("lstSels"), topLineSeen, Entries()),
+              std::tuple(Lines{"   7 - Blue Moon", "  99", "  12 - Red Hand"}, 3, Lines{"7", "99", "12"}))
+        << "the picker opens where it was left";
     EXPECT_GE(mapChanged.count(), 2);
     Get<QListWidget>("lstSels")->setCurrentRow(1);
     window->RemoveEntry();
@@ -85,8 +85,8 @@ TEST_F(TroopShowSelectTest, ALongFactionNumberIsStoredAndColouredAsItself)
     window->show();
     window->pickFaction = [this](int&, QWidget*) { return factions.Find(12345); };
     window->AddEntry();
-    EXPECT_EQ(Shown("lstSels"), (Lines{"   7 - Blue Moon", "  99", "12345 - Long Reach"}));
-    EXPECT_EQ(Entries(), (Lines{"7", "99", "12345"}));
+    EXPECT_EQ(std::tuple(Shown("lstSels"), Entries()),
+              std::tuple(Lines{"   7 - Blue Moon", "  99", "12345 - Long Reach"}, Lines{"7", "99", "12345"}));
     EXPECT_EQ(testing::LinePixel(Get<QListWidget>("lstSels"), 2, 4), QColor(Qt::blue)) << "12345's, not 1234's";
     Recolour(2);
     EXPECT_EQ(std::tuple(factions.Find(12345)->Colour, factions.Find(1234)->Colour), std::tuple(0x00FF00, 0x0000FF));
@@ -108,8 +108,8 @@ TEST_F(TroopShowSelectTest, NewListsAreNamedOnceAndTheLastListStays)
     window->DeleteList();
     EXPECT_EQ(lists.Names(), Lines{"General List"});
     window->DeleteList();
-    EXPECT_EQ(ui.shown.back().text, "You may not delete the last list.");
-    EXPECT_EQ(lists.Count(), 1);
+    EXPECT_EQ(std::tuple(ui.shown.back().text, lists.Count()),
+              std::tuple(std::string("You may not delete the last list."), 1));
 }
 
 TEST_F(TroopShowSelectTest, SwitchingKindsEmptiesTheListOnlyWhenThePlayerAgrees)
@@ -118,23 +118,17 @@ TEST_F(TroopShowSelectTest, SwitchingKindsEmptiesTheListOnlyWhenThePlayerAgrees)
     Get<QRadioButton>("optShowAllies")->click();
     EXPECT_EQ(ui.shown.back().text,
               "Are you sure you wish to clear this list and recreate it as an Alliance based list ?");
-    EXPECT_TRUE(Ticked("optShowFacts")) << "No puts the button back";
-    EXPECT_EQ(Entries().size(), 2u);
+    EXPECT_EQ(std::tuple(Ticked("optShowFacts"), Entries().size()), std::tuple(true, 2UL)) << "No puts the button back";
     Get<QRadioButton>("optShowAllies")->click();
     EXPECT_TRUE(lists.IsAllianceBased("Friends") && Entries().empty());
     window->pickAlliance = [this](QWidget*) { return pact; };
     window->AddEntry();
-    EXPECT_EQ(Shown("lstSels"), Lines{"   1 - Northern Pact"});
-    EXPECT_EQ(Entries(), Lines{"1"});
-}
-
-TEST_F(TroopShowSelectTest, ClosingOnlyHides)
-{
+    EXPECT_EQ(std::tuple(Shown("lstSels"), Entries()), std::tuple(Lines{"   1 - Northern Pact"}, Lines{"1"}));
+    // Closing only hides, and says so.
     window->show();
     QSignalSpy hidden(window.get(), &TfrmTroopShowSelect::Hidden);
     window->close();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(hidden.count(), 1);
+    EXPECT_EQ(std::tuple(window->isVisible(), hidden.count()), std::tuple(false, qsizetype(1)));
 }
 
 }  // namespace

@@ -13,23 +13,6 @@
 
 namespace korvane::testing {
 
-/// The texts of a list view's lines (a QListWidget's too), in UTF-8.
-inline Lines LineTexts(const QListView* view)
-{
-    Lines lines;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        lines.push_back(view->model()->index(row, 0).data().toString().toStdString());
-    return lines;
-}
-
-inline Lines LineTexts(const QComboBox* box)
-{
-    Lines lines;
-    for (int row = 0; row < box->count(); ++row)
-        lines.push_back(box->itemText(row).toStdString());
-    return lines;
-}
-
 /// Chooses a unit line as a click would.
 inline void ChooseLine(QListView* view, int row)
 {

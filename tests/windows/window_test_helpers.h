@@ -39,13 +39,18 @@ T* Child(const QWidget& parent, const char* name)
     return widget;
 }
 
-/// The texts of a list's lines, top to bottom.
-inline Lines LineTexts(const QListWidget& list)
+/// The texts of the lines of a list, list view or combo box, top to bottom, in UTF-8.
+template <typename View>
+Lines LineTexts(const View* view)
 {
     Lines lines;
-    for (int row = 0; row < list.count(); ++row)
-        lines.push_back(list.item(row)->text().toStdString());
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        lines.push_back(view->model()->index(row, 0).data().toString().toStdString());
     return lines;
+}
+inline Lines LineTexts(const QListWidget& list)
+{
+    return LineTexts(&list);
 }
 
 /// A click on a line of a list, with `modifier` held; twice for a double click.
@@ -116,7 +121,7 @@ protected:
     }
     QString Text(const char* edit) const { return Get<QLineEdit>(edit)->text(); }
     void Type(const char* edit, const QString& text) const { Get<QLineEdit>(edit)->setText(text); }
-    Lines Shown(const char* list) const { return LineTexts(*Get<QListWidget>(list)); }
+    Lines Shown(const char* list) const { return LineTexts(Get<QListWidget>(list)); }
     /// The name of the widget that has the focus in the window.
     QString Focused() const { return Window().focusWidget() ? Window().focusWidget()->objectName() : QString(); }
 
