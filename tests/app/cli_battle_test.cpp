@@ -1,5 +1,4 @@
-// korvane-cli battle: the engine's report of a saved set-up, the same for the same seed,
-// fortifications by name, and damaged, refused or missing files said on standard error.
+// korvane-cli battle: the engine's report for a seed, and bad files said on standard error.
 #include "combat/battle.h"
 #include "combat/battle_file.h"
 #include "core/silent_interaction.h"

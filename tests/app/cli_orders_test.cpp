@@ -1,5 +1,4 @@
-// korvane-cli orders: the same bytes as the window's "Generate Turn File", an existing file kept
-// without --overwrite, nothing in the program folder written, and failures that say why.
+// korvane-cli orders: the window's bytes, an existing file kept, failures that say why.
 #include "core/silent_interaction.h"
 #include "orders/orders_file.h"
 #include "workspace/workspace.h"

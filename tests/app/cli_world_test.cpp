@@ -1,5 +1,4 @@
-// korvane-cli import, hex, units and import-factions against a program folder of its own, with
-// files it must not write over and the game's secrets.
+// korvane-cli import, hex, units and import-factions, with files it must not write over.
 #include "app/cli_home.h"
 
 namespace korvane {

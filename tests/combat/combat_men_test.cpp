@@ -1,5 +1,4 @@
-// How a unit line becomes men (armour and weapons best first, horses, fortification, the lines),
-// and the odds of the blows men strike at each other, measured with fixed dice.
+// How a unit line becomes men, and the odds of their blows measured with fixed dice.
 #include "combat/combat_random.h"
 #include "combat/combat_troop.h"
 #include "combat/combat_troop_list.h"

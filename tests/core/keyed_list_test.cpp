@@ -1,5 +1,4 @@
-// KeyedList: key order and positions whatever the order of arrival, replacement, removal, and
-// work that grows as n log n when records arrive out of order.
+// KeyedList: key order through every change, and n log n work for records out of order.
 #include "core/keyed_list.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// Replays every fuzzing corpus through the reader it was fuzzed with, and the real server
-// reports through the report reader. The test build runs under AddressSanitizer and
-// UndefinedBehaviorSanitizer, so a memory fault, a leak or undefined behaviour fails it.
+// Every fuzzing corpus and real report replayed under the sanitizers of the test build.
 #include "fuzz_readers.h"
 #include "reportimport/report_reader.h"
 #include "workspace/workspace.h"
@@ -28,10 +26,9 @@ std::vector<fs::path> FilesIn(const fs::path& folder)
     std::vector<fs::path> files;
     if (!fs::is_directory(folder))
         return files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file())
             files.push_back(entry.path());
-    }
     return files;
 }
 
@@ -74,11 +71,9 @@ TEST(FuzzReplay, EveryCorpusFolderHasItsReader)
 TEST(FuzzReplay, ReportsImportOrFailCleanly)
 {
     std::vector<fs::path> reports = FilesIn(fs::path(KORVANE_FUZZ_CORPUS_DIR) / "report_reader");
-    if (testing::HaveFixtures()) {
-        for (const auto& file : FilesIn(testing::FixturesDir())) {
-            fuzz::ReadReport(Contents(file));
-            reports.push_back(file);
-        }
+    for (const auto& file : testing::HaveFixtures() ? FilesIn(testing::FixturesDir()) : std::vector<fs::path>{}) {
+        fuzz::ReadReport(Contents(file));
+        reports.push_back(file);
     }
     ASSERT_FALSE(reports.empty());
     for (const auto& file : reports) {

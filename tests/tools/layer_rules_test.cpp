@@ -1,5 +1,4 @@
-// The layer rule: every include of src/ points down the layers, and a made-up tree shows that
-// an upward include, a sibling's include and a file outside the layers are each named.
+// The layer rule: every include of src/ points down, and each kind of breach is named.
 #include "layers/layer_rules.h"
 
 #include "support/temp_dir.h"
