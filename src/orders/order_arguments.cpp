@@ -37,6 +37,15 @@ std::string Problem(std::string_view order, std::string_view text)
 
 }  // namespace
 
+bool IsAnyOf(std::string_view word, std::initializer_list<std::string_view> words)
+{
+    for (std::string_view w : words) {
+        if (SameText(w, word))
+            return true;
+    }
+    return false;
+}
+
 bool ReadUnitReference(OrderTokens& words, UnitNumbers numbers)
 {
     const auto word = words.Next();

@@ -2,6 +2,7 @@
 // what is wrong or "" when nothing is.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ enum class UnitNumbers {
     Any,  // any number but 0 and -1
     GiveTarget,  // also 0 (drop the items) and -1
 };
+
+/// The word is one of `words`, in any case.
+bool IsAnyOf(std::string_view word, std::initializer_list<std::string_view> words);
 
 /// True when the words start with a unit: a number, NEW n or FACTION f NEW n.
 bool ReadUnitReference(OrderTokens& words, UnitNumbers numbers = UnitNumbers::Any);

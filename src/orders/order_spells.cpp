@@ -18,15 +18,6 @@ std::string SpellProblem(const std::string& spell, std::string_view text)
     return "CAST '" + spell + "': " + std::string(text);
 }
 
-bool IsAnyOf(std::string_view word, std::initializer_list<std::string_view> words)
-{
-    for (std::string_view w : words) {
-        if (SameText(w, word))
-            return true;
-    }
-    return false;
-}
-
 // REGION x y [z]; the spell may also be cast without naming a region.
 std::string RegionSpell(const std::string& spell, Words& words)
 {

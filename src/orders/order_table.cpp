@@ -6,23 +6,12 @@
 #include "orders/order_tokens.h"
 #include "orders/order_vocabulary.h"
 
-#include <initializer_list>
-
 namespace korvane {
 
 namespace {
 
 using Words = OrderTokens;
 using Vocabulary = OrderVocabulary;
-
-bool IsAnyOf(std::string_view word, std::initializer_list<std::string_view> words)
-{
-    for (std::string_view w : words) {
-        if (SameText(w, word))
-            return true;
-    }
-    return false;
-}
 
 // Checks that fail with `message` when the next word is missing.
 std::string Needs(Words& words, const char* message)
