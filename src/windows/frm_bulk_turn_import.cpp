@@ -399,7 +399,7 @@ void TfrmBulkTurnImport::cmdCancelClick()
 BulkImportOutcome TfrmBulkTurnImport::ImportFiles(const std::vector<std::string>& files)
 {
     if (importing_ || !workspace_.CanImport(ImportKind::TurnFiles, ui_))
-        return {BulkImportEnd::Failed, 0};
+        return {.End = BulkImportEnd::Failed};
     const int total = static_cast<int>(files.size());
     SetImporting(true);
     prgImport->setRange(0, std::max(total, 1));

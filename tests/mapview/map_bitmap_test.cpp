@@ -46,8 +46,13 @@ protected:
 
 TEST_F(MapBitmapTest, FieldsRefuseAScaleAboveTenAndClampTheRectangleIntoTheGrid)
 {
-    MapBitmapFields fields{
-        .fileName = dir.File("map.bmp"), .left = "0", .top = "0", .right = "5", .bottom = "5", .scale = "12"};
+    MapBitmapFields fields{.fileName = dir.File("map.bmp"),
+                           .title = "",
+                           .left = "0",
+                           .top = "0",
+                           .right = "5",
+                           .bottom = "5",
+                           .scale = "12"};
     MapBitmapField focus = MapBitmapField::None;
     EXPECT_FALSE(CheckMapBitmapFields(fields, ui, focus).has_value());
     EXPECT_EQ(focus, MapBitmapField::Scale);
