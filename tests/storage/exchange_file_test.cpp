@@ -255,6 +255,11 @@ TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreReadAndNewerOrUnreadableOnes
     EXPECT_TRUE(ui.Texts(Kind::Info).empty());
     EXPECT_FALSE(ImportExchange(map, dir.File("missing.KVD"), {}, ui).Imported);
     EXPECT_EQ(ui.Texts(Kind::Info), Texts{"Import file not found"});
+    std::filesystem::create_directory(dir.File("folder.KVD"));  // there, but cannot be read
+    EXPECT_TRUE(ImportExchange(map, dir.File("folder.KVD"), {}, ui).Refused);
+    EXPECT_EQ(ui.Texts(Kind::Warning).back(),
+              "The exchange file " + dir.File("folder.KVD") + " could not be read; nothing was imported.");
+    EXPECT_EQ(map.CellCount(), 0);
 
     for (const char* version : {"2.31", "2.313", "2.2"}) {
         map.Clear();
