@@ -319,5 +319,14 @@ TEST_F(MainWindowFiles, ImportWhoseSaveFailsSaysSoAndKeepsTheChangeUnsaved)
     EXPECT_TRUE(window.DataChanged());
 }
 
+TEST_F(MainWindowFiles, ImportWhoseTurnFileFailsIsNotCalledASuccess)
+{
+    std::filesystem::create_directories(home.File("DATA/Units0002.dat/inside"));
+    ui.shown.clear();
+    Import("report2.txt", 2);
+    EXPECT_EQ(Last().rfind("Error saving hex unit lists.\n" + home.File("DATA/Units0002.dat") + ": ", 0), 0u) << Last();
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Info), Lines{}) << "no success after a failure";
+}
+
 }  // namespace
 }  // namespace korvane::testing
