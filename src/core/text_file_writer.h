@@ -32,6 +32,8 @@ public:
     FileResult Commit() const;
 
     const std::string& Path() const { return path_; }
+    /// The lines written so far, each with its line end.
+    const std::string& Contents() const { return contents_; }
 
 private:
     std::string path_;

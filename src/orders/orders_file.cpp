@@ -1,6 +1,7 @@
 // Writing the orders file for the game server.
 #include "orders/orders_file.h"
 
+#include "core/atomic_file.h"
 #include "core/settings.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -38,9 +39,9 @@ void WriteOrder(TextFileWriter& out, std::string_view order)
 
 }  // namespace
 
-FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName)
+std::string OrdersFileText(const TMap& map, const TrecINI& settings)
 {
-    TextFileWriter out(fileName, LineEnds::Lf);
+    TextFileWriter out({}, LineEnds::Lf);
     out.WriteLine("#atlantis " + IntToStr(settings.FactionNo) + " " + settings.Password);
     out.WriteLine("");
     out.WriteLine("; Orders file for Turn " + IntToStr(static_cast<std::int64_t>(settings.CurrentTurn) + 1));
@@ -71,7 +72,12 @@ FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::
 
     out.WriteLine("");
     out.WriteLine("#END");
-    return out.Commit();
+    return out.Contents();
+}
+
+FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName)
+{
+    return AtomicWriteFile(fileName, OrdersFileText(map, settings));
 }
 
 std::string ProposedOrdersFileName(std::int32_t currentTurn)

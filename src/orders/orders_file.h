@@ -12,11 +12,14 @@ namespace korvane {
 class TMap;
 class TrecINI;
 
-/// Writes the orders of the player's units (faction `FactionNo`) shown in the turn loaded,
-/// seen no earlier than `CurrentTurn` and kept in the map's unit list, hex by hex in rows of
-/// each level. The file is replaced as a whole and its lines end in LF alone: the server keeps
-/// a CR as part of the line's last word. A file that cannot be written is named with why, and
-/// any old file stays untouched.
+/// The orders of the player's units (faction `FactionNo`) shown in the turn loaded, seen no
+/// earlier than `CurrentTurn` and kept in the map's unit list, hex by hex in rows of each
+/// level, as the server reads them: lines end in LF alone, as the server keeps a CR as part
+/// of the line's last word.
+std::string OrdersFileText(const TMap& map, const TrecINI& settings);
+
+/// Replaces the file with OrdersFileText as a whole. A file that cannot be written is named
+/// with why, and any old file stays untouched.
 FileResult WriteOrdersFile(const TMap& map, const TrecINI& settings, const std::string& fileName);
 
 /// The name proposed for the orders of the turn after `currentTurn`: "Turn", that turn with
