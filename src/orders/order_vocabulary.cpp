@@ -25,6 +25,8 @@ void OrderVocabulary::AddItem(std::string_view name, std::string_view plural, st
         const auto [entry, added] = items_.emplace(std::string(word), kind);
         if (!added && entry->second == ItemKind::Unused)
             entry->second = kind;
+        if (!abbreviation.empty())
+            itemCodes_.emplace(std::string(word), std::string(abbreviation));
     }
 }
 
@@ -46,10 +48,14 @@ void OrderVocabulary::AddStructure(std::string_view name)
 void OrderVocabulary::AddKeywordLists(const TKeyStringList& skills, const TKeyStringList& troops,
                                       const TKeyStringList& equipment)
 {
-    for (const auto& entry : troops.Entries())
+    for (const auto& entry : troops.Entries()) {
+        troopCodes_.push_back(TrimSpaces(entry.Key));
         AddItem(TrimSpaces(entry.Singular), TrimSpaces(entry.Plural), TrimSpaces(entry.Key), ItemKind::Stays);
-    for (const auto& entry : equipment.Entries())
+    }
+    for (const auto& entry : equipment.Entries()) {
+        equipmentCodes_.push_back(TrimSpaces(entry.Key));
         AddItem(TrimSpaces(entry.Singular), TrimSpaces(entry.Plural), TrimSpaces(entry.Key));
+    }
     for (const auto& entry : skills.Entries())
         AddSkill(TrimSpaces(entry.Singular), TrimSpaces(entry.Key), kSkillMagic | kSkillCast | kSkillCombat);
 }
@@ -64,6 +70,12 @@ ItemKind OrderVocabulary::Kind(std::string_view word) const
 {
     const auto found = items_.find(Spaced(word));
     return found == items_.end() ? ItemKind::Ordinary : found->second;
+}
+
+std::string OrderVocabulary::ItemCode(std::string_view word) const
+{
+    const auto found = itemCodes_.find(Spaced(word));
+    return found == itemCodes_.end() ? std::string() : found->second;
 }
 
 unsigned OrderVocabulary::SkillUses(std::string_view word) const

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace korvane {
 
@@ -54,6 +55,13 @@ public:
     /// The skill's full name in lower case; empty when unknown.
     std::string SkillName(std::string_view word) const;
     bool IsStructure(std::string_view word) const { return structures_.count(Spaced(word)) != 0; }
+    /// The abbreviation of an item named as in an order ("HORS" for "horses"); empty when unknown.
+    std::string ItemCode(std::string_view word) const;
+
+    /// The abbreviations of the keyword lists AddKeywordLists took, by position: what a unit's
+    /// men and items point to. Empty for a vocabulary that took none.
+    const std::vector<std::string>& TroopCodes() const { return troopCodes_; }
+    const std::vector<std::string>& EquipmentCodes() const { return equipmentCodes_; }
 
 private:
     struct Skill
@@ -68,6 +76,9 @@ private:
     std::unordered_map<std::string, ItemKind, CaseInsensitiveHash, CaseInsensitiveEqual> items_;
     std::unordered_map<std::string, Skill, CaseInsensitiveHash, CaseInsensitiveEqual> skills_;
     std::unordered_set<std::string, CaseInsensitiveHash, CaseInsensitiveEqual> structures_;
+    std::unordered_map<std::string, std::string, CaseInsensitiveHash, CaseInsensitiveEqual> itemCodes_;
+    std::vector<std::string> troopCodes_;
+    std::vector<std::string> equipmentCodes_;
 };
 
 }  // namespace korvane

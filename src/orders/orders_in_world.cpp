@@ -2,37 +2,144 @@
 #include "orders/orders_in_world.h"
 
 #include "core/case_insensitive.h"
+#include "core/text_helpers.h"
 #include "core/text_lines.h"
+#include "orders/order_tokens.h"
+#include "orders/order_world_checks.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace korvane {
 
-std::vector<OrderProblem> CheckUnitOrdersInWorld(std::string_view orderLines, std::int32_t /*unitNumber*/,
-                                                 const TMap& /*map*/, const TrecINI& /*settings*/,
-                                                 const OrderVocabulary& vocabulary)
+namespace {
+
+// Reads order lines as the server does and asks the map about the orders of this month: those
+// in TURN blocks are for later months, when units stand elsewhere and hold other things.
+class WorldWarnings
 {
-    return CheckUnitOrders(orderLines, vocabulary);
+public:
+    explicit WorldWarnings(const OrderWorld& world)
+        : world_(world)
+    {
+    }
+
+    /// Orders from here on are the unit's: none when the map does not show it as the player's.
+    void SelectUnit(std::int32_t number)
+    {
+        const PlacedUnit placed = world_.Find(number);
+        actor_ = placed && world_.IsOwn(*placed.Unit) ? placed : PlacedUnit{};
+        formed_ = false;
+        inTurn_ = false;
+    }
+    void Deselect() { SelectUnit(0); }
+
+    /// Reads a line; `file` when lines are of an orders file, not one unit's.
+    void Read(long number, std::string_view line, bool file);
+
+    std::vector<OrderProblem> Problems() { return std::move(problems_); }
+    /// The unit whose block the last line read is in; 0 outside units.
+    std::int32_t Unit() const { return unit_; }
+
+private:
+    void Warn(long line, std::string message)
+    {
+        if (!message.empty())
+            problems_.push_back({line, OrderSeverity::Warning, std::move(message)});
+    }
+    void Order(long line, std::string_view keyword, const OrderTokens& words);
+
+    const OrderWorld& world_;
+    PlacedUnit actor_;
+    bool formed_ = false;  // in a FORM block: a new unit, in the same hex, holding nothing yet
+    bool inTurn_ = false;
+    std::int32_t unit_ = 0;
+    std::vector<OrderProblem> problems_;
+};
+
+void WorldWarnings::Read(long number, std::string_view line, bool file)
+{
+    std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return;
+    if (line[start] == '@')
+        ++start;
+    OrderTokens words(line.substr(start));
+    const auto keyword = words.Next();
+    if (!keyword)
+        return;
+    if (file && (SameText(*keyword, "#atlantis") || SameText(*keyword, "#end"))) {
+        unit_ = 0;
+        Deselect();
+    } else if (file && SameText(*keyword, "unit")) {
+        const auto unit = OrderNumber(words.NextOrEmpty());
+        unit_ = unit.value_or(0);
+        SelectUnit(unit_);
+        if (unit && *unit > 0)
+            Warn(number, CheckOwnUnit(*unit, world_));
+    } else if (SameText(*keyword, "form")) {
+        formed_ = true;
+    } else if (SameText(*keyword, "end")) {
+        formed_ = false;
+    } else if (SameText(*keyword, "turn")) {
+        inTurn_ = true;
+    } else if (SameText(*keyword, "endturn")) {
+        inTurn_ = false;
+    } else if (actor_ && !inTurn_) {
+        Order(number, *keyword, words);
+    }
 }
 
-std::vector<OrdersFileProblem> CheckOrdersInWorld(std::string_view text, const TMap& /*map*/,
-                                                  const TrecINI& /*settings*/, const OrderVocabulary& vocabulary)
+void WorldWarnings::Order(long line, std::string_view keyword, const OrderTokens& words)
 {
-    // Which unit's block each line is in.
-    std::vector<std::int32_t> unitOfLine{0};
+    const bool give = SameText(keyword, "give");
+    if (give || SameText(keyword, "teach") || SameText(keyword, "attack")) {
+        for (std::string& warning : CheckSameHex(UpperCase(keyword), words, actor_, world_))
+            Warn(line, std::move(warning));
+    }
+    if ((give || SameText(keyword, "sell")) && !formed_)
+        Warn(line, CheckAmountHeld(UpperCase(keyword), words, actor_, world_));
+    if (SameText(keyword, "move") || SameText(keyword, "advance"))
+        Warn(line, CheckMoveTerrain(UpperCase(keyword), words, actor_, world_));
+}
+
+// The server's problems and the map's warnings in line order, the server's first on a line.
+std::vector<OrderProblem> Merged(std::vector<OrderProblem> server, std::vector<OrderProblem> warnings)
+{
+    server.insert(server.end(), std::make_move_iterator(warnings.begin()), std::make_move_iterator(warnings.end()));
+    std::stable_sort(server.begin(), server.end(),
+                     [](const OrderProblem& a, const OrderProblem& b) { return a.Line < b.Line; });
+    return server;
+}
+
+}  // namespace
+
+std::vector<OrderProblem> CheckUnitOrdersInWorld(std::string_view orderLines, std::int32_t unitNumber, const TMap& map,
+                                                 const TrecINI& settings, const OrderVocabulary& vocabulary)
+{
+    const OrderWorld world(map, settings, vocabulary);
+    WorldWarnings warnings(world);
+    warnings.SelectUnit(unitNumber);
+    TextLines lines(orderLines);
+    std::string_view line;
+    while (lines.Next(line))
+        warnings.Read(lines.Number(), line, false);
+    return Merged(CheckUnitOrders(orderLines, vocabulary), warnings.Problems());
+}
+
+std::vector<OrdersFileProblem> CheckOrdersInWorld(std::string_view text, const TMap& map, const TrecINI& settings,
+                                                  const OrderVocabulary& vocabulary)
+{
+    const OrderWorld world(map, settings, vocabulary);
+    WorldWarnings warnings(world);
+    std::vector<std::int32_t> unitOfLine{0};  // which unit's block each line is in
     TextLines lines(text);
     std::string_view line;
-    std::int32_t unit = 0;
     while (lines.Next(line)) {
-        const std::size_t start = line.find_first_not_of(" \t");
-        const std::string_view word = start == std::string_view::npos ? std::string_view() : line.substr(start);
-        if (word.size() > 5 && SameText(word.substr(0, 4), "unit") && (word[4] == ' ' || word[4] == '\t'))
-            unit = static_cast<std::int32_t>(std::atol(std::string(word.substr(5)).c_str()));
-        unitOfLine.push_back(unit);
+        warnings.Read(lines.Number(), line, true);
+        unitOfLine.push_back(warnings.Unit());
     }
     std::vector<OrdersFileProblem> problems;
-    for (OrderProblem& problem : CheckOrders(text, vocabulary)) {
+    for (OrderProblem& problem : Merged(CheckOrders(text, vocabulary), warnings.Problems())) {
         const auto at = static_cast<std::size_t>(std::clamp<long>(problem.Line, 0, long(unitOfLine.size()) - 1));
         problems.push_back({unitOfLine[at], std::move(problem)});
     }
