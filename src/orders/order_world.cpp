@@ -57,7 +57,7 @@ long long OrderWorld::Held(const TUnit& unit, std::string_view item) const
     // A unit of the player's always has men: one without holds what no report showed.
     if (code.empty() || unit.Troops.empty() || !IsOwn(unit))
         return -1;
-    if (SameText(code, "SILV"))
+    if (IsSilver(item))
         return unit.Silver;
     long long held = 0;
     auto count = [&](const auto& entries, const std::vector<std::string>& codes) {
@@ -72,6 +72,11 @@ long long OrderWorld::Held(const TUnit& unit, std::string_view item) const
     if (!count(unit.Troops, vocabulary_.TroopCodes()) || !count(unit.Equipment, vocabulary_.EquipmentCodes()))
         return -1;
     return held;
+}
+
+bool OrderWorld::IsSilver(std::string_view item) const
+{
+    return SameText(vocabulary_.ItemCode(item), "SILV");
 }
 
 const TMapCell* OrderWorld::Cell(int level, int x, int y) const

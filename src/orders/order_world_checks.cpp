@@ -124,7 +124,8 @@ std::vector<std::string> CheckSameHex(std::string_view order, OrderTokens words,
     return warnings;
 }
 
-std::string CheckAmountHeld(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world)
+std::string CheckAmountHeld(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world,
+                            long long claimedSilver)
 {
     if (!actor)
         return {};
@@ -134,7 +135,9 @@ std::string CheckAmountHeld(std::string_view order, OrderTokens words, const Pla
     const auto item = words.Next();
     if (!amount || *amount <= 0 || !item || SameText(*item, "unfinished"))
         return {};
-    const long long held = world.Held(*actor.Unit, *item);
+    long long held = world.Held(*actor.Unit, *item);
+    if (held >= 0 && world.IsSilver(*item))
+        held += claimedSilver;
     if (held < 0 || held >= *amount)
         return {};
     return Warning(order, "More than held",
@@ -159,7 +162,7 @@ std::string CheckMoveTerrain(std::string_view order, OrderTokens words, const Pl
         case StepResult::OffMap:
             return Warning(order, "Off the map", *word + " from " + from + " leaves the map.");
         case StepResult::Closed:
-            return Warning(order, "No passage", *word + " from " + from + " runs into rock.");
+            return Warning(order, "No passage", from + " has no exit " + *word + ".");
         case StepResult::Unknown:
             return {};
         case StepResult::Moved:

@@ -21,9 +21,9 @@ std::string CheckOwnUnit(std::int32_t number, const OrderWorld& world);
 std::vector<std::string> CheckSameHex(std::string_view order, OrderTokens words, const PlacedUnit& actor,
                                       const OrderWorld& world);
 
-/// GIVE or SELL: more of an item than the unit holds.
-std::string CheckAmountHeld(std::string_view order, OrderTokens words, const PlacedUnit& actor,
-                            const OrderWorld& world);
+/// GIVE or SELL: more of an item than the unit holds, with the silver it claims this month.
+std::string CheckAmountHeld(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world,
+                            long long claimedSilver);
 
 /// MOVE or ADVANCE, followed step by step from the unit's hex: a step off the map, into the
 /// ocean, or through underworld rock without a passage. IN, OUT and structure numbers end

@@ -26,12 +26,24 @@ public:
     /// Orders from here on are the unit's: none when the map does not show it as the player's.
     void SelectUnit(std::int32_t number)
     {
+        Finish();
         const PlacedUnit placed = world_.Find(number);
         actor_ = placed && world_.IsOwn(*placed.Unit) ? placed : PlacedUnit{};
         formed_ = false;
         inTurn_ = false;
     }
     void Deselect() { SelectUnit(0); }
+    /// Checks what waited for the end of the unit's orders.
+    void Finish()
+    {
+        for (const Transfer& transfer : transfers_) {
+            OrderTokens words(transfer.Line);
+            words.Next();
+            Warn(transfer.Number, CheckAmountHeld(transfer.Order, words, actor_, world_, claimed_));
+        }
+        transfers_.clear();
+        claimed_ = 0;
+    }
 
     /// Reads a line; `file` when lines are of an orders file, not one unit's.
     void Read(long number, std::string_view line, bool file);
@@ -48,8 +60,18 @@ private:
     }
     void Order(long line, std::string_view keyword, const OrderTokens& words);
 
+    // A GIVE or SELL, checked once every CLAIM of the month is known: the server takes claims first.
+    struct Transfer
+    {
+        long Number;
+        std::string Order;
+        std::string Line;
+    };
+
     const OrderWorld& world_;
     PlacedUnit actor_;
+    std::vector<Transfer> transfers_;
+    long long claimed_ = 0;
     bool formed_ = false;  // in a FORM block: a new unit, in the same hex, holding nothing yet
     bool inTurn_ = false;
     std::int32_t unit_ = 0;
@@ -86,6 +108,10 @@ void WorldWarnings::Read(long number, std::string_view line, bool file)
         inTurn_ = false;
     } else if (actor_ && !inTurn_) {
         Order(number, *keyword, words);
+        if ((SameText(*keyword, "give") || SameText(*keyword, "sell")) && !formed_)
+            transfers_.push_back({number, UpperCase(*keyword), std::string(line.substr(start))});
+        if (SameText(*keyword, "claim") && !formed_)
+            claimed_ += std::max(0, OrderValue(words.NextOrEmpty()));
     }
 }
 
@@ -96,8 +122,6 @@ void WorldWarnings::Order(long line, std::string_view keyword, const OrderTokens
         for (std::string& warning : CheckSameHex(UpperCase(keyword), words, actor_, world_))
             Warn(line, std::move(warning));
     }
-    if ((give || SameText(keyword, "sell")) && !formed_)
-        Warn(line, CheckAmountHeld(UpperCase(keyword), words, actor_, world_));
     if (SameText(keyword, "move") || SameText(keyword, "advance"))
         Warn(line, CheckMoveTerrain(UpperCase(keyword), words, actor_, world_));
 }
@@ -123,6 +147,7 @@ std::vector<OrderProblem> CheckUnitOrdersInWorld(std::string_view orderLines, st
     std::string_view line;
     while (lines.Next(line))
         warnings.Read(lines.Number(), line, false);
+    warnings.Finish();
     return Merged(CheckUnitOrders(orderLines, vocabulary), warnings.Problems());
 }
 
@@ -138,6 +163,7 @@ std::vector<OrdersFileProblem> CheckOrdersInWorld(std::string_view text, const T
         warnings.Read(lines.Number(), line, true);
         unitOfLine.push_back(warnings.Unit());
     }
+    warnings.Finish();
     std::vector<OrdersFileProblem> problems;
     for (OrderProblem& problem : Merged(CheckOrders(text, vocabulary), warnings.Problems())) {
         const auto at = static_cast<std::size_t>(std::clamp<long>(problem.Line, 0, long(unitOfLine.size()) - 1));

@@ -4,6 +4,8 @@
 
 #include "core/file_names.h"
 #include "orders/orders_file.h"
+#include "orders/orders_in_world.h"
+#include "workspace/player_order_vocabulary.h"
 #include "workspace/workspace.h"
 
 #include <ostream>
@@ -46,6 +48,11 @@ int RunOrdersCommand(CliContext& context, const std::vector<std::string>& args)
     }
     context.out << "Wrote " << fileName << ", the orders of faction " << ws.Settings.FactionNo << " for turn "
                 << static_cast<std::int64_t>(ws.Settings.CurrentTurn) + 1 << '\n';
+    // The file is written whatever its problems, as the player asked; they are told so that a
+    // misspelt order is mended before the file is sent.
+    PrintOrderProblems(
+        context.err, fileName,
+        CheckOrdersInWorld(OrdersFileText(ws.Map, ws.Settings), ws.Map, ws.Settings, PlayerOrderVocabulary(ws)));
     return 0;
 }
 

@@ -9,6 +9,7 @@ namespace korvane {
 
 class CliInteraction;
 class Workspace;
+struct OrdersFileProblem;
 
 struct CliContext
 {
@@ -42,8 +43,13 @@ int RunHexCommand(CliContext& context, const std::vector<std::string>& args);
 int RunUnitsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunMapCommand(CliContext& context, const std::vector<std::string>& args);
 int RunOrdersCommand(CliContext& context, const std::vector<std::string>& args);
+int RunCheckOrdersCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBattleCommand(CliContext& context, const std::vector<std::string>& args);
 int RunExportKvdCommand(CliContext& context, const std::vector<std::string>& args);
 int RunImportKvdCommand(CliContext& context, const std::vector<std::string>& args);
+
+/// Prints the problems of an orders file one a line, "FILE:LINE: error: MESSAGE" or
+/// "FILE:LINE: warning: MESSAGE"; true when one of them is an error.
+bool PrintOrderProblems(std::ostream& out, const std::string& fileName, const std::vector<OrdersFileProblem>& problems);
 
 }  // namespace korvane
