@@ -1,0 +1,162 @@
+// The map's warnings on orders: each warning and its "no warning" twin, on one small world.
+#include "orders/orders_in_world.h"
+
+#include "core/key_string_list.h"
+#include "core/settings.h"
+#include "orders/order_vocabulary.h"
+#include "world/map.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+constexpr int kOcean = 1, kPlain = 2, kSolid = 11;
+constexpr int kOwn = 3;
+
+// Faction 3's units in turn 9: 10 (a leader, 4 horses, $100) and 11 (items unknown) at (2,2);
+// 12 at (4,2); 14 in the underworld's (1,3), 15 at its top row; 20 of another faction at (2,2);
+// 40, last seen in turn 8, at (4,2). Ocean lies north of (2,2); plain at (3,1) on the top row.
+class OrdersInWorldTest : public ::testing::Test
+{
+protected:
+    OrdersInWorldTest()
+    {
+        settings.FactionNo = kOwn, settings.CurrentTurn = 9;
+        troops.AddKey("LEAD", "leader", "leaders");
+        equipment.AddKey("HORS", "horse", "horses");
+        vocabulary.AddKeywordLists(skills, troops, equipment);
+        for (auto [x, y, terrain] : {std::tuple{2, 2, kPlain}, {4, 2, kPlain}, {2, 0, kOcean}, {3, 1, kPlain}})
+            map.EnsureCell(0, x, y)->Terrain = terrain;
+        TUnit* leader = Place(0, 2, 2, 10, kOwn, 9);
+        leader->Troops = {{0, 1}}, leader->Equipment = {{0, 4}}, leader->Silver = 100;
+        Place(0, 2, 2, 11, kOwn, 9);
+        Place(0, 4, 2, 12, kOwn, 9);
+        Place(0, 2, 2, 20, 5, 9);
+        Place(0, 4, 2, 40, kOwn, 8);
+        // Underworld (1,3) at grid (2,8): rock to the north without a passage, to the northeast with one.
+        Place(1, 2, 8, 14, kOwn, 9);
+        Place(1, 4, 2, 15, kOwn, 9);
+        for (auto [x, y, passage] : {std::tuple{2, 6, false}, {3, 7, true}}) {
+            TMapCell* rock = map.EnsureCell(1, x, y);
+            rock->Terrain = kSolid, rock->Unconfirmed = false, rock->Pathway[1] = passage;
+        }
+    }
+
+    TUnit* Place(int level, int x, int y, int number, int faction, int turn)
+    {
+        TMapCell* cell = map.EnsureCell(level, x, y);
+        auto unit = std::make_unique<TUnit>();
+        unit->Number = number, unit->Faction = faction, unit->Turn = turn;
+        unit->Level = level, unit->X = x, unit->Y = y;
+        map.UnitFileList.Add(std::make_unique<TUnit>(*unit));
+        return cell->Units.Add(std::move(unit));
+    }
+
+    /// The warnings as "LINE: MESSAGE".
+    std::vector<std::string> Warnings(const std::vector<OrderProblem>& problems) const
+    {
+        std::vector<std::string> warnings;
+        for (const OrderProblem& problem : problems)
+            if (problem.Severity == OrderSeverity::Warning)
+                warnings.push_back(std::to_string(problem.Line) + ": " + problem.Message);
+        return warnings;
+    }
+    std::vector<std::string> UnitWarnings(int unit, const std::string& lines) const
+    {
+        return Warnings(CheckUnitOrdersInWorld(lines, unit, map, settings, vocabulary));
+    }
+
+    TMap map;
+    TrecINI settings{"/nonexistent/ATLANTIS.INI"};
+    TKeyStringList skills, troops, equipment;
+    OrderVocabulary vocabulary = OrderVocabulary::Standard();
+};
+
+struct Row
+{
+    int unit;
+    const char* lines;
+    std::vector<std::string> warnings;  // "LINE: MESSAGE"
+};
+
+TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
+{
+    const Row rows[] = {
+        // GIVE, TEACH and ATTACK to a unit shown in another hex; not for one here, of any
+        // faction, formed this month, given nothing (0), unknown or not shown this turn.
+        {10, "give 12 1 horse", {"1: GIVE: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2)."}},
+        {10, "give 11 1 horse\ngive 20 1 horse\ngive new 1 1 horse\ngive faction 4 new 1 1 horse", {}},
+        {10, "give 0 1 horse\ngive 99 1 horse\ngive 40 1 horse\n", {}},
+        {10, "teach 11 12 new 2", {"1: TEACH: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2)."}},
+        {10,
+         "attack 20 faction 4 new 1 12 14",
+         {"1: ATTACK: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2).",
+          "1: ATTACK: Not in the same hex: unit 14 is in (1,3,underworld) this turn, not in (2,2)."}},
+        {10,
+         "form 1\n  give 12 1 horse\nend",
+         {"2: GIVE: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2)."}},
+        {10, "turn\n  give 12 1 horse\nendturn", {}},  // a later month: units will have moved
+        {40, "give 10 1 horse", {}},  // the giver itself is not shown this turn
+        // More than held: men, items and silver by any name; exactly what is held, ALL, a
+        // CLAIM of the month (wherever it stands) and a unit whose items are unknown pass.
+        {10,
+         "give 11 5 HORS\nsell 2 leaders\ngive 11 1 wood",
+         {"1: GIVE: More than held: 5 HORS, but the unit holds 4.",
+          "2: SELL: More than held: 2 leaders, but the unit holds 1.",
+          "3: GIVE: More than held: 1 wood, but the unit holds 0."}},
+        {10, "give 11 4 horses\nsell all horse\ngive 0 1 leader\ngive 11 unit", {}},
+        {10, "give 11 101 silver", {"1: GIVE: More than held: 101 silver, but the unit holds 100."}},
+        {10, "give 11 150 silver\nclaim 50", {}},
+        {11, "give 10 1 horse", {}},
+        {10, "form 1\n  give 10 1 horse\nend", {}},  // a new unit holds what it is given first
+        // MOVE and ADVANCE followed step by step: into the ocean and off the top row warn;
+        // an unknown hex, a step west of column 0 (the world wraps) and IN end the trail.
+        {10, "move n", {"1: MOVE: Into the ocean: n from (2,2) enters the ocean at (2,0); only SAIL crosses it."}},
+        {10, "advance ne n", {"1: ADVANCE: Off the map: n from (3,1) leaves the map."}},
+        {10, "@move p ne", {}},
+        {10, "move se se n", {}},
+        {12, "move sw sw sw sw sw", {}},
+        {10, "move in n\nturn\nmove n\nendturn", {}},
+        // The underworld: a hex two grid steps on, the rock between with or without a passage.
+        {14, "move n", {"1: MOVE: No passage: (1,3,underworld) has no exit n."}},
+        {14, "move ne", {}},
+        {15, "move n", {"1: MOVE: Off the map: n from (2,0,underworld) leaves the map."}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.unit) + ": " + row.lines);
+        EXPECT_EQ(UnitWarnings(row.unit, row.lines), row.warnings);
+    }
+}
+
+TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
+{
+    const std::string file = "#atlantis 3 \"pw\"\nunit 10\ngive 12 1 horse\nunit 20\nwork\nunit 99\nbogus\n#end\n";
+    const auto problems = CheckOrdersInWorld(file, map, settings, vocabulary);
+    std::vector<std::string> found;
+    for (const OrdersFileProblem& problem : problems)
+        found.push_back(std::to_string(problem.Unit) + " " + std::to_string(problem.Problem.Line) + ": "
+                        + problem.Problem.Message);
+    EXPECT_EQ(found,
+              (std::vector<std::string>{
+                  "10 3: GIVE: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2).",
+                  "20 4: UNIT: Not your unit: 20 is not one of your units in turn 9.",
+                  "99 6: UNIT: Not your unit: 99 is not one of your units in turn 9.",
+                  "99 7: bogus is not a valid order.",
+              }));
+    EXPECT_EQ(problems[3].Problem.Severity, OrderSeverity::Error);
+
+    // A map that shows none of the player's units cannot tell theirs from the others'; and one
+    // checked with the game's names alone knows no unit's items.
+    settings.FactionNo = 8;
+    EXPECT_EQ(CheckOrdersInWorld(file, map, settings, vocabulary).size(), 1u);
+    settings.FactionNo = kOwn;
+    vocabulary = OrderVocabulary::Standard();
+    EXPECT_EQ(UnitWarnings(10, "give 11 9 horses"), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace korvane
