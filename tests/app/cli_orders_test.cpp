@@ -1,4 +1,5 @@
-// korvane-cli orders: the window's bytes, an existing file kept, failures that say why.
+// korvane-cli orders: the window's bytes, an existing file kept, failures that say why, the
+// problems of the file written; and check-orders on files of the same world.
 #include "core/silent_interaction.h"
 #include "orders/orders_file.h"
 #include "workspace/workspace.h"
@@ -28,7 +29,8 @@ std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(const
 class CliOrdersTest : public testing::CliHome
 {
 protected:
-    /// A made-up report of faction 1 whose orders template gives unit 1000002 orders.
+    /// A made-up report of faction 1 whose orders template gives unit 1000002 orders: it stands
+    /// at (0,0) with 150 silver, as does 2000001 of another faction; 1000004 stands at (0,2).
     void SetUp() override
     {
         const std::string report = testing::GenerateReport(
@@ -97,6 +99,49 @@ TEST_F(CliOrdersTest, FailuresSayWhyAndExitWithOne)
     RefuseMap();
     Expect({{{"orders", out.File("Turn008.txt")}, 1, {}, {"no orders file written"}}});
     EXPECT_FALSE(fs::exists(out.File("Turn008.txt")));
+}
+
+TEST_F(CliOrdersTest, TellsTheProblemsOfTheFileItWrites)
+{
+    const std::string written = out.File("Turn008.txt");
+    const auto run = Expect({{{"orders", written}, 0, {"Wrote " + written}}});
+    EXPECT_EQ(run.err,
+              written + ":10: warning: GIVE: Not in the same hex: unit 1000004 is in (0,2) this turn, not in (0,0).\n");
+    EXPECT_NE(out.Read("Turn008.txt").find("  give 1000004 20 silver\n"), std::string::npos);
+}
+
+// check-orders: one line per problem, and the status an error gives.
+TEST_F(CliOrdersTest, CheckOrdersOneLinePerProblemAndTheStatusOfAnError)
+{
+    const std::string orders = out.Write("orders.txt", "#atlantis 1 \"pw\"\nunit 2000001\nbogus\n#end\n");
+    const std::string warned = out.Write("warned.txt", "#atlantis 1\r\nunit 1000002\r\ngive 1000004 151 silver\r\n");
+    Expect({{{"check-orders", orders},
+             1,
+             {orders + ":2: warning: UNIT: Not your unit: 2000001 is not one of your units in turn 7.\n" + orders
+              + ":3: error: bogus is not a valid order.\n"}},
+            // CR LF ends lines here, but the server would keep the CR: said once, as a warning.
+            {{"check-orders", warned},
+             0,
+             {warned + ":1: warning: Line ends: this line ends in a CR",
+              warned + ":1: warning: No password on #atlantis line.",
+              warned + ":3: warning: GIVE: Not in the same hex: unit 1000004 is in (0,2) this turn, not in (0,0).\n"
+                  + warned + ":3: warning: GIVE: More than held: 151 silver, but the unit holds 150.\n"}},
+            {{"check-orders"}, 2, {}, {"usage: check-orders FILE"}, {}, true},
+            {{"check-orders", orders, orders}, 2},
+            {{"check-orders", "--strict", orders}, 2},
+            {{"check-orders", out.File("missing.txt")},
+             1,
+             {},
+             {"cannot read the orders file " + out.File("missing.txt")},
+             {},
+             true},
+            {{"check-orders", out.Path()}, 1, {}, {"cannot read the orders file"}, {}, true}});
+
+    // Without a map database the server's checks still run; the map has nothing to say.
+    const testing::TempDir empty;
+    const auto run = Expect({{{"check-orders", orders}, 1, {orders + ":3: error: bogus is not a valid order.\n"}}},
+                            &empty);
+    EXPECT_EQ(run.out, orders + ":3: error: bogus is not a valid order.\n");
 }
 
 // A real report with the player's template: the file the server takes.
