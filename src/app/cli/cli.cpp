@@ -44,11 +44,12 @@ const std::vector<Command>& Commands()
          "      --gate-numbers --shafts --other --unconfirmed --overwrite",
          RunMapCommand},
         {"orders", "[--overwrite] FILE",
-         "write the orders file for the game server from the orders kept for your units; its problems\n"
-         "      go to standard error",
+         "write the orders file for the game server from the orders kept for your units;\n"
+         "      its problems go to standard error",
          RunOrdersCommand},
         {"check-orders", "FILE",
-         "check an orders file as the game server does, with warnings from the map; status 1 on an error",
+         "check an orders file as the game server does, with warnings from the map;\n"
+         "      status 1 when there is an error",
          RunCheckOrdersCommand},
         {"battle", "FILE.BTL [--seed N] [--fort-left NAME] [--fort-right NAME]",
          "fight the battle of a saved set-up and print its report; fortifications: None, Tower,\n"
