@@ -57,7 +57,7 @@ long long OrderWorld::Held(const TUnit& unit, std::string_view item) const
     // A unit of the player's always has men: one without holds what no report showed.
     if (code.empty() || unit.Troops.empty() || !IsOwn(unit))
         return -1;
-    if (IsSilver(item))
+    if (SameText(code, "SILV"))
         return unit.Silver;
     long long held = 0;
     auto count = [&](const auto& entries, const std::vector<std::string>& codes) {
@@ -74,9 +74,9 @@ long long OrderWorld::Held(const TUnit& unit, std::string_view item) const
     return held;
 }
 
-bool OrderWorld::IsSilver(std::string_view item) const
+std::string OrderWorld::ItemCode(std::string_view item) const
 {
-    return SameText(vocabulary_.ItemCode(item), "SILV");
+    return vocabulary_.ItemCode(item);
 }
 
 const TMapCell* OrderWorld::Cell(int level, int x, int y) const

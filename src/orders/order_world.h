@@ -43,7 +43,8 @@ public:
     /// showed; -1 when that is not known (no men listed, a name the reports never gave).
     long long Held(const TUnit& unit, std::string_view item) const;
 
-    bool IsSilver(std::string_view item) const;
+    /// The abbreviation of an item named as in an order; empty when unknown.
+    std::string ItemCode(std::string_view item) const;
 
     /// The hex the map knows at a grid position; null when unknown.
     const TMapCell* Cell(int level, int x, int y) const;

@@ -125,7 +125,7 @@ std::vector<std::string> CheckSameHex(std::string_view order, OrderTokens words,
 }
 
 std::string CheckAmountHeld(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world,
-                            long long claimedSilver)
+                            const IncomingItems& incoming)
 {
     if (!actor)
         return {};
@@ -135,13 +135,37 @@ std::string CheckAmountHeld(std::string_view order, OrderTokens words, const Pla
     const auto item = words.Next();
     if (!amount || *amount <= 0 || !item || SameText(*item, "unfinished"))
         return {};
-    long long held = world.Held(*actor.Unit, *item);
-    if (held >= 0 && world.IsSilver(*item))
-        held += claimedSilver;
+    const long long held = world.Held(*actor.Unit, *item);
     if (held < 0 || held >= *amount)
         return {};
+    const long long received = incoming.To(actor.Unit->Number, world.ItemCode(*item));
+    if (received >= *amount - held)
+        return {};
     return Warning(order, "More than held",
-                   IntToStr(*amount) + " " + *item + ", but the unit holds " + IntToStr(held) + ".");
+                   IntToStr(*amount) + " " + *item + ", but the unit holds " + IntToStr(held)
+                       + (received > 0 ? " and receives " + IntToStr(received) : std::string()) + ".");
+}
+
+void NoteIncoming(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world,
+                  IncomingItems& incoming)
+{
+    if (!actor)
+        return;
+    if (SameText(order, "CLAIM")) {
+        if (const std::int32_t amount = OrderValue(words.NextOrEmpty()); amount > 0)
+            incoming.Add(actor.Unit->Number, "SILV", amount);
+        return;
+    }
+    const auto target = NextUnit(words);
+    const std::string amount = words.NextOrEmpty();
+    const auto item = words.Next();
+    const std::string code = item ? world.ItemCode(*item) : std::string();
+    if (!target || *target <= 0 || code.empty())
+        return;
+    if (SameText(amount, "all"))
+        incoming.Add(*target, code, IncomingItems::kUnlimited);
+    else if (const std::int32_t count = OrderValue(amount); count > 0)
+        incoming.Add(*target, code, count);
 }
 
 std::string CheckMoveTerrain(std::string_view order, OrderTokens words, const PlacedUnit& actor,

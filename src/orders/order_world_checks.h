@@ -3,6 +3,7 @@
 #pragma once
 
 #include "orders/order_world.h"
+#include "orders/order_world_incoming.h"
 
 #include <cstdint>
 #include <string>
@@ -21,9 +22,13 @@ std::string CheckOwnUnit(std::int32_t number, const OrderWorld& world);
 std::vector<std::string> CheckSameHex(std::string_view order, OrderTokens words, const PlacedUnit& actor,
                                       const OrderWorld& world);
 
-/// GIVE or SELL: more of an item than the unit holds, with the silver it claims this month.
+/// GIVE or SELL: more of an item than the unit holds with what it receives this month.
 std::string CheckAmountHeld(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world,
-                            long long claimedSilver);
+                            const IncomingItems& incoming);
+
+/// What a GIVE or CLAIM of `actor` (`words` after the keyword) adds to what units receive.
+void NoteIncoming(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world,
+                  IncomingItems& incoming);
 
 /// MOVE or ADVANCE, followed step by step from the unit's hex: a step off the map, into the
 /// ocean, or through underworld rock without a passage. IN, OUT and structure numbers end

@@ -6,6 +6,7 @@
 #include "core/text_lines.h"
 #include "orders/order_tokens.h"
 #include "orders/order_world_checks.h"
+#include "world/map.h"
 
 #include <algorithm>
 
@@ -14,39 +15,39 @@ namespace korvane {
 namespace {
 
 // Reads order lines as the server does and asks the map about the orders of this month: those
-// in TURN blocks are for later months, when units stand elsewhere and hold other things.
+// in TURN blocks are for later months, when units stand elsewhere and hold other things. Read
+// twice: first for what units receive (claims and gifts come before anything is given away or
+// sold), then for the warnings.
 class WorldWarnings
 {
 public:
-    explicit WorldWarnings(const OrderWorld& world)
+    WorldWarnings(const OrderWorld& world, IncomingItems& incoming)
         : world_(world)
+        , incoming_(incoming)
     {
     }
+
+    /// The first reading notes what units receive and warns of nothing.
+    void NoteIncomingOnly(bool only) { noteOnly_ = only; }
 
     /// Orders from here on are the unit's: none when the map does not show it as the player's.
     void SelectUnit(std::int32_t number)
     {
-        Finish();
         const PlacedUnit placed = world_.Find(number);
         actor_ = placed && world_.IsOwn(*placed.Unit) ? placed : PlacedUnit{};
         formed_ = false;
         inTurn_ = false;
     }
-    void Deselect() { SelectUnit(0); }
-    /// Checks what waited for the end of the unit's orders.
-    void Finish()
-    {
-        for (const Transfer& transfer : transfers_) {
-            OrderTokens words(transfer.Line);
-            words.Next();
-            Warn(transfer.Number, CheckAmountHeld(transfer.Order, words, actor_, world_, claimed_));
-        }
-        transfers_.clear();
-        claimed_ = 0;
-    }
 
     /// Reads a line; `file` when lines are of an orders file, not one unit's.
     void Read(long number, std::string_view line, bool file);
+    void ReadAll(std::string_view text, bool file)
+    {
+        TextLines lines(text);
+        std::string_view line;
+        while (lines.Next(line))
+            Read(lines.Number(), line, file);
+    }
 
     std::vector<OrderProblem> Problems() { return std::move(problems_); }
     /// The unit whose block the last line read is in; 0 outside units.
@@ -55,23 +56,15 @@ public:
 private:
     void Warn(long line, std::string message)
     {
-        if (!message.empty())
+        if (!message.empty() && !noteOnly_)
             problems_.push_back({line, OrderSeverity::Warning, std::move(message)});
     }
-    void Order(long line, std::string_view keyword, const OrderTokens& words);
-
-    // A GIVE or SELL, checked once every CLAIM of the month is known: the server takes claims first.
-    struct Transfer
-    {
-        long Number;
-        std::string Order;
-        std::string Line;
-    };
+    void Order(long line, const std::string& order, const OrderTokens& words);
 
     const OrderWorld& world_;
+    IncomingItems& incoming_;
+    bool noteOnly_ = false;
     PlacedUnit actor_;
-    std::vector<Transfer> transfers_;
-    long long claimed_ = 0;
     bool formed_ = false;  // in a FORM block: a new unit, in the same hex, holding nothing yet
     bool inTurn_ = false;
     std::int32_t unit_ = 0;
@@ -91,7 +84,7 @@ void WorldWarnings::Read(long number, std::string_view line, bool file)
         return;
     if (file && (SameText(*keyword, "#atlantis") || SameText(*keyword, "#end"))) {
         unit_ = 0;
-        Deselect();
+        SelectUnit(0);
     } else if (file && SameText(*keyword, "unit")) {
         const auto unit = OrderNumber(words.NextOrEmpty());
         unit_ = unit.value_or(0);
@@ -107,23 +100,26 @@ void WorldWarnings::Read(long number, std::string_view line, bool file)
     } else if (SameText(*keyword, "endturn")) {
         inTurn_ = false;
     } else if (actor_ && !inTurn_) {
-        Order(number, *keyword, words);
-        if ((SameText(*keyword, "give") || SameText(*keyword, "sell")) && !formed_)
-            transfers_.push_back({number, UpperCase(*keyword), std::string(line.substr(start))});
-        if (SameText(*keyword, "claim") && !formed_)
-            claimed_ += std::max(0, OrderValue(words.NextOrEmpty()));
+        Order(number, UpperCase(*keyword), words);
     }
 }
 
-void WorldWarnings::Order(long line, std::string_view keyword, const OrderTokens& words)
+void WorldWarnings::Order(long line, const std::string& order, const OrderTokens& words)
 {
-    const bool give = SameText(keyword, "give");
-    if (give || SameText(keyword, "teach") || SameText(keyword, "attack")) {
-        for (std::string& warning : CheckSameHex(UpperCase(keyword), words, actor_, world_))
+    if (noteOnly_) {
+        // A new unit's claim is its own, and it is not on the map.
+        if (order == "GIVE" || (order == "CLAIM" && !formed_))
+            NoteIncoming(order, words, actor_, world_, incoming_);
+        return;
+    }
+    if (order == "GIVE" || order == "TEACH" || order == "ATTACK") {
+        for (std::string& warning : CheckSameHex(order, words, actor_, world_))
             Warn(line, std::move(warning));
     }
-    if (SameText(keyword, "move") || SameText(keyword, "advance"))
-        Warn(line, CheckMoveTerrain(UpperCase(keyword), words, actor_, world_));
+    if ((order == "GIVE" || order == "SELL") && !formed_)
+        Warn(line, CheckAmountHeld(order, words, actor_, world_, incoming_));
+    if (order == "MOVE" || order == "ADVANCE")
+        Warn(line, CheckMoveTerrain(order, words, actor_, world_));
 }
 
 // The server's problems and the map's warnings in line order, the server's first on a line.
@@ -135,19 +131,37 @@ std::vector<OrderProblem> Merged(std::vector<OrderProblem> server, std::vector<O
     return server;
 }
 
+// What the unit's lines and the orders kept for the player's other units in its hex give it.
+void NoteIncomingOfHex(WorldWarnings& reader, std::string_view orderLines, std::int32_t unitNumber,
+                       const OrderWorld& world, const TMap& map)
+{
+    reader.NoteIncomingOnly(true);
+    reader.SelectUnit(unitNumber);
+    reader.ReadAll(orderLines, false);
+    if (const PlacedUnit placed = world.Find(unitNumber)) {
+        placed.Cell->Units.ForEach([&](const TUnit& other) {
+            const TUnit* record = map.UnitFileList.Find(other.Number);
+            if (other.Number == unitNumber || !record)
+                return;
+            reader.SelectUnit(other.Number);
+            for (const std::string& order : record->Orders)
+                reader.ReadAll(order, false);
+        });
+    }
+    reader.NoteIncomingOnly(false);
+}
+
 }  // namespace
 
 std::vector<OrderProblem> CheckUnitOrdersInWorld(std::string_view orderLines, std::int32_t unitNumber, const TMap& map,
                                                  const TrecINI& settings, const OrderVocabulary& vocabulary)
 {
     const OrderWorld world(map, settings, vocabulary);
-    WorldWarnings warnings(world);
+    IncomingItems incoming;
+    WorldWarnings warnings(world, incoming);
+    NoteIncomingOfHex(warnings, orderLines, unitNumber, world, map);
     warnings.SelectUnit(unitNumber);
-    TextLines lines(orderLines);
-    std::string_view line;
-    while (lines.Next(line))
-        warnings.Read(lines.Number(), line, false);
-    warnings.Finish();
+    warnings.ReadAll(orderLines, false);
     return Merged(CheckUnitOrders(orderLines, vocabulary), warnings.Problems());
 }
 
@@ -155,7 +169,12 @@ std::vector<OrdersFileProblem> CheckOrdersInWorld(std::string_view text, const T
                                                   const OrderVocabulary& vocabulary)
 {
     const OrderWorld world(map, settings, vocabulary);
-    WorldWarnings warnings(world);
+    IncomingItems incoming;
+    WorldWarnings warnings(world, incoming);
+    warnings.NoteIncomingOnly(true);
+    warnings.ReadAll(text, true);
+    warnings.NoteIncomingOnly(false);
+
     std::vector<std::int32_t> unitOfLine{0};  // which unit's block each line is in
     TextLines lines(text);
     std::string_view line;
@@ -163,7 +182,6 @@ std::vector<OrdersFileProblem> CheckOrdersInWorld(std::string_view text, const T
         warnings.Read(lines.Number(), line, true);
         unitOfLine.push_back(warnings.Unit());
     }
-    warnings.Finish();
     std::vector<OrdersFileProblem> problems;
     for (OrderProblem& problem : Merged(CheckOrders(text, vocabulary), warnings.Problems())) {
         const auto at = static_cast<std::size_t>(std::clamp<long>(problem.Line, 0, long(unitOfLine.size()) - 1));

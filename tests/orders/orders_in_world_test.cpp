@@ -110,7 +110,9 @@ TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
           "3: GIVE: More than held: 1 wood, but the unit holds 0."}},
         {10, "give 11 4 horses\nsell all horse\ngive 0 1 leader\ngive 11 unit", {}},
         {10, "give 11 101 silver", {"1: GIVE: More than held: 101 silver, but the unit holds 100."}},
-        {10, "give 11 150 silver\nclaim 50", {}},
+        {10,
+         "give 11 150 silver\nclaim 50\nsell 151 silver",
+         {"3: SELL: More than held: 151 silver, but the unit holds 100 and receives 50."}},
         {11, "give 10 1 horse", {}},
         {10, "form 1\n  give 10 1 horse\nend", {}},  // a new unit holds what it is given first
         // MOVE and ADVANCE followed step by step: into the ocean and off the top row warn;
@@ -148,6 +150,21 @@ TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
                   "99 7: bogus is not a valid order.",
               }));
     EXPECT_EQ(problems[3].Problem.Severity, OrderSeverity::Error);
+
+    // What the player's other units in the hex give counts before a unit gives or sells: in a
+    // file their lines, in one unit's orders those kept for the others; GIVE ALL without limit.
+    const auto fileWarnings = [&](const std::string& text) {
+        std::vector<std::string> messages;
+        for (const OrdersFileProblem& problem : CheckOrdersInWorld(text, map, settings, vocabulary))
+            messages.push_back(problem.Problem.Message);
+        return messages;
+    };
+    EXPECT_EQ(fileWarnings("unit 10\nsell 9 horses\nsell 10 horses\nunit 11\ngive 10 5 horses\n"),
+              std::vector<std::string>{"SELL: More than held: 10 horses, but the unit holds 4 and receives 5."});
+    EXPECT_EQ(fileWarnings("unit 11\ngive 10 all horses\nunit 10\nsell 99 horses\n"), std::vector<std::string>{});
+    map.UnitFileList.Find(11)->Orders = {"give 10 2 horses"};
+    EXPECT_EQ(UnitWarnings(10, "sell 6 horses\nsell 7 horses"),
+              std::vector<std::string>{"2: SELL: More than held: 7 horses, but the unit holds 4 and receives 2."});
 
     // A map that shows none of the player's units cannot tell theirs from the others'; and one
     // checked with the game's names alone knows no unit's items.
