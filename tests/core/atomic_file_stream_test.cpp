@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -27,11 +26,21 @@ unsigned Mode(const std::string& file)
     return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
 }
 
-TEST(AtomicFileStream, CommitReplacesWithEveryByteInOrderAndKeepsPermissions)
+TEST(AtomicFileStream, CommitWritesEveryByteKeepingPermissionsAndAbortOrDropKeepsOldFile)
 {
     TempDir dir;
     const std::string file = dir.Write("big.bmp", "old");
     ::chmod(file.c_str(), 0640);
+    {
+        AtomicFileStream aborted(file), dropped(file);
+        ASSERT_TRUE(aborted.Open() && dropped.Open());
+        ASSERT_TRUE(aborted.Write(std::string(3 << 20, 'x')) && dropped.Write("new"));
+        aborted.Abort();
+        EXPECT_FALSE(aborted.Write("y"));
+        EXPECT_FALSE(aborted.Commit());
+    }
+    EXPECT_EQ(dir.Read("big.bmp"), "old");
+    EXPECT_EQ(dir.FileCount(), 1);
     // Pieces below, across and above the internal buffer's size, so every path through it is taken.
     std::string expected;
     AtomicFileStream stream(file);
@@ -48,25 +57,6 @@ TEST(AtomicFileStream, CommitReplacesWithEveryByteInOrderAndKeepsPermissions)
     EXPECT_TRUE(dir.Read("big.bmp") == expected);
     EXPECT_EQ(dir.FileCount(), 1) << "no temporary file stays";
     EXPECT_EQ(Mode(file), 0640u);
-}
-
-TEST(AtomicFileStream, AbortOrDestructionWithoutCommitKeepsOldFile)
-{
-    TempDir dir;
-    const std::string file = dir.Write("map.bmp", "old");
-    {
-        AtomicFileStream stream(file);
-        ASSERT_TRUE(stream.Open());
-        ASSERT_TRUE(stream.Write(std::string(3 << 20, 'x')));
-        stream.Abort();
-        EXPECT_FALSE(stream.Write("y"));
-        EXPECT_FALSE(stream.Commit());
-        AtomicFileStream dropped(file);
-        ASSERT_TRUE(dropped.Open());
-        ASSERT_TRUE(dropped.Write("new"));
-    }
-    EXPECT_EQ(dir.Read("map.bmp"), "old");
-    EXPECT_EQ(dir.FileCount(), 1);
 }
 
 // A player may keep Map.Dat elsewhere (a synchronised folder) and link to it from the data folder.
@@ -98,48 +88,38 @@ TEST(AtomicFileStream, SymbolicLinksKeepPointingAtTheReplacedOrCreatedFile)
     EXPECT_EQ(std::tuple(dir.Read("shared/Units.dat"), dir.Read("Units.dat")), std::tuple("first", "first"));
 }
 
-TEST(AtomicFileStream, FolderThatCannotHoldFilesFailsToOpen)
-{
-    TempDir dir;
-    dir.Write("plain", "a file, not a folder");
-    AtomicFileStream stream(dir.File("plain/map.bmp"));
-    std::string error;
-    EXPECT_FALSE(stream.Open(&error));
-    EXPECT_NE(error.find("plain/map.bmp"), std::string::npos) << error;
-    EXPECT_FALSE(stream.Write("x"));
-    EXPECT_FALSE(stream.Commit());
-    EXPECT_EQ(dir.Read("plain"), "a file, not a folder");
-}
-
 // A file-size limit stands in for a full disk: writes past it fail with EFBIG.
-class FileSizeLimit
+struct FileSizeLimit
 {
-public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limited = old_;
-        limited.rlim_cur = bytes;
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limited{bytes, old.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
     {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
     }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
 };
 
-TEST(AtomicFileStream, FailedWriteStaysFailedAndLeavesOldFile)
+TEST(AtomicFileStream, FailuresStayFailedAndLeaveTheOldFile)
 {
     TempDir dir;
+    dir.Write("plain", "a file, not a folder");
+    AtomicFileStream nowhere(dir.File("plain/map.bmp"));
+    std::string error;
+    EXPECT_FALSE(nowhere.Open(&error));
+    EXPECT_NE(error.find("plain/map.bmp"), std::string::npos) << error;
+    EXPECT_FALSE(nowhere.Write("x"));
+    EXPECT_FALSE(nowhere.Commit());
+    EXPECT_EQ(dir.Read("plain"), "a file, not a folder");
+
     AtomicFileStream stream(dir.Write("map.bmp", "old"));
     ASSERT_TRUE(stream.Open());
-    std::string error;
     {
         FileSizeLimit limit(1 << 20);
         EXPECT_FALSE(stream.Write(std::string(2 << 20, 'x')));
@@ -149,7 +129,7 @@ TEST(AtomicFileStream, FailedWriteStaysFailedAndLeavesOldFile)
     EXPECT_FALSE(stream.Commit(&error));
     EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
     EXPECT_EQ(dir.Read("map.bmp"), "old");
-    EXPECT_EQ(dir.FileCount(), 1) << "temporary file removed";
+    EXPECT_EQ(dir.FileCount(), 2) << "temporary file removed";
 
     // Small writes wait in the buffer; their failure shows at the commit.
     ASSERT_TRUE(stream.Open());
@@ -159,7 +139,7 @@ TEST(AtomicFileStream, FailedWriteStaysFailedAndLeavesOldFile)
         EXPECT_FALSE(stream.Commit());
     }
     EXPECT_EQ(dir.Read("map.bmp"), "old");
-    EXPECT_EQ(dir.FileCount(), 1);
+    EXPECT_EQ(dir.FileCount(), 2);
 }
 
 }  // namespace

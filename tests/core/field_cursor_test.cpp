@@ -52,39 +52,28 @@ TEST(FieldCursor, MissingTrailingFieldsReadAsEmptyOrTheFallback)
 
 using Entries = std::vector<std::vector<std::int32_t>>;
 
-// Runs Entries once and gives back the fields each entry read, and what follows.
-struct EntriesRead
-{
-    Entries entries;
-    std::string rest;
-};
-
-EntriesRead ReadEntries(std::string_view line, std::size_t width)
+// Runs Entries once: the fields each entry read, and what follows.
+std::tuple<Entries, std::string> ReadEntries(std::string_view line, std::size_t width)
 {
     const Fields fields = Split(line, ",");
     FieldCursor cursor(fields);
-    EntriesRead read;
+    Entries entries;
     cursor.Entries(width, [&] {
-        std::vector<std::int32_t> entry;
+        entries.emplace_back();
         for (std::size_t i = 0; i < width; ++i)
-            entry.push_back(cursor.Number());
-        read.entries.push_back(entry);
+            entries.back().push_back(cursor.Number());
     });
-    read.rest = cursor.Text("<end>");
-    return read;
+    return {entries, cursor.Text("<end>")};
 }
 
 TEST(FieldCursor, EntriesTakeOnlyWholeEntriesUpToTheCount)
 {
-    // The count bounds what is taken; a count beyond the line reads what is there and leaves a
-    // partial entry for the next reader; no count, or an unreadable one, reads nothing.
+    // A count beyond the line reads what is there, leaving a partial entry; a bad count reads nothing.
     using R = std::tuple<const char*, std::size_t, Entries, const char*>;
     for (const auto& [line, width, entries, rest] :
          {R("2,1,2,3,4,9", 2, {{1, 2}, {3, 4}}, "9"), R("2000000000,1,2,3", 2, {{1, 2}}, "3"), R("-3,1,2", 1, {}, "1"),
-          R("", 1, {}, "<end>"), R("x,5", 1, {}, "5")}) {
-        const EntriesRead read = ReadEntries(line, width);
-        EXPECT_EQ(std::tuple(read.entries, read.rest), std::tuple(entries, rest)) << line;
-    }
+          R("", 1, {}, "<end>"), R("x,5", 1, {}, "5")})
+        EXPECT_EQ(ReadEntries(line, width), std::tuple(entries, rest)) << line;
 }
 
 }  // namespace

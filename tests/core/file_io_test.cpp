@@ -21,50 +21,34 @@ using Lines = std::vector<std::string>;
 using testing::Quoted;
 using testing::TempDir;
 
-TEST(LineReader, TakesEveryLineEndAlikeAndKeepsNulBytes)
+TEST(LineReader, TakesEveryLineEndAlikeWhereverItFallsAndKeepsNulBytes)
 {
+    using R = std::pair<std::string, Lines>;
+    std::vector<R> rows{R("a\r\nb\nc\rd\r\r\ne\n\nf", {"a", "b", "c", "d", "", "e", "", "f"}),
+                        R("x\r\ny\r\n", {"x", "y"}), R("", {}),
+                        R(std::string("a\0b\r\n", 5), {std::string("a\0b", 3)})};
+    // Line ends are searched for in steps: a CR LF astride a step, or lone CRs, read as in short lines.
+    for (const std::size_t length : {510u, 511u, 512u, 513u, 1023u, 1024u})
+        for (const char* end : {"\r\n", "\r", "\n"}) {
+            const std::string line(length, 'x');
+            rows.emplace_back(line + end + line + end + "last", Lines{line, line, "last"});
+        }
+    // A file is read 64 KiB at a time; the CR comes last in the first fill.
+    const std::string first(64 * 1024 - 1, 'x');
+    rows.emplace_back(first + "\r\nsecond\r" + "third", Lines{first, "second", "third"});
     TempDir dir;
     Lines lines;
-    using R = std::pair<std::string, Lines>;
-    for (const auto& [contents, expected] :
-         {R("a\r\nb\nc\rd\r\r\ne\n\nf", {"a", "b", "c", "d", "", "e", "", "f"}), R("x\r\ny\r\n", {"x", "y"}), R("", {}),
-          R(std::string("a\0b\r\n", 5), {std::string("a\0b", 3)})}) {
+    for (const auto& [contents, expected] : rows) {
+        SCOPED_TRACE(Quoted(contents.substr(0, 20)) + " of " + std::to_string(contents.size()));
         ASSERT_TRUE(ReadTextLines(dir.Write("lines.txt", contents), lines));
-        EXPECT_EQ(lines, expected) << Quoted(contents);
-        EXPECT_EQ(SplitLines(contents), expected) << Quoted(contents);
-        LineReader memory(TextInMemory{contents});
+        EXPECT_EQ(lines, expected);
+        EXPECT_EQ(SplitLines(contents), expected);
+        LineReader memory(TextInMemory{contents});  // one buffer, with no boundary to wait at
         ASSERT_TRUE(ReadTextLines(memory, lines));
-        EXPECT_EQ(lines, expected) << Quoted(contents) << " (in memory)";
+        EXPECT_EQ(lines, expected) << "in memory";
         EXPECT_EQ(memory.LineNumber(), static_cast<long>(expected.size()));
     }
     EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines));
-}
-
-TEST(LineReader, LineEndsAtEveryPlaceOfALongTextAreFound)
-{
-    // Line ends are searched for in steps; a CR LF astride a step, or a file of lone CRs, must
-    // read as a file of short lines does.
-    for (const std::size_t length : {510u, 511u, 512u, 513u, 1023u, 1024u}) {
-        const std::string line(length, 'x');
-        for (const char* end : {"\r\n", "\r", "\n"}) {
-            const std::string text = line + end + line + end + "last";
-            const Lines expected = {line, line, "last"};
-            EXPECT_EQ(SplitLines(text), expected) << length << " " << Quoted(end);
-            Lines lines;  // in memory the whole text is one buffer, with no boundary to wait at
-            LineReader memory(TextInMemory{text});
-            ASSERT_TRUE(ReadTextLines(memory, lines));
-            EXPECT_EQ(lines, expected) << length << " " << Quoted(end) << " (in memory)";
-        }
-    }
-    // The reader of a file fills 64 KiB at a time; the CR comes last in the first fill.
-    TempDir dir;
-    const std::string first(64 * 1024 - 1, 'x');
-    LineReader reader(dir.Write("long.txt", first + "\r\nsecond\r" + "third"));
-    Lines lines;
-    for (std::string line; reader.ReadLine(line);)
-        lines.push_back(line);
-    EXPECT_EQ(lines, (Lines{first, "second", "third"}));
-    EXPECT_EQ(reader.LineNumber(), 3);
 }
 
 TEST(LineReader, AReadErrorIsNotTheEndOfTheFile)
@@ -94,7 +78,7 @@ TEST(LineReader, AReadErrorIsNotTheEndOfTheFile)
     EXPECT_EQ(list.Count(), 1) << "nothing of an unreadable file is taken";
 }
 
-TEST(AtomicWrite, WritesCrLfOrLfReplacesWholeFileAndCreatesMissingFolders)
+TEST(AtomicWrite, WritesCrLfOrLfReplacesWholeFileCreatesFoldersAndFailureSaysWhy)
 {
     TempDir dir;
     dir.Write("data.txt", "old contents that are longer than the new ones\r\n");
@@ -107,6 +91,14 @@ TEST(AtomicWrite, WritesCrLfOrLfReplacesWholeFileAndCreatesMissingFolders)
         EXPECT_EQ(dir.Read("data.txt"), expected);
         EXPECT_EQ(dir.FileCount(), 1) << "no temporary file stays";
     }
+    std::filesystem::create_directory(dir.File("Map.Dat"));  // a folder cannot be replaced by a file
+    dir.Write("Map.Dat/inside", "kept");
+    const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.File, dir.File("Map.Dat"));
+    EXPECT_NE(written.Reason.find("Map.Dat"), std::string::npos) << "the system's words name it too";
+    EXPECT_EQ(dir.Read("Map.Dat/inside"), "kept");
+    EXPECT_EQ(dir.FileCount(), 2) << "temporary file removed";
     ASSERT_TRUE(AtomicWriteFile(dir.File("DATA/sub/x.dat"), "x"));
     EXPECT_EQ(dir.Read("DATA/sub/x.dat"), "x");
 }
@@ -131,19 +123,6 @@ TEST(AtomicWrite, AFileThatHoldsTheContentsAlreadyIsLeftAlone)
         ASSERT_TRUE(AtomicWriteFile(file, next));
         EXPECT_EQ(dir.Read("Units.dat"), next);
     }
-}
-
-TEST(AtomicWrite, FailureKeepsOldFileAndSaysWhy)
-{
-    TempDir dir;
-    std::filesystem::create_directory(dir.File("Map.Dat"));  // a folder cannot be replaced by a file
-    dir.Write("Map.Dat/inside", "kept");
-    const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new");
-    EXPECT_FALSE(written);
-    EXPECT_EQ(written.File, dir.File("Map.Dat"));
-    EXPECT_NE(written.Reason.find("Map.Dat"), std::string::npos) << "the system's words name it too";
-    EXPECT_EQ(dir.Read("Map.Dat/inside"), "kept");
-    EXPECT_EQ(dir.FileCount(), 1) << "temporary file removed";
 }
 
 TEST(FileNames, QualifyJoinsNameToFolderAndDirectoryOfSplitsItOff)

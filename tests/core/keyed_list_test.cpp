@@ -69,10 +69,7 @@ TEST(KeyedList, PositionsFollowKeyOrderThroughEveryChange)
 
 TEST(KeyedList, RecordsArrivingOutOfOrderCostLogNAndArePutInOrderOnce)
 {
-    // A list kept as one sorted array moved half of itself for every record that arrived out of
-    // order: a report's units, interleaved by faction, took time growing with their square.
-    // Each record must cost about log n comparisons, looking each one up as it comes must not
-    // put the list in order again, and the records themselves must never move.
+    // About log n comparisons per record, one reordering however they are looked up, and no record moves.
     constexpr int kCount = 1 << 15;
     KeyedList<int, CountingLess> list;
     for (int i = 0; i < kCount; i += 2)

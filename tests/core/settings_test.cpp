@@ -40,9 +40,9 @@ protected:
     ScriptedInteraction ui;
 };
 
-TEST_F(SettingsTest, MissingFileGivesDefaults)
+TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrder)
 {
-    const TrecINI s = Read();
+    TrecINI s = Read();
     EXPECT_EQ(std::tuple(s.ImportDir, s.MapDir, s.HintDelay), std::tuple(dir.Path() + "/IMPORT", dir.Path(), 5));
     EXPECT_TRUE(s.ShowTowns && s.ShowTownNames && s.ShowGlobalMap);
     EXPECT_FALSE(s.ShowCoords || s.ShowUnconfirmed || s.ShowGates || s.ShowShafts || s.ShowOther || s.ShowUnits
@@ -53,6 +53,18 @@ TEST_F(SettingsTest, MissingFileGivesDefaults)
         EXPECT_EQ(position, -1);
     EXPECT_EQ(std::tuple(s.EquipmentFile, s.DataPath(s.MapFile)),
               std::tuple("Equipmnt.dat", dir.Path() + "/DATA/Map.Dat"));
+
+    std::tie(s.ShowUnits, s.HintDelay) = std::tuple(true, 7);
+    ASSERT_TRUE(s.WriteSettings(ui));
+    const auto lines = FileLines();
+    std::vector<std::string> sections;
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(sections),
+                 [](const std::string& line) { return !line.empty() && line[0] == '['; });
+    EXPECT_EQ(sections, (std::vector<std::string>{"[Paths]", "[Preferences]", "[Windows]", "[General]", "[Faction]"}));
+    // Default folders follow the program folder rather than being pinned to it.
+    for (const char* line : {"ShowUnits=TRUE", "HintDelay=7", "ShowDepth=0", "DataDir="})
+        EXPECT_THAT(lines, ::testing::Contains(line));
+    EXPECT_EQ(Read().DataDir, dir.Path() + "/DATA");
     EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -64,8 +76,7 @@ TEST_F(SettingsTest, ReadingRules)
               "\r\nUnitList=  My list  \r\n[Faction]\r\nFacPoints=3,2\r\nPassword=  secret \r\n[Paths]\r\n"
               "TurnDir=\r\nDataDir=/elsewhere/data\r\nImportDir=reports\r\n");
     const TrecINI s = Read();
-    // Only TRUE in any case is true; an empty zoom reads as 5, an empty position as 0; a depth
-    // other than 1 is the overworld; a present but empty turn folder is the program folder.
+    // Only TRUE in any case is true; empty zoom 5, position 0; depth not 1 is 0; empty TurnDir the program's.
     EXPECT_EQ(std::tuple(s.ShowTowns, s.ShowTownNames, s.ShowCoords, s.StartZoom, s.StartX, s.ShowDepth, s.MainX),
               std::tuple(false, true, true, 5, 12, 0, 0));
     EXPECT_EQ(std::tuple(s.CurrentTurn, s.MaxTurn, s.UnitList, s.FacPoints, s.Password),
@@ -95,23 +106,6 @@ TEST_F(SettingsTest, WriteKeepsUnknownLinesAndUnchangedFoldersAndAddsNoTurnDir)
     const TrecINI again = Read();
     EXPECT_EQ(std::tuple(again.FactionNo, again.FacPoints, again.ImportDir),
               std::tuple(42, std::array<std::int32_t, 3>{3, 2, 0}, s.ImportDir));
-}
-
-TEST_F(SettingsTest, WriteOrderForNewFile)
-{
-    TrecINI s = Read();
-    s.ShowUnits = true;
-    s.HintDelay = 7;
-    ASSERT_TRUE(s.WriteSettings(ui));
-    const auto lines = FileLines();
-    std::vector<std::string> sections;
-    std::copy_if(lines.begin(), lines.end(), std::back_inserter(sections),
-                 [](const std::string& line) { return !line.empty() && line[0] == '['; });
-    EXPECT_EQ(sections, (std::vector<std::string>{"[Paths]", "[Preferences]", "[Windows]", "[General]", "[Faction]"}));
-    // Default folders follow the program folder rather than being pinned to it.
-    for (const char* line : {"ShowUnits=TRUE", "HintDelay=7", "ShowDepth=0", "DataDir="})
-        EXPECT_THAT(lines, ::testing::Contains(line));
-    EXPECT_EQ(Read().DataDir, dir.Path() + "/DATA");
 }
 
 TEST_F(SettingsTest, FailedWriteReportsAndKeepsOldFile)

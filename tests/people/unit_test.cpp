@@ -97,15 +97,11 @@ TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
 
 TEST_F(UnitTest, AssignToCopiesAllButSeenOrdersAndDays)
 {
-    TUnit source = KnownUnit();
-    source.Seen = true;
-    source.Orders = {"MOVE N"};
-    TUnit target;
-    target.Orders = {"WORK"};
+    TUnit source = KnownUnit(), target;
+    std::tie(source.Seen, source.Orders, target.Orders) = std::tuple(true, Lines{"MOVE N"}, Lines{"WORK"});
     source.AssignTo(target, factions, skills);
     EXPECT_FALSE(target.Seen || target.OrdersDone);
-    EXPECT_EQ(target.Orders, Lines{"WORK"});
-    EXPECT_EQ(target.LastX, 9);
+    EXPECT_EQ(std::tuple(target.Orders, target.LastX), std::tuple(Lines{"WORK"}, 9));
     target.OrdersDone = true;
     EXPECT_EQ(target.ToLine(), source.ToLine()) << "every stored field is copied";
 }
@@ -190,18 +186,14 @@ TEST_F(UnitTest, MergeKeepsTheLatestTurnAndTheLastFactionSeen)
 {
     list.Merge(NewUnit(1, 3, 14), 9);
     EXPECT_EQ(list.Merge(NewUnit(1, 4, 12), 9), nullptr);
-    EXPECT_EQ(list.Find(1)->Faction, 3);
     EXPECT_EQ(list.Merge(NewUnit(1, 4, 14), 9), nullptr) << "the same turn again never replaces";
+    EXPECT_EQ(list.Find(1)->Faction, 3);
     ASSERT_NE(list.Merge(NewUnit(1, 5, 15), 9), nullptr);
-    EXPECT_EQ(list.Find(1)->Faction, 5);
-    EXPECT_EQ(list.Count(), 1);
-
+    EXPECT_EQ(std::tuple(list.Find(1)->Faction, list.Count()), std::tuple(5, 1));
     // A newer record of a unit whose faction is hidden keeps the faction last seen, unless own.
     for (const int own : {9, 15}) {
         TUnitList units;
-        auto seen = NewUnit(2, 15, 10);
-        seen->LastFaction = 15;
-        units.Merge(std::move(seen), own);
+        units.Merge(NewUnit(2, 15, 10), own)->LastFaction = 15;
         units.Merge(NewUnit(2, -1, 11), own);
         EXPECT_EQ(units.Find(2)->LastFaction, own == 15 ? 0 : 15) << own;
     }
@@ -220,53 +212,39 @@ TEST_F(UnitTest, UnitLineCutsALongNameAndEquipmentWithoutAPluralOrAKnownCodeStil
               Lines{"    12    3 A very long unit name that is  1 LEAD     In structure 4"});
 }
 
-TEST_F(UnitTest, ForcesSilverMaintenanceAndSkillLevels)
+TEST_F(UnitTest, ForcesSilverSkillRowsAndFactionChoicesCountThePlayersFactionOnly)
 {
-    Learn(Men(1, 7, "LEAD", 2, 100), "COMB", 95);
-    Learn(Men(2, 7, "HDWA", 5, 25), "COMB", 30);
-    Learn(Men(3, 8, "ORC", 4), "COMB", 30);
-    EXPECT_EQ(list.Maintenance(7, troops), 90);
-    EXPECT_EQ(list.Maintenance(-1, troops), 130);
-    EXPECT_EQ(list.SilverOfFaction(7), 125);
-    const ForceCounts forces = list.CountForces(7, troops);
-    EXPECT_EQ(std::tuple(forces.LeaderUnits, forces.LeaderMen, forces.OtherUnits, forces.OtherMen),
-              std::tuple(1, 2, 1, 5));
-    EXPECT_EQ(list.CountForces(-1, troops).OtherMen, 9);
-    // Leaders and other men per level 1 to 5, of the one faction only.
-    EXPECT_EQ(list.SkillLevelCounts(7, "COMB", skills, troops), (Lines{"0;5", "2;0", "0;0", "0;0", "0;0"}));
-}
-
-TEST_F(UnitTest, FactionChoices)
-{
-    TFactionList registry;
-    registry.Add(testing::NewFaction(12, "Twelve"));
-    registry.Add(testing::NewFaction(3, "Three"));
-    for (auto [number, faction] : {std::pair{1, 12}, {2, 3}, {3, 12}, {4, 40}, {5, -1}})  // 40: not in the registry
-        list.Add(NewUnit(number, faction));
-    EXPECT_EQ(list.ListFactions(false, registry), (Lines{"All factions", "Unknown", "    3- Three", "   12- Twelve"}));
-    EXPECT_EQ(list.ListFactions(true, registry).size(), 2u);
-}
-
-TEST_F(UnitTest, SummaryRowsCountTheirOwnSkillForThePlayersFactionOnly)
-{
-    Learn(Men(1, 3, "LEAD", 2, 300), "XBOW", 450);  // level 5
+    TUnit& leaders = Men(1, 3, "LEAD", 2, 300);
+    Learn(leaders, "XBOW", 450);  // level 5
+    Learn(leaders, "COMB", 95);
     TUnit& soldiers = Men(2, 3, "VIKI", 10, 50);
-    Learn(soldiers, "LBOW", 30);
-    Learn(soldiers, "FORC", 90);  // not a skill the summary shows
+    for (const auto& [skill, days] : {std::pair{"LBOW", 30}, {"COMB", 30}, {"FORC", 90}})  // FORC: not summed up
+        Learn(soldiers, skill, days);
     Learn(Men(4, 12, "VIKI", 40, 999), "COMB", 200);
     Learn(Men(5, 0, "VIKI", 7, 100), "COMB", 180);
+    EXPECT_EQ(
+        std::tuple(list.Maintenance(3, troops), list.Maintenance(-1, troops), list.CountForces(-1, troops).OtherMen),
+        std::tuple(140, 610, 57))
+        << "leaders cost 20, other men 10; -1 is every faction";
 
     const UnitSummary summary = SummariseUnits(list, 3, skills, troops);
     ASSERT_TRUE(summary.Forces && summary.Silver);
     EXPECT_EQ(*summary.Silver, 350);
+    const ForceCounts& forces = *summary.Forces;
+    EXPECT_EQ(std::tuple(forces.LeaderUnits, forces.LeaderMen, forces.OtherUnits, forces.OtherMen),
+              std::tuple(1, 2, 1, 10));
     using Row = std::array<std::string, 5>;
-    EXPECT_EQ(summary.SkillMen[0], (Row{"0 / 0", "0 / 0", "0 / 0", "0 / 0", "0 / 0"})) << "other factions' men";
+    EXPECT_EQ(summary.SkillMen[0], (Row{"0 / 10", "2 / 0", "0 / 0", "0 / 0", "0 / 0"})) << "COMB";
     EXPECT_EQ(summary.SkillMen[1], (Row{"0 / 10", "0 / 0", "0 / 0", "0 / 0", "0 / 0"})) << "LBOW";
     EXPECT_EQ(summary.SkillMen[2], (Row{"0 / 0", "0 / 0", "0 / 0", "0 / 0", "2 / 0"})) << "XBOW";
     // Faction 0 is no player's: no units or silver, but the skill grid counts units of faction 0.
     const UnitSummary noFaction = SummariseUnits(list, 0, skills, troops);
     EXPECT_FALSE(noFaction.Forces || noFaction.Silver);
     EXPECT_EQ(noFaction.SkillMen[0][2], "0 / 7");
+
+    factions.Add(testing::NewFaction(3, "Three"));  // 12 is not in the registry
+    EXPECT_EQ(list.ListFactions(false, factions), (Lines{"All factions", "Unknown", "    3- Three"}));
+    EXPECT_EQ(list.ListFactions(true, factions), Lines{"    3- Three"});
 }
 
 TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
