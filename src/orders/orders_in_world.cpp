@@ -50,6 +50,8 @@ public:
     }
 
     std::vector<OrderProblem> Problems() { return std::move(problems_); }
+    /// Whether a GIVE or SELL was found to be more than the unit holds and receives.
+    bool FoundShortfall() const { return shortfall_; }
     /// The unit whose block the last line read is in; 0 outside units.
     std::int32_t Unit() const { return unit_; }
 
@@ -67,6 +69,7 @@ private:
     PlacedUnit actor_;
     bool formed_ = false;  // in a FORM block: a new unit, in the same hex, holding nothing yet
     bool inTurn_ = false;
+    bool shortfall_ = false;
     std::int32_t unit_ = 0;
     std::vector<OrderProblem> problems_;
 };
@@ -116,8 +119,11 @@ void WorldWarnings::Order(long line, const std::string& order, const OrderTokens
         for (std::string& warning : CheckSameHex(order, words, actor_, world_))
             Warn(line, std::move(warning));
     }
-    if ((order == "GIVE" || order == "SELL") && !formed_)
-        Warn(line, CheckAmountHeld(order, words, actor_, world_, incoming_));
+    if ((order == "GIVE" || order == "SELL") && !formed_) {
+        std::string shortfall = CheckAmountHeld(order, words, actor_, world_, incoming_);
+        shortfall_ = shortfall_ || !shortfall.empty();
+        Warn(line, std::move(shortfall));
+    }
     if (order == "MOVE" || order == "ADVANCE")
         Warn(line, CheckMoveTerrain(order, words, actor_, world_));
 }
@@ -159,9 +165,17 @@ std::vector<OrderProblem> CheckUnitOrdersInWorld(std::string_view orderLines, st
     const OrderWorld world(map, settings, vocabulary);
     IncomingItems incoming;
     WorldWarnings warnings(world, incoming);
-    NoteIncomingOfHex(warnings, orderLines, unitNumber, world, map);
     warnings.SelectUnit(unitNumber);
     warnings.ReadAll(orderLines, false);
+    // The orders kept for the other units of the hex are read only when what the unit holds
+    // falls short: a unit browser checks every unit's orders.
+    if (warnings.FoundShortfall()) {
+        WorldWarnings received(world, incoming);
+        NoteIncomingOfHex(received, orderLines, unitNumber, world, map);
+        received.SelectUnit(unitNumber);
+        received.ReadAll(orderLines, false);
+        return Merged(CheckUnitOrders(orderLines, vocabulary), received.Problems());
+    }
     return Merged(CheckUnitOrders(orderLines, vocabulary), warnings.Problems());
 }
 
