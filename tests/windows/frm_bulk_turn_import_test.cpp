@@ -80,7 +80,7 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     EXPECT_EQ(window->Directory().toStdString(), dir.File("IMPORT"));
     // Text files first, whatever the case of their extension, numbered as a player counts.
     EXPECT_EQ(Shown("lstFiles"), (Lines{"T1.TXT", "t2.txt", "t10.txt"}));
-    Get<QComboBox>("lstFilters")->setCurrentIndex(0);
+    Get<QComboBox>("lstFilters")->setCurrentIndex(0);  // all files
     EXPECT_EQ(Shown("lstFiles"), (Lines{"notes", "T1.TXT", "t2.txt", "t10.txt"}));
     EXPECT_EQ(std::pair(Chosen(), EnabledOf({"cmdAdd", "cmdImport"})),
               (std::pair<std::string, QString>("| 0 files selected", "")));
@@ -123,27 +123,41 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     EXPECT_EQ(Chosen(), "| 0 files selected");
 }
 
-TEST_F(BulkImportWindow, ImportsInTheArrangedOrderWithProgressThenSavesOnClosing)
+TEST_F(BulkImportWindow, ImportsInTheArrangedOrderStopsOnCancelAndSavesOnClosing)
 {
-    Add(OpenWithReports("report", 5));
-    Get<QListWidget>("lstSelFiles")->setCurrentRow(4);
-    Click("cmdMoveUp");  // report5 before report4
+    Add(OpenWithReports("r", 4));
+    Get<QListWidget>("lstSelFiles")->setCurrentRow(3);
+    Click("cmdMoveUp");  // r4 before r3
     Lines shown;
     ui.whilePending = [&] {
         shown.push_back(Status());
         EXPECT_EQ(EnabledOf({"cmdClose", "lstSelFiles"}), "") << "locked while importing";
+        if (shown.size() == 3)
+            Click("cmdCancel");
     };
     Click("cmdImport");
-    EXPECT_EQ(shown.front(), "Done: 0/5  Importing: report1.txt");
-    EXPECT_EQ(shown.back(), "Done: 4/5  Importing: report4.txt");
+    EXPECT_EQ(shown.front(), "Done: 0/4  Importing: r1.txt");
     EXPECT_EQ(std::pair(Status(), Chosen()),
-              (std::pair<std::string, std::string>("5 files imported sucessfully.", "| 0 files selected")));
-    EXPECT_EQ(Get<QProgressBar>("prgImport")->value(), 5);
-    EXPECT_EQ(Turns(), std::pair(4, 5)) << "the last imported wins";
-    EXPECT_TRUE(window->DataChanged());
+              (std::pair<std::string, std::string>("Import cancelled: 2 of 4 files imported.",
+                                                   "r4.txt r3.txt | 2 files selected")));
+    EXPECT_EQ(Turns(), std::pair(2, 2));
+    EXPECT_TRUE(window->DataChanged() && !Enabled("cmdCancel"));
+
+    // Closing while a report is read asks the run to stop instead, and saves nothing yet.
+    ui.whilePending = [&] { window->reject(); };
+    Click("cmdImport");
+    EXPECT_EQ(std::pair(Status(), window->DatabaseSaved()),
+              (std::pair<std::string, bool>("Import cancelled: 0 of 2 files imported.", false)));
+
+    ui.whilePending = [&] { shown.push_back(Status()); };
+    Click("cmdImport");
+    EXPECT_EQ(shown.back(), "Done: 1/2  Importing: r3.txt");
+    EXPECT_EQ(std::pair(Status(), Chosen()),
+              (std::pair<std::string, std::string>("2 files imported sucessfully.", "| 0 files selected")));
+    EXPECT_EQ(std::pair(Get<QProgressBar>("prgImport")->value(), Turns()), std::pair(2, std::pair(3, 4)))
+        << "the last imported wins";
     EXPECT_FALSE(Exists("DATA/Map.Dat")) << "nothing saved before closing";
     EXPECT_TRUE(ui.Texts(Kind::Warning).empty() && ui.Texts(Kind::Error).empty());
-
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_TRUE(Exists("DATA/Map.Dat") && !window->DataChanged() && window->DatabaseSaved());
 }
@@ -163,64 +177,30 @@ TEST_F(BulkImportWindow, AFailingReportStopsTheRunAndTheListKeepsEveryEntry)
     EXPECT_TRUE(window->DatabaseSaved() && Exists("DATA/Map.Dat"));
 }
 
-TEST_F(BulkImportWindow, CancelStopsBetweenReportsAndImportGoesOnWithTheRest)
-{
-    Add(OpenWithReports("r", 4));
-    int pending = 0;
-    ui.whilePending = [&] {
-        if (++pending == 3)
-            Click("cmdCancel");
-    };
-    Click("cmdImport");
-    EXPECT_EQ(std::pair(Status(), Chosen()),
-              (std::pair<std::string, std::string>("Import cancelled: 2 of 4 files imported.",
-                                                   "r3.txt r4.txt | 2 files selected")));
-    EXPECT_EQ(Turns(), std::pair(2, 2));
-    EXPECT_TRUE(window->DataChanged() && !Enabled("cmdCancel"));
-
-    // Closing while a report is read asks the run to stop instead, and saves nothing yet.
-    ui.whilePending = [&] { window->reject(); };
-    Click("cmdImport");
-    EXPECT_EQ(Status(), "Import cancelled: 0 of 2 files imported.");
-    EXPECT_FALSE(window->DatabaseSaved());
-
-    ui.whilePending = nullptr;
-    Click("cmdImport");
-    EXPECT_EQ(Status(), "2 files imported sucessfully.");
-    EXPECT_EQ(workspace.Settings.MaxTurn, 4);
-}
-
-TEST_F(BulkImportWindow, AFailedSaveOnClosingLeavesTheChangeUnsaved)
-{
-    OpenWithReports("one", 1);
-    window->ImportFiles({dir.File("IMPORT/one1.txt")});
-    EXPECT_EQ(Status(), "1 files imported sucessfully.");
-    // A database that may not be written over: the save fails, says so, and the change stays unsaved.
-    workspace.Refused.Add(workspace.Settings.DataPath(workspace.Settings.MapFile));
-    window->reject();
-    EXPECT_EQ(ui.Texts(Kind::Error),
-              Lines{"Unable to write the map database: " + workspace.Settings.DataPath("Map.Dat")
-                    + ": it could not be read when Korvane started, so it is not written over"});
-    EXPECT_TRUE(window->DataChanged() && !window->DatabaseSaved());
-}
-
-TEST_F(BulkImportWindow, RefusesToImportWithoutFactionNumberOrIntoARefusedDatabaseAndSavesNothing)
+TEST_F(BulkImportWindow, RefusalsImportNothingAndAFailedSaveLeavesTheChangeUnsaved)
 {
     Add(OpenWithReports("one", 1));
     workspace.Settings.FactionNo = 0;
     Click("cmdImport");
+    window->reject();  // nothing imported: closing tries no save
+    EXPECT_EQ(std::tuple(workspace.Settings.MaxTurn, window->DataChanged(), window->DatabaseSaved()),
+              std::tuple(0, false, false));
     workspace.Settings.FactionNo = 1;
+    window->show();
+    window->ImportFiles({dir.File("IMPORT/one1.txt")});
+    EXPECT_EQ(Status(), "1 files imported sucessfully.");
+    // A database that may not be written over: not imported into, not saved, and the change stays unsaved.
     workspace.Refused.Add(workspace.Settings.DataPath(workspace.Settings.MapFile));
     Click("cmdImport");
-    EXPECT_EQ(std::pair(workspace.Settings.MaxTurn, Chosen()),
-              (std::pair<int, std::string>(0, "one1.txt | 1 file selected")));
     window->reject();
-    EXPECT_FALSE(window->DataChanged() || window->DatabaseSaved());
-    // Nothing imported, so closing tried no save.
+    EXPECT_EQ(std::tuple(workspace.Settings.MaxTurn, Chosen(), window->DataChanged(), window->DatabaseSaved()),
+              std::tuple(1, "one1.txt | 1 file selected", true, false));
     EXPECT_THAT(ui.Texts(Kind::Error),
                 ::testing::ElementsAre("You must provide a valid faction number before importing turn files.\r"
                                        "(Use menu item View/Faction Details)",
-                                       ::testing::HasSubstr("could not be loaded when Korvane started")));
+                                       ::testing::HasSubstr("could not be loaded when Korvane started"),
+                                       "Unable to write the map database: " + workspace.Settings.DataPath("Map.Dat")
+                                           + ": it could not be read when Korvane started, so it is not written over"));
 }
 
 TEST_F(BulkImportWindow, ImportsAGamesRealReportsFromTheirFolder)

@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(ColourKey, ShowsEveryTerrainOfTheVocabularyInTwoColumnsInItsColour)
+TEST_F(ColourKey, ShowsEveryTerrainInTwoColumnsInItsColourAndAClickMovesTheBevel)
 {
     ASSERT_EQ(map.TerrainList.Count(), 13);
     EXPECT_EQ(key->findChildren<QLabel*>().size(), 13);
@@ -44,10 +44,7 @@ TEST_F(ColourKey, ShowsEveryTerrainOfTheVocabularyInTwoColumnsInItsColour)
     // 1 beside 0, 2 below it.
     EXPECT_EQ(std::tuple(Panel(1)->y(), Panel(2)->x()), std::tuple(Panel(0)->y(), Panel(0)->x()));
     EXPECT_TRUE(Panel(0)->x() < Panel(1)->x() && Panel(0)->y() < Panel(2)->y());
-}
-
-TEST_F(ColourKey, AClickOnPanelPaintBoxOrLabelMovesTheBevel)
-{
+    // A click on a panel, paint box or label moves the bevel.
     EXPECT_EQ(Selection(), (std::vector{0, 0}));
     for (auto [part, terrain] : {std::pair{"lblTerrain", 5}, {"picTerrain", 8}, {"pnlTerrain", 3}}) {
         ClickCorner(Part(part, terrain));

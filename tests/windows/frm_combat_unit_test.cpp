@@ -2,7 +2,6 @@
 #include "windows/frm_combat_unit.h"
 
 #include "combat/combat_unit.h"
-#include "support/qt_printers.h"
 #include "windows/window_test_helpers.h"
 
 #include <QComboBox>
@@ -47,52 +46,39 @@ TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
     Click("chkBehind");
     EXPECT_EQ(unit.ToLine(), TCombatUnit().ToLine()) << "nothing is stored before OK";
     Click("cmdOK");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(unit.ToLine(), "4711,Heavy Cavalry,25,Y,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26");
-
-    // Shown again, the same line comes back out unchanged.
-    TCombatUnit copy;
+    EXPECT_EQ(std::pair(dialog->result(), unit.ToLine()),
+              (std::pair<int, std::string>(
+                  QDialog::Accepted, "4711,Heavy Cavalry,25,Y,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26")));
+    TCombatUnit copy;  // shown again, the same line comes back out unchanged
     TfrmCombatUnit(unit, nullptr).StoreUnit(copy);
     EXPECT_EQ(copy.ToLine(), unit.ToLine());
 }
 
-TEST_F(CombatUnitDialog, CancelKeepsTheUnitAndNumbersAreReadAsFarAsTheyAreNumbers)
+TEST_F(CombatUnitDialog, CancelKeepsTheUnitNumbersAreLenientAndDescriptionsCannotBreakAFileLine)
 {
-    const std::string before = "12,Fighters,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1";
-    unit.FromLine(before);
+    unit.FromLine("12,Ogre's band,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1");
+    const std::string before = unit.ToLine();
     Reopen();
+    Description()->end(false);
+    QTest::keyClicks(Description(), "s");
+    EXPECT_EQ(Description()->text(), "Ogres bands") << "one from a hand-written file loses its quote at the first key";
     Enter({{"txtQty", " 12"},
            {"txtHits", ""},
            {"txtAttacks", "three"},
            {"txtSkillCOMB", "4 levels"},
-           {"txtUnitID", "-7"},
-           {"lstDesc", "Monsters"}});
+           {"txtUnitID", "-7"}});
     Click("cmdCancel");
     EXPECT_EQ(std::pair(dialog->result(), unit.ToLine()), (std::pair<int, std::string>(QDialog::Rejected, before)));
-
     // A blank before the figure is read past; what is no figure counts 0.
     dialog->StoreUnit(unit);
-    EXPECT_EQ(std::tuple(unit.Quantity, unit.Hits, unit.Attacks, unit.SkillCOMB, unit.UnitID),
-              std::tuple(12, 0, 0, 4, -7));
-}
-
-TEST_F(CombatUnitDialog, DescriptionRefusesWhatWouldBreakABattleFileLine)
-{
-    QTest::keyClicks(Description(), "Ogre's \"big\", bad");
+    EXPECT_EQ(std::tuple(unit.Quantity, unit.Hits, unit.Attacks, unit.SkillCOMB, unit.UnitID, unit.Description),
+              std::tuple(12, 0, 0, 4, -7, "Ogres bands"));
+    testing::TypeOver(Description(), "Ogre's \"big\", bad");
     EXPECT_EQ(Description()->text(), "Ogres big bad");
-
     // A picked label is only a label: the numbers stay as they were.
-    auto* descriptions = Get<QComboBox>("lstDesc");
-    descriptions->setCurrentIndex(descriptions->findText("Very Heavy Cavalry"));
+    Get<QComboBox>("lstDesc")->setCurrentIndex(Get<QComboBox>("lstDesc")->findText("Very Heavy Cavalry"));
     dialog->StoreUnit(unit);
-    EXPECT_EQ(unit.ToLine(), "-1,Very Heavy Cavalry,0,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
-
-    // One that came in from a hand-written file stays editable and loses them at the first key.
-    unit.Description = "Ogre's band";
-    Reopen();
-    Description()->end(false);
-    QTest::keyClicks(Description(), "s");
-    EXPECT_EQ(Description()->text(), "Ogres bands");
+    EXPECT_EQ(unit.ToLine(), "-7,Very Heavy Cavalry,12,N,4,0,0,0,0,0,5,0,0,0,0,0,0,0,0,0,0");
 }
 
 }  // namespace

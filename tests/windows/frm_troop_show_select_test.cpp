@@ -45,17 +45,6 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(TroopShowSelectTest, ShowsTheListInUseWithNamesOfKnownFactions)
-{
-    EXPECT_EQ(window->EditedList(), "Friends");
-    EXPECT_EQ(Shown("lstSels"), (Lines{"   7 - Blue Moon", "  99"})) << "an unknown faction shows its number alone";
-    EXPECT_TRUE(Ticked("optShowFacts"));
-    settings.UnitList = "Gone";
-    Open();
-    EXPECT_EQ(window->EditedList(), "Friends") << "the first list, in name order";
-    EXPECT_EQ(DisplayListItem("123456", false, factions, alliances), "123456") << "every digit kept";
-}
-
 TEST_F(TroopShowSelectTest, EntriesComeFromThePickersAndAreStoredAsNumbers)
 {
     QSignalSpy mapChanged(window.get(), &TfrmTroopShowSelect::MapChanged);
@@ -64,8 +53,9 @@ TEST_F(TroopShowSelectTest, EntriesComeFromThePickersAndAreStoredAsNumbers)
         topLineSeen = std::exchange(topLine, 3);
         return factions.Find(12);
     };
+    EXPECT_EQ(std::tuple(window->EditedList(), Ticked("optShowFacts")), std::tuple("Friends", true));
     window->AddEntry();
-    window->AddEntry();  // the same faction once only
+    window->AddEntry();  // the same faction once only; one unknown shows its number alone
     EXPECT_EQ(std::tuple(Shown("lstSels"), topLineSeen, Entries()),
               std::tuple(Lines{"   7 - Blue Moon", "  99", "  12 - Red Hand"}, 3, Lines{"7", "99", "12"}))
         << "the picker opens where it was left";
@@ -81,7 +71,10 @@ TEST_F(TroopShowSelectTest, ALongFactionNumberIsStoredAndColouredAsItself)
 {
     testing::AddFaction(factions, 1234, "Short Reach", 0x0000FF);
     testing::AddFaction(factions, 12345, "Long Reach", 0xFF0000);
+    settings.UnitList = "Gone";
     Open();
+    EXPECT_EQ(window->EditedList(), "Friends") << "the first list, in name order";
+    EXPECT_EQ(DisplayListItem("123456", false, factions, alliances), "123456") << "every digit kept";
     window->show();
     window->pickFaction = [this](int&, QWidget*) { return factions.Find(12345); };
     window->AddEntry();

@@ -45,14 +45,14 @@ QString Silver(qlonglong value)
     return locale.toString(value).rightJustified(10);
 }
 
-QString SilverShown(const QWidget& window)
+QString SilverShown(const QWidget& w)
 {
-    return testing::Child<QLabel>(window, "pnlSilver")->text();
+    return testing::Child<QLabel>(w, "pnlSilver")->text();
 }
 
 using UnitSummaryWindow = testing::UnitBrowserWorld;
 
-TEST_F(UnitSummaryWindow, CountsThePlayersUnitsOfAHexOrOfEveryRecordOfTheWorld)
+TEST_F(UnitSummaryWindow, CountsThePlayersUnitsOfAHexOrOfTheWorldAndNothingWithoutAFaction)
 {
     // 10 men without a leader at combat level 3 add 10 to the right of that column.
     ws.Map.Cell(0, 12, 8)->Units.Find(102)->AddSkill({Skill("COMB"), 180});
@@ -64,10 +64,7 @@ TEST_F(UnitSummaryWindow, CountsThePlayersUnitsOfAHexOrOfEveryRecordOfTheWorld)
     TfrmUnitSumm world(ws, nullptr, nullptr);
     EXPECT_EQ(Cells(world, "grdUnitCount"), Counts("1", "2", "2", "15", "3", "17")) << "the miners underground too";
     EXPECT_EQ(SilverShown(world), Silver(1350));
-}
-
-TEST_F(UnitSummaryWindow, AHexWithoutThePlayersUnitsShowsZerosAndNoFactionShowsNothing)
-{
+    // A hex without the player's units shows zeros; no faction shows nothing.
     ws.Settings.FactionNo = 12;
     TfrmUnitSumm underground(ws, ws.Map.Cell(1, 12, 8), nullptr);
     EXPECT_EQ(Cells(underground, "grdUnitCount"), Counts("0", "0", "0", "0", "0", "0"));

@@ -17,8 +17,7 @@ class ProgressDialogTest : public ::testing::Test
 {
 protected:
     QProgressDialog* Dialog() const { return owner.findChild<QProgressDialog*>("dlgProgress"); }
-    /// Steps 0 to `last` of `total`, `pause` ms each; whether the dialog showed, and the steps
-    /// answered "carry on".
+    /// Steps 0 to `last` of `total`, `pause` ms each; whether the dialog showed, and the steps answered "carry on".
     std::pair<bool, int> Run(ProgressDialog& progress, std::int64_t total, int last, int pause) const
     {
         bool shown = false;
@@ -44,8 +43,7 @@ TEST_F(ProgressDialogTest, QuickWorkShowsNothingAndFinishedWorkClosesTheDialog)
     ProgressDialog slow(&owner, "Exporting ...", 0ms);
     EXPECT_EQ(Run(slow, 100, 99, 1), std::pair(true, 100));
     EXPECT_TRUE(slow.Step(100, 100));
-    EXPECT_FALSE(Dialog()->isVisible());
-    EXPECT_FALSE(slow.WasCancelled());
+    EXPECT_EQ(std::pair(Dialog()->isVisible(), slow.WasCancelled()), std::pair(false, false));
 }
 
 TEST_F(ProgressDialogTest, LongWorkShowsTheDialogAndEveryWayOfCancellingStopsIt)
@@ -72,16 +70,14 @@ TEST_F(ProgressDialogTest, LongWorkShowsTheDialogAndEveryWayOfCancellingStopsIt)
                 cancel(*Dialog());
             });
             const int steps = Run(progress, kTotal, 2999, 1).second;  // three seconds when nobody cancels
-            EXPECT_TRUE(visible);
-            EXPECT_EQ(cursor, Qt::ArrowCursor) << "the Cancel button does not look busy";
             EXPECT_LT(steps, 1000) << "the bar has not moved yet";
-            EXPECT_TRUE(progress.WasCancelled());
+            EXPECT_EQ(std::tuple(visible, cursor, progress.WasCancelled()), std::tuple(true, Qt::ArrowCursor, true))
+                << "the Cancel button does not look busy";
             EXPECT_FALSE(progress.Step(steps + 1, kTotal)) << "stays cancelled";
-            EXPECT_FALSE(Dialog()->isVisible());
-            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            EXPECT_EQ(std::pair(Dialog()->isVisible(), QApplication::overrideCursor()->shape()),
+                      std::pair(false, Qt::WaitCursor));
         }
-        EXPECT_EQ(Dialog(), nullptr);
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(Dialog() == nullptr && QApplication::overrideCursor() == nullptr);
     }
 }
 
