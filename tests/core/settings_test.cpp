@@ -54,7 +54,8 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrder)
     EXPECT_EQ(std::tuple(s.EquipmentFile, s.DataPath(s.MapFile)),
               std::tuple("Equipmnt.dat", dir.Path() + "/DATA/Map.Dat"));
 
-    std::tie(s.ShowUnits, s.HintDelay) = std::tuple(true, 7);
+    s.ShowUnits = true;
+    s.HintDelay = 7;
     ASSERT_TRUE(s.WriteSettings(ui));
     const auto lines = FileLines();
     std::vector<std::string> sections;

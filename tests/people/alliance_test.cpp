@@ -25,18 +25,11 @@ protected:
         return alliances.Add(NewAlliance(number, std::move(name)));
     }
     TFaction* Faction(std::int32_t number, std::string name) { return factions.Add(NewFaction(number, name)); }
-    /// Every field of every alliance, in order.
-    std::string Dump() const
+    /// Every field of every alliance, in order, as the file holds them.
+    std::string Saved()
     {
-        std::string text;
-        for (int i = 0; i < alliances.Count(); ++i) {
-            const TAlliance& a = *alliances.Items(i);
-            text += std::to_string(a.Number) + "|" + a.Name + "|" + a.Comments + "|" + std::to_string(a.Colour) + "|";
-            for (const auto& key : a.Members)
-                text += key + " ";
-            text += "\n";
-        }
-        return text;
+        EXPECT_TRUE(alliances.SaveToFile(dir.Path(), settings));
+        return dir.Read("Alliance.dat");
     }
 
     testing::TempDir dir;
@@ -76,7 +69,7 @@ TEST_F(AllianceTest, MembersSortedOnceAndListedByFaction)
         << "members missing from the registry are left out; long numbers are not cut";
 }
 
-TEST_F(AllianceTest, FileWritesHeaderAndRecordsAndReadsThemBack)
+TEST_F(AllianceTest, FileHoldsEveryFieldAsTypedAndReadsItBack)
 {
     TAlliance* north = Alliance(" North ", 4);
     north->Comments = "trade pact";
@@ -84,8 +77,7 @@ TEST_F(AllianceTest, FileWritesHeaderAndRecordsAndReadsThemBack)
     north->AddMember(12);
     north->AddMember(7);
     Alliance("South", 2);
-    ASSERT_TRUE(alliances.SaveToFile(dir.Path(), settings));
-    const std::string saved = dir.Read("Alliance.dat");
+    const std::string saved = Saved();
     EXPECT_EQ(saved,
               "VERSION^\"^2.31\r\n4^\"^North^\"^trade pact^\"^255^\"^2^\"^00007^\"^00012^\"^\r\n"
               "2^\"^South^\"^^\"^16711680^\"^0^\"^\r\n");
@@ -93,10 +85,27 @@ TEST_F(AllianceTest, FileWritesHeaderAndRecordsAndReadsThemBack)
     ASSERT_TRUE(loaded.LoadFromFile(dir.Path(), settings));
     ASSERT_TRUE(loaded.SaveToFile(dir.Path(), settings));
     EXPECT_EQ(dir.Read("Alliance.dat"), saved) << "every field read back where it was, in file order";
-
     EXPECT_TRUE(loaded.LoadFromFile(dir.Path() + "/missing", settings));
     EXPECT_EQ(loaded.Count(), 2);
     EXPECT_FALSE(alliances.SaveToFile(dir.Write("not-a-folder", "x"), settings));
+
+    // What the window shows of typed text is what comes back; the separator rules: the faction file's test.
+    TAllianceList typed, back;
+    for (const auto& [text, kept] : {std::pair{"  North\t", "North"},
+                                     {"\r\nNorth\n", "North"},
+                                     {"two\r\nlines", "two  lines"},
+                                     {"end^\"\n", "end^'"},
+                                     {"Dragon's, \"fine\" band", "Dragon's, \"fine\" band"},
+                                     {" \t ", ""}}) {
+        EXPECT_EQ(AllianceText(text), kept) << text;
+        if (*kept != '\0')
+            typed.Add(NewAlliance(-1, kept))->Comments = kept;
+    }
+    ASSERT_TRUE(typed.SaveToFile(dir.Path(), settings));
+    ASSERT_TRUE(back.LoadFromFile(dir.Path(), settings));
+    EXPECT_EQ(back.ListNames(), typed.ListNames());
+    for (int i = 0; i < back.Count(); ++i)
+        EXPECT_EQ(back.Items(i)->Comments, back.Items(i)->Name);
 }
 
 TEST_F(AllianceTest, FileLoadAddsWhatIsReadableAndNeverTrustsMemberCounts)
@@ -166,7 +175,7 @@ TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)
     JoinAlliance(*north, *red);
     JoinAlliance(*north, *blue);
     Alliance("South");
-    const std::string before = Dump();
+    const std::string before = Saved();
     const Keys blueKeys = blue->AllianceKeys;
 
     const TAllianceRegistrySnapshot snapshot(alliances, factions);
@@ -180,36 +189,13 @@ TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)
     red->Name = "Red Hand";
 
     snapshot.Restore(alliances, factions);
-    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(Saved(), before);
     EXPECT_EQ(red->AllianceKeys, Keys{"00001"});
     EXPECT_EQ(blue->AllianceKeys, blueKeys);
     EXPECT_EQ(green->AllianceKeys, (Keys{"00003", "00001"})) << "keys in their order";
     EXPECT_TRUE(imported->AllianceKeys.empty()) << "a faction imported since was in no alliance";
     EXPECT_EQ(factions.Count(), 4) << "factions are neither added nor removed";
     EXPECT_EQ(red->Name, "Red Hand") << "only alliance keys go back";
-}
-
-TEST_F(AllianceTest, TypedTextIsKeptAsTheFileWillHoldIt)
-{
-    const std::pair<const char*, const char*> rows[] = {
-        {"  North\t", "North"},
-        {"\r\nNorth\n", "North"},
-        {"two\r\nlines", "two  lines"},  // the separator rules themselves: the faction file's test
-        {"end^\"\n", "end^'"},
-        {"Dragon's, \"fine\" band", "Dragon's, \"fine\" band"},
-        {" \t ", ""},
-    };
-    TAllianceList saved, loaded;
-    for (const auto& [typed, kept] : rows) {
-        EXPECT_EQ(AllianceText(typed), kept) << typed;
-        if (*kept != '\0')
-            saved.Add(NewAlliance(-1, kept))->Comments = kept;
-    }
-    ASSERT_TRUE(saved.SaveToFile(dir.Path(), settings));
-    ASSERT_TRUE(loaded.LoadFromFile(dir.Path(), settings));
-    EXPECT_EQ(loaded.ListNames(), saved.ListNames()) << "what the window shows is what comes back";
-    for (int i = 0; i < loaded.Count(); ++i)
-        EXPECT_EQ(loaded.Items(i)->Comments, loaded.Items(i)->Name);
 }
 
 }  // namespace

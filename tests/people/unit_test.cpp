@@ -62,21 +62,16 @@ TEST_F(UnitTest, SkillLevelsFromDays)
 TEST_F(UnitTest, FactionMenAndCombatSpell)
 {
     TUnit unit = KnownUnit();
-    ASSERT_EQ(troops.KeyAt(13), "HDWA");
     unit.SetFaction(99, factions);
     EXPECT_EQ(unit.Faction, -1) << "a faction the registry does not know is unknown";
     unit.SetFaction(15, factions);
-    EXPECT_EQ(unit.Faction, 15);
-    EXPECT_EQ(unit.MenCount(), 5);
-    EXPECT_TRUE(unit.HasLeader(troops));
-    unit.Troops.erase(unit.Troops.begin());
+    EXPECT_EQ(std::tuple(unit.Faction, unit.MenCount(), unit.HasLeader(troops), unit.CombatSpellKey(skills)),
+              std::tuple(15, 5, true, "FIRE"));
+    unit.Troops.erase(unit.Troops.begin());  // the leader
     EXPECT_FALSE(unit.HasLeader(troops));
-
-    EXPECT_EQ(unit.CombatSpellKey(skills), "FIRE");
     unit.SetCombatSpellByKey(" COMB ", skills);
-    EXPECT_EQ(unit.CombatSpell, 0);
     unit.SetCombatSpellByKey("NONE", skills);
-    EXPECT_EQ(unit.CombatSpell, 0) << "an unknown key leaves the spell";
+    EXPECT_EQ(unit.CombatSpell, 0) << "a trimmed key is found; an unknown key leaves the spell";
 }
 
 TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
@@ -90,15 +85,16 @@ TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 3);
     unit.Faction = 8;
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 8);
-    unit.Faction = -1;
-    unit.Number = 6;
+    unit = *NewUnit(6);
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), -1);
 }
 
 TEST_F(UnitTest, AssignToCopiesAllButSeenOrdersAndDays)
 {
     TUnit source = KnownUnit(), target;
-    std::tie(source.Seen, source.Orders, target.Orders) = std::tuple(true, Lines{"MOVE N"}, Lines{"WORK"});
+    source.Seen = true;
+    source.Orders = {"MOVE N"};
+    target.Orders = {"WORK"};
     source.AssignTo(target, factions, skills);
     EXPECT_FALSE(target.Seen || target.OrdersDone);
     EXPECT_EQ(std::tuple(target.Orders, target.LastX), std::tuple(Lines{"WORK"}, 9));
@@ -172,8 +168,7 @@ TEST_F(UnitTest, AscendingNumberOrderAndLookups)
     EXPECT_EQ(list.Count(), 2);
 
     // A list that does not own lists records that live elsewhere.
-    TUnit outside;
-    outside.Number = 5;
+    TUnit outside = *NewUnit(5);
     {
         TUnitList view(false);
         view.AddRef(&outside);

@@ -21,22 +21,17 @@ protected:
     const ReportAge older{5, 7};
 };
 
-TEST_F(RegionDetailsTest, WeatherOnlyFromReportsNotOlder)
+TEST_F(RegionDetailsTest, WeatherAndMarketsOfAnOlderReportAddButNeverReplace)
 {
     TMapCell& cell = Cell(0, 2, 2);
     ParseWeather(map, cell, "  The weather was clear last month; it will be monsoon season next month.", current);
+    ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", older);
     EXPECT_EQ(std::tuple(map.WeatherList[cell.WeatherWas], map.WeatherList[cell.WeatherNext]),
               std::tuple("clear", "monsoon"));
-    ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", older);
-    EXPECT_EQ(map.WeatherList[cell.WeatherWas], "clear");
     ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", current);
     EXPECT_EQ(std::tuple(map.WeatherList[cell.WeatherWas], map.WeatherList[cell.WeatherNext], map.WeatherList.Count()),
               std::tuple("winter", "winter", 3));
-}
 
-TEST_F(RegionDetailsTest, MarketItems)
-{
-    TMapCell& cell = Cell(0, 2, 2);
     ParseMarket(map, cell,
                 "  For Sale: unlimited iron [IRON] at $75, sword [swor] at $150, 44 high  elves [HELF] at $52.",
                 kCodeForSale, current);
@@ -45,16 +40,10 @@ TEST_F(RegionDetailsTest, MarketItems)
                          map.ProductList[cell.ForSale[2].Item].Product.Name,
                          map.ProductList[cell.ForSale[1].Item].Product.Name),
               std::tuple("IRON:-1@75", "SWOR:1@150", "HELF:44@52", "high elves", "sword"));
-
     ParseMarket(map, cell, "  Products: 20 livestock [LIVE], 10 furs [FUR] at $3.", kCodeProducts, current);
     EXPECT_EQ(Product(cell.Products[1]), "FUR:10@0") << "products have no price";
     ParseMarket(map, cell, "  Wanted: none.", kCodeWanted, current);
     EXPECT_TRUE(cell.Wanted.empty());
-}
-
-TEST_F(RegionDetailsTest, OlderReportAddsItemsButKeepsKnownPrices)
-{
-    TMapCell& cell = Cell(0, 2, 2);
     ParseMarket(map, cell, "  Wanted: 10 grain [GRAI] at $20.", kCodeWanted, current);
     ParseMarket(map, cell, "  Wanted: 99 grain [GRAI] at $99, 5 fish [FISH] at $40.", kCodeWanted, older);
     ASSERT_EQ(cell.Wanted.size(), 2u);
@@ -64,39 +53,31 @@ TEST_F(RegionDetailsTest, OlderReportAddsItemsButKeepsKnownPrices)
         << "an item a report leaves out stays listed";
 }
 
-TEST_F(RegionDetailsTest, ExitsConfirmNeighbours)
+TEST_F(RegionDetailsTest, ExitsConfirmNeighboursAndUnderworldOnesOpenPassagesThroughTheRock)
 {
-    TMapCell& cell = Cell(0, 4, 4);
-    ParseExits(map, cell,
+    ParseExits(map, Cell(0, 4, 4),
                "Exits:  North : mountain (4,2) in Highpeak.  Northeast : plain (5,3) in Lowfield, contains    "
                "Mill [village].");
     ASSERT_NE(map.Cell(0, 4, 2), nullptr);
     EXPECT_EQ(std::tuple(map.Cell(0, 4, 2)->Unconfirmed, map.Cell(0, 4, 2)->Terrain), std::tuple(false, 4));
     EXPECT_EQ(map.Cell(0, 5, 3)->PopCenter, "Mill");
     EXPECT_EQ(map.CellCount(), 3) << "no rock ring on the surface";
-}
 
-TEST_F(RegionDetailsTest, UnderworldExitsOpenPassagesThroughTheRock)
-{
     // Underworld (1,1) is grid (2,4).
-    TMapCell& cell = Cell(1, 2, 4);
-    ParseExits(map, cell,
+    ParseExits(map, Cell(1, 2, 4),
                "Exits:  South : cavern (1,3,underworld) in Deep.  Northwest : tunnels (0,0,deep  underworld) in Deep.");
     const int solid = map.TerrainIndex("solid");
-    const int ring[6][2] = {{2, 2}, {3, 3}, {3, 5}, {2, 6}, {1, 5}, {1, 3}};
-    for (int d = 0; d < 6; ++d) {
-        const TMapCell* gap = map.Cell(1, ring[d][0], ring[d][1]);
-        ASSERT_NE(gap, nullptr) << d;
-        EXPECT_EQ(std::tuple(gap->Terrain, gap->Unconfirmed), std::tuple(solid, false)) << d;
+    for (const auto& [x, y] : {std::pair{2, 2}, {3, 3}, {3, 5}, {2, 6}, {1, 5}, {1, 3}}) {
+        const TMapCell* gap = map.Cell(1, x, y);
+        ASSERT_NE(gap, nullptr) << x << "," << y;
+        EXPECT_EQ(std::tuple(gap->Terrain, gap->Unconfirmed), std::tuple(solid, false)) << x << "," << y;
     }
     // South opens the north-south passage, northwest the southeast-northwest one.
     EXPECT_EQ(std::tuple(map.Cell(1, 2, 6)->Pathway[0], map.Cell(1, 1, 3)->Pathway[2], map.Cell(1, 2, 2)->Pathway[0]),
               std::tuple(true, true, false));
     EXPECT_EQ(map.Cell(1, 2, 8)->Terrain, 10) << "the neighbour itself";
-
     // At the west edge no rock is made outside the grid.
-    TMapCell& edge = Cell(1, 0, 2);
-    ParseExits(map, edge, "Exits:  South : cavern (0,1,underworld) in Deep.");
+    ParseExits(map, Cell(1, 0, 2), "Exits:  South : cavern (0,1,underworld) in Deep.");
     EXPECT_EQ(std::tuple(map.Cell(1, 0, 0)->Terrain, map.Cell(1, 0, 4)->Pathway[0]), std::tuple(solid, true));
 }
 

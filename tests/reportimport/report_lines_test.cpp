@@ -57,7 +57,7 @@ TEST(ParseCoords, LevelsAndTheNexus)
         EXPECT_EQ(std::tuple(std::get<0>(parsed(text)), std::get<1>(parsed(text))), std::tuple(-1, -1)) << text;
 }
 
-TEST(ParseRegionHeader, FillsEveryItemOfAFullHeaderAndAShorterOneOnlyWhatItNames)
+TEST(ParseRegionHeader, FillsWhatAHeaderNamesOnEitherLevelAndRefusesPlacesOffTheGrid)
 {
     TMap map;
     int level, x, y;
@@ -72,12 +72,7 @@ TEST(ParseRegionHeader, FillsEveryItemOfAFullHeaderAndAShorterOneOnlyWhatItNames
     ASSERT_TRUE(map.ParseRegionHeader("forest (10,12) in Ravenmoor.", level, x, y));
     EXPECT_EQ(std::tuple(cell.Terrain, cell.PopCenter, cell.Silver), std::tuple(3, "Oakbridge", 5678));
     EXPECT_EQ(map.RegionList.Count(), 2);
-}
 
-TEST(ParseRegionHeader, UnderworldAndFailures)
-{
-    TMap map;
-    int level = 9, x = 9, y = 9;
     ASSERT_TRUE(
         map.ParseRegionHeader("undercavern (3,5,deep  underworld) in Gloom, contains Grot [village].", level, x, y));
     EXPECT_EQ(std::tuple(level, x, y), std::tuple(1, 6, 12));
@@ -87,7 +82,7 @@ TEST(ParseRegionHeader, UnderworldAndFailures)
           "cavern (200,4,underworld) in Far.", "nexus (0,0,nexus) in Unnamed.", "plain in nowhere"})
         EXPECT_FALSE(map.ParseRegionHeader(header, level, x, y)) << header;
     EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus must not overwrite underworld (0,0)";
-    EXPECT_EQ(map.CellCount(), 1);
+    EXPECT_EQ(map.CellCount(), 2);
 }
 
 TEST(Directions, CodesAndNeighbours)
