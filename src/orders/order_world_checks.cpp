@@ -160,8 +160,8 @@ void NoteIncoming(std::string_view order, OrderTokens words, const PlacedUnit& a
     const std::string amount = words.NextOrEmpty();
     const auto item = words.Next();
     const std::string code = item ? world.ItemCode(*item) : std::string();
-    if (!target || *target <= 0 || code.empty())
-        return;
+    if (!target || *target <= 0 || *target == actor.Unit->Number || code.empty())
+        return;  // what a unit gives itself is nothing more
     if (SameText(amount, "all"))
         incoming.Add(*target, code, IncomingItems::kUnlimited);
     else if (const std::int32_t count = OrderValue(amount); count > 0)

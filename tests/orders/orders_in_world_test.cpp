@@ -109,6 +109,7 @@ TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
           "2: SELL: More than held: 2 leaders, but the unit holds 1.",
           "3: GIVE: More than held: 1 wood, but the unit holds 0."}},
         {10, "give 11 4 horses\nsell all horse\ngive 0 1 leader\ngive 11 unit", {}},
+        {10, "give 10 4 horses\ngive 0 5 horses", {"2: GIVE: More than held: 5 horses, but the unit holds 4."}},
         {10, "give 11 101 silver", {"1: GIVE: More than held: 101 silver, but the unit holds 100."}},
         {10,
          "give 11 150 silver\nclaim 50\nsell 151 silver",
