@@ -45,7 +45,7 @@ protected:
     TMapCell* cell = nullptr;
 };
 
-TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilver)
+TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilverAndTheMapsRecordOfTheLatestTurn)
 {
     const TUnit& unit = Parse("* Red Scouts (81), Red Riders (3), avoiding, behind, won't cross water, 10 leaders "
                               "[LEAD], 150 silver [SILV]. Weight: 240. Skills: none.");
@@ -60,6 +60,16 @@ TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilver)
     ASSERT_NE(record, nullptr);
     EXPECT_NE(record, &unit) << "the map keeps its own record";
     EXPECT_EQ(std::tuple(record->Seen, record->LastX, record->LastY), std::tuple(true, 4, 6));
+
+    ws.Map.UnitFileList.Find(81)->Orders = {"MOVE N"};
+    Parse("* Red Scouts (81), Red Riders (3), 2 vikings [VIKI].", kCodeUnitStar, -1, 6);
+    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Find(81)->MenCount(), ws.Map.UnitFileList.Find(81)->Orders),
+              std::tuple(10, std::vector<std::string>{"MOVE N"}))
+        << "an older record does not replace the map's";
+    Parse("* Red Scouts (81), Red Riders (3), 3 vikings [VIKI].", kCodeUnitStar, -1, 8);
+    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Find(81)->MenCount(), ws.Map.UnitFileList.Find(81)->Orders.size()),
+              std::tuple(3, 0ul))
+        << "a later record comes without orders";
 }
 
 TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
@@ -139,19 +149,6 @@ TEST_F(UnitLineParserTest, StructuresHiddenFactionsAndBadHexes)
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning),
               std::vector<std::string>{"Invalid hex coords loaded for unit: Lost"});
     EXPECT_EQ(ws.Map.UnitFileList.Find(92), nullptr);
-}
-
-TEST_F(UnitLineParserTest, OlderRecordsDoNotReplaceTheMapsRecord)
-{
-    Parse("* Red Scouts (81), Red Riders (3), 4 vikings [VIKI].", kCodeUnitStar, -1, 9);
-    ws.Map.UnitFileList.Find(81)->Orders = {"MOVE N"};
-    Parse("* Red Scouts (81), Red Riders (3), 2 vikings [VIKI].", kCodeUnitStar, -1, 8);
-    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Find(81)->MenCount(), ws.Map.UnitFileList.Find(81)->Orders),
-              std::tuple(4, std::vector<std::string>{"MOVE N"}));
-    Parse("* Red Scouts (81), Red Riders (3), 3 vikings [VIKI].", kCodeUnitStar, -1, 10);
-    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Find(81)->MenCount(), ws.Map.UnitFileList.Find(81)->Orders.size()),
-              std::tuple(3, 0ul))
-        << "a later record comes without orders";
 }
 
 }  // namespace

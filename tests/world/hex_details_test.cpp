@@ -17,19 +17,6 @@ protected:
     TMapCell* cell = map.EnsureCell(0, 12, 4);
 };
 
-TEST_F(HexDetailsTest, ANewCellsDetailsSavedOverAKnownOneClearIt)
-{
-    TMapCell& known = testing::KnownCell(map, 0, 12, 4);
-    known.Terrain = kTerrainSolid;
-    const int race = known.Race;
-    // Everything cleared but the faction (never below 0) and the race a drop-down cannot unchoose.
-    StoreHexDetails(HexDetailsOf(map, TMapCell()), known);
-    EXPECT_EQ(std::tuple(known.Terrain, known.Region, known.PopCenter, known.PopCenterType, known.Population),
-              std::tuple(0, 0, "", kNoPopCenter, -1));
-    EXPECT_EQ(std::tuple(known.Gate, known.FactionNo, known.Shaft, known.Unconfirmed, known.Race),
-              std::tuple(0, 0, "", true, race));
-}
-
 TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurns)
 {
     std::tie(cell->MaxWages, cell->LastUpdate, cell->Shaft) = std::tuple(1500, 0, "   ");
@@ -52,6 +39,17 @@ TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurns)
 
 TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
 {
+    // A new cell's details saved over a known one clear all but the faction (never below 0) and the race,
+    // which a drop-down cannot unchoose.
+    TMapCell& known = testing::KnownCell(map, 0, 12, 4);
+    known.Terrain = kTerrainSolid;
+    const int race = known.Race;
+    StoreHexDetails(HexDetailsOf(map, TMapCell()), known);
+    EXPECT_EQ(std::tuple(known.Terrain, known.Region, known.PopCenter, known.PopCenterType, known.Population),
+              std::tuple(0, 0, "", kNoPopCenter, -1));
+    EXPECT_EQ(std::tuple(known.Gate, known.FactionNo, known.Shaft, known.Unconfirmed, known.Race),
+              std::tuple(0, 0, "", true, race));
+
     HexDetails edited = HexDetailsOf(map, *cell);
     edited.PopCenter = "  Port Arn  ";
     edited.PopCenterType = kNoPopCenter;
@@ -74,13 +72,10 @@ TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
 
 TEST(HexPosition, CoordinatesAndPathwayCaptions)
 {
-    for (const auto& [level, x, y, coord] : {std::tuple{0, 12, 4, "12 , 4"},
-                                             {0, 1, 1, "1 , 1"},
-                                             {1, 8, 6, "4 , 2"},
-                                             {1, 0, 2, "0 , 0"},
-                                             {1, 0, 0, " - , - "},
-                                             {1, 1, 1, " - , - "},
-                                             {1, 3, 1, " - , - "}}) {
+    using R = std::tuple<int, int, int, const char*>;
+    for (const auto& [level, x, y, coord] :
+         {R(0, 12, 4, "12 , 4"), R(0, 1, 1, "1 , 1"), R(1, 8, 6, "4 , 2"), R(1, 0, 2, "0 , 0"), R(1, 0, 0, " - , - "),
+          R(1, 1, 1, " - , - "), R(1, 3, 1, " - , - ")}) {
         EXPECT_EQ(HexCoordText(level, x, y), coord) << level << ":" << x << "," << y;
         EXPECT_EQ(PathwayKind(level, x, y) != 0, coord[1] == '-') << level << ":" << x << "," << y;
     }

@@ -36,16 +36,14 @@ TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNames)
 {
     TKeyStringList list;
     EXPECT_EQ(list.AddKey(" SWOR ", " sword ", "swords"), 0);
-    EXPECT_EQ(list.KeyAt(0), " SWOR ") << "a new key is stored as given";
-    EXPECT_EQ(list.SingularAt(0), "sword");
-    EXPECT_EQ(list.IndexOfKey("swor"), -1) << "stored keys are not trimmed";
+    EXPECT_EQ(std::tuple(list.KeyAt(0), list.SingularAt(0), list.IndexOfKey("swor")), std::tuple(" SWOR ", "sword", -1))
+        << "a new key is stored as given, and stored keys are not trimmed";
     EXPECT_EQ(list.AddKey("HORS", "horse", "horses"), 1);
     EXPECT_EQ(list.AddKey(" hors  ", "", "steeds"), 1);
     EXPECT_EQ(std::tuple(list.SingularAt(1), list.PluralAt(1)), std::tuple("horse", "steeds"))
         << "an empty name keeps the old one";
     EXPECT_EQ(list.IndexOfKey("  HORS"), 1);
-    EXPECT_EQ(list.KeyAt(7, "unchanged"), "unchanged");
-    EXPECT_EQ(list.PluralAt(-1, "x"), "x");
+    EXPECT_EQ(std::tuple(list.KeyAt(7, "unchanged"), list.PluralAt(-1, "x")), std::tuple("unchanged", "x"));
 }
 
 TEST(KeyStringList, FileRoundTripTruncatedRecordAndTheRaceTableWinning)
@@ -57,8 +55,7 @@ TEST(KeyStringList, FileRoundTripTruncatedRecordAndTheRaceTableWinning)
     ASSERT_TRUE(list.SaveToFile(dir.File("Troops.dat")));
     EXPECT_EQ(dir.Read("Troops.dat"), "WOLF\r\nwolf\r\nwolves\r\nLEAD\r\nleader\r\nleaders\r\n");
     ASSERT_TRUE(loaded.LoadFromFile(dir.File("Troops.dat")));
-    EXPECT_EQ(loaded.Count(), 2);
-    EXPECT_EQ(loaded.PluralAt(0), "wolves");
+    EXPECT_EQ(std::tuple(loaded.Count(), loaded.PluralAt(0)), std::tuple(2, "wolves"));
 
     dir.Write("Troops.dat", "LEAD\r\nboss\r\nbosses\r\nWOLF\r\nwolf\r\nwolves\r\nORC");
     ASSERT_TRUE(troops.LoadFromFile(dir.File("Troops.dat")));
@@ -68,8 +65,7 @@ TEST(KeyStringList, FileRoundTripTruncatedRecordAndTheRaceTableWinning)
     EXPECT_EQ(troops.IndexOfKey("LEAD"), 0) << "a known key keeps its position";
     EXPECT_EQ(std::tuple(troops.SingularAt(0), troops.PluralAt(0)), std::tuple("leader", "leaders"));
     EXPECT_EQ(troops.SingularAt(troops.IndexOfKey("ORC")), "orc") << "names filled in for a cut-short record";
-    EXPECT_EQ(troops.PluralAt(troops.IndexOfKey("UDWA")), "under dwarves");
-    EXPECT_EQ(troops.Count(), 3 + 15);
+    EXPECT_EQ(std::tuple(troops.PluralAt(troops.IndexOfKey("UDWA")), troops.Count()), std::tuple("under dwarves", 18));
 }
 
 TEST(ProductCodeList, LoadRules)
@@ -85,8 +81,7 @@ TEST(ProductCodeList, LoadRules)
     EXPECT_EQ(std::tuple(list[0].Code, list[0].Product.Name), std::tuple("HORS", "horse"));
     EXPECT_EQ(std::tuple(list[1].Code, list[1].Product.Name), std::tuple(" IRON ", "iron;ore"))
         << "the code is taken as it stands";
-    EXPECT_EQ(list[2].Product.Name.size(), 250u);
-    EXPECT_EQ(list.IndexOf("hors"), 0);
+    EXPECT_EQ(std::tuple(list[2].Product.Name.size(), list.IndexOf("hors")), std::tuple(250u, 0));
     ASSERT_TRUE(list.SaveToFile(dir.File("Out.dat")));
     EXPECT_EQ(dir.Read("Out.dat").substr(0, 29), "HORS;horse\r\nIRON;iron;ore\r\nLO");
 }
