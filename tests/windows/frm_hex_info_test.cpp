@@ -136,9 +136,8 @@ TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
     EXPECT_EQ(std::tuple(Text("pnlCoords"), Visible("pnlShowNormal"), Visible("pnlShowUnder"), Text("lblCellType")),
               std::tuple(" - , - ", false, true, "2"));
     EXPECT_EQ(Get("chkPathway")->text(), " Underworld pathway North East/South West Exists");
-    EXPECT_FALSE(Ticked("chkPathway")) << "its own kind's mark, not another's";
-    EXPECT_TRUE(Ticked("chkUnsure")) << "rock nobody has seen is unknown terrain";
-    EXPECT_FALSE(Enabled("cmdSave"));
+    EXPECT_EQ(std::tuple(Ticked("chkPathway"), Ticked("chkUnsure"), Enabled("cmdSave")), std::tuple(false, true, false))
+        << "its own kind's mark, not another's; rock nobody has seen is unknown terrain";
     Get("chkPathway")->setChecked(true);
     Get("chkUnsure")->setChecked(false);
     Click("cmdSave");
@@ -162,8 +161,7 @@ TEST_F(HexInfoTest, SettlementKindNeedsAName)
     Open();
     Get<QLineEdit>("txtPopCenter")->clear();
     Get<QRadioButton>("optPopVillage")->setChecked(true);
-    EXPECT_EQ(Text("txtPopCenter"), "Unknown");
-    EXPECT_TRUE(Enabled("pnlPopCenterType"));
+    EXPECT_EQ(std::pair(Text("txtPopCenter"), Enabled("pnlPopCenterType")), std::pair(QString("Unknown"), true));
     Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->PopCenterType), std::tuple("Unknown", kVillage));
 }
@@ -225,8 +223,8 @@ TEST_F(HexInfoTest, UnitDetailsOpensTheUnitBrowserOfAHexWithUnits)
         EXPECT_EQ(Enabled("cmdShowUnits"), units);
     }
     Click("cmdShowUnits");
-    EXPECT_EQ(opener, window.get()) << "opened over the hex window";
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(std::pair(opener, window->isVisible()), std::pair(static_cast<QWidget*>(window.get()), true))
+        << "opened over the hex window";
 }
 
 }  // namespace
