@@ -64,6 +64,12 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
 
     ASSERT_TRUE(SaveBattleFile(dir.File("again.btl"), read.setup));
     EXPECT_EQ(dir.Read("again.btl"), kTwoSides);
+
+    // A path through a plain file can be neither read nor written: the set-up is left alone.
+    EXPECT_FALSE(LoadBattleFile(original + "/none.btl", read.setup, read.problems));
+    EXPECT_EQ(std::tuple(read.setup.Left.size(), read.problems.size()), std::tuple(2ul, 0ul));
+    const FileResult saved = SaveBattleFile(original + "/none.btl", read.setup);
+    EXPECT_FALSE(saved.Ok || saved.Reason.empty());
 }
 
 // "L,N" and "N,Y", and lower case, go through the combat window's save and load.
@@ -119,12 +125,8 @@ TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
 TEST(BattleFileTest, MessagesSayWhatWasTakenAndBlankLinesAtTheEndAreNoProblem)
 {
     const std::string unit = "1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\n";
-    struct Row
-    {
-        std::string text;
-        std::vector<BattleFileProblem> expected;
-    };
-    const Row table[] = {
+    using Problems = std::vector<std::tuple<long, std::string>>;
+    const std::pair<std::string, Problems> table[] = {
         {"VERSION,2.31\nN,N\n1abc\n" + unit + "0\n",
          {{3, "the number of Left units, \"1abc\", is not a whole number; 1 is taken"}}},
         {"VERSION,2.31\nN,N\n0\nnone at all, and more words than fit\n",
@@ -137,31 +139,15 @@ TEST(BattleFileTest, MessagesSayWhatWasTakenAndBlankLinesAtTheEndAreNoProblem)
         {"VERSION,2.31\nN,N\n0\n0\n" + unit,
          {{5, "1 line after the last Right unit is ignored: the unit counts end the set-up before it"}}},
     };
-    for (const Row& row : table) {
-        SCOPED_TRACE(row.text);
-        const Read read = ReadText(row.text);
+    for (const auto& [text, expected] : table) {
+        SCOPED_TRACE(text);
+        const Read read = ReadText(text);
         ASSERT_TRUE(read.ok);
-        std::vector<std::tuple<long, std::string>> got, expected;
+        Problems got;
         for (const auto& p : read.problems)
             got.emplace_back(p.LineNumber, p.Text);
-        for (const auto& p : row.expected)
-            expected.emplace_back(p.LineNumber, p.Text);
         EXPECT_EQ(got, expected);
     }
-}
-
-TEST(BattleFileTest, UnreadableFileLeavesTheSetUpAlone)
-{
-    // A path through a plain file can be neither read nor written, whoever runs the test.
-    testing::TempDir dir;
-    const std::string path = dir.Write("plain", "x") + "/none.btl";
-    BattleSetup setup;
-    setup.Left.emplace_back();
-    std::vector<BattleFileProblem> problems;
-    EXPECT_FALSE(LoadBattleFile(path, setup, problems));
-    EXPECT_EQ(std::tuple(setup.Left.size(), problems.size()), std::tuple(1ul, 0ul));
-    const FileResult saved = SaveBattleFile(path, setup);
-    EXPECT_FALSE(saved.Ok || saved.Reason.empty());
 }
 
 // Fortifications by name are fought with in the combat window's and the command line's tests.

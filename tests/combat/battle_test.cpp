@@ -20,11 +20,6 @@ TCombatUnit Unit(std::int32_t quantity, std::int32_t combat = 0, std::int32_t hi
     return {.Quantity = quantity, .SkillCOMB = combat, .Hits = hits, .Attacks = attacks};
 }
 
-TCombatUnit Crossbowmen(std::int32_t quantity)
-{
-    return {.Quantity = quantity, .SkillXBOW = 1, .ItemXBOW = quantity};
-}
-
 // The rounds of a report (losses of Left and Right) up to the first line that is not part of one.
 struct ParsedReport
 {
@@ -156,35 +151,25 @@ TEST_F(BattleTest, BothSidesBrokenInOneRoundEndUndecidedWithoutAFreeRound)
 TEST_F(BattleTest, TacticalAdvantageAndCrossbowmenShootingEveryOtherRound)
 {
     // Crossbowmen alone on both sides: a side's losses show when the other side shot.
-    const Lines report = Run({Crossbowmen(1000)}, {Crossbowmen(1000)}, kLeft, 11);
-    ASSERT_EQ(report.front(), "# Left gets a free round of attacks #");
-    const ParsedReport parsed = Parse(report, 1);
-    ASSERT_GE(parsed.rounds.size(), 3u);
-    EXPECT_GT(parsed.rounds[0].second, 0);
-    for (std::size_t i = 0; i < parsed.rounds.size(); ++i)
-        EXPECT_EQ(i % 2 == 0 ? parsed.rounds[i].first : parsed.rounds[i].second, 0)
-            << "each side shoots every other round";
-
+    const std::vector<TCombatUnit> bows{{.Quantity = 1000, .SkillXBOW = 1, .ItemXBOW = 1000}};
+    for (const TCombatSide first : {kLeft, kRight}) {
+        const bool left = first == kLeft;
+        const Lines report = Run(bows, bows, first, 11);
+        ASSERT_EQ(report.front(), std::string("# ") + (left ? "Left" : "Right") + " gets a free round of attacks #");
+        EXPECT_EQ(report, Run(bows, bows, first, 11)) << "the same seed, the same battle";
+        EXPECT_NE(report, Run(bows, bows, first, 12));
+        const ParsedReport parsed = Parse(report, 1);
+        ASSERT_GE(parsed.rounds.size(), 3u);
+        EXPECT_GT(left ? parsed.rounds[0].second : parsed.rounds[0].first, 0);
+        for (std::size_t i = 0; i < parsed.rounds.size(); ++i)
+            EXPECT_EQ((i % 2 == 0) == left ? parsed.rounds[i].first : parsed.rounds[i].second, 0)
+                << "each side shoots every other round";
+    }
     // Without an advantage both shoot in the first round and both rest in the second.
-    const ParsedReport even = Parse(Run({Crossbowmen(1000)}, {Crossbowmen(1000)}, kNone, 11));
+    const ParsedReport even = Parse(Run(bows, bows, kNone, 11));
     ASSERT_GE(even.rounds.size(), 2u);
     EXPECT_TRUE(even.rounds[0].first > 0 && even.rounds[0].second > 0);
     EXPECT_EQ(even.rounds[1], std::pair(0, 0));
-
-    // A Right advantage lets only Right strike first.
-    const Lines right = Run({Unit(50, 1)}, {Unit(50, 1)}, kRight, 4);
-    ASSERT_EQ(right.front(), "# Right gets a free round of attacks #");
-    const ParsedReport rightRounds = Parse(right, 1);
-    ASSERT_FALSE(rightRounds.rounds.empty());
-    EXPECT_EQ(rightRounds.rounds[0].second, 0);
-    EXPECT_GT(rightRounds.rounds[0].first, 0);
-}
-
-TEST_F(BattleTest, TheSameSeedFightsTheSameBattle)
-{
-    const std::vector<TCombatUnit> left{Unit(30, 2), Crossbowmen(10)}, right{Unit(40, 1, 2)};
-    EXPECT_EQ(Run(left, right, kNone, 99), Run(left, right, kNone, 99));
-    EXPECT_NE(Run(left, right, kNone, 99), Run(left, right, kNone, 100));
 }
 
 TEST_F(BattleTest, BattlesWithoutMenOrWithoutABlowThatCanLandEndAtOnce)

@@ -62,12 +62,6 @@ protected:
         return ImportExchange(map, dir.Write("in.KVD", contents), options, ui, progress);
     }
 
-    void AddFourHexes()
-    {
-        for (int x = 10; x <= 13; ++x)
-            map.EnsureCell(0, x, 20 + x % 2)->Terrain = x - 9;
-    }
-
     testing::TempDir dir;
     TMap map;
     testing::ScriptedInteraction ui;
@@ -154,17 +148,6 @@ TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacksOverridingWhatTheFileT
     EXPECT_EQ(LineOf(10, 20), "0,10,20,5,Old,Kelp,9,12,800,Rivermouth,1,Shaft,Ring,orcs,500,3,1,watch,n2,n3,0,1,1");
 }
 
-TEST_F(ExchangeFileTest, WhatAFileLeavesOutIsNoNews)
-{
-    KnownCell(map, 0, 10, 20).Gate = kUnnumberedGate;
-    // Exported without town names, gates or region, and with an empty race.
-    Import(kHeader + "0,10,20,3,,,7,,4500,,0,,,,10432,17,0,,,,1,0,1\r\n", {true, true});
-    EXPECT_EQ(LineOf(10, 20),
-              "0,10,20,3,Elder,Lavan,7,999,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1");
-    EXPECT_EQ(map.RegionList.Count(), 2) << "no empty name joins the lists";
-    EXPECT_EQ(map.RaceList.Count(), 2);
-}
-
 TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
 {
     const std::vector<std::string> known = Fields(kKnownLine);
@@ -209,14 +192,16 @@ TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
     }
 }
 
-TEST_F(ExchangeFileTest, UnnumberedGatesLearnTheirNumberButNumbersStay)
+TEST_F(ExchangeFileTest, UnnumberedGatesLearnTheirNumberButNumbersStayAndEmptyFieldsAreNoNews)
 {
-    map.EnsureCell(0, 10, 20)->Gate = 7;
-    const std::string withoutNumbers = Export({0, 0, 0, 320, 192, kExportGates});
-    ASSERT_NE(withoutNumbers.find(",999,"), std::string::npos);
-    map.Clear();
-    Import(withoutNumbers);
+    Import(kHeader + "0,10,20,0,Unknown,,-1,999,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
     EXPECT_EQ(map.Cell(0, 10, 20)->Gate, kUnnumberedGate);
+    KnownCell(map, 0, 10, 20).Gate = kUnnumberedGate;
+    // Exported without town names, gates or region, and with an empty race.
+    Import(kHeader + "0,10,20,3,,,7,,4500,,0,,,,10432,17,0,,,,1,0,1\r\n", {true, true});
+    EXPECT_EQ(LineOf(10, 20),
+              "0,10,20,3,Elder,Lavan,7,999,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1");
+    EXPECT_EQ(map.RegionList.Count() + map.RaceList.Count(), 4) << "no empty name joins the lists";
     Import(kHeader + "0,10,20,0,Unknown,,-1,17,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
     EXPECT_EQ(map.Cell(0, 10, 20)->Gate, 17);
     Import(kHeader + "0,10,20,0,Unknown,,-1,23,0,,0,,,,-1,-1,1,,,,0,0,0\r\n", {true, true});
@@ -300,52 +285,31 @@ TEST_F(ExchangeFileTest, DamagedLinesAreSkippedAndToldOnce)
                     + " (too few fields, or no place on the map) were skipped; the first is line 5."});
 }
 
-TEST_F(ExchangeFileTest, AnExportedWorldComesBackWhole)
-{
-    KnownCell(map, 0, 10, 20);
-    TMapCell& under = *map.EnsureCell(1, 3, 5);
-    under.Terrain = 8;
-    under.Pathway = {false, true, false};
-    under.Race = map.RaceList.Add("drow");
-    map.EnsureCell(0, 30, 40)->Population = 90;
-    for (int level : {0, 1}) {
-        const std::string file = Export({level, 0, 0, 320, 192, kEverything});
-        TMap again;
-        ASSERT_TRUE(ImportExchangeText(again, file, "again", {true, true}, ui).Imported);
-        int hexes = 0;
-        EXPECT_EQ(ExchangeFileText(again, {level, 0, 0, 320, 192, kEverything}, hexes), file);
-        EXPECT_EQ(hexes, level == 0 ? 2 : 1);
-    }
-}
-
 const std::string kFourHexes = kHeader
     + "0,40,20,1,,Lavan,-1,,100,,0,,,,-1,-1,0,,,,0,0,0\r\n0,41,21,2,,Lavan,-1,,200,,0,,,,-1,-1,0,,,,0,0,0\r\n"
       "0,42,20,3,,Lavan,-1,,300,,0,,,,-1,-1,0,,,,0,0,0\r\n0,43,21,4,,Lavan,-1,,400,,0,,,,-1,-1,0,,,,0,0,0\r\n";
 
-TEST_F(ExchangeFileTest, ProgressCountsExportColumnsAndImportBytesToTheEnd)
+TEST_F(ExchangeFileTest, ProgressRunsToTheEndAndACancelledExportWritesNothing)
 {
-    AddFourHexes();
-    RecordingProgress exported, imported;
+    for (int x = 10; x <= 13; ++x)
+        map.EnsureCell(0, x, 20 + x % 2)->Terrain = x - 9;
+    RecordingProgress exported, imported, cancelled(3), first(1);
     ASSERT_TRUE(ExportExchange(map, dir.File("out.KVD"), {0, 10, 0, 19, 192, 0}, ui, &exported).File);
     EXPECT_TRUE(exported.RanFromZeroToTotal());
     EXPECT_EQ(exported.steps.back().total, 10);
     ASSERT_TRUE(Import(kFourHexes, {}, &imported).Imported);
     EXPECT_TRUE(imported.RanFromZeroToTotal());
     EXPECT_EQ(imported.steps.back().total, static_cast<std::int64_t>(kFourHexes.size()));
-    EXPECT_EQ(ui.Texts(Kind::Info), (Texts{"Exported 4 hexes.", "Imported 4 hexes."}));
-}
 
-TEST_F(ExchangeFileTest, CancelledExportWritesNothingAndKeepsTheOldFile)
-{
-    AddFourHexes();
-    const std::string file = dir.Write("out.KVD", "an older export");
-    RecordingProgress progress(3), first(1);
-    const ExchangeExportResult result = ExportExchange(map, file, {0, 0, 0, 320, 192, 0}, ui, &progress);
+    const std::string older = dir.Read("out.KVD");
+    const ExchangeExportResult result = ExportExchange(map, dir.File("out.KVD"), {0, 0, 0, 320, 192, 0}, ui,
+                                                       &cancelled);
     EXPECT_TRUE(result.Cancelled && !result.File);
-    EXPECT_EQ(progress.steps.size(), 3u) << "stops at once";
-    EXPECT_EQ(dir.Read("out.KVD"), "an older export");
-    EXPECT_EQ(dir.FileCount(), 1) << "no temporary left behind";
-    EXPECT_EQ(ui.Texts(Kind::Info), Texts{"Export cancelled; nothing was written."});
+    EXPECT_EQ(cancelled.steps.size(), 3u) << "stops at once";
+    EXPECT_EQ(dir.Read("out.KVD"), older);
+    EXPECT_EQ(dir.FileCount(), 2) << "no temporary left behind";
+    EXPECT_EQ(ui.Texts(Kind::Info),
+              (Texts{"Exported 4 hexes.", "Imported 4 hexes.", "Export cancelled; nothing was written."}));
     EXPECT_TRUE(ExportExchange(map, dir.File("new.KVD"), {0, 0, 0, 320, 192, 0}, ui, &first).Cancelled);
     EXPECT_FALSE(std::filesystem::exists(dir.File("new.KVD")));
 }

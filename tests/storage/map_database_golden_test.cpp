@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 
 namespace korvane {
 namespace {
@@ -31,19 +30,15 @@ std::vector<std::string> GoldenCases()
     return names;
 }
 
-/// Empty when equal; otherwise each differing line with both versions.
-std::string LineDiff(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
+/// The file's lines, each ended by CR LF as the program writes them.
+std::string CrLfText(const fs::path& file)
 {
-    std::ostringstream diff;
-    for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
-        const std::string* want = i < expected.size() ? &expected[i] : nullptr;
-        const std::string* got = i < actual.size() ? &actual[i] : nullptr;
-        if (want && got && *want == *got)
-            continue;
-        diff << "line " << i + 1 << "\n  expected: " << (want ? *want : "<none>")
-             << "\n  actual:   " << (got ? *got : "<none>") << "\n";
-    }
-    return diff.str();
+    std::vector<std::string> lines;
+    ReadTextLines(file.string(), lines);
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
 }
 
 class MapDatabaseGolden : public ::testing::TestWithParam<std::string>
@@ -70,21 +65,10 @@ TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
     }
     std::vector<std::string> expectedWarnings;
     ReadTextLines((folder / "expected" / "warnings.txt").string(), expectedWarnings);
-    if (const std::string diff = LineDiff(expectedWarnings, shown); !diff.empty())
-        ADD_FAILURE() << "warnings differ:\n" << diff;
-
+    EXPECT_EQ(shown, expectedWarnings);
     for (const auto& entry : fs::directory_iterator(folder / "expected")) {
-        const std::string name = entry.path().filename().string();
-        if (name == "warnings.txt")
-            continue;
-        std::vector<std::string> expected;
-        ReadTextLines(entry.path().string(), expected);
-        const std::string written = out.Read(name);
-        std::vector<std::string> actual = SplitLines(written);
-        if (const std::string diff = LineDiff(expected, actual); !diff.empty())
-            ADD_FAILURE() << name << " differs:\n" << diff;
-        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), std::count(written.begin(), written.end(), '\r'))
-            << name << ": every line ends in CR LF";
+        if (const std::string name = entry.path().filename().string(); name != "warnings.txt")
+            EXPECT_EQ(out.Read(name), CrLfText(entry.path())) << name;
     }
 }
 

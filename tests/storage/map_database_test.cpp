@@ -4,7 +4,6 @@
 #include "storage/turn_files.h"
 #include "workspace/workspace.h"
 
-#include "support/param_names.h"
 #include "support/record_builders.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
@@ -80,13 +79,28 @@ TEST_F(MapDatabaseTest, TextsAreTrimmedAndKeptOnTheirFieldsHoweverLong)
     EXPECT_NE(line.find(",north; then east," + cell.Note2 + "," + cell.Note3 + ","), std::string::npos);
 }
 
-TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
+TEST_F(MapDatabaseTest, LoadEmptiesTheGridDefaultsMissingColourListsAndPlacesTheCurrentTurnsUnits)
 {
     ws.Map.EnsureCell(0, 8, 8)->Terrain = 4;
+    ws.Map.SetTerrainColour(0, 1);
+    ws.Map.SetIconColour(kIconCity, 1);
     ASSERT_TRUE(Load()) << "no database is an empty world";
     EXPECT_EQ(ws.Map.CellCount(), 0);
+    EXPECT_EQ(std::tuple(ws.Map.TerrainColour(0), ws.Map.IconColour(kIconCity)), std::tuple(0x808080, 255));
+    ASSERT_TRUE(Save(dir.Path()));
+    EXPECT_EQ(dir.Read("Colours.dat"),
+              "8421504\r\n16711680\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
+              "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
+    EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n2,16711680\r\n6,0\r\n10,0\r\n");
+
+    // Each colour list falls back on its own; the other file's lines, blank ones too, are kept.
+    fs::remove(dir.File("Colours.dat"));
+    dir.Write("MapIcons.dat", "1,2\n\n3");
+    ws.Map.SetTerrainColour(0, 1);
     dir.Write("Map.Dat", "VERSION,1.50\r\n0,2,2,5,Forest,3\r\n1,4,4\r\n");  // such versions only place cells
     ASSERT_TRUE(Load());
+    EXPECT_EQ(ws.Map.TerrainColour(0), 0x808080);
+    EXPECT_EQ(ws.Map.MapIcons, (std::vector<std::string>{"1,2", "", "3"}));
     EXPECT_EQ(ws.Map.CellCount(), 2);
     EXPECT_TRUE(ws.Map.Cell(0, 2, 2)->IsBlank());
 
@@ -100,84 +114,49 @@ TEST_F(MapDatabaseTest, LoadEmptiesTheGridAndPlacesTheCurrentTurnsUnits)
     EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST_F(MapDatabaseTest, MissingColourFilesGiveDefaultsThatTheNextSaveWrites)
+TEST_F(MapDatabaseTest, RefusedDatabaseLeavesWorldAndFileAsTheyWere)
 {
-    ws.Map.SetTerrainColour(0, 1);
-    ws.Map.SetIconColour(kIconCity, 1);
-    ASSERT_TRUE(Load());
-    EXPECT_EQ(std::tuple(ws.Map.TerrainColour(0), ws.Map.IconColour(kIconCity)), std::tuple(0x808080, 255));
-    ASSERT_TRUE(Save(dir.Path()));
-    EXPECT_EQ(dir.Read("Colours.dat"),
-              "8421504\r\n16711680\r\n16777215\r\n65280\r\n128\r\n32896\r\n32768\r\n"
-              "65535\r\n12632256\r\n128\r\n8421376\r\n0\r\n255\r\n");
-    EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n2,16711680\r\n6,0\r\n10,0\r\n");
-
-    // Each list falls back on its own; the other file's lines, blank ones too, are kept.
-    fs::remove(dir.File("Colours.dat"));
-    dir.Write("MapIcons.dat", "1,2\n\n3");
-    ws.Map.SetTerrainColour(0, 1);
-    ASSERT_TRUE(Load());
-    EXPECT_EQ(ws.Map.TerrainColour(0), 0x808080);
-    EXPECT_EQ(ws.Map.MapIcons, (std::vector<std::string>{"1,2", "", "3"}));
-}
-
-struct RefusedRow
-{
-    const char* name;
-    std::string contents;  // empty: a folder in the file's place
-    std::string warning;  // "<file>" stands for the file's name
-};
-
-class RefusedDatabase : public MapDatabaseTest, public ::testing::WithParamInterface<RefusedRow>
-{
-};
-
-TEST_P(RefusedDatabase, LeavesWorldAndFileAsTheyWere)
-{
-    const RefusedRow& row = GetParam();
-    if (row.contents.empty())
-        fs::create_directory(MapFile());
-    else
-        dir.Write("Map.Dat", row.contents);
+    const std::string newer = "Your data is from a more recent version of the software ( V ",
+                      upgrade = " )\rUpgrade Korvane before loading this map database.",
+                      noNumber = "The map database " + MapFile() + " was not loaded: \"",
+                      notANumber = "\" in its first line is not a version number.";
+    const std::pair<std::string, std::string> rows[] = {
+        // contents (none: a folder in its place), warning
+        {"VERSION,2.40\r\n" + kCell, newer + "2.40" + upgrade},
+        {"Version,2.316,extra\r\n" + kCell, newer + "2.32" + upgrade},
+        {"VERSION,two\r\n" + kCell, noNumber + "two" + notANumber},
+        {"VERSION,2.31b\r\n", noNumber + "2.31b" + notANumber},
+        {"VERSION\r\n" + kCell, noNumber + notANumber},
+        {"VERSION,0.90\r\n", noNumber + "0.90" + notANumber},
+        {"VERSION,-1e300\r\n", noNumber + "-1e300" + notANumber},
+        {"", "The map database " + MapFile() + " could not be read."},
+    };
     dir.Write("Regions.dat", "Unknown\r\nFromFile\r\n");
     dir.Write("Colours.dat", "1\r\n2\r\n");
     ws.Map.EnsureCell(0, 2, 2)->Terrain = 5;
     ws.Map.RegionList.Add("Kept");
     ws.Map.SetTerrainColour(3, 0x123456);
     ws.Map.SetIconStyle(kIconGate, 14);
-
-    EXPECT_FALSE(Load());
-    std::string warning = row.warning;
-    if (const auto at = warning.find("<file>"); at != std::string::npos)
-        warning.replace(at, 6, MapFile());
-    EXPECT_EQ(ui.Texts(Kind::Warning), (std::vector<std::string>{warning}));
-    EXPECT_EQ(ws.Map.CellCount(), 1);
-    EXPECT_EQ(ws.Map.Cell(0, 2, 2)->Terrain, 5);
-    EXPECT_EQ(ws.Map.RegionList.IndexOf("Kept"), 1) << "reference lists are not reloaded";
-    EXPECT_EQ(ws.Map.TerrainColours.size(), 13u) << "colour lists are not reloaded";
-    EXPECT_EQ(ws.Map.TerrainColour(3), 0x123456);
-    EXPECT_EQ(ws.Map.IconStyle(kIconGate), 14) << "nor reset to the built-in icons";
-    if (!row.contents.empty()) {
-        EXPECT_EQ(dir.Read("Map.Dat"), row.contents);
+    for (const auto& [contents, warning] : rows) {
+        SCOPED_TRACE(warning);
+        ui.shown.clear();
+        fs::remove(MapFile());
+        if (contents.empty())
+            fs::create_directory(MapFile());
+        else
+            dir.Write("Map.Dat", contents);
+        EXPECT_FALSE(Load());
+        EXPECT_EQ(ui.Texts(Kind::Warning), std::vector<std::string>{warning});
+        EXPECT_EQ(ws.Map.CellCount(), 1);
+        EXPECT_EQ(ws.Map.Cell(0, 2, 2)->Terrain, 5);
+        EXPECT_EQ(ws.Map.RegionList.IndexOf("Kept"), 1) << "reference lists are not reloaded";
+        EXPECT_EQ(ws.Map.TerrainColours.size(), 13u) << "colour lists are not reloaded";
+        EXPECT_EQ(ws.Map.TerrainColour(3), 0x123456);
+        EXPECT_EQ(ws.Map.IconStyle(kIconGate), 14) << "nor reset to the built-in icons";
+        if (!contents.empty())
+            EXPECT_EQ(dir.Read("Map.Dat"), contents);
     }
 }
-
-const std::string kNewer = "Your data is from a more recent version of the software ( V ";
-const std::string kNewerEnd = " )\rUpgrade Korvane before loading this map database.";
-const std::string kNoNumber = "The map database <file> was not loaded: \"";
-const std::string kNoNumberEnd = "\" in its first line is not a version number.";
-
-INSTANTIATE_TEST_SUITE_P(
-    Versions, RefusedDatabase,
-    ::testing::Values(RefusedRow{"Newer", "VERSION,2.40\r\n" + kCell, kNewer + "2.40" + kNewerEnd},
-                      RefusedRow{"NewerByRounding", "Version,2.316,extra\r\n" + kCell, kNewer + "2.32" + kNewerEnd},
-                      RefusedRow{"NotANumber", "VERSION,two\r\n" + kCell, kNoNumber + "two" + kNoNumberEnd},
-                      RefusedRow{"TrailingText", "VERSION,2.31b\r\n", kNoNumber + "2.31b" + kNoNumberEnd},
-                      RefusedRow{"Missing", "VERSION\r\n" + kCell, kNoNumber + kNoNumberEnd},
-                      RefusedRow{"BelowFirst", "VERSION,0.90\r\n", kNoNumber + "0.90" + kNoNumberEnd},
-                      RefusedRow{"FarBelow", "VERSION,-1e300\r\n", kNoNumber + "-1e300" + kNoNumberEnd},
-                      RefusedRow{"Folder", "", "The map database <file> could not be read."}),
-    testing::NameField());
 
 TEST_F(MapDatabaseTest, FailedSaveSaysSoAndLeavesNoTemporaryFiles)
 {

@@ -197,19 +197,7 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(StepToTurnTest, MissingHexFileEmptiesHexesAndDropsOwnUnits)
-{
-    // The own records come from turn 9: an earlier turn without them says nothing about them.
-    ws.StepToTurn(6, ui);
-    EXPECT_TRUE(ws.Map.Cell(0, 0, 4)->Units.Count() == 0 && ws.Map.Cell(0, 4, 4)->Units.Count() == 0);
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (Ints{1, 2, 10}));
-    ws.StepToTurn(9, ui);
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), Ints{10});
-    EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), Ints{10}) << "others stay in their last hex";
-    EXPECT_TRUE(ui.shown.empty()) << "no orders file is no error";
-}
-
-TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
+TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersAndATurnWithoutUnitsEmptiesHexes)
 {
     WriteTurn4();
     dir.Write("Ords0004.dat", "VERSION,2.31\r\n1,1\r\nWORK\r\n3,1\r\nSTUDY COMB\r\n");
@@ -227,7 +215,15 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndLoadsItsOrders)
     }
     EXPECT_EQ(units.Find(1)->Orders, (std::vector<std::string>{"WORK"}));
     EXPECT_EQ(units.Find(3)->Orders, (std::vector<std::string>{"STUDY COMB"}));
-    EXPECT_TRUE(ui.shown.empty());
+
+    // Turn 6 has no hex unit file; own records from turn 9 say nothing of an earlier turn.
+    ws.StepToTurn(6, ui);
+    EXPECT_EQ(ws.Map.Cell(0, 0, 4)->Units.Count(), 0);
+    EXPECT_EQ(Numbers(units), (Ints{1, 2, 10}));
+    ws.StepToTurn(9, ui);
+    EXPECT_EQ(Numbers(units), Ints{10});
+    EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), Ints{10}) << "others stay in their last hex";
+    EXPECT_TRUE(ui.shown.empty()) << "no orders file is no error";
 }
 
 TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)

@@ -82,7 +82,7 @@ class UnreadableFile : public RefusedFilesTest, public ::testing::WithParamInter
 // A folder in the file's place: it exists, opens, and every read fails.
 TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
 {
-    const std::string file = dir.File(GetParam());
+    const std::string file = dir.File(GetParam()), name = fs::path(file).filename().string();
     fs::create_directory(file);
     ASSERT_TRUE(ws.Open(ui));
     EXPECT_TRUE(ws.Refused.Contains(file));
@@ -93,8 +93,13 @@ TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
     for (const std::string& error : ui.Texts(ScriptedInteraction::Kind::Error))
         EXPECT_EQ(error.find(file), std::string::npos) << "not written at all, so no failed write: " << error;
     EXPECT_TRUE(fs::is_directory(file));
-    EXPECT_TRUE(fs::exists(Data(std::string(GetParam()) == "DATA/Alliance.dat" ? "Colours.dat" : "Alliance.dat")))
+    EXPECT_TRUE(fs::exists(Data(name == "Alliance.dat" ? "Colours.dat" : "Alliance.dat")))
         << "the files after it are still written";
+    // Nor are the records that point into it: they would point at entries never saved.
+    const std::string words = "Skills.dat Troops.dat Equipmnt.dat",
+                      cells = "Terrain.dat Regions.dat Races.dat Weather.dat Products.dat";
+    EXPECT_FALSE(words.find(name) != std::string::npos && fs::exists(Data("Units.dat")));
+    EXPECT_FALSE(cells.find(name) != std::string::npos && fs::exists(Data("Map.Dat")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile,
@@ -105,39 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile,
                                            "DATA/Units.dat"),
                          [](const auto& info) { return testing::NameFromText(fs::path(info.param).stem().string()); });
 
-TEST_F(RefusedFilesTest, UnreadableKeywordListKeepsItsFileAndTheUnitsThatPointIntoIt)
-{
-    dir.Write("DATA/Troops.dat", "LEAD\r\nleader\r\nleaders\r\n");
-    dir.Write("DATA/Skills.dat", "COMB\r\ncombat\r\ncombat\r\n");
-    fs::create_directory(Data("Equipmnt.dat"));
-    ASSERT_TRUE(ws.Open(ui));
-    ws.Refuse(Data("Troops.dat"), ui);  // as if it too could not be read
-    ImportReport();
-    ws.SkillList.AddKey("OBSE", "observation", "observation");
-    EXPECT_FALSE(ws.SaveOnExit(ui));
-    EXPECT_EQ(dir.Read("DATA/Troops.dat"), "LEAD\r\nleader\r\nleaders\r\n");
-    EXPECT_NE(dir.Read("DATA/Skills.dat").find("OBSE"), std::string::npos) << "a readable list takes new words";
-    EXPECT_FALSE(fs::exists(Data("Units.dat"))) << "units would point at words never saved";
-    EXPECT_EQ(TimesNamed(Data("Troops.dat")), 1);
-}
-
-TEST_F(RefusedFilesTest, UnreadableReferenceListKeepsItsFileAndTheMapThatPointsIntoIt)
-{
-    fs::create_directory(Data("Regions.dat"));
-    ASSERT_TRUE(ws.Open(ui));
-    ImportReport();
-    EXPECT_FALSE(ws.SaveDatabase());
-    EXPECT_TRUE(fs::exists(Data("Terrain.dat"))) << "the readable lists are written";
-    EXPECT_FALSE(fs::exists(Data("Map.Dat"))) << "its cells would point at other regions";
-
-    ws.Refuse(Data("Terrain.dat"), ui);
-    const std::string terrain = dir.Read("DATA/Terrain.dat");
-    ws.Map.TerrainList.Add("Glacier");
-    EXPECT_FALSE(ws.SaveDatabase());
-    EXPECT_EQ(dir.Read("DATA/Terrain.dat"), terrain);
-}
-
-TEST_F(RefusedFilesTest, ReloadOfARefusedDatabaseKeepsTheWorldAndTheFile)
+TEST_F(RefusedFilesTest, RefusedDatabaseKeepsTheWorldTheFileAndThePlayersColourLists)
 {
     ASSERT_TRUE(ws.Open(ui));
     ImportReport();
@@ -148,7 +121,16 @@ TEST_F(RefusedFilesTest, ReloadOfARefusedDatabaseKeepsTheWorldAndTheFile)
     EXPECT_EQ(ws.Map.CellCount(), cells);
     EXPECT_TRUE(ws.Refused.Contains(Data("Map.Dat")));
     EXPECT_FALSE(ws.SaveDatabase());
+    dir.Write("DATA/Colours.dat", "1\r\n2\r\n");
+    dir.Write("DATA/MapIcons.dat", "3,4\r\n");
+
+    Workspace again{dir.Path()};
+    EXPECT_FALSE(again.Open(ui));
+    EXPECT_EQ(again.Map.TerrainColour(1), 2);
+    ASSERT_TRUE(again.SaveOnExit(ui));
     EXPECT_EQ(dir.Read("DATA/Map.Dat"), "VERSION,9.99\r\n");
+    EXPECT_EQ(dir.Read("DATA/Colours.dat"), "1\r\n2\r\n");
+    EXPECT_EQ(dir.Read("DATA/MapIcons.dat"), "3,4\r\n");
 }
 
 TEST_F(RefusedFilesTest, ExitWritesEveryFileWhenTheSettingsCannotBeWritten)
@@ -189,18 +171,6 @@ TEST_F(RefusedFilesTest, KeywordListsAreWrittenBeforeTheUnitsThatPointIntoThem)
     ASSERT_TRUE(ws.SaveOnExit(ui));
     for (const char* file : {"Units.dat", "Skills.dat", "Troops.dat"})
         EXPECT_TRUE(fs::is_regular_file(Data(file))) << file;
-}
-
-TEST_F(RefusedFilesTest, RefusedDatabaseKeepsThePlayersColourLists)
-{
-    dir.Write("DATA/Map.Dat", "VERSION,9.99\r\n");
-    dir.Write("DATA/Colours.dat", "1\r\n2\r\n");
-    dir.Write("DATA/MapIcons.dat", "3,4\r\n");
-    EXPECT_FALSE(ws.Open(ui));
-    EXPECT_EQ(ws.Map.TerrainColour(1), 2);
-    ASSERT_TRUE(ws.SaveOnExit(ui));
-    EXPECT_EQ(dir.Read("DATA/Colours.dat"), "1\r\n2\r\n");
-    EXPECT_EQ(dir.Read("DATA/MapIcons.dat"), "3,4\r\n");
 }
 
 TEST_F(RefusedFilesTest, ColourListsAreWrittenAtExitAndTheirFailureNamed)
