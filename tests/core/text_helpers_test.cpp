@@ -10,7 +10,7 @@ namespace {
 
 using testing::Quoted;
 
-TEST(TrimSpaces, OnlySpacesAreBlankAndLongTextIsKeptTo2000AfterLeadingSpaces)
+TEST(Spaces, TrimKeepsLongTextTo2000AfterLeadingSpacesAndCharSetsReplaceCountAndSqueeze)
 {
     using R = std::pair<const char*, const char*>;
     for (const auto& [text, trimmed] : {R("   ", ""), R("", ""), R("\tx ", "\tx"), R("  a b  ", "a b")})
@@ -18,6 +18,12 @@ TEST(TrimSpaces, OnlySpacesAreBlankAndLongTextIsKeptTo2000AfterLeadingSpaces)
     const std::string body(3000, 'x');
     EXPECT_EQ(TrimSpaces(" " + body).size(), 2000u);
     EXPECT_EQ(TrimSpaces(body + "  ").size(), 3000u) << "text without leading spaces is never shortened";
+    EXPECT_EQ(std::tuple(ReplaceCharSet("a,b,", MakeCharSet(","), ';'), ReplaceCharSet("a,,b", MakeCharSet(","), '\0'),
+                         ReplaceCharSet("a\"b'c", MakeCharSet("\"'"), '_')),
+              std::tuple("a;b;", "ab", "a_b_c"));
+    EXPECT_EQ(std::tuple(CountLeadingSpaces("   x "), CountLeadingSpaces("    "), CountLeadingSpaces("\t x")),
+              std::tuple(3, 4, 0));
+    EXPECT_EQ(std::tuple(SqueezeSpaces("  a   b  "), SqueezeSpaces("   ")), std::tuple("a b", ""));
 }
 
 TEST(PosFrom, SearchesFromStartAndLastPosWithinEndsBeforeTheLimit)
@@ -60,16 +66,6 @@ TEST(Padding, WidthsOf256OrMoreAddNothing)
               std::tuple("abcdef", "abc", "ab  ", "ab"));
     EXPECT_EQ(std::tuple(PadLeft("7", '0', 3), PadLeft("1234", '0', 3), PadLeft("42", '0', 10), PadLeft("1", ' ', 300)),
               std::tuple("007", "123", "0000000042", "1"));
-}
-
-TEST(CharsAndSpaces, ReplaceCountAndSqueeze)
-{
-    EXPECT_EQ(std::tuple(ReplaceCharSet("a,b,", MakeCharSet(","), ';'), ReplaceCharSet("a,,b", MakeCharSet(","), '\0'),
-                         ReplaceCharSet("a\"b'c", MakeCharSet("\"'"), '_')),
-              std::tuple("a;b;", "ab", "a_b_c"));
-    EXPECT_EQ(std::tuple(CountLeadingSpaces("   x "), CountLeadingSpaces("    "), CountLeadingSpaces("\t x")),
-              std::tuple(3, 4, 0));
-    EXPECT_EQ(std::tuple(SqueezeSpaces("  a   b  "), SqueezeSpaces("   ")), std::tuple("a b", ""));
 }
 
 TEST(StrToIntLenient, ReadsTheLeadingNumberWrappingAt32Bits)

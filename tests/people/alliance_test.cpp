@@ -144,10 +144,8 @@ TEST_F(AllianceTest, MembershipOnBothSidesAndDeleteClearsEveryFactionsKey)
     TFaction* blue = Faction(12, "Blue");
     TAlliance* north = Alliance("North");
     TAlliance* south = Alliance("South");
-    JoinAlliance(*north, *red);
-    JoinAlliance(*north, *red);
-    JoinAlliance(*south, *red);
-    JoinAlliance(*north, *blue);
+    for (auto [alliance, faction] : {std::pair{north, red}, {north, red}, {south, red}, {north, blue}})
+        JoinAlliance(*alliance, *faction);
     EXPECT_EQ(north->Members, (Keys{"00007", "00012"}));
     EXPECT_EQ(red->AllianceKeys, (Keys{"00001", "00002"}));
     LeaveAlliance(*north, *blue);

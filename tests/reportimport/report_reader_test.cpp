@@ -252,15 +252,6 @@ TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
     EXPECT_EQ(fromMemory, fromFile);
 }
 
-TEST_F(ReportReaderTest, ReportWithoutDateWarns)
-{
-    ASSERT_TRUE(Import(home.Write("nodate.txt",
-                                  "Atlantis Report For:\nNobody (7)\n\nplain (2,2) in Here.\n----\n"
-                                  "* Lone (5), Nobody (7), leader [LEAD].\n")));
-    EXPECT_EQ(ui.Texts(Kind::Warning), Lines{"Unable to save hex units as no turn number data was detected."});
-    EXPECT_EQ(std::tuple(ws.Settings.CurrentTurn, Cell(0, 2, 2).Units.Count()), std::tuple(0, 1));
-}
-
 TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
 {
     std::string headers;
@@ -268,20 +259,23 @@ TEST_F(ReportReaderTest, HostileInputNeitherCrashesNorHangs)
         headers += "plain (" + std::to_string(i % 300 * 2) + ",4) in Everywhere.\n";
     EXPECT_TRUE(Import(home.Write("headers.txt", headers)));
 
+    // Numbers at the edge of 32 bits, and one exit line of colons without a period.
+    const std::string edges = "plain (2147483647,1) in Max.\n-----\ncavern (1500000000,0,underworld) in Deep.\n----\n"
+                              "plain (4,4) in Here.\n----\n- Big (5), 2000000000 vikings [VIKI], 2000000000 vikings "
+                              "[VIKI].\nExits:"
+        + std::string(300000, ':') + "\n";
+    ui.shown.clear();
+    ASSERT_TRUE(Import(home.Write("edges.txt", edges)));
+    EXPECT_EQ(Cell(0, 4, 4).Units.Find(5)->MenCount(), INT32_MAX) << "men are counted without wrapping";
+    EXPECT_EQ(ui.Texts(Kind::Warning), Lines{"Unable to save hex units as no turn number data was detected."});
+    EXPECT_EQ(ws.Settings.CurrentTurn, 0) << "a report without a date keeps its units but moves no turn on";
+
     Import(home.Write("binary.txt",
                       "Atlantis Report For:\nX (7)\nMarch, Year 99999999999\n"
                           + std::string("\0\xff\x01\x02(((,,,)))\r\r\n", 14) + "plain (4,4) in "
                           + std::string(3 * 1024 * 1024, 'z') + ", $" + std::string(40, '9') + ".\n------\n* U ("
                           + std::string(30, '9') + "), " + std::string(100000, '[') + "\n  Wanted: "
                           + std::string(200000, ',') + "\nExits:\n  North : plain (4,1000000) in Far.\n"));
-
-    // Numbers at the edge of 32 bits, and one exit line of colons without a period.
-    const std::string edges = "plain (2147483647,1) in Max.\n-----\ncavern (1500000000,0,underworld) in Deep.\n----\n"
-                              "plain (4,4) in Here.\n----\n- Big (5), 2000000000 vikings [VIKI], 2000000000 vikings "
-                              "[VIKI].\nExits:"
-        + std::string(300000, ':') + "\n";
-    ASSERT_TRUE(Import(home.Write("edges.txt", edges)));
-    EXPECT_EQ(Cell(0, 4, 4).Units.Find(5)->MenCount(), INT32_MAX) << "men are counted without wrapping";
     EXPECT_EQ(ws.Map.Cell(0, 0, 0), nullptr);
 }
 
