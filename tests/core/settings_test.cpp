@@ -69,7 +69,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrder)
     EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST_F(SettingsTest, ReadingRules)
+TEST_F(SettingsTest, ReadingRulesAndABadFileReadWithoutHarm)
 {
     dir.Write("ATLANTIS.INI",
               "[preferences]\r\nShowTowns=yes\r\nshowtownnames = True \r\nShowCoords=tRuE\r\nStartZoom=\r\n"
@@ -84,6 +84,15 @@ TEST_F(SettingsTest, ReadingRules)
               std::tuple(12, 12, "My list", std::array<std::int32_t, 3>{3, 2, 0}, "secret"));
     EXPECT_EQ(std::tuple(s.TurnDir, s.DataDir, s.ImportDir),
               std::tuple(dir.Path(), "/elsewhere/data", dir.Path() + "/reports"));
+
+    // The first of duplicate keys counts.
+    dir.Write("ATLANTIS.INI",
+              "garbage without equals\r\n[Windows\r\nMainX=7\r\n=novalue\r\n[Preferences]\r\nStartY="
+                  + std::string(2 * 1024 * 1024, '9') + "\r\nHintDelay=3\r\nHintDelay=9\r\n"
+                  + std::string("\0\xff\x01 binary\r\n", 12) + "[General]\r\nCurrentTurn=" + std::string(5000, 'x')
+                  + "\r\n");
+    const TrecINI bad = Read();  // an unclosed section header still names its section
+    EXPECT_EQ(std::tuple(bad.MainX, bad.HintDelay, bad.CurrentTurn, bad.StartZoom), std::tuple(7, 3, 0, 5));
 }
 
 TEST_F(SettingsTest, WriteKeepsUnknownLinesAndUnchangedFoldersAndAddsNoTurnDir)
@@ -117,18 +126,6 @@ TEST_F(SettingsTest, FailedWriteReportsAndKeepsOldFile)
     EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
               std::vector<std::string>{dir.File("ATLANTIS.INI") + " could not be read, so it was not written over."});
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("ATLANTIS.INI")));
-}
-
-TEST_F(SettingsTest, BadFileReadsWithoutHarm)
-{
-    // The first of duplicate keys counts.
-    dir.Write("ATLANTIS.INI",
-              "garbage without equals\r\n[Windows\r\nMainX=7\r\n=novalue\r\n[Preferences]\r\nStartY="
-                  + std::string(2 * 1024 * 1024, '9') + "\r\nHintDelay=3\r\nHintDelay=9\r\n"
-                  + std::string("\0\xff\x01 binary\r\n", 12) + "[General]\r\nCurrentTurn=" + std::string(5000, 'x')
-                  + "\r\n");
-    const TrecINI s = Read();  // an unclosed section header still names its section
-    EXPECT_EQ(std::tuple(s.MainX, s.HintDelay, s.CurrentTurn, s.StartZoom), std::tuple(7, 3, 0, 5));
 }
 
 }  // namespace

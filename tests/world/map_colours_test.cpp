@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::int32_t kGrey = 0x808080;
 
-TEST(MapColours, OutOfRangeReadsDefaultsAndSetsNothing)
+TEST(MapColours, AnyEntryGivesAStyleAndAColourAndOutOfRangeReadsDefaultsAndSetsNothing)
 {
     TMap map;
     ASSERT_EQ(static_cast<int>(map.TerrainColours.size()), map.TerrainList.Count());
@@ -30,10 +30,7 @@ TEST(MapColours, OutOfRangeReadsDefaultsAndSetsNothing)
     map.SetTerrainColour(12, 0x123456);
     EXPECT_EQ(map.TerrainColours[12], "1193046");
     EXPECT_EQ(map.TerrainColour(12), 0x123456);
-}
 
-TEST(MapColours, AnyIconEntryGivesAStyleAndAColour)
-{
     const std::tuple<std::string, int, std::int32_t> rows[] = {
         {"9,255", 9, 255},
         {"16711680", 0, 16711680},  // no comma: all colour
@@ -43,13 +40,11 @@ TEST(MapColours, AnyIconEntryGivesAStyleAndAColour)
         {"4294967305,4294967296", 9, 0},  // huge numbers wrap
     };
     for (const auto& [entry, style, colour] : rows) {
-        TMap map;
         map.MapIcons[kIconTown] = entry;
         EXPECT_EQ(std::tuple(map.IconStyle(kIconTown), map.IconColour(kIconTown)), std::tuple(style, colour))
             << testing::Quoted(entry);
     }
     // Edits of an entry of a colour alone give it a style without losing that colour.
-    TMap map;
     map.MapIcons[kIconShaft] = "255";
     map.SetIconStyle(kIconShaft, 4);
     EXPECT_EQ(map.MapIcons[kIconShaft], "4,255");
