@@ -1,11 +1,7 @@
 // korvane-cli map: bitmap sizes, the refusals of the map window, overwriting and a drawn world.
+#include "mapview/map_builders.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
-
-#include <QColor>
-#include <QImage>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
@@ -27,22 +23,6 @@ protected:
     TempDir home;
     TempDir out;
 };
-
-TEST_F(CliMapTest, OneHexMapHasTheSizeOfTheFormula)
-{
-    for (int scale : {1, 5, 10}) {
-        const double side = 6 * scale;
-        const int width = static_cast<int>(3.5 * side) + 60;
-        const int height = static_cast<int>(2.5 * static_cast<int>(std::lround(0.866025 * side))) + 73;
-        const std::string file = out.File("hex" + std::to_string(scale) + ".bmp");
-        const CliResult run = Cli({"map", "--rect", "7,9,7,9", "--scale", std::to_string(scale), file});
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(Load(file).size(), QSize(width, height)) << "scale " << scale;
-        EXPECT_EQ(run.out,
-                  "Wrote " + file + " (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)\n");
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << "drawing reads the program folder and writes nothing there";
-}
 
 TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
 {
@@ -71,19 +51,26 @@ TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
     }
 }
 
-TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
+TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwriteByAMapOfTheFormulasSize)
 {
     const std::string file = out.Write("map.bmp", "old picture");
-    const CliResult kept = Cli({"map", "--rect", "0,0,5,5", "--scale", "2", file});
+    const CliResult kept = Cli({"map", "--rect", "7,9,7,9", "--scale", "2", file});
     EXPECT_EQ(kept.status, 1);
     EXPECT_NE(kept.err.find("File exist. Do you wish to overwrite it ? -> no"), std::string::npos) << kept.err;
     EXPECT_NE(kept.err.find("give --overwrite"), std::string::npos);
     EXPECT_EQ(out.Read("map.bmp"), "old picture");
-
-    const CliResult replaced = Cli({"map", "--overwrite", "--rect", "0,0,5,5", "--scale", "2", file});
-    EXPECT_EQ(replaced.status, 0) << replaced.err;
-    EXPECT_FALSE(Load(file).isNull());
+    for (int scale : {1, 5, 10}) {  // one hex
+        const double side = 6 * scale;
+        const int width = static_cast<int>(3.5 * side) + 60;
+        const int height = static_cast<int>(2.5 * static_cast<int>(std::lround(0.866025 * side))) + 73;
+        const CliResult run = Cli({"map", "--overwrite", "--rect", "7,9,7,9", "--scale", std::to_string(scale), file});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Load(file).size(), QSize(width, height)) << "scale " << scale;
+        EXPECT_EQ(run.out,
+                  "Wrote " + file + " (" + std::to_string(width) + " x " + std::to_string(height) + " pixels)\n");
+    }
     EXPECT_EQ(out.FileCount(), 1) << "no temporary left";
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << "drawing reads the program folder and writes nothing there";
 }
 
 TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
@@ -99,20 +86,11 @@ TEST_F(CliMapTest, DemoWorldIsDrawnInTerrainColoursInsideTheFrame)
     ASSERT_EQ(run.status, 0) << run.err;
     const QImage image = Load(out.File("demo.bmp"));
     ASSERT_FALSE(image.isNull());
-    // The demo holds oceans, forests, deserts, mountains and tundra, here in the built-in colours.
-    const std::pair<const char*, QColor> terrains[] = {{"ocean", Qt::blue},
-                                                       {"forest", Qt::green},
-                                                       {"desert", Qt::yellow},
-                                                       {"mountain", Qt::darkRed},
-                                                       {"tundra", Qt::lightGray}};
-    for (const auto& [terrain, colour] : terrains) {
-        int inside = 0, outside = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y) == colour)
-                    ++(x >= 12 && y >= 42 && x <= image.width() - 44 && y <= image.height() - 22 ? inside : outside);
-        EXPECT_TRUE(inside > 200 && outside == 0)
-            << terrain << ": " << inside << " in the frame, " << outside << " out";
+    // The demo's oceans, forests, deserts, mountains and tundra, in the built-in colours, only inside the frame.
+    const QRect frame(QPoint(12, 42), QPoint(image.width() - 44, image.height() - 22));
+    for (const QColor colour : {Qt::blue, Qt::green, Qt::yellow, Qt::darkRed, Qt::lightGray}) {
+        const int inside = CountColour(image, frame, colour);
+        EXPECT_TRUE(inside > 200 && CountColour(image, image.rect(), colour) == inside) << colour.name().toStdString();
     }
     EXPECT_EQ(std::tuple(home.Read("DATA/Map.Dat"), home.Read("ATLANTIS.INI")), std::tuple(database, settings))
         << "drawing saves nothing";

@@ -1,7 +1,6 @@
-// The map window's wheel, drag, keys and status bar.
+// The map window's wheel, drag and keys.
 #include "mapview/main_window_fixture.h"
 
-#include <QStatusBar>
 #include <QWheelEvent>
 
 namespace korvane::testing {
@@ -104,24 +103,6 @@ TEST_F(MapGesturesTest, KeysMoveTheMapButNotInsideEditBoxes)
     window.SetDataChanged(true);
     QTest::keyClick(W().udHintDelay, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(ui.shown.size(), 1u);
-}
-
-TEST_F(MapGesturesTest, StatusBarNamesTheHexUnderThePointerAndPassingMessages)
-{
-    window.ScrollView(-100, -80);
-    const HexPosition hex = HexAt({200, 200});
-    ASSERT_TRUE(hex.IsValid());
-    TMapCell& cell = Hex(hex.x, hex.y, "forest");
-    cell.Region = workspace.Map.RegionList.Add("Glorforgost");
-    std::tie(cell.PopCenter, cell.PopCenterType) = std::tuple("Krakow", kCity);
-    SendMouse(*Map(), QEvent::MouseMove, QPoint(200, 200), Qt::NoButton, Qt::NoButton);
-    auto* status = Child<QLabel>(window, "lblStatusHex");
-    EXPECT_EQ(status->text(), QString("%1,%2 Overworld  Forest  in Glorforgost  Krakow (city)").arg(hex.x).arg(hex.y));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(Map(), &leave);
-    EXPECT_EQ(std::tuple(status->text(), W().pnlCoords->text()), std::tuple("", "")) << "the pointer left the map";
-    window.ShowStatusMessage("Database saved");
-    EXPECT_EQ(window.statusBar()->currentMessage(), "Database saved");
 }
 
 }  // namespace

@@ -1,16 +1,49 @@
-// The main window as the program opens it, and its database commands when their files fail.
+// The main window as the program opens it, its place on the screen, and its database commands when their
+// files fail.
 #include "mapview/main_window_fixture.h"
 
+#include "mapview/windows/main_window_placement.h"
 #include "support/fixtures.h"
 #include "windows/frm_bulk_turn_import.h"
 
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace korvane::testing {
 namespace {
+
+constexpr ScreenSize kScreen{1024, 768};
+
+TEST(MainWindowPlacement, SavedPlacesAreBroughtBackOntoTheScreenAndStored)
+{
+    TrecINI settings("/nonexistent");
+    std::tie(settings.MainX, settings.MainY, settings.MainW, settings.MainH) = std::tuple(5000, 768, 800, 2000);
+    std::tie(settings.MainSplitterX, settings.WindowState) = std::tuple(230, 2);
+    const MainWindowPlacement placement = RestoreMainWindow(settings, kScreen, 640, 480);
+    // Too tall for the screen, and at or beyond its edges.
+    EXPECT_EQ(std::tuple(*placement.width, *placement.height, placement.x, placement.y), std::tuple(800, 768, 224, 0));
+    EXPECT_EQ(std::tuple(settings.MainX, settings.MainY, settings.MainH), std::tuple(224, 0, 768));
+    EXPECT_EQ(std::tuple(*placement.rightColumnWidth, *placement.state), std::tuple(230, 2));
+
+    TrecINI placeOnly("/nonexistent");  // a place without a size: the window's own size keeps it on the screen
+    std::tie(placeOnly.MainX, placeOnly.MainY) = std::tuple(3000, 40);
+    const MainWindowPlacement moved = RestoreMainWindow(placeOnly, kScreen, 640, 480);
+    EXPECT_EQ(std::tuple(moved.x, moved.y, moved.width.has_value()), std::tuple(1024 - 640, 40, false));
+
+    // A maximised window keeps the size it returns to; tool windows come back onto the screen.
+    StoreMainWindow(settings, 30, 40, 900, 700, 180, 0);
+    EXPECT_EQ(std::tuple(settings.MainX, settings.MainY, settings.MainW, settings.MainH), std::tuple(30, 40, 900, 700));
+    StoreMainWindow(settings, 0, 0, 1024, 768, 200, 2);
+    EXPECT_EQ(std::tuple(settings.MainX, settings.MainW, settings.MainH, settings.MainSplitterX, settings.WindowState),
+              std::tuple(0, 900, 700, 200, 2));
+    EXPECT_FALSE(ToolWindowPlace(0, 50, 200, 100, kScreen) || ToolWindowPlace(50, -1, 200, 100, kScreen))
+        << "no saved place: centred over the owner";
+    EXPECT_EQ(ToolWindowPlace(2000, 50, 200, 100, kScreen), std::pair(824, 50));
+    EXPECT_EQ(ToolWindowPlace(1024, 900, 200, 100, kScreen), std::pair(1024, 668)) << "only beyond the edge moves";
+}
 
 TEST_F(MainWindowTest, StartsFromTheSettingsFileAndWritesItAtClosing)
 {
@@ -58,11 +91,17 @@ TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseAndStepsThrough
     TMapCell& cell = Hex(2, 2);
     cell.Silver = 4321;
     EXPECT_FALSE(W().paintMap->grab().isNull()) << "the map draws";
+    cell.Region = workspace.Map.RegionList.Add("Glorforgost");
+    std::tie(cell.PopCenter, cell.PopCenterType) = std::tuple("Krakow", kCity);
     W().tabShow->setCurrentIndex(1);
     window.PointAt(at.x(), at.y());
-    EXPECT_EQ(std::tuple(W().pnlCoords->text(), W().pnlHexCoord->text(), W().pnlHexTerrain->text()),
-              std::tuple("2,2", "2,2", "Plain"));
+    auto* status = Child<QLabel>(window, "lblStatusHex");
+    EXPECT_EQ(std::tuple(W().pnlCoords->text(), W().pnlHexCoord->text(), W().pnlHexTerrain->text(), status->text()),
+              std::tuple("2,2", "2,2", "Plain", "2,2 Overworld  Plain  in Glorforgost  Krakow (city)"));
     EXPECT_TRUE(W().pnlHexTaxes->text().startsWith("4")) << W().pnlHexTaxes->text().toStdString();
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(W().paintMap, &leave);
+    EXPECT_EQ(std::tuple(status->text(), W().pnlCoords->text()), std::tuple("", "")) << "the pointer left the map";
 
     // The "Facs" page colours faction 123456 by its number, not by its line's first five characters.
     AddFaction(workspace.Factions, 12345, 0x0000FF);
@@ -72,9 +111,7 @@ TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseAndStepsThrough
     W().tabShow->setCurrentIndex(3);
     window.PointAt(at.x(), at.y());
     ASSERT_EQ(W().lstHexFactions->count(), 1);
-    const QRect line = W().lstHexFactions->visualItemRect(W().lstHexFactions->item(0));
-    EXPECT_EQ(W().lstHexFactions->viewport()->grab().toImage().pixelColor(line.left() + 3, line.center().y()),
-              QColor(Qt::blue));
+    EXPECT_EQ(LinePixel(W().lstHexFactions, 0, 3), QColor(Qt::blue));
 
     W().tabShow->setCurrentIndex(1);
     window.PointAt(-50, -50);
@@ -129,7 +166,8 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
     window.ImportTurnFile(home.File("report.txt"));
     EXPECT_EQ(Last(), "Turn file imported successfully.");
     EXPECT_FALSE(window.DataChanged() || home.Read("DATA/Map.Dat").empty()) << "saved at once";
-    EXPECT_EQ(W().pnlTurn->text(), "1");
+    EXPECT_EQ(std::tuple(W().pnlTurn->text(), window.statusBar()->currentMessage()),
+              std::tuple("1", "Imported 1 turn report"));
 
     workspace.Map.EnsureCell(0, 40, 40)->Terrain = 3;  // an edit not saved
     ui.yesNoAnswers = {false, true};

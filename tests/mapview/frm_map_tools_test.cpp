@@ -3,6 +3,7 @@
 
 #include "combat/battle_file.h"
 #include "mapview/render/colour.h"
+#include "mapview/windows/frm_options.h"
 #include "mapview/windows/hex_balloon.h"
 #include "windows/frm_colour_key.h"
 #include "windows/frm_combats.h"
@@ -156,20 +157,6 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
     M().cmdFindCity->trigger();
 }
 
-TEST_F(MapToolsTest, KeyWindowsFollowTheirMenuItemsAndButtons)
-{
-    TfrmColourKey& colours = window.ColourKey();
-    EXPECT_FALSE(colours.isVisible());
-    M().mnuViewColourKey->trigger();
-    EXPECT_TRUE(colours.isVisible() && M().mnuViewColourKey->isChecked());
-    colours.close();  // only hides, and the check mark goes
-    EXPECT_FALSE(colours.isVisible() || M().mnuViewColourKey->isChecked());
-    W().cmdIconChart->click();
-    EXPECT_TRUE(window.IconKey().isVisible() && M().mnuViewIconKey->isChecked());
-    W().cmdIconChart->click();
-    EXPECT_FALSE(window.IconKey().isVisible());
-}
-
 TEST_F(MapToolsTest, DisplayListsChooseWhoseTroopsTheMapMarks)
 {
     AddFaction(workspace.Factions, 7, 0xFF00FF, "Blue Moon");
@@ -203,7 +190,7 @@ class MapWindowPlaces : public MainWindowTest, public ::testing::WithParamInterf
 {
 };
 
-TEST_P(MapWindowPlaces, KeyWindowsAndTheRightColumnKeepTheirPlacesFromOneSessionToTheNext)
+TEST_P(MapWindowPlaces, KeyWindowsFollowTheirMenuItemsAndKeepTheirPlacesAsTheRightColumnDoes)
 {
     home.Write("ATLANTIS.INI",
                "[Windows]\r\nColourKeyPosX=140\r\nColourKeyPosY=120\r\nMainSplitterX=" + std::to_string(GetParam())
@@ -214,6 +201,14 @@ TEST_P(MapWindowPlaces, KeyWindowsAndTheRightColumnKeepTheirPlacesFromOneSession
     EXPECT_EQ(W().pnlRight->width(), std::max(GetParam(), 170)) << "never narrower than 170";
     W().pnlMain->setSizes({W().pnlMain->width() - 60, 60});
     EXPECT_EQ(W().pnlRight->width(), 170) << "a drag too far stops at 170";
+    M().mnuViewColourKey->trigger();  // the key windows follow their menu items and buttons
+    EXPECT_TRUE(window.ColourKey().isVisible() && M().mnuViewColourKey->isChecked());
+    window.ColourKey().close();  // only hides, and the check mark goes
+    EXPECT_FALSE(window.ColourKey().isVisible() || M().mnuViewColourKey->isChecked());
+    W().cmdIconChart->click();
+    EXPECT_TRUE(window.IconKey().isVisible() && M().mnuViewIconKey->isChecked());
+    W().cmdIconChart->click();
+    EXPECT_FALSE(window.IconKey().isVisible());
     window.IconKey().move(300, 200);
     EXPECT_TRUE(window.close());
     for (const char* kept :
@@ -301,6 +296,31 @@ TEST_F(MapToolWindowsTest, DroppedFilesGoWhereTheyBelongReportsInTurnOrderSavedO
 
     window.DropFiles({files.Write("factions", "The Seventh (7), seven@example.org\n")});
     EXPECT_NE(workspace.Factions.Find(7), nullptr);
+}
+
+TEST(FactionInformation, ShowsTheLastReportsFiguresAndTakesOnlyAFactionNumberOf1To1000)
+{
+    TrecINI settings("/nonexistent");
+    settings.FacPoints = {2, 3, 1};
+    settings.Unclaimed = 4500;
+    ScriptedInteraction ui;
+    TfrmOptions window(settings, ui);
+    auto* number = Child<QLineEdit>(window, "txtFacNo");
+    EXPECT_TRUE(number->text().isEmpty()) << "no faction number yet";
+    EXPECT_EQ(std::tuple(Child<QLabel>(window, "pnlTrade")->text(), Child<QLabel>(window, "pnlUnclaimed")->text()),
+              std::tuple("3", "4500"));
+    for (const char* refused : {"", "0", "-5", "1001"}) {
+        number->setText(refused);
+        window.Confirm();
+        EXPECT_EQ(ui.shown.back().text, "Invalid faction number. Please re-enter.") << refused;
+        EXPECT_EQ(std::tuple(settings.FactionNo, window.result() == QDialog::Accepted), std::tuple(0, false));
+    }
+    for (const int accepted : {1, 1000}) {
+        number->setText(QString::number(accepted));
+        window.Confirm();
+        EXPECT_EQ(std::tuple(settings.FactionNo, window.result()), std::tuple(accepted, int(QDialog::Accepted)));
+    }
+    EXPECT_EQ(Child<QLineEdit>(TfrmOptions(settings, ui), "txtFacNo")->text(), "1000") << "shown again";
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-// The texts of the main window's hex pages, coordinate panel and turn panel.
+// The texts of the main window's hex pages, coordinate panel and turn panel, and stored bytes shown as text.
 #include "mapview/map_builders.h"
 
 #include "core/key_string_list.h"
+#include "mapview/render/display_text.h"
 #include "mapview/windows/hex_pages.h"
+#include "support/param_names.h"
 #include "world/vocabulary.h"
 
 #include <limits>
@@ -23,7 +25,7 @@ Texts All(const UnitsPageTexts& p)
             p.SerfUnits, p.SerfMen, p.TotalUnits, p.TotalMen,    p.Maintenance};
 }
 
-TEST(HexPages, NumbersAndCoordinates)
+TEST(HexPages, NumbersCoordinatesAndStoredBytesShownAsUtf8OrElseAsLatin1)
 {
     EXPECT_EQ((Texts{GroupedNumber(0, ","), GroupedNumber(999, ","), GroupedNumber(1234567, "."),
                      GroupedNumber(-1234, ","), GroupedNumber(std::numeric_limits<std::int64_t>::min(), ",")}),
@@ -31,6 +33,21 @@ TEST(HexPages, NumbersAndCoordinates)
     // The game's underworld coordinates; "- , -" between underworld hexes.
     EXPECT_EQ((Texts{PointerCoordText(0, 4, 2), PointerCoordText(1, 4, 6), PointerCoordText(1, 3, 3)}),
               (Texts{"4,2", "2,2", "- , -"}));
+
+    // Plain, UTF-8, Latin-1, cut off, overlong, mixed, and a byte order mark (kept), as UTF-16 code units.
+    const std::string bytes[] = {
+        "Plain (1234) [PLAI]", "Gr\xC3\xB6\xC3\x9F\x65", "Gr\xF6\xDF\x65", "caf\xC3", "\xC0\xAF",
+        "\xC3\xA9t\xE9",       "\xEF\xBB\xBFx"};
+    const std::u16string shown[] = {u"Plain (1234) [PLAI]", u"Gr\u00f6\u00dfe",     u"Gr\u00f6\u00dfe", u"caf\u00c3",
+                                    u"\u00c0\u00af",        u"\u00c3\u00a9t\u00e9", u"\ufeffx"};
+    for (std::size_t i = 0; i < std::size(bytes); ++i)
+        EXPECT_EQ(ToDisplayText(bytes[i]).toStdU16String(), shown[i]) << Quoted(bytes[i]);
+
+    // Typed text is stored as UTF-8 and shown again unchanged.
+    const QString typed = QString::fromUtf8(u8"Zw\u00f6lf \u00c6sir \u2014 \u6771 \U0001F43A");
+    const std::string stored = FromUserText(typed);
+    EXPECT_EQ(stored, "Zw\xC3\xB6lf \xC3\x86sir \xE2\x80\x94 \xE6\x9D\xB1 \xF0\x9F\x90\xBA");
+    EXPECT_EQ(ToDisplayText(stored), typed);
 }
 
 class HexPagesTest : public ::testing::Test
@@ -57,7 +74,7 @@ protected:
     TFactionList factions;
 };
 
-TEST_F(HexPagesTest, EachPageShowsWhatIsKnownOfTheHex)
+TEST_F(HexPagesTest, EachPageAndTheBalloonShowWhatIsKnownOfTheHex)
 {
     EXPECT_EQ(
         All(HexPage(map, 0, 4, 2, ",")),
@@ -81,6 +98,17 @@ TEST_F(HexPagesTest, EachPageShowsWhatIsKnownOfTheHex)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(std::tuple(lines[0].substr(0, 5), lines[1].substr(0, 5)), std::tuple("    3", "   12"));
     EXPECT_TRUE(FactionsPage(map, factions, 0, 0, 4, 2).empty() && FactionsPage(map, factions, 3, 0, 6, 2).empty());
+
+    // The balloon names the products of a known hex, in the game's coordinates.
+    const int grain = map.ProductList.Add("GRAI", "grain");
+    map.Cell(0, 4, 2)->Products = {{grain, 25, 0}, {grain + 7, -1, 0}};
+    const std::optional<BalloonTexts> texts = BalloonTextsOf(map, 0, 4, 2);
+    ASSERT_TRUE(texts.has_value());
+    EXPECT_EQ(texts->Title, "Hex Products (4,2)");
+    EXPECT_EQ(texts->Products, (std::vector<std::pair<std::string, std::string>>{{"25", "grain"}, {"unlim", "?"}}));
+    EXPECT_EQ(BalloonTextsOf(map, 1, 4, 6)->Title, "Hex Products (2,2)");
+    map.EnsureCell(1, 7, 9);  // a passage between underworld hexes
+    EXPECT_FALSE(BalloonTextsOf(map, 0, 8, 8) || BalloonTextsOf(map, 1, 7, 9)) << "no cell, or a passage";
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
-// The map and the overview at 150 % and 200 %: drawn with the screen's own pixels, never enlarged.
+// The map at 150 % and 200 %: drawn with the screen's own pixels, never enlarged.
 #include "mapview/map_builders.h"
 
-#include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
-#include "mapview/render/overview_map.h"
 
 namespace korvane::testing {
 namespace {
@@ -58,11 +56,11 @@ protected:
     }
 };
 
-TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
+TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNotAndTheBufferRemadeForAnotherScreen)
 {
     // At 150 % buffer and screen may round hex edges apart; resampling would blend colours found nowhere near.
-    for (const auto& [ratio, reach] : {std::pair(2.0, 0), {1.5, 2}}) {
-        MapBuffer buffer;
+    MapBuffer buffer;  // one buffer across screens, as when the window moves between them
+    for (const auto& [ratio, reach] : {std::pair(2.0, 0), {1.5, 2}, {1.0, 0}}) {
         for (int zoom : {3, 5, 8}) {
             // Without names: the buffer's margin shows names reaching in that direct drawing leaves out.
             MapFrame frame = Frame(zoom, doTownIcons | doUnconfirmed | doHexCoords);
@@ -72,7 +70,6 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
         }
     }
     // With names, scrolling down at 200 %: the letters keep their fine detail.
-    MapBuffer buffer;
     for (int zoom : {3, 5, 8}) {
         MapFrame frame = Frame(zoom, doTownIcons | doTownNames);
         for (frame.top = 0; frame.top < 3; ++frame.top) {
@@ -84,35 +81,6 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNot)
     // Without text, slanted edges, hatches and round icons must show detail finer than a logical pixel.
     for (int zoom : {2, 6})
         EXPECT_GT(MixedBlocks(Draw(Frame(zoom, doTownIcons | doUnconfirmed), 2)), 500) << zoom;
-}
-
-TEST_F(HighDpiTest, BufferMadeForAnotherScreenIsMadeAgainWhenTheWindowMovesBetweenScreens)
-{
-    MapBuffer buffer;
-    for (qreal ratio : {1.0, 2.0, 1.0})
-        EXPECT_EQ(Draw(Frame(5, doTownIcons | doTownNames), ratio, &buffer),
-                  Draw(Frame(5, doTownIcons | doTownNames), ratio))
-            << ratio;
-}
-
-TEST_F(HighDpiTest, OverviewKeepsItsLogicalSizeWithSharpTerrainAndFrame)
-{
-    QImage overview = NewOverviewImage();
-    RefreshGlobalMap(overview, map, 0, 0, 0, 320, 192);
-    MapViewport view;
-    std::tie(view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows) = std::tuple(100, 20, 30, 20);
-    QImage framed = overview;  // on an ordinary screen: the overview with its frame, as ever
-    DrawViewFrame(framed, view);
-    EXPECT_EQ(OverviewForScreen(overview, view, 1), framed);
-
-    const QImage shown = OverviewForScreen(overview, view, 2);
-    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(321, 193));
-    const QColor terrain = ToQColor(map.TerrainColour(map.Cell(0, 3, 5)->Terrain));
-    for (const QPoint& at : {QPoint(6, 8), QPoint(7, 8), QPoint(6, 11), QPoint(7, 11)})
-        EXPECT_EQ(shown.pixelColor(at), terrain) << "each terrain pixel a block of four: " << at.x() << "," << at.y();
-    // The frame's inner edge lies on an odd device pixel, which a frame enlarged after could not.
-    EXPECT_EQ(std::tuple(shown.pixelColor(202, 60) == Qt::red, shown.pixelColor(203, 60) == Qt::red),
-              std::tuple(true, false));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// Drawing hexes, checked by the colours of pixels where things must (or must not) appear.
+// Drawing hexes, checked by the colours of pixels where things must (or must not) appear; troop groups.
 #include "mapview/map_builders.h"
 
 #include "mapview/render/colour.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/hex_geometry.h"
 #include "mapview/render/overview_map.h"
+#include "mapview/render/troop_groups.h"
+#include "people/alliance.h"
 #include "world/vocabulary.h"
 
 namespace korvane::testing {
@@ -40,19 +42,15 @@ protected:
         return image.pixelColor(hex.BoxLeft(x, frame.left, frame.marginX) + hex.S / 2 + dx,
                                 hex.BoxTop(y, frame.top, frame.marginY) + hex.Hh + dy);
     }
+    // Each troop group's key, men, colour and staleness in `cell`, turn 9 shown.
+    std::vector<std::tuple<std::string, int, int, int>> Groups(const TMapCell& cell, const TroopDisplay& display) const
+    {
+        std::vector<std::tuple<std::string, int, int, int>> groups;
+        for (const auto& g : CollectTroopGroups(cell, display, factions, alliances, 9))
+            groups.emplace_back(g.Key, g.Men, g.Colour, g.Stale);
+        return groups;
+    }
 };
-
-TEST_F(MapDrawingTest, UnconfirmedHexesAreHatchedOnSilver)
-{
-    Cell(2, 2, kTerrainOcean).Unconfirmed = true;
-    Cell(4, 2, kTerrainOcean).Unconfirmed = true;
-    const QRect inside = Box(5, 2, 2, 4);
-    const int area = inside.width() * inside.height();
-    const QImage image = Draw(Frame(5, doUnconfirmed));
-    EXPECT_GT(CountColour(image, inside, kSilver), area / 3);
-    EXPECT_GT(CountColour(image, inside, Colour(kTerrainOcean)), area / 10);
-    EXPECT_EQ(CountColour(Draw(Frame(5, 0)), inside, Colour(kTerrainOcean)), area) << "plain without the switch";
-}
 
 TEST_F(MapDrawingTest, SettlementIconColourAndNameOnlyWhenThereIsRoom)
 {
@@ -75,7 +73,7 @@ TEST_F(MapDrawingTest, SettlementIconColourAndNameOnlyWhenThereIsRoom)
     }
 }
 
-TEST_F(MapDrawingTest, FeatureIconsFollowTheirSwitches)
+TEST_F(MapDrawingTest, FeatureIconsAndHatchesFollowTheirSwitches)
 {
     Cell(2, 2, kTerrainOcean).Gate = 650;
     Cell(6, 2, kTerrainOcean).Shaft = "Shaft";
@@ -84,13 +82,20 @@ TEST_F(MapDrawingTest, FeatureIconsFollowTheirSwitches)
         map.SetIconStyle(icon, 1);
         map.SetIconColour(icon, colour);
     }
-    const MapFrame all = Frame(5, doGates | doShafts | doOther);
+    Cell(2, 6, kTerrainOcean).Unconfirmed = true;
+    Cell(4, 6, kTerrainOcean).Unconfirmed = true;
+    const MapFrame all = Frame(5, doGates | doShafts | doOther | doUnconfirmed);
     const QImage image = Draw(all), bare = Draw(Frame(5, 0));
     EXPECT_EQ(std::tuple(At(image, all, 2, 2), At(image, all, 6, 2), At(image, all, 10, 2)),
               std::tuple(kRed, kGreen, kMagenta));
     EXPECT_EQ(std::tuple(At(bare, all, 2, 2), At(bare, all, 6, 2)),
               std::tuple(Colour(kTerrainOcean), Colour(kTerrainOcean)))
         << "switched off";
+    const QRect inside = Box(5, 2, 6, 4);  // unconfirmed hexes are hatched on silver
+    const int area = inside.width() * inside.height();
+    EXPECT_GT(CountColour(image, inside, kSilver), area / 3);
+    EXPECT_GT(CountColour(image, inside, Colour(kTerrainOcean)), area / 10);
+    EXPECT_EQ(CountColour(bare, inside, Colour(kTerrainOcean)), area) << "plain without the switch";
 }
 
 TEST_F(MapDrawingTest, TroopMarksFromZoomThreeStaleOnesDotted)
@@ -196,30 +201,64 @@ TEST_F(MapDrawingTest, BufferFollowsChangesOfTheWorldAndTheFlashHighlights)
     EXPECT_EQ(flashed(0), QColor(Qt::black)) << "a white hex flashes black";
 }
 
-TEST_F(MapDrawingTest, OverviewShowsKnownTerrainOnTwoPixelsAndTheViewFrame)
+TEST_F(MapDrawingTest, TroopGroupsByFactionLargestFirstOrByTheDisplayList)
+{
+    for (int number : {3, 7, 12})
+        AddFaction(factions, number, number * 1000);
+    auto alliance = std::make_unique<TAlliance>();
+    alliance->Colour = 4242;
+    alliance->AddMember(7);
+    alliance->AddMember(12);
+    const std::string allies = std::to_string(alliances.Add(std::move(alliance))->Number);
+    TMapCell cell;
+    for (const auto& [number, faction, men, turn] : {std::tuple(1, 12, 5, 9),
+                                                     {2, 3, 5, 9},
+                                                     {3, 7, 40, 9},
+                                                     {4, 99, 100, 9},  // a faction the registry does not know
+                                                     {5, 3, 1, 8}})  // the last unit added decides staleness
+        cell.Units.Add(NewUnit(number, faction, men, turn));
+    using Group = std::tuple<std::string, int, int, int>;
+    EXPECT_EQ(Groups(cell, {}),
+              (std::vector<Group>{{"00007", 40, 7000, 0}, {"00003", 6, 3000, -1}, {"00012", 5, 12000, 0}}));
+    EXPECT_EQ(Groups(cell, {{" 12", "3"}, false}),
+              (std::vector<Group>{{"00003", 6, 3000, -1}, {"00012", 5, 12000, 0}}));
+    EXPECT_EQ(Groups(cell, {{allies}, true}), (std::vector<Group>{{"0000" + allies, 45, 4242, 0}}));
+    // An empty alliance list marks nobody (no fall back to factions), nor does an alliance now gone.
+    EXPECT_TRUE(Groups(cell, {{}, true}).empty() && Groups(cell, {{"77"}, true}).empty());
+}
+
+TEST_F(MapDrawingTest, OverviewShowsKnownTerrainOnTwoPixelsAndTheViewFrameSharpOnEveryScreen)
 {
     Cell(11, 5, kTerrainOcean);
     Cell(12, 6, kTerrainSolid, TMap::kUnderworld);
     QImage overview = NewOverviewImage();
     RefreshGlobalMap(overview, map, 0, 0, 0, 320, 192);
-    const QColor unknown = Colour(-1);
-    const auto pixels = [&](std::initializer_list<QPoint> at) {
+    const QColor unknown = Colour(-1), ocean = Colour(kTerrainOcean);
+    const auto pixels = [](const QImage& image, std::initializer_list<QPoint> at) {
         std::vector<QColor> colours;
         for (const QPoint& point : at)
-            colours.push_back(overview.pixelColor(point));
+            colours.push_back(image.pixelColor(point));
         return colours;
     };
-    EXPECT_EQ(pixels({{11, 4}, {11, 5}, {11, 6}, {12, 6}, {320, 192}}),
-              (std::vector<QColor>{Colour(kTerrainOcean), Colour(kTerrainOcean), unknown, unknown, unknown}))
+    EXPECT_EQ(pixels(overview, {{11, 4}, {11, 5}, {11, 6}, {12, 6}, {320, 192}}),
+              (std::vector<QColor>{ocean, ocean, unknown, unknown, unknown}))
         << "the underworld hex is not shown";
-    map.Cell(0, 11, 5)->Terrain = 0;  // one hex redrawn after it became unknown loses both pixels
-    RefreshGlobalMap(overview, map, 0, 11, 5, 11, 5);
-    EXPECT_EQ(pixels({{11, 4}, {11, 5}}), (std::vector<QColor>{unknown, unknown}));
 
     MapViewport view;
     std::tie(view.ViewLeft, view.ViewTop, view.ViewCols, view.ViewRows) = std::tuple(100, 50, 30, 20);
-    DrawViewFrame(overview, view);
-    EXPECT_EQ(pixels({{100, 60}, {115, 60}}), (std::vector<QColor>{kRed, unknown}));
+    QImage framed = overview;
+    DrawViewFrame(framed, view);
+    EXPECT_EQ(pixels(framed, {{100, 60}, {115, 60}}), (std::vector<QColor>{kRed, unknown}));
+    EXPECT_EQ(OverviewForScreen(overview, view, 1), framed) << "an ordinary screen";
+    // At 200 %: the logical size, each terrain pixel a block of four, the frame's inner edge on an odd pixel.
+    const QImage shown = OverviewForScreen(overview, view, 2);
+    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(321, 193));
+    EXPECT_EQ(pixels(shown, {{22, 8}, {23, 8}, {22, 11}, {23, 11}, {202, 120}, {203, 120}}),
+              (std::vector<QColor>{ocean, ocean, ocean, ocean, kRed, unknown}));
+
+    map.Cell(0, 11, 5)->Terrain = 0;  // one hex redrawn after it became unknown loses both pixels
+    RefreshGlobalMap(overview, map, 0, 11, 5, 11, 5);
+    EXPECT_EQ(pixels(overview, {{11, 4}, {11, 5}}), (std::vector<QColor>{unknown, unknown}));
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ protected:
     TempDir pictures;
 };
 
-TEST_F(ScreenshotTest, WindowProgramSavesThePictureAndWritesNoFileOfTheSession)
+TEST_F(ScreenshotTest, WindowProgramSavesThePictureWritesNoFileOfTheSessionAndTellsOnStandardError)
 {
     const auto before = Contents();
     const CliResult run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
@@ -61,18 +61,16 @@ TEST_F(ScreenshotTest, WindowProgramSavesThePictureAndWritesNoFileOfTheSession)
     const CliResult unwritable = Korvane("--screenshot '" + pictures.File("no/such/folder/map.png") + "'");
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("could not write the picture"), std::string::npos) << unwritable.err;
-}
 
-TEST_F(ScreenshotTest, MessagesGoToStandardErrorInsteadOfDialogs)
-{
+    // Messages go to standard error instead of dialogs.
     std::string map = home.Read("DATA/Map.Dat");
     map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");
     home.Write("DATA/Map.Dat", map);
-    const CliResult run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
-    EXPECT_EQ(run.status, 0) << "the picture of an empty map is still taken";
-    EXPECT_NE(run.err.find("more recent version"), std::string::npos) << run.err;
+    const CliResult refused = Korvane("--screenshot '" + pictures.File("empty.png") + "'");
+    EXPECT_EQ(refused.status, 0) << "the picture of an empty map is still taken";
+    EXPECT_NE(refused.err.find("more recent version"), std::string::npos) << refused.err;
     EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
-    EXPECT_FALSE(Picture("map.png").isNull());
+    EXPECT_FALSE(Picture("empty.png").isNull());
 }
 
 // At 200 % on the demo world, whose first view holds named towns, drawn directly or through the
