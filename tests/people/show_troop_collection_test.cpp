@@ -23,9 +23,9 @@ TEST(ShowTroopCollection, ListsAreFoundByTheirTrimmedNames)
     EXPECT_EQ(lists.Names(), Entries{"Friends"}) << "the same list";
     ASSERT_NE(lists.GetList(" Friends"), nullptr);
     EXPECT_EQ(lists.GetList("Friends")->Entries, Entries{"2"});
-    EXPECT_TRUE(lists.IsAllianceBased("Friends"));
-    EXPECT_FALSE(lists.IsAllianceBased("Foes")) << "no such list";
-    EXPECT_EQ(lists.GetList("Foes"), nullptr);
+    EXPECT_EQ(std::tuple(lists.IsAllianceBased("Friends"), lists.IsAllianceBased("Foes"), lists.GetList("Foes")),
+              std::tuple(true, false, nullptr))
+        << "Foes: no such list";
     lists.SetList("Foes", false, {});
     lists.DeleteList(" Friends ");
     EXPECT_EQ(lists.Names(), Entries{"Foes"});

@@ -69,8 +69,7 @@ TEST(MapCell, OwnUnitsAndOrders)
 {
     TMapCell cell;
     TUnitList mapUnits;
-    EXPECT_FALSE(cell.HasOwnUnits(9));
-    EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
+    EXPECT_TRUE(!cell.HasOwnUnits(9) && cell.AllOwnUnitsHaveOrders(9, mapUnits));
     cell.Units.Add(testing::NewUnit(1, 9));
     cell.Units.Add(testing::NewUnit(2, 4));
     EXPECT_TRUE(cell.HasOwnUnits(9));
