@@ -53,8 +53,8 @@ TEST_F(MainWindowTest, StartsFromTheSettingsFileAndWritesItAtClosing)
                "[Windows]\r\nMainX=5000\r\nMainY=20\r\nMainW=400\r\nMainH=300\r\n");
     Start();
     const TrecINI& settings = workspace.Settings;
-    const int screenWidth = window.screen()->availableGeometry().width();
-    EXPECT_EQ(window.geometry(), QRect(screenWidth - 400, 20, 400, 300)) << "brought back onto the screen";
+    EXPECT_EQ(window.geometry(), QRect(window.screen()->availableGeometry().width() - 400, 20, 400, 300))
+        << "brought back onto the screen";
     EXPECT_TRUE(W().chkGates->isChecked() && W().pnlHintDelay->isVisibleTo(&window));
     EXPECT_EQ(std::tuple(W().udHintDelay->value(), W().pnlTurn->text(), window.DataChanged()),
               std::tuple(10, "3", false));
