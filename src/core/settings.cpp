@@ -106,6 +106,7 @@ const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
         {kPreferences, "HintDelay", "5", nullptr, &TrecINI::HintDelay},
         {kPreferences, "MarkDoneHexes", "FALSE", nullptr, &TrecINI::MarkDoneHexes},
         {kPreferences, "WheelZooms", "TRUE", nullptr, &TrecINI::WheelZooms},
+        {kPreferences, "OverviewKnownWorld", "FALSE", nullptr, &TrecINI::OverviewKnownWorld},
         {kWindows, "ColourKeyPosX", "-1", nullptr, &TrecINI::ColourKeyPosX},
         {kWindows, "ColourKeyPosY", "-1", nullptr, &TrecINI::ColourKeyPosY},
         {kWindows, "IconKeyPosX", "-1", nullptr, &TrecINI::IconKeyPosX},
@@ -159,6 +160,8 @@ bool TrecINI::TakeSettings(bool loaded)
             this->*std::get<bool TrecINI::*>(number.field) = UpperCase(value) == "TRUE";
     }
     ShowDepth = ShowDepth == 1 ? 1 : 0;
+    HomeSaved = ini_.HasKey(kPreferences, "StartX") && ini_.HasKey(kPreferences, "StartY")
+        && ini_.HasKey(kPreferences, "StartZ");
 
     UnitList = TrimSpaces(ini_.ReadString(kGeneral, "UnitList", ""));
     FactionNo = StrToIntLenient(ini_.ReadString(kFaction, "FactionNo", "0"));
@@ -208,6 +211,8 @@ bool TrecINI::WriteSettings(UserInteraction& ui)
         const std::string_view key = value.key;
         if (key == "TurnDir")
             continue;  // read, never written: the player's own entry stays as it is
+        if (!HomeSaved && (key == "StartX" || key == "StartY" || key == "StartZ"))
+            continue;  // no home chosen yet: the next start looks for the player's world again
         if (key == "DataDir")
             ini_.WriteString(value.section, key, DirToWrite(DataDir, dataDirRead_));
         else if (key == "ImportDir")

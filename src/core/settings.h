@@ -53,6 +53,9 @@ public:
 
     // Home position of the map view.
     std::int32_t StartX = 0, StartY = 0, StartZ = 0, StartZoom = 5;
+    /// Whether the file holds a home the player saved. Until then the view starts on the
+    /// player's own world, and the home's keys are not written.
+    bool HomeSaved = false;
 
     // Display switches.
     bool ShowTowns = true, ShowTownNames = true, ShowCoords = false, ShowGlobalMap = true;
@@ -60,6 +63,8 @@ public:
     bool ShowUnits = false, ShowHints = false, ShowUnconfirmed = false, MarkDoneHexes = false;
     /// The plain mouse wheel zooms the map; off, it scrolls (for trackpads).
     bool WheelZooms = true;
+    /// The overview frames the known hexes of the level rather than the whole grid.
+    bool OverviewKnownWorld = false;
     std::int32_t ShowDepth = 0;
 
     // Window positions; -1 means not set.

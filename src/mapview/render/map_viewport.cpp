@@ -139,14 +139,25 @@ void SmallMapClick(MapViewport& view, int bitmapWidth, int bitmapHeight, int con
         return;
     const int bx = static_cast<int>(double(bitmapWidth) * px / controlWidth);
     const int by = static_cast<int>(double(bitmapHeight) * py / controlHeight);
-    view.ViewLeft = ScrollX(std::max(bx - view.ViewCols / 2, 0));
-    view.ViewTop = ScrollY(std::max(by - view.ViewRows / 2, 0));
+    CentreOnGridPoint(view, bx, by);
 }
 
-void GoHome(MapViewport& view, const TrecINI& settings, int width, int height)
+void CentreOnGridPoint(MapViewport& view, int x, int y)
+{
+    view.ViewLeft = ScrollX(std::max(x - view.ViewCols / 2, 0));
+    view.ViewTop = ScrollY(std::max(y - view.ViewRows / 2, 0));
+}
+
+void GoHome(MapViewport& view, const TrecINI& settings, int width, int height,
+            const std::optional<GridPlace>& unsavedHome)
 {
     view.Zoom = std::clamp(settings.StartZoom, 1, 10);
     ResizeViewport(view, width, height);
+    if (!settings.HomeSaved && unsavedHome) {
+        view.ViewLevel = unsavedHome->Level;
+        CentreOnHex(view, unsavedHome->X, unsavedHome->Y);
+        return;
+    }
     view.ViewLevel = settings.StartZ == 1 ? 1 : 0;
     view.ViewLeft = ScrollX(settings.StartX);
     view.ViewTop = ScrollY(settings.StartY);
@@ -158,6 +169,7 @@ void SaveHome(const MapViewport& view, TrecINI& settings)
     settings.StartY = view.ViewTop;
     settings.StartZ = view.ViewLevel;
     settings.StartZoom = view.Zoom;
+    settings.HomeSaved = true;
 }
 
 }  // namespace korvane

@@ -2,6 +2,10 @@
 // window only turns events into these calls.
 #pragma once
 
+#include "world/first_view.h"
+
+#include <optional>
+
 namespace korvane {
 
 class TrecINI;
@@ -67,9 +71,13 @@ bool MoveToHex(MapViewport& view, int x, int y, int level);
 /// pixels shown stretched over `controlWidth` by `controlHeight`: centres the view there.
 void SmallMapClick(MapViewport& view, int bitmapWidth, int bitmapHeight, int controlWidth, int controlHeight, int px,
                    int py);
+/// Centres the view on grid column `x` and y unit `y`, as far as the grid allows.
+void CentreOnGridPoint(MapViewport& view, int x, int y);
 
-/// The saved home view, sized for a paint box of `width` by `height`.
-void GoHome(MapViewport& view, const TrecINI& settings, int width, int height);
+/// The saved home view, sized for a paint box of `width` by `height`; while no home has been
+/// saved, centred on `unsavedHome` when given (the player's own world) instead.
+void GoHome(MapViewport& view, const TrecINI& settings, int width, int height,
+            const std::optional<GridPlace>& unsavedHome = std::nullopt);
 /// Stores the view as home (its top-left corner, level and zoom); the caller writes the file.
 void SaveHome(const MapViewport& view, TrecINI& settings);
 

@@ -177,7 +177,9 @@ void TfrmMAP::ApplyDisplaySettings()
     // clicks', not the start's.
     std::vector<QSignalBlocker> quiet;
     std::vector<std::pair<QCheckBox*, bool>> boxes = {{w_.chkDrawGlobalMap, settings.ShowGlobalMap},
-                                                      {w_.chkShowHints, settings.ShowHints}};
+                                                      {w_.chkShowHints, settings.ShowHints},
+                                                      {w_.chkWheelZooms, settings.WheelZooms},
+                                                      {w_.chkOverviewKnownWorld, settings.OverviewKnownWorld}};
     for (const auto& [box, setting] : DisplaySwitches())
         boxes.emplace_back(box, settings.*setting);
     for (const auto& [box, on] : boxes) {
@@ -369,10 +371,12 @@ void TfrmMAP::ConnectMenus()
 void TfrmMAP::RefreshOverview()
 {
     storedGlobalMap_ = NewOverviewImage();
+    const int level = Canvas().View().ViewLevel;
     if (w_.chkDrawGlobalMap->isChecked()) {
         const BusyCursor busy;
-        RefreshGlobalMap(storedGlobalMap_, workspace_.Map, Canvas().View().ViewLevel, 0, 0, TMap::kMaxX, TMap::kMaxY);
+        RefreshGlobalMap(storedGlobalMap_, workspace_.Map, level, 0, 0, TMap::kMaxX, TMap::kMaxY);
     }
+    overviewArea_ = OverviewAreaOf(workspace_.Map, level, workspace_.Settings.OverviewKnownWorld);
     ShowOverview();
 }
 
@@ -380,8 +384,8 @@ void TfrmMAP::ShowOverview()
 {
     if (storedGlobalMap_.isNull())
         return;
-    w_.imgSmallMap->setPixmap(
-        QPixmap::fromImage(OverviewForScreen(storedGlobalMap_, Canvas().View(), w_.imgSmallMap->devicePixelRatio())));
+    w_.imgSmallMap->setPixmap(QPixmap::fromImage(
+        OverviewForScreen(storedGlobalMap_, Canvas().View(), w_.imgSmallMap->devicePixelRatio(), overviewArea_)));
 }
 
 void TfrmMAP::changeEvent(QEvent* event)

@@ -217,6 +217,7 @@ private:
     FrmMapMenus m_;
     HexPosition lastHit_;
     QImage storedGlobalMap_;  // the overview without the view's frame
+    OverviewArea overviewArea_;  // the part of the grid it shows
     TfrmColourKey* frmColourKey_ = nullptr;
     TfrmIconKey* frmIconKey_ = nullptr;
     TfrmTroopShowSelect* frmTroopShowSelect_ = nullptr;

@@ -70,8 +70,11 @@ constexpr int kFarScroll = 10;
 void TfrmMAP::ConnectKeys()
 {
     qApp->installEventFilter(new EditKeyGuard(this));
-    w_.chkWheelZooms->setChecked(workspace_.Settings.WheelZooms);
     connect(w_.chkWheelZooms, &QCheckBox::toggled, this, [this](bool on) { workspace_.Settings.WheelZooms = on; });
+    connect(w_.chkOverviewKnownWorld, &QCheckBox::toggled, this, [this](bool on) {
+        workspace_.Settings.OverviewKnownWorld = on;
+        RefreshOverview();
+    });
     connect(m_.mnuViewZoomIn, &QAction::triggered, this, [this] { ZoomBy(1); });
     connect(m_.mnuViewZoomOut, &QAction::triggered, this, [this] { ZoomBy(-1); });
     connect(m_.mnuViewLevel, &QAction::triggered, this, [this] {

@@ -81,6 +81,9 @@ QWidget* ShowPage(FrmMapWidgets& w)
     w.chkWheelZooms = Named<QCheckBox>("chkWheelZooms", " Wheel zooms");
     w.chkWheelZooms->setToolTip("The mouse wheel zooms the map at the pointer; off, it scrolls");
     layout->addWidget(w.chkWheelZooms);
+    w.chkOverviewKnownWorld = Named<QCheckBox>("chkOverviewKnownWorld", " Overview: known world");
+    w.chkOverviewKnownWorld->setToolTip("The overview shows the known hexes as large as it can, not the whole grid");
+    layout->addWidget(w.chkOverviewKnownWorld);
     layout->addStretch();
     return page;
 }

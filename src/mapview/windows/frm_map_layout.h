@@ -48,6 +48,7 @@ struct FrmMapWidgets
     QSpinBox* udHintDelay = nullptr;
     QComboBox* lstTroopViews = nullptr;
     QCheckBox* chkWheelZooms = nullptr;
+    QCheckBox* chkOverviewKnownWorld = nullptr;
 
     // "Hex" page.
     QLabel *pnlHexCoord = nullptr, *pnlHexTerrain = nullptr, *pnlHexNatives = nullptr, *pnlHexTaxes = nullptr,

@@ -104,7 +104,7 @@ void TfrmMAP::GoToCoordinate(const std::string& xText, const std::string& yText)
 
 void TfrmMAP::OverviewClicked(int px, int py)
 {
-    Canvas().OverviewClick({kOverviewWidth, kOverviewHeight}, w_.imgSmallMap->size(), {px, py});
+    Canvas().OverviewClick(overviewArea_, w_.imgSmallMap->size(), {px, py});
 }
 
 }  // namespace korvane

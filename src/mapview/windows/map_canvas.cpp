@@ -4,6 +4,7 @@
 #include "mapview/render/map_drawing.h"
 #include "mapview/windows/hex_balloon.h"
 #include "workspace/workspace.h"
+#include "world/first_view.h"
 #include "world/map.h"
 
 #include <QPainter>
@@ -108,14 +109,19 @@ bool MapCanvas::MoveTo(int level, int x, int y)
 void MapCanvas::GoHome(const TrecINI& settings)
 {
     MapViewport next = view_;
-    korvane::GoHome(next, settings, width(), height());
+    korvane::GoHome(next, settings, width(), height(),
+                    settings.HomeSaved ? std::nullopt : PlayersWorldCentre(workspace_.Map, settings.FactionNo));
     Show(next);
 }
 
-void MapCanvas::OverviewClick(const QSize& bitmap, const QSize& control, const QPoint& at)
+void MapCanvas::OverviewClick(const OverviewArea& area, const QSize& control, const QPoint& at)
 {
+    if (control.isEmpty())
+        return;
+    const QPointF grid = area.ToGrid(QPointF(double(kOverviewWidth) * at.x() / control.width(),
+                                             double(kOverviewHeight) * at.y() / control.height()));
     MapViewport next = view_;
-    SmallMapClick(next, bitmap.width(), bitmap.height(), control.width(), control.height(), at.x(), at.y());
+    CentreOnGridPoint(next, static_cast<int>(grid.x()), static_cast<int>(grid.y()));
     Show(next);
 }
 

@@ -4,6 +4,7 @@
 #include "mapview/render/map_buffer.h"
 #include "mapview/render/map_scene.h"
 #include "mapview/render/map_viewport.h"
+#include "mapview/render/overview_map.h"
 #include "mapview/windows/flash_target.h"
 #include "mapview/windows/hex_balloon_state.h"
 #include "mapview/windows/wheel_notches.h"
@@ -52,8 +53,8 @@ public:
     bool MoveTo(int level, int x, int y);
     /// The home view kept in the settings.
     void GoHome(const TrecINI& settings);
-    /// A click on an overview of `bitmap` pixels shown stretched over `control`: centres there.
-    void OverviewClick(const QSize& bitmap, const QSize& control, const QPoint& at);
+    /// A click at `at` on the overview showing `area`, stretched over `control`: centres there.
+    void OverviewClick(const OverviewArea& area, const QSize& control, const QPoint& at);
     /// The wheel turned over point `at` by `delta` eighths of a degree: zooms there (or scrolls,
     /// when the player switched wheel zooming off); with Shift it scrolls sideways, with Ctrl
     /// up and down.
