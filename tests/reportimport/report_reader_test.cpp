@@ -77,8 +77,8 @@ TEST_F(ReportReaderTest, HeadingRegionsUnitsTemplateAndFiles)
     for (const char* file : {"Units.dat", "Units0014.dat", "Ords0014.dat", "Skills.dat", "Troops.dat", "Equipmnt.dat"})
         EXPECT_TRUE(DataFile(file)) << file;
     EXPECT_FALSE(DataFile("Map.Dat")) << "the caller saves the database";
-    EXPECT_EQ(ui.Texts(Kind::Identify), (Lines{"horses [HORS]", "stone [STON]"}));
-    EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
+    EXPECT_EQ(std::tuple(ui.Texts(Kind::Identify), ui.Texts(Kind::Warning)),
+              std::tuple(Lines{"horses [HORS]", "stone [STON]"}, Lines{}));
 
     // What each kind of line holds: the tests of the line parsers. Here: that every kind reaches its cell.
     const TMap& map = ws.Map;
@@ -99,19 +99,16 @@ TEST_F(ReportReaderTest, HeadingRegionsUnitsTemplateAndFiles)
               std::tuple("Cavern", "Shaft", "under dwarves"));
     EXPECT_EQ(std::tuple(Cell(1, 10, 10).Pathway[0], Cell(1, 11, 7).Pathway[1], Cell(1, 9, 9).Pathway[1]),
               std::tuple(true, true, false));
-    EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus is not mapped onto the underworld";
-    EXPECT_EQ(Record(99), nullptr) << "nor are its units put anywhere";
-    EXPECT_EQ(map.Cell(0, 9, 9), nullptr) << "the structure in the battle report is passed over";
+    EXPECT_TRUE(!map.Cell(1, 0, 2) && !Record(99) && !map.Cell(0, 9, 9))
+        << "neither the Nexus nor its units are mapped onto the underworld; the battle's structure is passed over";
 
     const TUnitList& units = plain.Units;
     ASSERT_EQ(units.Count(), 4);
     EXPECT_EQ(std::tuple(units.Find(21)->Faction, units.Find(21)->Turn, units.Find(22)->Structure,
                          units.Find(41)->Structure, units.Find(40)->Structure, units.Find(40)->Faction),
               std::tuple(7, 14, 1, 1, 0, -1));
-    EXPECT_EQ(ws.Map.UnitFileList.Count(), 4);
-    EXPECT_EQ(Record(21)->Orders, (Lines{"MOVE N", "@STUDY COMB"}));
-    EXPECT_EQ(Record(22)->Orders, Lines{"WORK"});
-    EXPECT_TRUE(Record(40)->Orders.empty());
+    EXPECT_EQ(std::tuple(ws.Map.UnitFileList.Count(), Record(21)->Orders, Record(22)->Orders, Record(40)->Orders),
+              std::tuple(4, Lines{"MOVE N", "@STUDY COMB"}, Lines{"WORK"}, Lines{}));
 }
 
 TEST_F(ReportReaderTest, ExistingOrdersAreOverriddenOnlyWhenAsked)
@@ -146,20 +143,16 @@ TEST_F(ReportReaderTest, OlderReportAfterNewerAndANewestOneDroppingOwnUnits)
               std::tuple("clear", 12, 1100, 14));
     EXPECT_EQ(std::tuple(Product(plain.Wanted[0]), Product(plain.Wanted[2]), plain.Units.Count()),
               std::tuple("GRAI:10@20", "SALT:3@7", 1));
-    EXPECT_EQ(Record(21)->Turn, 14) << "the newer record of a unit stays";
-    ASSERT_NE(Record(22), nullptr) << "an own unit of the newer turn is not undone";
-    EXPECT_EQ(Record(22)->Turn, 14);
-    EXPECT_FALSE(Record(22)->Orders.empty()) << "nor are the orders typed for it";
-    EXPECT_NE(Record(40), nullptr) << "other factions' units stay known";
+    ASSERT_TRUE(Record(22) && Record(40)) << "an own unit of the newer turn is not undone; others' stay known";
+    EXPECT_EQ(std::tuple(Record(21)->Turn, Record(22)->Turn, Record(22)->Orders), std::tuple(14, 14, Lines{"WORK"}))
+        << "the newer record of a unit stays, and the orders typed for it";
     EXPECT_NE(Contents(ws.Settings.DataPath("Units.dat")).find("\n22\""), std::string::npos) << "Units.dat keeps it";
 
     // Turn 15: only the scout is left.
     std::string text = Contents(Report("ravenmoor-turn13.txt"));
     text.replace(text.find("January, Year 2"), 15, "March, Year 2");
     ASSERT_TRUE(Import(home.Write("turn15.txt", text)));
-    EXPECT_EQ(ws.Settings.MaxTurn, 15);
-    EXPECT_NE(Record(21), nullptr);
-    EXPECT_EQ(Record(22), nullptr);
+    EXPECT_EQ(std::tuple(ws.Settings.MaxTurn, Record(21) != nullptr, Record(22)), std::tuple(15, true, nullptr));
 }
 
 TEST_F(ReportReaderTest, RegionHeaderOnTheLastLineIsRead)
