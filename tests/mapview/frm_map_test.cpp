@@ -146,7 +146,7 @@ TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseAndStepsThrough
     EXPECT_TRUE(ui.shown.empty()) << "turns without unit files are no fault";
 }
 
-TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
+TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImportsAndTheBufferedMapFollows)
 {
     emit M().mnuFile->aboutToShow();
     EXPECT_FALSE(M().mnuFileSaveDB->isEnabled()) << "nothing to save";
@@ -162,9 +162,16 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImports)
               "You must provide a valid faction number before importing a turn file.\r"
               "(Use menu item View/Faction Details)");
 
-    workspace.Settings.FactionNo = 1;
+    Show(false, 700, 500);
+    std::tie(workspace.Settings.FactionNo, workspace.Settings.BufferDraw) = std::tuple(1, true);
+    W().chkTownNames->setChecked(false);  // names reach in from the buffer's margin: no pixel-for-pixel match
+    const QImage before = W().paintMap->grab().toImage();
     window.ImportTurnFile(home.File("report.txt"));
     EXPECT_EQ(Last(), "Turn file imported successfully.");
+    const QImage buffered = W().paintMap->grab().toImage();  // the hexes the buffer held empty, drawn afresh
+    workspace.Settings.BufferDraw = false;
+    EXPECT_NE(buffered, before);
+    EXPECT_EQ(buffered, W().paintMap->grab().toImage());
     EXPECT_FALSE(window.DataChanged() || home.Read("DATA/Map.Dat").empty()) << "saved at once";
     EXPECT_EQ(std::tuple(W().pnlTurn->text(), window.statusBar()->currentMessage()),
               std::tuple("1", "Imported 1 turn report"));
@@ -217,22 +224,6 @@ TEST_F(ShownMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
     EXPECT_TRUE(shows(120));
     window.OverviewClicked(0, 0);
     EXPECT_EQ(std::tuple(View().ViewLeft, View().ViewTop), std::tuple(0, 0)) << "the top-left corner";
-}
-
-TEST_F(StartedMainWindow, BufferedDrawingFollowsAnImport)
-{
-    Show(false, 700, 500);
-    workspace.Settings.FactionNo = 1;
-    workspace.Settings.BufferDraw = true;
-    // Names would run in from the buffer's margin: only pictures without names match pixel for pixel.
-    W().chkTownNames->setChecked(false);
-    Import("report.txt", 1, 6, 8);
-    const QImage before = W().paintMap->grab().toImage();
-    Import("report2.txt", 2, 30, 24);  // fills hexes the buffer holds empty: drawn afresh
-    const QImage buffered = W().paintMap->grab().toImage();
-    workspace.Settings.BufferDraw = false;
-    EXPECT_NE(buffered, before);
-    EXPECT_EQ(buffered, W().paintMap->grab().toImage());
 }
 
 TEST_F(StartedMainWindow, RealReportImportedThroughTheMenuShowsItsHexes)

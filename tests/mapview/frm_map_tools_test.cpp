@@ -43,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheMenu)
+TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheMenuAndTheHexFlashes)
 {
     const QPoint over = W().paintMap->mapToGlobal(Grainfield());
     EXPECT_FALSE(BalloonAfter(over, 8)) << "balloons are off";
@@ -61,12 +61,9 @@ TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheM
     M().mnuHex->hide();
     EXPECT_FALSE(BalloonAfter(over, 10)) << "none after the pop-up menu until the cursor moves";
     EXPECT_TRUE(BalloonAfter(over + QPoint(0, 4), 6));
-}
 
-TEST_F(MapToolsTest, FlashingHexBlinksWhiteAndIsLeftAsDrawn)
-{
-    const QPoint centre = Grainfield();
-    const auto shown = [&] { return W().paintMap->grab().toImage().pixelColor(centre); };
+    // A flashing hex blinks white and is left as drawn.
+    const auto shown = [&] { return W().paintMap->grab().toImage().pixelColor(CentreOf(2, 2)); };
     const QColor forest = ToQColor(workspace.Map.TerrainColour(workspace.Map.TerrainIndex("forest")));
     ASSERT_EQ(shown(), forest);
     window.SetFlashHex(true, 2, 0, 2);
@@ -221,11 +218,6 @@ INSTANTIATE_TEST_SUITE_P(SplitterSaved, MapWindowPlaces, ::testing::Values(100, 
 class MapToolWindowsTest : public ShownMainWindow
 {
 protected:
-    void SetUp() override
-    {
-        ShownMainWindow::SetUp();
-        workspace.Settings.FactionNo = 1;
-    }
     std::string Report(const std::string& name, int month) const
     {
         return files.Write(name, GenerateReport({.month = month, .columns = 3, .rows = 4, .unitsPerRegion = 1}));
@@ -265,6 +257,7 @@ TEST_F(MapToolWindowsTest, MenusOpenTheirWindowsPresetFromTheView)
 
 TEST_F(MapToolWindowsTest, DroppedFilesGoWhereTheyBelongReportsInTurnOrderSavedOnce)
 {
+    workspace.Settings.FactionNo = 1;
     const std::string third = Report("c.txt", 3), first = Report("a.txt", 1);
     const std::string unknown = files.Write("notes.txt", "nothing the game wrote\n");
     window.SetDataChanged(true);
