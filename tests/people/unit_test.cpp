@@ -1,11 +1,13 @@
 // Unit records and lists: skills, the unit line, edited orders, merging, summaries and text views.
 #include "core/key_string_list.h"
+#include "core/line_reader.h"
 #include "people/faction_list.h"
 #include "people/unit.h"
 #include "people/unit_list.h"
 #include "people/unit_summary.h"
 #include "world/vocabulary.h"
 
+#include "support/param_names.h"
 #include "support/record_builders.h"
 
 #include <gtest/gtest.h>
@@ -242,27 +244,19 @@ TEST_F(UnitTest, ForcesSilverSkillRowsAndFactionChoicesCountThePlayersFactionOnl
 
 TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
 {
-    const Lines orders{"work", "give 31 10 silver"};
-    const std::tuple<Lines, Lines, bool> rows[] = {
-        {orders, orders, false},
-        {orders, {"WORK", "Give 31 10 Silver"}, false},
-        {orders, {"  work", "give 31 10 silver   "}, false},
-        {orders, {"; first the silver", "work", "give 31 10 silver"}, false},
-        {{"work", "; old"}, {"work", ";new"}, false},
-        {orders, {"", "work", "   ", "give 31 10 silver", ""}, false},
-        {{}, {"", "; nothing yet"}, false},
-        {orders, {"work", "give 31 10 silver", "study combat"}, true},
-        {orders, {"work"}, true},
-        {{}, {"work"}, true},
-        {orders, {"; later"}, true},
-        {orders, {"work", "give 31  10 silver"}, true},
-        {orders, {"give 31 10 silver", "work"}, true},
-        {orders, {"work", ";give 31 10 silver"}, true},
-    };
-    for (const auto& [stored, edited, changed] : rows) {
+    // Stored and edited orders, one a line.
+    const std::string orders = "work\ngive 31 10 silver";
+    using R = std::tuple<std::string, std::string, bool>;
+    for (const auto& [stored, edited, changed] :
+         {R(orders, orders, false), R(orders, "WORK\nGive 31 10 Silver", false),
+          R(orders, "  work\ngive 31 10 silver   ", false), R(orders, "; first the silver\n" + orders, false),
+          R("work\n; old", "work\n;new", false), R(orders, "\nwork\n   \ngive 31 10 silver\n\n", false),
+          R("", "\n; nothing yet", false), R(orders, orders + "\nstudy combat", true), R(orders, "work", true),
+          R("", "work", true), R(orders, "; later", true), R(orders, "work\ngive 31  10 silver", true),
+          R(orders, "give 31 10 silver\nwork", true), R(orders, "work\n;give 31 10 silver", true)}) {
         TUnit unit;
-        unit.SetOrders(stored);
-        EXPECT_EQ(unit.OrdersChanged(edited), changed) << ::testing::PrintToString(edited);
+        unit.SetOrders(SplitLines(stored));
+        EXPECT_EQ(unit.OrdersChanged(SplitLines(edited)), changed) << testing::Quoted(edited);
     }
 }
 
