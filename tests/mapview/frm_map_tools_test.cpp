@@ -117,10 +117,11 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
 {
     workspace.Map.EnsureCell(0, 100, 60)->Gate = 7;
     workspace.Map.EnsureCell(0, 150, 90)->PopCenter = "Newport";
-    // Notes the list's lines, then goes to the first and closes.
-    const auto goToFirst = [](TfrmMapList* list, Lines& lines) {
+    Lines shown;  // the list's title and lines; then it goes to the first line and closes
+    const auto goToFirst = [&shown](TfrmMapList* list) {
         auto* items = Child<QListWidget>(*list, "lstItems");
-        lines = LineTexts(*items);
+        shown = LineTexts(*items);
+        shown.insert(shown.begin(), list->windowTitle().toStdString());
         items->setCurrentRow(0);
         Child(*list, "cmdGoto")->click();
         Child(*list, "cmdClose")->click();
@@ -129,10 +130,9 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
         return x > View().ViewLeft && x < View().ViewLeft + View().ViewCols && y > View().ViewTop
             && y < View().ViewTop + View().ViewRows;
     };
-    Lines gates, cities;
-    WhenModalShown<TfrmMapList>([&](TfrmMapList* list) { goToFirst(list, gates); });
+    WhenModalShown<TfrmMapList>(goToFirst);
     M().mnuViewGateList->trigger();
-    EXPECT_EQ(gates, Lines{"  7  (100,60)"});
+    EXPECT_EQ(shown, (Lines{"Gate List", "  7  (100,60)"}));
     EXPECT_TRUE(inView(100, 60));
 
     WhenModalShown<QInputDialog>([](QInputDialog* ask) {
@@ -140,12 +140,9 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
         ask->setTextValue("PORT");
         ask->accept();
     });
-    WhenModalShown<TfrmMapList>([&](TfrmMapList* list) {
-        EXPECT_EQ(list->windowTitle(), "City Search: PORT");
-        goToFirst(list, cities);
-    });
+    WhenModalShown<TfrmMapList>(goToFirst);
     M().cmdFindCity->trigger();
-    EXPECT_EQ(cities, Lines{"Newport  (150,90)"});
+    EXPECT_EQ(shown, (Lines{"City Search: PORT", "Newport  (150,90)"}));
     EXPECT_TRUE(inView(150, 90));
     WhenModalShown<QInputDialog>([](QInputDialog* ask) {
         EXPECT_EQ(ask->textValue(), "PORT") << "the last search is offered again";
