@@ -110,17 +110,15 @@ TEST_F(AllianceTest, FileHoldsEveryFieldAsTypedAndReadsItBack)
 
 TEST_F(AllianceTest, FileLoadAddsWhatIsReadableAndNeverTrustsMemberCounts)
 {
-    const std::pair<const char*, Keys> rows[] = {
-        {"5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", {"Five"}},  // no header
-        {"VERSION,2.31\r\n5^\"^Five^\"^\r\n", {"Five"}},
-        {"VERSION^\"^2.31\r\n\r\n  \r\n5^\"^Five^\"^\r\n", {"Five"}},
-        {"5^\"^Five^\"^\r\nVERSION^\"^2.31\r\n", {"Five", "2.31"}},  // a later header is a record
-        {"5^\"^ Five ^\"^\r\n", {" Five "}},  // names as they stand
-        {"5\r\n", {"Unknown"}},
-        {"-1^\"^Next^\"^\r\n", {"Next"}},  // renumbered
-        {"^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", {"Garbage"}},  // stray lines share number 0
-    };
-    for (const auto& [contents, names] : rows) {
+    // No header, other headers, blank lines, a later header (a record), names as they stand, a bare number,
+    // one to renumber, and stray lines (number 0).
+    using R = std::pair<const char*, Keys>;
+    for (const auto& [contents, names] :
+         {R("5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", Keys{"Five"}), R("VERSION,2.31\r\n5^\"^Five^\"^\r\n", Keys{"Five"}),
+          R("VERSION^\"^2.31\r\n\r\n  \r\n5^\"^Five^\"^\r\n", Keys{"Five"}),
+          R("5^\"^Five^\"^\r\nVERSION^\"^2.31\r\n", Keys{"Five", "2.31"}), R("5^\"^ Five ^\"^\r\n", Keys{" Five "}),
+          R("5\r\n", Keys{"Unknown"}), R("-1^\"^Next^\"^\r\n", Keys{"Next"}),
+          R("^\"^^\"^^\"^\r\nx^\"^Garbage^\"^\r\n", Keys{"Garbage"})}) {
         dir.Write("Alliance.dat", contents);
         TAllianceList list;
         list.Add(NewAlliance(1, "Held"));

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 namespace korvane {
 namespace {
@@ -19,33 +19,21 @@ TEST(MapCell, BlankRule)
     cell.Unconfirmed = false;
     EXPECT_TRUE(cell.IsBlank()) << "spaces and the confirmation mark are not worth storing alone";
 
-    // Comments count: typed by the player into an otherwise unknown hex, and saved.
-    const std::function<void(TMapCell&)> marks[] = {
-        [](TMapCell& c) { c.Terrain = 2; },
-        [](TMapCell& c) { c.LegacyName = "x"; },
-        [](TMapCell& c) { c.Region = 1; },
-        [](TMapCell& c) { c.LegacyValue = 1; },
-        [](TMapCell& c) { c.Gate = 3; },
-        [](TMapCell& c) { c.Silver = 1; },
-        [](TMapCell& c) { c.Wages = 1; },
-        [](TMapCell& c) { c.PopCenter = "Town"; },
-        [](TMapCell& c) { c.Race = 1; },
-        [](TMapCell& c) { c.Population = 1; },
-        [](TMapCell& c) { c.FactionNo = 1; },
-        [](TMapCell& c) { c.Comments = "rumoured city"; },
-        [](TMapCell& c) { c.Shaft = "Shaft"; },
-        [](TMapCell& c) { c.Other = "Tower"; },
-        [](TMapCell& c) { c.Entertainment = 5; },
-        [](TMapCell& c) { c.MaxWages = 5; },
-        [](TMapCell& c) {
-            c.Products = {{0, 5, 0}};
-        },
-    };
-    for (const auto& mark : marks) {
-        TMapCell marked;
-        mark(marked);
-        EXPECT_FALSE(marked.IsBlank()) << "mark " << &mark - marks;
-    }
+    // Each mark alone is worth storing; comments too: typed by the player into an otherwise unknown hex, and saved.
+    std::vector<TMapCell> marked(16 + 3);
+    int at = 0;
+    for (auto number : {&TMapCell::Terrain, &TMapCell::Region, &TMapCell::LegacyValue, &TMapCell::Gate,
+                        &TMapCell::Silver, &TMapCell::Wages, &TMapCell::Race, &TMapCell::Population,
+                        &TMapCell::FactionNo, &TMapCell::Entertainment, &TMapCell::MaxWages})
+        marked[at++].*number = 1;
+    for (auto text :
+         {&TMapCell::LegacyName, &TMapCell::PopCenter, &TMapCell::Comments, &TMapCell::Shaft, &TMapCell::Other})
+        marked[at++].*text = "x";
+    marked[at++].Products = {{0, 5, 0}};
+    marked[at++].Wanted = {{0, 5, 9}};
+    marked[at++].ForSale = {{0, 5, 9}};
+    for (const TMapCell& one : marked)
+        EXPECT_FALSE(one.IsBlank()) << "mark " << &one - marked.data();
 }
 
 TEST(MapCell, TerrainNamesOutsideTheListAreUnknownAndAStructureSeenAgainReplacesTheOld)

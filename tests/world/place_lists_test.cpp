@@ -25,12 +25,9 @@ TEST(PlaceLists, GateAndCityItemsAndThePositionReadBack)
     // The grid's edge holds hexes too; a 4-digit number keeps its first 3 characters.
     EXPECT_EQ(GateListItems(map), (Items{"123  (0,0)", " 45  (12,2)", "  7  (12,34)", "123  (320,192)"}));
 
-    const std::tuple<int, int, int, const char*> cities[] = {{1, 6, 4, "Portsmouth"},
-                                                             {0, 20, 10, "  Newport "},
-                                                             {0, 4, 4, "Harbour"},
-                                                             {0, 5, 5, "   "},
-                                                             {1, 0, 2, "Deep Port"}};
-    for (const auto& [level, x, y, name] : cities)
+    using City = std::tuple<int, int, int, const char*>;
+    for (const auto& [level, x, y, name] : {City(1, 6, 4, "Portsmouth"), City(0, 20, 10, "  Newport "),
+                                            City(0, 4, 4, "Harbour"), City(0, 5, 5, "   "), City(1, 0, 2, "Deep Port")})
         map.EnsureCell(level, x, y)->PopCenter = name;
     EXPECT_EQ(CityListItems(map, "PORT"),
               (Items{"Newport  (20,10)", "Deep Port  (0,2,underground)", "Portsmouth  (6,4,underground)"}));
@@ -38,15 +35,11 @@ TEST(PlaceLists, GateAndCityItemsAndThePositionReadBack)
     EXPECT_EQ(CityListItems(map, " "), Items{"Deep Port  (0,2,underground)"});
     EXPECT_EQ(CityListItems(map, ""), Items{});
 
-    using XY = std::optional<std::pair<int, int>>;
-    const std::pair<const char*, XY> items[] = {{"  7  (12,34)", XY{{12, 34}}},
-                                                {"Deep Port  (0,2,underground)", XY{{0, 2}}},
-                                                {"Fort (Old), North  (8,6)", XY{{8, 6}}},
-                                                {"X  (12a,b)", XY{{12, 0}}},
-                                                {"Newport", XY{}},
-                                                {"Newport  (12)", XY{}},
-                                                {"Newport  (12,34", XY{}}};
-    for (const auto& [item, expected] : items)
+    using R = std::pair<const char*, std::optional<std::pair<int, int>>>;
+    for (const auto& [item, expected] :
+         {R("  7  (12,34)", std::pair(12, 34)), R("Deep Port  (0,2,underground)", std::pair(0, 2)),
+          R("Fort (Old), North  (8,6)", std::pair(8, 6)), R("X  (12a,b)", std::pair(12, 0)), R("Newport", std::nullopt),
+          R("Newport  (12)", std::nullopt), R("Newport  (12,34", std::nullopt)})
         EXPECT_EQ(ListItemPosition(item), expected) << item;
 }
 
