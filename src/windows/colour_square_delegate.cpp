@@ -54,11 +54,14 @@ void ColourSquareDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const QRect line = option.rect;
     const int h = line.height();
     DrawColourSquare(*painter, line, colourOf_(index), crossedOf_ && crossedOf_(index));
+    const int mark = MarkWidth(h);
+    if (mark > 0)
+        DrawMark(*painter, QRect(line.left() + h, line.top(), mark, h), index);
     painter->save();
     const bool selected = option.state & QStyle::State_Selected;
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(item.font);
-    painter->drawText(line.adjusted(h, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter->drawText(line.adjusted(h + mark, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     painter->restore();
 }
 
@@ -67,7 +70,7 @@ QSize ColourSquareDelegate::sizeHint(const QStyleOptionViewItem& option, const Q
     const QSize text = QStyledItemDelegate::sizeHint(option, index);
     // Room for the square, as wide as the line is high.
     const int h = std::max(text.height(), 16);
-    return {text.width() + h, h};
+    return {text.width() + h + MarkWidth(h), h};
 }
 
 }  // namespace korvane

@@ -30,6 +30,19 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+protected:
+    /// Room between the square and the text for a mark of the line's own; none here.
+    virtual int MarkWidth(int lineHeight) const
+    {
+        (void)lineHeight;
+        return 0;
+    }
+    /// Draws a line's mark in `place`, MarkWidth wide and as high as the line.
+    virtual void DrawMark(QPainter& painter, const QRect& place, const QModelIndex& index) const
+    {
+        (void)painter, (void)place, (void)index;
+    }
+
 private:
     ColourOf colourOf_;
     CrossedOf crossedOf_;

@@ -13,8 +13,9 @@
 
 namespace korvane {
 
-TfrmAllUnits::TfrmAllUnits(Workspace& workspace, UserInteraction& ui, QWidget* parent)
-    : TUnitBrowser(workspace, ui, parent)
+TfrmAllUnits::TfrmAllUnits(Workspace& workspace, const OrderVocabulary& vocabulary, UserInteraction& ui,
+                           QWidget* parent)
+    : TUnitBrowser(workspace, vocabulary, ui, parent)
 {
     setObjectName("frmAllUnits");
     setWindowTitle("All Known Units");

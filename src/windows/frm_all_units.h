@@ -15,7 +15,8 @@ class TfrmAllUnits : public TUnitBrowser
 
 public:
     /// The browser of the whole world, loaded with its first line chosen, centred over `parent`.
-    TfrmAllUnits(Workspace& workspace, UserInteraction& ui, QWidget* parent);
+    /// The player's orders are checked with `vocabulary`.
+    TfrmAllUnits(Workspace& workspace, const OrderVocabulary& vocabulary, UserInteraction& ui, QWidget* parent);
 
     /// "Map to &Hex": centres the main map on a hex.
     std::function<void(int level, int x, int y)> moveMapTo;

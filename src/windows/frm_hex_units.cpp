@@ -14,8 +14,9 @@
 
 namespace korvane {
 
-TfrmHexUnits::TfrmHexUnits(Workspace& workspace, int level, int x, int y, UserInteraction& ui, QWidget* parent)
-    : TUnitBrowser(workspace, ui, parent)
+TfrmHexUnits::TfrmHexUnits(Workspace& workspace, const OrderVocabulary& vocabulary, int level, int x, int y,
+                           UserInteraction& ui, QWidget* parent)
+    : TUnitBrowser(workspace, vocabulary, ui, parent)
     , level_(level)
     , x_(x)
     , y_(y)

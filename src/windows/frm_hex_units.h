@@ -14,8 +14,9 @@ class TfrmHexUnits : public TUnitBrowser
 
 public:
     /// The browser of the hex at that grid position, loaded and centred over `parent`; a
-    /// position without a cell lists nothing.
-    TfrmHexUnits(Workspace& workspace, int level, int x, int y, UserInteraction& ui, QWidget* parent);
+    /// position without a cell lists nothing. The player's orders are checked with `vocabulary`.
+    TfrmHexUnits(Workspace& workspace, const OrderVocabulary& vocabulary, int level, int x, int y, UserInteraction& ui,
+                 QWidget* parent);
 
     /// Builds the caption, fills both filters from the hex and lists its units.
     void LoadHex();

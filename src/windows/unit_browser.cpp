@@ -4,6 +4,7 @@
 #include "core/user_interaction.h"
 #include "mapview/render/colour.h"
 #include "mapview/render/display_text.h"
+#include "orders/orders_in_world.h"
 #include "people/faction.h"
 #include "people/unit_list.h"
 #include "storage/turn_files.h"
@@ -12,6 +13,7 @@
 #include "windows/colour_square_delegate.h"
 #include "windows/fixed_width_font.h"
 #include "windows/frm_unit_summ.h"
+#include "windows/order_problem_look.h"
 #include "windows/widget_makers.h"
 #include "workspace/workspace.h"
 
@@ -24,12 +26,15 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace korvane {
 
@@ -73,17 +78,32 @@ class UnitLinesModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    /// A line's unit number (Qt::UserRole) and faction number, as item data.
+    /// A line's unit number (Qt::UserRole) and faction number, and whether its unit's orders
+    /// have an error, as item data; the error itself is the line's tooltip.
     static constexpr int kUnitRole = Qt::UserRole;
     static constexpr int kFactionRole = Qt::UserRole + 1;
+    static constexpr int kOrderErrorRole = Qt::UserRole + 2;
 
-    void SetLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys)
+    using OrderErrors = std::unordered_map<std::int32_t, QString>;
+
+    void SetLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys, OrderErrors errors)
     {
         beginResetModel();
         lines_ = std::move(lines);
         keys_ = std::move(keys);
         keys_.resize(lines_.size());
+        errors_ = std::move(errors);
         endResetModel();
+    }
+    /// A unit's error, or none when `error` is empty.
+    void SetOrderError(std::int32_t unit, const QString& error)
+    {
+        if (error.isEmpty())
+            errors_.erase(unit);
+        else
+            errors_[unit] = error;
+        if (!lines_.empty())
+            emit dataChanged(index(0), index(rowCount() - 1), {kOrderErrorRole, Qt::ToolTipRole});
     }
     const UnitLineKey& Key(int row) const { return keys_[static_cast<std::size_t>(row)]; }
 
@@ -103,6 +123,12 @@ public:
             return keys_[row].Unit;
         case kFactionRole:
             return keys_[row].Faction;
+        case kOrderErrorRole:
+            return errors_.count(keys_[row].Unit) != 0;
+        case Qt::ToolTipRole: {
+            const auto error = errors_.find(keys_[row].Unit);
+            return error == errors_.end() ? QVariant() : QVariant(error->second);
+        }
         default:
             return {};
         }
@@ -111,6 +137,7 @@ public:
 private:
     std::vector<std::string> lines_;
     std::vector<UnitLineKey> keys_;
+    OrderErrors errors_;
 };
 
 namespace {
@@ -152,11 +179,43 @@ private:
     ColourOf colourOf_;
 };
 
+/// The unit lines: the faction's square, crossed when the orders are complete, then a red
+/// "!" badge when they have an error, in a column of its own so that it catches the eye.
+class UnitLineDelegate : public ColourSquareDelegate
+{
+public:
+    using ColourSquareDelegate::ColourSquareDelegate;
+
+protected:
+    int MarkWidth(int lineHeight) const override { return lineHeight; }
+    void DrawMark(QPainter& painter, const QRect& place, const QModelIndex& index) const override
+    {
+        if (!index.data(UnitLinesModel::kOrderErrorRole).toBool())
+            return;
+        const int size = place.height() - 4;
+        const QRect badge(place.left() + (place.width() - size) / 2, place.top() + 2, size, size);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ProblemColour(OrderSeverity::Error));
+        painter.drawEllipse(badge);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(std::max(6, size - 3));
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(badge, Qt::AlignCenter, QStringLiteral("!"));
+        painter.restore();
+    }
+};
+
 }  // namespace
 
-TUnitBrowser::TUnitBrowser(Workspace& workspace, UserInteraction& ui, QWidget* parent)
+TUnitBrowser::TUnitBrowser(Workspace& workspace, const OrderVocabulary& vocabulary, UserInteraction& ui,
+                           QWidget* parent)
     : QDialog(parent)
     , workspace_(workspace)
+    , vocabulary_(vocabulary)
     , ui_(ui)
 {
     setModal(true);
@@ -190,7 +249,7 @@ void TUnitBrowser::BuildWidgets()
     lstUnits->setUniformItemSizes(true);
     lstUnits->setSelectionMode(QAbstractItemView::SingleSelection);
     lstUnits->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstUnits->setItemDelegate(new ColourSquareDelegate(
+    lstUnits->setItemDelegate(new UnitLineDelegate(
         [this, factionColour](const QModelIndex& index) {
             return factionColour(index.data(UnitLinesModel::kFactionRole).toInt());
         },
@@ -344,7 +403,16 @@ void TUnitBrowser::ChooseFaction(int position)
 
 void TUnitBrowser::ShowUnitLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys, std::int64_t men)
 {
-    lines_->SetLines(std::move(lines), std::move(keys));
+    // Only the player's own units are checked, each once while the browser is open.
+    UnitLinesModel::OrderErrors errors;
+    std::unordered_set<std::int32_t> checked;
+    for (const UnitLineKey& key : keys) {
+        if (!checked.insert(key.Unit).second)
+            continue;
+        if (const QString& error = FirstOrderError(key.Unit); !error.isEmpty())
+            errors.emplace(key.Unit, error);
+    }
+    lines_->SetLines(std::move(lines), std::move(keys), std::move(errors));
     pnlManCount->setText(men == 1 ? QStringLiteral("1 man ") : QString::number(men) + " men ");
 }
 
@@ -393,6 +461,27 @@ bool TUnitBrowser::IsOwnUnit(const TUnit& unit) const
     return workspace_.Settings.FactionNo > 0 && unit.Faction == workspace_.Settings.FactionNo;
 }
 
+const QString& TUnitBrowser::FirstOrderError(std::int32_t unitNumber)
+{
+    const auto [known, added] = orderErrors_.try_emplace(unitNumber);
+    if (!added)
+        return known->second;
+    const TUnit* record = workspace_.Map.UnitFileList.Find(unitNumber);
+    if (!record || !IsOwnUnit(*record) || record->Orders.empty())
+        return known->second;
+    std::string text;
+    for (const std::string& order : record->Orders)
+        text.append(order).push_back('\n');
+    for (const OrderProblem& problem :
+         CheckUnitOrdersInWorld(text, unitNumber, workspace_.Map, workspace_.Settings, vocabulary_)) {
+        if (problem.Severity == OrderSeverity::Error) {
+            known->second = ToDisplayText("Orders, line " + std::to_string(problem.Line) + ": " + problem.Message);
+            break;
+        }
+    }
+    return known->second;
+}
+
 void TUnitBrowser::ShowUnitDetails(TUnit* unit)
 {
     selectedUnit_ = unit;
@@ -438,16 +527,19 @@ void TUnitBrowser::cmdOrdersClick()
     ++openOrderWindows_;
     // An order window may outlive the browser that opened it.
     QPointer<TUnitBrowser> self(this);
-    openOrders(selectedUnit_->Number, this, [self] {
+    const std::int32_t unit = selectedUnit_->Number;
+    openOrders(unit, this, [self, unit] {
         if (self)
-            self->OrderWindowClosed();
+            self->OrderWindowClosed(unit);
     });
 }
 
-void TUnitBrowser::OrderWindowClosed()
+void TUnitBrowser::OrderWindowClosed(std::int32_t unitNumber)
 {
     openOrderWindows_ = std::max(0, openOrderWindows_ - 1);
-    // The orders-done crosses may have changed.
+    // The orders-done cross and the error mark may have changed.
+    orderErrors_.erase(unitNumber);
+    lines_->SetOrderError(unitNumber, FirstOrderError(unitNumber));
     lstUnits->viewport()->update();
 }
 
@@ -471,10 +563,7 @@ void TUnitBrowser::done(int result)
     Closing();
     // Order windows opened from here go with the browser: closed first, so that what they
     // hold is stored in the units and written with the rest.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow() && child->isVisible())
-            child->close();
-    }
+    CloseOwnedWindows(*this);
     SaveTurnOrders();
     QDialog::done(result);
 }

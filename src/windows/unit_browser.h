@@ -1,13 +1,16 @@
 // TUnitBrowser: what the two unit browsers share: the faction filter, the owner-drawn unit
-// lines, the selected unit's details with its flag boxes and four views, "Mine", "Orders",
-// "Summary", and the current turn's orders file written when the browser closes.
+// lines with the marks of complete orders and of orders with an error, the selected unit's
+// details with its flag boxes and four views, "Mine", "Orders", "Summary", and the current
+// turn's orders file written when the browser closes.
 #pragma once
+
+#include "windows/order_window_opener.h"
 
 #include <QDialog>
 
 #include <cstdint>
-#include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QButtonGroup;
@@ -21,6 +24,7 @@ class QPushButton;
 
 namespace korvane {
 
+class OrderVocabulary;
 class TMapCell;
 class TUnit;
 class TUnitList;
@@ -29,11 +33,6 @@ struct UnitLineKey;
 class UserInteraction;
 class Workspace;
 
-/// Opens the order window for an own unit without blocking; `closed` runs when it closes
-/// (refresh, count), and must run at once when no window opened (the unit was not found), so
-/// that the browser does not count a window that is not there. Empty: "Orders" stays disabled.
-using OrderWindowOpener = std::function<void(std::int32_t unitNumber, QWidget* parent, std::function<void()> closed)>;
-
 class TUnitBrowser : public QDialog
 {
     Q_OBJECT
@@ -41,6 +40,7 @@ class TUnitBrowser : public QDialog
 public:
     ~TUnitBrowser() override;
 
+    /// Empty: "Orders" stays disabled.
     OrderWindowOpener openOrders;
 
     /// The unit whose details are shown; null for none. It lives in the database's lists.
@@ -54,7 +54,8 @@ public:
     void done(int result) override;
 
 protected:
-    TUnitBrowser(Workspace& workspace, UserInteraction& ui, QWidget* parent);
+    /// The player's orders are checked with `vocabulary`, which outlives the browser.
+    TUnitBrowser(Workspace& workspace, const OrderVocabulary& vocabulary, UserInteraction& ui, QWidget* parent);
 
     /// Refills the unit lines for the filters chosen (any change of a filter).
     virtual void ChangeSelection() = 0;
@@ -77,7 +78,8 @@ protected:
     int FactionCode() const;
     /// Chooses a faction filter line and applies the selection, even when it was chosen already.
     void ChooseFaction(int position);
-    /// Shows unit lines with their keys (one each) and their men, nothing selected.
+    /// Shows unit lines with their keys (one each) and their men, nothing selected; the
+    /// player's units among them whose orders have an error are marked.
     void ShowUnitLines(std::vector<std::string> lines, std::vector<UnitLineKey> keys, std::int64_t men);
     int LineCount() const;
     /// The unit a line is about, and the hex it was listed in.
@@ -89,6 +91,7 @@ protected:
     void ShowUnitDetails(TUnit* unit);
 
     Workspace& workspace_;
+    const OrderVocabulary& vocabulary_;
     UserInteraction& ui_;
     /// Where a browser adds its own filters and buttons.
     QHBoxLayout* filterRow_;
@@ -106,11 +109,15 @@ private:
     void cmdOrdersClick();
     void cmdShowMineClick();
     void cmdSummaryClick();
-    void OrderWindowClosed();
+    void OrderWindowClosed(std::int32_t unitNumber);
     bool IsOwnUnit(const TUnit& unit) const;
+    /// The first error of a unit's orders as shown in its line's tooltip; empty when they have
+    /// none, or the unit is not the player's. Kept: orders change only in an order window.
+    const QString& FirstOrderError(std::int32_t unitNumber);
     void SaveTurnOrders();
 
     UnitLinesModel* lines_;
+    std::unordered_map<std::int32_t, QString> orderErrors_;  // of the units checked so far
     TUnit* selectedUnit_ = nullptr;
     int openOrderWindows_ = 0;
     bool shown_ = false;

@@ -1,14 +1,17 @@
-// The main window's way to the orders and to a hex's details.
+// The main window's way to the orders, their problems before the turn file is written, and to a
+// hex's details.
 #include "mapview/main_window_fixture.h"
 
 #include "windows/frm_all_units.h"
 #include "windows/frm_give_orders.h"
 #include "windows/frm_hex_info.h"
 #include "windows/frm_hex_units.h"
+#include "windows/frm_order_problems.h"
 
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace korvane::testing {
 namespace {
@@ -19,7 +22,8 @@ protected:
     void SetUp() override
     {
         ShownMainWindow::SetUp();
-        workspace.Settings.FactionNo = 12;
+        // With a password the header has nothing to warn of.
+        std::tie(workspace.Settings.FactionNo, workspace.Settings.Password) = std::tuple(12, "\"secret\"");
     }
     // An own unit shown at (x, y), with its record in the world's unit list.
     TUnit& OwnUnit(int x, int y, int number, Lines orders)
@@ -51,6 +55,46 @@ TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameAndReplacedOnlyWhenAgreed)
     home.Write("blocker", "a file where a folder would have to be");
     window.GenerateTurnFile(home.File("blocker/Turn001.txt"));
     EXPECT_TRUE(LastHas("Unable to write the orders file")) << Last();
+}
+
+TEST_F(MapOrdersTest, ProblemsAreListedBeforeTheTurnFileAndItIsWrittenOnlyAnyway)
+{
+    workspace.Settings.Password.clear();
+    OwnUnit(10, 12, 76, {"work", "wrok"});
+    const std::string file = home.File("Turn001.txt");
+    using Row = std::tuple<std::string, std::string, std::string>;  // unit, line, severity
+    const auto rows = [](const TfrmOrderProblems& list) {
+        std::vector<Row> shown;
+        const auto* view = Child<QTreeWidget>(list, "lstProblems");
+        for (int at = 0; at < view->topLevelItemCount(); ++at) {
+            const QTreeWidgetItem* row = view->topLevelItem(at);
+            shown.emplace_back(row->text(0).toStdString(), row->text(1).toStdString(), row->text(2).toStdString());
+            EXPECT_FALSE(row->text(3).isEmpty()) << "the message";
+        }
+        return shown;
+    };
+    // Cancelled: nothing written. A double click opens the unit's orders; mended, the list follows.
+    std::vector<Row> before, after;
+    WhenModalShown<TfrmOrderProblems>([&](TfrmOrderProblems* list) {
+        before = rows(*list);
+        auto* view = Child<QTreeWidget>(*list, "lstProblems");
+        ClickLine(view, 1, {}, true);
+        auto* orders = list->findChild<TfrmGiveOrders*>();
+        ASSERT_NE(orders, nullptr);
+        EXPECT_EQ(orders->UnitNumber(), 76);
+        Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("work");
+        Child(*orders, "cmdDone")->click();
+        after = rows(*list);
+        Child(*list, "cmdCancel")->click();
+    });
+    window.GenerateTurnFile(file);
+    EXPECT_EQ(before, (std::vector<Row>{{"", "1", "warning"}, {"76", "10", "error"}})) << "the header is no unit's";
+    EXPECT_EQ(after, (std::vector<Row>{{"", "1", "warning"}}));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    // Written anyway when the player says so.
+    WhenModalShown<TfrmOrderProblems>([](TfrmOrderProblems* list) { Child(*list, "cmdWrite")->click(); });
+    window.GenerateTurnFile(file);
+    EXPECT_NE(home.Read("Turn001.txt").find("unit 76\n  work\n"), std::string::npos);
 }
 
 TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHex)

@@ -24,15 +24,15 @@ TEST_F(ListFonts, NarrowAndWideCharactersTakeOneWidthInEveryColumnedList)
 {
     const auto picker = [](int&, QWidget*) -> TFaction* { return nullptr; };
     const std::vector<std::pair<std::function<QWidget*()>, std::vector<const char*>>> windows = {
-        {[&] { return new TfrmHexUnits(ws, 0, 12, 8, ui, nullptr); },
+        {[&] { return new TfrmHexUnits(ws, Vocabulary(), 0, 12, 8, ui, nullptr); },
          {"lstFactions", "lstUnits", "lstMisc", "lstStructures"}},
-        {[&] { return new TfrmAllUnits(ws, ui, nullptr); }, {"lstFactions", "lstUnits"}},
+        {[&] { return new TfrmAllUnits(ws, Vocabulary(), ui, nullptr); }, {"lstFactions", "lstUnits"}},
         {[&] { return new TfrmFactions(ws.Factions, ws.Settings, ui); }, {"lstFactions"}},
         {[&] { return new TfrmAlliances(ws.Alliances, ws.Factions, ws.Settings, ui, picker, nullptr); },
          {"lstFactions"}},
         {[&] { return new TfrmHexInfo(ws.Map, 0, 12, 8, ui, nullptr); }, {"lstProds"}},
         {[&] { return new TfrmUnitSumm(ws, nullptr, nullptr); }, {"pnlSilver"}},
-        {[&] { return new TfrmGiveOrders(ws.Map); }, {"txtOrders"}},
+        {[&] { return new TfrmGiveOrders(ws, Vocabulary()); }, {"txtOrders"}},
         {[&] { return new TfrmCombats(home.Path(), ui, nullptr); }, {"lstLeft", "lstRight"}},
         {[&] { return new TfrmCombatResults({"Battle"}, nullptr); }, {"lstCombats"}},
         {[&] { return new TfrmMapList(MapListMode::Gates, "Gates", {"Gate 1 (1,1)"}, ws.Settings, {}, nullptr); },

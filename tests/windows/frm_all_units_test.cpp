@@ -18,7 +18,7 @@ protected:
     /// The browser over `world`, with the map's functions recorded.
     TfrmAllUnits& Open(Workspace* world = nullptr)
     {
-        window = std::make_unique<TfrmAllUnits>(world ? *world : ws, ui, nullptr);
+        window = std::make_unique<TfrmAllUnits>(world ? *world : ws, Vocabulary(), ui, nullptr);
         window->setFlashHex = [this](bool on, int x, int level, int y) { flashes.emplace_back(on, x, level, y); };
         window->moveMapTo = [this](int level, int x, int y) { moves.emplace_back(level, x, y); };
         window->showHex = [this](int level, int x, int y, QWidget* parent) {

@@ -1,11 +1,20 @@
-// The order window: the unit shown, Complete, Not complete, the title bar, untouched orders.
+// The order window: the unit shown, Complete, Not complete, the title bar, untouched orders, and
+// the problems of the orders shown as the player types.
 #include "windows/frm_give_orders.h"
 
+#include "windows/order_problem_look.h"
+#include "windows/order_vocabulary_cache.h"
 #include "windows/window_test_helpers.h"
-#include "world/map.h"
+#include "workspace/workspace.h"
 
+#include <QHelpEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolTip>
+
+#include <gmock/gmock.h>
 
 namespace korvane {
 namespace {
@@ -20,13 +29,19 @@ protected:
         auto unit = std::make_unique<TUnit>();
         std::tie(unit->Number, unit->Name, unit->Faction) = std::tuple(1234, "Red Scouts", 3);
         unit->SetOrders({"work", "give 81 10 silver"});
+        // Shown on the map this turn, with 5 silver: the map's warnings look at it.
+        std::tie(unit->Turn, unit->X, unit->Y, unit->Silver) = std::tuple(5, 10, 10, 5);
+        unit->AddTroops({0, 2});
+        map.EnsureCell(0, 10, 10)->Units.Add(std::make_unique<TUnit>(*unit));
         record = map.UnitFileList.Add(std::move(unit));
+        std::tie(ws.Settings.FactionNo, ws.Settings.CurrentTurn) = std::tuple(3, 5);
     }
+    TfrmGiveOrders* New(QWidget* parent = nullptr) { return new TfrmGiveOrders(ws, vocabulary.For(ws), parent); }
 
     /// The window loaded with the unit and shown, as a unit window opens it.
     void Open()
     {
-        window = new TfrmGiveOrders(map);
+        window = New();
         EXPECT_TRUE(window->LoadUnit(1234));
         QObject::connect(window, &TfrmGiveOrders::Closed, [this] { ++closed; });
         window->show();
@@ -42,6 +57,27 @@ protected:
             QTest::keyClicks(Memo(), line);
         }
     }
+    Lines ProblemsListed() const
+    {
+        return testing::LineTexts(testing::Child<QListWidget>(*window, "lstOrderProblems"));
+    }
+    /// The memo's marked lines (from 1), each with its background.
+    std::vector<std::pair<int, QColor>> Marks() const
+    {
+        std::vector<std::pair<int, QColor>> marks;
+        for (const QTextEdit::ExtraSelection& mark : Memo()->extraSelections())
+            if (mark.format.hasProperty(QTextFormat::FullWidthSelection))
+                marks.emplace_back(mark.cursor.blockNumber() + 1, mark.format.background().color());
+        return marks;
+    }
+    /// The tooltip shown with the pointer resting on a memo line (from 1).
+    QString TooltipOver(int line) const
+    {
+        const QPoint at = Memo()->cursorRect(QTextCursor(Memo()->document()->findBlockByNumber(line - 1))).center();
+        QHelpEvent event(QEvent::ToolTip, at, Memo()->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(Memo()->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
     /// Closed once, and deleted once pending deletions ran.
     void ExpectClosedAndDeleted() const
     {
@@ -50,7 +86,10 @@ protected:
         EXPECT_TRUE(window.isNull());
     }
 
-    TMap map;
+    testing::TempDir home;
+    Workspace ws{home.Path()};
+    TMap& map = ws.Map;
+    OrderVocabularyCache vocabulary;
     TUnit* record = nullptr;
     QPointer<TfrmGiveOrders> window;
     int closed = 0;
@@ -63,7 +102,7 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrders)
                          testing::Child<QLabel>(*window, "pnlUnitName")->text(), Memo()->toPlainText()),
               std::tuple("1234", " Red Scouts", "work\ngive 81 10 silver"));
     EXPECT_EQ(window->UnitNumber(), 1234);
-    TfrmGiveOrders unknown(map);
+    TfrmGiveOrders unknown(ws, vocabulary.For(ws));
     EXPECT_FALSE(unknown.LoadUnit(99));
     EXPECT_EQ(unknown.UnitNumber(), -1);
     window->close();
@@ -117,6 +156,40 @@ TEST_F(GiveOrdersWindow, AUnitGoneWhileTheWindowWasOpenIsLeftAlone)
     EXPECT_EQ(map.UnitFileList.Find(1234), nullptr);
 }
 
+TEST_F(GiveOrdersWindow, ProblemsAreListedAndMarkedOnceTypingPausesAndCompleteStillWorks)
+{
+    using ::testing::StartsWith;
+    const QColor error = ProblemBackground(OrderSeverity::Error), warning = ProblemBackground(OrderSeverity::Warning);
+    ASSERT_NE(error, warning);
+    Open();
+    // Checked as loaded: 10 silver is more than the unit's 5, which the server could not know.
+    EXPECT_THAT(ProblemsListed(), ::testing::ElementsAre(StartsWith("Line 2: warning: GIVE")));
+    EXPECT_EQ(Marks(), (std::vector<std::pair<int, QColor>>{{2, warning}}));
+
+    TypeLinesAtEnd({"wrok"});
+    EXPECT_TRUE(testing::Child<QTimer>(*window, "tmrOrderCheck")->isActive());
+    EXPECT_EQ(ProblemsListed().size(), 1u) << "a keystroke does not wait for the check";
+    QTRY_COMPARE(ProblemsListed().size(), 2u);
+    EXPECT_THAT(ProblemsListed()[1], StartsWith("Line 3: error: "));
+    EXPECT_EQ(Marks(), (std::vector<std::pair<int, QColor>>{{2, warning}, {3, error}}));
+    EXPECT_EQ(testing::Child<QLabel>(*window, "lblOrderCheck")->text(), "1 error, 1 warning");
+    EXPECT_EQ(TooltipOver(1), QString()) << "no tooltip over a line without a problem";
+    EXPECT_EQ(TooltipOver(3).toStdString(), ProblemsListed()[1].substr(std::string("Line 3: ").size()));
+
+    // Mended, the marks and the list clear.
+    Memo()->setPlainText("work\ngive 81 5 silver");
+    QTRY_VERIFY(ProblemsListed().empty());
+    EXPECT_TRUE(Memo()->extraSelections().isEmpty());
+    EXPECT_EQ(testing::Child<QLabel>(*window, "lblOrderCheck")->text(), "No problems found");
+
+    // An error does not stop the orders from being marked complete.
+    TypeLinesAtEnd({"wrok"});
+    Press("cmdDone");
+    EXPECT_EQ(std::tuple(record->OrdersDone, record->Orders),
+              std::tuple(true, Lines{"work", "give 81 5 silver", "wrok"}));
+    ExpectClosedAndDeleted();
+}
+
 /// Follows whether a window is blocked by a modal one.
 struct BlockWatch : QObject
 {
@@ -135,8 +208,8 @@ TEST_F(GiveOrdersWindow, TakesInputWhileItsModalOpenerIsShown)
     QDialog opener;
     BlockWatch child, stray;
     testing::WhenModalShown<QDialog>([&](QDialog* dialog) {
-        auto* fromOpener = new TfrmGiveOrders(map, dialog);
-        auto* ofItsOwn = new TfrmGiveOrders(map);
+        auto* fromOpener = New(dialog);
+        auto* ofItsOwn = New();
         fromOpener->installEventFilter(&child);
         ofItsOwn->installEventFilter(&stray);
         fromOpener->show();

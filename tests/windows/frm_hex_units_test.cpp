@@ -4,8 +4,11 @@
 #include "unit_browser_world.h"
 #include "windows/frm_give_orders.h"
 #include "windows/frm_unit_summ.h"
+#include "windows/order_problem_look.h"
 
 #include <QPlainTextEdit>
+
+#include <gmock/gmock.h>
 
 namespace korvane {
 namespace {
@@ -23,7 +26,7 @@ class HexUnitsWindow : public testing::UnitWindowTest<TfrmHexUnits>
 protected:
     TfrmHexUnits& Open(int level = 0, int x = 12)
     {
-        window = std::make_unique<TfrmHexUnits>(ws, level, x, 8, ui, nullptr);
+        window = std::make_unique<TfrmHexUnits>(ws, Vocabulary(), level, x, 8, ui, nullptr);
         return *window;
     }
     Lines Listed() const { return LineTexts(Units()); }
@@ -207,11 +210,45 @@ TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrde
     }
 }
 
+TEST_F(HexUnitsWindow, ThePlayersUnitsWhoseOrdersHaveAnErrorAreMarkedUntilMended)
+{
+    Record(101)->Orders = {"work", "wrok"};
+    Record(102)->Orders = {"work"};
+    Record(201)->Orders = {"wrok"};  // another faction's orders are not the player's to check
+    Open().openOrders = [this](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
+        auto* orders = new TfrmGiveOrders(ws, Vocabulary(), parent);
+        orders->LoadUnit(unit);
+        QObject::connect(orders, &TfrmGiveOrders::Closed, closed);
+        testing::Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("work");
+        orders->show();
+        orders->close();
+    };
+    window->show();
+    // The mark sits in its own column after the faction's square, a red badge.
+    const auto marked = [this] {
+        std::vector<int> units;
+        for (int unit : {101, 102, 201, 301}) {
+            const QRect line = Units()->visualRect(Units()->model()->index(testing::RowOfUnit(Units(), unit), 0));
+            const int h = line.height();
+            if (testing::LinePixel(Units(), testing::RowOfUnit(Units(), unit), h + h / 2 - (h - 4) / 4)
+                == ProblemColour(OrderSeverity::Error))
+                units.push_back(unit);
+        }
+        return units;
+    };
+    EXPECT_EQ(marked(), std::vector<int>{101});
+    const QModelIndex scouts = Units()->model()->index(testing::RowOfUnit(Units(), 101), 0);
+    EXPECT_THAT(scouts.data(Qt::ToolTipRole).toString().toStdString(), ::testing::StartsWith("Orders, line 2: "));
+    Choose(101);
+    Get("cmdOrders")->click();
+    EXPECT_EQ(std::tuple(Record(101)->Orders, marked()), std::tuple(Lines{"work"}, std::vector<int>{}));
+}
+
 TEST_F(HexUnitsWindow, ClosingClosesTheOrderWindowsThenWritesTheTurnsOrdersFile)
 {
     Record(101)->Orders = {"MOVE N", "STUDY COMB"};
     Open().openOrders = [this](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
-        auto* orders = new TfrmGiveOrders(ws.Map, parent);  // stores its memo when it closes
+        auto* orders = new TfrmGiveOrders(ws, Vocabulary(), parent);  // stores its memo when it closes
         orders->LoadUnit(unit);
         QObject::connect(orders, &TfrmGiveOrders::Closed, closed);
         testing::Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("TAX");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "support/fixtures.h"
+#include "windows/order_vocabulary_cache.h"
 #include "windows/registry_builders.h"
 #include "windows/window_test_helpers.h"
 #include "workspace/workspace.h"
@@ -90,10 +91,13 @@ protected:
     }
     /// The map's record of a unit.
     TUnit* Record(int number) { return ws.Map.UnitFileList.Find(number); }
+    /// What the player's orders may name, as the main window hands it to the unit windows.
+    const OrderVocabulary& Vocabulary() { return vocabularyCache.For(ws); }
 
     TempDir home;
     Workspace ws{home.Path()};
     ScriptedInteraction ui;
+    OrderVocabularyCache vocabularyCache;
 };
 
 /// The world with a unit window of type W over it, whose widgets it finds by name.

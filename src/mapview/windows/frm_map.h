@@ -6,6 +6,7 @@
 #include "mapview/windows/frm_map_menus.h"
 #include "mapview/windows/map_canvas.h"
 #include "storage/turn_stepping.h"
+#include "windows/order_vocabulary_cache.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -100,7 +101,8 @@ public:
     /// hold it, on both levels. The text is offered again at the next search.
     void ShowCitySearch(const std::string& searchText);
     /// "Generate Turn File" once a file is chosen: the orders of the player's units for the
-    /// game, after asking before an existing file is replaced.
+    /// game. When checking them finds problems, they are listed first and the file is written
+    /// only if the player says so; then it asks before an existing file is replaced.
     void GenerateTurnFile(const std::string& fileName);
     /// "Find incomplete order": the view moves to the first hex whose own units are not all done.
     void FindIncompleteOrder();
@@ -223,6 +225,7 @@ private:
     TfrmTroopShowSelect* frmTroopShowSelect_ = nullptr;
     std::string lastCitySearch_;
     std::string lastOrdersFile_;  // offered again by the next "Generate Turn File"
+    OrderVocabularyCache orderVocabulary_;  // what the player's orders may name, for checking them
     bool syncing_ = false;  // the scroll bars are being set from the view, not by the player
     bool turnBusy_ = false;
     bool dataChanged_ = false;

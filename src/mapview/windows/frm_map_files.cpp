@@ -6,11 +6,13 @@
 #include "core/user_interaction.h"
 #include "mapview/render/display_text.h"
 #include "orders/orders_file.h"
+#include "orders/orders_in_world.h"
 #include "storage/data_file_import.h"
 #include "storage/map_database.h"
 #include "windows/busy_cursor.h"
 #include "windows/frm_colour_key.h"
 #include "windows/frm_icon_key.h"
+#include "windows/frm_order_problems.h"
 #include "workspace/workspace.h"
 
 #include <QCheckBox>
@@ -184,6 +186,23 @@ void TfrmMAP::ChooseTurnFileToGenerate()
 void TfrmMAP::GenerateTurnFile(const std::string& fileName)
 {
     lastOrdersFile_ = fileName;
+    const auto check = [this] {
+        const TMap& map = workspace_.Map;
+        const TrecINI& settings = workspace_.Settings;
+        return CheckOrdersInWorld(OrdersFileText(map, settings), map, settings, orderVocabulary_.For(workspace_));
+    };
+    if (std::vector<OrdersFileProblem> problems = check(); !problems.empty()) {
+        TfrmOrderProblems list(std::move(problems), this);
+        list.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
+            OpenOrderWindow(unit, over, std::move(closed));
+        };
+        list.recheck = check;
+        const bool write = list.exec() == QDialog::Accepted;
+        // Orders mended from the list change the map's marks of incomplete orders.
+        RedrawMap();
+        if (!write)
+            return;
+    }
     if (FileExists(fileName) && !ui_.AskYesNo(ReplaceOrdersFileQuestion(fileName)))
         return;
     FileResult written;

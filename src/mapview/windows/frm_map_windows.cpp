@@ -129,7 +129,7 @@ void TfrmMAP::ShowHexDetails(int level, int x, int y, QWidget* parent)
 
 void TfrmMAP::OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<void()> closed)
 {
-    auto* orders = new TfrmGiveOrders(workspace_.Map, parent);
+    auto* orders = new TfrmGiveOrders(workspace_, orderVocabulary_.For(workspace_), parent);
     if (!orders->LoadUnit(unit)) {
         delete orders;
         closed();
@@ -148,7 +148,7 @@ void TfrmMAP::ShowHexUnits(int level, int x, int y, QWidget* parent)
         ui_.Info("No unit information for this hex.");
         return;
     }
-    TfrmHexUnits units(workspace_, level, x, y, ui_, parent ? parent : this);
+    TfrmHexUnits units(workspace_, orderVocabulary_.For(workspace_), level, x, y, ui_, parent ? parent : this);
     units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
         OpenOrderWindow(unit, over, std::move(closed));
     };
@@ -170,7 +170,7 @@ void TfrmMAP::ShowHexUnitSummary(int level, int x, int y)
 
 void TfrmMAP::ShowAllUnits()
 {
-    TfrmAllUnits units(workspace_, ui_, this);
+    TfrmAllUnits units(workspace_, orderVocabulary_.For(workspace_), ui_, this);
     units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
         OpenOrderWindow(unit, over, std::move(closed));
     };
