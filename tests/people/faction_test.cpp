@@ -142,12 +142,11 @@ TEST(FactionLine, LinesUpNumberNameAndAddressAndReadsTheNumberBack)
         EXPECT_EQ(FactionLineNumber(line), number) << line;
     }
     // Names are measured in characters and never split; 8-bit and overlong bytes count one each.
-    const std::pair<std::string, std::string> rows[] = {
-        {"\xC3\x86lfred's Host", "\xC3\x86lfred's Host" + std::string(12, ' ')},
-        {std::string(24, 'a') + "\xC3\xA9" + "bc", std::string(24, 'a') + "\xC3\xA9"},
-        {std::string(24, 'b') + "\xE9\xE9", std::string(24, 'b') + "\xE9"},
-        {std::string(23, 'c') + "\xE0\x80\x80x", std::string(23, 'c') + "\xE0\x80"}};
-    for (const auto& [name, shown] : rows)
+    using R = std::pair<std::string, std::string>;
+    for (const auto& [name, shown] : {R("\xC3\x86lfred's Host", "\xC3\x86lfred's Host" + std::string(12, ' ')),
+                                      R(std::string(24, 'a') + "\xC3\xA9" + "bc", std::string(24, 'a') + "\xC3\xA9"),
+                                      R(std::string(24, 'b') + "\xE9\xE9", std::string(24, 'b') + "\xE9"),
+                                      R(std::string(23, 'c') + "\xE0\x80\x80x", std::string(23, 'c') + "\xE0\x80")})
         EXPECT_EQ(FactionLine(Faction(3, name)), "3    " + shown + "  ") << testing::Quoted(name);
 }
 

@@ -31,15 +31,11 @@ TEST(MapColours, AnyEntryGivesAStyleAndAColourAndOutOfRangeReadsDefaultsAndSetsN
     EXPECT_EQ(map.TerrainColours[12], "1193046");
     EXPECT_EQ(map.TerrainColour(12), 0x123456);
 
-    const std::tuple<std::string, int, std::int32_t> rows[] = {
-        {"9,255", 9, 255},
-        {"16711680", 0, 16711680},  // no comma: all colour
-        {"12abc", 0, 12},
-        {"7," + std::string(19, '0') + "12", 7, 1},  // the colour is read from 20 characters
-        {"3,255,7", 3, 255},  // the first comma counts
-        {"4294967305,4294967296", 9, 0},  // huge numbers wrap
-    };
-    for (const auto& [entry, style, colour] : rows) {
+    // No comma: all colour; the colour is read from 20 characters; the first comma counts; huge numbers wrap.
+    using R = std::tuple<std::string, int, std::int32_t>;
+    for (const auto& [entry, style, colour] :
+         {R("9,255", 9, 255), R("16711680", 0, 16711680), R("12abc", 0, 12),
+          R("7," + std::string(19, '0') + "12", 7, 1), R("3,255,7", 3, 255), R("4294967305,4294967296", 9, 0)}) {
         map.MapIcons[kIconTown] = entry;
         EXPECT_EQ(std::tuple(map.IconStyle(kIconTown), map.IconColour(kIconTown)), std::tuple(style, colour))
             << testing::Quoted(entry);
