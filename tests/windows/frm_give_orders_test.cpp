@@ -173,6 +173,9 @@ TEST_F(GiveOrdersWindow, ProblemsAreListedAndMarkedOnceTypingPausesAndCompleteSt
     EXPECT_THAT(ProblemsListed()[1], StartsWith("Line 3: error: "));
     EXPECT_EQ(Marks(), (std::vector<std::pair<int, QColor>>{{2, warning}, {3, error}}));
     EXPECT_EQ(testing::Child<QLabel>(*window, "lblOrderCheck")->text(), "1 error, 1 warning");
+    // A click on a problem takes the cursor to its line.
+    testing::ClickLine(testing::Child<QListWidget>(*window, "lstOrderProblems"), 0);
+    EXPECT_EQ(Memo()->textCursor().blockNumber(), 1);
     EXPECT_EQ(TooltipOver(1), QString()) << "no tooltip over a line without a problem";
     EXPECT_EQ(TooltipOver(3).toStdString(), ProblemsListed()[1].substr(std::string("Line 3: ").size()));
 
