@@ -108,7 +108,7 @@ TEST(ViewportTest, CentringJumpingAndHome)
     EXPECT_EQ(std::tuple(view.ViewLevel, view.ViewLeft), std::tuple(1, 20 - view.ViewCols / 2));
 
     view = View(3, 0, 0, 600, 400);
-    SmallMapClick(view, 321, 193, 642, 386, 400, 200);
+    CentreOnHex(view, 200, 100);
     EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(200 - view.ViewCols / 2, 100 - view.ViewRows / 2));
     TrecINI settings("/nonexistent");
     view.ViewLevel = 1;

@@ -132,22 +132,6 @@ bool MoveToHex(MapViewport& view, int x, int y, int level)
     return true;
 }
 
-void SmallMapClick(MapViewport& view, int bitmapWidth, int bitmapHeight, int controlWidth, int controlHeight, int px,
-                   int py)
-{
-    if (controlWidth <= 0 || controlHeight <= 0)
-        return;
-    const int bx = static_cast<int>(double(bitmapWidth) * px / controlWidth);
-    const int by = static_cast<int>(double(bitmapHeight) * py / controlHeight);
-    CentreOnGridPoint(view, bx, by);
-}
-
-void CentreOnGridPoint(MapViewport& view, int x, int y)
-{
-    view.ViewLeft = ScrollX(std::max(x - view.ViewCols / 2, 0));
-    view.ViewTop = ScrollY(std::max(y - view.ViewRows / 2, 0));
-}
-
 void GoHome(MapViewport& view, const TrecINI& settings, int width, int height,
             const std::optional<GridPlace>& unsavedHome)
 {

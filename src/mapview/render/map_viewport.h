@@ -67,13 +67,6 @@ void CentreOnHex(MapViewport& view, int x, int y);
 /// switches to `level` and centres on the hex.
 bool MoveToHex(MapViewport& view, int x, int y, int level);
 
-/// A click at control point (px, py) on the small map of `bitmapWidth` by `bitmapHeight`
-/// pixels shown stretched over `controlWidth` by `controlHeight`: centres the view there.
-void SmallMapClick(MapViewport& view, int bitmapWidth, int bitmapHeight, int controlWidth, int controlHeight, int px,
-                   int py);
-/// Centres the view on grid column `x` and y unit `y`, as far as the grid allows.
-void CentreOnGridPoint(MapViewport& view, int x, int y);
-
 /// The saved home view, sized for a paint box of `width` by `height`; while no home has been
 /// saved, centred on `unsavedHome` when given (the player's own world) instead.
 void GoHome(MapViewport& view, const TrecINI& settings, int width, int height,

@@ -121,7 +121,7 @@ void MapCanvas::OverviewClick(const OverviewArea& area, const QSize& control, co
     const QPointF grid = area.ToGrid(QPointF(double(kOverviewWidth) * at.x() / control.width(),
                                              double(kOverviewHeight) * at.y() / control.height()));
     MapViewport next = view_;
-    CentreOnGridPoint(next, static_cast<int>(grid.x()), static_cast<int>(grid.y()));
+    CentreOnHex(next, static_cast<int>(grid.x()), static_cast<int>(grid.y()));
     Show(next);
 }
 
