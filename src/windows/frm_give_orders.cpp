@@ -150,15 +150,16 @@ void TfrmGiveOrders::CheckMemo()
             "Line " + QString::number(problem.Line) + ": " + SeverityName(problem.Severity) + ": "
                 + ToDisplayText(problem.Message),
             lstOrderProblems);
-        item->setForeground(ProblemColour(problem.Severity));
+        item->setForeground(ProblemTextColour(problem.Severity, lstOrderProblems->palette().color(QPalette::Base)));
         item->setData(Qt::UserRole, static_cast<int>(problem.Line));
     }
     const int warnings = static_cast<int>(problems_.size()) - errors;
     lblOrderCheck->setText(ProblemCount(errors, warnings));
     QPalette palette = lblOrderCheck->palette();
+    const QColor window = QApplication::palette().color(QPalette::Window);
     palette.setColor(QPalette::WindowText,
-                     errors > 0         ? ProblemColour(OrderSeverity::Error)
-                         : warnings > 0 ? ProblemColour(OrderSeverity::Warning)
+                     errors > 0         ? ProblemTextColour(OrderSeverity::Error, window)
+                         : warnings > 0 ? ProblemTextColour(OrderSeverity::Warning, window)
                                         : QApplication::palette().color(QPalette::WindowText));
     lblOrderCheck->setPalette(palette);
     MarkLines();
@@ -181,7 +182,7 @@ void TfrmGiveOrders::MarkLines()
             continue;
         QTextEdit::ExtraSelection background;
         background.cursor = QTextCursor(block);
-        background.format.setBackground(ProblemBackground(severity));
+        background.format.setBackground(ProblemBackground(severity, txtOrders->palette().color(QPalette::Base)));
         background.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks << background;
         // The words of the line, not its indent, are underlined.
@@ -196,7 +197,7 @@ void TfrmGiveOrders::MarkLines()
         words.cursor.setPosition(block.position() + static_cast<int>(start));
         words.cursor.setPosition(block.position() + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
         words.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        words.format.setUnderlineColor(ProblemColour(severity));
+        words.format.setUnderlineColor(ProblemTextColour(severity, txtOrders->palette().color(QPalette::Base)));
         marks << words;
     }
     txtOrders->setExtraSelections(marks);

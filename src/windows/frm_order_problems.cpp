@@ -84,7 +84,7 @@ void TfrmOrderProblems::ShowProblems()
         item->setIcon(kSeverityColumn,
                       style()->standardIcon(severity == OrderSeverity::Error ? QStyle::SP_MessageBoxCritical
                                                                              : QStyle::SP_MessageBoxWarning));
-        item->setForeground(kSeverityColumn, ProblemColour(severity));
+        item->setForeground(kSeverityColumn, ProblemTextColour(severity, lstProblems->palette().color(QPalette::Base)));
     }
     // A little air between the short columns, which would otherwise touch.
     for (const Column column : {kUnitColumn, kLineColumn, kSeverityColumn}) {

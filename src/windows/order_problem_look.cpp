@@ -15,9 +15,28 @@ QColor ProblemColour(OrderSeverity severity)
     return severity == OrderSeverity::Error ? QColor(0xC0, 0x10, 0x10) : QColor(0xA8, 0x5A, 0x00);
 }
 
-QColor ProblemBackground(OrderSeverity severity)
+namespace {
+
+bool IsDark(const QColor& colour)
 {
-    return severity == OrderSeverity::Error ? QColor(0xFF, 0xDE, 0xDE) : QColor(0xFF, 0xF1, 0xC2);
+    return colour.lightness() < 128;
+}
+
+}  // namespace
+
+QColor ProblemTextColour(OrderSeverity severity, const QColor& background)
+{
+    const QColor colour = ProblemColour(severity);
+    return IsDark(background) ? colour.lighter(severity == OrderSeverity::Error ? 190 : 160) : colour;
+}
+
+QColor ProblemBackground(OrderSeverity severity, const QColor& base)
+{
+    // A light tint, strong enough to see on a dark base too.
+    const QColor tint = severity == OrderSeverity::Error ? QColor(0xFF, 0x30, 0x30) : QColor(0xFF, 0xB0, 0x00);
+    const double share = IsDark(base) ? 0.30 : 0.16;
+    const auto mix = [share](int from, int to) { return static_cast<int>(from + (to - from) * share + 0.5); };
+    return QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()), mix(base.blue(), tint.blue()));
 }
 
 bool HasError(const std::vector<OrderProblem>& problems)

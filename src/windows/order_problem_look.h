@@ -14,10 +14,13 @@ namespace korvane {
 
 /// "error" or "warning".
 QString SeverityName(OrderSeverity severity);
-/// The colour of its text and marks: dark enough to read on a light background.
+/// The colour of its marks: the badge, the wavy underline.
 QColor ProblemColour(OrderSeverity severity);
-/// The light background of a line that has it.
-QColor ProblemBackground(OrderSeverity severity);
+/// Its colour for text on `background`: lightened on a dark one, so that it stays readable
+/// whatever the desktop's colours.
+QColor ProblemTextColour(OrderSeverity severity, const QColor& background);
+/// The background of a line that has it: `base` tinted with its colour.
+QColor ProblemBackground(OrderSeverity severity, const QColor& base);
 /// Whether any of the problems is an error.
 bool HasError(const std::vector<OrderProblem>& problems);
 /// "2 errors, 1 warning"; "No problems found" for none.
