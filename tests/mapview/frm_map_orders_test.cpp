@@ -60,7 +60,7 @@ TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameAndReplacedOnlyWhenAgreed)
 TEST_F(MapOrdersTest, ProblemsAreListedBeforeTheTurnFileAndItIsWrittenOnlyAnyway)
 {
     workspace.Settings.Password.clear();
-    OwnUnit(10, 12, 76, {"work", "wrok"});
+    TUnit& unit = OwnUnit(10, 12, 76, {"work", "wrok"});
     const std::string file = home.File("Turn001.txt");
     using Row = std::tuple<std::string, std::string, std::string>;  // unit, line, severity
     const auto rows = [](const TfrmOrderProblems& list) {
@@ -91,10 +91,15 @@ TEST_F(MapOrdersTest, ProblemsAreListedBeforeTheTurnFileAndItIsWrittenOnlyAnyway
     EXPECT_EQ(before, (std::vector<Row>{{"", "1", "warning"}, {"76", "10", "error"}})) << "the header is no unit's";
     EXPECT_EQ(after, (std::vector<Row>{{"", "1", "warning"}}));
     EXPECT_FALSE(std::filesystem::exists(file));
-    // Written anyway when the player says so.
-    WhenModalShown<TfrmOrderProblems>([](TfrmOrderProblems* list) { Child(*list, "cmdWrite")->click(); });
+    // Written anyway when the player says so, with what an order window still open holds.
+    unit.Orders = {"wrok"};
+    WhenModalShown<TfrmOrderProblems>([](TfrmOrderProblems* list) {
+        ClickLine(Child<QTreeWidget>(*list, "lstProblems"), 1, {}, true);
+        Child<QPlainTextEdit>(*list->findChild<TfrmGiveOrders*>(), "txtOrders")->setPlainText("tax");
+        Child(*list, "cmdWrite")->click();
+    });
     window.GenerateTurnFile(file);
-    EXPECT_NE(home.Read("Turn001.txt").find("unit 76\n  work\n"), std::string::npos);
+    EXPECT_NE(home.Read("Turn001.txt").find("unit 76\n  tax\n"), std::string::npos);
 }
 
 TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHex)
