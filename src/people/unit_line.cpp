@@ -1,8 +1,10 @@
 // The one-line text form of a unit, as the unit files store it.
+#include "core/case_insensitive.h"
 #include "core/field_cursor.h"
 #include "core/text_helpers.h"
 #include "people/unit.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace korvane {
@@ -69,6 +71,23 @@ private:
     char local_[2048];
 };
 
+// Replaces `list` with the entries of a counted list of the line (as FieldCursor::Entries
+// reads them), made at once at the size the count asks for, but never more than the line's
+// `fieldCount` fields could hold: one allocation, whatever a damaged count says.
+template <typename Entry, typename Read>
+void ReadEntries(FieldCursor& reader, std::size_t fieldCount, std::size_t width, std::vector<Entry>& list, Read&& read)
+{
+    list.clear();
+    if (!reader.Has())
+        return;
+    const std::int32_t count = reader.Number();
+    if (count <= 0)
+        return;
+    list.reserve(std::min(static_cast<std::size_t>(count), fieldCount / width));
+    for (std::int32_t i = 0; i < count && reader.Has(width); ++i)
+        list.push_back(read());
+}
+
 }  // namespace
 
 std::string TUnit::ToLine() const
@@ -128,41 +147,39 @@ bool TUnit::FromLine(std::string_view line)
 
 bool TUnit::FromLine(std::string_view line, std::vector<std::string_view>& fields)
 {
+    // Start-up reads hundreds of thousands of these lines: the texts are assigned from views
+    // and each list is made once at its final size, so a line costs no more than writing it.
     SplitFields(line, std::string_view(&kSeparator, 1), fields);
     if (fields.size() < kFixedFields)
         return false;
     FieldCursor reader(fields);
     Number = reader.Number();
-    Name = reader.Text();
-    Description = reader.Text();
+    Name.assign(reader.Field());
+    Description.assign(reader.Field());
     Level = reader.Number();
     X = reader.Number();
     Y = reader.Number();
     Structure = reader.Number();
-    Text1 = reader.Text();
-    Text2 = reader.Text();
-    Text3 = reader.Text();
+    Text1 = reader.Field();
+    Text2 = reader.Field();
+    Text3 = reader.Field();
     Faction = reader.Number();
     Flags = static_cast<std::uint32_t>(reader.Number());
     Silver = reader.Number();
     CombatSpell = reader.Number();
     LastFaction = reader.Number();
     Turn = reader.Number();
-    OrdersDone = UpperCase(TrimSpaces(reader.Field())) == "Y";
+    OrdersDone = SameText(TrimmedView(reader.Field()), "Y");
 
     // Braces read their elements left to right, so each entry takes its fields in order.
-    Troops.clear();
-    reader.Entries(2, [this, &reader] { Troops.push_back({reader.Number(), reader.Number()}); });
-    Equipment.clear();
-    reader.Entries(2, [this, &reader] { Equipment.push_back({reader.Number(), reader.Number()}); });
-    Skills.clear();
-    reader.Entries(2, [this, &reader] { Skills.push_back({reader.Number(), reader.Number()}); });
-    CanStudy.clear();
-    reader.Entries(1, [this, &reader] {
-        TUnitSkill skill;
-        skill.Index = reader.Number();
-        CanStudy.push_back(skill);
+    ReadEntries(reader, fields.size(), 2, Troops, [&reader] {
+        return TUnitTroopGroup{reader.Number(), reader.Number()};
     });
+    ReadEntries(reader, fields.size(), 2, Equipment, [&reader] {
+        return TUnitEquip{reader.Number(), reader.Number()};
+    });
+    ReadEntries(reader, fields.size(), 2, Skills, [&reader] { return TUnitSkill{reader.Number(), reader.Number()}; });
+    ReadEntries(reader, fields.size(), 1, CanStudy, [&reader] { return TUnitSkill{reader.Number(), 0}; });
     return true;
 }
 

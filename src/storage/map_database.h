@@ -31,7 +31,10 @@ FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::
 /// A missing "Map.Dat" gives an empty world. A file this version cannot read (too new, an
 /// unreadable version, not readable at all) is refused with a warning, leaving the map and
 /// its lists as they were; false then. Damaged cell lines are skipped and reported once.
-bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui);
+/// Without `placeHexUnits` the cells are left without units: for a caller that shows a turn
+/// right after, so that the hex unit file is read once.
+bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui,
+                     bool placeHexUnits = true);
 
 /// The contents of "Map.Dat", read in two steps so that a file refused by its header changes
 /// nothing: LoadMapDatabase reads the reference and colour lists between them. The contents

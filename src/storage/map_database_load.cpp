@@ -100,7 +100,8 @@ void MapDatabaseText::ReadCells(TMap& map, UserInteraction& ui)
     damaged.Report(fileName_, ui);
 }
 
-bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui)
+bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui,
+                     bool placeHexUnits)
 {
     const std::string fileName = QualifyFileName(settings.MapFile, dir);
 
@@ -120,7 +121,8 @@ bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir,
     map.LoadColourLists(dir, settings);
     text.ReadCells(map, ui);
 
-    LoadHexUnits(map, dir, settings);
+    if (placeHexUnits)
+        LoadHexUnits(map, dir, settings);
     return true;
 }
 

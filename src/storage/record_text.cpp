@@ -58,6 +58,12 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
         return false;
+    // Room for the whole file at once: grown step by step, a file of many megabytes is
+    // copied again and again and held twice while it is.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error)
+        contents.reserve(contents.size() + static_cast<std::size_t>(size));
     char buffer[64 * 1024];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)

@@ -32,6 +32,16 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn)
 std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
                                     const TKeyStringList& skills, int turn, UserInteraction& ui)
 {
+    TUnitList found;
+    const bool read = LoadUnitFile(found, settings.DataPath(TurnFileName(settings.UnitsStem, turn)),
+                                   settings.FactionNo);
+    return StepToTurn(map, settings, factions, skills, turn, found, read, ui);
+}
+
+std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
+                                    const TKeyStringList& skills, int turn, TUnitList& found, bool read,
+                                    UserInteraction& ui)
+{
     std::vector<std::string> unreadable;
     const std::int32_t own = settings.FactionNo;
 
@@ -39,8 +49,6 @@ std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TF
     map.UnitFileList.ClearSeen(turn);
 
     const std::string hexFile = settings.DataPath(TurnFileName(settings.UnitsStem, turn));
-    TUnitList found;
-    const bool read = LoadUnitFile(found, hexFile, own);
     while (found.Count() > 0) {
         std::unique_ptr<TUnit> unit = found.Take(found.Count() - 1);
         if (unit->Level < 0 || unit->X < 0 || unit->Y < 0)

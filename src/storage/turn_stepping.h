@@ -9,6 +9,7 @@ namespace korvane {
 class TFactionList;
 class TKeyStringList;
 class TMap;
+class TUnitList;
 class TrecINI;
 class UserInteraction;
 
@@ -27,5 +28,10 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn);
 /// lose what they hold.
 std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
                                     const TKeyStringList& skills, int turn, UserInteraction& ui);
+/// As StepToTurn, with the turn's hex unit file read already into `found` (emptied here);
+/// `read` says whether that reading succeeded, as LoadUnitFile does.
+std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
+                                    const TKeyStringList& skills, int turn, TUnitList& found, bool read,
+                                    UserInteraction& ui);
 
 }  // namespace korvane

@@ -27,6 +27,7 @@ void Workspace::Refuse(const std::string& fileName, UserInteraction& ui)
 
 void Workspace::StepToTurn(int turn, UserInteraction& ui)
 {
+    FinishOpen(ui);
     // Said already; kept from being written over, as closing a unit browser would.
     for (const std::string& file : korvane::StepToTurn(Map, Settings, Factions, SkillList, turn, ui))
         Refused.Add(file);
@@ -39,6 +40,7 @@ ImportTarget Workspace::ForImport()
 
 bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui, FileResult* unsaved)
 {
+    workspace.FinishOpen(ui);
     return ImportTurnReport(workspace.ForImport(), fileName, ui, unsaved);
 }
 

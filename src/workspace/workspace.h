@@ -10,9 +10,11 @@
 #include "people/faction_list.h"
 #include "people/show_troop_collection.h"
 #include "reportimport/import_target.h"
+#include "storage/unit_files_ahead.h"
 #include "workspace/bulk_import_run.h"
 #include "world/map.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,17 @@ public:
     /// Every other file that exists but could not be read, or was refused, goes into Refused,
     /// said once, and the session goes on without it.
     bool Open(UserInteraction& ui);
+    /// Open in two halves, for a window that draws the map before the units are in. The first
+    /// reads what the map is drawn from (the settings, registries, keyword lists and the map
+    /// database) while the unit files are read on a thread of their own; the cells hold no
+    /// units yet. False as Open.
+    bool BeginOpen(UserInteraction& ui);
+    /// The second half, in Open's order: "Units.dat", the current turn's units and orders, and
+    /// the display selection lists, each refused as Open refuses it. Everything that saves,
+    /// imports, steps or reloads runs it first; nothing when the units are in already.
+    void FinishOpen(UserInteraction& ui);
+    /// True between BeginOpen and FinishOpen.
+    bool UnitsPending() const { return unitsAhead_ != nullptr; }
     /// Writes what a session leaves behind: the settings, the registries, the display selection
     /// lists, the keyword lists, then the unit file that points into them, and the map's colour
     /// and icon lists. Every file is attempted, also when an earlier one failed, and each that
@@ -67,7 +80,8 @@ public:
     /// faction number, or over a file that could not be loaded.
     bool CanSaveDatabase(UserInteraction& ui) const;
     /// Writes the map database and the lists it points into, in the data folder, leaving the
-    /// refused files as they are. A failure names the file and why.
+    /// refused files as they are. A failure names the file and why; so does a save asked for
+    /// while the units are still being read, which writes nothing.
     FileResult SaveDatabase() const;
     /// Reads the map database again, with the lists it points into. A database that is refused
     /// (or can no longer be read) leaves the map as it is and joins the refused files, as at
@@ -103,6 +117,9 @@ public:
     RefusedFiles Refused;
 
 private:
+    /// The unit files being read between BeginOpen and FinishOpen.
+    std::unique_ptr<UnitFilesAhead> unitsAhead_;
+
     bool KnowsOwnFaction(const std::string& refusal, UserInteraction& ui) const;
     bool DatabaseRefused(const std::string& consequence, UserInteraction& ui) const;
 };

@@ -4,11 +4,43 @@
 #include "storage/keyword_files.h"
 #include "storage/map_database.h"
 #include "storage/turn_files.h"
+#include "storage/turn_stepping.h"
+#include "storage/unit_files_ahead.h"
 #include "workspace/workspace.h"
+
+#include <utility>
 
 namespace korvane {
 
+namespace {
+
+// The map database with the lists it points into; a refused one joins the refused files.
+bool LoadDatabase(Workspace& workspace, bool placeHexUnits, UserInteraction& ui)
+{
+    const TrecINI& settings = workspace.Settings;
+    if (!LoadMapDatabase(workspace.Map, settings, settings.DataDir, ui, placeHexUnits)) {
+        // The loader has said why and left the map as it was; the file is still never to be
+        // replaced in this run.
+        workspace.Refused.Add(settings.DataPath(settings.MapFile));
+        return false;
+    }
+    for (const std::string& file : workspace.Map.UnreadReferenceFiles)
+        workspace.Refuse(file, ui);
+    for (const std::string& file : workspace.Map.UnreadColourFiles)
+        workspace.Refuse(file, ui);
+    return true;
+}
+
+}  // namespace
+
 bool Workspace::Open(UserInteraction& ui)
+{
+    const bool loaded = BeginOpen(ui);
+    FinishOpen(ui);
+    return loaded;
+}
+
+bool Workspace::BeginOpen(UserInteraction& ui)
 {
     if (!Settings.ReadSettings())
         Refuse(Settings.FileName(), ui);
@@ -18,7 +50,11 @@ bool Workspace::Open(UserInteraction& ui)
         Refuse(Settings.DataPath(Settings.AllianceFile), ui);
     for (const std::string& file : LoadKeywordLists())
         Refuse(file, ui);
-    const bool loaded = ReloadDatabase(ui);
+    // The unit files are read on their own thread while the database is; what they hold is
+    // taken in, and said, after it. The turn's units are placed once, by the step to the turn
+    // in FinishOpen, not by the database load as well.
+    unitsAhead_ = std::make_unique<UnitFilesAhead>(Settings);
+    const bool loaded = LoadDatabase(*this, false, ui);
     if (!loaded) {
         // The colour and icon lists are written back at exit even when the database was
         // refused; they must then hold what their files hold, not the built-in entries over them.
@@ -26,33 +62,49 @@ bool Workspace::Open(UserInteraction& ui)
         for (const std::string& file : Map.UnreadColourFiles)
             Refuse(file, ui);
     }
+    return loaded;
+}
+
+void Workspace::FinishOpen(UserInteraction& ui)
+{
+    if (!unitsAhead_)
+        return;
+    const std::unique_ptr<UnitFilesAhead> ahead = std::move(unitsAhead_);
+    UnitFilesRead read = ahead->Take();
+    // Read for other settings or into a list that holds units already, the files are read
+    // again here, as they always were.
+    const bool readFits = ahead->Fits(Settings) && Map.UnitFileList.Count() == 0;
+    if (readFits)
+        std::swap(Map.UnitFileList, read.Units);
     // Without its unit file the session would write the units of one report over every unit known.
     if (const std::string units = Settings.DataPath(Settings.UnitsFile);
-        !LoadUnits(Map, Settings.DataDir, Settings) && FileExists(units))
+        !(readFits ? read.UnitsRead : LoadUnits(Map, Settings.DataDir, Settings)) && FileExists(units))
         Refuse(units, ui);
-    StepToTurn(Settings.CurrentTurn, ui);
+    if (readFits) {
+        // Said already; kept from being written over, as closing a unit browser would.
+        for (const std::string& file : korvane::StepToTurn(Map, Settings, Factions, SkillList, Settings.CurrentTurn,
+                                                           read.HexUnits, read.HexUnitsRead, ui))
+            Refused.Add(file);
+    } else {
+        StepToTurn(Settings.CurrentTurn, ui);
+    }
     if (!TroopViews.Load(Settings.DataDir, Settings))
         Refuse(Settings.DataPath(Settings.UnitListsFile), ui);
-    return loaded;
 }
 
 bool Workspace::ReloadDatabase(UserInteraction& ui)
 {
-    if (!LoadMapDatabase(Map, Settings, Settings.DataDir, ui)) {
-        // The loader has said why and left the map as it was; the file is still never to be
-        // replaced in this run.
-        Refused.Add(Settings.DataPath(Settings.MapFile));
-        return false;
-    }
-    for (const std::string& file : Map.UnreadReferenceFiles)
-        Refuse(file, ui);
-    for (const std::string& file : Map.UnreadColourFiles)
-        Refuse(file, ui);
-    return true;
+    FinishOpen(ui);
+    return LoadDatabase(*this, true, ui);
 }
 
 FileResult Workspace::SaveDatabase() const
 {
+    // The hexes the units stand in join the map as the units come in: a save before that
+    // would leave them out.
+    if (UnitsPending())
+        return FileResult::Failed(Settings.DataPath(Settings.MapFile),
+                                  "the units are still being read; save again in a moment");
     return SaveMapDatabase(Map, Settings, Settings.DataDir, Refused);
 }
 
@@ -63,6 +115,7 @@ std::string DatabaseNotSavedMessage(const FileResult& failure)
 
 bool Workspace::SaveOnExit(UserInteraction& ui)
 {
+    FinishOpen(ui);
     // A refused file was named when it was found: leaving it is a failure, but no news. A
     // settings file that cannot be written says so itself, and the files after it are still
     // written: the registry learnt this session's factions, and only exit saves it.

@@ -44,6 +44,13 @@ void TMap::ReconcileUnseenUnits(std::int32_t ownFaction, const TFactionList& fac
 void TMap::AddSeenUnit(TMapCell& cell, std::unique_ptr<TUnit> unit, std::int32_t ownFaction,
                        const TFactionList& factions, const TKeyStringList& skills)
 {
+    // A record as recent as this one keeps its place (the copy would be dropped), so none is
+    // made: a session's start shows the turn its unit file was last written with.
+    if (TUnit* held = UnitFileList.Find(unit->Number); held && held->Turn >= unit->Turn) {
+        cell.Units.Merge(std::move(unit), ownFaction);
+        TUnitList::MarkSeen(*held, cell.X, cell.Y, cell.Level);
+        return;
+    }
     auto copy = std::make_unique<TUnit>();
     unit->AssignTo(*copy, factions, skills);
     cell.Units.Merge(std::move(unit), ownFaction);

@@ -33,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -41,6 +42,13 @@
 #include <vector>
 
 namespace korvane {
+
+namespace {
+
+// How long a window that is not drawn waits before it takes the units in all the same.
+constexpr int kUnitsPatienceMs = 1000;
+
+}  // namespace
 
 TfrmMAP::TfrmMAP(Workspace& workspace, UserInteraction& ui, QWidget* parent)
     : QMainWindow(parent)
@@ -70,8 +78,25 @@ bool TfrmMAP::StartUp()
     bool loaded = false;
     {
         const BusyCursor busy;
-        loaded = workspace_.Open(ui_);
+        loaded = workspace_.BeginOpen(ui_);
     }
+    // The units are read meanwhile, and taken in once the map is on screen (or after a while,
+    // for a window that is never drawn, such as one started minimised); then the troop marks
+    // are drawn. Connected before anything else hears of the first paint.
+    const auto finish = [this] {
+        if (!workspace_.UnitsPending())
+            return;
+        {
+            const BusyCursor busy;
+            workspace_.FinishOpen(ui_);
+        }
+        frmTroopShowSelect_->RefreshLists();
+        FillTroopViews();
+        RedrawMap();
+    };
+    connect(this, &TfrmMAP::MapPainted, this, finish,
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    QTimer::singleShot(kUnitsPatienceMs, this, finish);
     ApplyDisplaySettings();
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         Canvas().SizeBufferFor(*screen);

@@ -1,0 +1,47 @@
+// Reading the unit files a session starts from on a thread of their own, while the map
+// database is read: on a large world they are most of what a start reads.
+#pragma once
+
+#include "people/unit_list.h"
+
+#include <cstdint>
+#include <future>
+#include <string>
+
+namespace korvane {
+
+class TrecINI;
+
+/// "Units.dat" and the hex unit file of one turn, as LoadUnitFile reads them.
+struct UnitFilesRead
+{
+    TUnitList Units;
+    bool UnitsRead = false;  // false when the file is missing or could not be read
+    TUnitList HexUnits;
+    bool HexUnitsRead = false;
+};
+
+class UnitFilesAhead
+{
+public:
+    /// Starts reading the files the settings name, for the settings' current turn. Reading
+    /// changes nothing but its own lists and says nothing; what was found is for Take.
+    explicit UnitFilesAhead(const TrecINI& settings);
+    /// Waits for the reading, when it was not taken.
+    ~UnitFilesAhead() = default;
+    UnitFilesAhead(const UnitFilesAhead&) = delete;
+    UnitFilesAhead& operator=(const UnitFilesAhead&) = delete;
+
+    /// Whether what is read stands for these settings: the same data folder, names, player's
+    /// faction and current turn as when the reading started.
+    bool Fits(const TrecINI& settings) const;
+    /// Waits for the reading to end and hands over what was read; once only.
+    UnitFilesRead Take();
+
+private:
+    std::string unitsFile_, hexUnitsFile_;
+    std::int32_t ownFaction_ = 0;
+    std::future<UnitFilesRead> reading_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,163 @@
+// A session opened in two halves: the map first, the unit files read meanwhile and taken in
+// after, as the whole start takes them in, and before anything saves.
+#include "reportimport/report_reader.h"
+#include "storage/map_database.h"
+#include "storage/turn_files.h"
+#include "storage/unit_list_files.h"
+#include "workspace/workspace.h"
+
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScriptedInteraction;
+
+constexpr const char* kReport = KORVANE_TEST_DATA_DIR "/reports/ravenmoor-turn14.txt";
+
+class StartupHalvesTest : public ::testing::Test
+{
+protected:
+    // A data folder as a session leaves it: a report imported, the database saved, orders
+    // given to one of the player's units, and the session closed.
+    StartupHalvesTest()
+    {
+        fs::create_directory(dir.File("DATA"));
+        Workspace first{dir.Path()};
+        first.Open(ui);
+        first.Settings.FactionNo = 7;
+        EXPECT_TRUE(ImportTurnReport(first, kReport, ui));
+        EXPECT_TRUE(first.SaveDatabase());
+        first.Map.UnitFileList.Items(0)->SetOrders({"WORK", "; and then"});
+        const TrecINI& settings = first.Settings;
+        EXPECT_TRUE(SaveOrdersFile(first.Map.UnitFileList,
+                                   settings.DataPath(TurnFileName(settings.OrdersStem, settings.CurrentTurn)), false));
+        EXPECT_TRUE(first.SaveOnExit(ui));
+        ui.shown.clear();
+    }
+
+    // Every unit record the workspace holds, as the unit files write them, with what they do
+    // not write: seen marks, last places and orders; then each hex's units.
+    static std::string Units(const Workspace& ws)
+    {
+        std::string text;
+        ws.Map.UnitFileList.ForEach([&text](const TUnit& unit) {
+            unit.AppendLineTo(text);
+            text += " seen " + std::to_string(unit.Seen) + " at " + std::to_string(unit.LastLevel) + ","
+                + std::to_string(unit.LastX) + "," + std::to_string(unit.LastY) + " orders "
+                + std::to_string(unit.Orders.size()) + "\n";
+        });
+        ws.Map.ForEachCell([&text](const TMapCell& cell) {
+            text += "hex " + std::to_string(cell.Level) + "," + std::to_string(cell.X) + "," + std::to_string(cell.Y)
+                + "\n";
+            AppendUnitLines(cell.Units, text);
+        });
+        return text + "views " + std::to_string(ws.TroopViews.Names().size());
+    }
+
+    std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
+
+    // The units as the former start had them: it read the turn's hex unit file with the
+    // database, then again for the turn, and copied every unit it placed. `turn` stands for
+    // the settings' current turn when given.
+    std::string Former(int turn = 0)
+    {
+        Workspace former{dir.Path()};
+        TrecINI& settings = former.Settings;
+        EXPECT_TRUE(settings.ReadSettings() && former.Factions.LoadFromFile(settings));
+        EXPECT_TRUE(former.LoadKeywordLists().empty());
+        if (turn > 0)
+            settings.CurrentTurn = turn;
+        EXPECT_TRUE(LoadMapDatabase(former.Map, settings, settings.DataDir, ui));
+        EXPECT_TRUE(LoadUnits(former.Map, settings.DataDir, settings));
+        former.StepToTurn(settings.CurrentTurn, ui);
+        EXPECT_TRUE(former.TroopViews.Load(settings.DataDir, settings));
+        formerCells = former.Map.CellCount();
+        return Units(former);
+    }
+
+    testing::TempDir dir;
+    ScriptedInteraction ui;
+    int formerCells = 0;
+};
+
+TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartAndTheFormerReadingGive)
+{
+    Workspace whole{dir.Path()};
+    ASSERT_TRUE(whole.Open(ui));
+    ASSERT_EQ(whole.Map.UnitFileList.Count(), 4);
+
+    Workspace halves{dir.Path()};
+    ASSERT_TRUE(halves.BeginOpen(ui));
+    EXPECT_TRUE(halves.UnitsPending());
+    EXPECT_EQ(halves.Map.UnitFileList.Count(), 0);
+    halves.Map.ForEachCell([](const TMapCell& cell) { EXPECT_EQ(cell.Units.Count(), 0) << "drawn without units"; });
+    const std::string database = dir.Read("DATA/Map.Dat");
+    EXPECT_FALSE(halves.SaveDatabase()) << "hexes the units stand in are not in yet";
+    EXPECT_EQ(dir.Read("DATA/Map.Dat"), database);
+    halves.FinishOpen(ui);
+    EXPECT_FALSE(halves.UnitsPending());
+    EXPECT_EQ(Units(halves), Units(whole));
+    EXPECT_EQ(halves.Map.CellCount(), whole.Map.CellCount());
+
+    EXPECT_EQ(Former(), Units(whole));
+    EXPECT_EQ(formerCells, whole.Map.CellCount());
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(StartupHalvesTest, WhatSavesImportsOrStepsTakesTheUnitsInFirst)
+{
+    Workspace whole{dir.Path()};
+    ASSERT_TRUE(whole.Open(ui));
+    const std::string units = dir.Read("DATA/Units.dat");
+    const std::vector<std::pair<const char*, std::function<void(Workspace&)>>> actions = {
+        {"exit", [this](Workspace& ws) { EXPECT_TRUE(ws.SaveOnExit(ui)); }},
+        {"turn step", [this](Workspace& ws) { ws.StepToTurn(ws.Settings.CurrentTurn, ui); }},
+        {"reload", [this](Workspace& ws) { EXPECT_TRUE(ws.ReloadDatabase(ui)); }},
+        {"import", [this](Workspace& ws) { EXPECT_TRUE(ImportTurnReport(ws, kReport, ui)); }},
+    };
+    for (const auto& [name, action] : actions) {
+        Workspace ws{dir.Path()};
+        ASSERT_TRUE(ws.BeginOpen(ui));
+        action(ws);
+        EXPECT_FALSE(ws.UnitsPending()) << name;
+        EXPECT_EQ(Units(ws), Units(whole)) << name;
+        EXPECT_EQ(dir.Read("DATA/Units.dat"), units) << name << ": every unit known is kept";
+    }
+}
+
+TEST_F(StartupHalvesTest, UnreadableUnitFilesAreRefusedForTheSession)
+{
+    // The unit file is written at exit, so leaving it is a failure; the turn's file is not.
+    for (const auto& [name, exitFails] : {std::pair{"Units.dat", true}, std::pair{"Units0014.dat", false}}) {
+        const std::string file = Data(name), kept = file + ".kept";
+        fs::rename(file, kept);
+        fs::create_directory(file);  // there, and every read of it fails
+        Workspace ws{dir.Path()};
+        ASSERT_TRUE(ws.BeginOpen(ui));
+        EXPECT_NE(ws.SaveOnExit(ui), exitFails) << name;
+        EXPECT_TRUE(ws.Refused.Contains(file)) << name;
+        EXPECT_TRUE(fs::is_directory(file)) << name << " is never written over";
+        fs::remove(file);
+        fs::rename(kept, file);
+    }
+}
+
+TEST_F(StartupHalvesTest, SettingsChangedBetweenTheHalvesAreFollowed)
+{
+    Workspace halves{dir.Path()};
+    ASSERT_TRUE(halves.BeginOpen(ui));
+    halves.Settings.CurrentTurn = 3;  // a turn without files
+    halves.FinishOpen(ui);
+    EXPECT_EQ(Units(halves), Former(3));
+}
+
+}  // namespace
+}  // namespace korvane
