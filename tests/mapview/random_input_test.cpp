@@ -1,33 +1,21 @@
 // Every window under seeded random input on a real world in a scratch folder: no crash, no event over 5 s, nothing
 // written outside, and the folder opens again silently. KORVANE_RANDOM_SEED and KORVANE_RANDOM_EVENTS choose the run.
+#include "mapview/random_input_driver.h"
 #include "mapview/windows/frm_map.h"
 
 #include "storage/exchange_file.h"
 #include "storage/map_database.h"
 #include "support/fixtures.h"
-#include "support/random_stream.h"
 #include "support/scripted_interaction.h"
-#include "windows/qt_interaction.h"
 #include "windows/unit_browser_world.h"
 #include "workspace/workspace.h"
 
-#include <QTest>
 #include <QtTest/qtestspontaneevent.h>
-#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <deque>
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
-#include <numeric>
-#include <set>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #ifdef __SANITIZE_ADDRESS__
 #include <sanitizer/common_interface_defs.h>
@@ -38,422 +26,60 @@ namespace fs = std::filesystem;
 namespace korvane {
 namespace {
 
-// The scratch folder (HOME, XDG_*, TMPDIR inside); where the run is, for a crash handler; the last steps.
-std::string gScratch;
-char gWhere[512] = "before the first event\n";
-std::deque<std::string> gRecent;
+using random_input::gWhere;
+using random_input::Keys;
+using random_input::Lines;
+using random_input::Name;
 
-std::string Lines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += "\n    " + line;
-    return text;
-}
+std::string gScratch;  // HOME, XDG_* and TMPDIR point inside
 
-void SayWhereOnDeath()
-{
-    [[maybe_unused]] auto ignored = ::write(2, gWhere, strnlen(gWhere, sizeof gWhere));
-}
-
-void SayWhereOnSignal(int signal)
-{
-    SayWhereOnDeath();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-// Files outside the scratch folder, by time and size; a folder only by name.
+// Files outside the scratch folder by time and size, a folder only by name: the real home's top, settings, data and
+// cache, the real reports and the demo world; but QtProject.conf, which the window tests beside this one write.
 using Listing = std::map<std::string, std::pair<fs::file_time_type, std::uintmax_t>>;
-
-void AddToListing(Listing& listing, const fs::path& root, bool recursive)
-{
-    std::error_code error, ignored;
-    for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (!recursive)
-            it.disable_recursion_pending();
-        auto& stamp = listing[it->path().string()];
-        if (it->is_regular_file(ignored))
-            stamp = {it->last_write_time(ignored), it->file_size(ignored)};
-    }
-}
-
-/// The real home's top, settings, data and cache, the real reports and the demo world; but QtProject.conf, which
-/// the window tests beside this one write: this run's is checked where it went.
 Listing WatchedFiles(const std::string& realHome)
 {
     Listing listing;
-    AddToListing(listing, testing::FixturesDir(), true);
-    AddToListing(listing, KORVANE_DEMO_DIR, true);
+    const auto add = [&](const fs::path& root, bool recursive) {
+        std::error_code error, ignored;
+        for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
+             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+            if (!recursive)
+                it.disable_recursion_pending();
+            auto& stamp = listing[it->path().string()];
+            if (it->is_regular_file(ignored))
+                stamp = {it->last_write_time(ignored), it->file_size(ignored)};
+        }
+    };
+    add(testing::FixturesDir(), true);
+    add(KORVANE_DEMO_DIR, true);
     if (!realHome.empty()) {
-        AddToListing(listing, realHome, false);
+        add(realHome, false);
         for (const char* sub : {".config", ".local", ".cache"})
-            AddToListing(listing, fs::path(realHome) / sub, true);
+            add(fs::path(realHome) / sub, true);
     }
     listing.erase((fs::path(realHome) / ".config/QtProject.conf").string());
     return listing;
 }
 
-std::vector<std::string> ChangedFiles(const Listing& before, const Listing& after)
-{
-    std::vector<std::string> changed;
-    for (const auto& [name, stamp] : after)
-        if (!before.count(name) || before.at(name) != stamp)
-            changed.push_back((before.count(name) ? "changed: " : "new: ") + name);
-    return changed;
-}
-
-/// Answers at random, a quarter through the real message boxes; while `strict`, every message is a fault.
-class RandomInteraction : public UserInteraction
+/// The main window: gestures on the map, its keys, its menus and controls, files dropped on it.
+class MapDriver : public random_input::RandomDriver
 {
 public:
-    explicit RandomInteraction(testing::RandomStream& random)
-        : random_(random)
-    {
-    }
-
-    bool strict = false;
-    std::vector<std::string> strictMessages;
-
-    void Info(const std::string& text) override { Message(text, &QtInteraction::Info); }
-    void Warning(const std::string& text) override { Message(text, &QtInteraction::Warning); }
-    void Error(const std::string& text) override { Message(text, &QtInteraction::Error); }
-    bool AskYesNo(const std::string& text) override
-    {
-        return Strict(text) || (Shown() ? boxes_.AskYesNo(text) : random_.Chance(0.5));
-    }
-    Answer AskYesNoCancel(const std::string& text) override
-    {
-        if (Strict(text))
-            return Answer::Yes;
-        return Shown() ? boxes_.AskYesNoCancel(text)
-                       : std::vector{Answer::Yes, Answer::No, Answer::Cancel}[random_.Int(0, 2)];
-    }
-    bool Identify(const std::string& objectText) override
-    {
-        return !Strict(objectText) && (Shown() ? boxes_.Identify(objectText) : random_.Chance(0.5));
-    }
-    bool ProcessPendingMessages() override { return boxes_.ProcessPendingMessages(); }
+    using RandomDriver::RandomDriver;
 
 private:
-    void Message(const std::string& text, void (QtInteraction::*show)(const std::string&))
+    TfrmMAP& W() const { return static_cast<TfrmMAP&>(*window_); }
+    QWidget* Map() const { return W().Widgets().paintMap; }
+    QPoint MapPoint() { return {random_.Int(-4, Map()->width() + 4), random_.Int(-4, Map()->height() + 4)}; }
+
+    void ActOnMain() override
     {
-        if (!Strict(text) && Shown())
-            (boxes_.*show)(text);
+        OneOf({{45, [&] { MapGesture(); }},
+               {23, [&] { ActOnWidgets(); }},
+               {15, [&] { MenuItem(); }},
+               {14, [&] { MapKey(); }},
+               {3, [&] { DropFiles(); }}});
     }
-    bool Strict(const std::string& text)
-    {
-        if (strict)
-            strictMessages.push_back(text);
-        return strict;
-    }
-    bool Shown() { return random_.Chance(0.25); }
-
-    testing::RandomStream& random_;
-    QtInteraction boxes_;
-};
-
-/// Names the file dialogs are answered with, all inside the scratch folder.
-struct FilePools
-{
-    std::string program;  // the program folder
-    std::string files;  // files to open and to write
-
-    /// What the folders hold, but a map bitmap of hundreds of megabytes, which any reader takes long over.
-    static std::vector<std::string> In(std::initializer_list<std::string> dirs)
-    {
-        std::vector<std::string> names;
-        std::error_code error;
-        for (const std::string& dir : dirs)
-            for (const auto& entry : fs::directory_iterator(dir, error))
-                if (!entry.is_regular_file(error) || entry.file_size(error) <= (16 << 20))
-                    names.push_back(entry.path().string());
-        return names;
-    }
-
-    /// A report, exchange or battle file, a data file, junk; now and then a missing one.
-    std::string ToOpen(testing::RandomStream& random) const
-    {
-        const std::vector<std::string> names = In({files, program + "/IMPORT", program + "/DATA", program});
-        if (names.empty() || random.Chance(0.1))
-            return files + "/missing-" + std::to_string(random.Int(0, 3)) + ".txt";
-        return random.Pick(names);
-    }
-
-    /// A file to replace, a new one, a folder, or one in a missing folder; never a data file, which is asked for.
-    std::string ToSave(testing::RandomStream& random) const
-    {
-        static const std::vector<std::string> kEndings = {".kvd", ".KVD", ".btl", ".txt", ".bmp", "", ".dat"};
-        switch (random.Int(0, 5)) {
-        case 0:
-            if (const std::vector<std::string> names = In({files}); !names.empty())
-                return random.Pick(names);
-            [[fallthrough]];
-        case 1:
-        case 2:
-            return files + "/new-" + std::to_string(random.Int(0, 20)) + random.Pick(kEndings);
-        case 3:
-            return files + "/name with spaces, \xC3\xA9t\xC3\xA9 " + std::to_string(random.Int(0, 3))
-                + random.Pick(kEndings);
-        case 4:
-            return files + "/no such folder/x" + random.Pick(kEndings);
-        default:
-            return files;
-        }
-    }
-};
-
-/// Keys as a player names them, separated by spaces: "Esc Shift+Left Ctrl+G".
-std::vector<QKeyCombination> Keys(const char* names)
-{
-    std::vector<QKeyCombination> keys;
-    for (const QString& name : QString(names).split(' '))
-        keys.push_back(QKeySequence(name, QKeySequence::PortableText)[0]);
-    return keys;
-}
-
-std::string Name(const QObject* object)
-{
-    return object->objectName().toStdString();
-}
-
-// A step at a time into the window in front, from a timer per nested event loop (none fires inside its own slot).
-class RandomDriver
-{
-public:
-    RandomDriver(testing::RandomStream& random, const FilePools& pools)
-        : random_(random)
-        , pools_(pools)
-    {
-        clock_.start();
-    }
-
-    /// Plays until the stream runs out (then closes every window, the main one last) or the player closed it.
-    void Run(TfrmMAP& window)
-    {
-        window_ = &window;
-        ending_ = false;
-        mark_ = clock_.elapsed();
-        QEventLoop loop;
-        loop_ = &loop;
-        Timer(0)->start();
-        loop.exec();
-        for (const auto& timer : timers_)
-            timer->stop();
-        loop_ = nullptr;
-    }
-
-    std::vector<std::string> failures;
-    std::map<std::string, long> actedOn;  // events per window, to see that every window was reached
-
-private:
-    QTimer* Timer(int depth)
-    {
-        while (static_cast<int>(timers_.size()) <= depth) {
-            auto& timer = timers_.emplace_back(std::make_unique<QTimer>());
-            QObject::connect(timer.get(), &QTimer::timeout, [this, level = int(timers_.size()) - 1] { Tick(level); });
-        }
-        return timers_[depth].get();
-    }
-
-    void Fail(const std::string& what)
-    {
-        failures.push_back(what + " at " + random_.Where()
-                           + "\n  the last steps:" + Lines({gRecent.begin(), gRecent.end()}));
-        fprintf(stderr, "RandomInput: %s\n", failures.back().c_str());
-    }
-
-    /// A gap of more than 5 s since the last step began or ended was spent on one event.
-    void CheckTime(const char* when)
-    {
-        const qint64 now = clock_.elapsed();
-        if (now - mark_ > 5000)
-            Fail("an event took " + std::to_string(now - mark_) + " ms (" + when + " " + lastStep_ + ")");
-        mark_ = now;
-    }
-
-    /// A folder name joined to a file name without a separator lands beside the scratch folder.
-    void CheckStrays()
-    {
-        const fs::path scratch(gScratch);
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(scratch.parent_path(), error)) {
-            const std::string name = entry.path().filename().string();
-            if (name != scratch.filename() && name.rfind(scratch.filename(), 0) == 0 && strays_.insert(name).second)
-                Fail("written outside the scratch folder: " + entry.path().string());
-        }
-    }
-
-    void Tick(int depth)
-    {
-        CheckTime("after");
-        CheckStrays();
-        ending_ = ending_ || random_.Done() || !window_ || !window_->isVisible();
-        QTimer* deeper = Timer(depth + 1);
-        deeper->start();
-        const int outerDepth = std::exchange(depth_, depth);
-        const QPointer<QWidget> outerTarget = target_;
-        ending_ ? Close() : Step();
-        depth_ = outerDepth;
-        target_ = outerTarget;
-        deeper->stop();
-        CheckTime("during");
-    }
-
-    /// Records the step about to be played on the target window, for a failure and a crash.
-    void Note(const std::string& what)
-    {
-        const std::string window = target_ ? target_->metaObject()->className() : "-";
-        lastStep_ = "#" + std::to_string(random_.EventNo()) + " d" + std::to_string(depth_) + " " + window + ": "
-            + what;
-        static const bool trace = qEnvironmentVariableIsSet("KORVANE_RANDOM_TRACE");
-        if (trace)
-            fprintf(stderr, "%s\n", lastStep_.c_str());
-        gRecent.push_back(lastStep_);
-        if (gRecent.size() > 25)
-            gRecent.pop_front();
-        // Also in a file, for a death that calls no handler; padded: a shorter line leaves nothing of the one before.
-        memset(gWhere, 0, sizeof gWhere);
-        snprintf(gWhere, sizeof gWhere, "\nRandomInput at %s; %s\n", random_.Where().c_str(), lastStep_.c_str());
-        if (whereFile_ >= 0 && ::pwrite(whereFile_, gWhere, sizeof gWhere, 0) < 0)
-            whereFile_ = -1;
-        ++actedOn[window];
-    }
-
-    /// Plays one of the actions, each as likely as its weight.
-    void OneOf(const std::vector<std::pair<int, std::function<void()>>>& actions)
-    {
-        int roll = random_.Int(0,
-                               std::accumulate(actions.begin(), actions.end(), 0, [](int sum, const auto& action) {
-                                   return sum + action.first;
-                               }) - 1);
-        for (const auto& [weight, act] : actions)
-            if ((roll -= weight) < 0)
-                return act();
-    }
-
-    void Press(QWidget* to, QKeyCombination key)
-    {
-        Note("key " + QKeySequence(key).toString().toStdString() + " in " + Name(to));
-        QTest::keyClick(to, key.key(), key.keyboardModifiers());
-    }
-
-    void Click(const std::string& what, QWidget* on, QPoint at = {}, Qt::MouseButton button = Qt::LeftButton,
-               Qt::KeyboardModifiers mods = {}, bool twice = false)
-    {
-        Note(what);
-        if (twice)
-            QTest::mouseDClick(on, button, mods, at);
-        else
-            QTest::mouseClick(on, button, mods, at);
-    }
-
-    /// Ending: the windows in front are closed, the main window last; then the loop ends.
-    void Close()
-    {
-        if ((target_ = QApplication::activePopupWidget())) {
-            Press(target_, Qt::Key_Escape);
-        } else if ((target_ = QApplication::activeModalWidget())) {
-            CloseWindow("close (ending)");
-        } else if (window_ && window_->isVisible()) {
-            target_ = static_cast<QWidget*>(window_.data());
-            CloseWindow("close (ending)");
-        } else if (depth_ == 0 && loop_) {
-            loop_->quit();
-        }
-        if (++closingTicks_ > 5000) {
-            Fail("the windows would not close");
-            if (loop_)
-                loop_->quit();
-        }
-    }
-
-    void CloseWindow(const std::string& what)
-    {
-        Note(what);
-        if (qobject_cast<QDialog*>(target_) && random_.Chance(0.5))
-            QTest::keyClick(target_->focusWidget() ? target_->focusWidget() : target_.data(), Qt::Key_Escape);
-        else
-            target_->close();  // the title bar's close button
-    }
-
-    void Step()
-    {
-        closingTicks_ = 0;
-        random_.NextEvent();
-        if (random_.EventNo() % 10000 == 0)
-            fprintf(stderr, "RandomInput: event %ld\n", random_.EventNo());
-        if ((target_ = QApplication::activePopupWidget()))
-            return ActOnPopup();
-        QWidget* modal = QApplication::activeModalWidget();
-        const std::vector<QWidget*> windows = Reachable(modal);
-        if (windows.empty())
-            return;
-        // Without a modal window the player works mostly in the main one, now and then in a tool window.
-        QWidget* const main = window_.data();
-        target_ = modal ? (random_.Chance(0.8) ? modal : random_.Pick(windows))
-                        : (random_.Chance(0.6) ? main : random_.Pick(windows));
-        if (!target_)
-            return;
-        // The window acted on is the active one, as under the player's mouse: keys go by it.
-        if (QApplication::activeWindow() != target_)
-            QApplication::setActiveWindow(target_);
-        if (target_ != main && random_.Chance(0.02 + 0.03 * depth_))
-            return CloseWindow("close");
-        if (target_ == main)
-            OneOf({{45, [&] { MapGesture(); }},
-                   {23, [&] { ActOnWidgets(); }},
-                   {15, [&] { MenuItem(); }},
-                   {14, [&] { MapKey(); }},
-                   {3, [&] { DropFiles(); }}});
-        else if (!AnswerQtDialog())
-            ActOnWidgets();
-    }
-
-    /// Every shown window, or the modal one and those it opened; sorted by name, so that a seed plays the same run.
-    std::vector<QWidget*> Reachable(QWidget* modal) const
-    {
-        std::vector<QWidget*> windows;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (!widget->isVisible() || widget->isMinimized() || qobject_cast<QMenu*>(widget)
-                || widget->windowType() == Qt::ToolTip || widget->windowType() == Qt::Popup)
-                continue;
-            bool reachable = !modal;
-            for (const QWidget* up = widget; up && !reachable; up = up->parentWidget())
-                reachable = up == modal;
-            if (reachable)
-                windows.push_back(widget);
-        }
-        const auto key = [](const QWidget* w) {
-            return std::tuple(std::string(w->metaObject()->className()), w->objectName(), w->windowTitle());
-        };
-        std::stable_sort(windows.begin(), windows.end(), [&](auto* a, auto* b) { return key(a) < key(b); });
-        return windows;
-    }
-
-    /// The calculator starts a program of the desktop, which a test must not.
-    static bool Skipped(const QAction* item) { return item->objectName() == "mnuToolsCalc"; }
-
-    void ActOnPopup()
-    {
-        if (auto* menu = qobject_cast<QMenu*>(target_)) {
-            std::vector<QAction*> items;
-            for (QAction* item : menu->actions())
-                if (item->isVisible() && item->isEnabled() && !item->isSeparator() && !Skipped(item))
-                    items.push_back(item);
-            if (items.empty() || random_.Chance(0.1))
-                return Press(menu, Qt::Key_Escape);
-            QAction* item = random_.Pick(items);
-            return Click("menu item " + item->text().toStdString(), menu, menu->actionGeometry(item).center());
-        }
-        auto* view = target_->findChild<QAbstractItemView*>();
-        if (view && random_.Chance(0.8))
-            return ClickItem(view);
-        Press(target_, Qt::Key_Escape);
-    }
-
-    // -- the main window ------------------------------------------------------------------------
 
     void MapKey()
     {
@@ -464,23 +90,6 @@ private:
         Press(to ? to : window_.data(), key);
     }
 
-    QWidget* Map() const { return window_->Widgets().paintMap; }
-    QPoint MapPoint() { return {random_.Int(-4, Map()->width() + 4), random_.Int(-4, Map()->height() + 4)}; }
-
-    template <typename Event>
-    void SendSpontaneous(QWidget* to, Event event)
-    {
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        QApplication::sendEvent(to, &event);
-    }
-
-    void Move(QWidget* map, QPoint at, Qt::KeyboardModifiers mods)
-    {
-        Note("move over the map");
-        SendSpontaneous(map,
-                        QMouseEvent(QEvent::MouseMove, at, map->mapToGlobal(at), Qt::NoButton, Qt::NoButton, mods));
-    }
-
     void MapGesture()
     {
         static const auto kMods = Keys("X X X Shift+X Ctrl+X Alt+X Ctrl+Shift+X");  // for their modifiers
@@ -488,29 +97,36 @@ private:
         QWidget* map = Map();
         const QPoint at = MapPoint();
         const Qt::KeyboardModifiers mods = random_.Pick(kMods).keyboardModifiers();
-        const FrmMapWidgets& w = window_->Widgets();
-        // The pointer is where the player clicks; a context menu opens there.
-        QCursor::setPos(map->mapToGlobal(at));
-        const auto wheel = [&](int delta, bool sideways) {
-            Note("wheel " + std::to_string(delta) + (sideways ? " sideways" : ""));
-            SendSpontaneous(map,
-                            QWheelEvent(at, map->mapToGlobal(at), QPoint(),
-                                        sideways ? QPoint(delta, 0) : QPoint(0, delta), Qt::NoButton, mods,
-                                        Qt::NoScrollPhase, false));
+        const FrmMapWidgets& w = W().Widgets();
+        QCursor::setPos(map->mapToGlobal(at));  // the pointer is where the player clicks; a context menu opens there
+        const auto send = [&](const std::string& what, auto event) {
+            Note(what);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            QApplication::sendEvent(map, &event);
         };
-        OneOf({{6, [&] { Move(map, at, mods); }},
-               {3, [&] { Click("click on the map", map, at, Qt::LeftButton, mods); }},
-               {3, [&] { Click("double click on the map", map, at, Qt::LeftButton, mods, true); }},
-               {3, [&] { Click("right click on the map", map, at, Qt::RightButton, mods); }},
-               {6, [&] { Drag(map); }},
-               {6, [&] { wheel(random_.Pick(kWheel), random_.Chance(0.15)); }},
-               {1,
-                [&] {
-                    Click("click on the overview", w.imgSmallMap,
-                          {random_.Int(0, w.imgSmallMap->width()), random_.Int(0, w.imgSmallMap->height())});
-                }},
-               {1, [&] { Click("click on the coordinates", w.pnlCoords); }},
-               {1, [&] { Drag(w.pnlMain->handle(1), true); }}});
+        const auto wheel = [&](int delta, bool sideways) {
+            send("wheel " + std::to_string(delta) + (sideways ? " sideways" : ""),
+                 QWheelEvent(at, map->mapToGlobal(at), QPoint(), sideways ? QPoint(delta, 0) : QPoint(0, delta),
+                             Qt::NoButton, mods, Qt::NoScrollPhase, false));
+        };
+        const QPoint small(w.imgSmallMap->width(), w.imgSmallMap->height());
+        OneOf(
+            {{6,
+              [&] {
+                  send("move over the map",
+                       QMouseEvent(QEvent::MouseMove, at, map->mapToGlobal(at), Qt::NoButton, Qt::NoButton, mods));
+              }},
+             {3, [&] { Click("click on the map", map, at, Qt::LeftButton, mods); }},
+             {3, [&] { Click("double click on the map", map, at, Qt::LeftButton, mods, true); }},
+             {3, [&] { Click("right click on the map", map, at, Qt::RightButton, mods); }},
+             {6, [&] { Drag(map); }},
+             {6, [&] { wheel(random_.Pick(kWheel), random_.Chance(0.15)); }},
+             {1,
+              [&] {
+                  Click("click on the overview", w.imgSmallMap, {random_.Int(0, small.x()), random_.Int(0, small.y())});
+              }},
+             {1, [&] { Click("click on the coordinates", w.pnlCoords); }},
+             {1, [&] { Drag(w.pnlMain->handle(1), true); }}});
     }
 
     /// With the middle, left or space+left button, or of the splitter; released unless the window went.
@@ -539,13 +155,14 @@ private:
     /// Leaving the program (rarely) ends a session; the next one starts from the folder.
     void MenuItem()
     {
+        const FrmMapMenus& menus = W().Menus();
         std::vector<QAction*> items;
-        for (QAction* top : window_->menuBar()->actions())
+        for (QAction* top : W().menuBar()->actions())
             for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>())
-                if (!item->isSeparator() && !item->menu() && !Skipped(item) && item != window_->Menus().mnuFileExit)
+                if (!item->isSeparator() && !item->menu() && !Skipped(item) && item != menus.mnuFileExit)
                     items.push_back(item);
-        QAction* item = random_.Chance(0.01) ? window_->Menus().mnuFileExit : random_.Pick(items);
-        emit window_->Menus().mnuFile->aboutToShow();  // which enables "Save database"
+        QAction* item = random_.Chance(0.01) ? menus.mnuFileExit : random_.Pick(items);
+        emit menus.mnuFile->aboutToShow();  // which enables "Save database"
         Note("menu item " + item->text().toStdString());
         if (item->isEnabled())
             item->trigger();
@@ -566,226 +183,16 @@ private:
         if (enter.isAccepted())
             QApplication::sendEvent(window_, &drop);
     }
-
-    /// Qt's own dialogs; a file dialog by name only, as browsing could lead out of the scratch folder.
-    bool AnswerQtDialog()
-    {
-        auto* files = qobject_cast<QFileDialog*>(target_);
-        auto* input = qobject_cast<QInputDialog*>(target_);
-        auto* colour = qobject_cast<QColorDialog*>(target_);
-        if (auto* box = qobject_cast<QMessageBox*>(target_)) {
-            const QList<QAbstractButton*> buttons = box->buttons();
-            if (buttons.isEmpty() || random_.Chance(0.1))
-                Press(box, Qt::Key_Escape);
-            else if (QAbstractButton* button = buttons[random_.Int(0, int(buttons.size()) - 1)])
-                Click("button " + button->text().toStdString(), button);
-        } else if (!files && !input && !colour) {
-            return false;
-        } else if (random_.Chance(files ? 0.15 : input ? 0.2 : 0.3)) {
-            Note("cancel");
-            static_cast<QDialog*>(target_.data())->reject();
-        } else if (files) {
-            const bool save = files->acceptMode() == QFileDialog::AcceptSave;
-            const QString name = QString::fromStdString(save ? pools_.ToSave(random_) : pools_.ToOpen(random_));
-            Note((save ? "save as " : "open ") + name.toStdString());
-            if (auto* box = files->findChild<QLineEdit*>("fileNameEdit"))
-                box->setText(name);
-            else
-                files->selectFile(name);
-            QMetaObject::invokeMethod(files, "accept");
-        } else if (input) {
-            static const std::vector<std::string> kNames = {"", "Glor", "a", "ville", "Korvane"};
-            const std::string text = random_.Chance(0.5) ? random_.Pick(kNames) : random_.Text();
-            Note("type " + text + " and OK");
-            input->setTextValue(QString::fromStdString(text));
-            input->accept();
-        } else {
-            const QColor pick(random_.Int(0, 255), random_.Int(0, 255), random_.Int(0, 255));
-            Note("pick " + pick.name().toStdString());
-            colour->setCurrentColor(pick);
-            colour->accept();
-        }
-        return true;
-    }
-
-    // Any window by its controls, but the bulk import's drive list, which leads out of the scratch folder.
-
-    void ActOnWidgets()
-    {
-        static const auto kKeys = Keys("Esc Return Enter Tab Shift+Backtab Space Del F1 Down Up Alt+A Alt+O Alt+M "
-                                       "Alt+D Alt+U Alt+S Alt+C");
-        std::vector<QWidget*> controls;
-        for (QWidget* widget : target_->findChildren<QWidget*>())
-            if (widget->window() == target_ && widget->isVisible() && widget->isEnabled() && Name(widget) != "lstDrives"
-                && (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget)
-                    || qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget)
-                    || qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QPlainTextEdit*>(widget)
-                    || qobject_cast<QTextEdit*>(widget) || qobject_cast<QTabBar*>(widget)
-                    || qobject_cast<QAbstractSlider*>(widget)))
-                controls.push_back(widget);
-        if (controls.empty() || random_.Chance(0.08))
-            return Press(target_->focusWidget() ? target_->focusWidget() : target_.data(), random_.Pick(kKeys));
-        QWidget* control = random_.Pick(controls);
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            // A check box or option is clicked on its tick, which a wide one does not have in its middle.
-            const bool ticked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
-            Click("click " + Name(button) + " " + button->text().toStdString(), button,
-                  ticked ? QPoint(8, button->height() / 2) : QPoint());
-        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            ChooseIn(combo);
-        } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
-            ActOnView(view);
-        } else if (auto* tabs = qobject_cast<QTabBar*>(control)) {
-            const int tab = random_.Int(0, std::max(0, tabs->count() - 1));
-            Click("tab " + tabs->tabText(tab).toStdString(), tabs, tabs->tabRect(tab).center());
-        } else if (qobject_cast<QAbstractSlider*>(control)) {
-            Click("click the bar " + Name(control), control,
-                  {random_.Int(0, std::max(0, control->width() - 1)),
-                   random_.Int(0, std::max(0, control->height() - 1))});
-        } else {
-            TypeInto(control);
-        }
-    }
-
-    /// Typed key by key, as a player types, so that validators and key filters see each one.
-    void TypeText(QWidget* widget, const std::string& text)
-    {
-        const QPointer<QWidget> alive = widget;
-        for (const QChar c : QString::fromStdString(text)) {
-            if (!alive)
-                return;
-            if (c.unicode() < 128)
-                QTest::keyClick(widget, static_cast<char>(c.unicode()));
-            else
-                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-
-    void TypeOver(QWidget* box, const std::string& text)
-    {
-        const QPointer<QWidget> alive = box;
-        Note("type over " + Name(box) + " with \"" + text + "\"");
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        if (alive)
-            QTest::keyClick(box, Qt::Key_Delete);
-        if (alive)
-            TypeText(box, text);
-    }
-
-    /// A box holding a path is typed over whole: a letter changed in the middle could lead out of the folder.
-    void TypeInto(QWidget* box)
-    {
-        static const auto kKeys = Keys(
-            "Return Esc Backspace Del Home End Up Down PgUp PgDown Ctrl+Z Ctrl+V Ctrl+X Tab");
-        static const auto kPathKeys = Keys("Return Esc Home End Tab Up Down");
-        const QPointer<QWidget> alive = box;
-        QTest::mouseClick(box, Qt::LeftButton, {},
-                          QPoint(random_.Int(1, std::max(1, box->width() - 2)), box->height() / 2));
-        if (!alive)
-            return;
-        const auto* edit = qobject_cast<const QLineEdit*>(box);
-        const auto* combo = qobject_cast<const QComboBox*>(box);
-        if ((edit && edit->text().contains('/')) || (combo && combo->currentText().contains('/'))) {
-            const int how = random_.Int(0, 3);
-            return how >= 2 ? Press(box, random_.Pick(kPathKeys))
-                            : TypeOver(box, how == 0 ? pools_.ToSave(random_) : random_.Text());
-        }
-        const int how = random_.Int(0, 4);
-        if (how == 0) {
-            const std::string text = random_.Text();
-            Note("type \"" + text + "\" into " + Name(box));
-            TypeText(box, text);
-        } else if (how == 1) {
-            TypeOver(box, random_.Number());
-        } else if (const QKeyCombination key = random_.Pick(kKeys);
-                   key.key() != Qt::Key_V || !QGuiApplication::clipboard()->text().contains('/')) {
-            Press(box, key);  // but not a path cut from a file box, which could lead out of the scratch folder
-        }
-    }
-
-    void ChooseIn(QComboBox* combo)
-    {
-        static const auto kKeys = Keys("Up Down Home End PgDown A Return");
-        const int how = random_.Int(0, 3);
-        if (how == 0)
-            Click("open the list " + Name(combo), combo);
-        else if (how == 1 && combo->isEditable())
-            TypeInto(combo);
-        else
-            Press(combo, random_.Pick(kKeys));
-    }
-
-    /// Any cell of the view; in a view of the file system only the folders of the scratch folder.
-    QModelIndex SomeIndex(QAbstractItemView* view)
-    {
-        QAbstractItemModel* model = view->model();
-        if (auto* files = qobject_cast<QFileSystemModel*>(model)) {
-            const std::vector<std::string> folders = {gScratch, pools_.program, pools_.program + "/IMPORT",
-                                                      pools_.files, pools_.program + "/DATA"};
-            return files->index(QString::fromStdString(random_.Pick(folders)));
-        }
-        const QModelIndex root = view->rootIndex();
-        if (!model || model->rowCount(root) == 0)
-            return {};
-        return model->index(random_.Int(0, model->rowCount(root) - 1),
-                            random_.Int(0, std::max(1, model->columnCount(root)) - 1), root);
-    }
-
-    void ClickItem(QAbstractItemView* view)
-    {
-        const QModelIndex index = SomeIndex(view);
-        QWidget* on = view->viewport();
-        if (!index.isValid())
-            return Click("click the empty list " + Name(view), on);
-        view->scrollTo(index);
-        const QPoint at = view->visualRect(index).center();
-        const std::string line = " line " + std::to_string(index.row()) + " of " + Name(view);
-        OneOf({{3, [&] { Click("click" + line, on, at); }},
-               {1, [&] { Click("Ctrl+click" + line, on, at, Qt::LeftButton, Qt::ControlModifier); }},
-               {1, [&] { Click("Shift+click" + line, on, at, Qt::LeftButton, Qt::ShiftModifier); }},
-               {1, [&] { Click("double click" + line, on, at, Qt::LeftButton, {}, true); }},
-               {1, [&] { Click("right click" + line, on, at, Qt::RightButton); }}});
-    }
-
-    /// No drags, which wait for a real mouse; in the file system no keys that wander out of the scratch folder.
-    void ActOnView(QAbstractItemView* view)
-    {
-        static const auto kKeys = Keys("Up Down Home End PgDown Space Return Del Ctrl+A Shift+Down G Right Left");
-        if (random_.Chance(0.75))
-            return ClickItem(view);
-        const QKeyCombination key = random_.Pick(kKeys);
-        if (qobject_cast<QFileSystemModel*>(view->model()) && key.key() != Qt::Key_Space && key.key() != Qt::Key_Return)
-            return ClickItem(view);
-        Press(view, key);
-    }
-
-    testing::RandomStream& random_;
-    const FilePools& pools_;
-    std::vector<std::unique_ptr<QTimer>> timers_;
-    QEventLoop* loop_ = nullptr;
-    QPointer<TfrmMAP> window_;
-    QPointer<QWidget> target_;
-    int depth_ = 0;
-    bool ending_ = false;
-    long closingTicks_ = 0;
-    QElapsedTimer clock_;
-    qint64 mark_ = 0;
-    std::string lastStep_ = "the start";
-    std::set<std::string> strays_;
-    int whereFile_ = ::open((gScratch + "/last-event.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 };
 
-/// A copy as a player's file is: read-only sources come out writable.
-void Copy(const fs::path& from, const fs::path& to)
-{
-    std::error_code ignored;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ignored);
-    fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ignored);
-}
-
 /// Faction 3's game imported, and what the dialogs offer: reports, exchange and battle files, junk.
-void MakeWorld(const FilePools& pools)
+void MakeWorld(const random_input::FilePools& pools)
 {
+    const auto copy = [](const fs::path& from, const fs::path& to) {  // writable, as a player's file is
+        std::error_code ignored;
+        fs::copy_file(from, to, fs::copy_options::overwrite_existing, ignored);
+        fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ignored);
+    };
     fs::create_directories(pools.files + "/folder");
     fs::create_directories(pools.program + "/IMPORT");
     {
@@ -803,12 +210,12 @@ void MakeWorld(const FilePools& pools)
     for (const char* name :
          {"report-f3-t1.txt", "report-f3-t5.txt", "report-f3-t9.txt", "report-f4-t2.txt", "gm-report-f1-t1.txt",
           "report-with-template-f3-t7.txt", "orders-f3-t3.txt", "template-f3-t2.txt"})
-        Copy(fixtures + name, pools.program + "/IMPORT/" + name);
-    Copy(fixtures + "factions-list.txt", pools.files + "/factions-list.txt");
+        copy(fixtures + name, pools.program + "/IMPORT/" + name);
+    copy(fixtures + "factions-list.txt", pools.files + "/factions-list.txt");
     for (const char* corpus : {"kvd_file", "battle_file"}) {
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(fs::path(KORVANE_FUZZ_CORPUS_DIR) / corpus, error))
-            Copy(entry.path(), pools.files + "/" + entry.path().filename().string());
+            copy(entry.path(), pools.files + "/" + entry.path().filename().string());
     }
     std::ofstream(pools.files + "/empty.txt");
     std::string junk;
@@ -825,15 +232,15 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
             "RandomInput: seed %u, %ld events, scratch folder %s (its last-event.txt names the event, should the run "
             "die)\n",
             random.Seed(), random.Events(), gScratch.c_str());
-    const FilePools pools{gScratch + "/program", gScratch + "/files"};
+    const random_input::FilePools pools{gScratch};
     MakeWorld(pools);
     if (::testing::Test::HasFatalFailure())
         return;
     const std::string realHome = qEnvironmentVariable("KORVANE_REAL_HOME").toStdString();
     const Listing before = WatchedFiles(realHome);
 
-    RandomInteraction ui(random);
-    RandomDriver driver(random, pools);
+    random_input::RandomInteraction ui(random);
+    MapDriver driver(random, pools);
     QElapsedTimer clock;
     clock.start();
     for (int session = 1; !random.Done(); ++session) {
@@ -873,8 +280,11 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
         said.push_back(shown.text);
     EXPECT_TRUE(said.empty()) << "the program folder opened with a message after " << random.Where() << ":"
                               << Lines(said);
-    EXPECT_EQ(ChangedFiles(before, WatchedFiles(realHome)), std::vector<std::string>())
-        << "written outside the scratch folder during " << random.Where();
+    std::vector<std::string> changed;
+    for (const auto& [name, stamp] : WatchedFiles(realHome))
+        if (!before.count(name) || before.at(name) != stamp)
+            changed.push_back((before.count(name) ? "changed: " : "new: ") + name);
+    EXPECT_EQ(changed, std::vector<std::string>()) << "written outside the scratch folder during " << random.Where();
     EXPECT_TRUE(!driver.actedOn.count("QFileDialog") || fs::exists(gScratch + "/home/.config/QtProject.conf"))
         << "the file dialogs' state went elsewhere";
     if (::testing::Test::HasFailure())
@@ -894,7 +304,7 @@ static void QuietMessages(QtMsgType type, const QMessageLogContext& context, con
             return;
     fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
     if (type != QtDebugMsg)
-        fprintf(stderr, "  at %s", korvane::gWhere);
+        fprintf(stderr, "  at %s", korvane::random_input::gWhere);
 }
 
 // Home, settings, cache and temporary folders point into the scratch folder before Qt takes its first look.
@@ -921,12 +331,22 @@ int main(int argc, char** argv)
         setenv(folder.substr(0, folder.find('=')).c_str(), path.c_str(), 1);
     }
     fs::permissions(scratch + "/runtime", fs::perms::owner_all, fs::perm_options::replace);
+    // A run that dies says which step it died on.
+    static void (*const sayWhere)() = [] {
+        [[maybe_unused]] auto n = ::write(2, korvane::random_input::gWhere,
+                                          strnlen(korvane::random_input::gWhere, sizeof korvane::random_input::gWhere));
+    };
+    static void (*const onSignal)(int) = [](int signal) {
+        sayWhere();
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    };
 #ifdef __SANITIZE_ADDRESS__
-    __sanitizer_set_death_callback(korvane::SayWhereOnDeath);
+    __sanitizer_set_death_callback(sayWhere);
 #else
-    std::signal(SIGSEGV, korvane::SayWhereOnSignal);  // the sanitizer has its own, with the stack
+    std::signal(SIGSEGV, onSignal);  // the sanitizer has its own, with the stack
 #endif
-    std::signal(SIGABRT, korvane::SayWhereOnSignal);
+    std::signal(SIGABRT, onSignal);
     qInstallMessageHandler(QuietMessages);
     int status = 0;
     {
