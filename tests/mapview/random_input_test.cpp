@@ -228,9 +228,7 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
 {
     KORVANE_REQUIRE_FIXTURES();
     testing::RandomStream random = testing::RandomStream::FromEnvironment(20261209, 3000);
-    fprintf(stderr,
-            "RandomInput: seed %u, %ld events, scratch folder %s (its last-event.txt names the event, should the run "
-            "die)\n",
+    fprintf(stderr, "RandomInput: seed %u, %ld events, scratch folder %s (its last-event.txt names a fatal event)\n",
             random.Seed(), random.Events(), gScratch.c_str());
     const random_input::FilePools pools{gScratch};
     MakeWorld(pools);
@@ -332,9 +330,9 @@ int main(int argc, char** argv)
     }
     fs::permissions(scratch + "/runtime", fs::perms::owner_all, fs::perm_options::replace);
     // A run that dies says which step it died on.
+    using korvane::random_input::gWhere;
     static void (*const sayWhere)() = [] {
-        [[maybe_unused]] auto n = ::write(2, korvane::random_input::gWhere,
-                                          strnlen(korvane::random_input::gWhere, sizeof korvane::random_input::gWhere));
+        [[maybe_unused]] auto n = ::write(2, gWhere, strnlen(gWhere, sizeof gWhere));
     };
     static void (*const onSignal)(int) = [](int signal) {
         sayWhere();
