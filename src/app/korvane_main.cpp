@@ -139,6 +139,8 @@ int main(int argc, char** argv)
         return app.exec();
     }
 
+    // The picture shows the units too: they are taken in before the window is drawn.
+    workspace.FinishOpen(interaction);
     // The window is never closed here: closing is what writes the settings and data files.
     if (window.isMinimized())
         window.showNormal();

@@ -5,6 +5,8 @@
 #include "storage/turn_files.h"
 #include "storage/unit_list_files.h"
 
+#include <chrono>
+
 namespace korvane {
 
 namespace {
@@ -39,6 +41,11 @@ bool UnitFilesAhead::Fits(const TrecINI& settings) const
 {
     return UnitsFileOf(settings) == unitsFile_ && HexUnitsFileOf(settings) == hexUnitsFile_
         && settings.FactionNo == ownFaction_;
+}
+
+bool UnitFilesAhead::Done() const
+{
+    return reading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 UnitFilesRead UnitFilesAhead::Take()

@@ -35,6 +35,8 @@ public:
     /// Whether what is read stands for these settings: the same data folder, names, player's
     /// faction and current turn as when the reading started.
     bool Fits(const TrecINI& settings) const;
+    /// Whether the reading has ended, so that Take would not wait.
+    bool Done() const;
     /// Waits for the reading to end and hands over what was read; once only.
     UnitFilesRead Take();
 

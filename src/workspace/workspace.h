@@ -56,6 +56,9 @@ public:
     void FinishOpen(UserInteraction& ui);
     /// True between BeginOpen and FinishOpen.
     bool UnitsPending() const { return unitsAhead_ != nullptr; }
+    /// True while the units are pending but their files have been read: FinishOpen then only
+    /// takes them in, without waiting.
+    bool UnitsRead() const { return unitsAhead_ && unitsAhead_->Done(); }
     /// Writes what a session leaves behind: the settings, the registries, the display selection
     /// lists, the keyword lists, then the unit file that points into them, and the map's colour
     /// and icon lists. Every file is attempted, also when an earlier one failed, and each that

@@ -50,10 +50,8 @@ bool Workspace::BeginOpen(UserInteraction& ui)
         Refuse(Settings.DataPath(Settings.AllianceFile), ui);
     for (const std::string& file : LoadKeywordLists())
         Refuse(file, ui);
-    // The unit files are read on their own thread while the database is; what they hold is
-    // taken in, and said, after it. The turn's units are placed once, by the step to the turn
-    // in FinishOpen, not by the database load as well.
-    unitsAhead_ = std::make_unique<UnitFilesAhead>(Settings);
+    // The turn's units are placed once, by the step to the turn in FinishOpen, not by the
+    // database load as well.
     const bool loaded = LoadDatabase(*this, false, ui);
     if (!loaded) {
         // The colour and icon lists are written back at exit even when the database was
@@ -62,6 +60,10 @@ bool Workspace::BeginOpen(UserInteraction& ui)
         for (const std::string& file : Map.UnreadColourFiles)
             Refuse(file, ui);
     }
+    // The unit files are read on their own thread from here on, while the window draws the
+    // map; what they hold is taken in, and said, by FinishOpen. Read alongside the database,
+    // they would only slow it down on a machine with no core to spare.
+    unitsAhead_ = std::make_unique<UnitFilesAhead>(Settings);
     return loaded;
 }
 

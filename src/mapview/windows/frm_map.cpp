@@ -45,8 +45,8 @@ namespace korvane {
 
 namespace {
 
-// How long a window that is not drawn waits before it takes the units in all the same.
-constexpr int kUnitsPatienceMs = 1000;
+// How often the window looks whether the unit files have been read.
+constexpr int kUnitsPollMs = 10;
 
 }  // namespace
 
@@ -79,13 +79,21 @@ bool TfrmMAP::StartUp()
     {
         const BusyCursor busy;
         loaded = workspace_.BeginOpen(ui_);
+        // Without a saved home the first view is where the player's units stand: they are
+        // needed before anything is drawn.
+        if (!workspace_.Settings.HomeSaved)
+            workspace_.FinishOpen(ui_);
     }
-    // The units are read meanwhile, and taken in once the map is on screen (or after a while,
-    // for a window that is never drawn, such as one started minimised); then the troop marks
-    // are drawn. Connected before anything else hears of the first paint.
-    const auto finish = [this] {
-        if (!workspace_.UnitsPending())
+    // Otherwise the unit files are read meanwhile, while the map is drawn and the window
+    // answers; once they are read the units are taken in and the troop marks drawn.
+    auto* unitsPoll = new QTimer(this);
+    connect(unitsPoll, &QTimer::timeout, this, [this, unitsPoll] {
+        if (workspace_.UnitsPending() && !workspace_.UnitsRead())
             return;
+        unitsPoll->stop();
+        unitsPoll->deleteLater();
+        if (!workspace_.UnitsPending())
+            return;  // taken in already by something that needed them
         {
             const BusyCursor busy;
             workspace_.FinishOpen(ui_);
@@ -93,10 +101,8 @@ bool TfrmMAP::StartUp()
         frmTroopShowSelect_->RefreshLists();
         FillTroopViews();
         RedrawMap();
-    };
-    connect(this, &TfrmMAP::MapPainted, this, finish,
-            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
-    QTimer::singleShot(kUnitsPatienceMs, this, finish);
+    });
+    unitsPoll->start(kUnitsPollMs);
     ApplyDisplaySettings();
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         Canvas().SizeBufferFor(*screen);
