@@ -11,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 namespace korvane {
 namespace {
@@ -102,8 +104,13 @@ TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartAndTheFormerReadingGive)
     const std::string database = dir.Read("DATA/Map.Dat");
     EXPECT_FALSE(halves.SaveDatabase()) << "hexes the units stand in are not in yet";
     EXPECT_EQ(dir.Read("DATA/Map.Dat"), database);
+    // The files are read without anyone waiting: a window looks, and only then takes them in.
+    for (int tries = 0; tries < 1000 && !halves.UnitsRead(); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(halves.UnitsRead() && halves.UnitsPending());
+    EXPECT_EQ(halves.Map.UnitFileList.Count(), 0);
     halves.FinishOpen(ui);
-    EXPECT_FALSE(halves.UnitsPending());
+    EXPECT_FALSE(halves.UnitsPending() || halves.UnitsRead());
     EXPECT_EQ(Units(halves), Units(whole));
     EXPECT_EQ(halves.Map.CellCount(), whole.Map.CellCount());
 
