@@ -92,9 +92,8 @@ bool TfrmMAP::StartUp()
             return;
         unitsPoll->stop();
         unitsPoll->deleteLater();
-        if (!workspace_.UnitsPending())
-            return;  // taken in already by something that needed them
-        {
+        // Taken in here, unless something that needed them has taken them in already.
+        if (workspace_.UnitsPending()) {
             const BusyCursor busy;
             workspace_.FinishOpen(ui_);
         }

@@ -144,6 +144,8 @@ void TfrmMAP::OpenOrderWindow(std::int32_t unit, QWidget* parent, std::function<
 
 void TfrmMAP::ShowHexUnits(int level, int x, int y, QWidget* parent)
 {
+    // A unit window writes the turn's orders when it closes: the units must be in by then.
+    workspace_.FinishOpen(ui_);
     if (!workspace_.Map.Cell(level, x, y)) {
         ui_.Info("No unit information for this hex.");
         return;
@@ -170,6 +172,7 @@ void TfrmMAP::ShowHexUnitSummary(int level, int x, int y)
 
 void TfrmMAP::ShowAllUnits()
 {
+    workspace_.FinishOpen(ui_);  // as for the units of a hex
     TfrmAllUnits units(workspace_, orderVocabulary_.For(workspace_), ui_, this);
     units.openOrders = [this](std::int32_t unit, QWidget* over, std::function<void()> closed) {
         OpenOrderWindow(unit, over, std::move(closed));
