@@ -39,20 +39,21 @@ public:
     const std::string& ProgramDir() const { return Settings.ProgramDir(); }
 
     /// Reads everything a session starts from, in start-up order: the settings, the faction
-    /// and alliance registries, the keyword lists, the map database, the unit file, the
-    /// current turn's orders and the display selection lists. Missing files leave their parts empty. False when the map
+    /// and alliance registries, the keyword lists, the map database, the display selection
+    /// lists, the unit file and the current turn's units and orders. Missing files leave their
+    /// parts empty. False when the map
     /// database was refused (e.g. written by a newer version): saving over it would lose it.
     /// Every other file that exists but could not be read, or was refused, goes into Refused,
     /// said once, and the session goes on without it.
     bool Open(UserInteraction& ui);
     /// Open in two halves, for a window that draws the map before the units are in. The first
-    /// reads what the map is drawn from (the settings, registries, keyword lists and the map
-    /// database) while the unit files are read on a thread of their own; the cells hold no
-    /// units yet. False as Open.
+    /// reads what the map is drawn from (the settings, registries, keyword lists, the map
+    /// database and the display selection lists), then the unit files start being read on a
+    /// thread of their own; the cells hold no units yet. False as Open.
     bool BeginOpen(UserInteraction& ui);
-    /// The second half, in Open's order: "Units.dat", the current turn's units and orders, and
-    /// the display selection lists, each refused as Open refuses it. Everything that saves,
-    /// imports, steps or reloads runs it first; nothing when the units are in already.
+    /// The second half, in Open's order: "Units.dat", then the current turn's units and orders,
+    /// each refused as Open refuses it. Everything that saves, imports, steps or reloads runs it
+    /// first; nothing when the units are in already.
     void FinishOpen(UserInteraction& ui);
     /// True between BeginOpen and FinishOpen.
     bool UnitsPending() const { return unitsAhead_ != nullptr; }
@@ -67,10 +68,11 @@ public:
     /// failed or was left unwritten.
     bool SaveOnExit(UserInteraction& ui);
 
-    /// Whether `kind` may be imported now; when not, says why. Turn reports need the player's
+    /// Whether `kind` may be imported now; when not, says why. Units still being read are taken
+    /// in first. Turn reports need the player's
     /// faction number, which tells the player's units from the others; nothing is imported into
     /// a map database that could not be loaded, as the world in memory could never be saved.
-    bool CanImport(ImportKind kind, UserInteraction& ui) const;
+    bool CanImport(ImportKind kind, UserInteraction& ui);
     /// Imports turn reports in their order, stopping at the first that fails: the last report
     /// imported wins for wages, settlements and the turn shown, so one skipped could only be
     /// put back by importing it after newer ones. `progress` hears before each report how many
@@ -80,8 +82,9 @@ public:
                                     Progress* progress = nullptr);
 
     /// Whether the map database may be saved now; when not, says why: without the player's
-    /// faction number, or over a file that could not be loaded.
-    bool CanSaveDatabase(UserInteraction& ui) const;
+    /// faction number, or over a file that could not be loaded. Units still being read are
+    /// taken in first.
+    bool CanSaveDatabase(UserInteraction& ui);
     /// Writes the map database and the lists it points into, in the data folder, leaving the
     /// refused files as they are. A failure names the file and why; so does a save asked for
     /// while the units are still being read, which writes nothing.

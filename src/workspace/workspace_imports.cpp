@@ -25,8 +25,10 @@ bool Workspace::DatabaseRefused(const std::string& consequence, UserInteraction&
     return true;
 }
 
-bool Workspace::CanImport(ImportKind kind, UserInteraction& ui) const
+bool Workspace::CanImport(ImportKind kind, UserInteraction& ui)
 {
+    // What is imported and saved next must meet the units, not a map still waiting for them.
+    FinishOpen(ui);
     switch (kind) {
     case ImportKind::TurnFile:
         return KnowsOwnFaction("You must provide a valid faction number before importing a turn file.", ui)
@@ -40,8 +42,9 @@ bool Workspace::CanImport(ImportKind kind, UserInteraction& ui) const
     return false;
 }
 
-bool Workspace::CanSaveDatabase(UserInteraction& ui) const
+bool Workspace::CanSaveDatabase(UserInteraction& ui)
 {
+    FinishOpen(ui);  // the hexes the units stand in are saved with them
     return KnowsOwnFaction("Please provide a valid faction number before saving the map database.", ui)
         && !DatabaseRefused("it is not written over", ui);
 }

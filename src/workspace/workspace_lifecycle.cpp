@@ -60,6 +60,10 @@ bool Workspace::BeginOpen(UserInteraction& ui)
         for (const std::string& file : Map.UnreadColourFiles)
             Refuse(file, ui);
     }
+    // The display selection lists are small and the troop marks' window shows them from the
+    // start; whatever the player changes in them before the units are in must not be read over.
+    if (!TroopViews.Load(Settings.DataDir, Settings))
+        Refuse(Settings.DataPath(Settings.UnitListsFile), ui);
     // The unit files are read on their own thread from here on, while the window draws the
     // map; what they hold is taken in, and said, by FinishOpen. Read alongside the database,
     // they would only slow it down on a machine with no core to spare.
@@ -90,8 +94,6 @@ void Workspace::FinishOpen(UserInteraction& ui)
     } else {
         StepToTurn(Settings.CurrentTurn, ui);
     }
-    if (!TroopViews.Load(Settings.DataDir, Settings))
-        Refuse(Settings.DataPath(Settings.UnitListsFile), ui);
 }
 
 bool Workspace::ReloadDatabase(UserInteraction& ui)

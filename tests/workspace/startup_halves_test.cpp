@@ -129,6 +129,8 @@ TEST_F(StartupHalvesTest, WhatSavesImportsOrStepsTakesTheUnitsInFirst)
         {"turn step", [this](Workspace& ws) { ws.StepToTurn(ws.Settings.CurrentTurn, ui); }},
         {"reload", [this](Workspace& ws) { EXPECT_TRUE(ws.ReloadDatabase(ui)); }},
         {"import", [this](Workspace& ws) { EXPECT_TRUE(ImportTurnReport(ws, kReport, ui)); }},
+        {"exchange import", [this](Workspace& ws) { EXPECT_TRUE(ws.CanImport(ImportKind::ExchangeFile, ui)); }},
+        {"save", [this](Workspace& ws) { EXPECT_TRUE(ws.CanSaveDatabase(ui) && ws.SaveDatabase()); }},
     };
     for (const auto& [name, action] : actions) {
         Workspace ws{dir.Path()};
