@@ -16,8 +16,7 @@ inline std::string SampleReport(int turn)
     return std::string(KORVANE_TEST_DATA_DIR) + "/reports/ravenmoor-turn" + std::to_string(turn) + ".txt";
 }
 
-/// A run: its arguments after "--home DIR", the status it ends with, and texts its standard
-/// output and standard error must hold; `notOut` must not appear in the output, nor anything when `quiet`.
+/// A run after "--home DIR": its status, texts its output and errors hold, `notOut` absent, all quiet if `quiet`.
 struct CliRow
 {
     std::vector<std::string> args;

@@ -49,15 +49,6 @@ TEST_F(CliKvdTest, ARectangleAndGatesWithoutNumbers)
     EXPECT_THAT(one, ::testing::Not(::testing::HasSubstr("Oakbridge"))) << "town names were not asked for";
     EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 2);
     Expect({{{"import-kvd", home.File("one.KVD")}}, {{"hex", "10", "12"}, 0, {"Gate:           999"}}}, &theirs);
-
-    // A file that knows nothing of the hex takes nothing from it, even overriding.
-    const std::string nothing = home.Write(
-        "nothing.KVD", "VERSION,2.31\r\n0,10,12,0,Unknown,Unknown,-1,,0,,0,,,Unknown,-1,-1,0,,,,0,0,0\r\n");
-    Expect({{{"import-kvd", "--override", nothing}},
-            {{"hex", "10", "12"},
-             0,
-             {"Terrain:        Plain", "Province:       Ravenmoor", "Peasants:       1234 (high elves)",
-              "Silver:         5678"}}});
 }
 
 TEST_F(CliKvdTest, WrongUseAndRefusedFilesChangeNothing)

@@ -104,8 +104,7 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
     testing::TempDir work;
     const fs::path before = fs::path(work.Path()) / "before", after = fs::path(work.Path()) / "after",
                    killed = fs::path(work.Path()) / "killed";
-    // One small report imported before; the next is bigger, a turn later, with new regions and
-    // new skill and item codes, so that every file changes.
+    // A small report, then a bigger one a turn later with new regions and codes, so every file changes.
     const std::string first = work.Write("first.txt", testing::GenerateReport({.columns = 4, .codeSuffix = "A"}));
     const std::string next = work.Write("next.txt",
                                         testing::GenerateReport({.month = 2, .columns = 16, .codeSuffix = "B"}));

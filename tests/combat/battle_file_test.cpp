@@ -150,7 +150,6 @@ TEST(BattleFileTest, MessagesSayWhatWasTakenAndBlankLinesAtTheEndAreNoProblem)
     }
 }
 
-// Fortifications by name are fought with in the combat window's and the command line's tests.
 TEST(FortListTest, APositionOutsideTheListHoldsNoOne)
 {
     EXPECT_EQ(std::tuple(TFortList().Capacity(6), TFortList().Capacity(-1)), std::tuple(0, 0));

@@ -28,12 +28,11 @@ struct ParsedReport
     std::string ending;  // the line after the last round, if any
 };
 
-ParsedReport Parse(const Lines& report, std::size_t from = 0, std::size_t count = SIZE_MAX)
+ParsedReport Parse(const Lines& report, std::size_t from = 0)
 {
     ParsedReport parsed;
-    count = std::min(count, report.size());
     std::size_t i = from;
-    for (int left = -1, right = -1; i < count && report[i].rfind("Round ", 0) == 0 && i + 3 < report.size(); i += 4) {
+    for (int left = -1, right = -1; i + 3 < report.size() && report[i].rfind("Round ", 0) == 0; i += 4) {
         EXPECT_EQ(report[i], "Round " + std::to_string(parsed.rounds.size() + 1) + ":");
         EXPECT_EQ(std::sscanf(report[i + 1].c_str(), "Left lost : %d", &left)
                       + std::sscanf(report[i + 2].c_str(), "Right lost: %d", &right),
@@ -43,7 +42,7 @@ ParsedReport Parse(const Lines& report, std::size_t from = 0, std::size_t count 
         parsed.rounds.emplace_back(left, right);
         parsed.total.first += left, parsed.total.second += right;
     }
-    if (i < count)
+    if (i < report.size())
         parsed.ending = report[i];
     return parsed;
 }
@@ -106,10 +105,8 @@ TEST_F(BattleTest, ASideRoutsAtTheEndOfTheRoundItLosesMoreThanHalf)
         SCOPED_TRACE(men);
         // One tireless champion kills at most one man a round, so the round of the rout shows.
         const Lines report = Run({Unit(1, 10, 1000000)}, {Unit(men)}, kNone, 5);
-        const auto rout = std::find(report.begin(), report.end(), "Right is routed. Left gets free round of attacks.");
-        ASSERT_NE(rout, report.end());
-        const auto routAt = static_cast<std::size_t>(rout - report.begin());
-        const ParsedReport before = Parse(report, 0, routAt);
+        const ParsedReport before = Parse(report);
+        ASSERT_EQ(before.ending, "Right is routed. Left gets free round of attacks.");
         ASSERT_FALSE(before.rounds.empty());
         int lost = 0;
         for (const auto& [left, right] : before.rounds) {
@@ -119,10 +116,11 @@ TEST_F(BattleTest, ASideRoutsAtTheEndOfTheRoundItLosesMoreThanHalf)
         }
         EXPECT_EQ(lost, men / 2 + 1);
         // One free round for the winner alone, then the results.
-        ASSERT_EQ(report.size(), routAt + 9);
+        const auto rout = report.begin() + static_cast<std::ptrdiff_t>(before.rounds.size() * 4);
+        ASSERT_EQ(report.end() - rout, 9);
         EXPECT_EQ(Lines(rout + 1, rout + 4),
                   (Lines{"", "Round " + std::to_string(before.rounds.size() + 1) + ":", "Left lost : 0"}));
-        EXPECT_EQ(report[routAt + 6], "Battle results: ");
+        EXPECT_EQ(rout[6], "Battle results: ");
         EXPECT_EQ(report.back().rfind("Right lost: ", 0), 0u);
     }
 }
@@ -204,8 +202,7 @@ TEST_F(BattleTest, ABattleThatDragsOnIsStoppedAtTheRoundOrAttackLimit)
 
 TEST_F(BattleTest, ARoutInTheRoundThatReachesTheAttackLimitStillDecidesTheBattle)
 {
-    // A tireless champion with the first round to himself routs the Right within the limit of
-    // attacks; the winner's free round then has as many attacks of its own.
+    // A champion with the first round routs the Right within the attack limit; the free round gets its own.
     const TCombatUnit champion = Unit(1, 10, 1000000, 1000000);
     const TCombatUnit mithril{.Quantity = 4, .ItemMARM = 4};
     // The line after the free round: the results, or why it was cut.
@@ -229,8 +226,7 @@ TEST_F(BattleTest, ARoutInTheRoundThatReachesTheAttackLimitStillDecidesTheBattle
 
 TEST_F(BattleTest, CountersAtTheBottomOfTheirRangeAreSpentAtOnceNotWrappedRound)
 {
-    // A man of the fewest hits dies at the first blow, as one of none does; a man of the fewest
-    // attacks has his one chance a round, as one of none has.
+    // The fewest hits die at the first blow and the fewest attacks strike once a round, as none do.
     const TBattleLimits limits{.Rounds = 5, .Attacks = 100};
     const TCombatUnit champion = Unit(1, 10, 1000000), sturdy = Unit(1, 1, 1000000);
     EXPECT_EQ(Run({champion}, {Unit(1, 0, INT32_MIN)}, kNone, 2, limits),

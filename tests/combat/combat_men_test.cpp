@@ -170,8 +170,7 @@ TEST(CombatAttackTest, OddsOfABlowLanding)
         {"crossbow through plate", Man(kCrossbow, 1), Man(kMelee, 5, kPlateArmour), 0.5},
         {"crossbow at mithril", Man(kCrossbow, 1), Man(kMelee, 5, kMithrilArmour), 0.5 / 3},
         {"nothing against nothing", Man(kMelee, 0), Man(kMelee, 0), 0.0},
-        // Skills and bonuses typed at the ends of their range: some 2^34 apart, whose square
-        // no 64-bit number holds.
+        // Skills and bonuses at the ends of their range: 2^34 apart, whose square no 64-bit number holds.
         {"the highest against the lowest", Man(kMelee, kHighest), Man(kMelee, kLowest, kNoArmour, kLowest), 1.0},
         {"the lowest against the highest (next to never)", Man(kMelee, kLowest),
          Man(kMelee, kHighest, kNoArmour, kHighest), 1e-9},

@@ -40,9 +40,10 @@ protected:
     ScriptedInteraction ui;
 };
 
-TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrder)
+TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrderAndAHomeOnlyOnceSaved)
 {
     TrecINI s = Read();
+    EXPECT_FALSE(s.HomeSaved);
     EXPECT_EQ(std::tuple(s.ImportDir, s.MapDir, s.HintDelay), std::tuple(dir.Path() + "/IMPORT", dir.Path(), 5));
     EXPECT_TRUE(s.ShowTowns && s.ShowTownNames && s.ShowGlobalMap);
     EXPECT_FALSE(s.ShowCoords || s.ShowUnconfirmed || s.ShowGates || s.ShowShafts || s.ShowOther || s.ShowUnits
@@ -56,6 +57,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrder)
 
     s.ShowUnits = true;
     s.HintDelay = 7;
+    s.StartX = 12;
     ASSERT_TRUE(s.WriteSettings(ui));
     const auto lines = FileLines();
     std::vector<std::string> sections;
@@ -63,10 +65,19 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrder)
                  [](const std::string& line) { return !line.empty() && line[0] == '['; });
     EXPECT_EQ(sections, (std::vector<std::string>{"[Paths]", "[Preferences]", "[Windows]", "[General]", "[Faction]"}));
     // Default folders follow the program folder rather than being pinned to it.
-    for (const char* line : {"ShowUnits=TRUE", "HintDelay=7", "ShowDepth=0", "DataDir="})
+    for (const char* line : {"ShowUnits=TRUE", "HintDelay=7", "ShowDepth=0", "DataDir=", "StartZoom=5"})
         EXPECT_THAT(lines, ::testing::Contains(line));
-    EXPECT_EQ(Read().DataDir, dir.Path() + "/DATA");
+    // A home the player never saved is not written: the next start looks for the player's world.
+    EXPECT_THAT(lines, ::testing::Each(::testing::Not(::testing::HasSubstr("StartX"))));
+    EXPECT_EQ(std::tuple(Read().DataDir, Read().HomeSaved), std::tuple(dir.Path() + "/DATA", false));
     EXPECT_TRUE(ui.shown.empty());
+
+    s.HomeSaved = true;
+    ASSERT_TRUE(s.WriteSettings(ui));
+    EXPECT_NE(dir.Read("ATLANTIS.INI").find("StartX=12\r\nStartY=0\r\nStartZ=0\r\n"), std::string::npos);
+    EXPECT_TRUE(Read().HomeSaved);
+    dir.Write("ATLANTIS.INI", "[Preferences]\r\nStartX=4\r\nStartY=6\r\n");
+    EXPECT_FALSE(Read().HomeSaved) << "a home without its level is not one the player saved";
 }
 
 TEST_F(SettingsTest, ReadingRulesAndABadFileReadWithoutHarm)

@@ -39,8 +39,7 @@ TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurns)
 
 TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
 {
-    // A new cell's details saved over a known one clear all but the faction (never below 0) and the race,
-    // which a drop-down cannot unchoose.
+    // A new cell saved over a known one clears all but the faction (never below 0) and the drop-down's race.
     TMapCell& known = testing::KnownCell(map, 0, 12, 4);
     known.Terrain = kTerrainSolid;
     const int race = known.Race;

@@ -1,5 +1,6 @@
-// Places the windows list: gates, cities, item positions, structure choices, the all-units listing.
+// Places the windows list (gates, cities, structures, all units) and where a player first looks.
 #include "core/key_string_list.h"
+#include "world/first_view.h"
 #include "world/map.h"
 #include "world/place_lists.h"
 #include "world/unit_window_places.h"
@@ -13,6 +14,7 @@ namespace korvane {
 namespace {
 
 using Items = std::vector<std::string>;
+using testing::UnitAt;
 
 TEST(PlaceLists, GateAndCityItemsAndThePositionReadBack)
 {
@@ -84,6 +86,42 @@ TEST(AllUnitsListing, ListsLevelByLevelRowByRowWithTheirUnitsAndHexes)
     for (const UnitLineKey& key : keys)
         placed.emplace_back(key.Unit, key.Level, key.X, key.Y);
     EXPECT_EQ(placed, (std::vector<std::tuple<int, int, int, int>>{{40, 0, 2, 0}, {10, 0, 12, 8}, {30, 1, 12, 8}}));
+}
+
+TMapCell& Known(TMap& map, int level, int x, int y)
+{
+    TMapCell& cell = *map.EnsureCell(level, x, y);
+    cell.Terrain = 1;
+    return cell;
+}
+
+TEST(PlayersWorldCentre, TheirUnitsThenSettlementsThenTheMiddleOfWhatIsKnown)
+{
+    TMap map;
+    EXPECT_EQ(PlayersWorldCentre(map, 3), std::nullopt) << "nothing known";
+
+    // The overworld knows more hexes; the nearest to their middle, never a gap between them.
+    for (int x = 10; x <= 30; x += 4)
+        Known(map, 0, x, 4);
+    Known(map, 1, 5, 5);
+    EXPECT_EQ(PlayersWorldCentre(map, 3), (GridPlace{0, 18, 4}));
+
+    // Settlements win over the middle, on the level that has more of them.
+    Known(map, 0, 30, 4).PopCenterType = kCity;
+    Known(map, 1, 40, 40).PopCenterType = kTown;
+    Known(map, 1, 46, 40).PopCenterType = kVillage;
+    Known(map, 1, 44, 42).PopCenterType = kCity;
+    EXPECT_EQ(PlayersWorldCentre(map, 3), (GridPlace{1, 44, 42}));
+
+    // The player's units win over both: the hex with most of them; others' units do not count.
+    Known(map, 0, 10, 4).Units.Add(UnitAt(1, 3, 0, 10, 4));
+    TMapCell& camp = Known(map, 1, 5, 5);
+    camp.Units.Add(UnitAt(2, 3, 1, 5, 5));
+    camp.Units.Add(UnitAt(3, 3, 1, 5, 5));
+    for (int n = 4; n < 9; ++n)
+        Known(map, 0, 30, 4).Units.Add(UnitAt(n, 7, 0, 30, 4));
+    EXPECT_EQ(PlayersWorldCentre(map, 3), (GridPlace{1, 5, 5}));
+    EXPECT_EQ(PlayersWorldCentre(map, 0), (GridPlace{1, 44, 42})) << "no faction number: no units of the player's";
 }
 
 }  // namespace
