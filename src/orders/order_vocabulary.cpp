@@ -32,7 +32,7 @@ void OrderVocabulary::AddItem(std::string_view name, std::string_view plural, st
 
 void OrderVocabulary::AddSkill(std::string_view name, std::string_view abbreviation, unsigned uses)
 {
-    const Skill skill{LowerCase(name), uses};
+    const Skill skill{LowerCase(name), std::string(abbreviation), uses};
     for (std::string_view word : {name, abbreviation}) {
         if (!word.empty())
             skills_.emplace(std::string(word), skill);
@@ -56,8 +56,10 @@ void OrderVocabulary::AddKeywordLists(const TKeyStringList& skills, const TKeySt
         equipmentCodes_.push_back(TrimSpaces(entry.Key));
         AddItem(TrimSpaces(entry.Singular), TrimSpaces(entry.Plural), TrimSpaces(entry.Key));
     }
-    for (const auto& entry : skills.Entries())
+    for (const auto& entry : skills.Entries()) {
+        skillCodes_.push_back(TrimSpaces(entry.Key));
         AddSkill(TrimSpaces(entry.Singular), TrimSpaces(entry.Key), kSkillMagic | kSkillCast | kSkillCombat);
+    }
 }
 
 bool OrderVocabulary::IsItem(std::string_view word) const
@@ -88,6 +90,12 @@ std::string OrderVocabulary::SkillName(std::string_view word) const
 {
     const auto found = skills_.find(Spaced(word));
     return found == skills_.end() ? std::string() : found->second.Name;
+}
+
+std::string OrderVocabulary::SkillCode(std::string_view word) const
+{
+    const auto found = skills_.find(Spaced(word));
+    return found == skills_.end() ? std::string() : found->second.Code;
 }
 
 }  // namespace korvane

@@ -54,6 +54,8 @@ public:
     unsigned SkillUses(std::string_view word) const;
     /// The skill's full name in lower case; empty when unknown.
     std::string SkillName(std::string_view word) const;
+    /// The skill's abbreviation ("COMB" for "combat"); empty when unknown.
+    std::string SkillCode(std::string_view word) const;
     bool IsStructure(std::string_view word) const { return structures_.count(Spaced(word)) != 0; }
     /// The abbreviation of an item named as in an order ("HORS" for "horses"); empty when unknown.
     std::string ItemCode(std::string_view word) const;
@@ -62,11 +64,14 @@ public:
     /// men and items point to. Empty for a vocabulary that took none.
     const std::vector<std::string>& TroopCodes() const { return troopCodes_; }
     const std::vector<std::string>& EquipmentCodes() const { return equipmentCodes_; }
+    /// The same for a unit's skills.
+    const std::vector<std::string>& SkillCodes() const { return skillCodes_; }
 
 private:
     struct Skill
     {
         std::string Name;
+        std::string Code;
         unsigned Uses;
     };
 
@@ -79,6 +84,7 @@ private:
     std::unordered_map<std::string, std::string, CaseInsensitiveHash, CaseInsensitiveEqual> itemCodes_;
     std::vector<std::string> troopCodes_;
     std::vector<std::string> equipmentCodes_;
+    std::vector<std::string> skillCodes_;
 };
 
 }  // namespace korvane

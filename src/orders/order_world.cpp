@@ -79,6 +79,41 @@ std::string OrderWorld::ItemCode(std::string_view item) const
     return vocabulary_.ItemCode(item);
 }
 
+std::string OrderWorld::SkillCode(std::string_view skill) const
+{
+    return vocabulary_.SkillCode(skill);
+}
+
+int OrderWorld::SkillLevel(const TUnit& unit, std::string_view code) const
+{
+    const std::vector<std::string>& codes = vocabulary_.SkillCodes();
+    for (const TUnitSkill& skill : unit.Skills) {
+        if (skill.Index < 0 || static_cast<std::size_t>(skill.Index) >= codes.size())
+            return -1;  // a list this vocabulary was not built from
+        if (SameText(codes[static_cast<std::size_t>(skill.Index)], code))
+            return skill.Level();
+    }
+    return 0;
+}
+
+std::optional<StudyCeiling> OrderWorld::StudyLimit(const TUnit& unit, std::string_view code) const
+{
+    // A unit of several races studies only as far as the least of them may.
+    const std::vector<std::string>& races = vocabulary_.TroopCodes();
+    std::optional<StudyCeiling> lowest;
+    for (const TUnitTroopGroup& men : unit.Troops) {
+        if (men.Index < 0 || static_cast<std::size_t>(men.Index) >= races.size())
+            return std::nullopt;
+        const std::string& race = races[static_cast<std::size_t>(men.Index)];
+        const std::optional<int> limit = map_.StudyLimits.Limit(race, code);
+        if (!limit)
+            return std::nullopt;
+        if (!lowest || *limit < lowest->Level)
+            lowest = StudyCeiling{*limit, race};
+    }
+    return lowest;
+}
+
 const TMapCell* OrderWorld::Cell(int level, int x, int y) const
 {
     return map_.Cell(level, x, y);

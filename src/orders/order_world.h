@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -14,6 +15,13 @@ class TMap;
 class TMapCell;
 class TUnit;
 class TrecINI;
+
+/// How far a unit may study a skill: the lowest limit of its races, and a race that sets it.
+struct StudyCeiling
+{
+    int Level = 0;
+    std::string Race;
+};
 
 /// A unit of the turn shown and the hex it was seen in.
 struct PlacedUnit
@@ -45,6 +53,14 @@ public:
 
     /// The abbreviation of an item named as in an order; empty when unknown.
     std::string ItemCode(std::string_view item) const;
+
+    /// The abbreviation of a skill named as in an order; empty when unknown.
+    std::string SkillCode(std::string_view skill) const;
+    /// The unit's level in the skill of abbreviation `code`; -1 when its skills are not known.
+    int SkillLevel(const TUnit& unit, std::string_view code) const;
+    /// How far the unit may study the skill of abbreviation `code`; empty when it has no men
+    /// or the reports never said the limits of one of its races.
+    std::optional<StudyCeiling> StudyLimit(const TUnit& unit, std::string_view code) const;
 
     /// The hex the map knows at a grid position; null when unknown.
     const TMapCell* Cell(int level, int x, int y) const;

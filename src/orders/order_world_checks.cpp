@@ -201,4 +201,20 @@ std::string CheckMoveTerrain(std::string_view order, OrderTokens words, const Pl
     return {};
 }
 
+std::string CheckStudyLimit(std::string_view order, OrderTokens words, const PlacedUnit& actor, const OrderWorld& world)
+{
+    if (!actor)
+        return {};
+    const auto skill = words.Next();
+    const std::string code = skill ? world.SkillCode(*skill) : std::string();
+    if (code.empty())
+        return {};
+    const auto ceiling = world.StudyLimit(*actor.Unit, code);
+    const int level = world.SkillLevel(*actor.Unit, code);
+    if (!ceiling || level < ceiling->Level)
+        return {};
+    return Warning(order, "Race limit",
+                   UpperCase(code) + " is at level " + IntToStr(level) + ", the most " + ceiling->Race + " may study.");
+}
+
 }  // namespace korvane

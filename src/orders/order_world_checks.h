@@ -36,4 +36,8 @@ void NoteIncoming(std::string_view order, OrderTokens words, const PlacedUnit& a
 std::string CheckMoveTerrain(std::string_view order, OrderTokens words, const PlacedUnit& actor,
                              const OrderWorld& world);
 
+/// STUDY: a skill the unit knows already as far as the least of its races may study it.
+std::string CheckStudyLimit(std::string_view order, OrderTokens words, const PlacedUnit& actor,
+                            const OrderWorld& world);
+
 }  // namespace korvane

@@ -126,6 +126,8 @@ void WorldWarnings::Order(long line, const std::string& order, const OrderTokens
     }
     if (order == "MOVE" || order == "ADVANCE")
         Warn(line, CheckMoveTerrain(order, words, actor_, world_));
+    if (order == "STUDY" && !formed_)  // a new unit knows nothing yet
+        Warn(line, CheckStudyLimit(order, words, actor_, world_));
 }
 
 // The server's problems and the map's warnings in line order, the server's first on a line.

@@ -73,6 +73,7 @@ private:
     void ReadHeading();
     void ReadEvents();
     void ReadMovement();
+    void ReadItemReports();
     void ReadUnclaimed();
     void ReadRegionBlock();
     void BeginRegions();
@@ -95,6 +96,8 @@ private:
     // The regions named by movement lines, read into the map only once the report reaches its
     // regions: a report that fails before then must leave the world as it was.
     std::vector<std::string> movedThrough_;
+    // The races' study limits of the item reports, kept as well once the report cannot fail.
+    TStudyLimits studyLimits_;
     int code_ = 0;
     int faction_ = -1;
     std::array<std::int32_t, 3> points_{};
@@ -189,6 +192,26 @@ void TurnReportReader::ReadMovement()
         if (!Advance())
             return;
     }
+}
+
+void TurnReportReader::ReadItemReports()
+{
+    // A paragraph per item, blank lines between; a race's says how far it may study.
+    std::string paragraph;
+    auto take = [&] {
+        if (!paragraph.empty())
+            studyLimits_.ReadParagraph(paragraph);
+        paragraph.clear();
+    };
+    while (Advance() && code_ <= 0) {
+        if (TrimmedView(line_).empty()) {
+            take();
+        } else {
+            paragraph += ' ';
+            paragraph += line_;
+        }
+    }
+    take();
 }
 
 void TurnReportReader::ReadUnclaimed()
@@ -314,6 +337,7 @@ void TurnReportReader::BeginRegions()
     int level = 0, x = 0, y = 0;
     for (const std::string& region : movedThrough_)
         map_.ParseRegionHeader(region, level, x, y);
+    map_.StudyLimits.Merge(studyLimits_);
 }
 
 bool TurnReportReader::ReadReport()
@@ -348,7 +372,9 @@ bool TurnReportReader::ReadReport()
     for (int section : {kSkillReports, kItemReports, kAttitudes}) {
         if (lines_.AtEnd())
             return false;
-        if (code_ == section)
+        if (code_ == section && section == kItemReports)
+            ReadItemReports();
+        else if (code_ == section)
             AdvanceToCode();
     }
     if (lines_.AtEnd())

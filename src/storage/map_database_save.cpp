@@ -44,6 +44,12 @@ FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::
             failures.push_back(std::move(saved));
         }
     }
+    // Nor into the study limits.
+    if (const FileWrite limits = map.StudyLimitsWrite(dir); refused.Contains(limits.File)) {
+        failures.push_back(FileResult::Refused(limits.File));
+    } else if (FileResult saved = limits.Write(); !saved) {
+        failures.push_back(std::move(saved));
+    }
     // Cells store positions in the reference lists.
     const std::string mapFile = QualifyFileName(settings.MapFile, dir);
     const FileWrite cells{mapFile, [&map, &mapFile] { return AtomicWriteFile(mapFile, CellLines(map)); }};

@@ -8,6 +8,7 @@
 #include "world/map_cell.h"
 #include "world/name_list.h"
 #include "world/product_code_list.h"
+#include "world/study_limits.h"
 
 #include <array>
 #include <cstdint>
@@ -124,12 +125,16 @@ public:
 
     /// Reads "Terrain.dat", "Regions.dat", "Races.dat", "Weather.dat" and "Products.dat" from
     /// `dir`; a missing file leaves its list with its built-in entries. So does one that exists
-    /// but cannot be read, and it is named in UnreadReferenceFiles.
+    /// but cannot be read, and it is named in UnreadReferenceFiles. The study limits are read
+    /// alike, from kStudyLimitsFile, empty without it.
     void LoadReferenceLists(const std::string& dir, const TrecINI& settings);
     /// What writes those five files into `dir`, one entry per file, in the order above.
     std::vector<FileWrite> ReferenceListWrites(const std::string& dir, const TrecINI& settings) const;
     /// Writes those five files into `dir`, each even when an earlier one failed; the first failure.
     FileResult SaveReferenceLists(const std::string& dir, const TrecINI& settings) const;
+    /// What writes the study limits into `dir`. Nothing points into them, so they are written
+    /// beside the reference lists, not before the cells.
+    FileWrite StudyLimitsWrite(const std::string& dir) const;
 
     // The player's terrain colours and feature icons. Colours are 24-bit, red in the low byte.
     /// The colour of terrain `index`; grey (0x808080) for a terrain the list has no entry for.
@@ -165,6 +170,8 @@ public:
     NameList RaceList;
     NameList WeatherList;
     ProductCodeList ProductList;
+    /// How far each race the reports described may study.
+    TStudyLimits StudyLimits;
     NameList StructureTypes;
     /// The reference files of the last LoadReferenceLists that exist but could not be read.
     std::vector<std::string> UnreadReferenceFiles;

@@ -25,6 +25,7 @@ void TMap::LoadReferenceLists(const std::string& dir, const TrecINI& settings)
     load(RaceList, settings.RacesFile, NameList{"Unknown"});
     load(WeatherList, settings.WeatherFile, NameList{});
     load(ProductList, settings.ProductsFile, ProductCodeList{});
+    load(StudyLimits, kStudyLimitsFile, TStudyLimits{});
 }
 
 std::vector<FileWrite> TMap::ReferenceListWrites(const std::string& dir, const TrecINI& settings) const
@@ -36,6 +37,12 @@ std::vector<FileWrite> TMap::ReferenceListWrites(const std::string& dir, const T
     return {write(TerrainList, settings.TerrainFile), write(RegionList, settings.RegionsFile),
             write(RaceList, settings.RacesFile), write(WeatherList, settings.WeatherFile),
             write(ProductList, settings.ProductsFile)};
+}
+
+FileWrite TMap::StudyLimitsWrite(const std::string& dir) const
+{
+    const std::string fileName = QualifyFileName(kStudyLimitsFile, dir);
+    return {fileName, [this, fileName] { return StudyLimits.SaveToFile(fileName); }};
 }
 
 FileResult TMap::SaveReferenceLists(const std::string& dir, const TrecINI& settings) const

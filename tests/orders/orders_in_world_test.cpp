@@ -27,6 +27,10 @@ protected:
     {
         settings.FactionNo = kOwn, settings.CurrentTurn = 9;
         troops.AddKey("LEAD", "leader", "leaders");
+        for (auto [key, name] : {std::pair{"VIKI", "viking"}, {"BARB", "barbarian"}, {"GNOM", "gnome"}})
+            troops.AddKey(key, name, std::string(name) + "s");
+        for (auto [key, name] : {std::pair{"COMB", "combat"}, {"SAIL", "sailing"}, {"MINI", "mining"}})
+            skills.AddKey(key, name, name);
         equipment.AddKey("HORS", "horse", "horses");
         vocabulary.AddKeywordLists(skills, troops, equipment);
         for (auto [x, y, terrain] : {std::tuple{2, 2, kPlain}, {4, 2, kPlain}, {2, 0, kOcean}, {3, 1, kPlain}})
@@ -174,6 +178,47 @@ TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
     settings.FactionNo = kOwn;
     vocabulary = OrderVocabulary::Standard();
     EXPECT_EQ(UnitWarnings(10, "give 11 9 horses"), std::vector<std::string>{});
+}
+
+// Men by race (LEAD, VIKI, BARB, GNOM from 0) and skills (COMB, SAIL, MINI from 0) by position.
+TEST_F(OrdersInWorldTest, StudyBeyondWhatItsRacesMayLearn)
+{
+    map.StudyLimits.Set("LEAD", {5, {}});
+    map.StudyLimits.Set("VIKI", {2, {{"SAIL", 3}, {"COMB", 3}}});
+    map.StudyLimits.Set("BARB", {2, {{"COMB", 3}}});
+    struct StudyRow
+    {
+        std::vector<TUnitTroopGroup> men;
+        TUnitSkill skill;  // days of study
+        const char* lines;
+        std::vector<std::string> warnings;
+    };
+    const StudyRow rows[] = {
+        {{{1, 2}}, {0, 90}, "study comb", {}},
+        {{{1, 2}}, {0, 180}, "study combat", {"1: STUDY: Race limit: COMB is at level 3, the most VIKI may study."}},
+        {{{1, 2}}, {2, 90}, "@study MINING", {"1: STUDY: Race limit: MINI is at level 2, the most VIKI may study."}},
+        {{{1, 2}}, {2, 90}, "study sailing", {}},  // not the skill it knows
+        {{{1, 2}, {2, 1}},
+         {1, 180},
+         "work\nstudy sail",
+         {"2: STUDY: Race limit: SAIL is at level 3, the most BARB may study."}},
+        {{{1, 2}, {3, 1}}, {0, 180}, "study comb", {}},  // how far gnomes may study, no report said
+        {{}, {0, 180}, "study comb", {}},
+        {{{0, 1}}, {0, 300}, "study comb", {}},
+        {{{0, 1}}, {0, 450}, "study comb", {"1: STUDY: Race limit: COMB is at level 5, the most LEAD may study."}},
+        {{{1, 2}}, {0, 180}, "study bogus\nform 1\n  study comb\nend\nturn\n  study comb\nendturn", {}},
+    };
+    for (const StudyRow& row : rows) {
+        SCOPED_TRACE(row.lines);
+        TUnit* unit = map.Cell(0, 2, 2)->Units.Find(11);
+        unit->ClearTroops();
+        for (const TUnitTroopGroup& men : row.men)
+            unit->AddTroops(men);
+        unit->ClearSkills();
+        unit->AddSkill(row.skill);
+        EXPECT_EQ(UnitWarnings(11, row.lines), row.warnings);
+    }
+    EXPECT_EQ(UnitWarnings(99, "study comb"), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -92,6 +92,12 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
         << "nothing from the Nexus lands on underworld (0,0)";
     EXPECT_NE(deep->Units.Find(45), nullptr) << "only the trolls seen there";
 
+    // How far each race the reports described may study.
+    EXPECT_EQ(map.StudyLimits.Count(), 18);
+    ASSERT_NE(map.StudyLimits.Find("VIKI"), nullptr);
+    EXPECT_EQ(*map.StudyLimits.Find("VIKI"),
+              (TStudyLimits::Race{2, {{"SHIP", 3}, {"SAIL", 3}, {"LUMB", 3}, {"COMB", 3}}}));
+
     // Saved, loaded and saved again, the files are the same.
     testing::TempDir first, second, again;
     ASSERT_TRUE(SaveMapDatabase(ws->Map, ws->Settings, first.Path()));
@@ -99,7 +105,8 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
     loaded.Settings.ReadSettings();
     ASSERT_TRUE(LoadMapDatabase(loaded.Map, loaded.Settings, first.Path(), ui));
     ASSERT_TRUE(SaveMapDatabase(loaded.Map, loaded.Settings, second.Path()));
-    for (const char* file : {"Map.Dat", "Terrain.dat", "Regions.dat", "Races.dat", "Weather.dat", "Products.dat"})
+    for (const char* file :
+         {"Map.Dat", "Terrain.dat", "Regions.dat", "Races.dat", "Weather.dat", "Products.dat", "StudyLimits.dat"})
         EXPECT_EQ(first.Read(file), second.Read(file)) << file;
     EXPECT_GT(first.Read("Map.Dat").size(), 10000u);
 }

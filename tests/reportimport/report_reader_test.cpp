@@ -204,18 +204,26 @@ TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
         EXPECT_TRUE(SaveMapDatabase(ws.Map, ws.Settings, dir));
         EXPECT_TRUE(SaveHexUnits(ws.Map, dir, 99, ws.Settings));
         std::string all;
-        for (const char* file : {"Map.Dat", "Regions.dat", "Units0099.dat"})
+        for (const char* file : {"Map.Dat", "Regions.dat", "StudyLimits.dat", "Units0099.dat"})
             all += home.Read(std::string(name) + "/" + file) + "\n--\n";
         ws.Map.UnitFileList.ForEach([&all](const TUnit& unit) { all += unit.Seen ? "S" : "-"; });
         return all;
     };
     const std::string before = snapshot("before");
-    std::string text = Contents(Report("ravenmoor-turn14.txt"));
+    // It meets a race, whose limits are kept only from a report read whole.
+    std::string whole = Contents(Report("ravenmoor-turn14.txt"));
+    whole.insert(whole.find("Declared Attitudes"),
+                 "Item reports:\n\norc [ORC], weight 10, walking capacity 5, moves 2 hexes per\n  month. This race may "
+                 "study combat [COMB] to level 4 and all other skills to\n  level 1.\n\n");
+    std::string text = whole;
     text.resize(text.find("\nUnclaimed") + 1);
     // It walks into a hex and a province the world does not know yet, then ends.
     text.replace(text.find("forest (11,13) in\n  Ravenmoor"), 29, "swamp (15,15) in\n  Mistfen");
     EXPECT_FALSE(Import(home.Write("cut-after-movement.txt", text)));
     EXPECT_EQ(snapshot("after"), before);
+    ASSERT_TRUE(Import(home.Write("whole.txt", whole)));
+    EXPECT_EQ(std::tuple(ws.Map.StudyLimits.Limit("ORC", "COMB"), ws.Map.StudyLimits.Limit("ORC", "SAIL")),
+              std::tuple(4, 1));
 }
 
 // A report read in memory writes nothing until finished, then leaves what importing the file does.

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile,
                                            "DATA/Equipmnt.dat", "DATA/Terrain.dat", "DATA/Regions.dat",
                                            "DATA/Races.dat", "DATA/Weather.dat", "DATA/Products.dat",
                                            "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat",
-                                           "DATA/Units.dat"),
+                                           "DATA/Units.dat", "DATA/StudyLimits.dat"),
                          [](const auto& info) { return testing::NameFromText(fs::path(info.param).stem().string()); });
 
 TEST_F(RefusedFilesTest, RefusedDatabaseKeepsTheWorldTheFileAndThePlayersColourLists)

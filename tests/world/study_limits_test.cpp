@@ -1,0 +1,95 @@
+// The races' study limits: read from the reports' race paragraphs, kept in their file.
+#include "core/settings.h"
+#include "world/map.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+using Race = TStudyLimits::Race;
+
+TEST(StudyLimits, ParagraphsOfTheReports)
+{
+    struct Row
+    {
+        const char* paragraph;
+        const char* race;  // null: not taken
+        Race limits;
+    };
+    const Row rows[] = {
+        {"leader [LEAD], weight 10, walking capacity 5, moves 2 hexes per month.\n  This race may study all skills to "
+         "level 5.",
+         "LEAD",
+         {5, {}}},
+        // As the import joins a wrapped paragraph: its lines' indents kept.
+        {"barbarian [BARB], weight 10, walking capacity 5, moves 2 hexes per   month. This race may study mining "
+         "[MINI], hunting [HUNT],   weaponsmith [WEAP] and combat [COMB] to level 3 and all other skills   to level 2.",
+         "BARB",
+         {2, {{"MINI", 3}, {"HUNT", 3}, {"WEAP", 3}, {"COMB", 3}}}},
+        {"orc [ORC], weight 10. This race may study combat [COMB] to level 4 and all other skills to level 1.",
+         "orc",
+         {1, {{"COMB", 4}}}},  // found by any case
+        {"silver [SILV], weight 0. This is the currency of Atlantis.", nullptr, {}},
+        {"elf [ELF], weight 10. This race may study combat [COMB] to level 4.", nullptr, {}},  // the others unsaid
+        {"elf [ELF], weight 10. This race may study all skills to level x.", nullptr, {}},
+        {"elf [ELF], weight 10. This race may study combat and riding to level 3 and all other skills to level 2.",
+         nullptr,
+         {}},
+        {"This race may study all skills to level 5.", nullptr, {}},  // whose?
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.paragraph);
+        TStudyLimits limits;
+        EXPECT_EQ(limits.ReadParagraph(row.paragraph), row.race != nullptr);
+        if (row.race) {
+            ASSERT_NE(limits.Find(row.race), nullptr);
+            EXPECT_EQ(*limits.Find(row.race), row.limits);
+        }
+        EXPECT_EQ(limits.Count(), row.race ? 1 : 0);
+    }
+}
+
+TEST(StudyLimits, LimitsAndTheirFile)
+{
+    TStudyLimits limits;
+    limits.Set("BARB", {2, {{"MINI", 3}, {"COMB", 3}}});
+    limits.Set(" lead ", {5, {}});
+    for (auto [race, skill, level] : {std::tuple{"barb", "comb", 3}, {"BARB", " FORC", 2}, {"LEAD", "COMB", 5}})
+        EXPECT_EQ(limits.Limit(race, skill), level) << race << skill;
+    EXPECT_EQ(limits.Limit("VIKI", "COMB"), std::nullopt);
+
+    testing::TempDir dir, empty;
+    TMap map, loaded;
+    const TrecINI names(dir.File("ATLANTIS.INI"));
+    map.StudyLimits = limits;
+    ASSERT_TRUE(map.StudyLimitsWrite(dir.Path()).Write());
+    EXPECT_EQ(dir.Read(kStudyLimitsFile), "BARB 2 COMB 3 MINI 3\r\nlead 5\r\n");
+    loaded.LoadReferenceLists(dir.Path(), names);
+    EXPECT_EQ(loaded.StudyLimits, limits);
+
+    // Damaged lines are passed over, the sound ones kept.
+    dir.Write(kStudyLimitsFile,
+              "ORC 1 COMB\r\nGNOM two\nVIKI 2  SAIL 3\rVIKI 2 COMB 3 SAIL x\n\nTMAN\r\nLEAD 5 COMB 6");
+    loaded.LoadReferenceLists(dir.Path(), names);
+    EXPECT_EQ(loaded.StudyLimits.Count(), 2);
+    EXPECT_EQ(std::tuple(loaded.StudyLimits.Limit("VIKI", "SAIL"), loaded.StudyLimits.Limit("LEAD", "COMB")),
+              std::tuple(3, 6));
+    EXPECT_TRUE(loaded.UnreadReferenceFiles.empty());
+
+    // A file that cannot be read leaves the table empty and is named; a missing one empties it.
+    const std::string file = dir.File(kStudyLimitsFile);
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    map.LoadReferenceLists(dir.Path(), names);
+    EXPECT_EQ(std::tuple(map.StudyLimits.Empty(), map.UnreadReferenceFiles), std::tuple(true, std::vector{file}));
+    loaded.LoadReferenceLists(empty.Path(), names);
+    EXPECT_TRUE(loaded.StudyLimits.Empty());
+}
+
+}  // namespace
+}  // namespace korvane
