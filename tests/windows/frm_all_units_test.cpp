@@ -32,7 +32,7 @@ protected:
     QWidget* hexParent = nullptr;
 };
 
-TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
+TEST_F(AllUnitsWindow, ListsEveryUnitChoosesTheFirstAndItsHexIsBlinkedMovedToAndOpened)
 {
     Open();
     EXPECT_EQ(LineTexts(Units()),
@@ -48,11 +48,7 @@ TEST_F(AllUnitsWindow, ListsEveryUnitHexByHexAndChoosesTheFirst)
         << "two buttons, two Alt keys";
     window->show();
     EXPECT_EQ(flashes, (std::vector<Flash>{{true, 14, 0, 8}})) << "where the chosen unit was last seen";
-}
-
-TEST_F(AllUnitsWindow, TheChosenUnitsHexIsBlinkedMovedToAndOpened)
-{
-    Open();
+    // The chosen unit's hex is blinked, moved to and opened.
     Choose(103);
     EXPECT_EQ(flashes.back(), Flash(true, 14, 1, 8));
     Get("cmdMoveMaptoHex")->click();

@@ -1,7 +1,6 @@
 // The bulk turn import window: choosing and ordering reports, importing, failing, cancelling, saving.
 #include "windows/frm_bulk_turn_import.h"
 
-#include "support/fixtures.h"
 #include "support/generated_report.h"
 #include "windows/workspace_window_test.h"
 
@@ -201,22 +200,6 @@ TEST_F(BulkImportWindow, RefusalsImportNothingAndAFailedSaveLeavesTheChangeUnsav
                                        ::testing::HasSubstr("could not be loaded when Korvane started"),
                                        "Unable to write the map database: " + workspace.Settings.DataPath("Map.Dat")
                                            + ": it could not be read when Korvane started, so it is not written over"));
-}
-
-TEST_F(BulkImportWindow, ImportsAGamesRealReportsFromTheirFolder)
-{
-    KORVANE_REQUIRE_FIXTURES();
-    workspace.Settings.FactionNo = 3;
-    workspace.Settings.ImportDir = testing::FixturesDir();
-    Open();
-    for (int turn = 1; turn <= 9; ++turn)
-        Add({"report-f3-t" + std::to_string(turn) + ".txt"});
-    Click("cmdImport");
-    EXPECT_EQ(Status(), "9 files imported sucessfully.");
-    EXPECT_EQ(workspace.Settings.CurrentTurn, 9);
-    EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
-    window->reject();
-    EXPECT_TRUE(window->DatabaseSaved());
 }
 
 }  // namespace

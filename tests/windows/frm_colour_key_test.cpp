@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(ColourKey, ShowsEveryTerrainInTwoColumnsInItsColourAndAClickMovesTheBevel)
+TEST_F(ColourKey, ShowsEveryTerrainInItsColourAClickMovesTheBevelAndAChosenColourIsKept)
 {
     ASSERT_EQ(map.TerrainList.Count(), 13);
     EXPECT_EQ(key->findChildren<QLabel*>().size(), 13);
@@ -50,10 +50,7 @@ TEST_F(ColourKey, ShowsEveryTerrainInTwoColumnsInItsColourAndAClickMovesTheBevel
         ClickCorner(Part(part, terrain));
         EXPECT_EQ(Selection(), (std::vector{terrain, terrain})) << part;
     }
-}
-
-TEST_F(ColourKey, AChosenColourGoesIntoTheMapAndTheSwatchAndCancellingChangesNothing)
-{
+    // A chosen colour goes into the map and the swatch; cancelling changes nothing.
     key->SelectTerrain(4);
     answer = QColor(0x12, 0x34, 0x56);
     QTest::mouseClick(SelColour(), Qt::LeftButton);

@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(ExportDataWindow, PresetTakesTheViewsDetailsLevelAndRectangle)
+TEST_F(ExportDataWindow, PresetTakesTheViewsDetailsLevelAndRectangleAndRefusalsWriteNothing)
 {
     Toggle("chkComments");
     window->Preset(PresetFromView({.ViewLevel = 1, .ViewLeft = 8, .ViewTop = 2, .ViewCols = 12, .ViewRows = 10},
@@ -60,10 +60,7 @@ TEST_F(ExportDataWindow, PresetTakesTheViewsDetailsLevelAndRectangle)
     Click("cmdBrowse");
     EXPECT_EQ(std::tuple(openedIn.toStdString(), Text("txtFilename").toStdString()),
               std::tuple(dir.Path(), dir.File("north.KVD")));
-}
-
-TEST_F(ExportDataWindow, RefusalsSayWhatIsWrongAndWriteNothing)
-{
+    // Refusals say what is wrong and write nothing.
     Type("txtFilename", "  ");
     EXPECT_EQ(Said("cmdExport"), Lines{"error: Bad file name ... bad, BAD file name."});
     Type("txtFilename", QString::fromStdString(dir.Write("out.kvd", "keep me")));

@@ -1,5 +1,4 @@
-// The order window: the unit shown, Complete, Not complete, the title bar, untouched orders, and
-// the problems of the orders shown as the player types.
+// The order window: the unit shown, each way of closing, untouched orders, problems shown as typed.
 #include "windows/frm_give_orders.h"
 
 #include "windows/order_problem_look.h"
@@ -95,17 +94,19 @@ protected:
     int closed = 0;
 };
 
-TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrders)
+TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrdersWhoseBytesStayWhenUntouched)
 {
+    TfrmGiveOrders unknown(ws, vocabulary.For(ws));
+    EXPECT_EQ(std::pair(unknown.LoadUnit(99), unknown.UnitNumber()), std::pair(false, -1));
+    record->SetOrders({"name unit \"G\xE9nin\"", "  work"});  // Latin-1, and a leading indent
     Open();
     EXPECT_EQ(std::tuple(testing::Child<QLabel>(*window, "pnlUnitNo")->text(),
                          testing::Child<QLabel>(*window, "pnlUnitName")->text(), Memo()->toPlainText()),
-              std::tuple("1234", " Red Scouts", "work\ngive 81 10 silver"));
+              std::tuple("1234", " Red Scouts", QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work")));
     EXPECT_EQ(window->UnitNumber(), 1234);
-    TfrmGiveOrders unknown(ws, vocabulary.For(ws));
-    EXPECT_FALSE(unknown.LoadUnit(99));
-    EXPECT_EQ(unknown.UnitNumber(), -1);
-    window->close();
+    Press("cmdDone");
+    EXPECT_EQ(std::pair(record->Orders, record->OrdersDone),
+              std::pair(Lines{"name unit \"G\xE9nin\"", "  work"}, true));
 }
 
 TEST_F(GiveOrdersWindow, EachWayOfClosingKeepsOrClearsTheMarkAndStoresTheEdits)
@@ -134,23 +135,11 @@ TEST_F(GiveOrdersWindow, EachWayOfClosingKeepsOrClearsTheMarkAndStoresTheEdits)
     EXPECT_TRUE(record->OrdersDone);
     EXPECT_EQ(record->Orders, Lines{"study combat"}) << "no empty last line";
     ExpectClosedAndDeleted();
-}
-
-TEST_F(GiveOrdersWindow, UntouchedOrdersKeepTheirBytes)
-{
-    record->SetOrders({"name unit \"G\xE9nin\"", "  work"});  // Latin-1, and a leading indent
-    Open();
-    EXPECT_EQ(Memo()->toPlainText(), QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work"));
-    Press("cmdDone");
-    EXPECT_EQ(record->Orders, (Lines{"name unit \"G\xE9nin\"", "  work"}));
-    EXPECT_TRUE(record->OrdersDone);
-}
-
-TEST_F(GiveOrdersWindow, AUnitGoneWhileTheWindowWasOpenIsLeftAlone)
-{
+    // A unit a turn step removed while the window was open is left alone.
+    closed = 0;
     Open();
     TypeLinesAtEnd({"move n"});
-    map.UnitFileList.Delete(map.UnitFileList.IndexOf(1234));  // a turn step removed it
+    map.UnitFileList.Delete(map.UnitFileList.IndexOf(1234));
     Press("cmdDone");
     ExpectClosedAndDeleted();
     EXPECT_EQ(map.UnitFileList.Find(1234), nullptr);

@@ -146,7 +146,7 @@ TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
               std::tuple(kTerrainSolid, std::array{true, true, false}, false, "kept"));
 }
 
-TEST_F(HexInfoTest, SettlementKindNeedsAName)
+TEST_F(HexInfoTest, SettlementKindNeedsANameAndFreeTextsRefuseQuotesAndCommas)
 {
     Open();
     Retype("txtPopCenter", "   ");
@@ -164,10 +164,7 @@ TEST_F(HexInfoTest, SettlementKindNeedsAName)
     EXPECT_EQ(std::pair(Text("txtPopCenter"), Enabled("pnlPopCenterType")), std::pair(QString("Unknown"), true));
     Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->PopCenterType), std::tuple("Unknown", kVillage));
-}
-
-TEST_F(HexInfoTest, FreeTextsRefuseQuotesAndCommasTypedOrPasted)
-{
+    // Free texts refuse quotes and commas, typed or pasted.
     Open();
     QApplication::clipboard()->setText("e, \"f\" 'g'");
     for (const char* name : {"txtPopCenter", "txtOther", "txtComments"}) {

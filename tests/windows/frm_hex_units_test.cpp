@@ -36,9 +36,26 @@ protected:
         Factions()->setCurrentIndex(faction);
         Get<QComboBox>("lstStructures")->setCurrentIndex(structure);
     }
+    QRect LineOf(int unit) const
+    {
+        return Units()->visualRect(Units()->model()->index(testing::RowOfUnit(Units(), unit), 0));
+    }
+    /// Order windows opened as the main window opens them, `typed` put in their memo; closed at once if `shut`.
+    void RealOrderWindows(const QString& typed, bool shut)
+    {
+        window->openOrders = [this, typed, shut](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
+            auto* orders = new TfrmGiveOrders(ws, Vocabulary(), parent);  // stores its memo when it closes
+            orders->LoadUnit(unit);
+            QObject::connect(orders, &TfrmGiveOrders::Closed, closed);
+            testing::Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText(typed);
+            orders->show();
+            if (shut)
+                orders->close();
+        };
+    }
 };
 
-TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
+TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosenAndTheFiltersCombine)
 {
     for (const auto& [level, x, title, lines, men] :
          {std::tuple{0, 12, "Units in hex (12,8) Plain", 4, "16 men "},
@@ -56,11 +73,7 @@ TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosen)
               std::tuple(Lines{kScouts, kSoldiers, kTraders, kStrangers}, nullptr));
     for (const char* button : {"cmdSkills", "cmdEquipment", "cmdTroops", "cmdCanStudy", "cmdOrders"})
         EXPECT_FALSE(Get(button)->isEnabled()) << button;
-}
-
-TEST_F(HexUnitsWindow, FactionAndStructureFiltersCombine)
-{
-    Open();
+    // The faction and structure filters combine.
     testing::ChooseLine(Units(), 0);
     ASSERT_NE(window->SelectedUnit(), nullptr);
     Filter(3, 0);
@@ -154,12 +167,10 @@ TEST_F(HexUnitsWindow, OrdersOpenOnlyForThePlayersOwnUnits)
               std::tuple(std::vector<std::pair<std::int32_t, QWidget*>>{{101, window.get()}}, 1));
     close();
     EXPECT_EQ(window->OpenOrderWindows(), 0);
-    // A double click on a line chooses it and opens its orders.
-    const QModelIndex soldiers = Units()->model()->index(testing::RowOfUnit(Units(), 102), 0);
-    Units()->setCurrentIndex(soldiers);
-    emit Units()->doubleClicked(soldiers);
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[1].first, 102);
+    // A double click on a line opens its orders.
+    Choose(102);
+    emit Units()->doubleClicked(Units()->currentIndex());
+    EXPECT_EQ(std::tuple(opened.size(), opened.back().first), std::tuple(2u, 102));
     ws.Settings.FactionNo = 0;  // then no unit is the player's
     Choose(101);
     EXPECT_FALSE(Get("cmdOrders")->isEnabled());
@@ -200,7 +211,7 @@ TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrde
                                                {102, Qt::red, Qt::blue},
                                                {201, Qt::blue, Qt::red},
                                                {301, grey, grey}}) {
-        const QRect line = Units()->visualRect(Units()->model()->index(testing::RowOfUnit(Units(), unit), 0));
+        const QRect line = LineOf(unit);
         ASSERT_GE(line.height(), 14);
         const int middle = line.top() + 2 + (line.height() - 7) / 2;
         // On the diagonal, off both diagonals inside the outline, and on the outline.
@@ -215,21 +226,13 @@ TEST_F(HexUnitsWindow, ThePlayersUnitsWhoseOrdersHaveAnErrorAreMarkedUntilMended
     Record(101)->Orders = {"work", "wrok"};
     Record(102)->Orders = {"work"};
     Record(201)->Orders = {"wrok"};  // another faction's orders are not the player's to check
-    Open().openOrders = [this](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
-        auto* orders = new TfrmGiveOrders(ws, Vocabulary(), parent);
-        orders->LoadUnit(unit);
-        QObject::connect(orders, &TfrmGiveOrders::Closed, closed);
-        testing::Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("work");
-        orders->show();
-        orders->close();
-    };
-    window->show();
+    Open().show();
+    RealOrderWindows("work", true);
     // The mark sits in its own column after the faction's square, a red badge.
     const auto marked = [this] {
         std::vector<int> units;
         for (int unit : {101, 102, 201, 301}) {
-            const QRect line = Units()->visualRect(Units()->model()->index(testing::RowOfUnit(Units(), unit), 0));
-            const int h = line.height();
+            const int h = LineOf(unit).height();
             if (testing::LinePixel(Units(), testing::RowOfUnit(Units(), unit), h + h / 2 - (h - 4) / 4)
                 == ProblemColour(OrderSeverity::Error))
                 units.push_back(unit);
@@ -237,9 +240,9 @@ TEST_F(HexUnitsWindow, ThePlayersUnitsWhoseOrdersHaveAnErrorAreMarkedUntilMended
         return units;
     };
     EXPECT_EQ(marked(), std::vector<int>{101});
-    const QModelIndex scouts = Units()->model()->index(testing::RowOfUnit(Units(), 101), 0);
-    EXPECT_THAT(scouts.data(Qt::ToolTipRole).toString().toStdString(), ::testing::StartsWith("Orders, line 2: "));
     Choose(101);
+    EXPECT_THAT(Units()->currentIndex().data(Qt::ToolTipRole).toString().toStdString(),
+                ::testing::StartsWith("Orders, line 2: "));
     Get("cmdOrders")->click();
     EXPECT_EQ(std::tuple(Record(101)->Orders, marked()), std::tuple(Lines{"work"}, std::vector<int>{}));
 }
@@ -247,14 +250,8 @@ TEST_F(HexUnitsWindow, ThePlayersUnitsWhoseOrdersHaveAnErrorAreMarkedUntilMended
 TEST_F(HexUnitsWindow, ClosingClosesTheOrderWindowsThenWritesTheTurnsOrdersFile)
 {
     Record(101)->Orders = {"MOVE N", "STUDY COMB"};
-    Open().openOrders = [this](std::int32_t unit, QWidget* parent, std::function<void()> closed) {
-        auto* orders = new TfrmGiveOrders(ws, Vocabulary(), parent);  // stores its memo when it closes
-        orders->LoadUnit(unit);
-        QObject::connect(orders, &TfrmGiveOrders::Closed, closed);
-        testing::Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("TAX");
-        orders->show();
-    };
-    window->show();
+    Open().show();
+    RealOrderWindows("TAX", false);
     Choose(102);
     Get("cmdOrders")->click();
     EXPECT_EQ(window->OpenOrderWindows(), 1);

@@ -23,7 +23,7 @@ protected:
     }
 };
 
-TEST_F(IconKey, OffersFifteenStylesAndMarksTheStyleOfTheSelectedFeature)
+TEST_F(IconKey, OffersFifteenStylesMarksTheStyleOfTheSelectedFeatureAndAClickChangesIt)
 {
     for (int style = 0; style < TfrmIconKey::kStyleSwatches; ++style)
         EXPECT_EQ(Style(style)->isVisible(), style < 15) << style;
@@ -40,14 +40,7 @@ TEST_F(IconKey, OffersFifteenStylesAndMarksTheStyleOfTheSelectedFeature)
     QTest::mouseClick(Feature("pic", "Town"), Qt::LeftButton);
     EXPECT_EQ(MarkedStyles(), std::vector{7});
 
-    // A style from the file that no swatch offers marks none.
-    map.MapIcons[kIconOther] = "17,0";
-    key->SelectFeature(kIconOther);
-    EXPECT_TRUE(MarkedStyles().empty());
-}
-
-TEST_F(IconKey, AStyleClickChangesTheSelectedIconAndMovesTheMark)
-{
+    // A style click changes the selected icon and moves the mark.
     key->SelectFeature(kIconShaft);
     QTest::mouseClick(Style(14), Qt::LeftButton);
     EXPECT_EQ(std::tuple(MarkedStyles(), changed.count()), std::tuple(std::vector{14}, 1));
@@ -58,6 +51,10 @@ TEST_F(IconKey, AStyleClickChangesTheSelectedIconAndMovesTheMark)
     EXPECT_EQ(changed.count(), 1);
     key->SelectStyle(15);  // not offered
     EXPECT_EQ(map.MapIcons, (std::vector<std::string>{"9,255", "7,255", "6,255", "2,16711680", "14,0", "10,0"}));
+    // A style from the file that no swatch offers marks none.
+    map.MapIcons[kIconOther] = "17,0";
+    key->SelectFeature(kIconOther);
+    EXPECT_TRUE(MarkedStyles().empty());
 }
 
 TEST_F(IconKey, AChosenColourGoesIntoTheMapAndCancellingChangesNothing)

@@ -35,8 +35,11 @@ protected:
     }
 };
 
-TEST_F(ImportDataWindow, MissingFileIsOnlyAskedAbout)
+TEST_F(ImportDataWindow, BrowseTakesTheFileChosenAndAMissingFileIsOnlyAskedAbout)
 {
+    testing::PickFileWhenAsked(dir.Write("in.kvd", kOneHex));
+    Click("cmdBrowse");
+    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("in.kvd"));
     ui.yesNoAnswers = {true, false};
     Import(dir.File("nothing.kvd"));
     Import(dir.File("nothing.kvd"));
@@ -79,14 +82,6 @@ TEST_F(ImportDataWindow, DatabaseThatCannotBeSavedLeavesTheDataChanged)
     EXPECT_NE(workspace.Map.Cell(0, 10, 20), nullptr);
     EXPECT_TRUE(window->Imported() && window->DataChanged());
     ExpectOneError("Unable to write the map database: " + dir.File("DATA/Colours.dat") + ": ");
-}
-
-TEST_F(ImportDataWindow, BrowseTakesTheFileChosen)
-{
-    const std::string file = dir.Write("in.kvd", kOneHex);
-    testing::PickFileWhenAsked(file);
-    Click("cmdBrowse");
-    EXPECT_EQ(Text("txtFilename").toStdString(), file);
 }
 
 }  // namespace

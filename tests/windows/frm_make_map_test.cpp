@@ -88,24 +88,7 @@ TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
     ExpectOneError("Unable to write the map bitmap " + dir.File("plain/map.bmp"));
 }
 
-TEST_F(MakeMapWindow, MapIsWrittenAtItsSizeAndReplacedOnlyAfterYes)
-{
-    Rectangle("10", "10", "10", "10", "4");
-    Type("txtTitle", "  Home  ");
-    EXPECT_EQ(Said("cmdMakeMap"), Lines{});
-    // Scale 4: side 24, hex height 21; 3.5 sides wide and 2.5 hex heights high, plus the margins.
-    EXPECT_EQ(Written(), QSize(84 + 60, 52 + 5 + 68));
-    EXPECT_TRUE(window->isVisible());
-
-    Type("txtScale", "1");
-    EXPECT_EQ(Said("cmdMakeMap"), Lines{"question: File exist. Do you wish to overwrite it ?"});
-    EXPECT_EQ(Written(), QSize(144, 125)) << "kept on No";
-    ui.yesNoAnswers.push_back(true);
-    Click("cmdMakeMap");
-    EXPECT_EQ(Written(), QSize(21 + 60, 12 + 73));
-}
-
-TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
+TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndAMapIsWrittenAtItsSize)
 {
     // The whole world at the largest scale takes long enough for the progress to show.
     Click("cmdSelAllMap");
@@ -113,8 +96,19 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndNoComplaint)
     testing::WhenModalShown<QProgressDialog>([](QProgressDialog* progress) {
         QTest::mouseClick(progress->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     });
-    EXPECT_EQ(Said("cmdMakeMap"), Lines{});
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{}) << "no complaint";
     EXPECT_FALSE(Exists("maps/MAP1.BMP"));
+
+    Rectangle("10", "10", "10", "10", "4");
+    Type("txtTitle", "  Home  ");
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{});
+    // Scale 4: side 24, hex height 21; 3.5 sides wide and 2.5 hex heights high, plus the margins.
+    EXPECT_EQ(Written(), QSize(84 + 60, 52 + 5 + 68));
+    EXPECT_TRUE(window->isVisible());
+    Type("txtScale", "1");
+    ui.yesNoAnswers.push_back(true);
+    EXPECT_EQ(Said("cmdMakeMap"), Lines{"question: File exist. Do you wish to overwrite it ?"});
+    EXPECT_EQ(Written(), QSize(21 + 60, 12 + 73));
 }
 
 TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderAndBrowseStartsAtItAndTakesTheChoice)

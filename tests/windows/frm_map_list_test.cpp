@@ -64,7 +64,7 @@ TEST_F(MapListWindow, SortsAndGotoCentresOnTheSelectedPlaceAndStaysOpen)
     EXPECT_EQ(centred.size(), 2u);
 }
 
-TEST_F(MapListWindow, EachModeReopensWhereItWasClosedHowever)
+TEST_F(MapListWindow, EachModeReopensWhereItWasClosedOrWithoutOneOverTheMapWindow)
 {
     using Leave = std::function<void(TfrmMapList*)>;
     const Leave closeButton = [](TfrmMapList* w) { QTest::mouseClick(Button(w, "cmdClose"), Qt::LeftButton); };
@@ -84,13 +84,9 @@ TEST_F(MapListWindow, EachModeReopensWhereItWasClosedHowever)
     }
     EXPECT_EQ(XY(settings.GateListPosX, settings.GateListPosY), XY(42, 52));
     EXPECT_EQ(XY(settings.CityListPosX, settings.CityListPosY), XY(41, 51));
-}
-
-TEST_F(MapListWindow, WithoutAReachableKeptPositionItOpensOverTheMapWindow)
-{
+    // Half a position is none, one on a screen since removed is out of reach: it opens over the map window.
     QWidget opener;
     opener.setGeometry(100, 100, 600, 500);
-    // Half a position is none; one on a screen since removed would leave the window out of reach.
     for (const XY& kept : {XY(30, -1), XY(30000, 30000)}) {
         settings.GateListPosX = kept.first;
         settings.GateListPosY = kept.second;

@@ -85,8 +85,19 @@ TEST_F(TroopShowSelectTest, ALongFactionNumberIsStoredAndColouredAsItself)
     EXPECT_EQ(std::tuple(factions.Find(12345)->Colour, factions.Find(1234)->Colour), std::tuple(0x00FF00, 0x0000FF));
 }
 
-TEST_F(TroopShowSelectTest, NewListsAreNamedOnceAndTheLastListStays)
+TEST_F(TroopShowSelectTest, SwitchingKindsEmptiesTheListOnlyWhenAgreedNewListsAreNamedOnceAndTheLastStays)
 {
+    ui.yesNoAnswers = {false, true};
+    Get<QRadioButton>("optShowAllies")->click();
+    EXPECT_EQ(ui.shown.back().text,
+              "Are you sure you wish to clear this list and recreate it as an Alliance based list ?");
+    EXPECT_EQ(std::tuple(Ticked("optShowFacts"), Entries().size()), std::tuple(true, 2UL)) << "No puts the button back";
+    Get<QRadioButton>("optShowAllies")->click();
+    EXPECT_TRUE(lists.IsAllianceBased("Friends") && Entries().empty());
+    window->pickAlliance = [this](QWidget*) { return pact; };
+    window->AddEntry();
+    EXPECT_EQ(std::tuple(Shown("lstSels"), Entries()), std::tuple(Lines{"   1 - Northern Pact"}, Lines{"1"}));
+    // A new list needs a name of its own; the last list cannot go.
     QSignalSpy listsChanged(window.get(), &TfrmTroopShowSelect::ListsChanged);
     window->AddNewList("   ");
     window->AddNewList(" Friends ");
@@ -103,20 +114,6 @@ TEST_F(TroopShowSelectTest, NewListsAreNamedOnceAndTheLastListStays)
     window->DeleteList();
     EXPECT_EQ(std::tuple(ui.shown.back().text, lists.Count()),
               std::tuple(std::string("You may not delete the last list."), 1));
-}
-
-TEST_F(TroopShowSelectTest, SwitchingKindsEmptiesTheListOnlyWhenThePlayerAgrees)
-{
-    ui.yesNoAnswers = {false, true};
-    Get<QRadioButton>("optShowAllies")->click();
-    EXPECT_EQ(ui.shown.back().text,
-              "Are you sure you wish to clear this list and recreate it as an Alliance based list ?");
-    EXPECT_EQ(std::tuple(Ticked("optShowFacts"), Entries().size()), std::tuple(true, 2UL)) << "No puts the button back";
-    Get<QRadioButton>("optShowAllies")->click();
-    EXPECT_TRUE(lists.IsAllianceBased("Friends") && Entries().empty());
-    window->pickAlliance = [this](QWidget*) { return pact; };
-    window->AddEntry();
-    EXPECT_EQ(std::tuple(Shown("lstSels"), Entries()), std::tuple(Lines{"   1 - Northern Pact"}, Lines{"1"}));
     // Closing only hides, and says so.
     window->show();
     QSignalSpy hidden(window.get(), &TfrmTroopShowSelect::Hidden);

@@ -14,8 +14,7 @@
 
 namespace korvane::testing {
 
-/// Thrown by a widget lookup that found nothing, once it has failed the test: the test stops
-/// there rather than crash later on a null pointer.
+/// Thrown by a widget lookup that found nothing, after failing the test: it stops rather than crash.
 struct MissingWidget : std::runtime_error
 {
     using std::runtime_error::runtime_error;
@@ -30,10 +29,7 @@ inline void CloseModal(QWidget* modal)
         modal->close();
 }
 
-/// Once a modal widget of type T is the one showing, calls `action` with it; other dialogs
-/// showing before it are waited past. Call this right before the code that opens the dialog;
-/// the action runs inside the dialog's event loop and must end it. After `timeoutMs` without
-/// one, the test fails and whatever dialog shows instead is closed, so that the test goes on.
+/// Calls `action`, which must end it, once a modal T shows (call before opening it); else fails and closes what shows.
 template <typename T>
 void WhenModalShown(std::function<void(T*)> action, int timeoutMs = 5000)
 {

@@ -17,20 +17,6 @@ namespace {
 using testing::Child;
 using Box = QMessageBox;
 
-/// Arranges for the next message box to be left with `press` (Escape for NoButton); its icon,
-/// title, text and format, and its buttons.
-auto WhenBoxShown(Box::StandardButton press)
-{
-    auto seen =
-        std::make_shared<std::pair<std::tuple<Box::Icon, QString, QString, Qt::TextFormat>, Box::StandardButtons>>();
-    testing::WhenModalShown<Box>([press, seen](Box* box) {
-        *seen = {{box->icon(), box->windowTitle(), box->text(), box->textFormat()}, box->standardButtons()};
-        press == Box::NoButton ? QTest::keyClick(box, Qt::Key_Escape)
-                               : QTest::mouseClick(box->button(press), Qt::LeftButton);
-    });
-    return seen;
-}
-
 // Each box left with a button, or Escape (NoButton), which never confirms; what the call answers.
 TEST(QtInteraction, MessageBoxesHaveTheirIconTitleButtonsShowPlainTextAndAnswerTheButtonPressed)
 {
@@ -51,10 +37,14 @@ TEST(QtInteraction, MessageBoxesHaveTheirIconTitleButtonsShowPlainTextAndAnswerT
         {yesNoCancel, Box::Cancel, Box::Question, three, int(Answer::Cancel)},
         {yesNoCancel, Box::NoButton, Box::Question, three, int(Answer::Cancel)}};
     for (const auto& [ask, press, icon, buttons, answer] : cases) {
-        const auto seen = WhenBoxShown(press);
+        std::tuple<Box::Icon, QString, QString, Qt::TextFormat, Box::StandardButtons> seen;
+        testing::WhenModalShown<Box>([&seen, press = press](Box* box) {
+            seen = {box->icon(), box->windowTitle(), box->text(), box->textFormat(), box->standardButtons()};
+            press == Box::NoButton ? QTest::keyClick(box, Qt::Key_Escape)
+                                   : QTest::mouseClick(box->button(press), Qt::LeftButton);
+        });
         EXPECT_EQ(ask(), answer) << icon << " " << press;
-        EXPECT_EQ(seen->first, std::tuple(icon, "Korvane", QString::fromStdString(text), Qt::PlainText));
-        EXPECT_EQ(seen->second, buttons) << icon;
+        EXPECT_EQ(seen, std::tuple(icon, "Korvane", QString::fromStdString(text), Qt::PlainText, buttons)) << icon;
     }
 }
 
@@ -79,44 +69,37 @@ TEST(QtInteraction, PendingMessagesAreHandledAndAPauseServesTheWindowSystem)
     EXPECT_TRUE(fired);
 }
 
-/// Asks Identify as the report reader does and leaves the dialog with `leave`; the answer.
-bool Identify(const std::string& object, std::function<void(TfrmItemTypeDlg*)> leave,
-              std::pair<QString, Qt::TextFormat>* seen = nullptr)
-{
-    testing::WhenModalShown<TfrmItemTypeDlg>([seen, leave](TfrmItemTypeDlg* dialog) {
-        if (seen)
-            *seen = {Child<QLabel>(*dialog, "lblItem")->text(), Child<QLabel>(*dialog, "lblItem")->textFormat()};
-        leave(dialog);
-    });
-    QtInteraction ui;
-    return ui.Identify(object);
-}
-
-std::function<void(TfrmItemTypeDlg*)> Press(const char* button)
-{
-    return [button](TfrmItemTypeDlg* d) { QTest::mouseClick(Child(*d, button), Qt::LeftButton); };
-}
-
+// Closing, by the title bar or Escape, makes an item; Enter must not choose: there is no default button.
 TEST(ItemTypeDialog, ShowsTheObjectAsTextAndOnlyTheTroopButtonAnswersTroop)
 {
-    std::pair<QString, Qt::TextFormat> seen;
-    // A Latin-1 name stays readable, and angle brackets are not taken as markup.
-    EXPECT_TRUE(Identify("K\xE4"
-                         "fer <b> [KAEF]",
-                         Press("cmdIsTroop"), &seen));
-    EXPECT_EQ(seen, std::pair(QString::fromUtf8("K\u00e4fer <b> [KAEF]"), Qt::PlainText));
-    // Closing, by the title bar or Escape, makes an item; Enter must not choose: no default button.
-    const std::pair<const char*, std::function<void(TfrmItemTypeDlg*)>> items[] = {
-        {"sword [SWOR]", Press("cmdIsItem")},
-        {"dye [DYE]", [](TfrmItemTypeDlg* d) { d->close(); }},
-        {"wing [WING]", [](TfrmItemTypeDlg* d) { QTest::keyClick(d, Qt::Key_Escape); }},
-        {"horse [HORS]", [](TfrmItemTypeDlg* d) {
+    using Leave = std::function<void(TfrmItemTypeDlg*)>;
+    const auto press = [](const char* button) -> Leave {
+        return [button](TfrmItemTypeDlg* d) { QTest::mouseClick(Child(*d, button), Qt::LeftButton); };
+    };
+    const std::tuple<std::string, Leave, bool> cases[] = {
+        {"K\xE4"
+         "fer <b> [KAEF]",
+         press("cmdIsTroop"), true},  // Latin-1, and brackets that are no markup
+        {"sword [SWOR]", press("cmdIsItem"), false},
+        {"dye [DYE]", [](TfrmItemTypeDlg* d) { d->close(); }, false},
+        {"wing [WING]", [](TfrmItemTypeDlg* d) { QTest::keyClick(d, Qt::Key_Escape); }, false},
+        {"horse [HORS]",
+         [&](TfrmItemTypeDlg* d) {
              QTest::keyClick(d, Qt::Key_Return);
              if (d->isVisible())
-                 Press("cmdIsItem")(d);
-         }}};
-    for (const auto& [object, leave] : items)
-        EXPECT_FALSE(Identify(object, leave)) << object;
+                 press("cmdIsItem")(d);
+         },
+         false}};
+    for (const auto& [object, leave, troop] : cases) {
+        std::pair<QString, Qt::TextFormat> seen;
+        testing::WhenModalShown<TfrmItemTypeDlg>([&seen, leave = leave](TfrmItemTypeDlg* dialog) {
+            seen = {Child<QLabel>(*dialog, "lblItem")->text(), Child<QLabel>(*dialog, "lblItem")->textFormat()};
+            leave(dialog);
+        });
+        QtInteraction ui;
+        EXPECT_EQ(ui.Identify(object), troop) << object;
+        EXPECT_EQ(seen, std::pair(QString::fromLatin1(object.c_str()), Qt::PlainText));
+    }
 }
 
 }  // namespace

@@ -78,8 +78,7 @@ protected:
         structure->Type = ws.Map.StructureTypes.IndexOf(type);
         hex.AddStructure(std::move(structure));
     }
-    /// A unit shown in a hex, last seen one hex further on (so that the blinking hex is told
-    /// apart from the shown one).
+    /// A unit shown in a hex, last seen one hex further on, so the blinking hex differs from the shown one.
     TUnit& AddUnit(int level, int x, int y, int number, int faction, const char* name, const char* race, int men)
     {
         auto unit = std::make_unique<TUnit>();
@@ -119,8 +118,7 @@ protected:
     std::unique_ptr<W> window;
 };
 
-/// Faction 3's real reports of turns 1 to 9 imported in order into a workspace made for it;
-/// the caller checks KORVANE_REQUIRE_FIXTURES first.
+/// Faction 3's real reports of turns 1 to 9 imported in order; the caller checks KORVANE_REQUIRE_FIXTURES first.
 inline void ImportFixtureTurns(Workspace& ws, UserInteraction& ui)
 {
     ws.Settings.ReadSettings();

@@ -77,8 +77,7 @@ inline void TypeOver(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-/// Answers the next modal file dialog: notes the folder it opened in, then picks `file`, or
-/// cancels when `file` is empty.
+/// Answers the next file dialog: notes the folder it opened in, picks `file` or, when empty, cancels.
 inline void AnswerFileDialog(QString& openedIn, const std::string& file)
 {
     WhenModalShown<QFileDialog>([&openedIn, file](QFileDialog* dialog) {

@@ -8,7 +8,7 @@
 namespace korvane {
 namespace {
 
-TEST(WindowTestHelpers, AMissingWidgetFailsTheTestAndStopsIt)
+TEST(WindowTestHelpers, AMissingWidgetOrAWrongDialogFailsTheTestWithoutHangingIt)
 {
     QWidget window;
     EXPECT_NONFATAL_FAILURE(EXPECT_THROW(testing::Child<QLabel>(window, "pnlNowhere"), testing::MissingWidget),
@@ -17,10 +17,7 @@ TEST(WindowTestHelpers, AMissingWidgetFailsTheTestAndStopsIt)
     QDialog dialog;
     testing::WhenModalShown<QDialog>([](QDialog* d) { testing::Child(*d, "cmdNowhere"); });
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(dialog.exec(), QDialog::Rejected), "no QAbstractButton named cmdNowhere");
-}
-
-TEST(WindowTestHelpers, TheDialogWaitedForIsFoundPastAnotherAndAWrongOneIsClosed)
-{
+    // The dialog waited for is found past another; a wrong one is closed.
     QDialog first;
     QProgressDialog second;
     QString seen;
