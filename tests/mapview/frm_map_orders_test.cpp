@@ -1,5 +1,4 @@
-// The main window's way to the orders, their problems before the turn file is written, and to a
-// hex's details.
+// The main window's way to the orders, their problems before the turn file is written, and a hex's details.
 #include "mapview/main_window_fixture.h"
 
 #include "windows/frm_all_units.h"
@@ -35,9 +34,9 @@ protected:
     }
 };
 
-TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameAndReplacedOnlyWhenAgreed)
+TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameReplacedOnlyWhenAgreedAndAfterItsProblemsOnlyAnyway)
 {
-    OwnUnit(10, 12, 76, {"work"});
+    TUnit& unit = OwnUnit(10, 12, 76, {"work"});
     const std::string file = home.File("Turn001.txt");
     window.GenerateTurnFile(file);
     const std::string written = home.Read("Turn001.txt");
@@ -55,13 +54,11 @@ TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameAndReplacedOnlyWhenAgreed)
     home.Write("blocker", "a file where a folder would have to be");
     window.GenerateTurnFile(home.File("blocker/Turn001.txt"));
     EXPECT_TRUE(LastHas("Unable to write the orders file")) << Last();
-}
 
-TEST_F(MapOrdersTest, ProblemsAreListedBeforeTheTurnFileAndItIsWrittenOnlyAnyway)
-{
+    // Problems are listed before the turn file, and it is written only anyway.
     workspace.Settings.Password.clear();
-    TUnit& unit = OwnUnit(10, 12, 76, {"work", "wrok"});
-    const std::string file = home.File("Turn001.txt");
+    unit.Orders = {"work", "wrok"};
+    const std::string second = home.File("Turn002.txt");
     using Row = std::tuple<std::string, std::string, std::string>;  // unit, line, severity
     const auto rows = [](const TfrmOrderProblems& list) {
         std::vector<Row> shown;
@@ -87,10 +84,10 @@ TEST_F(MapOrdersTest, ProblemsAreListedBeforeTheTurnFileAndItIsWrittenOnlyAnyway
         after = rows(*list);
         Child(*list, "cmdCancel")->click();
     });
-    window.GenerateTurnFile(file);
+    window.GenerateTurnFile(second);
     EXPECT_EQ(before, (std::vector<Row>{{"", "1", "warning"}, {"76", "10", "error"}})) << "the header is no unit's";
     EXPECT_EQ(after, (std::vector<Row>{{"", "1", "warning"}}));
-    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(std::filesystem::exists(second));
     // Written anyway when the player says so, with what an order window still open holds.
     unit.Orders = {"wrok"};
     WhenModalShown<TfrmOrderProblems>([](TfrmOrderProblems* list) {
@@ -98,8 +95,8 @@ TEST_F(MapOrdersTest, ProblemsAreListedBeforeTheTurnFileAndItIsWrittenOnlyAnyway
         Child<QPlainTextEdit>(*list->findChild<TfrmGiveOrders*>(), "txtOrders")->setPlainText("tax");
         Child(*list, "cmdWrite")->click();
     });
-    window.GenerateTurnFile(file);
-    EXPECT_NE(home.Read("Turn001.txt").find("unit 76\n  tax\n"), std::string::npos);
+    window.GenerateTurnFile(second);
+    EXPECT_NE(home.Read("Turn002.txt").find("unit 76\n  tax\n"), std::string::npos);
 }
 
 TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHex)

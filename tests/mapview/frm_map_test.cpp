@@ -1,5 +1,4 @@
-// The main window as the program opens it, its place on the screen, and its database commands when their
-// files fail.
+// The main window as the program opens it, its place on the screen, and its database commands when files fail.
 #include "mapview/main_window_fixture.h"
 
 #include "mapview/windows/main_window_placement.h"
@@ -188,7 +187,7 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImportsAndTheBufferedMapFollows
     EXPECT_EQ(Last(), "Turn file import failed.");
 }
 
-TEST_F(StartedMainWindow, BulkImportIsRefusedAtTheMenuWithoutAFactionNumberOrADatabase)
+TEST_F(StartedMainWindow, BulkImportIsRefusedAtTheMenuBeforeItsWindowOpens)
 {
     bool opened = false;
     QTimer closer;  // ends the window should it open
@@ -197,17 +196,11 @@ TEST_F(StartedMainWindow, BulkImportIsRefusedAtTheMenuWithoutAFactionNumberOrADa
             opened = (bulk->reject(), true);
     });
     closer.start(10);
-    M().mnuBulkImport->trigger();
-    workspace.Settings.FactionNo = 1;
-    workspace.Refused.Add(workspace.Settings.DataPath(workspace.Settings.MapFile));
-    M().mnuBulkImport->trigger();
+    M().mnuBulkImport->trigger();  // no faction number yet
     EXPECT_FALSE(opened);
-    const auto errors = ui.Texts(Kind::Error);
-    ASSERT_EQ(errors.size(), 2u);
-    EXPECT_EQ(errors[0],
-              "You must provide a valid faction number before importing turn files.\r"
-              "(Use menu item View/Faction Details)");
-    EXPECT_NE(errors[1].find("no turn file can be imported into it"), std::string::npos) << errors[1];
+    EXPECT_EQ(ui.Texts(Kind::Error),
+              Lines{"You must provide a valid faction number before importing turn files.\r"
+                    "(Use menu item View/Faction Details)"});
 }
 
 TEST_F(ShownMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
@@ -215,13 +208,12 @@ TEST_F(ShownMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
     window.GoToCoordinate("-1", "10");
     EXPECT_EQ(Last(), "Coordinate out of range. Unable to move to hex.");
     EXPECT_EQ(View().ViewLeft, 0);
-    const auto shows = [this](int x) { return View().ViewLeft < x && View().ViewLeft + View().ViewCols > x; };
     window.GoToCoordinate("160", "96x");  // read leniently
-    EXPECT_TRUE(View().ViewLeft > 0 && shows(160));
+    EXPECT_TRUE(View().ViewLeft > 0 && InView(160, 96));
     EXPECT_EQ(std::tuple(W().scrollH->value(), W().scrollV->value()), std::tuple(View().ViewLeft, View().ViewTop));
     W().optShowUnderworld->setChecked(true);
     window.GoToCoordinate("60", "40");  // game coordinates of the underworld: grid 120, 82
-    EXPECT_TRUE(shows(120));
+    EXPECT_TRUE(InView(120, 82));
     window.OverviewClicked(0, 0);
     EXPECT_EQ(std::tuple(View().ViewLeft, View().ViewTop), std::tuple(0, 0)) << "the top-left corner";
 }
@@ -307,37 +299,11 @@ TEST_F(MainWindowTest, ARefusedDatabaseOpensAnEmptyMapAndOutlivesTheSession)
     EXPECT_TRUE(Written("MainX=")) << "the rest is written as always";
 }
 
-class MainWindowFiles : public MainWindowTest
+TEST_F(StartedMainWindow, ImportsWhoseFilesCannotBeWrittenSaySoAndNoDatabaseNotReadIsWrittenOver)
 {
-protected:
-    void SetUp() override
-    {
-        Start();
-        workspace.Settings.FactionNo = 1;
-        Import("report.txt");
-        ASSERT_EQ(Last(), "Turn file imported successfully.");
-    }
-};
-
-TEST_F(MainWindowFiles, ReloadOfADatabaseThatCannotBeReadKeepsTheWorldShown)
-{
-    home.Write("DATA/Map.Dat", "VERSION,9.99\r\n");
-    workspace.Map.EnsureCell(0, 40, 40)->Terrain = 3;  // an edit not saved
-    window.SetDataChanged(true);
-    ui.yesNoAnswers = {true};
-    M().mnuFileReloadDB->trigger();
-    EXPECT_TRUE(workspace.Map.Cell(0, 0, 0) && workspace.Map.Cell(0, 40, 40));
-    EXPECT_TRUE(window.DataChanged()) << "the edit is still unsaved";
-
-    // Nothing writes the world shown over the file it could not read.
-    window.SaveDatabase();
-    window.ImportTurnFile(home.File("report.txt"));
-    EXPECT_EQ(home.Read("DATA/Map.Dat"), "VERSION,9.99\r\n");
-    EXPECT_TRUE(LastHas(home.File("DATA/Map.Dat") + " could not be loaded")) << Last();
-}
-
-TEST_F(MainWindowFiles, ImportWhoseSaveFailsSaysSoAndKeepsTheChangeUnsaved)
-{
+    workspace.Settings.FactionNo = 1;
+    Import("report.txt");
+    ASSERT_EQ(Last(), "Turn file imported successfully.");
     const std::string database = home.File("DATA/Map.Dat");
     std::filesystem::remove(database);
     std::filesystem::create_directories(database + "/inside");  // a folder in its place cannot be replaced
@@ -346,15 +312,26 @@ TEST_F(MainWindowFiles, ImportWhoseSaveFailsSaysSoAndKeepsTheChangeUnsaved)
         Last().rfind("The turn file was imported, but the map database could not be saved.\r" + database + ": ", 0), 0u)
         << Last();
     EXPECT_TRUE(window.DataChanged());
-}
 
-TEST_F(MainWindowFiles, ImportWhoseTurnFileFailsIsNotCalledASuccess)
-{
-    std::filesystem::create_directories(home.File("DATA/Units0002.dat/inside"));
+    std::filesystem::remove_all(database);
+    std::filesystem::create_directories(home.File("DATA/Units0003.dat/inside"));
     ui.shown.clear();
-    Import("report2.txt", 2);
-    EXPECT_EQ(Last().rfind("Error saving hex unit lists.\n" + home.File("DATA/Units0002.dat") + ": ", 0), 0u) << Last();
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Info), Lines{}) << "no success after a failure";
+    Import("report3.txt", 3);
+    EXPECT_EQ(Last().rfind("Error saving hex unit lists.\n" + home.File("DATA/Units0003.dat") + ": ", 0), 0u) << Last();
+    EXPECT_EQ(ui.Texts(Kind::Info), Lines{}) << "no success after a failure";
+
+    // A reload of a database that cannot be read keeps the world shown, and nothing writes it over that file.
+    home.Write("DATA/Map.Dat", "VERSION,9.99\r\n");
+    workspace.Map.EnsureCell(0, 40, 40)->Terrain = 3;  // an edit not saved
+    window.SetDataChanged(true);
+    ui.yesNoAnswers = {true};
+    M().mnuFileReloadDB->trigger();
+    EXPECT_TRUE(workspace.Map.Cell(0, 0, 0) && workspace.Map.Cell(0, 40, 40));
+    EXPECT_TRUE(window.DataChanged()) << "the edit is still unsaved";
+    window.SaveDatabase();
+    window.ImportTurnFile(home.File("report.txt"));
+    EXPECT_EQ(home.Read("DATA/Map.Dat"), "VERSION,9.99\r\n");
+    EXPECT_TRUE(LastHas(database + " could not be loaded")) << Last();
 }
 
 }  // namespace

@@ -126,14 +126,10 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
         Child(*list, "cmdGoto")->click();
         Child(*list, "cmdClose")->click();
     };
-    const auto inView = [this](int x, int y) {
-        return x > View().ViewLeft && x < View().ViewLeft + View().ViewCols && y > View().ViewTop
-            && y < View().ViewTop + View().ViewRows;
-    };
     WhenModalShown<TfrmMapList>(goToFirst);
     M().mnuViewGateList->trigger();
     EXPECT_EQ(shown, (Lines{"Gate List", "  7  (100,60)"}));
-    EXPECT_TRUE(inView(100, 60));
+    EXPECT_TRUE(InView(100, 60));
 
     WhenModalShown<QInputDialog>([](QInputDialog* ask) {
         EXPECT_EQ(ask->windowTitle(), "City Search string");
@@ -143,7 +139,7 @@ TEST_F(MapToolsTest, GateListAndCitySearchCentreTheViewOnWhatIsChosen)
     WhenModalShown<TfrmMapList>(goToFirst);
     M().cmdFindCity->trigger();
     EXPECT_EQ(shown, (Lines{"City Search: PORT", "Newport  (150,90)"}));
-    EXPECT_TRUE(inView(150, 90));
+    EXPECT_TRUE(InView(150, 90));
     WhenModalShown<QInputDialog>([](QInputDialog* ask) {
         EXPECT_EQ(ask->textValue(), "PORT") << "the last search is offered again";
         ask->reject();

@@ -67,6 +67,12 @@ protected:
         const HexGeometry hex = HexGeometry::ForZoom(View().Zoom);
         return {hex.BoxLeft(x, View().ViewLeft, 4) + hex.S / 2, hex.BoxTop(y, View().ViewTop, 4) + hex.Hh};
     }
+    /// Whether hex (x, y) lies inside the view, away from its edges.
+    bool InView(int x, int y) const
+    {
+        return x > View().ViewLeft && x < View().ViewLeft + View().ViewCols && y > View().ViewTop
+            && y < View().ViewTop + View().ViewRows;
+    }
     /// The last message or question shown.
     const std::string& Last() const { return ui.shown.back().text; }
     bool LastHas(const std::string& part) const { return Last().find(part) != std::string::npos; }

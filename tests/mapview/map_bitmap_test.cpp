@@ -1,5 +1,4 @@
-// Map bitmaps: the streaming BMP writer, a request's checks, bands matching the whole picture, progress
-// and cancelling.
+// Map bitmaps: the streaming BMP writer, a request's checks, bands matching the whole picture, cancelling.
 #include "mapview/map_builders.h"
 
 #include "mapview/render/bmp_stream_writer.h"

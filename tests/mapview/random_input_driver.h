@@ -1,5 +1,4 @@
-// Seeded random input into whichever window is in front, modal dialogs and Qt's own dialogs included: each step from
-// a timer per nested event loop (none fires inside its own slot), each step timed, every step named for a failure.
+// Seeded random input into whichever window is in front, Qt's dialogs too; a timer per nested event loop plays it.
 #pragma once
 
 #include "support/random_stream.h"

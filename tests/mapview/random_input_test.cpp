@@ -1,5 +1,4 @@
-// Every window under seeded random input on a real world in a scratch folder: no crash, no event over 5 s, nothing
-// written outside, and the folder opens again silently. KORVANE_RANDOM_SEED and KORVANE_RANDOM_EVENTS choose the run.
+// Every window under seeded random input: no crash, no slow event, nothing written outside, the folder reopens quietly.
 #include "mapview/random_input_driver.h"
 #include "mapview/windows/frm_map.h"
 

@@ -18,13 +18,6 @@ namespace fs = std::filesystem;
 class ScreenshotTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        const CliResult import = RunCliCapture(
-            {"--home", home.Path(), "import", "--faction", "3", KORVANE_DEMO_DIR "/report-turn1.txt"});
-        ASSERT_EQ(import.status, 0) << import.err;
-    }
-
     // The window program itself, headless, with its standard error kept.
     CliResult Korvane(const std::string& arguments, const std::string& environment = "")
     {
@@ -49,8 +42,11 @@ protected:
     TempDir pictures;
 };
 
-TEST_F(ScreenshotTest, WindowProgramSavesThePictureWritesNoFileOfTheSessionAndTellsOnStandardError)
+TEST_F(ScreenshotTest, WindowProgramSavesThePictureAtEveryScaleWritesNoFileOfTheSessionAndTellsOnStandardError)
 {
+    const CliResult import = RunCliCapture(
+        {"--home", home.Path(), "import", "--faction", "3", KORVANE_DEMO_DIR "/report-turn1.txt"});
+    ASSERT_EQ(import.status, 0) << import.err;
     const auto before = Contents();
     const CliResult run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -62,21 +58,7 @@ TEST_F(ScreenshotTest, WindowProgramSavesThePictureWritesNoFileOfTheSessionAndTe
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("could not write the picture"), std::string::npos) << unwritable.err;
 
-    // Messages go to standard error instead of dialogs.
-    std::string map = home.Read("DATA/Map.Dat");
-    map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");
-    home.Write("DATA/Map.Dat", map);
-    const CliResult refused = Korvane("--screenshot '" + pictures.File("empty.png") + "'");
-    EXPECT_EQ(refused.status, 0) << "the picture of an empty map is still taken";
-    EXPECT_NE(refused.err.find("more recent version"), std::string::npos) << refused.err;
-    EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
-    EXPECT_FALSE(Picture("empty.png").isNull());
-}
-
-// At 200 % on the demo world, whose first view holds named towns, drawn directly or through the
-// buffer: the map is drawn with the screen's own pixels either way.
-TEST_F(ScreenshotTest, AtTwiceThePixelsTheBufferedWindowLooksAsTheDirectOne)
-{
+    // At 200 % on the demo world's first view, with named towns, the buffer draws with the screen's own pixels.
     for (const char* buffered : {"FALSE", "TRUE"}) {
         std::string settings = home.Read("ATLANTIS.INI");
         const std::size_t at = settings.find("BufferDraw=");
@@ -89,6 +71,16 @@ TEST_F(ScreenshotTest, AtTwiceThePixelsTheBufferedWindowLooksAsTheDirectOne)
     }
     EXPECT_EQ(Picture("FALSE.png").size(), QSize(2000, 1400)) << "the designed size of a first start, at 200 %";
     EXPECT_EQ(Picture("TRUE.png"), Picture("FALSE.png"));
+
+    // Messages go to standard error instead of dialogs.
+    std::string map = home.Read("DATA/Map.Dat");
+    map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");
+    home.Write("DATA/Map.Dat", map);
+    const CliResult refused = Korvane("--screenshot '" + pictures.File("empty.png") + "'");
+    EXPECT_EQ(refused.status, 0) << "the picture of an empty map is still taken";
+    EXPECT_NE(refused.err.find("more recent version"), std::string::npos) << refused.err;
+    EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
+    EXPECT_FALSE(Picture("empty.png").isNull());
 }
 
 TEST_F(MainWindowTest, ScreenshotWaitsForTheFirstPaintOrGivesUpWaiting)
