@@ -58,10 +58,11 @@ std::int32_t TUnit::EffectiveFaction(const TUnitList& mapUnits) const
 void TUnit::Reset()
 {
     // Everything back to a new unit's, except the room the longer texts and the lists hold.
-    std::string name = std::move(Name), description = std::move(Description);
-    std::vector<TUnitTroopGroup> troops = std::move(Troops);
-    std::vector<TUnitEquip> equipment = std::move(Equipment);
-    std::vector<TUnitSkill> skills = std::move(Skills), canStudy = std::move(CanStudy);
+    std::string name = std::move(Name);
+    CompactText description = std::move(Description);
+    auto troops = std::move(Troops);
+    auto equipment = std::move(Equipment);
+    auto skills = std::move(Skills), canStudy = std::move(CanStudy);
     *this = TUnit();
     name.clear();
     description.clear();

@@ -1,6 +1,8 @@
 // TUnit: one unit as last seen, with its men, items, skills, flags and orders.
 #pragma once
 
+#include "core/compact_text.h"
+#include "core/small_vector.h"
 #include "core/sparse_text.h"
 #include "people/unit_entries.h"
 
@@ -91,25 +93,27 @@ public:
     std::vector<std::string> ListTroops(const TKeyStringList& troops) const;
     std::vector<std::string> ListCanStudy(const TKeyStringList& skills) const;
 
+    // Fields in an order that leaves no gaps: a large world holds every unit twice.
     std::int32_t Number = -1;
-    std::string Name;
-    std::string Description;
     std::int32_t X = 0, Y = 0, Level = 0;
     std::int32_t LastX = 0, LastY = 0, LastLevel = 0;
     std::int32_t Structure = 0;  // 0 when outside any structure
-    SparseText Text1, Text2, Text3;  // seldom used: empty, each costs a pointer
     std::int32_t Faction = -1;
     std::uint32_t Flags = 0;
     std::int32_t Silver = 0;
-    std::vector<TUnitTroopGroup> Troops;
-    std::vector<TUnitEquip> Equipment;
-    std::vector<TUnitSkill> Skills;
-    std::vector<TUnitSkill> CanStudy;
     std::int32_t CombatSpell = -1;
     std::int32_t LastFaction = 0;
     std::int32_t Turn = 0;
     bool Seen = false;
     bool OrdersDone = false;
+    std::string Name;
+    CompactText Description;
+    SparseText Text1, Text2, Text3;  // seldom used: empty, each costs a pointer
+    // Most units have one or two entries in each list: those cost no block of their own.
+    SmallVector<TUnitTroopGroup, 2> Troops;
+    SmallVector<TUnitEquip, 2> Equipment;
+    SmallVector<TUnitSkill, 2> Skills;
+    SmallVector<TUnitSkill, 2> CanStudy;
     std::vector<std::string> Orders;
 };
 

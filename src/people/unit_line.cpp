@@ -74,8 +74,8 @@ private:
 // Replaces `list` with the entries of a counted list of the line (as FieldCursor::Entries
 // reads them), made at once at the size the count asks for, but never more than the line's
 // `fieldCount` fields could hold: one allocation, whatever a damaged count says.
-template <typename Entry, typename Read>
-void ReadEntries(FieldCursor& reader, std::size_t fieldCount, std::size_t width, std::vector<Entry>& list, Read&& read)
+template <typename List, typename Read>
+void ReadEntries(FieldCursor& reader, std::size_t fieldCount, std::size_t width, List& list, Read&& read)
 {
     list.clear();
     if (!reader.Has())

@@ -12,11 +12,11 @@ std::string SkillHead(const TUnitSkill& skill, const TKeyStringList& skills)
     return PadRight("[" + skills.KeyAt(skill.Index) + "]", 7, false) + skills.SingularAt(skill.Index);
 }
 
-template <typename Entry>
-std::vector<std::string> CountedLines(const std::vector<Entry>& entries, const TKeyStringList& words)
+template <typename Entries>
+std::vector<std::string> CountedLines(const Entries& entries, const TKeyStringList& words)
 {
     std::vector<std::string> lines;
-    for (const Entry& entry : entries) {
+    for (const auto& entry : entries) {
         std::string line = IntToStr(entry.Count) + "  ";
         if (entry.Index < 0 || entry.Index >= words.Count()) {
             lines.push_back(line + "Unknown");

@@ -487,7 +487,7 @@ void TUnitBrowser::ShowUnitDetails(TUnit* unit)
     selectedUnit_ = unit;
     pnlSilver->setText(unit ? QString::number(unit->Silver) : QString());
     pnlCombSpell->setText(unit ? " " + ToDisplayText(workspace_.SkillList.SingularAt(unit->CombatSpell)) : QString());
-    pnlDesc->setText(unit ? " " + ToDisplayText(unit->Description) : QString());
+    pnlDesc->setText(unit ? " " + ToDisplayText(unit->Description.Str()) : QString());
     pnlLastSeen->setText(unit ? QString::number(unit->Turn) : QString());
     for (QPushButton* button : {cmdSkills, cmdEquipment, cmdTroops, cmdCanStudy})
         button->setEnabled(unit != nullptr);

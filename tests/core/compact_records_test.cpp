@@ -1,0 +1,111 @@
+// The compact parts of large records: lists holding their first entries inside, texts in one block.
+#include "core/compact_text.h"
+#include "core/small_vector.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+struct Pair
+{
+    int A = -1, B = 0;
+    bool operator==(const Pair&) const = default;
+};
+using Pairs = SmallVector<Pair, 2>;
+
+std::vector<Pair> Entries(const Pairs& list)
+{
+    return {list.begin(), list.end()};
+}
+std::vector<Pair> Counted(int count)
+{
+    std::vector<Pair> pairs;
+    for (int i = 0; i < count; ++i)
+        pairs.push_back({i, 10 * i});
+    return pairs;
+}
+
+// Every size around the inside room: filled, copied, moved, erased from, the order kept.
+TEST(SmallVector, KeepsEntriesInOrderInsideAndInABlock)
+{
+    for (int count : {0, 1, 2, 3, 4, 5, 9, 40}) {
+        SCOPED_TRACE(count);
+        const std::vector<Pair> expected = Counted(count);
+        Pairs list;
+        for (const Pair& pair : expected)
+            list.push_back(pair);
+        EXPECT_EQ(Entries(list), expected);
+        EXPECT_EQ(list.empty(), count == 0);
+
+        Pairs copy = list;
+        EXPECT_EQ(Entries(copy), expected);
+        EXPECT_EQ(copy.capacity(), std::max<std::size_t>(2, static_cast<std::size_t>(count)));  // no slack
+        copy = copy;  // NOLINT: assigning itself keeps the entries
+        EXPECT_TRUE(copy == list);
+        Pairs over{{9, 9}, {8, 8}, {7, 7}};
+        over = list;
+        EXPECT_EQ(Entries(over), expected);
+
+        Pairs moved = std::move(copy);
+        EXPECT_EQ(Entries(moved), expected);
+        EXPECT_TRUE(copy.empty());  // NOLINT: the source is left empty, and usable
+        copy.push_back({7, 7});
+        EXPECT_EQ(Entries(copy), (std::vector<Pair>{{7, 7}}));
+
+        if (count > 0) {
+            moved.erase(moved.begin());
+            EXPECT_EQ(Entries(moved), std::vector<Pair>(expected.begin() + 1, expected.end()));
+            moved = std::move(list);
+            EXPECT_EQ(moved.back(), expected.back());
+        }
+        moved.clear();
+        EXPECT_TRUE(moved.empty());
+    }
+}
+
+TEST(SmallVector, GrowsFromItsOwnEntriesAndReservesExactly)
+{
+    Pairs list{{1, 1}, {2, 2}};
+    list.push_back(list[0]);  // the entry lies in the room that moves to a block
+    list.push_back(list[2]);
+    EXPECT_EQ(Entries(list), (std::vector<Pair>{{1, 1}, {2, 2}, {1, 1}, {1, 1}}));
+    list = {{5, 5}};
+    EXPECT_EQ(Entries(list), (std::vector<Pair>{{5, 5}}));
+    Pairs reserved;
+    reserved.reserve(7);
+    EXPECT_EQ(reserved.capacity(), 7u);
+    EXPECT_TRUE(reserved.empty());
+}
+
+TEST(CompactText, HoldsTextsAndReusesItsRoom)
+{
+    for (const std::string& text : {std::string(), std::string("a"), std::string(40, 'x'), std::string(5000, 'd')}) {
+        SCOPED_TRACE(text.size());
+        CompactText held(text);
+        EXPECT_EQ(held.View(), text);
+        EXPECT_EQ(held.size(), text.size());
+        EXPECT_EQ(held.empty(), text.empty());
+        CompactText copy = held;
+        EXPECT_EQ(copy, text);
+        CompactText moved = std::move(copy);
+        EXPECT_EQ(moved, text);
+        EXPECT_TRUE(copy.empty());  // NOLINT: the source is left empty
+    }
+    CompactText text("a longer text, then shorter ones");
+    const char* letters = text.data();
+    text = "short";
+    text.assign(text.View().substr(1));  // from its own letters
+    EXPECT_EQ(text, "hort");
+    text.clear();
+    EXPECT_TRUE(text.empty());
+    text = "again";
+    EXPECT_EQ(text.data(), letters);  // the same room throughout
+    EXPECT_EQ(text.Str(), "again");
+}
+
+}  // namespace
+}  // namespace korvane
