@@ -32,7 +32,7 @@ protected:
     QWidget* hexParent = nullptr;
 };
 
-TEST_F(AllUnitsWindow, ListsEveryUnitChoosesTheFirstAndItsHexIsBlinkedMovedToAndOpened)
+TEST_F(AllUnitsWindow, ListsEveryUnitChoosesTheFirstLeadsToItsHexAndAllAndMineSwitch)
 {
     Open();
     EXPECT_EQ(LineTexts(Units()),
@@ -59,6 +59,22 @@ TEST_F(AllUnitsWindow, ListsEveryUnitChoosesTheFirstAndItsHexIsBlinkedMovedToAnd
     Choose(201);
     Get("cmdShowHex")->click();
     EXPECT_EQ(shown.back(), Place(0, 12, 8));
+    // All and Mine switch between every unit and the player's; closing writes the orders.
+    Record(103)->Orders = {"MOVE IN"};
+    Choose(103);
+    Factions()->setCurrentIndex(3);
+    EXPECT_EQ(std::tuple(LineTexts(Units()).size(), window->SelectedUnit()->Number, flashes.back()),
+              std::tuple(1u, 201, Flash(true, 14, 0, 8)))
+        << "the first line is chosen after every change";
+    Get("cmdShowMine")->click();
+    EXPECT_EQ(std::tuple(Factions()->currentIndex(), testing::RowOfUnit(Units(), 101), testing::RowOfUnit(Units(), 103),
+                         LineTexts(Units()).size(), Panel("pnlManCount")),
+              std::tuple(2, 0, 2, 3u, "17 men "));
+    Get("cmdShowAll")->click();
+    EXPECT_EQ(std::tuple(Factions()->currentIndex(), LineTexts(Units()).size()), std::tuple(0, 5u));
+    Get("cmdClose")->click();
+    EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
+    EXPECT_NE(home.Read("Ords0007.dat").find("MOVE IN"), std::string::npos);
 }
 
 TEST_F(AllUnitsWindow, LongNumbersLeadToTheirOwnFactionUnitAndHex)
@@ -98,25 +114,6 @@ TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
     window->openOrders = [](std::int32_t, QWidget*, std::function<void()> closed) { closed(); };
     Get("cmdOrders")->click();
     EXPECT_EQ(window->OpenOrderWindows(), 0);
-}
-
-TEST_F(AllUnitsWindow, AllAndMineSwitchBetweenEveryUnitAndThePlayersAndClosingWritesTheOrders)
-{
-    Record(103)->Orders = {"MOVE IN"};
-    Open().show();
-    Factions()->setCurrentIndex(3);
-    EXPECT_EQ(std::tuple(LineTexts(Units()).size(), window->SelectedUnit()->Number, flashes.back()),
-              std::tuple(1u, 201, Flash(true, 14, 0, 8)))
-        << "the first line is chosen after every change";
-    Get("cmdShowMine")->click();
-    EXPECT_EQ(std::tuple(Factions()->currentIndex(), testing::RowOfUnit(Units(), 101), testing::RowOfUnit(Units(), 103),
-                         LineTexts(Units()).size(), Panel("pnlManCount")),
-              std::tuple(2, 0, 2, 3u, "17 men "));
-    Get("cmdShowAll")->click();
-    EXPECT_EQ(std::tuple(Factions()->currentIndex(), LineTexts(Units()).size()), std::tuple(0, 5u));
-    Get("cmdClose")->click();
-    EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
-    EXPECT_NE(home.Read("Ords0007.dat").find("MOVE IN"), std::string::npos);
 }
 
 TEST_F(AllUnitsWindow, WithNothingListedNothingIsChosenAndTheBlinkingStops)

@@ -66,7 +66,7 @@ protected:
     std::vector<QColor> asked;
 };
 
-TEST_F(FactionWindow, ShowsTheOneSelectedAndSaveKeepsTheTrimmedDetailsAndTheColourChosen)
+TEST_F(FactionWindow, ShowsTheOneSelectedAndSaveKeepsTheDetailsAndColourAsTheRegistryFileStoresThem)
 {
     Open();
     EXPECT_EQ(std::tuple(Enabled("cmdSetColour"), Sample(), Get("cmdCancel")->isVisible()),
@@ -105,12 +105,7 @@ TEST_F(FactionWindow, ShowsTheOneSelectedAndSaveKeepsTheTrimmedDetailsAndTheColo
     Type("txtFacName", "The Silver Road ");
     Click("cmdSave");
     EXPECT_FALSE(window->FactionsChanged());
-}
-
-// The window keeps what the registry file will give back: no field separator, no line break.
-TEST_F(FactionWindow, TypedSeparatorsAndBreaksAreKeptAsTheRegistryFileStoresThem)
-{
-    Open();
+    // Kept as the registry file will give it back: no field separator, no line break.
     List(window.get())->setCurrentRow(0);
     Type("txtFacName", "Riders^\"^of the Moor");
     Type("txtComments", "line one\nline two");  // pasted with its line break

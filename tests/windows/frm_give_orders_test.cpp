@@ -77,11 +77,11 @@ protected:
         QCoreApplication::sendEvent(Memo()->viewport(), &event);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
-    /// Closed once, and deleted once pending deletions ran.
-    void ExpectClosedAndDeleted() const
+    /// Closed once, and deleted once pending deletions ran; the count starts again.
+    void ExpectClosedAndDeleted()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(closed, 1);
+        EXPECT_EQ(std::exchange(closed, 0), 1);
         EXPECT_TRUE(window.isNull());
     }
 
@@ -94,8 +94,23 @@ protected:
     int closed = 0;
 };
 
-TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrdersWhoseBytesStayWhenUntouched)
+TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndStoresTheEdits)
 {
+    // Complete with only case, blanks and comments changed keeps the stored lines.
+    Open();
+    Memo()->setPlainText("WORK  \n; a note for me\n\nGive 81 10 Silver\n");
+    Press("cmdDone");
+    EXPECT_TRUE(record->OrdersDone);
+    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver"}));
+    ExpectClosedAndDeleted();
+    // Not complete clears the mark and keeps an added line.
+    Open();
+    TypeLinesAtEnd({"; then east", "move e"});
+    Press("cmdClose");
+    EXPECT_FALSE(record->OrdersDone);
+    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver", "; then east", "move e"}));
+    ExpectClosedAndDeleted();
+    // The unit shown, and a copy of its orders whose bytes stay when untouched.
     TfrmGiveOrders unknown(ws, vocabulary.For(ws));
     EXPECT_EQ(std::pair(unknown.LoadUnit(99), unknown.UnitNumber()), std::pair(false, -1));
     record->SetOrders({"name unit \"G\xE9nin\"", "  work"});  // Latin-1, and a leading indent
@@ -107,28 +122,8 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndACopyOfItsOrdersWhoseBytesStayWhenUntouc
     Press("cmdDone");
     EXPECT_EQ(std::pair(record->Orders, record->OrdersDone),
               std::pair(Lines{"name unit \"G\xE9nin\"", "  work"}, true));
-}
-
-TEST_F(GiveOrdersWindow, EachWayOfClosingKeepsOrClearsTheMarkAndStoresTheEdits)
-{
-    // Complete with only case, blanks and comments changed keeps the stored lines.
-    Open();
-    Memo()->setPlainText("WORK  \n; a note for me\n\nGive 81 10 Silver\n");
-    Press("cmdDone");
-    EXPECT_TRUE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver"}));
     ExpectClosedAndDeleted();
-    // Not complete clears the mark and keeps an added line.
-    closed = 0;
-    Open();
-    TypeLinesAtEnd({"; then east", "move e"});
-    Press("cmdClose");
-    EXPECT_FALSE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver", "; then east", "move e"}));
-    ExpectClosedAndDeleted();
-    // The title bar keeps the mark and the edits.
-    closed = 0;
-    record->OrdersDone = true;
+    // The title bar keeps the mark, set just now, and the edits.
     Open();
     Memo()->setPlainText("study combat\n");
     window->close();
@@ -136,7 +131,6 @@ TEST_F(GiveOrdersWindow, EachWayOfClosingKeepsOrClearsTheMarkAndStoresTheEdits)
     EXPECT_EQ(record->Orders, Lines{"study combat"}) << "no empty last line";
     ExpectClosedAndDeleted();
     // A unit a turn step removed while the window was open is left alone.
-    closed = 0;
     Open();
     TypeLinesAtEnd({"move n"});
     map.UnitFileList.Delete(map.UnitFileList.IndexOf(1234));

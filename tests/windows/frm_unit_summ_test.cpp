@@ -72,18 +72,5 @@ TEST_F(UnitSummaryWindow, CountsThePlayersUnitsOfAHexOrOfTheWorldAndNothingWitho
     EXPECT_EQ(Cells(none, "grdSkills"), Skills());
 }
 
-TEST_F(UnitSummaryWindow, ARealWorldAfterNineTurns)
-{
-    KORVANE_REQUIRE_FIXTURES();
-    testing::TempDir other;
-    Workspace real(other.Path());
-    testing::ImportFixtureTurns(real, ui);
-    // Turn 9: the captain (a leader), the builders (6), the spearmen (6 at combat 1) and the scouts (3).
-    TfrmUnitSumm world(real, nullptr, nullptr);
-    EXPECT_EQ(Cells(world, "grdUnitCount"), Counts("1", "1", "3", "15", "4", "16"));
-    EXPECT_EQ(SilverShown(world), Silver(2681));
-    EXPECT_EQ(Cells(world, "grdSkills"), Skills({"0 / 6", "0 / 0", "0 / 0", "0 / 0", "0 / 0"}));
-}
-
 }  // namespace
 }  // namespace korvane
