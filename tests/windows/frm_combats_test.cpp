@@ -74,7 +74,7 @@ protected:
     std::string offered;
 };
 
-TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
+TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialogAndClearAllEmptiesBothSides)
 {
     InUnitDialog(kScout, "cmdCancel");
     Click("cmdAddLeft");
@@ -107,6 +107,19 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialog)
     Click("cmdRemoveLeft");
     EXPECT_EQ(SetUp(), "40 Scout, = 40 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None") << "the edit cancelled";
     EXPECT_EQ(EnabledOf(buttons), "");
+    // Clear All empties both sides after asking, and keeps the field and the last report.
+    Click("chkTacR");
+    Click("chkUseHorses");
+    ChooseFort("lstFortLeft", "Fort");
+    const Lines report = Results();
+    ui.yesNoAnswers = {false, true};
+    const Lines asked{"question: Are you sure you wish to clear all battle data ?"};
+    EXPECT_EQ(Said("cmdClearAll"), asked);
+    EXPECT_EQ(SetUp(), "40 Scout, = 40 men | 1 Scout, -5 Ghosts, = 1 man | chkTacR chkUseHorses | Fort-None")
+        << "on No";
+    EXPECT_EQ(Said("cmdClearAll"), asked);
+    EXPECT_EQ(SetUp(), "= 0 men | = 0 men | chkUseHorses | Fort-None");
+    EXPECT_EQ(Results("cmdViewResults"), report);
 }
 
 TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
@@ -168,37 +181,7 @@ TEST_F(CombatsWindow, AnArmyTooLargeToFieldIsRefusedAndTheSetUpAndLastReportKept
     EXPECT_THAT(SetUp(), ::testing::HasSubstr("Horde, = 2000000001 men | 1 Scout, = 1 man")) << "kept, to be mended";
 }
 
-TEST_F(CombatsWindow, ClearAllEmptiesBothSidesAfterAskingAndKeepsTheField)
-{
-    Field({kCavalry}, {kScout});
-    Click("chkTacR");
-    Click("chkUseHorses");
-    ChooseFort("lstFortLeft", "Fort");
-    const Lines report = Results();
-    ui.yesNoAnswers = {false, true};
-    const Lines asked{"question: Are you sure you wish to clear all battle data ?"};
-    EXPECT_EQ(Said("cmdClearAll"), asked);
-    EXPECT_EQ(SetUp(), "-25 Heavy Cavalry, = 25 men | 1 Scout, = 1 man | chkTacR chkUseHorses | Fort-None") << "on No";
-    EXPECT_EQ(Said("cmdClearAll"), asked);
-    EXPECT_EQ(SetUp(), "= 0 men | = 0 men | chkUseHorses | Fort-None");
-    EXPECT_EQ(Results("cmdViewResults"), report);
-}
-
-TEST_F(CombatsWindow, ClosingAsksOnlyWhenTheSetUpChanged)
-{
-    EXPECT_EQ(Said("cmdClose"), Lines{});
-    EXPECT_FALSE(window->isVisible());
-    window->show();
-    Field({kScout});
-    ui.yesNoAnswers = {false, true};
-    const Lines asked{"question: You will lose the changes you have made. Do you wish to exit without saving ?"};
-    EXPECT_EQ(Said("cmdClose"), asked);
-    EXPECT_TRUE(window->isVisible()) << "No keeps the window open";
-    EXPECT_EQ(Said("cmdClose"), asked);
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
+TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogsAndClosingAsksOnlyAfterAChange)
 {
     Field({kCavalry}, {kScout});
     Click("chkTacL");
@@ -228,6 +211,17 @@ TEST_F(CombatsWindow, SetUpsAreSavedAndLoadedThroughTheFileDialogs)
         std::tuple(std::string("= 0 men | 1 Scout, 1 Peasant, = 2 men | chkTacR chkUseHorses | Citadel-None"), false));
     EXPECT_EQ(Get<QFileDialog>("dlgSave")->selectedFiles().value(0).toStdString(), hill)
         << "saving proposes the file loaded";
+    // Closing asks only when the set-up changed since it was loaded.
+    EXPECT_EQ(Said("cmdClose"), Lines{});
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    Field({kScout});
+    ui.yesNoAnswers = {false, true};
+    const Lines asked{"question: You will lose the changes you have made. Do you wish to exit without saving ?"};
+    EXPECT_EQ(Said("cmdClose"), asked);
+    EXPECT_TRUE(window->isVisible()) << "No keeps the window open";
+    EXPECT_EQ(Said("cmdClose"), asked);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(CombatsWindow, FailedSavesAndLoadsSaySoAndLoseNothingUnasked)

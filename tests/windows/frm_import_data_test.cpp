@@ -19,15 +19,6 @@ protected:
         std::filesystem::create_directory(workspace.Settings.DataDir);
         Open();
     }
-    /// Hex (10, 20) of the overworld with a terrain and silver, its population unknown.
-    TMapCell& KnownHex(int terrain, int silver)
-    {
-        TMapCell& cell = *workspace.Map.EnsureCell(0, 10, 20);
-        cell.Terrain = terrain;
-        cell.Silver = silver;
-        cell.Population = 0;
-        return cell;
-    }
     void Import(const std::string& file) const
     {
         window->Preset(file);
@@ -50,7 +41,8 @@ TEST_F(ImportDataWindow, BrowseTakesTheFileChosenAndAMissingFileIsOnlyAskedAbout
 
 TEST_F(ImportDataWindow, FileIsMergedAsTheSwitchesSayAndTheDatabaseSaved)
 {
-    TMapCell& known = KnownHex(4, 60);
+    TMapCell& known = *workspace.Map.EnsureCell(0, 10, 20);
+    std::tie(known.Terrain, known.Silver, known.Population) = std::tuple(4, 60, 0);  // population unknown
     Import("  " + dir.Write("in.kvd", kOneHex) + "  ");
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Imported 1 hexes."});
     // What the map knows is kept, what it does not is filled in, all regarded as unconfirmed.
