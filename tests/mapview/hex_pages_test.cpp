@@ -50,32 +50,24 @@ TEST(HexPages, NumbersCoordinatesAndStoredBytesShownAsUtf8OrElseAsLatin1)
     EXPECT_EQ(ToDisplayText(stored), typed);
 }
 
-class HexPagesTest : public ::testing::Test
+TEST(HexPages, EachPageAndTheBalloonShowWhatIsKnownOfATown)
 {
-protected:
-    void SetUp() override
-    {
-        AddRaceTable(troops);
-        AddFaction(factions, 3);
-        AddFaction(factions, 12);
-        TMapCell& town = *map.EnsureCell(0, 4, 2);
-        std::tie(town.Terrain, town.Population, town.Race) = std::tuple(map.TerrainIndex("plain"), 1200,
-                                                                        map.RaceList.Add("high elves"));
-        std::tie(town.Silver, town.Wages, town.MaxWages) = std::tuple(12345, 13, 1500);
-        std::tie(town.PopCenter, town.PopCenterType, town.Gate) = std::tuple("Riverton", kTown, 7);
-        std::tie(town.WeatherWas, town.LastUpdate) = std::tuple(map.WeatherList.Add("clear"), 9);
-        for (const auto& [number, faction, race, men, silver] :
-             {std::tuple(1, 3, "LEAD", 2, 300), {2, 3, "VIKI", 10, 50}, {3, 12, "VIKI", 4, 999}})
-            town.Units.Add(NewUnit(number, faction, men, 0, troops.IndexOfKey(race)))->Silver = silver;
-    }
-
     TMap map;
     TKeyStringList troops;
     TFactionList factions;
-};
+    AddRaceTable(troops);
+    AddFaction(factions, 3);
+    AddFaction(factions, 12);
+    TMapCell& town = *map.EnsureCell(0, 4, 2);
+    std::tie(town.Terrain, town.Population, town.Race) = std::tuple(map.TerrainIndex("plain"), 1200,
+                                                                    map.RaceList.Add("high elves"));
+    std::tie(town.Silver, town.Wages, town.MaxWages) = std::tuple(12345, 13, 1500);
+    std::tie(town.PopCenter, town.PopCenterType, town.Gate) = std::tuple("Riverton", kTown, 7);
+    std::tie(town.WeatherWas, town.LastUpdate) = std::tuple(map.WeatherList.Add("clear"), 9);
+    for (const auto& [number, faction, race, men, silver] :
+         {std::tuple(1, 3, "LEAD", 2, 300), {2, 3, "VIKI", 10, 50}, {3, 12, "VIKI", 4, 999}})
+        town.Units.Add(NewUnit(number, faction, men, 0, troops.IndexOfKey(race)))->Silver = silver;
 
-TEST_F(HexPagesTest, EachPageAndTheBalloonShowWhatIsKnownOfTheHex)
-{
     EXPECT_EQ(
         All(HexPage(map, 0, 4, 2, ",")),
         (Texts{"4,2", "Plain", "1200 high elves", "12,345", "1,500 (13)", "Riverton (T)", "7", "clear", "", "9"}));

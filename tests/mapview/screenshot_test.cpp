@@ -15,35 +15,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ScreenshotTest : public ::testing::Test
+TEST(Screenshot, WindowProgramSavesThePictureAtEveryScaleWritesNoFileOfTheSessionAndTellsOnStandardError)
 {
-protected:
+    TempDir home, pictures;
     // The window program itself, headless, with its standard error kept.
-    CliResult Korvane(const std::string& arguments, const std::string& environment = "")
-    {
+    const auto Korvane = [&](const std::string& arguments, const std::string& environment = "") {
         const std::string command = environment + " QT_QPA_PLATFORM=offscreen '" KORVANE_PATH "' --home '" + home.Path()
             + "' " + arguments + " 2>'" + pictures.File("stderr.txt") + "' >/dev/null";
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", pictures.Read("stderr.txt")};
-    }
-    QImage Picture(const std::string& name) const { return QImage(QString::fromStdString(pictures.File(name))); }
-
-    // Every file under the program folder with its bytes, to see that a run changed none of them.
-    std::map<std::string, std::string> Contents() const
-    {
+        return CliResult{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", pictures.Read("stderr.txt")};
+    };
+    const auto Picture = [&](const std::string& name) { return QImage(QString::fromStdString(pictures.File(name))); };
+    const auto Contents = [&] {  // every file of the program folder with its bytes
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(home.Path()))
             if (entry.is_regular_file())
                 files[entry.path().string()] = home.Read(fs::relative(entry.path(), home.Path()).string());
         return files;
-    }
-
-    TempDir home;
-    TempDir pictures;
-};
-
-TEST_F(ScreenshotTest, WindowProgramSavesThePictureAtEveryScaleWritesNoFileOfTheSessionAndTellsOnStandardError)
-{
+    };
     const CliResult import = RunCliCapture(
         {"--home", home.Path(), "import", "--faction", "3", KORVANE_DEMO_DIR "/report-turn1.txt"});
     ASSERT_EQ(import.status, 0) << import.err;
