@@ -99,16 +99,6 @@ TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameReplacedOnlyWhenAgreedAndAfterI
     EXPECT_NE(home.Read("Turn002.txt").find("unit 76\n  tax\n"), std::string::npos);
 }
 
-TEST_F(MapOrdersTest, FindIncompleteOrderMovesToTheHex)
-{
-    OwnUnit(0, 16, 41, {});  // column 0 holds hexes too
-    window.GoToCoordinate("150", "150");
-    M().mnuHexFindIncomplete->trigger();
-    EXPECT_EQ(View().ViewLeft, 0);
-    EXPECT_TRUE(16 >= View().ViewTop && 16 < View().ViewTop + View().ViewRows);
-    EXPECT_TRUE(ui.shown.empty()) << "no complaint about the edge";
-}
-
 TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
 {
     WhenModalShown<TfrmHexInfo>([](TfrmHexInfo* details) { details->reject(); });
@@ -124,7 +114,7 @@ TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
     EXPECT_TRUE(workspace.Map.Cell(0, 42, 40) && window.DataChanged());
 }
 
-TEST_F(MapOrdersTest, OrdersGivenThroughTheHexUnitBrowserAreMarkedAndSaved)
+TEST_F(MapOrdersTest, OrdersGivenThroughTheHexUnitBrowserAreMarkedAndSavedAndTheUnitStillWithoutIsFound)
 {
     TUnit& unit = OwnUnit(12, 8, 76, {"work"});
     window.ShowHexUnits(0, 14, 8);
@@ -150,6 +140,14 @@ TEST_F(MapOrdersTest, OrdersGivenThroughTheHexUnitBrowserAreMarkedAndSaved)
     window.Canvas().FlashTick();  // the blinking of the unit's hex ends once it is drawn normally again
     window.Canvas().FlashTick();
     EXPECT_FALSE(window.findChild<QTimer*>("tmrFlash")->isActive());
+
+    OwnUnit(0, 16, 41, {});  // the one unit left without orders, in column 0, which holds hexes too
+    window.GoToCoordinate("150", "150");
+    ui.shown.clear();
+    M().mnuHexFindIncomplete->trigger();
+    EXPECT_EQ(View().ViewLeft, 0);
+    EXPECT_TRUE(16 >= View().ViewTop && 16 < View().ViewTop + View().ViewRows);
+    EXPECT_TRUE(ui.shown.empty()) << "no complaint about the edge";
 }
 
 }  // namespace
