@@ -6,6 +6,7 @@
 #include "people/faction_list.h"
 #include "windows/frm_all_units.h"
 #include "windows/qt_interaction.h"
+#include "workspace/player_order_vocabulary.h"
 #include "workspace/workspace.h"
 #include "world/vocabulary.h"
 
@@ -54,11 +55,12 @@ void TimeAllUnits(const std::string& home)
         ws.Map.UnitFileList.Add(std::make_unique<TUnit>(*unit));
         cell->Units.Add(std::move(unit));
     }
+    const OrderVocabulary vocabulary = PlayerOrderVocabulary(ws);
     QtInteraction ui;
     QElapsedTimer clock;
     clock.start();
     const std::clock_t cpu = std::clock();
-    TfrmAllUnits window(ws, ui, nullptr);
+    TfrmAllUnits window(ws, vocabulary, ui, nullptr);
     window.show();
     window.findChild<QComboBox*>("lstFactions")->setCurrentIndex(3);
     window.findChild<QPushButton*>("cmdShowAll")->click();

@@ -214,7 +214,7 @@ std::string CheckStudyLimit(std::string_view order, OrderTokens words, const Pla
     if (!ceiling || level < ceiling->Level)
         return {};
     return Warning(order, "Race limit",
-                   UpperCase(code) + " is at level " + IntToStr(level) + ", the most " + ceiling->Race + " may study.");
+                   UpperCase(code) + " is at level " + IntToStr(level) + ", the limit for " + ceiling->Race + ".");
 }
 
 }  // namespace korvane

@@ -195,17 +195,17 @@ TEST_F(OrdersInWorldTest, StudyBeyondWhatItsRacesMayLearn)
     };
     const StudyRow rows[] = {
         {{{1, 2}}, {0, 90}, "study comb", {}},
-        {{{1, 2}}, {0, 180}, "study combat", {"1: STUDY: Race limit: COMB is at level 3, the most VIKI may study."}},
-        {{{1, 2}}, {2, 90}, "@study MINING", {"1: STUDY: Race limit: MINI is at level 2, the most VIKI may study."}},
+        {{{1, 2}}, {0, 180}, "study combat", {"1: STUDY: Race limit: COMB is at level 3, the limit for VIKI."}},
+        {{{1, 2}}, {2, 90}, "@study MINING", {"1: STUDY: Race limit: MINI is at level 2, the limit for VIKI."}},
         {{{1, 2}}, {2, 90}, "study sailing", {}},  // not the skill it knows
         {{{1, 2}, {2, 1}},
          {1, 180},
          "work\nstudy sail",
-         {"2: STUDY: Race limit: SAIL is at level 3, the most BARB may study."}},
+         {"2: STUDY: Race limit: SAIL is at level 3, the limit for BARB."}},
         {{{1, 2}, {3, 1}}, {0, 180}, "study comb", {}},  // how far gnomes may study, no report said
         {{}, {0, 180}, "study comb", {}},
         {{{0, 1}}, {0, 300}, "study comb", {}},
-        {{{0, 1}}, {0, 450}, "study comb", {"1: STUDY: Race limit: COMB is at level 5, the most LEAD may study."}},
+        {{{0, 1}}, {0, 450}, "study comb", {"1: STUDY: Race limit: COMB is at level 5, the limit for LEAD."}},
         {{{1, 2}}, {0, 180}, "study bogus\nform 1\n  study comb\nend\nturn\n  study comb\nendturn", {}},
     };
     for (const StudyRow& row : rows) {
