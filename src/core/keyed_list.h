@@ -104,9 +104,10 @@ public:
             return nullptr;
         Settle();
         const auto at = slots_.begin() + index;
-        std::unique_ptr<T> owned = std::move(at->owned);
+        std::unique_ptr<T> owned(at->owned ? at->item : nullptr);
+        at->owned = false;
         slots_.erase(at);
-        sorted_ = slots_.size();
+        sorted_ = static_cast<std::uint32_t>(slots_.size());
         return owned;
     }
 
@@ -120,7 +121,7 @@ public:
                                          [&pred](const Slot& slot) { return pred(static_cast<const T&>(*slot.item)); });
         const int erased = static_cast<int>(slots_.end() - kept);
         slots_.erase(kept, slots_.end());
-        sorted_ = slots_.size();
+        sorted_ = static_cast<std::uint32_t>(slots_.size());
         return erased;
     }
 
@@ -132,7 +133,7 @@ public:
     {
         slots_.clear();
         sorted_ = 0;
-        tailTable_.clear();
+        tailTable_.reset();
     }
 
     /// Calls `f(record)` for each record in key order.
@@ -158,11 +159,43 @@ public:
     }
 
 private:
+    // An entry: its record, and whether the list frees it. The record's pointer comes first, so
+    // that a number key and the flag share one word: lists of units hold hundreds of thousands.
     struct Slot
     {
-        Key key;
         T* item = nullptr;
-        std::unique_ptr<T> owned;
+        Key key;
+        bool owned = false;
+
+        Slot(Key k, T* record, bool owns)
+            : item(record)
+            , key(std::move(k))
+            , owned(owns)
+        {
+        }
+        Slot(Slot&& other) noexcept
+            : item(other.item)
+            , key(std::move(other.key))
+            , owned(std::exchange(other.owned, false))
+        {
+        }
+        Slot& operator=(Slot&& other) noexcept
+        {
+            if (this != &other) {
+                Free();
+                item = other.item;
+                key = std::move(other.key);
+                owned = std::exchange(other.owned, false);
+            }
+            return *this;
+        }
+        ~Slot() { Free(); }
+        void Free()
+        {
+            if (owned)
+                delete item;
+            owned = false;
+        }
     };
     static std::size_t HashOf(const KeyArg& key)
     {
@@ -208,14 +241,15 @@ private:
     {
         if (Slot* slot = FindSorted(key))
             return slot;
-        if (!tailTable_.empty()) {
-            const std::size_t mask = tailTable_.size() - 1;
+        if (tailTable_) {
+            const std::vector<std::uint64_t>& table = *tailTable_;
+            const std::size_t mask = table.size() - 1;
             const std::size_t hash = HashOf(key);
             const std::uint64_t tag = Tag(hash);
-            for (std::size_t at = hash >> kHashShift & mask; tailTable_[at] != 0; at = (at + 1) & mask) {
-                if ((tailTable_[at] & ~kPositionBits) != tag)
+            for (std::size_t at = hash >> kHashShift & mask; table[at] != 0; at = (at + 1) & mask) {
+                if ((table[at] & ~kPositionBits) != tag)
                     continue;  // another key: no need to look at its record
-                Slot& slot = slots_[(tailTable_[at] & kPositionBits) - 1];
+                Slot& slot = slots_[(table[at] & kPositionBits) - 1];
                 if (Same(slot.key, key))
                     return &slot;
             }
@@ -231,8 +265,9 @@ private:
     void Store(Key key, T* item, std::unique_ptr<T> owned)
     {
         if (Slot* slot = FindSlot(key)) {
+            slot->Free();  // a record held before under the key
             slot->item = item;
-            slot->owned = std::move(owned);  // frees a record held before under the key
+            slot->owned = owned.release() != nullptr;
             return;
         }
         Append(std::move(key), item, std::move(owned));
@@ -242,22 +277,25 @@ private:
     // (files are written sorted): those go straight to the end of the ordered part.
     void Append(Key key, T* item, std::unique_ptr<T> owned)
     {
-        if (sorted_ == slots_.size() && (slots_.empty() || less_(slots_.back().key, key))) {
-            slots_.push_back(Slot{std::move(key), item, std::move(owned)});
-            sorted_ = slots_.size();
+        const bool inOrder = sorted_ == slots_.size() && (slots_.empty() || less_(slots_.back().key, key));
+        slots_.emplace_back(std::move(key), item, owned != nullptr);
+        owned.release();  // the entry holds it now
+        if (inOrder) {
+            sorted_ = static_cast<std::uint32_t>(slots_.size());
             return;
         }
-        slots_.push_back(Slot{std::move(key), item, std::move(owned)});
         const std::size_t tail = slots_.size() - sorted_;
         if (tail <= kTailScan)
             return;
-        if (tail * 2 > tailTable_.size()) {
+        if (!tailTable_ || tail * 2 > tailTable_->size()) {
             // Made afresh at the next power of two of twice the size: at most half of it is
             // ever taken, and it stays small enough to be found in the cache.
             std::size_t size = 64;
             while (size < tail * 2)
                 size *= 2;
-            tailTable_.assign(size, 0);
+            if (!tailTable_)
+                tailTable_ = std::make_unique<std::vector<std::uint64_t>>();
+            tailTable_->assign(size, 0);
             for (std::size_t at = sorted_; at < slots_.size(); ++at)
                 Index(at);
         } else {
@@ -268,12 +306,13 @@ private:
     // Enters the record at a position of the part out of order in the table of that part.
     void Index(std::size_t position)
     {
-        const std::size_t mask = tailTable_.size() - 1;
+        std::vector<std::uint64_t>& table = *tailTable_;
+        const std::size_t mask = table.size() - 1;
         const std::size_t hash = HashOf(slots_[position].key);
         std::size_t at = hash >> kHashShift & mask;
-        while (tailTable_[at] != 0)
+        while (table[at] != 0)
             at = (at + 1) & mask;
-        tailTable_[at] = Tag(hash) | static_cast<std::uint64_t>(position + 1);
+        table[at] = Tag(hash) | static_cast<std::uint64_t>(position + 1);
     }
 
     // Puts the records stored out of order in order: sorted among themselves, then merged with
@@ -295,19 +334,20 @@ private:
             const auto middle = slots_.begin() + static_cast<std::ptrdiff_t>(sorted_);
             std::sort(middle, slots_.end(), bySlotKey);
             std::inplace_merge(slots_.begin(), middle, slots_.end(), bySlotKey);
-            sorted_ = slots_.size();
+            sorted_ = static_cast<std::uint32_t>(slots_.size());
         }
-        tailTable_.clear();
+        tailTable_.reset();
     }
 
-    Less less_;
+    // Every hex holds two lists: the list itself is kept small, its rarely needed parts apart.
+    [[no_unique_address]] Less less_;
     // Mutable: putting the entries in order changes no record, only where the entries lie.
     mutable std::vector<Slot> slots_;
-    mutable std::size_t sorted_ = 0;  // slots_[0, sorted_) are in key order
+    mutable std::uint32_t sorted_ = 0;  // slots_[0, sorted_) are in key order; positions are 32-bit
+    mutable std::uint32_t rebuilds_ = 0;
     // The records out of order, found by their key's hash with open addressing (entries as
-    // Tag and position + 1); 0 marks a free place. Empty while that part is short enough to look through.
-    mutable std::vector<std::uint64_t> tailTable_;
-    mutable long long rebuilds_ = 0;
+    // Tag and position + 1); 0 marks a free place. None while that part is short enough to look through.
+    mutable std::unique_ptr<std::vector<std::uint64_t>> tailTable_;
 };
 
 }  // namespace korvane

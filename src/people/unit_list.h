@@ -124,9 +124,9 @@ public:
     const KeyedList<TUnit, UnitNumberOrder, std::int32_t>& Records() const { return units_; }
 
 private:
-    bool ownsObjects_;
     KeyedList<TUnit, UnitNumberOrder, std::int32_t> units_;
     std::int32_t seenTurn_ = std::numeric_limits<std::int32_t>::max();
+    bool ownsObjects_;  // last: beside the number, every hex's list is a word smaller
 };
 
 /// The men text of unit lines: "3 men", "1 man", or "2 LEAD" for a unit with a leader.

@@ -72,14 +72,14 @@ std::string ExchangeLine(const TMap& map, const TMapCell& cell, std::uint32_t op
     line.Number(cell.Silver);
     line.Text(towns ? cell.PopCenter : std::string());
     line.Number(towns ? cell.PopCenterType : 0);
-    line.Text((options & kExportShafts) ? cell.Shaft : std::string());
-    line.Text((options & kExportOther) ? cell.Other : std::string());
+    line.Text((options & kExportShafts) ? cell.Shaft.View() : std::string_view());
+    line.Text((options & kExportOther) ? cell.Other.View() : std::string_view());
     line.Text(ListName(map.RaceList, cell.Race));
     line.Number(cell.Population);
     line.Number(cell.FactionNo);
     line.Flag(cell.Unconfirmed);
-    for (const std::string* note : {&cell.Comments, &cell.Note2, &cell.Note3})
-        line.Text(comments ? *note : std::string());
+    for (const SparseText* note : {&cell.Comments, &cell.Note2, &cell.Note3})
+        line.Text(comments ? note->View() : std::string_view());
     for (bool pathway : cell.Pathway)
         line.Flag(pathway);
     return line.Line();

@@ -44,7 +44,8 @@ int NamePosition(NameList& list, const std::string& name)
 
 /// A text the file gives, taken where the cell has none, or with `override`. A file that
 /// leaves a text empty tells nothing (the exporter may have left it out), so it never blanks one.
-void MergeText(std::string& text, std::string_view field, bool override)
+template <typename Text>
+void MergeText(Text& text, std::string_view field, bool override)
 {
     std::string given = TrimSpaces(field);
     if (!given.empty() && (override || TrimmedView(text).empty()))

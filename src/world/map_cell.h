@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/keyed_list.h"
+#include "core/sparse_text.h"
 #include "people/unit_list.h"
 #include "world/product.h"
 #include "world/structure.h"
@@ -43,9 +44,10 @@ public:
     /// True when nothing worth storing is known about the hex: no map knowledge and no note.
     bool IsBlank() const;
 
+    // Numbers first, then the rest, so that no field leaves a gap: a whole world is
+    // tens of thousands of hexes. Texts most hexes lack cost a pointer when empty.
     std::int32_t X = -1, Y = -1, Level = -1;
     std::int32_t Terrain = 0;  // position in TerrainList; 0 is "Unknown"
-    std::string LegacyName = "Unknown";
     std::int32_t Region = 0;  // position in RegionList
     std::int32_t LegacyValue = -1;
     std::int32_t Gate = 0;  // below 1: no gate
@@ -53,24 +55,25 @@ public:
     std::int32_t Wages = 0;
     std::int32_t MaxWages = 0;
     std::int32_t Entertainment = 0;
-    std::string PopCenter;
     std::int32_t PopCenterType = kNoPopCenter;
-    std::string Shaft;  // "Shaft" when the hex has one
-    std::string Other;  // names of special objects, joined by spaces
-    KeyedList<TStructure> Structures;
     std::int32_t WeatherWas = -1;  // position in WeatherList
     std::int32_t WeatherNext = -1;  // position in WeatherList
     std::int32_t Race = -1;  // position in RaceList
     std::int32_t Population = -1;
+    std::int32_t FactionNo = -1;
+    std::int32_t LastUpdate = 0;  // latest turn that described the hex; below 1 never
+    bool Unconfirmed = true;
+    std::array<bool, 3> Pathway{};  // pathway kinds 1..3 at positions 0..2
+    std::string LegacyName = "Unknown";
+    std::string PopCenter;
+    SparseText Shaft;  // "Shaft" when the hex has one
+    SparseText Other;  // names of special objects, joined by spaces
+    SparseText Comments, Note2, Note3;
+    KeyedList<TStructure> Structures;
     std::vector<TProduct> Wanted;  // keyed, in the order met, by the item's position
     std::vector<TProduct> ForSale;
     std::vector<TProduct> Products;
     TUnitList Units;  // the units seen here in the turn shown
-    std::int32_t FactionNo = -1;
-    bool Unconfirmed = true;
-    std::string Comments, Note2, Note3;
-    std::int32_t LastUpdate = 0;  // latest turn that described the hex; below 1 never
-    std::array<bool, 3> Pathway{};  // pathway kinds 1..3 at positions 0..2
 };
 
 }  // namespace korvane

@@ -76,7 +76,7 @@ TEST_F(MapDatabaseTest, TextsAreTrimmedAndKeptOnTheirFieldsHoweverLong)
     cell.Note3 = std::string(1000, 'y');
     const std::string line = CellLine(cell);
     EXPECT_NE(line.find(",a  b,"), std::string::npos) << line;
-    EXPECT_NE(line.find(",north; then east," + cell.Note2 + "," + cell.Note3 + ","), std::string::npos);
+    EXPECT_NE(line.find(",north; then east," + cell.Note2.Str() + "," + cell.Note3.Str() + ","), std::string::npos);
 }
 
 TEST_F(MapDatabaseTest, LoadEmptiesTheGridDefaultsMissingColourListsAndPlacesTheCurrentTurnsUnits)

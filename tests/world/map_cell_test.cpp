@@ -26,8 +26,9 @@ TEST(MapCell, BlankRule)
                         &TMapCell::Silver, &TMapCell::Wages, &TMapCell::Race, &TMapCell::Population,
                         &TMapCell::FactionNo, &TMapCell::Entertainment, &TMapCell::MaxWages})
         marked[at++].*number = 1;
-    for (auto text :
-         {&TMapCell::LegacyName, &TMapCell::PopCenter, &TMapCell::Comments, &TMapCell::Shaft, &TMapCell::Other})
+    for (auto text : {&TMapCell::LegacyName, &TMapCell::PopCenter})
+        marked[at++].*text = "x";
+    for (auto text : {&TMapCell::Comments, &TMapCell::Shaft, &TMapCell::Other})
         marked[at++].*text = "x";
     marked[at++].Products = {{0, 5, 0}};
     marked[at++].Wanted = {{0, 5, 9}};

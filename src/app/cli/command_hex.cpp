@@ -74,8 +74,8 @@ void PrintHex(std::ostream& out, const Workspace& ws, const TMapCell& cell)
     out << "Wages:          " << cell.Wages << " (max " << cell.MaxWages << ")\n";
     out << "Entertainment:  " << cell.Entertainment << '\n';
     out << "Gate:           " << (cell.Gate > 0 ? IntToStr(cell.Gate) : "-") << '\n';
-    out << "Shaft:          " << (cell.Shaft.empty() ? "-" : cell.Shaft) << '\n';
-    out << "Other:          " << (cell.Other.empty() ? "-" : cell.Other) << '\n';
+    out << "Shaft:          " << (cell.Shaft.empty() ? std::string_view("-") : cell.Shaft.View()) << '\n';
+    out << "Other:          " << (cell.Other.empty() ? std::string_view("-") : cell.Other.View()) << '\n';
     out << "Weather:        last " << ListName(map.WeatherList, cell.WeatherWas) << ", next "
         << ListName(map.WeatherList, cell.WeatherNext) << '\n';
     out << "Last update:    " << (cell.LastUpdate > 0 ? "turn " + IntToStr(cell.LastUpdate) : "never") << '\n';

@@ -198,7 +198,7 @@ void HexPainter::DrawFeature(const TMapCell& cell, int left, int top)
     DrawFeatureIcon(icon, left + s / 2, top + hex_.Hh);
     if (!writeLabels_)
         return;
-    std::string label = cell.Other;
+    std::string label = cell.Other.Str();
     if (icon == kIconGate)
         label = (options_ & doGateNumbers) && cell.Gate < 600 ? "Gate " + std::to_string(cell.Gate) : "Gate ?";
     else if (icon == kIconShaft)
