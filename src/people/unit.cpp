@@ -58,7 +58,7 @@ std::int32_t TUnit::EffectiveFaction(const TUnitList& mapUnits) const
 void TUnit::Reset()
 {
     // Everything back to a new unit's, except the room the longer texts and the lists hold.
-    std::string name = std::move(Name);
+    ShortText name = std::move(Name);
     CompactText description = std::move(Description);
     auto troops = std::move(Troops);
     auto equipment = std::move(Equipment);
@@ -165,9 +165,7 @@ void TUnit::AssignTo(TUnit& target, const TFactionList& factions, const TKeyStri
     target.LastY = LastY;
     target.LastLevel = LastLevel;
     target.Structure = Structure;
-    target.Text1 = Text1;
-    target.Text2 = Text2;
-    target.Text3 = Text3;
+    target.Texts = Texts;
     target.SetFaction(Faction, factions);
     target.Flags = Flags;
     target.Silver = Silver;

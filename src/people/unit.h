@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/compact_text.h"
+#include "core/short_text.h"
 #include "core/small_vector.h"
 #include "core/sparse_text.h"
 #include "people/unit_entries.h"
@@ -106,9 +107,9 @@ public:
     std::int32_t Turn = 0;
     bool Seen = false;
     bool OrdersDone = false;
-    std::string Name;
+    ShortText Name;
     CompactText Description;
-    SparseText Text1, Text2, Text3;  // seldom used: empty, each costs a pointer
+    SparseTexts<3> Texts;  // three seldom used texts of the unit files: empty, they cost a pointer
     // Most units have one or two entries in each list: those cost no block of their own.
     SmallVector<TUnitTroopGroup, 2> Troops;
     SmallVector<TUnitEquip, 2> Equipment;

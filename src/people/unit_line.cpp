@@ -100,7 +100,8 @@ std::string TUnit::ToLine() const
 void TUnit::AppendLineTo(std::string& text) const
 {
     const std::size_t numbers = 20 + 2 * (Troops.size() + Equipment.size() + Skills.size()) + CanStudy.size();
-    const std::size_t texts = Name.size() + Description.size() + Text1.size() + Text2.size() + Text3.size() + 5;
+    const std::size_t texts = Name.size() + Description.size() + Texts.Get(0).size() + Texts.Get(1).size()
+        + Texts.Get(2).size() + 5;
     FieldWriter line(text, numbers * FieldWriter::kMaxNumber + texts + 2);
     line.Add(Number);
     line.AddText(Name);
@@ -109,9 +110,8 @@ void TUnit::AppendLineTo(std::string& text) const
     line.Add(X);
     line.Add(Y);
     line.Add(Structure);
-    line.AddText(Text1);
-    line.AddText(Text2);
-    line.AddText(Text3);
+    for (std::size_t text = 0; text < 3; ++text)
+        line.AddText(Texts.Get(text));
     line.Add(Faction);
     line.Add(static_cast<std::int32_t>(Flags));
     line.Add(Silver);
@@ -160,9 +160,8 @@ bool TUnit::FromLine(std::string_view line, std::vector<std::string_view>& field
     X = reader.Number();
     Y = reader.Number();
     Structure = reader.Number();
-    Text1 = reader.Field();
-    Text2 = reader.Field();
-    Text3 = reader.Field();
+    for (std::size_t text = 0; text < 3; ++text)
+        Texts.Set(text, reader.Field());
     Faction = reader.Number();
     Flags = static_cast<std::uint32_t>(reader.Number());
     Silver = reader.Number();

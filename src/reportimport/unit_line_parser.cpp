@@ -177,7 +177,7 @@ void UnitLineParser::ParseUnitLine(TMapCell& cell, int structure, int code, int 
     if (turn > 0)
         unit.Turn = turn;
     if (unit.Level < 0 || unit.X < 0 || unit.Y < 0) {
-        ui_.Warning("Invalid hex coords loaded for unit: " + unit.Name);
+        ui_.Warning("Invalid hex coords loaded for unit: " + unit.Name.Str());
         return;
     }
 

@@ -121,7 +121,7 @@ bool TfrmGiveOrders::LoadUnit(std::int32_t unitNumber)
         return false;
     unitNumber_ = unitNumber;
     pnlUnitNo->setText(QString::number(unit->Number));
-    pnlUnitName->setText(" " + ToDisplayText(unit->Name));
+    pnlUnitName->setText(" " + ToDisplayText(unit->Name.Str()));
     std::vector<std::string> orders;
     unit->GetOrders(orders);
     QStringList lines;

@@ -1,6 +1,8 @@
 // The compact parts of large records: lists holding their first entries inside, texts in one block.
 #include "core/compact_text.h"
+#include "core/short_text.h"
 #include "core/small_vector.h"
+#include "core/sparse_text.h"
 
 #include <gtest/gtest.h>
 
@@ -81,21 +83,29 @@ TEST(SmallVector, GrowsFromItsOwnEntriesAndReservesExactly)
     EXPECT_TRUE(reserved.empty());
 }
 
-TEST(CompactText, HoldsTextsAndReusesItsRoom)
+// Both kinds of text alike: every length around the room inside, copied, moved, and a text
+// made shorter and longer again in the room it has.
+template <typename Text>
+void CheckHoldsTextsAndReusesItsRoom()
 {
-    for (const std::string& text : {std::string(), std::string("a"), std::string(40, 'x'), std::string(5000, 'd')}) {
-        SCOPED_TRACE(text.size());
-        CompactText held(text);
+    for (std::size_t length : {0, 1, 22, 23, 40, 5000}) {
+        SCOPED_TRACE(length);
+        const std::string text(length, static_cast<char>('a' + length % 26));
+        Text held(text);
         EXPECT_EQ(held.View(), text);
         EXPECT_EQ(held.size(), text.size());
         EXPECT_EQ(held.empty(), text.empty());
-        CompactText copy = held;
+        Text copy = held;
         EXPECT_EQ(copy, text);
-        CompactText moved = std::move(copy);
+        Text moved = std::move(copy);
         EXPECT_EQ(moved, text);
-        EXPECT_TRUE(copy.empty());  // NOLINT: the source is left empty
+        EXPECT_TRUE(copy.empty());  // NOLINT: the source is left empty, and usable
+        copy = "again";
+        EXPECT_EQ(copy, "again");
+        moved = held;
+        EXPECT_EQ(moved, text);
     }
-    CompactText text("a longer text, then shorter ones");
+    Text text("a longer text than fits inside a record, then shorter ones");
     const char* letters = text.data();
     text = "short";
     text.assign(text.View().substr(1));  // from its own letters
@@ -105,6 +115,31 @@ TEST(CompactText, HoldsTextsAndReusesItsRoom)
     text = "again";
     EXPECT_EQ(text.data(), letters);  // the same room throughout
     EXPECT_EQ(text.Str(), "again");
+}
+
+TEST(CompactText, HoldsTextsAndReusesItsRoom)
+{
+    CheckHoldsTextsAndReusesItsRoom<CompactText>();
+}
+TEST(ShortText, HoldsTextsAndReusesItsRoom)
+{
+    CheckHoldsTextsAndReusesItsRoom<ShortText>();
+}
+
+TEST(SparseTexts, EachTextOnItsOwnAndCopiedWhole)
+{
+    SparseTexts<3> texts;
+    texts.Set(1, "middle");
+    texts.Set(2, "last");
+    SparseTexts<3> copy = texts;
+    texts.Set(1, "");
+    texts.Set(2, "");
+    EXPECT_EQ(std::vector<std::string_view>({texts.Get(0), texts.Get(1), texts.Get(2)}),
+              std::vector<std::string_view>({"", "", ""}));
+    EXPECT_EQ(std::vector<std::string_view>({copy.Get(0), copy.Get(1), copy.Get(2)}),
+              std::vector<std::string_view>({"", "middle", "last"}));
+    copy = texts;
+    EXPECT_EQ(copy.Get(1), "");
 }
 
 }  // namespace

@@ -70,9 +70,9 @@ inline TUnit KnownUnit()
     unit.Y = 4;
     unit.Structure = 3;
     unit.LastX = 9;  // not part of the line
-    unit.Text1 = "one";
-    unit.Text2 = "two";
-    unit.Text3 = "three";
+    unit.Texts.Set(0, "one");
+    unit.Texts.Set(1, "two");
+    unit.Texts.Set(2, "three");
     unit.Faction = 15;
     unit.Flags = kFlagAvoiding | kFlagTaxing;
     unit.Silver = -20;
