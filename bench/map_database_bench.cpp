@@ -66,7 +66,8 @@ int main()
         Workspace loaded(dir);
         loaded.Settings.DataDir = dir;
         ConsoleInteraction ui;
-        const double loadMs = TimeMs([&] { return LoadMapDatabase(loaded.Map, loaded.Settings, dir, ui); }, ok);
+        const double loadMs = TimeMs(
+            [&] { return static_cast<bool>(LoadMapDatabase(loaded.Map, loaded.Settings, dir, ui)); }, ok);
         if (!ok || loaded.Map.CellCount() != saved.Map.CellCount())
             status = 1;
 

@@ -1,6 +1,6 @@
 #include "combat/battle_file.h"
 
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
 #include "core/version.h"
@@ -176,10 +176,9 @@ bool ReadBattleFile(LineReader& reader, BattleSetup& setup, std::vector<BattleFi
     return true;
 }
 
-bool LoadBattleFile(const std::string& path, BattleSetup& setup, std::vector<BattleFileProblem>& problems)
+FileResult LoadBattleFile(const std::string& path, BattleSetup& setup, std::vector<BattleFileProblem>& problems)
 {
-    LineReader reader(path);
-    return ReadBattleFile(reader, setup, problems);
+    return LoadFileLines(path, [&](LineReader& reader) { return ReadBattleFile(reader, setup, problems); });
 }
 
 }  // namespace korvane

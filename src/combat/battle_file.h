@@ -41,7 +41,7 @@ FileResult SaveBattleFile(const std::string& path, const BattleSetup& setup);
 /// read fails.
 bool ReadBattleFile(LineReader& reader, BattleSetup& setup, std::vector<BattleFileProblem>& problems);
 
-/// ReadBattleFile from the file at `path`.
-bool LoadBattleFile(const std::string& path, BattleSetup& setup, std::vector<BattleFileProblem>& problems);
+/// ReadBattleFile from the file at `path`; a failure names the file and why.
+FileResult LoadBattleFile(const std::string& path, BattleSetup& setup, std::vector<BattleFileProblem>& problems);
 
 }  // namespace korvane

@@ -21,6 +21,19 @@ struct FileResult
         result.Reason = std::move(reason);
         return result;
     }
+    /// There is no such file: for the loads that need their file, a failure the caller can tell
+    /// from one that could not be read without looking at the disk again.
+    static FileResult NotFound(std::string file)
+    {
+        FileResult result = Failed(std::move(file), "there is no such file");
+        result.Missing = true;
+        return result;
+    }
+    /// The file is there, but could not be read, or not in full.
+    static FileResult Unreadable(std::string file) { return Failed(std::move(file), "it could not be read"); }
+    /// Why `file` could not be opened: NotFound when it is not there, else Unreadable.
+    static FileResult NotOpened(const std::string& file);
+
     /// A file that was refused earlier in the run and so was left as it is: a failure that was
     /// already said when the file was found.
     static FileResult Refused(std::string file)
@@ -31,12 +44,17 @@ struct FileResult
         return result;
     }
 
+    /// For a load to which no file means nothing to read: success when the file is missing.
+    FileResult MissingAsDone() const { return Missing ? Done() : *this; }
+
     explicit operator bool() const { return Ok; }
     /// "FILE: reason".
     std::string Text() const { return File + ": " + Reason; }
 
     bool Ok = true;
     bool AlreadySaid = false;
+    /// A failure only because there is no such file.
+    bool Missing = false;
     std::string File;
     std::string Reason;
 };

@@ -2,7 +2,6 @@
 #include "core/ini_file.h"
 
 #include "core/atomic_file.h"
-#include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
 
@@ -57,10 +56,13 @@ IniFile::IniFile(std::string fileName)
 {
 }
 
-bool IniFile::Load()
+FileResult IniFile::Load()
 {
     LineReader reader(fileName_);
-    return Load(reader) || !FileExists(fileName_);
+    if (Load(reader))
+        return FileResult::Done();
+    // Nothing to read is no fault: the settings start from their defaults.
+    return reader.IsOpen() ? FileResult::Unreadable(fileName_) : FileResult::NotOpened(fileName_).MissingAsDone();
 }
 
 bool IniFile::Load(LineReader& reader)

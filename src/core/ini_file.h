@@ -23,10 +23,11 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    /// Reads the file as it is on disk now; a missing file reads as empty. False, and empty,
+    /// Reads the file as it is on disk now; a missing file reads as empty. A failure, and empty,
     /// when the file exists but could not be read: saving then would lose what it holds.
-    bool Load();
-    /// Reads the lines of `reader` in place of the file's; false, and empty, when a read failed.
+    FileResult Load();
+    /// Reads the lines of `reader` in place of the file's (the in-memory half of Load); false,
+    /// and empty, when a read failed.
     bool Load(LineReader& reader);
 
     /// The value of `key` in `section`, trimmed and cut to 1023 characters, or `defaultValue`

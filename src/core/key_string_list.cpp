@@ -1,7 +1,6 @@
 // Keyword lists and their three-line record files.
 #include "core/key_string_list.h"
 
-#include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -51,11 +50,11 @@ std::string TKeyStringList::PluralAt(int position, std::string fallback) const
     return entry ? entry->Plural : fallback;
 }
 
-bool TKeyStringList::LoadFromFile(const std::string& fileName)
+FileResult TKeyStringList::LoadFromFile(const std::string& fileName)
 {
     LineReader reader(fileName);
     if (!reader.IsOpen())
-        return !FileExists(fileName);
+        return FileResult::NotOpened(fileName).MissingAsDone();
     std::vector<TStringCode> records;
     TStringCode record;
     while (reader.ReadLine(record.Key)) {
@@ -66,10 +65,10 @@ bool TKeyStringList::LoadFromFile(const std::string& fileName)
         records.push_back(record);
     }
     if (reader.Failed())
-        return false;
+        return FileResult::Unreadable(fileName);
     for (auto& read : records)
         entries_.Append(std::move(read));
-    return true;
+    return FileResult::Done();
 }
 
 FileResult TKeyStringList::SaveToFile(const std::string& fileName) const

@@ -35,8 +35,8 @@ public:
     /// Appends the file's records of three lines (key, singular, plural); a record cut short
     /// by the end of the file keeps empty names. A missing file changes nothing and succeeds.
     /// A file that exists but cannot be opened or read to its end changes nothing and gives
-    /// false: units point into the list by position, so a part of it is no list at all.
-    bool LoadFromFile(const std::string& fileName);
+    /// a failure: units point into the list by position, so a part of it is no list at all.
+    FileResult LoadFromFile(const std::string& fileName);
     /// Three lines per entry, in list order.
     FileResult SaveToFile(const std::string& fileName) const;
 

@@ -131,7 +131,7 @@ const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
 
 bool TrecINI::ReadSettings()
 {
-    return TakeSettings(ini_.Load());
+    return TakeSettings(static_cast<bool>(ini_.Load()));
 }
 
 bool TrecINI::ReadSettings(LineReader& reader)

@@ -3,7 +3,7 @@
 
 #include "core/field_cursor.h"
 #include "core/file_names.h"
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/settings.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -132,13 +132,11 @@ std::vector<std::string> TAllianceList::ListNames() const
     return names;
 }
 
-bool TAllianceList::LoadFromFile(const std::string& dir, const TrecINI& settings)
+FileResult TAllianceList::LoadFromFile(const std::string& dir, const TrecINI& settings)
 {
-    const std::string fileName = QualifyFileName(settings.AllianceFile, dir);
-    if (!FileExists(fileName))
-        return true;
-    LineReader reader(fileName);
-    return LoadFromLines(reader);
+    return LoadFileLines(QualifyFileName(settings.AllianceFile, dir),
+                         [this](LineReader& reader) { return LoadFromLines(reader); })
+        .MissingAsDone();
 }
 
 bool TAllianceList::LoadFromLines(LineReader& reader)

@@ -40,9 +40,9 @@ public:
     void Clear() { alliances_.clear(); }
 
     /// Adds the alliances of "Alliance.dat" in `dir` to the list (which is not emptied first).
-    /// A missing file succeeds and changes nothing; false when it cannot be read.
-    bool LoadFromFile(const std::string& dir, const TrecINI& settings);
-    /// As LoadFromFile, from the lines of `reader`.
+    /// A missing file succeeds and changes nothing; a failure when it cannot be read.
+    FileResult LoadFromFile(const std::string& dir, const TrecINI& settings);
+    /// As LoadFromFile, from the lines of `reader`; false when a read failed.
     bool LoadFromLines(LineReader& reader);
 
     /// Rewrites "Alliance.dat" in `dir`; on failure the old file is kept and the result says why.

@@ -2,8 +2,7 @@
 #include "people/faction_list.h"
 
 #include "core/field_cursor.h"
-#include "core/file_names.h"
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/settings.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -90,13 +89,11 @@ TFaction* TFactionList::Add(std::unique_ptr<TFaction> faction)
     return list_.Put(std::move(key), std::move(faction));
 }
 
-bool TFactionList::LoadFromFile(const TrecINI& settings)
+FileResult TFactionList::LoadFromFile(const TrecINI& settings)
 {
-    const std::string fileName = settings.DataPath(settings.FactionsFile);
-    if (!FileExists(fileName))
-        return true;
-    LineReader reader(fileName);
-    return LoadFromLines(reader);
+    return LoadFileLines(settings.DataPath(settings.FactionsFile),
+                         [this](LineReader& reader) { return LoadFromLines(reader); })
+        .MissingAsDone();
 }
 
 bool TFactionList::LoadFromLines(LineReader& reader)

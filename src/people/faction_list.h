@@ -37,9 +37,10 @@ public:
 
     /// Replaces the list with "Factions.dat" from the data folder. A missing file succeeds and
     /// changes nothing. A file that cannot be read to its end, or has no version header this
-    /// program reads (none, version 1, an unreadable number), is refused: false, list unchanged.
-    bool LoadFromFile(const TrecINI& settings);
-    /// As LoadFromFile, from the lines of `reader` (a header line, then one faction per line).
+    /// program reads (none, version 1, an unreadable number), is refused: a failure, list unchanged.
+    FileResult LoadFromFile(const TrecINI& settings);
+    /// As LoadFromFile, from the lines of `reader` (a header line, then one faction per line);
+    /// false when refused.
     bool LoadFromLines(LineReader& reader);
 
     /// Rewrites "Factions.dat" in the data folder; on failure the old file is kept and the result says why.

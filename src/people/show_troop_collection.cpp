@@ -3,7 +3,7 @@
 
 #include "core/field_cursor.h"
 #include "core/file_names.h"
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/settings.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -66,15 +66,13 @@ std::vector<std::string> TShowTroopCollection::Names() const
     return names;
 }
 
-bool TShowTroopCollection::Load(const std::string& dir, const TrecINI& settings)
+FileResult TShowTroopCollection::Load(const std::string& dir, const TrecINI& settings)
 {
-    const std::string fileName = QualifyFileName(settings.UnitListsFile, dir);
-    if (!FileExists(fileName)) {
+    const FileResult read = LoadFileLines(QualifyFileName(settings.UnitListsFile, dir),
+                                          [this](LineReader& reader) { return LoadFromLines(reader); });
+    if (read.Missing)
         SetList(kGeneralList, false, {});
-        return true;
-    }
-    LineReader reader(fileName);
-    return LoadFromLines(reader);
+    return read.MissingAsDone();
 }
 
 bool TShowTroopCollection::LoadFromLines(LineReader& reader)

@@ -41,9 +41,9 @@ public:
     int Count() const { return static_cast<int>(lists_.size()); }
 
     /// Reads "UnitLsts.Dat" from `dir`, adding its lists; a missing file gives one empty faction
-    /// list, "General List". False, collection unchanged, when the file cannot be read.
-    bool Load(const std::string& dir, const TrecINI& settings);
-    /// As Load, from the lines of `reader`.
+    /// list, "General List". A failure, collection unchanged, when the file cannot be read.
+    FileResult Load(const std::string& dir, const TrecINI& settings);
+    /// As Load, from the lines of `reader`; false when a read failed.
     bool LoadFromLines(LineReader& reader);
     /// Rewrites "UnitLsts.Dat" in `dir`; on failure the old file is kept and the result says why.
     FileResult Save(const std::string& dir, const TrecINI& settings) const;

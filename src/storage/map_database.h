@@ -30,11 +30,12 @@ FileResult SaveMapDatabase(const TMap& map, const TrecINI& settings, const std::
 /// version of "Map.Dat", then places the units of the settings' current turn into their cells.
 /// A missing "Map.Dat" gives an empty world. A file this version cannot read (too new, an
 /// unreadable version, not readable at all) is refused with a warning, leaving the map and
-/// its lists as they were; false then. Damaged cell lines are skipped and reported once.
+/// its lists as they were; a failure then, said already. Damaged cell lines are skipped and
+/// reported once.
 /// Without `placeHexUnits` the cells are left without units: for a caller that shows a turn
 /// right after, so that the hex unit file is read once.
-bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui,
-                     bool placeHexUnits = true);
+FileResult LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui,
+                           bool placeHexUnits = true);
 
 /// The contents of "Map.Dat", read in two steps so that a file refused by its header changes
 /// nothing: LoadMapDatabase reads the reference and colour lists between them. The contents
@@ -45,10 +46,10 @@ public:
     /// `fileName` names the file in messages.
     MapDatabaseText(std::string_view contents, std::string fileName);
 
-    /// Reads the header line, if there is one (a file without is of the first version). False,
-    /// with a warning naming the file, when the file must be refused: too new, or its version
-    /// is no number.
-    bool ReadHeader(UserInteraction& ui);
+    /// Reads the header line, if there is one (a file without is of the first version). A
+    /// failure, with a warning naming the file, when the file must be refused: too new, or its
+    /// version is no number.
+    FileResult ReadHeader(UserInteraction& ui);
 
     /// After an accepted header: empties the map's cells and reads every cell line into them,
     /// against the lists the map holds; damaged lines are skipped and reported once.

@@ -39,25 +39,36 @@ std::optional<double> VersionHundredths(const std::string& text)
     return std::round(version * 100.0);
 }
 
-/// The layout a header line announces; a warning and nothing when the file must be refused.
-std::optional<CellLayout> HeaderLayout(const std::vector<std::string_view>& fields, const std::string& fileName,
-                                       UserInteraction& ui)
+/// A refusal the player has been warned of already.
+FileResult Said(FileResult refused)
+{
+    refused.AlreadySaid = true;
+    return refused;
+}
+
+/// The layout a header line announces, into `layout`; a warning and a failure when the file
+/// must be refused.
+FileResult HeaderLayout(const std::vector<std::string_view>& fields, const std::string& fileName, UserInteraction& ui,
+                        CellLayout& layout)
 {
     const std::string text = fields.size() > 1 ? TrimSpaces(fields[1]) : std::string();
     const std::optional<double> hundredths = VersionHundredths(text);
     if (hundredths && *hundredths > kNewestMapVersion) {
         ui.Warning("Your data is from a more recent version of the software ( V "
                    + FormatTwoDecimals(*hundredths / 100.0) + " )\rUpgrade Korvane before loading this map database.");
-        return std::nullopt;
+        return Said(FileResult::Failed(fileName, "it was written by a newer version of Korvane"));
     }
     // Below the first version nothing was ever written; the test also keeps the conversion in range.
-    const std::optional<CellLayout> layout = hundredths && *hundredths >= 100
+    const std::optional<CellLayout> announced = hundredths && *hundredths >= 100
         ? CellLayoutOf(static_cast<long long>(*hundredths))
         : std::nullopt;
-    if (!layout)
+    if (!announced) {
         ui.Warning("The map database " + fileName + " was not loaded: \"" + Shown(text)
                    + "\" in its first line is not a version number.");
-    return layout;
+        return Said(FileResult::Failed(fileName, "its first line holds no version number"));
+    }
+    layout = *announced;
+    return FileResult::Done();
 }
 
 }  // namespace
@@ -68,19 +79,16 @@ MapDatabaseText::MapDatabaseText(std::string_view contents, std::string fileName
 {
 }
 
-bool MapDatabaseText::ReadHeader(UserInteraction& ui)
+FileResult MapDatabaseText::ReadHeader(UserInteraction& ui)
 {
     std::vector<std::string_view> fields;
     if (!lines_.Next(line_))
-        return true;
+        return FileResult::Done();
     SplitFields(line_, fields);
     firstLineIsCell_ = fields.empty() || UpperCase(TrimSpaces(fields[0])) != "VERSION";
     if (firstLineIsCell_)
-        return true;  // a file without a header is of the first version
-    const std::optional<CellLayout> announced = HeaderLayout(fields, fileName_, ui);
-    if (announced)
-        layout_ = *announced;
-    return announced.has_value();
+        return FileResult::Done();  // a file without a header is of the first version
+    return HeaderLayout(fields, fileName_, ui, layout_);
 }
 
 void MapDatabaseText::ReadCells(TMap& map, UserInteraction& ui)
@@ -100,8 +108,8 @@ void MapDatabaseText::ReadCells(TMap& map, UserInteraction& ui)
     damaged.Report(fileName_, ui);
 }
 
-bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui,
-                     bool placeHexUnits)
+FileResult LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir, UserInteraction& ui,
+                           bool placeHexUnits)
 {
     const std::string fileName = QualifyFileName(settings.MapFile, dir);
 
@@ -109,13 +117,13 @@ bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir,
     // Nothing is changed before that: a refused database must leave the world the player has,
     // so that the next save does not replace the file with an empty one.
     std::string contents;
-    if (FileExists(fileName) && !ReadWholeFile(fileName, contents)) {
+    if (const FileResult read = ReadWholeFile(fileName, contents); !read && !read.Missing) {
         ui.Warning("The map database " + fileName + " could not be read.");
-        return false;
+        return Said(read);
     }
     MapDatabaseText text(contents, fileName);
-    if (!text.ReadHeader(ui))
-        return false;
+    if (FileResult header = text.ReadHeader(ui); !header)
+        return header;
 
     map.LoadReferenceLists(dir, settings);
     map.LoadColourLists(dir, settings);
@@ -123,7 +131,7 @@ bool LoadMapDatabase(TMap& map, const TrecINI& settings, const std::string& dir,
 
     if (placeHexUnits)
         LoadHexUnits(map, dir, settings);
-    return true;
+    return FileResult::Done();
 }
 
 }  // namespace korvane

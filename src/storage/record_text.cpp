@@ -2,7 +2,6 @@
 #include "storage/record_text.h"
 
 #include "core/atomic_file.h"
-#include "core/file_names.h"
 #include "core/text_helpers.h"
 #include "core/version.h"
 
@@ -51,13 +50,13 @@ bool IsPlainFile(const std::string& path)
     return std::filesystem::is_regular_file(path, error);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents)
+FileResult ReadWholeFile(const std::string& path, std::string& contents)
 {
     if (!IsPlainFile(path))
-        return false;
+        return FileResult::NotOpened(path);
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
-        return false;
+        return FileResult::NotOpened(path);
     // Room for the whole file at once: grown step by step, a file of many megabytes is
     // copied again and again and held twice while it is.
     std::error_code error;
@@ -68,7 +67,7 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         contents.append(buffer, got);
-    return std::ferror(file.get()) == 0;
+    return std::ferror(file.get()) == 0 ? FileResult::Done() : FileResult::Unreadable(path);
 }
 
 FileResult WriteTextFile(const std::string& fileName, std::string_view lines, bool append)
@@ -76,13 +75,11 @@ FileResult WriteTextFile(const std::string& fileName, std::string_view lines, bo
     if (!append)
         return AtomicWriteFile(fileName, lines);
     std::string contents;
-    if (FileExists(fileName)) {
-        // Never replace a file we could not read in full: that would drop what it held.
-        if (!ReadWholeFile(fileName, contents))
-            return FileResult::Failed(fileName, "it could not be read, so nothing was added to it");
-        if (!contents.empty() && contents.back() != '\n' && contents.back() != '\r')
-            contents += "\r\n";
-    }
+    // Never replace a file we could not read in full: that would drop what it held.
+    if (const FileResult read = ReadWholeFile(fileName, contents); !read && !read.Missing)
+        return FileResult::Failed(fileName, "it could not be read, so nothing was added to it");
+    if (!contents.empty() && contents.back() != '\n' && contents.back() != '\r')
+        contents += "\r\n";
     contents += lines;
     return AtomicWriteFile(fileName, contents);
 }

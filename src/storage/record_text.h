@@ -23,8 +23,9 @@ std::string OneLine(std::string_view text);
 /// True when `path` names a file (following links), not a folder or nothing.
 bool IsPlainFile(const std::string& path);
 
-/// The whole file, byte for byte, appended to `contents`; false when it cannot be read to its end.
-bool ReadWholeFile(const std::string& path, std::string& contents);
+/// The whole file, byte for byte, appended to `contents`; a failure, NotFound when there is no
+/// such file, when it cannot be read to its end.
+FileResult ReadWholeFile(const std::string& path, std::string& contents);
 
 /// Writes `lines` as the file's whole content, or, with `append`, after what the file holds
 /// (a missing file is then made with just `lines`). Either way the file is replaced in one

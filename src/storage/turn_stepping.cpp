@@ -1,7 +1,6 @@
 // Turn buttons and showing the units of another turn.
 #include "storage/turn_stepping.h"
 
-#include "core/file_names.h"
 #include "core/settings.h"
 #include "core/text_helpers.h"
 #include "core/user_interaction.h"
@@ -33,13 +32,13 @@ std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TF
                                     const TKeyStringList& skills, int turn, UserInteraction& ui)
 {
     TUnitList found;
-    const bool read = LoadUnitFile(found, settings.DataPath(TurnFileName(settings.UnitsStem, turn)),
-                                   settings.FactionNo);
+    const FileResult read = LoadUnitFile(found, settings.DataPath(TurnFileName(settings.UnitsStem, turn)),
+                                         settings.FactionNo);
     return StepToTurn(map, settings, factions, skills, turn, found, read, ui);
 }
 
 std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
-                                    const TKeyStringList& skills, int turn, TUnitList& found, bool read,
+                                    const TKeyStringList& skills, int turn, TUnitList& found, const FileResult& read,
                                     UserInteraction& ui)
 {
     std::vector<std::string> unreadable;
@@ -59,16 +58,16 @@ std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TF
 
     // A missing file means the turn lists no units. A file that is there but cannot be read
     // says nothing about them: the player's own units must not be dropped for it.
-    if (read || !FileExists(hexFile)) {
+    if (read || read.Missing) {
         map.ReconcileUnseenUnits(own, factions, skills);
     } else {
         ui.Warning("Error loading saved units for turn " + IntToStr(turn));
         unreadable.push_back(hexFile);
     }
 
-    if (!LoadTurnOrders(map, settings.DataDir, turn, settings)) {
+    if (const FileResult orders = LoadTurnOrders(map, settings.DataDir, turn, settings); !orders) {
         ui.Warning("Error loading saved orders for turn " + IntToStr(turn));
-        unreadable.push_back(settings.DataPath(TurnFileName(settings.OrdersStem, turn)));
+        unreadable.push_back(orders.File);
     }
     return unreadable;
 }

@@ -1,6 +1,8 @@
 // Moving the map between imported turns: the turn buttons and swapping the units shown.
 #pragma once
 
+#include "core/file_result.h"
+
 #include <string>
 #include <vector>
 
@@ -29,9 +31,9 @@ int SteppedTurn(TurnButton button, int currentTurn, int maxTurn);
 std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
                                     const TKeyStringList& skills, int turn, UserInteraction& ui);
 /// As StepToTurn, with the turn's hex unit file read already into `found` (emptied here);
-/// `read` says whether that reading succeeded, as LoadUnitFile does.
+/// `read` is what LoadUnitFile answered for it.
 std::vector<std::string> StepToTurn(TMap& map, const TrecINI& settings, const TFactionList& factions,
-                                    const TKeyStringList& skills, int turn, TUnitList& found, bool read,
+                                    const TKeyStringList& skills, int turn, TUnitList& found, const FileResult& read,
                                     UserInteraction& ui);
 
 }  // namespace korvane

@@ -15,7 +15,7 @@ FileResult SaveUnits(const TMap& map, const std::string& dir, const TrecINI& set
     return SaveUnitFile(map.UnitFileList, QualifyFileName(settings.UnitsFile, dir), false);
 }
 
-bool LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings)
+FileResult LoadUnits(TMap& map, const std::string& dir, const TrecINI& settings)
 {
     return LoadUnitFile(map.UnitFileList, QualifyFileName(settings.UnitsFile, dir), settings.FactionNo);
 }
@@ -33,14 +33,14 @@ FileResult SaveHexUnits(const TMap& map, const std::string& dir, int turn, const
     return AtomicWriteFile(QualifyFileName(TurnFileName(settings.UnitsStem, turn), dir), text);
 }
 
-bool LoadHexUnits(TMap& map, const std::string& dir, const TrecINI& settings)
+FileResult LoadHexUnits(TMap& map, const std::string& dir, const TrecINI& settings)
 {
     TUnitList found;
-    if (!LoadUnitFile(found, QualifyFileName(TurnFileName(settings.UnitsStem, settings.CurrentTurn), dir),
-                      settings.FactionNo))
-        return false;
-    PlaceHexUnits(map, found, settings.FactionNo);
-    return true;
+    const FileResult read = LoadUnitFile(
+        found, QualifyFileName(TurnFileName(settings.UnitsStem, settings.CurrentTurn), dir), settings.FactionNo);
+    if (read)
+        PlaceHexUnits(map, found, settings.FactionNo);
+    return read;
 }
 
 void PlaceHexUnits(TMap& map, TUnitList& found, std::int32_t ownFaction)
@@ -55,7 +55,7 @@ void PlaceHexUnits(TMap& map, TUnitList& found, std::int32_t ownFaction)
     }
 }
 
-bool LoadTurnOrders(TMap& map, const std::string& dir, int turn, const TrecINI& settings)
+FileResult LoadTurnOrders(TMap& map, const std::string& dir, int turn, const TrecINI& settings)
 {
     return LoadOrdersFile(map.UnitFileList, QualifyFileName(TurnFileName(settings.OrdersStem, turn), dir));
 }

@@ -2,6 +2,7 @@
 // database is read: on a large world they are most of what a start reads.
 #pragma once
 
+#include "core/file_result.h"
 #include "people/unit_list.h"
 
 #include <cstdint>
@@ -12,13 +13,13 @@ namespace korvane {
 
 class TrecINI;
 
-/// "Units.dat" and the hex unit file of one turn, as LoadUnitFile reads them.
+/// "Units.dat" and the hex unit file of one turn, as LoadUnitFile reads them and what that came to.
 struct UnitFilesRead
 {
     TUnitList Units;
-    bool UnitsRead = false;  // false when the file is missing or could not be read
+    FileResult UnitsRead;
     TUnitList HexUnits;
-    bool HexUnitsRead = false;
+    FileResult HexUnitsRead;
 };
 
 class UnitFilesAhead

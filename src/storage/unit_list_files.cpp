@@ -1,8 +1,7 @@
 // The unit list's files: unit lines after a header, and the orders layout.
 #include "storage/unit_list_files.h"
 
-#include "core/file_names.h"
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/text_helpers.h"
 #include "people/unit_list.h"
 #include "storage/record_text.h"
@@ -54,12 +53,12 @@ FileResult SaveUnitFile(const TUnitList& units, const std::string& fileName, boo
     return WriteTextFile(fileName, text, append);
 }
 
-bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction)
+FileResult LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction)
 {
+    // A folder opens like a file on some systems; it holds no units and is not missing either.
     if (!IsPlainFile(fileName))
-        return false;
-    LineReader reader(fileName);
-    return reader.IsOpen() && LoadUnitLines(units, reader, ownFaction);
+        return FileResult::NotOpened(fileName);
+    return LoadFileLines(fileName, [&](LineReader& reader) { return LoadUnitLines(units, reader, ownFaction); });
 }
 
 bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction)
@@ -85,16 +84,15 @@ FileResult SaveOrdersFile(const TUnitList& units, const std::string& fileName, b
     return WriteTextFile(fileName, text, append);
 }
 
-bool LoadOrdersFile(TUnitList& units, const std::string& fileName)
+FileResult LoadOrdersFile(TUnitList& units, const std::string& fileName)
 {
-    if (FileExists(fileName) && IsPlainFile(fileName)) {
-        LineReader reader(fileName);
-        if (reader.IsOpen())
-            return LoadOrderLines(units, reader);
-    }
-    // No orders can be read: every unit is left without, and only a missing file is no fault.
-    ClearOrders(units);
-    return !FileExists(fileName);
+    const FileResult read = IsPlainFile(fileName)
+        ? LoadFileLines(fileName, [&units](LineReader& reader) { return LoadOrderLines(units, reader); })
+        : FileResult::NotOpened(fileName);
+    // No orders could be read: every unit is left without, and only a missing file is no fault.
+    if (!read)
+        ClearOrders(units);
+    return read.MissingAsDone();
 }
 
 bool LoadOrderLines(TUnitList& units, LineReader& reader)

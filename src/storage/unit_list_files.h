@@ -21,18 +21,20 @@ void AppendOrderLines(const TUnitList& units, std::string& text);
 /// `append` the lines are added after what the file holds.
 FileResult SaveUnitFile(const TUnitList& units, const std::string& fileName, bool append);
 
-/// Merges every readable unit line of the file into the list; false when there is no file.
-bool LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction);
-/// As LoadUnitFile, from the lines of `reader`; false when a read failed.
+/// Merges every readable unit line of the file into the list. A failure when there is no file
+/// (NotFound: the caller decides whether that is a fault) or it cannot be read.
+FileResult LoadUnitFile(TUnitList& units, const std::string& fileName, std::int32_t ownFaction);
+/// As LoadUnitFile, from the lines of `reader` (its in-memory half); false when a read failed.
 bool LoadUnitLines(TUnitList& units, LineReader& reader, std::int32_t ownFaction);
 
 /// Writes "number,count" and the order lines of every unit that has orders.
 FileResult SaveOrdersFile(const TUnitList& units, const std::string& fileName, bool append);
 
 /// Clears every unit's orders, then reads the file's orders into the units listed. A missing
-/// file leaves every unit without orders and succeeds; false when it cannot be read.
-bool LoadOrdersFile(TUnitList& units, const std::string& fileName);
-/// As LoadOrdersFile, from the lines of `reader`: clears every unit's orders, then reads them.
+/// file leaves every unit without orders and succeeds; a failure when it cannot be read.
+FileResult LoadOrdersFile(TUnitList& units, const std::string& fileName);
+/// As LoadOrdersFile, from the lines of `reader` (its in-memory half): clears every unit's
+/// orders, then reads them.
 bool LoadOrderLines(TUnitList& units, LineReader& reader);
 
 }  // namespace korvane

@@ -398,7 +398,7 @@ bool TfrmCombats::LoadBattle(const std::string& fileName)
     }
     BattleSetup setup;
     std::vector<BattleFileProblem> problems;
-    bool read = false;
+    FileResult read;
     {
         const BusyCursor busy;
         // Read before anything is cleared: a file that cannot be read costs the player nothing.

@@ -1,5 +1,4 @@
 // What a session reads at its start and writes at its end.
-#include "core/file_names.h"
 #include "core/user_interaction.h"
 #include "storage/keyword_files.h"
 #include "storage/map_database.h"
@@ -83,9 +82,9 @@ void Workspace::FinishOpen(UserInteraction& ui)
     if (readFits)
         std::swap(Map.UnitFileList, read.Units);
     // Without its unit file the session would write the units of one report over every unit known.
-    if (const std::string units = Settings.DataPath(Settings.UnitsFile);
-        !(readFits ? read.UnitsRead : LoadUnits(Map, Settings.DataDir, Settings)) && FileExists(units))
-        Refuse(units, ui);
+    if (const FileResult units = readFits ? read.UnitsRead : LoadUnits(Map, Settings.DataDir, Settings);
+        !units && !units.Missing)
+        Refuse(units.File, ui);
     if (readFits) {
         // Said already; kept from being written over, as closing a unit browser would.
         for (const std::string& file : korvane::StepToTurn(Map, Settings, Factions, SkillList, Settings.CurrentTurn,

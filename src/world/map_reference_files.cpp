@@ -13,10 +13,11 @@ void TMap::LoadReferenceLists(const std::string& dir, const TrecINI& settings)
     // point into the file's list by position, so it must not be written over with this one.
     auto load = [this, &dir](auto& list, const std::string& name, auto builtIn) {
         const std::string fileName = QualifyFileName(name, dir);
-        if (list.LoadFromFile(fileName))
+        const FileResult read = list.LoadFromFile(fileName);
+        if (read)
             return;
         list = builtIn;
-        if (FileExists(fileName))
+        if (!read.Missing)
             UnreadReferenceFiles.push_back(fileName);
     };
     // A missing file gives the list its built-in content, also when loading again.

@@ -1,7 +1,7 @@
 // Unsorted name lists.
 #include "world/name_list.h"
 
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/text_file_writer.h"
 
 namespace korvane {
@@ -17,10 +17,9 @@ int NameList::Add(std::string name)
     return names_.Append(std::move(name));
 }
 
-bool NameList::LoadFromFile(const std::string& fileName)
+FileResult NameList::LoadFromFile(const std::string& fileName)
 {
-    LineReader reader(fileName);
-    return LoadFromLines(reader);
+    return LoadFileLines(fileName, [this](LineReader& reader) { return LoadFromLines(reader); });
 }
 
 bool NameList::LoadFromLines(LineReader& reader)

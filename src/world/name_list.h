@@ -30,9 +30,9 @@ public:
     void Clear() { names_.Clear(); }
 
     /// Replaces the list with the file's lines, blank ones included and nothing trimmed.
-    /// False, list untouched, when the file cannot be read.
-    bool LoadFromFile(const std::string& fileName);
-    /// As LoadFromFile, from the lines of `reader`.
+    /// A failure, list untouched, when there is no such file or it cannot be read.
+    FileResult LoadFromFile(const std::string& fileName);
+    /// As LoadFromFile, from the lines of `reader`; false when a read failed.
     bool LoadFromLines(LineReader& reader);
     /// One name per line, in list order.
     FileResult SaveToFile(const std::string& fileName) const;

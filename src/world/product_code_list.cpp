@@ -1,7 +1,7 @@
 // Item codes and names, and "Products.dat".
 #include "world/product_code_list.h"
 
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
 
@@ -12,10 +12,9 @@ int ProductCodeList::Add(std::string code, std::string name)
     return entries_.Append({std::move(code), {std::move(name)}});
 }
 
-bool ProductCodeList::LoadFromFile(const std::string& fileName)
+FileResult ProductCodeList::LoadFromFile(const std::string& fileName)
 {
-    LineReader reader(fileName);
-    return LoadFromLines(reader);
+    return LoadFileLines(fileName, [this](LineReader& reader) { return LoadFromLines(reader); });
 }
 
 bool ProductCodeList::LoadFromLines(LineReader& reader)

@@ -34,9 +34,9 @@ public:
     void Clear() { entries_.Clear(); }
 
     /// Empties the list and reads "code;name" lines; blank lines and lines without ";" are
-    /// skipped. False, list untouched, when the file cannot be read.
-    bool LoadFromFile(const std::string& fileName);
-    /// As LoadFromFile, from the lines of `reader`.
+    /// skipped. A failure, list untouched, when there is no such file or it cannot be read.
+    FileResult LoadFromFile(const std::string& fileName);
+    /// As LoadFromFile, from the lines of `reader`; false when a read failed.
     bool LoadFromLines(LineReader& reader);
     /// One "code;name" line per entry, both trimmed.
     FileResult SaveToFile(const std::string& fileName) const;

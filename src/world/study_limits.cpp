@@ -1,7 +1,7 @@
 // The races' study limits: read from the reports' race paragraphs, kept one race a line.
 #include "world/study_limits.h"
 
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
 
@@ -141,11 +141,12 @@ bool TStudyLimits::ReadParagraph(std::string_view paragraph)
     return true;
 }
 
-bool TStudyLimits::LoadFromFile(const std::string& fileName)
+FileResult TStudyLimits::LoadFromFile(const std::string& fileName)
 {
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines))
-        return false;
+    const FileResult read = LoadFileLines(fileName, [&lines](LineReader& r) { return ReadTextLines(r, lines); });
+    if (!read)
+        return read;
     races_.clear();
     for (const std::string& line : lines) {
         const std::vector<std::string_view> words = Words(line);
@@ -163,7 +164,7 @@ bool TStudyLimits::LoadFromFile(const std::string& fileName)
         if (sound)
             Set(words[0], std::move(race));
     }
-    return true;
+    return FileResult::Done();
 }
 
 FileResult TStudyLimits::SaveToFile(const std::string& fileName) const

@@ -52,9 +52,9 @@ public:
     bool ReadParagraph(std::string_view paragraph);
 
     /// One race per line: its key, the level of all other skills, then pairs of skill key and
-    /// level. Lines that cannot be read are passed over. False, table untouched, when the file
-    /// cannot be read.
-    bool LoadFromFile(const std::string& fileName);
+    /// level. Lines that cannot be read are passed over. A failure, table untouched, when there is
+    /// no such file or it cannot be read.
+    FileResult LoadFromFile(const std::string& fileName);
     FileResult SaveToFile(const std::string& fileName) const;
 
     bool operator==(const TStudyLimits&) const = default;

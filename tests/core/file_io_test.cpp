@@ -1,9 +1,25 @@
-// Line reading with every line end, atomic replacement, and file-name joining.
+// Line reading with every line end, what each load says of a missing or unreadable file,
+// atomic replacement, and file-name joining.
+#include "combat/battle_file.h"
 #include "core/atomic_file.h"
 #include "core/file_names.h"
+#include "core/ini_file.h"
 #include "core/key_string_list.h"
 #include "core/line_reader.h"
+#include "core/settings.h"
+#include "core/silent_interaction.h"
 #include "core/text_file_writer.h"
+#include "people/alliance_list.h"
+#include "people/faction_list.h"
+#include "people/show_troop_collection.h"
+#include "people/unit_list.h"
+#include "storage/map_database.h"
+#include "storage/record_text.h"
+#include "storage/unit_list_files.h"
+#include "workspace/workspace.h"
+#include "world/name_list.h"
+#include "world/product_code_list.h"
+#include "world/study_limits.h"
 
 #include "support/param_names.h"
 #include "support/temp_dir.h"
@@ -11,6 +27,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -76,6 +94,52 @@ TEST(LineReader, AReadErrorIsNotTheEndOfTheFile)
     EXPECT_TRUE(list.LoadFromFile(dir.File("none.dat")));
     EXPECT_FALSE(list.LoadFromFile(dir.File("Folder.dat")));
     EXPECT_EQ(list.Count(), 1) << "nothing of an unreadable file is taken";
+}
+
+// Callers tell "there is none" from "it is there but unreadable" by the answer alone: an
+// unreadable file taken for a missing one would be written over and lost.
+TEST(FileLoads, SayWhetherTheFileIsMissingOrUnreadableAndNameIt)
+{
+    TempDir dir;
+    Workspace ws(dir.Path());
+    ws.Settings.DataDir = dir.Path();
+    const TrecINI& settings = ws.Settings;
+    SilentInteraction ui;
+    TUnitList units;
+    std::string text;
+    using Load = std::function<FileResult(const std::string& file)>;
+    const std::tuple<const char*, bool, Load> rows[] = {
+        {"ATLANTIS.INI", true, [](auto& file) { return IniFile(file).Load(); }},
+        {"Skills.dat", true, [](auto& file) { return TKeyStringList().LoadFromFile(file); }},
+        {"Terrain.dat", false, [](auto& file) { return NameList().LoadFromFile(file); }},
+        {"Products.dat", false, [](auto& file) { return ProductCodeList().LoadFromFile(file); }},
+        {"StudyLimits.dat", false, [](auto& file) { return TStudyLimits().LoadFromFile(file); }},
+        {"Factions.dat", true, [&](auto&) { return TFactionList().LoadFromFile(settings); }},
+        {"Alliance.dat", true, [&](auto&) { return TAllianceList().LoadFromFile(dir.Path(), settings); }},
+        {"UnitLsts.Dat", true, [&](auto&) { return TShowTroopCollection().Load(dir.Path(), settings); }},
+        {"Units.dat", false, [&](auto& file) { return LoadUnitFile(units, file, 1); }},
+        {"Ords0004.dat", true, [&](auto& file) { return LoadOrdersFile(units, file); }},
+        {"fight.btl", false,
+         [](auto& file) {
+             BattleSetup setup;
+             std::vector<BattleFileProblem> problems;
+             return LoadBattleFile(file, setup, problems);
+         }},
+        {"Map.Dat", false, [&](auto& file) { return ReadWholeFile(file, text); }},
+        {"Map.Dat", true, [&](auto&) { return LoadMapDatabase(ws.Map, settings, dir.Path(), ui); }},
+    };
+    for (const auto& [name, missingIsFine, load] : rows) {
+        SCOPED_TRACE(name);
+        const std::string file = dir.File(name);
+        const FileResult missing = load(file);
+        EXPECT_EQ(static_cast<bool>(missing), missingIsFine);
+        EXPECT_TRUE(missing || (missing.Missing && missing.File == file));
+        std::filesystem::create_directory(file);  // there, and no read of it succeeds
+        const FileResult folder = load(file);
+        EXPECT_FALSE(folder || folder.Missing);
+        EXPECT_EQ(folder.File, file);
+        std::filesystem::remove(file);
+    }
 }
 
 TEST(AtomicWrite, WritesCrLfOrLfReplacesWholeFileCreatesFoldersAndFailureSaysWhy)
