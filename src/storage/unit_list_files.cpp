@@ -112,7 +112,9 @@ bool LoadOrderLines(TUnitList& units, LineReader& reader)
         if (TUnit* unit = units.Find(number))
             unit->SetOrders(orders);
     }
-    return true;
+    // Stopped by a read error, the orders after it are unknown: taken as all, the file would
+    // be written back without them.
+    return !reader.Failed();
 }
 
 }  // namespace korvane

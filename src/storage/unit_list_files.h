@@ -34,7 +34,7 @@ FileResult SaveOrdersFile(const TUnitList& units, const std::string& fileName, b
 /// file leaves every unit without orders and succeeds; a failure when it cannot be read.
 FileResult LoadOrdersFile(TUnitList& units, const std::string& fileName);
 /// As LoadOrdersFile, from the lines of `reader` (its in-memory half): clears every unit's
-/// orders, then reads them.
+/// orders, then reads them; false when a read failed.
 bool LoadOrderLines(TUnitList& units, LineReader& reader);
 
 }  // namespace korvane

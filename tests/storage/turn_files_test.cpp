@@ -114,6 +114,9 @@ TEST(OrdersFile, WritesUnitsWithOrdersOnlyAndReadsOnlyWhatIsThere)
     EXPECT_TRUE(list.Find(2)->Orders.empty());
     std::filesystem::create_directory(dir.File("Ords0005.dat"));
     EXPECT_FALSE(LoadOrdersFile(list, dir.File("Ords0005.dat")));
+    // A plain file whose reading fails (here at once) is no file of no orders.
+    if (std::filesystem::is_regular_file("/proc/self/mem"))
+        EXPECT_FALSE(LoadOrdersFile(list, "/proc/self/mem"));
 }
 
 TEST(TurnFiles, NamesPadTheTurnToFourDigitsAndButtonsStepWithinOneAndTheLatest)
