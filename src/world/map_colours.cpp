@@ -1,6 +1,6 @@
 // The player's terrain colours and feature icons: look-ups, built-in entries and their files.
 #include "core/file_names.h"
-#include "core/line_reader.h"
+#include "core/line_file_load.h"
 #include "core/settings.h"
 #include "core/text_file_writer.h"
 #include "core/text_helpers.h"
@@ -44,9 +44,11 @@ std::vector<std::string> LoadList(const std::string& fileName, std::vector<std::
                                   std::vector<std::string>& unread)
 {
     std::vector<std::string> lines;
-    if (ReadTextLines(fileName, lines))
+    const FileResult read = LoadFileLines(fileName,
+                                          [&lines](LineReader& reader) { return ReadTextLines(reader, lines); });
+    if (read)
         return lines;
-    if (FileExists(fileName))
+    if (!read.Missing)
         unread.push_back(fileName);
     return defaults();
 }
