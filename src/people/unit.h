@@ -3,6 +3,7 @@
 
 #include "core/compact_text.h"
 #include "core/short_text.h"
+#include "core/sparse_lines.h"
 #include "core/small_vector.h"
 #include "core/sparse_text.h"
 #include "people/unit_entries.h"
@@ -115,7 +116,7 @@ public:
     SmallVector<TUnitEquip, 2> Equipment;
     SmallVector<TUnitSkill, 2> Skills;
     SmallVector<TUnitSkill, 2> CanStudy;
-    std::vector<std::string> Orders;
+    SparseLines Orders;  // only the player's own units have orders
 };
 
 }  // namespace korvane

@@ -2,6 +2,7 @@
 #include "core/compact_text.h"
 #include "core/short_text.h"
 #include "core/small_vector.h"
+#include "core/sparse_lines.h"
 #include "core/sparse_text.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,19 @@ TEST(SparseTexts, EachTextOnItsOwnAndCopiedWhole)
               std::vector<std::string_view>({"", "middle", "last"}));
     copy = texts;
     EXPECT_EQ(copy.Get(1), "");
+}
+
+TEST(SparseLines, ReadAsTheirVectorWhetherHeldOrNot)
+{
+    SparseLines lines;
+    EXPECT_TRUE(lines.View().empty());
+    lines.push_back("WORK");
+    SparseLines copy = lines;
+    lines = {"MOVE N", "STUDY COMB"};
+    EXPECT_EQ(lines, (std::vector<std::string>{"MOVE N", "STUDY COMB"}));
+    EXPECT_EQ(copy, std::vector<std::string>{"WORK"});
+    lines.clear();
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), std::vector<std::string>{});
 }
 
 }  // namespace

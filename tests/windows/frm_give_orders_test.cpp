@@ -120,7 +120,7 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndS
               std::tuple("1234", " Red Scouts", QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work")));
     EXPECT_EQ(window->UnitNumber(), 1234);
     Press("cmdDone");
-    EXPECT_EQ(std::pair(record->Orders, record->OrdersDone),
+    EXPECT_EQ(std::pair(record->Orders.View(), record->OrdersDone),
               std::pair(Lines{"name unit \"G\xE9nin\"", "  work"}, true));
     ExpectClosedAndDeleted();
     // The title bar keeps the mark, set just now, and the edits.
