@@ -59,6 +59,11 @@ public:
     void SetCombatSpellByKey(std::string_view key, const TKeyStringList& skills);
     std::string CombatSpellKey(const TKeyStringList& skills) const;
 
+    /// The unit files' three further texts, which only loading, saving and copying touch.
+    std::string_view Text1() const { return Texts.Get(0); }
+    std::string_view Text2() const { return Texts.Get(1); }
+    std::string_view Text3() const { return Texts.Get(2); }
+
     void SetOrders(const std::vector<std::string>& lines) { Orders = lines; }
     void GetOrders(std::vector<std::string>& lines) const { lines = Orders; }
     /// True when `lines` differ from the orders in what the game reads: blank lines and

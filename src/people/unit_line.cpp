@@ -100,8 +100,7 @@ std::string TUnit::ToLine() const
 void TUnit::AppendLineTo(std::string& text) const
 {
     const std::size_t numbers = 20 + 2 * (Troops.size() + Equipment.size() + Skills.size()) + CanStudy.size();
-    const std::size_t texts = Name.size() + Description.size() + Texts.Get(0).size() + Texts.Get(1).size()
-        + Texts.Get(2).size() + 5;
+    const std::size_t texts = Name.size() + Description.size() + Text1().size() + Text2().size() + Text3().size() + 5;
     FieldWriter line(text, numbers * FieldWriter::kMaxNumber + texts + 2);
     line.Add(Number);
     line.AddText(Name);
@@ -110,8 +109,8 @@ void TUnit::AppendLineTo(std::string& text) const
     line.Add(X);
     line.Add(Y);
     line.Add(Structure);
-    for (std::size_t text = 0; text < 3; ++text)
-        line.AddText(Texts.Get(text));
+    for (const std::string_view text : {Text1(), Text2(), Text3()})
+        line.AddText(text);
     line.Add(Faction);
     line.Add(static_cast<std::int32_t>(Flags));
     line.Add(Silver);
