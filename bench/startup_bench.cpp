@@ -88,7 +88,7 @@ bool MakeWorld(const fs::path& home)
     fs::create_directories(workspace.Settings.DataDir);
     workspace.Settings.FactionNo = 1;
     bench::FillEveryCell(workspace.Map);
-    const bool imported = ImportTurnReport(workspace, report.string(), ui);
+    const bool imported = bool(ImportTurnReport(workspace, report.string(), ui));
     // A player's home, kept from an earlier session: the first view is then drawn from it.
     std::tie(workspace.Settings.StartX, workspace.Settings.StartY, workspace.Settings.HomeSaved) = std::tuple(40, 40,
                                                                                                               true);

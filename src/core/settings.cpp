@@ -3,7 +3,6 @@
 
 #include "core/file_names.h"
 #include "core/text_helpers.h"
-#include "core/user_interaction.h"
 
 #include <variant>
 
@@ -129,9 +128,11 @@ const std::vector<TrecINI::NumberKey>& TrecINI::NumberKeys()
     return keys;
 }
 
-bool TrecINI::ReadSettings()
+FileResult TrecINI::ReadSettings()
 {
-    return TakeSettings(static_cast<bool>(ini_.Load()));
+    FileResult loaded = ini_.Load();
+    TakeSettings(static_cast<bool>(loaded));
+    return loaded;
 }
 
 bool TrecINI::ReadSettings(LineReader& reader)
@@ -200,13 +201,11 @@ std::vector<TrecINI::Value> TrecINI::Values() const
     return values;
 }
 
-bool TrecINI::WriteSettings(UserInteraction& ui)
+FileResult TrecINI::WriteSettings()
 {
     // Start from the file as it is now, so that whatever the player added by hand survives.
-    if (unreadable_ || !ini_.Load()) {
-        ui.Error(FileName() + " could not be read, so it was not written over.");
-        return false;
-    }
+    if (unreadable_ || !ini_.Load())
+        return FileResult::Failed(FileName(), "it could not be read, so it was not written over");
     for (const Value& value : Values()) {
         const std::string_view key = value.key;
         if (key == "TurnDir")
@@ -222,11 +221,7 @@ bool TrecINI::WriteSettings(UserInteraction& ui)
         else
             ini_.WriteString(value.section, key, value.text);
     }
-    if (!ini_.Save()) {
-        ui.Error("Unable to write to " + FileName());
-        return false;
-    }
-    return true;
+    return ini_.Save();
 }
 
 }  // namespace korvane

@@ -11,7 +11,6 @@
 namespace korvane {
 
 class LineReader;
-class UserInteraction;
 
 class TrecINI
 {
@@ -24,16 +23,15 @@ public:
     const std::string& ProgramDir() const { return programDir_; }
 
     /// Fills every field from the file; missing file, section or key give the defaults.
-    /// False (defaults taken) when the file exists but could not be read; it is then never
+    /// Fails (defaults taken) when the file exists but could not be read; it is then never
     /// written by this record, whose defaults would replace the player's settings.
-    bool ReadSettings();
+    FileResult ReadSettings();
     /// As ReadSettings, from the lines of `reader` in place of the file; a later WriteSettings
     /// still starts from the file on disk.
     bool ReadSettings(LineReader& reader);
     /// Writes every key back into the file as it is on disk now, leaving keys the program does
-    /// not know in place. Shows "Unable to write to <file>" and returns false on failure, and
-    /// refuses (false, saying so) when the file could not be read, then or at ReadSettings.
-    bool WriteSettings(UserInteraction& ui);
+    /// not know in place. Refuses when the file could not be read, then or at ReadSettings.
+    FileResult WriteSettings();
 
     /// One key of the file with the text its field gives.
     struct Value

@@ -14,7 +14,6 @@ namespace korvane {
 
 class LineReader;
 class TrecINI;
-class UserInteraction;
 
 class TFactionList
 {
@@ -47,14 +46,17 @@ public:
     FileResult SaveToFile(const TrecINI& settings) const;
 
     /// Merges the game's faction list file: new factions are added, known ones get the name
-    /// and address from the file and keep everything the player entered. False, with a
-    /// warning, when the file is missing or cannot be opened.
-    bool ImportFactionList(const std::string& fileName, UserInteraction& ui);
+    /// and address from the file and keep everything the player entered. Fails when the file
+    /// is missing or cannot be read.
+    FileResult ImportFactionList(const std::string& fileName);
     /// As ImportFactionList, from the lines of `reader`.
     void ImportFactionList(LineReader& reader);
 
 private:
     KeyedList<TFaction> list_;
 };
+
+/// The warning a player is shown when the faction list file could not be imported.
+std::string FactionListImportWarning(const FileResult& failure);
 
 }  // namespace korvane

@@ -4,7 +4,6 @@
 #include "core/file_names.h"
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
-#include "core/user_interaction.h"
 
 #include <filesystem>
 #include <optional>
@@ -57,20 +56,22 @@ bool NextRecord(LineReader& reader, std::optional<std::string>& pending, std::st
 
 }  // namespace
 
-bool TFactionList::ImportFactionList(const std::string& fileName, UserInteraction& ui)
+FileResult TFactionList::ImportFactionList(const std::string& fileName)
 {
-    if (!FileExists(fileName)) {
-        ui.Warning("Unable to find specified Faction List file.");
-        return false;
-    }
     std::error_code ignored;
+    if (std::filesystem::is_directory(fileName, ignored))
+        return FileResult::Unreadable(fileName);
     LineReader reader(fileName);
-    if (!reader.IsOpen() || std::filesystem::is_directory(fileName, ignored)) {
-        ui.Warning("Unable to open Faction List file.");
-        return false;
-    }
+    if (!reader.IsOpen())
+        return FileResult::NotOpened(fileName);
     ImportFactionList(reader);
-    return true;
+    // What was merged before a read error stays: it only adds to the registry.
+    return reader.Failed() ? FileResult::Unreadable(fileName) : FileResult::Done();
+}
+
+std::string FactionListImportWarning(const FileResult& failure)
+{
+    return failure.Missing ? "Unable to find specified Faction List file." : "Unable to open Faction List file.";
 }
 
 void TFactionList::ImportFactionList(LineReader& reader)

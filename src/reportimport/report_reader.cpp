@@ -477,18 +477,19 @@ FileResult FinishTurnReport(const ImportTarget& target, const TurnReportRead& re
     return failures.empty() ? FileResult::Done() : failures.front();
 }
 
-bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui, FileResult* unsaved)
+TurnImport ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui)
 {
-    if (!FileExists(fileName))
-        return false;
     LineReader lines(fileName);
+    if (!lines.IsOpen())
+        return {.Report = FileResult::NotOpened(fileName)};
     TurnReportRead read;
-    if (!ReadTurnReport(target, lines, ui, read))
-        return false;
-    FileResult saved = FinishTurnReport(target, read, ui);
-    if (unsaved)
-        *unsaved = std::move(saved);
-    return true;
+    if (!ReadTurnReport(target, lines, ui, read)) {
+        return {.Report = lines.Failed() ? FileResult::Unreadable(fileName)
+                                         : FileResult::Failed(fileName,
+                                                              "it is not a turn report, or it ends before "
+                                                              "its regions")};
+    }
+    return {.TurnFiles = FinishTurnReport(target, read, ui)};
 }
 
 }  // namespace korvane

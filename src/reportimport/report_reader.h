@@ -19,14 +19,25 @@ struct TurnReportRead
     bool TemplateApplied = false;  // the orders template replaced the units' orders
 };
 
+/// What importing one turn report came to.
+struct TurnImport
+{
+    /// Whether the report was read into the world: fails, naming the report and why, when it is
+    /// missing, cannot be read, or ends before its regions (the world is then as it was).
+    FileResult Report;
+    /// The first per-turn file that could not be written (already said); success when every one
+    /// was written.
+    FileResult TurnFiles;
+
+    explicit operator bool() const { return static_cast<bool>(Report); }
+};
+
 /// Reads a turn report into the map: regions into cells, units into the cells and the map's
 /// unit list, new keywords into the keyword lists, and (when chosen) the orders template into
 /// the units' orders; then writes the unit file, keyword files and the turn's hex unit and
-/// orders files. False when the file is missing or ends before its regions; the map database
-/// itself is not saved. A turn file that could not be written is said at once, and the first
-/// of them goes to `unsaved` when given (success when every one was written).
-bool ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui,
-                      FileResult* unsaved = nullptr);
+/// orders files, saying each one that could not be written. The map database itself is not
+/// saved.
+TurnImport ImportTurnReport(const ImportTarget& target, const std::string& fileName, UserInteraction& ui);
 
 /// The first step of ImportTurnReport: reads the report from `lines` into the map, the units,
 /// the keyword lists, the registry and the settings, writing no file. False when the reader is

@@ -449,7 +449,7 @@ void TfrmBulkTurnImport::ShowOutcome(const BulkImportOutcome& outcome, const std
     case BulkImportEnd::Failed:
         // Named first, so the line behind the warning already says which file it was.
         pnlStatus->setText("Error importing file " + ShownName(files[outcome.Imported]));
-        ui_.Warning("Error importing turn file. Bulk import stopped.");
+        ui_.Warning("Error importing turn file. Bulk import stopped.\r" + outcome.Failure.Text());
         break;
     }
 }

@@ -3,6 +3,7 @@
 
 #include "core/file_names.h"
 #include "core/settings.h"
+#include "core/user_interaction.h"
 #include "mapview/render/colour.h"
 #include "mapview/render/display_text.h"
 #include "people/faction_line.h"
@@ -255,8 +256,10 @@ void TfrmFactions::cmdImportClick()
     if (chosen.isEmpty())
         return;
     lastImportFile_ = FromUserText(chosen);
-    if (!factions_.ImportFactionList(lastImportFile_, ui_))
+    if (const FileResult imported = factions_.ImportFactionList(lastImportFile_); !imported) {
+        ui_.Warning(FactionListImportWarning(imported));
         return;
+    }
     factionsChanged_ = true;
     // The faction shown may have a new name or address, and lines may have moved.
     const std::int32_t shown = shownNumber_;

@@ -18,6 +18,8 @@ struct BulkImportOutcome
     /// The first per-turn file (units, hex units, orders) of the reports imported that could not
     /// be written; it was said when it happened.
     FileResult Unsaved;
+    /// When the run failed: the report that could not be imported, and why.
+    FileResult Failure;
 };
 
 }  // namespace korvane

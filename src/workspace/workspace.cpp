@@ -38,10 +38,10 @@ ImportTarget Workspace::ForImport()
     return {Map, Settings, Factions, SkillList, TroopList, EquipmentList, &Refused};
 }
 
-bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui, FileResult* unsaved)
+TurnImport ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui)
 {
     workspace.FinishOpen(ui);
-    return ImportTurnReport(workspace.ForImport(), fileName, ui, unsaved);
+    return ImportTurnReport(workspace.ForImport(), fileName, ui);
 }
 
 }  // namespace korvane

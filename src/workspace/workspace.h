@@ -10,6 +10,7 @@
 #include "people/faction_list.h"
 #include "people/show_troop_collection.h"
 #include "reportimport/import_target.h"
+#include "reportimport/report_reader.h"
 #include "storage/unit_files_ahead.h"
 #include "workspace/bulk_import_run.h"
 #include "world/map.h"
@@ -134,9 +135,7 @@ private:
 std::string DatabaseNotSavedMessage(const FileResult& failure);
 
 /// Reads a turn report into the workspace (the map, settings, registry and keyword lists)
-/// and writes the per-turn files; the map database itself is not saved. The first per-turn file
-/// that could not be written (already said) goes to `unsaved` when given.
-bool ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui,
-                      FileResult* unsaved = nullptr);
+/// and writes the per-turn files; the map database itself is not saved.
+TurnImport ImportTurnReport(Workspace& workspace, const std::string& fileName, UserInteraction& ui);
 
 }  // namespace korvane

@@ -59,13 +59,14 @@ BulkImportOutcome Workspace::ImportReports(const std::vector<std::string>& files
             outcome.End = BulkImportEnd::Cancelled;
             return outcome;
         }
-        FileResult unsaved;
-        if (!ImportTurnReport(*this, file, ui, &unsaved)) {
+        TurnImport imported = ImportTurnReport(*this, file, ui);
+        if (!imported) {
             outcome.End = BulkImportEnd::Failed;
+            outcome.Failure = std::move(imported.Report);
             return outcome;
         }
-        if (outcome.Unsaved && !unsaved)
-            outcome.Unsaved = std::move(unsaved);
+        if (outcome.Unsaved && !imported.TurnFiles)
+            outcome.Unsaved = std::move(imported.TurnFiles);
         ++outcome.Imported;
     }
     ReportProgress(progress, total, total);

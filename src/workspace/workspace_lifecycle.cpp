@@ -119,19 +119,19 @@ std::string DatabaseNotSavedMessage(const FileResult& failure)
 bool Workspace::SaveOnExit(UserInteraction& ui)
 {
     FinishOpen(ui);
-    // A refused file was named when it was found: leaving it is a failure, but no news. A
-    // settings file that cannot be written says so itself, and the files after it are still
-    // written: the registry learnt this session's factions, and only exit saves it.
-    const bool settingsRefused = Refused.Contains(Settings.FileName());
-    bool saved = !settingsRefused && Settings.WriteSettings(ui);
+    // A refused file was named when it was found: leaving it is a failure, but no news. A file
+    // that cannot be written is said, and the files after it are still written: the registry
+    // learnt this session's factions, and only exit saves it.
+    bool saved = true;
     auto save = [&](const std::string& file, auto write) {
         if (Refused.Contains(file)) {
             saved = false;
-        } else if (!write()) {
+        } else if (const FileResult written = write(); !written) {
             ui.Error("Unable to write to " + file);
             saved = false;
         }
     };
+    save(Settings.FileName(), [this] { return Settings.WriteSettings(); });
     save(Settings.DataPath(Settings.FactionsFile), [this] { return Factions.SaveToFile(Settings); });
     save(Settings.DataPath(Settings.AllianceFile), [this] { return Alliances.SaveToFile(Settings.DataDir, Settings); });
     save(Settings.DataPath(Settings.UnitListsFile), [this] { return TroopViews.Save(Settings.DataDir, Settings); });

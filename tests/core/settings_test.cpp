@@ -3,7 +3,6 @@
 
 #include "core/line_reader.h"
 
-#include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
@@ -16,7 +15,6 @@
 namespace korvane {
 namespace {
 
-using testing::ScriptedInteraction;
 using testing::TempDir;
 
 class SettingsTest : public ::testing::Test
@@ -37,7 +35,6 @@ protected:
     }
 
     TempDir dir;
-    ScriptedInteraction ui;
 };
 
 TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrderAndAHomeOnlyOnceSaved)
@@ -58,7 +55,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrderAndAHomeOnlyOn
     s.ShowUnits = true;
     s.HintDelay = 7;
     s.StartX = 12;
-    ASSERT_TRUE(s.WriteSettings(ui));
+    ASSERT_TRUE(s.WriteSettings());
     const auto lines = FileLines();
     std::vector<std::string> sections;
     std::copy_if(lines.begin(), lines.end(), std::back_inserter(sections),
@@ -70,10 +67,9 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrderAndAHomeOnlyOn
     // A home the player never saved is not written: the next start looks for the player's world.
     EXPECT_THAT(lines, ::testing::Each(::testing::Not(::testing::HasSubstr("StartX"))));
     EXPECT_EQ(std::tuple(Read().DataDir, Read().HomeSaved), std::tuple(dir.Path() + "/DATA", false));
-    EXPECT_TRUE(ui.shown.empty());
 
     s.HomeSaved = true;
-    ASSERT_TRUE(s.WriteSettings(ui));
+    ASSERT_TRUE(s.WriteSettings());
     EXPECT_NE(dir.Read("ATLANTIS.INI").find("StartX=12\r\nStartY=0\r\nStartZ=0\r\n"), std::string::npos);
     EXPECT_TRUE(Read().HomeSaved);
     dir.Write("ATLANTIS.INI", "[Preferences]\r\nStartX=4\r\nStartY=6\r\n");
@@ -114,7 +110,7 @@ TEST_F(SettingsTest, WriteKeepsUnknownLinesAndUnchangedFoldersAndAddsNoTurnDir)
     TrecINI s = Read();
     s.FactionNo = 42;
     s.MapDir = "/maps";
-    ASSERT_TRUE(s.WriteSettings(ui));
+    ASSERT_TRUE(s.WriteSettings());
     const auto lines = FileLines();
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 4),
@@ -133,9 +129,8 @@ TEST_F(SettingsTest, FailedWriteReportsAndKeepsOldFile)
 {
     std::filesystem::create_directory(dir.File("ATLANTIS.INI"));  // can be neither read nor replaced
     TrecINI s = Read();
-    EXPECT_FALSE(s.WriteSettings(ui));
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
-              std::vector<std::string>{dir.File("ATLANTIS.INI") + " could not be read, so it was not written over."});
+    EXPECT_EQ(s.WriteSettings().Text(),
+              dir.File("ATLANTIS.INI") + ": it could not be read, so it was not written over");
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("ATLANTIS.INI")));
 }
 

@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, WithoutASavedHomeTheFirstViewShowsThePlayersUnits)
         ASSERT_TRUE(ImportTurnReport(workspace, FixturesDir() + "/report-f3-t" + std::to_string(turn) + ".txt", ui));
     ASSERT_TRUE(workspace.SaveDatabase());
     std::tie(workspace.Settings.WheelZooms, workspace.Settings.OverviewKnownWorld) = std::pair(false, true);
-    ASSERT_TRUE(workspace.Settings.WriteSettings(ui));
+    ASSERT_TRUE(workspace.Settings.WriteSettings());
     Start();
     ASSERT_FALSE(workspace.Settings.HomeSaved);
     EXPECT_EQ(std::pair(W().chkWheelZooms->isChecked(), W().chkOverviewKnownWorld->isChecked()), std::pair(false, true))

@@ -184,7 +184,7 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImportsAndTheBufferedMapFollows
     EXPECT_NE(workspace.Map.Cell(0, 0, 0), nullptr);
 
     window.ImportTurnFile(home.File("missing.txt"));
-    EXPECT_EQ(Last(), "Turn file import failed.");
+    EXPECT_EQ(Last(), "Turn file import failed.\r" + home.File("missing.txt") + ": there is no such file");
 }
 
 TEST_F(StartedMainWindow, BulkImportIsRefusedAtTheMenuBeforeItsWindowOpens)

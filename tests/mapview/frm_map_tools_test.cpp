@@ -93,6 +93,7 @@ TEST_F(MapToolsTest, DataAndFactionListImportsThroughTheMenu)
     EXPECT_EQ(Last(), "Import completed successfully.");
     EXPECT_NE(workspace.Factions.Find(7), nullptr);
     window.ImportFactionList(home.File("missing.txt"));
+    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Warning).back(), "Unable to find specified Faction List file.");
     EXPECT_EQ(Last(), "Import failed.");
 }
 

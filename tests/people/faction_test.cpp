@@ -24,7 +24,7 @@ class FactionTest : public ::testing::Test
 protected:
     FactionTest() { settings.DataDir = dir.Path(); }
     TFaction* Add(std::int32_t number, std::string name) { return list.Add(NewFaction(number, std::move(name))); }
-    bool Import(const std::string& contents) { return list.ImportFactionList(dir.Write("list.txt", contents), ui); }
+    bool Import(const std::string& contents) { return bool(list.ImportFactionList(dir.Write("list.txt", contents))); }
 
     testing::TempDir dir;
     TrecINI settings{dir.File("ATLANTIS.INI")};
@@ -176,11 +176,15 @@ TEST_F(FactionTest, ImportReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimpo
         << "what the player set is kept";
     EXPECT_TRUE(ui.shown.empty());
 
-    EXPECT_FALSE(list.ImportFactionList(dir.File("absent.txt"), ui));
     std::filesystem::create_directory(dir.File("folder.txt"));
-    EXPECT_FALSE(list.ImportFactionList(dir.File("folder.txt"), ui));
+    std::vector<std::string> warnings;
+    for (const std::string& name : {"absent.txt", "folder.txt"}) {
+        const FileResult imported = list.ImportFactionList(dir.File(name));
+        EXPECT_EQ(std::tuple(imported.Ok, imported.File), std::tuple(false, dir.File(name)));
+        warnings.push_back(FactionListImportWarning(imported));
+    }
     EXPECT_EQ(
-        ui.Texts(testing::ScriptedInteraction::Kind::Warning),
+        warnings,
         (std::vector<std::string>{"Unable to find specified Faction List file.", "Unable to open Faction List file."}));
 }
 

@@ -44,7 +44,7 @@ TEST_F(FixtureImportTest, EveryReportImports)
         auto ws = Fresh(name.find("-f4-") != std::string::npos ? 4 : 3, home);
         // The eliminated faction's last report has no regions at all.
         const bool expected = name != "report-f4-t7.txt";
-        EXPECT_EQ(ImportTurnReport(*ws, entry.path().string(), ui), expected) << name;
+        EXPECT_EQ(bool(ImportTurnReport(*ws, entry.path().string(), ui)), expected) << name;
         EXPECT_EQ(ws->Map.CellCount() > 0, expected) << name;
     }
 }

@@ -52,7 +52,7 @@ protected:
         into.LoadKeywordLists();
     }
 
-    bool Import(const std::string& file) { return ImportTurnReport(ws, file, ui); }
+    bool Import(const std::string& file) { return bool(ImportTurnReport(ws, file, ui)); }
     bool DataFile(const char* name) const { return FileExists(ws.Settings.DataPath(name)); }
     const TMapCell& Cell(int level, int x, int y) const { return *ws.Map.Cell(level, x, y); }
     const TUnit* Record(int number) const { return ws.Map.UnitFileList.Find(number); }

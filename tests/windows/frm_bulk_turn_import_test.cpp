@@ -166,7 +166,9 @@ TEST_F(BulkImportWindow, AFailingReportStopsTheRunAndTheListKeepsEveryEntry)
     Add(OpenWithReports("t", 3));
     dir.Write("IMPORT/t2.txt", "This is no turn report.\n");
     Click("cmdImport");
-    EXPECT_EQ(ui.Texts(Kind::Warning), Lines{"Error importing turn file. Bulk import stopped."});
+    EXPECT_EQ(ui.Texts(Kind::Warning),
+              Lines{"Error importing turn file. Bulk import stopped.\r" + dir.File("IMPORT/t2.txt")
+                    + ": it is not a turn report, or it ends before its regions"});
     EXPECT_EQ(std::pair(Status(), Chosen()),
               (std::pair<std::string, std::string>("Error importing file t2.txt",
                                                    "t1.txt t2.txt t3.txt | 3 files selected")));

@@ -74,8 +74,11 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     if (options.faction > 0) {
         ws.Settings.FactionNo = options.faction;
         // A refused settings file was named at Open; the number still serves this run.
-        if (!ws.Refused.Contains(ws.Settings.FileName()) && !ws.Settings.WriteSettings(context.ui))
+        const bool refused = ws.Refused.Contains(ws.Settings.FileName());
+        if (const FileResult saved = refused ? FileResult::Done() : ws.Settings.WriteSettings(); !saved) {
+            context.ui.Error("Unable to write to " + saved.File);
             return 1;
+        }
     }
     if (!ws.CanImport(ImportKind::TurnFiles, context.ui)) {
         if (ws.Settings.FactionNo <= 0)
@@ -93,7 +96,7 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args)
     const std::size_t imported = run.Imported;
     if (run.End == BulkImportEnd::Failed) {
         context.ui.Warning("Error importing turn file. Bulk import stopped.");
-        context.err << "korvane-cli: error importing file " << options.files[imported] << '\n';
+        context.err << "korvane-cli: error importing file " << run.Failure.Text() << '\n';
     }
     if (imported == 0)
         return 1;
@@ -121,8 +124,8 @@ int RunImportFactionsCommand(CliContext& context, const std::vector<std::string>
         context.ui.Info("Import failed.");
         return 1;
     }
-    const bool imported = ws.Factions.ImportFactionList(args[0], context.ui);
-    if (!imported) {
+    if (const FileResult imported = ws.Factions.ImportFactionList(args[0]); !imported) {
+        context.ui.Warning(FactionListImportWarning(imported));
         context.ui.Info("Import failed.");
         return 1;
     }

@@ -144,7 +144,9 @@ void TfrmMAP::SaveViewAsHome()
                     + " could not be read when Korvane started, so the home is kept for this session only.");
         return;
     }
-    if (settings.WriteSettings(ui_))
+    if (const FileResult saved = settings.WriteSettings(); !saved)
+        ui_.Error("Unable to write to " + saved.File);
+    else
         ShowStatusMessage("Home saved");
 }
 

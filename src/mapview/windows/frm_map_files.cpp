@@ -124,7 +124,9 @@ void TfrmMAP::ImportData(const std::string& fileName)
 void TfrmMAP::ImportFactionList(const std::string& fileName)
 {
     // The registry is written with the other session files when the program ends.
-    const bool imported = workspace_.Factions.ImportFactionList(fileName, ui_);
+    const FileResult imported = workspace_.Factions.ImportFactionList(fileName);
+    if (!imported)
+        ui_.Warning(FactionListImportWarning(imported));
     ui_.Info(imported ? "Import completed successfully." : "Import failed.");
 }
 
@@ -143,22 +145,21 @@ void TfrmMAP::ImportTurnFile(const std::string& fileName)
 {
     if (!workspace_.CanImport(ImportKind::TurnFile, ui_))
         return;
-    bool imported = false;
-    FileResult turnFiles;
+    TurnImport imported;
     FileResult saved;
     {
         const BusyCursor busy;
-        imported = korvane::ImportTurnReport(workspace_, fileName, ui_, &turnFiles);
+        imported = korvane::ImportTurnReport(workspace_, fileName, ui_);
         if (imported) {
             saved = workspace_.SaveDatabase();
             SetDataChanged(!saved);
         }
     }
     if (!imported)
-        ui_.Info("Turn file import failed.");
+        ui_.Info("Turn file import failed.\r" + imported.Report.Text());
     else if (!saved)
         ui_.Error("The turn file was imported, but the map database could not be saved.\r" + saved.Text());
-    else if (turnFiles)  // a turn file that could not be written was said: no success to report
+    else if (imported.TurnFiles)  // a turn file that could not be written was said: no success to report
         ui_.Info("Turn file imported successfully.");
     if (imported)
         ShowStatusMessage("Imported 1 turn report");
