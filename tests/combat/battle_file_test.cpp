@@ -72,7 +72,6 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
     EXPECT_FALSE(saved.Ok || saved.Reason.empty());
 }
 
-// "L,N" and "N,Y", and lower case, go through the combat window's save and load.
 TEST(BattleFileTest, ConditionsLineAndUnitLinesSurviveBlanksAndPunctuation)
 {
     BattleSetup setup;
@@ -102,19 +101,17 @@ TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
     EXPECT_EQ(std::tuple(shortLine.setup.Left[0].Quantity, shortLine.setup.Left[0].Hits), std::tuple(20, 1));
     EXPECT_EQ(ProblemLines(shortLine), std::vector<long>{4});
 
-    // A count larger than the lines that follow: the units there are kept.
     const Read counted = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20,N,1,0,0,0,0,0,20,0,0,0,0,0,0,0,0,1,1\n4\n"
                                   "6,Cavalry,2,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2,1,1");
-    EXPECT_EQ(std::tuple(counted.setup.Left.size(), counted.setup.Right.size()), std::tuple(1ul, 1ul));
+    EXPECT_EQ(std::tuple(counted.setup.Left.size(), counted.setup.Right.size()), std::tuple(1ul, 1ul))
+        << "a count beyond the lines that follow keeps the units there";
     EXPECT_EQ(ProblemLines(counted), std::vector<long>{7});
 
-    // Not a count, a missing version line, lines after the end.
     const Read odd = ReadText("N,Y\nN,Y\nx\n1\n1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\nextra\n\n");
     EXPECT_EQ(std::tuple(odd.setup.HorseTerrain, odd.setup.Left.size(), odd.setup.Right.size()),
               std::tuple(true, 0ul, 1ul));
-    EXPECT_EQ(ProblemLines(odd), (std::vector<long>{1, 3, 6}));
+    EXPECT_EQ(ProblemLines(odd), (std::vector<long>{1, 3, 6})) << "no version line, no count, lines after the end";
 
-    // Nothing at all, or a huge count: no crash, no units made up.
     const Read empty = ReadText(""), huge = ReadText("VERSION,2.31\nN,N\n2147483647\n");
     EXPECT_TRUE(empty.ok);
     EXPECT_EQ(ProblemLines(empty), std::vector<long>{1});

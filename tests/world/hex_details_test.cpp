@@ -61,12 +61,12 @@ TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
     EXPECT_EQ(std::tuple(cell->Population, cell->Silver, cell->Gate, cell->FactionNo), std::tuple(12, 0, 0, 0));
     EXPECT_EQ(cell->Other, "Cave");
 
-    // Codes the lists lack (their file lost) show nothing chosen, and stay when saved.
     std::tie(cell->Terrain, cell->Region, cell->Race) = std::tuple(40, 41, 42);
     edited = HexDetailsOf(map, *cell);
     edited.Terrain = edited.Province = edited.Race = -1;
     StoreHexDetails(edited, *cell);
-    EXPECT_EQ(std::tuple(cell->Terrain, cell->Region, cell->Race), std::tuple(40, 41, 42));
+    EXPECT_EQ(std::tuple(cell->Terrain, cell->Region, cell->Race), std::tuple(40, 41, 42))
+        << "codes the lists lack show nothing chosen, and stay when saved";
 }
 
 TEST(HexPosition, CoordinatesAndPathwayCaptions)

@@ -72,23 +72,21 @@ TEST(StudyLimits, LimitsAndTheirFile)
     loaded.LoadReferenceLists(dir.Path(), names);
     EXPECT_EQ(loaded.StudyLimits, limits);
 
-    // Damaged lines are passed over, the sound ones kept.
     dir.Write(kStudyLimitsFile,
               "ORC 1 COMB\r\nGNOM two\nVIKI 2  SAIL 3\rVIKI 2 COMB 3 SAIL x\n\nTMAN\r\nLEAD 5 COMB 6");
     loaded.LoadReferenceLists(dir.Path(), names);
-    EXPECT_EQ(loaded.StudyLimits.Count(), 2);
+    EXPECT_EQ(loaded.StudyLimits.Count(), 2) << "damaged lines are passed over";
     EXPECT_EQ(std::tuple(loaded.StudyLimits.Limit("VIKI", "SAIL"), loaded.StudyLimits.Limit("LEAD", "COMB")),
               std::tuple(3, 6));
     EXPECT_TRUE(loaded.UnreadReferenceFiles.empty());
 
-    // A file that cannot be read leaves the table empty and is named; a missing one empties it.
     const std::string file = dir.File(kStudyLimitsFile);
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
     map.LoadReferenceLists(dir.Path(), names);
     EXPECT_EQ(std::tuple(map.StudyLimits.Empty(), map.UnreadReferenceFiles), std::tuple(true, std::vector{file}));
     loaded.LoadReferenceLists(empty.Path(), names);
-    EXPECT_TRUE(loaded.StudyLimits.Empty());
+    EXPECT_TRUE(loaded.StudyLimits.Empty()) << "a missing file empties the table";
 }
 
 }  // namespace
