@@ -5,9 +5,21 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane::testing {
+
+/// A pool of words written between bars: "a||b" holds "a", "" and "b".
+inline std::vector<std::string> Words(std::string_view bars)
+{
+    std::vector<std::string> words;
+    for (std::size_t from = 0;; from = bars.find('|', from) + 1) {
+        words.emplace_back(bars.substr(from, bars.find('|', from) - from));
+        if (bars.find('|', from) == std::string_view::npos)
+            return words;
+    }
+}
 
 class SampleOrders
 {
@@ -73,51 +85,20 @@ private:
         std::vector<Pool> Arguments;  // one word from each pool, "" for none
     };
 
-    static inline const Pool kNumbers{"0",  "00", "01",         "-0",         "-1",          "-5", "5", "17",
-                                      "+5", "5x", "2147483647", "2147483648", "-2147483647", "x",  ""};
-    static inline const Pool kItems{"silv",     "silver", "sword",   "swords", "SWOR", "plate_armor", "\"plate armor\"",
-                                    "longboat", "LBOA",   "leaders", "x",      "plat", "horse",       "herbs",
-                                    "balloon",  ""};
-    static inline const Pool kSkills{"comb",
-                                     "combat",
-                                     "horse_training",
-                                     "\"horse training\"",
-                                     "x",
-                                     "fire",
-                                     "earth_lore",
-                                     "farsight",
-                                     "gate_lore",
-                                     "mind_reading",
-                                     "bird_lore",
-                                     "force",
-                                     "tact",
-                                     "summon_wind",
-                                     "invisibility",
-                                     "portal_lore",
-                                     "create_phantasmal_beasts",
-                                     "leaders",
-                                     ""};
-    static inline const Pool kDirections{"n",  "ne",  "se", "s",  "sw", "nw", "north", "South", "p", "pause",
-                                         "in", "out", "1",  "-5", "0",  "00", "x",     "e",     "",  ""};
-    static inline const Pool kUnits{"5",
-                                    "0",
-                                    "-1",
-                                    "-5",
-                                    "x",
-                                    "5x",
-                                    "new 1",
-                                    "new 0",
-                                    "new x",
-                                    "new",
-                                    "faction 3 new 2",
-                                    "faction 3",
-                                    "faction 0 new 1",
-                                    "00",
-                                    "NEW 2"};
-    static inline const Pool kWords{"x",     "unit",      "all",  "except", "complete", "help", "region",  "units",
-                                    "new",   "faction",   "from", "1",      "0",        "2",    "\"a b\"", "a_b",
-                                    "eagle", "direction", "gate", "wolf",   "detect",   "",     ""};
-    static inline const Pool kFlags{"0", "1", "2", "x", "", "yes", "t", "01", "off", "False"};
+    static inline const Pool kNumbers = Words("0|00|01|-0|-1|-5|5|17|+5|5x|2147483647|2147483648|-2147483647|x|");
+    static inline const Pool kItems = Words(
+        "silv|silver|sword|swords|SWOR|plate_armor|\"plate armor\"|longboat|LBOA|leaders|x|plat|horse|herbs|"
+        "balloon|");
+    static inline const Pool kSkills = Words(
+        "comb|combat|horse_training|\"horse training\"|x|fire|earth_lore|farsight|gate_lore|mind_reading|bird_lore|"
+        "force|tact|summon_wind|invisibility|portal_lore|create_phantasmal_beasts|leaders|");
+    static inline const Pool kDirections = Words("n|ne|se|s|sw|nw|north|South|p|pause|in|out|1|-5|0|00|x|e||");
+    static inline const Pool kUnits = Words(
+        "5|0|-1|-5|x|5x|new 1|new 0|new x|new|faction 3 new 2|faction 3|faction 0 new 1|00|NEW 2");
+    static inline const Pool kWords = Words(
+        "x|unit|all|except|complete|help|region|units|new|faction|from|1|0|2|\"a b\"|a_b|eagle|direction|gate|wolf|"
+        "detect||");
+    static inline const Pool kFlags = Words("0|1|2|x||yes|t|01|off|False");
     static inline const Pool kNone{""};
 
     static inline const std::vector<Shape> kShapes{
@@ -129,9 +110,8 @@ private:
         {"avoid", {kFlags}},
         {"behind", {kFlags}},
         {"build",
-         {{"", "tower", "x", "help", "help 5", "complete", "longboat", "\"timber yard\"", "timber_yard", "fleet",
-           "temple", "mine"},
-          {"", "", "complete", "x", "tower"}}},
+         {Words("|tower|x|help|help 5|complete|longboat|\"timber yard\"|timber_yard|fleet|temple|mine"),
+          Words("||complete|x|tower")}},
         {"buy", {{"5", "all", "0", "x", "-1", ""}, kItems}},
         {"cast", {kSkills, kWords, kWords, kWords}},
         {"claim", {kNumbers}},
@@ -144,18 +124,13 @@ private:
         {"entertain", {kNone}},
         {"evict", {kUnits}},
         {"exchange", {kUnits, {"1", "0", "x", "-2", ""}, kItems, {"1", "0", "x", ""}, kItems}},
-        {"faction",
-         {{"war", "trade", "magic", "x", ""},
-          {"1", "2", "6", "-1", "x", ""},
-          {"war", "trade", "magic", "", ""},
-          {"1", "3", "5", ""}}},
+        {"faction", {Words("war|trade|magic|x|"), Words("1|2|6|-1|x|"), Words("war|trade|magic||"), Words("1|3|5|")}},
         {"find", {{"5", "0", "-1", "x", "all", ""}}},
         {"forget", {kSkills}},
         {"give",
-         {kUnits,
-          {"5", "all", "unit", "0", "x", "-1", "01", ""},
-          {"silv", "sword", "unfinished longboat", "unfinished sword", "weapons", "men", "x", "LBOA", ""},
-          {"", "", "except", "except 3", "except x", "except 0", "x"}}},
+         {kUnits, Words("5|all|unit|0|x|-1|01|"),
+          Words("silv|sword|unfinished longboat|unfinished sword|weapons|men|x|LBOA|"),
+          Words("||except|except 3|except x|except 0|x")}},
         {"guard", {kFlags}},
         {"hold", {kFlags}},
         {"idle", {kNone}},

