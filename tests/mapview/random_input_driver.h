@@ -7,30 +7,15 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <numeric>
 #include <set>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace korvane::random_input {
 
 using testing::RandomStream;
-
-// The step being played, for a crash handler, which can only write what is already there.
-inline char gWhere[512] = "before the first event\n";
-
-inline std::string Lines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += "\n    " + line;
-    return text;
-}
 
 /// Answers at random, a quarter through the real message boxes; while `strict`, every message is a fault.
 class RandomInteraction : public UserInteraction
@@ -164,12 +149,12 @@ public:
     }
 
     std::vector<std::string> failures;
-    std::map<std::string, long> actedOn;  // events per window, to see that every window was reached
+    std::map<std::string, long> actedOn;  // steps per window, to see that every window was reached
 
 protected:
     virtual void ActOnMain() = 0;
 
-    /// Records the step about to be played on the target window, for a failure and a crash.
+    /// Counts and names the step about to be played on the target; KORVANE_RANDOM_TRACE prints each.
     void Note(const std::string& what)
     {
         const std::string window = target_ ? target_->metaObject()->className() : "-";
@@ -177,14 +162,6 @@ protected:
             + what;
         if (trace_)
             fprintf(stderr, "%s\n", lastStep_.c_str());
-        recent_.push_back(lastStep_);
-        if (recent_.size() > 25)
-            recent_.pop_front();
-        // Also in a file, for a death that calls no handler; padded: a shorter line leaves nothing of the one before.
-        memset(gWhere, 0, sizeof gWhere);
-        snprintf(gWhere, sizeof gWhere, "\nRandomInput at %s; %s\n", random_.Where().c_str(), lastStep_.c_str());
-        if (whereFile_ >= 0 && ::pwrite(whereFile_, gWhere, sizeof gWhere, 0) < 0)
-            whereFile_ = -1;
         ++actedOn[window];
     }
 
@@ -283,8 +260,7 @@ private:
 
     void Fail(const std::string& what)
     {
-        failures.push_back(what + " at " + random_.Where()
-                           + "\n  the last steps:" + Lines({recent_.begin(), recent_.end()}));
+        failures.push_back(what + " at " + random_.Where());
         fprintf(stderr, "RandomInput: %s\n", failures.back().c_str());
     }
 
@@ -349,8 +325,6 @@ private:
     {
         closingTicks_ = 0;
         random_.NextEvent();
-        if (random_.EventNo() % 10000 == 0)
-            fprintf(stderr, "RandomInput: event %ld\n", random_.EventNo());
         if ((target_ = QApplication::activePopupWidget()))
             return ActOnPopup();
         // Every shown window, or the modal one and those it opened; sorted by name, so that a seed plays the same run.
@@ -444,25 +418,20 @@ private:
         return true;
     }
 
-    /// Typed key by key, as a player types, so that validators and key filters see each one.
-    void TypeText(QWidget* widget, const std::string& text)
-    {
-        const QPointer<QWidget> alive = widget;
-        for (const QChar c : QString::fromStdString(text))
-            if (alive && c.unicode() < 128)
-                QTest::keyClick(widget, static_cast<char>(c.unicode()));
-            else if (alive)
-                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-
-    void TypeOver(QWidget* box, const std::string& text)
+    /// Typed key by key, as a player types, so that validators and key filters see each one; `over` all there was.
+    void Type(QWidget* box, const std::string& text, bool over)
     {
         const QPointer<QWidget> alive = box;
-        Note("type over " + Name(box) + " with \"" + text + "\"");
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        if (alive)
+        Note((over ? "type over " : "type into ") + Name(box) + " \"" + text + "\"");
+        if (over)
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        if (over && alive)
             QTest::keyClick(box, Qt::Key_Delete);
-        TypeText(box, text);
+        for (const QChar c : QString::fromStdString(text))
+            if (alive && c.unicode() < 128)
+                QTest::keyClick(box, static_cast<char>(c.unicode()));
+            else if (alive)
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
     /// A box holding a path is typed over whole: a letter changed in the middle could lead out of the folder.
@@ -481,15 +450,11 @@ private:
         if ((edit && edit->text().contains('/')) || (combo && combo->currentText().contains('/'))) {
             const int how = random_.Int(0, 3);
             return how >= 2 ? Press(box, random_.Pick(kPathKeys))
-                            : TypeOver(box, how == 0 ? pools_.ToSave(random_) : random_.Text());
+                            : Type(box, how == 0 ? pools_.ToSave(random_) : random_.Text(), true);
         }
         const int how = random_.Int(0, 4);
-        if (how == 0) {
-            const std::string text = random_.Text();
-            Note("type \"" + text + "\" into " + Name(box));
-            TypeText(box, text);
-        } else if (how == 1) {
-            TypeOver(box, random_.Number());
+        if (how <= 1) {
+            Type(box, how == 0 ? random_.Text() : random_.Number(), how == 1);
         } else if (const QKeyCombination key = random_.Pick(kKeys);
                    key.key() != Qt::Key_V || !QGuiApplication::clipboard()->text().contains('/')) {
             Press(box, key);  // but not a path cut from a file box, which could lead out of the scratch folder
@@ -529,10 +494,8 @@ private:
     QElapsedTimer clock_;
     qint64 mark_ = 0;
     std::string lastStep_ = "the start";
-    std::deque<std::string> recent_;
     std::set<std::string> strays_;
     const bool trace_ = qEnvironmentVariableIsSet("KORVANE_RANDOM_TRACE");
-    int whereFile_ = ::open((pools_.scratch + "/last-event.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 };
 
 }  // namespace korvane::random_input
