@@ -45,6 +45,8 @@ protected:
         QObject::connect(window, &TfrmGiveOrders::Closed, [this] { ++closed; });
         window->show();
     }
+    /// The orders stored in the unit, and whether they are marked complete.
+    std::pair<Lines, bool> Stored() const { return {record->Orders.View(), record->OrdersDone}; }
     QPlainTextEdit* Memo() const { return testing::Child<QPlainTextEdit>(*window, "txtOrders"); }
     void Press(const char* button) const { QTest::mouseClick(testing::Child(*window, button), Qt::LeftButton); }
     /// Types new lines at the end of the memo, as the player would.
@@ -100,15 +102,13 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndS
     Open();
     Memo()->setPlainText("WORK  \n; a note for me\n\nGive 81 10 Silver\n");
     Press("cmdDone");
-    EXPECT_TRUE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver"}));
+    EXPECT_EQ(Stored(), std::pair(Lines{"work", "give 81 10 silver"}, true));
     ExpectClosedAndDeleted();
     // Not complete clears the mark and keeps an added line.
     Open();
     TypeLinesAtEnd({"; then east", "move e"});
     Press("cmdClose");
-    EXPECT_FALSE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, (Lines{"work", "give 81 10 silver", "; then east", "move e"}));
+    EXPECT_EQ(Stored(), std::pair(Lines{"work", "give 81 10 silver", "; then east", "move e"}, false));
     ExpectClosedAndDeleted();
     // The unit shown, and a copy of its orders whose bytes stay when untouched.
     TfrmGiveOrders unknown(ws, vocabulary.For(ws));
@@ -116,19 +116,17 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndS
     record->SetOrders({"name unit \"G\xE9nin\"", "  work"});  // Latin-1, and a leading indent
     Open();
     EXPECT_EQ(std::tuple(testing::Child<QLabel>(*window, "pnlUnitNo")->text(),
-                         testing::Child<QLabel>(*window, "pnlUnitName")->text(), Memo()->toPlainText()),
-              std::tuple("1234", " Red Scouts", QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work")));
-    EXPECT_EQ(window->UnitNumber(), 1234);
+                         testing::Child<QLabel>(*window, "pnlUnitName")->text(), Memo()->toPlainText(),
+                         window->UnitNumber()),
+              std::tuple("1234", " Red Scouts", QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work"), 1234));
     Press("cmdDone");
-    EXPECT_EQ(std::pair(record->Orders.View(), record->OrdersDone),
-              std::pair(Lines{"name unit \"G\xE9nin\"", "  work"}, true));
+    EXPECT_EQ(Stored(), std::pair(Lines{"name unit \"G\xE9nin\"", "  work"}, true));
     ExpectClosedAndDeleted();
     // The title bar keeps the mark, set just now, and the edits.
     Open();
     Memo()->setPlainText("study combat\n");
     window->close();
-    EXPECT_TRUE(record->OrdersDone);
-    EXPECT_EQ(record->Orders, Lines{"study combat"}) << "no empty last line";
+    EXPECT_EQ(Stored(), std::pair(Lines{"study combat"}, true)) << "no empty last line";
     ExpectClosedAndDeleted();
     // A unit a turn step removed while the window was open is left alone.
     Open();
@@ -173,8 +171,7 @@ TEST_F(GiveOrdersWindow, ProblemsAreListedAndMarkedOnceTypingPausesAndCompleteSt
     // An error does not stop the orders from being marked complete.
     TypeLinesAtEnd({"wrok"});
     Press("cmdDone");
-    EXPECT_EQ(std::tuple(record->OrdersDone, record->Orders),
-              std::tuple(true, Lines{"work", "give 81 5 silver", "wrok"}));
+    EXPECT_EQ(Stored(), std::pair(Lines{"work", "give 81 5 silver", "wrok"}, true));
     ExpectClosedAndDeleted();
 }
 

@@ -24,19 +24,17 @@ protected:
     {
         const int grain = map.ProductList.Add("GRAI", "grain"), horses = map.ProductList.Add("HORS", "horses");
         map.RegionList.Add("Lavan");
-        lavan = map.RegionList.Add("Sunset Coast");
         map.RaceList.Add("vikings");
-        elves = map.RaceList.Add("high elves");
         map.WeatherList.Add("clear");
-        winter = map.WeatherList.Add("winter");
         hex = map.EnsureCell(0, 12, 4);
-        std::tie(hex->Terrain, hex->Region, hex->Race, hex->Population) = std::tuple(map.TerrainIndex("forest"), lavan,
-                                                                                     elves, 4300);
+        std::tie(hex->Region, hex->Race) = std::tuple(map.RegionList.Add("Sunset Coast"),
+                                                      map.RaceList.Add("high elves"));
+        std::tie(hex->Terrain, hex->Population) = std::tuple(map.TerrainIndex("forest"), 4300);
         std::tie(hex->PopCenter, hex->PopCenterType) = std::tuple("Kelsey", kTown);
         std::tie(hex->Silver, hex->Wages, hex->MaxWages, hex->Entertainment) = std::tuple(1720, 13, 1500, 86);
         std::tie(hex->Gate, hex->Shaft, hex->Other, hex->Comments) = std::tuple(17, "Shaft", "Lair", "ask first");
         std::tie(hex->FactionNo, hex->Unconfirmed, hex->LastUpdate) = std::tuple(42, false, 14);
-        std::tie(hex->WeatherWas, hex->WeatherNext) = std::tuple(0, winter);
+        std::tie(hex->WeatherWas, hex->WeatherNext) = std::tuple(0, map.WeatherList.Add("winter"));
         hex->Wanted = {{grain, 12, 40}};
         hex->ForSale = {{horses, -1, 65}};
         hex->Products = {{grain, 30, 0}, {horses, 12, 0}};
@@ -58,16 +56,14 @@ protected:
     bool Visible(const char* name) const { return Get<QWidget>(name)->isVisibleTo(window.get()); }
 
     TMap map;
-    int lavan = 0, elves = 0, winter = 0;
     TMapCell* hex = nullptr;
     ScriptedInteraction ui;
 };
 
-TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexAndSavesItUnchanged)
+TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexSavesItUnchangedAndWritesEveryEditBack)
 {
     const std::string before = CellLine(*hex);
     Open();
-    EXPECT_FALSE(window->PathwayMode());
     EXPECT_EQ(std::tuple(Text("pnlCoords"), Combo("lstTerrain"), Combo("lstProvince"), Combo("lstRaces")),
               std::tuple("12 , 4", "Forest", "Sunset Coast", "high elves"));
     EXPECT_EQ(std::tuple(Text("txtPopCenter"), Text("txtNativeCount"), Text("txtSilver"), Text("txtWages"),
@@ -91,10 +87,7 @@ TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexAndSavesItUnchanged)
     Retype("txtComments", "ask first");
     Click("cmdSave");
     EXPECT_EQ(std::pair(window->HexSaved(), CellLine(*hex)), std::pair(true, before));
-}
-
-TEST_F(HexInfoTest, SaveWritesEveryEditedFieldBack)
-{
+    // Then every edited field is written back.
     Open().show();
     const int mountain = map.TerrainIndex("mountain");
     Get<QComboBox>("lstTerrain")->setCurrentIndex(mountain);
@@ -123,7 +116,7 @@ TEST_F(HexInfoTest, SaveWritesEveryEditedFieldBack)
     EXPECT_EQ(std::tuple(hex->Shaft, hex->Other, hex->Comments, hex->FactionNo, hex->Unconfirmed),
               std::tuple("", "Cave", "safe harbour", 0, true));
     EXPECT_EQ(std::tuple(hex->MaxWages, hex->LastUpdate, hex->WeatherNext, hex->Wanted.size()),
-              std::tuple(1500, 14, winter, 1u))
+              std::tuple(1500, 14, 1, 1u))
         << "what is only shown stays";
 }
 
@@ -141,9 +134,8 @@ TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
     Get("chkPathway")->setChecked(true);
     Get("chkUnsure")->setChecked(false);
     Click("cmdSave");
-    EXPECT_TRUE(window->HexSaved());
-    EXPECT_EQ(std::tuple(gap->Terrain, gap->Pathway, gap->Unconfirmed, gap->Comments),
-              std::tuple(kTerrainSolid, std::array{true, true, false}, false, "kept"));
+    EXPECT_EQ(std::tuple(window->HexSaved(), gap->Terrain, gap->Pathway, gap->Unconfirmed, gap->Comments),
+              std::tuple(true, kTerrainSolid, std::array{true, true, false}, false, "kept"));
 }
 
 TEST_F(HexInfoTest, SettlementKindNeedsANameAndFreeTextsRefuseQuotesAndCommas)
@@ -184,6 +176,10 @@ TEST_F(HexInfoTest, SettlementKindNeedsANameAndFreeTextsRefuseQuotesAndCommas)
 
 TEST_F(HexInfoTest, ClosingWithChangesAsksFirst)
 {
+    Open().show();
+    window->close();
+    EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible(), window->HexSaved()), std::tuple(0u, false, false))
+        << "nothing changed: nothing asked, nothing saved";
     for (const auto& [answer, closes, comments] : {std::tuple{Answer::Cancel, false, "ask first"},
                                                    {Answer::No, true, "ask first"},
                                                    {Answer::Yes, true, "changed"}}) {
@@ -200,25 +196,19 @@ TEST_F(HexInfoTest, ClosingWithChangesAsksFirst)
             EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible()), std::tuple(2u, true));
         }
     }
-    // Nothing changed: nothing to ask, and nothing saved.
-    Open().show();
-    ui.shown.clear();
-    window->close();
-    EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible(), window->HexSaved()), std::tuple(0u, false, false));
 }
 
 TEST_F(HexInfoTest, UnitDetailsOpensTheUnitBrowserOfAHexWithUnits)
 {
     QWidget* opener = nullptr;
-    for (const bool units : {false, true}) {  // with no browser to open, or no units, nothing to open
-        if (units)
-            hex->Units.Add(std::make_unique<TUnit>())->Number = 321;
-        Open().show();
-        EXPECT_FALSE(Enabled("cmdShowUnits"));
-        Open().showUnits = [&opener](QWidget* parent) { opener = parent; };
-        window->show();
-        EXPECT_EQ(Enabled("cmdShowUnits"), units);
-    }
+    Open().showUnits = [&opener](QWidget* parent) { opener = parent; };
+    window->show();
+    EXPECT_FALSE(Enabled("cmdShowUnits")) << "no units to show";
+    hex->Units.Add(std::make_unique<TUnit>())->Number = 321;
+    Open().show();
+    EXPECT_FALSE(Enabled("cmdShowUnits")) << "no browser to open them";
+    Open().showUnits = [&opener](QWidget* parent) { opener = parent; };
+    window->show();
     Click("cmdShowUnits");
     EXPECT_EQ(std::pair(opener, window->isVisible()), std::pair(static_cast<QWidget*>(window.get()), true))
         << "opened over the hex window";
