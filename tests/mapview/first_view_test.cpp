@@ -58,9 +58,6 @@ TEST_F(StartedMainWindow, OverviewOfTheKnownWorldFillsThePanelAndClicksStillFind
               Qt::LeftButton);
     EXPECT_EQ(View().ViewLeft + View().ViewCols / 2, 110);
     EXPECT_EQ(View().ViewTop + View().ViewRows / 2, 70);
-
-    W().chkOverviewKnownWorld->click();
-    EXPECT_TRUE(OverviewAreaOf(workspace.Map, 0, false).IsWholeGrid());
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ protected:
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(Map(), &event);
     }
-    /// Pressed at `from`, moved by `by`, released.
     void Drag(const QPoint& from, const QPoint& by, Qt::MouseButton button)
     {
         SendMouse(*Map(), QEvent::MouseButtonPress, from, button, button);

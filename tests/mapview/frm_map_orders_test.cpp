@@ -78,7 +78,6 @@ TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameReplacedOnlyWhenAgreedAndAfterI
         ClickLine(view, 1, {}, true);
         auto* orders = list->findChild<TfrmGiveOrders*>();
         ASSERT_NE(orders, nullptr);
-        EXPECT_EQ(orders->UnitNumber(), 76);
         Child<QPlainTextEdit>(*orders, "txtOrders")->setPlainText("work");
         Child(*orders, "cmdDone")->click();
         after = rows(*list);

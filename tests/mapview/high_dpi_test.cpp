@@ -38,21 +38,14 @@ class HighDpiTest : public RenderTest
 protected:
     HighDpiTest()
     {
-        // Named towns on varied terrain: text has detail finer than a logical pixel.
+        std::tie(size, clip) = std::tuple(QSize(400, 300), QRect(0, 0, 400, 300));
+        // Named towns and troops on varied terrain: text has detail finer than a logical pixel.
         FillHexes(map, 40, 30, [](TMapCell& cell, int x, int y) {
             std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x * 7 + y * 3) % 10, (x + y) % 6 == 0);
             cell.PopCenter = (x + y) % 4 == 0 ? "Port " + std::to_string(x) : "";
+            if ((x * y) % 5 == 1)
+                cell.Units.Add(NewUnit(x * 1000 + y, 3));
         });
-    }
-
-    // A picture of 400 × 300 logical pixels, `ratio` device pixels to each.
-    QImage Draw(const MapFrame& frame, qreal ratio, MapBuffer* buffer = nullptr)
-    {
-        return RenderTest::Draw(frame, {400, 300}, ratio, buffer);
-    }
-    static MapFrame Frame(int zoom, int options)
-    {
-        return RenderTest::Frame(zoom, options, {400, 300}, {0, 0, 400, 300});
     }
 };
 
@@ -62,8 +55,8 @@ TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNotAndTheBufferRe
     MapBuffer buffer;  // one buffer across screens, as when the window moves between them
     for (const auto& [ratio, reach] : {std::pair(2.0, 0), {1.5, 2}, {1.0, 0}}) {
         for (int zoom : {3, 5, 8}) {
-            // Without names: the buffer's margin shows names reaching in that direct drawing leaves out.
-            MapFrame frame = Frame(zoom, doTownIcons | doUnconfirmed | doHexCoords);
+            // Troops shown write no names, which would reach in from the buffer's margin; from column 0 on.
+            MapFrame frame = Frame(zoom, doTownIcons | doTownNames | doTroops | doUnconfirmed | doHexCoords);
             for (frame.left = 0; frame.left < 3; ++frame.left)
                 EXPECT_TRUE(WithinReach(Draw(frame, ratio, &buffer), Draw(frame, ratio), reach))
                     << "ratio " << ratio << " zoom " << zoom << " left " << frame.left;

@@ -61,7 +61,6 @@ protected:
     const FrmMapMenus& M() const { return window.Menus(); }
     const MapViewport& View() const { return window.Canvas().View(); }
     HexPosition HexAt(const QPoint& at) const { return HexAtPoint(View(), at.x(), at.y()); }
-    /// The middle of hex (x, y) on the paint box.
     QPoint CentreOf(int x, int y) const
     {
         const HexGeometry hex = HexGeometry::ForZoom(View().Zoom);
@@ -73,12 +72,9 @@ protected:
         return x > View().ViewLeft && x < View().ViewLeft + View().ViewCols && y > View().ViewTop
             && y < View().ViewTop + View().ViewRows;
     }
-    /// The last message or question shown.
     const std::string& Last() const { return ui.shown.back().text; }
     bool LastHas(const std::string& part) const { return Last().find(part) != std::string::npos; }
-    /// Whether the settings file holds `line` now.
     bool Written(const std::string& line) const { return home.Read("ATLANTIS.INI").find(line) != std::string::npos; }
-    /// A known hex of `terrain` on the overworld.
     TMapCell& Hex(int x, int y, const char* terrain = "plain")
     {
         return Land(workspace.Map, x, y, workspace.Map.TerrainIndex(terrain));

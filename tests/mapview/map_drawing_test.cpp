@@ -19,15 +19,6 @@ class MapDrawingTest : public RenderTest
 protected:
     TMapCell& Cell(int x, int y, int terrain, int level = 0) { return Land(map, x, y, terrain, level); }
     QColor Colour(int terrain) const { return ToQColor(map.TerrainColour(terrain)); }
-    // 640 × 480, clipped inside: where the image cuts a slanted edge, Qt may place its last pixel differently.
-    static MapFrame Frame(int zoom, int options, int level = 0)
-    {
-        return RenderTest::Frame(zoom, options, {640, 480}, QRect(4, 4, 628, 468), level);
-    }
-    QImage Draw(const MapFrame& frame, MapBuffer* buffer = nullptr)
-    {
-        return RenderTest::Draw(frame, {640, 480}, 1, buffer);
-    }
     // The box of hex (x, y) at `zoom`, the view at the grid's corner; `inset` pixels in.
     static QRect Box(int zoom, int x, int y, int inset = 0)
     {
@@ -35,7 +26,6 @@ protected:
         return QRect(hex.BoxLeft(x, 0, 4), hex.BoxTop(y, 0, 4), hex.S, 2 * hex.Hh)
             .adjusted(inset, inset, -inset, -inset);
     }
-    // The pixel at an offset from the middle of hex (x, y) of a frame.
     static QColor At(const QImage& image, const MapFrame& frame, int x, int y, int dx = 0, int dy = 0)
     {
         const HexGeometry hex = HexGeometry::ForZoom(frame.zoom);
@@ -143,32 +133,12 @@ TEST_F(MapDrawingTest, PassagesOnSolidUnderworldCellsAndTheDoneCross)
     EXPECT_EQ(CountColour(Draw(Frame(5, doDoneOrders)), Box(5, 2, 2), kRed), 0);
 }
 
-TEST_F(MapDrawingTest, BufferedDrawingShowsTheSamePictureWhileScrolling)
-{
-    AddFaction(factions, 3);
-    FillHexes(map, 60, 50, [](TMapCell& cell, int x, int y) {
-        std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x * 7 + y * 3) % 12, (x + y) % 4 == 0);
-        cell.PopCenter = (x + y) % 9 == 0 ? "Town" : "";
-        if ((x * y) % 5 == 1)
-            cell.Units.Add(NewUnit(x * 1000 + y, 3));
-    });
-    MapBuffer buffer;
-    for (int zoom : {2, 5}) {
-        // With troops shown no names are written, which would reach in from the buffer's margin.
-        MapFrame frame = Frame(zoom, doTownIcons | doTownNames | doTroops | doUnconfirmed | doHexCoords);
-        for (int step = 0; step < 4; ++step) {  // from the very edge: column and row 0 are real hexes
-            std::tie(frame.left, frame.top) = std::tuple(step, step / 2);
-            EXPECT_EQ(Draw(frame, &buffer), Draw(frame)) << "zoom " << zoom << " step " << step;
-        }
-    }
-}
-
 TEST_F(MapDrawingTest, BufferFollowsChangesOfTheWorldAndTheFlashHighlights)
 {
     Cell(4, 4, kTerrainOcean);
     const MapFrame frame = Frame(5, 0);
     MapBuffer buffer;
-    const auto buffered = [&] { return At(Draw(frame, &buffer), frame, 4, 4); };
+    const auto buffered = [&] { return At(Draw(frame, 1, &buffer), frame, 4, 4); };
     EXPECT_EQ(buffered(), Colour(kTerrainOcean));
     map.Cell(0, 4, 4)->Terrain = kTerrainSolid;
     map.ClearCellLists();  // as a new turn shown, or an import, starts
@@ -185,9 +155,9 @@ TEST_F(MapDrawingTest, BufferFollowsChangesOfTheWorldAndTheFlashHighlights)
     MapFrame far = frame;
     std::tie(far.left, far.top) = std::tuple(80, 60);
     MapBuffer other;
-    Draw(frame, &buffer);
-    Draw(far, &other);
-    EXPECT_EQ(Draw(far, &buffer), Draw(far));
+    Draw(frame, 1, &buffer);
+    Draw(far, 1, &other);
+    EXPECT_EQ(Draw(far, 1, &buffer), Draw(far));
 
     QImage image = Draw(frame);
     QPainter painter(&image);
