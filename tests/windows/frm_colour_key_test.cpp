@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(ColourKey, ShowsEveryTerrainInItsColourAClickMovesTheBevelAndAChosenColourIsKept)
+TEST_F(ColourKey, ShowsEveryTerrainWholeAClickMovesTheBevelAndOnlyAKnownTerrainsColourIsChosen)
 {
     ASSERT_EQ(map.TerrainList.Count(), 13);
     EXPECT_EQ(key->findChildren<QLabel*>().size(), 13);
@@ -47,7 +47,8 @@ TEST_F(ColourKey, ShowsEveryTerrainInItsColourAClickMovesTheBevelAndAChosenColou
     // A click on a panel, paint box or label moves the bevel.
     EXPECT_EQ(Selection(), (std::vector{0, 0}));
     for (auto [part, terrain] : {std::pair{"lblTerrain", 5}, {"picTerrain", 8}, {"pnlTerrain", 3}}) {
-        ClickCorner(Part(part, terrain));
+        QWidget* clicked = Part(part, terrain);
+        QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(clicked->width() - 3, 3));  // off any child in its middle
         EXPECT_EQ(Selection(), (std::vector{terrain, terrain})) << part;
     }
     // A chosen colour goes into the map and the swatch; cancelling changes nothing.
@@ -67,24 +68,18 @@ TEST_F(ColourKey, ShowsEveryTerrainInItsColourAClickMovesTheBevelAndAChosenColou
     EXPECT_EQ(asked.back(), QColor(Qt::blue));
     EXPECT_EQ(std::tuple(key->SelectedTerrain(), asked.size(), map.TerrainColour(1), changed.count()),
               std::tuple(1, 3u, 0xFFFFFF, 2));
-}
 
-TEST_F(ColourKey, ATerrainAddedLaterIsShownGreyWholeAndOffersNoColour)
-{
-    key->SelectTerrain(5);
+    // A terrain added later is shown grey and whole, and offers no colour: the colour list is never extended.
     key->hide();
     const int added = map.TerrainList.Add("Volcanic highlands of the far east");
     key->show();
     ASSERT_NE(Label(added), nullptr);
     ExpectWhole(added, QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(key->SelectedTerrain(), 5);
-
-    // The colour list is never extended, so no colour is asked that could not be kept.
-    answer = QColor(Qt::green);
+    EXPECT_EQ(key->SelectedTerrain(), 1);
     QTest::mouseDClick(Label(added), Qt::LeftButton);
     EXPECT_EQ(key->SelectedTerrain(), added);
     EXPECT_FALSE(SelColour()->isEnabled());
-    EXPECT_EQ(std::tuple(asked.size(), map.TerrainColours.size(), changed.count()), std::tuple(0u, 13u, 0));
+    EXPECT_EQ(std::tuple(asked.size(), map.TerrainColours.size(), changed.count()), std::tuple(3u, 13u, 2));
     QTest::mouseClick(Label(2), Qt::LeftButton);
     EXPECT_TRUE(SelColour()->isEnabled());
 }

@@ -26,24 +26,20 @@ protected:
     }
 };
 
-TEST_F(ImportDataWindow, BrowseTakesTheFileChosenAndAMissingFileIsOnlyAskedAbout)
+TEST_F(ImportDataWindow, AMissingFileIsOnlyAskedAboutAndTheFileChosenIsMergedAsTheSwitchesSay)
 {
+    ui.defaultYesNo = true;
+    Import(dir.File("nothing.kvd"));
+    EXPECT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.Texts(Kind::YesNo), Lines{"Import file does not exist. Shall I fake it ?"});
+    EXPECT_FALSE(window->Imported() || Exists("DATA/Map.Dat"));
+
     testing::PickFileWhenAsked(dir.Write("in.kvd", kOneHex));
     Click("cmdBrowse");
     EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("in.kvd"));
-    ui.yesNoAnswers = {true, false};
-    Import(dir.File("nothing.kvd"));
-    Import(dir.File("nothing.kvd"));
-    EXPECT_EQ(ui.Texts(Kind::YesNo), Lines(2, "Import file does not exist. Shall I fake it ?"));
-    EXPECT_EQ(ui.shown.size(), 2u);
-    EXPECT_FALSE(window->Imported() || Exists("DATA/Map.Dat"));
-}
-
-TEST_F(ImportDataWindow, FileIsMergedAsTheSwitchesSayAndTheDatabaseSaved)
-{
     TMapCell& known = *workspace.Map.EnsureCell(0, 10, 20);
     std::tie(known.Terrain, known.Silver, known.Population) = std::tuple(4, 60, 0);  // population unknown
-    Import("  " + dir.Write("in.kvd", kOneHex) + "  ");
+    Import("  " + dir.File("in.kvd") + "  ");
     EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Imported 1 hexes."});
     // What the map knows is kept, what it does not is filled in, all regarded as unconfirmed.
     EXPECT_EQ(std::tuple(known.Terrain, known.Silver, known.Population, known.Gate, known.Unconfirmed),

@@ -45,44 +45,41 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(TroopShowSelectTest, EntriesComeFromThePickersAndAreStoredAsNumbers)
+TEST_F(TroopShowSelectTest, EntriesComeFromThePickersAndAreStoredAndColouredAsTheirWholeNumbers)
 {
+    // 1234 is what the first four characters of 12345's line would name.
+    testing::AddFaction(factions, 1234, "Short Reach", 0x0000FF);
+    testing::AddFaction(factions, 12345, "Long Reach", 0xFF0000);
+    settings.UnitList = "Gone";
+    Open();
+    window->show();
+    EXPECT_EQ(std::tuple(window->EditedList(), Ticked("optShowFacts")), std::tuple("Friends", true))
+        << "the first list, in name order";
+    EXPECT_EQ(DisplayListItem("123456", false, factions, alliances), "123456") << "every digit kept";
     QSignalSpy mapChanged(window.get(), &TfrmTroopShowSelect::MapChanged);
     int topLineSeen = -1;
     window->pickFaction = [&](int& topLine, QWidget*) {
         topLineSeen = std::exchange(topLine, 3);
         return factions.Find(12);
     };
-    EXPECT_EQ(std::tuple(window->EditedList(), Ticked("optShowFacts")), std::tuple("Friends", true));
     window->AddEntry();
     window->AddEntry();  // the same faction once only; one unknown shows its number alone
-    EXPECT_EQ(std::tuple(Shown("lstSels"), topLineSeen, Entries()),
-              std::tuple(Lines{"   7 - Blue Moon", "  99", "  12 - Red Hand"}, 3, Lines{"7", "99", "12"}))
-        << "the picker opens where it was left";
-    EXPECT_GE(mapChanged.count(), 2);
-    Get<QListWidget>("lstSels")->setCurrentRow(1);
-    window->RemoveEntry();
-    EXPECT_EQ(Entries(), (Lines{"7", "12"}));
-    Recolour(0);
-    EXPECT_EQ(factions.Find(7)->Colour, 0x00FF00) << "the registry's colour, not the list's";
-}
-
-TEST_F(TroopShowSelectTest, ALongFactionNumberIsStoredAndColouredAsItself)
-{
-    testing::AddFaction(factions, 1234, "Short Reach", 0x0000FF);
-    testing::AddFaction(factions, 12345, "Long Reach", 0xFF0000);
-    settings.UnitList = "Gone";
-    Open();
-    EXPECT_EQ(window->EditedList(), "Friends") << "the first list, in name order";
-    EXPECT_EQ(DisplayListItem("123456", false, factions, alliances), "123456") << "every digit kept";
-    window->show();
     window->pickFaction = [this](int&, QWidget*) { return factions.Find(12345); };
     window->AddEntry();
-    EXPECT_EQ(std::tuple(Shown("lstSels"), Entries()),
-              std::tuple(Lines{"   7 - Blue Moon", "  99", "12345 - Long Reach"}, Lines{"7", "99", "12345"}));
-    EXPECT_EQ(testing::LinePixel(Get<QListWidget>("lstSels"), 2, 4), QColor(Qt::blue)) << "12345's, not 1234's";
+    EXPECT_EQ(std::tuple(Shown("lstSels"), topLineSeen, Entries()),
+              std::tuple(Lines{"   7 - Blue Moon", "  99", "  12 - Red Hand", "12345 - Long Reach"}, 3,
+                         Lines{"7", "99", "12", "12345"}))
+        << "the picker opens where it was left";
+    EXPECT_GE(mapChanged.count(), 2);
+    EXPECT_EQ(testing::LinePixel(Get<QListWidget>("lstSels"), 3, 4), QColor(Qt::blue)) << "12345's, not 1234's";
+    Get<QListWidget>("lstSels")->setCurrentRow(1);
+    window->RemoveEntry();
+    EXPECT_EQ(Entries(), (Lines{"7", "12", "12345"}));
+    Recolour(0);
     Recolour(2);
-    EXPECT_EQ(std::tuple(factions.Find(12345)->Colour, factions.Find(1234)->Colour), std::tuple(0x00FF00, 0x0000FF));
+    EXPECT_EQ(std::tuple(factions.Find(7)->Colour, factions.Find(12345)->Colour, factions.Find(1234)->Colour),
+              std::tuple(0x00FF00, 0x00FF00, 0x0000FF))
+        << "the registry's colour, not the list's";
 }
 
 TEST_F(TroopShowSelectTest, SwitchingKindsEmptiesTheListOnlyWhenAgreedNewListsAreNamedOnceAndTheLastStays)

@@ -37,11 +37,6 @@ protected:
         return key->template findChild<T*>(prefix + QString::number(number));
     }
     QPushButton* SelColour() const { return key->template findChild<QPushButton*>("cmdSelColour"); }
-    /// A click inside the widget's corner, off any child in its middle.
-    static void ClickCorner(QWidget* widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() - 3, 3));
-    }
     /// The colour in the middle of a swatch's picture.
     static QColor Centre(QWidget* box)
     {

