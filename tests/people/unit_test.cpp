@@ -217,7 +217,6 @@ TEST_F(UnitTest, ForcesSilverSkillRowsAndFactionChoicesCountThePlayersFactionOnl
               std::tuple(1, 2, 1, 10));
     using Row = std::array<std::string, 5>;
     EXPECT_EQ(summary.SkillMen[0], (Row{"0 / 10", "2 / 0", "0 / 0", "0 / 0", "0 / 0"})) << "COMB";
-    EXPECT_EQ(summary.SkillMen[1], (Row{"0 / 10", "0 / 0", "0 / 0", "0 / 0", "0 / 0"})) << "LBOW";
     EXPECT_EQ(summary.SkillMen[2], (Row{"0 / 0", "0 / 0", "0 / 0", "0 / 0", "2 / 0"})) << "XBOW";
     // Faction 0 is no player's: no units or silver, but the skill grid counts units of faction 0.
     const UnitSummary noFaction = SummariseUnits(list, 0, skills, troops);

@@ -15,42 +15,37 @@ using Race = TStudyLimits::Race;
 
 TEST(StudyLimits, ParagraphsOfTheReports)
 {
-    struct Row
-    {
-        const char* paragraph;
-        const char* race;  // null: not taken
-        Race limits;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, Race> taken[] = {
         {"leader [LEAD], weight 10, walking capacity 5, moves 2 hexes per month.\n  This race may study all skills to "
          "level 5.",
          "LEAD",
          {5, {}}},
-        // As the import joins a wrapped paragraph: its lines' indents kept.
         {"barbarian [BARB], weight 10, walking capacity 5, moves 2 hexes per   month. This race may study mining "
          "[MINI], hunting [HUNT],   weaponsmith [WEAP] and combat [COMB] to level 3 and all other skills   to level 2.",
-         "BARB",
+         "BARB",  // as the import joins a wrapped paragraph: its lines' indents kept
          {2, {{"MINI", 3}, {"HUNT", 3}, {"WEAP", 3}, {"COMB", 3}}}},
         {"orc [ORC], weight 10. This race may study combat [COMB] to level 4 and all other skills to level 1.",
          "orc",
          {1, {{"COMB", 4}}}},  // found by any case
-        {"silver [SILV], weight 0. This is the currency of Atlantis.", nullptr, {}},
-        {"elf [ELF], weight 10. This race may study combat [COMB] to level 4.", nullptr, {}},  // the others unsaid
-        {"elf [ELF], weight 10. This race may study all skills to level x.", nullptr, {}},
-        {"elf [ELF], weight 10. This race may study combat and riding to level 3 and all other skills to level 2.",
-         nullptr,
-         {}},
-        {"This race may study all skills to level 5.", nullptr, {}},  // whose?
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.paragraph);
+    for (const auto& [paragraph, race, expected] : taken) {
+        SCOPED_TRACE(paragraph);
         TStudyLimits limits;
-        EXPECT_EQ(limits.ReadParagraph(row.paragraph), row.race != nullptr);
-        if (row.race) {
-            ASSERT_NE(limits.Find(row.race), nullptr);
-            EXPECT_EQ(*limits.Find(row.race), row.limits);
-        }
-        EXPECT_EQ(limits.Count(), row.race ? 1 : 0);
+        EXPECT_TRUE(limits.ReadParagraph(paragraph));
+        ASSERT_EQ(limits.Count(), 1);
+        ASSERT_NE(limits.Find(race), nullptr);
+        EXPECT_EQ(*limits.Find(race), expected);
+    }
+    // Not a race's limits, the other skills unsaid, no level, skills without codes, and no race named.
+    for (const char* refused :
+         {"silver [SILV], weight 0. This is the currency of Atlantis.",
+          "elf [ELF], weight 10. This race may study combat [COMB] to level 4.",
+          "elf [ELF], weight 10. This race may study all skills to level x.",
+          "elf [ELF], weight 10. This race may study combat and riding to level 3 and all other skills to level 2.",
+          "This race may study all skills to level 5."}) {
+        TStudyLimits limits;
+        EXPECT_FALSE(limits.ReadParagraph(refused)) << refused;
+        EXPECT_EQ(limits.Count(), 0) << refused;
     }
 }
 
