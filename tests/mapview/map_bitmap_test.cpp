@@ -110,11 +110,6 @@ protected:
                  request.scale) = std::tuple("Bands", 1, 2, 12, 10, 4);
         request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
     }
-    FileResult Make(const std::string& name, int bandRows, Progress* progress = nullptr)
-    {
-        request.fileName = dir.File(name);
-        return MakeMapBitmap(scene, request, date, bandRows, progress);
-    }
     int Height() const { return MapBitmapSize(request).height(); }
 
     TempDir dir;
@@ -159,7 +154,8 @@ TEST_F(MapBitmapTest, FileInBandsIsThePictureDrawnWholeAndCancelBetweenThemLeave
         if (oldFile)
             dir.Write(file, "an older map");
         RecordingProgress progress(cancelAt);
-        const FileResult made = Make(file, 16, &progress);
+        request.fileName = dir.File(file);
+        const FileResult made = MakeMapBitmap(scene, request, date, 16, &progress);
         EXPECT_EQ(progress.steps.size(), static_cast<std::size_t>(cancelAt)) << "stops at once";
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File(name)), {}), oldFile ? 1 : 0)
             << "no temporary";
