@@ -13,26 +13,6 @@ namespace {
 using testing::NewUnit;
 using P = std::tuple<int, int, int>;
 
-TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCells)
-{
-    TMap map;
-    for (const auto& [level, x, y] : {P{0, 5, 4}, {0, -2, 0}, {0, 322, 0}, {0, 0, 194}, {2, 0, 0}})
-        EXPECT_EQ(map.EnsureCell(level, x, y), nullptr) << level << " " << x << "," << y;
-    TMapCell* corner = map.EnsureCell(1, 320, 192);
-    ASSERT_NE(corner, nullptr);
-    EXPECT_EQ(std::tuple(corner->Level, corner->X, corner->Y), std::tuple(1, 320, 192));
-    EXPECT_EQ(map.EnsureCell(1, 320, 192), corner) << "an existing cell is returned";
-    EXPECT_EQ(map.Cell(1, 320, 192), corner);
-    EXPECT_EQ(map.Cell(0, 320, 192), nullptr);
-    EXPECT_EQ(map.Cell(0, 5, 4), nullptr);
-    EXPECT_EQ(map.CellCount(), 1);
-    map.RemoveCell(1, 320, 192);
-    map.RemoveCell(1, 320, 192);  // nothing left to remove
-    map.RemoveCell(0, 5, 4);  // no position at all
-    EXPECT_EQ(map.Cell(1, 320, 192), nullptr);
-    EXPECT_EQ(map.CellCount(), 0);
-}
-
 TEST(MapGrid, UnderworldCoordinatesAndCellKinds)
 {
     for (const auto& [under, grid] : {std::pair{std::pair{0, 0}, std::pair{0, 2}}, {{3, 1}, {6, 4}}}) {
@@ -52,14 +32,22 @@ TEST(MapGrid, UnderworldCoordinatesAndCellKinds)
         EXPECT_EQ(TMap::UnderCellKind(x, y), kind) << "(" << x << "," << y << ")";
 }
 
-TEST(MapGrid, WalkOrdersAndClear)
+TEST(MapGrid, OnlyEvenSumPositionsInsideTheGridHoldCellsWalkedByColumnsOrRowsAndCleared)
 {
     TMap map;
+    for (const auto& [level, x, y] : {P{0, 5, 4}, {0, -2, 0}, {0, 322, 0}, {0, 0, 194}, {2, 0, 0}})
+        EXPECT_EQ(map.EnsureCell(level, x, y), nullptr) << level << " " << x << "," << y;
     // The grid's corners and both parities of column, on both levels.
     for (const auto& [level, x, y] : {P{1, 0, 0}, P{0, 320, 192}, P{0, 319, 191}, P{0, 2, 0}, P{0, 0, 2}, P{0, 1, 1},
                                       P{0, 0, 192}, P{0, 7, 3}, P{1, 319, 1}})
         map.EnsureCell(level, x, y);
+    TMapCell* corner = map.Cell(0, 320, 192);
+    EXPECT_EQ(map.EnsureCell(0, 320, 192), corner) << "an existing cell is returned";
+    EXPECT_EQ(std::tuple(map.Cell(1, 320, 192), map.Cell(0, 5, 4)), std::tuple(nullptr, nullptr));
     map.RemoveCell(0, 7, 3);
+    map.RemoveCell(0, 7, 3);  // nothing left to remove
+    map.RemoveCell(0, 5, 4);  // no position at all
+    EXPECT_EQ(std::tuple(map.Cell(0, 7, 3), map.CellCount()), std::tuple(nullptr, 8));
     const auto walk = [&map](bool byRows) {
         std::string seen;
         const auto note = [&seen](const TMapCell& c) {
