@@ -5,6 +5,7 @@
 
 #include "core/key_string_list.h"
 #include "core/line_reader.h"
+#include "core/text_helpers.h"
 #include "orders/order_check_sample.h"
 #include "support/fixtures.h"
 #include "support/temp_dir.h"
@@ -37,15 +38,6 @@ std::vector<std::string> FileLines(const fs::path& file)
     return lines;
 }
 
-std::string Squeezed(const std::string& text)
-{
-    std::istringstream words(text);
-    std::string word, squeezed;
-    while (words >> word)
-        squeezed += (squeezed.empty() ? "" : " ") + word;
-    return squeezed;
-}
-
 // The game's tools and rules beside the real reports, when this machine has them.
 fs::path SharedDir()
 {
@@ -55,36 +47,34 @@ fs::path SharedDir()
 struct Verdict
 {
     std::string Order;
-    std::string Message;  // "-" when the server accepts the line
+    std::string Message;  // "-" when the server accepts the line, "" for a line the table's layout adds
 };
 
-// Checks one orders text against the verdicts of its lines (`verdicts[i]` for line i + 1;
-// lines without a verdict are the ones the table's layout adds).
-void ExpectVerdicts(const std::vector<std::string>& lines, const std::vector<const Verdict*>& verdicts)
+// Checks one orders text, a line for each verdict, against the verdicts.
+void ExpectVerdicts(const std::vector<Verdict>& verdicts)
 {
     std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
+    for (const auto& verdict : verdicts)
+        text += verdict.Order + "\n";
     std::map<long, OrderProblem> problems;  // the first of each line
     for (const auto& problem : CheckOrders(text, Standard()))
         problems.try_emplace(problem.Line, problem);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Verdict* verdict = verdicts[i];
-        if (!verdict)
-            continue;
-        SCOPED_TRACE(verdict->Order);
+    for (std::size_t i = 0; i < verdicts.size(); ++i) {
+        const Verdict& verdict = verdicts[i];
+        SCOPED_TRACE(verdict.Order);
         const auto found = problems.find(static_cast<long>(i + 1));
-        if (verdict->Message == "-") {
+        if (verdict.Message.empty())
+            continue;
+        if (verdict.Message == "-") {
             EXPECT_EQ(found, problems.end()) << found->second.Message;
             continue;
         }
-        ASSERT_NE(found, problems.end()) << "expected: " << verdict->Message;
-        const OrderProblem& first = found->second;
+        ASSERT_NE(found, problems.end()) << "expected: " << verdict.Message;
         const std::string warning = "Warning: ";
-        const bool isWarning = verdict->Message.rfind(warning, 0) == 0;
-        EXPECT_EQ(first.Severity, isWarning ? OrderSeverity::Warning : OrderSeverity::Error);
-        const std::string expected = isWarning ? verdict->Message.substr(warning.size()) : verdict->Message;
-        EXPECT_EQ(Squeezed(first.Message).rfind(expected, 0), 0u) << first.Message;
+        const bool isWarning = verdict.Message.rfind(warning, 0) == 0;
+        EXPECT_EQ(found->second.Severity, isWarning ? OrderSeverity::Warning : OrderSeverity::Error);
+        const std::string expected = isWarning ? verdict.Message.substr(warning.size()) : verdict.Message;
+        EXPECT_EQ(SqueezeSpaces(found->second.Message).rfind(expected, 0), 0u) << found->second.Message;
     }
 }
 
@@ -104,29 +94,17 @@ TEST(OrderCheck, AgreesWithTheServersVerdicts)
         blocks.back().push_back({row.substr(0, tab), tab == std::string::npos ? "" : row.substr(tab + 1)});
     }
     ASSERT_GT(blocks.size(), 20u);
-    std::vector<std::string> units{"#atlantis 3 \"pw\""};
-    std::vector<const Verdict*> unitVerdicts{nullptr};
+    // Blocks of units share one file; a block opened by "#file" is a file of its own.
+    std::vector<Verdict> units{{"#atlantis 3 \"pw\"", ""}};
     for (const auto& block : blocks) {
-        if (block.empty())
-            continue;
-        if (block.front().Order == "#file") {
-            std::vector<std::string> lines;
-            std::vector<const Verdict*> verdicts;
-            for (auto row = block.begin() + 1; row != block.end(); ++row) {
-                lines.push_back(row->Order);
-                verdicts.push_back(&*row);
-            }
-            ExpectVerdicts(lines, verdicts);
-            continue;
-        }
-        units.push_back("unit " + std::to_string(units.size()));
-        unitVerdicts.push_back(nullptr);
-        for (const auto& row : block) {
-            units.push_back(row.Order);
-            unitVerdicts.push_back(&row);
+        if (!block.empty() && block.front().Order == "#file") {
+            ExpectVerdicts({block.begin() + 1, block.end()});
+        } else if (!block.empty()) {
+            units.push_back({"unit " + std::to_string(units.size()), ""});
+            units.insert(units.end(), block.begin(), block.end());
         }
     }
-    ExpectVerdicts(units, unitVerdicts);
+    ExpectVerdicts(units);
 }
 
 // The lines the server flags in its answer: each refused line comes after its messages. The
@@ -233,9 +211,7 @@ TEST(OrderCheck, KnowsTheStandardVocabulary)
     int names = 0;
     for (const auto& row : FileLines(file)) {
         std::vector<std::string> fields;
-        std::istringstream columns(row);
-        for (std::string field; std::getline(columns, field, '\t');)
-            fields.push_back(field);
+        SplitString(row, fields, "\t");
         if (fields.size() < 2 || (fields[0] != "item" && fields[0] != "skill"))
             continue;
         for (std::size_t i = 1; i < fields.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "core/key_string_list.h"
 #include "core/settings.h"
 #include "orders/order_vocabulary.h"
+#include "support/record_builders.h"
 #include "world/map.h"
 
 #include <gtest/gtest.h>
@@ -52,12 +53,8 @@ protected:
 
     TUnit* Place(int level, int x, int y, int number, int faction, int turn)
     {
-        TMapCell* cell = map.EnsureCell(level, x, y);
-        auto unit = std::make_unique<TUnit>();
-        unit->Number = number, unit->Faction = faction, unit->Turn = turn;
-        unit->Level = level, unit->X = x, unit->Y = y;
-        map.UnitFileList.Add(std::make_unique<TUnit>(*unit));
-        return cell->Units.Add(std::move(unit));
+        map.UnitFileList.Add(testing::UnitAt(number, faction, level, x, y, turn));
+        return map.EnsureCell(level, x, y)->Units.Add(testing::UnitAt(number, faction, level, x, y, turn));
     }
 
     /// The warnings as "LINE: MESSAGE".
@@ -72,6 +69,15 @@ protected:
     std::vector<std::string> UnitWarnings(int unit, const std::string& lines) const
     {
         return Warnings(CheckUnitOrdersInWorld(lines, unit, map, settings, vocabulary));
+    }
+    /// The problems of a whole file as "UNIT LINE: MESSAGE".
+    std::vector<std::string> FileProblems(const std::string& file) const
+    {
+        std::vector<std::string> found;
+        for (const OrdersFileProblem& problem : CheckOrdersInWorld(file, map, settings, vocabulary))
+            found.push_back(std::to_string(problem.Unit) + " " + std::to_string(problem.Problem.Line) + ": "
+                            + problem.Problem.Message);
+        return found;
     }
 
     TMap map;
@@ -142,31 +148,20 @@ TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
 TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
 {
     const std::string file = "#atlantis 3 \"pw\"\nunit 10\ngive 12 1 horse\nunit 20\nwork\nunit 99\nbogus\n#end\n";
-    const auto problems = CheckOrdersInWorld(file, map, settings, vocabulary);
-    std::vector<std::string> found;
-    for (const OrdersFileProblem& problem : problems)
-        found.push_back(std::to_string(problem.Unit) + " " + std::to_string(problem.Problem.Line) + ": "
-                        + problem.Problem.Message);
-    EXPECT_EQ(found,
+    EXPECT_EQ(FileProblems(file),
               (std::vector<std::string>{
                   "10 3: GIVE: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2).",
                   "20 4: UNIT: Not your unit: 20 is not one of your units in turn 9.",
                   "99 6: UNIT: Not your unit: 99 is not one of your units in turn 9.",
                   "99 7: bogus is not a valid order.",
               }));
-    EXPECT_EQ(problems[3].Problem.Severity, OrderSeverity::Error);
+    EXPECT_EQ(CheckOrdersInWorld(file, map, settings, vocabulary)[3].Problem.Severity, OrderSeverity::Error);
 
     // What the player's other units in the hex give counts before a unit gives or sells: in a
     // file their lines, in one unit's orders those kept for the others; GIVE ALL without limit.
-    const auto fileWarnings = [&](const std::string& text) {
-        std::vector<std::string> messages;
-        for (const OrdersFileProblem& problem : CheckOrdersInWorld(text, map, settings, vocabulary))
-            messages.push_back(problem.Problem.Message);
-        return messages;
-    };
-    EXPECT_EQ(fileWarnings("unit 10\nsell 9 horses\nsell 10 horses\nunit 11\ngive 10 5 horses\n"),
-              std::vector<std::string>{"SELL: More than held: 10 horses, but the unit holds 4 and receives 5."});
-    EXPECT_EQ(fileWarnings("unit 11\ngive 10 all horses\nunit 10\nsell 99 horses\n"), std::vector<std::string>{});
+    EXPECT_EQ(FileProblems("unit 10\nsell 9 horses\nsell 10 horses\nunit 11\ngive 10 5 horses\n"),
+              std::vector<std::string>{"10 3: SELL: More than held: 10 horses, but the unit holds 4 and receives 5."});
+    EXPECT_EQ(FileProblems("unit 11\ngive 10 all horses\nunit 10\nsell 99 horses\n"), std::vector<std::string>{});
     map.UnitFileList.Find(11)->Orders = {"give 10 2 horses"};
     EXPECT_EQ(UnitWarnings(10, "sell 6 horses\nsell 7 horses"),
               std::vector<std::string>{"2: SELL: More than held: 7 horses, but the unit holds 4 and receives 2."});
@@ -174,7 +169,7 @@ TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
     // A map that shows none of the player's units cannot tell theirs from the others'; and one
     // checked with the game's names alone knows no unit's items.
     settings.FactionNo = 8;
-    EXPECT_EQ(CheckOrdersInWorld(file, map, settings, vocabulary).size(), 1u);
+    EXPECT_EQ(FileProblems(file).size(), 1u);
     settings.FactionNo = kOwn;
     vocabulary = OrderVocabulary::Standard();
     EXPECT_EQ(UnitWarnings(10, "give 11 9 horses"), std::vector<std::string>{});

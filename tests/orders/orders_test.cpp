@@ -4,6 +4,7 @@
 #include "orders/orders_file.h"
 
 #include "core/settings.h"
+#include "support/record_builders.h"
 #include "support/temp_dir.h"
 #include "world/map.h"
 
@@ -27,8 +28,7 @@ protected:
     {
         TMapCell* cell = map.EnsureCell(level, x, y);
         cell->Terrain = terrain;
-        auto shown = std::make_unique<TUnit>();
-        shown->Number = number, shown->Faction = faction, shown->Turn = turn;
+        auto shown = testing::NewUnit(number, faction, turn);
         TUnit* kept = nullptr;
         if (record) {
             kept = map.UnitFileList.Add(std::make_unique<TUnit>(*shown));

@@ -72,21 +72,7 @@ TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilverAndTheMapsRecordOfTheLate
         << "a later record comes without orders";
 }
 
-TEST_F(UnitLineParserTest, FlagsBeforeTheFactionAndCommasInNames)
-{
-    AddFaction(1, "The Guardsmen");
-    const TUnit& guard = Parse("- City Guard (18), on guard, The Guardsmen (1), 120 leaders [LEAD], 120 swords [SWOR].",
-                               kCodeUnitDash);
-    EXPECT_EQ(std::tuple(guard.Faction, guard.Flags, guard.Equipment.size()), std::tuple(1, kFlagGuard, 1u));
-
-    const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
-                                 "rides at dawn..",
-                                 kCodeUnitDash);
-    EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount()), std::tuple("Captain Red, the Bold", 74, 1));
-    EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
-}
-
-TEST_F(UnitLineParserTest, FlagTestsComeFirst)
+TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNamesHoldCommas)
 {
     const TUnit& unit = Parse("- Watch (5), revealing faction, revealing unit, receiving no aid, holding, taxing, "
                               "2 guardian wolves [GWLF].",
@@ -99,8 +85,14 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirst)
     AddFaction(8, "The Vanguard");
     const TUnit& vanguard = Parse("- Scout (6), holding, The Vanguard (8), revealing, 2 vikings [VIKI].",
                                   kCodeUnitDash);
-    EXPECT_EQ(vanguard.Flags, kFlagHolding) << "the faction's name is no flag; a bare revealing sets none";
-    EXPECT_EQ(vanguard.MenCount(), 2);
+    EXPECT_EQ(std::tuple(vanguard.Faction, vanguard.Flags, vanguard.MenCount()), std::tuple(8, kFlagHolding, 2))
+        << "the faction's name is no flag; a bare revealing sets none";
+
+    const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
+                                 "rides at dawn..",
+                                 kCodeUnitDash);
+    EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount()), std::tuple("Captain Red, the Bold", 74, 1));
+    EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
 }
 
 TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)
