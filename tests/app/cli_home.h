@@ -67,7 +67,6 @@ protected:
     {
         std::string map = home.Read("DATA/Map.Dat");
         map.replace(0, map.find('\n') + 1, "VERSION,9.99\r\n");
-        std::filesystem::create_directories(home.File("DATA"));
         home.Write("DATA/Map.Dat", map);
         return map;
     }

@@ -65,12 +65,6 @@ int Wait(pid_t child)
     return status;
 }
 
-void CopyFolder(const fs::path& from, const fs::path& to)
-{
-    fs::remove_all(to);
-    fs::copy(from, to, fs::copy_options::recursive);
-}
-
 /// Loads the folder as a session would, without a message, and checks every stored index has its entry.
 void ExpectLoadsWhole(const fs::path& home, const std::string& when)
 {
@@ -111,7 +105,7 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
     ASSERT_EQ(testing::RunCliCapture({"--home", before.string(), "import", "--faction", "1", first}).status, 0);
     const Snapshot old = Take(before);
 
-    CopyFolder(before, after);
+    fs::copy(before, after, fs::copy_options::recursive);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(Wait(StartImport(after, next)), 0);
     const auto whole = std::chrono::steady_clock::now() - start;
@@ -122,7 +116,8 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
     int interrupted = 0;
     for (int i = 0; i < kKills && !::testing::Test::HasFailure(); ++i) {
         const std::string when = "kill " + std::to_string(i + 1) + " of " + std::to_string(kKills);
-        CopyFolder(before, killed);
+        fs::remove_all(killed);
+        fs::copy(before, killed, fs::copy_options::recursive);
         const pid_t child = StartImport(killed, next);
         // Spread over the whole run and a little past it, the saves at its end included.
         std::this_thread::sleep_for(whole * (i + 1) / (kKills - 2));

@@ -63,7 +63,6 @@ TEST(AtomicFileStream, CommitWritesEveryByteKeepingPermissionsAndAbortOrDropKeep
 TEST(AtomicFileStream, SymbolicLinksKeepPointingAtTheReplacedOrCreatedFile)
 {
     TempDir dir;
-    fs::create_directory(dir.File("elsewhere"));
     const std::string target = dir.Write("elsewhere/Map.Dat", "old");
     ::chmod(target.c_str(), 0640);
     fs::create_symlink("elsewhere/Map.Dat", dir.File("Map.Dat"));

@@ -24,8 +24,6 @@ namespace fs = std::filesystem;
 std::vector<fs::path> FilesIn(const fs::path& folder)
 {
     std::vector<fs::path> files;
-    if (!fs::is_directory(folder))
-        return files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file())
             files.push_back(entry.path());

@@ -37,18 +37,13 @@ public:
     /// The steps start at 0, never go back, keep one total, and end at that total.
     ::testing::AssertionResult RanFromZeroToTotal() const
     {
-        if (steps.empty())
-            return ::testing::AssertionFailure() << "no steps";
-        const std::int64_t total = steps.front().total;
         std::string trail;
-        bool sound = steps.front().done == 0 && steps.back().done == total;
+        bool sound = !steps.empty() && steps.front().done == 0 && steps.back().done == steps.front().total;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             trail += " " + std::to_string(steps[i].done) + "/" + std::to_string(steps[i].total);
-            sound = sound && steps[i].total == total && (i == 0 || steps[i].done >= steps[i - 1].done);
+            sound = sound && steps[i].total == steps.front().total && (i == 0 || steps[i].done >= steps[i - 1].done);
         }
-        if (sound)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "steps:" << trail;
+        return sound ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "steps:" << trail;
     }
 
 private:

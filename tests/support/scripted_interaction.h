@@ -29,51 +29,36 @@ public:
     bool defaultIdentify = false;  // closing the dialog makes an item
 
     std::vector<Shown> shown;
-    int pendingMessageCalls = 0;
 
     void Info(const std::string& text) override { shown.push_back({Kind::Info, text}); }
     void Warning(const std::string& text) override { shown.push_back({Kind::Warning, text}); }
     void Error(const std::string& text) override { shown.push_back({Kind::Error, text}); }
-
-    bool AskYesNo(const std::string& text) override
-    {
-        shown.push_back({Kind::YesNo, text});
-        return Next(yesNoAnswers, defaultYesNo);
-    }
-
+    bool AskYesNo(const std::string& text) override { return Ask(Kind::YesNo, text, yesNoAnswers, defaultYesNo); }
     Answer AskYesNoCancel(const std::string& text) override
     {
-        shown.push_back({Kind::YesNoCancel, text});
-        return Next(yesNoCancelAnswers, defaultYesNoCancel);
+        return Ask(Kind::YesNoCancel, text, yesNoCancelAnswers, defaultYesNoCancel);
     }
-
-    bool Identify(const std::string& objectText) override
+    bool Identify(const std::string& text) override
     {
-        shown.push_back({Kind::Identify, objectText});
-        return Next(identifyAnswers, defaultIdentify);
-    }
-
-    bool ProcessPendingMessages() override
-    {
-        ++pendingMessageCalls;
-        return false;
+        return Ask(Kind::Identify, text, identifyAnswers, defaultIdentify);
     }
 
     /// The texts shown of one kind, in order.
     std::vector<std::string> Texts(Kind kind) const
     {
         std::vector<std::string> texts;
-        for (const auto& s : shown) {
+        for (const auto& s : shown)
             if (s.kind == kind)
                 texts.push_back(s.text);
-        }
         return texts;
     }
 
 private:
+    /// Records the question and gives the script's next answer, or `fallback` when it has run out.
     template <typename T>
-    static T Next(std::deque<T>& script, T fallback)
+    T Ask(Kind kind, const std::string& text, std::deque<T>& script, T fallback)
     {
+        shown.push_back({kind, text});
         if (script.empty())
             return fallback;
         T answer = script.front();

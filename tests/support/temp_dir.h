@@ -29,10 +29,12 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
 
-    /// Writes `contents` byte for byte and returns the file's full name.
+    /// Writes `contents` byte for byte, in folders made as needed, and returns the file's full name.
     std::string Write(std::string_view name, std::string_view contents) const
     {
         const std::string file = File(name);
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
         std::ofstream(file, std::ios::binary) << contents;
         return file;
     }
