@@ -62,10 +62,8 @@ TEST_F(MapGesturesTest, DraggingPansByWholeColumnsAndLeavesClicksAlone)
 {
     const HexGeometry hex = HexGeometry::ForZoom(View().Zoom);
     const QPoint start(400, 300);
-    SendMouse(*Map(), QEvent::MouseButtonPress, start, Qt::MiddleButton, Qt::MiddleButton);
-    SendMouse(*Map(), QEvent::MouseMove, start + QPoint(3 * hex.C, -2 * hex.Hh), Qt::NoButton, Qt::MiddleButton);
+    Drag(start, QPoint(3 * hex.C, -2 * hex.Hh), Qt::MiddleButton);
     EXPECT_EQ(Corner(), std::pair(97, 82));
-    SendMouse(*Map(), QEvent::MouseButtonRelease, start, Qt::MiddleButton, Qt::NoButton);
     SendMouse(*Map(), QEvent::MouseMove, start + QPoint(5 * hex.C, 0), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(View().ViewLeft, 97) << "the drag ended with its button";
 

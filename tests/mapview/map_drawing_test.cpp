@@ -73,7 +73,6 @@ TEST_F(MapDrawingTest, FeatureIconsAndHatchesFollowTheirSwitches)
         map.SetIconColour(icon, colour);
     }
     Cell(2, 6, kTerrainOcean).Unconfirmed = true;
-    Cell(4, 6, kTerrainOcean).Unconfirmed = true;
     const MapFrame all = Frame(5, doGates | doShafts | doOther | doUnconfirmed);
     const QImage image = Draw(all), bare = Draw(Frame(5, 0));
     EXPECT_EQ(std::tuple(At(image, all, 2, 2), At(image, all, 6, 2), At(image, all, 10, 2)),
