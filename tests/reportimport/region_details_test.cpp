@@ -44,13 +44,10 @@ TEST_F(RegionDetailsTest, WeatherAndMarketsOfAnOlderReportAddButNeverReplace)
     EXPECT_EQ(Product(cell.Products[1]), "FUR:10@0") << "products have no price";
     ParseMarket(map, cell, "  Wanted: none.", kCodeWanted, current);
     EXPECT_TRUE(cell.Wanted.empty());
-    ParseMarket(map, cell, "  Wanted: 10 grain [GRAI] at $20.", kCodeWanted, current);
-    ParseMarket(map, cell, "  Wanted: 99 grain [GRAI] at $99, 5 fish [FISH] at $40.", kCodeWanted, older);
-    ASSERT_EQ(cell.Wanted.size(), 2u);
-    EXPECT_EQ(std::tuple(Product(cell.Wanted[0]), Product(cell.Wanted[1])), std::tuple("GRAI:10@20", "FISH:5@40"));
+    ParseMarket(map, cell, "  Wanted: 10 grain [GRAI] at $20, 5 fish [FISH] at $40.", kCodeWanted, current);
     ParseMarket(map, cell, "  Wanted: 12 grain [GRAI] at $22.", kCodeWanted, current);
-    EXPECT_EQ(std::tuple(Product(cell.Wanted[0]), cell.Wanted.size()), std::tuple("GRAI:12@22", 2ul))
-        << "an item a report leaves out stays listed";
+    ASSERT_EQ(cell.Wanted.size(), 2u) << "an item a report leaves out stays listed";
+    EXPECT_EQ(std::tuple(Product(cell.Wanted[0]), Product(cell.Wanted[1])), std::tuple("GRAI:12@22", "FISH:5@40"));
 }
 
 TEST_F(RegionDetailsTest, ExitsConfirmNeighboursAndUnderworldOnesOpenPassagesThroughTheRock)

@@ -16,7 +16,6 @@ TEST(DataFileRecords, IndentedLinesContinueTheRecordAboveAndEachRecordFillsACell
     const std::pair<Lines, Lines> rows[] = {
         {{"forest (3,5) in Lavan, 120 peasants", "   (elves), $300."},
          {"forest (3,5) in Lavan, 120 peasants (elves), $300."}},
-        {{"plain (2,2) in A.", "ocean (4,4) in B."}, {"plain (2,2) in A.", "ocean (4,4) in B."}},
         {{"", "hill (1,1) in C.  ", "   ", "", "  ", "swamp (5,7) in D"}, {"hill (1,1) in C.", "swamp (5,7) in D"}},
         {{"  desert (6,6) in E,", "  with sand"}, {"desert (6,6) in E, with sand"}},
         {{}, {}},
