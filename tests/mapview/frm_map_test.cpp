@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, ARefusedDatabaseOpensAnEmptyMapAndRefusesSavesAndImports)
     EXPECT_TRUE(LastHas("no turn file can be imported into it")) << Last();
 }
 
-TEST_F(StartedMainWindow, ImportsWhoseFilesCannotBeWrittenSaySoAndNoDatabaseNotReadIsWrittenOver)
+TEST_F(StartedMainWindow, ImportsWhoseFilesCannotBeWrittenSaySoAndAFailedReloadKeepsTheEdits)
 {
     workspace.Settings.FactionNo = 1;
     Import("report.txt");

@@ -207,8 +207,6 @@ protected:
         open();
         return opened;
     }
-
-    TempDir files;
 };
 
 TEST_F(MapToolWindowsTest, MenusOpenTheirWindowsPresetFromTheView)
@@ -229,9 +227,9 @@ TEST_F(MapToolWindowsTest, MenusOpenTheirWindowsPresetFromTheView)
 TEST_F(MapToolWindowsTest, DroppedFilesGoWhereTheyBelongReportsInTurnOrderSavedOnce)
 {
     workspace.Settings.FactionNo = 1;
-    const std::string third = files.Write("c.txt", GenerateReport({.month = 3, .columns = 3, .rows = 4}));
-    const std::string first = files.Write("a.txt", GenerateReport({.month = 1, .columns = 3, .rows = 4}));
-    const std::string unknown = files.Write("notes.txt", "nothing the game wrote\n");
+    const std::string third = home.Write("c.txt", GenerateReport({.month = 3, .columns = 3, .rows = 4}));
+    const std::string first = home.Write("a.txt", GenerateReport({.month = 1, .columns = 3, .rows = 4}));
+    const std::string unknown = home.Write("notes.txt", "nothing the game wrote\n");
     window.SetDataChanged(true);
     window.DropFiles({third, unknown, first});
     EXPECT_EQ(std::tuple(workspace.Settings.CurrentTurn, workspace.Settings.MaxTurn), std::tuple(3, 3));
@@ -244,21 +242,21 @@ TEST_F(MapToolWindowsTest, DroppedFilesGoWhereTheyBelongReportsInTurnOrderSavedO
 
     BattleSetup battle;
     battle.Left.resize(2);
-    const std::string battleFile = files.File("fight.dat");
+    const std::string battleFile = home.File("fight.dat");
     ASSERT_TRUE(SaveBattleFile(battleFile, battle));
     int leftUnits = -1;
     Opens<TfrmCombats>([&] { window.DropFiles({battleFile}); },
                        [&](TfrmCombats& combats) { leftUnits = Child<QListWidget>(combats, "lstLeft")->count(); });
     EXPECT_EQ(leftUnits, 2);
 
-    const std::string exchange = files.Write("allies.txt", "VERSION,2.31\r\n");
+    const std::string exchange = home.Write("allies.txt", "VERSION,2.31\r\n");
     QString preset;
     Opens<TfrmImportData>(
         [&] { window.DropFiles({exchange}); },
         [&](TfrmImportData& importData) { preset = Child<QLineEdit>(importData, "txtFilename")->text(); });
     EXPECT_EQ(preset.toStdString(), exchange);
 
-    window.DropFiles({files.Write("factions", "The Seventh (7), seven@example.org\n")});
+    window.DropFiles({home.Write("factions", "The Seventh (7), seven@example.org\n")});
     EXPECT_NE(workspace.Factions.Find(7), nullptr);
 }
 
