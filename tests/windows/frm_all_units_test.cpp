@@ -91,7 +91,6 @@ TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
     std::vector<std::function<void()>> open;
     window->openOrders = [&](std::int32_t, QWidget*, std::function<void()> closed) { open.push_back(closed); };
     window->show();  // as the opener does once it has handed in the order window
-    ASSERT_TRUE(Get("cmdOrders")->isEnabled()) << "the first line is the player's own";
     Get("cmdOrders")->click();
     Choose(102);
     Get("cmdOrders")->click();
@@ -101,7 +100,6 @@ TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
         EXPECT_TRUE(shown.empty()) << "refused while order windows are open";
         open[closing]();
     }
-    EXPECT_EQ(window->OpenOrderWindows(), 0);
     Get("cmdShowHex")->click();
     EXPECT_EQ(shown.size(), 1u);
     // An opener that finds no unit says so at once, and no window is counted.

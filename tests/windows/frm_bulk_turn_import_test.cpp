@@ -68,8 +68,8 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     EXPECT_EQ(Shown("lstFiles"), (Lines{"T1.TXT", "t2.txt", "t10.txt"}));
     Get<QComboBox>("lstFilters")->setCurrentIndex(0);  // all files
     EXPECT_EQ(Shown("lstFiles"), (Lines{"notes", "T1.TXT", "t2.txt", "t10.txt"}));
-    EXPECT_EQ(std::pair(Chosen(), EnabledOf({"cmdAdd", "cmdImport"})),
-              (std::pair<std::string, QString>("| 0 files selected", "")));
+    EXPECT_EQ(Chosen(), "| 0 files selected");
+    EXPECT_EQ(EnabledOf({"cmdAdd", "cmdImport"}), "");
 
     auto* files = Get<QListWidget>("lstFiles");
     files->setCurrentRow(3);
@@ -92,9 +92,7 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     EXPECT_FALSE(Enabled("cmdMoveDn"));
     Click("cmdMoveUp");
     EXPECT_EQ(Chosen(), "notes T1.TXT t10.txt t2.txt | 4 files selected");
-    EXPECT_EQ(chosen->currentItem()->text(), "t10.txt");
-
-    Click("cmdRemove");
+    Click("cmdRemove");  // the moved entry, still chosen
     EXPECT_EQ(Chosen(), "notes T1.TXT t2.txt | 3 files selected");
     EXPECT_FALSE(Enabled("cmdRemove")) << "nothing is chosen after a removal";
     emit chosen->itemDoubleClicked(chosen->item(0));
@@ -125,9 +123,8 @@ TEST_F(BulkImportWindow, ImportsInTheArrangedOrderStopsOnCancelAndSavesOnClosing
     };
     Click("cmdImport");
     EXPECT_EQ(shown.front(), "Done: 0/4  Importing: r1.txt");
-    EXPECT_EQ(std::pair(Status(), Chosen()),
-              (std::pair<std::string, std::string>("Import cancelled: 2 of 4 files imported.",
-                                                   "r4.txt r3.txt | 2 files selected")));
+    EXPECT_EQ(Status(), "Import cancelled: 2 of 4 files imported.");
+    EXPECT_EQ(Chosen(), "r4.txt r3.txt | 2 files selected");
     EXPECT_EQ(Turns(), std::pair(2, 2));
     EXPECT_TRUE(window->DataChanged() && !Enabled("cmdCancel"));
 
@@ -140,8 +137,8 @@ TEST_F(BulkImportWindow, ImportsInTheArrangedOrderStopsOnCancelAndSavesOnClosing
     ui.whilePending = [&] { shown.push_back(Status()); };
     Click("cmdImport");
     EXPECT_EQ(shown.back(), "Done: 1/2  Importing: r3.txt");
-    EXPECT_EQ(std::pair(Status(), Chosen()),
-              (std::pair<std::string, std::string>("2 files imported sucessfully.", "| 0 files selected")));
+    EXPECT_EQ(Status(), "2 files imported sucessfully.");
+    EXPECT_EQ(Chosen(), "| 0 files selected");
     EXPECT_EQ(std::pair(Get<QProgressBar>("prgImport")->value(), Turns()), std::pair(2, std::pair(3, 4)))
         << "the last imported wins";
     EXPECT_FALSE(Exists("DATA/Map.Dat")) << "nothing saved before closing";
@@ -158,9 +155,8 @@ TEST_F(BulkImportWindow, AFailingReportStopsTheRunAndTheListKeepsEveryEntry)
     EXPECT_EQ(ui.Texts(Kind::Warning),
               Lines{"Error importing turn file. Bulk import stopped.\r" + dir.File("IMPORT/t2.txt")
                     + ": it is not a turn report, or it ends before its regions"});
-    EXPECT_EQ(std::pair(Status(), Chosen()),
-              (std::pair<std::string, std::string>("Error importing file t2.txt",
-                                                   "t1.txt t2.txt t3.txt | 3 files selected")));
+    EXPECT_EQ(Status(), "Error importing file t2.txt");
+    EXPECT_EQ(Chosen(), "t1.txt t2.txt t3.txt | 3 files selected");
     EXPECT_EQ(workspace.Settings.MaxTurn, 1) << "the first stays imported, the third was not tried";
     EXPECT_EQ(EnabledOf({"cmdImport", "cmdClose"}), "cmdImport cmdClose");
     Click("cmdClose");

@@ -40,7 +40,6 @@ TEST_F(ImportDataWindow, AMissingFileIsOnlyAskedAboutAndTheFileChosenIsMergedAsT
     TMapCell& known = *workspace.Map.EnsureCell(0, 10, 20);
     std::tie(known.Terrain, known.Silver, known.Population) = std::tuple(4, 60, 0);  // population unknown
     Import("  " + dir.File("in.kvd") + "  ");
-    EXPECT_EQ(ui.Texts(Kind::Info), Lines{"Imported 1 hexes."});
     // What the map knows is kept, what it does not is filled in, all regarded as unconfirmed.
     EXPECT_EQ(std::tuple(known.Terrain, known.Silver, known.Population, known.Gate, known.Unconfirmed),
               std::tuple(4, 60, 500, 17, true));

@@ -66,21 +66,16 @@ TEST_F(MapListWindow, SortsAndGotoCentresOnTheSelectedPlaceAndStaysOpen)
 
 TEST_F(MapListWindow, EachModeReopensWhereItWasClosedOrWithoutOneOverTheMapWindow)
 {
-    using Leave = std::function<void(TfrmMapList*)>;
-    const Leave closeButton = [](TfrmMapList* w) { QTest::mouseClick(Button(w, "cmdClose"), Qt::LeftButton); };
-    const Leave escape = [](TfrmMapList* w) { QTest::keyClick(w, Qt::Key_Escape); };
-    int step = 0;
-    for (const auto& [mode, leave] : {std::pair{MapListMode::Gates, closeButton}, {MapListMode::Cities, escape}}) {
-        const QPoint where(40 + step, 50 + step);
-        ++step;
-        Run(mode, {"  1  (2,2)"}, [&](TfrmMapList* w) {
-            w->move(where);
-            leave(w);
-        });
-        EXPECT_EQ(Make(mode, {})->pos(), where) << step;
-    }
-    EXPECT_EQ(XY(settings.GateListPosX, settings.GateListPosY), XY(40, 50));
-    EXPECT_EQ(XY(settings.CityListPosX, settings.CityListPosY), XY(41, 51));
+    Run(MapListMode::Gates, {"  1  (2,2)"}, [](TfrmMapList* w) {
+        w->move(40, 50);
+        QTest::mouseClick(Button(w, "cmdClose"), Qt::LeftButton);
+    });
+    Run(MapListMode::Cities, {}, [](TfrmMapList* w) {
+        w->move(41, 51);
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    EXPECT_EQ(std::pair(Make(MapListMode::Gates, {})->pos(), Make(MapListMode::Cities, {})->pos()),
+              std::pair(QPoint(40, 50), QPoint(41, 51)));
     // Half a position is none, one on a screen since removed is out of reach: it opens over the map window.
     QWidget opener;
     opener.setGeometry(100, 100, 600, 500);
