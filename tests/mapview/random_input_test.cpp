@@ -31,7 +31,6 @@ namespace {
 using testing::RandomStream;
 
 std::string gScratch;  // HOME, XDG_* and TMPDIR point inside
-std::string gRealHome;
 
 /// Answers at random, a quarter through the real message boxes; while `strict`, every message is a fault.
 class RandomInteraction : public UserInteraction
@@ -620,34 +619,6 @@ private:
     const bool trace_ = qEnvironmentVariableIsSet("KORVANE_RANDOM_TRACE");
 };
 
-// Files outside the scratch folder by time and size, a folder only by name: the real home's top, settings, data and
-// cache, the real reports and the demo world; but QtProject.conf, which the window tests beside this one write.
-using Listing = std::map<std::string, std::pair<fs::file_time_type, std::uintmax_t>>;
-Listing WatchedFiles()
-{
-    Listing listing;
-    const auto add = [&](const fs::path& root, bool recursive) {
-        std::error_code error, ignored;
-        for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, error);
-             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-            if (!recursive)
-                it.disable_recursion_pending();
-            auto& stamp = listing[it->path().string()];
-            if (it->is_regular_file(ignored))
-                stamp = {it->last_write_time(ignored), it->file_size(ignored)};
-        }
-    };
-    add(testing::FixturesDir(), true);
-    add(KORVANE_DEMO_DIR, true);
-    if (!gRealHome.empty()) {
-        add(gRealHome, false);
-        for (const char* sub : {".config", ".local", ".cache"})
-            add(fs::path(gRealHome) / sub, true);
-    }
-    listing.erase((fs::path(gRealHome) / ".config/QtProject.conf").string());
-    return listing;
-}
-
 /// Faction 3's game imported, and what the dialogs offer: reports, exchange and battle files, junk.
 void MakeWorld(const FilePools& pools)
 {
@@ -696,7 +667,6 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
     MakeWorld(pools);
     if (::testing::Test::HasFatalFailure())
         return;
-    const Listing before = WatchedFiles();
 
     RandomInteraction ui(random);
     RandomDriver driver(random, pools);
@@ -724,13 +694,8 @@ TEST(RandomInput, EveryWindowKeepsWorkingUnderRandomInput)
     EXPECT_TRUE(reopened.Open(check)) << random.Where();
     EXPECT_TRUE(check.shown.empty()) << "the program folder reopened after " << random.Where() << " saying "
                                      << (check.shown.empty() ? "" : check.shown.front().text);
-    std::vector<std::string> changed;
-    for (const auto& [name, stamp] : WatchedFiles())
-        if (!before.count(name) || before.at(name) != stamp)
-            changed.push_back((before.count(name) ? "changed: " : "new: ") + name);
-    EXPECT_EQ(changed, std::vector<std::string>()) << "written outside the scratch folder during " << random.Where();
     EXPECT_TRUE(!driver.actedOn.count("QFileDialog") || fs::exists(gScratch + "/home/.config/QtProject.conf"))
-        << "the file dialogs' state went elsewhere";
+        << "the file dialogs' state went outside the scratch folder";
 }
 
 }  // namespace
@@ -760,8 +725,6 @@ int main(int argc, char** argv)
     // A file name typed without a folder is taken from the current folder: the scratch one.
     fs::create_directories(scratch + "/cwd");
     fs::current_path(scratch + "/cwd");
-    if (const char* home = std::getenv("HOME"))
-        korvane::gRealHome = home;
     for (const std::string folder : {"HOME=/home", "XDG_CONFIG_HOME=/home/.config", "XDG_DATA_HOME=/home/.local/share",
                                      "XDG_CACHE_HOME=/home/.cache", "XDG_STATE_HOME=/home/.local/state",
                                      "XDG_RUNTIME_DIR=/runtime", "TMPDIR=/tmp"}) {
