@@ -111,13 +111,9 @@ TEST(OrderCheck, AgreesWithTheServersVerdicts)
 // answer leaves out blank lines and folds long ones.
 std::set<long> ServerFlaggedLines(const std::vector<std::string>& lines, const fs::path& answer)
 {
-    const auto squash = [](const std::string& text) {
-        std::string squashed;
-        for (char c : text) {
-            if (c != ' ' && c != '\t')
-                squashed += c;
-        }
-        return squashed;
+    const auto squash = [](std::string text) {
+        std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
+        return text;
     };
     std::set<long> flagged;
     std::size_t at = 0;

@@ -178,7 +178,6 @@ TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
 // Men by race (LEAD, VIKI, BARB, GNOM from 0) and skills (COMB, SAIL, MINI from 0) by position.
 TEST_F(OrdersInWorldTest, StudyBeyondWhatItsRacesMayLearn)
 {
-    map.StudyLimits.Set("LEAD", {5, {}});
     map.StudyLimits.Set("VIKI", {2, {{"SAIL", 3}, {"COMB", 3}}});
     map.StudyLimits.Set("BARB", {2, {{"COMB", 3}}});
     struct StudyRow
@@ -199,8 +198,6 @@ TEST_F(OrdersInWorldTest, StudyBeyondWhatItsRacesMayLearn)
          {"2: STUDY: Race limit: SAIL is at level 3, the limit for BARB."}},
         {{{1, 2}, {3, 1}}, {0, 180}, "study comb", {}},  // how far gnomes may study, no report said
         {{}, {0, 180}, "study comb", {}},
-        {{{0, 1}}, {0, 300}, "study comb", {}},
-        {{{0, 1}}, {0, 450}, "study comb", {"1: STUDY: Race limit: COMB is at level 5, the limit for LEAD."}},
         {{{1, 2}}, {0, 180}, "study bogus\nform 1\n  study comb\nend\nturn\n  study comb\nendturn", {}},
     };
     for (const StudyRow& row : rows) {

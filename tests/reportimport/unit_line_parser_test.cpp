@@ -3,6 +3,7 @@
 #include "reportimport/unit_line_parser.h"
 #include "workspace/workspace.h"
 
+#include "support/record_builders.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -21,15 +22,10 @@ protected:
         , parser(ws.ForImport(), ui)
     {
         ws.Settings.FactionNo = 3;
-        AddFaction(3, "Red Riders");
+        ws.Factions.Add(testing::NewFaction(3, "Red Riders"));
         ws.LoadKeywordLists();  // the race table
         ws.EquipmentList.AddKey("SWOR", "sword", "swords");
         cell = ws.Map.EnsureCell(0, 4, 6);
-    }
-
-    void AddFaction(int number, const char* name)
-    {
-        ws.Factions.Add(std::make_unique<TFaction>(TFaction{.Number = number, .Name = name}));
     }
 
     const TUnit& Parse(const char* line, int code = kCodeUnitStar, int structure = -1, int turn = 7)
@@ -82,7 +78,7 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNam
     EXPECT_TRUE(unit.Troops.empty() && unit.Equipment.empty());
     EXPECT_TRUE(ui.shown.empty());
 
-    AddFaction(8, "The Vanguard");
+    ws.Factions.Add(testing::NewFaction(8, "The Vanguard"));
     const TUnit& vanguard = Parse("- Scout (6), holding, The Vanguard (8), revealing, 2 vikings [VIKI].",
                                   kCodeUnitDash);
     EXPECT_EQ(std::tuple(vanguard.Faction, vanguard.Flags, vanguard.MenCount()), std::tuple(8, kFlagHolding, 2))
