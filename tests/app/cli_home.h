@@ -56,12 +56,6 @@ protected:
         return run;
     }
 
-    /// Imports the sample report of `turn` as faction 7, which it is.
-    void ImportSample(int turn = 14, const TempDir* in = nullptr) const
-    {
-        Expect({{{"import", "--faction", "7", SampleReport(turn)}}}, in);
-    }
-
     /// Marks the map database as written by a newer version, which this one refuses; returns it.
     std::string RefuseMap() const
     {

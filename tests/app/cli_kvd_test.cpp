@@ -9,7 +9,7 @@ namespace {
 class CliKvdTest : public testing::CliHome
 {
 protected:
-    void SetUp() override { ImportSample(); }
+    void SetUp() override { Expect({{{"import", "--faction", "7", testing::SampleReport(14)}}}); }
 
     testing::TempDir theirs;
 };

@@ -12,7 +12,6 @@
 #include <string>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace korvane {
 namespace {
@@ -20,17 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
-unsigned Mode(const std::string& file)
-{
-    struct stat info = {};
-    return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
-}
-
 TEST(AtomicFileStream, CommitWritesEveryByteKeepingPermissionsAndAbortOrDropKeepsOldFile)
 {
     TempDir dir;
     const std::string file = dir.Write("big.bmp", "old");
-    ::chmod(file.c_str(), 0640);
+    fs::permissions(file, fs::perms(0640));
     {
         AtomicFileStream aborted(file), dropped(file);
         ASSERT_TRUE(aborted.Open() && dropped.Open());
@@ -56,7 +49,7 @@ TEST(AtomicFileStream, CommitWritesEveryByteKeepingPermissionsAndAbortOrDropKeep
     ASSERT_TRUE(stream.Commit());
     EXPECT_TRUE(dir.Read("big.bmp") == expected);
     EXPECT_EQ(dir.FileCount(), 1) << "no temporary file stays";
-    EXPECT_EQ(Mode(file), 0640u);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
 }
 
 // A player may keep Map.Dat elsewhere (a synchronised folder) and link to it from the data folder.
@@ -64,7 +57,7 @@ TEST(AtomicFileStream, SymbolicLinksKeepPointingAtTheReplacedOrCreatedFile)
 {
     TempDir dir;
     const std::string target = dir.Write("elsewhere/Map.Dat", "old");
-    ::chmod(target.c_str(), 0640);
+    fs::permissions(target, fs::perms(0640));
     fs::create_symlink("elsewhere/Map.Dat", dir.File("Map.Dat"));
     fs::create_symlink(dir.File("Map.Dat"), dir.File("Second.Dat"));  // a link to the link
     dir.Write("elsewhere/Map.Dat.tmp123", "left behind");  // by a killed run: neither written nor renamed
@@ -74,7 +67,7 @@ TEST(AtomicFileStream, SymbolicLinksKeepPointingAtTheReplacedOrCreatedFile)
         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.File("Second.Dat"))));
         EXPECT_EQ(fs::read_symlink(dir.File("Map.Dat")), fs::path("elsewhere/Map.Dat")) << "still a link, unchanged";
         EXPECT_EQ(dir.Read("elsewhere/Map.Dat"), std::string("new from ") + name);
-        EXPECT_EQ(Mode(target), 0640u) << "the permissions of the file linked to";
+        EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640)) << "the permissions of the file linked to";
         EXPECT_EQ(dir.FileCount(), 3) << "no temporary beside the links";
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("elsewhere")), fs::directory_iterator()), 2);
         EXPECT_EQ(dir.Read("elsewhere/Map.Dat.tmp123"), "left behind");
