@@ -107,8 +107,7 @@ TEST(OrderCheck, AgreesWithTheServersVerdicts)
     ExpectVerdicts(units);
 }
 
-// The lines the server flags in its answer: each refused line comes after its messages. The
-// answer leaves out blank lines and folds long ones.
+// The lines the server refuses: each after its messages; blank lines left out, long ones folded.
 std::set<long> ServerFlaggedLines(const std::vector<std::string>& lines, const fs::path& answer)
 {
     const auto squash = [](std::string text) {

@@ -96,8 +96,7 @@ struct Row
 TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
 {
     const Row rows[] = {
-        // GIVE, TEACH and ATTACK to a unit shown in another hex; not for one here, of any
-        // faction, formed this month, given nothing (0), unknown or not shown this turn.
+        // GIVE, TEACH, ATTACK to a unit elsewhere; not to one here, new, 0, unknown or not shown.
         {10, "give 12 1 horse", {"1: GIVE: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2)."}},
         {10, "give 11 1 horse\ngive 20 1 horse\ngive new 1 1 horse\ngive faction 4 new 1 1 horse", {}},
         {10, "give 0 1 horse\ngive 99 1 horse\ngive 40 1 horse\n", {}},
@@ -111,8 +110,7 @@ TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
          {"2: GIVE: Not in the same hex: unit 12 is in (4,2) this turn, not in (2,2)."}},
         {10, "turn\n  give 12 1 horse\nendturn", {}},  // a later month: units will have moved
         {40, "give 10 1 horse", {}},  // the giver itself is not shown this turn
-        // More than held: men, items and silver by any name; exactly what is held, ALL, a
-        // CLAIM of the month (wherever it stands) and a unit whose items are unknown pass.
+        // More than held, by any name; what is held, ALL, a CLAIM and unknown items pass.
         {10,
          "give 11 5 HORS\nsell 2 leaders\ngive 11 1 wood",
          {"1: GIVE: More than held: 5 HORS, but the unit holds 4.",
@@ -126,8 +124,7 @@ TEST_F(OrdersInWorldTest, EachWarningAndItsTwin)
          {"3: SELL: More than held: 151 silver, but the unit holds 100 and receives 50."}},
         {11, "give 10 1 horse", {}},
         {10, "form 1\n  give 10 1 horse\nend", {}},  // a new unit holds what it is given first
-        // MOVE and ADVANCE followed step by step: into the ocean and off the top row warn;
-        // an unknown hex, a step west of column 0 (the world wraps) and IN end the trail.
+        // Into the ocean, off the top row; an unknown hex, west of column 0 (wraps) and IN end the trail.
         {10, "move n", {"1: MOVE: Into the ocean: n from (2,2) enters the ocean at (2,0); only SAIL crosses it."}},
         {10, "advance ne n", {"1: ADVANCE: Off the map: n from (3,1) leaves the map."}},
         {10, "@move p ne", {}},
@@ -157,8 +154,7 @@ TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
               }));
     EXPECT_EQ(CheckOrdersInWorld(file, map, settings, vocabulary)[3].Problem.Severity, OrderSeverity::Error);
 
-    // What the player's other units in the hex give counts before a unit gives or sells: in a
-    // file their lines, in one unit's orders those kept for the others; GIVE ALL without limit.
+    // What the player's other units here give counts: from the file, or from their kept orders.
     EXPECT_EQ(FileProblems("unit 10\nsell 9 horses\nsell 10 horses\nunit 11\ngive 10 5 horses\n"),
               std::vector<std::string>{"10 3: SELL: More than held: 10 horses, but the unit holds 4 and receives 5."});
     EXPECT_EQ(FileProblems("unit 11\ngive 10 all horses\nunit 10\nsell 99 horses\n"), std::vector<std::string>{});
@@ -166,8 +162,7 @@ TEST_F(OrdersInWorldTest, FileNamesUnitsNotYoursAndEachProblemsUnit)
     EXPECT_EQ(UnitWarnings(10, "sell 6 horses\nsell 7 horses"),
               std::vector<std::string>{"2: SELL: More than held: 7 horses, but the unit holds 4 and receives 2."});
 
-    // A map that shows none of the player's units cannot tell theirs from the others'; and one
-    // checked with the game's names alone knows no unit's items.
+    // No own unit shown: none is told apart; with the game's names alone, no unit's items are known.
     settings.FactionNo = 8;
     EXPECT_EQ(FileProblems(file).size(), 1u);
     settings.FactionNo = kOwn;

@@ -21,8 +21,7 @@ class OrdersFileTest : public ::testing::Test
 protected:
     OrdersFileTest() { settings.FactionNo = 12, settings.CurrentTurn = 7; }
 
-    /// A unit shown in a hex; with `record`, the map's unit list has it too, with `orders`: that
-    /// record is returned.
+    /// A unit shown in a hex; with `record` the map's unit list has it too, with `orders`, and it is returned.
     TUnit* Place(int level, int x, int y, int terrain, int number, int faction, int turn, bool record,
                  std::vector<std::string> orders = {})
     {
@@ -58,9 +57,7 @@ protected:
 
 TEST_F(OrdersFileTest, OwnUnitsOfTheTurnHexByHexInRows)
 {
-    // In the same hex: two own units, one without orders, placed in descending number; a
-    // stale own unit; another faction's unit. Alone in hexes: another faction's unit, and an
-    // own unit that the map's unit list no longer has.
+    // Own units in descending number, one stale, another faction's; alone: another's, one without a record.
     Place(0, 2, 4, kForest, 31, 12, 7, true);
     Place(0, 2, 4, kForest, 17, 12, 7, true, {"work", "  give 31 10 silver  ", "; scouts next turn"});
     Place(0, 2, 4, kForest, 8, 12, 6, true, {"study combat"});
