@@ -27,13 +27,6 @@ protected:
         return settings;
     }
 
-    std::vector<std::string> FileLines() const
-    {
-        std::vector<std::string> lines;
-        ReadTextLines(dir.File("ATLANTIS.INI"), lines);
-        return lines;
-    }
-
     TempDir dir;
 };
 
@@ -50,7 +43,7 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsWrittenInSectionOrderAndAHomeOnlyOn
     s.HintDelay = 7;
     s.StartX = 12;
     ASSERT_TRUE(s.WriteSettings());
-    const auto lines = FileLines();
+    const auto lines = SplitLines(dir.Read("ATLANTIS.INI"));
     std::vector<std::string> sections;
     std::copy_if(lines.begin(), lines.end(), std::back_inserter(sections),
                  [](const std::string& line) { return !line.empty() && line[0] == '['; });
@@ -105,7 +98,7 @@ TEST_F(SettingsTest, WriteKeepsUnknownLinesAndUnchangedFoldersAndAddsNoTurnDir)
     s.FactionNo = 42;
     s.MapDir = "/maps";
     ASSERT_TRUE(s.WriteSettings());
-    const auto lines = FileLines();
+    const auto lines = SplitLines(dir.Read("ATLANTIS.INI"));
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 4),
               (std::vector<std::string>{"; the player's own comment", "[Faction]", "FacPoints=3,2,0", "Mine=keep me"}));

@@ -1,7 +1,6 @@
 // Dropped files told apart by what they hold, and the order they are taken in.
 #include "workspace/dropped_files.h"
 
-#include "combat/battle_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +16,6 @@ std::string Report(const char* date)
 TEST(DroppedFiles, AreToldApartByContentNotByNameAndReportsComeFirstInTurnOrder)
 {
     testing::TempDir dir;
-    BattleSetup battle;
-    battle.Left.resize(1);
-    ASSERT_TRUE(SaveBattleFile(dir.File("battle.txt"), battle));
     const struct
     {
         std::string file;
@@ -27,7 +23,7 @@ TEST(DroppedFiles, AreToldApartByContentNotByNameAndReportsComeFirstInTurnOrder)
     } cases[] = {
         // A mailer's blank lines before the heading do not hide a report.
         {dir.Write("a.kvd", "\n\n" + Report("March, Year 2")), DroppedKind::TurnReport},
-        {dir.File("battle.txt"), DroppedKind::BattleFile},
+        {dir.Write("battle.txt", "VERSION,2.31\r\nN,Y\r\n1\r\n12,Cavalry,25,N,3\r\n0\r\n"), DroppedKind::BattleFile},
         {dir.Write("map.btl", "VERSION,2.31\r\n0,10,12,Plain,,Ilt,0,0\r\n"), DroppedKind::ExchangeFile},
         {dir.Write("old.dat", "0,10,12\n1,3,4\n"), DroppedKind::ExchangeFile},
         {dir.Write("players", "The Guardsmen (1), nobody@example.org\n  and more\nRiders (3), x@y\n"),

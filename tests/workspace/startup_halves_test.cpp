@@ -29,7 +29,6 @@ protected:
     // A data folder as a session leaves it: a report imported and saved, orders given, the session closed.
     StartupHalvesTest()
     {
-        fs::create_directory(dir.File("DATA"));
         Workspace first{dir.Path()};
         first.Open(ui);
         first.Settings.FactionNo = 7;
