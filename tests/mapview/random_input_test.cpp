@@ -154,10 +154,10 @@ public:
         window_ = &window;
         ending_ = false;
         mark_ = clock_.elapsed();
-        Timer(0)->start();
+        QTimer first;
+        QObject::connect(&first, &QTimer::timeout, [this] { Tick(0); });
+        first.start();
         loop_.exec();
-        for (const auto& timer : timers_)
-            timer->stop();
     }
 
     std::vector<std::string> failures;
@@ -367,15 +367,6 @@ private:
             QApplication::sendEvent(window_, &drop);
     }
 
-    QTimer* Timer(int depth)
-    {
-        while (static_cast<int>(timers_.size()) <= depth) {
-            auto& timer = timers_.emplace_back(std::make_unique<QTimer>());
-            QObject::connect(timer.get(), &QTimer::timeout, [this, level = int(timers_.size()) - 1] { Tick(level); });
-        }
-        return timers_[depth].get();
-    }
-
     void Fail(const std::string& what)
     {
         failures.push_back(what + " at " + random_.Where());
@@ -402,14 +393,14 @@ private:
                 name != scratch.filename() && name.rfind(scratch.filename(), 0) == 0 && strays_.insert(name).second)
                 Fail("written outside the scratch folder: " + entry.path().string());
         ending_ = ending_ || random_.Done() || !window_ || !window_->isVisible();
-        QTimer* deeper = Timer(depth + 1);
-        deeper->start();
+        QTimer deeper;  // plays in the event loops this step opens: a timer does not fire inside its own handler
+        QObject::connect(&deeper, &QTimer::timeout, [this, depth] { Tick(depth + 1); });
+        deeper.start();
         const int outerDepth = std::exchange(depth_, depth);
         const QPointer<QWidget> outerTarget = target_;
         ending_ ? Close() : Step();
         depth_ = outerDepth;
         target_ = outerTarget;
-        deeper->stop();
         CheckTime("during");
     }
 
@@ -607,7 +598,6 @@ private:
     const FilePools& pools_;
     QPointer<QWidget> window_;
     QPointer<QWidget> target_;
-    std::vector<std::unique_ptr<QTimer>> timers_;
     QEventLoop loop_;
     int depth_ = 0;
     bool ending_ = false;
