@@ -57,10 +57,7 @@ TEST_F(CliKvdTest, WrongUseAndRefusedFilesChangeNothing)
             {{"export-kvd", "--gate", "x.KVD"}, 2},
             {{"import-kvd", "--confirmed", "--unconfirmed", "x.KVD"}, 2},
             {{"import-kvd", "a.KVD", "b.KVD"}, 2},
-            {{"export-kvd", "--rect", "9,0,3,5", home.File("x.KVD")},
-             1,
-             {},
-             {"Errr, I think you want to make Left <= Right."}},
+            {{"export-kvd", "--rect", "9,0,3,5", home.File("x.KVD")}, 1, {}, {"make Left <= Right."}},
             {{"import-kvd", home.File("none.KVD")}, 1, {"Import file not found"}},
             {{"import-kvd", newer}, 1}});
     EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
