@@ -33,7 +33,7 @@ protected:
 };
 
 // Every box typed with its own number, so a box wired to a wrong field shows in the line.
-TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
+TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnFieldCancelKeepsTheUnitAndDescriptionsCannotBreakAFileLine)
 {
     EXPECT_EQ(Text("txtUnitID"), "-1") << "a new unit";
     Enter({{"txtUnitID", "4711"}, {"txtQty", "25"}, {"lstDesc", "  Heavy Cavalry  "}});
@@ -51,10 +51,7 @@ TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnField)
     TCombatUnit copy;  // shown again, the same line comes back out unchanged
     TfrmCombatUnit(unit, nullptr).StoreUnit(copy);
     EXPECT_EQ(copy.ToLine(), unit.ToLine());
-}
 
-TEST_F(CombatUnitDialog, CancelKeepsTheUnitNumbersAreLenientAndDescriptionsCannotBreakAFileLine)
-{
     unit.FromLine("12,Ogre's band,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1");
     const std::string before = unit.ToLine();
     Reopen();

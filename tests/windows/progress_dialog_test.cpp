@@ -33,20 +33,19 @@ protected:
     QWidget owner;
 };
 
-TEST_F(ProgressDialogTest, QuickWorkShowsNothingAndFinishedWorkClosesTheDialog)
+TEST_F(ProgressDialogTest, QuickWorkShowsNothingLongWorkShowsTheDialogAndEveryWayOfCancellingStopsIt)
 {
     {
         ProgressDialog quick(&owner, "Importing ...");
         EXPECT_EQ(Run(quick, 2000, 2000, 0), std::pair(false, 2001));
     }
-    ProgressDialog slow(&owner, "Exporting ...", 0ms);
-    EXPECT_EQ(Run(slow, 100, 99, 1), std::pair(true, 100));
-    EXPECT_TRUE(slow.Step(100, 100));
-    EXPECT_FALSE(Dialog()->isVisible());
-}
+    {
+        ProgressDialog slow(&owner, "Exporting ...", 0ms);
+        EXPECT_EQ(Run(slow, 100, 99, 1), std::pair(true, 100));
+        EXPECT_TRUE(slow.Step(100, 100));
+        EXPECT_FALSE(Dialog()->isVisible()) << "finished work closes it";
+    }
 
-TEST_F(ProgressDialogTest, LongWorkShowsTheDialogAndEveryWayOfCancellingStopsIt)
-{
     const std::pair<const char*, std::function<void(QProgressDialog&)>> ways[] = {
         {"the Cancel button",
          [](QProgressDialog& d) { QTest::mouseClick(testing::Child(d, "cmdCancel"), Qt::LeftButton); }},
