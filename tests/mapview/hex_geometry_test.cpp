@@ -1,5 +1,4 @@
 // Hex sizes, the hit test, the viewport's moves and zooms, and wheel deltas summed to notches.
-#include "core/settings.h"
 #include "mapview/render/hex_geometry.h"
 #include "mapview/render/hex_painter.h"
 #include "mapview/render/map_viewport.h"
@@ -39,7 +38,6 @@ TEST(HexGeometryTest, SizesOfEveryZoomRoundingAndPointInHexBox)
         const HexGeometry hex = HexGeometry::ForZoom(zoom);
         EXPECT_EQ(std::tuple(hex.S, hex.C, hex.Hh, hex.BoxWidth(), hex.BoxHeight()), sizes[zoom - 1])
             << "zoom " << zoom << ": S, C, Hh, box width and height";
-        EXPECT_EQ(BarPositionOfZoom(zoom), 11 - zoom);
     }
     EXPECT_EQ(std::tuple(RoundHalfEven(3.5), RoundHalfEven(6.5), RoundHalfEven(-2.5), RoundHalfEven(2.4999)),
               std::tuple(4, 6, -2, 2));
@@ -91,29 +89,6 @@ TEST(ViewportTest, HitTestFindsTheHexUnderThePointerOnEdgesAndEveryPixelOfATallV
         }
         EXPECT_EQ(wrong, 0) << "zoom " << zoom << ": points inside a hex that hit none or another";
     }
-}
-
-TEST(ViewportTest, CentringJumpingAndHome)
-{
-    MapViewport view = View(5, 0, 0, 900, 520);
-    EXPECT_EQ(std::tuple(view.ViewCols, view.ViewRows), std::tuple(900 / 45 + 1, 2 * 10 + 1));
-    CentreOnHex(view, 0, 16);
-    EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(0, 16 - view.ViewRows / 2)) << "column 0 shows";
-    CentreOnHex(view, 100, 60);
-    EXPECT_EQ(std::tuple(view.ViewLeft, view.ViewTop), std::tuple(100 - view.ViewCols / 2, 60 - view.ViewRows / 2));
-    EXPECT_FALSE(MoveToHex(view, -1, 10, 1) || MoveToHex(view, 5, 193, 1));
-    EXPECT_EQ(std::tuple(view.ViewLevel, view.ViewLeft), std::tuple(0, 100 - view.ViewCols / 2));
-    EXPECT_TRUE(MoveToHex(view, 20, 30, 1));
-    EXPECT_EQ(std::tuple(view.ViewLevel, view.ViewLeft), std::tuple(1, 20 - view.ViewCols / 2));
-
-    view = View(3, 170, 80, 600, 400);
-    TrecINI settings("/nonexistent");
-    view.ViewLevel = 1;
-    SaveHome(view, settings);
-    MapViewport home;
-    GoHome(home, settings, 600, 400);
-    EXPECT_EQ(std::tuple(home.ViewLeft, home.ViewTop, home.ViewLevel, home.Zoom, home.ViewCols),
-              std::tuple(170, 80, 1, 3, view.ViewCols));
 }
 
 TEST(ViewportTest, ZoomKeepsThePlaceOrTheHexUnderThePointerAndStaysInsideTheScrollRanges)
