@@ -113,16 +113,13 @@ void CheckHoldsTextsAndReusesItsRoom()
     EXPECT_EQ(text.Str(), "again");
 }
 
-TEST(CompactText, HoldsTextsAndReusesItsRoom)
+TEST(CompactAndShortText, HoldTextsAndReuseTheirRoom)
 {
     CheckHoldsTextsAndReusesItsRoom<CompactText>();
-}
-TEST(ShortText, HoldsTextsAndReusesItsRoom)
-{
     CheckHoldsTextsAndReusesItsRoom<ShortText>();
 }
 
-TEST(SparseTexts, EachTextOnItsOwnAndCopiedWhole)
+TEST(SparseTextsAndLines, EachTextOnItsOwnCopiedWholeAndLinesReadAsTheirVector)
 {
     SparseTexts<3> texts;
     texts.Set(1, "middle");
@@ -136,17 +133,14 @@ TEST(SparseTexts, EachTextOnItsOwnAndCopiedWhole)
               std::vector<std::string_view>({"", "middle", "last"}));
     copy = texts;
     EXPECT_EQ(copy.Get(1), "");
-}
 
-TEST(SparseLines, ReadAsTheirVectorWhetherHeldOrNot)
-{
     SparseLines lines;
     EXPECT_TRUE(lines.View().empty());
     lines.push_back("WORK");
-    SparseLines copy = lines;
+    SparseLines copied = lines;
     lines = {"MOVE N", "STUDY COMB"};
     EXPECT_EQ(lines, (std::vector<std::string>{"MOVE N", "STUDY COMB"}));
-    EXPECT_EQ(copy, std::vector<std::string>{"WORK"});
+    EXPECT_EQ(copied, std::vector<std::string>{"WORK"});
     lines.clear();
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), std::vector<std::string>{});
 }

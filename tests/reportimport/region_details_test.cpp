@@ -78,7 +78,7 @@ TEST_F(RegionDetailsTest, ExitsConfirmNeighboursAndUnderworldOnesOpenPassagesThr
     EXPECT_EQ(std::tuple(map.Cell(1, 0, 0)->Terrain, map.Cell(1, 0, 4)->Pathway[0]), std::tuple(solid, true));
 }
 
-TEST_F(RegionDetailsTest, Structures)
+TEST_F(RegionDetailsTest, StructuresShaftsAndLairs)
 {
     TMapCell& cell = Cell(0, 2, 2);
     using R = std::pair<const char*, int>;
@@ -96,11 +96,8 @@ TEST_F(RegionDetailsTest, Structures)
     ParseStructure(map, cell, "+ Red Keep [3] : Castle.");
     EXPECT_EQ(std::tuple(cell.Structures.Count(), at(3)->Name), std::tuple(4, "Red Keep"))
         << "a number seen again replaces the structure";
-}
 
-TEST_F(RegionDetailsTest, ShaftsAndLairsByNameOrType)
-{
-    TMapCell& cell = Cell(0, 2, 2);
+    // Shafts and lairs, by name or type.
     ParseStructure(map, cell, "+ Dummy [1] : Shaft, contains an inner location.");
     EXPECT_EQ(cell.Shaft, "Shaft");
     ParseStructure(map, cell, "+ Cave [2] : Lair, closed to player units.");
