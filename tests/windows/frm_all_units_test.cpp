@@ -71,20 +71,6 @@ TEST_F(AllUnitsWindow, ListsEveryUnitChoosesTheFirstLeadsToItsHexAndAllAndMineSw
     EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
 }
 
-TEST_F(AllUnitsWindow, LongNumbersLeadToTheirOwnFactionUnitAndHex)
-{
-    // Faction 12345 is what the first five characters of 123456's line would name.
-    AddFaction(12345, "Near Folk", kRed);
-    AddFaction(123456, "Far Folk", kBlue);
-    ws.Map.UnitFileList.Add(std::make_unique<TUnit>(AddUnit(0, 40, 20, 1234567, 123456, "Wanderers", "VIKI", 4)));
-    Open().show();
-    Factions()->setCurrentIndex(Factions()->findText("123456- Far Folk"));
-    EXPECT_EQ(std::tuple(LineTexts(Units()).size(), window->SelectedUnit(), testing::LinePixel(Units(), 0, 3)),
-              std::tuple(1u, Record(1234567), QColor(Qt::blue)));
-    Get("cmdShowHex")->click();
-    EXPECT_EQ(shown, (std::vector<Place>{{0, 40, 20}}));
-}
-
 TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
 {
     Open();
