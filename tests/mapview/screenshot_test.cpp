@@ -1,14 +1,14 @@
 // Pictures of the main window: taken once its map is painted, and nothing else written.
-#include "mapview/windows/screenshot.h"
-
-#include "mapview/main_window_fixture.h"
 #include "support/cli_run.h"
+#include "support/temp_dir.h"
 
 #include <QImage>
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <map>
-#include <optional>
 
 namespace korvane::testing {
 namespace {
@@ -70,25 +70,6 @@ TEST(Screenshot, WindowProgramSavesThePictureAtEveryScaleWritesNoFileOfTheSessio
     EXPECT_NE(refused.err.find("more recent version"), std::string::npos) << refused.err;
     EXPECT_EQ(home.Read("DATA/Map.Dat"), map);
     EXPECT_FALSE(Picture("empty.png").isNull());
-}
-
-TEST_F(MainWindowTest, ScreenshotWaitsForTheFirstPaintOrGivesUpWaiting)
-{
-    std::optional<bool> saved, late;
-    CaptureAfterFirstPaint(window, home.File("shown.png"), [&saved](bool ok) { saved = ok; });
-    QTest::qWait(20);
-    EXPECT_FALSE(saved.has_value()) << "not shown, not painted";
-    window.show();
-    QTRY_VERIFY(saved.has_value());
-    EXPECT_TRUE(*saved);
-    EXPECT_FALSE(QImage(QString::fromStdString(home.File("shown.png"))).isNull());
-
-    // A window that is never painted is taken all the same once patience runs out.
-    TfrmMAP hidden(workspace, ui);
-    CaptureAfterFirstPaint(
-        hidden, home.File("hidden.png"), [&late](bool ok) { late = ok; }, 50);
-    QTRY_VERIFY(late.has_value());
-    EXPECT_TRUE(*late);
 }
 
 }  // namespace
