@@ -3,7 +3,6 @@
 #include "orders/order_check.h"
 #include "orders/order_vocabulary.h"
 
-#include "core/key_string_list.h"
 #include "core/line_reader.h"
 #include "core/text_helpers.h"
 #include "orders/order_check_sample.h"
@@ -177,24 +176,6 @@ TEST(OrderCheck, ChecksOneUnitsLines)
     EXPECT_EQ(problems[1], (OrderProblem{4, OrderSeverity::Error, "TURN: without ENDTURN"}));
     EXPECT_EQ(problems[2], (OrderProblem{3, OrderSeverity::Error, "FORM: without END."}));
     EXPECT_TRUE(CheckUnitOrders("turn\nwork\nendturn\n", Standard()).empty());
-}
-
-// Names the player's reports taught count as items and skills.
-TEST(OrderCheck, LearnsNamesFromTheReportsKeywordLists)
-{
-    const std::string orders = "produce 5 dragonbone\nbuy 2 goblins\ngive 7 all goblins except 1\nstudy rune_lore\n"
-                               "cast rune_lore\ntransport 7 1 goblin\n";
-    EXPECT_EQ(CheckUnitOrders(orders, Standard()).size(), 5u);
-    TKeyStringList skills, troops, equipment;
-    skills.AddKey("RUNE", "rune lore", "");
-    troops.AddKey("GOBL", "goblin", "goblins");
-    equipment.AddKey("DRBO", "dragonbone", "dragonbones");
-    OrderVocabulary learned = OrderVocabulary::Standard();
-    learned.AddKeywordLists(skills, troops, equipment);
-    const auto problems = CheckUnitOrders(orders, learned);
-    ASSERT_EQ(problems.size(), 2u);  // the study is still a second month-long order; men stay
-    EXPECT_EQ(problems[0].Line, 4);
-    EXPECT_EQ(problems[1].Message, "TRANSPORT: Invalid item 'goblin'.");
 }
 
 // The built-in vocabulary holds every name the server accepts.
