@@ -81,8 +81,7 @@ TEST(SmallVector, GrowsFromItsOwnEntriesAndReservesExactly)
     EXPECT_EQ(reserved.capacity(), 7u);
 }
 
-// Both kinds of text alike: every length around the room inside, copied, moved, and a text
-// made shorter and longer again in the room it has.
+// Every length around the room inside, copied, moved, and made shorter and longer in the room it has.
 template <typename Text>
 void CheckHoldsTextsAndReusesItsRoom()
 {

@@ -1,5 +1,4 @@
-// Line reading with every line end, what each load says of a missing or unreadable file,
-// atomic replacement, and file-name joining.
+// Line reading, what each load says of a missing or unreadable file, atomic replacement, file names.
 #include "combat/battle_file.h"
 #include "core/atomic_file.h"
 #include "core/file_names.h"
@@ -71,8 +70,7 @@ TEST(LineReader, TakesEveryLineEndAlikeWhereverItFallsKeepsNulBytesAndFailsOnARe
     EXPECT_TRUE(lines.empty());
 }
 
-// Callers tell "there is none" from "it is there but unreadable" by the answer alone: an
-// unreadable file taken for a missing one would be written over and lost.
+// An unreadable file taken for a missing one would be written over and lost: the answer tells them apart.
 TEST(FileLoads, SayWhetherTheFileIsMissingOrUnreadableAndNameIt)
 {
     TempDir dir;

@@ -1,5 +1,4 @@
-// The orders check against the game server's own checker: a table of its verdicts, a large
-// random orders file run through the server itself, and the check of one unit's lines.
+// The orders check against the game server's verdicts, on a table and on a large random file.
 #include "orders/order_check.h"
 #include "orders/order_vocabulary.h"
 

@@ -1,5 +1,4 @@
-// The orders file for the game server (layout byte for byte, its units, a failed write), and
-// the search for a hex whose own units still lack complete orders.
+// The orders file for the game server, byte for byte, and the search for hexes lacking orders.
 #include "orders/missing_orders.h"
 #include "orders/orders_file.h"
 

@@ -146,9 +146,9 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrderAndLoadsThemBack)
     Workspace loaded(dir.Path());
     loaded.Settings.CurrentTurn = 12;
     ASSERT_TRUE(LoadHexUnits(loaded.Map, dir.Path(), loaded.Settings));
-    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 2, 0)->Units), (Ints{3, 7}));
-    EXPECT_EQ(Numbers(loaded.Map.Cell(1, 0, 2)->Units), Ints{50});
-    EXPECT_EQ(Numbers(loaded.Map.Cell(0, 0, 4)->Units), Ints{9});
+    EXPECT_EQ(std::tuple(Numbers(loaded.Map.Cell(0, 2, 0)->Units), Numbers(loaded.Map.Cell(1, 0, 2)->Units),
+                         Numbers(loaded.Map.Cell(0, 0, 4)->Units)),
+              std::tuple(Ints{3, 7}, Ints{50}, Ints{9}));
     EXPECT_EQ(loaded.Map.CellCount(), 3);
     EXPECT_EQ(loaded.Map.UnitFileList.Count(), 0) << "hex units go to the cells only";
     loaded.Settings.CurrentTurn = 13;
@@ -207,8 +207,7 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersAndATurnWithoutUnitsEmptiesHex
         EXPECT_EQ(std::tuple(unit.Seen, unit.LastLevel, unit.LastX, unit.LastY), std::tuple(true, level, x, y))
             << number;
     }
-    EXPECT_EQ(units.Find(1)->Orders, (std::vector<std::string>{"WORK"}));
-    EXPECT_EQ(units.Find(3)->Orders, (std::vector<std::string>{"STUDY COMB"}));
+    EXPECT_EQ(std::tuple(units.Find(1)->Orders, units.Find(3)->Orders), std::tuple(Lines{"WORK"}, Lines{"STUDY COMB"}));
 
     // Turn 6 has no hex unit file; own records from turn 9 say nothing of an earlier turn.
     ws.StepToTurn(6, ui);
@@ -225,14 +224,14 @@ TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
     WriteTurn4();
     std::filesystem::create_directory(dir.File("Ords0004.dat"));
     ws.StepToTurn(4, ui);
-    EXPECT_EQ(Warnings(), (std::vector<std::string>{"Error loading saved orders for turn 4"}));
+    EXPECT_EQ(Warnings(), Lines{"Error loading saved orders for turn 4"});
     EXPECT_TRUE(ws.Refused.Contains(dir.File("Ords0004.dat"))) << "its orders must not be written over";
 
     // A hex unit file that is there but cannot be read says nothing about who is gone.
     ui.shown.clear();
     std::filesystem::create_directory(dir.File("Units0007.dat"));
     ws.StepToTurn(7, ui);
-    EXPECT_EQ(Warnings(), (std::vector<std::string>{"Error loading saved units for turn 7"}));
+    EXPECT_EQ(Warnings(), Lines{"Error loading saved units for turn 7"});
     EXPECT_EQ(Numbers(ws.Map.UnitFileList), (Ints{1, 2, 3, 10}));
     EXPECT_TRUE(ws.Refused.Contains(dir.File("Units0007.dat")));
 }
