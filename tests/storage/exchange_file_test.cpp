@@ -67,7 +67,7 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(ExchangeFileTest, ExportWalksColumnsThenRowsAndLeavesBlankHexesOut)
+TEST_F(ExchangeFileTest, ExportWalksColumnsThenRowsLeavesBlankHexesOutAndEachOptionAddsItsDetails)
 {
     map.EnsureCell(0, 12, 20)->Terrain = 1;
     map.EnsureCell(0, 10, 22)->Terrain = 2;
@@ -84,10 +84,8 @@ TEST_F(ExchangeFileTest, ExportWalksColumnsThenRowsAndLeavesBlankHexesOut)
                   + "0,10,20,0,Unknown,Unknown,-1,,5,,0,,,,-1,-1,1,,,,0,0,0\r\n"
                     "0,10,22,2,Unknown,Unknown,-1,,0,,0,,,,-1,-1,1,,,,0,0,0\r\n"
                     "0,12,20,1,Unknown,Unknown,-1,,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
-}
 
-TEST_F(ExchangeFileTest, EachOptionAddsItsDetails)
-{
+    map.Clear();
     KnownCell(map, 0, 10, 20).Comments = "two, words";  // a comma would start a new field
     const std::string a = "0,10,20,3,Elder,Lavan,7,", b = "high elves,10432,17,0,", c = ",,,1,0,1";
     for (const auto& [options, line] : std::vector<std::pair<std::uint32_t, std::string>>{

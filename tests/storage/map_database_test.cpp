@@ -46,9 +46,16 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(MapDatabaseTest, SaveLoadSaveIsByteIdenticalKeepsANoteOnAnUnexploredHexAndNoBlankCell)
+TEST_F(MapDatabaseTest, SaveLoadSaveIsByteIdenticalTrimsTextsAndKeepsANoteOnAnUnexploredHexButNoBlankCell)
 {
-    KnownCell(ws.Map, 0, 0, 0);
+    TMapCell& known = KnownCell(ws.Map, 0, 0, 0);
+    known.Comments = "  north, then east  ";
+    known.Other = "a\r\nb";
+    known.Note2 = std::string(3000, 'x');
+    known.Note3 = std::string(1000, 'y');
+    const std::string line = CellLine(known);
+    EXPECT_NE(line.find(",a  b,"), std::string::npos) << line;
+    EXPECT_NE(line.find(",north; then east," + known.Note2.Str() + "," + known.Note3.Str() + ","), std::string::npos);
     KnownCell(ws.Map, 1, 320, 192).Structures.Clear();
     ws.Map.EnsureCell(0, 1, 1)->Terrain = 1;
     ws.Map.EnsureCell(0, 6, 6)->Comments = "rumoured city";
@@ -65,18 +72,6 @@ TEST_F(MapDatabaseTest, SaveLoadSaveIsByteIdenticalKeepsANoteOnAnUnexploredHexAn
     testing::TempDir again;
     ASSERT_TRUE(SaveMapDatabase(loaded.Map, loaded.Settings, again.Path()));
     EXPECT_EQ(again.Read("Map.Dat"), dir.Read("Map.Dat"));
-}
-
-TEST_F(MapDatabaseTest, TextsAreTrimmedAndKeptOnTheirFieldsHoweverLong)
-{
-    TMapCell& cell = KnownCell(ws.Map, 0, 2, 2);
-    cell.Comments = "  north, then east  ";
-    cell.Other = "a\r\nb";
-    cell.Note2 = std::string(3000, 'x');
-    cell.Note3 = std::string(1000, 'y');
-    const std::string line = CellLine(cell);
-    EXPECT_NE(line.find(",a  b,"), std::string::npos) << line;
-    EXPECT_NE(line.find(",north; then east," + cell.Note2.Str() + "," + cell.Note3.Str() + ","), std::string::npos);
 }
 
 TEST_F(MapDatabaseTest, LoadEmptiesTheGridDefaultsMissingColourListsAndPlacesTheCurrentTurnsUnits)

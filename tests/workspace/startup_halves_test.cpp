@@ -82,7 +82,7 @@ protected:
     ScriptedInteraction ui;
 };
 
-TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartAndTheFormerReadingGive)
+TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartAndTheFormerReadingGiveAndFollowSettingsChangedBetween)
 {
     Workspace whole{dir.Path()};
     ASSERT_TRUE(whole.Open(ui));
@@ -106,6 +106,13 @@ TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartAndTheFormerReadingGive)
     EXPECT_EQ(Units(halves), Units(whole));  // every hex too
     EXPECT_EQ(Former(), Units(whole));
     EXPECT_TRUE(ui.shown.empty());
+
+    // Settings changed between the halves are followed.
+    Workspace later{dir.Path()};
+    ASSERT_TRUE(later.BeginOpen(ui));
+    later.Settings.CurrentTurn = 3;  // a turn without files
+    later.FinishOpen(ui);
+    EXPECT_EQ(Units(later), Former(3));
 }
 
 TEST_F(StartupHalvesTest, WhatSavesImportsOrStepsTakesTheUnitsInFirst)
@@ -146,15 +153,6 @@ TEST_F(StartupHalvesTest, UnreadableUnitFilesAreRefusedForTheSession)
         fs::remove(file);
         fs::rename(kept, file);
     }
-}
-
-TEST_F(StartupHalvesTest, SettingsChangedBetweenTheHalvesAreFollowed)
-{
-    Workspace halves{dir.Path()};
-    ASSERT_TRUE(halves.BeginOpen(ui));
-    halves.Settings.CurrentTurn = 3;  // a turn without files
-    halves.FinishOpen(ui);
-    EXPECT_EQ(Units(halves), Former(3));
 }
 
 }  // namespace
