@@ -1,8 +1,6 @@
 // korvane-cli export-kvd and import-kvd: one player's map carried into another's program folder.
 #include "app/cli_home.h"
 
-#include <algorithm>
-
 namespace korvane {
 namespace {
 
@@ -35,17 +33,6 @@ TEST_F(CliKvdTest, AMapTravelsToAnotherProgramFolder)
     EXPECT_EQ(home.Read("shared.KVD"), theirs.Read("again.KVD"));
     Expect({{{"export-kvd", "--under", "--shafts", "--overwrite", file}}});
     EXPECT_EQ(home.Read("shared.KVD"), home.Read("under.KVD"));
-}
-
-TEST_F(CliKvdTest, ARectangleAndGatesWithoutNumbers)
-{
-    Expect({{{"export-kvd", "--rect", "10,12,10,12", "--gates", home.File("one.KVD")}}});
-    const std::string one = home.Read("one.KVD");
-    EXPECT_EQ(one.rfind("VERSION,2.31\r\n0,10,12,", 0), 0u) << one;
-    EXPECT_THAT(one, ::testing::HasSubstr(",999,"));
-    EXPECT_THAT(one, ::testing::Not(::testing::HasSubstr("Oakbridge"))) << "town names were not asked for";
-    EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 2);
-    Expect({{{"import-kvd", home.File("one.KVD")}}, {{"hex", "10", "12"}, 0, {"Gate:           999"}}}, &theirs);
 }
 
 TEST_F(CliKvdTest, WrongUseAndRefusedFilesChangeNothing)

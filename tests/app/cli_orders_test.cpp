@@ -1,8 +1,4 @@
-// korvane-cli orders and check-orders: the window's bytes, kept files, failures, and problems told.
-#include "core/silent_interaction.h"
-#include "orders/orders_file.h"
-#include "workspace/workspace.h"
-
+// korvane-cli orders and check-orders: files written and kept, failures, and problems told.
 #include "app/cli_home.h"
 #include "support/fixtures.h"
 #include "support/generated_report.h"
@@ -30,8 +26,8 @@ protected:
     testing::TempDir out;
 };
 
-// The file's layout is the logic's; here: the same bytes, nothing else written, its problems told.
-TEST_F(CliOrdersTest, WritesWhatTheWindowWritesAndTellsItsProblems)
+// The file's layout is the logic's; here: nothing else written, its problems told, a file there kept.
+TEST_F(CliOrdersTest, WritesInTheCurrentFolderTellsItsProblemsAndKeepsAnExistingFile)
 {
     const auto snapshot = [this] {  // every file of the program folder, with its bytes and time of writing
         std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
@@ -42,25 +38,9 @@ TEST_F(CliOrdersTest, WritesWhatTheWindowWritesAndTellsItsProblems)
         return files;
     };
     const auto before = snapshot();
-    const std::string written = out.File("Turn008.txt");
-    const auto run = Expect({{{"orders", written}, 0, {"Wrote " + written}}});
-    EXPECT_EQ(snapshot(), before) << "nothing in the program folder is written";
-    EXPECT_EQ(run.err,
-              written + ":10: warning: GIVE: Not in the same hex: unit 1000004 is in (0,2) this turn, not in (0,0).\n");
-
-    Workspace ws(home.Path());
-    SilentInteraction silent;
-    ASSERT_TRUE(ws.Open(silent));
-    ASSERT_TRUE(WriteOrdersFile(ws.Map, ws.Settings, out.File("expected.txt")));
-    EXPECT_EQ(out.Read("Turn008.txt"), out.Read("expected.txt"));
-    EXPECT_THAT(out.Read("Turn008.txt"), ::testing::HasSubstr("\nunit 1000002\n  work\n  give 1000004 20 silver\n"));
-}
-
-TEST_F(CliOrdersTest, RelativeNameFromTheCurrentFolderAndAnExistingFileKept)
-{
     const fs::path previous = fs::current_path();
     fs::current_path(out.Path());
-    Expect({{{"orders", "Turn008.txt"}}});
+    const auto run = Expect({{{"orders", "Turn008.txt"}, 0, {"Wrote Turn008.txt"}}});
     const std::string made = out.Read("Turn008.txt");
     out.Write("Turn008.txt", "the player's own text");
     Expect({{{"orders", "Turn008.txt"}, 1, {}, {"Turn008.txt is kept; give --overwrite to replace it"}}});
@@ -68,7 +48,11 @@ TEST_F(CliOrdersTest, RelativeNameFromTheCurrentFolderAndAnExistingFileKept)
     Expect({{{"orders", "--overwrite", "Turn008.txt"}, 0, {}, {"replace Turn008.txt ? -> yes"}}});
     fs::current_path(previous);
 
-    EXPECT_THAT(made, ::testing::HasSubstr("unit 1000002\n"));
+    EXPECT_EQ(snapshot(), before) << "nothing in the program folder is written";
+    EXPECT_EQ(
+        run.err,
+        "Turn008.txt:10: warning: GIVE: Not in the same hex: unit 1000004 is in (0,2) this turn, not in (0,0).\n");
+    EXPECT_THAT(made, ::testing::HasSubstr("\nunit 1000002\n  work\n  give 1000004 20 silver\n"));
     EXPECT_EQ(afterKept, "the player's own text");
     EXPECT_EQ(out.Read("Turn008.txt"), made);
 }
