@@ -87,26 +87,6 @@ TEST_F(FactionTest, HeaderDecidesWhetherAnythingLoadsAndAFolderInTheWayIsAFailed
     EXPECT_FALSE(list.SaveToFile(settings)) << "a folder in the way is a failed save";
 }
 
-TEST_F(FactionTest, BadRecordsReadWhatIsThere)
-{
-    dir.Write("Factions.dat",
-              "VERSION,2.31\r\n\r\n   \r\n7^\"^Short\r\n"
-              "8^\"^^\"^^\"^^\"^^\"^9^\"^2000000000^\"^00004^\"^00004^\"^\r\n"
-              "9^\"^^\"^^\"^^\"^^\"^x^\"^-3^\"^00001^\"^\r\n"
-              "10^\"^A\0B^\"^^\"^^\"^^\"^1^\"^3^\"^^\"^^\"^\r\n"s
-              "11^\"^\"^\"^\"^^^\"^\"^\"^\"^\"^\r\n12^\"^"
-                  + std::string(3'000'000, 'x') + "\r\n");
-    ASSERT_TRUE(list.LoadFromFile(settings));
-    ASSERT_EQ(list.Count(), 6);
-    EXPECT_EQ(std::tuple(list.Find(7)->Name, list.Find(7)->Colour), std::tuple("Short", 0xFF0000))
-        << "missing pieces keep the initial values";
-    EXPECT_EQ(list.Find(8)->AllianceKeys, std::vector<std::string>{"00004"}) << "count beyond the pieces; one key once";
-    EXPECT_TRUE(list.Find(9)->Colour == 0 && list.Find(9)->AllianceKeys.empty()) << "negative count";
-    EXPECT_EQ(std::tuple(list.Find(10)->Name, list.Find(10)->AllianceKeys.size()), std::tuple("A\0B"s, 0u))
-        << "empty keys are skipped";
-    EXPECT_EQ(list.Find(12)->Name.size(), 3'000'000u);
-}
-
 TEST(FactionLine, LinesUpNumberNameAndAddressAndReadsTheNumberBack)
 {
     EXPECT_EQ(FactionLine(*NewFaction(7, "Red Hand")), "7    Red Hand" + std::string(17, ' ') + "  ");
