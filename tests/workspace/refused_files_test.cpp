@@ -3,7 +3,6 @@
 #include "storage/map_database.h"
 #include "workspace/workspace.h"
 
-#include "support/param_names.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
@@ -44,55 +43,43 @@ protected:
     ScriptedInteraction ui;
 };
 
-struct FactionsCase
+struct RefusedCase
 {
+    RefusedCase(const char* file, const char* contents = nullptr, const char* name = "")
+        : file(file)
+        , contents(contents)
+        , name(name)
+    {
+    }
+    const char* file;
+    const char* contents;  // none: a folder in its place, which exists, opens, and every read fails
     const char* name;
-    const char* contents;
 };
 
-class RefusedFactionsFile : public RefusedFilesTest, public ::testing::WithParamInterface<FactionsCase>
-{
-};
-
-TEST_P(RefusedFactionsFile, IsNamedOnceAndNeverWrittenOver)
-{
-    const std::string contents = GetParam().contents;
-    dir.Write("DATA/Factions.dat", contents);
-    ASSERT_TRUE(ws.Open(ui));
-    EXPECT_EQ(TimesNamed(Data("Factions.dat")), 1);
-    ImportReport();  // adds the player's own faction to the registry in memory
-    EXPECT_FALSE(ws.SaveOnExit(ui)) << "a file left unwritten is no success";
-    EXPECT_EQ(dir.Read("DATA/Factions.dat"), contents);
-    EXPECT_EQ(TimesNamed(Data("Factions.dat")), 1);
-    EXPECT_TRUE(fs::exists(Data("Alliance.dat"))) << "the rest of the session is still saved";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Headers, RefusedFactionsFile,
-    ::testing::Values(FactionsCase{"UnreadableVersion", "VERSION,two\r\n7^\"^Mine^\"^Ann^\"^^\"^^\"^1^\"^0^\"^\r\n"},
-                      FactionsCase{"SeparatorDamaged", "VERSION^\"^2.31\r\n7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n"},
-                      FactionsCase{"FirstFormat", "VERSION,1.00\r\n7,Mine,Ann\r\n"},
-                      FactionsCase{"Headerless", "7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n"}),
-    testing::NameField());
-
-class UnreadableFile : public RefusedFilesTest, public ::testing::WithParamInterface<const char*>
+class RefusedFile : public RefusedFilesTest, public ::testing::WithParamInterface<RefusedCase>
 {
 };
 
-// A folder in the file's place: it exists, opens, and every read fails.
-TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
+TEST_P(RefusedFile, IsNamedOnceAndNoSaveTriesIt)
 {
-    const std::string file = dir.File(GetParam()), name = fs::path(file).filename().string();
-    fs::create_directory(file);
+    const RefusedCase& refused = GetParam();
+    const std::string file = dir.File(refused.file), name = fs::path(file).filename().string();
+    if (refused.contents)
+        dir.Write(refused.file, refused.contents);
+    else
+        fs::create_directory(file);
     ASSERT_TRUE(ws.Open(ui));
     EXPECT_TRUE(ws.Refused.Contains(file));
-    ImportReport();
+    ImportReport();  // adds the player's own faction to the registry in memory
     const bool mapSaved = static_cast<bool>(ws.SaveDatabase());
-    EXPECT_FALSE(ws.SaveOnExit(ui) && mapSaved);
+    EXPECT_FALSE(ws.SaveOnExit(ui) && mapSaved) << "a file left unwritten is no success";
     EXPECT_EQ(TimesNamed(file), 1) << "said once, not again at exit";
     for (const std::string& error : ui.Texts(ScriptedInteraction::Kind::Error))
         EXPECT_EQ(error.find(file), std::string::npos) << "not written at all, so no failed write: " << error;
-    EXPECT_TRUE(fs::is_directory(file));
+    if (refused.contents)
+        EXPECT_EQ(dir.Read(refused.file), refused.contents);
+    else
+        EXPECT_TRUE(fs::is_directory(file));
     EXPECT_TRUE(fs::exists(Data(name == "Alliance.dat" ? "Colours.dat" : "Alliance.dat")))
         << "the files after it are still written";
     // Nor are the records that point into it: they would point at entries never saved.
@@ -102,13 +89,20 @@ TEST_P(UnreadableFile, IsNamedOnceAndNoSaveTriesIt)
     EXPECT_FALSE(cells.find(name) != std::string::npos && fs::exists(Data("Map.Dat")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile,
-                         ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat",
-                                           "DATA/Equipmnt.dat", "DATA/Terrain.dat", "DATA/Regions.dat",
-                                           "DATA/Races.dat", "DATA/Weather.dat", "DATA/Products.dat",
-                                           "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat",
-                                           "DATA/Units.dat", "DATA/StudyLimits.dat"),
-                         [](const auto& info) { return fs::path(info.param).stem().string(); });
+// Every file a session reads, then factions files whose header is refused.
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedFile,
+    ::testing::Values("ATLANTIS.INI", "DATA/Factions.dat", "DATA/Skills.dat", "DATA/Troops.dat", "DATA/Equipmnt.dat",
+                      "DATA/Terrain.dat", "DATA/Regions.dat", "DATA/Races.dat", "DATA/Weather.dat", "DATA/Products.dat",
+                      "DATA/Colours.dat", "DATA/MapIcons.dat", "DATA/Alliance.dat", "DATA/Units.dat",
+                      "DATA/StudyLimits.dat",
+                      RefusedCase("DATA/Factions.dat", "VERSION,two\r\n7^\"^Mine^\"^Ann^\"^^\"^^\"^1^\"^0^\"^\r\n",
+                                  "UnreadableVersion"),
+                      RefusedCase("DATA/Factions.dat", "VERSION^\"^2.31\r\n7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n",
+                                  "SeparatorDamaged"),
+                      RefusedCase("DATA/Factions.dat", "VERSION,1.00\r\n7,Mine,Ann\r\n", "FirstFormat"),
+                      RefusedCase("DATA/Factions.dat", "7^\"^Mine^\"^^\"^^\"^^\"^1^\"^0^\"^\r\n", "Headerless")),
+    [](const auto& info) { return fs::path(info.param.file).stem().string() + info.param.name; });
 
 TEST_F(RefusedFilesTest, RefusedDatabaseKeepsTheWorldTheFileAndThePlayersColourLists)
 {
