@@ -1,6 +1,5 @@
 // Battle files: written byte for byte, read back alike, and damaged files read as far as they go.
 #include "combat/battle_file.h"
-#include "combat/fort_list.h"
 #include "core/line_reader.h"
 
 #include "support/temp_dir.h"
@@ -37,14 +36,6 @@ Read ReadText(std::string_view text)
     return read;
 }
 
-std::vector<long> ProblemLines(const Read& read)
-{
-    std::vector<long> lines;
-    for (const auto& problem : read.problems)
-        lines.push_back(problem.LineNumber);
-    return lines;
-}
-
 TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
 {
     testing::TempDir dir;
@@ -69,19 +60,6 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
     EXPECT_EQ(std::tuple(read.setup.Left.size(), read.problems.size()), std::tuple(2ul, 0ul));
     const FileResult saved = SaveBattleFile(original + "/none.btl", read.setup);
     EXPECT_FALSE(saved.Ok || saved.Reason.empty());
-}
-
-TEST(BattleFileTest, ConditionsLineAndUnitLinesSurviveBlanksAndPunctuation)
-{
-    BattleSetup setup;
-    setup.TacticalAdvantage = TCombatSide::Right;
-    EXPECT_EQ(BattleFileLines(setup), (std::vector<std::string>{"VERSION,2.31", "R,N", "0", "0"}));
-
-    const Read spaced = ReadText("VERSION,2.31\n r , y \n0\n0\n");
-    EXPECT_EQ(std::tuple(spaced.setup.TacticalAdvantage, spaced.setup.HorseTerrain),
-              std::tuple(TCombatSide::Right, true))
-        << "blanks around the letters";
-    EXPECT_TRUE(spaced.problems.empty());
 
     // A unit line cannot be broken by its description.
     const TCombatUnit unit{.Description = "  Pikes, \"long\"\r\n ", .Quantity = 3};
@@ -91,64 +69,46 @@ TEST(BattleFileTest, ConditionsLineAndUnitLinesSurviveBlanksAndPunctuation)
     EXPECT_EQ(std::tuple(back.Description, back.Quantity, back.Behind), std::tuple("Pikes \"long\"", 3, false));
 }
 
-TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
-{
-    // A short unit line: its fields are read, the rest keep their starting values.
-    const Read shortLine = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n");
-    ASSERT_TRUE(shortLine.ok);
-    ASSERT_EQ(shortLine.setup.Left.size(), 1u);
-    EXPECT_EQ(std::tuple(shortLine.setup.Left[0].Quantity, shortLine.setup.Left[0].Hits), std::tuple(20, 1));
-    EXPECT_EQ(ProblemLines(shortLine), std::vector<long>{4});
-
-    const Read counted = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20,N,1,0,0,0,0,0,20,0,0,0,0,0,0,0,0,1,1\n4\n"
-                                  "6,Cavalry,2,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2,1,1");
-    EXPECT_EQ(std::tuple(counted.setup.Left.size(), counted.setup.Right.size()), std::tuple(1ul, 1ul))
-        << "a count beyond the lines that follow keeps the units there";
-    EXPECT_EQ(ProblemLines(counted), std::vector<long>{7});
-
-    const Read odd = ReadText("N,Y\nN,Y\nx\n1\n1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\nextra\n\n");
-    EXPECT_EQ(std::tuple(odd.setup.HorseTerrain, odd.setup.Left.size(), odd.setup.Right.size()),
-              std::tuple(true, 0ul, 1ul));
-    EXPECT_EQ(ProblemLines(odd), (std::vector<long>{1, 3, 6})) << "no version line, no count, lines after the end";
-
-    const Read empty = ReadText(""), huge = ReadText("VERSION,2.31\nN,N\n2147483647\n");
-    EXPECT_TRUE(empty.ok);
-    EXPECT_EQ(ProblemLines(empty), std::vector<long>{1});
-    EXPECT_EQ(std::tuple(huge.setup.Left.size(), huge.problems.size()), std::tuple(0ul, 1ul));
-}
-
 // Each message says what the reader made of the line: the count it took, the lines it left.
-TEST(BattleFileTest, MessagesSayWhatWasTakenAndBlankLinesAtTheEndAreNoProblem)
+TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
 {
     const std::string unit = "1,A,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1\n";
     using Problems = std::vector<std::tuple<long, std::string>>;
-    const std::pair<std::string, Problems> table[] = {
-        {"VERSION,2.31\nN,N\n1abc\n" + unit + "0\n",
+    using File = std::tuple<std::string, std::size_t, std::size_t>;  // its text, and the units read on each side
+    const std::pair<File, Problems> table[] = {
+        {{"VERSION,2.31\nN,N\n1abc\n" + unit + "0\n", 1, 0},
          {{3, "the number of Left units, \"1abc\", is not a whole number; 1 is taken"}}},
-        {"VERSION,2.31\nN,N\n0\nnone at all, and more words than fit\n",
+        {{"VERSION,2.31\nN,N\n0\nnone at all, and more words than fit\n", 0, 0},
          {{4, "the number of Right units, \"none at all, and mor...\", is not a whole number; 0 is taken"}}},
-        {"VERSION,2.31\nN,N\n0\n4294967297\n" + unit,
+        {{"VERSION,2.31\nN,N\n0\n4294967297\n" + unit, 0, 1},
          {{4, "the number of Right units, \"4294967297\", is out of range; 1 is taken"}}},
-        {"VERSION,2.31\nN,N\n0\n0\n\n  \r\n\n", {}},
-        {"VERSION,2.31\nN,N\n0\n0\n\n" + unit + "\nmore\n\n",
+        {{"VERSION,2.31\n r , y \n0\n0\n\n  \r\n\n", 0, 0}, {}},
+        {{"VERSION,2.31\nN,N\n0\n0\n\n" + unit + "\nmore\n\n", 0, 0},
          {{6, "2 lines after the last Right unit are ignored: the unit counts end the set-up before them"}}},
-        {"VERSION,2.31\nN,N\n0\n0\n" + unit,
-         {{5, "1 line after the last Right unit is ignored: the unit counts end the set-up before it"}}},
+        {{"VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n", 1, 0}, {{4, "the Left unit line has 3 fields instead of 21"}}},
+        {{"VERSION,2.31\nN,N\n1\n" + unit + "4\n" + unit, 1, 1}, {{7, "the file ends where a Right unit should be"}}},
+        {{"N,Y\nN,Y\nx\n1\n" + unit + "extra\n\n", 0, 1},
+         {{1, "the first line is not a version line; it is skipped"},
+          {3, "the number of Left units, \"x\", is not a whole number; 0 is taken"},
+          {6, "1 line after the last Right unit is ignored: the unit counts end the set-up before it"}}},
+        {{"", 0, 0}, {{1, "the file ends where the version line should be"}}},
+        {{"VERSION,2.31\nN,N\n2147483647\n", 0, 0}, {{4, "the file ends where a Left unit should be"}}},
     };
-    for (const auto& [text, expected] : table) {
+    for (const auto& [file, expected] : table) {
+        const auto& [text, left, right] = file;
         SCOPED_TRACE(text);
         const Read read = ReadText(text);
         ASSERT_TRUE(read.ok);
         Problems got;
         for (const auto& p : read.problems)
             got.emplace_back(p.LineNumber, p.Text);
-        EXPECT_EQ(got, expected);
+        EXPECT_EQ(std::tuple(read.setup.Left.size(), read.setup.Right.size(), got), std::tuple(left, right, expected));
     }
-}
-
-TEST(FortListTest, APositionOutsideTheListHoldsNoOne)
-{
-    EXPECT_EQ(std::tuple(TFortList().Capacity(6), TFortList().Capacity(-1)), std::tuple(0, 0));
+    // A short unit line keeps the starting values of the fields it lacks; blanks around the letters are read past.
+    const BattleSetup shortLine = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n").setup;
+    EXPECT_EQ(std::tuple(shortLine.Left.at(0).Quantity, shortLine.Left.at(0).Hits), std::tuple(20, 1));
+    EXPECT_EQ(BattleFileLines(ReadText("VERSION,2.31\n r , y \n0\n0\n").setup),
+              (std::vector<std::string>{"VERSION,2.31", "R,Y", "0", "0"}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "combat/combat_troop.h"
 #include "combat/combat_troop_list.h"
 #include "combat/combat_unit.h"
+#include "combat/fort_list.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,7 @@ TEST(CombatUnitTest, HorsesCountOnlyOnHorseTerrainAndAtMostTwoAndFortsGiveTwoDef
     const TCombatUnit unit{.Quantity = 3, .SkillXBOW = 1, .SkillRIDI = 2, .ItemXBOW = 3, .ItemHORS = 3};
     EXPECT_EQ(Front(unit, kBonus, 1), (Values{2, 2, 2})) << "any fortification gives two defence";
     EXPECT_EQ(Front(unit, kBonus, 1250, true), (Values{4, 4, 4}));
+    EXPECT_EQ(std::tuple(TFortList().Capacity(6), TFortList().Capacity(-1)), std::tuple(0, 0)) << "no such fort";
 }
 
 TEST(CombatUnitTest, FiguresAtTheEndsOfTheirRangeAddUpWithoutWrappingRound)
