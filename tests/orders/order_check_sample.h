@@ -2,6 +2,8 @@
 // the check with the server's and for timing it. The same seed gives the same file.
 #pragma once
 
+#include "core/text_helpers.h"
+
 #include <cstdint>
 #include <random>
 #include <string>
@@ -14,11 +16,8 @@ namespace korvane::testing {
 inline std::vector<std::string> Words(std::string_view bars)
 {
     std::vector<std::string> words;
-    for (std::size_t from = 0;; from = bars.find('|', from) + 1) {
-        words.emplace_back(bars.substr(from, bars.find('|', from) - from));
-        if (bars.find('|', from) == std::string_view::npos)
-            return words;
-    }
+    SplitString(bars, words, "|");
+    return words;
 }
 
 class SampleOrders
@@ -63,7 +62,7 @@ public:
     std::string Order()
     {
         const Shape& shape = kShapes[Int(0, static_cast<int>(kShapes.size()) - 1)];
-        std::string line = Chance(0.8) ? shape.Keyword : Upper(shape.Keyword);
+        std::string line = Chance(0.8) ? shape.Keyword : UpperCase(shape.Keyword);
         for (const auto& pool : shape.Arguments) {
             const std::string word = Pick(pool);
             if (!word.empty())
@@ -169,12 +168,6 @@ private:
     bool Chance(double p) { return Real() < p; }
     int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
     std::string Pick(const Pool& pool) { return pool[static_cast<std::size_t>(Int(0, int(pool.size()) - 1))]; }
-    static std::string Upper(std::string text)
-    {
-        for (char& c : text)
-            c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        return text;
-    }
 
     std::mt19937 engine_;
 };

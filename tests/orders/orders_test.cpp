@@ -76,15 +76,6 @@ TEST_F(OrdersFileTest, OwnUnitsOfTheTurnHexByHexInRows)
         " next turn\n\nunit 31\n\n; Cavern (0,2,underworld)\n\nunit 50\n  study\n  tactics\n  \n  \n\n\n#END\n");
 }
 
-TEST_F(OrdersFileTest, AFileThatCannotBeWrittenIsNoSuccess)
-{
-    Place(0, 2, 2, kForest, 3, 12, 7, true, {"work"});
-    dir.Write("plain", "a file, not a folder");
-    const FileResult written = WriteOrdersFile(map, settings, dir.File("plain/Turn008.txt"));
-    EXPECT_EQ(written.File, dir.File("plain/Turn008.txt"));
-    EXPECT_FALSE(written.Ok || written.Reason.empty());
-}
-
 TEST_F(OrdersFileTest, MissingOrdersAreSoughtRowByRowOnEachLevel)
 {
     Place(0, 2, 0, kForest, 1, 5, 7, true);  // another faction's unit only, its orders incomplete

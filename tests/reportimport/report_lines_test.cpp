@@ -1,4 +1,4 @@
-// Telling report lines apart, and reading coordinates, region headers and directions.
+// Telling report lines apart, and reading region headers, their coordinates and directions.
 #include "reportimport/report_lines.h"
 #include "reportimport/report_reader.h"
 #include "world/map.h"
@@ -39,19 +39,6 @@ TEST(MonthNumber, NamesAndShortNames)
         EXPECT_EQ(MonthNumber(name), month) << name;
 }
 
-TEST(ParseCoords, LevelsAndTheNexus)
-{
-    // Any third element is the underworld; the Nexus is on neither mapped level.
-    using R = std::pair<const char*, std::tuple<int, int, int>>;
-    for (const auto& [text, expected] :
-         {R("(3,5,underworld)", {3, 5, 1}), R("(3,5,2)", {3, 5, 1}), R("x (3,5) y", {3, 5, 0}),
-          R("(0,0,nexus)", {0, 0, -1}), R("(beta)", {-1, -1, 0}), R("no brackets", {-1, -1, 0})}) {
-        int x = -9, y = -9, level = -9;
-        TMap::ParseCoords(text, x, y, level);
-        EXPECT_EQ(std::tuple(x, y, level), expected) << text;
-    }
-}
-
 TEST(ParseRegionHeader, FillsWhatAHeaderNamesOnEitherLevelAndRefusesPlacesOffTheGrid)
 {
     TMap map;
@@ -73,7 +60,7 @@ TEST(ParseRegionHeader, FillsWhatAHeaderNamesOnEitherLevelAndRefusesPlacesOffThe
     EXPECT_EQ(std::tuple(level, x, y), std::tuple(1, 6, 12));
     EXPECT_EQ(std::tuple(map.Cell(1, 6, 12)->Terrain, map.Cell(1, 6, 12)->PopCenterType), std::tuple(10, kVillage));
     for (const char* header :
-         {"plain (3,4) in Odd.", "plain (-2,4) in Negative.", "plain (400,4) in Far.",
+         {"plain (3,4) in Odd.", "plain (-2,4) in Negative.", "plain (400,4) in Far.", "plain (beta) in Odd.",
           "cavern (200,4,underworld) in Far.", "nexus (0,0,nexus) in Unnamed.", "plain in nowhere"})
         EXPECT_FALSE(map.ParseRegionHeader(header, level, x, y)) << header;
     EXPECT_EQ(map.Cell(1, 0, 2), nullptr) << "the Nexus must not overwrite underworld (0,0)";
