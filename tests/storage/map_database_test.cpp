@@ -99,13 +99,17 @@ TEST_F(MapDatabaseTest, LoadEmptiesTheGridDefaultsMissingColourListsAndPlacesThe
     EXPECT_EQ(ws.Map.CellCount(), 2);
     EXPECT_TRUE(ws.Map.Cell(0, 2, 2)->IsBlank());
 
-    dir.Write(TurnFileName("Units", 9), kHeader + testing::UnitAt(77, -1, 1, 6, 4)->ToLine() + "\r\n");
+    // A unit at an impossible position has no hex to go to; hex units go to the cells only.
+    dir.Write(TurnFileName("Units", 9),
+              kHeader + testing::UnitAt(77, -1, 1, 6, 4)->ToLine() + "\r\n"
+                  + testing::UnitAt(60, -1, 0, -1, 4)->ToLine() + "\r\n");
     dir.Write("Map.Dat", kHeader + kCell);
     ws.Settings.CurrentTurn = 9;
     ASSERT_TRUE(Load());
     EXPECT_EQ(ws.Map.Cell(0, 4, 4)->Terrain, 2);
     ASSERT_NE(ws.Map.Cell(1, 6, 4), nullptr);
-    EXPECT_EQ(ws.Map.Cell(1, 6, 4)->Units.Count(), 1);
+    EXPECT_EQ(std::tuple(ws.Map.Cell(1, 6, 4)->Units.Count(), ws.Map.CellCount(), ws.Map.UnitFileList.Count()),
+              std::tuple(1, 2, 0));
     EXPECT_TRUE(ui.shown.empty());
 }
 
