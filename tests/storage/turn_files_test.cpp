@@ -170,7 +170,7 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersAndATurnWithoutUnitsEmptiesHexes)
+TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersATurnWithoutUnitsEmptiesHexesAndUnreadableFilesKeepOwnUnits)
 {
     WriteTurn4();
     dir.Write("Ords0004.dat", "VERSION,2.31\r\n1,1\r\nWORK\r\n3,1\r\nSTUDY COMB\r\n");
@@ -188,6 +188,15 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersAndATurnWithoutUnitsEmptiesHex
     }
     EXPECT_EQ(std::tuple(units.Find(1)->Orders, units.Find(3)->Orders), std::tuple(Lines{"WORK"}, Lines{"STUDY COMB"}));
 
+    // Files there but unreadable are named and never written over; they say nothing about who is gone.
+    for (const char* file : {"Units0007.dat", "Ords0007.dat"})
+        std::filesystem::create_directory(dir.File(file));
+    ws.StepToTurn(7, ui);
+    EXPECT_EQ(Warnings(), (Lines{"Error loading saved units for turn 7", "Error loading saved orders for turn 7"}));
+    EXPECT_EQ(Numbers(units), (Ints{1, 2, 3, 10}));
+    EXPECT_TRUE(ws.Refused.Contains(dir.File("Units0007.dat")) && ws.Refused.Contains(dir.File("Ords0007.dat")));
+    ui.shown.clear();
+
     // Turn 6 has no hex unit file; own records from turn 9 say nothing of an earlier turn.
     ws.StepToTurn(6, ui);
     EXPECT_EQ(ws.Map.Cell(0, 0, 4)->Units.Count(), 0);
@@ -196,23 +205,6 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersAndATurnWithoutUnitsEmptiesHex
     EXPECT_EQ(Numbers(units), Ints{10});
     EXPECT_EQ(Numbers(ws.Map.Cell(0, 6, 6)->Units), Ints{10}) << "others stay in their last hex";
     EXPECT_TRUE(ui.shown.empty()) << "no orders file is no error";
-}
-
-TEST_F(StepToTurnTest, UnreadableFilesAreReportedAndOwnUnitsKept)
-{
-    WriteTurn4();
-    std::filesystem::create_directory(dir.File("Ords0004.dat"));
-    ws.StepToTurn(4, ui);
-    EXPECT_EQ(Warnings(), Lines{"Error loading saved orders for turn 4"});
-    EXPECT_TRUE(ws.Refused.Contains(dir.File("Ords0004.dat"))) << "its orders must not be written over";
-
-    // A hex unit file that is there but cannot be read says nothing about who is gone.
-    ui.shown.clear();
-    std::filesystem::create_directory(dir.File("Units0007.dat"));
-    ws.StepToTurn(7, ui);
-    EXPECT_EQ(Warnings(), Lines{"Error loading saved units for turn 7"});
-    EXPECT_EQ(Numbers(ws.Map.UnitFileList), (Ints{1, 2, 3, 10}));
-    EXPECT_TRUE(ws.Refused.Contains(dir.File("Units0007.dat")));
 }
 
 }  // namespace
