@@ -69,13 +69,13 @@ TEST_F(FixtureImportTest, OneFactionsGameInTurnOrderAndItsDatabase)
     EXPECT_EQ(std::tuple(city.Structures.Items(0)->Name, map.StructureTypes[city.Structures.Items(0)->Type]),
               std::tuple("Red Keep, of Lavan", "TOWER"));
 
+    // Faction 3: the heading's faction joined the registry. The guard's line starts with a flag.
     const TUnit* captain = city.Units.Find(74);
-    ASSERT_NE(captain, nullptr);
-    // Faction 3: the heading's faction joined the registry.
-    EXPECT_EQ(std::tuple(captain->Name, captain->Faction, captain->Structure), std::tuple("Red Captain II", 3, 1));
     const TUnit* guard = city.Units.Find(18);
-    ASSERT_NE(guard, nullptr);
-    EXPECT_EQ(std::tuple(guard->HasFlag(kFlagGuard), guard->MenCount()), std::tuple(true, 120)) << "a flag first";
+    ASSERT_TRUE(captain && guard);
+    EXPECT_EQ(
+        std::tuple(captain->Name, captain->Faction, captain->Structure, guard->HasFlag(kFlagGuard), guard->MenCount()),
+        std::tuple("Red Captain II", 3, 1, true, 120));
 
     // The shaft and the underworld region below it.
     EXPECT_EQ(map.Cell(0, 0, 18)->Shaft, "Shaft");

@@ -95,15 +95,15 @@ TEST_F(RegionDetailsTest, StructuresShaftsAndLairs)
     EXPECT_EQ(std::tuple(cell.Structures.Count(), at(3)->Name), std::tuple(4, "Red Keep"))
         << "a number seen again replaces the structure";
 
-    // Shafts and lairs, by name or type.
-    ParseStructure(map, cell, "+ Dummy [1] : Shaft, contains an inner location.");
-    EXPECT_EQ(cell.Shaft, "Shaft");
-    ParseStructure(map, cell, "+ Cave [2] : Lair, closed to player units.");
-    EXPECT_EQ(cell.Other, "Cave Lair");
-    ParseStructure(map, cell, "+ cave [3] : Cave.");
-    EXPECT_EQ(cell.Other, "Cave Lair") << "a site already noted is not added again";
-    ParseStructure(map, cell, "+ Dummy [4] : Demon Pit, closed to player units.");
-    EXPECT_EQ(cell.Other, "Cave Lair Demon Pit");
+    // Shafts and lairs, by name or type; a site already noted is not added again.
+    using S = std::pair<const char*, const char*>;  // a line and the hex's sites after it
+    for (const auto& [line, other] :
+         {S("+ Dummy [1] : Shaft, contains an inner location.", ""),
+          S("+ Cave [2] : Lair, closed to player units.", "Cave Lair"), S("+ cave [3] : Cave.", "Cave Lair"),
+          S("+ Dummy [4] : Demon Pit, closed to player units.", "Cave Lair Demon Pit")}) {
+        ParseStructure(map, cell, line);
+        EXPECT_EQ(std::tuple(cell.Shaft, cell.Other), std::tuple("Shaft", other)) << line;
+    }
     ParseStructure(map, cell, "+ Shaft [5]");
     EXPECT_EQ(map.StructureTypes[cell.Structures.Find(TMapCell::StructureKey(1))->Type], "SHAFT");
 }
