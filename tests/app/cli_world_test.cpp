@@ -84,15 +84,5 @@ TEST_F(CliWorldTest, PasswordIsStoredOnlyFromTheOwnReportAndNeverShown)
     EXPECT_THAT(home.Read("ATLANTIS.INI"), ::testing::HasSubstr("Password=\"sesame\"\r\n"));
 }
 
-TEST_F(CliWorldTest, DemoWorldImportsAsTheRunScriptDoes)
-{
-    std::vector<std::string> import{"import", "--faction", "3", "--template", "apply"};
-    for (int turn = 1; turn <= 3; ++turn)
-        import.push_back(std::string(KORVANE_DEMO_DIR) + "/report-turn" + std::to_string(turn) + ".txt");
-    Expect({{import},
-            {{"hex", "14", "14"}, 0, {"Settlement:     Highmarket city", "Archivist"}},
-            {{"hex", "8", "8", "--under"}, 0, {"Lanternfall"}}});
-}
-
 }  // namespace
 }  // namespace korvane

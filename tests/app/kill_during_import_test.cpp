@@ -11,9 +11,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <regex>
 #include <thread>
 
 #include <fcntl.h>
@@ -26,22 +24,20 @@ namespace {
 namespace fs = std::filesystem;
 using Snapshot = std::map<std::string, std::string>;  // file relative to the folder: its bytes
 
-/// Every file below `folder` but the temporaries of unfinished saves.
-Snapshot Take(const fs::path& folder)
+/// Every file below `folder` of `work` but the temporaries of unfinished saves.
+Snapshot Take(const testing::TempDir& work, const std::string& folder)
 {
-    static const std::regex kTemporary(R"(.*\.tmp[0-9]+)");
     Snapshot files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const std::string name = entry.path().lexically_relative(folder).generic_string();
-        if (entry.is_regular_file() && !std::regex_match(name, kTemporary))
-            files[name] = std::string(
-                std::istreambuf_iterator<char>(std::ifstream(entry.path(), std::ios::binary).rdbuf()), {});
+    for (const auto& entry : fs::recursive_directory_iterator(work.File(folder))) {
+        const std::string name = entry.path().lexically_relative(work.File(folder)).generic_string();
+        if (entry.is_regular_file() && name.find(".tmp") == std::string::npos)
+            files[name] = work.Read(folder + "/" + name);
     }
     return files;
 }
 
 /// Runs korvane-cli import of `report` into `home` with its output thrown away; returns its id.
-pid_t StartImport(const fs::path& home, const std::string& report)
+pid_t StartImport(const std::string& home, const std::string& report)
 {
     const pid_t child = ::fork();
     if (child == 0) {
@@ -62,9 +58,9 @@ int Wait(pid_t child)
 }
 
 /// Loads the folder as a session would, without a message, and checks every stored index has its entry.
-void ExpectLoadsWhole(const fs::path& home, const std::string& when)
+void ExpectLoadsWhole(const std::string& home, const std::string& when)
 {
-    Workspace ws(home.string());
+    Workspace ws(home);
     testing::ScriptedInteraction ui;
     ASSERT_TRUE(ws.Open(ui)) << when;
     EXPECT_TRUE(ui.shown.empty()) << when << ": " << (ui.shown.empty() ? "" : ui.shown.front().text);
@@ -92,20 +88,19 @@ void ExpectLoadsWhole(const fs::path& home, const std::string& when)
 TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
 {
     testing::TempDir work;
-    const fs::path before = fs::path(work.Path()) / "before", after = fs::path(work.Path()) / "after",
-                   killed = fs::path(work.Path()) / "killed";
+    const std::string before = work.File("before"), after = work.File("after"), killed = work.File("killed");
     // A small report, then a bigger one a turn later with new regions and codes, so every file changes.
     const std::string first = work.Write("first.txt", testing::GenerateReport({.columns = 4, .codeSuffix = "A"}));
     const std::string next = work.Write("next.txt",
                                         testing::GenerateReport({.month = 2, .columns = 16, .codeSuffix = "B"}));
-    ASSERT_EQ(testing::RunCliCapture({"--home", before.string(), "import", "--faction", "1", first}).status, 0);
-    const Snapshot old = Take(before);
+    ASSERT_EQ(testing::RunCliCapture({"--home", before, "import", "--faction", "1", first}).status, 0);
+    const Snapshot old = Take(work, "before");
 
     fs::copy(before, after, fs::copy_options::recursive);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(Wait(StartImport(after, next)), 0);
     const auto whole = std::chrono::steady_clock::now() - start;
-    const Snapshot done = Take(after);
+    const Snapshot done = Take(work, "after");
     ASSERT_NE(done.at("DATA/Units.dat"), old.at("DATA/Units.dat"));
 
     constexpr int kKills = 20;
@@ -120,7 +115,7 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
         ::kill(child, SIGKILL);
         interrupted += WIFSIGNALED(Wait(child)) ? 1 : 0;
 
-        const Snapshot now = Take(killed);
+        const Snapshot now = Take(work, "killed");
         for (const auto& [file, bytes] : old)
             EXPECT_TRUE(now.count(file)) << when << ": " << file << " is gone";
         for (const auto& [file, bytes] : now)
@@ -130,7 +125,7 @@ TEST(SavesSurviveAKill, EveryFileIsOldOrNewAndTheFolderLoads)
         // What a killed save leaves is never read, and the next run goes through with it there.
         if (i % 4 == 3 && !::testing::Test::HasFailure()) {
             ASSERT_EQ(Wait(StartImport(killed, next)), 0) << when;
-            EXPECT_TRUE(Take(killed) == done) << when << ": the import after the kill";
+            EXPECT_TRUE(Take(work, "killed") == done) << when << ": the import after the kill";
         }
     }
     EXPECT_GE(interrupted, kKills / 4) << "the kills should land while the import runs";
