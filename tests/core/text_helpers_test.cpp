@@ -84,19 +84,6 @@ std::vector<std::string_view> Split(std::string_view line, std::string_view sepa
 
 using Fields = std::vector<std::string_view>;
 
-// The shared splitting rule, also for an empty line, a partial and an overlapping separator.
-TEST(SplitFields, SplitsAsSplitStringForOneAndSeveralCharacters)
-{
-    for (std::string_view line : {"a^\"^\"^b", "^\"^", "x\"\"y", "", "a^b^c", "1,,x,"}) {
-        for (std::string_view separator : {"^\"^", "\"", ","}) {
-            std::vector<std::string> expected;
-            SplitString(line, expected, separator);
-            const Fields fields = Split(line, separator);
-            EXPECT_EQ(std::vector<std::string>(fields.begin(), fields.end()), expected) << line << " at " << separator;
-        }
-    }
-}
-
 TEST(FieldCursor, EntriesTakeOnlyWholeEntriesUpToTheCount)
 {
     using Entries = std::vector<std::vector<std::int32_t>>;

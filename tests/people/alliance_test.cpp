@@ -38,24 +38,6 @@ protected:
     TFactionList factions;
 };
 
-TEST_F(AllianceTest, NumbersAndOrder)
-{
-    EXPECT_EQ(alliances.NextNumber(), 1);
-    Alliance("Three", 3);
-    Alliance("Nine", 9);
-    EXPECT_EQ(alliances.Add(std::make_unique<TAlliance>())->Number, 10) << "a new alliance gets the next number";
-    Alliance("One", 1);
-    TAlliance* renamed = Alliance("New Nine", 9);
-    EXPECT_EQ(alliances.ListNames(), (Keys{"Three", "New Nine", "Unknown", "One"}))
-        << "insertion order; a repeated number replaces the alliance in its place";
-    EXPECT_EQ(alliances.Find(9), renamed);
-    EXPECT_EQ(alliances.Find(4), nullptr);
-    EXPECT_EQ(alliances.Items(4), nullptr);
-    TAllianceList top;
-    top.Add(NewAlliance(INT32_MAX, "Top"));
-    EXPECT_EQ(top.NextNumber(), 1) << "no overflow past the largest number";
-}
-
 TEST_F(AllianceTest, MembersSortedOnceAndListedByFaction)
 {
     Faction(7, "  Seven ");
@@ -134,6 +116,16 @@ TEST_F(AllianceTest, MembershipOnBothSidesAndDeleteClearsEveryFactionsKey)
     EXPECT_TRUE(blue->AllianceKeys.empty()) << "no faction keeps the number of an alliance that is gone";
     DeleteAlliance(alliances, 5, factions);
     EXPECT_EQ(alliances.Count(), 1);
+
+    // A repeated number replaces the alliance in its place; a new one follows the largest, never overflowing.
+    Alliance("Nine", 9);
+    TAlliance* renamed = Alliance("New South", 2);
+    EXPECT_EQ(alliances.ListNames(), (Keys{"New South", "Nine"}));
+    EXPECT_EQ(std::tuple(alliances.Find(2), alliances.Find(4), alliances.Items(2)),
+              std::tuple(renamed, nullptr, nullptr));
+    EXPECT_EQ(Alliance("Ten")->Number, 10);
+    Alliance("Top", INT32_MAX);
+    EXPECT_EQ(alliances.NextNumber(), 1);
 }
 
 TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)

@@ -31,31 +31,11 @@ TEST(ShowTroopCollection, ListsAreFoundByTheirTrimmedNames)
     EXPECT_EQ(lists.Names(), Entries{"Foes"});
 }
 
-class ShowTroopFile : public ::testing::Test
+TEST(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
 {
-protected:
     TempDir dir;
-    TrecINI settings{dir.File("ATLANTIS.INI")};
-    TShowTroopCollection lists;
-};
-
-TEST_F(ShowTroopFile, MissingFileGivesTheGeneralListAndAnUnreadableOneChangesNothing)
-{
-    ASSERT_TRUE(lists.Load(dir.Path(), settings));
-    ASSERT_TRUE(lists.Save(dir.Path(), settings));
-    EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nGeneral List,N\r\n");
-
-    // An unreadable file leaves the lists as they were.
-    std::filesystem::remove(dir.File("UnitLsts.Dat"));
-    std::filesystem::create_directory(dir.File("UnitLsts.Dat"));
-    lists.SetList("Mine", false, {"3"});
-    EXPECT_FALSE(lists.Load(dir.Path(), settings));
-    EXPECT_EQ(lists.Names(), (Entries{"General List", "Mine"}));
-    EXPECT_FALSE(lists.Save(dir.Path(), settings));
-}
-
-TEST_F(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
-{
+    const TrecINI settings(dir.File("ATLANTIS.INI"));
+    TShowTroopCollection lists, fresh;
     dir.Write("UnitLsts.Dat", "VERSION,2.31\nFriends,N, 12,7\r\nAllies,y,3\r\n\r\n Pacts ,Y,1,2\n");
     ASSERT_TRUE(lists.Load(dir.Path(), settings));
     EXPECT_EQ(lists.Names(), (Entries{"Friends", "Allies", "Pacts"})) << "a blank line is no list";
@@ -64,6 +44,19 @@ TEST_F(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
     EXPECT_TRUE(lists.IsAllianceBased("Pacts"));
     ASSERT_TRUE(lists.Save(dir.Path(), settings));
     EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nFriends,N,12,7\r\nAllies,N,3\r\nPacts,Y,1,2\r\n");
+
+    // An unreadable file leaves the lists as they were, and is not written over.
+    std::filesystem::remove(dir.File("UnitLsts.Dat"));
+    std::filesystem::create_directory(dir.File("UnitLsts.Dat"));
+    EXPECT_FALSE(lists.Load(dir.Path(), settings));
+    EXPECT_EQ(lists.Names(), (Entries{"Friends", "Allies", "Pacts"}));
+    EXPECT_FALSE(lists.Save(dir.Path(), settings));
+
+    std::filesystem::remove(dir.File("UnitLsts.Dat"));
+    ASSERT_TRUE(fresh.Load(dir.Path(), settings));
+    ASSERT_TRUE(fresh.Save(dir.Path(), settings));
+    EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nGeneral List,N\r\n")
+        << "a missing file gives the general list";
 }
 
 }  // namespace

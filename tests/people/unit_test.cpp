@@ -49,21 +49,17 @@ protected:
     TUnitList list;
 };
 
-TEST_F(UnitTest, SkillLevelsFromDays)
+TEST_F(UnitTest, SkillLevelsFactionMenAndCombatSpell)
 {
     const std::pair<int, int> table[] = {{0, 0},   {29, 0},  {30, 1},  {89, 1},  {90, 2},   {179, 2}, {180, 3},
                                          {299, 3}, {300, 4}, {449, 4}, {450, 5}, {5000, 5}, {-5, 0}};
     for (auto [days, level] : table)
         EXPECT_EQ((TUnitSkill{0, days}.Level()), level) << days << " days";
-    const TUnit unit = KnownUnit();
+    TUnit unit = KnownUnit();
     EXPECT_EQ(
         std::tuple(unit.SkillLevel("comb", skills), unit.SkillLevel(" FIRE ", skills), unit.SkillLevel("NONE", skills)),
         std::tuple(2, 1, 0));
-}
 
-TEST_F(UnitTest, FactionMenAndCombatSpell)
-{
-    TUnit unit = KnownUnit();
     unit.SetFaction(99, factions);
     EXPECT_EQ(unit.Faction, -1) << "a faction the registry does not know is unknown";
     unit.SetFaction(15, factions);

@@ -1,4 +1,4 @@
-// Cells: the blank rule, terrain names, structures and the own-units checks.
+// Cells: the blank rule, terrain names and the own-units checks.
 #include "world/map_cell.h"
 #include "world/vocabulary.h"
 
@@ -37,7 +37,7 @@ TEST(MapCell, BlankRule)
         EXPECT_FALSE(one.IsBlank()) << "mark " << &one - marked.data();
 }
 
-TEST(MapCell, TerrainNamesOutsideTheListAreUnknownAndAStructureSeenAgainReplacesTheOld)
+TEST(MapCell, TerrainNamesOutsideTheListAreUnknown)
 {
     const NameList terrains = BuiltInTerrainNames();
     TMapCell cell;
@@ -45,13 +45,6 @@ TEST(MapCell, TerrainNamesOutsideTheListAreUnknownAndAStructureSeenAgainReplaces
         cell.Terrain = terrain;
         EXPECT_EQ(cell.TerrainName(terrains), name) << terrain;
     }
-    for (const auto& [number, name] : {std::pair{12, "Tower"}, {7, "First"}, {7, "Second"}})
-        cell.AddStructure(std::make_unique<TStructure>(TStructure{number, 0, name, ""}));
-    ASSERT_EQ(cell.Structures.Count(), 2);
-    EXPECT_EQ(std::tuple(cell.Structures.KeyAt(0), cell.Structures.Items(0)->Name, cell.Structures.KeyAt(1)),
-              std::tuple("000007", "Second", "000012"));
-    cell.ClearStructures();
-    EXPECT_EQ(cell.Structures.Count(), 0);
 }
 
 TEST(MapCell, OwnUnitsAndOrders)

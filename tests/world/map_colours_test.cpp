@@ -64,14 +64,13 @@ TEST(MapColourFiles, RoundTripWritesOneEntryPerCrLfLineAndReadsAnyLineEnd)
     EXPECT_EQ(loaded.TerrainColours, map.TerrainColours);
     EXPECT_EQ(loaded.MapIcons, map.MapIcons);
 
-    for (const std::string ends : {"\n", "\r", "\r\n"}) {
-        dir.Write("Colours.dat", "255" + ends + "65280" + ends);
-        dir.Write("MapIcons.dat", "1,2" + ends + "3");
-        TMap shorter;
-        shorter.LoadColourLists(dir.Path(), settings);
-        EXPECT_EQ(shorter.TerrainColours, (std::vector<std::string>{"255", "65280"})) << int(ends.back());
-        EXPECT_EQ(shorter.MapIcons, (std::vector<std::string>{"1,2", "3"})) << int(ends.back());
-    }
+    dir.Write("Colours.dat", "255\n65280\r");  // any line end
+    dir.Write("MapIcons.dat", "1,2\r\n3");
+    TMap shorter;
+    shorter.LoadColourLists(dir.Path(), settings);
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(std::tuple(shorter.TerrainColours, shorter.MapIcons),
+              std::tuple(Texts{"255", "65280"}, Texts{"1,2", "3"}));
 }
 
 }  // namespace

@@ -48,9 +48,9 @@ TEST(StructureChoices, NoneOutsideThenEachStructureInNumberOrder)
 {
     const NameList types{"UNKNOWN", "magical  TOWER", "galleon"};
     TMapCell cell;
-    // A code past the named types, one the vocabulary lacks, and a number wider than its column.
+    // A code past the named types, one the vocabulary lacks, a number wider than its column, one seen again.
     const std::tuple<int, const char*, int> structures[] = {
-        {12, "  Sea Wolf ", 2}, {3, "Keep", 1}, {7, "Odd", 500}, {9, "Lost", 3}, {123456, "Far", -1}};
+        {12, "  Sea Wolf ", 2}, {3, "Keep", 1}, {7, "Old", 1}, {7, "Odd", 500}, {9, "Lost", 3}, {123456, "Far", -1}};
     for (const auto& [number, name, type] : structures)
         cell.AddStructure(std::make_unique<TStructure>(TStructure{number, type, name, ""}));
     EXPECT_EQ(FillStructureList(cell, types),
