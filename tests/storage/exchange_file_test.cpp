@@ -280,7 +280,7 @@ const std::string kFourHexes = kHeader
     + "0,40,20,1,,Lavan,-1,,100,,0,,,,-1,-1,0,,,,0,0,0\r\n0,41,21,2,,Lavan,-1,,200,,0,,,,-1,-1,0,,,,0,0,0\r\n"
       "0,42,20,3,,Lavan,-1,,300,,0,,,,-1,-1,0,,,,0,0,0\r\n0,43,21,4,,Lavan,-1,,400,,0,,,,-1,-1,0,,,,0,0,0\r\n";
 
-TEST_F(ExchangeFileTest, ProgressRunsToTheEndAndACancelledExportWritesNothing)
+TEST_F(ExchangeFileTest, ProgressRunsToTheEndACancelledExportWritesNothingAndACancelledImportKeepsWholeHexes)
 {
     for (int x = 10; x <= 13; ++x)
         map.EnsureCell(0, x, 20 + x % 2)->Terrain = x - 9;
@@ -303,19 +303,15 @@ TEST_F(ExchangeFileTest, ProgressRunsToTheEndAndACancelledExportWritesNothing)
               (Texts{"Exported 4 hexes.", "Imported 4 hexes.", "Export cancelled; nothing was written."}));
     EXPECT_TRUE(ExportExchange(map, dir.File("new.KVD"), {0, 0, 0, 320, 192, 0}, ui, &first).Cancelled);
     EXPECT_FALSE(std::filesystem::exists(dir.File("new.KVD")));
-}
 
-TEST_F(ExchangeFileTest, CancelledImportKeepsTheWholeHexesMergedBeforeIt)
-{
+    // A cancelled import keeps the whole hexes merged before it.
+    map.Clear();
     const std::uint64_t generation = map.Generation();  // a drawn picture the import must make stale
-    RecordingProgress progress(4);  // step 1 is the version line, 2 and 3 the first two hexes
-    const ExchangeImportResult result = Import(kFourHexes, {true, false}, &progress);
-    EXPECT_TRUE(result.Cancelled);
-    EXPECT_TRUE(result.Imported) << "what was merged wants saving";
-    EXPECT_EQ(result.Hexes, 2);
-    EXPECT_EQ(progress.steps.size(), 4u);
-    EXPECT_EQ(ui.Texts(Kind::Info), Texts{"Import cancelled after 2 hexes; the hexes imported so far are kept."});
-    EXPECT_EQ(map.CellCount(), 2);
+    RecordingProgress stopped(4);  // step 1 is the version line, 2 and 3 the first two hexes
+    const ExchangeImportResult cut = Import(kFourHexes, {true, false}, &stopped);
+    EXPECT_TRUE(cut.Cancelled && cut.Imported) << "what was merged wants saving";
+    EXPECT_EQ(std::tuple(cut.Hexes, stopped.steps.size(), map.CellCount()), std::tuple(2, 4u, 2));
+    EXPECT_EQ(ui.Texts(Kind::Info).back(), "Import cancelled after 2 hexes; the hexes imported so far are kept.");
     ASSERT_NE(map.Cell(0, 41, 21), nullptr);
     EXPECT_EQ(std::tuple(map.Cell(0, 41, 21)->Terrain, map.Cell(0, 41, 21)->Silver), std::tuple(2, 200))
         << "the last hex merged is merged whole";

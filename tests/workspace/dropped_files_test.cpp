@@ -16,11 +16,7 @@ std::string Report(const char* date)
 TEST(DroppedFiles, AreToldApartByContentNotByNameAndReportsComeFirstInTurnOrder)
 {
     testing::TempDir dir;
-    const struct
-    {
-        std::string file;
-        DroppedKind kind;
-    } cases[] = {
+    const std::pair<std::string, DroppedKind> cases[] = {
         // A mailer's blank lines before the heading do not hide a report.
         {dir.Write("a.kvd", "\n\n" + Report("March, Year 2")), DroppedKind::TurnReport},
         {dir.Write("battle.txt", "VERSION,2.31\r\nN,Y\r\n1\r\n12,Cavalry,25,N,3\r\n0\r\n"), DroppedKind::BattleFile},
@@ -33,9 +29,9 @@ TEST(DroppedFiles, AreToldApartByContentNotByNameAndReportsComeFirstInTurnOrder)
         {dir.Path(), DroppedKind::Unknown},
         {dir.File("missing.txt"), DroppedKind::Unknown},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ClassifyDroppedFile(c.file).Kind, c.kind) << c.file;
-    EXPECT_EQ(ClassifyDroppedFile(cases[0].file).Turn, 15);
+    for (const auto& [file, kind] : cases)
+        EXPECT_EQ(ClassifyDroppedFile(file).Kind, kind) << file;
+    EXPECT_EQ(ClassifyDroppedFile(cases[0].first).Turn, 15);
 
     // Reports come first, in turn order.
     const std::string later = dir.Write("r1.txt", Report("February, Year 1"));
