@@ -126,10 +126,8 @@ TEST(SparseTextsAndLines, EachTextOnItsOwnCopiedWholeAndLinesReadAsTheirVector)
     SparseTexts<3> copy = texts;
     texts.Set(1, "");
     texts.Set(2, "");
-    EXPECT_EQ(std::vector<std::string_view>({texts.Get(0), texts.Get(1), texts.Get(2)}),
-              std::vector<std::string_view>({"", "", ""}));
-    EXPECT_EQ(std::vector<std::string_view>({copy.Get(0), copy.Get(1), copy.Get(2)}),
-              std::vector<std::string_view>({"", "middle", "last"}));
+    EXPECT_EQ(std::tuple(texts.Get(0), texts.Get(1), texts.Get(2)), std::tuple("", "", ""));
+    EXPECT_EQ(std::tuple(copy.Get(0), copy.Get(1), copy.Get(2)), std::tuple("", "middle", "last"));
     copy = texts;
     EXPECT_EQ(copy.Get(1), "");
 

@@ -87,6 +87,7 @@ TEST(FileLoads, SayWhetherTheFileIsMissingOrUnreadableAndNameIt)
         {"Products.dat", false, [](auto& file) { return ProductCodeList().LoadFromFile(file); }},
         {"StudyLimits.dat", false, [](auto& file) { return TStudyLimits().LoadFromFile(file); }},
         {"Factions.dat", true, [&](auto&) { return TFactionList().LoadFromFile(settings); }},
+        {"factions.txt", false, [](auto& file) { return TFactionList().ImportFactionList(file); }},
         {"Alliance.dat", true, [&](auto&) { return TAllianceList().LoadFromFile(dir.Path(), settings); }},
         {"UnitLsts.Dat", true, [&](auto&) { return TShowTroopCollection().Load(dir.Path(), settings); }},
         {"Units.dat", false, [&](auto& file) { return LoadUnitFile(units, file, 1); }},

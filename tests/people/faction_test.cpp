@@ -44,7 +44,7 @@ TEST_F(FactionTest, KeysPadToFiveDigitsAndTheListKeepsNumberOrderOneRecordPerNum
     EXPECT_TRUE(!list.Find(0) && !list.Find(-1));
 }
 
-TEST_F(FactionTest, FileWritesEveryFieldFollowedByTheSeparatorAndReadsItBack)
+TEST_F(FactionTest, FileWritesEveryFieldFollowedByTheSeparatorAndReadsItBackUnderAKnownHeader)
 {
     TFaction* guild = Add(12, "  The Guild ");
     guild->Player = "Ann";
@@ -69,10 +69,8 @@ TEST_F(FactionTest, FileWritesEveryFieldFollowedByTheSeparatorAndReadsItBack)
     ASSERT_TRUE(loaded.LoadFromFile(settings));
     ASSERT_TRUE(loaded.SaveToFile(settings));
     EXPECT_EQ(dir.Read("Factions.dat"), saved) << "every field read back where it was";
-}
 
-TEST_F(FactionTest, HeaderDecidesWhetherAnythingLoadsAndAFolderInTheWayIsAFailedSave)
-{
+    // The header decides whether anything loads.
     for (const auto& [contents, loads] :
          {std::pair{" version , 2.00\r\n7^\"^A^\"^\r\n", true}, {"VERSION,3.5\r\n7^\"^A^\"^\r\n", true}, {"", false}}) {
         dir.Write("Factions.dat", contents);
@@ -129,14 +127,6 @@ TEST_F(FactionTest, ImportReadsEntriesWrappedAndLastAndKeepsPlayerFieldsOnReimpo
     EXPECT_EQ(std::tuple(guild->Player, guild->Colour, guild->Comments, guild->InAlliance(3)),
               std::tuple("Ann", 255, "ally", true))
         << "what the player set is kept";
-
-    std::filesystem::create_directory(dir.File("folder.txt"));
-    for (const auto& [name, warning] : {std::pair{"absent.txt", "Unable to find specified Faction List file."},
-                                        {"folder.txt", "Unable to open Faction List file."}}) {
-        const FileResult imported = list.ImportFactionList(dir.File(name));
-        EXPECT_EQ(std::tuple(imported.Ok, imported.File, FactionListImportWarning(imported)),
-                  std::tuple(false, dir.File(name), warning));
-    }
 }
 
 TEST_F(FactionTest, ImportOfOddInputReadsWhatItCan)

@@ -1,5 +1,4 @@
-// Places the windows list (gates, cities, structures, all units) and where a player first looks.
-#include "core/key_string_list.h"
+// Places the windows list (gates, cities, structures) and where a player first looks.
 #include "world/first_view.h"
 #include "world/map.h"
 #include "world/place_lists.h"
@@ -57,34 +56,6 @@ TEST(StructureChoices, NoneOutsideThenEachStructureInNumberOrder)
               (Items{"None", "Outside", "    3 - Keep: Magical  Tower", "    7 - Odd: Unknown", "    9 - Lost: Unknown",
                      "   12 - Sea Wolf: Galleon", "123456 - Far: Unknown"}));
     EXPECT_EQ(FillStructureList(TMapCell(), types), (Items{"None", "Outside"}));
-}
-
-TEST(AllUnitsListing, ListsLevelByLevelRowByRowWithTheirUnitsAndHexes)
-{
-    TMap map;
-    TKeyStringList troops;
-    AddRaceTable(troops);
-    const std::tuple<int, int, int, int, const char*, const char*, int, int> units[] = {
-        {1, 12, 8, 30, "Miners (of (the) deep)", "VIKI", 1234567, 0},  // men wider than their column
-        {0, 12, 8, 10, "Guards", "LEAD", 2, 4},
-        {0, 2, 0, 40, "Edge watch", "VIKI", 1, 0}};  // row 0 holds hexes too
-    for (const auto& [level, x, y, number, name, race, men, structure] : units) {
-        TUnit& unit = *map.EnsureCell(level, x, y)->Units.Add(testing::NewUnit(number, 3));
-        unit.Name = name;
-        unit.Structure = structure;
-        unit.AddTroops({troops.IndexOfKey(race), men});
-    }
-    std::int64_t men = 0;
-    std::vector<UnitLineKey> keys;
-    EXPECT_EQ(map.ListAllUnits(0, troops, men, &keys),
-              (Items{"    40    3 Edge watch                     1 man      (2,0)      ",
-                     "    10    3 Guards                         2 LEAD     (12,8)      In 4",
-                     "    30    3 Miners (of (the) deep)         1234567 men (12,8,u)   "}));
-    EXPECT_EQ(men, 1234570);
-    std::vector<std::tuple<int, int, int, int>> placed;
-    for (const UnitLineKey& key : keys)
-        placed.emplace_back(key.Unit, key.Level, key.X, key.Y);
-    EXPECT_EQ(placed, (std::vector<std::tuple<int, int, int, int>>{{40, 0, 2, 0}, {10, 0, 12, 8}, {30, 1, 12, 8}}));
 }
 
 TMapCell& Known(TMap& map, int level, int x, int y)

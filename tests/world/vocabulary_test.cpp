@@ -32,7 +32,7 @@ TEST(Vocabulary, BuiltInTablesKeepTheirPositionsAndTerrainIndexIgnoresCaseAndThe
         EXPECT_EQ(map.TerrainIndex(name), index) << name;
 }
 
-TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNames)
+TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNamesAndTheFileRoundTrips)
 {
     TKeyStringList list;
     EXPECT_EQ(list.AddKey(" SWOR ", " sword ", "swords"), 0);
@@ -44,17 +44,14 @@ TEST(KeyStringList, AddKeyLooksUpTrimmedAndReplacesOnlyGivenNames)
         << "an empty name keeps the old one";
     EXPECT_EQ(list.IndexOfKey("  HORS"), 1);
     EXPECT_EQ(std::tuple(list.KeyAt(7, "unchanged"), list.PluralAt(-1, "x")), std::tuple("unchanged", "x"));
-}
 
-TEST(KeyStringList, FileRoundTripTruncatedRecordAndTheRaceTableWinning)
-{
     TempDir dir;
-    TKeyStringList list, troops;
-    list.AddKey("WOLF", "wolf", "wolves");
-    list.AddKey("LEAD", "leader", "leaders");
-    ASSERT_TRUE(list.SaveToFile(dir.File("Troops.dat")));
+    TKeyStringList saved, troops;
+    saved.AddKey("WOLF", "wolf", "wolves");
+    saved.AddKey("LEAD", "leader", "leaders");
+    ASSERT_TRUE(saved.SaveToFile(dir.File("Troops.dat")));
     EXPECT_EQ(dir.Read("Troops.dat"), "WOLF\r\nwolf\r\nwolves\r\nLEAD\r\nleader\r\nleaders\r\n");
-
+    // A truncated record, then the race table: known keys keep their position.
     dir.Write("Troops.dat", "LEAD\r\nboss\r\nbosses\r\nWOLF\r\nwolf\r\nwolves\r\nORC");
     ASSERT_TRUE(troops.LoadFromFile(dir.File("Troops.dat")));
     ASSERT_EQ(troops.Count(), 3);
@@ -64,24 +61,6 @@ TEST(KeyStringList, FileRoundTripTruncatedRecordAndTheRaceTableWinning)
     EXPECT_EQ(std::tuple(troops.SingularAt(0), troops.PluralAt(0)), std::tuple("leader", "leaders"));
     EXPECT_EQ(troops.SingularAt(troops.IndexOfKey("ORC")), "orc") << "names filled in for a cut-short record";
     EXPECT_EQ(std::tuple(troops.PluralAt(troops.IndexOfKey("UDWA")), troops.Count()), std::tuple("under dwarves", 18));
-}
-
-TEST(ProductCodeList, LoadRules)
-{
-    TempDir dir;
-    dir.Write("Products.dat",
-              "HORS;  horse  \r\n   \r\nno semicolon here\r\n\r\n IRON ;iron;ore\r\nLONG;" + std::string(300, 'n')
-                  + "\r\n");
-    ProductCodeList list;
-    list.Add("OLD", "dropped on load");
-    ASSERT_TRUE(list.LoadFromFile(dir.File("Products.dat")));
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(std::tuple(list[0].Code, list[0].Product.Name), std::tuple("HORS", "horse"));
-    EXPECT_EQ(std::tuple(list[1].Code, list[1].Product.Name), std::tuple(" IRON ", "iron;ore"))
-        << "the code is taken as it stands";
-    EXPECT_EQ(std::tuple(list[2].Product.Name.size(), list.IndexOf("hors")), std::tuple(250u, 0));
-    ASSERT_TRUE(list.SaveToFile(dir.File("Out.dat")));
-    EXPECT_EQ(dir.Read("Out.dat").substr(0, 29), "HORS;horse\r\nIRON;iron;ore\r\nLO");
 }
 
 TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
@@ -94,15 +73,25 @@ TEST(ReferenceLists, RoundTripAndMissingFilesGiveBuiltIns)
     map.RaceList.Add("High Elves");
     map.WeatherList.Add("clear");
     map.WeatherList.Add("monsoon season");
-    map.ProductList.Add("GRAI", "grain");
+    map.ProductList.Add(" IRON ", "iron;ore");
     ASSERT_TRUE(map.SaveReferenceLists(dir.Path(), names));
-    EXPECT_EQ(dir.Read("Regions.dat"), "Unknown\r\nGryffindor\r\n\r\n");
+    EXPECT_EQ(std::tuple(dir.Read("Regions.dat"), dir.Read("Products.dat")),
+              std::tuple("Unknown\r\nGryffindor\r\n\r\n", "IRON;iron;ore\r\n"));
+    // Products: lines blank or without a semicolon are passed over; names trimmed and kept to 250 characters.
+    dir.Write("Products.dat",
+              "HORS;  horse  \r\n   \r\nno semicolon\r\n IRON ;iron;ore\r\nLONG;" + std::string(300, 'n'));
+    loaded.ProductList.Add("OLD", "dropped on load");
     loaded.LoadReferenceLists(dir.Path(), names);
     EXPECT_EQ(loaded.RegionList.Names(), map.RegionList.Names()) << "blank lines keep their position";
     EXPECT_EQ(loaded.RaceList.IndexOf("high elves"), 1);
     EXPECT_EQ(loaded.WeatherList.Names(), map.WeatherList.Names());
-    EXPECT_EQ(loaded.ProductList[0].Product.Name, "grain");
     EXPECT_EQ(loaded.TerrainList.Names(), map.TerrainList.Names());
+    const ProductCodeList& products = loaded.ProductList;
+    ASSERT_EQ(products.Count(), 3);
+    EXPECT_EQ(std::tuple(products[0].Product.Name, products[1].Code, products[1].Product.Name),
+              std::tuple("horse", " IRON ", "iron;ore"))
+        << "the code is taken as it stands";
+    EXPECT_EQ(std::tuple(products[2].Product.Name.size(), products.IndexOf("hors")), std::tuple(250u, 0));
 
     // Loading again from an empty folder resets every list to the built-in one, rather than keeping stale names.
     loaded.LoadReferenceLists(empty.Path(), names);
