@@ -13,17 +13,14 @@ constexpr const char* kBattle = "VERSION,2.31\r\nN,Y\r\n1\r\n"
                                 "7,Longbow men,30,Y,0,3,0,0,0,0,0,30,0,0,0,0,30,0,0,1,1\r\n"
                                 "8,Fighters,20,N,2,0,0,0,0,0,20,0,0,0,0,0,20,0,0,1,1\r\n";
 
-class CliBattleTest : public testing::CliHome
-{
-protected:
-    const std::string file = home.Write("clash.btl", kBattle);
-};
+using CliBattleTest = testing::CliHome;
 
-TEST_F(CliBattleTest, SameSeedPrintsTheEnginesReportEveryTime)
+// The engine's report for the seed, every time; wrong use said, and of a damaged file what is readable fought.
+TEST_F(CliBattleTest, PrintsTheEnginesReportForTheSeedAndSaysWhatItCannotRead)
 {
+    const std::string file = home.Write("clash.btl", kBattle);
     const testing::CliResult first = Cli({"battle", file, "--seed", "77", "--fort-right", "castle"});
-    ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.err, "");
+    ASSERT_EQ(std::tuple(first.status, first.err), std::tuple(0, ""));
     EXPECT_EQ(first.out, Cli({"battle", "--seed=77", "--fort-right", "Castle", file}).out);
 
     BattleSetup setup;
@@ -37,10 +34,7 @@ TEST_F(CliBattleTest, SameSeedPrintsTheEnginesReportEveryTime)
         expected += line + "\n";
     EXPECT_FALSE(expected.empty());
     EXPECT_EQ(first.out, expected);
-}
 
-TEST_F(CliBattleTest, WrongUseRefusedAndDamagedFiles)
-{
     const std::string damaged = home.Write(
         "damaged.btl", "VERSION,2.31\nN,N\n1\n1,Fighters,10,N,1\n3\n2,Fighters,10,N,1,0,0,0,0,0,10\n");
     const std::string empty = home.Write("empty.btl", "VERSION,2.31\nN,N\n0\n0\n");
@@ -49,7 +43,6 @@ TEST_F(CliBattleTest, WrongUseRefusedAndDamagedFiles)
             {{"battle", file, "--seed", "-3"}, 2},
             {{"battle", file, "--seed"}, 2},
             {{"battle"}, 2},
-            // What of a damaged file could be read is fought, the rest named by line.
             {{"battle", damaged, "--seed", "5"}, 0, {"\n"}, {damaged + ":4: ", damaged + ":7: "}},
             {{"battle", empty, "--seed", "5"}, 1, {}, {"One side has no troops - no combat occurs."}, {}, true},
             {{"battle", home.File("none.btl")}, 1, {}, {}, {}, true}});

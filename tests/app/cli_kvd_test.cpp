@@ -4,20 +4,16 @@
 namespace korvane {
 namespace {
 
-class CliKvdTest : public testing::CliHome
-{
-protected:
-    void SetUp() override { Expect({{{"import", "--faction", "7", testing::SampleReport(14)}}}); }
-
-    testing::TempDir theirs;
-};
+using CliKvdTest = testing::CliHome;
+using testing::SampleReport;
 
 TEST_F(CliKvdTest, AMapTravelsToAnotherProgramFolder)
 {
     const std::string file = home.File("shared.KVD"), under = home.File("under.KVD");
-    Expect({{{"export-kvd", "--town-names", "--gate-numbers", "--shafts", "--other", file}, 0, {"Exported "}},
+    const testing::TempDir theirs;
+    Expect({{{"import", "--faction", "7", SampleReport(14)}},
+            {{"export-kvd", "--town-names", "--gate-numbers", "--shafts", "--other", file}, 0, {"Exported "}},
             {{"export-kvd", "--under", "--shafts", under}}});
-    EXPECT_EQ(home.Read("shared.KVD").rfind("VERSION,2.31\r\n", 0), 0u);
 
     const std::string saved = "the map database is saved";
     Expect({{{"import-kvd", "--confirmed", file}, 0, {saved}},
@@ -37,6 +33,7 @@ TEST_F(CliKvdTest, AMapTravelsToAnotherProgramFolder)
 
 TEST_F(CliKvdTest, WrongUseAndRefusedFilesChangeNothing)
 {
+    Expect({{{"import", "--faction", "7", SampleReport(14)}}});
     const std::string map = home.Read("DATA/Map.Dat");
     const std::string newer = home.Write("newer.KVD", "VERSION,2.40\r\n0,2,2,1,,,,,,,,,,,,,0,,,,0,0,0\r\n");
     Expect({{{"export-kvd"}, 2},

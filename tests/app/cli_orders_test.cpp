@@ -29,12 +29,10 @@ protected:
 // The file's layout is the logic's; here: nothing else written, its problems told, a file there kept.
 TEST_F(CliOrdersTest, WritesInTheCurrentFolderTellsItsProblemsAndKeepsAnExistingFile)
 {
-    const auto snapshot = [this] {  // every file of the program folder, with its bytes and time of writing
-        std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+    const auto snapshot = [this] {  // when each file and folder of the program folder was written
+        std::map<std::string, fs::file_time_type> files;
         for (const auto& entry : fs::recursive_directory_iterator(home.Path()))
-            if (entry.is_regular_file())
-                files[entry.path().string()] = {home.Read(fs::relative(entry.path(), home.Path()).string()),
-                                                entry.last_write_time()};
+            files[entry.path().string()] = entry.last_write_time();
         return files;
     };
     const auto before = snapshot();
@@ -62,7 +60,6 @@ TEST_F(CliOrdersTest, FailuresSayWhyAndExitWithOne)
     const std::string blocked = out.File("plain/Turn008.txt");
     out.Write("plain", "a file, not a folder");
     Expect({{{"orders", blocked}, 1, {}, {"Unable to write the orders file " + blocked}, {}, true},
-            {{"orders"}, 2},
             {{"orders", "a.txt", "b.txt"}, 2},
             {{"orders", "--force", "a.txt"}, 2}});
     RefuseMap();
@@ -82,7 +79,6 @@ TEST_F(CliOrdersTest, CheckOrdersOneLinePerProblemAndTheStatusOfAnError)
             // CR LF ends lines here, but the server would keep the CR: said once, as a warning.
             {{"check-orders", warned}, 0, {warned + ":1: warning: Line ends: this line ends in a CR"}},
             {{"check-orders"}, 2, {}, {"usage: check-orders FILE"}, {}, true},
-            {{"check-orders", orders, orders}, 2},
             {{"check-orders", "--strict", orders}, 2},
             {{"check-orders", out.File("missing.txt")}, 1, {}, {"cannot read the orders file"}, {}, true},
             {{"check-orders", out.Path()}, 1, {}, {"cannot read the orders file " + out.Path()}, {}, true}});
