@@ -57,18 +57,14 @@ protected:
         return map.EnsureCell(level, x, y)->Units.Add(testing::UnitAt(number, faction, level, x, y, turn));
     }
 
-    /// The warnings as "LINE: MESSAGE".
-    std::vector<std::string> Warnings(const std::vector<OrderProblem>& problems) const
+    /// The warnings on a unit's lines as "LINE: MESSAGE".
+    std::vector<std::string> UnitWarnings(int unit, const std::string& lines) const
     {
         std::vector<std::string> warnings;
-        for (const OrderProblem& problem : problems)
+        for (const OrderProblem& problem : CheckUnitOrdersInWorld(lines, unit, map, settings, vocabulary))
             if (problem.Severity == OrderSeverity::Warning)
                 warnings.push_back(std::to_string(problem.Line) + ": " + problem.Message);
         return warnings;
-    }
-    std::vector<std::string> UnitWarnings(int unit, const std::string& lines) const
-    {
-        return Warnings(CheckUnitOrdersInWorld(lines, unit, map, settings, vocabulary));
     }
     /// The problems of a whole file as "UNIT LINE: MESSAGE".
     std::vector<std::string> FileProblems(const std::string& file) const

@@ -1,4 +1,4 @@
-// Detail lines of a region block: weather, wages, markets, exits, gates and structures.
+// Detail lines of a region block: weather, markets and structures.
 #include "reportimport/region_details.h"
 #include "world/map.h"
 
@@ -48,32 +48,6 @@ TEST_F(RegionDetailsTest, WeatherAndMarketsOfAnOlderReportAddButNeverReplace)
     ParseMarket(map, cell, "  Wanted: 12 grain [GRAI] at $22.", kCodeWanted, current);
     ASSERT_EQ(cell.Wanted.size(), 2u) << "an item a report leaves out stays listed";
     EXPECT_EQ(std::tuple(Product(cell.Wanted[0]), Product(cell.Wanted[1])), std::tuple("GRAI:12@22", "FISH:5@40"));
-}
-
-TEST_F(RegionDetailsTest, ExitsConfirmNeighboursAndUnderworldOnesOpenPassagesThroughTheRock)
-{
-    ParseExits(map, Cell(0, 4, 4),
-               "Exits:  North : mountain (4,2) in Highpeak.  Northeast : plain (5,3) in Lowfield, contains    "
-               "Mill [village].");
-    EXPECT_EQ(std::tuple(map.Cell(0, 5, 3)->PopCenter, map.CellCount()), std::tuple("Mill", 3))
-        << "no rock ring on the surface";
-
-    // Underworld (1,1) is grid (2,4).
-    ParseExits(map, Cell(1, 2, 4),
-               "Exits:  South : cavern (1,3,underworld) in Deep.  Northwest : tunnels (0,0,deep  underworld) in Deep.");
-    const int solid = map.TerrainIndex("solid");
-    for (const auto& [x, y] : {std::pair{2, 2}, {3, 3}, {3, 5}, {2, 6}, {1, 5}, {1, 3}}) {
-        const TMapCell* gap = map.Cell(1, x, y);
-        ASSERT_NE(gap, nullptr) << x << "," << y;
-        EXPECT_EQ(std::tuple(gap->Terrain, gap->Unconfirmed), std::tuple(solid, false)) << x << "," << y;
-    }
-    // South opens the north-south passage, northwest the southeast-northwest one.
-    EXPECT_EQ(std::tuple(map.Cell(1, 2, 6)->Pathway[0], map.Cell(1, 1, 3)->Pathway[2], map.Cell(1, 2, 2)->Pathway[0]),
-              std::tuple(true, true, false));
-    EXPECT_EQ(map.Cell(1, 2, 8)->Terrain, 10) << "the neighbour itself";
-    // At the west edge no rock is made outside the grid.
-    ParseExits(map, Cell(1, 0, 2), "Exits:  South : cavern (0,1,underworld) in Deep.");
-    EXPECT_EQ(std::tuple(map.Cell(1, 0, 0)->Terrain, map.Cell(1, 0, 4)->Pathway[0]), std::tuple(solid, true));
 }
 
 TEST_F(RegionDetailsTest, StructuresShaftsAndLairs)

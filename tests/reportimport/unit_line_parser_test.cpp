@@ -85,23 +85,6 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNam
     EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
 }
 
-TEST_F(UnitLineParserTest, UnknownCodesAreAskedOnce)
-{
-    ui.identifyAnswers = {true, false};
-    const TUnit& first = Parse("- Pack (47), 6 trolls [TROL], 2 fangs [FANG].", kCodeUnitDash);
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Identify),
-              (std::vector<std::string>{"trolls [TROL]", "fangs [FANG]"}));
-    EXPECT_EQ(std::tuple(first.Troops.size(), first.Equipment.size(),
-                         ws.TroopList.PluralAt(ws.TroopList.IndexOfKey("TROL")),
-                         ws.TroopList.SingularAt(ws.TroopList.IndexOfKey("TROL"))),
-              std::tuple(1u, 1u, "trolls", ""));
-
-    const TUnit& second = Parse("- Pack (48), troll [TROL], fang [FANG].", kCodeUnitDash);
-    EXPECT_EQ(ui.shown.size(), 2u) << "known codes are not asked again";
-    EXPECT_EQ(std::tuple(second.Troops[0].Count, ws.EquipmentList.SingularAt(ws.EquipmentList.IndexOfKey("FANG"))),
-              std::tuple(1, "fang"));
-}
-
 TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
 {
     const TUnit& unit = Parse(
