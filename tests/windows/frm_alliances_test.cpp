@@ -30,8 +30,8 @@ protected:
         for (auto [number, name] : {std::pair{7, "Red Hand"}, {12, "Blue Guild"}, {30, "Green Men"}, {45, "Yellow"}})
             testing::AddFaction(factions, number, name);
         for (auto [name, members] : {std::pair{"North", std::vector{7, 12}}, {"South", std::vector{30}}}) {
-            TAlliance* added = testing::AddAlliance(alliances, name);
-            std::tie(added->Comments, added->Colour) = std::tuple(std::string(name) + " comment", 0x0000FF);
+            TAlliance* added = alliances.Add(std::make_unique<TAlliance>(
+                TAlliance{.Name = name, .Comments = std::string(name) + " comment", .Colour = 0x0000FF}));
             for (int member : members) {
                 added->AddMember(member);
                 factions.Find(member)->AddAlliance(added->Number);

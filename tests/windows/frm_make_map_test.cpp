@@ -34,25 +34,20 @@ TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
     MapViewport view{.ViewLevel = 1, .Zoom = 7, .ViewLeft = 30, .ViewTop = 12, .ViewCols = 20, .ViewRows = 16};
     Toggle("chkGateNos");
     // The map window has no gate numbers to hand over: those ticked here stay with their gates.
-    window->Preset(PresetFromView(view, doTownNames | doGates | doShafts | doTroops));
+    window->Preset(PresetFromView(view, doHexCoords | doTownNames | doGates | doShafts | doTroops | doUnconfirmed));
     EXPECT_EQ(std::tuple(RectangleShown(), Text("txtScale")), std::tuple(QStringList({"30", "12", "48", "26"}), "7"));
-    EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos chkShafts optunderworld")
+    EXPECT_EQ(TickedNames(),
+              "chkHexCoords chkTownIcons chkTownNames chkGates chkGateNos chkShafts chkShowUnconfirmed optunderworld")
         << "names come with their icons";
-
-    // Gates switched off take their numbers with them.
-    window->Preset(PresetFromView(view, doHexCoords | doOther | doUnconfirmed));
-    EXPECT_EQ(TickedNames(), "chkHexCoords chkOther chkShowUnconfirmed optunderworld");
+    // Gates switched off take their numbers with them, icons their names.
     view.ViewLevel = 0;
-    window->Preset(PresetFromView(view, 0));
-    EXPECT_EQ(TickedNames(), "optOverworld");
-
-    // Names need their icons and numbers their gates; the base alone is fine.
+    window->Preset(PresetFromView(view, doOther));
+    EXPECT_EQ(TickedNames(), "chkOther optOverworld");
     Toggle("chkTownNames");
     Toggle("chkGateNos");
-    EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos optOverworld");
-    for (const char* box : {"chkTownIcons", "chkGates", "chkTownIcons"})
-        Toggle(box);
-    EXPECT_EQ(TickedNames(), "chkTownIcons optOverworld");
+    EXPECT_EQ(TickedNames(), "chkTownIcons chkTownNames chkGates chkGateNos chkOther optOverworld");
+    Toggle("chkTownIcons");
+    EXPECT_EQ(TickedNames(), "chkGates chkGateNos chkOther optOverworld");
 }
 
 TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)

@@ -1,4 +1,4 @@
-// Named builders of the faction and alliance registries the window tests work on.
+// A named builder of the faction registry the window tests work on (its header brings the alliance list too).
 #pragma once
 
 #include "people/alliance_list.h"
@@ -20,13 +20,6 @@ inline TFaction* AddFaction(TFactionList& factions, int number, const std::strin
     if (colour)
         faction->Colour = *colour;
     return factions.Add(std::move(faction));
-}
-
-inline TAlliance* AddAlliance(TAllianceList& alliances, const std::string& name)
-{
-    auto alliance = std::make_unique<TAlliance>();
-    alliance->Name = name;
-    return alliances.Add(std::move(alliance));
 }
 
 }  // namespace korvane::testing
