@@ -193,8 +193,7 @@ TEST_F(BattleTest, ABattleThatDragsOnIsStoppedAtTheRoundOrAttackLimit)
 TEST_F(BattleTest, ARoutInTheRoundThatReachesTheAttackLimitStillDecidesTheBattle)
 {
     // A champion with the first round routs the Right within the attack limit; the free round gets its own.
-    const TCombatUnit champion = Unit(1, 10, 1000000, 1000000);
-    const TCombatUnit mithril{.Quantity = 4, .ItemMARM = 4};
+    const TCombatUnit champion = Unit(1, 10, 1000000, 1000000), mithril{.Quantity = 4, .ItemMARM = 4};
     using Row = std::tuple<const char*, std::vector<TCombatUnit>, std::string>;
     for (const auto& [name, right, afterFreeRound] :
          {Row("the free round kills the rest", {Unit(20)}, "Battle results: "),
