@@ -33,7 +33,7 @@ std::vector<Pair> Counted(int count)
 }
 
 // Every size around the inside room: filled, copied, moved, erased from, the order kept.
-TEST(SmallVector, KeepsEntriesInOrderInsideAndInABlock)
+TEST(SmallVector, KeepsEntriesInOrderInsideAndInABlockAndGrowsFromItsOwnEntries)
 {
     for (int count : {0, 1, 2, 3, 4, 5, 9, 40}) {
         SCOPED_TRACE(count);
@@ -66,10 +66,7 @@ TEST(SmallVector, KeepsEntriesInOrderInsideAndInABlock)
         moved.clear();
         EXPECT_TRUE(moved.empty());
     }
-}
-
-TEST(SmallVector, GrowsFromItsOwnEntriesAndReservesExactly)
-{
+    // Growing from its own entries, assigning a list and reserving exactly.
     Pairs list{{1, 1}, {2, 2}};
     list.push_back(list[0]);  // the entry lies in the room that moves to a block
     list.push_back(list[2]);

@@ -61,9 +61,8 @@ TEST(KeyedList, PositionsFollowKeyOrderThroughEveryChange)
             }
         }
     }
-    EXPECT_EQ(list.Items(-1), nullptr);
-    EXPECT_EQ(list.Items(list.Count()), nullptr);
-    EXPECT_EQ(list.IndexOf("absent"), -1);
+    EXPECT_EQ(std::tuple(list.Items(-1), list.Items(list.Count()), list.IndexOf("absent")),
+              std::tuple(nullptr, nullptr, -1));
     EXPECT_EQ(list.Take(list.Count()), nullptr);
 }
 

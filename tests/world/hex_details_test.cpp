@@ -17,7 +17,7 @@ protected:
     TMapCell* cell = map.EnsureCell(0, 12, 4);
 };
 
-TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurns)
+TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurnsAndEditedTextsAreReadAsTheCellStoresThem)
 {
     cell->Shaft = "   ";
     cell->WeatherNext = 5;  // a weather the list lost
@@ -31,10 +31,7 @@ TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurns)
     EXPECT_TRUE(HexDetailsOf(map, *cell).Unconfirmed) << "a hex of unknown terrain is never confirmed";
     cell->Terrain = kTerrainOcean;
     EXPECT_FALSE(HexDetailsOf(map, *cell).Unconfirmed);
-}
 
-TEST_F(HexDetailsTest, EditedTextsAreReadAsTheCellStoresThem)
-{
     // A new cell saved over a known one clears all but the faction (never below 0) and the drop-down's race.
     TMapCell& known = testing::KnownCell(map, 0, 12, 4);
     known.Terrain = kTerrainSolid;
