@@ -21,7 +21,8 @@ protected:
     {
         testing::AddFaction(factions, 12, "Red Hand");
         testing::AddFaction(factions, 7, "Blue Moon");
-        pact = testing::AddAlliance(alliances, "Northern Pact");
+        pact = alliances.Add(std::make_unique<TAlliance>());
+        pact->Name = "Northern Pact";
         lists.SetList("General List", false, {});
         lists.SetList("Friends", false, {"7", "99"});
         settings.UnitList = "Friends";
