@@ -75,15 +75,6 @@ TEST(StrToIntLenient, ReadsTheLeadingNumberWrappingAt32Bits)
         EXPECT_EQ(StrToIntLenient(text), value) << Quoted(text);
 }
 
-std::vector<std::string_view> Split(std::string_view line, std::string_view separator)
-{
-    std::vector<std::string_view> fields;
-    SplitFields(line, separator, fields);
-    return fields;
-}
-
-using Fields = std::vector<std::string_view>;
-
 TEST(FieldCursor, EntriesTakeOnlyWholeEntriesUpToTheCount)
 {
     using Entries = std::vector<std::vector<std::int32_t>>;
@@ -92,7 +83,8 @@ TEST(FieldCursor, EntriesTakeOnlyWholeEntriesUpToTheCount)
     for (const auto& [line, width, expected, rest] :
          {R("2,1,2,3,4,9", 2, {{1, 2}, {3, 4}}, "9"), R("2000000000,1,2,3", 2, {{1, 2}}, "3"), R("-3,1,2", 1, {}, "1"),
           R("", 1, {}, "<end>"), R("x,5", 1, {}, "5")}) {
-        const Fields fields = Split(line, ",");
+        std::vector<std::string_view> fields;
+        SplitFields(line, ",", fields);
         FieldCursor cursor(fields);
         Entries entries;
         cursor.Entries(width, [&] {
