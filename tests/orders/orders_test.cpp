@@ -20,19 +20,15 @@ class OrdersFileTest : public ::testing::Test
 protected:
     OrdersFileTest() { settings.FactionNo = 12, settings.CurrentTurn = 7; }
 
-    /// A unit shown in a hex; with `record` the map's unit list has it too, with `orders`, and it is returned.
-    TUnit* Place(int level, int x, int y, int terrain, int number, int faction, int turn, bool record,
+    /// A unit shown in a hex and kept in the map's unit list with `orders`; the kept record is returned.
+    TUnit* Place(int level, int x, int y, int terrain, int number, int faction, int turn,
                  std::vector<std::string> orders = {})
     {
         TMapCell* cell = map.EnsureCell(level, x, y);
         cell->Terrain = terrain;
-        auto shown = testing::NewUnit(number, faction, turn);
-        TUnit* kept = nullptr;
-        if (record) {
-            kept = map.UnitFileList.Add(std::make_unique<TUnit>(*shown));
-            kept->SetOrders(orders);
-        }
-        cell->Units.Add(std::move(shown));
+        cell->Units.Add(testing::NewUnit(number, faction, turn));
+        TUnit* kept = map.UnitFileList.Add(testing::NewUnit(number, faction, turn));
+        kept->SetOrders(orders);
         return kept;
     }
 
@@ -57,16 +53,16 @@ protected:
 TEST_F(OrdersFileTest, OwnUnitsOfTheTurnHexByHexInRows)
 {
     // Own units in descending number, one stale, another faction's; alone: another's, one without a record.
-    Place(0, 2, 4, kForest, 31, 12, 7, true);
-    Place(0, 2, 4, kForest, 17, 12, 7, true, {"work", "  give 31 10 silver  ", "; scouts next turn"});
-    Place(0, 2, 4, kForest, 8, 12, 6, true, {"study combat"});
-    Place(0, 2, 4, kForest, 20, 5, 7, true, {"tax"});
-    Place(0, 10, 2, kForest, 21, 5, 7, true, {"tax"});
-    Place(0, 12, 0, kForest, 22, 12, 7, false);
+    Place(0, 2, 4, kForest, 31, 12, 7);
+    Place(0, 2, 4, kForest, 17, 12, 7, {"work", "  give 31 10 silver  ", "; scouts next turn"});
+    Place(0, 2, 4, kForest, 8, 12, 6, {"study combat"});
+    Place(0, 2, 4, kForest, 20, 5, 7, {"tax"});
+    Place(0, 10, 2, kForest, 21, 5, 7, {"tax"});
+    map.EnsureCell(0, 12, 0)->Units.Add(testing::NewUnit(22, 12, 7));
     // Row 2 before row 4; the underworld after the whole overworld, in grid coordinates.
-    Place(0, 7, 3, -1, 40, 12, 7, true, {"move n"});
+    Place(0, 7, 3, -1, 40, 12, 7, {"move n"});
     // A line end stored in an order would reach the server inside a word: each piece is a line.
-    Place(1, 0, 2, kCavern, 50, 12, 8, true, {"study\r\ntactics\r", "\r", ""});
+    Place(1, 0, 2, kCavern, 50, 12, 8, {"study\r\ntactics\r", "\r", ""});
     settings.Password = "\"secret\"";
 
     EXPECT_EQ(
@@ -78,13 +74,13 @@ TEST_F(OrdersFileTest, OwnUnitsOfTheTurnHexByHexInRows)
 
 TEST_F(OrdersFileTest, MissingOrdersAreSoughtRowByRowOnEachLevel)
 {
-    Place(0, 2, 0, kForest, 1, 5, 7, true);  // another faction's unit only, its orders incomplete
-    Place(0, 4, 0, kForest, 2, 12, 7, true)->OrdersDone = true;
-    Place(0, 6, 0, kForest, 3, 12, 7, false);  // shown, but the map's unit list no longer has it
-    TUnit* underworld = Place(1, 0, 2, kCavern, 4, 12, 7, true);
-    TUnit* lowerRow = Place(0, 1, 3, kForest, 5, 12, 7, true);
-    TUnit* upperRowRight = Place(0, 9, 1, kForest, 6, 12, 7, true);
-    TUnit* shared = Place(0, 9, 1, kForest, 7, 12, 7, true);
+    Place(0, 2, 0, kForest, 1, 5, 7);  // another faction's unit only, its orders incomplete
+    Place(0, 4, 0, kForest, 2, 12, 7)->OrdersDone = true;
+    map.EnsureCell(0, 6, 0)->Units.Add(testing::NewUnit(3, 12, 7));  // shown, but no longer in the unit list
+    TUnit* underworld = Place(1, 0, 2, kCavern, 4, 12, 7);
+    TUnit* lowerRow = Place(0, 1, 3, kForest, 5, 12, 7);
+    TUnit* upperRowRight = Place(0, 9, 1, kForest, 6, 12, 7);
+    TUnit* shared = Place(0, 9, 1, kForest, 7, 12, 7);
 
     EXPECT_EQ(MissingOrders(), (Hex{0, 9, 1})) << "row 1 before row 3, however far right";
     upperRowRight->OrdersDone = true;

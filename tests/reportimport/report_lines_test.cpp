@@ -67,16 +67,17 @@ TEST(ParseRegionHeader, FillsWhatAHeaderNamesOnEitherLevelAndRefusesPlacesOffThe
     EXPECT_EQ(map.CellCount(), 2);
 }
 
+// Each direction's code, as the name is cut in reports, and its neighbour of hex (5,5).
 TEST(Directions, CodesAndNeighbours)
 {
-    int code = 0;
-    for (const char* name : {"Up", "  North", "ortheast", "outheast", "  South", "outhwest", "orthwest"})
-        EXPECT_EQ(DirectionCode(name), code++) << name;
-    const int expected[7][2] = {{5, 5}, {5, 3}, {6, 4}, {6, 6}, {5, 7}, {4, 6}, {4, 4}};
-    for (int direction = 0; direction <= 6; ++direction) {
+    const std::tuple<const char*, int, int> directions[] = {{"Up", 5, 5},       {"  North", 5, 3}, {"ortheast", 6, 4},
+                                                            {"outheast", 6, 6}, {"  South", 5, 7}, {"outhwest", 4, 6},
+                                                            {"orthwest", 4, 4}};
+    for (int code = 0; code <= 6; ++code) {
+        const auto& [name, nx, ny] = directions[code];
         int x = 5, y = 5;
-        TMap::NeighbourCoords(x, y, direction);
-        EXPECT_EQ(std::tuple(x, y), std::tuple(expected[direction][0], expected[direction][1])) << direction;
+        TMap::NeighbourCoords(x, y, code);
+        EXPECT_EQ(std::tuple(DirectionCode(name), x, y), std::tuple(code, nx, ny)) << name;
     }
 }
 

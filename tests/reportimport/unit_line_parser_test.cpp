@@ -69,8 +69,7 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNam
                               kCodeUnitDash);
     EXPECT_EQ(unit.Flags, kFlagRevealFaction | kFlagRevealUnit | kFlagNoAid | kFlagHolding | kFlagTaxing | kFlagGuard)
         << "a piece naming guard counts as that flag, not as an entry";
-    EXPECT_TRUE(unit.Troops.empty() && unit.Equipment.empty());
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_TRUE(unit.Troops.empty() && unit.Equipment.empty() && ui.shown.empty());
 
     ws.Factions.Add(testing::NewFaction(8, "The Vanguard"));
     const TUnit& vanguard = Parse("- Scout (6), holding, The Vanguard (8), revealing, 2 vikings [VIKI].",
@@ -81,8 +80,8 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNam
     const TUnit& captain = Parse("- Captain Red, the Bold (74), Red Riders (3), leader [LEAD]; Leader of  the  Red, "
                                  "rides at dawn..",
                                  kCodeUnitDash);
-    EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount()), std::tuple("Captain Red, the Bold", 74, 1));
-    EXPECT_EQ(captain.Description, "Leader of the Red, rides at dawn..");
+    EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount(), captain.Description),
+              std::tuple("Captain Red, the Bold", 74, 1, "Leader of the Red, rides at dawn.."));
 }
 
 TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
