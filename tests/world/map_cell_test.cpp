@@ -11,7 +11,7 @@
 namespace korvane {
 namespace {
 
-TEST(MapCell, BlankRule)
+TEST(MapCell, BlankRuleAndTerrainNames)
 {
     TMapCell cell;
     cell.PopCenter = "   ";
@@ -35,12 +35,9 @@ TEST(MapCell, BlankRule)
     marked[at++].ForSale = {{0, 5, 9}};
     for (const TMapCell& one : marked)
         EXPECT_FALSE(one.IsBlank()) << "mark " << &one - marked.data();
-}
 
-TEST(MapCell, TerrainNamesOutsideTheListAreUnknown)
-{
+    // Terrain codes outside the list read as unknown.
     const NameList terrains = BuiltInTerrainNames();
-    TMapCell cell;
     for (const auto& [terrain, name] : {std::pair{0, "Unknown"}, {4, "Mountain"}, {-1, "Unknown"}, {99, "Unknown"}}) {
         cell.Terrain = terrain;
         EXPECT_EQ(cell.TerrainName(terrains), name) << terrain;
