@@ -18,16 +18,13 @@ protected:
 
     TMap map;
     const ReportAge current{7, 7};
-    const ReportAge older{5, 7};
 };
 
-TEST_F(RegionDetailsTest, WeatherAndMarketsOfAnOlderReportAddButNeverReplace)
+TEST_F(RegionDetailsTest, WeatherInEitherWordingAndMarketLines)
 {
     TMapCell& cell = Cell(0, 2, 2);
     ParseWeather(map, cell, "  The weather was clear last month; it will be monsoon season next month.", current);
-    ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", older);
-    EXPECT_EQ(std::tuple(map.WeatherList[cell.WeatherWas], map.WeatherList[cell.WeatherNext]),
-              std::tuple("clear", "monsoon"));
+    EXPECT_EQ(map.WeatherList[cell.WeatherNext], "monsoon");
     ParseWeather(map, cell, "  It was Winter last month; it will be winter next month.", current);
     EXPECT_EQ(std::tuple(map.WeatherList[cell.WeatherWas], map.WeatherList[cell.WeatherNext], map.WeatherList.Count()),
               std::tuple("winter", "winter", 3));
