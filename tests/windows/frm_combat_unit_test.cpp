@@ -10,15 +10,14 @@ namespace korvane {
 namespace {
 
 /// The unit dialog over `unit`, shown as the battle set-up shows it.
-class CombatUnitDialog : public testing::WindowTest
+class CombatUnitDialog : public testing::OwnedWindowTest<TfrmCombatUnit>
 {
 protected:
     CombatUnitDialog() { Reopen(); }
-    const QWidget& Window() const override { return *dialog; }
     void Reopen()
     {
-        dialog = std::make_unique<TfrmCombatUnit>(unit, nullptr);
-        dialog->show();
+        window = std::make_unique<TfrmCombatUnit>(unit, nullptr);
+        window->show();
     }
     QLineEdit* Description() const { return Get<QComboBox>("lstDesc")->lineEdit(); }
     /// Types over each box named with its text.
@@ -29,7 +28,6 @@ protected:
     }
 
     TCombatUnit unit;
-    std::unique_ptr<TfrmCombatUnit> dialog;
 };
 
 // Every box typed with its own number, so a box wired to a wrong field shows in the line.
@@ -46,7 +44,7 @@ TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnFieldCancelKeepsTheUnitAndDescr
     Click("chkBehind");
     EXPECT_EQ(unit.ToLine(), TCombatUnit().ToLine()) << "nothing is stored before OK";
     Click("cmdOK");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_EQ(unit.ToLine(), "4711,Heavy Cavalry,25,Y,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26");
 
     unit.FromLine("12,Ogre's band,5,N,1,0,0,0,0,0,5,0,0,0,0,0,0,0,0,1,1");
@@ -61,14 +59,14 @@ TEST_F(CombatUnitDialog, OKStoresEveryBoxInItsOwnFieldCancelKeepsTheUnitAndDescr
            {"txtSkillCOMB", "4 levels"},
            {"txtUnitID", "-7"}});
     Click("cmdCancel");
-    EXPECT_EQ(std::pair(dialog->result(), unit.ToLine()), (std::pair<int, std::string>(QDialog::Rejected, before)));
+    EXPECT_EQ(std::pair(window->result(), unit.ToLine()), (std::pair<int, std::string>(QDialog::Rejected, before)));
     // A blank before the figure is read past; what is no figure counts 0.
-    dialog->StoreUnit(unit);
+    window->StoreUnit(unit);
     EXPECT_EQ(std::tuple(unit.Quantity, unit.Hits, unit.Attacks, unit.SkillCOMB, unit.UnitID, unit.Description),
               std::tuple(12, 0, 0, 4, -7, "Ogres bands"));
     // A picked label is only a label: the numbers stay as they were.
     Get<QComboBox>("lstDesc")->setCurrentIndex(Get<QComboBox>("lstDesc")->findText("Very Heavy Cavalry"));
-    dialog->StoreUnit(unit);
+    window->StoreUnit(unit);
     EXPECT_EQ(unit.ToLine(), "-7,Very Heavy Cavalry,12,N,4,0,0,0,0,0,5,0,0,0,0,0,0,0,0,0,0");
 }
 
