@@ -117,15 +117,17 @@ TEST_F(AllianceTest, MembershipOnBothSidesAndDeleteClearsEveryFactionsKey)
     DeleteAlliance(alliances, 5, factions);
     EXPECT_EQ(alliances.Count(), 1);
 
-    // A repeated number replaces the alliance in its place; a new one follows the largest, never overflowing.
+    // In the order added; a repeated number replaces in place; a new one follows the largest, or after the
+    // largest there is takes the first one free.
     Alliance("Nine", 9);
+    Alliance("One", 1);
     TAlliance* renamed = Alliance("New South", 2);
-    EXPECT_EQ(alliances.ListNames(), (Keys{"New South", "Nine"}));
-    EXPECT_EQ(std::tuple(alliances.Find(2), alliances.Find(4), alliances.Items(2)),
+    EXPECT_EQ(alliances.ListNames(), (Keys{"New South", "Nine", "One"}));
+    EXPECT_EQ(std::tuple(alliances.Find(2), alliances.Find(4), alliances.Items(3)),
               std::tuple(renamed, nullptr, nullptr));
     EXPECT_EQ(Alliance("Ten")->Number, 10);
     Alliance("Top", INT32_MAX);
-    EXPECT_EQ(alliances.NextNumber(), 1);
+    EXPECT_EQ(alliances.NextNumber(), 3);
 }
 
 TEST_F(AllianceTest, SnapshotPutsEverythingBackAndNothingElse)
