@@ -104,9 +104,8 @@ TEST_F(BulkImportWindow, ChoosingBuildsAnOrderedSelectionOfUniqueNames)
     auto* tree = Get<QTreeView>("lstDirs");
     tree->setCurrentIndex(
         static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(dir.File("OTHER"))));
-    EXPECT_EQ(window->Directory().toStdString(), dir.File("OTHER"));
-    EXPECT_EQ(Shown("lstFiles"), (Lines{"t5.txt"}));
-    EXPECT_EQ(Chosen(), "| 0 files selected");
+    EXPECT_EQ(std::tuple(window->Directory().toStdString(), Shown("lstFiles"), Chosen()),
+              std::tuple(dir.File("OTHER"), Lines{"t5.txt"}, "| 0 files selected"));
 }
 
 TEST_F(BulkImportWindow, ImportsInTheArrangedOrderStopsOnCancelAndSavesOnClosing)

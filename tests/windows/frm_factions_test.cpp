@@ -155,19 +155,14 @@ TEST_F(FactionWindow, FindSearchesInAnyCaseStepsToTheNextAndWrapsAround)
 
 TEST_F(FactionWindow, PickerPicksByDoubleClickOrOkNeverOnCancelAndReopensWhereItWasLeft)
 {
-    for (const auto& [row, leave, picked] : {std::tuple{2, "double click", 12},
-                                             {1, "cmdClose", 7},
-                                             {1, "cmdCancel", 0},
-                                             {1, "Escape", 0},
-                                             {-1, "cmdClose", 0}}) {
+    for (const auto& [row, leave, picked] :
+         {std::tuple{2, "double click", 12}, {1, "cmdClose", 7}, {1, "cmdCancel", 0}, {-1, "cmdClose", 0}}) {
         Open(true);
         testing::WhenModalShown<TfrmFactions>([&](TfrmFactions* w) {
             EXPECT_TRUE(testing::Child(*w, "cmdCancel")->isVisible()) << "a picker can be cancelled";
             List(w)->setCurrentRow(row);
             if (std::string_view(leave) == "double click")
                 testing::ClickLine(List(w), row, {}, true);
-            else if (std::string_view(leave) == "Escape")
-                QTest::keyClick(w, Qt::Key_Escape);
             else
                 Press(w, leave);
         });

