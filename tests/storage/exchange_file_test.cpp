@@ -26,12 +26,6 @@ const std::string kHeader = "VERSION,2.31\r\n";
 const std::string kOtherView = "0,10,20,5,Old,Kelp,9,44,800,Rivermouth,1,Pit,Statue,orcs,500,3,0,c,d,e,0,1,1\r\n";
 const std::string kKnownLine =
     "0,10,20,3,Elder,Lavan,7,12,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1";
-/// A line of a hex at 2,2 with terrain 1 and the unconfirmed mark `mark`.
-std::string Plain22(const std::string& mark = "0")
-{
-    return "0,2,2,1,,,,,,,,,,,,," + mark + ",,,,0,0,0";
-}
-
 std::vector<std::string> Fields(const std::string& line)
 {
     std::vector<std::string> fields;
@@ -122,7 +116,6 @@ TEST_F(ExchangeFileTest, FailedExportsSayNothingAndKeepTheOldFile)
 TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacksOverridingWhatTheFileTells)
 {
     KnownCell(map, 0, 10, 20);
-    ASSERT_EQ(LineOf(10, 20), kKnownLine);
     Import(kHeader + kOtherView);
     // Only the race name (taken whatever the map knew) and a pathway mark more.
     EXPECT_EQ(LineOf(10, 20),
@@ -130,11 +123,14 @@ TEST_F(ExchangeFileTest, FillingInTakesOnlyWhatTheMapLacksOverridingWhatTheFileT
     EXPECT_EQ(map.RegionList.IndexOf("Kelp"), -1) << "a name not taken is not listed";
 
     map.Clear();
+    Import(kHeader + "0,10,20,0,Unknown,,-1,999,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");  // a gate without its number
     Import(kHeader + kOtherView);
     const std::string filled = "0,10,20,5,Unknown,Kelp,9,44,800,Rivermouth,1,Pit,Statue,orcs,500,3,1,c,d,e,0,1,1";
-    EXPECT_EQ(LineOf(10, 20), filled) << "a new hex takes everything but the legacy name; its mark stays";
-    Import(kHeader + "0,10,20,1,,Sand,1,45,1,Elsewhere,3,,,,1,1,1,,,,0,0,0\r\n");
+    EXPECT_EQ(LineOf(10, 20), filled) << "an unknown hex takes everything but the legacy name; its mark stays";
+    const int names = map.RegionList.Count() + map.RaceList.Count();
+    Import(kHeader + "0,10,20,1,,,1,45,1,Elsewhere,3,,,,1,1,1,,,,0,0,0\r\n");
     EXPECT_EQ(LineOf(10, 20), filled) << "a second file fills in nothing more";
+    EXPECT_EQ(map.RegionList.Count() + map.RaceList.Count(), names) << "no empty name joins the lists";
 
     // Overriding: gate, shaft, other and comments only ever fill in; unbelieved data unconfirms.
     KnownCell(map, 0, 10, 20);
@@ -166,6 +162,7 @@ TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
         {{{13, "orcs"}}, kAlways},  // a race name is news whatever the override says
         {{{3, "5"}, {20, "0"}, {22, "1"}}, kWithOverride},  // no pathway, on a hex the file knows
         {{{21, "1"}}, kAlways},  // a pathway the hex lacks
+        {{{7, "23"}}, kNever},  // a gate keeps its number
     };
     for (const auto& [fields, taken] : rows) {
         for (const bool override : {false, true}) {
@@ -183,41 +180,6 @@ TEST_F(ExchangeFileTest, WhatAFileDoesNotKnowNeverReplacesWhatAHexKnows)
             Import(kHeader + text + "\r\n", {true, override});
             EXPECT_EQ(Fields(LineOf(10, 20)), expected) << (override ? "with" : "without") << " override: " << text;
         }
-    }
-}
-
-TEST_F(ExchangeFileTest, UnnumberedGatesLearnTheirNumberButNumbersStayAndEmptyFieldsAreNoNews)
-{
-    Import(kHeader + "0,10,20,0,Unknown,,-1,999,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
-    EXPECT_EQ(map.Cell(0, 10, 20)->Gate, kUnnumberedGate);
-    KnownCell(map, 0, 10, 20).Gate = kUnnumberedGate;
-    // Exported without town names, gates or region, and with an empty race.
-    Import(kHeader + "0,10,20,3,,,7,,4500,,0,,,,10432,17,0,,,,1,0,1\r\n", {true, true});
-    EXPECT_EQ(LineOf(10, 20),
-              "0,10,20,3,Elder,Lavan,7,999,4500,Bluehaven,2,Shaft,Ring,high elves,10432,17,0,watch,n2,n3,1,0,1");
-    EXPECT_EQ(map.RegionList.Count() + map.RaceList.Count(), 4) << "no empty name joins the lists";
-    Import(kHeader + "0,10,20,0,Unknown,,-1,17,0,,0,,,,-1,-1,1,,,,0,0,0\r\n");
-    EXPECT_EQ(map.Cell(0, 10, 20)->Gate, 17);
-    Import(kHeader + "0,10,20,0,Unknown,,-1,23,0,,0,,,,-1,-1,1,,,,0,0,0\r\n", {true, true});
-    EXPECT_EQ(map.Cell(0, 10, 20)->Gate, 17);
-}
-
-TEST_F(ExchangeFileTest, UnconfirmedMarks)
-{
-    // The hex's mark, the options, the file's mark, and the mark that results.
-    const std::tuple<bool, ExchangeImportOptions, const char*, bool> rows[] = {
-        {true, {false, false}, "0", true},  // unbelieved: marks stay
-        {false, {false, false}, "1", false}, {false, {false, true}, "0", true},  // unbelieved, overriding: unconfirmed
-        {true, {true, false}, "0", false},  // believed: an unconfirmed hex takes the file's mark
-        {false, {true, false}, "1", false},  // but a confirmed one keeps its own
-        {false, {true, true}, "1", true},
-    };
-    for (const auto& [unconfirmed, options, mark, expected] : rows) {
-        map.Clear();
-        map.EnsureCell(0, 2, 2)->Unconfirmed = unconfirmed;
-        Import(kHeader + Plain22(mark) + "\r\n", options);
-        EXPECT_EQ(map.Cell(0, 2, 2)->Unconfirmed, expected)
-            << unconfirmed << options.Confirmed << options.Override << mark;
     }
 }
 
@@ -259,21 +221,6 @@ TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreReadAndNewerOrUnreadableOnes
     EXPECT_TRUE(map.Cell(0, 10, 20)->IsBlank());
     EXPECT_EQ(ui.Texts(Kind::Info), Texts{"Imported 0 hexes."});
     EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
-}
-
-TEST_F(ExchangeFileTest, DamagedLinesAreSkippedAndToldOnce)
-{
-    const ExchangeImportResult result = Import(
-        "\n  \rVERSION,2.31\r" + Plain22()
-        + "\n0,3,3,1\r\n0,5,6,1,,,,,,,,,,,,,0,,,,0,0,0\n2,4,4,1,,,,,,,,,,,,,0,,,,0,0,0\n"
-        + "0,400,0,1,,,,,,,,,,,,,0,,,,0,0,0\n" + Plain22().replace(2, 3, "8,8"));
-    EXPECT_TRUE(result.Imported);
-    EXPECT_EQ(std::tuple(result.Hexes, result.ShortLines, result.BadPositions), std::tuple(2, 1, 3));
-    EXPECT_EQ(map.CellCount(), 2);
-    EXPECT_EQ(map.Cell(0, 8, 8)->Terrain, 1);
-    EXPECT_EQ(ui.Texts(Kind::Warning),
-              Texts{"4 damaged lines of " + dir.File("in.KVD")
-                    + " (too few fields, or no place on the map) were skipped; the first is line 5."});
 }
 
 const std::string kFourHexes = kHeader

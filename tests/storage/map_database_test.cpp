@@ -99,10 +99,11 @@ TEST_F(MapDatabaseTest, LoadEmptiesTheGridDefaultsMissingColourListsAndPlacesThe
     EXPECT_EQ(ws.Map.CellCount(), 2);
     EXPECT_TRUE(ws.Map.Cell(0, 2, 2)->IsBlank());
 
-    // A unit at an impossible position has no hex to go to; hex units go to the cells only.
+    // Units at a negative or impossible position have no hex to go to; hex units go to the cells only.
     dir.Write(TurnFileName("Units", 9),
               kHeader + testing::UnitAt(77, -1, 1, 6, 4)->ToLine() + "\r\n"
-                  + testing::UnitAt(60, -1, 0, -1, 4)->ToLine() + "\r\n");
+                  + testing::UnitAt(60, -1, 0, -1, 4)->ToLine() + "\r\n" + testing::UnitAt(61, -1, 0, 3, 4)->ToLine()
+                  + "\r\n");
     dir.Write("Map.Dat", kHeader + kCell);
     ws.Settings.CurrentTurn = 9;
     ASSERT_TRUE(Load());
