@@ -1,4 +1,4 @@
-// The "Units in hex" browser: filters, details and views, Mine, Orders, drawing, the orders file.
+// The "Units in hex" browser: filters, details and views, Mine, Orders, the summary, drawing, the orders file.
 #include "windows/frm_hex_units.h"
 
 #include "unit_browser_world.h"
@@ -6,7 +6,9 @@
 #include "windows/frm_unit_summ.h"
 #include "windows/order_problem_look.h"
 
+#include <QLocale>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 
 #include <gmock/gmock.h>
 
@@ -20,6 +22,24 @@ const std::string kScouts = "   101    3 Scouts                         2 LEAD  
 const std::string kSoldiers = "   102    3 Soldiers                       10 men    ";
 const std::string kTraders = "   201   12 Traders                        1 man      In structure 2";
 const std::string kStrangers = "   301   -1 Strangers                      3 men     ";
+
+using Rows = std::vector<Lines>;
+
+Rows Cells(const QWidget& window, const char* name)
+{
+    const auto* grid = testing::Child<QTableWidget>(window, name);
+    Rows rows(grid->rowCount());
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            rows[row].push_back(grid->item(row, column)->text().toStdString());
+    return rows;
+}
+
+/// The unit count grid of the summary: units and troops of leaders, of the others, and in all.
+Rows Counts(const char* lu, const char* lt, const char* nu, const char* nt, const char* tu, const char* tt)
+{
+    return {{"", "Units", "Troops"}, {"Leaders", lu, lt}, {"Normal", nu, nt}, {"Total", tu, tt}};
+}
 
 class HexUnitsWindow : public testing::UnitWindowTest<TfrmHexUnits>
 {
@@ -162,7 +182,7 @@ TEST_F(HexUnitsWindow, OrdersOpenOnlyForThePlayersOwnUnits)
 
 TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
 {
-    AddFaction(123456, "Far Folk", kBlue);
+    testing::AddFaction(ws.Factions, 123456, "Far Folk", kBlue);
     AddStructure(*ws.Map.Cell(0, 12, 8), 1234567, "Great Hall", "TOWER");
     AddUnit(0, 12, 8, 1234567, 123456, "Wanderers", "VIKI", 4).Structure = 1234567;
     Open();
@@ -176,15 +196,29 @@ TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
 
 TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrdersAreDone)
 {
+    // The player's units of this hex. 10 men without a leader at combat level 3 add 10 to the right of that column.
+    ws.Map.Cell(0, 12, 8)->Units.Find(102)->AddSkill({Skill("COMB"), 180});
     Open().show();
-    QString caption;
+    QString caption, silver;
+    Rows counts, skills;
     testing::WhenModalShown<TfrmUnitSumm>([&](TfrmUnitSumm* summary) {
-        caption = summary->windowTitle();
+        std::tie(caption, counts, skills) = std::tuple(summary->windowTitle(), Cells(*summary, "grdUnitCount"),
+                                                       Cells(*summary, "grdSkills"));
+        silver = testing::Child<QLabel>(*summary, "pnlSilver")->text();
         summary->accept();
     });
     Get("cmdSummary")->click();
-    EXPECT_EQ(caption, "Unit Summary: Hex (12,8)");
-
+    EXPECT_EQ(std::tuple(caption, counts),
+              std::tuple("Unit Summary: Hex (12,8)", Counts("1", "2", "1", "10", "2", "12")));
+    QLocale grouping;  // as the player's locale groups thousands, right-aligned in 10 characters
+    grouping.setNumberOptions({});
+    EXPECT_EQ(silver, grouping.toString(1350).rightJustified(10));
+    // Leaders / others at each level; 95 days is level 2.
+    EXPECT_EQ(skills,
+              (Rows{{"LEAD/SERF", "Level 1", "Level 2", "Level 3", "Level 4", "Level 5"},
+                    {"COMB", "0 / 0", "2 / 0", "0 / 10", "0 / 0", "0 / 0"},
+                    {"LBOW", "0 / 0", "0 / 0", "0 / 0", "0 / 0", "0 / 0"},
+                    {"XBOW", "0 / 0", "0 / 0", "0 / 0", "0 / 0", "0 / 0"}}));
     const QImage image = Units()->viewport()->grab().toImage();
     const QColor grey(128, 128, 128);
     // 102 and 201 have complete orders: a blue cross on the red square, a red one on the blue.
@@ -200,6 +234,12 @@ TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrde
         EXPECT_EQ(image.pixelColor(line.left() + 3, middle), fill) << unit;
         EXPECT_EQ(image.pixelColor(line.left() + 2, middle), QColor(Qt::black)) << unit;
     }
+    EXPECT_EQ(Cells(TfrmUnitSumm(ws, nullptr, nullptr), "grdUnitCount"), Counts("1", "2", "2", "15", "3", "17"))
+        << "the world's, with the miners underground";
+    ws.Settings.FactionNo = 0;  // no faction shows nothing, not zeros
+    TfrmUnitSumm none(ws, ws.Map.Cell(0, 12, 8), nullptr);
+    EXPECT_EQ(std::tuple(Cells(none, "grdUnitCount"), testing::Child<QLabel>(none, "pnlSilver")->text()),
+              std::tuple(Counts("", "", "", "", "", ""), QString()));
 }
 
 TEST_F(HexUnitsWindow, ThePlayersUnitsWhoseOrdersHaveAnErrorAreMarkedUntilMended)

@@ -39,8 +39,8 @@ protected:
     UnitBrowserWorld()
     {
         std::tie(ws.Settings.DataDir, ws.Settings.FactionNo, ws.Settings.CurrentTurn) = std::tuple(home.Path(), 3, 7);
-        AddFaction(3, "Red Riders", kRed);
-        AddFaction(12, "Blue Traders", kBlue);
+        AddFaction(ws.Factions, 3, "Red Riders", kRed);
+        AddFaction(ws.Factions, 12, "Blue Traders", kBlue);
         AddRaceTable(ws.TroopList);
         for (const char* key : {"COMB combat", "LBOW longbow", "XBOW crossbow", "FIRE fire"})
             ws.SkillList.AddKey(std::string(key, 4), key + 5, "");
@@ -67,10 +67,6 @@ protected:
     }
 
     int Skill(const char* key) const { return ws.SkillList.IndexOfKey(key); }
-    void AddFaction(int number, const char* name, std::int32_t colour)
-    {
-        testing::AddFaction(ws.Factions, number, name, colour);
-    }
     void AddStructure(TMapCell& hex, int number, const char* name, const char* type)
     {
         auto structure = std::make_unique<TStructure>();
