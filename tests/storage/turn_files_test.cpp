@@ -65,8 +65,7 @@ TEST(UnitFiles, SaveWritesOneHeaderAppendAddsLinesLoadSkipsHeadersAndMergesByTur
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Find(9)->Name, "Unit 9") << "the turn 3 record stays";
 
-    std::filesystem::create_directory(dir.File("folder.dat"));
-    EXPECT_FALSE(LoadUnitFile(list, dir.File("folder.dat"), 5));
+    EXPECT_FALSE(LoadUnitFile(list, dir.Path(), 5)) << "a folder: there, but unreadable";
     EXPECT_EQ(list.Count(), 2);
 }
 

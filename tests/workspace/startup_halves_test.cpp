@@ -59,8 +59,6 @@ protected:
         return text + "views " + std::to_string(ws.TroopViews.Names().size());
     }
 
-    std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
-
     testing::TempDir dir;
     ScriptedInteraction ui;
 };
@@ -127,7 +125,7 @@ TEST_F(StartupHalvesTest, UnreadableUnitFilesAreRefusedForTheSession)
 {
     // The unit file is written at exit, so leaving it is a failure; the turn's file is not.
     for (const auto& [name, exitFails] : {std::pair{"Units.dat", true}, std::pair{"Units0014.dat", false}}) {
-        const std::string file = Data(name), kept = file + ".kept";
+        const std::string file = dir.File(std::string("DATA/") + name), kept = file + ".kept";
         fs::rename(file, kept);
         fs::create_directory(file);  // there, and every read of it fails
         Workspace ws{dir.Path()};
