@@ -1,8 +1,7 @@
-// Hex sizes, the hit test, the viewport's moves and zooms, and wheel deltas summed to notches.
+// Hex sizes, the hit test, and the viewport's moves and zooms.
 #include "mapview/render/hex_geometry.h"
 #include "mapview/render/hex_painter.h"
 #include "mapview/render/map_viewport.h"
-#include "mapview/windows/wheel_notches.h"
 #include "world/map.h"
 
 #include <QImage>
@@ -122,15 +121,6 @@ TEST(ViewportTest, ZoomKeepsThePlaceOrTheHexUnderThePointerAndStaysInsideTheScro
     EXPECT_TRUE(view.ViewLeft <= TMap::kMaxX && view.ViewTop <= TMap::kMaxY);
     ZoomViewportAt(view, 42, 5, 5, 800, 600);
     EXPECT_EQ(view.Zoom, 10);
-}
-
-TEST(WheelNotches, SumsPartialDeltasAndStartsAfreshOnATurnBack)
-{
-    WheelNotches wheel;
-    // Small steps make a notch once they add up to one; a remainder is dropped when the wheel turns back.
-    const std::pair<int, int> steps[] = {{120, 1}, {-360, -3}, {50, 0}, {50, 0}, {50, 1}, {-100, 0}, {-20, -1}};
-    for (const auto& [delta, notches] : steps)
-        EXPECT_EQ(wheel.Add(delta), notches) << delta;
 }
 
 }  // namespace

@@ -1,55 +1,22 @@
-// Map bitmaps: the streaming BMP writer, a request's checks, bands matching the whole picture, cancelling.
+// Map bitmaps: the streaming BMP writer's refusals, bands matching the whole picture, cancelling, and the
+// command line's map with its refusals.
 #include "mapview/map_builders.h"
 
 #include "mapview/render/bmp_stream_writer.h"
 #include "mapview/render/draw_options.h"
 #include "mapview/render/map_bitmap.h"
+#include "support/cli_run.h"
 #include "support/recording_progress.h"
-#include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
 #include <QImage>
 
 #include <climits>
 #include <filesystem>
+#include <sstream>
 
 namespace korvane::testing {
 namespace {
-
-// A different colour for every pixel, every channel in use, and alpha that must be ignored.
-std::uint32_t PictureColour(int x, int y)
-{
-    const auto byte = [](int value) { return static_cast<std::uint32_t>(value) & 0xFF; };
-    return byte((x + y) * 40) << 24 | byte(x * 37 + y * 11) << 16 | byte(y * 53 + 7) << 8 | byte(x * 91 + y * 29 + 200);
-}
-
-TEST(BmpStreamWriter, OddAndEvenWidthsReadBackPixelForPixel)
-{
-    for (const int width : {1, 2, 3, 4099}) {
-        SCOPED_TRACE(width);
-        const int height = 3;
-        TempDir dir;
-        const std::string file = dir.File("out/map.bmp");
-        BmpStreamWriter writer(file, width, height);
-        ASSERT_TRUE(writer.Open());
-        std::vector<std::uint32_t> row(width);
-        for (int y = height - 1; y >= 0; --y) {  // bottom row first
-            for (int x = 0; x < width; ++x)
-                row[x] = PictureColour(x, y);
-            ASSERT_TRUE(writer.WriteRow(row.data()));
-        }
-        std::string error;
-        ASSERT_TRUE(writer.Commit(&error)) << error;
-        const std::uint64_t size = 54 + (3 * static_cast<std::uint64_t>(width) + 3) / 4 * 4 * height;
-        EXPECT_EQ(std::tuple(std::filesystem::file_size(file), BmpStreamWriter::FileSize(width, height)),
-                  std::tuple(size, size));
-        const QImage image(QString::fromStdString(file), "BMP");
-        ASSERT_EQ(std::tuple(image.width(), image.height(), image.dotsPerMeterX()), std::tuple(width, height, 3780));
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                EXPECT_EQ(image.pixel(x, y) & 0xFFFFFFu, PictureColour(x, y) & 0xFFFFFFu) << x << "," << y;
-    }
-}
 
 TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
 {
@@ -107,37 +74,15 @@ protected:
                 cell.Gate = x + y;
         });
         std::tie(request.title, request.left, request.top, request.width, request.height,
-                 request.scale) = std::tuple("Bands", 1, 2, 12, 10, 4);
+                 request.scale) = std::tuple("Bands", 1, 2, 11, 10, 3);
         request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
     }
     int Height() const { return MapBitmapSize(request).height(); }
 
     TempDir dir;
-    ScriptedInteraction ui;
     MapBitmapRequest request;
     const QDate date{2026, 12, 6};
 };
-
-TEST_F(MapBitmapTest, FieldsRefuseAScaleAboveTenAndClampTheRectangleIntoTheGrid)
-{
-    MapBitmapFields fields{.fileName = dir.File("map.bmp")};
-    std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) = std::tuple("0", "0", "5", "5", "12");
-    MapBitmapField focus = MapBitmapField::None;
-    EXPECT_FALSE(CheckMapBitmapFields(fields, ui, focus).has_value());
-    EXPECT_EQ(focus, MapBitmapField::Scale);
-    EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::Error),
-              std::vector<std::string>{"Whoa ... that's a little BIG. 10 is as large as I go."});
-
-    std::tie(fields.left, fields.top, fields.right, fields.bottom, fields.scale) = std::tuple("-5", "-2", "400", "300",
-                                                                                              "2");
-    fields.townNames = fields.gateNumbers = fields.underworld = true;
-    const auto checked = CheckMapBitmapFields(fields, ui, focus);
-    ASSERT_TRUE(checked.has_value());
-    EXPECT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(checked->width, checked->height, checked->options, checked->level),
-              std::tuple(320, 192, doTownNames | doGateNumbers, 1))
-        << "column 320 and row 192 are not counted in the size";
-}
 
 TEST_F(MapBitmapTest, FileInBandsIsThePictureDrawnWholeAndCancelBetweenThemLeavesNoFileOrTheOldOne)
 {
@@ -165,11 +110,66 @@ TEST_F(MapBitmapTest, FileInBandsIsThePictureDrawnWholeAndCancelBetweenThemLeave
             EXPECT_EQ(progress.steps.back().total, Height());
             const QImage written(QString::fromStdString(request.fileName));  // bands cut hexes, names and frame
             EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), RenderMapBitmap(scene, request, date));
+            EXPECT_EQ(std::tuple(written.width() % 4, written.dotsPerMeterX()), std::tuple(1, 3780)) << "rows padded";
             continue;
         }
         EXPECT_EQ(std::tuple(bool(made), made.Reason), std::tuple(false, kMapBitmapCancelled));
         EXPECT_EQ(dir.Read(file), oldFile ? "an older map" : "");
     }
+}
+
+class CliMapTest : public ::testing::Test
+{
+protected:
+    CliResult Cli(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--home", home.Path()});
+        return RunCliCapture(args);
+    }
+
+    TempDir home, out;
+};
+
+TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
+{
+    // FILE is a file in an empty folder; the map window's checks refuse as they do there.
+    const std::tuple<const char*, int, const char*> refusals[] = {
+        {"--rect -4,-4,0,0 --scale 0 FILE", 1,
+         "error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."},
+        {"--rect 0,0,5,5 --scale 12 FILE", 1, "error: Whoa ... that's a little BIG. 10 is as large as I go."},
+        {"--scale 3 FILE", 2, "usage: map --rect"},
+        {"--rect 0,0,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
+        {"--rect a,0,5,5 --scale 3 FILE", 2, "--rect is four whole numbers"},
+        {"--rect 0,0,5,5 --scale big FILE", 2, "--scale is a whole number"},
+        {"--rect 0,0,5,5 --scale 3 --colour FILE", 2, "map does not know --colour"}};
+    for (const auto& [arguments, status, message] : refusals) {
+        SCOPED_TRACE(arguments);
+        std::vector<std::string> args{"map"};
+        std::istringstream words(arguments);
+        for (std::string word; words >> word;)
+            args.push_back(word == "FILE" ? out.File("map.bmp") : word);
+        const CliResult run = Cli(args);
+        EXPECT_EQ(run.status, status);
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
+    }
+}
+
+TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
+{
+    const std::string file = out.Write("map.bmp", "old picture");
+    const CliResult kept = Cli({"map", "--rect", "7,9,7,9", "--scale", "2", file});
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_NE(kept.err.find("File exist. Do you wish to overwrite it ? -> no"), std::string::npos) << kept.err;
+    EXPECT_NE(kept.err.find("give --overwrite"), std::string::npos);
+    EXPECT_EQ(out.Read("map.bmp"), "old picture");
+    const CliResult run = Cli({"map", "--overwrite", "--under", "--names", "--rect", "7,9,7,9", "--scale", "1", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(QImage(QString::fromStdString(file), "BMP").size(), QSize(81, 85)) << "one hex and the margins";
+    EXPECT_EQ(run.out, "Wrote " + file + " (81 x 85 pixels)\n");
+    EXPECT_EQ(out.FileCount(), 1) << "no temporary left";
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path())) << "drawing reads the program folder and writes nothing there";
 }
 
 }  // namespace

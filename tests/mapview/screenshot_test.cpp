@@ -33,8 +33,8 @@ TEST(Screenshot, WindowProgramSavesThePictureAtEveryScaleWritesNoFileOfTheSessio
                 files[entry.path().string()] = home.Read(fs::relative(entry.path(), home.Path()).string());
         return files;
     };
-    const CliResult import = RunCliCapture(
-        {"--home", home.Path(), "import", "--faction", "3", KORVANE_DEMO_DIR "/report-turn1.txt"});
+    const CliResult import = RunCliCapture({"--home", home.Path(), "import", "--faction", "3", "--template", "apply",
+                                            KORVANE_DEMO_DIR "/report-turn1.txt"});
     ASSERT_EQ(import.status, 0) << import.err;
     const auto before = Contents();
     const CliResult run = Korvane("--screenshot '" + pictures.File("map.png") + "'");
