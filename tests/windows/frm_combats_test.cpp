@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kPeasant = "1,Peasant,1,N,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
 constexpr const char* kCavalry = "-1,Heavy Cavalry,25,Y,2,0,0,3,0,0,25,0,0,0,0,0,0,0,25,1,1";
 constexpr const char* kScout = "7,Scout,1,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1";
-constexpr const char* kUndecided = "Neither side can wound the other - battle ends undecided.";
 
 class CombatsWindow : public testing::WorkspaceWindowTest<TfrmCombats>
 {
@@ -153,7 +152,7 @@ TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
     SelectLine("lstLeft", 0);
     InUnitDialog("1,Peasant,1,N,0,0,0,1,0,0,0,0,0,0,0,0,0,1,0,1,1");  // riding skill 1, 1 horse
     Click("cmdEditLeft");
-    EXPECT_EQ(Results().at(0), kUndecided);
+    EXPECT_EQ(Results().at(0), "Neither side can wound the other - battle ends undecided.");
     Click("chkUseHorses");
     EXPECT_EQ(Results().at(0), "Round 1:");
 }

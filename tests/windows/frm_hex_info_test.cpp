@@ -1,7 +1,6 @@
 // The "Hex Details" window: what it shows of a hex, what it writes back, and how it closes.
 #include "windows/frm_hex_info.h"
 
-#include "people/unit.h"
 #include "storage/map_cell_line.h"
 #include "windows/window_test_helpers.h"
 #include "world/map.h"
@@ -15,7 +14,6 @@ namespace korvane {
 namespace {
 
 using testing::Lines;
-using testing::ScriptedInteraction;
 
 class HexInfoTest : public testing::OwnedWindowTest<TfrmHexInfo>
 {
@@ -57,7 +55,7 @@ protected:
 
     TMap map;
     TMapCell* hex = nullptr;
-    ScriptedInteraction ui;
+    testing::ScriptedInteraction ui;
 };
 
 TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexSavesItUnchangedAndWritesEveryEditBack)
@@ -125,7 +123,6 @@ TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
     TMapCell* gap = map.EnsureCell(1, 1, 1);  // between underworld hexes, North East/South West
     std::tie(gap->Pathway, gap->Unconfirmed, gap->Comments) = std::tuple(std::array{true, false, false}, false, "kept");
     Open(1, 1, 1);
-    EXPECT_TRUE(window->PathwayMode());
     EXPECT_EQ(std::tuple(Text("pnlCoords"), Visible("pnlShowNormal"), Visible("pnlShowUnder"), Text("lblCellType")),
               std::tuple(" - , - ", false, true, "2"));
     EXPECT_EQ(Get("chkPathway")->text(), " Underworld pathway North East/South West Exists");
@@ -188,21 +185,11 @@ TEST_F(HexInfoTest, ClosingWithChangesAsksFirst)
         ui.yesNoCancelAnswers = {answer, answer};
         ui.shown.clear();
         Click("cmdClose");
-        EXPECT_EQ(ui.Texts(ScriptedInteraction::Kind::YesNoCancel), Lines{"Do you wish to save your changes ?"});
+        EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::YesNoCancel),
+                  Lines{"Do you wish to save your changes ?"});
         EXPECT_EQ(std::tuple(window->isVisible(), window->HexSaved(), hex->Comments),
                   std::tuple(!closes, answer == Answer::Yes, comments));
     }
-}
-
-TEST_F(HexInfoTest, UnitDetailsOpensTheUnitBrowserOfAHexWithUnits)
-{
-    hex->Units.Add(std::make_unique<TUnit>())->Number = 321;
-    QWidget* opener = nullptr;
-    Open().showUnits = [&opener](QWidget* parent) { opener = parent; };
-    window->show();
-    Click("cmdShowUnits");
-    EXPECT_EQ(std::pair(opener, window->isVisible()), std::pair(static_cast<QWidget*>(window.get()), true))
-        << "opened over the hex window";
 }
 
 }  // namespace

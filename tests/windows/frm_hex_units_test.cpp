@@ -103,6 +103,17 @@ TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosenAndTheFil
         EXPECT_EQ(Listed(), lines) << faction << " " << structure;
     }
     EXPECT_EQ(Panel("pnlManCount"), "0 men ");
+    // Long numbers filter and choose their own units.
+    testing::AddFaction(ws.Factions, 123456, "Far Folk", kBlue);
+    AddStructure(*ws.Map.Cell(0, 12, 8), 1234567, "Great Hall", "TOWER");
+    AddUnit(0, 12, 8, 1234567, 123456, "Wanderers", "VIKI", 4).Structure = 1234567;
+    Open();
+    for (const auto& [combo, line] :
+         {std::pair{"lstFactions", "123456- Far Folk"}, {"lstStructures", "1234567 - Great Hall: Tower"}})
+        Get<QComboBox>(combo)->setCurrentIndex(Get<QComboBox>(combo)->findText(line));
+    ASSERT_EQ(Listed().size(), 1u);
+    testing::ChooseLine(Units(), 0);
+    EXPECT_EQ(window->SelectedUnit(), ws.Map.Cell(0, 12, 8)->Units.Find(1234567));
 }
 
 TEST_F(HexUnitsWindow, ChoosingAUnitShowsItsDetailsFlagsAndTheViewPressed)
@@ -178,20 +189,6 @@ TEST_F(HexUnitsWindow, OrdersOpenOnlyForThePlayersOwnUnits)
     // An order window may close after the browser: nothing to count, nothing to crash.
     window.reset();
     close();
-}
-
-TEST_F(HexUnitsWindow, LongNumbersFilterAndChooseTheirOwnUnits)
-{
-    testing::AddFaction(ws.Factions, 123456, "Far Folk", kBlue);
-    AddStructure(*ws.Map.Cell(0, 12, 8), 1234567, "Great Hall", "TOWER");
-    AddUnit(0, 12, 8, 1234567, 123456, "Wanderers", "VIKI", 4).Structure = 1234567;
-    Open();
-    for (const auto& [combo, line] :
-         {std::pair{"lstFactions", "123456- Far Folk"}, {"lstStructures", "1234567 - Great Hall: Tower"}})
-        Get<QComboBox>(combo)->setCurrentIndex(Get<QComboBox>(combo)->findText(line));
-    ASSERT_EQ(Listed().size(), 1u);
-    testing::ChooseLine(Units(), 0);
-    EXPECT_EQ(window->SelectedUnit(), ws.Map.Cell(0, 12, 8)->Units.Find(1234567));
 }
 
 TEST_F(HexUnitsWindow, SummaryCountsThisHexAndLinesCarryColoursAndACrossWhenOrdersAreDone)
@@ -280,10 +277,6 @@ TEST_F(HexUnitsWindow, ClosingClosesTheOrderWindowsThenWritesTheTurnsOrdersFile)
               std::tuple(0, int(QDialog::Accepted), 0UL));
     for (const char* line : {"MOVE N", "STUDY COMB", "TAX"})
         EXPECT_NE(home.Read("Ords0007.dat").find(line), std::string::npos) << line;
-    // Escape closes it as well, and writes again.
-    Record(101)->Orders = {"WORK"};
-    Open().reject();
-    EXPECT_NE(home.Read("Ords0007.dat").find("WORK"), std::string::npos);
     // A data folder that is a file cannot be made, nor written in: that is said.
     ws.Settings.DataDir = home.Write("blocked", "a file");
     Open().accept();
