@@ -146,8 +146,7 @@ TEST_F(RefusedFilesTest, KeywordListsAreWrittenBeforeTheUnitsThatPointIntoThem)
     // The unit file cannot be written: the lists still are, so the next save of it finds them.
     fs::create_directory(Data("Units.dat"));
     ImportReport();
-    EXPECT_TRUE(fs::is_regular_file(Data("Skills.dat")));
-    EXPECT_TRUE(fs::is_regular_file(Data("Troops.dat")));
+    EXPECT_TRUE(fs::is_regular_file(Data("Skills.dat")) && fs::is_regular_file(Data("Troops.dat")));
     fs::remove(Data("Units.dat"));
 
     // A list that cannot be written keeps the unit file from being written.
