@@ -31,15 +31,12 @@ TEST_F(IconKey, OffersFifteenStylesMarksTheSelectedFeaturesStyleAndAClickChanges
 
     EXPECT_EQ(std::tuple(key->SelectedFeature(), FeatureShadow("City")), std::tuple(kIconCity, QFrame::Raised));
     EXPECT_EQ(MarkedStyles(), std::vector{9});
-    // A chosen colour goes into the map and the swatch; cancelling changes nothing.
+    // A chosen colour goes into the map and the swatch (cancelling is the colour key's test).
     answer = QColor(Qt::blue);
     QTest::mouseClick(SelColour(), Qt::LeftButton);
     EXPECT_EQ(asked, std::vector{QColor(Qt::red)});
     EXPECT_EQ(std::tuple(map.MapIcons[kIconCity], changed.count()), std::tuple("9,16711680", 1));
     EXPECT_EQ(Centre(Feature("pic", "City")), QColor(Qt::blue));
-    answer.reset();
-    key->SelectColour();
-    EXPECT_EQ(changed.count(), 1);
 
     // Selecting another feature moves both bevels.
     QTest::mouseClick(Feature("lbl", "Gate"), Qt::LeftButton);
@@ -67,14 +64,14 @@ TEST_F(IconKey, OffersFifteenStylesMarksTheSelectedFeaturesStyleAndAClickChanges
     answer = QColor(Qt::yellow);
     QTest::mouseDClick(Feature("lbl", "Village"), Qt::LeftButton);
     EXPECT_EQ(std::tuple(key->SelectedFeature(), map.MapIcons[kIconVillage], changed.count(), asked.size()),
-              std::tuple(kIconVillage, "6,65535", 3, 3UL));
+              std::tuple(kIconVillage, "6,65535", 3, 2UL));
     // A feature missing from a short icon list cannot be changed; the mark stays on what the map draws for it.
     map.MapIcons.resize(3);
     key->SelectFeature(kIconGate);
     key->SelectColour();
     QTest::mouseClick(Style(0), Qt::LeftButton);
     EXPECT_EQ(std::tuple(SelColour()->isEnabled(), asked.size(), MarkedStyles(), map.MapIcons.size(), changed.count()),
-              std::tuple(false, 3UL, std::vector{10}, 3UL, 3));
+              std::tuple(false, 2UL, std::vector{10}, 3UL, 3));
 }
 
 }  // namespace
