@@ -17,7 +17,6 @@
 namespace korvane {
 namespace {
 
-using testing::NewFaction;
 using testing::Numbers;
 using testing::UnitAt;
 using Ints = std::vector<int>;
@@ -140,8 +139,8 @@ protected:
     {
         ws.Settings.DataDir = dir.Path();
         ws.Settings.FactionNo = kOwn;
-        ws.Factions.Add(NewFaction(kOwn, ""));
-        ws.Factions.Add(NewFaction(kOther, ""));
+        ws.Factions.Add(testing::NewFaction(kOwn, ""));
+        ws.Factions.Add(testing::NewFaction(kOther, ""));
         TMap& map = ws.Map;
         map.UnitFileList.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
         map.UnitFileList.Add(UnitAt(2, kOwn, 0, 2, 2, 9));
