@@ -220,6 +220,40 @@ TEST_F(ExchangeFileTest, VersionsUpToThisProgramsAreReadAndNewerOrUnreadableOnes
     EXPECT_TRUE(ui.Texts(Kind::Warning).empty());
 }
 
+TEST_F(ExchangeFileTest, UnconfirmedMarksFollowWhetherTheFileIsBelievedAndOverrides)
+{
+    // The hex's mark, the options, the file's mark, and the mark that results.
+    const std::tuple<bool, ExchangeImportOptions, const char*, bool> rows[] = {
+        {true, {false, false}, "0", true},  // unbelieved: marks stay
+        {false, {false, false}, "1", false}, {false, {false, true}, "0", true},  // unbelieved, overriding: unconfirmed
+        {true, {true, false}, "0", false},  // believed: an unconfirmed hex takes the file's mark
+        {false, {true, false}, "1", false},  // but a confirmed one keeps its own
+        {false, {true, true}, "1", true},
+    };
+    for (const auto& [unconfirmed, options, mark, expected] : rows) {
+        map.Clear();
+        map.EnsureCell(0, 2, 2)->Unconfirmed = unconfirmed;
+        Import(kHeader + "0,2,2,1,,,,,,,,,,,,," + mark + ",,,,0,0,0\r\n", options);
+        EXPECT_EQ(map.Cell(0, 2, 2)->Unconfirmed, expected)
+            << unconfirmed << options.Confirmed << options.Override << mark;
+    }
+}
+
+TEST_F(ExchangeFileTest, DamagedLinesAreSkippedAndToldOnce)
+{
+    // A hex line of terrain 1 at level, x, y; 5,6 lies between hexes, level 2 and x 400 are off the map.
+    const auto hex = [](const char* at) { return std::string(at) + ",1,,,,,,,,,,,,,0,,,,0,0,0\n"; };
+    const ExchangeImportResult result = Import("\n  \rVERSION,2.31\r" + hex("0,2,2") + "0,3,3,1\r\n" + hex("0,5,6")
+                                               + hex("2,4,4") + hex("0,400,0") + hex("0,8,8"));
+    EXPECT_TRUE(result.Imported);
+    EXPECT_EQ(std::tuple(result.Hexes, result.ShortLines, result.BadPositions), std::tuple(2, 1, 3));
+    EXPECT_EQ(map.CellCount(), 2);
+    EXPECT_EQ(map.Cell(0, 8, 8)->Terrain, 1);
+    EXPECT_EQ(ui.Texts(Kind::Warning),
+              Texts{"4 damaged lines of " + dir.File("in.KVD")
+                    + " (too few fields, or no place on the map) were skipped; the first is line 5."});
+}
+
 const std::string kFourHexes = kHeader
     + "0,40,20,1,,Lavan,-1,,100,,0,,,,-1,-1,0,,,,0,0,0\r\n0,41,21,2,,Lavan,-1,,200,,0,,,,-1,-1,0,,,,0,0,0\r\n"
       "0,42,20,3,,Lavan,-1,,300,,0,,,,-1,-1,0,,,,0,0,0\r\n0,43,21,4,,Lavan,-1,,400,,0,,,,-1,-1,0,,,,0,0,0\r\n";
