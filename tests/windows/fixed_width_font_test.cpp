@@ -13,8 +13,6 @@
 #include "windows/frm_map_list.h"
 #include "windows/frm_unit_summ.h"
 
-#include <QPlainTextEdit>
-
 namespace korvane {
 namespace {
 

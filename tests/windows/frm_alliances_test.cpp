@@ -63,11 +63,6 @@ protected:
         colourAnswer = colour;
         Click("cmdSetColour");
     }
-    int SelectedAllianceRow() const
-    {
-        const auto selected = Get<QListWidget>("lstAlliances")->selectedItems();
-        return selected.isEmpty() ? -1 : Get<QListWidget>("lstAlliances")->row(selected.front());
-    }
     QColor Sample() const { return Get<QFrame>("shapeAlCol")->palette().color(QPalette::Window); }
     QString Count() const { return Get<QLabel>("pnlFacCount")->text(); }
     const Lines& Keys(int faction) const { return factions.Find(faction)->AllianceKeys; }
@@ -120,7 +115,7 @@ TEST_F(AlliancesWindow, SelectingAnAllianceShowsItEditingItOffersUpdateAndUpdate
     Type("txtAlComment", " met in the west ");
     Click("cmdAddAlliance");
     const TAlliance& added = *alliances.Items(2);
-    EXPECT_EQ(std::tuple(added.Number, added.Name, added.Comments, south.Name, SelectedAllianceRow()),
+    EXPECT_EQ(std::tuple(added.Number, added.Name, added.Comments, south.Name, SelectedRow("lstAlliances")),
               std::tuple(3, "West^^Pact", "met in the west", "Southern Pact", 2));
 }
 
@@ -152,7 +147,7 @@ TEST_F(AlliancesWindow, DroppedMembersJoinTheAllianceDroppedOnWhichIsThenSelecte
     window->DropMembersOn(1);
     EXPECT_EQ(std::tuple(Members(1), Members(0)), std::tuple(Lines{"00012", "00030"}, Lines{"00007", "00012"}))
         << "members are shared, not moved";
-    EXPECT_EQ(std::tuple(Keys(12), SelectedAllianceRow(), Shown("lstFactions"), window->AlliancesChanged()),
+    EXPECT_EQ(std::tuple(Keys(12), SelectedRow("lstAlliances"), Shown("lstFactions"), window->AlliancesChanged()),
               std::tuple(Lines{"00001", "00002"}, 1, Lines{"  12 Blue Guild", "  30 Green Men"}, true));
     // Only lines dragged from the member list are taken; anything else dragged in is refused.
     auto* target = Get<QListWidget>("lstAlliances");

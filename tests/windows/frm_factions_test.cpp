@@ -24,11 +24,6 @@ void Press(const QWidget* w, const char* button)
 {
     QTest::mouseClick(testing::Child(*w, button), Qt::LeftButton);
 }
-int Selected(const QWidget* w)
-{
-    const QList<QListWidgetItem*> selected = List(w)->selectedItems();
-    return selected.isEmpty() ? -1 : List(w)->row(selected.front());
-}
 
 class FactionWindow : public testing::OwnedWindowTest<TfrmFactions>
 {
@@ -96,7 +91,7 @@ TEST_F(FactionWindow, ShowsTheOneSelectedAndSaveKeepsTheDetailsAndColourAsTheReg
     EXPECT_EQ(std::tuple(red.Name, red.Player, red.Colour),
               std::tuple("Red Hand of Doom", "Bj\xC3\xB6rn", FromQColor(QColor(200, 100, 50))));
     EXPECT_TRUE(window->FactionsChanged() && window->isVisible());
-    EXPECT_EQ(std::tuple(Selected(window.get()), Line(1), Text("txtFacName"), Enabled("cmdSave")),
+    EXPECT_EQ(std::tuple(SelectedRow("lstFactions"), Line(1), Text("txtFacName"), Enabled("cmdSave")),
               std::tuple(1, "7    Red Hand of Doom           ", "Red Hand of Doom", false))
         << "the box shows what was kept";
     // Saving what is already kept changes nothing.
@@ -130,17 +125,17 @@ TEST_F(FactionWindow, FindSearchesInAnyCaseStepsToTheNextAndWrapsAround)
     QLineEdit* text = testing::Child<QLineEdit>(*find, "txtSrch");
     QTest::keyClicks(text, "HAND");
     Press(find, "cmdSearch");
-    EXPECT_EQ(Selected(window.get()), 1);
+    EXPECT_EQ(SelectedRow("lstFactions"), 1);
     EXPECT_EQ(Text("txtFacName"), "Red Hand") << "shown as a click shows it";
     text->setText("hand");
     for (int next : {3, 1}) {  // Enter presses Search; round to the top
         QTest::keyClick(text, Qt::Key_Return);
-        EXPECT_EQ(Selected(window.get()), next);
+        EXPECT_EQ(SelectedRow("lstFactions"), next);
     }
     // A new text starts at the selected line, which may itself match; no match changes nothing.
     for (const char* other : {"red", "dragons"}) {
         window->SearchList(other);
-        EXPECT_EQ(Selected(window.get()), 1) << other;
+        EXPECT_EQ(SelectedRow("lstFactions"), 1) << other;
     }
     Press(find, "cmdClose");
     EXPECT_FALSE(find->isVisible());
@@ -203,7 +198,7 @@ TEST_F(FactionWindow, ImportMergesTheGameListAndKeepsTheFactionShown)
     EXPECT_EQ(std::tuple(Line(1), Line(2)),
               std::tuple("7    Red Hand                   red@example.org",
                          "9    Green Men                  green@example.org"));
-    EXPECT_EQ(std::tuple(Selected(window.get()), Text("txtEMail")), std::tuple(1, "red@example.org"))
+    EXPECT_EQ(std::tuple(SelectedRow("lstFactions"), Text("txtEMail")), std::tuple(1, "red@example.org"))
         << "still on the faction shown";
     EXPECT_TRUE(ui.shown.empty()) << "a good import needs no message here";
 }

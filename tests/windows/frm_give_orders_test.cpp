@@ -20,9 +20,10 @@ namespace {
 
 using testing::Lines;
 
-class GiveOrdersWindow : public ::testing::Test
+class GiveOrdersWindow : public testing::WindowTest
 {
 protected:
+    const QWidget& Window() const override { return *window; }
     GiveOrdersWindow()
     {
         auto unit = std::make_unique<TUnit>();
@@ -47,8 +48,7 @@ protected:
     }
     /// The orders stored in the unit, and whether they are marked complete.
     std::pair<Lines, bool> Stored() const { return {record->Orders.View(), record->OrdersDone}; }
-    QPlainTextEdit* Memo() const { return testing::Child<QPlainTextEdit>(*window, "txtOrders"); }
-    void Press(const char* button) const { QTest::mouseClick(testing::Child(*window, button), Qt::LeftButton); }
+    QPlainTextEdit* Memo() const { return Get<QPlainTextEdit>("txtOrders"); }
     /// Types new lines at the end of the memo, as the player would.
     void TypeLinesAtEnd(const QStringList& lines) const
     {
@@ -57,10 +57,6 @@ protected:
             QTest::keyClick(Memo(), Qt::Key_Return);
             QTest::keyClicks(Memo(), line);
         }
-    }
-    Lines ProblemsListed() const
-    {
-        return testing::LineTexts(testing::Child<QListWidget>(*window, "lstOrderProblems"));
     }
     /// The memo's marked lines (from 1), each with its background.
     std::vector<std::pair<int, QColor>> Marks() const
@@ -101,13 +97,13 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndS
     // Complete with only case, blanks and comments changed keeps the stored lines.
     Open();
     Memo()->setPlainText("WORK  \n; a note for me\n\nGive 81 10 Silver\n");
-    Press("cmdDone");
+    Click("cmdDone");
     EXPECT_EQ(Stored(), std::pair(Lines{"work", "give 81 10 silver"}, true));
     ExpectClosedAndDeleted();
     // Not complete clears the mark and keeps an added line.
     Open();
     TypeLinesAtEnd({"; then east", "move e"});
-    Press("cmdClose");
+    Click("cmdClose");
     EXPECT_EQ(Stored(), std::pair(Lines{"work", "give 81 10 silver", "; then east", "move e"}, false));
     ExpectClosedAndDeleted();
     // No unit found: nothing to store on closing.
@@ -120,11 +116,10 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndS
     // The unit shown, and a copy of its orders whose bytes stay when untouched.
     record->SetOrders({"name unit \"G\xE9nin\"", "  work"});  // Latin-1, and a leading indent
     Open();
-    EXPECT_EQ(std::tuple(testing::Child<QLabel>(*window, "pnlUnitNo")->text(),
-                         testing::Child<QLabel>(*window, "pnlUnitName")->text(), Memo()->toPlainText(),
+    EXPECT_EQ(std::tuple(Get<QLabel>("pnlUnitNo")->text(), Get<QLabel>("pnlUnitName")->text(), Memo()->toPlainText(),
                          window->UnitNumber()),
               std::tuple("1234", " Red Scouts", QString::fromUtf8("name unit \"G\xC3\xA9nin\"\n  work"), 1234));
-    Press("cmdDone");
+    Click("cmdDone");
     EXPECT_EQ(Stored(), std::pair(Lines{"name unit \"G\xE9nin\"", "  work"}, true));
     ExpectClosedAndDeleted();
     // The title bar keeps the mark, set just now, and the edits.
@@ -137,7 +132,7 @@ TEST_F(GiveOrdersWindow, ShowsTheUnitAndEachWayOfClosingKeepsOrClearsTheMarkAndS
     Open();
     TypeLinesAtEnd({"move n"});
     map.UnitFileList.Delete(map.UnitFileList.IndexOf(1234));
-    Press("cmdDone");
+    Click("cmdDone");
     ExpectClosedAndDeleted();
     EXPECT_EQ(map.UnitFileList.Find(1234), nullptr);
     // The vocabulary the windows keep follows the keyword lists, a renamed skill too.
@@ -157,31 +152,31 @@ TEST_F(GiveOrdersWindow, ProblemsAreListedAndMarkedOnceTypingPausesAndCompleteSt
     const QColor error = ProblemBackground(OrderSeverity::Error, base);
     const QColor warning = ProblemBackground(OrderSeverity::Warning, base);
     // Checked as loaded: 10 silver is more than the unit's 5, which the server could not know.
-    EXPECT_THAT(ProblemsListed(), ::testing::ElementsAre(StartsWith("Line 2: warning: GIVE")));
+    EXPECT_THAT(Shown("lstOrderProblems"), ::testing::ElementsAre(StartsWith("Line 2: warning: GIVE")));
     EXPECT_EQ(Marks(), (std::vector<std::pair<int, QColor>>{{2, warning}}));
 
     TypeLinesAtEnd({"wrok"});
-    EXPECT_TRUE(testing::Child<QTimer>(*window, "tmrOrderCheck")->isActive());
-    EXPECT_EQ(ProblemsListed().size(), 1u) << "a keystroke does not wait for the check";
-    QTRY_COMPARE(ProblemsListed().size(), 2u);
-    EXPECT_THAT(ProblemsListed()[1], StartsWith("Line 3: error: "));
+    EXPECT_TRUE(Get<QTimer>("tmrOrderCheck")->isActive());
+    EXPECT_EQ(Shown("lstOrderProblems").size(), 1u) << "a keystroke does not wait for the check";
+    QTRY_COMPARE(Shown("lstOrderProblems").size(), 2u);
+    EXPECT_THAT(Shown("lstOrderProblems")[1], StartsWith("Line 3: error: "));
     EXPECT_EQ(Marks(), (std::vector<std::pair<int, QColor>>{{2, warning}, {3, error}}));
-    EXPECT_EQ(testing::Child<QLabel>(*window, "lblOrderCheck")->text(), "1 error, 1 warning");
+    EXPECT_EQ(Get<QLabel>("lblOrderCheck")->text(), "1 error, 1 warning");
     // A click on a problem takes the cursor to its line.
-    testing::ClickLine(testing::Child<QListWidget>(*window, "lstOrderProblems"), 0);
+    testing::ClickLine(Get<QListWidget>("lstOrderProblems"), 0);
     EXPECT_EQ(Memo()->textCursor().blockNumber(), 1);
     EXPECT_EQ(TooltipOver(1), QString()) << "no tooltip over a line without a problem";
-    EXPECT_EQ(TooltipOver(3).toStdString(), ProblemsListed()[1].substr(std::string("Line 3: ").size()));
+    EXPECT_EQ(TooltipOver(3).toStdString(), Shown("lstOrderProblems")[1].substr(std::string("Line 3: ").size()));
 
     // Mended, the marks and the list clear.
     Memo()->setPlainText("work\ngive 81 5 silver");
-    QTRY_VERIFY(ProblemsListed().empty());
+    QTRY_VERIFY(Shown("lstOrderProblems").empty());
     EXPECT_TRUE(Memo()->extraSelections().isEmpty());
-    EXPECT_EQ(testing::Child<QLabel>(*window, "lblOrderCheck")->text(), "No problems found");
+    EXPECT_EQ(Get<QLabel>("lblOrderCheck")->text(), "No problems found");
 
     // An error does not stop the orders from being marked complete.
     TypeLinesAtEnd({"wrok"});
-    Press("cmdDone");
+    Click("cmdDone");
     EXPECT_EQ(Stored(), std::pair(Lines{"work", "give 81 5 silver", "wrok"}, true));
     ExpectClosedAndDeleted();
 }

@@ -112,7 +112,7 @@ TEST_F(HexUnitsWindow, OpensWithTheHexsFiltersAndEveryUnitNothingChosenAndTheFil
          {std::pair{"lstFactions", "123456- Far Folk"}, {"lstStructures", "1234567 - Great Hall: Tower"}})
         Get<QComboBox>(combo)->setCurrentIndex(Get<QComboBox>(combo)->findText(line));
     ASSERT_EQ(Listed().size(), 1u);
-    testing::ChooseLine(Units(), 0);
+    Units()->setCurrentIndex(Units()->model()->index(0, 0));
     EXPECT_EQ(window->SelectedUnit(), ws.Map.Cell(0, 12, 8)->Units.Find(1234567));
 }
 

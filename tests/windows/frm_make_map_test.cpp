@@ -21,12 +21,6 @@ protected:
         workspace.Settings.MapDir = dir.File("maps");
         Open();
     }
-    void Rectangle(const QString& left, const QString& top, const QString& right, const QString& bottom,
-                   const QString& scale) const
-    {
-        TypeRectangle(left, top, right, bottom);
-        Type("txtScale", scale);
-    }
 };
 
 TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
@@ -51,6 +45,7 @@ TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
 TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
 {
     const QString name = Text("txtFilename");
+    Type("txtScale", "3");
     // File name ("" keeps the window's), left, top, what is said, the box to correct.
     for (auto [file, left, top, said, focus] :
          {std::tuple{"   ", "0", "0", "error: Bad file name ... bad, BAD file name.", "txtFilename"},
@@ -58,19 +53,21 @@ TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
           {"", "0", "9", "warning: Sadly, my coordinate system requires Top <= Bottom. Try again.", "txtTop"}}) {
         SCOPED_TRACE(said);
         Type("txtFilename", *file ? file : name);
-        Rectangle(left, top, "4", "4", "3");
+        TypeRectangle(left, top, "4", "4");
         EXPECT_EQ(Said("cmdMakeMap"), Lines{said});
         EXPECT_EQ(Focused(), focus);
     }
     // The rectangle is corrected into the grid before the scale is checked.
-    Rectangle("-5", "-2", "400", "300", "");
+    TypeRectangle("-5", "-2", "400", "300");
+    Type("txtScale", "");
     EXPECT_EQ(Said("cmdMakeMap"), Lines{"error: Jeeesh, you really want the map small. Sorry, 1 is as small as I go."});
     EXPECT_EQ(std::tuple(RectangleShown(), Focused()), std::tuple(QStringList({"0", "0", "320", "192"}), "txtScale"));
     EXPECT_FALSE(Exists("maps/MAP1.BMP"));
     // A file that cannot be written (no folder can be made where a plain file is) is reported.
     dir.Write("plain", "x");
     Type("txtFilename", QString::fromStdString(dir.File("plain/map.bmp")));
-    Rectangle("0", "0", "2", "2", "1");
+    TypeRectangle("0", "0", "2", "2");
+    Type("txtScale", "1");
     Said("cmdMakeMap");
     ExpectOneError("Unable to write the map bitmap " + dir.File("plain/map.bmp"));
 }
@@ -87,7 +84,8 @@ TEST_F(MakeMapWindow, CancelledMapLeavesNoFileAndAMapIsWrittenAtItsSize)
     EXPECT_EQ(Said("cmdMakeMap"), Lines{}) << "no complaint";
     EXPECT_FALSE(Exists("maps/MAP1.BMP"));
 
-    Rectangle("10", "10", "10", "10", "4");
+    TypeRectangle("10", "10", "10", "10");
+    Type("txtScale", "4");
     Type("txtTitle", "  Home  ");
     EXPECT_EQ(Said("cmdMakeMap"), Lines{});
     // Scale 4: side 24, hex height 21; 3.5 sides wide and 2.5 hex heights high, plus the margins.

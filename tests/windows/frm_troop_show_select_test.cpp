@@ -30,13 +30,6 @@ protected:
     }
     void Open() { window = std::make_unique<TfrmTroopShowSelect>(lists, factions, alliances, settings, ui, nullptr); }
     Lines Entries() const { return lists.GetList("Friends")->Entries; }
-    /// Colours the line `row` with pure green.
-    void Recolour(int row) const
-    {
-        Get<QListWidget>("lstSels")->setCurrentRow(row);
-        window->chooseColour = [](const QColor&, QWidget*) { return std::optional<QColor>(QColor(0, 255, 0)); };
-        window->ChangeColour();
-    }
 
     TFactionList factions;
     TAllianceList alliances;
@@ -76,8 +69,11 @@ TEST_F(TroopShowSelectTest, EntriesComeFromThePickersAndAreStoredAndColouredAsTh
     Get<QListWidget>("lstSels")->setCurrentRow(1);
     window->RemoveEntry();
     EXPECT_EQ(Entries(), (Lines{"7", "12", "12345"}));
-    Recolour(0);
-    Recolour(2);
+    window->chooseColour = [](const QColor&, QWidget*) { return std::optional<QColor>(QColor(0, 255, 0)); };
+    for (int row : {0, 2}) {
+        Get<QListWidget>("lstSels")->setCurrentRow(row);
+        window->ChangeColour();
+    }
     EXPECT_EQ(std::tuple(factions.Find(7)->Colour, factions.Find(12345)->Colour, factions.Find(1234)->Colour),
               std::tuple(0x00FF00, 0x00FF00, 0x0000FF))
         << "the registry's colour, not the list's";

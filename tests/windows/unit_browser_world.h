@@ -14,12 +14,6 @@
 
 namespace korvane::testing {
 
-/// Chooses a unit line as a click would.
-inline void ChooseLine(QListView* view, int row)
-{
-    view->setCurrentIndex(view->model()->index(row, 0));
-}
-
 /// The row of the unit line that starts with `number`; -1 when not listed.
 inline int RowOfUnit(const QListView* view, int number)
 {
@@ -109,7 +103,7 @@ protected:
     QComboBox* Factions() const { return Get<QComboBox>("lstFactions"); }
     QString Panel(const char* name) const { return Get<QLabel>(name)->text(); }
     /// Chooses the line of `unit` as a click would.
-    void Choose(int unit) const { ChooseLine(Units(), RowOfUnit(Units(), unit)); }
+    void Choose(int unit) const { Units()->setCurrentIndex(Units()->model()->index(RowOfUnit(Units(), unit), 0)); }
 
     std::unique_ptr<W> window;
 };

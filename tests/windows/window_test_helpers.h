@@ -121,6 +121,12 @@ protected:
     QString Text(const char* edit) const { return Get<QLineEdit>(edit)->text(); }
     void Type(const char* edit, const QString& text) const { Get<QLineEdit>(edit)->setText(text); }
     Lines Shown(const char* list) const { return LineTexts(Get<QListWidget>(list)); }
+    /// The row of a list's first selected line; -1 when none is.
+    int SelectedRow(const char* list) const
+    {
+        const QList<QListWidgetItem*> selected = Get<QListWidget>(list)->selectedItems();
+        return selected.isEmpty() ? -1 : Get<QListWidget>(list)->row(selected.front());
+    }
     /// The name of the widget that has the focus in the window.
     QString Focused() const { return Window().focusWidget() ? Window().focusWidget()->objectName() : QString(); }
 

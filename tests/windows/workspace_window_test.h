@@ -1,9 +1,6 @@
 // A window driven as a player would, over a fresh program folder and a scripted player.
 #pragma once
 
-#include "support/qt_printers.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
 #include "windows/window_test_helpers.h"
 #include "workspace/workspace.h"
 
