@@ -133,9 +133,8 @@ TEST(CombatTroopListTest, MovesKeepTheRulesOfOrder)
 
 TCombatTroop Man(std::uint8_t weaponClass, std::int64_t skill, std::uint8_t armour = kNoArmour, std::int64_t bonus = 0)
 {
-    TCombatTroop man{.WeaponClass = weaponClass, .Armour = armour, .Skill = skill, .DefenceBonus = bonus};
-    man.Hits = man.HitsLeft = 1;
-    return man;
+    return {
+        .WeaponClass = weaponClass, .Armour = armour, .Skill = skill, .DefenceBonus = bonus, .Hits = 1, .HitsLeft = 1};
 }
 
 // The widest skills a man can have: a unit's figure at the end of its range and every bonus.

@@ -36,9 +36,7 @@ std::string Contents(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class CorpusReplay : public ::testing::TestWithParam<fuzz::Reader>
-{
-};
+using CorpusReplay = ::testing::TestWithParam<fuzz::Reader>;
 
 TEST_P(CorpusReplay, EveryInputReadsCleanly)
 {
@@ -64,8 +62,7 @@ TEST(FuzzReplay, EveryCorpusFolderHasItsReader)
         EXPECT_TRUE(names.count(entry.path().filename().string())) << entry.path();
 }
 
-// The whole import, saves included, of the report corpus and the real reports: the fuzzing
-// stops before the files are written, so what writing makes of odd reports is checked here.
+// The whole import, saves included, of the report corpus and the real reports, which fuzzing never saves.
 TEST(FuzzReplay, ReportsImportOrFailCleanly)
 {
     std::vector<fs::path> reports = FilesIn(fs::path(KORVANE_FUZZ_CORPUS_DIR) / "report_reader");

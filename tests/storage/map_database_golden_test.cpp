@@ -30,20 +30,7 @@ std::vector<std::string> GoldenCases()
     return names;
 }
 
-/// The file's lines, each ended by CR LF as the program writes them.
-std::string CrLfText(const fs::path& file)
-{
-    std::vector<std::string> lines;
-    ReadTextLines(file.string(), lines);
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
-class MapDatabaseGolden : public ::testing::TestWithParam<std::string>
-{
-};
+using MapDatabaseGolden = ::testing::TestWithParam<std::string>;
 
 TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
 {
@@ -67,8 +54,13 @@ TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
     ReadTextLines((folder / "expected" / "warnings.txt").string(), expectedWarnings);
     EXPECT_EQ(shown, expectedWarnings);
     for (const auto& entry : fs::directory_iterator(folder / "expected")) {
+        std::vector<std::string> lines;
+        ReadTextLines(entry.path().string(), lines);
+        std::string text;  // each line ended by CR LF, as the program writes them
+        for (const std::string& line : lines)
+            text += line + "\r\n";
         if (const std::string name = entry.path().filename().string(); name != "warnings.txt")
-            EXPECT_EQ(out.Read(name), CrLfText(entry.path())) << name;
+            EXPECT_EQ(out.Read(name), text) << name;
     }
 }
 

@@ -151,17 +151,6 @@ protected:
         map.EnsureCell(0, 4, 4)->Units.Add(UnitAt(2, kOwn, 0, 4, 4, 9));
     }
 
-    void WriteTurn4()
-    {
-        TMap source;
-        source.EnsureCell(0, 0, 4)->Units.Add(UnitAt(1, kOwn, 0, 0, 4, 4));
-        source.EnsureCell(1, 2, 2)->Units.Add(UnitAt(3, kOwn, 1, 2, 2, 4));
-        source.EnsureCell(0, 8, 8)->Units.Add(UnitAt(10, kOther, 0, 8, 8, 4));
-        ASSERT_TRUE(SaveHexUnits(source, dir.Path(), 4, ws.Settings));
-    }
-
-    std::vector<std::string> Warnings() const { return ui.Texts(testing::ScriptedInteraction::Kind::Warning); }
-
     testing::TempDir dir;
     Workspace ws;
     testing::ScriptedInteraction ui;
@@ -169,7 +158,12 @@ protected:
 
 TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersATurnWithoutUnitsEmptiesHexesAndUnreadableFilesKeepOwnUnits)
 {
-    WriteTurn4();
+    // Turn 4's hex units: the unit, its faction, and its hex.
+    const std::tuple<int, int, int, int, int> turn4[] = {{1, kOwn, 0, 0, 4}, {3, kOwn, 1, 2, 2}, {10, kOther, 0, 8, 8}};
+    TMap source;
+    for (const auto& [number, faction, level, x, y] : turn4)
+        source.EnsureCell(level, x, y)->Units.Add(UnitAt(number, faction, level, x, y, 4));
+    ASSERT_TRUE(SaveHexUnits(source, dir.Path(), 4, ws.Settings));
     dir.Write("Ords0004.dat", "VERSION,2.31\r\n1,1\r\nWORK\r\n3,1\r\nSTUDY COMB\r\n");
     ws.StepToTurn(4, ui);
     EXPECT_EQ(ws.Map.Cell(0, 4, 4)->Units.Count(), 0);
@@ -177,7 +171,7 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersATurnWithoutUnitsEmptiesHexesA
     const TUnitList& units = ws.Map.UnitFileList;
     EXPECT_EQ(Numbers(units), (Ints{1, 2, 3, 10}));
     EXPECT_EQ(units.Find(1)->Turn, 9) << "the later record is kept";
-    for (const auto& [number, level, x, y] : {std::tuple{1, 0, 0, 4}, {3, 1, 2, 2}, {10, 0, 8, 8}}) {
+    for (const auto& [number, faction, level, x, y] : turn4) {
         EXPECT_EQ(Numbers(ws.Map.Cell(level, x, y)->Units), Ints{number});
         const TUnit& unit = *units.Find(number);
         EXPECT_EQ(std::tuple(unit.Seen, unit.LastLevel, unit.LastX, unit.LastY), std::tuple(true, level, x, y))
@@ -189,7 +183,8 @@ TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersATurnWithoutUnitsEmptiesHexesA
     for (const char* file : {"Units0007.dat", "Ords0007.dat"})
         std::filesystem::create_directory(dir.File(file));
     ws.StepToTurn(7, ui);
-    EXPECT_EQ(Warnings(), (Lines{"Error loading saved units for turn 7", "Error loading saved orders for turn 7"}));
+    EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::Warning),
+              (Lines{"Error loading saved units for turn 7", "Error loading saved orders for turn 7"}));
     EXPECT_EQ(Numbers(units), (Ints{1, 2, 3, 10}));
     EXPECT_TRUE(ws.Refused.Contains(dir.File("Units0007.dat")) && ws.Refused.Contains(dir.File("Ords0007.dat")));
     ui.shown.clear();
