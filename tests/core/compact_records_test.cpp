@@ -24,23 +24,18 @@ std::vector<Pair> Entries(const Pairs& list)
 {
     return {list.begin(), list.end()};
 }
-std::vector<Pair> Counted(int count)
-{
-    std::vector<Pair> pairs;
-    for (int i = 0; i < count; ++i)
-        pairs.push_back({i, 10 * i});
-    return pairs;
-}
 
 // Every size around the inside room: filled, copied, moved, erased from, the order kept.
 TEST(SmallVector, KeepsEntriesInOrderInsideAndInABlockAndGrowsFromItsOwnEntries)
 {
     for (int count : {0, 1, 2, 3, 4, 5, 9, 40}) {
         SCOPED_TRACE(count);
-        const std::vector<Pair> expected = Counted(count);
+        std::vector<Pair> expected;
         Pairs list;
-        for (const Pair& pair : expected)
-            list.push_back(pair);
+        for (int i = 0; i < count; ++i) {
+            expected.push_back({i, 10 * i});
+            list.push_back(expected.back());
+        }
         EXPECT_EQ(Entries(list), expected);
 
         Pairs copy = list;

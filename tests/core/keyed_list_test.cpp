@@ -52,11 +52,9 @@ TEST(KeyedList, PositionsFollowKeyOrderThroughEveryChange)
         }
         if (step % 97 == 0 || step > 2900) {
             ASSERT_EQ(list.Count(), static_cast<int>(expected.size()));
-            int index = 0;
-            for (const auto& [key, value] : expected) {
-                ASSERT_EQ(list.KeyAt(index), key);
-                ASSERT_EQ(*list.Items(index), value);
-                ASSERT_EQ(list.IndexOf(key), index);
+            for (int index = 0; const auto& [key, value] : expected) {
+                ASSERT_EQ(std::tuple(list.KeyAt(index), *list.Items(index), list.IndexOf(key)),
+                          std::tuple(key, value, index));
                 ++index;
             }
         }

@@ -83,14 +83,13 @@ TEST_F(OrdersFileTest, MissingOrdersAreSoughtRowByRowOnEachLevel)
     TUnit* shared = Place(0, 9, 1, kForest, 7, 12, 7);
 
     EXPECT_EQ(MissingOrders(), (Hex{0, 9, 1})) << "row 1 before row 3, however far right";
-    upperRowRight->OrdersDone = true;
-    EXPECT_EQ(MissingOrders(), (Hex{0, 9, 1})) << "one of its own units is still incomplete";
-    shared->OrdersDone = true;
-    EXPECT_EQ(MissingOrders(), (Hex{0, 1, 3}));
-    lowerRow->OrdersDone = true;
-    EXPECT_EQ(MissingOrders(), (Hex{1, 0, 2}));
-    underworld->OrdersDone = true;
-    EXPECT_EQ(MissingOrders(), std::nullopt);
+    // Each unit done in turn: a hex stays while one of its own units is incomplete.
+    const std::pair<TUnit*, std::optional<Hex>> steps[] = {
+        {upperRowRight, Hex{0, 9, 1}}, {shared, Hex{0, 1, 3}}, {lowerRow, Hex{1, 0, 2}}, {underworld, std::nullopt}};
+    for (const auto& [unit, next] : steps) {
+        unit->OrdersDone = true;
+        EXPECT_EQ(MissingOrders(), next) << unit->Number;
+    }
 }
 
 TEST(OrdersFileName, NextTurnPaddedToThreeDigitsNeverCut)

@@ -77,8 +77,8 @@ TEST_F(FactionTest, FileWritesEveryFieldFollowedByTheSeparatorAndReadsItBackUnde
         TFactionList old;
         old.Add(NewFaction(99, "Old"));
         EXPECT_EQ(static_cast<bool>(old.LoadFromFile(settings)), loads) << testing::Quoted(contents);
-        EXPECT_EQ(old.Count(), 1);
-        EXPECT_EQ(old.Find(99) != nullptr, !loads) << "a file loads in place of the list; a refused one leaves it";
+        EXPECT_EQ(std::tuple(old.Count(), old.Find(99) != nullptr), std::tuple(1, !loads))
+            << "a file loads in place of the list; a refused one leaves it";
     }
     std::filesystem::remove(dir.File("Factions.dat"));
     std::filesystem::create_directory(dir.File("Factions.dat"));

@@ -40,8 +40,7 @@ TEST(ShowTroopFile, IsReadAsWrittenAndOnlyAnUpperCaseYMarksAlliances)
     ASSERT_TRUE(lists.Load(dir.Path(), settings));
     EXPECT_EQ(lists.Names(), (Entries{"Friends", "Allies", "Pacts"})) << "a blank line is no list";
     EXPECT_EQ(lists.GetList("Friends")->Entries, (Entries{" 12", "7"}));
-    EXPECT_FALSE(lists.IsAllianceBased("Allies"));
-    EXPECT_TRUE(lists.IsAllianceBased("Pacts"));
+    EXPECT_EQ(std::tuple(lists.IsAllianceBased("Allies"), lists.IsAllianceBased("Pacts")), std::tuple(false, true));
     ASSERT_TRUE(lists.Save(dir.Path(), settings));
     EXPECT_EQ(dir.Read("UnitLsts.Dat"), "VERSION,2.31\r\nFriends,N,12,7\r\nAllies,N,3\r\nPacts,Y,1,2\r\n");
 

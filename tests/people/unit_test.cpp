@@ -122,9 +122,7 @@ TEST_F(UnitTest, AscendingNumberOrderAndLookups)
 {
     for (int number : {120, 7, 33})
         list.Add(NewUnit(number, 1));
-    EXPECT_EQ(list.Items(2)->Number, 120);
-    EXPECT_EQ(list.Find(33)->Number, 33);
-    EXPECT_EQ(list.Find(34), nullptr);
+    EXPECT_EQ(std::tuple(list.Items(2)->Number, list.Find(33)->Number, list.Find(34)), std::tuple(120, 33, nullptr));
     list.Delete(10);
     list.Delete(0);
     EXPECT_EQ(list.Count(), 2);

@@ -203,7 +203,6 @@ TEST_F(ReportReaderTest, ReportThatFailsLeavesTheWorldAsItWas)
               std::tuple(4, 1));
 }
 
-// A report read in memory writes nothing until finished.
 TEST_F(ReportReaderTest, ReadingFromMemoryWritesNothingUntilFinished)
 {
     const std::string text = Contents(Report("ravenmoor-turn14.txt"));

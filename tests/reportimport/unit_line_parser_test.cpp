@@ -41,8 +41,18 @@ protected:
     TMapCell* cell = nullptr;
 };
 
-TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilverAndTheMapsOwnRecordOfIt)
+TEST_F(UnitLineParserTest, OwnUnitsFlagsMenSilverSkillsAndSpellAndTheMapsOwnRecordOfIt)
 {
+    const TUnit& mage = Parse(
+        "* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
+        "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
+    ASSERT_EQ(std::tuple(mage.Skills.size(), mage.CanStudy.size()), std::tuple(2u, 2u));
+    const TKeyStringList& skills = ws.SkillList;  // each by its full name
+    EXPECT_EQ(std::tuple(mage.Skills[0].Days, mage.Skills[0].Level(), skills.SingularAt(mage.Skills[1].Index),
+                         skills.KeyAt(mage.CombatSpell), skills.SingularAt(mage.CanStudy[0].Index),
+                         skills.SingularAt(mage.CanStudy[1].Index)),
+              std::tuple(95, 2, "force", "FIRE", "earth lore", "spirit of dead"));
+
     const TUnit& unit = Parse("* Red Scouts (81), Red Riders (3), avoiding, behind, won't cross water, 10 leaders "
                               "[LEAD], 150 silver [SILV]. Weight: 240. Skills: none.");
     EXPECT_EQ(std::tuple(unit.Name, unit.Number, unit.Faction, unit.LastFaction), std::tuple("Red Scouts", 81, 3, 3));
@@ -56,7 +66,7 @@ TEST_F(UnitLineParserTest, OwnUnitWithFlagsMenAndSilverAndTheMapsOwnRecordOfIt)
     EXPECT_EQ(std::tuple(record->Seen, record->LastX, record->LastY), std::tuple(true, 4, 6));
 }
 
-TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNamesHoldCommas)
+TEST_F(UnitLineParserTest, OthersFlagsComeFirstAndStandBeforeTheFactionNamesHoldCommasAndBadHexesWarn)
 {
     const TUnit& unit = Parse("- Watch (5), revealing faction, revealing unit, receiving no aid, holding, taxing, "
                               "2 guardian wolves [GWLF].",
@@ -76,23 +86,7 @@ TEST_F(UnitLineParserTest, FlagTestsComeFirstFlagsMayStandBeforeTheFactionAndNam
                                  kCodeUnitDash);
     EXPECT_EQ(std::tuple(captain.Name, captain.Number, captain.MenCount(), captain.Description),
               std::tuple("Captain Red, the Bold", 74, 1, "Leader of the Red, rides at dawn.."));
-}
 
-TEST_F(UnitLineParserTest, SkillsSpellAndStudy)
-{
-    const TUnit& unit = Parse(
-        "* Mage (9), Red Riders (3), leader [LEAD]. Skills: fire [FIRE] 2 (95), force [FORC] "
-        "1 (30). Combat spell: fire [FIRE]. Can Study: earth lore [EART], spirit of  dead [SPIR]");
-    ASSERT_EQ(std::tuple(unit.Skills.size(), unit.CanStudy.size()), std::tuple(2u, 2u));
-    const TKeyStringList& skills = ws.SkillList;  // each by its full name
-    EXPECT_EQ(std::tuple(unit.Skills[0].Days, unit.Skills[0].Level(), skills.SingularAt(unit.Skills[1].Index),
-                         skills.KeyAt(unit.CombatSpell), skills.SingularAt(unit.CanStudy[0].Index),
-                         skills.SingularAt(unit.CanStudy[1].Index)),
-              std::tuple(95, 2, "force", "FIRE", "earth lore", "spirit of dead"));
-}
-
-TEST_F(UnitLineParserTest, StructuresHiddenFactionsAndBadHexes)
-{
     EXPECT_EQ(Parse("  * Builders (80), Red Riders (3), 6 vikings [VIKI].", kCodeInnerUnitStar, 3).Structure, 3);
     EXPECT_EQ(Parse("* Walkers (82), Red Riders (3), 6 vikings [VIKI].", kCodeUnitStar, 3).Structure, 0);
 

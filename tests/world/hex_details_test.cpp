@@ -51,8 +51,8 @@ TEST_F(HexDetailsTest, TextsShownForNumbersMarksAndTurnsAndEditedTextsAreReadAsT
     StoreHexDetails(edited, *cell);
     EXPECT_EQ(std::tuple(cell->PopCenter, cell->PopCenterType), std::tuple("Port Arn", kTown))
         << "a named settlement keeps its kind when no button is checked";
-    EXPECT_EQ(std::tuple(cell->Population, cell->Silver, cell->Gate, cell->FactionNo), std::tuple(12, 0, 0, 0));
-    EXPECT_EQ(cell->Other, "Cave");
+    EXPECT_EQ(std::tuple(cell->Population, cell->Silver, cell->Gate, cell->FactionNo, cell->Other),
+              std::tuple(12, 0, 0, 0, "Cave"));
 
     std::tie(cell->Terrain, cell->Region, cell->Race) = std::tuple(40, 41, 42);
     edited = HexDetailsOf(map, *cell);

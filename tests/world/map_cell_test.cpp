@@ -51,8 +51,8 @@ TEST(MapCell, OwnUnitsAndOrders)
     EXPECT_TRUE(!cell.HasOwnUnits(9) && cell.AllOwnUnitsHaveOrders(9, mapUnits));
     cell.Units.Add(testing::NewUnit(1, 9));
     cell.Units.Add(testing::NewUnit(2, 4));
-    EXPECT_TRUE(cell.HasOwnUnits(9));
-    EXPECT_TRUE(cell.AllOwnUnitsHaveOrders(9, mapUnits)) << "an own unit without a record counts as done";
+    EXPECT_TRUE(cell.HasOwnUnits(9) && cell.AllOwnUnitsHaveOrders(9, mapUnits))
+        << "an own unit without a record counts as done";
     TUnit* record = mapUnits.Add(testing::NewUnit(1, 9));
     EXPECT_FALSE(cell.AllOwnUnitsHaveOrders(9, mapUnits));
     record->OrdersDone = true;

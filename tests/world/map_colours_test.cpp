@@ -27,8 +27,7 @@ TEST(MapColours, AnyEntryGivesAStyleAndAColourAndOutOfRangeReadsDefaultsAndSetsN
     EXPECT_EQ(map.TerrainColours, TMap::DefaultTerrainColours()) << "a terrain beyond the list never extends it";
     EXPECT_EQ(map.MapIcons, TMap::DefaultMapIcons());
     map.SetTerrainColour(12, 0x123456);
-    EXPECT_EQ(map.TerrainColours[12], "1193046");
-    EXPECT_EQ(map.TerrainColour(12), 0x123456);
+    EXPECT_EQ(std::tuple(map.TerrainColours[12], map.TerrainColour(12)), std::tuple("1193046", 0x123456));
 
     // No comma: all colour; the colour is read from 20 characters; the first comma counts; huge numbers wrap.
     using R = std::tuple<std::string, int, std::int32_t>;
@@ -61,8 +60,7 @@ TEST(MapColourFiles, RoundTripWritesOneEntryPerCrLfLineAndReadsAnyLineEnd)
     TMap loaded;
     loaded.TerrainColours.clear();
     loaded.LoadColourLists(dir.Path(), settings);
-    EXPECT_EQ(loaded.TerrainColours, map.TerrainColours);
-    EXPECT_EQ(loaded.MapIcons, map.MapIcons);
+    EXPECT_EQ(std::tuple(loaded.TerrainColours, loaded.MapIcons), std::tuple(map.TerrainColours, map.MapIcons));
 
     dir.Write("Colours.dat", "255\n65280\r");  // any line end
     dir.Write("MapIcons.dat", "1,2\r\n3");
