@@ -54,10 +54,6 @@ protected:
     }
     /// Typed over what the box holds, so that refused characters are refused as typed.
     void Type(const char* edit, const QString& text) const { testing::TypeOver(Get<QLineEdit>(edit), text); }
-    void ClickLine(const char* list, int row, Qt::KeyboardModifiers modifier = {}) const
-    {
-        testing::ClickLine(Get<QListWidget>(list), row, modifier);
-    }
     void Recolour(const QColor& colour)
     {
         colourAnswer = colour;

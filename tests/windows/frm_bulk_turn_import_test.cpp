@@ -4,9 +4,7 @@
 #include "support/generated_report.h"
 #include "windows/workspace_window_test.h"
 
-#include <QComboBox>
 #include <QFileSystemModel>
-#include <QLabel>
 #include <QProgressBar>
 #include <QTreeView>
 

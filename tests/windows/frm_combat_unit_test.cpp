@@ -4,8 +4,6 @@
 #include "combat/combat_unit.h"
 #include "windows/window_test_helpers.h"
 
-#include <QComboBox>
-
 namespace korvane {
 namespace {
 

@@ -6,10 +6,6 @@
 #include "windows/frm_combat_unit.h"
 #include "windows/workspace_window_test.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-
 namespace korvane {
 namespace {
 
@@ -36,7 +32,6 @@ protected:
     }
     QString Fort(const char* side) const { return Get<QComboBox>(side)->currentText(); }
     void ChooseFort(const char* side, const char* fort) const { Get<QComboBox>(side)->setCurrentText(fort); }
-    void SelectLine(const char* list, int row) const { testing::ClickLine(Get<QListWidget>(list), row); }
     /// Answers the next unit dialog: notes the unit offered, shows that of a battle file `line`, clicks `button`.
     void InUnitDialog(const std::string& line, const char* button = "cmdOK")
     {
@@ -84,7 +79,7 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialogAndClearA
 
     const auto buttons = {"cmdEditLeft", "cmdRemoveLeft", "cmdEditRight"};
     EXPECT_EQ(EnabledOf(buttons), "");
-    SelectLine("lstLeft", 1);
+    ClickLine("lstLeft", 1);
     EXPECT_EQ(EnabledOf(buttons), "cmdEditLeft cmdRemoveLeft") << "each side follows its own list";
     InUnitDialog("7,Scout,40,N,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,1");
     Click("cmdEditLeft");
@@ -94,7 +89,7 @@ TEST_F(CombatsWindow, UnitsAreAddedEditedAndRemovedThroughTheUnitDialogAndClearA
 
     InUnitDialog(kPeasant, "cmdCancel");
     emit Get<QListWidget>("lstLeft")->itemDoubleClicked(Get<QListWidget>("lstLeft")->item(1));
-    SelectLine("lstLeft", 0);
+    ClickLine("lstLeft", 0);
     Click("cmdRemoveLeft");
     EXPECT_EQ(SetUp(), "40 Scout, = 40 men | 1 Scout, -5 Ghosts, = 1 man |  | None-None") << "the edit cancelled";
     EXPECT_EQ(EnabledOf(buttons), "");
@@ -149,7 +144,7 @@ TEST_F(CombatsWindow, OnlyOneSideHasTheAdvantageAndOnlyOneAFortification)
     // A horse gives a rider his chance on suitable ground only.
     ChooseFort("lstFortRight", "None");
     Click("chkTacL");
-    SelectLine("lstLeft", 0);
+    ClickLine("lstLeft", 0);
     InUnitDialog("1,Peasant,1,N,0,0,0,1,0,0,0,0,0,0,0,0,0,1,0,1,1");  // riding skill 1, 1 horse
     Click("cmdEditLeft");
     EXPECT_EQ(Results().at(0), "Neither side can wound the other - battle ends undecided.");

@@ -110,7 +110,7 @@ TEST_F(FactionWindow, ShowsTheOneSelectedAndSaveKeepsTheDetailsAndColourAsTheReg
               std::tuple("Riders^'^of the Moor", "line one line two", "riders@example.org", kept.Name));
 }
 
-TEST_F(FactionWindow, FindSearchesInAnyCaseStepsToTheNextAndWrapsAround)
+TEST_F(FactionWindow, FindSearchesInAnyCaseAndWrapsAroundAndImportMergesTheGameListKeepingTheFactionShown)
 {
     Open();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -146,6 +146,24 @@ TEST_F(FactionWindow, FindSearchesInAnyCaseStepsToTheNextAndWrapsAround)
     Open().move(screen.topLeft());
     Click("cmdFind");
     EXPECT_EQ(window->findChild<TfrmFind*>()->frameGeometry().top(), screen.top());
+
+    // Import merges the game list and keeps the faction shown.
+    std::filesystem::create_directory(dir.File("IMPORT"));
+    const std::string file = dir.Write("IMPORT/factions.txt",
+                                       "Red Hand (7), red@example.org\r\nGreen Men (9),\r\n  green@example.org\r\n");
+    Open();
+    List(window.get())->setCurrentRow(1);
+    QString startedIn;
+    testing::AnswerFileDialog(startedIn, file);
+    Click("cmdImport");
+    EXPECT_EQ(startedIn.toStdString(), dir.File("IMPORT"));
+    EXPECT_TRUE(window->FactionsChanged());
+    EXPECT_EQ(std::tuple(Line(1), Line(2)),
+              std::tuple("7    Red Hand                   red@example.org",
+                         "9    Green Men                  green@example.org"));
+    EXPECT_EQ(std::tuple(SelectedRow("lstFactions"), Text("txtEMail")), std::tuple(1, "red@example.org"))
+        << "still on the faction shown";
+    EXPECT_TRUE(ui.shown.empty()) << "a good import needs no message here";
 }
 
 TEST_F(FactionWindow, PickerPicksByDoubleClickOrOkNeverOnCancelAndReopensWhereItWasLeft)
@@ -181,26 +199,6 @@ TEST_F(FactionWindow, PickerPicksByDoubleClickOrOkNeverOnCancelAndReopensWhereIt
         TfrmFactions::Pick(factions, settings, ui, topLine, nullptr);
     }
     EXPECT_EQ(std::pair(topLine, shownTops), std::pair(30, std::vector{0, 30}));
-}
-
-TEST_F(FactionWindow, ImportMergesTheGameListAndKeepsTheFactionShown)
-{
-    std::filesystem::create_directory(dir.File("IMPORT"));
-    const std::string file = dir.Write("IMPORT/factions.txt",
-                                       "Red Hand (7), red@example.org\r\nGreen Men (9),\r\n  green@example.org\r\n");
-    Open();
-    List(window.get())->setCurrentRow(1);
-    QString startedIn;
-    testing::AnswerFileDialog(startedIn, file);
-    Click("cmdImport");
-    EXPECT_EQ(startedIn.toStdString(), dir.File("IMPORT"));
-    EXPECT_TRUE(window->FactionsChanged());
-    EXPECT_EQ(std::tuple(Line(1), Line(2)),
-              std::tuple("7    Red Hand                   red@example.org",
-                         "9    Green Men                  green@example.org"));
-    EXPECT_EQ(std::tuple(SelectedRow("lstFactions"), Text("txtEMail")), std::tuple(1, "red@example.org"))
-        << "still on the faction shown";
-    EXPECT_TRUE(ui.shown.empty()) << "a good import needs no message here";
 }
 
 }  // namespace

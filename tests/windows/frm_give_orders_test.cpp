@@ -163,7 +163,7 @@ TEST_F(GiveOrdersWindow, ProblemsAreListedAndMarkedOnceTypingPausesAndCompleteSt
     EXPECT_EQ(Marks(), (std::vector<std::pair<int, QColor>>{{2, warning}, {3, error}}));
     EXPECT_EQ(Get<QLabel>("lblOrderCheck")->text(), "1 error, 1 warning");
     // A click on a problem takes the cursor to its line.
-    testing::ClickLine(Get<QListWidget>("lstOrderProblems"), 0);
+    ClickLine("lstOrderProblems", 0);
     EXPECT_EQ(Memo()->textCursor().blockNumber(), 1);
     EXPECT_EQ(TooltipOver(1), QString()) << "no tooltip over a line without a problem";
     EXPECT_EQ(TooltipOver(3).toStdString(), Shown("lstOrderProblems")[1].substr(std::string("Line 3: ").size()));

@@ -58,7 +58,7 @@ protected:
     testing::ScriptedInteraction ui;
 };
 
-TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexSavesItUnchangedAndWritesEveryEditBack)
+TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexSavesItUnchangedWritesEveryEditBackAndAPathwayOnlyItsPassageAndMark)
 {
     const std::string before = CellLine(*hex);
     Open();
@@ -116,10 +116,8 @@ TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexSavesItUnchangedAndWritesEveryEditBac
     EXPECT_EQ(std::tuple(hex->MaxWages, hex->LastUpdate, hex->WeatherNext, hex->Wanted.size()),
               std::tuple(1500, 14, 1, 1u))
         << "what is only shown stays";
-}
 
-TEST_F(HexInfoTest, PathwayPositionEditsOnlyItsPassageAndMark)
-{
+    // A pathway position edits only its passage and mark.
     TMapCell* gap = map.EnsureCell(1, 1, 1);  // between underworld hexes, North East/South West
     std::tie(gap->Pathway, gap->Unconfirmed, gap->Comments) = std::tuple(std::array{true, false, false}, false, "kept");
     Open(1, 1, 1);

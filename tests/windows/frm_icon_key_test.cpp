@@ -17,10 +17,6 @@ protected:
     {
         return key->findChild<QWidget*>(part + "Feature" + name);
     }
-    QFrame::Shadow FeatureShadow(const char* name) const
-    {
-        return static_cast<QFrame*>(Feature("pnl", name))->frameShadow();
-    }
 };
 
 TEST_F(IconKey, OffersFifteenStylesMarksTheSelectedFeaturesStyleAndAClickChangesItsStyleOrColour)
@@ -29,7 +25,8 @@ TEST_F(IconKey, OffersFifteenStylesMarksTheSelectedFeaturesStyleAndAClickChanges
         EXPECT_EQ(Style(style)->isVisible(), style < 15) << style;
     EXPECT_TRUE(Style(5)->x() == Style(0)->x() && Style(5)->y() > Style(0)->y()) << "five to a row";
 
-    EXPECT_EQ(std::tuple(key->SelectedFeature(), FeatureShadow("City")), std::tuple(kIconCity, QFrame::Raised));
+    EXPECT_EQ(std::tuple(key->SelectedFeature(), static_cast<QFrame*>(Feature("pnl", "City"))->frameShadow()),
+              std::tuple(kIconCity, QFrame::Raised));
     EXPECT_EQ(MarkedStyles(), std::vector{9});
     // A chosen colour goes into the map and the swatch (cancelling is the colour key's test).
     answer = QColor(Qt::blue);
@@ -40,7 +37,8 @@ TEST_F(IconKey, OffersFifteenStylesMarksTheSelectedFeaturesStyleAndAClickChanges
 
     // Selecting another feature moves both bevels.
     QTest::mouseClick(Feature("lbl", "Gate"), Qt::LeftButton);
-    EXPECT_EQ(std::tuple(key->SelectedFeature(), FeatureShadow("City") == QFrame::Raised, MarkedStyles()),
+    EXPECT_EQ(std::tuple(key->SelectedFeature(),
+                         static_cast<QFrame*>(Feature("pnl", "City"))->frameShadow() == QFrame::Raised, MarkedStyles()),
               std::tuple(kIconGate, false, std::vector{2}));
     QTest::mouseClick(Feature("pic", "Town"), Qt::LeftButton);
     EXPECT_EQ(MarkedStyles(), std::vector{7});

@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QProgressDialog>
-#include <QPushButton>
 
 namespace korvane {
 namespace {
@@ -23,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
+TEST_F(MakeMapWindow, PresetFromTheMapViewTheSwitchesThatGoTogetherAndRefusalsThatPointAtTheBoxAndWriteNothing)
 {
     MapViewport view{.ViewLevel = 1, .Zoom = 7, .ViewLeft = 30, .ViewTop = 12, .ViewCols = 20, .ViewRows = 16};
     Toggle("chkGateNos");
@@ -40,10 +39,8 @@ TEST_F(MakeMapWindow, PresetFromTheMapViewAndTheSwitchesThatGoTogether)
     view.ViewLevel = 0;
     window->Preset(PresetFromView(view, doOther));
     EXPECT_EQ(TickedNames(), "chkOther optOverworld");
-}
 
-TEST_F(MakeMapWindow, RefusalsSayWhatIsWrongOncePointAtTheBoxAndWriteNothing)
-{
+    // Refusals say what is wrong once, point at the box and write nothing.
     const QString name = Text("txtFilename");
     Type("txtScale", "3");
     // File name ("" keeps the window's), left, top, what is said, the box to correct.

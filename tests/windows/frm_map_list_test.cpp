@@ -27,7 +27,6 @@ protected:
         window->exec();
     }
     static QListWidget* List(const TfrmMapList* w) { return testing::Child<QListWidget>(*w, "lstItems"); }
-    static QAbstractButton* Button(const TfrmMapList* w, const char* name) { return testing::Child(*w, name); }
 
     TrecINI settings{"/nonexistent/ATLANTIS.INI"};
     std::vector<XY> centred;
@@ -42,15 +41,15 @@ TEST_F(MapListWindow, SortsAndGotoCentresOnTheSelectedPlaceAndStaysOpen)
         EXPECT_EQ(testing::LineTexts(List(w)),
                   (Lines{"bay  (1,1)", "Deep Port  (6,4,underground)", "newport  (20,10)"}))
             << "cities ignoring case";
-        EXPECT_FALSE(Button(w, "cmdGoto")->isEnabled()) << "nothing is selected yet";
+        EXPECT_FALSE(testing::Child(*w, "cmdGoto")->isEnabled()) << "nothing is selected yet";
         List(w)->setCurrentRow(1);
-        QTest::mouseClick(Button(w, "cmdGoto"), Qt::LeftButton);
+        QTest::mouseClick(testing::Child(*w, "cmdGoto"), Qt::LeftButton);
         List(w)->setCurrentRow(2);
         QTest::keyClick(List(w), Qt::Key_Return);
         stayedOpen = w->isVisible();
         List(w)->clearSelection();
-        EXPECT_FALSE(Button(w, "cmdGoto")->isEnabled());
-        QTest::mouseClick(Button(w, "cmdClose"), Qt::LeftButton);
+        EXPECT_FALSE(testing::Child(*w, "cmdGoto")->isEnabled());
+        QTest::mouseClick(testing::Child(*w, "cmdClose"), Qt::LeftButton);
     });
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(centred, (std::vector<XY>{{6, 4}, {20, 10}}));
@@ -58,7 +57,7 @@ TEST_F(MapListWindow, SortsAndGotoCentresOnTheSelectedPlaceAndStaysOpen)
     Run(MapListMode::Gates, {}, [](TfrmMapList* w) {
         QTest::keyClick(List(w), Qt::Key_Down);
         QTest::keyClick(w, Qt::Key_Return);
-        EXPECT_TRUE(!Button(w, "cmdGoto")->isEnabled() && w->isVisible());
+        EXPECT_TRUE(!testing::Child(*w, "cmdGoto")->isEnabled() && w->isVisible());
         w->reject();
     });
     EXPECT_EQ(centred.size(), 2u);
@@ -68,7 +67,7 @@ TEST_F(MapListWindow, EachModeReopensWhereItWasClosedOrWithoutOneOverTheMapWindo
 {
     Run(MapListMode::Gates, {"  1  (2,2)"}, [](TfrmMapList* w) {
         w->move(40, 50);
-        QTest::mouseClick(Button(w, "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(testing::Child(*w, "cmdClose"), Qt::LeftButton);
     });
     Run(MapListMode::Cities, {}, [](TfrmMapList* w) {
         w->move(41, 51);

@@ -78,7 +78,6 @@ protected:
         unit->AddTroops({ws.TroopList.IndexOfKey(race), men});
         return *ws.Map.EnsureCell(level, x, y)->Units.Add(std::move(unit));
     }
-    /// The map's record of a unit.
     TUnit* Record(int number) { return ws.Map.UnitFileList.Find(number); }
     /// What the player's orders may name, as the main window hands it to the unit windows.
     const OrderVocabulary& Vocabulary() { return vocabularyCache.For(ws); }

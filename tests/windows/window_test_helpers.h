@@ -121,6 +121,10 @@ protected:
     QString Text(const char* edit) const { return Get<QLineEdit>(edit)->text(); }
     void Type(const char* edit, const QString& text) const { Get<QLineEdit>(edit)->setText(text); }
     Lines Shown(const char* list) const { return LineTexts(Get<QListWidget>(list)); }
+    void ClickLine(const char* list, int row, Qt::KeyboardModifiers modifier = {}) const
+    {
+        ::korvane::testing::ClickLine(Get<QListWidget>(list), row, modifier);
+    }
     /// The row of a list's first selected line; -1 when none is.
     int SelectedRow(const char* list) const
     {
