@@ -21,18 +21,12 @@ constexpr const char* kTwoSides = "VERSION,2.31\r\n"
                                   "1\r\n"
                                   "7,Monsters,1,N,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,50,8\r\n";
 
-struct Read
+/// What the reader makes of the text: the set-up and the problems it tells.
+std::pair<BattleSetup, std::vector<BattleFileProblem>> ReadText(std::string_view text)
 {
-    bool ok = false;
-    BattleSetup setup;
-    std::vector<BattleFileProblem> problems;
-};
-
-Read ReadText(std::string_view text)
-{
-    Read read;
+    std::pair<BattleSetup, std::vector<BattleFileProblem>> read;
     LineReader reader(TextInMemory{text});
-    read.ok = ReadBattleFile(reader, read.setup, read.problems);
+    EXPECT_TRUE(ReadBattleFile(reader, read.first, read.second));
     return read;
 }
 
@@ -40,25 +34,25 @@ TEST(BattleFileTest, SavedFileReadsBackAndSavesAgainByteForByte)
 {
     testing::TempDir dir;
     const std::string original = dir.Write("first.btl", kTwoSides);
-    Read read;
-    ASSERT_TRUE(LoadBattleFile(original, read.setup, read.problems));
-    EXPECT_TRUE(read.problems.empty());
-    ASSERT_EQ(std::tuple(read.setup.Left.size(), read.setup.Right.size()), std::tuple(2ul, 1ul));
-    const TCombatUnit& c = read.setup.Left[0];
+    BattleSetup setup;
+    std::vector<BattleFileProblem> problems;
+    ASSERT_TRUE(LoadBattleFile(original, setup, problems));
+    EXPECT_TRUE(problems.empty());
+    ASSERT_EQ(std::tuple(setup.Left.size(), setup.Right.size()), std::tuple(2ul, 1ul));
+    const TCombatUnit& c = setup.Left[0];
     EXPECT_EQ(
         std::tuple(c.UnitID, c.Description, c.Behind, c.SkillRIDI, c.SkillHEAL, c.ItemSWOR, c.ItemHORS, c.ItemHERB),
         std::tuple(12, "Heavy Cavalry", true, 2, 1, 24, 25, 0));
-    EXPECT_EQ(std::tuple(read.setup.Left[1].UnitID, read.setup.Left[1].Attacks, read.setup.Right[0].Hits),
-              std::tuple(-1, 3, 50));
-    EXPECT_EQ(std::tuple(read.setup.TacticalAdvantage, read.setup.HorseTerrain), std::tuple(TCombatSide::Left, false));
+    EXPECT_EQ(std::tuple(setup.Left[1].UnitID, setup.Left[1].Attacks, setup.Right[0].Hits), std::tuple(-1, 3, 50));
+    EXPECT_EQ(std::tuple(setup.TacticalAdvantage, setup.HorseTerrain), std::tuple(TCombatSide::Left, false));
 
-    ASSERT_TRUE(SaveBattleFile(dir.File("again.btl"), read.setup));
+    ASSERT_TRUE(SaveBattleFile(dir.File("again.btl"), setup));
     EXPECT_EQ(dir.Read("again.btl"), kTwoSides);
 
     // A path through a plain file can be neither read nor written: the set-up is left alone.
-    EXPECT_FALSE(LoadBattleFile(original + "/none.btl", read.setup, read.problems));
-    EXPECT_EQ(std::tuple(read.setup.Left.size(), read.problems.size()), std::tuple(2ul, 0ul));
-    const FileResult saved = SaveBattleFile(original + "/none.btl", read.setup);
+    EXPECT_FALSE(LoadBattleFile(original + "/none.btl", setup, problems));
+    EXPECT_EQ(std::tuple(setup.Left.size(), problems.size()), std::tuple(2ul, 0ul));
+    const FileResult saved = SaveBattleFile(original + "/none.btl", setup);
     EXPECT_FALSE(saved.Ok || saved.Reason.empty());
 
     // A unit line cannot be broken by its description.
@@ -97,17 +91,16 @@ TEST(BattleFileTest, DamagedFilesLoadWhatIsReadableAndSayWhatIsNot)
     for (const auto& [file, expected] : table) {
         const auto& [text, left, right] = file;
         SCOPED_TRACE(text);
-        const Read read = ReadText(text);
-        ASSERT_TRUE(read.ok);
+        const auto [setup, problems] = ReadText(text);
         Problems got;
-        for (const auto& p : read.problems)
+        for (const auto& p : problems)
             got.emplace_back(p.LineNumber, p.Text);
-        EXPECT_EQ(std::tuple(read.setup.Left.size(), read.setup.Right.size(), got), std::tuple(left, right, expected));
+        EXPECT_EQ(std::tuple(setup.Left.size(), setup.Right.size(), got), std::tuple(left, right, expected));
     }
     // A short unit line keeps the starting values of the fields it lacks; blanks around the letters are read past.
-    const BattleSetup shortLine = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n").setup;
+    const BattleSetup shortLine = ReadText("VERSION,2.31\nN,N\n1\n5,Fighters,20\n0\n").first;
     EXPECT_EQ(std::tuple(shortLine.Left.at(0).Quantity, shortLine.Left.at(0).Hits), std::tuple(20, 1));
-    EXPECT_EQ(BattleFileLines(ReadText("VERSION,2.31\n r , y \n0\n0\n").setup),
+    EXPECT_EQ(BattleFileLines(ReadText("VERSION,2.31\n r , y \n0\n0\n").first),
               (std::vector<std::string>{"VERSION,2.31", "R,Y", "0", "0"}));
 }
 

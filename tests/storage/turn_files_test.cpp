@@ -131,33 +131,23 @@ TEST(HexUnitFile, ConcatenatesCellsInGridOrder)
         EXPECT_EQ(StrToIntLenient(lines[i]), (Ints{9, 3, 7, 50}[i - 1])) << "line " << i + 1;
 }
 
-class StepToTurnTest : public ::testing::Test
+TEST(StepToTurn, ShowsTheTurnsUnitsAndOrdersATurnWithoutUnitsEmptiesHexesAndUnreadableFilesKeepOwnUnits)
 {
-protected:
-    StepToTurnTest()
-        : ws(dir.Path())
-    {
-        ws.Settings.DataDir = dir.Path();
-        ws.Settings.FactionNo = kOwn;
-        ws.Factions.Add(testing::NewFaction(kOwn, ""));
-        ws.Factions.Add(testing::NewFaction(kOther, ""));
-        TMap& map = ws.Map;
-        map.UnitFileList.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
-        map.UnitFileList.Add(UnitAt(2, kOwn, 0, 2, 2, 9));
-        map.UnitFileList.Add(UnitAt(10, kOther, 0, 6, 6, 9));
-        map.UnitFileList.Find(1)->SetOrders({"stale"});
-        map.UnitFileList.MarkSeen(2, 2, 2, 0);  // seen in the turn shown before: stepping must forget it
-        map.EnsureCell(0, 0, 4)->Units.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
-        map.EnsureCell(0, 4, 4)->Units.Add(UnitAt(2, kOwn, 0, 4, 4, 9));
-    }
-
     testing::TempDir dir;
-    Workspace ws;
+    Workspace ws(dir.Path());
     testing::ScriptedInteraction ui;
-};
+    ws.Settings.DataDir = dir.Path();
+    ws.Settings.FactionNo = kOwn;
+    ws.Factions.Add(testing::NewFaction(kOwn, ""));
+    ws.Factions.Add(testing::NewFaction(kOther, ""));
+    ws.Map.UnitFileList.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
+    ws.Map.UnitFileList.Add(UnitAt(2, kOwn, 0, 2, 2, 9));
+    ws.Map.UnitFileList.Add(UnitAt(10, kOther, 0, 6, 6, 9));
+    ws.Map.UnitFileList.Find(1)->SetOrders({"stale"});
+    ws.Map.UnitFileList.MarkSeen(2, 2, 2, 0);  // seen in the turn shown before: stepping must forget it
+    ws.Map.EnsureCell(0, 0, 4)->Units.Add(UnitAt(1, kOwn, 0, 0, 4, 9));
+    ws.Map.EnsureCell(0, 4, 4)->Units.Add(UnitAt(2, kOwn, 0, 4, 4, 9));
 
-TEST_F(StepToTurnTest, ShowsTheTurnsUnitsAndOrdersATurnWithoutUnitsEmptiesHexesAndUnreadableFilesKeepOwnUnits)
-{
     // Turn 4's hex units: the unit, its faction, and its hex.
     const std::tuple<int, int, int, int, int> turn4[] = {{1, kOwn, 0, 0, 4}, {3, kOwn, 1, 2, 2}, {10, kOther, 0, 8, 8}};
     TMap source;

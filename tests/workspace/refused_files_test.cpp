@@ -1,6 +1,5 @@
 // Unreadable or refused files: named once, never written over, and the rest of the session carries on.
 #include "reportimport/report_reader.h"
-#include "storage/map_database.h"
 #include "workspace/workspace.h"
 
 #include "support/scripted_interaction.h"
@@ -23,13 +22,6 @@ protected:
     RefusedFilesTest() { fs::create_directory(Data("")); }
 
     std::string Data(const std::string& name) const { return dir.File("DATA/" + name); }
-
-    /// How many messages of any kind name `file`.
-    long TimesNamed(const std::string& file) const
-    {
-        return std::count_if(ui.shown.begin(), ui.shown.end(),
-                             [&file](const auto& shown) { return shown.text.find(file) != std::string::npos; });
-    }
 
     /// Imports the sample report as faction 7, which it is.
     void ImportReport()
@@ -73,7 +65,8 @@ TEST_P(RefusedFile, IsNamedOnceAndNoSaveTriesIt)
     ImportReport();  // adds the player's own faction to the registry in memory
     const bool mapSaved = static_cast<bool>(ws.SaveDatabase());
     EXPECT_FALSE(ws.SaveOnExit(ui) && mapSaved) << "a file left unwritten is no success";
-    EXPECT_EQ(TimesNamed(file), 1) << "said once, not again at exit";
+    const auto naming = [&file](const auto& shown) { return shown.text.find(file) != std::string::npos; };
+    EXPECT_EQ(std::count_if(ui.shown.begin(), ui.shown.end(), naming), 1) << "said once, not again at exit";
     for (const std::string& error : ui.Texts(ScriptedInteraction::Kind::Error))
         EXPECT_EQ(error.find(file), std::string::npos) << "not written at all, so no failed write: " << error;
     if (refused.contents)

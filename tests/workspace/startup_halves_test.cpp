@@ -63,7 +63,7 @@ protected:
     ScriptedInteraction ui;
 };
 
-TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartGivesAndFollowSettingsChangedBetween)
+TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartGivesTakeTheUnitsInBeforeAnySaveAndFollowSettingsChanged)
 {
     Workspace whole{dir.Path()};
     ASSERT_TRUE(whole.Open(ui));
@@ -87,21 +87,7 @@ TEST_F(StartupHalvesTest, HalvesGiveWhatTheWholeStartGivesAndFollowSettingsChang
     EXPECT_EQ(Units(halves), Units(whole));  // every hex too
     EXPECT_TRUE(ui.shown.empty());
 
-    // Settings changed between the halves are followed, as if the session had started with them.
-    Workspace later{dir.Path()};
-    ASSERT_TRUE(later.BeginOpen(ui));
-    later.Settings.CurrentTurn = 3;  // a turn without files
-    later.FinishOpen(ui);
-    ASSERT_TRUE(later.Settings.WriteSettings());
-    Workspace startedThere{dir.Path()};
-    ASSERT_TRUE(startedThere.Open(ui));
-    EXPECT_EQ(Units(later), Units(startedThere));
-}
-
-TEST_F(StartupHalvesTest, WhatSavesImportsOrStepsTakesTheUnitsInFirst)
-{
-    Workspace whole{dir.Path()};
-    ASSERT_TRUE(whole.Open(ui));
+    // Whatever saves, imports or steps takes the units in first.
     const std::string units = dir.Read("DATA/Units.dat");
     const std::vector<std::pair<const char*, std::function<void(Workspace&)>>> actions = {
         {"exit", [this](Workspace& ws) { EXPECT_TRUE(ws.SaveOnExit(ui)); }},
@@ -119,6 +105,16 @@ TEST_F(StartupHalvesTest, WhatSavesImportsOrStepsTakesTheUnitsInFirst)
         EXPECT_EQ(Units(ws), Units(whole)) << name;
         EXPECT_EQ(dir.Read("DATA/Units.dat"), units) << name << ": every unit known is kept";
     }
+
+    // Settings changed between the halves are followed, as if the session had started with them.
+    Workspace later{dir.Path()};
+    ASSERT_TRUE(later.BeginOpen(ui));
+    later.Settings.CurrentTurn = 3;  // a turn without files
+    later.FinishOpen(ui);
+    ASSERT_TRUE(later.Settings.WriteSettings());
+    Workspace startedThere{dir.Path()};
+    ASSERT_TRUE(startedThere.Open(ui));
+    EXPECT_EQ(Units(later), Units(startedThere));
 }
 
 TEST_F(StartupHalvesTest, UnreadableUnitFilesAreRefusedForTheSession)
