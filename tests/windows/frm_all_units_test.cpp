@@ -71,7 +71,7 @@ TEST_F(AllUnitsWindow, ListsEveryUnitChoosesTheFirstLeadsToItsHexAndAllAndMineSw
     EXPECT_FALSE(std::get<0>(flashes.back())) << "closing stops the blinking";
 }
 
-TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
+TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosedAndWithNothingListedNothingIsChosen)
 {
     Open();
     std::vector<std::function<void()>> open;
@@ -92,10 +92,8 @@ TEST_F(AllUnitsWindow, ShowHexWaitsUntilTheOrderWindowsAreClosed)
     window->openOrders = [](std::int32_t, QWidget*, std::function<void()> closed) { closed(); };
     Get("cmdOrders")->click();
     EXPECT_EQ(window->OpenOrderWindows(), 0);
-}
 
-TEST_F(AllUnitsWindow, WithNothingListedNothingIsChosenAndTheBlinkingStops)
-{
+    // With nothing listed nothing is chosen, and the blinking stops.
     for (TUnitList* units : {&ws.Map.Cell(0, 12, 8)->Units, &ws.Map.Cell(1, 12, 8)->Units, &ws.Map.UnitFileList})
         units->Clear();
     Open().show();

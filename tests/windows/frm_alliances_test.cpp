@@ -180,7 +180,7 @@ TEST_F(AlliancesWindow, DeleteTakesTheNumberFromTheMembersAndOKSavesOnlyAfterACh
               Lines{"Error saving Alliance information. Some or all Alliance data may be lost."});
 }
 
-TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBack)
+TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBackAndThePickerPicksFromTheListKept)
 {
     Click("cmdCancel");
     EXPECT_EQ(std::tuple(ui.shown.size(), window->result()), std::tuple(0UL, int(QDialog::Rejected)))
@@ -205,10 +205,7 @@ TEST_F(AlliancesWindow, CancelAsksBeforeDiscardingAndPutsEverythingBack)
         << "the opener has nothing new to show";
     EXPECT_EQ(std::tuple(Members(0), Keys(7), Keys(45)), std::tuple(Lines{"00007", "00012"}, Lines{"00001"}, Lines{}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("Alliance.dat")));
-}
 
-TEST_F(AlliancesWindow, ThePickerPicksWithSelectOrADoubleClickAndNothingOnCancel)
-{
     // The line clicked, then the button pressed; none: the line is double clicked.
     for (const auto& [row, button, picked] : {std::tuple{1, "cmdSelect", 1}, {0, "", 0}, {0, "cmdCancel", -1}}) {
         TfrmAllianceList picker(alliances, nullptr);

@@ -133,8 +133,27 @@ TEST_F(HexInfoTest, ShowsEveryFieldOfTheHexSavesItUnchangedWritesEveryEditBackAn
               std::tuple(true, kTerrainSolid, std::array{true, true, false}, false, "kept"));
 }
 
-TEST_F(HexInfoTest, SettlementKindNeedsANameAndFreeTextsRefuseQuotesAndCommas)
+TEST_F(HexInfoTest, ClosingWithChangesAsksFirstASettlementKindNeedsANameAndFreeTextsRefuseQuotesAndCommas)
 {
+    Open().show();
+    window->close();
+    EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible(), window->HexSaved()), std::tuple(0u, false, false))
+        << "nothing changed: nothing asked, nothing saved";
+    for (const auto& [answer, closes, comments] : {std::tuple{Answer::Cancel, false, "ask first"},
+                                                   {Answer::No, true, "ask first"},
+                                                   {Answer::Yes, true, "changed"}}) {
+        Open().show();
+        Retype("txtComments", "changed");
+        ui.yesNoCancelAnswers = {answer, answer};
+        ui.shown.clear();
+        Click("cmdClose");
+        EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::YesNoCancel),
+                  Lines{"Do you wish to save your changes ?"});
+        EXPECT_EQ(std::tuple(window->isVisible(), window->HexSaved(), hex->Comments),
+                  std::tuple(!closes, answer == Answer::Yes, comments));
+    }
+
+    // A settlement kind needs a name; free texts refuse quotes and commas.
     Open();
     Retype("txtPopCenter", "   ");
     EXPECT_FALSE(Enabled("pnlPopCenterType")) << "spaces are no name";
@@ -167,27 +186,6 @@ TEST_F(HexInfoTest, SettlementKindNeedsANameAndFreeTextsRefuseQuotesAndCommas)
     Click("cmdSave");
     EXPECT_EQ(std::tuple(hex->PopCenter, hex->Other, hex->Comments),
               std::tuple("abcde f gh", "abcde f gh", "abcde f gh"));
-}
-
-TEST_F(HexInfoTest, ClosingWithChangesAsksFirst)
-{
-    Open().show();
-    window->close();
-    EXPECT_EQ(std::tuple(ui.shown.size(), window->isVisible(), window->HexSaved()), std::tuple(0u, false, false))
-        << "nothing changed: nothing asked, nothing saved";
-    for (const auto& [answer, closes, comments] : {std::tuple{Answer::Cancel, false, "ask first"},
-                                                   {Answer::No, true, "ask first"},
-                                                   {Answer::Yes, true, "changed"}}) {
-        Open().show();
-        Retype("txtComments", "changed");
-        ui.yesNoCancelAnswers = {answer, answer};
-        ui.shown.clear();
-        Click("cmdClose");
-        EXPECT_EQ(ui.Texts(testing::ScriptedInteraction::Kind::YesNoCancel),
-                  Lines{"Do you wish to save your changes ?"});
-        EXPECT_EQ(std::tuple(window->isVisible(), window->HexSaved(), hex->Comments),
-                  std::tuple(!closes, answer == Answer::Yes, comments));
-    }
 }
 
 }  // namespace
