@@ -120,11 +120,10 @@ TEST(AtomicWrite, FailureSaysWhyAndAFileThatHoldsTheContentsAlreadyIsLeftAlone)
     TempDir dir;
     dir.Write("Map.Dat/inside", "kept");  // a folder cannot be replaced by a file
     const FileResult written = AtomicWriteFile(dir.File("Map.Dat"), "new");
-    EXPECT_FALSE(written);
-    EXPECT_EQ(written.File, dir.File("Map.Dat"));
+    EXPECT_TRUE(!written && written.File == dir.File("Map.Dat"));
     EXPECT_NE(written.Reason.find("Map.Dat"), std::string::npos) << "the system's words name it too";
-    EXPECT_EQ(dir.Read("Map.Dat/inside"), "kept");
-    EXPECT_EQ(dir.FileCount(), 1) << "temporary file removed";
+    EXPECT_EQ(std::tuple(dir.Read("Map.Dat/inside"), dir.FileCount()), std::tuple("kept", 1))
+        << "temporary file removed";
 
     const std::string file = dir.File("Units.dat");
     const std::string contents(200000, 'u');  // longer than one read of the comparison

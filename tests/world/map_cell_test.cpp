@@ -11,7 +11,7 @@
 namespace korvane {
 namespace {
 
-TEST(MapCell, BlankRuleAndTerrainNames)
+TEST(MapCell, BlankRuleTerrainNamesAndOwnUnitsOrders)
 {
     TMapCell cell;
     cell.PopCenter = "   ";
@@ -42,11 +42,7 @@ TEST(MapCell, BlankRuleAndTerrainNames)
         cell.Terrain = terrain;
         EXPECT_EQ(cell.TerrainName(terrains), name) << terrain;
     }
-}
 
-TEST(MapCell, OwnUnitsAndOrders)
-{
-    TMapCell cell;
     TUnitList mapUnits;
     EXPECT_TRUE(!cell.HasOwnUnits(9) && cell.AllOwnUnitsHaveOrders(9, mapUnits));
     cell.Units.Add(testing::NewUnit(1, 9));

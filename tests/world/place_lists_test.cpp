@@ -81,9 +81,8 @@ TEST(PlayersWorldCentre, TheirUnitsThenSettlementsThenTheMiddleOfWhatIsKnown)
     Known(map, 1, 44, 42).PopCenterType = kCity;
     EXPECT_EQ(PlayersWorldCentre(map, 3), (GridPlace{1, 44, 42})) << "settlements, on the level of more of them";
     Known(map, 0, 10, 4).Units.Add(UnitAt(1, 3, 0, 10, 4));
-    TMapCell& camp = Known(map, 1, 5, 5);
-    camp.Units.Add(UnitAt(2, 3, 1, 5, 5));
-    camp.Units.Add(UnitAt(3, 3, 1, 5, 5));
+    for (int n : {2, 3})
+        Known(map, 1, 5, 5).Units.Add(UnitAt(n, 3, 1, 5, 5));
     for (int n = 4; n < 9; ++n)
         Known(map, 0, 30, 4).Units.Add(UnitAt(n, 7, 0, 30, 4));
     EXPECT_EQ(PlayersWorldCentre(map, 3), (GridPlace{1, 5, 5})) << "the hex of most of the player's units";

@@ -11,7 +11,7 @@ namespace {
 
 using Race = TStudyLimits::Race;
 
-TEST(StudyLimits, ParagraphsOfTheReports)
+TEST(StudyLimits, ParagraphsOfTheReportsTheLimitsAndTheirFile)
 {
     // As the import joins a wrapped paragraph: its lines' indents kept; the race found by any case.
     TStudyLimits limits;
@@ -33,11 +33,7 @@ TEST(StudyLimits, ParagraphsOfTheReports)
         EXPECT_FALSE(limits.ReadParagraph(refused)) << refused;
         EXPECT_EQ(limits.Count(), 0) << refused;
     }
-}
 
-TEST(StudyLimits, LimitsAndTheirFile)
-{
-    TStudyLimits limits;
     limits.Set("BARB", {2, {{"MINI", 3}, {"COMB", 3}}});
     limits.Set(" lead ", {5, {}});
     for (auto [race, skill, level] : {std::tuple{"barb", "comb", 3}, {"BARB", " FORC", 2}, {"LEAD", "COMB", 5}})
