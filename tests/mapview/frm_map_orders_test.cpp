@@ -98,7 +98,7 @@ TEST_F(MapOrdersTest, TurnFileIsWrittenForTheGameReplacedOnlyWhenAgreedAndAfterI
     EXPECT_NE(home.Read("Turn002.txt").find("unit 76\n  tax\n"), std::string::npos);
 }
 
-TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
+TEST_F(MapOrdersTest, HexDetailsLeaveNoCellUnlessSavedAndOrdersGivenInTheHexUnitBrowserAreMarkedAndSaved)
 {
     WhenModalShown<TfrmHexInfo>([](TfrmHexInfo* details) { details->reject(); });
     window.ShowHexDetails(0, 40, 40);
@@ -111,10 +111,8 @@ TEST_F(MapOrdersTest, HexDetailsOfAnUnknownHexLeaveNoCellUnlessSaved)
     });
     window.ShowHexDetails(0, 42, 40);
     EXPECT_TRUE(workspace.Map.Cell(0, 42, 40) && window.DataChanged());
-}
 
-TEST_F(MapOrdersTest, OrdersGivenThroughTheHexUnitBrowserAreMarkedAndSavedAndTheUnitStillWithoutIsFound)
-{
+    // Orders given in the hex unit browser are marked and saved; the unit still without them is found.
     TUnit& unit = OwnUnit(12, 8, 76, {"work"});
     window.ShowHexUnits(0, 14, 8);
     EXPECT_EQ(Last(), "No unit information for this hex.");

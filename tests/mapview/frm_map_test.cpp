@@ -125,7 +125,7 @@ TEST_F(StartedMainWindow, OverviewOfTheKnownWorldFillsThePanelAndClicksStillFind
     EXPECT_EQ(View().ViewTop + View().ViewRows / 2, 70);
 }
 
-TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseAndStepsThroughTheTurnsKnown)
+TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseStepsThroughTheTurnsAndMovesTheView)
 {
     EXPECT_EQ(std::tuple(window.pos(), W().pnlTurn->text()), std::tuple(QPoint(10, 10), "?")) << "a first start";
     EXPECT_TRUE(ui.shown.empty()) << "an empty folder has nothing to report";
@@ -181,6 +181,19 @@ TEST_F(StartedMainWindow, DrawsTheMapDescribesTheHexUnderTheMouseAndStepsThrough
             << button->objectName().toStdString();
     }
     EXPECT_TRUE(ui.shown.empty()) << "turns without unit files are no fault";
+
+    // Going to a coordinate and clicking the overview move the view.
+    window.GoToCoordinate("-1", "10");
+    EXPECT_EQ(Last(), "Coordinate out of range. Unable to move to hex.");
+    EXPECT_EQ(View().ViewLeft, 12) << "the view stays";
+    window.GoToCoordinate("160", "96x");  // read leniently
+    EXPECT_TRUE(View().ViewLeft > 0 && InView(160, 96));
+    EXPECT_EQ(std::tuple(W().scrollH->value(), W().scrollV->value()), std::tuple(View().ViewLeft, View().ViewTop));
+    W().optShowUnderworld->setChecked(true);
+    window.GoToCoordinate("60", "40");  // game coordinates of the underworld: grid 120, 82
+    EXPECT_TRUE(InView(120, 82));
+    window.OverviewClicked(0, 0);
+    EXPECT_EQ(std::tuple(View().ViewLeft, View().ViewTop), std::tuple(0, 0)) << "the top-left corner";
 }
 
 TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImportsAndTheBufferedMapFollows)
@@ -221,21 +234,6 @@ TEST_F(StartedMainWindow, FileMenuSavesReloadsAndImportsAndTheBufferedMapFollows
 
     window.ImportTurnFile(home.File("missing.txt"));
     EXPECT_EQ(Last(), "Turn file import failed.\r" + home.File("missing.txt") + ": there is no such file");
-}
-
-TEST_F(ShownMainWindow, GoToCoordinateAndTheOverviewMoveTheView)
-{
-    window.GoToCoordinate("-1", "10");
-    EXPECT_EQ(Last(), "Coordinate out of range. Unable to move to hex.");
-    EXPECT_EQ(View().ViewLeft, 0);
-    window.GoToCoordinate("160", "96x");  // read leniently
-    EXPECT_TRUE(View().ViewLeft > 0 && InView(160, 96));
-    EXPECT_EQ(std::tuple(W().scrollH->value(), W().scrollV->value()), std::tuple(View().ViewLeft, View().ViewTop));
-    W().optShowUnderworld->setChecked(true);
-    window.GoToCoordinate("60", "40");  // game coordinates of the underworld: grid 120, 82
-    EXPECT_TRUE(InView(120, 82));
-    window.OverviewClicked(0, 0);
-    EXPECT_EQ(std::tuple(View().ViewLeft, View().ViewTop), std::tuple(0, 0)) << "the top-left corner";
 }
 
 TEST_F(MainWindowTest, HomeBringsItsLevelToTheButtonsAndIsWrittenAtOnce)

@@ -24,19 +24,15 @@
 namespace korvane::testing {
 namespace {
 
-class MapToolsTest : public ActiveMainWindow
-{
-protected:
-    bool BalloonAfter(const QPoint& cursor, int count)
-    {
-        for (int i = 0; i < count; ++i)
-            window.Canvas().HintTick(cursor);
-        return window.Canvas().Balloon().isVisible();
-    }
-};
+using MapToolsTest = ActiveMainWindow;
 
 TEST_F(MapToolsTest, BalloonShowsAHexsProductsUnderARestingCursorButNotAfterTheMenuAndTheHexFlashes)
 {
+    const auto BalloonAfter = [&](const QPoint& cursor, int count) {
+        for (int i = 0; i < count; ++i)
+            window.Canvas().HintTick(cursor);
+        return window.Canvas().Balloon().isVisible();
+    };
     Hex(2, 2, "forest").Products = {{workspace.Map.ProductList.Add("GRAI", "grain"), 30, 0}};
     const QPoint over = W().paintMap->mapToGlobal(CentreOf(2, 2));
     EXPECT_FALSE(BalloonAfter(over, 8)) << "balloons are off";

@@ -25,7 +25,7 @@ Texts All(const UnitsPageTexts& p)
             p.SerfUnits, p.SerfMen, p.TotalUnits, p.TotalMen,    p.Maintenance};
 }
 
-TEST(HexPages, NumbersCoordinatesAndStoredBytesShownAsUtf8OrElseAsLatin1)
+TEST(HexPages, NumbersAndBytesShownAsUtf8OrElseAsLatin1AndEachPageAndTheBalloonShowWhatIsKnownOfATown)
 {
     EXPECT_EQ((Texts{GroupedNumber(0, ","), GroupedNumber(999, ","), GroupedNumber(1234567, "."),
                      GroupedNumber(-1234, ","), GroupedNumber(std::numeric_limits<std::int64_t>::min(), ",")}),
@@ -45,10 +45,8 @@ TEST(HexPages, NumbersCoordinatesAndStoredBytesShownAsUtf8OrElseAsLatin1)
     const std::string stored = FromUserText(typed);
     EXPECT_EQ(stored, "Zw\xC3\xB6lf \xC3\x86sir \xE2\x80\x94 \xE6\x9D\xB1 \xF0\x9F\x90\xBA");
     EXPECT_EQ(ToDisplayText(stored), typed);
-}
 
-TEST(HexPages, EachPageAndTheBalloonShowWhatIsKnownOfATown)
-{
+    // Each page and the balloon show what is known of a town.
     TMap map;
     TKeyStringList troops;
     TFactionList factions;

@@ -33,24 +33,18 @@ bool WithinReach(const QImage& shown, const QImage& drawn, int reach)
     return true;
 }
 
-class HighDpiTest : public RenderTest
-{
-protected:
-    HighDpiTest()
-    {
-        std::tie(size, clip) = std::tuple(QSize(400, 300), QRect(0, 0, 400, 300));
-        // Named towns and troops on varied terrain: text has detail finer than a logical pixel.
-        FillHexes(map, 40, 30, [](TMapCell& cell, int x, int y) {
-            std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x * 7 + y * 3) % 10, (x + y) % 6 == 0);
-            cell.PopCenter = (x + y) % 4 == 0 ? "Port " + std::to_string(x) : "";
-            if ((x * y) % 5 == 1)
-                cell.Units.Add(NewUnit(x * 1000 + y, 3));
-        });
-    }
-};
+using HighDpiTest = RenderTest;
 
 TEST_F(HighDpiTest, MapIsDrawnWithTheScreensOwnPixelsBufferedOrNotAndTheBufferRemadeForAnotherScreen)
 {
+    std::tie(size, clip) = std::tuple(QSize(400, 300), QRect(0, 0, 400, 300));
+    // Named towns and troops on varied terrain: text has detail finer than a logical pixel.
+    FillHexes(map, 40, 30, [](TMapCell& cell, int x, int y) {
+        std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x * 7 + y * 3) % 10, (x + y) % 6 == 0);
+        cell.PopCenter = (x + y) % 4 == 0 ? "Port " + std::to_string(x) : "";
+        if ((x * y) % 5 == 1)
+            cell.Units.Add(NewUnit(x * 1000 + y, 3));
+    });
     // At 150 % buffer and screen may round hex edges apart; resampling would blend colours found nowhere near.
     MapBuffer buffer;  // one buffer across screens, as when the window moves between them
     for (const auto& [ratio, reach] : {std::pair(2.0, 0), {1.5, 2}, {1.0, 0}}) {

@@ -18,7 +18,7 @@
 namespace korvane::testing {
 namespace {
 
-TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
+TEST(BmpStreamWriter, WrongRowCountKeepsOldFileLeavesNoTemporaryAndWhatABmpCannotHoldIsRefused)
 {
     TempDir dir;
     const std::string file = dir.Write("map.bmp", "old");
@@ -41,53 +41,42 @@ TEST(BmpStreamWriter, WrongRowCountKeepsOldFileAndLeavesNoTemporary)
     }
     EXPECT_EQ(dir.Read("map.bmp"), "old");
     EXPECT_EQ(dir.FileCount(), 1);
-}
 
-TEST(BmpStreamWriter, RefusesWhatABmpCannotHold)
-{
     // 65536 pixels make 196608-byte rows; 21845 of them are the most that stay under 4 GB.
     const std::tuple<int, int, bool> sizes[] = {
         {0, 1, false}, {5, 0, false}, {INT_MAX, INT_MAX, false}, {65536, 21846, false}, {65536, 21845, true}};
     for (const auto& [width, height, fits] : sizes) {
         SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
-        TempDir dir;
-        BmpStreamWriter writer(dir.File("map.bmp"), width, height);
-        std::string error;
-        EXPECT_EQ(writer.Open(&error), fits);
-        EXPECT_EQ(std::tuple(error.empty(), BmpStreamWriter::FileSize(width, height) != 0), std::tuple(fits, fits))
-            << error;
+        TempDir fresh;
+        BmpStreamWriter writer(fresh.File("map.bmp"), width, height);
+        std::string why;
+        EXPECT_EQ(writer.Open(&why), fits);
+        EXPECT_EQ(std::tuple(why.empty(), BmpStreamWriter::FileSize(width, height) != 0), std::tuple(fits, fits))
+            << why;
         EXPECT_FALSE(writer.Commit()) << "no rows written";
-        EXPECT_EQ(dir.FileCount(), 0);
+        EXPECT_EQ(fresh.FileCount(), 0);
     }
 }
 
-class MapBitmapTest : public RenderTest
-{
-protected:
-    MapBitmapTest()
-    {
-        FillHexes(map, 30, 20, [](TMapCell& cell, int x, int y) {
-            std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x + 2 * y) % 12, (x + y) % 5 == 0);
-            if ((x * y) % 7 == 3)
-                std::tie(cell.PopCenter, cell.PopCenterType) = std::tuple("Port Lowell", 1 + x % 3);
-            if ((x + y) % 11 == 0)
-                cell.Gate = x + y;
-        });
-        std::tie(request.title, request.left, request.top, request.width, request.height,
-                 request.scale) = std::tuple("Bands", 1, 2, 11, 10, 3);
-        request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
-    }
-    int Height() const { return MapBitmapSize(request).height(); }
-
-    TempDir dir;
-    MapBitmapRequest request;
-    const QDate date{2026, 12, 6};
-};
+using MapBitmapTest = RenderTest;
 
 TEST_F(MapBitmapTest, FileInBandsIsThePictureDrawnWholeAndCancelBetweenThemLeavesNoFileOrTheOldOne)
 {
+    FillHexes(map, 30, 20, [](TMapCell& cell, int x, int y) {
+        std::tie(cell.Terrain, cell.Unconfirmed) = std::tuple(1 + (x + 2 * y) % 12, (x + y) % 5 == 0);
+        if ((x * y) % 7 == 3)
+            std::tie(cell.PopCenter, cell.PopCenterType) = std::tuple("Port Lowell", 1 + x % 3);
+        if ((x + y) % 11 == 0)
+            cell.Gate = x + y;
+    });
+    TempDir dir;
+    MapBitmapRequest request;
+    const QDate date{2026, 12, 6};
+    std::tie(request.title, request.left, request.top, request.width, request.height,
+             request.scale) = std::tuple("Bands", 1, 2, 11, 10, 3);
+    request.options = doTownIcons | doTownNames | doHexCoords | doUnconfirmed | doGates | doGateNumbers;
     // One step before each band of 16 rows, then one when all are written (too late to cancel).
-    const int bands = (Height() + 15) / 16;
+    const int height = MapBitmapSize(request).height(), bands = (height + 15) / 16;
     const std::tuple<const char*, bool, int> rows[] = {{"before the first band", false, 1},
                                                        {"halfway over an old map", true, 6},
                                                        {"before the last band over an old map", true, bands},
@@ -107,7 +96,7 @@ TEST_F(MapBitmapTest, FileInBandsIsThePictureDrawnWholeAndCancelBetweenThemLeave
         if (cancelAt > bands) {
             ASSERT_TRUE(made) << made.Text();
             EXPECT_TRUE(progress.RanFromZeroToTotal());
-            EXPECT_EQ(progress.steps.back().total, Height());
+            EXPECT_EQ(progress.steps.back().total, height);
             const QImage written(QString::fromStdString(request.fileName));  // bands cut hexes, names and frame
             EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), RenderMapBitmap(scene, request, date));
             EXPECT_EQ(std::tuple(written.width() % 4, written.dotsPerMeterX()), std::tuple(1, 3780)) << "rows padded";
@@ -118,20 +107,9 @@ TEST_F(MapBitmapTest, FileInBandsIsThePictureDrawnWholeAndCancelBetweenThemLeave
     }
 }
 
-class CliMapTest : public ::testing::Test
+TEST(CliMap, RefusalsSayWhyAndWriteNothingAndAnExistingFileIsReplacedOnlyWithOverwrite)
 {
-protected:
-    CliResult Cli(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCliCapture(args);
-    }
-
     TempDir home, out;
-};
-
-TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
-{
     // FILE is a file in an empty folder; the map window's checks refuse as they do there.
     const std::tuple<const char*, int, const char*> refusals[] = {
         {"--rect -4,-4,0,0 --scale 0 FILE", 1,
@@ -144,27 +122,25 @@ TEST_F(CliMapTest, RefusalsSayWhyAndWriteNothing)
         {"--rect 0,0,5,5 --scale 3 --colour FILE", 2, "map does not know --colour"}};
     for (const auto& [arguments, status, message] : refusals) {
         SCOPED_TRACE(arguments);
-        std::vector<std::string> args{"map"};
+        std::vector<std::string> args{"--home", home.Path(), "map"};
         std::istringstream words(arguments);
         for (std::string word; words >> word;)
             args.push_back(word == "FILE" ? out.File("map.bmp") : word);
-        const CliResult run = Cli(args);
+        const CliResult run = RunCliCapture(args);
         EXPECT_EQ(run.status, status);
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
     }
-}
 
-TEST_F(CliMapTest, ExistingFileIsReplacedOnlyWithOverwrite)
-{
     const std::string file = out.Write("map.bmp", "old picture");
-    const CliResult kept = Cli({"map", "--rect", "7,9,7,9", "--scale", "2", file});
+    const CliResult kept = RunCliCapture({"--home", home.Path(), "map", "--rect", "7,9,7,9", "--scale", "2", file});
     EXPECT_EQ(kept.status, 1);
     EXPECT_NE(kept.err.find("File exist. Do you wish to overwrite it ? -> no"), std::string::npos) << kept.err;
     EXPECT_NE(kept.err.find("give --overwrite"), std::string::npos);
     EXPECT_EQ(out.Read("map.bmp"), "old picture");
-    const CliResult run = Cli({"map", "--overwrite", "--under", "--names", "--rect", "7,9,7,9", "--scale", "1", file});
+    const CliResult run = RunCliCapture(
+        {"--home", home.Path(), "map", "--overwrite", "--under", "--names", "--rect", "7,9,7,9", "--scale", "1", file});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(QImage(QString::fromStdString(file), "BMP").size(), QSize(81, 85)) << "one hex and the margins";
     EXPECT_EQ(run.out, "Wrote " + file + " (81 x 85 pixels)\n");
