@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::int32_t kGrey = 0x808080;
 
-TEST(MapColours, AnyEntryGivesAStyleAndAColourAndOutOfRangeReadsDefaultsAndSetsNothing)
+TEST(MapColours, AnyEntryGivesAStyleAndAColourOutOfRangeSetsNothingAndTheFilesRoundTrip)
 {
     TMap map;
     ASSERT_EQ(static_cast<int>(map.TerrainColours.size()), map.TerrainList.Count());
@@ -44,23 +44,20 @@ TEST(MapColours, AnyEntryGivesAStyleAndAColourAndOutOfRangeReadsDefaultsAndSetsN
     map.MapIcons[kIconShaft] = "255";
     map.SetIconColour(kIconShaft, 7);
     EXPECT_EQ(map.MapIcons[kIconShaft], "0,7");
-}
 
-TEST(MapColourFiles, RoundTripWritesOneEntryPerCrLfLineAndReadsAnyLineEnd)
-{
+    // The files: one entry per CR LF line written, any line end read.
     testing::TempDir dir;
     const TrecINI settings(dir.File("ATLANTIS.INI"));
-    TMap map;
-    map.SetTerrainColour(1, 0xABCDEF);
-    map.SetIconStyle(kIconGate, 13);
-    map.MapIcons[kIconOther] = "garbage kept as it is";
-    ASSERT_TRUE(map.SaveColourLists(dir.Path(), settings));
+    TMap saved, loaded;
+    saved.SetTerrainColour(1, 0xABCDEF);
+    saved.SetIconStyle(kIconGate, 13);
+    saved.MapIcons[kIconOther] = "garbage kept as it is";
+    ASSERT_TRUE(saved.SaveColourLists(dir.Path(), settings));
     EXPECT_EQ(dir.Read("MapIcons.dat"), "9,255\r\n7,255\r\n6,255\r\n13,16711680\r\n6,0\r\ngarbage kept as it is\r\n");
     EXPECT_EQ(dir.Read("Colours.dat").substr(0, 19), "8421504\r\n11259375\r\n");
-    TMap loaded;
     loaded.TerrainColours.clear();
     loaded.LoadColourLists(dir.Path(), settings);
-    EXPECT_EQ(std::tuple(loaded.TerrainColours, loaded.MapIcons), std::tuple(map.TerrainColours, map.MapIcons));
+    EXPECT_EQ(std::tuple(loaded.TerrainColours, loaded.MapIcons), std::tuple(saved.TerrainColours, saved.MapIcons));
 
     dir.Write("Colours.dat", "255\n65280\r");  // any line end
     dir.Write("MapIcons.dat", "1,2\r\n3");
