@@ -70,30 +70,28 @@ TEST(ViewportTest, HitTestFindsTheHexUnderThePointerOnEdgesAndEveryPixelOfATallV
         TMap map;
         HexPainter hexPainter(painter, map, hex, 0, 0);
         painter.setPen(QPen(Qt::black, 1));
-        for (int x = view.ViewLeft + view.ViewCols + 1; x >= view.ViewLeft - 1; --x) {
+        for (int x = view.ViewLeft + view.ViewCols + 1; x >= view.ViewLeft - 1; --x)
             for (int y = view.ViewTop - 2 + (x + view.ViewTop) % 2;
                  y <= std::min(view.ViewTop + view.ViewRows + 1, 192); y += 2) {
                 painter.setBrush(QColor(x, y, 200));
                 painter.drawPolygon(
                     hexPainter.Outline(hex.BoxLeft(x, view.ViewLeft, 4), hex.BoxTop(y, view.ViewTop, 4)));
             }
-        }
         painter.end();
         int wrong = 0;
-        for (int py = 4; py < 1100; py += 3) {
+        for (int py = 4; py < 1100; py += 3)
             for (int px = 4; px < 500; px += 3) {
                 const QRgb drawn = image.pixel(px, py);
                 wrong += qBlue(drawn) == 200 && Hit(view, px, py) != std::pair(qRed(drawn), qGreen(drawn));
             }
-        }
         EXPECT_EQ(wrong, 0) << "zoom " << zoom << ": points inside a hex that hit none or another";
     }
 }
 
 TEST(ViewportTest, ZoomKeepsThePlaceOrTheHexUnderThePointerAndStaysInsideTheScrollRanges)
 {
-    for (int from = 1; from <= 10; ++from) {
-        for (const int to : {from - 1, from + 1, from + 3}) {
+    for (int from = 1; from <= 10; ++from)
+        for (const int to : {from - 1, from + 1, from + 3})
             for (const auto& [px, py] : {std::pair(15, 15), {400, 300}, {790, 590}, {123, 457}}) {
                 MapViewport view = View(from, 100, 80, 800, 600);
                 const auto before = Hit(view, px, py);
@@ -103,8 +101,6 @@ TEST(ViewportTest, ZoomKeepsThePlaceOrTheHexUnderThePointerAndStaysInsideTheScro
                 EXPECT_EQ(std::pair(view.Zoom, Hit(view, px, py)), std::pair(to, before))
                     << from << "->" << to << " at " << px << "," << py;
             }
-        }
-    }
     MapViewport view = View(10, 150, 90, 1000, 700);  // zoomed out and back without a pointer: the same place
     ZoomViewport(view, 1, 1000, 700);
     EXPECT_TRUE(view.Zoom == 1 && view.ViewLeft < 150);

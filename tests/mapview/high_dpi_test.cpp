@@ -20,7 +20,7 @@ int MixedBlocks(const QImage& image)
 // True when every pixel of `shown` has its colour in `drawn` at most `reach` pixels away.
 bool WithinReach(const QImage& shown, const QImage& drawn, int reach)
 {
-    for (int y = 0; y < shown.height(); ++y) {
+    for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) {
             bool near = false;
             for (int dy = -reach; dy <= reach && !near; ++dy)
@@ -29,7 +29,6 @@ bool WithinReach(const QImage& shown, const QImage& drawn, int reach)
             if (!near)
                 return false;
         }
-    }
     return true;
 }
 
