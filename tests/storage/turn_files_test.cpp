@@ -96,8 +96,9 @@ TEST(OrdersFile, WritesUnitsWithOrdersOnlyAndReadsOnlyWhatIsThere)
         << "count 3, one line left";
     EXPECT_TRUE(LoadOrdersFile(list, dir.File("Ords0099.dat")) && orders(3).empty()) << "a missing file: no orders";
     // A plain file whose reading fails (here at once) is no file of no orders.
-    if (std::filesystem::is_regular_file("/proc/self/mem"))
+    if (std::filesystem::is_regular_file("/proc/self/mem")) {
         EXPECT_FALSE(LoadOrdersFile(list, "/proc/self/mem"));
+    }
 }
 
 TEST(TurnFiles, NamesPadTheTurnToFourDigitsAndButtonsStepWithinOneAndTheLatest)
