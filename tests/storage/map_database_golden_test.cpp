@@ -59,8 +59,9 @@ TEST_P(MapDatabaseGolden, LoadThenSaveGivesTheExpectedFiles)
         std::string text;  // each line ended by CR LF, as the program writes them
         for (const std::string& line : lines)
             text += line + "\r\n";
-        if (const std::string name = entry.path().filename().string(); name != "warnings.txt")
+        if (const std::string name = entry.path().filename().string(); name != "warnings.txt") {
             EXPECT_EQ(out.Read(name), text) << name;
+        }
     }
 }
 
