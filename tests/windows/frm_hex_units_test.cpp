@@ -36,9 +36,13 @@ Rows Cells(const QWidget& window, const char* name)
 }
 
 /// The unit count grid of the summary: units and troops of leaders, of the others, and in all.
-Rows Counts(const char* lu, const char* lt, const char* nu, const char* nt, const char* tu, const char* tt)
+Rows Counts(const char* leaderUnits, const char* leaderTroops, const char* normalUnits, const char* normalTroops,
+            const char* totalUnits, const char* totalTroops)
 {
-    return {{"", "Units", "Troops"}, {"Leaders", lu, lt}, {"Normal", nu, nt}, {"Total", tu, tt}};
+    return {{"", "Units", "Troops"},
+            {"Leaders", leaderUnits, leaderTroops},
+            {"Normal", normalUnits, normalTroops},
+            {"Total", totalUnits, totalTroops}};
 }
 
 class HexUnitsWindow : public testing::UnitWindowTest<TfrmHexUnits>
